@@ -1,0 +1,75 @@
+#include "Modal.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QMessageBox>
+
+namespace base {
+namespace {
+
+class WidgetModal final : public Modal {
+public:
+    void message(QWidget* parent, MessageKind kind, const QString& caption,
+                 const QString& text) override
+    {
+        if (kind == MessageKind::Error)
+            QApplication::beep();
+        const auto icon = kind == MessageKind::Error     ? QMessageBox::Critical
+                          : kind == MessageKind::Warning ? QMessageBox::Warning
+                                                         : QMessageBox::Information;
+        QMessageBox box(icon, caption, text, QMessageBox::Ok, parent);
+        box.exec();
+    }
+
+    bool question(QWidget* parent, const QString& caption, const QString& text) override
+    {
+        QMessageBox box(QMessageBox::Information, caption, text,
+                        QMessageBox::Yes | QMessageBox::No, parent);
+        box.setDefaultButton(QMessageBox::Yes);
+        return box.exec() == QMessageBox::Yes;
+    }
+
+    int exec(QDialog& dialog) override { return dialog.exec(); }
+};
+
+WidgetModal widgetModal;
+Modal* installed = nullptr;
+
+} // namespace
+
+Modal& Modal::current()
+{
+    return installed ? *installed : widgetModal;
+}
+
+void Modal::install(Modal* modal)
+{
+    installed = modal;
+}
+
+void ShowError(QWidget* parent, const QString& text)
+{
+    Modal::current().message(parent, MessageKind::Error, QStringLiteral("Error"), text);
+}
+
+void ShowInformation(QWidget* parent, const QString& text)
+{
+    Modal::current().message(parent, MessageKind::Information, QStringLiteral("Information"), text);
+}
+
+void ShowWarning(QWidget* parent, const QString& text)
+{
+    Modal::current().message(parent, MessageKind::Warning, QStringLiteral("Warning"), text);
+}
+
+bool AskYesNo(QWidget* parent, const QString& text)
+{
+    return Modal::current().question(parent, QStringLiteral("Information"), text);
+}
+
+int ExecModal(QDialog& dialog)
+{
+    return Modal::current().exec(dialog);
+}
+
+} // namespace base

@@ -1,0 +1,55 @@
+#include "TextNumbers.h"
+
+#include <limits>
+
+namespace base {
+
+std::optional<int> ParseInteger(const QString& text)
+{
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    while (i < n && text[i] == u' ')
+        ++i;
+    bool negative = false;
+    if (i < n && (text[i] == u'+' || text[i] == u'-')) {
+        negative = text[i] == u'-';
+        ++i;
+    }
+    int base = 10;
+    if (i < n && text[i] == u'$') {
+        base = 16;
+        ++i;
+    }
+    if (i == n)
+        return std::nullopt;
+    long long value = 0;
+    for (; i < n; ++i) {
+        const int digit = QChar(text[i]).isDigit() && text[i].unicode() < 128
+            ? text[i].unicode() - '0'
+            : (base == 16 && text[i].toLower() >= u'a' && text[i].toLower() <= u'f'
+                   ? text[i].toLower().unicode() - 'a' + 10
+                   : -1);
+        if (digit < 0)
+            return std::nullopt;
+        value = value * base + digit;
+        if (value > 0xFFFFFFFFLL)
+            return std::nullopt;
+    }
+    if (base == 16) {
+        // Hexadecimal text covers the full 32-bit pattern, as in the host's conversion.
+        const int bits = static_cast<int>(static_cast<unsigned int>(value));
+        return negative ? -bits : bits;
+    }
+    if (negative)
+        value = -value;
+    if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
+        return std::nullopt;
+    return static_cast<int>(value);
+}
+
+int StrToIntOrZero(const QString& text)
+{
+    return ParseInteger(text).value_or(0);
+}
+
+} // namespace base

@@ -1,0 +1,148 @@
+#pragma once
+
+#include "FieldType.h"
+#include "PxValue.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QVariantList>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace store {
+
+class Session;
+class SharedTable;
+class Table;
+
+struct FieldDef {
+    QString name;
+    FieldType type = FieldType::ftUnknown;
+    int size = 0;          // characters for ftString; 0 for the others
+    bool required = false;
+};
+
+struct IndexDef {
+    QString name;          // the primary index may be named; it is chosen with an empty index name
+    QString fields;        // column names joined by ";"
+    bool primary = false;
+    bool unique = false;
+    bool caseInsensitive = false;
+};
+
+enum class TableState { Inactive, Browse, Edit, Insert };
+
+// A column of the table's current row, found by name in any letter case.
+// Reading: no value reads as "", 0 and false. Writing puts the table into edit
+// state when it is browsing, and is refused with the engine's messages.
+class Field {
+public:
+    Field(Table* table, int column) : table_(table), column_(column) {}
+
+    QString FieldName() const;
+    QString DisplayName() const;   // the display label when set, else the name
+    FieldType DataType() const;
+    int Size() const;
+
+    bool IsNull() const;
+    QString AsString() const;
+    int AsInteger() const;
+    bool AsBoolean() const;
+
+    // Text is converted by the column's type: decimal (or "$" hexadecimal) integer
+    // syntax; for a logical, compared without regard to case with as many leading
+    // characters of "False", then "True"; empty text stores no value. Text columns
+    // keep at most their size in characters.
+    void SetAsString(const QString& text);
+    void SetAsInteger(int value);
+    void SetAsBoolean(bool value);
+    void Clear();
+
+private:
+    Table* table_;
+    int column_;
+};
+
+// A cursor on one Paradox table, reached through a database alias: the table
+// component of the host's database engine. Cursors of one session on the same
+// table share its rows. Errors throw base::EngineError with the engine's texts:
+//   "'%s' is not a valid integer value for field '%s'"
+//   "'%s' is not a valid boolean value for field '%s'"
+//   "Field '%s' must have a value"
+//   "%g is not a valid value for field '%s'. The allowed range is %g to %g"
+//   "Key violation." for a second row with the same primary key.
+class Table : public QObject {
+    Q_OBJECT
+public:
+    explicit Table(Session& session, QObject* parent = nullptr);
+    ~Table() override;
+
+    // Where the table is: the alias's directory and the file name in it.
+    void SetDatabaseName(const QString& alias);
+    QString DatabaseName() const;
+    void SetTableName(const QString& name);
+    QString TableName() const;
+    void SetExclusive(bool exclusive);   // only while closed
+    bool Exclusive() const;
+    QString filePath() const;            // alias directory joined with the table name
+
+    // Definitions used by CreateTable; filled from the file when the table opens.
+    std::vector<FieldDef>& FieldDefs();
+    std::vector<IndexDef>& IndexDefs();
+    void CreateTable();                  // replaces a table of that name; leaves it closed
+    void DeleteTable();                  // the table and its companion files; table must be closed
+
+    void Open();                         // reads the header only; no effect when open
+    void Close();                        // a pending edit is cancelled
+    bool Active() const;
+
+    // Field list of the open table, in the table's order.
+    int FieldCount() const;
+    Field Fields(int index);
+    Field FieldByName(const QString& name);             // any letter case; error when missing
+    std::optional<FieldType> FieldTypeOf(const QString& name) const; // any letter case
+
+    // Per-cursor constraints on a column (used by the bound grid of the width editor).
+    void SetRequired(const QString& name, bool required);
+    void SetRange(const QString& name, double minValue, double maxValue);
+    void SetDisplayLabel(const QString& name, const QString& label);
+
+    // Navigation, in the order of the active index. Changing the index or moving posts a pending edit.
+    void SetIndexName(const QString& name);             // "" chooses the primary index
+    QString IndexName() const;
+    void First();
+    void Next();
+    bool Eof() const;
+    int RecordCount() const;
+    int RecNo() const;                                  // 1-based position, 0 when empty
+    void SetRecNo(int recNo);
+    bool FindKey(const QVariantList& key);             // exact match on the primary index; stays put when not found
+    void Refresh();                                     // re-reads the shared rows
+
+    // Editing.
+    void Edit();
+    void Insert();
+    void Post();
+    void Cancel();
+    void Delete();
+    TableState State() const;
+    bool Modified() const;
+
+    // Bound controls: while disabled, changes are not announced.
+    void DisableControls();
+    void EnableControls();
+    bool ControlsDisabled() const;
+
+signals:
+    // The current row moved, or its values or the table's rows changed.
+    void changed();
+
+private:
+    friend class Field;
+    struct Impl;
+    std::unique_ptr<Impl> d;
+};
+
+} // namespace store

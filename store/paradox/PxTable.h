@@ -1,0 +1,92 @@
+#pragma once
+
+#include "PxValue.h"
+
+#include <QString>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace px {
+
+// Paradox field type codes as they stand in a table's field descriptors.
+enum class FieldCode : std::uint8_t {
+    Alpha = 0x01,
+    Date = 0x02,
+    Short = 0x03,
+    Long = 0x04,
+    Currency = 0x05,
+    Number = 0x06,
+    Logical = 0x09,
+    Memo = 0x0C,
+    Blob = 0x0D,
+    FmtMemo = 0x0E,
+    Ole = 0x0F,
+    Graphic = 0x10,
+    Time = 0x14,
+    Timestamp = 0x15,
+    AutoInc = 0x16,
+    Bcd = 0x17,
+    Bytes = 0x18,
+};
+
+struct FieldDesc {
+    QString name;        // decoded from the table's code page
+    FieldCode code = FieldCode::Alpha;
+    int size = 0;        // bytes in the record (alpha: characters; memo kinds: bytes kept in the record)
+};
+
+struct Header {
+    int recordSize = 0;
+    int headerSize = 0;
+    int fileType = 0;        // 0 keyed .DB, 2 unkeyed .DB
+    int blockSize = 0;       // in bytes (1, 2, 3, 4, 8, 16 or 32 kilobytes)
+    std::int64_t recordCount = 0;
+    int usedBlocks = 0;
+    int fileBlocks = 0;
+    int firstBlock = 0;
+    int lastBlock = 0;
+    int keyFieldCount = 0;   // primary key: the first keyFieldCount fields
+    std::uint32_t encryption = 0; // 0: not protected
+    int level = 0;           // file version code: 3 (3.0), 4 (3.5), 5-9 (4.x), 10-11 (5.x), 12 (7.x)
+    int codePage = 0;        // 0 when the header has none
+    std::int32_t autoIncrement = 0;
+    std::vector<FieldDesc> fields;
+};
+
+// A Paradox table file opened for reading. Opening reads and checks the header
+// and the field descriptors only; the records are read by readRecords().
+// Every failure (missing file, truncated or corrupt header, a block chain that
+// leaves the file or loops) throws base::EngineError naming the file.
+class TableFile {
+public:
+    static TableFile open(const QString& path);
+
+    const QString& path() const { return path_; }
+    const Header& header() const { return header_; }
+
+    // All records in block-chain order, each with one value per field.
+    // Memo and blob values come from the companion .MB file; when it is missing
+    // such values read as null.
+    std::vector<std::vector<Value>> readRecords() const;
+
+private:
+    QString path_;
+    Header header_;
+};
+
+// What writeTable needs to know about a table we create.
+struct TableSpec {
+    std::vector<FieldDesc> fields;
+    int keyFieldCount = 0; // records are written in key order by the caller
+    int codePage = 1252;
+};
+
+// Writes a complete table (and its .MB file when a field needs one) to a
+// temporary file beside path and renames it into place, so the file on disk is
+// always a whole table. Throws base::EngineError on failure, leaving any old
+// table as it was.
+void writeTable(const QString& path, const TableSpec& spec,
+                const std::vector<std::vector<Value>>& records);
+
+} // namespace px

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "Modal.h"
+
+#include <QString>
+#include <deque>
+#include <functional>
+#include <vector>
+
+// The test double of the modal seam: records every message and answers
+// questions and dialogs from queues. An unexpected question or dialog fails
+// the test and answers No / Rejected.
+class RecordingModal : public base::Modal {
+public:
+    struct Shown {
+        base::MessageKind kind;
+        QString caption;
+        QString text;
+    };
+
+    RecordingModal();
+    ~RecordingModal() override;
+
+    void message(QWidget* parent, base::MessageKind kind, const QString& caption,
+                 const QString& text) override;
+    bool question(QWidget* parent, const QString& caption, const QString& text) override;
+    int exec(QDialog& dialog) override;
+
+    // Answers for the next questions, in order.
+    void answer(bool yes) { answers_.push_back(yes); }
+    // Runs for the next modal dialog; its return value is the dialog's result.
+    void onDialog(std::function<int(QDialog&)> handler) { dialogs_.push_back(std::move(handler)); }
+
+    const std::vector<Shown>& shown() const { return shown_; }
+    QStringList texts() const;
+    void clear() { shown_.clear(); }
+
+private:
+    std::vector<Shown> shown_;
+    std::deque<bool> answers_;
+    std::deque<std::function<int(QDialog&)>> dialogs_;
+};
