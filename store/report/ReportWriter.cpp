@@ -1,0 +1,83 @@
+#include "ReportWriter.h"
+
+#include "AtomicFile.h"
+#include "Cp1252.h"
+#include "EngineError.h"
+#include "ReportRecord.h"
+#include "Table.h"
+
+#include <QFileInfo>
+
+#include <vector>
+
+namespace store {
+
+namespace {
+
+class LineSink {
+public:
+    explicit LineSink(QString path) : path_(std::move(path)) {}
+
+    void add(const QString& line)
+    {
+        const std::optional<QByteArray> bytes = EncodeCp1252(line);
+        if (!bytes)
+            throw base::EngineError(
+                QStringLiteral("Cannot write report %1: the text \"%2\" holds a character that a report file cannot hold")
+                    .arg(path_, line));
+        bytes_ += *bytes;
+        bytes_ += "\r\n";
+    }
+    void add(int number) { add(QString::number(number)); }
+
+    const QByteArray& bytes() const { return bytes_; }
+
+private:
+    QString path_;
+    QByteArray bytes_;
+};
+
+QString RecordLineText(const Field& field, RecordLineKind kind)
+{
+    switch (kind) {
+    case RecordLineKind::Number:
+        return field.IsNull() ? QString() : QString::number(field.AsInteger());
+    case RecordLineKind::Dots:
+        return field.AsBoolean() ? QString::fromLatin1(kDotLine) : QString();
+    case RecordLineKind::Text:
+        return field.AsString();
+    case RecordLineKind::Flag:
+        return field.AsBoolean() ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
+    }
+    return QString();
+}
+
+// The whole file: the header, the row count, then one record per row.
+QByteArray Render(const QString& path, const ReportHeader& header, Table& table)
+{
+    // Choosing the index posts a pending edit, so the count covers every row written.
+    table.SetIndexName(QStringLiteral("iOrder"));
+    std::vector<Field> fields;
+    for (const RecordLine& line : kRecordLines)
+        fields.push_back(table.FieldByName(QString::fromLatin1(line.column)));
+
+    LineSink sink(path);
+    sink.add(header.description);
+    sink.add(header.typeWord);
+    sink.add(header.categoryWord);
+    sink.add(header.width);
+    sink.add(table.RecordCount());
+    for (table.First(); !table.Eof(); table.Next())
+        for (std::size_t i = 0; i < kRecordLines.size(); ++i)
+            sink.add(RecordLineText(fields[i], kRecordLines[i].kind));
+    return sink.bytes();
+}
+
+} // namespace
+
+void WriteReportFile(const QString& path, const ReportHeader& header, Table& table)
+{
+    WriteFileAtomically(path, Render(QFileInfo(path).absoluteFilePath(), header, table), QStringLiteral("report"));
+}
+
+} // namespace store
