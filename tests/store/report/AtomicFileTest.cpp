@@ -1,0 +1,133 @@
+#include "AtomicFile.h"
+
+#include "EngineError.h"
+#include "QtPrinting.h"
+#include "ReportTestFiles.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using store::WriteFileAtomically;
+
+namespace {
+
+class AtomicFile : public testing::Test {
+protected:
+    QString path(const QString& name) const { return dir.filePath(name); }
+    QStringList entries() const
+    {
+        return QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+    }
+    // Runs the write expecting it to fail; returns the error's text.
+    QString failingWrite(const QString& target, const QByteArray& bytes)
+    {
+        try {
+            WriteFileAtomically(target, bytes, QStringLiteral("report"));
+        } catch (const base::EngineError& e) {
+            return e.text();
+        }
+        ADD_FAILURE() << "no error for " << target.toStdString();
+        return QString();
+    }
+
+    QTemporaryDir dir;
+};
+
+mode_t ModeOf(const QString& path)
+{
+    struct stat st {};
+    ::stat(QFile::encodeName(path).constData(), &st);
+    return st.st_mode & 07777;
+}
+
+} // namespace
+
+TEST_F(AtomicFile, CreatesTheFileAndLeavesNoTemporaryBehind)
+{
+    const mode_t oldMask = ::umask(022);
+    WriteFileAtomically(path("a.rpt"), "one\r\ntwo\r\n", QStringLiteral("report"));
+    ::umask(oldMask);
+    EXPECT_EQ(ReadBytes(path("a.rpt")), QByteArray("one\r\ntwo\r\n"));
+    EXPECT_EQ(ModeOf(path("a.rpt")), mode_t(0644));
+    EXPECT_EQ(entries(), QStringList{"a.rpt"});
+}
+
+TEST_F(AtomicFile, ReplacingKeepsTheOldPermissions)
+{
+    WriteBytes(path("a.rpt"), "a much longer old content\r\n");
+    ASSERT_EQ(::chmod(QFile::encodeName(path("a.rpt")).constData(), 0604), 0);
+    WriteFileAtomically(path("a.rpt"), "new", QStringLiteral("report"));
+    EXPECT_EQ(ReadBytes(path("a.rpt")), QByteArray("new"));
+    EXPECT_EQ(ModeOf(path("a.rpt")), mode_t(0604));
+    EXPECT_EQ(entries(), QStringList{"a.rpt"});
+}
+
+TEST_F(AtomicFile, BareNameIsTakenInTheCurrentDirectory)
+{
+    const QString before = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir.path()));
+    WriteFileAtomically(QStringLiteral("bare.rpt"), "x", QStringLiteral("report"));
+    QDir::setCurrent(before);
+    EXPECT_EQ(ReadBytes(path("bare.rpt")), QByteArray("x"));
+}
+
+TEST_F(AtomicFile, SymbolicLinkKeepsPointingAtTheReplacedFile)
+{
+    WriteBytes(path("real.rpt"), "old");
+    ASSERT_TRUE(QFile::link(path("real.rpt"), path("link.rpt")));
+    WriteFileAtomically(path("link.rpt"), "new", QStringLiteral("report"));
+    EXPECT_TRUE(QFileInfo(path("link.rpt")).isSymLink());
+    EXPECT_EQ(ReadBytes(path("real.rpt")), QByteArray("new"));
+}
+
+TEST_F(AtomicFile, TargetThatIsADirectoryIsRefused)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir("d.rpt"));
+    EXPECT_EQ(failingWrite(path("d.rpt"), "x"), QStringLiteral("Cannot write report %1: Is a directory").arg(path("d.rpt")));
+    EXPECT_TRUE(QFileInfo(path("d.rpt")).isDir());
+    EXPECT_EQ(entries(), QStringList{"d.rpt"});
+}
+
+TEST_F(AtomicFile, MissingDirectoryIsRefused)
+{
+    EXPECT_EQ(failingWrite(path("none/a.rpt"), "x"),
+              QStringLiteral("Cannot write report %1: No such file or directory").arg(path("none/a.rpt")));
+}
+
+TEST_F(AtomicFile, ReadOnlyDirectoryLeavesTheOldFile)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "directory permissions do not bind the superuser";
+    WriteBytes(path("a.rpt"), "old\r\n");
+    ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0555), 0);
+    const QString text = failingWrite(path("a.rpt"), "new");
+    ::chmod(QFile::encodeName(dir.path()).constData(), 0755);
+    EXPECT_EQ(text, QStringLiteral("Cannot write report %1: Permission denied").arg(path("a.rpt")));
+    EXPECT_EQ(ReadBytes(path("a.rpt")), QByteArray("old\r\n"));
+    EXPECT_EQ(entries(), QStringList{"a.rpt"});
+}
+
+// A file-size limit makes the write itself fail part-way, even for the superuser.
+TEST_F(AtomicFile, FailedWriteLeavesTheOldFileAndNoTemporary)
+{
+    WriteBytes(path("a.rpt"), "old report\r\n");
+    struct rlimit saved {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = saved;
+    small.rlim_cur = 8;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const QString text = failingWrite(path("a.rpt"), QByteArray(100, 'n'));
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_EQ(text, QStringLiteral("Cannot write report %1: File too large").arg(path("a.rpt")));
+    EXPECT_EQ(ReadBytes(path("a.rpt")), QByteArray("old report\r\n"));
+    EXPECT_EQ(entries(), QStringList{"a.rpt"});
+}

@@ -1,0 +1,119 @@
+#include "ReportReader.h"
+
+#include "EngineError.h"
+#include "QtPrinting.h"
+#include "ReportTestFiles.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using store::ReportReader;
+
+namespace {
+
+class ReportLines : public testing::Test {
+protected:
+    QStringList linesOf(const QByteArray& bytes, int count)
+    {
+        const QString path = dir.filePath("lines.rpt");
+        WriteBytes(path, bytes);
+        ReportReader reader(path);
+        QStringList lines;
+        for (int i = 0; i < count; ++i)
+            lines << reader.nextLine();
+        return lines;
+    }
+    QString errorOpening(const QString& path)
+    {
+        try {
+            ReportReader reader(path);
+            reader.nextLine();
+        } catch (const base::EngineError& e) {
+            return e.text();
+        }
+        return QStringLiteral("<no error>");
+    }
+
+    QTemporaryDir dir;
+};
+
+} // namespace
+
+TEST_F(ReportLines, SplitByTheHostsRules)
+{
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        QStringList lines;
+    } cases[] = {
+        {"CR LF line ends", "a\r\nb\r\n", {"a", "b", "", ""}},
+        {"bare CR line ends", "a\rb\r", {"a", "b", ""}},
+        {"lone LF stays in the line", "a\nb\r\nc", {"a\nb", "c", ""}},
+        {"only LF line ends make one line", "a\nb\nc\n", {"a\nb\nc\n", ""}},
+        {"CR then CR LF is an empty line", "a\r\r\nb", {"a", "", "b"}},
+        {"one LF is skipped after CR", "a\r\n\nb", {"a", "\nb"}},
+        {"byte 26 ends the input", QByteArray("ab\x1a\r\ncd\r\n"), {"ab", "", ""}},
+        {"byte 26 at the start", QByteArray("\x1a" "ab\r\n"), {"", ""}},
+        {"byte 26 after a line end", QByteArray("x\r\n\x1a"), {"x", "", ""}},
+        {"empty file", "", {"", "", ""}},
+        {"no final line end", "last", {"last", "", ""}},
+        {"Windows-1252 text", QByteArray("\x80 caf\xe9 \x9f\x81\r\n"), {QStringLiteral("\u20AC caf\u00E9 \u0178\u0081"), ""}},
+        {"NUL bytes are text", QByteArray("a\0b\r\n", 5), {QString::fromLatin1("a\0b", 3), ""}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(linesOf(c.bytes, int(c.lines.size())), c.lines) << c.name;
+}
+
+// The reader fetches the file in pieces; lines and line ends that straddle a
+// piece's edge, and lines far longer than a piece, come back whole.
+TEST_F(ReportLines, LongLinesAndLineEndsAcrossReadsComeWhole)
+{
+    for (const int length : {1, 4094, 4095, 4096, 4097, 8191, 8192, 100000}) {
+        const QByteArray line(length, 'b');
+        EXPECT_EQ(linesOf(line + "\r\nz\r\n", 3), (QStringList{QString(length, u'b'), "z", ""})) << length;
+        EXPECT_EQ(linesOf(line + "\r\r\nz", 3), (QStringList{QString(length, u'b'), "", "z"})) << length;
+        EXPECT_EQ(linesOf(line + "\x1a" "z", 2), (QStringList{QString(length, u'b'), ""})) << length;
+    }
+}
+
+TEST_F(ReportLines, FileThatCannotBeOpenedIsNamed)
+{
+    EXPECT_EQ(errorOpening(dir.filePath("missing.rpt")),
+              QStringLiteral("Cannot open report %1: File not found").arg(dir.filePath("missing.rpt")));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder.rpt"));
+    EXPECT_EQ(errorOpening(dir.filePath("folder.rpt")),
+              QStringLiteral("Cannot read report %1: Is a directory").arg(dir.filePath("folder.rpt")));
+}
+
+TEST_F(ReportLines, HeadLinesAreTheFirstTwoLines)
+{
+    WriteBytes(dir.filePath("full.rpt"), "Sales by region\r\nCalendar\r\nEvent\r\n75\r\n0\r\n");
+    WriteBytes(dir.filePath("short.rpt"), "Only a description");
+    const QString before = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir.path()));
+    const store::ReportHeadLines full = store::ReadReportHeadLines(QStringLiteral("full.rpt"));
+    const store::ReportHeadLines shortFile = store::ReadReportHeadLines(QStringLiteral("short.rpt"));
+    QDir::setCurrent(before);
+    EXPECT_EQ(full.description, QStringLiteral("Sales by region"));
+    EXPECT_EQ(full.typeWord, QStringLiteral("Calendar"));
+    EXPECT_EQ(shortFile.description, QStringLiteral("Only a description"));
+    EXPECT_EQ(shortFile.typeWord, QString());
+    EXPECT_THROW(store::ReadReportHeadLines(dir.filePath("missing.rpt")), base::EngineError);
+}
+
+TEST(ReportWords, MatchInAnyLetterCaseButNothingElse)
+{
+    const struct {
+        const char* line;
+        const char* word;
+        bool matches;
+    } cases[] = {
+        {"Contact", "CONTACT", true},  {"contact", "CONTACT", true}, {"CaLeNdAr", "CALENDAR", true},
+        {"to-do", "TO-DO", true},      {"TODO", "TO-DO", false},     {"Contact ", "CONTACT", false},
+        {" Event", "EVENT", false},    {"", "NOTE", false},          {"Meetings", "MEETING", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(store::MatchesWord(QString::fromLatin1(c.line), QLatin1StringView(c.word)), c.matches)
+            << c.line << " / " << c.word;
+}
