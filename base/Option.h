@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QRadioButton>
+#include <functional>
+
+namespace base {
+
+// An option button with the host's click semantics: its handler runs when the
+// option turns on, by a user's click (inside the window's error guard) or by
+// turnOn() from code (directly, so a failure reaches the caller). Turning on an
+// option that is already on does nothing. The other options of its parent
+// widget turn off.
+class Option : public QRadioButton {
+    Q_OBJECT
+public:
+    Option(const QString& name, const QString& caption, QWidget* parent);
+
+    void setClickHandler(std::function<void()> handler) { onClick_ = std::move(handler); }
+    void turnOn();
+
+private:
+    void toggledByUser(bool on);
+
+    std::function<void()> onClick_;
+    bool fromCode_ = false;
+};
+
+} // namespace base

@@ -1,0 +1,82 @@
+#include "PickList.h"
+
+#include "ErrorGuard.h"
+
+#include <QKeyEvent>
+
+namespace base {
+
+PickList::PickList(const QString& name, QWidget* parent) : QListWidget(parent)
+{
+    setObjectName(name);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(this, &QListWidget::itemClicked, this, &PickList::toggle);
+}
+
+void PickList::addEntry(const QString& text)
+{
+    auto* item = new QListWidgetItem(text, this);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    item->setCheckState(Qt::Unchecked);
+}
+
+QString PickList::entryText(int index) const
+{
+    return item(index)->text();
+}
+
+bool PickList::isEntrySelected(int index) const
+{
+    return item(index)->checkState() == Qt::Checked;
+}
+
+void PickList::setEntrySelected(int index, bool selected)
+{
+    item(index)->setCheckState(selected ? Qt::Checked : Qt::Unchecked);
+}
+
+int PickList::selectedCount() const
+{
+    int n = 0;
+    for (int i = 0; i < count(); ++i)
+        n += isEntrySelected(i) ? 1 : 0;
+    return n;
+}
+
+int PickList::findEntry(const QString& text) const
+{
+    for (int i = 0; i < count(); ++i)
+        if (entryText(i).compare(text, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+void PickList::clearSelections()
+{
+    for (int i = 0; i < count(); ++i)
+        setEntrySelected(i, false);
+}
+
+void PickList::scrollToFirst()
+{
+    if (count() > 0)
+        scrollToItem(item(0), QAbstractItemView::PositionAtTop);
+}
+
+void PickList::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Space && currentItem()) {
+        toggle(currentItem());
+        return;
+    }
+    QListWidget::keyPressEvent(event);
+}
+
+void PickList::toggle(QListWidgetItem* item)
+{
+    item->setCheckState(item->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+    if (onClick_)
+        Guarded(window(), onClick_);
+}
+
+} // namespace base

@@ -1,0 +1,67 @@
+#include "TFrmTabrep.h"
+
+#include "Alias.h"
+#include "EngineError.h"
+#include "ErrorGuard.h"
+#include "Option.h"
+#include "Paths.h"
+#include "ProgramFiles.h"
+#include "Session.h"
+#include "Table.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+
+TFrmTabrep::TFrmTabrep(store::Session& session, QWidget* parent) : WizardForm(session, parent)
+{
+    created_ = base::Guarded(this, [this] {
+        try {
+            FormCreate();
+        } catch (const base::EngineError& e) {
+            // Start-up fails only on the alias or the working table: say where to mend it.
+            QString text = e.text();
+            if (!text.contains(session_.configPath()))
+                text += QStringLiteral("\n\nCheck the database alias \"%1\" in %2.")
+                            .arg(store::DatabaseAlias, session_.configPath());
+            throw base::EngineError(text);
+        }
+    });
+}
+
+void TFrmTabrep::FormCreate()
+{
+    store::DatabaseAlias = QStringLiteral("OMNIV");
+    Label1->setText(QStringLiteral("Tabulon Personal"));
+    setWindowTitle(Label1->text());
+    TblEvents().SetDatabaseName(store::DatabaseAlias);
+    TblContact().SetDatabaseName(store::DatabaseAlias);
+    TblTRData().SetDatabaseName(store::DatabaseAlias);
+    CreateDataTable();
+    BtnSlideShow->setVisible(programfiles::SlideshowAvailable());
+    programfiles::SetHelpFile(base::JoinPath(programfiles::ProgramDirectory(), QStringLiteral("tabrep.hlp")));
+    state_.LayoutDirty = false;
+    state_.ContactMemoChosen = false;
+    state_.EventMemoChosen = false;
+    state_.PageIndex = 0;
+    state_.SelectedCount = 0;
+    state_.ColumnsGridReady = true;
+    SetBook(this);
+    rbCustYes->turnOn();
+}
+
+void TFrmTabrep::FormShow()
+{
+    rbSale->hide();
+    lblSale1->hide();
+    rbQuote->hide();
+    lblQuote1->hide();
+    BtnNext->setFocus();
+}
+
+void TFrmTabrep::showEvent(QShowEvent* event)
+{
+    WizardForm::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}

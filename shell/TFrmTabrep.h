@@ -1,0 +1,22 @@
+#pragma once
+
+#include "WizardForm.h"
+
+// The program's main window: the wizard with start-up and the bottom-bar commands.
+class TFrmTabrep : public WizardForm {
+    Q_OBJECT
+public:
+    explicit TFrmTabrep(store::Session& session, QWidget* parent = nullptr);
+
+    // False when start-up failed (the error has been shown); the program then ends.
+    bool created() const { return created_; }
+
+    void FormCreate();
+    void FormShow();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    bool created_ = false;
+};

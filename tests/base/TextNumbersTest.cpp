@@ -1,0 +1,39 @@
+#include "Paths.h"
+#include "QtPrinting.h"
+#include "TextNumbers.h"
+
+#include <gtest/gtest.h>
+
+TEST(StrToIntOrZero, ReadsTheNumberSyntaxAndZeroForAnythingElse)
+{
+    const struct {
+        const char* text;
+        int expected;
+    } cases[] = {
+        {"0", 0},          {"75", 75},        {"+12", 12},       {"-7", -7},
+        {"   42", 42},     {"$1F", 31},       {"-$10", -16},     {"$ff", 255},
+        {"", 0},           {"  ", 0},         {"2a", 0},         {"12 ", 0},
+        {"abc", 0},        {"+", 0},          {"$", 0},          {"1.5", 0},
+        {"2147483647", 2147483647},           {"2147483648", 0}, {"-2147483648", -2147483647 - 1},
+        {"$FFFFFFFF", -1}, {"$100000000", 0}, {"١٢", 0},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(base::StrToIntOrZero(QString::fromUtf8(c.text)), c.expected) << c.text;
+}
+
+TEST(JoinPath, PutsExactlyOneSeparatorBetweenDirectoryAndName)
+{
+    const struct {
+        const char* directory;
+        const char* name;
+        const char* expected;
+    } cases[] = {
+        {"", "rep1.rpt", "rep1.rpt"},
+        {"/data/omni", "rep1.rpt", "/data/omni/rep1.rpt"},
+        {"/data/omni/", "rep1.rpt", "/data/omni/rep1.rpt"},
+        {"C:\\OMNI\\", "player.exe", "C:\\OMNI\\player.exe"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(base::JoinPath(QString::fromUtf8(c.directory), QString::fromUtf8(c.name)),
+                  QString::fromUtf8(c.expected));
+}

@@ -1,0 +1,152 @@
+#include "Alias.h"
+#include "PxTable.h"
+#include "ProgramFiles.h"
+#include "QtPrinting.h"
+#include "RecordingModal.h"
+#include "Session.h"
+#include "TFrmTabrep.h"
+#include "TempAlias.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+QStringList FieldNames(const QString& path)
+{
+    QStringList names;
+    for (const auto& f : px::TableFile::open(path).header().fields)
+        names << f.name;
+    return names;
+}
+
+template <typename T>
+T* Child(QWidget& window, const char* name)
+{
+    T* child = window.findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(child, nullptr) << name;
+    return child;
+}
+
+} // namespace
+
+TEST(Startup, OpensOnTheFirstPageWithAFreshEmptyWorkingTable)
+{
+    TempAlias alias;
+    RecordingModal modal;
+    TFrmTabrep window(alias.session());
+    ASSERT_TRUE(window.created()) << modal.texts().join(u'\n').toStdString();
+    EXPECT_TRUE(modal.shown().empty());
+    EXPECT_EQ(store::DatabaseAlias, QStringLiteral("OMNIV"));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Tabulon Personal"));
+    EXPECT_EQ(Child<QLabel>(window, "Label1")->text(), QStringLiteral("Tabulon Personal"));
+    EXPECT_EQ(Child<QStackedWidget>(window, "Notebook1")->currentIndex(), 0);
+    EXPECT_EQ(window.state().PageIndex, 0);
+    EXPECT_FALSE(Child<QPushButton>(window, "BtnPrior")->isEnabled());
+    EXPECT_TRUE(Child<QPushButton>(window, "BtnNext")->isEnabled());
+    EXPECT_TRUE(Child<QRadioButton>(window, "rbCustYes")->isChecked());
+    EXPECT_TRUE(Child<QRadioButton>(window, "RBCreate")->isChecked());
+    EXPECT_TRUE(window.state().ColumnsGridReady);
+    EXPECT_EQ(window.size(), QSize(624, 434));
+
+    const QString trdata = alias.path(QStringLiteral("TRDATA.DB"));
+    const QStringList expected{"Field", "Order", "Header", "LDots", "RDots", "Total", "Count",
+                               "Average", "Min", "Max", "DbType", "Line", "LPosition", "RPosition"};
+    EXPECT_EQ(FieldNames(trdata), expected);
+    EXPECT_EQ(px::TableFile::open(trdata).header().recordCount, 0);
+}
+
+TEST(Startup, ReplacesAWorkingTableLeftByAnEarlierRun)
+{
+    TempAlias alias;
+    const QString trdata = alias.path(QStringLiteral("TRDATA.DB"));
+    px::TableSpec spec;
+    spec.fields = {{QStringLiteral("Field"), px::FieldCode::Alpha, 50}, {QStringLiteral("Stale"), px::FieldCode::Long, 4}};
+    px::writeTable(trdata, spec, {{px::Value::ofText(QStringLiteral("Company")), px::Value::ofInteger(3)}});
+    RecordingModal modal;
+    TFrmTabrep window(alias.session());
+    ASSERT_TRUE(window.created());
+    EXPECT_EQ(FieldNames(trdata).size(), 14);
+    EXPECT_EQ(px::TableFile::open(trdata).header().recordCount, 0);
+}
+
+TEST(Startup, FailsWithTheAliasAndTheFileToEditWhenTheAliasIsMissing)
+{
+    TempAlias alias(TempAlias::Content::Empty);
+    alias.writeConfig(QStringLiteral("[OTHER]\nPATH=/tmp\n"));
+    RecordingModal modal;
+    TFrmTabrep window(alias.session());
+    EXPECT_FALSE(window.created());
+    ASSERT_EQ(modal.shown().size(), 1u);
+    EXPECT_EQ(modal.shown()[0].caption, QStringLiteral("Error"));
+    EXPECT_TRUE(modal.shown()[0].text.contains(QStringLiteral("OMNIV")));
+    EXPECT_TRUE(modal.shown()[0].text.contains(alias.configPath()));
+}
+
+TEST(Startup, FailsWhenTheWorkingTableCannotBeCreated)
+{
+    TempAlias alias(TempAlias::Content::Empty);
+    alias.writeConfig(QStringLiteral("[OMNIV]\nPATH=%1\n").arg(alias.path(QStringLiteral("no/such/dir"))));
+    RecordingModal modal;
+    TFrmTabrep window(alias.session());
+    EXPECT_FALSE(window.created());
+    ASSERT_EQ(modal.shown().size(), 1u);
+    EXPECT_TRUE(modal.shown()[0].text.contains(alias.configPath()));
+}
+
+TEST(Startup, HidesTheSalesAndQuoteOptionsEveryTimeTheWindowIsShown)
+{
+    TempAlias alias;
+    RecordingModal modal;
+    TFrmTabrep window(alias.session());
+    for (int round = 0; round < 2; ++round) {
+        for (const char* name : {"rbSale", "lblSale1", "rbQuote", "lblQuote1"})
+            Child<QWidget>(window, name)->setVisible(true);
+        window.show();
+        for (const char* name : {"rbSale", "lblSale1", "rbQuote", "lblQuote1"})
+            EXPECT_TRUE(Child<QWidget>(window, name)->isHidden()) << name << " round " << round;
+        EXPECT_TRUE(Child<QPushButton>(window, "BtnNext")->hasFocus() || !window.isActiveWindow());
+        window.hide();
+    }
+}
+
+TEST(Startup, SlideshowNeedsBothFilesBesideTheProgram)
+{
+    const struct {
+        bool player;
+        bool data;
+    } cases[] = {{false, false}, {true, false}, {false, true}, {true, true}};
+    for (const auto& c : cases) {
+        QTemporaryDir dir;
+        if (c.player)
+            QFile(dir.filePath(QStringLiteral("player.exe"))).open(QIODevice::WriteOnly);
+        if (c.data)
+            QFile(dir.filePath(QStringLiteral("omvaddon.dmr"))).open(QIODevice::WriteOnly);
+        EXPECT_EQ(programfiles::SlideshowAvailable(dir.path()), c.player && c.data);
+    }
+}
+
+TEST(GetAliasDirectory, TakesTheTextAfterPathOfTheLastLineThatHasIt)
+{
+    TempAlias alias(TempAlias::Content::Empty);
+    const struct {
+        const char* section;
+        const char* expected;
+    } cases[] = {
+        {"[OMNIV]\nPATH=/data/omni\n", "/data/omni"},
+        {"[OMNIV]\nPATH=/data/omni/\n", "/data/omni/"},
+        {"[OMNIV]\nTYPE=STANDARD\n", ""},
+        {"[OMNIV]\nPATH=/first\nPATH=/second\n", "/second"},
+        {"[omniv]\nDEFAULT DRIVER=PARADOX\nPATH=/x\n", "/x"},
+    };
+    for (const auto& c : cases) {
+        alias.writeConfig(QString::fromLatin1(c.section));
+        EXPECT_EQ(store::GetAliasDirectory(QStringLiteral("OMNIV")), QString::fromLatin1(c.expected)) << c.section;
+    }
+}

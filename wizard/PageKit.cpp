@@ -1,0 +1,50 @@
+#include "PageKit.h"
+
+#include "Option.h"
+
+#include <QButtonGroup>
+#include <QLabel>
+
+namespace pagekit {
+
+QFont Serif(int pixels, bool bold)
+{
+    QFont font(QStringLiteral("Liberation Serif"));
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+QFont Sans(int pixels)
+{
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(pixels);
+    return font;
+}
+
+QLabel* Title(QWidget* page, const QString& text)
+{
+    auto* label = new QLabel(text, page);
+    label->setFont(Serif(29, true));
+    return label;
+}
+
+QLabel* Text(QWidget* page, const QString& text, int pixels, const QString& name)
+{
+    auto* label = new QLabel(text, page);
+    label->setFont(Serif(pixels));
+    label->setWordWrap(true);
+    if (!name.isEmpty())
+        label->setObjectName(name);
+    return label;
+}
+
+base::Option* Opt(QWidget* page, QButtonGroup* group, const QString& name, const QString& caption)
+{
+    auto* option = new base::Option(name, caption, page);
+    option->setFont(Serif(16, true));
+    group->addButton(option);
+    return option;
+}
+
+} // namespace pagekit

@@ -1,0 +1,97 @@
+#include "WizardForm.h"
+
+#include "ErrorGuard.h"
+#include "PageKit.h"
+#include "Session.h"
+#include "Table.h"
+
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+WizardForm::WizardForm(store::Session& session, QWidget* parent)
+    : QDialog(parent),
+      session_(session),
+      TblContact_(std::make_unique<store::Table>(session)),
+      TblEvents_(std::make_unique<store::Table>(session)),
+      TblTRData_(std::make_unique<store::Table>(session))
+{
+    setObjectName(QStringLiteral("FrmTabrep"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowCloseButtonHint);
+    setFont(pagekit::Serif(16));
+    TblContact_->SetTableName(QStringLiteral("CONTACT.DB"));
+    TblEvents_->SetTableName(QStringLiteral("EVENT.DB"));
+    TblTRData_->SetTableName(QStringLiteral("TRDATA.DB"));
+    TblTRData_->SetExclusive(true);
+
+    auto* frame = new QVBoxLayout(this);
+    frame->setContentsMargins(0, 0, 0, 0);
+    frame->setSpacing(0);
+    Notebook1 = new QStackedWidget(this);
+    Notebook1->setObjectName(QStringLiteral("Notebook1"));
+    Notebook1->setFixedHeight(377);
+    for (QWidget* page : {buildOperationPage(), buildReportTypePage(), buildCategoryPage(), buildDescriptionPage(),
+                          buildPaperPage(), buildDetailPage(), buildFieldSelectionPage(), buildFieldOrderPage(),
+                          buildColumnsPage(), buildColumnWidthsPage(), buildFieldDefinitionsPage()})
+        Notebook1->addWidget(page);
+    frame->addWidget(Notebook1);
+    buildBottomBar(frame);
+    setFixedSize(624, 434);
+}
+
+WizardForm::~WizardForm() = default;
+
+void WizardForm::buildBottomBar(QVBoxLayout* frame)
+{
+    auto* bar = new QFrame(this);
+    bar->setObjectName(QStringLiteral("Panel1"));
+    bar->setFrameShape(QFrame::Panel);
+    bar->setFrameShadow(QFrame::Raised);
+    auto* row = new QHBoxLayout(bar);
+    LblDesc = new QLabel(bar);
+    LblDesc->setObjectName(QStringLiteral("LblDesc"));
+    row->addWidget(LblDesc, 1);
+    auto button = [&](QPushButton*& slot, const char* name, const char* caption) {
+        slot = new QPushButton(QString::fromLatin1(caption), bar);
+        slot->setObjectName(QString::fromLatin1(name));
+        slot->setFont(pagekit::Sans(11));
+        slot->setAutoDefault(false);
+        row->addWidget(slot);
+    };
+    button(BtnSlideShow, "BtnSlideShow", "Slideshow");
+    button(BtnAbout, "BtnAbout", "&About");
+    button(BtnHelp, "BtnHelp", "&Help");
+    button(BtnPrior, "BtnPrior", "&Previous");
+    button(BtnNext, "BtnNext", "&Next");
+    button(btExit, "btExit", "E&xit");
+    BtnNext->setDefault(true);
+    base::OnClick(BtnNext, this, &WizardForm::BtnNextClick);
+    base::OnClick(BtnPrior, this, &WizardForm::BtnPriorClick);
+    frame->addWidget(bar);
+}
+
+void WizardForm::keyPressEvent(QKeyEvent* event)
+{
+    // The main window has no cancel button: Escape must not close it.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void WizardForm::showPage(int index)
+{
+    Notebook1->setCurrentIndex(index);
+}
+
+void WizardForm::setNavigationButtons()
+{
+    const int shown = Notebook1->currentIndex();
+    BtnPrior->setEnabled(shown != 0);
+    BtnNext->setEnabled(shown != Notebook1->count() - 1);
+}

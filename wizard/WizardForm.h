@@ -1,0 +1,175 @@
+#pragma once
+
+#include "WizardState.h"
+
+#include <QDialog>
+#include <QString>
+#include <memory>
+
+class QButtonGroup;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QStackedWidget;
+class QTableWidget;
+class QVBoxLayout;
+class QWidget;
+
+namespace base {
+class Option;
+class PickList;
+class SpinEdit;
+} // namespace base
+
+namespace store {
+class Session;
+class Table;
+} // namespace store
+
+// The main window's wizard: the eleven pages of the notebook, the bottom bar,
+// the Wizard state and the three tables. The program's window, TFrmTabrep,
+// adds start-up and the shell commands on top of it.
+class WizardForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit WizardForm(store::Session& session, QWidget* parent = nullptr);
+    ~WizardForm() override;
+
+    WizardState& state() { return state_; }
+    store::Table& TblContact() { return *TblContact_; }
+    store::Table& TblEvents() { return *TblEvents_; }
+    store::Table& TblTRData() { return *TblTRData_; }
+
+    // Page machine.
+    void BtnNextClick();
+    void BtnPriorClick();
+    void SetBook(QObject* Sender);
+
+    // Working table.
+    void CreateDataTable();
+    void ClearCustomTable(store::Table& table);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+    // Option handlers that only mark state or echo it.
+    void RBCreateClick();
+    void Notebook1Click();
+    void RBContactClick();
+    void EdDescriptionChange();
+    // Paper size.
+    void RBAmPorClick();
+    void RbAmLanClick();
+    void RbA4PorClick();
+    void RBA4LanClick();
+    void RbOtherClick();
+    void SpinMarginChange();
+    // Detail level.
+    void rbCustYesClick();
+    void rbCustNoClick();
+
+    void showPage(int index);
+    void setNavigationButtons();
+
+    store::Session& session_;
+    WizardState state_;
+    std::unique_ptr<store::Table> TblContact_;
+    std::unique_ptr<store::Table> TblEvents_;
+    std::unique_ptr<store::Table> TblTRData_;
+
+    // Notebook and bottom bar.
+    QStackedWidget* Notebook1 = nullptr;
+    QLabel* LblDesc = nullptr;
+    QPushButton* BtnSlideShow = nullptr;
+    QPushButton* BtnAbout = nullptr;
+    QPushButton* BtnHelp = nullptr;
+    QPushButton* BtnPrior = nullptr;
+    QPushButton* BtnNext = nullptr;
+    QPushButton* btExit = nullptr;
+
+    // Page 0: operation.
+    QLabel* Label1 = nullptr;
+    base::Option* RBCreate = nullptr;
+    base::Option* RbModify = nullptr;
+    base::Option* RbCopy = nullptr;
+    base::Option* RBColumn = nullptr;
+    base::Option* RbDelete = nullptr;
+    // Page 1: report type.
+    base::Option* RbContactOrdered = nullptr;
+    base::Option* rbDateOrdered = nullptr;
+    // Page 2: information category.
+    base::Option* RBContact = nullptr;
+    base::Option* RBEvent = nullptr;
+    base::Option* RBNote = nullptr;
+    base::Option* RbCall = nullptr;
+    base::Option* RBLetter = nullptr;
+    base::Option* RbMeeting = nullptr;
+    base::Option* RbTodo = nullptr;
+    base::Option* rbSale = nullptr;
+    base::Option* rbQuote = nullptr;
+    QLabel* lblSale1 = nullptr;
+    QLabel* lblQuote1 = nullptr;
+    // Page 3: description.
+    QLineEdit* EdDescription = nullptr;
+    // Page 4: paper size.
+    base::Option* RBAmPor = nullptr;
+    base::Option* RbAmLan = nullptr;
+    base::Option* RbA4Por = nullptr;
+    base::Option* RBA4Lan = nullptr;
+    base::Option* RbOther = nullptr;
+    QFrame* PnlPrint = nullptr;
+    base::SpinEdit* SpinMargin = nullptr;
+    QLabel* LblMargin = nullptr;
+    // Page 5: detail level.
+    base::Option* rbCustYes = nullptr;
+    base::Option* rbCustNo = nullptr;
+    // Page 6: field selection.
+    base::PickList* PickContactField = nullptr;
+    base::PickList* PickEventField = nullptr;
+    QLabel* LblEvent = nullptr;
+    QLabel* LblSelected = nullptr;
+    QPushButton* BitBtn2 = nullptr;
+    QPushButton* BtnUser = nullptr;
+    // Page 7: field order.
+    QListWidget* lbAllFields = nullptr;
+    QListWidget* lbMirror = nullptr;
+    QPushButton* BtnMoveUp = nullptr;
+    QPushButton* BtnDown = nullptr;
+    QLabel* LblCustYes = nullptr;
+    QLabel* LblCustNo = nullptr;
+    // Page 8: columns and rows.
+    base::SpinEdit* SpinCol = nullptr;
+    QLabel* Label111 = nullptr;
+    QTableWidget* StringGrid1 = nullptr;
+    QLabel* LblCustYes2 = nullptr;
+    // Page 9: column widths.
+    QTableWidget* sgCol = nullptr;
+    QPushButton* BtnCheck = nullptr;
+    // Page 10: field definitions.
+    QListWidget* LBFieldDefs = nullptr;
+    QLineEdit* DBEdit1 = nullptr;
+    class QCheckBox* cbDotLead = nullptr;
+    class QCheckBox* cbDotTrail = nullptr;
+    class QCheckBox* DBCBCount = nullptr;
+    class QCheckBox* DBCBMax = nullptr;
+    class QCheckBox* DBCBMin = nullptr;
+    class QCheckBox* DBCBTotal = nullptr;
+    class QCheckBox* DBCBAverage = nullptr;
+    QPushButton* btMakeReport = nullptr;
+
+private:
+    void buildBottomBar(QVBoxLayout* frame);
+    QWidget* buildOperationPage();
+    QWidget* buildReportTypePage();
+    QWidget* buildCategoryPage();
+    QWidget* buildDescriptionPage();
+    QWidget* buildPaperPage();
+    QWidget* buildDetailPage();
+    QWidget* buildFieldSelectionPage();
+    QWidget* buildFieldOrderPage();
+    QWidget* buildColumnsPage();
+    QWidget* buildColumnWidthsPage();
+    QWidget* buildFieldDefinitionsPage();
+};

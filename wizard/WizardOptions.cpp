@@ -1,0 +1,74 @@
+// Handlers of the options of pages 0 to 2 and of the paper-size page.
+#include "WizardForm.h"
+
+#include "Option.h"
+#include "SpinEdit.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+
+void WizardForm::RBCreateClick()
+{
+    state_.CatalogueDirty = true;
+}
+
+void WizardForm::Notebook1Click()
+{
+    state_.CatalogueDirty = true;
+}
+
+void WizardForm::RBContactClick()
+{
+    state_.CatalogueDirty = true;
+}
+
+void WizardForm::EdDescriptionChange()
+{
+    LblDesc->setText(EdDescription->text());
+}
+
+namespace {
+
+void applyPaper(base::SpinEdit* spin, QLabel* label, QFrame* panel, int width, const QString& text)
+{
+    spin->setValue(width);
+    label->setText(text);
+    spin->setEnabled(false);
+    panel->hide();
+}
+
+} // namespace
+
+void WizardForm::RBAmPorClick()
+{
+    applyPaper(SpinMargin, LblMargin, PnlPrint, 75, QStringLiteral("(7.5\")"));
+}
+
+void WizardForm::RbAmLanClick()
+{
+    // 110 tenths: a report saved on US landscape paper reads back as US landscape.
+    applyPaper(SpinMargin, LblMargin, PnlPrint, 110, QStringLiteral("(11.0\")"));
+}
+
+void WizardForm::RbA4PorClick()
+{
+    applyPaper(SpinMargin, LblMargin, PnlPrint, 77, QStringLiteral("(7.7\")"));
+}
+
+void WizardForm::RBA4LanClick()
+{
+    applyPaper(SpinMargin, LblMargin, PnlPrint, 115, QStringLiteral("(11.5\")"));
+}
+
+void WizardForm::RbOtherClick()
+{
+    SpinMargin->setEnabled(true);
+    PnlPrint->show();
+}
+
+void WizardForm::SpinMarginChange()
+{
+    LblMargin->setText(u'(' + QLocale().toString(SpinMargin->value() / 10.0, 'f', 1) + QStringLiteral("\")"));
+}
