@@ -1,0 +1,256 @@
+#include "DemoDirectory.h"
+#include "EngineError.h"
+#include "QtPrinting.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QSet>
+#include <algorithm>
+#include <cmath>
+#include <gtest/gtest.h>
+
+using px::FieldCode;
+using px::Value;
+
+namespace {
+
+constexpr int Contacts = 250;
+
+struct FieldExpectation {
+    const char* name;
+    FieldCode code;
+};
+
+// Paradox day numbers (1 January of the year 1 is day 1).
+constexpr qint64 Day1940_01_01 = 708205;
+constexpr qint64 Day2000_01_01 = 730120;
+constexpr qint64 Day2022_01_03 = 738158;
+constexpr qint64 Day2024_01_02 = 738887;
+constexpr qint64 Day2024_06_30 = 739067;
+constexpr qint64 Day2025_01_31 = 739282;
+
+class DemoTables : public testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        try {
+            demoDir = new DemoDirectory({Contacts, true});
+        } catch (const base::EngineError& e) {
+            setUpError = e.text();
+        }
+    }
+    static void TearDownTestSuite() { delete demoDir; }
+    void SetUp() override
+    {
+        if (!demoDir)
+            FAIL() << "makeDemoData failed: " << setUpError.toStdString();
+    }
+
+    static px::TableFile table(const char* name) { return px::TableFile::open(demoDir->path(QString::fromLatin1(name))); }
+
+    static void expectFields(const px::Header& header, const std::vector<FieldExpectation>& expected)
+    {
+        ASSERT_EQ(header.fields.size(), expected.size());
+        for (std::size_t i = 0; i < expected.size(); ++i) {
+            EXPECT_EQ(header.fields[i].name, QString::fromLatin1(expected[i].name)) << "field " << i;
+            EXPECT_EQ(header.fields[i].code, expected[i].code) << expected[i].name;
+        }
+    }
+
+    static inline DemoDirectory* demoDir = nullptr;
+    static inline QString setUpError;
+};
+
+TEST_F(DemoTables, ContactTableHasTheContactFieldsThenTheThirtyUserFields)
+{
+    std::vector<FieldExpectation> expected = {
+        {"CustomID", FieldCode::Alpha}, {"ContactID", FieldCode::Long}, {"Salutation", FieldCode::Alpha},
+        {"FirstName", FieldCode::Alpha}, {"LastName", FieldCode::Alpha}, {"Title", FieldCode::Alpha},
+        {"Company", FieldCode::Alpha}, {"Department", FieldCode::Alpha}, {"Address1", FieldCode::Alpha},
+        {"Address2", FieldCode::Alpha}, {"City", FieldCode::Alpha}, {"State", FieldCode::Alpha},
+        {"ZipCode", FieldCode::Alpha}, {"Country", FieldCode::Alpha}, {"HomePhone", FieldCode::Alpha},
+        {"WorkPhone", FieldCode::Alpha}, {"FaxPhone", FieldCode::Alpha}, {"MobilePhone", FieldCode::Alpha},
+        {"Email", FieldCode::Alpha}, {"Birthday", FieldCode::Date}, {"Anniversary", FieldCode::Date},
+        {"LastContact", FieldCode::Timestamp}, {"Active", FieldCode::Logical}, {"Children", FieldCode::Short},
+        {"Rating", FieldCode::Short}, {"Visits", FieldCode::Long}, {"Memo", FieldCode::Memo},
+    };
+    const char* names[] = {"User1", "User2", "User3", "User4", "User5", "User6", "User7", "User8", "User9", "User10",
+                           "Date1", "Date2", "Date3", "Date4", "Date5", "Date6", "Date7", "Date8", "Date9", "Date10",
+                           "Num1", "Num2", "Num3", "Num4", "Num5", "Money1", "Money2", "Money3", "Money4", "Money5"};
+    for (int i = 0; i < 30; ++i)
+        expected.push_back({names[i], i < 10 ? FieldCode::Alpha : i < 20 ? FieldCode::Date
+                                      : i < 25 ? FieldCode::Number : FieldCode::Currency});
+    const px::TableFile contacts = table("CONTACT.DB");
+    expectFields(contacts.header(), expected);
+    EXPECT_EQ(contacts.header().codePage, 1252);
+    EXPECT_EQ(contacts.header().fields[0].size, 10);
+}
+
+TEST_F(DemoTables, ContactRecordsArePlausibleNumberedAndSometimesEmpty)
+{
+    const auto records = table("CONTACT.DB").readRecords();
+    ASSERT_EQ(records.size(), std::size_t(Contacts));
+    int nullFaxes = 0, longMemos = 0, accented = 0;
+    QSet<bool> activeValues;
+    for (int i = 0; i < Contacts; ++i) {
+        const auto& r = records[std::size_t(i)];
+        SCOPED_TRACE(i);
+        EXPECT_EQ(r[1], Value::ofInteger(i + 1));
+        ASSERT_EQ(r[0].kind, Value::Kind::Text);
+        EXPECT_EQ(r[0].text.mid(3), QString::asprintf("%07d", i + 1));
+        EXPECT_TRUE(QRegularExpression(QStringLiteral("^[A-Z]{3}$")).match(r[0].text.left(3)).hasMatch()) << r[0].text.toStdString();
+        EXPECT_FALSE(r[4].text.isEmpty());
+        EXPECT_TRUE(QRegularExpression(QStringLiteral("^[A-Z]{2}$")).match(r[11].text).hasMatch());
+        EXPECT_TRUE(QRegularExpression(QStringLiteral("^[0-9]{5}$")).match(r[12].text).hasMatch());
+        EXPECT_EQ(r[13].text, QStringLiteral("USA"));
+        if (!r[19].isNull()) {
+            EXPECT_GE(r[19].integer, Day1940_01_01);
+            EXPECT_LT(r[19].integer, Day2000_01_01);
+        }
+        if (!r[21].isNull()) {
+            const double day = r[21].real / 86400000.0;
+            EXPECT_GE(day, double(Day2022_01_03));
+            EXPECT_LT(day, double(Day2025_01_31));
+        }
+        if (!r[52].isNull()) {   // Money1, the total sales, in whole cents
+            EXPECT_DOUBLE_EQ(r[52].real * 100.0, std::round(r[52].real * 100.0));
+        }
+        nullFaxes += r[16].isNull();
+        longMemos += r[26].kind == Value::Kind::Text && r[26].text.size() > 40;
+        if (!r[22].isNull())
+            activeValues.insert(r[22].boolean);
+        accented += r[3].text.contains(QRegularExpression(QString::fromUtf8("[éëç]")));
+    }
+    EXPECT_GT(nullFaxes, 0);
+    EXPECT_GT(longMemos, 0) << "no memo reaches the .MB file";
+    EXPECT_EQ(activeValues.size(), 2);
+    EXPECT_GT(accented, 0) << "Windows-1252 letters beyond ASCII do not come back";
+}
+
+TEST_F(DemoTables, EventTableHasEveryFieldTheEventCategoriesOffer)
+{
+    const std::vector<FieldExpectation> offered = {
+        {"EventDate", FieldCode::Date}, {"EventTime", FieldCode::Time}, {"Type", FieldCode::Alpha},
+        {"Summary", FieldCode::Alpha}, {"Elapsed", FieldCode::Time}, {"Status", FieldCode::Alpha},
+        {"Duration", FieldCode::Long}, {"Memo", FieldCode::Memo}, {"Completed", FieldCode::Logical},
+        {"AlarmTime", FieldCode::Time}, {"AlarmLead", FieldCode::Short}, {"TemplateName", FieldCode::Alpha},
+        {"Where", FieldCode::Alpha}, {"CustomID", FieldCode::Alpha},
+    };
+    const px::Header header = table("EVENT.DB").header();
+    for (const FieldExpectation& want : offered) {
+        const auto found = std::find_if(header.fields.begin(), header.fields.end(),
+                                        [&](const px::FieldDesc& f) { return f.name == QLatin1String(want.name); });
+        ASSERT_NE(found, header.fields.end()) << want.name;
+        EXPECT_EQ(found->code, want.code) << want.name;
+    }
+}
+
+TEST_F(DemoTables, EventsBelongToDemoContactsAndComeInDateOrder)
+{
+    QSet<QString> customIds;
+    for (const auto& contact : table("CONTACT.DB").readRecords())
+        customIds.insert(contact[0].text);
+    const px::TableFile events = table("EVENT.DB");
+    const QStringList names = demoDir->fieldNames(QStringLiteral("EVENT.DB"));
+    const auto column = [&](const char* name) { return std::size_t(names.indexOf(QLatin1String(name))); };
+    const auto records = events.readRecords();
+    ASSERT_GE(records.size(), 24u);
+    ASSERT_LE(records.size(), 60u);
+    const QSet<QString> types = {"Call", "Letter", "Meeting", "To-do", "Note"};
+    qint64 previousDay = 0;
+    int memos = 0;
+    for (const auto& r : records) {
+        EXPECT_TRUE(customIds.contains(r[column("CustomID")].text)) << r[column("CustomID")].text.toStdString();
+        EXPECT_TRUE(types.contains(r[column("Type")].text));
+        const qint64 day = r[column("EventDate")].integer;
+        EXPECT_GE(day, std::max(previousDay, Day2024_01_02));
+        EXPECT_LE(day, Day2024_06_30);
+        previousDay = day;
+        memos += !r[column("Memo")].text.isEmpty();
+    }
+    EXPECT_GT(memos, 0);
+}
+
+TEST_F(DemoTables, DatabaseTableLabelsTheThirtyUserFieldsOfThreeDatabases)
+{
+    QStringList expected = {QStringLiteral("DB")};
+    for (const auto& [prefix, count] : {std::pair{"User", 10}, {"Date", 10}, {"Num", 5}, {"Money", 5}})
+        for (int i = 1; i <= count; ++i)
+            expected << QLatin1String(prefix) + QString::number(i);
+    const px::TableFile database = table("DATABASE.DB");
+    EXPECT_EQ(demoDir->fieldNames(QStringLiteral("DATABASE.DB")), expected);
+    for (const px::FieldDesc& field : database.header().fields)
+        EXPECT_EQ(field.code, FieldCode::Alpha) << field.name.toStdString();
+    const auto records = database.readRecords();
+    ASSERT_EQ(records.size(), 3u);
+    EXPECT_EQ(records[0][0].text, QStringLiteral("OMNIV"));
+    EXPECT_EQ(records[1][0].text, QStringLiteral("SALES"));
+    EXPECT_EQ(records[2][0].text, QStringLiteral("CLUB"));
+    EXPECT_EQ(records[0][1].text, QStringLiteral("Spouse"));
+    EXPECT_TRUE(records[0][10].isNull()) << "User10 of OMNIV has no label";
+}
+
+TEST(DemoData, WithoutContactsTheEventsBelongToNobodyAndNoReportIsWritten)
+{
+    const DemoDirectory dir({0, false});
+    EXPECT_EQ(px::TableFile::open(dir.path(QStringLiteral("CONTACT.DB"))).readRecords().size(), 0u);
+    const auto events = px::TableFile::open(dir.path(QStringLiteral("EVENT.DB"))).readRecords();
+    ASSERT_FALSE(events.empty());
+    const auto customId = std::size_t(dir.fieldNames(QStringLiteral("EVENT.DB")).indexOf(QStringLiteral("CustomID")));
+    for (const auto& r : events)
+        EXPECT_TRUE(r[customId].isNull());
+    EXPECT_TRUE(QDir(dir.directory()).entryList({QStringLiteral("*.rpt")}, QDir::Files).isEmpty());
+}
+
+TEST(DemoData, TwoRunsWriteTheSameBytes)
+{
+    const DemoDirectory first({120, true});
+    const DemoDirectory second({120, true});
+    const QStringList files = QDir(first.directory()).entryList(QDir::Files, QDir::Name);
+    EXPECT_EQ(files, QDir(second.directory()).entryList(QDir::Files, QDir::Name));
+    EXPECT_TRUE(files.contains(QStringLiteral("CONTACT.MB"), Qt::CaseInsensitive));
+    for (const QString& name : files) {
+        QFile a(first.path(name)), b(second.path(name));
+        ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly)) << name.toStdString();
+        EXPECT_TRUE(a.readAll() == b.readAll()) << name.toStdString() << " differs";
+    }
+}
+
+TEST(DemoData, RefusesADirectoryItCannotWriteAndABadContactCount)
+{
+    QTemporaryDir dir;
+    const QString plainFile = QDir(dir.path()).filePath(QStringLiteral("notadir"));
+    QFile file(plainFile);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    const struct {
+        QString directory;
+        int contacts;
+    } cases[] = {
+        {plainFile, 10},
+        {QDir(dir.path()).filePath(QStringLiteral("missing/deeper")), 10},
+        {dir.path(), -1},
+        {dir.path(), 10000000},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.directory.toStdString() + " " + std::to_string(c.contacts));
+        EXPECT_THROW(demo::makeDemoData(c.directory, {c.contacts, true}), base::EngineError);
+    }
+    EXPECT_FALSE(QFile::exists(QDir(dir.path()).filePath(QStringLiteral("CONTACT.DB"))));
+}
+
+TEST(DemoData, ReadOnlyDirectoryIsReportedAsAnEngineError)
+{
+    QTemporaryDir dir;
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+    QFile probe(QDir(dir.path()).filePath(QStringLiteral("probe")));
+    if (probe.open(QIODevice::WriteOnly)) {
+        probe.remove();
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        GTEST_SKIP() << "this user may write into read-only directories";
+    }
+    EXPECT_THROW(demo::makeDemoData(dir.path(), {5, true}), base::EngineError);
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+} // namespace
