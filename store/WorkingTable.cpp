@@ -1,0 +1,70 @@
+#include "WorkingTable.h"
+
+#include "EngineError.h"
+
+namespace store {
+
+void DefineWorkingTable(Table& table, const QString& alias)
+{
+    table.Close();
+    table.SetDatabaseName(alias);
+    table.SetTableName(WorkingTableName);
+
+    struct Column {
+        const char* name;
+        FieldType type;
+        int size;
+        bool required;
+    };
+    static const Column kColumns[] = {
+        {"Field", FieldType::ftString, 50, true},
+        {"Order", FieldType::ftInteger, 0, true},
+        {"Header", FieldType::ftString, 50, false},
+        {"LDots", FieldType::ftBoolean, 0, false},
+        {"RDots", FieldType::ftBoolean, 0, false},
+        {"Total", FieldType::ftBoolean, 0, false},
+        {"Count", FieldType::ftBoolean, 0, false},
+        {"Average", FieldType::ftBoolean, 0, false},
+        {"Min", FieldType::ftBoolean, 0, false},
+        {"Max", FieldType::ftBoolean, 0, false},
+        {"DbType", FieldType::ftInteger, 0, false},
+        {"Line", FieldType::ftInteger, 0, false},
+        {"LPosition", FieldType::ftInteger, 0, false},
+        {"RPosition", FieldType::ftInteger, 0, false},
+    };
+    std::vector<FieldDef>& fields = table.FieldDefs();
+    fields.clear();
+    for (const Column& column : kColumns)
+        fields.push_back(FieldDef{QString::fromLatin1(column.name), column.type, column.size, column.required});
+
+    std::vector<IndexDef>& indexes = table.IndexDefs();
+    indexes.clear();
+    indexes.push_back(IndexDef{QStringLiteral("PrimaryField"), QStringLiteral("Field"), true, true, false});
+    indexes.push_back(IndexDef{QStringLiteral("iOrder"), QStringLiteral("Line;Order"), false, false, true});
+}
+
+void RecreateWorkingTable(Table& table, const QString& alias)
+{
+    try {
+        table.Close();
+        table.SetDatabaseName(alias);
+        table.SetTableName(WorkingTableName);
+        table.DeleteTable();
+    } catch (const base::EngineError&) {
+        // No old table, or one that cannot go: creating replaces it or says why not.
+    }
+    DefineWorkingTable(table, alias);
+    table.CreateTable();
+}
+
+void EmptyTable(Table& table)
+{
+    table.Open();
+    if (table.State() == TableState::Edit || table.State() == TableState::Insert)
+        table.Cancel();
+    table.First();
+    while (!table.Eof())
+        table.Delete();
+}
+
+} // namespace store

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "Table.h"
+
+#include <QString>
+
+namespace store {
+
+// The working table: one row per field of the report being designed.
+inline const QString WorkingTableName = QStringLiteral("TRDATA.DB");
+
+// Points the closed table at TRDATA.DB of the alias and gives it the fourteen
+// columns (Field, Order, Header, LDots, RDots, Total, Count, Average, Min, Max,
+// DbType, Line, LPosition, RPosition), the primary index "PrimaryField" on Field
+// and the index "iOrder" on Line, then Order.
+void DefineWorkingTable(Table& table, const QString& alias);
+
+// Throws away any old working table (errors in closing or deleting it are
+// ignored) and creates it anew, empty. The table is left closed.
+void RecreateWorkingTable(Table& table, const QString& alias);
+
+// Opens the table when it is closed, discards a pending edit and deletes every row.
+void EmptyTable(Table& table);
+
+} // namespace store

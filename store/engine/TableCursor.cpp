@@ -1,0 +1,176 @@
+#include "EngineError.h"
+#include "TableImpl.h"
+#include "TableSchema.h"
+
+namespace store {
+
+void Table::Impl::sync()
+{
+    const std::vector<detail::Row>& rows = shared->rows();
+    if (!orderBuilt || orderVersion != shared->version()) {
+        order = detail::orderBy(rows, indexColumns, indexCaseInsensitive);
+        orderVersion = shared->version();
+        orderBuilt = true;
+        if (positioned) {
+            // Stay on the current row; when it is gone, on the row that took its place.
+            int found = -1;
+            for (int i = 0; i < int(order.size()) && found < 0; ++i)
+                if (rows[order[i]].id == currentId)
+                    found = i;
+            pos = found >= 0 ? found : std::min(pos, int(order.size()) - 1);
+            if (order.empty())
+                eof = true;
+            moveTo(std::max(pos, 0));
+        }
+    }
+    if (!positioned) {
+        positioned = true;
+        moveTo(0);
+        eof = order.empty();
+    }
+}
+
+void Table::Impl::moveTo(int position)
+{
+    pos = position;
+    currentId = position < int(order.size()) ? shared->rows()[order[position]].id : 0;
+}
+
+const detail::Row* Table::Impl::currentRow()
+{
+    sync();
+    return order.empty() ? nullptr : &shared->rows()[order[pos]];
+}
+
+void Table::Impl::selectIndex(const QString& name)
+{
+    const std::optional<IndexDef> index = shared->findIndex(name);
+    if (!index)
+        throw base::EngineError(QStringLiteral("Index does not exist. Index: %1").arg(name));
+    indexColumns = index->primary ? std::vector<int>{} : detail::indexColumns(shared->fields(), *index);
+    indexCaseInsensitive = index->caseInsensitive;
+    orderBuilt = false;
+}
+
+void Table::Impl::checkBrowseMode()
+{
+    if (state == TableState::Edit || state == TableState::Insert) {
+        if (modified)
+            q->Post();
+        else
+            q->Cancel();
+    }
+}
+
+void Table::SetIndexName(const QString& name)
+{
+    if (d->state != TableState::Inactive) {
+        d->checkBrowseMode();
+        d->selectIndex(name);
+        d->sync();
+        d->announce();
+    }
+    d->indexName = name;
+}
+
+QString Table::IndexName() const
+{
+    return d->indexName;
+}
+
+void Table::First()
+{
+    d->requireActive();
+    d->checkBrowseMode();
+    d->sync();
+    d->moveTo(0);
+    d->eof = d->order.empty();
+    d->announce();
+}
+
+void Table::Next()
+{
+    d->requireActive();
+    d->checkBrowseMode();
+    d->sync();
+    if (d->pos + 1 < int(d->order.size())) {
+        d->moveTo(d->pos + 1);
+        d->eof = false;
+    } else {
+        d->eof = true;
+    }
+    d->announce();
+}
+
+bool Table::Eof() const
+{
+    if (d->state == TableState::Inactive)
+        return true;
+    d->sync();
+    return d->eof || d->order.empty();
+}
+
+int Table::RecordCount() const
+{
+    d->requireActive();
+    d->sync();
+    return int(d->order.size());
+}
+
+int Table::RecNo() const
+{
+    if (d->state == TableState::Inactive || d->state == TableState::Insert)
+        return 0;
+    d->sync();
+    return d->order.empty() ? 0 : d->pos + 1;
+}
+
+void Table::SetRecNo(int recNo)
+{
+    d->requireActive();
+    d->checkBrowseMode();
+    d->sync();
+    if (recNo < 1 || recNo > int(d->order.size()))
+        throw base::EngineError(QStringLiteral("Record number %1 is out of range (1 to %2)")
+                                    .arg(recNo)
+                                    .arg(d->order.size()));
+    d->moveTo(recNo - 1);
+    d->eof = false;
+    d->announce();
+}
+
+bool Table::FindKey(const QVariantList& key)
+{
+    d->requireActive();
+    d->checkBrowseMode();
+    const int keyCount = d->shared->keyFieldCount();
+    if (keyCount == 0)
+        throw base::EngineError(QStringLiteral("Table has no primary index: %1").arg(d->shared->path()));
+    if (key.isEmpty() || key.size() > keyCount)
+        throw base::EngineError(QStringLiteral("A key of this table has 1 to %1 values").arg(keyCount));
+    std::vector<px::Value> values;
+    for (int i = 0; i < key.size(); ++i)
+        values.push_back(detail::keyValueOf(d->columnOf(i), key[i]));
+    d->sync();
+    const std::vector<detail::Row>& rows = d->shared->rows();
+    for (int i = 0; i < int(d->order.size()); ++i) {
+        if (detail::matchesKey(rows[d->order[i]], values)) {
+            d->moveTo(i);
+            d->eof = false;
+            d->announce();
+            return true;
+        }
+    }
+    return false;
+}
+
+void Table::Refresh()
+{
+    d->requireActive();
+    d->checkBrowseMode();
+    d->orderBuilt = false;
+    d->sync();
+    d->announce();
+}
+
+} // namespace store

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "SharedTable.h"
+#include "Table.h"
+#include "ValueConversion.h"
+
+#include <map>
+#include <memory>
+
+namespace store {
+
+// A cursor's own state: where its table is, its position in the active index's
+// order, the row being edited or inserted, and its column constraints.
+struct Table::Impl {
+    struct Constraint {
+        bool required = false;
+        std::optional<std::pair<double, double>> range;
+        QString label;
+    };
+
+    Impl(Table* owner, Session& s) : q(owner), session(s) {}
+
+    Table* q;
+    Session& session;
+    QString alias;
+    QString tableName;
+    bool exclusive = false;
+    std::vector<FieldDef> fieldDefs;
+    std::vector<IndexDef> indexDefs;
+    QString indexName;
+    std::map<QString, Constraint> constraints; // by upper-case column name
+    int disableCount = 0;
+
+    std::shared_ptr<SharedTable> shared; // while open
+    bool openedExclusive = false;
+    TableState state = TableState::Inactive;
+
+    // The active index and the rows' positions in its order.
+    std::vector<int> indexColumns; // empty: primary-key (stored) order
+    bool indexCaseInsensitive = false;
+    std::vector<int> order;
+    quint64 orderVersion = 0;
+    bool orderBuilt = false;
+
+    // The current row: its place in order and its id. Until a cursor needs rows it
+    // is not positioned; it then stands on the first row.
+    bool positioned = false;
+    int pos = 0;
+    quint64 currentId = 0;
+    bool eof = true;
+
+    // The pending edit or insert.
+    std::vector<px::Value> buffer;
+    bool modified = false;
+    quint64 editId = 0;
+    struct Place {
+        int pos = 0;
+        quint64 id = 0;
+        bool eof = true;
+    } beforeInsert;
+
+    void announce();
+    void requireActive() const;
+    void requireInactive() const;
+    void requireColumn(int column) const;
+    QString path() const;
+
+    // Rows read, order current, position resolved (keeping the current row when the rows changed).
+    void sync();
+    void moveTo(int position);
+    const detail::Row* currentRow();
+    void selectIndex(const QString& name);
+    // As the host engine does before a move: a changed pending row is posted, an unchanged one dropped.
+    void checkBrowseMode();
+
+    detail::Column columnOf(int column) const;
+    QString displayName(int column) const;
+    const Constraint* constraintOf(int column) const;
+    px::Value read(int column);
+    void write(int column, const px::Value& value);
+};
+
+} // namespace store
