@@ -29,6 +29,8 @@ QWidget* WizardForm::buildColumnsPage()
     SpinCol = new base::SpinEdit(1, 20, page);
     SpinCol->setObjectName(QStringLiteral("SpinCol"));
     SpinCol->setMaxLength(3);
+    SpinCol->setChangeHandler([this] { SpinColChange(); });
+    SpinCol->setClickHandler([this] { SpinColClick(); });
     grid->addWidget(SpinCol, 2, 1);
     grid->addWidget(Text(page, QStringLiteral("Rows")), 2, 2);
     Label111 = Text(page, QStringLiteral("1"), 16, QStringLiteral("Label111"));

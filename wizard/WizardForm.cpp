@@ -1,6 +1,8 @@
 #include "WizardForm.h"
 
+#include "Cp1252Validator.h"
 #include "ErrorGuard.h"
+#include "PickList.h"
 #include "PageKit.h"
 #include "Session.h"
 #include "Table.h"
@@ -8,6 +10,8 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QVBoxLayout>
@@ -41,6 +45,22 @@ WizardForm::WizardForm(store::Session& session, QWidget* parent)
     frame->addWidget(Notebook1);
     buildBottomBar(frame);
     setFixedSize(624, 434);
+    connectHandlers();
+}
+
+void WizardForm::connectHandlers()
+{
+    for (auto* list : {PickContactField, PickEventField})
+        list->setClickHandler([this, list] { PickContactFieldClick(list); });
+    base::OnClick(BtnMoveUp, this, &WizardForm::BtnMoveUpClick);
+    base::OnClick(BtnDown, this, &WizardForm::BtnDownClick);
+    base::OnClick(BtnCheck, this, &WizardForm::BtnCheckClick);
+    base::OnClick(btMakeReport, this, &WizardForm::btMakeReportClick);
+    connect(LBFieldDefs, &QListWidget::currentRowChanged, this,
+            [this] { base::Guarded(this, [this] { LBFieldDefsClick(LBFieldDefs); }); });
+    EdDescription->setValidator(new Cp1252Validator(EdDescription));
+    DBEdit1->setValidator(new Cp1252Validator(DBEdit1));
+    bindFieldDefinitions();
 }
 
 WizardForm::~WizardForm() = default;

@@ -1,10 +1,14 @@
 #pragma once
 
+#include "ColumnLayout.h"
+#include "FieldOrderRules.h"
 #include "WizardState.h"
 
 #include <QDialog>
 #include <QString>
 #include <memory>
+#include <utility>
+#include <vector>
 
 class QButtonGroup;
 class QFrame;
@@ -51,6 +55,39 @@ public:
     void CreateDataTable();
     void ClearCustomTable(store::Table& table);
 
+    // Report definition file: written from the pages and the working table to ReportFileName.
+    void WriteTheReportFile(store::Table& table);
+
+    // Field catalogue and selection rules.
+    void FillPickFields(QObject* Sender);
+    void PickContactFieldClick(QObject* Sender);
+
+    // Field order.
+    bool FillFullList(QObject* Sender);
+    void RecordDBType(const QString& name, int code, store::Table& table);
+    bool qOKFieldPositions();
+    void BtnMoveUpClick();
+    void BtnDownClick();
+    void WriteFieldOrders(store::Table& table);
+
+    // Columns and rows.
+    void SetGrid();
+    void SpinColChange();
+    void SpinColClick();
+
+    // Column positions and field attributes.
+    void FillColTable();
+    void WriteColWidthsGridToTable(store::Table& table);
+    void BtnCheckClick();
+    void LBFieldDefsClick(QObject* Sender);
+    void CheckFieldTypes();
+
+    // Loading an existing report into the pages.
+    void LoadConfig();
+
+    // Saving: "Make Report".
+    void btMakeReportClick();
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -72,9 +109,22 @@ protected:
 
     void showPage(int index);
     void setNavigationButtons();
+    // Steps of the page machine.
+    bool enterOperation();
+    bool enterColumnWidths(QObject* Sender);
+    bool selectReport(bool deleting);
+    void runColumnWidthEditor();
+    QStringList orderedFields() const;
+    void refreshBoundControls();
+    void bindFieldDefinitions();
+    std::vector<std::pair<class QCheckBox*, QString>> boundFlags() const;
+    void connectHandlers();
+    void applyMove(const wizard::FieldMove& move);
+    int highlightedField() const;
 
     store::Session& session_;
     WizardState state_;
+    wizard::PreviewBlock preview_;  // the used block of the columns-and-rows preview
     std::unique_ptr<store::Table> TblContact_;
     std::unique_ptr<store::Table> TblEvents_;
     std::unique_ptr<store::Table> TblTRData_;

@@ -4,11 +4,22 @@
 #include "Alias.h"
 #include "Option.h"
 #include "PickList.h"
+#include "SpinEdit.h"
 #include "Table.h"
 #include "WorkingTable.h"
 
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <exception>
+
+namespace {
+
+enum Page { Operation, ReportType, Category, Description, Paper, Detail, Fields, Order, Columns, Widths, Definitions };
+
+} // namespace
 
 void WizardForm::BtnNextClick()
 {
@@ -24,50 +35,112 @@ void WizardForm::BtnPriorClick()
 
 void WizardForm::SetBook(QObject* Sender)
 {
-    Q_UNUSED(Sender);
-    // Whatever fails below, the page shown and the Previous/Next states must agree.
-    struct Finally {
+    // However the routine ends, also when a called operation fails, the page
+    // index, the page shown and the Previous/Next states agree.
+    struct Settle {
         WizardForm* form;
-        ~Finally() { form->setNavigationButtons(); }
-    } finally{this};
+        int failuresBefore = std::uncaught_exceptions();
+        ~Settle()
+        {
+            if (std::uncaught_exceptions() > failuresBefore)
+                form->state_.PageIndex = form->Notebook1->currentIndex();
+            form->setNavigationButtons();
+        }
+    } settle{this};
 
-    if (state_.PageIndex == 1) {
-        state_.LayoutDirty = false;
-        ClearCustomTable(*TblTRData_);
-        if (RbModify->isChecked() || RbCopy->isChecked())
-            state_.Mode = QStringLiteral("MODIFY");
-        else if (RBColumn->isChecked())
-            state_.Mode = QStringLiteral("COLUMN");
-        else if (RBCreate->isChecked()) {
-            state_.Mode = QStringLiteral("CREATE");
-            state_.LayoutDirty = true;
+    auto stopAt = [this](int page) {
+        state_.PageIndex = page;
+        showPage(page);
+    };
+
+    if (state_.PageIndex == ReportType && !enterOperation())
+        return;
+    if (state_.PageIndex == ReportType && RBColumn->isChecked()) {
+        runColumnWidthEditor();
+        stopAt(Operation);
+        return;
+    }
+    if (state_.PageIndex == Category) {
+        if (rbDateOrdered->isChecked()) {
+            state_.PageIndex = Sender == BtnPrior ? ReportType : Description;
+            if (state_.Mode == QLatin1String("CREATE"))
+                RBEvent->turnOn();
+        } else if (state_.Mode == QLatin1String("CREATE")) {
+            RBContact->turnOn();
         }
     }
+    if (state_.PageIndex == Paper && EdDescription->text().isEmpty()) {
+        state_.PageIndex = Description;
+        base::ShowError(this, QStringLiteral("You must enter a description."));
+        EdDescription->setFocus();
+        return;
+    }
+    if (state_.PageIndex == Fields && state_.Mode == QLatin1String("CREATE"))
+        FillPickFields(Sender);
+    if (state_.PageIndex == Order && state_.LayoutDirty && !FillFullList(Sender)) {
+        state_.PageIndex = Fields;
+        base::ShowError(this, QStringLiteral("No Fields Selected."));
+        return;
+    }
+    if (state_.PageIndex == Columns && Sender != BtnPrior) {
+        WriteFieldOrders(TblTRData());
+        if (SpinCol->value() == 1)
+            SpinCol->setValue(lbAllFields->count());
+        SetGrid();
+    }
+    if (state_.PageIndex == Widths && !enterColumnWidths(Sender))
+        return;
+    if (state_.PageIndex == Definitions)
+        WriteColWidthsGridToTable(TblTRData());
+
     showPage(state_.PageIndex);
+
+    if (state_.PageIndex == Description && EdDescription->isVisible())
+        EdDescription->setFocus();
+    if (state_.PageIndex == Columns && SpinCol->isVisible())
+        SpinCol->setFocus();
+    if (state_.PageIndex == Definitions && LBFieldDefs->isVisible()) {
+        LBFieldDefs->setFocus();
+        LBFieldDefs->setCurrentRow(0);
+        LBFieldDefsClick(Sender);
+    }
+    if (state_.PageIndex == Fields)
+        LblSelected->setText(QStringLiteral("(%1 fields selected)")
+                                 .arg(PickContactField->selectedCount() + PickEventField->selectedCount()));
+}
+
+bool WizardForm::enterOperation()
+{
+    state_.LayoutDirty = false;
+    ClearCustomTable(TblTRData());
+    if (RbModify->isChecked() || RbCopy->isChecked())
+        state_.Mode = QStringLiteral("MODIFY");
+    else if (RBColumn->isChecked())
+        state_.Mode = QStringLiteral("COLUMN");
+    else if (RBCreate->isChecked()) {
+        state_.Mode = QStringLiteral("CREATE");
+        state_.LayoutDirty = true;
+    }
+    if (RBCreate->isChecked())
+        return true;
+    const bool deleting = RbDelete->isChecked();
+    const bool chosen = selectReport(deleting);
+    if (!chosen || deleting) {
+        state_.PageIndex = Operation;
+        showPage(Operation);
+        return false;
+    }
+    LoadConfig();
+    FillColTable();
+    return true;
 }
 
 void WizardForm::CreateDataTable()
 {
-    store::RecreateWorkingTable(*TblTRData_, store::DatabaseAlias);
+    store::RecreateWorkingTable(TblTRData(), store::DatabaseAlias);
 }
 
 void WizardForm::ClearCustomTable(store::Table& table)
 {
     store::EmptyTable(table);
-}
-
-void WizardForm::rbCustYesClick()
-{
-    const int index = PickContactField->findEntry(QStringLiteral("CustomID"));
-    if (index >= 0)
-        PickContactField->setEntrySelected(index, true);
-    PickContactField->scrollToFirst();
-}
-
-void WizardForm::rbCustNoClick()
-{
-    const int index = PickContactField->findEntry(QStringLiteral("CustomID"));
-    if (index >= 0)
-        PickContactField->setEntrySelected(index, false);
-    PickContactField->scrollToFirst();
 }

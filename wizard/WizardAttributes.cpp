@@ -1,0 +1,74 @@
+// The field-definitions page: header and flags of each field, edited on the
+// working table's current row through data-aware controls.
+#include "WizardForm.h"
+
+#include "ErrorGuard.h"
+#include "EventFieldMap.h"
+#include "SummaryRules.h"
+#include "Table.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
+
+std::vector<std::pair<QCheckBox*, QString>> WizardForm::boundFlags() const
+{
+    return {{cbDotLead, QStringLiteral("LDots")}, {cbDotTrail, QStringLiteral("RDots")},
+            {DBCBCount, QStringLiteral("Count")}, {DBCBMax, QStringLiteral("Max")},
+            {DBCBMin, QStringLiteral("Min")},     {DBCBTotal, QStringLiteral("Total")},
+            {DBCBAverage, QStringLiteral("Average")}};
+}
+
+void WizardForm::bindFieldDefinitions()
+{
+    for (const auto& [box, column] : boundFlags()) {
+        connect(box, &QCheckBox::clicked, this, [this, name = column](bool on) {
+            base::Guarded(this, [&] {
+                if (TblTRData().Active() && TblTRData().RecordCount() > 0)
+                    TblTRData().FieldByName(name).SetAsBoolean(on);
+            });
+        });
+    }
+    connect(DBEdit1, &QLineEdit::textEdited, this, [this](const QString& text) {
+        base::Guarded(this, [&] {
+            if (TblTRData().Active() && TblTRData().RecordCount() > 0)
+                TblTRData().FieldByName(QStringLiteral("Header")).SetAsString(text);
+        });
+    });
+    connect(TblTRData_.get(), &store::Table::changed, this, &WizardForm::refreshBoundControls);
+}
+
+void WizardForm::refreshBoundControls()
+{
+    store::Table& table = TblTRData();
+    const bool onRow = table.Active() && (table.RecordCount() > 0 || table.State() == store::TableState::Insert);
+    const QString header = onRow ? table.FieldByName(QStringLiteral("Header")).AsString() : QString();
+    if (DBEdit1->text() != header)
+        DBEdit1->setText(header);
+    for (const auto& [box, column] : boundFlags())
+        box->setChecked(onRow && table.FieldByName(column).AsBoolean());
+}
+
+void WizardForm::LBFieldDefsClick(QObject* Sender)
+{
+    Q_UNUSED(Sender);
+    QListWidgetItem* picked = LBFieldDefs->currentItem();
+    if (!picked)
+        return;
+    store::Table& table = TblTRData();
+    table.SetIndexName(QString());
+    table.FindKey({wizard::GetEventFieldName(state_.EventCategory, picked->text())});
+    CheckFieldTypes();
+}
+
+void WizardForm::CheckFieldTypes()
+{
+    TblContact().Open();
+    const QString field = TblTRData().FieldByName(QStringLiteral("Field")).AsString();
+    const wizard::SummaryBoxes offered = wizard::SummariesOffered(TblContact().FieldTypeOf(field));
+    DBCBTotal->setVisible(offered.totaled);
+    DBCBCount->setVisible(offered.counted);
+    DBCBAverage->setVisible(offered.averaged);
+    DBCBMax->setVisible(offered.maxValue);
+    DBCBMin->setVisible(offered.minValue);
+}

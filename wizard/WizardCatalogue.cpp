@@ -1,0 +1,89 @@
+// The field catalogue: filling the two pick lists of the field-selection page.
+#include "WizardForm.h"
+
+#include "EventFieldMap.h"
+#include "Option.h"
+#include "PickList.h"
+#include "Table.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+// The hourglass while the lists are filled, restored however the fill ends.
+struct Hourglass {
+    Hourglass() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~Hourglass() { QApplication::restoreOverrideCursor(); }
+};
+
+struct Category {
+    QChar kind;
+    const char* word;
+    const char* heading;
+};
+
+QString CategoryWordOf(QChar kind)
+{
+    switch (kind.unicode()) {
+    case 'C': return QStringLiteral("CALL");
+    case 'E': return QStringLiteral("GENERIC");
+    case 'L': return QStringLiteral("LETTER");
+    case 'M': return QStringLiteral("MEETING");
+    case 'N': return QStringLiteral("NOTE");
+    case 'T': return QStringLiteral("TO-DO");
+    default: return {};
+    }
+}
+
+} // namespace
+
+void WizardForm::FillPickFields(QObject* Sender)
+{
+    if (Sender == BtnPrior)
+        return;
+    if (PickContactField->selectedCount() + PickEventField->selectedCount() > 0 && !state_.CatalogueDirty)
+        return;
+    Hourglass hourglass;
+
+    const std::pair<base::Option*, Category> categories[] = {
+        {RBEvent, {u'E', "GENERIC", "Event-related Fields"}},
+        {RbCall, {u'C', "CALL", "Call-related Fields"}},
+        {RBLetter, {u'L', "LETTER", "Letter-related Fields"}},
+        {RbMeeting, {u'M', "MEETING", "Meeting-related Fields"}},
+        {RbTodo, {u'T', "TO-DO", "To-do - related Fields"}},
+        {RBNote, {u'N', "NOTE", "Note-related Fields"}},
+    };
+    for (const auto& [option, category] : categories)
+        if (option->isChecked()) {
+            state_.InfoKind = category.kind;
+            state_.EventCategory = QString::fromLatin1(category.word);
+            LblEvent->setText(QString::fromLatin1(category.heading));
+        }
+
+    LblSelected->setText(QStringLiteral("(0 Fields Selected)"));
+    PickContactField->clear();
+    PickEventField->clear();
+    state_.ContactMemoChosen = false;
+    state_.EventMemoChosen = false;
+
+    TblContact().Open();
+    TblEvents().Open();
+    for (int i = 0; i < TblContact().FieldCount(); ++i)
+        PickContactField->addEntry(TblContact().Fields(i).FieldName());
+    for (const char* combination : {"salutfirstlast", "firstlast", "citystatezip"})
+        PickContactField->addEntry(QString::fromLatin1(combination));
+    PickContactField->scrollToFirst();
+
+    QStringList events;
+    wizard::FillEventFieldList(CategoryWordOf(state_.InfoKind), events);
+    for (const QString& name : events)
+        PickEventField->addEntry(name);
+    TblContact().Close();
+    TblEvents().Close();
+
+    const bool withEvents = !RBContact->isChecked();
+    LblEvent->setVisible(withEvents);
+    PickEventField->setVisible(withEvents);
+}

@@ -1,0 +1,71 @@
+// The columns-and-rows page: the layout pass and its preview.
+#include "WizardForm.h"
+
+#include "ErrorGuard.h"
+#include "Option.h"
+#include "SpinEdit.h"
+#include "TextNumbers.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
+
+QStringList WizardForm::orderedFields() const
+{
+    QStringList fields;
+    for (int i = 0; i < lbAllFields->count(); ++i)
+        fields << lbAllFields->item(i)->text();
+    return fields;
+}
+
+void WizardForm::SetGrid()
+{
+    state_.ColumnsGridReady = false;
+    const int previousRows = std::max(1, base::StrToIntOrZero(Label111->text()));
+    const wizard::ColumnLayout layout =
+        wizard::LayOutColumns(orderedFields(), rbCustYes->isChecked(), SpinCol->value(), previousRows);
+    preview_ = layout.cells;
+    StringGrid1->clear();
+    StringGrid1->setColumnCount(layout.columns);
+    StringGrid1->setRowCount(static_cast<int>(layout.cells.size()));
+    const QBrush fixedStyle = StringGrid1->palette().button();
+    for (int row = 0; row < layout.cells.size(); ++row)
+        for (int column = 0; column < layout.cells[row].size(); ++column) {
+            auto* cell = new QTableWidgetItem(layout.cells[row][column]);
+            cell->setBackground(fixedStyle);
+            cell->setTextAlignment(Qt::AlignCenter);
+            StringGrid1->setItem(row, column, cell);
+        }
+    for (int column = 0; column < layout.columns; ++column)
+        StringGrid1->setColumnWidth(column, StringGrid1->width() / layout.columns);
+    for (int row = 0; row < StringGrid1->rowCount(); ++row)
+        StringGrid1->setRowHeight(row, StringGrid1->height() / layout.rows);
+    Label111->setText(QString::number(layout.rows));
+    state_.ColumnsGridReady = true;
+    if (layout.limitReached)
+        base::ShowError(this, wizard::RowLimitMessage());
+}
+
+void WizardForm::SpinColChange()
+{
+    if (state_.ColumnsGridReady)
+        SetGrid();
+}
+
+void WizardForm::SpinColClick()
+{
+    state_.LayoutDirty = true;
+}
+
+bool WizardForm::enterColumnWidths(QObject* Sender)
+{
+    // Every field must have its cell in the preview before positions are given.
+    if (Sender == BtnNext && !wizard::AllFieldsFit(orderedFields(), rbCustYes->isChecked(), SpinCol->value())) {
+        state_.PageIndex = 8;
+        base::ShowError(this, wizard::RowLimitMessage());
+        return false;
+    }
+    FillColTable();
+    return true;
+}

@@ -1,0 +1,147 @@
+// The field-order page: the ordered list of chosen fields and their working-table rows.
+#include "WizardForm.h"
+
+#include "ErrorGuard.h"
+#include "EventFieldMap.h"
+#include "FieldOrderRules.h"
+#include "Option.h"
+#include "PickList.h"
+#include "Table.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace {
+
+int FindIgnoringCase(const QListWidget* list, const QString& text)
+{
+    for (int i = 0; i < list->count(); ++i)
+        if (list->item(i)->text().compare(text, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+// A memo field must stay last: take it out and put it at the end.
+void MoveToEnd(QListWidget* list, const QString& name)
+{
+    const int index = FindIgnoringCase(list, name);
+    if (index < 0)
+        return;
+    QListWidgetItem* item = list->takeItem(index);
+    const QString text = item->text();
+    delete item;
+    list->setCurrentRow(list->count() - 1);
+    list->addItem(text);
+}
+
+} // namespace
+
+bool WizardForm::FillFullList(QObject* Sender)
+{
+    if (Sender == BtnPrior)
+        return true;
+    if (PickContactField->selectedCount() + PickEventField->selectedCount() == 0)
+        return false;
+    store::Table& table = TblTRData();
+    lbAllFields->clear();
+    ClearCustomTable(table);
+    const bool detailLevel = rbCustYes->isChecked();
+    if (detailLevel) {
+        lbAllFields->addItem(QStringLiteral("CustomID"));
+        RecordDBType(QStringLiteral("CustomID"), 0, table);
+    }
+    for (int i = 0; i < PickContactField->entryCount(); ++i) {
+        if (!PickContactField->isEntrySelected(i))
+            continue;
+        const QString name = PickContactField->entryText(i);
+        if (detailLevel && name.compare(QStringLiteral("CustomID"), Qt::CaseInsensitive) == 0)
+            continue;
+        lbAllFields->addItem(name);
+        RecordDBType(name, 0, table);
+    }
+    for (int i = 0; i < PickEventField->entryCount(); ++i) {
+        if (!PickEventField->isEntrySelected(i))
+            continue;
+        const QString display = PickEventField->entryText(i);
+        lbAllFields->addItem(display);
+        RecordDBType(wizard::GetEventFieldName(state_.EventCategory, display), 1, table);
+    }
+    LblCustYes->setVisible(detailLevel);
+    LblCustYes2->setVisible(detailLevel);
+    LblCustNo->setVisible(!detailLevel);
+    MoveToEnd(lbAllFields, wizard::GetEventDisplayName(state_.EventCategory, QStringLiteral("Memo")));
+    MoveToEnd(lbAllFields, QStringLiteral("Memo"));
+    lbAllFields->setCurrentRow(0);
+    return true;
+}
+
+void WizardForm::RecordDBType(const QString& name, int code, store::Table& table)
+{
+    const int count = table.RecordCount();
+    table.SetIndexName(QString());
+    if (table.FindKey({name})) {
+        table.Edit();
+    } else {
+        table.Insert();
+        table.FieldByName(QStringLiteral("Field")).SetAsString(name);
+        table.FieldByName(QStringLiteral("Header")).SetAsString(name);
+        table.FieldByName(QStringLiteral("Order")).SetAsInteger(count + 1);
+        for (const char* flag : {"LDots", "RDots", "Total", "Count", "Average", "Min", "Max"})
+            table.FieldByName(QString::fromLatin1(flag)).SetAsBoolean(false);
+    }
+    table.FieldByName(QStringLiteral("DbType")).SetAsInteger(code);
+    table.Post();
+}
+
+void WizardForm::WriteFieldOrders(store::Table& table)
+{
+    table.SetIndexName(QString());
+    for (int i = 0; i < lbAllFields->count(); ++i) {
+        const QString key = wizard::GetEventFieldName(state_.EventCategory, lbAllFields->item(i)->text());
+        if (!table.FindKey({key}))
+            continue;
+        table.Edit();
+        table.FieldByName(QStringLiteral("Order")).SetAsInteger(i + 1);
+        table.Post();
+    }
+}
+
+bool WizardForm::qOKFieldPositions()
+{
+    const auto broken = wizard::CheckFieldOrder(orderedFields(), state_.EventCategory);
+    if (broken == wizard::FieldOrderBreak::None)
+        return true;
+    base::ShowError(this, wizard::FieldOrderMessage(broken));
+    return false;
+}
+
+void WizardForm::applyMove(const wizard::FieldMove& move)
+{
+    lbMirror->clear();
+    lbMirror->addItems(orderedFields());
+    lbAllFields->clear();
+    lbAllFields->addItems(move.entries);
+    lbAllFields->setCurrentRow(move.highlighted);
+    if (move.broken != wizard::FieldOrderBreak::None) {
+        lbAllFields->setCurrentRow(-1);
+        lbAllFields->clearSelection();
+        base::ShowError(this, wizard::FieldOrderMessage(move.broken));
+    }
+}
+
+void WizardForm::BtnMoveUpClick()
+{
+    applyMove(wizard::MoveFieldUp(orderedFields(), highlightedField(), state_.EventCategory));
+}
+
+void WizardForm::BtnDownClick()
+{
+    applyMove(wizard::MoveFieldDown(orderedFields(), highlightedField(), state_.EventCategory));
+}
+
+int WizardForm::highlightedField() const
+{
+    const QListWidgetItem* item = lbAllFields->currentItem();
+    return item && item->isSelected() ? lbAllFields->row(item) : -1;
+}

@@ -1,0 +1,127 @@
+// Loading an existing report definition file back into the pages, the field
+// lists and the working table.
+#include "WizardForm.h"
+
+#include "Alias.h"
+#include "EventFieldMap.h"
+#include "Option.h"
+#include "Paths.h"
+#include "PickList.h"
+#include "ReportReader.h"
+#include "SpinEdit.h"
+#include "Table.h"
+#include "TextNumbers.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+
+void WizardForm::LoadConfig()
+{
+    store::ReportReader reader(
+        base::JoinPath(store::GetAliasDirectory(store::DatabaseAlias), state_.ReportFileName));
+
+    const QString description = reader.nextLine();
+    EdDescription->setText(description);
+    LblDesc->setText(description);
+
+    const QString type = reader.nextLine();
+    if (store::MatchesWord(type, QLatin1String("CONTACT")))
+        RbContactOrdered->turnOn();
+    if (store::MatchesWord(type, QLatin1String("CALENDAR")))
+        rbDateOrdered->turnOn();
+
+    const QString category = reader.nextLine();
+    if (store::MatchesWord(category, QLatin1String("CONTACT")))
+        RBContact->turnOn();
+    if (RbContactOrdered->isChecked()) {
+        const std::pair<const char*, base::Option*> words[] = {
+            {"EVENT", RBEvent}, {"NOTE", RBNote},       {"CALL", RbCall},
+            {"LETTER", RBLetter}, {"MEETING", RbMeeting}, {"TO-DO", RbTodo},
+        };
+        for (const auto& [word, option] : words)
+            if (store::MatchesWord(category, QLatin1String(word)))
+                option->turnOn();
+    }
+    if (rbDateOrdered->isChecked())
+        RBEvent->turnOn();
+
+    FillPickFields(this);
+
+    const int width = base::StrToIntOrZero(reader.nextLine());
+    SpinMargin->setValue(width);
+    const std::pair<int, base::Option*> papers[] = {{75, RBAmPor}, {77, RbA4Por}, {110, RbAmLan}, {115, RBA4Lan}};
+    base::Option* paper = RbOther;
+    for (const auto& [paperWidth, option] : papers)
+        if (width == paperWidth)
+            paper = option;
+    paper->turnOn();
+    if (paper == RbOther)
+        PnlPrint->show();
+
+    const int count = base::StrToIntOrZero(reader.nextLine());
+    rbCustNo->turnOn();
+
+    store::Table& table = TblTRData();
+    for (int i = 1; i <= count; ++i) {
+        table.Insert();
+        try {
+            table.FieldByName(QStringLiteral("Order")).SetAsInteger(i);
+            store::ReadFieldRecord(reader, table);
+            if (table.FieldByName(QStringLiteral("Field")).AsString().toLower() == QLatin1String("customid"))
+                rbCustYes->turnOn();
+            table.Post();
+        } catch (...) {
+            // The record being built is not stored; the ones before it stay.
+            table.Cancel();
+            throw;
+        }
+    }
+
+    PickContactField->clearSelections();
+    PickEventField->clearSelections();
+    for (table.First(); !table.Eof(); table.Next()) {
+        const QString kind = table.FieldByName(QStringLiteral("DbType")).AsString();
+        const QString field = table.FieldByName(QStringLiteral("Field")).AsString();
+        base::PickList* list = kind == QLatin1String("0")   ? PickContactField
+                               : kind == QLatin1String("1") ? PickEventField
+                                                            : nullptr;
+        if (!list)
+            continue;
+        const int index = list->findEntry(list == PickEventField
+                                              ? wizard::GetEventDisplayName(state_.EventCategory, field)
+                                              : field);
+        if (index >= 0)
+            list->setEntrySelected(index, true);
+    }
+
+    table.SetIndexName(QStringLiteral("iOrder"));
+    lbAllFields->clear();
+    int onFirstLine = 0;
+    for (table.First(); !table.Eof(); table.Next()) {
+        lbAllFields->addItem(table.FieldByName(QStringLiteral("Field")).AsString());
+        if (table.FieldByName(QStringLiteral("Line")).AsInteger() == 1)
+            ++onFirstLine;
+    }
+
+    const QString memo = wizard::GetEventDisplayName(state_.EventCategory, QStringLiteral("Memo"));
+    for (int i = 0; i < lbAllFields->count(); ++i)
+        if (lbAllFields->item(i)->text().compare(memo, Qt::CaseInsensitive) == 0) {
+            delete lbAllFields->takeItem(i);
+            lbAllFields->setCurrentRow(lbAllFields->count() - 1);
+            lbAllFields->addItem(memo);
+            break;
+        }
+
+    const bool detailLevel = rbCustYes->isChecked();
+    if (!detailLevel)
+        rbCustNo->turnOn();
+    LblCustYes->setVisible(detailLevel);
+    LblCustYes2->setVisible(detailLevel);
+    LblCustNo->setVisible(!detailLevel);
+
+    state_.SelectedCount = lbAllFields->count();
+    SpinCol->setValue(onFirstLine);
+    SetGrid();
+}

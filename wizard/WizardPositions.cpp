@@ -1,0 +1,103 @@
+// The column-widths page: default or stored positions, written back into the working table.
+#include "WizardForm.h"
+
+#include "ColumnCheck.h"
+#include "DefaultPositions.h"
+#include "ErrorGuard.h"
+#include "EventFieldMap.h"
+#include "Option.h"
+#include "SpinEdit.h"
+#include "Table.h"
+
+#include <QListWidget>
+#include <QTableWidget>
+
+namespace {
+
+QTableWidgetItem* Cell(const QString& text, bool editable)
+{
+    auto* cell = new QTableWidgetItem(text);
+    Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    if (editable)
+        flags |= Qt::ItemIsEditable;
+    cell->setFlags(flags);
+    return cell;
+}
+
+} // namespace
+
+void WizardForm::FillColTable()
+{
+    QList<wizard::PositionRow> rows;
+    store::Table& table = TblTRData();
+    if (state_.Mode == QLatin1String("MODIFY") && !state_.LayoutDirty) {
+        table.SetIndexName(QStringLiteral("iOrder"));
+        for (table.First(); !table.Eof(); table.Next()) {
+            auto text = [&](const char* column) { return table.FieldByName(QString::fromLatin1(column)).AsString(); };
+            rows.append({text("Field"), text("Line"), text("LPosition"), text("RPosition")});
+        }
+    } else {
+        wizard::PositionInput input;
+        input.fields = orderedFields();
+        input.preview = preview_;
+        input.printableWidth = SpinMargin->value();
+        input.detailLevel = rbCustYes->isChecked();
+        input.customIdRowPlaced =
+            input.detailLevel && (state_.Mode == QLatin1String("CREATE") || state_.LayoutDirty);
+        rows = wizard::DefaultPositions(input);
+    }
+    sgCol->clear();
+    sgCol->setColumnCount(4);
+    sgCol->setHorizontalHeaderLabels({QStringLiteral("Field"), QStringLiteral("Line"), QStringLiteral("Starting At"),
+                                      QStringLiteral("Ending At")});
+    sgCol->setRowCount(static_cast<int>(rows.size()));
+    for (int i = 0; i < rows.size(); ++i) {
+        sgCol->setItem(i, 0, Cell(rows[i].field, false));
+        sgCol->setItem(i, 1, Cell(rows[i].line, false));
+        sgCol->setItem(i, 2, Cell(rows[i].start, true));
+        sgCol->setItem(i, 3, Cell(rows[i].end, true));
+    }
+    LBFieldDefs->clear();
+    LBFieldDefs->addItems(orderedFields());
+}
+
+void WizardForm::WriteColWidthsGridToTable(store::Table& table)
+{
+    const QStringList fields = orderedFields();
+    table.SetIndexName(QString());
+    for (int row = 0; row < sgCol->rowCount(); ++row) {
+        auto text = [&](int column) { return sgCol->item(row, column) ? sgCol->item(row, column)->text() : QString(); };
+        const QString key = wizard::GetEventFieldName(state_.EventCategory, text(0));
+        try {
+            if (table.FindKey({key})) {
+                table.Edit();
+            } else {
+                table.Insert();
+                table.FieldByName(QStringLiteral("Field")).SetAsString(key);
+                table.FieldByName(QStringLiteral("Header")).SetAsString(row < fields.size() ? fields[row] : key);
+                for (const char* flag : {"LDots", "RDots", "Total", "Count", "Average", "Min", "Max"})
+                    table.FieldByName(QString::fromLatin1(flag)).SetAsBoolean(false);
+                table.FieldByName(QStringLiteral("Order")).SetAsInteger(row + 1);
+            }
+            table.FieldByName(QStringLiteral("Line")).SetAsString(text(1));
+            table.FieldByName(QStringLiteral("LPosition")).SetAsString(text(2));
+            table.FieldByName(QStringLiteral("RPosition")).SetAsString(text(3));
+            table.Post();
+        } catch (...) {
+            // A refused cell leaves no row half-edited behind.
+            if (table.State() == store::TableState::Edit || table.State() == store::TableState::Insert)
+                table.Cancel();
+            throw;
+        }
+    }
+}
+
+void WizardForm::BtnCheckClick()
+{
+    WriteColWidthsGridToTable(TblTRData());
+    const QString failure = wizard::ColumnCheckFailure(SpinMargin->value(), TblTRData());
+    if (failure.isEmpty())
+        base::ShowInformation(this, QStringLiteral("Columns appear OK."));
+    else
+        base::ShowWarning(this, failure);
+}

@@ -1,0 +1,71 @@
+// The selection rules of the field-selection page: one memo field at most, the
+// count of selected fields, and the detail level's coupling to CustomID.
+#include "WizardForm.h"
+
+#include "ErrorGuard.h"
+#include "EventFieldMap.h"
+#include "PickList.h"
+#include "SpinEdit.h"
+
+#include <QLabel>
+#include <QListWidget>
+
+void WizardForm::PickContactFieldClick(QObject* Sender)
+{
+    Q_UNUSED(Sender);
+    state_.CatalogueDirty = false;
+    state_.LayoutDirty = true;
+    state_.SelectedCount = 0;
+
+    const QString eventMemo = wizard::GetEventDisplayName(state_.EventCategory, QStringLiteral("Memo"));
+    struct Pass {
+        base::PickList* list;
+        QString memo;
+        bool& chosen;
+        const char* message;
+    };
+    const Pass passes[] = {
+        {PickContactField, QStringLiteral("Memo"), state_.ContactMemoChosen, "You cannot choose both memo fields (1)"},
+        {PickEventField, eventMemo, state_.EventMemoChosen, "You cannot choose both memo fields (2)"},
+    };
+    for (const Pass& pass : passes) {
+        for (int i = 0; i < pass.list->entryCount(); ++i) {
+            const bool isMemo = pass.list->entryText(i) == pass.memo;
+            if (isMemo)
+                pass.chosen = pass.list->isEntrySelected(i);
+            if (!pass.list->isEntrySelected(i))
+                continue;
+            if (isMemo)
+                pass.chosen = true;
+            if (state_.ContactMemoChosen && state_.EventMemoChosen) {
+                base::ShowError(this, QString::fromLatin1(pass.message));
+                pass.list->setEntrySelected(i, false);
+                pass.chosen = false;
+            } else {
+                ++state_.SelectedCount;
+            }
+        }
+    }
+    LblSelected->setText(QStringLiteral("(%1 fields selected)").arg(state_.SelectedCount));
+
+    state_.SelectedCount = lbAllFields->count();
+    if (SpinCol->value() == 1)
+        SpinCol->setValue(state_.SelectedCount);
+    SetGrid();
+}
+
+void WizardForm::rbCustYesClick()
+{
+    const int index = PickContactField->findEntry(QStringLiteral("CustomID"));
+    if (index >= 0)
+        PickContactField->setEntrySelected(index, true);
+    PickContactField->scrollToFirst();
+}
+
+void WizardForm::rbCustNoClick()
+{
+    const int index = PickContactField->findEntry(QStringLiteral("CustomID"));
+    if (index >= 0)
+        PickContactField->setEntrySelected(index, false);
+    PickContactField->scrollToFirst();
+}
