@@ -1,0 +1,88 @@
+#include "PxBlobWriter.h"
+
+#include "PxBlobFile.h"
+#include "PxBytes.h"
+
+namespace px {
+
+namespace {
+
+unsigned char* at(QByteArray& data, qint64 offset) { return reinterpret_cast<unsigned char*>(data.data()) + offset; }
+
+void putReference(unsigned char* reference, qint64 offset, int index, qint64 length, int modification)
+{
+    bytes::putLe32(reference, std::uint32_t(offset) | std::uint32_t(index));
+    bytes::putLe32(reference + 4, std::uint32_t(length));
+    bytes::putLe16(reference + 8, modification);
+}
+
+} // namespace
+
+BlobWriter::BlobWriter()
+    : file_(mb::ChunkSize, '\0')
+{
+    unsigned char* h = at(file_, 0);
+    h[0] = mb::HeaderBlock;
+    bytes::putLe16(h + 1, 1);
+    // Constants every memo file header carries, then the block and paragraph sizes.
+    const unsigned char fixed[] = {0x82, 0x73, 0x02, 0x00, 0x29, 0x00};
+    std::copy(std::begin(fixed), std::end(fixed), h + 5);
+    bytes::putLe16(h + 0x0B, mb::ChunkSize);
+    bytes::putLe16(h + 0x0D, mb::ChunkSize);
+    h[0x0F] = mb::Paragraph;
+    bytes::putLe16(h + 0x10, mb::SubEntries);
+    bytes::putLe16(h + 0x12, mb::SubThreshold);
+}
+
+void BlobWriter::add(const QByteArray& value, unsigned char* reference)
+{
+    ++modification_;
+    bytes::putLe16(at(file_, 3), modification_);
+    if (value.size() > mb::SubThreshold)
+        addSingle(value, reference);
+    else
+        addSmall(value, reference);
+}
+
+void BlobWriter::addSingle(const QByteArray& value, unsigned char* reference)
+{
+    const qint64 offset = file_.size();
+    const qint64 chunks = (mb::SingleHeaderSize + value.size() + mb::ChunkSize - 1) / mb::ChunkSize;
+    file_.append(QByteArray(chunks * mb::ChunkSize, '\0'));
+    unsigned char* b = at(file_, offset);
+    b[0] = mb::SingleBlock;
+    bytes::putLe16(b + 1, std::uint32_t(chunks));
+    bytes::putLe32(b + 3, std::uint32_t(value.size()));
+    bytes::putLe16(b + 7, modification_);
+    std::copy(value.begin(), value.end(), b + mb::SingleHeaderSize);
+    putReference(reference, offset, mb::SingleIndex, value.size(), modification_);
+}
+
+void BlobWriter::addSmall(const QByteArray& value, unsigned char* reference)
+{
+    const int paragraphs = int((value.size() + mb::Paragraph - 1) / mb::Paragraph);
+    const int blockParagraphs = mb::ChunkSize / mb::Paragraph;
+    if (subBlock_ < 0 || subEntries_ == mb::SubEntries || subNextParagraph_ + paragraphs > blockParagraphs) {
+        subBlock_ = file_.size();
+        file_.append(QByteArray(mb::ChunkSize, '\0'));
+        unsigned char* b = at(file_, subBlock_);
+        b[0] = mb::SubBlock;
+        bytes::putLe16(b + 1, 1);
+        subEntries_ = 0;
+        subNextParagraph_ = mb::SubFirstParagraph;
+    }
+    unsigned char* block = at(file_, subBlock_);
+    const int index = subEntries_++;
+    unsigned char* entry = block + mb::SubHeaderSize + index * mb::SubEntrySize;
+    entry[0] = subNextParagraph_;
+    entry[1] = paragraphs;
+    bytes::putLe16(entry + 2, modification_);
+    entry[4] = value.size() - (paragraphs - 1) * mb::Paragraph;
+    std::copy(value.begin(), value.end(), block + subNextParagraph_ * mb::Paragraph);
+    subNextParagraph_ += paragraphs;
+    putReference(reference, subBlock_, index, value.size(), modification_);
+}
+
+QByteArray BlobWriter::file() const { return file_; }
+
+} // namespace px

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "PxTable.h"
+
+#include <QByteArray>
+#include <vector>
+
+namespace px {
+
+// The numbers of a table we write that its header records.
+struct TableShape {
+    int recordSize = 0;
+    int blockSize = 0;
+    int blocks = 0;
+    std::int64_t recordCount = 0;
+    std::int32_t autoIncrement = 0;
+};
+
+// Bytes the header of a level 7 table with these field names (already in the
+// table's code page) needs, rounded up to whole 2 KB.
+int headerSizeFor(const std::vector<QByteArray>& names);
+
+// The complete header, headerSizeFor(names) bytes long.
+QByteArray buildHeader(const TableSpec& spec, const std::vector<QByteArray>& names, const TableShape& shape);
+
+} // namespace px
