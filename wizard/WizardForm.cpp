@@ -58,8 +58,8 @@ void WizardForm::connectHandlers()
     base::OnClick(btMakeReport, this, &WizardForm::btMakeReportClick);
     connect(LBFieldDefs, &QListWidget::currentRowChanged, this,
             [this] { base::Guarded(this, [this] { LBFieldDefsClick(LBFieldDefs); }); });
-    EdDescription->setValidator(new Cp1252Validator(EdDescription));
-    DBEdit1->setValidator(new Cp1252Validator(DBEdit1));
+    EdDescription->setValidator(new store::Cp1252Validator(EdDescription));
+    DBEdit1->setValidator(new store::Cp1252Validator(DBEdit1));
     bindFieldDefinitions();
 }
 

@@ -7,6 +7,7 @@
 #include "Option.h"
 #include "Paths.h"
 #include "PickList.h"
+#include "ReportNames.h"
 #include "ReportReader.h"
 #include "SpinEdit.h"
 #include "Table.h"
@@ -19,8 +20,8 @@
 
 void WizardForm::LoadConfig()
 {
-    store::ReportReader reader(
-        base::JoinPath(store::GetAliasDirectory(store::DatabaseAlias), state_.ReportFileName));
+    const QString directory = store::GetAliasDirectory(store::DatabaseAlias);
+    store::ReportReader reader(base::JoinPath(directory, store::ResolveReportName(directory, state_.ReportFileName)));
 
     const QString description = reader.nextLine();
     EdDescription->setText(description);

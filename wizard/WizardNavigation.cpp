@@ -2,6 +2,7 @@
 #include "WizardForm.h"
 
 #include "Alias.h"
+#include "Modal.h"
 #include "Option.h"
 #include "PickList.h"
 #include "SpinEdit.h"

@@ -1,10 +1,14 @@
 // Writing the report definition file from the pages and the working table.
 #include "WizardForm.h"
 
+#include "Alias.h"
 #include "Option.h"
+#include "Paths.h"
+#include "ReportNames.h"
 #include "ReportWriter.h"
 #include "SpinEdit.h"
 
+#include <QFileInfo>
 #include <QLineEdit>
 
 void WizardForm::WriteTheReportFile(store::Table& table)
@@ -25,5 +29,12 @@ void WizardForm::WriteTheReportFile(store::Table& table)
             break;
         }
     header.width = SpinMargin->value();
-    store::WriteReportFile(state_.ReportFileName, header, table);
+    // A report chosen in the selection dialog is known by its bare name in small
+    // letters; it is written back under its name on disk in the alias directory.
+    QString path = state_.ReportFileName;
+    if (QFileInfo(path).isRelative()) {
+        const QString directory = store::GetAliasDirectory(store::DatabaseAlias);
+        path = base::JoinPath(directory, store::ResolveReportName(directory, path));
+    }
+    store::WriteReportFile(path, header, table);
 }

@@ -1,0 +1,32 @@
+// The operations on existing reports: choosing or deleting one, and the column-width editor.
+#include "WizardForm.h"
+
+#include "Modal.h"
+#include "SpinEdit.h"
+#include "TFrmColumn.h"
+#include "TFrmSelect.h"
+#include "Table.h"
+
+#include <QLineEdit>
+
+bool WizardForm::selectReport(bool deleting)
+{
+    TFrmSelect dialog(session_, this);
+    dialog.setTitle(deleting ? QStringLiteral("Delete an Existing Report")
+                             : QStringLiteral("Modify an Existing Report"));
+    dialog.setSelectMode(deleting ? QStringLiteral("DELETE") : QStringLiteral("MODIFY"));
+    if (base::ExecModal(dialog) != QDialog::Accepted)
+        return false;
+    if (!deleting)
+        state_.ReportFileName = dialog.chosenFileName();
+    return true;
+}
+
+void WizardForm::runColumnWidthEditor()
+{
+    TFrmColumn dialog(session_, EdDescription->text(), SpinMargin->value(), this);
+    if (base::ExecModal(dialog) != QDialog::Accepted)
+        return;
+    TblTRData().Refresh();
+    WriteTheReportFile(TblTRData());
+}
