@@ -15,6 +15,12 @@
 
 TFrmTabrep::TFrmTabrep(store::Session& session, QWidget* parent) : WizardForm(session, parent)
 {
+    base::OnClick(btExit, this, &TFrmTabrep::btExitClick);
+    base::OnClick(BtnSlideShow, this, &TFrmTabrep::BtnSlideShowClick);
+    base::OnClick(BtnHelp, this, &TFrmTabrep::BtnHelpClick);
+    base::OnClick(BtnAbout, this, &TFrmTabrep::BtnAboutClick);
+    base::OnClick(BtnUser, this, &TFrmTabrep::BtnUserClick);
+    base::OnClick(BitBtn2, this, &TFrmTabrep::BitBtn2Click);
     created_ = base::Guarded(this, [this] {
         try {
             FormCreate();

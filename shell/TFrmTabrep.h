@@ -14,6 +14,14 @@ public:
     void FormCreate();
     void FormShow();
 
+    // Bottom-bar commands and the field-selection page's dialogs.
+    void btExitClick();
+    void BtnSlideShowClick();
+    void BtnHelpClick();
+    void BtnAboutClick();
+    void BtnUserClick();
+    void BitBtn2Click();
+
 protected:
     void showEvent(QShowEvent* event) override;
 

@@ -68,7 +68,7 @@ void checkFixedPart(const QString& path, const Header& h, qint64 fileSize, int d
     if (h.headerSize + qint64(h.fileBlocks) * h.blockSize > fileSize)
         fail(QStringLiteral("%1 blocks of %2 bytes do not fit in a file of %3 bytes")
                  .arg(h.fileBlocks).arg(h.blockSize).arg(fileSize));
-    if (h.firstBlock > h.fileBlocks || h.lastBlock > h.fileBlocks || h.usedBlocks > h.fileBlocks)
+    if (h.firstBlock > h.fileBlocks || h.lastBlock > h.fileBlocks)
         fail(QStringLiteral("block numbers beyond the %1 blocks of the file").arg(h.fileBlocks));
     if (h.recordCount > 0 && h.firstBlock == 0)
         fail(QStringLiteral("records without a first block"));

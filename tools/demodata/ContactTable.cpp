@@ -140,7 +140,7 @@ std::vector<Value> ContactGenerator::next()
         record[c::MobilePhone] = Value::ofText(phone(r, city));
     if (r.chance(80))
         record[c::Email] = Value::ofText(person.mailName + QLatin1Char('.') + pools.lastMailNames[last] + QLatin1Char('@')
-                                         + (company ? company->domain : QStringLiteral("mailbox.com")));
+                                         + (company ? company->domain : QStringLiteral("example.com")));
 
     QDate birthday;
     if (r.chance(80)) {

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QSaveFile>
+#include <vector>
 
 namespace demo {
 
@@ -122,20 +123,13 @@ QByteArray render(const Report& report)
 
 } // namespace
 
-std::vector<SampleReport> sampleReports()
-{
-    std::vector<SampleReport> reports;
-    for (const Report* report : {&PhoneList, &CallReport, &Calendar})
-        reports.push_back(SampleReport{QString::fromLatin1(report->fileName), render(*report)});
-    return reports;
-}
-
 void writeSampleReports(const QString& directory)
 {
-    for (const SampleReport& report : sampleReports()) {
-        const QString path = QDir(directory).filePath(report.fileName);
+    for (const Report* report : {&PhoneList, &CallReport, &Calendar}) {
+        const QString path = QDir(directory).filePath(QString::fromLatin1(report->fileName));
+        const QByteArray bytes = render(*report);
         QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(report.bytes) != report.bytes.size() || !file.commit())
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
             throw base::EngineError(QStringLiteral("Cannot write %1: %2")
                                         .arg(QDir::toNativeSeparators(path), file.errorString()));
     }

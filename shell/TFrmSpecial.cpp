@@ -1,0 +1,92 @@
+#include "TFrmSpecial.h"
+
+#include "ErrorGuard.h"
+#include "PageKit.h"
+#include "PickList.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TFrmSpecial::TFrmSpecial(base::PickList* contactFields, QWidget* parent)
+    : QDialog(parent), contactFields_(contactFields)
+{
+    setObjectName(QStringLiteral("FrmSpecial"));
+    setWindowTitle(QStringLiteral("Special Fields"));
+    // A title bar without a close box: the dialog ends with its OK button.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setFont(pagekit::Serif(16));
+
+    auto* layout = new QVBoxLayout(this);
+    auto* heading = new QLabel(QStringLiteral("Special Fields"), this);
+    heading->setObjectName(QStringLiteral("Label1"));
+    heading->setFont(pagekit::Serif(29, true));
+    layout->addWidget(heading);
+
+    auto* group = new QGroupBox(QStringLiteral("Combination Fields"), this);
+    group->setObjectName(QStringLiteral("GroupBox1"));
+    auto* grid = new QGridLayout(group);
+    const struct {
+        QCheckBox*& box;
+        const char* name;
+        const char* caption;
+        const char* label;
+        const char* description;
+    } boxes[] = {
+        {CheckBox1, "CheckBox1", "SalutFirstLast", "Label2",
+         "This field combines the Salutation, First Name and Last Name fields to one column. "
+         "(Mr. John Smith)"},
+        {CheckBox2, "CheckBox2", "FirstLast", "Label3",
+         "This field combines the First Name and Last Name fields to one column. (John Smith)"},
+        {CheckBox3, "CheckBox3", "CityStateZip", "Label4",
+         "This field combines the City, State and ZipCode fields to one column. (Springfield, IL 62704)"},
+    };
+    int row = 0;
+    for (const auto& b : boxes) {
+        b.box = new QCheckBox(QString::fromLatin1(b.caption), group);
+        b.box->setObjectName(QString::fromLatin1(b.name));
+        QCheckBox* box = b.box;
+        connect(box, &QCheckBox::clicked, this, [this, box] { base::Guarded(this, [&] { CheckBox1Click(box); }); });
+        auto* description = new QLabel(QString::fromLatin1(b.description), group);
+        description->setObjectName(QString::fromLatin1(b.label));
+        description->setFont(pagekit::Serif(13));
+        description->setWordWrap(true);
+        grid->addWidget(box, row, 0, Qt::AlignTop);
+        grid->addWidget(description, row, 1);
+        ++row;
+    }
+    grid->setColumnStretch(1, 1);
+    layout->addWidget(group);
+
+    auto* buttons = new QHBoxLayout;
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("BitBtn1"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    layout->addLayout(buttons);
+    setFixedSize(460, 330);
+
+    ShowSelections();
+}
+
+void TFrmSpecial::ShowSelections()
+{
+    for (QCheckBox* box : {CheckBox1, CheckBox2, CheckBox3}) {
+        const int index = contactFields_->findEntry(box->text());
+        if (index >= 0)
+            box->setChecked(contactFields_->isEntrySelected(index));
+    }
+}
+
+void TFrmSpecial::CheckBox1Click(QCheckBox* box)
+{
+    const int index = contactFields_->findEntry(box->text());
+    if (index >= 0)
+        contactFields_->setEntrySelected(index, box->isChecked());
+}

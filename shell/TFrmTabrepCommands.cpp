@@ -1,0 +1,48 @@
+// The main window's bottom-bar commands and the buttons of the field-selection
+// page that open the small dialogs.
+#include "TFrmTabrep.h"
+
+#include "HelpViewer.h"
+#include "Modal.h"
+#include "ProgramFiles.h"
+#include "Slideshow.h"
+#include "TFrmSpecial.h"
+#include "TFrmUser.h"
+#include "TfrmAbout.h"
+
+#include <QStackedWidget>
+
+void TFrmTabrep::btExitClick()
+{
+    if (base::AskYesNo(this, QStringLiteral("Exit now. Are you sure?")))
+        close();
+}
+
+void TFrmTabrep::BtnSlideShowClick()
+{
+    slideshow::StartSlideshow(programfiles::ProgramDirectory());
+}
+
+void TFrmTabrep::BtnHelpClick()
+{
+    if (const auto context = help::HelpContextForPage(Notebook1->currentIndex()))
+        help::HelpViewer::current().showTopic(this, programfiles::HelpFile(), *context);
+}
+
+void TFrmTabrep::BtnAboutClick()
+{
+    TfrmAbout dialog(this);
+    base::ExecModal(dialog);
+}
+
+void TFrmTabrep::BtnUserClick()
+{
+    TFrmUser dialog(this);
+    base::ExecModal(dialog);
+}
+
+void TFrmTabrep::BitBtn2Click()
+{
+    TFrmSpecial dialog(PickContactField, this);
+    base::ExecModal(dialog);
+}

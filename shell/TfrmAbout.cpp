@@ -1,0 +1,68 @@
+#include "TfrmAbout.h"
+
+#include "PageKit.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QLabel* Line(QWidget* parent, const QString& name, const QString& text)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setAlignment(Qt::AlignHCenter);
+    return label;
+}
+
+} // namespace
+
+TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("About"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowCloseButtonHint);
+    setFont(pagekit::Serif(16));
+
+    auto* layout = new QVBoxLayout(this);
+    auto* panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("Panel1"));
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(QFrame::Sunken);
+    auto* lines = new QVBoxLayout(panel);
+    ProductName = Line(panel, QStringLiteral("ProductName"), QStringLiteral("Tabulon"));
+    lines->addWidget(ProductName);
+    lines->addWidget(Line(panel, QStringLiteral("Version"), QStringLiteral("Version 2.0")));
+    lines->addSpacing(12);
+    lines->addWidget(Line(panel, QStringLiteral("Comments"),
+                          QStringLiteral("Report Wizard for the Omnivale contact manager\n"
+                                         "Designs the custom reports listed on the Reports screen")));
+    lines->addWidget(Line(panel, QStringLiteral("Copyright"),
+                          QStringLiteral("Copyright (C) the Tabulon developers\nAll rights reserved.")));
+    layout->addWidget(panel);
+
+    auto* row = new QHBoxLayout;
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("OKButton"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    row->addStretch();
+    row->addWidget(ok);
+    row->addStretch();
+    layout->addLayout(row);
+
+    FormCreate();
+    panel->setMinimumWidth(320);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TfrmAbout::FormCreate()
+{
+    ProductName->setText(QStringLiteral("Tabulon Personal"));
+    ProductName->setFont(pagekit::Serif(20, true));
+    ProductName->setAlignment(Qt::AlignCenter);
+}

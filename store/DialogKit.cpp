@@ -1,0 +1,39 @@
+#include "DialogKit.h"
+
+#include <QScreen>
+#include <QWidget>
+
+namespace dialogkit {
+
+namespace {
+
+QFont Font(const char* family, int pixels, bool bold)
+{
+    QFont font(QString::fromLatin1(family));
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+} // namespace
+
+QFont Serif(int pixels, bool bold)
+{
+    return Font("Liberation Serif", pixels, bold);
+}
+
+QFont Sans(int pixels, bool bold)
+{
+    return Font("Liberation Sans", pixels, bold);
+}
+
+void CentreOnScreen(QWidget& window)
+{
+    if (const QScreen* screen = window.screen()) {
+        QRect frame = window.frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        window.move(frame.topLeft());
+    }
+}
+
+} // namespace dialogkit

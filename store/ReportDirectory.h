@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace store {
+
+// One report of the listing: its first two lines and its name in small letters.
+struct ReportEntry {
+    QString description;
+    QString typeWord;
+    QString name;
+};
+
+struct ReportListing {
+    std::vector<ReportEntry> reports;  // in the order of the listing
+    QStringList unreadable;            // one message per report file that could not be read
+};
+
+// Lists the report files of directory: entries named "*.rpt" in any letter
+// case, hidden ones included, directories and special files (pipes, devices)
+// left out. Reads only the first two lines of each file. Sorted by description,
+// the small letters a to z counting as capitals, character by character by
+// their codes in the host's character set (Windows-1252), so an empty
+// description comes first; equal descriptions by name. A file that cannot be
+// read is named in unreadable and left out of reports. Throws base::EngineError
+// when the directory itself cannot be read.
+ReportListing ListReports(const QString& directory);
+
+} // namespace store

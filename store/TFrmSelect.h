@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+namespace store {
+class Session;
+}
+
+// The report selection dialog: lists the reports of the alias directory and
+// hands back the chosen one's bare name in small letters ("MODIFY"), or deletes
+// the chosen report after asking ("DELETE"). Creating it fills the list and
+// makes the alias directory the process's current directory.
+class TFrmSelect : public QDialog {
+    Q_OBJECT
+public:
+    explicit TFrmSelect(store::Session& session, QWidget* parent = nullptr);
+
+    // The heading the caller puts above the list.
+    void setTitle(const QString& title);
+    // "MODIFY" or "DELETE", set by the caller before showing the dialog.
+    void setSelectMode(const QString& mode) { SelectMode = mode; }
+    const QString& selectMode() const { return SelectMode; }
+    // After OK in "MODIFY": the chosen report's bare name, in small letters.
+    const QString& chosenFileName() const { return chosenFileName_; }
+
+    void FormCreate();
+    // Fills the list; false when no report can be chosen.
+    bool LoadIntoGrid();
+    void BtnOkClick();
+    void BtnCancelClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QString aliasDirectory() const;
+
+    store::Session& session_;
+    QString SelectMode;
+    QString chosenFileName_;
+
+    QLabel* LblTitle = nullptr;
+    QTableWidget* grid = nullptr;
+    QLabel* lblCount = nullptr;
+    QPushButton* BtnOk = nullptr;
+    QPushButton* BtnCancel = nullptr;
+};

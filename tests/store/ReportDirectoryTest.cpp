@@ -1,0 +1,146 @@
+#include "EngineError.h"
+#include "QtPrinting.h"
+#include "ReportDirectory.h"
+#include "report/ReportTestFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include <unistd.h>
+
+namespace {
+
+struct Row {
+    QString description;
+    QString typeWord;
+    QString name;
+    bool operator==(const Row&) const = default;
+};
+
+void PrintTo(const Row& row, std::ostream* out)
+{
+    *out << '{' << row.description.toStdString() << " | " << row.typeWord.toStdString() << " | "
+         << row.name.toStdString() << '}';
+}
+
+std::vector<Row> Rows(const store::ReportListing& listing)
+{
+    std::vector<Row> rows;
+    for (const auto& r : listing.reports)
+        rows.push_back({r.description, r.typeWord, r.name});
+    return rows;
+}
+
+QString Latin(const char* text)
+{
+    return QString::fromLatin1(text);
+}
+
+} // namespace
+
+TEST(ReportDirectory, SortsByDescriptionWithSmallLettersAsCapitalsInTheHostsCharacterCodes)
+{
+    QTemporaryDir dir;
+    const struct {
+        const char* name;
+        QByteArray bytes;
+    } files[] = {
+        {"b.rpt", "beta\r\nContact\r\nContact\r\n"},
+        {"a1.rpt", "Alpha\r\nCalendar\r\n"},
+        {"a2.rpt", "alpha2\r\nContact\r\n"},
+        {"under.rpt", "_under\r\nContact\r\n"},
+        {"zeta.rpt", "Zeta\r\nContact\r\n"},
+        {"brack.rpt", "[x\r\nContact\r\n"},
+        {"euro.rpt", "\x80uro\r\nContact\r\n"},     // the euro sign is 0x80 in Windows-1252
+        {"umlaut1.rpt", "\xc4rger\r\nContact\r\n"}, // capital A umlaut, 0xC4
+        {"umlaut2.rpt", "\xe4rger\r\nContact\r\n"}, // small a umlaut stays small: 0xE4
+        {"one.rpt", "Only one line"},
+        {"empty.rpt", ""},
+    };
+    for (const auto& f : files)
+        WriteBytes(QDir(dir.path()).filePath(Latin(f.name)), f.bytes);
+
+    const store::ReportListing listing = store::ListReports(dir.path());
+    const std::vector<Row> expected = {
+        {"", "", "empty.rpt"},
+        {"Alpha", "Calendar", "a1.rpt"},
+        {"alpha2", "Contact", "a2.rpt"},
+        {"beta", "Contact", "b.rpt"},
+        {"Only one line", "", "one.rpt"},
+        {"Zeta", "Contact", "zeta.rpt"},
+        {"[x", "Contact", "brack.rpt"},
+        {"_under", "Contact", "under.rpt"},
+        {QStringLiteral("\u20acuro"), "Contact", "euro.rpt"},
+        {QStringLiteral("\u00c4rger"), "Contact", "umlaut1.rpt"},
+        {QStringLiteral("\u00e4rger"), "Contact", "umlaut2.rpt"},
+    };
+    EXPECT_EQ(Rows(listing), expected);
+    EXPECT_TRUE(listing.unreadable.isEmpty());
+}
+
+TEST(ReportDirectory, ListsReportNamesOfAnyLetterCaseAndHiddenOnesButNoDirectoriesOrOtherFiles)
+{
+    QTemporaryDir dir;
+    const QDir d(dir.path());
+    for (const char* name : {"REP1.RPT", "Mixed.Rpt", ".hidden.rpt", "notes.txt", "old.rpt.bak", "rpt"})
+        WriteBytes(d.filePath(Latin(name)), QByteArray(name) + "\r\nContact\r\n");
+    d.mkdir(QStringLiteral("x.rpt"));
+    WriteBytes(d.filePath(QStringLiteral("x.rpt/inner.rpt")), "inner\r\n");
+
+    const std::vector<Row> expected = {
+        {".hidden.rpt", "Contact", ".hidden.rpt"},
+        {"Mixed.Rpt", "Contact", "mixed.rpt"},
+        {"REP1.RPT", "Contact", "rep1.rpt"},
+    };
+    EXPECT_EQ(Rows(store::ListReports(dir.path())), expected);
+}
+
+namespace {
+
+// Builds a directory with one good report and one made unreadable by
+// spoil(path); the listing keeps the good one and names the other.
+void ExpectUnreadableNamedAndOthersKept(const std::function<bool(const QString&)>& spoil)
+{
+    QTemporaryDir dir;
+    const QDir d(dir.path());
+    WriteBytes(d.filePath(QStringLiteral("good.rpt")), "Good\r\nContact\r\n");
+    const QString bad = d.filePath(QStringLiteral("bad.rpt"));
+    ASSERT_TRUE(spoil(bad));
+
+    const store::ReportListing listing = store::ListReports(dir.path());
+    const std::vector<Row> expected = {{"Good", "Contact", "good.rpt"}};
+    EXPECT_EQ(Rows(listing), expected);
+    ASSERT_EQ(listing.unreadable.size(), 1);
+    EXPECT_TRUE(listing.unreadable.front().contains(bad)) << listing.unreadable.front().toStdString();
+}
+
+} // namespace
+
+TEST(ReportDirectory, AReportWhoseContentsCannotBeReadIsNamedAndTheOthersStay)
+{
+    // Reading a process's memory at address 0 fails with an input/output
+    // error, for every user.
+    ExpectUnreadableNamedAndOthersKept(
+        [](const QString& path) { return QFile::link(QStringLiteral("/proc/self/mem"), path); });
+}
+
+TEST(ReportDirectory, AReportWithoutReadPermissionIsNamedAndTheOthersStay)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "running as root, where a file without read permission can still be read";
+    ExpectUnreadableNamedAndOthersKept([](const QString& path) {
+        WriteBytes(path, "Locked\r\nContact\r\n");
+        return QFile::setPermissions(path, {});
+    });
+}
+
+TEST(ReportDirectory, ADirectoryThatCannotBeReadIsAnError)
+{
+    QTemporaryDir dir;
+    EXPECT_THROW(store::ListReports(dir.filePath(QStringLiteral("missing"))), base::EngineError);
+}

@@ -1,0 +1,238 @@
+#include "Alias.h"
+#include "QtPrinting.h"
+#include "RecordingModal.h"
+#include "TFrmSelect.h"
+#include "TempAlias.h"
+#include "report/ReportTestFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+// An empty alias directory with the reports a test writes into it; the
+// process's current directory is put back afterwards.
+class SelectDialog : public testing::Test {
+protected:
+    SelectDialog() : alias_(TempAlias::Content::Empty), startDirectory_(QDir::currentPath())
+    {
+        store::DatabaseAlias = QStringLiteral("OMNIV");
+    }
+    ~SelectDialog() override { QDir::setCurrent(startDirectory_); }
+
+    void report(const char* name, const QByteArray& bytes) { WriteBytes(alias_.path(QString::fromLatin1(name)), bytes); }
+    bool exists(const char* name) const { return QFile::exists(alias_.path(QString::fromLatin1(name))); }
+
+    static QTableWidget& grid(TFrmSelect& dialog) { return *dialog.findChild<QTableWidget*>(QStringLiteral("grid")); }
+    static QString count(TFrmSelect& dialog) { return dialog.findChild<QLabel*>(QStringLiteral("lblCount"))->text(); }
+    static QPushButton& ok(TFrmSelect& dialog) { return *dialog.findChild<QPushButton*>(QStringLiteral("BtnOk")); }
+    static QStringList column(TFrmSelect& dialog, int col)
+    {
+        QStringList cells;
+        for (int row = 0; row < grid(dialog).rowCount(); ++row)
+            cells << grid(dialog).item(row, col)->text();
+        return cells;
+    }
+
+    TempAlias alias_;
+    RecordingModal modal_;
+    QString startDirectory_;
+};
+
+} // namespace
+
+TEST_F(SelectDialog, ListsTheReportsSortedAndMakesTheAliasDirectoryCurrent)
+{
+    report("REP1.RPT", "Zoo animals\r\nContact\r\n");
+    report("b.rpt", "apples\r\nCalendar\r\n");
+    report("c.rpt", "Bananas\r\nContact\r\n");
+    TFrmSelect dialog(alias_.session());
+
+    EXPECT_TRUE(modal_.shown().empty()) << modal_.texts().join(u'\n').toStdString();
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Select A Report"));
+    EXPECT_EQ(dialog.size(), QSize(564, 366));
+    EXPECT_EQ(column(dialog, 0), QStringList({"apples", "Bananas", "Zoo animals"}));
+    EXPECT_EQ(column(dialog, 1), QStringList({"Calendar", "Contact", "Contact"}));
+    EXPECT_EQ(column(dialog, 2), QStringList({"b.rpt", "c.rpt", "rep1.rpt"}));
+    EXPECT_EQ(count(dialog), QStringLiteral("3"));
+    EXPECT_TRUE(ok(dialog).isEnabled());
+    EXPECT_TRUE(ok(dialog).isDefault());
+
+    QTableWidget& g = grid(dialog);
+    EXPECT_EQ(g.horizontalHeaderItem(0)->text(), QStringLiteral("Description"));
+    EXPECT_EQ(g.horizontalHeaderItem(1)->text(), QStringLiteral("Type"));
+    EXPECT_EQ(g.horizontalHeaderItem(2)->text(), QStringLiteral("Name"));
+    EXPECT_EQ(g.columnWidth(0), 248);
+    EXPECT_EQ(g.columnWidth(1), 97);
+    EXPECT_EQ(g.columnWidth(2), 115);
+    EXPECT_EQ(g.rowHeight(0), 19);
+    EXPECT_EQ(g.editTriggers(), QAbstractItemView::NoEditTriggers);
+    EXPECT_EQ(g.selectionBehavior(), QAbstractItemView::SelectRows);
+    EXPECT_EQ(QDir::current().canonicalPath(), QDir(alias_.dataDir()).canonicalPath());
+}
+
+TEST_F(SelectDialog, WithExactlyOneReportThatRowIsSelected)
+{
+    report("only.rpt", "The only one\r\nContact\r\n");
+    TFrmSelect dialog(alias_.session());
+    EXPECT_EQ(grid(dialog).rowCount(), 1);
+    EXPECT_EQ(count(dialog), QStringLiteral("1"));
+    EXPECT_TRUE(grid(dialog).item(0, 0)->isSelected());
+    EXPECT_TRUE(grid(dialog).item(0, 2)->isSelected());
+    EXPECT_TRUE(ok(dialog).isEnabled());
+}
+
+TEST_F(SelectDialog, WithoutReportsItSaysSoAndNothingCanBeChosen)
+{
+    report("notes.txt", "not a report\r\n");
+    TFrmSelect dialog(alias_.session());
+    ASSERT_EQ(modal_.shown().size(), 1u);
+    EXPECT_EQ(modal_.shown()[0].kind, base::MessageKind::Error);
+    EXPECT_EQ(modal_.shown()[0].text,
+              QStringLiteral("There were no report files (*.rpt) found in the %1 directory").arg(alias_.dataDir()));
+    EXPECT_EQ(grid(dialog).rowCount(), 0);
+    EXPECT_EQ(count(dialog), QStringLiteral("0"));
+    EXPECT_FALSE(ok(dialog).isEnabled());
+    EXPECT_EQ(grid(dialog).horizontalHeaderItem(0)->text(), QStringLiteral("Description"));
+
+    // OK does nothing on the empty list.
+    dialog.setSelectMode(QStringLiteral("MODIFY"));
+    dialog.BtnOkClick();
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_TRUE(dialog.chosenFileName().isEmpty());
+}
+
+TEST_F(SelectDialog, AnUnreadableReportIsReportedOnceAndTheOthersStaySelectable)
+{
+    report("good.rpt", "Good\r\nContact\r\n");
+    ASSERT_TRUE(QFile::link(QStringLiteral("/proc/self/mem"), alias_.path(QStringLiteral("bad.rpt"))));
+    TFrmSelect dialog(alias_.session());
+    ASSERT_EQ(modal_.shown().size(), 1u);
+    EXPECT_TRUE(modal_.shown()[0].text.contains(QStringLiteral("bad.rpt"))) << modal_.shown()[0].text.toStdString();
+    EXPECT_EQ(column(dialog, 2), QStringList({"good.rpt"}));
+    EXPECT_EQ(count(dialog), QStringLiteral("1"));
+    EXPECT_TRUE(ok(dialog).isEnabled());
+}
+
+TEST_F(SelectDialog, ADirectoryThatCannotBeEnteredIsReportedAndNothingCanBeChosen)
+{
+    const QString missing = alias_.path(QStringLiteral("gone"));
+    alias_.writeConfig(QStringLiteral("[OMNIV]\nPATH=%1\n").arg(missing));
+    TFrmSelect dialog(alias_.session());
+    ASSERT_EQ(modal_.shown().size(), 1u);
+    EXPECT_TRUE(modal_.shown()[0].text.contains(missing)) << modal_.shown()[0].text.toStdString();
+    EXPECT_EQ(count(dialog), QStringLiteral("0"));
+    EXPECT_FALSE(ok(dialog).isEnabled());
+}
+
+TEST_F(SelectDialog, ModifyHandsBackTheBareNameInSmallLetters)
+{
+    report("a.rpt", "Alpha\r\nContact\r\n");
+    report("REP1.RPT", "Beta\r\nContact\r\n");
+    TFrmSelect dialog(alias_.session());
+    dialog.setSelectMode(QStringLiteral("MODIFY"));
+    grid(dialog).clearSelection();
+    dialog.BtnOkClick(); // no row selected: nothing happens
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_TRUE(dialog.chosenFileName().isEmpty());
+    grid(dialog).selectRow(1);
+    QTest::mouseClick(&ok(dialog), Qt::LeftButton);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.chosenFileName(), QStringLiteral("rep1.rpt"));
+    EXPECT_TRUE(modal_.shown().empty());
+}
+
+TEST_F(SelectDialog, DoubleClickingARowChoosesIt)
+{
+    report("a.rpt", "Alpha\r\nContact\r\n");
+    report("b.rpt", "Beta\r\nContact\r\n");
+    TFrmSelect dialog(alias_.session());
+    dialog.setSelectMode(QStringLiteral("MODIFY"));
+    dialog.show();
+    QTableWidget& g = grid(dialog);
+    const QPoint centre = g.visualItemRect(g.item(1, 0)).center();
+    QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, centre);
+    QTest::mouseDClick(g.viewport(), Qt::LeftButton, {}, centre);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.chosenFileName(), QStringLiteral("b.rpt"));
+    EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST_F(SelectDialog, DeleteAsksAndOnYesRemovesOnlyThatFileUnderItsNameOnDisk)
+{
+    report("a.rpt", "Alpha\r\nContact\r\n");
+    report("REP1.RPT", "Beta\r\nContact\r\n");
+    report("REP1.RPT.bak", "backup\r\n");
+    TFrmSelect dialog(alias_.session());
+    dialog.setSelectMode(QStringLiteral("DELETE"));
+    grid(dialog).selectRow(1);
+    modal_.answer(true);
+    dialog.BtnOkClick();
+    EXPECT_EQ(modal_.texts(), QStringList({"Do you want to delete the rep1.rpt report?"}));
+    EXPECT_EQ(modal_.shown()[0].kind, base::MessageKind::Question);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_FALSE(exists("REP1.RPT"));
+    EXPECT_TRUE(exists("a.rpt"));
+    EXPECT_TRUE(exists("REP1.RPT.bak"));
+}
+
+TEST_F(SelectDialog, DeleteAnsweredNoKeepsTheFileAndTheDialog)
+{
+    report("a.rpt", "Alpha\r\nContact\r\n");
+    TFrmSelect dialog(alias_.session());
+    dialog.setSelectMode(QStringLiteral("DELETE"));
+    bool closed = false;
+    QObject::connect(&dialog, &QDialog::finished, [&] { closed = true; });
+    modal_.answer(false);
+    dialog.BtnOkClick();
+    EXPECT_FALSE(closed);
+    EXPECT_TRUE(exists("a.rpt"));
+    EXPECT_EQ(modal_.shown().size(), 1u);
+}
+
+TEST_F(SelectDialog, AFailedDeleteSaysSoAndKeepsTheDialogOpen)
+{
+    report("a.rpt", "Alpha\r\nContact\r\n");
+    TFrmSelect dialog(alias_.session());
+    dialog.setSelectMode(QStringLiteral("DELETE"));
+    bool closed = false;
+    QObject::connect(&dialog, &QDialog::finished, [&] { closed = true; });
+    QFile::remove(alias_.path(QStringLiteral("a.rpt"))); // gone before the user confirms
+    modal_.answer(true);
+    dialog.BtnOkClick();
+    EXPECT_EQ(modal_.texts(), QStringList({"Do you want to delete the a.rpt report?", "Unable to delete report"}));
+    EXPECT_EQ(modal_.shown()[1].kind, base::MessageKind::Error);
+    EXPECT_FALSE(closed);
+}
+
+TEST_F(SelectDialog, TheDeleteQuestionIsCutTo255Characters)
+{
+    const QByteArray name = QByteArray(240, 'n') + ".rpt";
+    report(name.constData(), "Long\r\nContact\r\n");
+    TFrmSelect dialog(alias_.session());
+    dialog.setSelectMode(QStringLiteral("DELETE"));
+    modal_.answer(false);
+    dialog.BtnOkClick();
+    ASSERT_EQ(modal_.shown().size(), 1u);
+    const QString full = QStringLiteral("Do you want to delete the ") + QString::fromLatin1(name) + QStringLiteral(" report?");
+    EXPECT_EQ(modal_.shown()[0].text, full.left(255));
+}
+
+TEST_F(SelectDialog, CancelClosesWithoutAChoice)
+{
+    report("a.rpt", "Alpha\r\nContact\r\n");
+    TFrmSelect dialog(alias_.session());
+    dialog.setSelectMode(QStringLiteral("MODIFY"));
+    dialog.show();
+    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("BtnCancel")), Qt::LeftButton);
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_TRUE(dialog.chosenFileName().isEmpty());
+    EXPECT_TRUE(exists("a.rpt"));
+}

@@ -1,0 +1,104 @@
+#include "EngineError.h"
+#include "QtPrinting.h"
+#include "Session.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using store::Session;
+
+namespace {
+
+class SessionTest : public ::testing::Test {
+protected:
+    // A session over a configuration file holding text.
+    std::unique_ptr<Session> sessionOver(const char* text)
+    {
+        QFile file(dir.filePath(QStringLiteral("aliases.ini")));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(text);
+        file.close();
+        return std::make_unique<Session>(file.fileName());
+    }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(SessionTest, AliasParametersComeInFileOrderUnderAnyCaseOfTheName)
+{
+    auto session = sessionOver("; the contact manager's data\n"
+                               "[OTHER]\nPATH=/elsewhere\n\n"
+                               "[OMNIV]\n"
+                               "PATH=/data/omni\n"
+                               "  default driver = PARADOX  \n"
+                               "ENABLE BCD=FALSE\n"
+                               "no equals sign here\n");
+    const QStringList expected = {"PATH=/data/omni", "DEFAULT DRIVER=PARADOX", "ENABLE BCD=FALSE"};
+    EXPECT_EQ(session->GetAliasParams(QStringLiteral("OMNIV")), expected);
+    EXPECT_EQ(session->GetAliasParams(QStringLiteral("omniv")), expected);
+    EXPECT_EQ(session->aliasDirectory(QStringLiteral("Other")), QStringLiteral("/elsewhere"));
+}
+
+TEST_F(SessionTest, AliasDirectoryIsTheLastLineContainingPath)
+{
+    struct Case {
+        const char* config;
+        const char* directory;
+    } cases[] = {
+        {"[OMNIV]\nPATH=/one\n", "/one"},
+        {"[OMNIV]\nPATH=/one\nPATH=/two/\n", "/two/"},
+        {"[OMNIV]\nPATH=/one\nSHAREDPATH=/x\n", "DPATH=/x"}, // the line from its sixth character
+        {"[OMNIV]\nDRIVER=PARADOX\n", ""},
+        {"[OMNIV]\npath=/lower\n", "/lower"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.config);
+        EXPECT_EQ(sessionOver(c.config)->aliasDirectory(QStringLiteral("OMNIV")), QString::fromLatin1(c.directory));
+    }
+}
+
+TEST_F(SessionTest, UnknownAliasNamesTheConfigurationToEdit)
+{
+    std::vector<std::unique_ptr<Session>> sessions;
+    sessions.push_back(sessionOver("[OTHER]\nPATH=/x\n"));
+    sessions.push_back(std::make_unique<Session>(dir.filePath(QStringLiteral("missing.ini"))));
+    for (const auto& session : sessions) {
+        SCOPED_TRACE(session->configPath().toStdString());
+        try {
+            session->aliasDirectory(QStringLiteral("OMNIV"));
+            ADD_FAILURE() << "no error";
+        } catch (const base::EngineError& e) {
+            EXPECT_EQ(e.text(), QStringLiteral("Unknown database alias: OMNIV\nDefine it in %1 as:\n"
+                                               "[OMNIV]\nPATH=<directory>")
+                                    .arg(session->configPath()));
+        }
+    }
+}
+
+TEST_F(SessionTest, PasswordsAreKeptAsRegistered)
+{
+    Session session(dir.filePath(QStringLiteral("none.ini")));
+    session.AddPassword(QStringLiteral("first1"));
+    session.AddPassword(QStringLiteral("second2"));
+    EXPECT_EQ(session.passwords(), QStringList({"first1", "second2"}));
+}
+
+TEST_F(SessionTest, ConfigurationLivesUnderTheUserConfigDirectory)
+{
+    const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", "/srv/conf");
+    EXPECT_EQ(Session::defaultConfigPath(), QStringLiteral("/srv/conf/tabulon/aliases.ini"));
+    qunsetenv("XDG_CONFIG_HOME");
+    EXPECT_TRUE(Session::defaultConfigPath().endsWith(QStringLiteral("/.config/tabulon/aliases.ini")));
+    if (!saved.isEmpty())
+        qputenv("XDG_CONFIG_HOME", saved);
+
+    Session mine(dir.filePath(QStringLiteral("none.ini")));
+    Session::setDefaultSession(&mine);
+    EXPECT_EQ(&Session::defaultSession(), &mine);
+    Session::setDefaultSession(nullptr);
+    EXPECT_NE(&Session::defaultSession(), &mine);
+}
+
+} // namespace

@@ -1,0 +1,127 @@
+#include "EngineFixture.h"
+
+#include <QFile>
+
+using store::FieldType;
+using store::Session;
+using store::Table;
+using store::TableState;
+
+namespace {
+
+class WorkingTableTest : public EngineTest {};
+
+TEST_F(WorkingTableTest, RecreatingOverAnOldTableLeavesItEmptyWithTheFourteenColumns)
+{
+    {
+        auto old = openWorkingTable(true);
+        addRow(*old, QStringLiteral("Name"), 1, 1);
+        addRow(*old, QStringLiteral("City"), 2, 1);
+    }
+    QFile stale(path(QStringLiteral("TRDATA.PX")));
+    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+    stale.close();
+
+    Table table(session());
+    store::RecreateWorkingTable(table, QStringLiteral("OMNIV"));
+    EXPECT_FALSE(table.Active());
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("TRDATA.PX"))));
+
+    table.Open();
+    EXPECT_EQ(table.RecordCount(), 0);
+    const std::pair<const char*, FieldType> columns[] = {
+        {"Field", FieldType::ftString},    {"Order", FieldType::ftInteger},  {"Header", FieldType::ftString},
+        {"LDots", FieldType::ftBoolean},   {"RDots", FieldType::ftBoolean},  {"Total", FieldType::ftBoolean},
+        {"Count", FieldType::ftBoolean},   {"Average", FieldType::ftBoolean}, {"Min", FieldType::ftBoolean},
+        {"Max", FieldType::ftBoolean},     {"DbType", FieldType::ftInteger}, {"Line", FieldType::ftInteger},
+        {"LPosition", FieldType::ftInteger}, {"RPosition", FieldType::ftInteger},
+    };
+    ASSERT_EQ(table.FieldCount(), 14);
+    for (int i = 0; i < 14; ++i) {
+        SCOPED_TRACE(columns[i].first);
+        EXPECT_EQ(table.Fields(i).FieldName(), QString::fromLatin1(columns[i].first));
+        EXPECT_EQ(table.Fields(i).DataType(), columns[i].second);
+        EXPECT_EQ(table.FieldTypeOf(QString::fromLatin1(columns[i].first).toLower()), columns[i].second);
+    }
+    EXPECT_EQ(table.FieldByName(QStringLiteral("field")).Size(), 50);
+    EXPECT_EQ(table.FieldByName(QStringLiteral("Header")).Size(), 50);
+    ASSERT_EQ(table.IndexDefs().size(), 2u);
+    EXPECT_EQ(table.IndexDefs()[0].name, QStringLiteral("PrimaryField"));
+    EXPECT_EQ(table.IndexDefs()[1].fields, QStringLiteral("Line;Order"));
+    table.SetIndexName(QStringLiteral("iOrder"));
+}
+
+TEST_F(WorkingTableTest, RecreatingWithNoOldTableCreatesIt)
+{
+    QFile::remove(path(store::WorkingTableName));
+    Table table(session());
+    store::RecreateWorkingTable(table, QStringLiteral("OMNIV"));
+    EXPECT_TRUE(QFile::exists(path(store::WorkingTableName)));
+}
+
+TEST_F(WorkingTableTest, UnknownAliasStopsTheCreation)
+{
+    Table table(session());
+    EXPECT_TRUE(errorOf([&] { store::RecreateWorkingTable(table, QStringLiteral("NOPE")); })
+                    .startsWith(QStringLiteral("Unknown database alias: NOPE")));
+}
+
+TEST_F(WorkingTableTest, EmptyingOpensTheTableAndRemovesEveryRow)
+{
+    Table table(session());
+    table.SetDatabaseName(QStringLiteral("OMNIV"));
+    table.SetTableName(store::WorkingTableName);
+    store::EmptyTable(table); // closed and empty: opened, nothing to remove
+    EXPECT_TRUE(table.Active());
+    EXPECT_EQ(table.RecordCount(), 0);
+
+    for (int i = 1; i <= 5; ++i)
+        addRow(table, QStringLiteral("f%1").arg(i), i, 6 - i);
+    table.SetIndexName(QStringLiteral("iOrder"));
+    ASSERT_TRUE(table.FindKey({QStringLiteral("f3")}));
+    table.FieldByName(QStringLiteral("Header")).SetAsString(QStringLiteral("being edited"));
+    ASSERT_EQ(table.State(), TableState::Edit);
+
+    store::EmptyTable(table);
+    EXPECT_EQ(table.State(), TableState::Browse);
+    EXPECT_EQ(table.RecordCount(), 0);
+    EXPECT_TRUE(table.Eof());
+}
+
+TEST_F(WorkingTableTest, RowsReadBackFromDiskInAFreshSession)
+{
+    {
+        auto table = openWorkingTable(true);
+        addRow(*table, QStringLiteral("Name"), 2, 1);
+        table->FieldByName(QStringLiteral("Header")).SetAsString(QStringLiteral("Full name"));
+        table->FieldByName(QStringLiteral("LDots")).SetAsBoolean(true);
+        table->FieldByName(QStringLiteral("RDots")).SetAsBoolean(false);
+        table->FieldByName(QStringLiteral("LPosition")).SetAsInteger(1);
+        table->FieldByName(QStringLiteral("RPosition")).SetAsInteger(300);
+        table->Post();
+        addRow(*table, QStringLiteral("City"), 1);
+    }
+    Session fresh(configPath());
+    auto table = openWorkingTable(false, &fresh);
+    ASSERT_EQ(table->RecordCount(), 2);
+    EXPECT_EQ(fieldsInOrder(*table), QStringList({"City", "Name"}));
+    ASSERT_TRUE(table->FindKey({QStringLiteral("Name")}));
+    const auto text = [&](const char* column) { return table->FieldByName(QString::fromLatin1(column)).AsString(); };
+    EXPECT_EQ(text("Order"), QStringLiteral("2"));
+    EXPECT_EQ(text("Header"), QStringLiteral("Full name"));
+    EXPECT_EQ(text("LDots"), QStringLiteral("True"));
+    EXPECT_EQ(text("RDots"), QStringLiteral("False"));
+    EXPECT_EQ(text("Total"), QString()) << "never written: no value";
+    EXPECT_EQ(text("Line"), QStringLiteral("1"));
+    EXPECT_EQ(text("LPosition"), QStringLiteral("1"));
+    EXPECT_EQ(text("RPosition"), QStringLiteral("300"));
+    EXPECT_EQ(text("DbType"), QString());
+    ASSERT_TRUE(table->FindKey({QStringLiteral("City")}));
+    EXPECT_TRUE(table->FieldByName(QStringLiteral("Line")).IsNull());
+
+    // Only the session that created the table knows its secondary index.
+    EXPECT_EQ(errorOf([&] { table->SetIndexName(QStringLiteral("iOrder")); }),
+              QStringLiteral("Index does not exist. Index: iOrder"));
+}
+
+} // namespace

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <optional>
+
+namespace store {
+class Table;
+}
+
+namespace wizard {
+
+// The placement of one field of the working table; a missing value reads as 0.
+struct ColumnRecord {
+    int line = 0;
+    int order = 0;
+    int lposition = 0;
+    int rposition = 0;
+};
+
+// False when some field ends before it starts (equal positions pass).
+bool CheckLeftRight(const QList<ColumnRecord>& records);
+
+// False when some field ends beyond maximum (ending on it passes).
+bool CheckRightMax(int maximum, const QList<ColumnRecord>& records);
+
+// records in report order (line, then order). On each of the lines 1 to 10 the
+// positions start, end, start, end ... of its fields must rise strictly, except
+// that the last field of a line may start and end at one position. Answers the
+// first position out of place, if any.
+std::optional<int> FindOverlap(const QList<ColumnRecord>& records);
+
+// The three rules in turn; the warning text of the first that fails, or an
+// empty text when all pass. records in report order.
+QString ColumnCheckFailure(int maximum, const QList<ColumnRecord>& records);
+
+// The same check on a table with the working table's columns: the first two
+// rules over its rows in the current order, then the third in the order of its
+// index "iOrder", in which the table is left once that rule has run. Bound
+// controls are not refreshed while it runs, and are again afterwards, also when
+// the table fails. Engine errors pass to the caller.
+QString ColumnCheckFailure(int maximum, store::Table& table);
+
+} // namespace wizard

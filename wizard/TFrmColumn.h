@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <memory>
+#include <optional>
+
+class QLabel;
+class QModelIndex;
+class QPushButton;
+class QShowEvent;
+class QTableView;
+
+namespace store {
+class Session;
+class Table;
+} // namespace store
+
+namespace wizard {
+class TableGridModel;
+}
+
+// The column-width editor: the lines and margins of an existing report's fields,
+// in a grid on a second, shared cursor of the working table. OK stores the row
+// being edited and accepts; the caller then rewrites the report from the working
+// table. Cancel rejects; rows already posted stay changed in the working table.
+class TFrmColumn : public QDialog {
+    Q_OBJECT
+public:
+    // description: the report's description; margin: the right-margin maximum in
+    // tenths of an inch. The cursor is opened on TRDATA.DB of store::DatabaseAlias.
+    TFrmColumn(store::Session& session, const QString& description, int margin, QWidget* parent = nullptr);
+    ~TFrmColumn() override;
+
+    store::Table& tblColumn() { return *tblColumn_; }
+
+    void FormShow();
+    void BtnCheckClick();
+    void BtnOKClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    // A value or a row the engine refused: the message is shown, and the user put
+    // back on the cell (with the typed text in its editor), once the grid has
+    // finished the event in which it happened.
+    struct Refusal {
+        QString text;
+        int row = -1;
+        int column = 0;
+        std::optional<QString> typed;
+    };
+
+    void buildControls();
+    void buildGrid();
+    void openTable();
+    void centreOnScreen();
+
+    bool commitEditor();
+    void closeEditor();
+    void refuse(const Refusal& refusal);
+    void showRefusal();
+    void gridCurrentChanged(const QModelIndex& current, const QModelIndex& previous);
+    void followCursor(int row);
+    void placeGridCursor(int row, int column);
+
+    QLabel* LblReportName = nullptr;
+    QLabel* LblRightJust = nullptr;
+    QLabel* LblMargin = nullptr;
+    QTableView* DBGrid1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QPushButton* BtnCheck = nullptr;
+    QPushButton* BtnOK = nullptr;
+    QPushButton* BitBtn1 = nullptr;
+
+    std::unique_ptr<store::Table> tblColumn_;
+    wizard::TableGridModel* model_ = nullptr;
+    std::optional<Refusal> refusal_;
+    bool placingGridCursor_ = false;
+};
