@@ -46,7 +46,6 @@ TEST(ColumnLayout, SpreadsFieldsRowByRow)
         {"no fields", {}, false, 2, 1, 2, 1, {Blanks(2)}},
         {"twenty five fields", Fields(25), false, 20, 1, 20, 2, {Fields(20), Fields(25).mid(20) + Blanks(15)}},
         {"zero columns as one", {"A", "B"}, false, 0, 1, 1, 2, {{"A"}, {"B"}}},
-        {"negative columns as one", {"A"}, false, -4, 1, 1, 1, {{"A"}}},
         {"too many columns as twenty", {"A"}, false, 1000, 1, 20, 1, {QStringList{"A"} + Blanks(19)}},
         {"one row keeps the old height", {"A", "B"}, false, 2, 3, 2, 1, {{"A", "B"}, Blanks(2), Blanks(2)}},
         {"more rows take their own height", {"A", "B", "C"}, false, 2, 5, 2, 2, {{"A", "B"}, {"C", "BLANK"}}},
