@@ -20,7 +20,8 @@ class Table;
 struct FieldDef {
     QString name;
     FieldType type = FieldType::ftUnknown;
-    int size = 0;          // characters for ftString; 0 for the others
+    int size = 0;          // characters for ftString, bytes for ftBytes, the leading part kept in the
+                           // record for memo and blob kinds (1 to 240), decimals for ftBCD; 0 for the others
     bool required = false;
 };
 
@@ -44,7 +45,7 @@ public:
     QString FieldName() const;
     QString DisplayName() const;   // the display label when set, else the name
     FieldType DataType() const;
-    int Size() const;
+    int Size() const;              // characters of a text column, bytes of a bytes column; else 0
 
     bool IsNull() const;
     QString AsString() const;

@@ -13,6 +13,11 @@ struct TypeRow {
     int fixedSize; // bytes in the record; 0 when the definition gives the size
 };
 
+// A memo or blob column keeps a reference of 10 bytes in the record after the
+// leading part of its value that the definition's size gives (1 to 240).
+constexpr int kBlobReference = 10;
+constexpr int kBcdDigits = 32;
+
 const TypeRow kTypes[] = {
     {px::FieldCode::Alpha, FieldType::ftString, 0},
     {px::FieldCode::Date, FieldType::ftDate, 4},
@@ -29,7 +34,7 @@ const TypeRow kTypes[] = {
     {px::FieldCode::Time, FieldType::ftTime, 4},
     {px::FieldCode::Timestamp, FieldType::ftDateTime, 8},
     {px::FieldCode::AutoInc, FieldType::ftAutoInc, 4},
-    {px::FieldCode::Bcd, FieldType::ftBCD, 17},
+    {px::FieldCode::Bcd, FieldType::ftBCD, 0}, // the size is the number of decimals
     {px::FieldCode::Bytes, FieldType::ftBytes, 0},
 };
 
@@ -65,7 +70,7 @@ std::vector<FieldDef> fieldDefsOf(const px::Header& header)
         def.name = f.name;
         def.type = fieldTypeOf(f.code);
         const TypeRow* row = rowOf(def.type);
-        def.size = row && row->fixedSize == 0 ? f.size : 0;
+        def.size = row && row->fixedSize == 0 ? f.size - (isBlobKind(f.code) ? kBlobReference : 0) : 0;
         defs.push_back(def);
     }
     return defs;
@@ -124,11 +129,13 @@ px::TableSpec specOf(const std::vector<FieldDef>& fields, const std::vector<Inde
                 QStringLiteral("Field '%1' has a type that a Paradox table cannot hold.").arg(name));
         int size = row->fixedSize;
         if (size == 0) {
-            const int limit = isBlobKind(row->code) ? 240 : 255;
-            if (def.size < 1 || def.size > limit)
-                throw base::EngineError(QStringLiteral("Invalid size %1 for field '%2' (1 to %3).")
-                                            .arg(def.size).arg(name).arg(limit));
-            size = def.size;
+            const bool blob = isBlobKind(row->code);
+            const int low = row->code == px::FieldCode::Bcd ? 0 : 1;
+            const int high = row->code == px::FieldCode::Bcd ? kBcdDigits : (blob ? 240 : 255);
+            if (def.size < low || def.size > high)
+                throw base::EngineError(QStringLiteral("Invalid size %1 for field '%2' (%3 to %4).")
+                                            .arg(def.size).arg(name).arg(low).arg(high));
+            size = def.size + (blob ? kBlobReference : 0);
         }
         spec.fields.push_back(px::FieldDesc{name, row->code, size});
     }
