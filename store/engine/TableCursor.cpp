@@ -52,14 +52,16 @@ void Table::Impl::selectIndex(const QString& name)
     orderBuilt = false;
 }
 
-void Table::Impl::checkBrowseMode()
+bool Table::Impl::checkBrowseMode()
 {
-    if (state == TableState::Edit || state == TableState::Insert) {
-        if (modified)
-            q->Post();
-        else
-            q->Cancel();
-    }
+    if (state != TableState::Edit && state != TableState::Insert)
+        return false;
+    Quiet quiet(*this);
+    if (modified)
+        q->Post();
+    else
+        q->Cancel();
+    return true;
 }
 
 void Table::SetIndexName(const QString& name)
@@ -142,7 +144,7 @@ void Table::SetRecNo(int recNo)
 bool Table::FindKey(const QVariantList& key)
 {
     d->requireActive();
-    d->checkBrowseMode();
+    const bool posted = d->checkBrowseMode();
     const int keyCount = d->shared->keyFieldCount();
     if (keyCount == 0)
         throw base::EngineError(QStringLiteral("Table has no primary index: %1").arg(d->shared->path()));
@@ -161,6 +163,8 @@ bool Table::FindKey(const QVariantList& key)
             return true;
         }
     }
+    if (posted)
+        d->announce();
     return false;
 }
 

@@ -37,8 +37,10 @@ px::Value Table::Impl::read(int column)
 void Table::Impl::write(int column, const px::Value& value)
 {
     requireColumn(column);
-    if (state == TableState::Browse)
+    if (state == TableState::Browse) {
+        Quiet quiet(*this);
         q->Edit();
+    }
     buffer[column] = value;
     modified = true;
     announce();

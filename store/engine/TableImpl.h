@@ -60,6 +60,15 @@ struct Table::Impl {
     } beforeInsert;
 
     void announce();
+    // Holds announcements back while an operation runs its steps, so that bound
+    // controls hear of it once, when it is complete.
+    struct Quiet {
+        explicit Quiet(Impl& impl) : d(impl) { ++d.disableCount; }
+        ~Quiet() { --d.disableCount; }
+        Quiet(const Quiet&) = delete;
+        Quiet& operator=(const Quiet&) = delete;
+        Impl& d;
+    };
     void requireActive() const;
     void requireInactive() const;
     void requireColumn(int column) const;
@@ -70,8 +79,9 @@ struct Table::Impl {
     void moveTo(int position);
     const detail::Row* currentRow();
     void selectIndex(const QString& name);
-    // As the host engine does before a move: a changed pending row is posted, an unchanged one dropped.
-    void checkBrowseMode();
+    // As the host engine does before a move: a changed pending row is posted, an
+    // unchanged one dropped. Announces nothing; true when there was a pending row.
+    bool checkBrowseMode();
 
     detail::Column columnOf(int column) const;
     QString displayName(int column) const;
