@@ -1,4 +1,3 @@
-#include "EngineError.h"
 #include "QtPrinting.h"
 #include "ReportDirectory.h"
 #include "report/ReportTestFiles.h"
@@ -11,6 +10,7 @@
 
 #include <functional>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -83,7 +83,7 @@ TEST(ReportDirectory, SortsByDescriptionWithSmallLettersAsCapitalsInTheHostsChar
     EXPECT_TRUE(listing.unreadable.isEmpty());
 }
 
-TEST(ReportDirectory, ListsReportNamesOfAnyLetterCaseAndHiddenOnesButNoDirectoriesOrOtherFiles)
+TEST(ReportDirectory, ListsReportNamesOfAnyLetterCaseAndHiddenOnesButNoDirectoriesPipesOrOtherFiles)
 {
     QTemporaryDir dir;
     const QDir d(dir.path());
@@ -91,6 +91,8 @@ TEST(ReportDirectory, ListsReportNamesOfAnyLetterCaseAndHiddenOnesButNoDirectori
         WriteBytes(d.filePath(Latin(name)), QByteArray(name) + "\r\nContact\r\n");
     d.mkdir(QStringLiteral("x.rpt"));
     WriteBytes(d.filePath(QStringLiteral("x.rpt/inner.rpt")), "inner\r\n");
+    // Opening a pipe for reading would wait for a writer forever.
+    ASSERT_EQ(::mkfifo(QFile::encodeName(d.filePath(QStringLiteral("pipe.rpt"))).constData(), 0600), 0);
 
     const std::vector<Row> expected = {
         {".hidden.rpt", "Contact", ".hidden.rpt"},
@@ -137,10 +139,4 @@ TEST(ReportDirectory, AReportWithoutReadPermissionIsNamedAndTheOthersStay)
         WriteBytes(path, "Locked\r\nContact\r\n");
         return QFile::setPermissions(path, {});
     });
-}
-
-TEST(ReportDirectory, ADirectoryThatCannotBeReadIsAnError)
-{
-    QTemporaryDir dir;
-    EXPECT_THROW(store::ListReports(dir.filePath(QStringLiteral("missing"))), base::EngineError);
 }

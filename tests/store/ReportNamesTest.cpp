@@ -8,16 +8,8 @@
 #include <gtest/gtest.h>
 
 using store::IsPlainReportName;
-using store::LowerAZ;
 using store::ReportNameTaken;
 using store::ResolveReportName;
-
-TEST(ReportNames, LowerAZTurnsOnlyTheCapitalsAToZIntoSmallLetters)
-{
-    EXPECT_EQ(LowerAZ(QStringLiteral("REP1.RPT")), QStringLiteral("rep1.rpt"));
-    EXPECT_EQ(LowerAZ(QStringLiteral("Mixed_Case-9.Rpt")), QStringLiteral("mixed_case-9.rpt"));
-    EXPECT_EQ(LowerAZ(QStringLiteral("ÄÖÜ[@]")), QStringLiteral("ÄÖÜ[@]"));
-}
 
 TEST(ReportNames, APlainNameHasOnlyAsciiLettersAndDigits)
 {

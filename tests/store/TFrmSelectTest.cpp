@@ -26,7 +26,10 @@ protected:
     }
     ~SelectDialog() override { QDir::setCurrent(startDirectory_); }
 
-    void report(const char* name, const QByteArray& bytes) { WriteBytes(alias_.path(QString::fromLatin1(name)), bytes); }
+    void report(const char* name, const QByteArray& bytes)
+    {
+        WriteBytes(alias_.path(QString::fromLatin1(name)), bytes);
+    }
     bool exists(const char* name) const { return QFile::exists(alias_.path(QString::fromLatin1(name))); }
 
     static QTableWidget& grid(TFrmSelect& dialog) { return *dialog.findChild<QTableWidget*>(QStringLiteral("grid")); }
@@ -211,6 +214,24 @@ TEST_F(SelectDialog, AFailedDeleteSaysSoAndKeepsTheDialogOpen)
     EXPECT_FALSE(closed);
 }
 
+TEST_F(SelectDialog, ANameThatFitsTwoFilesIsReportedAndNeitherIsDeleted)
+{
+    report("a.rpt", "Small\r\nContact\r\n");
+    report("A.RPT", "Capital\r\nContact\r\n");
+    TFrmSelect dialog(alias_.session());
+    dialog.setSelectMode(QStringLiteral("DELETE"));
+    EXPECT_EQ(column(dialog, 2), QStringList({"a.rpt", "a.rpt"}));
+    modal_.answer(true);
+    QTest::mouseClick(&ok(dialog), Qt::LeftButton);
+    ASSERT_EQ(modal_.shown().size(), 2u);
+    EXPECT_EQ(modal_.shown()[1].kind, base::MessageKind::Error);
+    EXPECT_TRUE(modal_.shown()[1].text.contains(QStringLiteral("A.RPT, a.rpt")))
+        << modal_.shown()[1].text.toStdString();
+    EXPECT_NE(dialog.result(), QDialog::Accepted);
+    EXPECT_TRUE(exists("a.rpt"));
+    EXPECT_TRUE(exists("A.RPT"));
+}
+
 TEST_F(SelectDialog, TheDeleteQuestionIsCutTo255Characters)
 {
     const QByteArray name = QByteArray(240, 'n') + ".rpt";
@@ -220,7 +241,8 @@ TEST_F(SelectDialog, TheDeleteQuestionIsCutTo255Characters)
     modal_.answer(false);
     dialog.BtnOkClick();
     ASSERT_EQ(modal_.shown().size(), 1u);
-    const QString full = QStringLiteral("Do you want to delete the ") + QString::fromLatin1(name) + QStringLiteral(" report?");
+    const QString full =
+        QStringLiteral("Do you want to delete the ") + QString::fromLatin1(name) + QStringLiteral(" report?");
     EXPECT_EQ(modal_.shown()[0].text, full.left(255));
 }
 
