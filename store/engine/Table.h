@@ -68,7 +68,9 @@ private:
 
 // A cursor on one Paradox table, reached through a database alias: the table
 // component of the host's database engine. Cursors of one session on the same
-// table share its rows. Errors throw base::EngineError with the engine's texts:
+// table share its rows. Only tables this session created may be changed; the
+// host's tables are read. Every Post and Delete writes the whole table to disk.
+// Errors throw base::EngineError with the engine's texts:
 //   "'%s' is not a valid integer value for field '%s'"
 //   "'%s' is not a valid boolean value for field '%s'"
 //   "Field '%s' must have a value"
@@ -85,7 +87,9 @@ public:
     QString DatabaseName() const;
     void SetTableName(const QString& name);
     QString TableName() const;
-    void SetExclusive(bool exclusive);   // only while closed
+    // Only while closed. An exclusive open keeps other programs and sessions out;
+    // cursors of this session share the hold.
+    void SetExclusive(bool exclusive);
     bool Exclusive() const;
     QString filePath() const;            // alias directory joined with the table name
 
@@ -93,9 +97,9 @@ public:
     std::vector<FieldDef>& FieldDefs();
     std::vector<IndexDef>& IndexDefs();
     void CreateTable();                  // replaces a table of that name; leaves it closed
-    void DeleteTable();                  // the table and its companion files; table must be closed
+    void DeleteTable();                  // the table and its companion files; a missing table is an error
 
-    void Open();                         // reads the header only; no effect when open
+    void Open();                         // reads the header only (rows when first needed); no effect when open
     void Close();                        // a pending edit is cancelled
     bool Active() const;
 
@@ -105,13 +109,16 @@ public:
     Field FieldByName(const QString& name);             // any letter case; error when missing
     std::optional<FieldType> FieldTypeOf(const QString& name) const; // any letter case
 
-    // Per-cursor constraints on a column (used by the bound grid of the width editor).
+    // Per-cursor constraints on a column by name (used by the bound grid of the width
+    // editor), kept while the cursor closes and opens. A range of 0 to 0 is none.
     void SetRequired(const QString& name, bool required);
     void SetRange(const QString& name, double minValue, double maxValue);
     void SetDisplayLabel(const QString& name, const QString& label);
 
-    // Navigation, in the order of the active index. Changing the index or moving posts a pending edit.
-    void SetIndexName(const QString& name);             // "" chooses the primary index
+    // Navigation, in the order of the active index. Changing the index or moving posts a
+    // pending edit (an untouched one is dropped).
+    // "" chooses the primary index; a name set while closed is checked at Open.
+    void SetIndexName(const QString& name);
     QString IndexName() const;
     void First();
     void Next();
@@ -119,10 +126,14 @@ public:
     int RecordCount() const;
     int RecNo() const;                                  // 1-based position, 0 when empty
     void SetRecNo(int recNo);
-    bool FindKey(const QVariantList& key);             // exact match on the primary index; stays put when not found
-    void Refresh();                                     // re-reads the shared rows
+    // Exact match (letter case included) on the primary key, whatever index is
+    // active; the cursor goes to the row, or stays put when there is none.
+    bool FindKey(const QVariantList& key);
+    void Refresh();                                     // re-reads the shared rows, staying on the current one
 
-    // Editing.
+    // Editing. Insert starts a new, empty row that is stored only by Post; Post
+    // checks the required columns and the key. Delete drops a pending change and
+    // removes the current row; the next row becomes current (at the end: Eof).
     void Edit();
     void Insert();
     void Post();
