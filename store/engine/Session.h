@@ -14,7 +14,8 @@ class SharedTable;
 class Session {
 public:
     // Reads alias definitions from configPath (INI form: "[ALIAS]" then "PATH=..."
-    // and other NAME=VALUE lines). A missing file means no aliases.
+    // and other NAME=VALUE lines; blank lines and lines starting with ";" or "#" are
+    // skipped). A missing file means no aliases.
     explicit Session(QString configPath);
     ~Session();
     Session(const Session&) = delete;
@@ -34,7 +35,8 @@ public:
     void AddPassword(const QString& password);
     const QStringList& passwords() const { return passwords_; }
 
-    // The alias's parameters as NAME=VALUE lines in file order. Throws
+    // The alias's parameters as NAME=VALUE lines in file order (alias names in any
+    // letter case; parameter names in capitals, blanks around name and value dropped). Throws
     // base::EngineError naming the alias and the configuration file when unknown.
     QStringList GetAliasParams(const QString& alias) const;
     // The PATH= directory of the alias (the last line containing "PATH=" wins).
