@@ -12,6 +12,7 @@
 #include "WorkingTable.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -106,6 +107,7 @@ void TFrmColumn::buildGrid()
     indicator->setFixedWidth(14);
     indicator->setHighlightSections(false);
     wizard::SizeGridColumns(*DBGrid1, *model_);
+    DBGrid1->installEventFilter(this);
 
     connect(DBGrid1->selectionModel(), &QItemSelectionModel::currentChanged, this, &TFrmColumn::gridCurrentChanged);
     connect(model_, &wizard::TableGridModel::cursorMoved, this, &TFrmColumn::followCursor);
@@ -140,6 +142,21 @@ void TFrmColumn::showEvent(QShowEvent* event)
     centreOnScreen();
     base::Guarded(this, [this] { FormShow(); });
     DBGrid1->setFocus();
+}
+
+// Enter presses the default button in the grid too, also while a cell is being
+// edited (the grid would otherwise keep it to close the cell's editor).
+bool TFrmColumn::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == DBGrid1 && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (enter && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            BtnOK->click();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void TFrmColumn::centreOnScreen()

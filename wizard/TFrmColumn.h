@@ -40,6 +40,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // A value or a row the engine refused: the message is shown, and the user put

@@ -1,0 +1,225 @@
+#include "TFrmColumn.h"
+
+#include "Alias.h"
+#include "QtPrinting.h"
+#include "RecordingModal.h"
+#include "Session.h"
+#include "Table.h"
+#include "TempAlias.h"
+#include "WorkingTable.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+enum Column { FieldColumn, LineColumn, LeftColumn, RightColumn };
+
+struct Row {
+    const char* field;
+    int order;
+    int line;
+    int left;
+    int right;
+};
+
+// Inserted out of report order; under "iOrder" they read Company, Contact, Phone, Address.
+const Row Rows[] = {
+    {"Phone", 3, 1, 51, 70},
+    {"Company", 1, 1, 1, 25},
+    {"Address", 4, 2, 1, 40},
+    {"Contact", 2, 1, 26, 50},
+};
+
+// The working table held exclusively as the main window holds it, with four fields.
+class ColumnEditor : public testing::Test {
+protected:
+    ColumnEditor() : main(alias.session())
+    {
+        store::DatabaseAlias = QStringLiteral("OMNIV");
+        store::RecreateWorkingTable(main, store::DatabaseAlias);
+        main.SetExclusive(true);
+        main.Open();
+        for (const Row& row : Rows) {
+            main.Insert();
+            main.FieldByName(QStringLiteral("Field")).SetAsString(QString::fromLatin1(row.field));
+            main.FieldByName(QStringLiteral("Order")).SetAsInteger(row.order);
+            main.FieldByName(QStringLiteral("Line")).SetAsInteger(row.line);
+            main.FieldByName(QStringLiteral("LPosition")).SetAsInteger(row.left);
+            main.FieldByName(QStringLiteral("RPosition")).SetAsInteger(row.right);
+            main.Post();
+        }
+    }
+
+    // What the main cursor reads for a field after re-reading the shared rows.
+    int Stored(const char* field, const char* column)
+    {
+        main.Refresh();
+        EXPECT_TRUE(main.FindKey({QString::fromLatin1(field)})) << field;
+        return main.FieldByName(QString::fromLatin1(column)).AsInteger();
+    }
+
+    // Shows the dialog with the grid focused, as the user meets it.
+    static QTableView* Open(TFrmColumn& form)
+    {
+        form.show();
+        QApplication::setActiveWindow(&form);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
+        return Grid(form);
+    }
+
+    static QTableView* Grid(TFrmColumn& form) { return form.findChild<QTableView*>(QStringLiteral("DBGrid1")); }
+
+    static QString Cell(QTableView* grid, int row, int column)
+    {
+        return grid->model()->index(row, column).data().toString();
+    }
+
+    // Opens the cell's editor and types the text into it, leaving the editor open.
+    static QLineEdit* Type(QTableView* grid, int row, int column, const QString& text)
+    {
+        const QModelIndex cell = grid->model()->index(row, column);
+        grid->setCurrentIndex(cell);
+        grid->edit(cell);
+        auto* editor = qobject_cast<QLineEdit*>(grid->indexWidget(cell));
+        EXPECT_NE(editor, nullptr) << "no editor on " << row << "," << column;
+        if (editor) {
+            editor->selectAll();
+            if (text.isEmpty())
+                QTest::keyClick(editor, Qt::Key_Delete);
+            else
+                QTest::keyClicks(editor, text);
+        }
+        return editor;
+    }
+
+    TempAlias alias{TempAlias::Content::Empty};
+    RecordingModal modal;
+    store::Table main;
+};
+
+TEST_F(ColumnEditor, ShowsTheFieldsInReportOrderUnderTheFourTitles)
+{
+    TFrmColumn form(alias.session(), QStringLiteral("Phone list"), 75);
+    QTableView* grid = Open(form);
+    EXPECT_TRUE(modal.shown().empty()) << modal.texts().join(u'\n').toStdString();
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("Column Widths"));
+    EXPECT_EQ(form.size(), QSize(493, 311));
+    EXPECT_EQ(form.findChild<QLabel*>(QStringLiteral("LblReportName"))->text(), QStringLiteral("Phone list"));
+    EXPECT_EQ(form.findChild<QLabel*>(QStringLiteral("LblRightJust"))->text(), QStringLiteral("Right Margin Max:"));
+    EXPECT_EQ(form.findChild<QLabel*>(QStringLiteral("LblMargin"))->text(), QStringLiteral("75"));
+    EXPECT_TRUE(form.findChild<QPushButton*>(QStringLiteral("BtnOK"))->isDefault());
+    EXPECT_FALSE(form.tblColumn().Exclusive());
+    EXPECT_EQ(form.tblColumn().IndexName(), QStringLiteral("iOrder"));
+
+    ASSERT_NE(grid, nullptr);
+    QAbstractItemModel* model = grid->model();
+    const QStringList titles{"Field", "Line", "Left Margin", "Right Margin"};
+    ASSERT_EQ(model->columnCount(), titles.size());
+    for (int column = 0; column < titles.size(); ++column)
+        EXPECT_EQ(model->headerData(column, Qt::Horizontal).toString(), titles[column]);
+    const QStringList expected[] = {{"Company", "1", "1", "25"},
+                                    {"Contact", "1", "26", "50"},
+                                    {"Phone", "1", "51", "70"},
+                                    {"Address", "2", "1", "40"}};
+    ASSERT_EQ(model->rowCount(), 4);
+    for (int row = 0; row < 4; ++row)
+        for (int column = 0; column < 4; ++column)
+            EXPECT_EQ(Cell(grid, row, column), expected[row][column]) << row << "," << column;
+    EXPECT_EQ(grid->currentIndex().row(), 0);
+    // The field column is the widest: 20 characters against 8 and 12.
+    EXPECT_GT(grid->columnWidth(FieldColumn), grid->columnWidth(LeftColumn));
+    EXPECT_GT(grid->columnWidth(LeftColumn), grid->columnWidth(LineColumn));
+}
+
+TEST_F(ColumnEditor, RefusesBadValuesWithTheEngineMessageAndKeepsTheUserOnTheCell)
+{
+    struct Case {
+        Column column;
+        const char* typed;
+        bool leaveRow; // commit by moving to another row, else to another cell of the row
+        const char* message;
+    };
+    const Case cases[] = {
+        {LineColumn, "10", false, "10 is not a valid value for field 'Line'. The allowed range is 1 to 9"},
+        {LineColumn, "0", true, "0 is not a valid value for field 'Line'. The allowed range is 1 to 9"},
+        {LeftColumn, "0", false, "0 is not a valid value for field 'Left Margin'. The allowed range is 1 to 300"},
+        {RightColumn, "301", true,
+         "301 is not a valid value for field 'Right Margin'. The allowed range is 1 to 300"},
+        {LineColumn, "2a", false, "'2a' is not a valid integer value for field 'Line'"},
+    };
+    const char* storedColumn[] = {"Field", "Line", "LPosition", "RPosition"};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        modal.clear();
+        TFrmColumn form(alias.session(), QStringLiteral("Phone list"), 75);
+        QTableView* grid = Open(form);
+        const int before = Stored("Contact", storedColumn[c.column]);
+        Type(grid, 1, c.column, QString::fromLatin1(c.typed));
+        grid->setCurrentIndex(grid->model()->index(c.leaveRow ? 3 : 1, c.column == LineColumn ? LeftColumn : LineColumn));
+        QApplication::processEvents();
+
+        ASSERT_EQ(modal.shown().size(), 1u);
+        EXPECT_EQ(modal.shown()[0].kind, base::MessageKind::Error);
+        EXPECT_EQ(modal.shown()[0].text, QString::fromLatin1(c.message));
+        EXPECT_EQ(grid->currentIndex(), grid->model()->index(1, c.column));
+        auto* editor = qobject_cast<QLineEdit*>(grid->indexWidget(grid->currentIndex()));
+        ASSERT_NE(editor, nullptr);
+        EXPECT_EQ(editor->text(), QString::fromLatin1(c.typed));
+        EXPECT_TRUE(editor->hasFocus());
+        EXPECT_EQ(form.tblColumn().RecNo(), 2);
+        EXPECT_EQ(form.tblColumn().State(), store::TableState::Browse);
+        EXPECT_EQ(Stored("Contact", storedColumn[c.column]), before);
+    }
+}
+
+TEST_F(ColumnEditor, TheFieldColumnCannotBeEdited)
+{
+    TFrmColumn form(alias.session(), QStringLiteral("Phone list"), 75);
+    QTableView* grid = Open(form);
+    const QModelIndex cell = grid->model()->index(0, FieldColumn);
+    EXPECT_FALSE(grid->model()->flags(cell) & Qt::ItemIsEditable);
+    grid->setCurrentIndex(cell);
+    grid->edit(cell);
+    EXPECT_EQ(grid->indexWidget(cell), nullptr);
+    EXPECT_FALSE(grid->model()->setData(cell, QStringLiteral("Renamed")));
+    EXPECT_EQ(Cell(grid, 0, FieldColumn), QStringLiteral("Company"));
+    EXPECT_EQ(form.tblColumn().State(), store::TableState::Browse);
+}
+
+TEST_F(ColumnEditor, AnEditFollowedAtOnceByOkReachesTheTable)
+{
+    const struct {
+        const char* how;
+        std::function<void(TFrmColumn&, QLineEdit*)> pressOk;
+    } cases[] = {
+        {"click on OK",
+         [](TFrmColumn& form, QLineEdit*) {
+             QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("BtnOK")), Qt::LeftButton);
+         }},
+        {"Enter in the cell", [](TFrmColumn&, QLineEdit* editor) { QTest::keyClick(editor, Qt::Key_Return); }},
+    };
+    int right = 60;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.how);
+        modal.clear();
+        ++right;
+        TFrmColumn form(alias.session(), QStringLiteral("Phone list"), 75);
+        QTableView* grid = Open(form);
+        QLineEdit* editor = Type(grid, 2, RightColumn, QString::number(right));
+        ASSERT_NE(editor, nullptr);
+        c.pressOk(form, editor);
+        QApplication::processEvents();
+        EXPECT_EQ(form.result(), QDialog::Accepted);
+        EXPECT_FALSE(form.isVisible());
+        EXPECT_EQ(modal.texts(), QStringList{QStringLiteral("Report successfully modified.")});
+        EXPECT_EQ(Stored("Phone", "RPosition"), right);
+    }
+}
+
+} // namespace
