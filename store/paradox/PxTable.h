@@ -33,7 +33,9 @@ enum class FieldCode : std::uint8_t {
 struct FieldDesc {
     QString name;        // decoded from the table's code page
     FieldCode code = FieldCode::Alpha;
-    int size = 0;        // bytes in the record (alpha: characters; memo kinds: bytes kept in the record)
+    int size = 0;        // bytes in the record (alpha: characters; memo kinds: bytes kept in the record,
+                         // the leading part and the 10-byte reference; BCD: digits after the decimal
+                         // point, the record holding 17 bytes)
 };
 
 struct Header {

@@ -128,7 +128,8 @@ TEST(RoundTripTable, HeaderKeepsKeyCountCodePageAndAutoIncrement)
     spec.keyFieldCount = 1;
     spec.codePage = 850;
     writeTable(path, spec, {{Value::ofInteger(1), Value::ofText("a")}, {Value::ofInteger(7), Value::ofText("b")}});
-    const Header& h = TableFile::open(path).header();
+    const TableFile table = TableFile::open(path);
+    const Header& h = table.header();
     EXPECT_EQ(h.fileType, 0);
     EXPECT_EQ(h.keyFieldCount, 1);
     EXPECT_EQ(h.codePage, 850);
