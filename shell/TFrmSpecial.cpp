@@ -70,7 +70,7 @@ TFrmSpecial::TFrmSpecial(base::PickList* contactFields, QWidget* parent)
     buttons->addStretch();
     buttons->addWidget(ok);
     layout->addLayout(buttons);
-    setFixedSize(460, 330);
+    setFixedSize(460, 270);
 
     ShowSelections();
 }

@@ -1,0 +1,156 @@
+#include "QtPrinting.h"
+#include "RecordingModal.h"
+#include "Slideshow.h"
+#include "TFrmTabrep.h"
+#include "TempAlias.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLayout>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+template <typename T>
+T* Child(QWidget& window, const char* name)
+{
+    T* child = window.findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(child, nullptr) << name;
+    return child;
+}
+
+QString StateText(const WizardState& s)
+{
+    auto flag = [](bool b) { return QString::number(b); };
+    return QStringList{QString::number(s.PageIndex), QString(s.InfoKind), flag(s.ColumnsGridReady),
+                       flag(s.ContactMemoChosen), flag(s.EventMemoChosen), s.Mode, flag(s.LayoutDirty),
+                       QString::number(s.SelectedCount), flag(s.CatalogueDirty), s.ReportFileName, s.EventCategory}
+        .join(u'|');
+}
+
+// Records the programs the slideshow would start, answering with the given result.
+class RecordingStarter {
+public:
+    explicit RecordingStarter(bool result)
+    {
+        slideshow::SetStarter([this, result](const QString& program, const QStringList& arguments) {
+            calls.push_back({program, arguments});
+            return result;
+        });
+    }
+    ~RecordingStarter() { slideshow::SetStarter({}); }
+
+    std::vector<slideshow::Command> calls;
+};
+
+void Touch(const QString& path)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+}
+
+} // namespace
+
+TEST(Exit, NoLeavesThePageAndStateAsTheyWereAndYesClosesTheWindow)
+{
+    TempAlias alias;
+    RecordingModal modal;
+    TFrmTabrep window(alias.session());
+    ASSERT_TRUE(window.created());
+    window.show();
+    Child<QPushButton>(window, "BtnNext")->click();
+    Child<QPushButton>(window, "BtnNext")->click();
+    ASSERT_EQ(Child<QStackedWidget>(window, "Notebook1")->currentIndex(), 2) << modal.texts().join(u'\n').toStdString();
+    const QString before = StateText(window.state());
+
+    modal.answer(false);
+    Child<QPushButton>(window, "btExit")->click();
+    ASSERT_EQ(modal.shown().size(), 1u);
+    EXPECT_EQ(modal.shown()[0].kind, base::MessageKind::Question);
+    EXPECT_EQ(modal.shown()[0].caption, QStringLiteral("Information"));
+    EXPECT_EQ(modal.shown()[0].text, QStringLiteral("Exit now. Are you sure?"));
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(Child<QStackedWidget>(window, "Notebook1")->currentIndex(), 2);
+    EXPECT_EQ(StateText(window.state()), before);
+
+    modal.answer(true);
+    Child<QPushButton>(window, "btExit")->click();
+    EXPECT_EQ(modal.shown().size(), 2u);
+    EXPECT_FALSE(window.isVisible());
+}
+
+TEST(Exit, ClosingByTheWindowFrameAsksNothing)
+{
+    TempAlias alias;
+    RecordingModal modal;
+    TFrmTabrep window(alias.session());
+    ASSERT_TRUE(window.created());
+    window.show();
+    EXPECT_TRUE(window.close());
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(modal.shown().empty());
+}
+
+TEST(Slideshow, StartsThePlayerWithTheDataFileAsItsOneArgument)
+{
+    QTemporaryDir root;
+    const QString dir = root.filePath(QStringLiteral("Program Files/Tabulon"));
+    ASSERT_TRUE(QDir().mkpath(dir));
+    Touch(dir + QStringLiteral("/player.exe"));
+    Touch(dir + QStringLiteral("/omvaddon.dmr"));
+    RecordingStarter starter(true);
+    EXPECT_TRUE(slideshow::StartSlideshow(dir));
+    ASSERT_EQ(starter.calls.size(), 1u);
+    EXPECT_EQ(starter.calls[0].program, dir + QStringLiteral("/player.exe"));
+    EXPECT_EQ(starter.calls[0].arguments, QStringList{dir + QStringLiteral("/omvaddon.dmr")});
+}
+
+TEST(Slideshow, AMissingFileOrAFailedStartShowsNothing)
+{
+    const struct {
+        bool player;
+        bool data;
+        bool starts;
+        std::size_t calls;
+    } cases[] = {{false, true, true, 0}, {true, false, true, 0}, {true, true, false, 1}};
+    for (const auto& c : cases) {
+        QTemporaryDir dir;
+        if (c.player)
+            Touch(dir.filePath(QStringLiteral("player.exe")));
+        if (c.data)
+            Touch(dir.filePath(QStringLiteral("omvaddon.dmr")));
+        RecordingModal modal;
+        RecordingStarter starter(c.starts);
+        EXPECT_FALSE(slideshow::StartSlideshow(dir.path()));
+        EXPECT_EQ(starter.calls.size(), c.calls);
+        EXPECT_TRUE(modal.shown().empty());
+    }
+}
+
+TEST(About, ShowsTheProgramNameInBoldAndClosesWithTheDefaultOkButton)
+{
+    TempAlias alias;
+    RecordingModal modal;
+    TFrmTabrep window(alias.session());
+    ASSERT_TRUE(window.created());
+    modal.onDialog([](QDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("About"));
+        auto* name = Child<QLabel>(dialog, "ProductName");
+        EXPECT_EQ(name->text(), QStringLiteral("Tabulon Personal"));
+        EXPECT_TRUE(name->font().bold());
+        EXPECT_EQ(name->alignment(), Qt::AlignCenter);
+        EXPECT_EQ(Child<QLabel>(dialog, "Version")->text(), QStringLiteral("Version 2.0"));
+        dialog.layout()->activate();
+        EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
+        auto* ok = Child<QPushButton>(dialog, "OKButton");
+        EXPECT_TRUE(ok->isDefault());
+        ok->click();
+        return dialog.result();
+    });
+    Child<QPushButton>(window, "BtnAbout")->click();
+    EXPECT_TRUE(modal.shown().empty());
+}

@@ -1,0 +1,164 @@
+#include "HelpViewer.h"
+#include "ProgramFiles.h"
+#include "QtPrinting.h"
+#include "RecordingModal.h"
+#include "TFrmTabrep.h"
+#include "TempAlias.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <optional>
+
+namespace {
+
+template <typename T>
+T* Child(QWidget& window, const char* name)
+{
+    T* child = window.findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(child, nullptr) << name;
+    return child;
+}
+
+// Records the topics asked for instead of opening the help window.
+class RecordingHelpViewer : public help::HelpViewer {
+public:
+    RecordingHelpViewer() { install(this); }
+    ~RecordingHelpViewer() override { install(nullptr); }
+    void showTopic(QWidget*, const QString& helpFile, int context) override
+    {
+        files << helpFile;
+        contexts.push_back(context);
+    }
+
+    QStringList files;
+    std::vector<int> contexts;
+};
+
+constexpr int PageContexts[] = {100, 200, 300, 400, 500, 550, 600, 650, 700, 750, 800};
+
+QString ShippedHelpFile()
+{
+    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("tabrep.hlp"));
+}
+
+} // namespace
+
+TEST(HelpButton, OpensTheTopicOfEachPageFromTheHelpFileBesideTheProgram)
+{
+    TempAlias alias;
+    RecordingModal modal;
+    TFrmTabrep window(alias.session());
+    ASSERT_TRUE(window.created());
+    RecordingHelpViewer viewer;
+    auto* notebook = Child<QStackedWidget>(window, "Notebook1");
+    for (int page = 0; page < 11; ++page) {
+        notebook->setCurrentIndex(page);
+        Child<QPushButton>(window, "BtnHelp")->click();
+    }
+    EXPECT_EQ(viewer.contexts, std::vector<int>(std::begin(PageContexts), std::end(PageContexts)));
+    for (const QString& file : viewer.files)
+        EXPECT_EQ(file, ShippedHelpFile());
+    EXPECT_TRUE(modal.shown().empty());
+}
+
+TEST(HelpButton, PagesOutsideTheWizardHaveNoTopic)
+{
+    EXPECT_EQ(help::HelpContextForPage(-1), std::nullopt);
+    EXPECT_EQ(help::HelpContextForPage(11), std::nullopt);
+}
+
+TEST(HelpFile, TheShippedFileHasATitledTopicForEveryPage)
+{
+    for (int context : PageContexts) {
+        help::HelpTopic topic;
+        ASSERT_NO_THROW(topic = help::LoadHelpTopic(ShippedHelpFile(), context)) << context;
+        EXPECT_FALSE(topic.title.isEmpty()) << context;
+        EXPECT_GT(topic.text.size(), 200) << context;
+    }
+}
+
+TEST(HelpFile, TopicsStartAtNumberedLinesAndJoinTheirLinesIntoParagraphs)
+{
+    const struct {
+        const char* content;
+        std::vector<help::HelpTopic> topics;
+    } cases[] = {
+        {"", {}},
+        {"comments before the first topic\n#abc is one of them\n", {}},
+        {"preamble\n#100 First\nline one\nline two\n\n\nsecond paragraph\n#200 Second\n- a\n- b\ncontinued\n",
+         {{100, "First", "line one line two\n\nsecond paragraph"}, {200, "Second", "- a\n- b continued"}}},
+        {"#300   Title with blanks  \r\n\r\n  text  \r\n\r\n", {{300, "Title with blanks", "text"}}},
+        {"#12\n# 5 is text\n#400 X\n", {{12, "", "# 5 is text"}, {400, "X", ""}}},
+    };
+    for (const auto& c : cases) {
+        const auto topics = help::ParseHelpText(QString::fromLatin1(c.content));
+        ASSERT_EQ(topics.size(), c.topics.size()) << c.content;
+        for (std::size_t i = 0; i < topics.size(); ++i) {
+            EXPECT_EQ(topics[i].context, c.topics[i].context) << c.content;
+            EXPECT_EQ(topics[i].title, c.topics[i].title) << c.content;
+            EXPECT_EQ(topics[i].text, c.topics[i].text) << c.content;
+        }
+    }
+}
+
+TEST(HelpWindow, ShowsTheFirstTopicWithTheContextNumber)
+{
+    TempAlias alias;
+    RecordingModal modal;
+    TFrmTabrep window(alias.session());
+    ASSERT_TRUE(window.created());
+    const QString path = alias.path(QStringLiteral("help.hlp"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("#500 Paper\npaper text\n#550 Detail Level\nThe detail level\nis chosen.\n#550 Later\nignored\n");
+    file.close();
+    programfiles::SetHelpFile(path);
+    Child<QStackedWidget>(window, "Notebook1")->setCurrentIndex(5);
+    modal.onDialog([](QDialog& dialog) {
+        EXPECT_EQ(Child<QLabel>(dialog, "LblTopicTitle")->text(), QStringLiteral("Detail Level"));
+        EXPECT_EQ(Child<QPlainTextEdit>(dialog, "TopicText")->toPlainText(),
+                  QStringLiteral("The detail level is chosen."));
+        Child<QPushButton>(dialog, "BtnClose")->click();
+        return dialog.result();
+    });
+    Child<QPushButton>(window, "BtnHelp")->click();
+    EXPECT_TRUE(modal.shown().empty());
+}
+
+TEST(HelpWindow, AMissingFileOrTopicIsAnErrorNamingTheFileAndTheNumber)
+{
+    TempAlias alias;
+    RecordingModal modal;
+    TFrmTabrep window(alias.session());
+    ASSERT_TRUE(window.created());
+    const QString present = alias.path(QStringLiteral("present.hlp"));
+    QFile file(present);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("#100 Only the first page\ntext\n");
+    file.close();
+    const struct {
+        QString path;
+        int page;
+        const char* context;
+    } cases[] = {
+        {alias.path(QStringLiteral("missing.hlp")), 5, "550"},
+        {present, 10, "800"},
+    };
+    for (const auto& c : cases) {
+        modal.clear();
+        programfiles::SetHelpFile(c.path);
+        Child<QStackedWidget>(window, "Notebook1")->setCurrentIndex(c.page);
+        Child<QPushButton>(window, "BtnHelp")->click();
+        ASSERT_EQ(modal.shown().size(), 1u) << c.context;
+        EXPECT_EQ(modal.shown()[0].kind, base::MessageKind::Error);
+        EXPECT_TRUE(modal.shown()[0].text.contains(QDir::toNativeSeparators(c.path))) << modal.shown()[0].text.toStdString();
+        EXPECT_TRUE(modal.shown()[0].text.contains(QLatin1String(c.context))) << modal.shown()[0].text.toStdString();
+    }
+}

@@ -1,0 +1,147 @@
+#include "PickList.h"
+#include "QtPrinting.h"
+#include "RecordingModal.h"
+#include "TFrmTabrep.h"
+#include "TempAlias.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+template <typename T>
+T* Child(QWidget& window, const char* name)
+{
+    T* child = window.findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(child, nullptr) << name;
+    return child;
+}
+
+// The main window with its contact field list filled as the field-selection page fills it.
+class SpecialFields : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(window.created());
+        list = Child<base::PickList>(window, "PickContactField");
+        for (const char* entry : {"Company", "salutfirstlast", "firstlast", "citystatezip"})
+            list->addEntry(QString::fromLatin1(entry));
+    }
+
+    void select(const QStringList& entries)
+    {
+        list->clearSelections();
+        for (const QString& entry : entries)
+            list->setEntrySelected(list->findEntry(entry), true);
+    }
+
+    QStringList selected() const
+    {
+        QStringList entries;
+        for (int i = 0; i < list->entryCount(); ++i)
+            if (list->isEntrySelected(i))
+                entries << list->entryText(i);
+        return entries;
+    }
+
+    void openDialog(std::function<void(QDialog&)> inside)
+    {
+        modal.onDialog([inside](QDialog& dialog) {
+            inside(dialog);
+            Child<QPushButton>(dialog, "BitBtn1")->click();
+            return dialog.result();
+        });
+        Child<QPushButton>(window, "BitBtn2")->click();
+    }
+
+    TempAlias alias;
+    RecordingModal modal;
+    TFrmTabrep window{alias.session()};
+    base::PickList* list = nullptr;
+};
+
+} // namespace
+
+TEST_F(SpecialFields, TheDialogNamesTheThreeCombinationFieldsAndHasNoCloseBox)
+{
+    openDialog([](QDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Special Fields"));
+        EXPECT_FALSE(dialog.windowFlags() & Qt::WindowCloseButtonHint);
+        EXPECT_TRUE(Child<QPushButton>(dialog, "BitBtn1")->isDefault());
+        const struct {
+            const char* box;
+            const char* caption;
+            const char* label;
+            const char* description;
+        } boxes[] = {
+            {"CheckBox1", "SalutFirstLast", "Label2",
+             "This field combines the Salutation, First Name and Last Name fields to one column. ("},
+            {"CheckBox2", "FirstLast", "Label3",
+             "This field combines the First Name and Last Name fields to one column. ("},
+            {"CheckBox3", "CityStateZip", "Label4",
+             "This field combines the City, State and ZipCode fields to one column. ("},
+        };
+        for (const auto& b : boxes) {
+            EXPECT_EQ(Child<QCheckBox>(dialog, b.box)->text(), QString::fromLatin1(b.caption));
+            EXPECT_TRUE(Child<QLabel>(dialog, b.label)->text().startsWith(QString::fromLatin1(b.description)))
+                << b.label;
+        }
+    });
+    EXPECT_TRUE(modal.shown().empty());
+}
+
+TEST_F(SpecialFields, EachBoxShowsWhetherItsEntryIsSelected)
+{
+    const struct {
+        QStringList selected;
+        bool ticked[3];
+    } cases[] = {
+        {{}, {false, false, false}},
+        {{"firstlast"}, {false, true, false}},
+        {{"Company", "salutfirstlast", "citystatezip"}, {true, false, true}},
+    };
+    for (const auto& c : cases) {
+        select(c.selected);
+        openDialog([&c](QDialog& dialog) {
+            int i = 0;
+            for (const char* box : {"CheckBox1", "CheckBox2", "CheckBox3"})
+                EXPECT_EQ(Child<QCheckBox>(dialog, box)->isChecked(), c.ticked[i++])
+                    << box << " with " << c.selected.join(u',').toStdString();
+        });
+    }
+}
+
+TEST_F(SpecialFields, ClicksSetTheEntriesAndLeaveTheCountAndTheRulesAlone)
+{
+    select({"Company", "firstlast"});
+    auto* count = Child<QLabel>(window, "LblSelected");
+    count->setText(QStringLiteral("(2 fields selected)"));
+    const WizardState before = window.state();
+    openDialog([](QDialog& dialog) {
+        Child<QCheckBox>(dialog, "CheckBox3")->click();
+        Child<QCheckBox>(dialog, "CheckBox2")->click();
+    });
+    EXPECT_EQ(selected(), (QStringList{"Company", "citystatezip"}));
+    EXPECT_EQ(count->text(), QStringLiteral("(2 fields selected)"));
+    EXPECT_EQ(window.state().LayoutDirty, before.LayoutDirty);
+    EXPECT_EQ(window.state().SelectedCount, before.SelectedCount);
+    EXPECT_EQ(window.state().CatalogueDirty, before.CatalogueDirty);
+    EXPECT_TRUE(modal.shown().empty());
+}
+
+TEST_F(SpecialFields, ABoxWhoseFieldIsNotInTheListChangesNothing)
+{
+    list->clear();
+    list->addEntry(QStringLiteral("Company"));
+    list->addEntry(QStringLiteral("FIRSTLAST"));
+    select({"FIRSTLAST"});
+    openDialog([](QDialog& dialog) {
+        EXPECT_FALSE(Child<QCheckBox>(dialog, "CheckBox1")->isChecked());
+        EXPECT_TRUE(Child<QCheckBox>(dialog, "CheckBox2")->isChecked());
+        Child<QCheckBox>(dialog, "CheckBox1")->click();
+        Child<QCheckBox>(dialog, "CheckBox3")->click();
+    });
+    EXPECT_EQ(selected(), QStringList{"FIRSTLAST"});
+}

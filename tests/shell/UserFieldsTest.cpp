@@ -1,0 +1,155 @@
+#include "Alias.h"
+#include "EngineError.h"
+#include "PxTable.h"
+#include "QtPrinting.h"
+#include "RecordingModal.h"
+#include "Session.h"
+#include "TFrmTabrep.h"
+#include "Table.h"
+#include "TempAlias.h"
+
+#include <QFile>
+#include <QPushButton>
+#include <QTableWidget>
+#include <gtest/gtest.h>
+#include <functional>
+
+namespace {
+
+using Grid = std::vector<QStringList>; // the grid's rows
+
+const QStringList RowHeads{
+    "USER FIELD", "User1", "User2", "User3", "User4",  "User5",  "User6",  "User7", "User8", "User9", "User10",
+    "Date1",      "Date2", "Date3", "Date4", "Date5",  "Date6",  "Date7",  "Date8", "Date9", "Date10", "Num1",
+    "Num2",       "Num3",  "Num4",  "Num5",  "Money1", "Money2", "Money3", "Money4", "Money5"};
+
+// Opens "&User Fields" and reads the grid as the dialog shows it.
+Grid OpenUserFields(TFrmTabrep& window, RecordingModal& modal)
+{
+    Grid grid;
+    modal.onDialog([&grid](QDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("User Field Definitions"));
+        auto* table = dialog.findChild<QTableWidget*>(QStringLiteral("StringGrid1"));
+        EXPECT_NE(table, nullptr);
+        for (int row = 0; table && row < table->rowCount(); ++row) {
+            QStringList cells;
+            for (int column = 0; column < table->columnCount(); ++column) {
+                const QTableWidgetItem* item = table->item(row, column);
+                cells << (item ? item->text() : QString());
+                EXPECT_FALSE(item && (item->flags() & Qt::ItemIsEditable)) << row << "," << column;
+            }
+            grid.push_back(cells);
+        }
+        return int(QDialog::Accepted);
+    });
+    window.findChild<QPushButton*>(QStringLiteral("BtnUser"))->click();
+    return grid;
+}
+
+QStringList Column(const Grid& grid, int column)
+{
+    QStringList cells;
+    for (const QStringList& row : grid)
+        cells << row.value(column);
+    return cells;
+}
+
+// The text of the engine's error for an action on the table.
+QString EngineText(const std::function<void(store::Table&)>& action)
+{
+    store::Table table(store::Session::defaultSession());
+    table.SetDatabaseName(QStringLiteral("OMNIV"));
+    table.SetTableName(QStringLiteral("DATABASE.DB"));
+    try {
+        action(table);
+    } catch (const base::EngineError& e) {
+        return e.text();
+    }
+    ADD_FAILURE() << "the engine raised no error";
+    return {};
+}
+
+} // namespace
+
+TEST(UserFields, OneColumnPerDatabaseRecordHeadedByItsName)
+{
+    TempAlias alias;
+    RecordingModal modal;
+    TFrmTabrep window(alias.session());
+    ASSERT_TRUE(window.created());
+    const Grid grid = OpenUserFields(window, modal);
+    EXPECT_TRUE(modal.shown().empty()) << modal.texts().join(u'\n').toStdString();
+    ASSERT_EQ(grid.size(), 31u);
+    ASSERT_EQ(grid[0].size(), 4);
+    EXPECT_EQ(Column(grid, 0), RowHeads);
+    const struct {
+        int row;
+        QStringList cells;
+    } rows[] = {
+        {0, {"USER FIELD", "OMNIV", "SALES", "CLUB"}},
+        {1, {"User1", "Spouse", "Territory", "Member no."}},
+        {5, {"User5", "", "Competitor", ""}},
+        {11, {"Date1", "Last order", "Next follow-up", "Joined"}},
+        {13, {"Date3", "", "Last visit", ""}},
+        {21, {"Num1", "Orders placed", "Units ordered", "Events attended"}},
+        {26, {"Money1", "Total sales", "Quota", "Dues paid"}},
+        {28, {"Money3", "", "Last invoice", ""}},
+        {30, {"Money5", "", "", ""}},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(grid[r.row], r.cells) << "row " << r.row;
+}
+
+TEST(UserFields, AMissingColumnShowsTheEngineErrorAndKeepsWhatWasFilled)
+{
+    TempAlias alias;
+    px::TableSpec spec;
+    for (const char* name : {"DB", "User1", "User2", "User3", "User4", "User5", "User6", "User7", "User8", "User9",
+                             "User10", "Date1", "Date2", "Date4"})
+        spec.fields.push_back({QString::fromLatin1(name), px::FieldCode::Alpha, 20});
+    std::vector<std::vector<px::Value>> records;
+    for (const char* db : {"MAIN", "SECOND", "THIRD"}) {
+        std::vector<px::Value> record(spec.fields.size());
+        record[0] = px::Value::ofText(QString::fromLatin1(db));
+        record[1] = px::Value::ofText(QString::fromLatin1(db).toLower() + QStringLiteral(" user1"));
+        record[12] = px::Value::ofText(QString::fromLatin1(db).toLower() + QStringLiteral(" date2"));
+        records.push_back(record);
+    }
+    px::writeTable(alias.path(QStringLiteral("DATABASE.DB")), spec, records);
+
+    RecordingModal modal;
+    TFrmTabrep window(alias.session());
+    ASSERT_TRUE(window.created());
+    const Grid grid = OpenUserFields(window, modal);
+    ASSERT_EQ(modal.shown().size(), 1u);
+    EXPECT_EQ(modal.shown()[0].kind, base::MessageKind::Error);
+    EXPECT_EQ(modal.shown()[0].text, EngineText([](store::Table& t) {
+                  t.Open();
+                  t.FieldByName(QStringLiteral("Date3"));
+              }));
+    ASSERT_EQ(grid.size(), 31u);
+    ASSERT_EQ(grid[0].size(), 4);
+    EXPECT_EQ(Column(grid, 0), RowHeads);
+    QStringList first(31);
+    first[0] = QStringLiteral("MAIN");
+    first[1] = QStringLiteral("main user1");
+    first[12] = QStringLiteral("main date2");
+    EXPECT_EQ(Column(grid, 1), first);
+    EXPECT_EQ(Column(grid, 2), QStringList(31));
+    EXPECT_EQ(Column(grid, 3), QStringList(31));
+}
+
+TEST(UserFields, AMissingTableShowsTheEngineErrorAndOnlyTheRowHeads)
+{
+    TempAlias alias;
+    ASSERT_TRUE(QFile::remove(alias.path(QStringLiteral("DATABASE.DB"))));
+    RecordingModal modal;
+    TFrmTabrep window(alias.session());
+    ASSERT_TRUE(window.created());
+    const Grid grid = OpenUserFields(window, modal);
+    ASSERT_EQ(modal.shown().size(), 1u);
+    EXPECT_EQ(modal.shown()[0].text, EngineText([](store::Table& t) { t.Open(); }));
+    ASSERT_EQ(grid.size(), 31u);
+    ASSERT_EQ(grid[0].size(), 1);
+    EXPECT_EQ(Column(grid, 0), RowHeads);
+}
