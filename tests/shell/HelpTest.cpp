@@ -14,7 +14,6 @@
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <optional>
 
 namespace {
 
@@ -66,12 +65,6 @@ TEST(HelpButton, OpensTheTopicOfEachPageFromTheHelpFileBesideTheProgram)
     for (const QString& file : viewer.files)
         EXPECT_EQ(file, ShippedHelpFile());
     EXPECT_TRUE(modal.shown().empty());
-}
-
-TEST(HelpButton, PagesOutsideTheWizardHaveNoTopic)
-{
-    EXPECT_EQ(help::HelpContextForPage(-1), std::nullopt);
-    EXPECT_EQ(help::HelpContextForPage(11), std::nullopt);
 }
 
 TEST(HelpFile, TheShippedFileHasATitledTopicForEveryPage)

@@ -64,34 +64,6 @@ protected:
 
 } // namespace
 
-TEST_F(SpecialFields, TheDialogNamesTheThreeCombinationFieldsAndHasNoCloseBox)
-{
-    openDialog([](QDialog& dialog) {
-        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Special Fields"));
-        EXPECT_FALSE(dialog.windowFlags() & Qt::WindowCloseButtonHint);
-        EXPECT_TRUE(Child<QPushButton>(dialog, "BitBtn1")->isDefault());
-        const struct {
-            const char* box;
-            const char* caption;
-            const char* label;
-            const char* description;
-        } boxes[] = {
-            {"CheckBox1", "SalutFirstLast", "Label2",
-             "This field combines the Salutation, First Name and Last Name fields to one column. ("},
-            {"CheckBox2", "FirstLast", "Label3",
-             "This field combines the First Name and Last Name fields to one column. ("},
-            {"CheckBox3", "CityStateZip", "Label4",
-             "This field combines the City, State and ZipCode fields to one column. ("},
-        };
-        for (const auto& b : boxes) {
-            EXPECT_EQ(Child<QCheckBox>(dialog, b.box)->text(), QString::fromLatin1(b.caption));
-            EXPECT_TRUE(Child<QLabel>(dialog, b.label)->text().startsWith(QString::fromLatin1(b.description)))
-                << b.label;
-        }
-    });
-    EXPECT_TRUE(modal.shown().empty());
-}
-
 TEST_F(SpecialFields, EachBoxShowsWhetherItsEntryIsSelected)
 {
     const struct {
