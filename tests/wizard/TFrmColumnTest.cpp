@@ -5,6 +5,7 @@
 #include "RecordingModal.h"
 #include "Session.h"
 #include "Table.h"
+#include "TableGridModel.h"
 #include "TempAlias.h"
 #include "WorkingTable.h"
 
@@ -12,9 +13,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <functional>
+#include <optional>
 
 namespace {
 
@@ -45,6 +49,13 @@ protected:
         store::RecreateWorkingTable(main, store::DatabaseAlias);
         main.SetExclusive(true);
         main.Open();
+        Fill();
+    }
+
+    // Puts the four fields back as they were at the start.
+    void Fill()
+    {
+        store::EmptyTable(main);
         for (const Row& row : Rows) {
             main.Insert();
             main.FieldByName(QStringLiteral("Field")).SetAsString(QString::fromLatin1(row.field));
@@ -220,6 +231,143 @@ TEST_F(ColumnEditor, AnEditFollowedAtOnceByOkReachesTheTable)
         EXPECT_EQ(modal.texts(), QStringList{QStringLiteral("Report successfully modified.")});
         EXPECT_EQ(Stored("Phone", "RPosition"), right);
     }
+}
+
+TEST_F(ColumnEditor, CheckForErrorsStoresTheCellAndReportsTheFirstFailingRule)
+{
+    struct Edit {
+        int row;
+        Column column;
+        const char* typed;
+    };
+    const struct {
+        const char* name;
+        std::optional<Edit> edit;
+        base::MessageKind kind;
+        const char* message;
+    } cases[] = {
+        {"as loaded", std::nullopt, base::MessageKind::Information, "Columns check out OK"},
+        {"right end on the maximum", Edit{2, RightColumn, "75"}, base::MessageKind::Information,
+         "Columns check out OK"},
+        {"right end beyond the maximum", Edit{2, RightColumn, "76"}, base::MessageKind::Warning,
+         "RIGHT margin greater than Right margin MAX of 75"},
+        {"fields sharing a position", Edit{1, LeftColumn, "25"}, base::MessageKind::Warning,
+         "There are overlaps for right margin 25"},
+        {"field ending before it starts", Edit{3, LeftColumn, "41"}, base::MessageKind::Warning,
+         "LEFT Margin is less than RIGHT margin"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Fill();
+        modal.clear();
+        TFrmColumn form(alias.session(), QStringLiteral("Phone list"), 75);
+        QTableView* grid = Open(form);
+        if (c.edit)
+            Type(grid, c.edit->row, c.edit->column, QString::fromLatin1(c.edit->typed));
+        QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("BtnCheck")), Qt::LeftButton);
+        QApplication::processEvents();
+        ASSERT_EQ(modal.shown().size(), 1u) << modal.texts().join(u'|').toStdString();
+        EXPECT_EQ(modal.shown()[0].kind, c.kind);
+        EXPECT_EQ(modal.shown()[0].text, QString::fromLatin1(c.message));
+        EXPECT_TRUE(form.isVisible());
+        EXPECT_EQ(form.result(), QDialog::Rejected); // not closed with a result
+        if (c.edit) {
+            EXPECT_EQ(Cell(grid, c.edit->row, c.edit->column), QString::fromLatin1(c.edit->typed));
+        }
+    }
+}
+
+TEST_F(ColumnEditor, AnEmptiedValueKeepsTheUserOnTheRowAndOkStaysOpen)
+{
+    TFrmColumn form(alias.session(), QStringLiteral("Phone list"), 75);
+    QTableView* grid = Open(form);
+    Type(grid, 0, LineColumn, QString());
+    grid->setCurrentIndex(grid->model()->index(2, RightColumn));
+    QApplication::processEvents();
+    EXPECT_EQ(modal.texts(), QStringList{QStringLiteral("Field 'Line' must have a value")});
+    EXPECT_EQ(grid->currentIndex(), grid->model()->index(0, LineColumn));
+    EXPECT_EQ(form.tblColumn().RecNo(), 1);
+
+    modal.clear();
+    QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("BtnOK")), Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_EQ(modal.texts(), QStringList{QStringLiteral("Field 'Line' must have a value")});
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(Stored("Company", "Line"), 1);
+}
+
+TEST_F(ColumnEditor, CancelKeepsTheRowsAlreadyStored)
+{
+    const struct {
+        const char* how;
+        std::function<void(TFrmColumn&)> cancel;
+    } cases[] = {
+        {"Cancel button",
+         [](TFrmColumn& form) {
+             QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("BitBtn1")), Qt::LeftButton);
+         }},
+        {"Escape", [](TFrmColumn& form) { QTest::keyClick(Grid(form), Qt::Key_Escape); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.how);
+        Fill();
+        modal.clear();
+        TFrmColumn form(alias.session(), QStringLiteral("Phone list"), 75);
+        QTableView* grid = Open(form);
+        // Company moves to line 2: stored on leaving its row, then listed after the fields of line 1.
+        Type(grid, 0, LineColumn, QStringLiteral("2"));
+        grid->setCurrentIndex(grid->model()->index(3, LineColumn));
+        QApplication::processEvents();
+        EXPECT_EQ(Cell(grid, 2, FieldColumn), QStringLiteral("Company"));
+        c.cancel(form);
+        QApplication::processEvents();
+        EXPECT_FALSE(form.isVisible());
+        EXPECT_EQ(form.result(), QDialog::Rejected);
+        EXPECT_TRUE(modal.shown().empty()) << modal.texts().join(u'|').toStdString();
+        EXPECT_EQ(Stored("Company", "Line"), 2);
+    }
+}
+
+// The grid's model on the main cursor itself, without a dialog around it.
+TEST_F(ColumnEditor, GridModelFollowsItsCursorAndStoresTypedText)
+{
+    main.SetIndexName(QStringLiteral("iOrder"));
+    wizard::TableGridModel model(main, {{QStringLiteral("Field"), QStringLiteral("Field"), 20, true},
+                                        {QStringLiteral("Line"), QStringLiteral("Line"), 8, false}});
+    QSignalSpy refused(&model, &wizard::TableGridModel::refused);
+    ASSERT_EQ(model.rowCount(), 4);
+
+    // A walk of the cursor with its controls live ends, and at the end.
+    int walked = 0;
+    for (main.First(); !main.Eof() && walked < 10; main.Next())
+        ++walked;
+    EXPECT_EQ(walked, 4);
+    EXPECT_TRUE(main.Eof());
+    EXPECT_EQ(model.currentRow(), 3);
+    main.SetRecNo(2);
+    EXPECT_EQ(model.currentRow(), 1);
+
+    EXPECT_TRUE(model.setData(model.index(0, 1), QStringLiteral("5")));
+    EXPECT_EQ(main.State(), store::TableState::Edit);
+    EXPECT_EQ(main.RecNo(), 1);
+    EXPECT_EQ(model.index(0, 1).data().toString(), QStringLiteral("5"));
+    EXPECT_EQ(model.headerData(0, Qt::Vertical).toString(), QStringLiteral("I"));
+
+    // Leaving the row posts it; under "iOrder" Company now follows the fields of line 1.
+    model.moveTo(1);
+    EXPECT_EQ(main.State(), store::TableState::Browse);
+    EXPECT_EQ(model.index(3, 0).data().toString(), QStringLiteral("Company"));
+    EXPECT_EQ(model.index(3, 1).data().toString(), QStringLiteral("5"));
+
+    EXPECT_FALSE(model.setData(model.index(0, 1), QStringLiteral("x")));
+    ASSERT_EQ(refused.size(), 1);
+    EXPECT_EQ(refused[0][2].toString(), QStringLiteral("'x' is not a valid integer value for field 'Line'"));
+    EXPECT_EQ(model.index(0, 1).data().toString(), QStringLiteral("1"));
+    EXPECT_EQ(main.State(), store::TableState::Browse);
+
+    main.Close();
+    EXPECT_EQ(model.rowCount(), 0);
+    EXPECT_EQ(model.currentRow(), -1);
 }
 
 } // namespace
