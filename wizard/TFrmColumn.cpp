@@ -123,8 +123,7 @@ void TFrmColumn::openTable()
     table.SetDatabaseName(store::DatabaseAlias);
     table.SetTableName(store::WorkingTableName);
     table.SetIndexName(QStringLiteral("iOrder"));
-    table.SetRequired(QStringLiteral("Field"), true);
-    for (const char* name : {"Line", "LPosition", "RPosition"})
+    for (const char* name : {"Field", "Line", "LPosition", "RPosition"})
         table.SetRequired(QString::fromLatin1(name), true);
     table.SetRange(QStringLiteral("Line"), 1, 9);
     table.SetRange(QStringLiteral("LPosition"), 1, 300);
