@@ -41,6 +41,12 @@ void SharedTable::detach(bool exclusive)
     using Level = detail::TableLock::Level;
     --(exclusive ? exclusive_ : shared_);
     lock_.hold(exclusive_ > 0 ? Level::Exclusive : (shared_ > 0 ? Level::Shared : Level::None));
+    if (openCount() == 0) {
+        // The next open reads the table anew; until then its rows need no memory.
+        std::vector<detail::Row>().swap(rows_);
+        loaded_ = false;
+        ++version_;
+    }
 }
 
 void SharedTable::readHeader()
