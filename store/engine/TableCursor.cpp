@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "EngineError.h"
 #include "TableImpl.h"
 #include "TableSchema.h"
