@@ -19,6 +19,8 @@ TEST(SpinEdit, TextMayStandOutOfRangeUntilTheFocusLeaves)
     int changes = 0;
     spin->setChangeHandler([&] { ++changes; });
     window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     spin->setFocus();
     QLineEdit* edit = spin->findChild<QLineEdit*>();
     edit->selectAll();

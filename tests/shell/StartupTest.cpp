@@ -21,7 +21,8 @@ namespace {
 QStringList FieldNames(const QString& path)
 {
     QStringList names;
-    for (const auto& f : px::TableFile::open(path).header().fields)
+    const auto table = px::TableFile::open(path);
+    for (const auto& f : table.header().fields)
         names << f.name;
     return names;
 }
