@@ -110,8 +110,7 @@ struct PxlibTable {
             const int types[FieldCount] = {pxfAlpha, pxfShort, pxfLong, pxfNumber, pxfCurrency, pxfLogical,
                                            pxfDate, pxfTime, pxfTimestamp, pxfAutoInc, pxfBCD, pxfBytes};
             for (int f = 0; f < FieldCount; ++f)
-                row[f] = doc.nullValue(types[f]);
-            row[9] = doc.longValue(pxfAutoInc, i + 1);
+                row[f] = types[f] == pxfAutoInc ? doc.longValue(pxfAutoInc, i + 1) : doc.nullValue(types[f]);
         } else {
             const QByteArray name = "M\xFCller " + QByteArray::number(i); // Windows-1252 u-umlaut
             const QByteArray exact = QByteArray::number(i) + ".25";

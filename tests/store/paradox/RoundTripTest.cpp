@@ -176,3 +176,41 @@ TEST(RoundTripTable, AlphaTooLongIsCutAtTheFieldSize)
 }
 
 } // namespace
+
+namespace {
+
+struct CodePageCase {
+    int codePage;
+    const char* text;
+    QByteArray stored; // the alpha field's bytes in the record
+};
+
+class CodePage : public testing::TestWithParam<CodePageCase> {};
+
+TEST_P(CodePage, AlphaIsStoredInTheTablesCodePageAndReadBack)
+{
+    const CodePageCase& c = GetParam();
+    QTemporaryDir dir;
+    const QString path = dir.filePath("CP.DB");
+    TableSpec spec;
+    spec.fields = {fieldOf("Name", FieldCode::Alpha, 8)};
+    spec.codePage = c.codePage;
+    writeTable(path, spec, {{Value::ofText(QString::fromUtf8(c.text))}});
+
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    const int headerSize = quint8(bytes[2]) | (quint8(bytes[3]) << 8);
+    EXPECT_EQ(bytes.mid(headerSize + 6, c.stored.size()), c.stored); // after the 6-byte block header
+    EXPECT_EQ(TableFile::open(path).readRecords()[0][0], Value::ofText(QString::fromUtf8(c.text)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Tables, CodePage,
+                         testing::Values(CodePageCase{437, "Grüß", QByteArray("Gr\x81\xE1", 4)},
+                                         CodePageCase{850, "Øre", QByteArray("\x9Dre", 3)},
+                                         CodePageCase{1252, "€uro", QByteArray("\x80uro", 4)},
+                                         CodePageCase{936, "中文", QByteArray("\xD6\xD0\xCE\xC4", 4)},
+                                         CodePageCase{12345, "café", QByteArray("caf\xE9", 4)}),
+                         [](const auto& info) { return "CodePage" + std::to_string(info.param.codePage); });
+
+} // namespace
