@@ -107,10 +107,12 @@ QByteArray BlobReader::fromSubBlock(qint64 offset, int index, qint64 length)
     return readAt(offset + start, length);
 }
 
-// Reads file bytes [offset, offset + length), which the caller has checked lie in
-// the file. A protected file is decrypted in the 256-byte chunks it was scrambled in.
+// Reads file bytes [offset, offset + length). A protected file is decrypted in
+// the 256-byte chunks it was scrambled in.
 QByteArray BlobReader::readAt(qint64 offset, qint64 length)
 {
+    if (offset < 0 || length < 0 || offset + length > size_)
+        errors::corruptMemo(path_, QStringLiteral("a value that runs past the end of the file"));
     const qint64 first = key_ ? offset & ~qint64(255) : offset;
     const qint64 end = key_ ? (offset + length + 255) & ~qint64(255) : offset + length;
     QByteArray buffer(end - first, '\0');

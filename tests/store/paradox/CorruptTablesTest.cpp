@@ -168,6 +168,7 @@ TEST(DamagedTables, DamagedMemoFileFailsNamingIt)
     };
     const MemoDamage damages[] = {
         {"truncated", memo.left(4096)},
+        {"entry table cut off", memo.left(4096 + 14)},
         {"block type", QByteArray(memo).replace(4096, 1, "\x07")},
         {"entry lengths", QByteArray(memo).replace(4096 + 12 + 1, 1, "\x01")},
     };
