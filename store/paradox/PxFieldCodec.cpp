@@ -97,7 +97,9 @@ void encodeBcd(double v, int decimals, unsigned char* p)
         throw ValueError{QStringLiteral("not a finite number")};
     const QByteArray text = QByteArray::number(std::fabs(v), 'f', decimals);
     const qsizetype point = text.indexOf('.');
-    const QByteArray whole = point < 0 ? text : text.left(point);
+    QByteArray whole = point < 0 ? text : text.left(point);
+    while (whole.startsWith('0'))
+        whole.remove(0, 1);
     const QByteArray fraction = point < 0 ? QByteArray() : text.mid(point + 1);
     const QByteArray digits = whole + fraction;
     if (whole.size() > BcdDigits - decimals)
