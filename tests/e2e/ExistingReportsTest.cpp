@@ -1,0 +1,162 @@
+// The operations on existing reports: writing them back unchanged, the
+// column-width editor, deleting, cancelling, and names in capital letters.
+#include "WizardDriver.h"
+
+#include <QMap>
+#include <QTableView>
+
+namespace {
+
+using ExistingReports = WizardDriver;
+
+const QByteArray ShortReport = Crlf({"Short", "Contact", "Contact", "75", "2",
+                                     "0", "", "", "Name", "LastName", "1", "1", "30",
+                                     "FALSE", "FALSE", "FALSE", "FALSE", "FALSE",
+                                     "0", "", "", "Firm", "Company", "1", "31", "60",
+                                     "FALSE", "TRUE", "FALSE", "FALSE", "FALSE"});
+
+// Types the text into a cell of the editor's grid and leaves the cell's editor open.
+void TypeIntoGrid(QDialog& dialog, int row, int column, const QString& text)
+{
+    dialog.show();
+    auto* grid = dialog.findChild<QTableView*>(QStringLiteral("DBGrid1"));
+    ASSERT_NE(grid, nullptr);
+    const QModelIndex cell = grid->model()->index(row, column);
+    grid->setCurrentIndex(cell);
+    grid->edit(cell);
+    auto* editor = qobject_cast<QLineEdit*>(grid->indexWidget(cell));
+    ASSERT_NE(editor, nullptr);
+    editor->selectAll();
+    QTest::keyClicks(editor, text);
+}
+
+} // namespace
+
+TEST_F(ExistingReports, EverySampleReportIsWrittenBackUnchanged)
+{
+    for (const char* name : {"phonelst.rpt", "callrpt.rpt", "calendar.rpt"})
+        expectRoundTrip(QString::fromLatin1(name));
+}
+
+TEST_F(ExistingReports, AnEditInTheColumnWidthEditorFollowedDirectlyByOkReachesTheFile)
+{
+    writeReport(QStringLiteral("short.rpt"), ShortReport);
+    click("RBColumn");
+    pickReport(QStringLiteral("short.rpt"));
+    modal.onDialog([](QDialog& dialog) {
+        TypeIntoGrid(dialog, 0, 3, QStringLiteral("28"));
+        dialogChild<QPushButton>(dialog, "BtnOK")->click();
+        return dialog.result();
+    });
+    next();
+
+    EXPECT_EQ(modal.texts(), QStringList{"Report successfully modified."});
+    EXPECT_EQ(bytes(QStringLiteral("short.rpt")),
+              Crlf({"Short", "Contact", "Contact", "75", "2",
+                    "0", "", "", "Name", "LastName", "1", "1", "28", "FALSE", "FALSE", "FALSE", "FALSE", "FALSE",
+                    "0", "", "", "Firm", "Company", "1", "31", "60", "FALSE", "TRUE", "FALSE", "FALSE", "FALSE"}));
+    expectSettledOn(0);
+}
+
+TEST_F(ExistingReports, CancelInTheColumnWidthEditorLeavesTheFileAsItWas)
+{
+    writeReport(QStringLiteral("short.rpt"), ShortReport);
+    click("RBColumn");
+    pickReport(QStringLiteral("short.rpt"));
+    modal.onDialog([](QDialog& dialog) {
+        TypeIntoGrid(dialog, 0, 3, QStringLiteral("28"));
+        auto* grid = dialog.findChild<QTableView*>(QStringLiteral("DBGrid1"));
+        grid->setCurrentIndex(grid->model()->index(1, 3));  // the edited row is posted
+        dialogChild<QPushButton>(dialog, "BitBtn1")->click();
+        return dialog.result();
+    });
+    next();
+
+    EXPECT_TRUE(modal.texts().isEmpty()) << messages();
+    EXPECT_EQ(bytes(QStringLiteral("short.rpt")), ShortReport);
+    expectSettledOn(0);
+}
+
+TEST_F(ExistingReports, DeleteRemovesOnlyTheChosenReport)
+{
+    QStringList files = QDir(alias.dataDir()).entryList(QDir::Files);
+    modal.answer(true);
+    click("RbDelete");
+    pickReport(QStringLiteral("callrpt.rpt"));
+    next();
+
+    EXPECT_EQ(modal.texts(), QStringList{"Do you want to delete the callrpt.rpt report?"});
+    files.removeOne(QStringLiteral("callrpt.rpt"));
+    EXPECT_EQ(QDir(alias.dataDir()).entryList(QDir::Files), files);
+    expectSettledOn(0);
+}
+
+TEST_F(ExistingReports, CancelInAnyDialogReturnsToTheFirstPageAndChangesNoReport)
+{
+    QMap<QString, QByteArray> before;
+    for (const QString& name : reportFiles())
+        before[name] = bytes(name);
+    const struct {
+        const char* operation;
+        const char* how;
+    } cases[] = {
+        {"RbModify", "select"},  {"RbCopy", "select"},  {"RBColumn", "select"},
+        {"RbDelete", "select"},  {"RbDelete", "no"},    {"RBColumn", "editor"},
+    };
+    for (const auto& c : cases) {
+        const std::string which = std::string(c.operation) + " " + c.how;
+        modal.clear();
+        click(c.operation);
+        if (QLatin1String(c.how) == QLatin1String("select")) {
+            cancelDialog("BtnCancel");
+        } else if (QLatin1String(c.how) == QLatin1String("no")) {
+            modal.answer(false);
+            modal.onDialog([](QDialog& dialog) {
+                dialogChild<QPushButton>(dialog, "BtnOk")->click();
+                EXPECT_TRUE(dialog.result() != QDialog::Accepted);
+                dialogChild<QPushButton>(dialog, "BtnCancel")->click();
+                return dialog.result();
+            });
+        } else {
+            pickReport(QStringLiteral("phonelst.rpt"));
+            cancelDialog("BitBtn1");
+        }
+        next();
+        expectSettledOn(0);
+        EXPECT_EQ(modal.texts(), QLatin1String(c.how) == QLatin1String("no")
+                                     ? QStringList{"Do you want to delete the calendar.rpt report?"}
+                                     : QStringList{})
+            << which;
+        for (auto it = before.cbegin(); it != before.cend(); ++it)
+            EXPECT_EQ(bytes(it.key()), it.value()) << which << " " << it.key().toStdString();
+        EXPECT_EQ(reportFiles(), before.keys()) << which;
+    }
+}
+
+TEST_F(ExistingReports, AReportNamedInCapitalsIsListedInSmallLettersAndKeepsItsNameOnDisk)
+{
+    writeReport(QStringLiteral("REP1.RPT"), ShortReport);
+    openExisting("RbModify", QStringLiteral("rep1.rpt"));
+    expectSettledOn(1);
+    EXPECT_EQ(state().ReportFileName, QStringLiteral("rep1.rpt"));
+    EXPECT_EQ(items("lbAllFields"), QStringList({"LastName", "Company"}));
+    nextTo(3);
+    type("EdDescription", QStringLiteral("Renamed"));
+    nextTo(10);
+    modal.answer(true);
+    click("btMakeReport");
+
+    EXPECT_EQ(reportFiles(), QStringList({"REP1.RPT", "calendar.rpt", "callrpt.rpt", "phonelst.rpt"}));
+    QByteArray renamed = ShortReport;
+    renamed.replace(0, 5, "Renamed");
+    EXPECT_EQ(bytes(QStringLiteral("REP1.RPT")), renamed);
+    expectRoundTrip(QStringLiteral("rep1.rpt"), QStringLiteral("REP1.RPT"));
+
+    backToStart();
+    modal.answer(true);
+    click("RbDelete");
+    pickReport(QStringLiteral("rep1.rpt"));
+    next();
+    EXPECT_EQ(reportFiles(), QStringList({"calendar.rpt", "callrpt.rpt", "phonelst.rpt"}));
+    expectSettledOn(0);
+}

@@ -1,0 +1,229 @@
+// The pages between the field selection and "Make Report", through the window:
+// field order, columns and rows, column positions and field attributes.
+#include "WizardDriver.h"
+
+#include "Table.h"
+
+#include <QCheckBox>
+#include <QLabel>
+
+namespace {
+
+using FieldLayout = WizardDriver;
+
+const QString CustomIdFirst = QStringLiteral("The CustomID field must appear FIRST on the list");
+const QString MemoLast = QStringLiteral("The Memo Field must be last.");
+const QString RowLimit = QStringLiteral("You cannot have more than 18 fields!");
+
+} // namespace
+
+TEST_F(FieldLayout, MovesKeepCustomIdFirstAndTheNotesLastAndRefusedOnesAreUndone)
+{
+    createUpToFieldSelection("RbContactOrdered", "RbCall", "Order");
+    tick("PickEventField", "Phone call notes");
+    tick("PickContactField", "FirstName");
+    tick("PickContactField", "LastName");
+    nextTo(7);
+    const QStringList built{"CustomID", "FirstName", "LastName", "Phone call notes"};
+    const QStringList swapped{"CustomID", "LastName", "FirstName", "Phone call notes"};
+    ASSERT_EQ(items("lbAllFields"), built);
+
+    const struct {
+        const char* button;
+        int highlighted;           // -1: none
+        QStringList after;
+        int highlightedAfter;      // -1: none
+        const QString* message;
+    } presses[] = {
+        {"BtnMoveUp", 2, swapped, 1, nullptr},
+        {"BtnDown", 0, swapped, -1, &CustomIdFirst},
+        {"BtnMoveUp", 1, swapped, -1, &CustomIdFirst},
+        {"BtnMoveUp", 3, swapped, -1, &MemoLast},
+        {"BtnDown", 2, swapped, -1, &MemoLast},
+        {"BtnMoveUp", 0, swapped, 0, nullptr},
+        {"BtnDown", 3, swapped, 3, nullptr},
+        {"BtnDown", -1, swapped, -1, nullptr},
+        {"BtnDown", 1, built, 2, nullptr},
+        {"BtnMoveUp", 2, swapped, 1, nullptr},
+    };
+    auto* list = child<QListWidget>("lbAllFields");
+    for (const auto& press : presses) {
+        const QStringList before = items("lbAllFields");
+        modal.clear();
+        list->setCurrentRow(press.highlighted);
+        click(press.button);
+        const std::string which = std::string(press.button) + " on " + std::to_string(press.highlighted);
+        EXPECT_EQ(items("lbAllFields"), press.after) << which;
+        EXPECT_EQ(items("lbMirror"), before) << which;
+        const QList<QListWidgetItem*> highlighted = list->selectedItems();
+        EXPECT_EQ(highlighted.isEmpty() ? -1 : list->row(highlighted.front()), press.highlightedAfter) << which;
+        EXPECT_EQ(modal.texts(), press.message ? QStringList{*press.message} : QStringList{}) << which;
+        if (press.message) {
+            EXPECT_EQ(modal.shown().front().caption, QStringLiteral("Error"));
+        }
+    }
+    EXPECT_FALSE(child("lbMirror")->isVisible());
+
+    nextTo(10);
+    saveAs(QStringLiteral("order"));
+    click("btMakeReport");
+    EXPECT_EQ(bytes(QStringLiteral("order.rpt")),
+              Crlf({"Order", "Contact", "Call", "75", "4",
+                    "0", "", "", "CustomID", "CustomID", "1", "1", "25", "FALSE", "FALSE", "FALSE", "FALSE", "FALSE",
+                    "0", "", "", "LastName", "LastName", "1", "26", "37", "FALSE", "FALSE", "FALSE", "FALSE", "FALSE",
+                    "0", "", "", "FirstName", "FirstName", "1", "38", "49", "FALSE", "FALSE", "FALSE", "FALSE",
+                    "FALSE",
+                    "1", "", "", "Memo", "Memo", "1", "50", "61", "FALSE", "FALSE", "FALSE", "FALSE", "FALSE"}));
+}
+
+TEST_F(FieldLayout, ColumnsDefaultToTheFieldCountAtMostTwentyAndNextWaitsUntilTheFieldsFit)
+{
+    const QStringList fields{"ContactID", "Salutation", "FirstName", "LastName",  "Title",       "Company",
+                             "Department", "Address1",  "Address2",  "City",      "State",       "ZipCode",
+                             "Country",   "HomePhone",  "WorkPhone", "FaxPhone",  "MobilePhone", "Email",
+                             "Birthday",  "Anniversary", "LastContact", "Active", "Children",    "Rating",
+                             "Visits"};
+    createUpToFieldSelection("RbContactOrdered", "RBContact", "Wide", "RBAmPor", "rbCustNo");
+    for (const QString& field : fields)
+        tick("PickContactField", field);
+    nextTo(8);
+    EXPECT_EQ(text("SpinCol"), QStringLiteral("20"));
+    EXPECT_EQ(child<QLabel>("Label111")->text(), QStringLiteral("2"));
+    EXPECT_EQ(gridRows("StringGrid1").value(0), fields.mid(0, 20));
+    EXPECT_EQ(gridRows("StringGrid1").value(1), fields.mid(20) + QStringList(15, QStringLiteral("BLANK")));
+
+    modal.clear();
+    type("SpinCol", QStringLiteral("1"));
+    EXPECT_EQ(modal.texts(), QStringList{RowLimit});
+    EXPECT_EQ(child<QLabel>("Label111")->text(), QStringLiteral("19"));
+    next();
+    EXPECT_EQ(modal.texts(), QStringList({RowLimit, RowLimit}));
+    expectSettledOn(8);
+
+    modal.clear();
+    type("SpinCol", QStringLiteral("2"));
+    EXPECT_EQ(child<QLabel>("Label111")->text(), QStringLiteral("13"));
+    next();
+    EXPECT_TRUE(modal.texts().isEmpty()) << messages();
+    expectSettledOn(9);
+    const QList<QStringList> positions = gridRows("sgCol");
+    ASSERT_EQ(positions.size(), 25);
+    EXPECT_EQ(positions.front(), QStringList({"ContactID", "1", "1", "37"}));
+    EXPECT_EQ(positions.back(), QStringList({"Visits", "13", "1", "37"}));
+}
+
+TEST_F(FieldLayout, DefaultPositionsFollowTheDetailLevelAndTheFieldsOnTheFirstLine)
+{
+    const struct {
+        const char* detailLevel;
+        QStringList ticked;
+        const char* columns;
+        QList<QStringList> positions;
+    } cases[] = {
+        {"rbCustNo", {"LastName", "CustomID"}, "2", {{"CustomID", "1", "1", "37"}, {"LastName", "1", "38", "74"}}},
+        {"rbCustYes", {"CustomID"}, "1", {{"CustomID", "1", "1", "25"}}},
+        {"rbCustNo",
+         {"Company", "LastName", "FirstName"},
+         "3",
+         {{"FirstName", "1", "1", "24"}, {"LastName", "1", "25", "48"}, {"Company", "1", "49", "72"}}},
+    };
+    for (const auto& c : cases) {
+        backToStart();
+        createUpToFieldSelection("RbContactOrdered", "RBContact", "Positions", "RBAmPor", c.detailLevel);
+        for (const QString& field : ticked("PickContactField"))
+            tick("PickContactField", field);  // what an earlier case left ticked
+        for (const QString& field : c.ticked)
+            tick("PickContactField", field);
+        nextTo(8);
+        type("SpinCol", QString::fromLatin1(c.columns));
+        next();
+        EXPECT_EQ(gridRows("sgCol"), c.positions) << c.ticked.join(u',').toStdString();
+    }
+
+    modal.clear();
+    click("BtnCheck");
+    EXPECT_EQ(modal.texts(), QStringList{"Columns appear OK."});
+    EXPECT_EQ(modal.shown().front().kind, base::MessageKind::Information);
+
+    const struct {
+        int row;
+        const char* start;
+        const char* end;
+        const char* warning;
+    } edits[] = {
+        {2, "49", "76", "RIGHT margin greater than Right margin MAX of 75"},
+        {2, "49", "75", nullptr},
+        {1, "24", "48", "There are overlaps for right margin 24"},
+        {0, "30", "24", "LEFT Margin is less than RIGHT margin"},
+    };
+    for (const auto& edit : edits) {
+        modal.clear();
+        setCell("sgCol", edit.row, 2, QString::fromLatin1(edit.start));
+        setCell("sgCol", edit.row, 3, QString::fromLatin1(edit.end));
+        click("BtnCheck");
+        ASSERT_EQ(modal.shown().size(), 1u) << messages();
+        EXPECT_EQ(modal.shown().front().kind,
+                  edit.warning ? base::MessageKind::Warning : base::MessageKind::Information);
+        EXPECT_EQ(modal.texts().front(), QString::fromLatin1(edit.warning ? edit.warning : "Columns appear OK."));
+    }
+    expectSettledOn(9);
+}
+
+TEST_F(FieldLayout, APositionThatIsNoNumberKeepsTheWizardOnTheColumnWidthsPage)
+{
+    createUpToFieldSelection("RbContactOrdered", "RBContact", "Numbers", "RBAmPor", "rbCustNo");
+    tick("PickContactField", "LastName");
+    tick("PickContactField", "Company");
+    nextTo(9);
+    setCell("sgCol", 1, 2, QStringLiteral("4x"));
+    modal.clear();
+    next();
+    EXPECT_EQ(modal.texts(), QStringList{"'4x' is not a valid integer value for field 'LPosition'"});
+    expectSettledOn(9);
+    EXPECT_EQ(window->TblTRData().State(), store::TableState::Browse);
+
+    setCell("sgCol", 1, 2, QStringLiteral("40"));
+    modal.clear();
+    next();
+    expectSettledOn(10);
+    saveAs(QStringLiteral("numbers"));
+    click("btMakeReport");
+    EXPECT_EQ(bytes(QStringLiteral("numbers.rpt")),
+              Crlf({"Numbers", "Contact", "Contact", "75", "2",
+                    "0", "", "", "LastName", "LastName", "1", "1", "37", "FALSE", "FALSE", "FALSE", "FALSE", "FALSE",
+                    "0", "", "", "Company", "Company", "1", "40", "74", "FALSE", "FALSE", "FALSE", "FALSE", "FALSE"}));
+}
+
+TEST_F(FieldLayout, SummariesOfferedFollowTheContactTableTypeOfEachField)
+{
+    createUpToFieldSelection("RbContactOrdered", "RbCall", "Types");
+    for (const char* field : {"LastName", "Birthday", "Active", "Visits", "Money1", "firstlast"})
+        tick("PickContactField", QString::fromLatin1(field));
+    tick("PickEventField", "Phone call date");
+    nextTo(10);
+    EXPECT_EQ(child<QListWidget>("LBFieldDefs")->currentRow(), 0);
+
+    const char* const boxes[] = {"DBCBTotal", "DBCBCount", "DBCBAverage", "DBCBMax", "DBCBMin"};
+    const struct {
+        const char* field;
+        bool offered[5];  // Totaled, Counted, Averaged, Max Value, Min Value
+    } cases[] = {
+        {"CustomID", {false, true, false, false, false}},  // text
+        {"LastName", {false, true, false, false, false}},  // text
+        {"Birthday", {false, true, false, true, true}},     // date
+        {"Active", {false, true, false, false, false}},    // logical
+        {"Visits", {true, true, true, true, true}},         // integer
+        {"Money1", {true, true, true, true, true}},         // currency
+        {"firstlast", {false, true, false, false, false}}, // combination
+        {"Phone call date", {false, true, false, false, false}},  // event field
+    };
+    for (const auto& c : cases) {
+        if (QLatin1String(c.field) != QLatin1String("CustomID"))
+            pickDefinition(QString::fromLatin1(c.field));
+        for (int i = 0; i < 5; ++i)
+            EXPECT_EQ(child(boxes[i])->isVisible(), c.offered[i]) << c.field << " " << boxes[i];
+        EXPECT_TRUE(child("cbDotLead")->isVisible()) << c.field;
+        EXPECT_TRUE(child("cbDotTrail")->isVisible()) << c.field;
+    }
+    EXPECT_TRUE(modal.texts().isEmpty()) << messages();
+}

@@ -1,0 +1,203 @@
+// Loading crafted report files into the wizard through "Modify an Existing Report".
+#include "WizardDriver.h"
+
+#include "Table.h"
+
+namespace {
+
+using LoadReport = WizardDriver;
+
+QByteArray Head(const char* type, const char* category, const char* width, const char* count)
+{
+    return Crlf({"Crafted", type, category, width, count});
+}
+
+// A field record with its dot lines empty, its header equal to the field and its flags clear.
+QByteArray Record(const char* dbType, const char* field, const char* line = "1", const char* left = "1",
+                  const char* right = "10")
+{
+    return Crlf({dbType, "", "", field, field, line, left, right, "FALSE", "FALSE", "FALSE", "FALSE", "FALSE"});
+}
+
+const QString Crafted = QStringLiteral("crafted.rpt");
+
+// The fields of the working table in report order.
+QStringList WorkingRows(store::Table& table)
+{
+    QStringList fields;
+    table.SetIndexName(QStringLiteral("iOrder"));
+    for (table.First(); !table.Eof(); table.Next())
+        fields << table.FieldByName(QStringLiteral("Field")).AsString();
+    return fields;
+}
+
+} // namespace
+
+TEST_F(LoadReport, ThePrintableWidthChoosesThePaperOption)
+{
+    const struct {
+        const char* width;
+        const char* paper;
+        const char* margin;
+        bool panel;
+    } cases[] = {
+        {"120", "RbOther", "120", true}, {"75", "RBAmPor", "75", false},  {"250", "RbOther", "200", true},
+        {"77", "RbA4Por", "77", false},  {"wide", "RbOther", "1", true},  {"110", "RbAmLan", "110", false},
+        {"115", "RBA4Lan", "115", false},
+    };
+    for (const auto& c : cases) {
+        backToStart();
+        writeReport(Crafted, Head("Contact", "Contact", c.width, "1") + Record("0", "LastName"));
+        openExisting("RbModify", Crafted);
+        expectSettledOn(1);
+        EXPECT_TRUE(checked(c.paper)) << c.width;
+        EXPECT_EQ(text("SpinMargin"), QString::fromLatin1(c.margin)) << c.width;
+        EXPECT_EQ(shownOnPage("PnlPrint"), c.panel) << c.width;
+        EXPECT_EQ(child("SpinMargin")->isEnabled(), c.panel) << c.width;
+    }
+    EXPECT_TRUE(modal.texts().isEmpty()) << messages();
+}
+
+TEST_F(LoadReport, TheTypeAndCategoryWordsChooseTheOptionsInAnyLetterCase)
+{
+    const struct {
+        const char* type;
+        const char* category;
+        const char* typeOption;
+        const char* categoryOption;
+        const char* eventCategory;
+    } cases[] = {
+        {"Calendar", "Contact", "rbDateOrdered", "RBEvent", "GENERIC"},
+        {"Contact", "to-do", "RbContactOrdered", "RbTodo", "TO-DO"},
+        {"contact", "CALL", "RbContactOrdered", "RbCall", "CALL"},
+        {"CALENDAR", "Meeting", "rbDateOrdered", "RBEvent", "GENERIC"},
+        {"Contact", "letter", "RbContactOrdered", "RBLetter", "LETTER"},
+        {"Contact", "Note", "RbContactOrdered", "RBNote", "NOTE"},
+        {"Contact", "Contact", "RbContactOrdered", "RBContact", "NOTE"},
+    };
+    for (const auto& c : cases) {
+        backToStart();
+        writeReport(Crafted, Head(c.type, c.category, "75", "1") + Record("0", "LastName"));
+        openExisting("RbModify", Crafted);
+        expectSettledOn(1);
+        EXPECT_TRUE(checked(c.typeOption)) << c.type << "/" << c.category;
+        EXPECT_TRUE(checked(c.categoryOption)) << c.type << "/" << c.category;
+        EXPECT_EQ(state().EventCategory, QString::fromLatin1(c.eventCategory)) << c.type << "/" << c.category;
+    }
+}
+
+TEST_F(LoadReport, TheFieldCountDecidesHowManyRecordsAreReadAndABrokenRecordEndsTheLoad)
+{
+    const struct {
+        const char* name;
+        QByteArray file;
+        const char* error;         // nullptr: loads
+        QStringList rows;          // the working table afterwards
+    } cases[] = {
+        {"count larger than the records",
+         Head("Contact", "Contact", "75", "3") + Record("0", "LastName") + Record("0", "Company"),
+         "Field 'Field' must have a value",
+         {"LastName", "Company"}},
+        {"count smaller than the records",
+         Head("Contact", "Contact", "75", "1") + Record("0", "LastName") + Record("0", "Company"),
+         nullptr,
+         {"LastName"}},
+        {"count zero", Head("Contact", "Contact", "75", "0") + Record("0", "LastName"), nullptr, {}},
+        {"line that is no number",
+         Head("Contact", "Contact", "75", "2") + Record("0", "LastName") + Record("0", "Company", "2a"),
+         "'2a' is not a valid integer value for field 'Line'",
+         {"LastName"}},
+        {"field twice",
+         Head("Contact", "Contact", "75", "2") + Record("0", "LastName") + Record("0", "LastName", "2"),
+         "Key violation.",
+         {"LastName"}},
+    };
+    for (const auto& c : cases) {
+        backToStart();
+        writeReport(Crafted, c.file);
+        modal.clear();
+        openExisting("RbModify", Crafted);
+        EXPECT_EQ(WorkingRows(window->TblTRData()), c.rows) << c.name;
+        if (c.error) {
+            EXPECT_EQ(modal.texts(), QStringList{QString::fromLatin1(c.error)}) << c.name;
+            expectSettledOn(0);
+        } else {
+            EXPECT_TRUE(modal.texts().isEmpty()) << c.name << ": " << messages();
+            expectSettledOn(1);
+            EXPECT_EQ(items("lbAllFields"), c.rows) << c.name;
+            EXPECT_EQ(text("SpinCol"), QString::number(std::max<qsizetype>(1, c.rows.size()))) << c.name;
+        }
+    }
+}
+
+TEST_F(LoadReport, ACustomIdRecordInAnyLetterCaseTurnsTheDetailLevelOn)
+{
+    const struct {
+        const char* customId;      // nullptr: no such record
+        bool detailLevel;
+    } cases[] = {{"customid", true}, {nullptr, false}, {"CUSTOMID", true}, {nullptr, false}, {"CustomID", true}};
+    for (const auto& c : cases) {
+        backToStart();
+        writeReport(Crafted, c.customId ? Head("Contact", "Contact", "75", "2") + Record("0", c.customId)
+                                              + Record("0", "LastName", "1", "26", "40")
+                                        : Head("Contact", "Contact", "75", "1") + Record("0", "LastName"));
+        openExisting("RbModify", Crafted);
+        const char* which = c.customId ? c.customId : "none";
+        expectSettledOn(1);
+        EXPECT_EQ(checked("rbCustYes"), c.detailLevel) << which;
+        EXPECT_EQ(checked("rbCustNo"), !c.detailLevel) << which;
+        EXPECT_EQ(ticked("PickContactField"),
+                  c.detailLevel ? QStringList({"CustomID", "LastName"}) : QStringList{"LastName"})
+            << which;
+        EXPECT_EQ(shownOnPage("LblCustYes"), c.detailLevel) << which;
+        EXPECT_EQ(shownOnPage("LblCustYes2"), c.detailLevel) << which;
+        EXPECT_EQ(shownOnPage("LblCustNo"), !c.detailLevel) << which;
+        EXPECT_EQ(text("SpinCol"), c.detailLevel ? QStringLiteral("2") : QStringLiteral("1")) << which;
+    }
+}
+
+TEST_F(LoadReport, SelectionsOrderListAndColumnCountComeFromTheRecords)
+{
+    QByteArray wide = Head("Contact", "Contact", "200", "25");
+    for (int i = 1; i <= 25; ++i)
+        wide += Record("0", QByteArray("F") + QByteArray::number(i));
+    const struct {
+        const char* name;
+        QByteArray file;
+        QStringList contacts;
+        QStringList events;
+        QStringList order;
+        const char* columns;
+    } cases[] = {
+        {"event summary of a call report and a field the contact table lacks",
+         Head("Contact", "Call", "75", "3") + Record("0", "LastName") + Record("1", "Summary")
+             + Record("0", "Fax2"),
+         {"LastName"},
+         {"Phone call subject"},
+         {"LastName", "Summary", "Fax2"},
+         "3"},
+        {"two lines",
+         Head("Contact", "Contact", "75", "5") + Record("0", "City", "2") + Record("0", "LastName")
+             + Record("0", "FirstName") + Record("0", "State", "2") + Record("0", "Company"),
+         {"FirstName", "LastName", "Company", "City", "State"},
+         {},
+         {"LastName", "FirstName", "Company", "City", "State"},
+         "3"},
+        {"twenty-five on the first line", wide, {}, {}, {}, "20"},
+    };
+    for (const auto& c : cases) {
+        backToStart();
+        writeReport(Crafted, c.file);
+        openExisting("RbModify", Crafted);
+        expectSettledOn(1);
+        EXPECT_EQ(ticked("PickContactField"), c.contacts) << c.name;
+        EXPECT_EQ(ticked("PickEventField"), c.events) << c.name;
+        if (!c.order.isEmpty()) {
+            EXPECT_EQ(items("lbAllFields"), c.order) << c.name;
+        }
+        EXPECT_EQ(state().SelectedCount, items("lbAllFields").size()) << c.name;
+        EXPECT_EQ(text("SpinCol"), QString::fromLatin1(c.columns)) << c.name;
+    }
+    EXPECT_EQ(items("lbAllFields").size(), 25);
+    EXPECT_TRUE(modal.texts().isEmpty()) << messages();
+}
