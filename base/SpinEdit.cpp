@@ -55,7 +55,8 @@ void SpinEdit::fixup(QString&) const {}
 
 void SpinEdit::stepBy(int steps)
 {
-    setValue(value() + steps);
+    // The arrows and the wheel are the user's: the change handler runs in the guard.
+    Guarded(window(), [&] { setValue(value() + steps); });
     selectAll();
 }
 

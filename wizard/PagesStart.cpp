@@ -112,7 +112,6 @@ QWidget* WizardForm::buildCategoryPage()
     int index = 0;
     for (const Entry& e : entries) {
         e.option = Opt(page, group, QString::fromLatin1(e.name), QString::fromLatin1(e.caption));
-        e.option->setClickHandler([this] { RBContactClick(); });
         QLabel* description = Text(page, QString::fromLatin1(e.description), 13);
         if (e.label) {
             *e.label = description;
@@ -125,7 +124,10 @@ QWidget* WizardForm::buildCategoryPage()
         grid->addWidget(description, row + 1, column);
         ++index;
     }
+    // On before the handlers are in place: the design's starting choice marks nothing.
     RBContact->setChecked(true);
+    for (const Entry& e : entries)
+        e.option->setClickHandler([this] { RBContactClick(); });
     return page;
 }
 
