@@ -1,0 +1,232 @@
+// tabrep-pictures OUTDIR: renders every wizard page and every dialog of the
+// program to PNG files, for the documentation. The real main window is walked
+// from page 0 to page 10 over a temporary alias directory with the demo data,
+// creating a call report with a few fields ticked, so the later pages show content.
+#include "DemoData.h"
+#include "EngineError.h"
+#include "HelpViewer.h"
+#include "Modal.h"
+#include "Option.h"
+#include "PickList.h"
+#include "ProgramFiles.h"
+#include "Session.h"
+#include "SpinEdit.h"
+#include "TFrmColumn.h"
+#include "TFrmFilename.h"
+#include "TFrmSelect.h"
+#include "TFrmSpecial.h"
+#include "TFrmTabrep.h"
+#include "TFrmUser.h"
+#include "TfrmAbout.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPixmap>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <cstdlib>
+
+namespace {
+
+QTextStream& err()
+{
+    static QTextStream stream(stderr);
+    return stream;
+}
+
+[[noreturn]] void fail(const QString& why)
+{
+    err() << "tabrep-pictures: " << why << Qt::endl;
+    std::exit(1);
+}
+
+// The walk expects no message box and no modal dialog: any of them means the
+// walk went wrong, so it ends the program with the message's text.
+class RefusingModal : public base::Modal {
+public:
+    void message(QWidget*, base::MessageKind, const QString& caption, const QString& text) override
+    {
+        fail(QStringLiteral("unexpected message \"%1\": %2").arg(caption, text));
+    }
+    bool question(QWidget*, const QString&, const QString& text) override
+    {
+        fail(QStringLiteral("unexpected question: %1").arg(text));
+    }
+    int exec(QDialog& dialog) override
+    {
+        fail(QStringLiteral("unexpected dialog: %1").arg(dialog.windowTitle()));
+    }
+};
+
+// The main window with its pages opened up for the walk.
+class PictureWindow : public TFrmTabrep {
+public:
+    using TFrmTabrep::TFrmTabrep;
+
+    int page() const { return Notebook1->currentIndex(); }
+    void next()
+    {
+        const int before = page();
+        BtnNext->click();
+        if (page() != before + 1)
+            fail(QStringLiteral("Next on page %1 went to page %2").arg(before).arg(page()));
+    }
+    void chooseCallCategory() { RbCall->click(); }
+    void typeDescription(const QString& text) { EdDescription->setText(text); }
+    // Ticks entries the way the user does: the entry current, then the space bar.
+    static void tick(base::PickList* list, const QStringList& entries)
+    {
+        for (const QString& entry : entries) {
+            const int row = list->findEntry(entry);
+            if (row < 0)
+                fail(QStringLiteral("no entry \"%1\" in %2").arg(entry, list->objectName()));
+            list->setCurrentRow(row);
+            QKeyEvent space(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+            QApplication::sendEvent(list, &space);
+        }
+    }
+    void tickFields()
+    {
+        tick(PickContactField, {QStringLiteral("Company"), QStringLiteral("LastName"), QStringLiteral("WorkPhone")});
+        tick(PickEventField, {QStringLiteral("Phone call date"), QStringLiteral("Phone call subject")});
+    }
+    void showSecondFieldDefinition() { LBFieldDefs->setCurrentRow(1); }
+    base::PickList* contactFields() { return PickContactField; }
+    QString description() const { return EdDescription->text(); }
+    int margin() const { return SpinMargin->value(); }
+};
+
+void settle()
+{
+    for (int i = 0; i < 3; ++i)
+        QApplication::processEvents();
+}
+
+void save(QWidget& widget, const QString& outDir, const QString& name)
+{
+    settle();
+    const QString path = QDir(outDir).filePath(name + QStringLiteral(".png"));
+    if (!widget.grab().save(path))
+        fail(QStringLiteral("cannot write %1").arg(path));
+    err() << path << Qt::endl;
+}
+
+// Shows a dialog without its own event loop, renders it and closes it.
+void saveDialog(QDialog& dialog, const QString& outDir, const QString& name)
+{
+    dialog.show();
+    save(dialog, outDir, name);
+    dialog.close();
+}
+
+const char* const PageNames[] = {"operation", "report-type", "category",  "description",
+                                 "paper-size", "detail-level", "field-selection", "field-order",
+                                 "columns", "column-widths", "field-definitions"};
+
+void walkPages(PictureWindow& window, const QString& outDir)
+{
+    window.show();
+    for (int page = 0; page <= 10; ++page) {
+        if (window.page() != page)
+            fail(QStringLiteral("expected page %1, the window shows page %2").arg(page).arg(window.page()));
+        if (page == 2)
+            window.chooseCallCategory();
+        if (page == 3)
+            window.typeDescription(QStringLiteral("Calls by Company"));
+        if (page == 6)
+            window.tickFields();
+        if (page == 10)
+            window.showSecondFieldDefinition();
+        save(window, outDir, QStringLiteral("page-%1-%2").arg(page, 2, 10, QLatin1Char('0'))
+                                 .arg(QLatin1String(PageNames[page])));
+        if (page < 10)
+            window.next();
+    }
+}
+
+void drawDialogs(PictureWindow& window, store::Session& session, const QString& outDir)
+{
+    {
+        TFrmSelect dialog(session, &window);
+        dialog.setTitle(QStringLiteral("Modify an Existing Report"));
+        dialog.setSelectMode(QStringLiteral("MODIFY"));
+        saveDialog(dialog, outDir, QStringLiteral("dialog-select"));
+    }
+    {
+        TFrmFilename dialog(session, window.description(), &window);
+        saveDialog(dialog, outDir, QStringLiteral("dialog-filename"));
+    }
+    {
+        TFrmColumn dialog(session, window.description(), window.margin(), &window);
+        saveDialog(dialog, outDir, QStringLiteral("dialog-column-widths"));
+    }
+    {
+        TfrmAbout dialog(&window);
+        saveDialog(dialog, outDir, QStringLiteral("dialog-about"));
+    }
+    {
+        TFrmUser dialog(&window);
+        saveDialog(dialog, outDir, QStringLiteral("dialog-user-fields"));
+    }
+    {
+        TFrmSpecial dialog(window.contactFields(), &window);
+        saveDialog(dialog, outDir, QStringLiteral("dialog-special-fields"));
+    }
+    {
+        help::HelpWindow dialog(help::LoadHelpTopic(programfiles::HelpFile(), 100), &window);
+        saveDialog(dialog, outDir, QStringLiteral("dialog-help"));
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tabulon Lan"));
+    const QStringList args = app.arguments();
+    if (args.size() != 2) {
+        err() << "usage: tabrep-pictures OUTDIR" << Qt::endl;
+        return 2;
+    }
+    const QString outDir = args[1];
+    if (!QDir().mkpath(outDir))
+        fail(QStringLiteral("cannot make %1").arg(outDir));
+
+    QTemporaryDir root;
+    if (!root.isValid() || !QDir(root.path()).mkpath(QStringLiteral("data")))
+        fail(QStringLiteral("cannot make a temporary directory"));
+    const QString dataDir = root.filePath(QStringLiteral("data"));
+    const QString config = root.filePath(QStringLiteral("aliases.ini"));
+    QFile file(config);
+    if (!file.open(QIODevice::WriteOnly)
+        || file.write(QStringLiteral("[OMNIV]\nPATH=%1\n").arg(dataDir).toUtf8()) < 0)
+        fail(QStringLiteral("cannot write %1").arg(config));
+    file.close();
+
+    RefusingModal modal;
+    base::Modal::install(&modal);
+    try {
+        demo::Options options;
+        options.contacts = 60;
+        demo::makeDemoData(dataDir, options);
+        store::Session session(config);
+        store::Session::setDefaultSession(&session);
+        PictureWindow window(session);
+        if (!window.created())
+            fail(QStringLiteral("the main window did not start"));
+        walkPages(window, outDir);
+        drawDialogs(window, session, outDir);
+        store::Session::setDefaultSession(nullptr);
+    } catch (const base::EngineError& e) {
+        fail(e.text());
+    }
+    base::Modal::install(nullptr);
+    return 0;
+}
