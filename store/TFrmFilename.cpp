@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -73,7 +74,9 @@ TFrmFilename::TFrmFilename(store::Session& session, const QString& description, 
     base::OnClick(BitBtn2, this, &TFrmFilename::BitBtn2Click);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
 
-    // FormCreate: the description the report has so far.
+    // FormCreate: the description the report has so far, kept whole when a
+    // loaded report brought one longer than can be typed.
+    EdDescription->setMaxLength(std::max<int>(EdDescription->maxLength(), description.size()));
     EdDescription->setText(description);
 }
 

@@ -17,13 +17,24 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <algorithm>
+
+namespace {
+
+// Characters the description edit takes by typing.
+constexpr int DescriptionLength = 30;
+
+} // namespace
 
 void WizardForm::LoadConfig()
 {
     const QString directory = store::GetAliasDirectory(store::DatabaseAlias);
     store::ReportReader reader(base::JoinPath(directory, store::ResolveReportName(directory, state_.ReportFileName)));
 
+    // A description longer than the edit takes by typing is kept whole; the edit
+    // would otherwise cut it, and the report would be written back shortened.
     const QString description = reader.nextLine();
+    EdDescription->setMaxLength(std::max<int>(DescriptionLength, description.size()));
     EdDescription->setText(description);
     LblDesc->setText(description);
 

@@ -38,6 +38,31 @@ TEST_F(ExistingReports, EverySampleReportIsWrittenBackUnchanged)
         expectRoundTrip(QString::fromLatin1(name));
 }
 
+TEST_F(ExistingReports, ReportsWithLongTextsAccentsAndMissingNumbersAreWrittenBackUnchanged)
+{
+    const struct {
+        const char* name;
+        QByteArray file;
+    } cases[] = {
+        {"long.rpt",
+         Crlf({"A description of forty-four characters, long", "Contact", "Contact", "75", "1",
+               "0", "", "", "A header of fifty characters, the longest it can b", "LastName", "1", "1", "30",
+               "FALSE", "FALSE", "FALSE", "FALSE", "FALSE"})},
+        {"accents.rpt",
+         Crlf({"Caf\xe9 \x80 list", "Calendar", "Event", "115", "1",
+               "1", "..............................", "", "Gr\xfc\xdf" "e", "EventDate", "1", "1", "30",
+               "TRUE", "FALSE", "FALSE", "TRUE", "FALSE"})},
+        {"nulls.rpt",
+         Crlf({"Positions to come", "Contact", "Call", "200", "2",
+               "0", "", "", "", "Company", "", "", "", "FALSE", "FALSE", "FALSE", "FALSE", "FALSE",
+               "1", "", "", "Notes", "Memo", "", "", "", "FALSE", "FALSE", "FALSE", "FALSE", "FALSE"})},
+    };
+    for (const auto& c : cases) {
+        writeReport(QString::fromLatin1(c.name), c.file);
+        expectRoundTrip(QString::fromLatin1(c.name));
+    }
+}
+
 TEST_F(ExistingReports, AnEditInTheColumnWidthEditorFollowedDirectlyByOkReachesTheFile)
 {
     writeReport(QStringLiteral("short.rpt"), ShortReport);

@@ -140,3 +140,19 @@ INSTANTIATE_TEST_SUITE_P(
                              "newrep.rpt"},
                     SaveCase{"CopyCancelled", Operation::Copy, {}, Dialog::Cancel, {}, nullptr}),
     [](const testing::TestParamInfo<SaveCase>& info) { return std::string(info.param.name); });
+
+TEST_F(SaveReport, ACopyKeepsALongDescriptionWhole)
+{
+    const QByteArray original = Crlf({"A description of forty-four characters, long", "Contact", "Contact", "75", "1",
+                                      "0", "", "", "Name", "LastName", "1", "1", "30",
+                                      "FALSE", "FALSE", "FALSE", "FALSE", "FALSE"});
+    writeReport(QStringLiteral("long.rpt"), original);
+    openExisting("RbCopy", QStringLiteral("long.rpt"));
+    nextTo(10);
+    saveAs(QStringLiteral("copied"));
+    click("btMakeReport");
+
+    EXPECT_EQ(modal.texts(), QStringList{"Report successfully created."});
+    EXPECT_EQ(bytes(QStringLiteral("copied.rpt")), original);
+    EXPECT_EQ(bytes(QStringLiteral("long.rpt")), original);
+}
