@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStackedWidget>
 #include <exception>
 
@@ -102,7 +103,11 @@ void WizardForm::SetBook(QObject* Sender)
         SpinCol->setFocus();
     if (state_.PageIndex == Definitions && LBFieldDefs->isVisible()) {
         LBFieldDefs->setFocus();
-        LBFieldDefs->setCurrentRow(0);
+        {
+            // Selected from code: the attributes are shown once, by the call below.
+            const QSignalBlocker quiet(LBFieldDefs);
+            LBFieldDefs->setCurrentRow(0);
+        }
         LBFieldDefsClick(Sender);
     }
     if (state_.PageIndex == Fields)

@@ -1,5 +1,6 @@
 #include "WizardFixture.h"
 
+#include <QFile>
 #include <vector>
 
 namespace {
@@ -170,4 +171,28 @@ TEST_F(Catalogue, ModifyingKeepsTheLoadedListsWhenTheCategoryChanges)
     EXPECT_TRUE(entries(events()).isEmpty());
     EXPECT_TRUE(events()->isHidden());
     EXPECT_EQ(text("LblSelected"), QStringLiteral("(4 fields selected)"));
+}
+
+TEST_F(Catalogue, AMissingHostTableEndsTheFillAndThePageBeforeStays)
+{
+    createUpToFields();
+    for (const char* table : {"EVENT.DB", "CONTACT.DB"}) {
+        SCOPED_TRACE(table);
+        previous();
+        const QString path = alias.path(QString::fromLatin1(table));
+        ASSERT_TRUE(QFile::rename(path, path + QStringLiteral(".away")));
+        next();
+        EXPECT_EQ(modal.texts(), QStringList{QStringLiteral("Table does not exist: ") + path});
+        modal.clear();
+        EXPECT_EQ(shownPage(), 5);
+        EXPECT_EQ(window.state().PageIndex, 5);
+        EXPECT_TRUE(find<QPushButton>("BtnPrior")->isEnabled());
+        EXPECT_TRUE(find<QPushButton>("BtnNext")->isEnabled());
+
+        ASSERT_TRUE(QFile::rename(path + QStringLiteral(".away"), path));
+        next();
+        EXPECT_EQ(shownPage(), 6);
+        EXPECT_EQ(entries(contacts()), ContactEntries);
+        EXPECT_TRUE(modal.shown().empty()) << modal.texts().join(u'\n').toStdString();
+    }
 }
