@@ -52,6 +52,7 @@ TEST_F(ExistingReports, ReportsWithLongTextsAccentsAndMissingNumbersAreWrittenBa
          Crlf({"Caf\xe9 \x80 list", "Calendar", "Event", "115", "1",
                "1", "..............................", "", "Gr\xfc\xdf" "e", "EventDate", "1", "1", "30",
                "TRUE", "FALSE", "FALSE", "TRUE", "FALSE"})},
+        {"empty.rpt", Crlf({"Nothing chosen yet", "Contact", "Contact", "75", "0"})},
         {"nulls.rpt",
          Crlf({"Positions to come", "Contact", "Call", "200", "2",
                "0", "", "", "", "Company", "", "", "", "FALSE", "FALSE", "FALSE", "FALSE", "FALSE",
@@ -61,6 +62,56 @@ TEST_F(ExistingReports, ReportsWithLongTextsAccentsAndMissingNumbersAreWrittenBa
         writeReport(QString::fromLatin1(c.name), c.file);
         expectRoundTrip(QString::fromLatin1(c.name));
     }
+}
+
+TEST_F(ExistingReports, ChangingTheSelectionOfALoadedReportLaysItOutAfresh)
+{
+    openExisting("RbModify", QStringLiteral("callrpt.rpt"));
+    nextTo(6);
+    EXPECT_EQ(ticked("PickEventField"),
+              QStringList({"Phone call date", "Phone call subject", "Elapsed time", "Phone call notes"}));
+    tick("PickEventField", "Elapsed time");
+    nextTo(7);
+    EXPECT_EQ(items("lbAllFields"), QStringList({"LastName", "Company", "LastContact", "Visits", "Phone call date",
+                                                 "Phone call subject", "Phone call notes"}));
+    nextTo(10);
+    modal.answer(true);
+    click("btMakeReport");
+
+    EXPECT_EQ(bytes(QStringLiteral("callrpt.rpt")),
+              Crlf({"Call Report", "Contact", "Call", "77", "7",
+                    "0", "", "", "LastName", "LastName", "1", "1", "19", "FALSE", "FALSE", "FALSE", "FALSE", "FALSE",
+                    "0", "", "", "Company", "Company", "1", "20", "38", "FALSE", "FALSE", "FALSE", "FALSE", "FALSE",
+                    "0", "", "", "LastContact", "LastContact", "1", "39", "57",
+                    "FALSE", "FALSE", "FALSE", "FALSE", "FALSE",
+                    "0", "", "", "Visits", "Visits", "1", "58", "76", "FALSE", "FALSE", "FALSE", "FALSE", "FALSE",
+                    "1", "", "", "EventDate", "EventDate", "2", "1", "19", "FALSE", "FALSE", "FALSE", "FALSE", "FALSE",
+                    "1", "", "", "Summary", "Summary", "2", "20", "38", "FALSE", "FALSE", "FALSE", "FALSE", "FALSE",
+                    "1", "", "", "Memo", "Memo", "2", "39", "57", "FALSE", "FALSE", "FALSE", "FALSE", "FALSE"}));
+}
+
+TEST_F(ExistingReports, AClickIntoTheColumnCountGivesALoadedReportDefaultPositionsAndKeepsItsAttributes)
+{
+    openExisting("RbModify", QStringLiteral("phonelst.rpt"));
+    nextTo(8);
+    QTest::mouseClick(child("SpinCol")->findChild<QLineEdit*>(), Qt::LeftButton);
+    next();
+    EXPECT_EQ(gridRows("sgCol"), QList<QStringList>({{"CustomID", "1", "1", "25"},
+                                                     {"LastName", "1", "26", "37"},
+                                                     {"FirstName", "1", "38", "49"},
+                                                     {"WorkPhone", "1", "50", "61"}}));
+    nextTo(10);
+    modal.answer(true);
+    click("btMakeReport");
+
+    EXPECT_EQ(bytes(QStringLiteral("phonelst.rpt")),
+              Crlf({"Phone List", "Contact", "Contact", "75", "4",
+                    "0", "", "", "ID", "CustomID", "1", "1", "25", "FALSE", "TRUE", "FALSE", "FALSE", "FALSE",
+                    "0", "", "", "Last Name", "LastName", "1", "26", "37", "FALSE", "FALSE", "FALSE", "FALSE", "FALSE",
+                    "0", "", "", "First Name", "FirstName", "1", "38", "49",
+                    "FALSE", "FALSE", "FALSE", "FALSE", "FALSE",
+                    "0", "..............................", "", "Work Phone", "WorkPhone", "1", "50", "61",
+                    "FALSE", "FALSE", "FALSE", "FALSE", "FALSE"}));
 }
 
 TEST_F(ExistingReports, AnEditInTheColumnWidthEditorFollowedDirectlyByOkReachesTheFile)
@@ -176,6 +227,7 @@ TEST_F(ExistingReports, AReportNamedInCapitalsIsListedInSmallLettersAndKeepsItsN
     renamed.replace(0, 5, "Renamed");
     EXPECT_EQ(bytes(QStringLiteral("REP1.RPT")), renamed);
     expectRoundTrip(QStringLiteral("rep1.rpt"), QStringLiteral("REP1.RPT"));
+    EXPECT_EQ(reportFiles(), QStringList({"REP1.RPT", "calendar.rpt", "callrpt.rpt", "phonelst.rpt"}));
 
     backToStart();
     modal.answer(true);

@@ -201,3 +201,25 @@ TEST_F(LoadReport, SelectionsOrderListAndColumnCountComeFromTheRecords)
     EXPECT_EQ(items("lbAllFields").size(), 25);
     EXPECT_TRUE(modal.texts().isEmpty()) << messages();
 }
+
+TEST_F(LoadReport, AReportGoneBeforeItIsLoadedChangesNothing)
+{
+    modal.onDialog([this](QDialog& dialog) {
+        QFile::remove(alias.path(QStringLiteral("callrpt.rpt")));
+        auto* grid = dialogChild<QTableWidget>(dialog, "grid");
+        for (int row = 0; row < grid->rowCount(); ++row)
+            if (grid->item(row, 2)->text() == QLatin1String("callrpt.rpt"))
+                grid->selectRow(row);
+        dialogChild<QPushButton>(dialog, "BtnOk")->click();
+        return dialog.result();
+    });
+    click("RbModify");
+    next();
+
+    ASSERT_EQ(modal.shown().size(), 1u);
+    EXPECT_EQ(modal.shown().front().caption, QStringLiteral("Error"));
+    EXPECT_TRUE(modal.texts().front().contains(QStringLiteral("callrpt.rpt"))) << messages();
+    expectSettledOn(0);
+    EXPECT_TRUE(WorkingRows(window->TblTRData()).isEmpty());
+    EXPECT_EQ(text("EdDescription"), QString());
+}

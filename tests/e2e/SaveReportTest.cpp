@@ -2,6 +2,7 @@
 // asked, and what is written.
 #include "WizardDriver.h"
 
+#include <QFileInfo>
 #include <QLabel>
 
 namespace {
@@ -155,4 +156,21 @@ TEST_F(SaveReport, ACopyKeepsALongDescriptionWhole)
     EXPECT_EQ(modal.texts(), QStringList{"Report successfully created."});
     EXPECT_EQ(bytes(QStringLiteral("copied.rpt")), original);
     EXPECT_EQ(bytes(QStringLiteral("long.rpt")), original);
+}
+
+TEST_F(SaveReport, AFailedWriteShowsTheReasonAndNoSuccess)
+{
+    openExisting("RbModify", QStringLiteral("phonelst.rpt"));
+    nextTo(10);
+    ASSERT_TRUE(QFile::remove(alias.path(QStringLiteral("phonelst.rpt"))));
+    ASSERT_TRUE(QDir(alias.dataDir()).mkdir(QStringLiteral("phonelst.rpt")));
+    modal.clear();
+    modal.answer(true);
+    click("btMakeReport");
+
+    ASSERT_EQ(modal.shown().size(), 2u) << messages();
+    EXPECT_EQ(modal.shown()[1].kind, base::MessageKind::Error);
+    EXPECT_TRUE(modal.texts()[1].startsWith(QStringLiteral("Cannot write report "))) << messages();
+    EXPECT_TRUE(QFileInfo(alias.path(QStringLiteral("phonelst.rpt"))).isDir());
+    expectSettledOn(10);
 }
