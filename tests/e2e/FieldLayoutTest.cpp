@@ -74,6 +74,7 @@ TEST_F(FieldLayout, MovesKeepCustomIdFirstAndTheNotesLastAndRefusedOnesAreUndone
                     "0", "", "", "FirstName", "FirstName", "1", "38", "49", "FALSE", "FALSE", "FALSE", "FALSE",
                     "FALSE",
                     "1", "", "", "Memo", "Memo", "1", "50", "61", "FALSE", "FALSE", "FALSE", "FALSE", "FALSE"}));
+    expectRoundTrip(QStringLiteral("order.rpt"));
 }
 
 TEST_F(FieldLayout, ColumnsDefaultToTheFieldCountAtMostTwentyAndNextWaitsUntilTheFieldsFit)
@@ -192,6 +193,7 @@ TEST_F(FieldLayout, APositionThatIsNoNumberKeepsTheWizardOnTheColumnWidthsPage)
               Crlf({"Numbers", "Contact", "Contact", "75", "2",
                     "0", "", "", "LastName", "LastName", "1", "1", "37", "FALSE", "FALSE", "FALSE", "FALSE", "FALSE",
                     "0", "", "", "Company", "Company", "1", "40", "74", "FALSE", "FALSE", "FALSE", "FALSE", "FALSE"}));
+    expectRoundTrip(QStringLiteral("numbers.rpt"));
 }
 
 TEST_F(FieldLayout, SummariesOfferedFollowTheContactTableTypeOfEachField)

@@ -66,6 +66,7 @@ TEST_F(SaveReport, TheSaveDialogRefusesIllegalAndTakenNamesAndTheChosenDescripti
     click("btMakeReport");
     EXPECT_EQ(modal.texts(), QStringList{"Filename already exists. Choose another."});
     EXPECT_EQ(state().ReportFileName, alias.path(QStringLiteral("Rep1.rpt")));
+    expectRoundTrip(QStringLiteral("rep1.rpt"), QStringLiteral("Rep1.rpt"));
 }
 
 namespace {
@@ -122,6 +123,7 @@ TEST_P(SaveModes, AskTheRightQuestionsAndWriteOnlyWhatWasChosen)
         EXPECT_EQ(text("EdDescription"), QStringLiteral("Changed list"));
     } else {
         EXPECT_TRUE(bytes(QString::fromLatin1(c.writtenTo)).startsWith("Changed list\r\nContact\r\nContact\r\n75\r\n"));
+        expectRoundTrip(QString::fromLatin1(c.writtenTo));
     }
     if (!c.writtenTo || QLatin1String(c.writtenTo) != QLatin1String("phonelst.rpt")) {
         EXPECT_EQ(bytes(QStringLiteral("phonelst.rpt")), sample);
