@@ -90,6 +90,17 @@ TEST_F(ExistingReports, ChangingTheSelectionOfALoadedReportLaysItOutAfresh)
                     "1", "", "", "Memo", "Memo", "2", "39", "57", "FALSE", "FALSE", "FALSE", "FALSE", "FALSE"}));
 }
 
+TEST_F(ExistingReports, ALoadedDetailLevelReportKeepsCustomIdOnceAndFirstWhenItsSelectionChanges)
+{
+    openExisting("RbModify", QStringLiteral("phonelst.rpt"));
+    nextTo(6);
+    tick("PickContactField", "Company");
+    nextTo(7);
+    EXPECT_EQ(items("lbAllFields"), QStringList({"CustomID", "FirstName", "LastName", "Company", "WorkPhone"}));
+    nextTo(9);
+    EXPECT_EQ(gridRows("sgCol").value(0), QStringList({"CustomID", "1", "1", "25"}));
+}
+
 TEST_F(ExistingReports, AClickIntoTheColumnCountGivesALoadedReportDefaultPositionsAndKeepsItsAttributes)
 {
     openExisting("RbModify", QStringLiteral("phonelst.rpt"));
