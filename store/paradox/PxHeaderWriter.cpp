@@ -32,6 +32,18 @@ int variableBytes(const std::vector<QByteArray>& names)
 
 } // namespace
 
+int blockSizeFor(int recordSize, std::int64_t recordCount)
+{
+    if (recordSize <= 0 || recordCount < 0)
+        return 0;
+    for (int kilobytes = recordSize <= 300 ? 2 : 4; kilobytes <= 32; kilobytes *= 2) {
+        const int perBlock = (kilobytes * 1024 - layout::BlockHeaderSize) / recordSize;
+        if (perBlock > 0 && (recordCount + perBlock - 1) / perBlock <= MaxTableBlocks)
+            return kilobytes * 1024;
+    }
+    return 0;
+}
+
 int headerSizeFor(const std::vector<QByteArray>& names)
 {
     const int used = layout::ExtendedEnd + variableBytes(names);

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -86,9 +87,18 @@ struct TableSpec {
 
 // Writes a complete table (and its .MB file when a field needs one) to a
 // temporary file beside path and renames it into place, so the file on disk is
-// always a whole table. Throws base::EngineError on failure, leaving any old
-// table as it was.
+// always a whole table. The block size is the smallest that holds the records
+// in at most 65,535 blocks (up to 32 KB). Throws base::EngineError on failure,
+// leaving any old table as it was.
 void writeTable(const QString& path, const TableSpec& spec,
                 const std::vector<std::vector<Value>>& records);
+
+// The values of record index (counting from 0), one per field.
+using RecordSource = std::function<std::vector<Value>(std::int64_t index)>;
+
+// Writes a table of count records as writeTable above, asking source for each
+// record once, in order, and writing block by block, so a table of millions of
+// records needs the memory of a few blocks only.
+void writeTable(const QString& path, const TableSpec& spec, std::int64_t count, const RecordSource& source);
 
 } // namespace px

@@ -10,14 +10,13 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <algorithm>
 #include <limits>
 #include <memory>
 
 namespace px {
 
 namespace {
-
-constexpr int MaxBlocks = 0xFFFF;
 
 void checkSpec(const QString& path, const TableSpec& spec, const std::vector<QByteArray>& names)
 {
@@ -37,25 +36,36 @@ void checkSpec(const QString& path, const TableSpec& spec, const std::vector<QBy
     }
 }
 
-// The smallest block of 2, 4, 8, 16 or 32 KB that holds a record, 4 KB for wide records.
-int blockSizeFor(int recordSize)
+bool hasBlobFields(const TableSpec& spec)
 {
-    int kilobytes = recordSize <= 300 ? 2 : 4;
-    while (kilobytes < 32 && recordSize > kilobytes * 1024 - layout::BlockHeaderSize)
-        kilobytes *= 2;
-    return kilobytes * 1024;
+    return std::any_of(spec.fields.begin(), spec.fields.end(), [](const FieldDesc& d) { return field::isBlob(d.code); });
 }
 
-// Encodes the records into the data blocks (and the memo file when there are memo fields).
+// The numbers of the table's header, or an error when the records do not fit in one table.
+TableShape shapeFor(const QString& path, const TableSpec& spec, std::int64_t count)
+{
+    TableShape shape;
+    for (const FieldDesc& desc : spec.fields)
+        shape.recordSize += field::recordBytes(desc.code, desc.size);
+    if (shape.recordSize > 32 * 1024 - layout::BlockHeaderSize)
+        errors::cannotWrite(path, QStringLiteral("records of %1 bytes are too wide").arg(shape.recordSize));
+    if (count < 0)
+        errors::cannotWrite(path, QStringLiteral("a table cannot have %1 records").arg(count));
+    shape.blockSize = blockSizeFor(shape.recordSize, count);
+    if (shape.blockSize == 0)
+        errors::cannotWrite(path, QStringLiteral("%1 records are too many for one table").arg(count));
+    const int perBlock = (shape.blockSize - layout::BlockHeaderSize) / shape.recordSize;
+    shape.blocks = int((count + perBlock - 1) / perBlock);
+    shape.recordCount = count;
+    return shape;
+}
+
+// Encodes the records into the data blocks, and their long memo and blob values into the memo file.
 class RecordEncoder {
 public:
-    RecordEncoder(const QString& path, const TableSpec& spec)
-        : path_(path), spec_(spec), codec_(spec.codePage)
+    RecordEncoder(const QString& path, const TableSpec& spec, BlobWriter* blobs)
+        : path_(path), spec_(spec), codec_(spec.codePage), blobs_(blobs)
     {
-        for (const FieldDesc& desc : spec.fields)
-            hasBlobs_ = hasBlobs_ || field::isBlob(desc.code);
-        if (hasBlobs_)
-            blobs_ = std::make_unique<BlobWriter>();
     }
 
     void encode(const std::vector<Value>& values, unsigned char* record, std::int64_t number, std::int32_t& autoInc)
@@ -78,9 +88,6 @@ public:
             record += field::recordBytes(desc.code, desc.size);
         }
     }
-
-    bool hasBlobs() const { return hasBlobs_; }
-    QByteArray memoFile() const { return blobs_->file(); }
 
 private:
     QByteArray blobBytes(const FieldDesc& desc, const Value& v) const
@@ -119,14 +126,25 @@ private:
     const QString& path_;
     const TableSpec& spec_;
     TextCodec codec_;
-    bool hasBlobs_ = false;
-    std::unique_ptr<BlobWriter> blobs_;
+    BlobWriter* blobs_;
 };
 
-void writeInto(QSaveFile& file, const QByteArray& content)
+void openForWriting(QSaveFile& file)
 {
     file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+    if (!file.open(QIODevice::WriteOnly))
+        errors::cannotWrite(file.fileName(), file.errorString());
+}
+
+void writeOut(QSaveFile& file, const QByteArray& bytes)
+{
+    if (file.write(bytes) != bytes.size())
+        errors::cannotWrite(file.fileName(), file.errorString());
+}
+
+void commit(QSaveFile& file)
+{
+    if (!file.commit())
         errors::cannotWrite(file.fileName(), file.errorString());
 }
 
@@ -134,54 +152,59 @@ void writeInto(QSaveFile& file, const QByteArray& content)
 
 void writeTable(const QString& path, const TableSpec& spec, const std::vector<std::vector<Value>>& records)
 {
+    writeTable(path, spec, std::int64_t(records.size()), [&records](std::int64_t i) { return records[std::size_t(i)]; });
+}
+
+void writeTable(const QString& path, const TableSpec& spec, std::int64_t count, const RecordSource& source)
+{
     const TextCodec codec(spec.codePage);
     std::vector<QByteArray> names;
     for (const FieldDesc& desc : spec.fields)
         names.push_back(codec.encode(desc.name, 255));
     checkSpec(path, spec, names);
+    TableShape shape = shapeFor(path, spec, count);
 
-    TableShape shape;
-    for (const FieldDesc& desc : spec.fields)
-        shape.recordSize += field::recordBytes(desc.code, desc.size);
-    shape.blockSize = blockSizeFor(shape.recordSize);
-    if (shape.recordSize > shape.blockSize - layout::BlockHeaderSize)
-        errors::cannotWrite(path, QStringLiteral("records of %1 bytes are too wide").arg(shape.recordSize));
-    const int perBlock = (shape.blockSize - layout::BlockHeaderSize) / shape.recordSize;
-    const std::int64_t blocks = (std::int64_t(records.size()) + perBlock - 1) / perBlock;
-    if (blocks > MaxBlocks)
-        errors::cannotWrite(path, QStringLiteral("%1 records are too many for one table").arg(records.size()));
-    shape.blocks = int(blocks);
-    shape.recordCount = std::int64_t(records.size());
-
-    QByteArray data(qint64(shape.blocks) * shape.blockSize, '\0');
-    RecordEncoder encoder(path, spec);
-    for (int b = 0; b < shape.blocks; ++b) {
-        auto* block = reinterpret_cast<unsigned char*>(data.data()) + qint64(b) * shape.blockSize;
-        const int first = b * perBlock;
-        const int count = std::min<int>(perBlock, int(records.size()) - first);
-        bytes::putLe16(block, b + 1 < shape.blocks ? b + 2 : 0);
-        bytes::putLe16(block + 2, b);
-        bytes::putLe16(block + 4, (count - 1) * shape.recordSize);
-        for (int i = 0; i < count; ++i)
-            encoder.encode(records[first + i], block + layout::BlockHeaderSize + i * shape.recordSize,
-                           first + i + 1, shape.autoIncrement);
+    // The header takes its place first and gets its content last, when the
+    // auto-increment value is known.
+    QSaveFile tableFile(path);
+    openForWriting(tableFile);
+    writeOut(tableFile, QByteArray(headerSizeFor(names), '\0'));
+    const QString memoPath = mb::memoPathFor(path);
+    std::unique_ptr<QSaveFile> memoFile;
+    std::unique_ptr<BlobWriter> blobs;
+    if (hasBlobFields(spec)) {
+        memoFile = std::make_unique<QSaveFile>(memoPath);
+        openForWriting(*memoFile);
+        blobs = std::make_unique<BlobWriter>(*memoFile);
     }
-    const QByteArray table = buildHeader(spec, names, shape) + data;
+
+    RecordEncoder encoder(path, spec, blobs.get());
+    const int perBlock = (shape.blockSize - layout::BlockHeaderSize) / shape.recordSize;
+    QByteArray block(shape.blockSize, '\0');
+    auto* b = reinterpret_cast<unsigned char*>(block.data());
+    std::int64_t index = 0;
+    for (int number = 1; number <= shape.blocks; ++number) {
+        block.fill('\0');
+        const int inBlock = int(std::min<std::int64_t>(perBlock, count - index));
+        bytes::putLe16(b, number < shape.blocks ? number + 1 : 0);
+        bytes::putLe16(b + 2, number - 1);
+        bytes::putLe16(b + 4, (inBlock - 1) * shape.recordSize);
+        for (int i = 0; i < inBlock; ++i, ++index)
+            encoder.encode(source(index), b + layout::BlockHeaderSize + i * shape.recordSize, index + 1,
+                           shape.autoIncrement);
+        writeOut(tableFile, block);
+    }
+    if (!tableFile.seek(0))
+        errors::cannotWrite(path, tableFile.errorString());
+    writeOut(tableFile, buildHeader(spec, names, shape));
 
     // Both files are complete on disk before either replaces its old version.
-    const QString memoPath = mb::memoPathFor(path);
-    QSaveFile tableFile(path);
-    writeInto(tableFile, table);
-    std::unique_ptr<QSaveFile> memoFile;
-    if (encoder.hasBlobs()) {
-        memoFile = std::make_unique<QSaveFile>(memoPath);
-        writeInto(*memoFile, encoder.memoFile());
-        if (!memoFile->commit())
-            errors::cannotWrite(memoPath, memoFile->errorString());
+    if (blobs) {
+        blobs->finish();
+        commit(*memoFile);
     }
-    if (!tableFile.commit())
-        errors::cannotWrite(path, tableFile.errorString());
-    if (!encoder.hasBlobs() && QFile::exists(memoPath))
+    commit(tableFile);
+    if (!blobs && QFile::exists(memoPath))
         QFile::remove(memoPath);
 }
 
