@@ -32,7 +32,6 @@ QPushButton* Button(QWidget* parent, const QString& name, const QString& caption
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
     button->setFont(Sans(11));
-    button->setAutoDefault(false);
     return button;
 }
 

@@ -75,7 +75,6 @@ QWidget* WizardForm::buildColumnWidthsPage()
                                                  "inches from the left edge of the report.")));
     BtnCheck = new QPushButton(QStringLiteral("Check Columns"), page);
     BtnCheck->setObjectName(QStringLiteral("BtnCheck"));
-    BtnCheck->setAutoDefault(false);
     example->addWidget(BtnCheck);
     example->addStretch();
     grid->addLayout(example, 2, 1, 3, 1);
@@ -118,7 +117,6 @@ QWidget* WizardForm::buildFieldDefinitionsPage()
     }
     btMakeReport = new QPushButton(QStringLiteral("&Make Report"), page);
     btMakeReport->setObjectName(QStringLiteral("btMakeReport"));
-    btMakeReport->setAutoDefault(false);
     grid->addWidget(btMakeReport, row, 1);
     return page;
 }

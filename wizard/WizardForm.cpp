@@ -79,7 +79,6 @@ void WizardForm::buildBottomBar(QVBoxLayout* frame)
         slot = new QPushButton(QString::fromLatin1(caption), bar);
         slot->setObjectName(QString::fromLatin1(name));
         slot->setFont(pagekit::Sans(11));
-        slot->setAutoDefault(false);
         row->addWidget(slot);
     };
     button(BtnSlideShow, "BtnSlideShow", "Slideshow");
