@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The program on a real X display (Xvfb, no window manager), driven from the
-# keyboard only: creates a report with two picked fields, checks the file it
-# writes, then deletes the report through the selection dialog and checks that
-# the file is gone.
+# keyboard only: opens help, creates a report with two picked fields, checks the
+# file it writes, then deletes the report through the selection dialog and checks
+# that the file is gone.
 #
 # usage: keyboard_create_delete.sh TABREP TABREP_DEMO
 # Exits 77 (skipped) when Xvfb or xdotool is missing.
@@ -48,11 +48,14 @@ alive() { kill -0 "$app_pid" 2>/dev/null || fail "the program ended"; }
 window_named() {
   local id
   id="$(timeout 30 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1)" || true
-  [ -n "$id" ] || fail "no window \"$1\" appeared"
+  if [ -z "$id" ]; then
+    no_window_named "Error" || fail "an error box appeared instead of the window \"$1\""
+    fail "no window \"$1\" appeared"
+  fi
   echo "$id"
 }
 
-no_window_named() { ! xdotool search --onlyvisible --name "^$1\$"; }
+no_window_named() { ! xdotool search --onlyvisible --name "^$1\$" >/dev/null; }
 
 # Gives the keyboard to the window titled $1 (there is no window manager to do it).
 focus() {
@@ -107,6 +110,14 @@ unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS
 
 step "starting the program on $DISPLAY"
 start_program
+
+# Help finds its file beside the program and shows the first page's topic; Enter closes it.
+step "opening help"
+keys alt+h
+focus "Help"
+keys Return
+closed "Help"
+focus "Tabulon Personal"
 
 step "creating a report"
 # Pages 0 to 2 with their defaults: create; contact ordered; contact information only.
