@@ -4,7 +4,8 @@
 
 class QWidget;
 
-// What the store's dialogs share in looks.
+// What the program's windows share in looks: the fonts that stand in for the
+// host's, and centring on the screen.
 namespace dialogkit {
 
 // Times New Roman's metric twin, at a height in pixels.

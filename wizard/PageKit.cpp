@@ -7,21 +7,6 @@
 
 namespace pagekit {
 
-QFont Serif(int pixels, bool bold)
-{
-    QFont font(QStringLiteral("Liberation Serif"));
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
-
-QFont Sans(int pixels)
-{
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(pixels);
-    return font;
-}
-
 QLabel* Title(QWidget* page, const QString& text)
 {
     auto* label = new QLabel(text, page);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DialogKit.h"
+
 #include <QFont>
 #include <QString>
 
@@ -14,10 +16,8 @@ class Option;
 // Small builders for the fixed pages: the fonts and the recurring kinds of text.
 namespace pagekit {
 
-// Times New Roman's metric twin, at a height in pixels.
-QFont Serif(int pixels, bool bold = false);
-// MS Sans Serif's stand-in (Arial's metric twin), for push buttons.
-QFont Sans(int pixels);
+using dialogkit::Sans;
+using dialogkit::Serif;
 
 // The page title: bold, 29 pixels high.
 QLabel* Title(QWidget* page, const QString& text);

@@ -2,6 +2,7 @@
 
 #include "Alias.h"
 #include "ColumnCheck.h"
+#include "DialogKit.h"
 #include "EngineError.h"
 #include "ErrorGuard.h"
 #include "Modal.h"
@@ -138,7 +139,7 @@ void TFrmColumn::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (event->spontaneous())
         return;
-    centreOnScreen();
+    dialogkit::CentreOnScreen(*this);
     base::Guarded(this, [this] { FormShow(); });
     DBGrid1->setFocus();
 }
@@ -156,15 +157,6 @@ bool TFrmColumn::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QDialog::eventFilter(watched, event);
-}
-
-void TFrmColumn::centreOnScreen()
-{
-    if (const QScreen* screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
 }
 
 void TFrmColumn::FormShow()

@@ -56,7 +56,6 @@ private:
     void buildControls();
     void buildGrid();
     void openTable();
-    void centreOnScreen();
 
     bool commitEditor();
     void closeEditor();
