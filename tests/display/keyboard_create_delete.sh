@@ -24,6 +24,7 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
+trap "exit 1" INT TERM HUP
 
 step() { echo "[$SECONDS s] $*"; }
 fail() {
