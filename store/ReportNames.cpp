@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace store {
 
 namespace {
@@ -31,9 +33,13 @@ QStringList EntriesNamed(const QString& directory, const QString& fileName, QDir
 
 QString LowerAZ(const QString& text)
 {
+    auto isCapital = [](QChar c) { return c >= u'A' && c <= u'Z'; };
+    // Names already in small letters, the usual case, are shared rather than copied.
+    if (std::none_of(text.begin(), text.end(), isCapital))
+        return text;
     QString lower = text;
     for (QChar& c : lower)
-        if (c >= u'A' && c <= u'Z')
+        if (isCapital(c))
             c = QChar(c.unicode() + (u'a' - u'A'));
     return lower;
 }

@@ -14,6 +14,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -143,12 +144,18 @@ bool TFrmSelect::LoadIntoGrid()
 
     const int rows = int(listing.reports.size());
     grid->setRowCount(rows);
-    for (int row = 0; row < rows; ++row) {
-        const store::ReportEntry& report = listing.reports[std::size_t(row)];
-        grid->setItem(row, 0, new QTableWidgetItem(report.description));
-        grid->setItem(row, 1, new QTableWidgetItem(report.typeWord));
-        grid->setItem(row, 2, new QTableWidgetItem(report.name));
+    {
+        // One change for the whole grid instead of one for each of thousands of cells.
+        const QSignalBlocker quiet(grid->model());
+        for (int row = 0; row < rows; ++row) {
+            const store::ReportEntry& report = listing.reports[std::size_t(row)];
+            grid->setItem(row, 0, new QTableWidgetItem(report.description));
+            grid->setItem(row, 1, new QTableWidgetItem(report.typeWord));
+            grid->setItem(row, 2, new QTableWidgetItem(report.name));
+        }
     }
+    if (rows > 0)
+        emit grid->model()->dataChanged(grid->model()->index(0, 0), grid->model()->index(rows - 1, 2));
     lblCount->setText(QString::number(rows));
     if (rows == 0)
         return false;

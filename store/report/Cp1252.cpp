@@ -27,7 +27,7 @@ std::optional<char> ByteOf(char16_t c)
 
 } // namespace
 
-QString DecodeCp1252(const QByteArray& bytes)
+QString DecodeCp1252(QByteArrayView bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);
     char16_t* out = reinterpret_cast<char16_t*>(text.data());
@@ -41,11 +41,12 @@ QString DecodeCp1252(const QByteArray& bytes)
 std::optional<QByteArray> EncodeCp1252(const QString& text)
 {
     QByteArray bytes(text.size(), Qt::Uninitialized);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const std::optional<char> b = ByteOf(text[i].unicode());
+    char* out = bytes.data();
+    for (const QChar c : text) {
+        const std::optional<char> b = ByteOf(c.unicode());
         if (!b)
             return std::nullopt;
-        bytes[i] = *b;
+        *out++ = *b;
     }
     return bytes;
 }

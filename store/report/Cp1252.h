@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <optional>
 
@@ -10,7 +11,7 @@ namespace store {
 // The five bytes that code page leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D)
 // map to the control characters of the same number, so every byte string
 // decodes and encodes back unchanged.
-QString DecodeCp1252(const QByteArray& bytes);
+QString DecodeCp1252(QByteArrayView bytes);
 
 // The text in Windows-1252, or nothing when it holds a character the code page lacks.
 std::optional<QByteArray> EncodeCp1252(const QString& text);

@@ -5,6 +5,7 @@
 #include "ReportRecord.h"
 #include "Table.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -31,11 +32,24 @@ QString ReasonText(int error)
 } // namespace
 
 ReportReader::ReportReader(const QString& path)
-    : path_(QFileInfo(path).absoluteFilePath())
+    : path_(path)
 {
-    fd_ = ::open(QFile::encodeName(path_).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd_ < 0)
-        throw base::EngineError(QStringLiteral("Cannot open report %1: %2").arg(path_, ReasonText(errno)));
+    open(AT_FDCWD, QFile::encodeName(path_).constData());
+}
+
+ReportReader::ReportReader(const DirectoryEntry& entry)
+    : directory_(entry.directory), path_(entry.name)
+{
+    open(entry.directoryFd, entry.fileName);
+}
+
+void ReportReader::open(int directoryFd, const char* fileName)
+{
+    fd_ = ::openat(directoryFd, fileName, O_RDONLY | O_CLOEXEC);
+    if (fd_ < 0) {
+        const int error = errno;
+        throw base::EngineError(QStringLiteral("Cannot open report %1: %2").arg(absolutePath(), ReasonText(error)));
+    }
 }
 
 ReportReader::~ReportReader()
@@ -44,24 +58,30 @@ ReportReader::~ReportReader()
         ::close(fd_);
 }
 
-// Appends the next piece of the file to buffer_; false when nothing more comes.
+// The messages name the file by its whole path, worked out only when one is needed:
+// a listing opens thousands of reports.
+QString ReportReader::absolutePath() const
+{
+    return directory_.isEmpty() ? QFileInfo(path_).absoluteFilePath()
+                                : QFileInfo(QDir(directory_), path_).absoluteFilePath();
+}
+
+// Reads the next piece of the file into chunk_; false when nothing more comes.
 bool ReportReader::readMore()
 {
+    begin_ = end_ = 0;
     if (ended_)
         return false;
-    const qsizetype old = buffer_.size();
-    buffer_.resize(old + kChunk);
     ssize_t got;
     do
-        got = ::read(fd_, buffer_.data() + old, kChunk);
+        got = ::read(fd_, chunk_.data(), chunk_.size());
     while (got < 0 && errno == EINTR);
     if (got < 0) {
         const int error = errno;
-        buffer_.resize(old);
         ended_ = true;
-        throw base::EngineError(QStringLiteral("Cannot read report %1: %2").arg(path_, ReasonText(error)));
+        throw base::EngineError(QStringLiteral("Cannot read report %1: %2").arg(absolutePath(), ReasonText(error)));
     }
-    buffer_.resize(old + got);
+    end_ = got;
     if (got == 0)
         ended_ = true;
     return got > 0;
@@ -69,32 +89,30 @@ bool ReportReader::readMore()
 
 QString ReportReader::nextLine()
 {
-    buffer_.remove(0, pos_);
-    pos_ = 0;
-    qsizetype scanned = 0;
+    partial_.clear();
     for (;;) {
-        const auto begin = buffer_.cbegin();
-        const auto stop = std::find_if(begin + scanned, buffer_.cend(),
-                                       [](char c) { return c == '\r' || c == kEndOfInput; });
-        const qsizetype at = stop - begin;
-        if (stop == buffer_.cend()) {
-            scanned = at;
+        const char* begin = chunk_.data() + begin_;
+        const char* end = chunk_.data() + end_;
+        const char* stop = std::find_if(begin, end, [](char c) { return c == '\r' || c == kEndOfInput; });
+        if (stop == end) {
+            partial_.append(begin, end - begin);
             if (readMore())
                 continue;
-            pos_ = buffer_.size();
-            return DecodeCp1252(buffer_.left(at));
+            return DecodeCp1252(partial_);
         }
-        const QString line = DecodeCp1252(buffer_.left(at));
+        // A line within one piece, the usual case, is decoded straight from it.
+        const QByteArrayView piece(begin, stop - begin);
+        const QString line = partial_.isEmpty() ? DecodeCp1252(piece) : DecodeCp1252(partial_.append(piece));
         if (*stop == kEndOfInput) {
             ended_ = true;
-            buffer_.clear();
+            begin_ = end_ = 0;
             return line;
         }
-        pos_ = at + 1;
-        if (pos_ == buffer_.size())
+        begin_ = stop + 1 - chunk_.data();
+        if (begin_ == end_)
             readMore();
-        if (pos_ < buffer_.size() && buffer_[pos_] == '\n')
-            ++pos_;
+        if (begin_ < end_ && chunk_[std::size_t(begin_)] == '\n')
+            ++begin_;
         return line;
     }
 }
@@ -121,13 +139,28 @@ void ReadFieldRecord(ReportReader& reader, Table& table)
     }
 }
 
-ReportHeadLines ReadReportHeadLines(const QString& path)
+namespace {
+
+ReportHeadLines HeadLinesOf(ReportReader& reader)
 {
-    ReportReader reader(path);
     ReportHeadLines lines;
     lines.description = reader.nextLine();
     lines.typeWord = reader.nextLine();
     return lines;
+}
+
+} // namespace
+
+ReportHeadLines ReadReportHeadLines(const QString& path)
+{
+    ReportReader reader(path);
+    return HeadLinesOf(reader);
+}
+
+ReportHeadLines ReadReportHeadLines(const DirectoryEntry& entry)
+{
+    ReportReader reader(entry);
+    return HeadLinesOf(reader);
 }
 
 } // namespace store

@@ -2,10 +2,19 @@
 
 #include <QByteArray>
 #include <QString>
+#include <array>
 
 namespace store {
 
 class Table;
+
+// A file as a directory listing finds it: an entry of a directory held open.
+struct DirectoryEntry {
+    int directoryFd = -1;           // the open directory
+    const char* fileName = nullptr; // the entry's name in the file system's bytes
+    QString directory;              // for messages: the directory's path
+    QString name;                   // and the entry's name
+};
 
 // Reads a report definition file line by line, by the host's rules: a line
 // runs to the next carriage return, and a line feed directly after it is
@@ -17,6 +26,8 @@ class ReportReader {
 public:
     // Opens the file; throws base::EngineError naming it when it cannot be opened.
     explicit ReportReader(const QString& path);
+    // Opens an entry of a directory held open, without looking up the path again.
+    explicit ReportReader(const DirectoryEntry& entry);
     ~ReportReader();
     ReportReader(const ReportReader&) = delete;
     ReportReader& operator=(const ReportReader&) = delete;
@@ -25,12 +36,18 @@ public:
     QString nextLine();
 
 private:
+    void open(int directoryFd, const char* fileName);
     bool readMore();
+    QString absolutePath() const;
 
+    QString directory_; // empty: path_ is taken against the current directory
     QString path_;
     int fd_ = -1;
-    QByteArray buffer_;
-    qsizetype pos_ = 0;    // first byte of buffer_ not yet consumed
+    // The piece of the file read last; a line that runs past its end is carried in partial_.
+    std::array<char, 4096> chunk_;
+    qsizetype begin_ = 0;  // first byte of chunk_ not yet consumed
+    qsizetype end_ = 0;    // end of the bytes in chunk_
+    QByteArray partial_;
     bool ended_ = false;   // end of file or byte 26 reached: no more bytes come
 };
 
@@ -53,5 +70,6 @@ struct ReportHeadLines {
 };
 // Reads only as much of the file as those two lines take; throws as ReportReader does.
 ReportHeadLines ReadReportHeadLines(const QString& path);
+ReportHeadLines ReadReportHeadLines(const DirectoryEntry& entry);
 
 } // namespace store
