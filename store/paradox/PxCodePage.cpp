@@ -1,6 +1,7 @@
 #include "PxCodePage.h"
 
 #include <QList>
+#include <algorithm>
 #include <cerrno>
 
 namespace px {
@@ -25,12 +26,33 @@ iconv_t openConverter(int codePage, bool toUtf8)
 
 QString latin1(const char* data, qsizetype size) { return QString::fromLatin1(data, size); }
 
+// True when the converter turns every ASCII character into the same single byte
+// (without one, text is stored as Latin-1, which keeps ASCII too).
+bool keepsAscii(iconv_t fromUtf8)
+{
+    if (fromUtf8 == iconv_t(-1))
+        return true;
+    char ascii[0x80];
+    for (int c = 0; c < 0x80; ++c)
+        ascii[c] = char(c);
+    char converted[0x80 * 4];
+    char* in = ascii;
+    size_t inLeft = sizeof ascii;
+    char* out = converted;
+    size_t outLeft = sizeof converted;
+    iconv(fromUtf8, nullptr, nullptr, nullptr, nullptr);
+    const bool whole = iconv(fromUtf8, &in, &inLeft, &out, &outLeft) != size_t(-1)
+                       && iconv(fromUtf8, nullptr, nullptr, &out, &outLeft) != size_t(-1);
+    return whole && out - converted == qsizetype(sizeof ascii) && std::equal(ascii, ascii + sizeof ascii, converted);
+}
+
 } // namespace
 
 TextCodec::TextCodec(int codePage)
     : toUtf8_(openConverter(codePage, true))
     , fromUtf8_(openConverter(codePage, false))
 {
+    asciiKept_ = keepsAscii(fromUtf8_);
 }
 
 TextCodec::~TextCodec()
@@ -69,6 +91,14 @@ QString TextCodec::decode(const char* data, qsizetype size) const
 }
 
 QByteArray TextCodec::encode(const QString& text, qsizetype maxBytes) const
+{
+    // Most text is plain ASCII, which needs no converter when the code page keeps it.
+    if (asciiKept_ && std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; }))
+        return text.left(maxBytes).toLatin1();
+    return encodeEach(text, maxBytes);
+}
+
+QByteArray TextCodec::encodeEach(const QString& text, qsizetype maxBytes) const
 {
     QByteArray result;
     const QList<uint> codePoints = text.toUcs4();

@@ -23,8 +23,12 @@ public:
     QByteArray encode(const QString& text, qsizetype maxBytes) const;
 
 private:
+    // Character by character through the converter.
+    QByteArray encodeEach(const QString& text, qsizetype maxBytes) const;
+
     iconv_t toUtf8_ = iconv_t(-1);
     iconv_t fromUtf8_ = iconv_t(-1);
+    bool asciiKept_ = false; // the code page stores ASCII text as it is
 };
 
 } // namespace px

@@ -213,7 +213,9 @@ INSTANTIATE_TEST_SUITE_P(Tables, CodePage,
                                          CodePageCase{850, "Øre", QByteArray("\x9Dre", 3)},
                                          CodePageCase{1252, "€uro", QByteArray("\x80uro", 4)},
                                          CodePageCase{936, "中文", QByteArray("\xD6\xD0\xCE\xC4", 4)},
-                                         CodePageCase{12345, "café", QByteArray("caf\xE9", 4)}),
+                                         CodePageCase{12345, "café", QByteArray("caf\xE9", 4)},
+                                         // EBCDIC: even plain ASCII letters change.
+                                         CodePageCase{500, "Ab", QByteArray("\xC1\x82", 2)}),
                          [](const auto& info) { return "CodePage" + std::to_string(info.param.codePage); });
 
 } // namespace
