@@ -1,0 +1,41 @@
+// Start-up: the program's main window built on the demo data and shown, against
+// a bare window with one label and one button, both as whole processes.
+#include "BenchData.h"
+#include "Benchmarks.h"
+#include "ChildProcess.h"
+#include "DemoData.h"
+#include "EngineError.h"
+#include "Measure.h"
+
+namespace bench {
+
+void benchStartup(const Settings& settings)
+{
+    const DataSet demo = cachedDataSet(settings.cache, QStringLiteral("demo"),
+                                       [](const QString& dir) { demo::makeDemoData(dir); });
+    const QStringList environment{QStringLiteral("QT_QPA_PLATFORM=offscreen"),
+                                  QStringLiteral("XDG_CONFIG_HOME=") + demo.configHome()};
+    auto run = [&](const QString& mode) {
+        const ChildRun child = runChild(settings.childProgram, {mode}, environment);
+        if (child.exitCode != 0)
+            throw base::EngineError(QStringLiteral("tabrep-bench-child %1 ended with %2").arg(mode).arg(child.exitCode));
+        return child;
+    };
+
+    run(QStringLiteral("bare"));
+    run(QStringLiteral("tabrep"));
+    std::vector<double> bareTimes, tabrepTimes, bareMemory, tabrepMemory;
+    for (int i = 0; i < settings.runs; ++i) {
+        const ChildRun bare = run(QStringLiteral("bare"));
+        const ChildRun tabrep = run(QStringLiteral("tabrep"));
+        bareTimes.push_back(bare.seconds * 1000);
+        tabrepTimes.push_back(tabrep.seconds * 1000);
+        bareMemory.push_back(bare.peakMegabytes);
+        tabrepMemory.push_back(tabrep.peakMegabytes);
+    }
+    print({QStringLiteral("startup"), median(tabrepTimes), median(bareTimes), QStringLiteral("ms"), 1.5, settings.runs});
+    print({QStringLiteral("startup peak memory"), median(tabrepMemory), median(bareMemory), QStringLiteral("MB"),
+           std::nullopt, settings.runs});
+}
+
+} // namespace bench

@@ -1,0 +1,74 @@
+// tabrep-bench-child MODE: the start-up that tabrep-bench measures as a whole process.
+//   bare    a window with one label and one button (the floor)
+//   tabrep  the program's main window on the alias of XDG_CONFIG_HOME, showing its first page
+// Either ends as soon as its window has been painted for the first time.
+#include "Session.h"
+#include "SessionPasswords.h"
+#include "TFrmTabrep.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+// Ends the event loop after the first paint of the watched window.
+class FirstPaint : public QObject {
+public:
+    bool painted = false;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && !painted) {
+            painted = true;
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+std::unique_ptr<QWidget> bareWindow()
+{
+    auto window = std::make_unique<QWidget>();
+    window->setWindowTitle(QStringLiteral("Tabulon Personal"));
+    auto* layout = new QVBoxLayout(window.get());
+    layout->addWidget(new QLabel(QStringLiteral("Tabulon Personal"), window.get()));
+    layout->addWidget(new QPushButton(QStringLiteral("Next >"), window.get()));
+    return window;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    // A message box at start-up would wait for an answer that never comes.
+    QTimer::singleShot(10000, &app, [] { QCoreApplication::exit(4); });
+    const QString mode = argc == 2 ? QString::fromLocal8Bit(argv[1]) : QString();
+    std::unique_ptr<QWidget> window;
+    if (mode == QLatin1String("bare")) {
+        window = bareWindow();
+    } else if (mode == QLatin1String("tabrep")) {
+        // As the program's main() does.
+        RegisterSessionPasswords(store::Session::defaultSession());
+        QApplication::setApplicationName(QStringLiteral("Tabulon Lan"));
+        auto frame = std::make_unique<TFrmTabrep>(store::Session::defaultSession());
+        if (!frame->created())
+            return 1;
+        window = std::move(frame);
+    } else {
+        std::fprintf(stderr, "usage: tabrep-bench-child bare|tabrep\n");
+        return 2;
+    }
+    FirstPaint firstPaint;
+    window->installEventFilter(&firstPaint);
+    window->show();
+    const int code = app.exec();
+    return code != 0 ? code : firstPaint.painted ? 0 : 3;
+}
