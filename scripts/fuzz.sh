@@ -16,10 +16,13 @@ ASAN_OPTIONS=detect_leaks=1 QT_QPA_PLATFORM=offscreen build-fuzz/bin/test_parado
 for corpus in fuzz/corpus/*/; do
   name="$(basename "$corpus")"
   scratch="$(mktemp -d)"
+  artifacts="$(mktemp -d)"
   echo "fuzz_$name: ${seconds}s"
   build-fuzz/bin/"fuzz_$name" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
-    -print_final_stats=0 "$scratch" "$corpus" 2> "$scratch.log" || {
-      tail -n 60 "$scratch.log"; echo "fuzz_$name found a failure; its input is above"; exit 1; }
+    -print_final_stats=0 -artifact_prefix="$artifacts/" "$scratch" "$corpus" 2> "$scratch.log" || {
+      tail -n 60 "$scratch.log"
+      echo "fuzz_$name found a failure; the input is in $artifacts: fix it, then add it to $corpus"
+      exit 1; }
   tail -n 2 "$scratch.log"
-  rm -rf "$scratch" "$scratch.log"
+  rm -rf "$scratch" "$scratch.log" "$artifacts"
 done
