@@ -41,6 +41,26 @@ QPushButton* NamedButton(QWidget* parent, const char* name, const QString& capti
     return button;
 }
 
+// A cell of the listing that keeps its text as given. A plain item turns it
+// into a QVariant in a list of values, which costs more than reading the report
+// it comes from; the text becomes a QVariant only when the cell is shown. Text
+// set later goes to the plain item's values and takes precedence.
+class ListingCell : public QTableWidgetItem {
+public:
+    explicit ListingCell(const QString& text) : text_(text) {}
+
+    QVariant data(int role) const override
+    {
+        QVariant value = QTableWidgetItem::data(role);
+        if (!value.isValid() && (role == Qt::DisplayRole || role == Qt::EditRole))
+            value = text_;
+        return value;
+    }
+
+private:
+    QString text_;
+};
+
 // Makes directory the process's current directory, as the host's listing does;
 // the whole path is used.
 void MakeCurrent(const QString& directory)
@@ -149,9 +169,9 @@ bool TFrmSelect::LoadIntoGrid()
         const QSignalBlocker quiet(grid->model());
         for (int row = 0; row < rows; ++row) {
             const store::ReportEntry& report = listing.reports[std::size_t(row)];
-            grid->setItem(row, 0, new QTableWidgetItem(report.description));
-            grid->setItem(row, 1, new QTableWidgetItem(report.typeWord));
-            grid->setItem(row, 2, new QTableWidgetItem(report.name));
+            grid->setItem(row, 0, new ListingCell(report.description));
+            grid->setItem(row, 1, new ListingCell(report.typeWord));
+            grid->setItem(row, 2, new ListingCell(report.name));
         }
     }
     if (rows > 0)

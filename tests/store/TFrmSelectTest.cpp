@@ -80,6 +80,21 @@ TEST_F(SelectDialog, ListsTheReportsSortedAndMakesTheAliasDirectoryCurrent)
     EXPECT_EQ(QDir::current().canonicalPath(), QDir(alias_.dataDir()).canonicalPath());
 }
 
+TEST_F(SelectDialog, CellsShowTheirTextAndTakeTextSetLater)
+{
+    report("only.rpt", "The only one\r\nContact\r\n");
+    TFrmSelect dialog(alias_.session());
+    QTableWidget& g = grid(dialog);
+    const QModelIndex description = g.model()->index(0, 0);
+    EXPECT_EQ(description.data(Qt::DisplayRole), QVariant(QStringLiteral("The only one")));
+    EXPECT_EQ(description.data(Qt::EditRole), QVariant(QStringLiteral("The only one")));
+    EXPECT_FALSE(description.data(Qt::ToolTipRole).isValid());
+
+    g.item(0, 0)->setText(QStringLiteral("Renamed"));
+    EXPECT_EQ(description.data(Qt::DisplayRole), QVariant(QStringLiteral("Renamed")));
+    EXPECT_EQ(g.item(0, 2)->text(), QStringLiteral("only.rpt"));
+}
+
 TEST_F(SelectDialog, WithExactlyOneReportThatRowIsSelected)
 {
     report("only.rpt", "The only one\r\nContact\r\n");
