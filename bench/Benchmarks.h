@@ -13,7 +13,7 @@ namespace bench {
 struct Settings {
     QString cache;        // folder of the data sets
     QString childProgram; // tabrep-bench-child
-    int runs = 11;        // timed runs of subject and floor each
+    int runs = 15;        // timed runs of subject and floor each
 };
 
 void benchStartup(const Settings& settings);

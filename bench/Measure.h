@@ -28,8 +28,9 @@ struct Figure {
 void print(const Figure& figure);
 
 // Runs floor and subject once each to warm up, then runs times in turn, so a
-// change in the machine's load falls on both; the figure holds the medians in
-// milliseconds. prepare, when given, runs untimed before each run of subject.
+// change in the machine's load falls on both, each first every other time; the
+// figure holds the medians in milliseconds. prepare, when given, runs untimed
+// before each run of subject.
 Figure compareTimes(const QString& name, int runs, const std::function<void()>& floor,
                     const std::function<void()>& subject, std::optional<double> target,
                     const std::function<void()>& prepare = {});

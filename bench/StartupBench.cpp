@@ -26,8 +26,12 @@ void benchStartup(const Settings& settings)
     run(QStringLiteral("tabrep"));
     std::vector<double> bareTimes, tabrepTimes, bareMemory, tabrepMemory;
     for (int i = 0; i < settings.runs; ++i) {
-        const ChildRun bare = run(QStringLiteral("bare"));
-        const ChildRun tabrep = run(QStringLiteral("tabrep"));
+        // The order alternates, as in compareTimes.
+        const bool bareFirst = i % 2 == 0;
+        const ChildRun first = run(bareFirst ? QStringLiteral("bare") : QStringLiteral("tabrep"));
+        const ChildRun second = run(bareFirst ? QStringLiteral("tabrep") : QStringLiteral("bare"));
+        const ChildRun& bare = bareFirst ? first : second;
+        const ChildRun& tabrep = bareFirst ? second : first;
         bareTimes.push_back(bare.seconds * 1000);
         tabrepTimes.push_back(tabrep.seconds * 1000);
         bareMemory.push_back(bare.peakMegabytes);

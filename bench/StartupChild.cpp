@@ -1,18 +1,22 @@
-// tabrep-bench-child MODE: the start-up that tabrep-bench measures as a whole process.
+// tabrep-bench-child MODE [phases]: the start-up that tabrep-bench measures as a whole process.
 //   bare    a window with one label and one button (the floor)
 //   tabrep  the program's main window on the alias of XDG_CONFIG_HOME, showing its first page
-// Either ends as soon as its window has been painted for the first time.
+// Either ends as soon as its window has been painted for the first time. With
+// "phases" it prints to stderr when each step of the start-up ended, counted
+// from the start of main.
 #include "Session.h"
 #include "SessionPasswords.h"
 #include "TFrmTabrep.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -33,6 +37,21 @@ protected:
     }
 };
 
+// Prints the steps of the start-up when asked to.
+class Phases {
+public:
+    explicit Phases(bool shown) : shown_(shown) { clock_.start(); }
+    void ended(const char* step) const
+    {
+        if (shown_)
+            std::fprintf(stderr, "%8.2f ms  %s\n", double(clock_.nsecsElapsed()) / 1e6, step);
+    }
+
+private:
+    bool shown_;
+    QElapsedTimer clock_;
+};
+
 std::unique_ptr<QWidget> bareWindow()
 {
     auto window = std::make_unique<QWidget>();
@@ -47,10 +66,12 @@ std::unique_ptr<QWidget> bareWindow()
 
 int main(int argc, char** argv)
 {
+    const Phases phases(argc == 3 && std::strcmp(argv[2], "phases") == 0);
     QApplication app(argc, argv);
+    phases.ended("application");
     // A message box at start-up would wait for an answer that never comes.
     QTimer::singleShot(10000, &app, [] { QCoreApplication::exit(4); });
-    const QString mode = argc == 2 ? QString::fromLocal8Bit(argv[1]) : QString();
+    const QString mode = argc >= 2 ? QString::fromLocal8Bit(argv[1]) : QString();
     std::unique_ptr<QWidget> window;
     if (mode == QLatin1String("bare")) {
         window = bareWindow();
@@ -63,12 +84,15 @@ int main(int argc, char** argv)
             return 1;
         window = std::move(frame);
     } else {
-        std::fprintf(stderr, "usage: tabrep-bench-child bare|tabrep\n");
+        std::fprintf(stderr, "usage: tabrep-bench-child bare|tabrep [phases]\n");
         return 2;
     }
+    phases.ended("window built");
     FirstPaint firstPaint;
     window->installEventFilter(&firstPaint);
     window->show();
+    phases.ended("window shown");
     const int code = app.exec();
+    phases.ended("window painted");
     return code != 0 ? code : firstPaint.painted ? 0 : 3;
 }

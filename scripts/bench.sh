@@ -8,6 +8,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build="${BUILD_DIR:-build}"
+scripts/setup.sh
 cmake -S . -B "$build" -G Ninja -DTABREP_BENCH=ON >/dev/null
 cmake --build "$build" --target tabrep-bench tabrep-bench-child
 uptime
