@@ -3,6 +3,7 @@
 #include "EngineError.h"
 
 #include <QFile>
+#include <QTemporaryFile>
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
@@ -10,6 +11,7 @@
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 extern char** environ;
@@ -55,10 +57,18 @@ ChildRun runChild(const QString& program, const QStringList& arguments, const QS
     std::vector<char*> argv = pointersTo(argStrings);
     std::vector<char*> envp = pointersTo(envStrings);
 
+    QTemporaryFile errors;
+    if (!errors.open())
+        throw base::EngineError(QStringLiteral("Cannot make a temporary file for the output of %1").arg(program));
+    posix_spawn_file_actions_t actions;
+    ::posix_spawn_file_actions_init(&actions);
+    ::posix_spawn_file_actions_adddup2(&actions, errors.handle(), STDERR_FILENO);
+
     ChildRun run;
     const auto start = std::chrono::steady_clock::now();
     pid_t pid = 0;
-    const int error = ::posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), envp.data());
+    const int error = ::posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data());
+    ::posix_spawn_file_actions_destroy(&actions);
     if (error != 0)
         throw base::EngineError(QStringLiteral("Cannot start %1: %2").arg(program, QString::fromLocal8Bit(std::strerror(error))));
     int status = 0;
@@ -68,6 +78,8 @@ ChildRun runChild(const QString& program, const QStringList& arguments, const QS
     run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     run.peakMegabytes = double(usage.ru_maxrss) / 1024.0;
     run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    errors.seek(0);
+    run.errorOutput = errors.readAll();
     return run;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -10,11 +11,13 @@ struct ChildRun {
     double seconds = 0;     // from starting it to its end, wall clock
     double peakMegabytes = 0; // its peak resident memory (getrusage ru_maxrss)
     int exitCode = -1;      // -1 when it did not end normally
+    QByteArray errorOutput; // what it wrote to stderr
 };
 
 // Runs program with arguments and the environment of this process plus
 // environment ("NAME=VALUE" entries, replacing those of the same name), and
-// waits for it. Throws base::EngineError when it cannot be started.
+// waits for it; its stderr is kept, not shown. Throws base::EngineError when it
+// cannot be started.
 ChildRun runChild(const QString& program, const QStringList& arguments, const QStringList& environment);
 
 } // namespace bench

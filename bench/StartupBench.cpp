@@ -18,7 +18,10 @@ void benchStartup(const Settings& settings)
     auto run = [&](const QString& mode) {
         const ChildRun child = runChild(settings.childProgram, {mode}, environment);
         if (child.exitCode != 0)
-            throw base::EngineError(QStringLiteral("tabrep-bench-child %1 ended with %2").arg(mode).arg(child.exitCode));
+            throw base::EngineError(QStringLiteral("tabrep-bench-child %1 ended with %2: %3")
+                                        .arg(mode)
+                                        .arg(child.exitCode)
+                                        .arg(QString::fromLocal8Bit(child.errorOutput.right(2000))));
         return child;
     };
 
