@@ -62,7 +62,7 @@ QByteArray reportText(int number, int fieldCount)
         QStringLiteral("75"),
         QString::number(fieldCount),
     };
-    // Twenty columns (the most there are) keep 200 fields within the 18 rows of the layout.
+    // Twenty columns (the most there are) keep 200 fields within the rows the layout allows.
     constexpr int PerLine = 20;
     constexpr int Width = 10;
     const int known = int(std::size(ContactFields));

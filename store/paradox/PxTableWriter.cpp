@@ -181,10 +181,10 @@ void writeTable(const QString& path, const TableSpec& spec, std::int64_t count, 
     RecordEncoder encoder(path, spec, blobs.get());
     const int perBlock = (shape.blockSize - layout::BlockHeaderSize) / shape.recordSize;
     QByteArray block(shape.blockSize, '\0');
-    auto* b = reinterpret_cast<unsigned char*>(block.data());
     std::int64_t index = 0;
     for (int number = 1; number <= shape.blocks; ++number) {
         block.fill('\0');
+        auto* b = reinterpret_cast<unsigned char*>(block.data());
         const int inBlock = int(std::min<std::int64_t>(perBlock, count - index));
         bytes::putLe16(b, number < shape.blocks ? number + 1 : 0);
         bytes::putLe16(b + 2, number - 1);
