@@ -37,7 +37,7 @@ WizardForm::WizardForm(store::Session& session, QWidget* parent)
     frame->setSpacing(0);
     Notebook1 = new QStackedWidget(this);
     Notebook1->setObjectName(QStringLiteral("Notebook1"));
-    Notebook1->setFixedHeight(377);
+    Notebook1->setFixedSize(624, 377);
     for (QWidget* page : {buildOperationPage(), buildReportTypePage(), buildCategoryPage(), buildDescriptionPage(),
                           buildPaperPage(), buildDetailPage(), buildFieldSelectionPage(), buildFieldOrderPage(),
                           buildColumnsPage(), buildColumnWidthsPage(), buildFieldDefinitionsPage()})
