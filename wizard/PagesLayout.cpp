@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPalette>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -27,6 +28,7 @@ QWidget* WizardForm::buildColumnsPage()
                     1, 0, 1, 4);
     grid->addWidget(Text(page, QStringLiteral("Columns")), 2, 0);
     SpinCol = new base::SpinEdit(1, 20, page);
+    SpinCol->setFixedWidth(64);
     SpinCol->setObjectName(QStringLiteral("SpinCol"));
     SpinCol->setMaxLength(3);
     SpinCol->setChangeHandler([this] { SpinColChange(); });
@@ -38,12 +40,18 @@ QWidget* WizardForm::buildColumnsPage()
     StringGrid1 = new QTableWidget(1, 1, page);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
     StringGrid1->setFixedSize(569, 204);
-    StringGrid1->setEnabled(false);
+    // A preview only: it takes no input (no focus, no selection, no clicks).
+    StringGrid1->setFocusPolicy(Qt::NoFocus);
+    StringGrid1->setSelectionMode(QAbstractItemView::NoSelection);
+    StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    StringGrid1->setAttribute(Qt::WA_TransparentForMouseEvents);
     StringGrid1->horizontalHeader()->hide();
     StringGrid1->verticalHeader()->hide();
     StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    StringGrid1->setStyleSheet(QStringLiteral("QTableWidget { background: silver; }"));
+    QPalette silver = StringGrid1->palette();
+    silver.setColor(QPalette::Base, QColor(0xC0, 0xC0, 0xC0));
+    StringGrid1->setPalette(silver);
     grid->addWidget(StringGrid1, 3, 0, 1, 4);
     LblCustYes2 = Text(page, QStringLiteral("You have selected the CustomID field. This will automatically appear "
                                             "in the first column."),

@@ -53,6 +53,7 @@ QWidget* WizardForm::buildPaperPage()
     panel->addWidget(Text(PnlPrint, QStringLiteral("Printable Width")), 0, 0, 1, 2);
     panel->addWidget(Text(PnlPrint, QStringLiteral("(in tenths of inches)")), 1, 0, 1, 2);
     SpinMargin = new base::SpinEdit(1, 200, PnlPrint);
+    SpinMargin->setFixedWidth(64);
     SpinMargin->setObjectName(QStringLiteral("SpinMargin"));
     SpinMargin->setMaxLength(3);
     SpinMargin->setValue(75);

@@ -29,11 +29,15 @@ void WizardForm::SetGrid()
     StringGrid1->clear();
     StringGrid1->setColumnCount(layout.columns);
     StringGrid1->setRowCount(static_cast<int>(layout.cells.size()));
+    // The preview takes no input, but its cells read like the grid's fixed cells:
+    // dark text on the button colour, not the pale text of a disabled control.
     const QBrush fixedStyle = StringGrid1->palette().button();
+    const QBrush fixedText = StringGrid1->palette().buttonText();
     for (int row = 0; row < layout.cells.size(); ++row)
         for (int column = 0; column < layout.cells[row].size(); ++column) {
             auto* cell = new QTableWidgetItem(layout.cells[row][column]);
             cell->setBackground(fixedStyle);
+            cell->setForeground(fixedText);
             cell->setTextAlignment(Qt::AlignCenter);
             StringGrid1->setItem(row, column, cell);
         }
