@@ -53,7 +53,7 @@ void SharedTable::readHeader()
 {
     // Opened anew by the first cursor: what another program changed meanwhile is seen.
     const px::Header header = px::TableFile::open(path_).header();
-    if (defined_ && (!sameFields(header.fields, spec_.fields) || header.keyFieldCount != spec_.keyFieldCount))
+    if (defined_ && (!sameFields(header.fields, definition_.fields) || header.keyFieldCount != definition_.keyFieldCount))
         defined_ = false; // replaced by someone else: no longer ours to change
     header_ = header;
     loaded_ = false;
@@ -127,29 +127,29 @@ const std::vector<detail::Row>& SharedTable::rows()
 void SharedTable::store(std::vector<detail::Row> rows)
 {
     requireWritable();
-    detail::sortByKey(rows, spec_.keyFieldCount);
+    detail::sortByKey(rows, definition_.keyFieldCount);
     std::vector<std::vector<px::Value>> records;
     records.reserve(rows.size());
     for (const detail::Row& row : rows)
         records.push_back(row.values);
-    px::writeTable(path_, spec_, records);
+    px::writeTable(path_, definition_, records);
     rows_ = std::move(rows);
     loaded_ = true;
     ++version_;
 }
 
-void SharedTable::define(const px::TableSpec& spec, std::vector<FieldDef> fields, std::vector<IndexDef> indexes)
+void SharedTable::define(const px::TableDefinition& definition, std::vector<FieldDef> fields, std::vector<IndexDef> indexes)
 {
-    spec_ = spec;
+    definition_ = definition;
     fieldDefs_ = std::move(fields);
     indexDefs_ = std::move(indexes);
     // The definitions hold the names as the table has them.
     for (std::size_t i = 0; i < fieldDefs_.size(); ++i)
-        fieldDefs_[i].name = spec.fields[i].name;
+        fieldDefs_[i].name = definition.fields[i].name;
     header_ = px::Header{};
-    header_.fields = spec.fields;
-    header_.keyFieldCount = spec.keyFieldCount;
-    header_.codePage = spec.codePage;
+    header_.fields = definition.fields;
+    header_.keyFieldCount = definition.keyFieldCount;
+    header_.codePage = definition.codePage;
     defined_ = true;
     loaded_ = true;
     rows_.clear();

@@ -49,7 +49,7 @@ public:
     void store(std::vector<detail::Row> rows);
 
     // The table was just written empty from these definitions.
-    void define(const px::TableSpec& spec, std::vector<FieldDef> fields, std::vector<IndexDef> indexes);
+    void define(const px::TableDefinition& definition, std::vector<FieldDef> fields, std::vector<IndexDef> indexes);
 
 private:
     void readHeader();
@@ -60,7 +60,7 @@ private:
     int exclusive_ = 0;
     px::Header header_;
     bool defined_ = false;
-    px::TableSpec spec_;
+    px::TableDefinition definition_;
     std::vector<FieldDef> fieldDefs_;
     std::vector<IndexDef> indexDefs_;
     bool loaded_ = false;

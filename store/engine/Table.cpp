@@ -105,13 +105,13 @@ std::vector<IndexDef>& Table::IndexDefs()
 void Table::CreateTable()
 {
     d->requireInactive();
-    const px::TableSpec spec = detail::specOf(d->fieldDefs, d->indexDefs);
+    const px::TableDefinition definition = detail::definitionOf(d->fieldDefs, d->indexDefs);
     const QString path = detail::canonicalTablePath(d->path());
     const std::shared_ptr<SharedTable> table = d->session.sharedTable(path);
     if (table->openCount() > 0)
         throw base::EngineError(QStringLiteral("Table is in use: %1").arg(path));
-    detail::writeEmptyTable(path, spec);
-    table->define(spec, d->fieldDefs, d->indexDefs);
+    detail::writeEmptyTable(path, definition);
+    table->define(definition, d->fieldDefs, d->indexDefs);
 }
 
 void Table::DeleteTable()

@@ -12,9 +12,9 @@
 namespace store::detail {
 namespace {
 
-bool needsMemoFile(const px::TableSpec& spec)
+bool needsMemoFile(const px::TableDefinition& definition)
 {
-    for (const px::FieldDesc& f : spec.fields)
+    for (const px::FieldDesc& f : definition.fields)
         switch (f.code) {
         case px::FieldCode::Memo:
         case px::FieldCode::Blob:
@@ -68,12 +68,12 @@ QStringList companionFilesOf(const QString& tablePath)
     return files;
 }
 
-void writeEmptyTable(const QString& tablePath, const px::TableSpec& spec)
+void writeEmptyTable(const QString& tablePath, const px::TableDefinition& definition)
 {
     TableLock lock(tablePath);
     lock.hold(TableLock::Level::Exclusive);
-    px::writeTable(tablePath, spec, {});
-    const bool keepMemo = needsMemoFile(spec);
+    px::writeTable(tablePath, definition, {});
+    const bool keepMemo = needsMemoFile(definition);
     for (const QString& file : companionFilesOf(tablePath)) {
         const QString suffix = QFileInfo(file).suffix().toUpper();
         if (file == TableLock::lockPathOf(tablePath) || (keepMemo && suffix == QStringLiteral("MB")))

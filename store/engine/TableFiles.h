@@ -22,7 +22,7 @@ QStringList companionFilesOf(const QString& tablePath);
 // Writes an empty table and removes the files a former table of that name left
 // that no longer fit (indexes, and a memo file the new table does not use).
 // Holds the table exclusively meanwhile.
-void writeEmptyTable(const QString& tablePath, const px::TableSpec& spec);
+void writeEmptyTable(const QString& tablePath, const px::TableDefinition& definition);
 
 // Removes the table and its companion files; a missing table is an error.
 void removeTableFiles(const QString& tablePath);

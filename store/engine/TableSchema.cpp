@@ -110,11 +110,11 @@ std::vector<int> indexColumns(const std::vector<px::FieldDesc>& fields, const In
     return columns;
 }
 
-px::TableSpec specOf(const std::vector<FieldDef>& fields, const std::vector<IndexDef>& indexes)
+px::TableDefinition definitionOf(const std::vector<FieldDef>& fields, const std::vector<IndexDef>& indexes)
 {
     if (fields.empty() || fields.size() > 255)
         throw base::EngineError(QStringLiteral("A table needs 1 to 255 fields."));
-    px::TableSpec spec;
+    px::TableDefinition definition;
     QSet<QString> seen;
     for (const FieldDef& def : fields) {
         const QString name = def.name.trimmed();
@@ -137,13 +137,13 @@ px::TableSpec specOf(const std::vector<FieldDef>& fields, const std::vector<Inde
                                             .arg(def.size).arg(name).arg(low).arg(high));
             size = def.size + (blob ? kBlobReference : 0);
         }
-        spec.fields.push_back(px::FieldDesc{name, row->code, size});
+        definition.fields.push_back(px::FieldDesc{name, row->code, size});
     }
 
     const IndexDef* primary = nullptr;
     QSet<QString> indexNames;
     for (const IndexDef& index : indexes) {
-        std::vector<int> columns = indexColumns(spec.fields, index);
+        std::vector<int> columns = indexColumns(definition.fields, index);
         if (!index.name.isEmpty()) {
             if (indexNames.contains(index.name.toUpper()))
                 throw base::EngineError(QStringLiteral("Duplicate index name: '%1'").arg(index.name));
@@ -163,13 +163,13 @@ px::TableSpec specOf(const std::vector<FieldDef>& fields, const std::vector<Inde
                     QStringLiteral("The fields of the primary index must be the first fields of the table, "
                                    "in order. Index: %1")
                         .arg(index.name));
-        spec.keyFieldCount = int(columns.size());
+        definition.keyFieldCount = int(columns.size());
     }
     for (const IndexDef& index : indexes)
         if (!index.primary && !primary)
             throw base::EngineError(
                 QStringLiteral("A secondary index needs a primary index. Index: %1").arg(index.name));
-    return spec;
+    return definition;
 }
 
 } // namespace store::detail

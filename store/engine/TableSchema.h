@@ -16,7 +16,7 @@ IndexDef primaryIndexOf(const px::Header& header);
 
 // Checks field and index definitions for CreateTable and turns them into what the
 // codec writes. The primary index's columns must be the first columns, in order.
-px::TableSpec specOf(const std::vector<FieldDef>& fields, const std::vector<IndexDef>& indexes);
+px::TableDefinition definitionOf(const std::vector<FieldDef>& fields, const std::vector<IndexDef>& indexes);
 
 // Position of a column by name in any letter case, or -1.
 int columnOf(const std::vector<px::FieldDesc>& fields, const QString& name);

@@ -50,16 +50,16 @@ int headerSizeFor(const std::vector<QByteArray>& names)
     return (used + HeaderUnit - 1) / HeaderUnit * HeaderUnit;
 }
 
-QByteArray buildHeader(const TableSpec& spec, const std::vector<QByteArray>& names, const TableShape& shape)
+QByteArray buildHeader(const TableDefinition& definition, const std::vector<QByteArray>& names, const TableShape& shape)
 {
     using namespace bytes;
-    const int n = int(spec.fields.size());
+    const int n = int(definition.fields.size());
     const int headerSize = headerSizeFor(names);
     QByteArray header(headerSize, '\0');
     auto* h = reinterpret_cast<unsigned char*>(header.data());
     putLe16(h + layout::RecordSize, shape.recordSize);
     putLe16(h + layout::HeaderSize, headerSize);
-    h[layout::FileType] = spec.keyFieldCount > 0 ? 0 : 2;
+    h[layout::FileType] = definition.keyFieldCount > 0 ? 0 : 2;
     h[layout::BlockSizeCode] = shape.blockSize / 1024;
     putLe32(h + layout::RecordCount, std::uint32_t(shape.recordCount));
     putLe16(h + layout::UsedBlocks, shape.blocks);
@@ -67,7 +67,7 @@ QByteArray buildHeader(const TableSpec& spec, const std::vector<QByteArray>& nam
     putLe16(h + layout::FirstBlock, shape.blocks > 0 ? 1 : 0);
     putLe16(h + layout::LastBlock, shape.blocks);
     putLe16(h + layout::FieldCount, n);
-    putLe16(h + layout::KeyFieldCount, spec.keyFieldCount);
+    putLe16(h + layout::KeyFieldCount, definition.keyFieldCount);
     putLe32(h + layout::Encryption, layout::KeyInExtendedPart);
     h[layout::ChangeCount1] = 2;
     h[layout::ChangeCount2] = 1;
@@ -85,14 +85,14 @@ QByteArray buildHeader(const TableSpec& spec, const std::vector<QByteArray>& nam
     putLe16(h + layout::HighFieldId, n + 1);
     const int names6 = n * 6 + 4 + layout::tableNameLength(Version) + nameBytes(names);
     putLe16(h + layout::HighFieldIdInfo, 0x20 + names6);
-    putLe16(h + layout::CodePage, spec.codePage);
+    putLe16(h + layout::CodePage, definition.codePage);
     h[layout::Unknown6C] = 1;
     h[layout::Unknown6C + 1] = 1;
     putLe16(h + layout::Unknown6C + 2, 0x18 + names6 + n * 2 + 8);
     putLe16(h + layout::ChangeCount4, 1);
 
     unsigned char* p = h + layout::ExtendedEnd;
-    for (const FieldDesc& desc : spec.fields) {
+    for (const FieldDesc& desc : definition.fields) {
         *p++ = static_cast<unsigned char>(desc.code);
         *p++ = static_cast<unsigned char>(desc.size);
     }

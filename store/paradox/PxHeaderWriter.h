@@ -30,6 +30,6 @@ int blockSizeFor(int recordSize, std::int64_t recordCount);
 int headerSizeFor(const std::vector<QByteArray>& names);
 
 // The complete header, headerSizeFor(names) bytes long.
-QByteArray buildHeader(const TableSpec& spec, const std::vector<QByteArray>& names, const TableShape& shape);
+QByteArray buildHeader(const TableDefinition& definition, const std::vector<QByteArray>& names, const TableShape& shape);
 
 } // namespace px

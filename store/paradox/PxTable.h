@@ -79,7 +79,7 @@ private:
 };
 
 // What writeTable needs to know about a table we create.
-struct TableSpec {
+struct TableDefinition {
     std::vector<FieldDesc> fields;
     int keyFieldCount = 0; // records are written in key order by the caller
     int codePage = 1252;
@@ -90,7 +90,7 @@ struct TableSpec {
 // always a whole table. The block size is the smallest that holds the records
 // in at most 65,535 blocks (up to 32 KB). Throws base::EngineError on failure,
 // leaving any old table as it was.
-void writeTable(const QString& path, const TableSpec& spec,
+void writeTable(const QString& path, const TableDefinition& definition,
                 const std::vector<std::vector<Value>>& records);
 
 // The values of record index (counting from 0), one per field.
@@ -99,6 +99,6 @@ using RecordSource = std::function<std::vector<Value>(std::int64_t index)>;
 // Writes a table of count records as writeTable above, asking source for each
 // record once, in order, and writing block by block, so a table of millions of
 // records needs the memory of a few blocks only.
-void writeTable(const QString& path, const TableSpec& spec, std::int64_t count, const RecordSource& source);
+void writeTable(const QString& path, const TableDefinition& definition, std::int64_t count, const RecordSource& source);
 
 } // namespace px

@@ -18,16 +18,16 @@ namespace px {
 
 namespace {
 
-void checkSpec(const QString& path, const TableSpec& spec, const std::vector<QByteArray>& names)
+void checkDefinition(const QString& path, const TableDefinition& definition, const std::vector<QByteArray>& names)
 {
-    if (spec.fields.empty() || spec.fields.size() > 255)
-        errors::cannotWrite(path, QStringLiteral("a table has 1 to 255 fields, not %1").arg(spec.fields.size()));
-    if (spec.keyFieldCount < 0 || spec.keyFieldCount > int(spec.fields.size()))
-        errors::cannotWrite(path, QStringLiteral("key field count %1 exceeds the field count").arg(spec.keyFieldCount));
-    if (spec.codePage < 0 || spec.codePage > 0xFFFF)
-        errors::cannotWrite(path, QStringLiteral("code page %1").arg(spec.codePage));
-    for (std::size_t i = 0; i < spec.fields.size(); ++i) {
-        const FieldDesc& desc = spec.fields[i];
+    if (definition.fields.empty() || definition.fields.size() > 255)
+        errors::cannotWrite(path, QStringLiteral("a table has 1 to 255 fields, not %1").arg(definition.fields.size()));
+    if (definition.keyFieldCount < 0 || definition.keyFieldCount > int(definition.fields.size()))
+        errors::cannotWrite(path, QStringLiteral("key field count %1 exceeds the field count").arg(definition.keyFieldCount));
+    if (definition.codePage < 0 || definition.codePage > 0xFFFF)
+        errors::cannotWrite(path, QStringLiteral("code page %1").arg(definition.codePage));
+    for (std::size_t i = 0; i < definition.fields.size(); ++i) {
+        const FieldDesc& desc = definition.fields[i];
         if (!field::isKnownType(int(desc.code)) || !field::isValidSize(desc.code, desc.size))
             errors::cannotWrite(path, QStringLiteral("field \"%1\" (%2) cannot have size %3")
                                           .arg(desc.name, field::typeName(desc.code)).arg(desc.size));
@@ -36,16 +36,16 @@ void checkSpec(const QString& path, const TableSpec& spec, const std::vector<QBy
     }
 }
 
-bool hasBlobFields(const TableSpec& spec)
+bool hasBlobFields(const TableDefinition& definition)
 {
-    return std::any_of(spec.fields.begin(), spec.fields.end(), [](const FieldDesc& d) { return field::isBlob(d.code); });
+    return std::any_of(definition.fields.begin(), definition.fields.end(), [](const FieldDesc& d) { return field::isBlob(d.code); });
 }
 
 // The numbers of the table's header, or an error when the records do not fit in one table.
-TableShape shapeFor(const QString& path, const TableSpec& spec, std::int64_t count)
+TableShape shapeFor(const QString& path, const TableDefinition& definition, std::int64_t count)
 {
     TableShape shape;
-    for (const FieldDesc& desc : spec.fields)
+    for (const FieldDesc& desc : definition.fields)
         shape.recordSize += field::recordBytes(desc.code, desc.size);
     if (shape.recordSize > 32 * 1024 - layout::BlockHeaderSize)
         errors::cannotWrite(path, QStringLiteral("records of %1 bytes are too wide").arg(shape.recordSize));
@@ -63,18 +63,18 @@ TableShape shapeFor(const QString& path, const TableSpec& spec, std::int64_t cou
 // Encodes the records into the data blocks, and their long memo and blob values into the memo file.
 class RecordEncoder {
 public:
-    RecordEncoder(const QString& path, const TableSpec& spec, BlobWriter* blobs)
-        : path_(path), spec_(spec), codec_(spec.codePage), blobs_(blobs)
+    RecordEncoder(const QString& path, const TableDefinition& definition, BlobWriter* blobs)
+        : path_(path), definition_(definition), codec_(definition.codePage), blobs_(blobs)
     {
     }
 
     void encode(const std::vector<Value>& values, unsigned char* record, std::int64_t number, std::int32_t& autoInc)
     {
-        if (values.size() != spec_.fields.size())
+        if (values.size() != definition_.fields.size())
             errors::cannotWrite(path_, QStringLiteral("record %1 has %2 values for %3 fields")
-                                           .arg(number).arg(values.size()).arg(spec_.fields.size()));
+                                           .arg(number).arg(values.size()).arg(definition_.fields.size()));
         for (std::size_t i = 0; i < values.size(); ++i) {
-            const FieldDesc& desc = spec_.fields[i];
+            const FieldDesc& desc = definition_.fields[i];
             try {
                 if (field::isBlob(desc.code))
                     encodeBlob(desc, values[i], record);
@@ -124,7 +124,7 @@ private:
     }
 
     const QString& path_;
-    const TableSpec& spec_;
+    const TableDefinition& definition_;
     TextCodec codec_;
     BlobWriter* blobs_;
 };
@@ -150,19 +150,19 @@ void commit(QSaveFile& file)
 
 } // namespace
 
-void writeTable(const QString& path, const TableSpec& spec, const std::vector<std::vector<Value>>& records)
+void writeTable(const QString& path, const TableDefinition& definition, const std::vector<std::vector<Value>>& records)
 {
-    writeTable(path, spec, std::int64_t(records.size()), [&records](std::int64_t i) { return records[std::size_t(i)]; });
+    writeTable(path, definition, std::int64_t(records.size()), [&records](std::int64_t i) { return records[std::size_t(i)]; });
 }
 
-void writeTable(const QString& path, const TableSpec& spec, std::int64_t count, const RecordSource& source)
+void writeTable(const QString& path, const TableDefinition& definition, std::int64_t count, const RecordSource& source)
 {
-    const TextCodec codec(spec.codePage);
+    const TextCodec codec(definition.codePage);
     std::vector<QByteArray> names;
-    for (const FieldDesc& desc : spec.fields)
+    for (const FieldDesc& desc : definition.fields)
         names.push_back(codec.encode(desc.name, 255));
-    checkSpec(path, spec, names);
-    TableShape shape = shapeFor(path, spec, count);
+    checkDefinition(path, definition, names);
+    TableShape shape = shapeFor(path, definition, count);
 
     // The header takes its place first and gets its content last, when the
     // auto-increment value is known.
@@ -172,13 +172,13 @@ void writeTable(const QString& path, const TableSpec& spec, std::int64_t count, 
     const QString memoPath = mb::memoPathFor(path);
     std::unique_ptr<QSaveFile> memoFile;
     std::unique_ptr<BlobWriter> blobs;
-    if (hasBlobFields(spec)) {
+    if (hasBlobFields(definition)) {
         memoFile = std::make_unique<QSaveFile>(memoPath);
         openForWriting(*memoFile);
         blobs = std::make_unique<BlobWriter>(*memoFile);
     }
 
-    RecordEncoder encoder(path, spec, blobs.get());
+    RecordEncoder encoder(path, definition, blobs.get());
     const int perBlock = (shape.blockSize - layout::BlockHeaderSize) / shape.recordSize;
     QByteArray block(shape.blockSize, '\0');
     std::int64_t index = 0;
@@ -196,7 +196,7 @@ void writeTable(const QString& path, const TableSpec& spec, std::int64_t count, 
     }
     if (!tableFile.seek(0))
         errors::cannotWrite(path, tableFile.errorString());
-    writeOut(tableFile, buildHeader(spec, names, shape));
+    writeOut(tableFile, buildHeader(definition, names, shape));
 
     // Both files are complete on disk before either replaces its old version.
     if (blobs) {

@@ -67,9 +67,9 @@ TEST(Startup, ReplacesAWorkingTableLeftByAnEarlierRun)
 {
     TempAlias alias;
     const QString trdata = alias.path(QStringLiteral("TRDATA.DB"));
-    px::TableSpec spec;
-    spec.fields = {{QStringLiteral("Field"), px::FieldCode::Alpha, 50}, {QStringLiteral("Stale"), px::FieldCode::Long, 4}};
-    px::writeTable(trdata, spec, {{px::Value::ofText(QStringLiteral("Company")), px::Value::ofInteger(3)}});
+    px::TableDefinition definition;
+    definition.fields = {{QStringLiteral("Field"), px::FieldCode::Alpha, 50}, {QStringLiteral("Stale"), px::FieldCode::Long, 4}};
+    px::writeTable(trdata, definition, {{px::Value::ofText(QStringLiteral("Company")), px::Value::ofInteger(3)}});
     RecordingModal modal;
     TFrmTabrep window(alias.session());
     ASSERT_TRUE(window.created());

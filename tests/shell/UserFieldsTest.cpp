@@ -103,19 +103,19 @@ TEST(UserFields, OneColumnPerDatabaseRecordHeadedByItsName)
 TEST(UserFields, AMissingColumnShowsTheEngineErrorAndKeepsWhatWasFilled)
 {
     TempAlias alias;
-    px::TableSpec spec;
+    px::TableDefinition definition;
     for (const char* name : {"DB", "User1", "User2", "User3", "User4", "User5", "User6", "User7", "User8", "User9",
                              "User10", "Date1", "Date2", "Date4"})
-        spec.fields.push_back({QString::fromLatin1(name), px::FieldCode::Alpha, 20});
+        definition.fields.push_back({QString::fromLatin1(name), px::FieldCode::Alpha, 20});
     std::vector<std::vector<px::Value>> records;
     for (const char* db : {"MAIN", "SECOND", "THIRD"}) {
-        std::vector<px::Value> record(spec.fields.size());
+        std::vector<px::Value> record(definition.fields.size());
         record[0] = px::Value::ofText(QString::fromLatin1(db));
         record[1] = px::Value::ofText(QString::fromLatin1(db).toLower() + QStringLiteral(" user1"));
         record[12] = px::Value::ofText(QString::fromLatin1(db).toLower() + QStringLiteral(" date2"));
         records.push_back(record);
     }
-    px::writeTable(alias.path(QStringLiteral("DATABASE.DB")), spec, records);
+    px::writeTable(alias.path(QStringLiteral("DATABASE.DB")), definition, records);
 
     RecordingModal modal;
     TFrmTabrep window(alias.session());

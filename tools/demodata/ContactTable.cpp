@@ -50,10 +50,10 @@ QDate dayAfter(Random& random, const QDate& from, int days)
 
 } // namespace
 
-px::TableSpec contactTableSpec()
+px::TableDefinition contactTableDefinition()
 {
-    px::TableSpec spec;
-    spec.fields = {
+    px::TableDefinition definition;
+    definition.fields = {
         alphaField(QStringLiteral("CustomID"), 10),
         longField(QStringLiteral("ContactID")),
         alphaField(QStringLiteral("Salutation"), 10),
@@ -83,14 +83,14 @@ px::TableSpec contactTableSpec()
         memoField(QStringLiteral("Memo"), 40),
     };
     for (int i = 1; i <= 10; ++i)
-        spec.fields.push_back(alphaField(QStringLiteral("User%1").arg(i), 30));
+        definition.fields.push_back(alphaField(QStringLiteral("User%1").arg(i), 30));
     for (int i = 1; i <= 10; ++i)
-        spec.fields.push_back(dateField(QStringLiteral("Date%1").arg(i)));
+        definition.fields.push_back(dateField(QStringLiteral("Date%1").arg(i)));
     for (int i = 1; i <= 5; ++i)
-        spec.fields.push_back(numberField(QStringLiteral("Num%1").arg(i)));
+        definition.fields.push_back(numberField(QStringLiteral("Num%1").arg(i)));
     for (int i = 1; i <= 5; ++i)
-        spec.fields.push_back(currencyField(QStringLiteral("Money%1").arg(i)));
-    return spec;
+        definition.fields.push_back(currencyField(QStringLiteral("Money%1").arg(i)));
+    return definition;
 }
 
 ContactGenerator::ContactGenerator() : random_(0x0C0A7AC7) {}
@@ -205,7 +205,7 @@ void writeContactTable(const QString& path, int count)
     // Each contact is made when the codec asks for it, so a table of a million
     // contacts needs no more memory than a small one.
     ContactGenerator generator;
-    px::writeTable(path, contactTableSpec(), count, [&generator](std::int64_t) { return generator.next(); });
+    px::writeTable(path, contactTableDefinition(), count, [&generator](std::int64_t) { return generator.next(); });
 }
 
 } // namespace demo

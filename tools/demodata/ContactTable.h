@@ -23,7 +23,7 @@ enum : int {
 // The CustomID holds three letters and a seven-digit number.
 inline constexpr int MaxContacts = 9999999;
 
-px::TableSpec contactTableSpec();
+px::TableDefinition contactTableDefinition();
 
 // Makes the demo contacts one at a time, numbered from 1, always the same
 // sequence: the events are linked to the first of them by making them again.

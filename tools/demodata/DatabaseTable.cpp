@@ -35,10 +35,10 @@ const Labels Databases[] = {
      {"Dues paid", "Donations"}},
 };
 
-void addColumns(px::TableSpec& spec, const char* prefix, int count)
+void addColumns(px::TableDefinition& definition, const char* prefix, int count)
 {
     for (int i = 1; i <= count; ++i)
-        spec.fields.push_back(alphaField(QString::fromLatin1(prefix) + QString::number(i), 20));
+        definition.fields.push_back(alphaField(QString::fromLatin1(prefix) + QString::number(i), 20));
 }
 
 template <std::size_t N>
@@ -50,15 +50,15 @@ void addLabels(std::vector<px::Value>& record, const char* const (&labels)[N])
 
 } // namespace
 
-px::TableSpec databaseTableSpec()
+px::TableDefinition databaseTableDefinition()
 {
-    px::TableSpec spec;
-    spec.fields.push_back(alphaField(QStringLiteral("DB"), 10));
-    addColumns(spec, "User", 10);
-    addColumns(spec, "Date", 10);
-    addColumns(spec, "Num", 5);
-    addColumns(spec, "Money", 5);
-    return spec;
+    px::TableDefinition definition;
+    definition.fields.push_back(alphaField(QStringLiteral("DB"), 10));
+    addColumns(definition, "User", 10);
+    addColumns(definition, "Date", 10);
+    addColumns(definition, "Num", 5);
+    addColumns(definition, "Money", 5);
+    return definition;
 }
 
 std::vector<std::vector<px::Value>> databaseRecords()

@@ -20,8 +20,8 @@ void makeDemoData(const QString& directory, const Options& options)
 
     const QDir dir(directory);
     writeContactTable(dir.filePath(QStringLiteral("CONTACT.DB")), options.contacts);
-    px::writeTable(dir.filePath(QStringLiteral("EVENT.DB")), eventTableSpec(), eventRecords(options.contacts));
-    px::writeTable(dir.filePath(QStringLiteral("DATABASE.DB")), databaseTableSpec(), databaseRecords());
+    px::writeTable(dir.filePath(QStringLiteral("EVENT.DB")), eventTableDefinition(), eventRecords(options.contacts));
+    px::writeTable(dir.filePath(QStringLiteral("DATABASE.DB")), databaseTableDefinition(), databaseRecords());
     if (options.sampleReports)
         writeSampleReports(directory);
 }

@@ -125,10 +125,10 @@ void fillKindFields(std::vector<Value>& record, Kind kind, bool completed, Rando
 
 } // namespace
 
-px::TableSpec eventTableSpec()
+px::TableDefinition eventTableDefinition()
 {
-    px::TableSpec spec;
-    spec.fields = {
+    px::TableDefinition definition;
+    definition.fields = {
         longField(QStringLiteral("EventID")),
         alphaField(QStringLiteral("CustomID"), 10),
         dateField(QStringLiteral("EventDate")),
@@ -145,7 +145,7 @@ px::TableSpec eventTableSpec()
         shortField(QStringLiteral("AlarmLead")),
         memoField(QStringLiteral("Memo"), 40),
     };
-    return spec;
+    return definition;
 }
 
 std::vector<std::vector<Value>> eventRecords(int contactCount)

@@ -17,7 +17,7 @@ enum : int {
 
 inline constexpr int DemoEventCount = 40;
 
-px::TableSpec eventTableSpec();
+px::TableDefinition eventTableDefinition();
 
 // The demo events in date order, linked to the first contacts of the demo
 // contact table (none are linked when there are no contacts).

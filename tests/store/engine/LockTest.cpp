@@ -94,9 +94,9 @@ TEST_F(LockTest, AnotherProcessCannotOpenTheHeldTable)
 
 TEST_F(LockTest, ReadingAHostTableLeavesNoFileBesideIt)
 {
-    px::TableSpec spec;
-    spec.fields = {{QStringLiteral("Name"), px::FieldCode::Alpha, 20}};
-    px::writeTable(path(QStringLiteral("HOST.DB")), spec, {{px::Value::ofText(QStringLiteral("x"))}});
+    px::TableDefinition definition;
+    definition.fields = {{QStringLiteral("Name"), px::FieldCode::Alpha, 20}};
+    px::writeTable(path(QStringLiteral("HOST.DB")), definition, {{px::Value::ofText(QStringLiteral("x"))}});
     const QStringList before = filesInDirectory();
 
     Table host(session());

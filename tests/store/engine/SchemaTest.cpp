@@ -43,10 +43,10 @@ TEST_F(SchemaTest, HostColumnTypesMapToTheEngineTypes)
         {px::FieldCode::Bytes, 16, FieldType::ftBytes, 16},       {px::FieldCode::AutoInc, 4, FieldType::ftAutoInc, 0},
         {px::FieldCode::Bcd, 2, FieldType::ftBCD, 2},
     };
-    px::TableSpec spec;
+    px::TableDefinition definition;
     for (const auto& c : columns)
-        spec.fields.push_back({QStringLiteral("C%1").arg(int(c.code)), c.code, c.size});
-    px::writeTable(path(QStringLiteral("HOST.DB")), spec, {});
+        definition.fields.push_back({QStringLiteral("C%1").arg(int(c.code)), c.code, c.size});
+    px::writeTable(path(QStringLiteral("HOST.DB")), definition, {});
 
     Table& table = tableNamed("HOST"); // the extension is added
     table.Open();
@@ -64,14 +64,14 @@ TEST_F(SchemaTest, HostColumnTypesMapToTheEngineTypes)
 
 TEST_F(SchemaTest, OpeningReadsTheHeaderOnlyAndRowsWhenFirstNeeded)
 {
-    px::TableSpec spec;
-    spec.fields = {{QStringLiteral("Id"), px::FieldCode::Long, 4}, {QStringLiteral("Name"), px::FieldCode::Alpha, 200}};
-    spec.keyFieldCount = 1;
+    px::TableDefinition definition;
+    definition.fields = {{QStringLiteral("Id"), px::FieldCode::Long, 4}, {QStringLiteral("Name"), px::FieldCode::Alpha, 200}};
+    definition.keyFieldCount = 1;
     std::vector<std::vector<px::Value>> records;
     for (int i = 0; i < 100; ++i)
         records.push_back({px::Value::ofInteger(i), px::Value::ofText(QStringLiteral("n%1").arg(i))});
     const QString file = path(QStringLiteral("CONTACT.DB"));
-    px::writeTable(file, spec, records);
+    px::writeTable(file, definition, records);
 
     // Break the chain after the first data block: only reading the rows can notice.
     QFile damaged(file);

@@ -14,13 +14,13 @@ public:
     DamagedTable()
     {
         path = dir.filePath("DAMAGED.DB");
-        TableSpec spec;
-        spec.fields = {fieldOf("Id", FieldCode::Long, 4), fieldOf("Name", FieldCode::Alpha, 10),
+        TableDefinition definition;
+        definition.fields = {fieldOf("Id", FieldCode::Long, 4), fieldOf("Name", FieldCode::Alpha, 10),
                        fieldOf("Notes", FieldCode::Memo, 15)};
         std::vector<std::vector<Value>> records;
         for (int i = 0; i < 200; ++i)
             records.push_back({Value::ofInteger(i), Value::ofText("n"), Value::ofText(QString(40 + i, QChar('x')))});
-        writeTable(path, spec, records);
+        writeTable(path, definition, records);
         bytes = readAll(path);
     }
 

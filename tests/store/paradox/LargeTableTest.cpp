@@ -43,12 +43,12 @@ TEST_P(BlockSize, IsTheSmallestThatHoldsTheRecordsInAtMost65535Blocks)
 INSTANTIATE_TEST_SUITE_P(Tables, BlockSize, testing::ValuesIn(blockSizeCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TableSpec numberedSpec(int textSize)
+TableDefinition numberedDefinition(int textSize)
 {
-    TableSpec spec;
-    spec.fields = {fieldOf("N", FieldCode::Long, 4), fieldOf("Text", FieldCode::Alpha, textSize),
+    TableDefinition definition;
+    definition.fields = {fieldOf("N", FieldCode::Long, 4), fieldOf("Text", FieldCode::Alpha, textSize),
                    fieldOf("Notes", FieldCode::Memo, 20)};
-    return spec;
+    return definition;
 }
 
 // Memo values of every kind in turn: kept in the record, packed with others, in a block of their own.
@@ -69,7 +69,7 @@ TEST(StreamedTable, AsksForEachRecordOnceInOrderAndReadsBack)
     const QString path = dir.filePath("STREAM.DB");
     constexpr std::int64_t Count = 1500;
     std::int64_t expected = 0;
-    writeTable(path, numberedSpec(30), Count, [&](std::int64_t i) {
+    writeTable(path, numberedDefinition(30), Count, [&](std::int64_t i) {
         EXPECT_EQ(i, expected++);
         return numbered(i);
     });
@@ -87,11 +87,11 @@ TEST(StreamedTable, MoreRecordsThan65535SmallBlocksHoldGetLargerBlocks)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("BIG.DB");
-    TableSpec spec;
-    spec.fields = {fieldOf("N", FieldCode::Long, 4), fieldOf("Text", FieldCode::Alpha, 255),
+    TableDefinition definition;
+    definition.fields = {fieldOf("N", FieldCode::Long, 4), fieldOf("Text", FieldCode::Alpha, 255),
                    fieldOf("More", FieldCode::Alpha, 41)}; // 300 bytes: 6 records a 2 KB block
     constexpr std::int64_t Count = 65535 * 6 + 1;
-    writeTable(path, spec, Count, [](std::int64_t i) {
+    writeTable(path, definition, Count, [](std::int64_t i) {
         return std::vector<Value>{Value::ofInteger(i), Value::null(), Value::null()};
     });
 
@@ -109,14 +109,14 @@ TEST(StreamedTable, TooManyRecordsFailBeforeAnyIsAskedForAndKeepTheOldTable)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("FULL.DB");
-    TableSpec spec;
-    spec.fields = {fieldOf("Text", FieldCode::Alpha, 255), fieldOf("More", FieldCode::Alpha, 255),
+    TableDefinition definition;
+    definition.fields = {fieldOf("Text", FieldCode::Alpha, 255), fieldOf("More", FieldCode::Alpha, 255),
                    fieldOf("Rest", FieldCode::Alpha, 255), fieldOf("Last", FieldCode::Alpha, 255)};
-    writeTable(path, spec, {{Value::ofText("old"), Value::null(), Value::null(), Value::null()}});
+    writeTable(path, definition, {{Value::ofText("old"), Value::null(), Value::null(), Value::null()}});
 
     bool asked = false;
     const QString text = pxtest::engineErrorOf([&] {
-        writeTable(path, spec, 65535 * 32 + 1, [&](std::int64_t) { // 1,020 bytes: 32 records a 32 KB block
+        writeTable(path, definition, 65535 * 32 + 1, [&](std::int64_t) { // 1,020 bytes: 32 records a 32 KB block
             asked = true;
             return std::vector<Value>(4);
         });
@@ -132,7 +132,7 @@ TEST(StreamedTable, FailureHalfwayLeavesNeitherFileNorTemporaryFile)
     QTemporaryDir dir;
     const QString path = dir.filePath("HALF.DB");
     const QString text = pxtest::engineErrorOf([&] {
-        writeTable(path, numberedSpec(10), 1000, [](std::int64_t i) {
+        writeTable(path, numberedDefinition(10), 1000, [](std::int64_t i) {
             return i < 600 ? numbered(i) : std::vector<Value>{Value::ofText("not a number"), Value::null(), Value::null()};
         });
     });

@@ -196,13 +196,13 @@ TEST(PxlibReads, TableWeWriteReadsRightWithPxlib)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("OURS.DB");
-    TableSpec spec;
-    spec.fields = {fieldOf("Name", FieldCode::Alpha, 15), fieldOf("Small", FieldCode::Short, 2),
+    TableDefinition definition;
+    definition.fields = {fieldOf("Name", FieldCode::Alpha, 15), fieldOf("Small", FieldCode::Short, 2),
                    fieldOf("Big", FieldCode::Long, 4), fieldOf("Amount", FieldCode::Number, 8),
                    fieldOf("Price", FieldCode::Currency, 8), fieldOf("Flag", FieldCode::Logical, 1),
                    fieldOf("Day", FieldCode::Date, 4), fieldOf("At", FieldCode::Time, 4),
                    fieldOf("Stamp", FieldCode::Timestamp, 8), fieldOf("Exact", FieldCode::Bcd, 3)};
-    spec.keyFieldCount = 1;
+    definition.keyFieldCount = 1;
     std::vector<std::vector<Value>> records;
     for (int i = 0; i < 300; ++i)
         records.push_back({Value::ofText(QString::fromUtf8("Zoë %1").arg(i, 4, 10, QChar('0'))), Value::ofInteger(i - 150),
@@ -210,8 +210,8 @@ TEST(PxlibReads, TableWeWriteReadsRightWithPxlib)
                            Value::ofBoolean(i % 3 == 0), Value::ofDate(pxtest::paradoxDay(1990, 1 + i % 12, 1 + i % 28)),
                            Value::ofTime(pxtest::msOfDay(i % 24, i % 60, 0)),
                            Value::ofTimestamp(pxtest::paradoxTimestamp(2001, 2, 3, 4, 5, 6)), Value::ofFloat(i + 0.125)});
-    records.push_back(std::vector<Value>(spec.fields.size(), Value::null()));
-    writeTable(path, spec, records);
+    records.push_back(std::vector<Value>(definition.fields.size(), Value::null()));
+    writeTable(path, definition, records);
 
     PxlibDoc doc;
     ASSERT_EQ(PX_open_file(doc.get(), path.toLocal8Bit().constData()), 0);
@@ -219,8 +219,8 @@ TEST(PxlibReads, TableWeWriteReadsRightWithPxlib)
     ASSERT_EQ(PX_get_num_records(doc.get()), 301);
     pxfield_t* fields = PX_get_fields(doc.get());
     for (int f = 0; f < 10; ++f) {
-        EXPECT_STREQ(fields[f].px_fname, spec.fields[f].name.toLatin1().constData());
-        EXPECT_EQ(fields[f].px_ftype, char(spec.fields[f].code));
+        EXPECT_STREQ(fields[f].px_fname, definition.fields[f].name.toLatin1().constData());
+        EXPECT_EQ(fields[f].px_ftype, char(definition.fields[f].code));
     }
     EXPECT_EQ(doc.get()->px_head->px_doscodepage, 1252);
     EXPECT_EQ(doc.get()->px_head->px_primarykeyfields, 1);

@@ -38,12 +38,12 @@ TEST_P(RoundTrip, ValuesReadBackAsWritten)
 {
     const RoundTripCase& c = GetParam();
     const QString path = dir.filePath("T.DB");
-    TableSpec spec;
-    spec.fields = {fieldOf("Id", FieldCode::Long, 4), c.field};
+    TableDefinition definition;
+    definition.fields = {fieldOf("Id", FieldCode::Long, 4), c.field};
     std::vector<std::vector<Value>> records;
     for (std::size_t i = 0; i < c.values.size(); ++i)
         records.push_back({Value::ofInteger(std::int64_t(i) + 1), c.values[i]});
-    writeTable(path, spec, records);
+    writeTable(path, definition, records);
 
     const TableFile table = TableFile::open(path);
     ASSERT_EQ(table.header().fields.size(), 2u);
@@ -110,12 +110,12 @@ TEST(RoundTripTable, ManyRecordsSpanSeveralBlocksInOrder)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("MANY.DB");
-    TableSpec spec;
-    spec.fields = {fieldOf("N", FieldCode::Long, 4), fieldOf("Text", FieldCode::Alpha, 100)};
+    TableDefinition definition;
+    definition.fields = {fieldOf("N", FieldCode::Long, 4), fieldOf("Text", FieldCode::Alpha, 100)};
     std::vector<std::vector<Value>> records;
     for (int i = 0; i < 1000; ++i)
         records.push_back({Value::ofInteger(i), Value::ofText(QString::number(i * 3))});
-    writeTable(path, spec, records);
+    writeTable(path, definition, records);
     const TableFile table = TableFile::open(path);
     EXPECT_GT(table.header().fileBlocks, 1);
     EXPECT_EQ(table.header().recordCount, 1000);
@@ -126,11 +126,11 @@ TEST(RoundTripTable, HeaderKeepsKeyCountCodePageAndAutoIncrement)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("KEYED.DB");
-    TableSpec spec;
-    spec.fields = {fieldOf("Id", FieldCode::AutoInc, 4), fieldOf("Name", FieldCode::Alpha, 10)};
-    spec.keyFieldCount = 1;
-    spec.codePage = 850;
-    writeTable(path, spec, {{Value::ofInteger(1), Value::ofText("a")}, {Value::ofInteger(7), Value::ofText("b")}});
+    TableDefinition definition;
+    definition.fields = {fieldOf("Id", FieldCode::AutoInc, 4), fieldOf("Name", FieldCode::Alpha, 10)};
+    definition.keyFieldCount = 1;
+    definition.codePage = 850;
+    writeTable(path, definition, {{Value::ofInteger(1), Value::ofText("a")}, {Value::ofInteger(7), Value::ofText("b")}});
     const TableFile table = TableFile::open(path);
     const Header& h = table.header();
     EXPECT_EQ(h.fileType, 0);
@@ -145,9 +145,9 @@ TEST(RoundTripTable, EmptyTableHasFieldsAndNoRecords)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("EMPTY.DB");
-    TableSpec spec;
-    spec.fields = {fieldOf("A", FieldCode::Alpha, 5), fieldOf("M", FieldCode::Memo, 20)};
-    writeTable(path, spec, {});
+    TableDefinition definition;
+    definition.fields = {fieldOf("A", FieldCode::Alpha, 5), fieldOf("M", FieldCode::Memo, 20)};
+    writeTable(path, definition, {});
     const TableFile table = TableFile::open(path);
     EXPECT_EQ(table.header().fields.size(), 2u);
     EXPECT_EQ(table.header().fileType, 2);
@@ -158,10 +158,10 @@ TEST(RoundTripTable, TextOutsideTheCodePageBecomesQuestionMarks)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("CP.DB");
-    TableSpec spec;
-    spec.fields = {fieldOf("Name", FieldCode::Alpha, 20), fieldOf("Memo", FieldCode::Memo, 12)};
-    spec.codePage = 1252;
-    writeTable(path, spec, {{Value::ofText(QString::fromUtf8("Zoë ☃ €")), Value::ofText(QString::fromUtf8("Ωmega ü"))}});
+    TableDefinition definition;
+    definition.fields = {fieldOf("Name", FieldCode::Alpha, 20), fieldOf("Memo", FieldCode::Memo, 12)};
+    definition.codePage = 1252;
+    writeTable(path, definition, {{Value::ofText(QString::fromUtf8("Zoë ☃ €")), Value::ofText(QString::fromUtf8("Ωmega ü"))}});
     const auto read = TableFile::open(path).readRecords();
     ASSERT_EQ(read.size(), 1u);
     EXPECT_EQ(read[0][0], Value::ofText(QString::fromUtf8("Zoë ? €")));
@@ -172,9 +172,9 @@ TEST(RoundTripTable, AlphaTooLongIsCutAtTheFieldSize)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("CUT.DB");
-    TableSpec spec;
-    spec.fields = {fieldOf("Name", FieldCode::Alpha, 4)};
-    writeTable(path, spec, {{Value::ofText("abcdefgh")}});
+    TableDefinition definition;
+    definition.fields = {fieldOf("Name", FieldCode::Alpha, 4)};
+    writeTable(path, definition, {{Value::ofText("abcdefgh")}});
     EXPECT_EQ(TableFile::open(path).readRecords()[0][0], Value::ofText("abcd"));
 }
 
@@ -195,10 +195,10 @@ TEST_P(CodePage, AlphaIsStoredInTheTablesCodePageAndReadBack)
     const CodePageCase& c = GetParam();
     QTemporaryDir dir;
     const QString path = dir.filePath("CP.DB");
-    TableSpec spec;
-    spec.fields = {fieldOf("Name", FieldCode::Alpha, 8)};
-    spec.codePage = c.codePage;
-    writeTable(path, spec, {{Value::ofText(QString::fromUtf8(c.text))}});
+    TableDefinition definition;
+    definition.fields = {fieldOf("Name", FieldCode::Alpha, 8)};
+    definition.codePage = c.codePage;
+    writeTable(path, definition, {{Value::ofText(QString::fromUtf8(c.text))}});
 
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));

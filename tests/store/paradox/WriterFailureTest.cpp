@@ -39,14 +39,14 @@ TEST_P(FailedWrite, ThrowsAndLeavesTheOldTableAsItWas)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("OLD.DB");
-    TableSpec oldSpec;
-    oldSpec.fields = {fieldOf("Keep", FieldCode::Alpha, 8), fieldOf("Notes", FieldCode::Memo, 12)};
+    TableDefinition oldDefinition;
+    oldDefinition.fields = {fieldOf("Keep", FieldCode::Alpha, 8), fieldOf("Notes", FieldCode::Memo, 12)};
     const std::vector<std::vector<Value>> oldRecords = {{Value::ofText("old"), Value::ofText(QString(100, QChar('n')))}};
-    writeTable(path, oldSpec, oldRecords);
+    writeTable(path, oldDefinition, oldRecords);
 
-    TableSpec spec;
-    spec.fields = GetParam().fields;
-    const QString text = pxtest::engineErrorOf([&] { writeTable(path, spec, {GetParam().record}); });
+    TableDefinition definition;
+    definition.fields = GetParam().fields;
+    const QString text = pxtest::engineErrorOf([&] { writeTable(path, definition, {GetParam().record}); });
     EXPECT_TRUE(text.startsWith("Cannot write table: " + path)) << text.toStdString();
     EXPECT_TRUE(text.contains(GetParam().reason)) << text.toStdString();
 
@@ -61,9 +61,9 @@ TEST(FailedWriteToDisk, MissingDirectoryGivesAnEngineError)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("nowhere/T.DB");
-    TableSpec spec;
-    spec.fields = {fieldOf("A", FieldCode::Alpha, 4)};
-    const QString text = pxtest::engineErrorOf([&] { writeTable(path, spec, {{Value::ofText("a")}}); });
+    TableDefinition definition;
+    definition.fields = {fieldOf("A", FieldCode::Alpha, 4)};
+    const QString text = pxtest::engineErrorOf([&] { writeTable(path, definition, {{Value::ofText("a")}}); });
     EXPECT_TRUE(text.startsWith("Cannot write table: " + path)) << text.toStdString();
 }
 
@@ -71,12 +71,12 @@ TEST(Rewrite, TableWithoutMemoFieldsDropsTheOldMemoFile)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("T.DB");
-    TableSpec withMemo;
+    TableDefinition withMemo;
     withMemo.fields = {fieldOf("Notes", FieldCode::Memo, 11)};
     writeTable(path, withMemo, {{Value::ofText(QString(50, QChar('m')))}});
     ASSERT_TRUE(QFile::exists(dir.filePath("T.MB")));
 
-    TableSpec plain;
+    TableDefinition plain;
     plain.fields = {fieldOf("Name", FieldCode::Alpha, 5)};
     writeTable(path, plain, {{Value::ofText("new")}});
     EXPECT_FALSE(QFile::exists(dir.filePath("T.MB")));
@@ -86,9 +86,9 @@ TEST(Rewrite, TableWithoutMemoFieldsDropsTheOldMemoFile)
 TEST(Rewrite, LowerCaseTableGetsLowerCaseMemoFile)
 {
     QTemporaryDir dir;
-    TableSpec spec;
-    spec.fields = {fieldOf("Notes", FieldCode::Memo, 11)};
-    writeTable(dir.filePath("t.db"), spec, {{Value::ofText(QString(50, QChar('m')))}});
+    TableDefinition definition;
+    definition.fields = {fieldOf("Notes", FieldCode::Memo, 11)};
+    writeTable(dir.filePath("t.db"), definition, {{Value::ofText(QString(50, QChar('m')))}});
     EXPECT_TRUE(QFile::exists(dir.filePath("t.mb")));
     EXPECT_EQ(TableFile::open(dir.filePath("t.db")).readRecords()[0][0], Value::ofText(QString(50, QChar('m'))));
 }
