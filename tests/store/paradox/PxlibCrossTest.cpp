@@ -4,6 +4,9 @@
 // when writing, and aborts on memo files whose size is a multiple of 4 KB (every
 // real one), so the tables pxlib reads here have no memo fields.
 #include "PxTestSupport.h"
+#include "Table.h"
+#include "TempAlias.h"
+#include "WorkingTable.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -250,6 +253,72 @@ TEST(PxlibReads, TableWeWriteReadsRightWithPxlib)
         }
         for (int f = 0; f < 10; ++f) {
             if (!row[f]->isnull && (row[f]->type == pxfAlpha || row[f]->type == pxfBCD))
+                doc.get()->free(doc.get(), row[f]->value.str.val);
+            FREE_PXVAL(doc.get(), row[f]);
+        }
+        doc.get()->free(doc.get(), row);
+    }
+}
+
+TEST(PxlibReads, WorkingTableAsTheEngineWritesItReadsRightWithPxlib)
+{
+    TempAlias alias(TempAlias::Content::Empty);
+    store::Table table(alias.session());
+    store::RecreateWorkingTable(table, QStringLiteral("OMNIV"));
+    table.SetExclusive(true);
+    table.Open();
+    const struct {
+        const char* field;
+        int order, line, left, right;
+        bool total;
+    } rows[] = {{"LastName", 2, 1, 26, 50, false}, {"CustomID", 1, 1, 1, 25, false}, {"Money1", 3, 2, 1, 20, true}};
+    for (const auto& r : rows) {
+        table.Insert();
+        table.FieldByName("Field").SetAsString(r.field);
+        table.FieldByName("Order").SetAsInteger(r.order);
+        table.FieldByName("Header").SetAsString(r.field);
+        for (const char* flag : {"LDots", "RDots", "Total", "Count", "Average", "Min", "Max"})
+            table.FieldByName(flag).SetAsBoolean(false);
+        table.FieldByName("Total").SetAsBoolean(r.total);
+        table.FieldByName("DbType").SetAsInteger(0);
+        table.FieldByName("Line").SetAsInteger(r.line);
+        table.FieldByName("LPosition").SetAsInteger(r.left);
+        table.FieldByName("RPosition").SetAsInteger(r.right);
+        table.Post();
+    }
+    table.Close();
+
+    PxlibDoc doc;
+    ASSERT_EQ(PX_open_file(doc.get(), alias.path("TRDATA.DB").toLocal8Bit().constData()), 0);
+    const struct {
+        const char* name;
+        char type;
+    } columns[] = {{"Field", pxfAlpha},     {"Order", pxfLong},   {"Header", pxfAlpha},  {"LDots", pxfLogical},
+                   {"RDots", pxfLogical},   {"Total", pxfLogical}, {"Count", pxfLogical}, {"Average", pxfLogical},
+                   {"Min", pxfLogical},     {"Max", pxfLogical},   {"DbType", pxfLong},   {"Line", pxfLong},
+                   {"LPosition", pxfLong},  {"RPosition", pxfLong}};
+    ASSERT_EQ(PX_get_num_fields(doc.get()), 14);
+    pxfield_t* fields = PX_get_fields(doc.get());
+    for (int f = 0; f < 14; ++f) {
+        EXPECT_STREQ(fields[f].px_fname, columns[f].name);
+        EXPECT_EQ(fields[f].px_ftype, columns[f].type) << columns[f].name;
+    }
+    EXPECT_EQ(fields[0].px_flen, 50);
+    ASSERT_EQ(PX_get_num_records(doc.get()), 3);
+    // Records stand in key order: CustomID, LastName, Money1.
+    const int inKeyOrder[] = {1, 0, 2};
+    for (int i = 0; i < 3; ++i) {
+        const auto& r = rows[inKeyOrder[i]];
+        pxval_t** row = PX_retrieve_record(doc.get(), i);
+        ASSERT_NE(row, nullptr);
+        EXPECT_STREQ(row[0]->value.str.val, r.field);
+        EXPECT_EQ(row[1]->value.lval, r.order);
+        EXPECT_EQ(row[5]->value.lval, r.total ? 1 : 0);
+        EXPECT_EQ(row[11]->value.lval, r.line);
+        EXPECT_EQ(row[12]->value.lval, r.left);
+        EXPECT_EQ(row[13]->value.lval, r.right);
+        for (int f = 0; f < 14; ++f) {
+            if (!row[f]->isnull && row[f]->type == pxfAlpha)
                 doc.get()->free(doc.get(), row[f]->value.str.val);
             FREE_PXVAL(doc.get(), row[f]);
         }
