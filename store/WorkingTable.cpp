@@ -67,4 +67,14 @@ void EmptyTable(Table& table)
         table.Delete();
 }
 
+void InsertFieldRow(Table& table, const QString& field, const QString& header, int order)
+{
+    table.Insert();
+    table.FieldByName(QStringLiteral("Field")).SetAsString(field);
+    table.FieldByName(QStringLiteral("Header")).SetAsString(header);
+    table.FieldByName(QStringLiteral("Order")).SetAsInteger(order);
+    for (const char* flag : {"LDots", "RDots", "Total", "Count", "Average", "Min", "Max"})
+        table.FieldByName(QString::fromLatin1(flag)).SetAsBoolean(false);
+}
+
 } // namespace store

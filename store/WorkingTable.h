@@ -22,4 +22,9 @@ void RecreateWorkingTable(Table& table, const QString& alias);
 // Opens the table when it is closed, discards a pending edit and deletes every row.
 void EmptyTable(Table& table);
 
+// Puts the table into insert state with a new row for a field: its name, its
+// column header, its place in the field order and all seven flags false. The
+// caller sets the rest and posts.
+void InsertFieldRow(Table& table, const QString& field, const QString& header, int order);
+
 } // namespace store

@@ -7,35 +7,24 @@
 #include "Option.h"
 #include "PickList.h"
 #include "Table.h"
+#include "WorkingTable.h"
 
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 
-namespace {
-
-int FindIgnoringCase(const QListWidget* list, const QString& text)
+// A memo field must stay last: when the list holds name (in any letter case),
+// it is taken out, the last entry highlighted, and name appended at the end.
+void WizardForm::MoveFieldLast(QListWidget* list, const QString& name)
 {
     for (int i = 0; i < list->count(); ++i)
-        if (list->item(i)->text().compare(text, Qt::CaseInsensitive) == 0)
-            return i;
-    return -1;
+        if (list->item(i)->text().compare(name, Qt::CaseInsensitive) == 0) {
+            delete list->takeItem(i);
+            list->setCurrentRow(list->count() - 1);
+            list->addItem(name);
+            return;
+        }
 }
-
-// A memo field must stay last: take it out and put it at the end.
-void MoveToEnd(QListWidget* list, const QString& name)
-{
-    const int index = FindIgnoringCase(list, name);
-    if (index < 0)
-        return;
-    QListWidgetItem* item = list->takeItem(index);
-    const QString text = item->text();
-    delete item;
-    list->setCurrentRow(list->count() - 1);
-    list->addItem(text);
-}
-
-} // namespace
 
 bool WizardForm::FillFullList(QObject* Sender)
 {
@@ -70,8 +59,8 @@ bool WizardForm::FillFullList(QObject* Sender)
     LblCustYes->setVisible(detailLevel);
     LblCustYes2->setVisible(detailLevel);
     LblCustNo->setVisible(!detailLevel);
-    MoveToEnd(lbAllFields, wizard::GetEventDisplayName(state_.EventCategory, QStringLiteral("Memo")));
-    MoveToEnd(lbAllFields, QStringLiteral("Memo"));
+    MoveFieldLast(lbAllFields, wizard::GetEventDisplayName(state_.EventCategory, QStringLiteral("Memo")));
+    MoveFieldLast(lbAllFields, QStringLiteral("Memo"));
     lbAllFields->setCurrentRow(0);
     return true;
 }
@@ -83,12 +72,7 @@ void WizardForm::RecordDBType(const QString& name, int code, store::Table& table
     if (table.FindKey({name})) {
         table.Edit();
     } else {
-        table.Insert();
-        table.FieldByName(QStringLiteral("Field")).SetAsString(name);
-        table.FieldByName(QStringLiteral("Header")).SetAsString(name);
-        table.FieldByName(QStringLiteral("Order")).SetAsInteger(count + 1);
-        for (const char* flag : {"LDots", "RDots", "Total", "Count", "Average", "Min", "Max"})
-            table.FieldByName(QString::fromLatin1(flag)).SetAsBoolean(false);
+        store::InsertFieldRow(table, name, name, count + 1);
     }
     table.FieldByName(QStringLiteral("DbType")).SetAsInteger(code);
     table.Post();

@@ -121,6 +121,7 @@ protected:
     void connectHandlers();
     void applyMove(const wizard::FieldMove& move);
     int highlightedField() const;
+    static void MoveFieldLast(QListWidget* list, const QString& name);
 
     store::Session& session_;
     WizardState state_;

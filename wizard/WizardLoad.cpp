@@ -117,14 +117,7 @@ void WizardForm::LoadConfig()
             ++onFirstLine;
     }
 
-    const QString memo = wizard::GetEventDisplayName(state_.EventCategory, QStringLiteral("Memo"));
-    for (int i = 0; i < lbAllFields->count(); ++i)
-        if (lbAllFields->item(i)->text().compare(memo, Qt::CaseInsensitive) == 0) {
-            delete lbAllFields->takeItem(i);
-            lbAllFields->setCurrentRow(lbAllFields->count() - 1);
-            lbAllFields->addItem(memo);
-            break;
-        }
+    MoveFieldLast(lbAllFields, wizard::GetEventDisplayName(state_.EventCategory, QStringLiteral("Memo")));
 
     const bool detailLevel = rbCustYes->isChecked();
     if (!detailLevel)

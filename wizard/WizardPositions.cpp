@@ -8,6 +8,7 @@
 #include "Option.h"
 #include "SpinEdit.h"
 #include "Table.h"
+#include "WorkingTable.h"
 
 #include <QListWidget>
 #include <QTableWidget>
@@ -72,12 +73,7 @@ void WizardForm::WriteColWidthsGridToTable(store::Table& table)
             if (table.FindKey({key})) {
                 table.Edit();
             } else {
-                table.Insert();
-                table.FieldByName(QStringLiteral("Field")).SetAsString(key);
-                table.FieldByName(QStringLiteral("Header")).SetAsString(row < fields.size() ? fields[row] : key);
-                for (const char* flag : {"LDots", "RDots", "Total", "Count", "Average", "Min", "Max"})
-                    table.FieldByName(QString::fromLatin1(flag)).SetAsBoolean(false);
-                table.FieldByName(QStringLiteral("Order")).SetAsInteger(row + 1);
+                store::InsertFieldRow(table, key, row < fields.size() ? fields[row] : key, row + 1);
             }
             table.FieldByName(QStringLiteral("Line")).SetAsString(text(1));
             table.FieldByName(QStringLiteral("LPosition")).SetAsString(text(2));
