@@ -7,6 +7,26 @@
 namespace base {
 namespace {
 
+// A box asks for an answer, so it shows the arrow even while an hourglass stands.
+class ArrowWhileAsking {
+public:
+    ArrowWhileAsking() : busy_(QApplication::overrideCursor() != nullptr)
+    {
+        if (busy_)
+            QApplication::setOverrideCursor(Qt::ArrowCursor);
+    }
+    ~ArrowWhileAsking()
+    {
+        if (busy_)
+            QApplication::restoreOverrideCursor();
+    }
+    ArrowWhileAsking(const ArrowWhileAsking&) = delete;
+    ArrowWhileAsking& operator=(const ArrowWhileAsking&) = delete;
+
+private:
+    bool busy_;
+};
+
 class WidgetModal final : public Modal {
 public:
     void message(QWidget* parent, MessageKind kind, const QString& caption,
@@ -18,6 +38,7 @@ public:
                           : kind == MessageKind::Warning ? QMessageBox::Warning
                                                          : QMessageBox::Information;
         QMessageBox box(icon, caption, text, QMessageBox::Ok, parent);
+        const ArrowWhileAsking arrow;
         box.exec();
     }
 
@@ -26,10 +47,15 @@ public:
         QMessageBox box(QMessageBox::Information, caption, text,
                         QMessageBox::Yes | QMessageBox::No, parent);
         box.setDefaultButton(QMessageBox::Yes);
+        const ArrowWhileAsking arrow;
         return box.exec() == QMessageBox::Yes;
     }
 
-    int exec(QDialog& dialog) override { return dialog.exec(); }
+    int exec(QDialog& dialog) override
+    {
+        const ArrowWhileAsking arrow;
+        return dialog.exec();
+    }
 };
 
 WidgetModal widgetModal;

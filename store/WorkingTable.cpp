@@ -60,11 +60,7 @@ void RecreateWorkingTable(Table& table, const QString& alias)
 void EmptyTable(Table& table)
 {
     table.Open();
-    if (table.State() == TableState::Edit || table.State() == TableState::Insert)
-        table.Cancel();
-    table.First();
-    while (!table.Eof())
-        table.Delete();
+    table.EmptyTable();
 }
 
 void InsertFieldRow(Table& table, const QString& field, const QString& header, int order)

@@ -46,18 +46,6 @@ QList<ColumnRecord> ReadRecords(store::Table& table)
     return records;
 }
 
-// Keeps the table's bound controls quiet for its lifetime.
-class ControlsDisabled {
-public:
-    explicit ControlsDisabled(store::Table& table) : table_(table) { table_.DisableControls(); }
-    ~ControlsDisabled() { table_.EnableControls(); }
-    ControlsDisabled(const ControlsDisabled&) = delete;
-    ControlsDisabled& operator=(const ControlsDisabled&) = delete;
-
-private:
-    store::Table& table_;
-};
-
 QString OverlapMessage(int position)
 {
     return QStringLiteral("There are overlaps for right margin ") + QString::number(position);
@@ -113,7 +101,7 @@ QString ColumnCheckFailure(int maximum, const QList<ColumnRecord>& records)
 
 QString ColumnCheckFailure(int maximum, store::Table& table)
 {
-    const ControlsDisabled quiet(table);
+    const store::ControlsDisabled quiet(table);
     if (QString failure = MarginFailure(maximum, ReadRecords(table)); !failure.isEmpty())
         return failure;
     table.SetIndexName(QStringLiteral("iOrder"));

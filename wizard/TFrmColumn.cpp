@@ -132,6 +132,8 @@ void TFrmColumn::openTable()
     for (const wizard::GridColumn& column : GridColumns)
         table.SetDisplayLabel(column.field, column.title);
     table.Open();
+    // The second view starts from a working table that is whole on disk too.
+    table.FlushBuffers();
 }
 
 void TFrmColumn::showEvent(QShowEvent* event)

@@ -2,21 +2,15 @@
 #include "WizardForm.h"
 
 #include "EventFieldMap.h"
+#include "Hourglass.h"
 #include "Option.h"
 #include "PickList.h"
 #include "Table.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 
 namespace {
-
-// The hourglass while the lists are filled, restored however the fill ends.
-struct Hourglass {
-    Hourglass() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Hourglass() { QApplication::restoreOverrideCursor(); }
-};
 
 struct Category {
     QChar kind;
@@ -45,7 +39,7 @@ void WizardForm::FillPickFields(QObject* Sender)
         return;
     if (PickContactField->selectedCount() + PickEventField->selectedCount() > 0 && !state_.CatalogueDirty)
         return;
-    Hourglass hourglass;
+    const base::Hourglass hourglass;
 
     const std::pair<base::Option*, Category> categories[] = {
         {RBEvent, {u'E', "GENERIC", "Event-related Fields"}},

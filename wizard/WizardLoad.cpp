@@ -76,6 +76,8 @@ void WizardForm::LoadConfig()
     rbCustNo->turnOn();
 
     store::Table& table = TblTRData();
+    // The bound controls follow the table once, when the load is over.
+    const store::ControlsDisabled quiet(table);
     for (int i = 1; i <= count; ++i) {
         table.Insert();
         try {
@@ -90,6 +92,7 @@ void WizardForm::LoadConfig()
             throw;
         }
     }
+    table.FlushBuffers();
 
     PickContactField->clearSelections();
     PickEventField->clearSelections();

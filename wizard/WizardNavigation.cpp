@@ -2,6 +2,7 @@
 #include "WizardForm.h"
 
 #include "Alias.h"
+#include "Hourglass.h"
 #include "Modal.h"
 #include "Option.h"
 #include "PickList.h"
@@ -136,6 +137,7 @@ bool WizardForm::enterOperation()
         showPage(Operation);
         return false;
     }
+    const base::Hourglass hourglass; // a long report takes a moment to load
     LoadConfig();
     FillColTable();
     return true;

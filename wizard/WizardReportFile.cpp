@@ -7,12 +7,15 @@
 #include "ReportNames.h"
 #include "ReportWriter.h"
 #include "SpinEdit.h"
+#include "Table.h"
 
 #include <QFileInfo>
 #include <QLineEdit>
 
 void WizardForm::WriteTheReportFile(store::Table& table)
 {
+    // The working table on disk holds what the report is written from.
+    table.FlushBuffers();
     store::ReportHeader header;
     header.description = EdDescription->text();
     if (RbContactOrdered->isChecked())

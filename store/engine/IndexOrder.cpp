@@ -48,26 +48,28 @@ int compareValues(const px::Value& a, const px::Value& b, bool caseInsensitive)
     return 0;
 }
 
-std::vector<int> orderBy(const std::vector<Row>& rows, const std::vector<int>& columns, bool caseInsensitive)
+std::vector<int> orderBy(const std::vector<Row>& rows, const std::vector<int>& columns, bool caseInsensitive,
+                         const std::vector<int>& tieColumns)
 {
     std::vector<int> order(rows.size());
     std::iota(order.begin(), order.end(), 0);
-    if (!columns.empty())
-        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-            return compareColumns(rows[a], rows[b], columns, caseInsensitive) < 0;
-        });
+    if (columns.empty() && tieColumns.empty())
+        return order;
+    const auto before = [&](int a, int b) {
+        if (const int c = compareColumns(rows[a], rows[b], columns, caseInsensitive); c != 0)
+            return c < 0;
+        return compareColumns(rows[a], rows[b], tieColumns, false) < 0;
+    };
+    if (!std::is_sorted(order.begin(), order.end(), before))
+        std::stable_sort(order.begin(), order.end(), before);
     return order;
 }
 
-void sortByKey(std::vector<Row>& rows, int keyColumns)
+std::vector<int> keyColumns(int count)
 {
-    if (keyColumns <= 0)
-        return;
-    std::vector<int> columns(keyColumns);
+    std::vector<int> columns(std::max(count, 0));
     std::iota(columns.begin(), columns.end(), 0);
-    std::stable_sort(rows.begin(), rows.end(), [&](const Row& a, const Row& b) {
-        return compareColumns(a, b, columns, false) < 0;
-    });
+    return columns;
 }
 
 bool matchesKey(const Row& row, const std::vector<px::Value>& key)

@@ -19,12 +19,13 @@ struct Row {
 int compareValues(const px::Value& a, const px::Value& b, bool caseInsensitive);
 
 // The rows' positions in the order of the given columns, rows that compare equal
-// keeping the order they have in rows (which is primary-key order).
-std::vector<int> orderBy(const std::vector<Row>& rows, const std::vector<int>& columns,
-                         bool caseInsensitive);
+// ordered by the tie columns (compared exactly, letter case included), then kept
+// in the order they have in rows. Rows already in that order cost one pass.
+std::vector<int> orderBy(const std::vector<Row>& rows, const std::vector<int>& columns, bool caseInsensitive,
+                         const std::vector<int>& tieColumns = {});
 
-// Sorts rows by their first keyColumns columns (the primary key), exactly.
-void sortByKey(std::vector<Row>& rows, int keyColumns);
+// The columns of a primary key of count columns: the first count.
+std::vector<int> keyColumns(int count);
 
 // Whether the row's first key.size() columns equal key exactly.
 bool matchesKey(const Row& row, const std::vector<px::Value>& key);

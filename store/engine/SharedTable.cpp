@@ -3,6 +3,8 @@
 #include "EngineError.h"
 #include "TableSchema.h"
 
+#include <exception>
+
 namespace store {
 namespace {
 
@@ -39,14 +41,29 @@ void SharedTable::attach(bool exclusive)
 void SharedTable::detach(bool exclusive)
 {
     using Level = detail::TableLock::Level;
+    // The last cursor to close leaves the whole table on disk, while the lock still keeps others out.
+    std::exception_ptr failure;
+    if (openCount() == 1) {
+        try {
+            flush();
+        } catch (...) {
+            failure = std::current_exception();
+        }
+    }
     --(exclusive ? exclusive_ : shared_);
     lock_.hold(exclusive_ > 0 ? Level::Exclusive : (shared_ > 0 ? Level::Shared : Level::None));
     if (openCount() == 0) {
         // The next open reads the table anew; until then its rows need no memory.
         std::vector<detail::Row>().swap(rows_);
+        places_.clear();
+        keys_.clear();
+        keysBuilt_ = false;
         loaded_ = false;
+        dirty_ = false;
         ++version_;
     }
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 void SharedTable::readHeader()
@@ -58,6 +75,9 @@ void SharedTable::readHeader()
     header_ = header;
     loaded_ = false;
     rows_.clear();
+    places_.clear();
+    keys_.clear();
+    keysBuilt_ = false;
     ++version_;
 }
 
@@ -116,26 +136,134 @@ const std::vector<detail::Row>& SharedTable::rows()
         rows_.reserve(records.size());
         for (std::vector<px::Value>& values : records) {
             values.resize(header_.fields.size());
-            rows_.push_back(detail::Row{newRowId(), std::move(values)});
+            rows_.push_back(detail::Row{++lastRowId_, std::move(values)});
         }
+        reindex();
+        keys_.clear();
+        keysBuilt_ = false;
         loaded_ = true;
         ++version_;
     }
     return rows_;
 }
 
-void SharedTable::store(std::vector<detail::Row> rows)
+const detail::Row* SharedTable::rowById(quint64 id)
+{
+    rows();
+    const auto found = places_.find(id);
+    return found == places_.end() ? nullptr : &rows_[found->second];
+}
+
+bool SharedTable::KeyLess::operator()(const std::vector<px::Value>& a, const std::vector<px::Value>& b) const
+{
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (const int c = detail::compareValues(a[i], b[i], false); c != 0)
+            return c < 0;
+    return false;
+}
+
+std::vector<px::Value> SharedTable::keyOf(const std::vector<px::Value>& values) const
+{
+    return {values.begin(), values.begin() + header_.keyFieldCount};
+}
+
+const SharedTable::KeyMap& SharedTable::keys()
+{
+    rows();
+    if (!keysBuilt_ && header_.keyFieldCount > 0) {
+        keys_.clear();
+        for (const detail::Row& row : rows_)
+            keys_.emplace(keyOf(row.values), row.id);
+        keysBuilt_ = true;
+    }
+    return keys_;
+}
+
+void SharedTable::reindex()
+{
+    places_.clear();
+    places_.reserve(rows_.size());
+    for (std::size_t i = 0; i < rows_.size(); ++i)
+        places_.emplace(rows_[i].id, i);
+}
+
+void SharedTable::changed()
+{
+    dirty_ = true;
+    ++version_;
+}
+
+quint64 SharedTable::insertRow(std::vector<px::Value> values)
 {
     requireWritable();
-    detail::sortByKey(rows, definition_.keyFieldCount);
-    std::vector<std::vector<px::Value>> records;
-    records.reserve(rows.size());
-    for (const detail::Row& row : rows)
-        records.push_back(row.values);
-    px::writeTable(path_, definition_, records);
-    rows_ = std::move(rows);
-    loaded_ = true;
-    ++version_;
+    values.resize(header_.fields.size());
+    const quint64 id = lastRowId_ + 1;
+    keys(); // reads the rows first
+    if (header_.keyFieldCount > 0 && !keys_.try_emplace(keyOf(values), id).second)
+        throw base::EngineError(QStringLiteral("Key violation."));
+    rows_.push_back(detail::Row{id, std::move(values)});
+    places_.emplace(id, rows_.size() - 1);
+    lastRowId_ = id;
+    changed();
+    return id;
+}
+
+void SharedTable::updateRow(quint64 id, std::vector<px::Value> values)
+{
+    requireWritable();
+    values.resize(header_.fields.size());
+    rows();
+    const auto place = places_.find(id);
+    if (place == places_.end())
+        throw base::EngineError(QStringLiteral("Record/key deleted."));
+    detail::Row& row = rows_[place->second];
+    if (header_.keyFieldCount > 0) {
+        std::vector<px::Value> oldKey = keyOf(row.values);
+        std::vector<px::Value> newKey = keyOf(values);
+        if (KeyLess()(oldKey, newKey) || KeyLess()(newKey, oldKey)) {
+            keys();
+            if (!keys_.try_emplace(std::move(newKey), id).second)
+                throw base::EngineError(QStringLiteral("Key violation."));
+            keys_.erase(oldKey);
+        }
+    }
+    row.values = std::move(values);
+    changed();
+}
+
+void SharedTable::removeRow(quint64 id)
+{
+    requireWritable();
+    rows();
+    const auto place = places_.find(id);
+    if (place == places_.end())
+        return;
+    if (keysBuilt_)
+        keys_.erase(keyOf(rows_[place->second].values));
+    rows_.erase(rows_.begin() + std::ptrdiff_t(place->second));
+    reindex();
+    changed();
+}
+
+void SharedTable::removeAllRows()
+{
+    requireWritable();
+    rows();
+    rows_.clear();
+    places_.clear();
+    keys_.clear();
+    keysBuilt_ = true;
+    changed();
+}
+
+void SharedTable::flush()
+{
+    if (!dirty_)
+        return;
+    std::vector<int> order = detail::orderBy(rows_, detail::keyColumns(header_.keyFieldCount), false);
+    px::writeTable(path_, definition_, std::int64_t(order.size()),
+                   [&](std::int64_t index) { return rows_[order[std::size_t(index)]].values; });
+    dirty_ = false;
 }
 
 void SharedTable::define(const px::TableDefinition& definition, std::vector<FieldDef> fields, std::vector<IndexDef> indexes)
@@ -152,7 +280,11 @@ void SharedTable::define(const px::TableDefinition& definition, std::vector<Fiel
     header_.codePage = definition.codePage;
     defined_ = true;
     loaded_ = true;
+    dirty_ = false;
     rows_.clear();
+    places_.clear();
+    keys_.clear();
+    keysBuilt_ = true;
     ++version_;
 }
 

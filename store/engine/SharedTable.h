@@ -5,7 +5,9 @@
 #include "Table.h"
 #include "TableLock.h"
 
+#include <map>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 namespace store {
@@ -39,20 +41,41 @@ public:
     // The index of that name in any letter case; "" (or the primary index's name) is the primary index.
     std::optional<IndexDef> findIndex(const QString& name) const;
 
+    // The rows in the order they were read or added; a keyed table's cursors order
+    // them by its key.
     const std::vector<detail::Row>& rows();
+    // The row with that id, or nullptr when it is gone.
+    const detail::Row* rowById(quint64 id);
     // Changes with every change of the rows.
     quint64 version() const { return version_; }
-    quint64 newRowId() { return ++lastRowId_; }
 
-    // Writes rows to disk as the whole table, in primary-key order, and keeps them.
-    // On failure nothing changes.
-    void store(std::vector<detail::Row> rows);
+    // Changes to the rows in memory, each in time that does not grow with the table
+    // (removing a row is linear). A duplicate primary key is refused with "Key
+    // violation."; on any failure nothing changes. The table on disk follows at flush().
+    quint64 insertRow(std::vector<px::Value> values);
+    void updateRow(quint64 id, std::vector<px::Value> values);
+    void removeRow(quint64 id);
+    void removeAllRows();
+
+    // Writes the rows as the whole table, in primary-key order, when they changed since
+    // they were last written. On failure the rows stay in memory, still to be written.
+    void flush();
 
     // The table was just written empty from these definitions.
     void define(const px::TableDefinition& definition, std::vector<FieldDef> fields, std::vector<IndexDef> indexes);
 
 private:
+    // Orders primary keys exactly, as the key index of the table does.
+    struct KeyLess {
+        bool operator()(const std::vector<px::Value>& a, const std::vector<px::Value>& b) const;
+    };
+    using KeyMap = std::map<std::vector<px::Value>, quint64, KeyLess>;
+
     void readHeader();
+    void changed();
+    std::vector<px::Value> keyOf(const std::vector<px::Value>& values) const;
+    const KeyMap& keys();
+    void reindex();
 
     QString path_;
     detail::TableLock lock_;
@@ -64,7 +87,11 @@ private:
     std::vector<FieldDef> fieldDefs_;
     std::vector<IndexDef> indexDefs_;
     bool loaded_ = false;
+    bool dirty_ = false; // the rows differ from the table on disk
     std::vector<detail::Row> rows_;
+    std::unordered_map<quint64, std::size_t> places_; // row id -> index in rows_
+    bool keysBuilt_ = false;
+    KeyMap keys_; // primary key -> row id, built when a change first needs it
     quint64 version_ = 1;
     quint64 lastRowId_ = 0;
 };

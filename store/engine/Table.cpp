@@ -131,6 +131,7 @@ void Table::Open()
     const std::shared_ptr<SharedTable> table = d->session.sharedTable(detail::canonicalTablePath(d->path()));
     table->attach(d->exclusive);
     d->shared = table;
+    d->constraintsResolved = false;
     d->openedExclusive = d->exclusive;
     try {
         d->selectIndex(d->indexName);
@@ -199,11 +200,13 @@ std::optional<FieldType> Table::FieldTypeOf(const QString& name) const
 void Table::SetRequired(const QString& name, bool required)
 {
     d->constraints[name.toUpper()].required = required;
+    d->constraintsResolved = false;
 }
 
 void Table::SetRange(const QString& name, double minValue, double maxValue)
 {
     auto& range = d->constraints[name.toUpper()].range;
+    d->constraintsResolved = false;
     if (minValue == 0 && maxValue == 0)
         range.reset();
     else
@@ -213,6 +216,7 @@ void Table::SetRange(const QString& name, double minValue, double maxValue)
 void Table::SetDisplayLabel(const QString& name, const QString& label)
 {
     d->constraints[name.toUpper()].label = label;
+    d->constraintsResolved = false;
 }
 
 void Table::DisableControls()

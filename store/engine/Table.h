@@ -69,7 +69,9 @@ private:
 // A cursor on one Paradox table, reached through a database alias: the table
 // component of the host's database engine. Cursors of one session on the same
 // table share its rows. Only tables this session created may be changed; the
-// host's tables are read. Every Post and Delete writes the whole table to disk.
+// host's tables are read. Changes are kept in memory, where every cursor of the
+// session sees them at once; the table on disk is written whole by FlushBuffers
+// and when its last cursor closes.
 // Errors throw base::EngineError with the engine's texts:
 //   "'%s' is not a valid integer value for field '%s'"
 //   "'%s' is not a valid boolean value for field '%s'"
@@ -139,6 +141,9 @@ public:
     void Post();
     void Cancel();
     void Delete();
+    void EmptyTable();                   // deletes every row; a pending change is dropped
+    // Writes the table to disk when its rows changed since it was last written.
+    void FlushBuffers();
     TableState State() const;
     bool Modified() const;
 
@@ -155,6 +160,18 @@ private:
     friend class Field;
     struct Impl;
     std::unique_ptr<Impl> d;
+};
+
+// Keeps a table's bound controls quiet for its lifetime; they hear of the changes once, at its end.
+class ControlsDisabled {
+public:
+    explicit ControlsDisabled(Table& table) : table_(table) { table_.DisableControls(); }
+    ~ControlsDisabled() { table_.EnableControls(); }
+    ControlsDisabled(const ControlsDisabled&) = delete;
+    ControlsDisabled& operator=(const ControlsDisabled&) = delete;
+
+private:
+    Table& table_;
 };
 
 } // namespace store

@@ -10,7 +10,7 @@ void Table::Impl::sync()
 {
     const std::vector<detail::Row>& rows = shared->rows();
     if (!orderBuilt || orderVersion != shared->version()) {
-        order = detail::orderBy(rows, indexColumns, indexCaseInsensitive);
+        order = detail::orderBy(rows, indexColumns, indexCaseInsensitive, tieColumns);
         orderVersion = shared->version();
         orderBuilt = true;
         if (positioned) {
@@ -40,6 +40,10 @@ void Table::Impl::moveTo(int position)
 
 const detail::Row* Table::Impl::currentRow()
 {
+    // The current row is found by its id, without ordering the rows anew after a change.
+    if (positioned && currentId != 0)
+        if (const detail::Row* row = shared->rowById(currentId))
+            return row;
     sync();
     return order.empty() ? nullptr : &shared->rows()[order[pos]];
 }
@@ -49,7 +53,9 @@ void Table::Impl::selectIndex(const QString& name)
     const std::optional<IndexDef> index = shared->findIndex(name);
     if (!index)
         throw base::EngineError(QStringLiteral("Index does not exist. Index: %1").arg(name));
-    indexColumns = index->primary ? std::vector<int>{} : detail::indexColumns(shared->fields(), *index);
+    std::vector<int> key = detail::keyColumns(shared->keyFieldCount());
+    indexColumns = index->primary ? key : detail::indexColumns(shared->fields(), *index);
+    tieColumns = index->primary ? std::vector<int>{} : std::move(key);
     indexCaseInsensitive = index->caseInsensitive;
     orderBuilt = false;
 }
@@ -117,8 +123,7 @@ bool Table::Eof() const
 int Table::RecordCount() const
 {
     d->requireActive();
-    d->sync();
-    return int(d->order.size());
+    return int(d->shared->rows().size());
 }
 
 int Table::RecNo() const

@@ -7,8 +7,15 @@ namespace store {
 
 const Table::Impl::Constraint* Table::Impl::constraintOf(int column) const
 {
-    const auto found = constraints.find(shared->fields()[column].name.toUpper());
-    return found == constraints.end() ? nullptr : &found->second;
+    if (!constraintsResolved) {
+        const std::vector<px::FieldDesc>& fields = shared->fields();
+        columnConstraints.assign(fields.size(), nullptr);
+        for (std::size_t i = 0; i < fields.size(); ++i)
+            if (const auto found = constraints.find(fields[i].name.toUpper()); found != constraints.end())
+                columnConstraints[i] = &found->second;
+        constraintsResolved = true;
+    }
+    return columnConstraints[column];
 }
 
 QString Table::Impl::displayName(int column) const
@@ -69,7 +76,8 @@ void Table::Insert()
     d->requireActive();
     d->checkBrowseMode();
     d->shared->requireWritable();
-    d->sync();
+    if (!d->positioned)
+        d->sync();
     d->beforeInsert = {d->pos, d->currentId, d->eof};
     d->buffer.assign(d->shared->fields().size(), px::Value::null());
     d->editId = 0;
@@ -89,31 +97,16 @@ void Table::Post()
         if (required && d->buffer[column].isNull())
             throw base::EngineError(QStringLiteral("Field '%1' must have a value").arg(d->displayName(column)));
     }
-    std::vector<detail::Row> rows = d->shared->rows();
-    const int keyCount = d->shared->keyFieldCount();
-    if (keyCount > 0) {
-        const std::vector<px::Value> key(d->buffer.begin(), d->buffer.begin() + keyCount);
-        for (const detail::Row& row : rows)
-            if (row.id != d->editId && detail::matchesKey(row, key))
-                throw base::EngineError(QStringLiteral("Key violation."));
-    }
     quint64 id = d->editId;
-    if (d->state == TableState::Insert) {
-        id = d->shared->newRowId();
-        rows.push_back(detail::Row{id, d->buffer});
-    } else {
-        auto row = std::find_if(rows.begin(), rows.end(), [&](const detail::Row& r) { return r.id == id; });
-        if (row == rows.end())
-            throw base::EngineError(QStringLiteral("Record/key deleted."));
-        row->values = d->buffer;
-    }
-    d->shared->store(std::move(rows));
+    if (d->state == TableState::Insert)
+        id = d->shared->insertRow(d->buffer);
+    else
+        d->shared->updateRow(id, d->buffer);
     d->state = TableState::Browse;
     d->buffer.clear();
     d->modified = false;
     d->currentId = id;
     d->positioned = true;
-    d->sync();
     d->eof = false;
     d->announce();
 }
@@ -151,13 +144,29 @@ void Table::Delete()
         throw base::EngineError(QStringLiteral("Cannot perform this operation on an empty dataset"));
     d->shared->requireWritable();
     const quint64 id = row->id;
+    d->sync();
     const bool wasLast = d->pos + 1 == int(d->order.size());
-    std::vector<detail::Row> rows = d->shared->rows();
-    std::erase_if(rows, [&](const detail::Row& r) { return r.id == id; });
-    d->shared->store(std::move(rows));
+    d->shared->removeRow(id);
     d->sync(); // the row that followed takes the deleted one's place
     d->eof = wasLast;
     d->announce();
+}
+
+void Table::EmptyTable()
+{
+    d->requireActive();
+    if (d->state == TableState::Edit || d->state == TableState::Insert)
+        Cancel();
+    d->shared->removeAllRows();
+    d->sync();
+    d->eof = true;
+    d->announce();
+}
+
+void Table::FlushBuffers()
+{
+    d->requireActive();
+    d->shared->flush();
 }
 
 TableState Table::State() const

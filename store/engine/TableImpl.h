@@ -29,6 +29,9 @@ struct Table::Impl {
     std::vector<IndexDef> indexDefs;
     QString indexName;
     std::map<QString, Constraint> constraints; // by upper-case column name
+    // The open table's constraint of each column, found by name once.
+    mutable std::vector<const Constraint*> columnConstraints;
+    mutable bool constraintsResolved = false;
     int disableCount = 0;
 
     std::shared_ptr<SharedTable> shared; // while open
@@ -36,8 +39,9 @@ struct Table::Impl {
     TableState state = TableState::Inactive;
 
     // The active index and the rows' positions in its order.
-    std::vector<int> indexColumns; // empty: primary-key (stored) order
+    std::vector<int> indexColumns; // empty: stored order (a table without a key)
     bool indexCaseInsensitive = false;
+    std::vector<int> tieColumns; // a secondary index's equal rows go in primary-key order
     std::vector<int> order;
     quint64 orderVersion = 0;
     bool orderBuilt = false;
@@ -75,6 +79,7 @@ struct Table::Impl {
     QString path() const;
 
     // Rows read, order current, position resolved (keeping the current row when the rows changed).
+    // Rebuilding the order costs a sort, so changes leave it to the next move or question of position.
     void sync();
     void moveTo(int position);
     const detail::Row* currentRow();

@@ -91,7 +91,7 @@ IndexDef primaryIndexOf(const px::Header& header)
 int columnOf(const std::vector<px::FieldDesc>& fields, const QString& name)
 {
     for (int i = 0; i < int(fields.size()); ++i)
-        if (fields[i].name.compare(name, Qt::CaseInsensitive) == 0)
+        if (fields[i].name.size() == name.size() && fields[i].name.compare(name, Qt::CaseInsensitive) == 0)
             return i;
     return -1;
 }

@@ -1,7 +1,12 @@
 // Loading crafted report files into the wizard through "Modify an Existing Report".
 #include "WizardDriver.h"
 
+#include "PxTable.h"
 #include "Table.h"
+
+#include <cstring>
+#include <sys/inotify.h>
+#include <unistd.h>
 
 namespace {
 
@@ -222,4 +227,57 @@ TEST_F(LoadReport, AReportGoneBeforeItIsLoadedChangesNothing)
     expectSettledOn(0);
     EXPECT_TRUE(WorkingRows(window->TblTRData()).isEmpty());
     EXPECT_EQ(text("EdDescription"), QString());
+}
+
+// Counts the times TRDATA.DB is written whole (renamed into place or closed after writing).
+class WorkingTableWrites {
+public:
+    explicit WorkingTableWrites(const QString& directory)
+        : fd_(inotify_init1(IN_NONBLOCK | IN_CLOEXEC)),
+          watch_(inotify_add_watch(fd_, QFile::encodeName(directory).constData(), IN_MOVED_TO | IN_CLOSE_WRITE))
+    {
+    }
+    ~WorkingTableWrites() { ::close(fd_); }
+    bool watching() const { return watch_ >= 0; }
+    int count() const
+    {
+        int writes = 0;
+        alignas(inotify_event) char buffer[65536];
+        ssize_t got;
+        while ((got = ::read(fd_, buffer, sizeof buffer)) > 0)
+            for (char* at = buffer; at < buffer + got; at += sizeof(inotify_event) + reinterpret_cast<inotify_event*>(at)->len)
+                if (const auto* event = reinterpret_cast<inotify_event*>(at);
+                    event->len > 0 && std::strcmp(event->name, "TRDATA.DB") == 0)
+                    ++writes;
+        return writes;
+    }
+
+private:
+    int fd_;
+    int watch_;
+};
+
+TEST_F(LoadReport, ALongReportLoadsWithAFewWritesOfTheWorkingTable)
+{
+    constexpr int Fields = 2000;
+    QByteArray report = Head("Contact", "Contact", "75", "2000");
+    for (int i = 0; i < Fields; ++i) {
+        const QByteArray field = "Extra" + QByteArray::number(Fields - i); // not in key order
+        report += Record("2", field.constData(), QByteArray::number(i / 20 + 1).constData());
+    }
+    writeReport(Crafted, report);
+    const WorkingTableWrites writes(alias.dataDir());
+    ASSERT_TRUE(writes.watching());
+
+    openExisting("RbModify", Crafted);
+
+    expectSettledOn(1); // after the row limit's message: a hundred lines of twenty are too many
+    EXPECT_EQ(items("lbAllFields").size(), Fields);
+    EXPECT_LE(writes.count(), 2);
+    // The table on disk holds every record, in key order.
+    const px::TableFile file = px::TableFile::open(alias.path(QStringLiteral("TRDATA.DB")));
+    const std::vector<std::vector<px::Value>> records = file.readRecords();
+    ASSERT_EQ(records.size(), std::size_t(Fields));
+    EXPECT_EQ(records.front()[0].text, QStringLiteral("Extra1"));
+    EXPECT_EQ(records.back()[0].text, QStringLiteral("Extra999"));
 }

@@ -1,5 +1,6 @@
 #include "DemoDirectory.h"
 #include "EngineError.h"
+#include "PxHeaderLayout.h"
 #include "QtPrinting.h"
 
 #include <QFile>
@@ -216,7 +217,13 @@ TEST(DemoData, TwoRunsWriteTheSameBytes)
     for (const QString& name : files) {
         QFile a(first.path(name)), b(second.path(name));
         ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly)) << name.toStdString();
-        EXPECT_TRUE(a.readAll() == b.readAll()) << name.toStdString() << " differs";
+        QByteArray bytesA = a.readAll(), bytesB = b.readAll();
+        if (name.endsWith(QLatin1String(".DB"), Qt::CaseInsensitive) && bytesA.size() > px::layout::UpdateTime + 4) {
+            // A table header stamps the second it was written; the runs may fall in two.
+            bytesA.replace(px::layout::UpdateTime, 4, QByteArray(4, '\0'));
+            bytesB.replace(px::layout::UpdateTime, 4, QByteArray(4, '\0'));
+        }
+        EXPECT_TRUE(bytesA == bytesB) << name.toStdString() << " differs";
     }
 }
 

@@ -124,4 +124,28 @@ TEST_F(WorkingTableTest, RowsReadBackFromDiskInAFreshSession)
               QStringLiteral("Index does not exist. Index: iOrder"));
 }
 
+TEST_F(WorkingTableTest, ChangesReachTheDiskWhenFlushedOrClosed)
+{
+    const auto onDisk = [&] {
+        Session other(configPath()); // reads the file, as another program would
+        auto table = openWorkingTable(false, &other);
+        return fieldsInOrder(*table);
+    };
+    auto table = openWorkingTable();
+    addRow(*table, QStringLiteral("Name"), 1);
+    addRow(*table, QStringLiteral("City"), 2);
+    EXPECT_EQ(onDisk(), QStringList()) << "a post stays in memory";
+    table->FlushBuffers();
+    EXPECT_EQ(onDisk(), QStringList({"City", "Name"}));
+
+    ASSERT_TRUE(table->FindKey({QStringLiteral("City")}));
+    table->Delete();
+    addRow(*table, QStringLiteral("Zip"), 3);
+    table->FlushBuffers();
+    EXPECT_EQ(onDisk(), QStringList({"Name", "Zip"}));
+    table->EmptyTable();
+    table->Close();
+    EXPECT_EQ(onDisk(), QStringList());
+}
+
 } // namespace
