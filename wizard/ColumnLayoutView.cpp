@@ -236,6 +236,9 @@ void ColumnLayoutView::paintEvent(QPaintEvent*)
             paintBox(painter, current, row);
     }
     paintBox(painter, current, selected);
+    painter.setPen(Margin);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
