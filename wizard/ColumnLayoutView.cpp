@@ -213,7 +213,8 @@ void ColumnLayoutView::keyPressEvent(QKeyEvent* event)
     const int row = selectedRow();
     const bool left = event->key() == Qt::Key_Left;
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
-    if (row < 0 || row >= layout().boxes.size() || (!left && event->key() != Qt::Key_Right)
+    // A row without a box (no line) has no positions to move.
+    if (boxRect(row).isEmpty() || (!left && event->key() != Qt::Key_Right)
         || (modifiers != Qt::NoModifier && modifiers != Qt::ShiftModifier))
         return QWidget::keyPressEvent(event);
     const Span span = layout().boxes[row].span;
@@ -230,6 +231,7 @@ void ColumnLayoutView::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), Paper);
     paintBands(painter, current);
     paintRuler(painter, current);
+    painter.setFont(font());
     const int selected = selectedRow();
     for (int row = 0; row < current.boxes.size(); ++row) {
         if (row != selected)
@@ -249,8 +251,7 @@ void ColumnLayoutView::paintEvent(QPaintEvent*)
 void ColumnLayoutView::paintRuler(QPainter& painter, const Layout& current) const
 {
     const wizard::TenthsScale& scale = current.scale;
-    QFont numbers = dialogkit::Sans(9);
-    painter.setFont(numbers);
+    painter.setFont(dialogkit::Sans(9));
     painter.setPen(Ink);
     const double base = RulerHeight - 1;
     painter.drawLine(QPointF(scale.x(0), base), QPointF(scale.x(scale.width()), base));
@@ -271,7 +272,6 @@ void ColumnLayoutView::paintRuler(QPainter& painter, const Layout& current) cons
 void ColumnLayoutView::paintBands(QPainter& painter, const Layout& current) const
 {
     const wizard::Bands& bands = current.bands;
-    painter.setFont(font());
     for (qsizetype band = 0; band < bands.lines().size(); ++band) {
         const QRectF area(0, bands.top(band), width(), bands.height());
         if (band % 2 == 1)

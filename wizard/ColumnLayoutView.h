@@ -11,6 +11,7 @@
 
 class QAbstractItemModel;
 class QAbstractItemView;
+class QPainter;
 
 // The columns of a report drawn to scale across its printable width, from a
 // positions grid: a ruler in tenths of an inch, a band per report line in use,
@@ -78,7 +79,7 @@ private:
     int boxAt(const QPointF& point) const;
     void select(int row);
     bool setSpan(int row, const wizard::Span& span);
-    void paintRuler(class QPainter& painter, const Layout& layout) const;
+    void paintRuler(QPainter& painter, const Layout& layout) const;
     void paintBands(QPainter& painter, const Layout& layout) const;
     void paintBox(QPainter& painter, const Layout& layout, int row) const;
 
