@@ -115,6 +115,11 @@ std::optional<int> FindOverlapOnLine(int line, const QList<ColumnRecord>& record
             return inOrder[place];
         ++place;
     }
+    // Each position came in order, but some came twice: a field on another's
+    // span. Only the last field's end may repeat its start.
+    const bool lastOnePositionWide = place + 1 == inOrder.size() && inOrder[place] == inOrder[place - 1];
+    if (place < inOrder.size() && !lastOnePositionWide)
+        return inOrder[place];
     return std::nullopt;
 }
 
