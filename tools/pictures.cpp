@@ -1,7 +1,9 @@
-// tabrep-pictures OUTDIR: renders every wizard page and every dialog of the
-// program to PNG files, for the documentation. The real main window is walked
-// from page 0 to page 10 over a temporary alias directory with the demo data,
-// creating a call report with a few fields ticked, so the later pages show content.
+// tabrep-pictures [--overlap] OUTDIR: renders every wizard page and every dialog
+// of the program to PNG files, for the documentation. The real main window is
+// walked from page 0 to page 10 over a temporary alias directory with the demo
+// data, creating a call report with a few fields ticked, so the later pages show
+// content. With --overlap, the column-widths page is rendered a second time with
+// a starting position typed that makes two fields overlap.
 #include "DemoData.h"
 #include "EngineError.h"
 #include "HelpViewer.h"
@@ -27,6 +29,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <cstdlib>
@@ -96,6 +99,18 @@ public:
         tick(PickEventField, {QStringLiteral("Phone call date"), QStringLiteral("Phone call subject")});
     }
     void showSecondFieldDefinition() { LBFieldDefs->setCurrentRow(1); }
+    // Types a starting position into the third field's row of the positions grid,
+    // as the user does; answers what the cell held.
+    QString typeStart(const QString& start)
+    {
+        QTableWidgetItem* cell = sgCol->item(2, 2);
+        if (!cell)
+            fail(QStringLiteral("the positions grid has no third row"));
+        const QString before = cell->text();
+        sgCol->setCurrentItem(cell);
+        cell->setText(start);
+        return before;
+    }
     base::PickList* contactFields() { return PickContactField; }
     QString description() const { return EdDescription->text(); }
     int margin() const { return SpinMargin->value(); }
@@ -128,7 +143,7 @@ const char* const PageNames[] = {"operation", "report-type", "category",  "descr
                                  "paper-size", "detail-level", "field-selection", "field-order",
                                  "columns", "column-widths", "field-definitions"};
 
-void walkPages(PictureWindow& window, const QString& outDir)
+void walkPages(PictureWindow& window, const QString& outDir, bool overlap)
 {
     window.show();
     for (int page = 0; page <= 10; ++page) {
@@ -142,8 +157,15 @@ void walkPages(PictureWindow& window, const QString& outDir)
             window.tickFields();
         if (page == 10)
             window.showSecondFieldDefinition();
-        save(window, outDir, QStringLiteral("page-%1-%2").arg(page, 2, 10, QLatin1Char('0'))
-                                 .arg(QLatin1String(PageNames[page])));
+        const QString name =
+            QStringLiteral("page-%1-%2").arg(page, 2, 10, QLatin1Char('0')).arg(QLatin1String(PageNames[page]));
+        save(window, outDir, name);
+        if (page == 9 && overlap) {
+            // The third field starts inside the second: both boxes turn red.
+            const QString typed = window.typeStart(QStringLiteral("30"));
+            save(window, outDir, name + QStringLiteral("-overlap"));
+            window.typeStart(typed);
+        }
         if (page < 10)
             window.next();
     }
@@ -190,12 +212,13 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tabulon Lan"));
-    const QStringList args = app.arguments();
-    if (args.size() != 2) {
-        err() << "usage: tabrep-pictures OUTDIR" << Qt::endl;
+    QStringList args = app.arguments().mid(1);
+    const bool overlap = args.removeAll(QStringLiteral("--overlap")) > 0;
+    if (args.size() != 1) {
+        err() << "usage: tabrep-pictures [--overlap] OUTDIR" << Qt::endl;
         return 2;
     }
-    const QString outDir = args[1];
+    const QString outDir = args[0];
     if (!QDir().mkpath(outDir))
         fail(QStringLiteral("cannot make %1").arg(outDir));
 
@@ -221,7 +244,7 @@ int main(int argc, char** argv)
         PictureWindow window(session);
         if (!window.created())
             fail(QStringLiteral("the main window did not start"));
-        walkPages(window, outDir);
+        walkPages(window, outDir, overlap);
         drawDialogs(window, session, outDir);
         store::Session::setDefaultSession(nullptr);
     } catch (const base::EngineError& e) {

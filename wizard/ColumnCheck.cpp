@@ -2,6 +2,9 @@
 
 #include "Table.h"
 
+#include <algorithm>
+#include <climits>
+#include <map>
 #include <set>
 #include <vector>
 
@@ -11,28 +14,6 @@ namespace {
 
 constexpr int FirstCheckedLine = 1;
 constexpr int LastCheckedLine = 10;
-
-// Positions are compared as numbers, so negative ones order before 0.
-std::optional<int> FindOverlapOnLine(int line, const QList<ColumnRecord>& records)
-{
-    std::vector<int> inOrder;
-    std::set<int> sorted;
-    for (const ColumnRecord& record : records) {
-        if (record.line != line)
-            continue;
-        for (int position : {record.lposition, record.rposition}) {
-            inOrder.push_back(position);
-            sorted.insert(position);
-        }
-    }
-    std::size_t place = 0;
-    for (int position : sorted) {
-        if (inOrder[place] != position)
-            return inOrder[place];
-        ++place;
-    }
-    return std::nullopt;
-}
 
 QList<ColumnRecord> ReadRecords(store::Table& table)
 {
@@ -61,24 +42,96 @@ QString MarginFailure(int maximum, const QList<ColumnRecord>& records)
     return {};
 }
 
+// Marks the fields of one line (in order) whose spans meet or cross another's,
+// and those one position wide that another field follows.
+void MarkOverlapping(const QList<ColumnRecord>& line, const std::vector<qsizetype>& places, QList<bool>& atFault)
+{
+    const qsizetype count = line.size();
+    std::vector<int> laterStart(std::size_t(count), INT_MAX);
+    for (qsizetype i = count - 1; i > 0; --i)
+        laterStart[std::size_t(i - 1)] = std::min(laterStart[std::size_t(i)], line[i].lposition);
+    int earlierEnd = INT_MIN;
+    for (qsizetype i = 0; i < count; ++i) {
+        const ColumnRecord& field = line[i];
+        const bool followed = i + 1 < count;
+        if (field.lposition <= earlierEnd || field.rposition >= laterStart[std::size_t(i)]
+            || (followed && field.lposition == field.rposition))
+            atFault[places[std::size_t(i)]] = true;
+        earlierEnd = std::max(earlierEnd, field.rposition);
+    }
+}
+
 } // namespace
+
+bool EndsBeforeStart(const ColumnRecord& record)
+{
+    return record.lposition > record.rposition;
+}
+
+bool EndsBeyond(int maximum, const ColumnRecord& record)
+{
+    return record.rposition > maximum;
+}
 
 bool CheckLeftRight(const QList<ColumnRecord>& records)
 {
-    for (const ColumnRecord& record : records) {
-        if (record.lposition > record.rposition)
-            return false;
-    }
-    return true;
+    return std::none_of(records.begin(), records.end(), EndsBeforeStart);
 }
 
 bool CheckRightMax(int maximum, const QList<ColumnRecord>& records)
 {
+    return std::none_of(records.begin(), records.end(),
+                        [maximum](const ColumnRecord& record) { return EndsBeyond(maximum, record); });
+}
+
+// Positions are compared as numbers, so negative ones order before 0.
+std::optional<int> FindOverlapOnLine(int line, const QList<ColumnRecord>& records)
+{
+    std::vector<int> inOrder;
+    std::set<int> sorted;
     for (const ColumnRecord& record : records) {
-        if (record.rposition > maximum)
-            return false;
+        if (record.line != line)
+            continue;
+        for (int position : {record.lposition, record.rposition}) {
+            inOrder.push_back(position);
+            sorted.insert(position);
+        }
     }
-    return true;
+    std::size_t place = 0;
+    for (int position : sorted) {
+        if (inOrder[place] != position)
+            return inOrder[place];
+        ++place;
+    }
+    // Each position came in order, but some came twice: a field on another's
+    // span. Only the last field's end may repeat its start.
+    const bool lastOnePositionWide = place + 1 == inOrder.size() && inOrder[place] == inOrder[place - 1];
+    if (place < inOrder.size() && !lastOnePositionWide)
+        return inOrder[place];
+    return std::nullopt;
+}
+
+QList<bool> FieldsAtFault(int maximum, const QList<ColumnRecord>& records)
+{
+    QList<bool> atFault(records.size(), false);
+    struct Line {
+        QList<ColumnRecord> fields;
+        std::vector<qsizetype> places;
+    };
+    std::map<int, Line> lines;
+    for (qsizetype i = 0; i < records.size(); ++i) {
+        const ColumnRecord& record = records[i];
+        atFault[i] = EndsBeforeStart(record) || EndsBeyond(maximum, record);
+        if (record.line >= 1) {
+            lines[record.line].fields.append(record);
+            lines[record.line].places.push_back(i);
+        }
+    }
+    for (const auto& [number, line] : lines) {
+        if (FindOverlapOnLine(number, line.fields))
+            MarkOverlapping(line.fields, line.places, atFault);
+    }
+    return atFault;
 }
 
 std::optional<int> FindOverlap(const QList<ColumnRecord>& records)

@@ -18,6 +18,12 @@ struct ColumnRecord {
     int rposition = 0;
 };
 
+// The first rule for one field: it ends before it starts (equal positions pass).
+bool EndsBeforeStart(const ColumnRecord& record);
+
+// The second rule for one field: it ends beyond maximum (ending on it passes).
+bool EndsBeyond(int maximum, const ColumnRecord& record);
+
 // False when some field ends before it starts (equal positions pass).
 bool CheckLeftRight(const QList<ColumnRecord>& records);
 
@@ -29,6 +35,18 @@ bool CheckRightMax(int maximum, const QList<ColumnRecord>& records);
 // that the last field of a line may start and end at one position. Answers the
 // first position out of place, if any.
 std::optional<int> FindOverlap(const QList<ColumnRecord>& records);
+
+// The third rule on one line, any line number: the first position out of place
+// among the fields of that line, taken in the order of records.
+std::optional<int> FindOverlapOnLine(int line, const QList<ColumnRecord>& records);
+
+// For each record, whether it is at fault by the rules above, so that what the
+// check would report is what is marked: a field that ends before it starts or
+// beyond maximum; and, on each line of 1 or more (not only 1 to 10) on which
+// FindOverlapOnLine finds a position out of place, each field whose span meets
+// or crosses the span of a field before or after it in order, and a field one
+// position wide that is not the last of its line. records in report order.
+QList<bool> FieldsAtFault(int maximum, const QList<ColumnRecord>& records);
 
 // The three rules in turn; the warning text of the first that fails, or an
 // empty text when all pass. records in report order.

@@ -2,9 +2,11 @@
 
 #include "Alias.h"
 #include "ColumnCheck.h"
+#include "ColumnLayoutView.h"
 #include "DialogKit.h"
 #include "EngineError.h"
 #include "ErrorGuard.h"
+#include "FieldLabels.h"
 #include "Modal.h"
 #include "PageKit.h"
 #include "Table.h"
@@ -64,6 +66,7 @@ TFrmColumn::TFrmColumn(store::Session& session, const QString& description, int 
     LblReportName->setText(description);
     LblMargin->setText(QString::number(margin));
     base::Guarded(this, [this] { openTable(); });
+    addLayoutView();
 }
 
 TFrmColumn::~TFrmColumn() = default;
@@ -116,6 +119,23 @@ void TFrmColumn::buildGrid()
             [this](const QModelIndex& index, const QString& typed, const QString& text) {
                 refuse(Refusal{text, index.row(), index.column(), typed});
             });
+}
+
+// The fields drawn to scale under the grid, which gives up the room; the view
+// comes last in the tab order.
+void TFrmColumn::addLayoutView()
+{
+    DBGrid1->setGeometry(8, 32, 477, 112);
+    ColumnLayoutView::Source source;
+    source.printableWidth = [this] { return base::StrToIntOrZero(LblMargin->text()); };
+    source.labels = [this] {
+        QHash<QString, QString> labels;
+        base::Guarded(this, [&] { labels = wizard::FieldLabels(tblColumn(), eventCategory_); });
+        return labels;
+    };
+    auto* view = new ColumnLayoutView(*DBGrid1, {}, std::move(source), this);
+    view->setGeometry(8, 150, 477, 88);
+    QWidget::setTabOrder(BitBtn1, view);
 }
 
 void TFrmColumn::openTable()

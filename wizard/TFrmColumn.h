@@ -33,6 +33,8 @@ public:
     ~TFrmColumn() override;
 
     store::Table& tblColumn() { return *tblColumn_; }
+    // The category whose event fields the report holds, for the layout's labels.
+    void setEventCategory(const QString& category) { eventCategory_ = category; }
 
     void FormShow();
     void BtnCheckClick();
@@ -56,6 +58,7 @@ private:
     void buildControls();
     void buildGrid();
     void openTable();
+    void addLayoutView();
 
     bool commitEditor();
     void closeEditor();
@@ -76,6 +79,7 @@ private:
 
     std::unique_ptr<store::Table> tblColumn_;
     wizard::TableGridModel* model_ = nullptr;
+    QString eventCategory_;
     std::optional<Refusal> refusal_;
     bool placingGridCursor_ = false;
 };

@@ -25,6 +25,7 @@ bool WizardForm::selectReport(bool deleting)
 void WizardForm::runColumnWidthEditor()
 {
     TFrmColumn dialog(session_, EdDescription->text(), SpinMargin->value(), this);
+    dialog.setEventCategory(state_.EventCategory);
     if (base::ExecModal(dialog) != QDialog::Accepted)
         return;
     TblTRData().Refresh();

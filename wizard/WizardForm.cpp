@@ -46,6 +46,7 @@ WizardForm::WizardForm(store::Session& session, QWidget* parent)
     buildBottomBar(frame);
     setFixedSize(624, 434);
     connectHandlers();
+    addColumnLayoutView();
 }
 
 void WizardForm::connectHandlers()

@@ -223,4 +223,5 @@ private:
     QWidget* buildColumnsPage();
     QWidget* buildColumnWidthsPage();
     QWidget* buildFieldDefinitionsPage();
+    void addColumnLayoutView();
 };

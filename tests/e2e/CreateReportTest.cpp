@@ -1,6 +1,8 @@
 // Creating reports from the first page to "Make Report", compared byte for byte.
 #include "WizardDriver.h"
 
+#include "ColumnLayoutView.h"
+
 #include <QCheckBox>
 #include <QLabel>
 
@@ -169,4 +171,34 @@ TEST_F(CreateReport, HeadersAndFlagsSetOnTheLastPageReachTheFile)
     EXPECT_TRUE(checked("cbDotLead"));
     EXPECT_TRUE(checked("DBCBCount"));
     expectRoundTrip(QStringLiteral("money.rpt"));
+}
+
+TEST_F(CreateReport, AnEdgeDraggedInTheLayoutViewReachesTheGridAndTheFile)
+{
+    createUpToFieldSelection("RbContactOrdered", "RBContact", "Dragged", "RBAmPor", "rbCustNo");
+    tick("PickContactField", "LastName");
+    tick("PickContactField", "Company");
+    nextTo(9);
+    auto* view = child<ColumnLayoutView>("LayoutView");
+    ASSERT_NE(view, nullptr);
+    // LastName from 1 to 37, Company from 38 to 74: the ending edge of LastName goes 7 tenths left.
+    const QRectF lastName = view->boxRect(0);
+    const double tenth = lastName.width() / 37;
+    const QPoint edge(int(lastName.right()) - 1, int(lastName.center().y()));
+    const QPoint target(int(lastName.right() - 7 * tenth), edge.y());
+    QTest::mousePress(view, Qt::LeftButton, {}, edge);
+    QTest::mouseMove(view, target);
+    QTest::mouseRelease(view, Qt::LeftButton, {}, target);
+    EXPECT_EQ(child<QTableWidget>("sgCol")->item(0, 3)->text(), QStringLiteral("30"));
+
+    nextTo(10);
+    saveAs(QStringLiteral("dragged"));
+    click("btMakeReport");
+    EXPECT_EQ(modal.texts(), QStringList{"Report successfully created."});
+    EXPECT_EQ(bytes(QStringLiteral("dragged.rpt")),
+              Crlf({"Dragged", "Contact", "Contact", "75", "2",
+                    "0", "", "", "LastName", "LastName", "1", "1", "30",
+                    "FALSE", "FALSE", "FALSE", "FALSE", "FALSE",
+                    "0", "", "", "Company", "Company", "1", "38", "74",
+                    "FALSE", "FALSE", "FALSE", "FALSE", "FALSE"}));
 }

@@ -168,6 +168,8 @@ TEST_F(FieldLayout, DefaultPositionsFollowTheDetailLevelAndTheFieldsOnTheFirstLi
         EXPECT_EQ(modal.texts().front(), QString::fromLatin1(edit.warning ? edit.warning : "Columns appear OK."));
     }
     expectSettledOn(9);
+    // The layout view under the grid is the last stop of Tab, after every control of the window.
+    EXPECT_EQ(child("btExit")->nextInFocusChain(), child("LayoutView"));
 }
 
 TEST_F(FieldLayout, APositionThatIsNoNumberKeepsTheWizardOnTheColumnWidthsPage)

@@ -3,6 +3,7 @@
 #include "QtPrinting.h"
 
 #include <gtest/gtest.h>
+#include <algorithm>
 
 using namespace wizard;
 
@@ -34,6 +35,10 @@ TEST(ColumnCheck, FindsTheFirstPositionOutOfPlace)
         {OneLine({{30, 40}, {1, 25}}), 30},
         {OneLine({{10, 10}, {11, 20}}), 10},
         {OneLine({{1, 25}, {26, 26}}), std::nullopt},
+        {OneLine({{1, 25}, {1, 25}}), 1},
+        {OneLine({{1, 25}, {25, 25}}), 25},
+        {OneLine({{5, 5}, {5, 5}}), 5},
+        {OneLine({{1, 25}, {26, 40}, {1, 25}}), 1},
         {OneLine({{1, 999}, {1000, 1005}}), std::nullopt},
         {OneLine({{-20, -5}, {1, 10}}), std::nullopt},
         {OneLine({{-5, 10}, {-10, 20}}), -5},
@@ -70,4 +75,41 @@ TEST(ColumnCheck, NamesTheFirstFailingRule)
     };
     for (const Case& c : cases)
         EXPECT_EQ(ColumnCheckFailure(75, c.records), QString::fromLatin1(c.expected)) << c.name;
+}
+
+// The fields marked are those the check would report, on every line for the layout.
+TEST(ColumnCheck, MarksTheFieldsAtFault)
+{
+    struct Case {
+        const char* name;
+        QList<ColumnRecord> records;
+        QList<bool> expected;
+    };
+    const bool X = true;
+    const bool o = false;
+    const Case cases[] = {
+        {"apart", OneLine({{1, 25}, {26, 50}}), {o, o}},
+        {"sharing a position", OneLine({{1, 25}, {25, 50}}), {X, X}},
+        {"crossing", OneLine({{1, 25}, {10, 30}, {31, 40}}), {X, X, o}},
+        {"out of order", OneLine({{30, 40}, {1, 25}}), {X, X}},
+        {"inside an earlier one, not beside it", OneLine({{1, 10}, {20, 30}, {5, 6}, {40, 50}}), {X, X, X, o}},
+        {"one position wide, followed", OneLine({{10, 10}, {11, 20}}), {X, o}},
+        {"one position wide, last", OneLine({{1, 25}, {26, 26}}), {o, o}},
+        {"the same span twice", OneLine({{1, 25}, {1, 25}}), {X, X}},
+        {"ending before it starts", OneLine({{30, 20}, {40, 50}}), {X, o}},
+        {"beyond the maximum", OneLine({{1, 37}, {38, 76}}), {o, X}},
+        {"on line 11 too", OneLine({{1, 25}, {25, 50}}, 11), {X, X}},
+        {"not on line 0", OneLine({{1, 25}, {25, 50}}, 0), {o, o}},
+        {"each line by itself", OneLine({{1, 37}, {38, 74}}, 1) + OneLine({{1, 37}, {30, 74}}, 2), {o, o, X, X}},
+    };
+    for (const Case& c : cases) {
+        const QList<bool> marked = FieldsAtFault(75, c.records);
+        EXPECT_EQ(marked, c.expected) << c.name;
+        // Within lines 0 to 10, something is marked exactly when the check fails.
+        const bool checkedLines = std::all_of(c.records.begin(), c.records.end(),
+                                              [](const ColumnRecord& r) { return r.line <= 10; });
+        if (checkedLines) {
+            EXPECT_EQ(marked.contains(true), !ColumnCheckFailure(75, c.records).isEmpty()) << c.name;
+        }
+    }
 }

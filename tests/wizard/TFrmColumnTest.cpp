@@ -1,6 +1,7 @@
 #include "TFrmColumn.h"
 
 #include "Alias.h"
+#include "ColumnLayoutView.h"
 #include "QtPrinting.h"
 #include "RecordingModal.h"
 #include "Session.h"
@@ -180,6 +181,38 @@ TEST_F(ColumnEditor, RefusesBadValuesWithTheEngineMessageAndKeepsTheUserOnTheCel
         EXPECT_EQ(form.tblColumn().State(), store::TableState::Browse);
         EXPECT_EQ(Stored("Contact", storedColumn[c.column]), before);
     }
+}
+
+TEST_F(ColumnEditor, DraggingAnEdgeAndTheArrowKeysChangeThePositionsAsTypingDoes)
+{
+    TFrmColumn form(alias.session(), QStringLiteral("Phone list"), 75);
+    QTableView* grid = Open(form);
+    auto* view = form.findChild<ColumnLayoutView*>(QStringLiteral("LayoutView"));
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(form.findChild<QWidget*>(QStringLiteral("BitBtn1"))->nextInFocusChain(), view);
+    // Company stands from 1 to 25: 25 tenths.
+    const double tenth = view->boxRect(0).width() / 25;
+    const QRectF contact = view->boxRect(1);
+    const QPoint edge(int(contact.right()) - 1, int(contact.center().y()));
+    const QPoint tenMore(int(contact.right() + 10 * tenth), edge.y());
+    QTest::mousePress(view, Qt::LeftButton, {}, edge);
+    QTest::mouseMove(view, tenMore);
+    QTest::mouseRelease(view, Qt::LeftButton, {}, tenMore);
+    EXPECT_EQ(grid->currentIndex().row(), 1);
+    EXPECT_EQ(Cell(grid, 1, LeftColumn), QStringLiteral("26"));
+    EXPECT_EQ(Cell(grid, 1, RightColumn), QStringLiteral("60"));
+
+    QTest::keyClick(view, Qt::Key_Left);
+    QTest::keyClick(view, Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(Cell(grid, 1, LeftColumn), QStringLiteral("25"));
+    EXPECT_EQ(Cell(grid, 1, RightColumn), QStringLiteral("60"));
+    EXPECT_EQ(Stored("Contact", "RPosition"), 50) << "stored before the row is left";
+
+    form.findChild<QPushButton*>(QStringLiteral("BtnOK"))->click();
+    EXPECT_EQ(form.result(), QDialog::Accepted);
+    EXPECT_EQ(Stored("Contact", "LPosition"), 25);
+    EXPECT_EQ(Stored("Contact", "RPosition"), 60);
+    EXPECT_EQ(Stored("Phone", "LPosition"), 51);
 }
 
 TEST_F(ColumnEditor, TheFieldColumnCannotBeEdited)

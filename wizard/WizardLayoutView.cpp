@@ -1,0 +1,30 @@
+// The column-widths page's layout view: the positions grid drawn to scale.
+#include "WizardForm.h"
+
+#include "ColumnLayoutView.h"
+#include "ErrorGuard.h"
+#include "FieldLabels.h"
+#include "SpinEdit.h"
+
+#include <QGridLayout>
+#include <QTableWidget>
+
+// The view goes under the positions grid, which gives up the room, across the
+// page; it comes last in the window's tab order.
+void WizardForm::addColumnLayoutView()
+{
+    constexpr int ViewHeight = 104;
+    ColumnLayoutView::Source source;
+    source.printableWidth = [this] { return SpinMargin->value(); };
+    source.labels = [this] {
+        QHash<QString, QString> labels;
+        base::Guarded(this, [&] { labels = wizard::FieldLabels(TblTRData(), state_.EventCategory); });
+        return labels;
+    };
+    auto* view = new ColumnLayoutView(*sgCol, {}, std::move(source), sgCol->parentWidget());
+    view->setFixedHeight(ViewHeight);
+    sgCol->setFixedHeight(sgCol->height() - ViewHeight - 6);
+    if (auto* page = qobject_cast<QGridLayout*>(sgCol->parentWidget()->layout()))
+        page->addWidget(view, 5, 0, 1, 2);
+    QWidget::setTabOrder(previousInFocusChain(), view);
+}
