@@ -9,9 +9,26 @@
 #include "Session.h"
 #include "Table.h"
 
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
+
+namespace {
+
+// True when the alias is the thing to mend: it is not defined, or its directory
+// is not named, does not exist or cannot be written.
+bool AliasAtFault(store::Session& session)
+{
+    try {
+        const QFileInfo directory(store::GetAliasDirectory(session, store::DatabaseAlias));
+        return directory.filePath().isEmpty() || !directory.isDir() || !directory.isWritable();
+    } catch (const base::EngineError&) {
+        return true;
+    }
+}
+
+} // namespace
 
 TFrmTabrep::TFrmTabrep(store::Session& session, QWidget* parent) : WizardForm(session, parent)
 {
@@ -25,9 +42,10 @@ TFrmTabrep::TFrmTabrep(store::Session& session, QWidget* parent) : WizardForm(se
         try {
             FormCreate();
         } catch (const base::EngineError& e) {
-            // Start-up fails only on the alias or the working table: say where to mend it.
+            // A fault of the alias or its directory is mended in the alias file: say
+            // where. Others (the working table held by another program) are not.
             QString text = e.text();
-            if (!text.contains(session_.configPath()))
+            if (!text.contains(session_.configPath()) && AliasAtFault(session_))
                 text += QStringLiteral("\n\nCheck the database alias \"%1\" in %2.")
                             .arg(store::DatabaseAlias, session_.configPath());
             throw base::EngineError(text);

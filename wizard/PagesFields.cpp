@@ -31,7 +31,6 @@ QPushButton* Button(QWidget* parent, const QString& name, const QString& caption
 {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
-    button->setFont(Sans(11));
     return button;
 }
 
@@ -66,6 +65,8 @@ QWidget* WizardForm::buildFieldSelectionPage()
     QFrame* user = Panel(page, QStringLiteral("User Field Definitions"));
     BtnUser = Button(user, QStringLiteral("BtnUser"), QStringLiteral("&User Fields"));
     user->layout()->addWidget(BtnUser);
+    for (QPushButton* button : {BitBtn2, BtnUser})
+        button->setFont(Sans(11));  // the bottom bar's font; other pages' buttons keep the page's
     side->addWidget(user);
     side->addStretch();
     grid->addLayout(side, 2, 2, 3, 1);
@@ -107,6 +108,9 @@ QWidget* WizardForm::buildFieldOrderPage()
     note->layout()->addWidget(LblCustYes);
     note->layout()->addWidget(LblCustNo);
     grid->addWidget(note, 2, 2, 3, 1);
+    // The list and the note take the height the page has to spare, so the title
+    // and the instruction stand at the top as on the other pages.
+    grid->setRowStretch(4, 1);
     grid->setColumnStretch(0, 2);
     grid->setColumnStretch(2, 2);
     return page;

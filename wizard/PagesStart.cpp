@@ -140,7 +140,7 @@ QWidget* WizardForm::buildDescriptionPage()
     layout->addWidget(Text(page, QStringLiteral("Type a short description for the report:")));
     EdDescription = new QLineEdit(page);
     EdDescription->setObjectName(QStringLiteral("EdDescription"));
-    EdDescription->setMaxLength(30);
+    EdDescription->setMaxLength(DescriptionLength);
     connect(EdDescription, &QLineEdit::textChanged, this, &WizardForm::EdDescriptionChange);
     layout->addWidget(EdDescription);
     auto* panel = new QFrame(page);

@@ -46,9 +46,12 @@ void WizardForm::SetGrid()
     for (int row = 0; row < StringGrid1->rowCount(); ++row)
         StringGrid1->setRowHeight(row, StringGrid1->height() / layout.rows);
     Label111->setText(QString::number(layout.rows));
-    state_.ColumnsGridReady = true;
+    // The message belongs to the pass: the Columns box, losing the focus to the
+    // message box, brings its text into range, and that change must not start
+    // a second pass (and a second message) inside this one.
     if (layout.limitReached)
         base::ShowError(this, wizard::RowLimitMessage());
+    state_.ColumnsGridReady = true;
 }
 
 void WizardForm::SpinColChange()

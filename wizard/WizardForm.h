@@ -164,6 +164,7 @@ protected:
     QLabel* lblQuote1 = nullptr;
     // Page 3: description.
     QLineEdit* EdDescription = nullptr;
+    static constexpr int DescriptionLength = 30;  // characters the edit takes by typing
     // Page 4: paper size.
     base::Option* RBAmPor = nullptr;
     base::Option* RbAmLan = nullptr;

@@ -19,13 +19,6 @@
 #include <QListWidget>
 #include <algorithm>
 
-namespace {
-
-// Characters the description edit takes by typing.
-constexpr int DescriptionLength = 30;
-
-} // namespace
-
 void WizardForm::LoadConfig()
 {
     const QString directory = store::GetAliasDirectory(store::DatabaseAlias);

@@ -119,6 +119,9 @@ void WizardForm::SetBook(QObject* Sender)
 bool WizardForm::enterOperation()
 {
     state_.LayoutDirty = false;
+    // A loaded report's longer description widened the edit; a new operation
+    // starts with the typed limit again (loading below widens it as needed).
+    EdDescription->setMaxLength(DescriptionLength);
     ClearCustomTable(TblTRData());
     if (RbModify->isChecked() || RbCopy->isChecked())
         state_.Mode = QStringLiteral("MODIFY");

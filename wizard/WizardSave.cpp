@@ -1,11 +1,13 @@
 // "Make Report": settles the file the report goes to and writes it.
 #include "WizardForm.h"
 
+#include "ErrorGuard.h"
 #include "Modal.h"
 #include "Option.h"
 #include "TFrmFilename.h"
 
 #include <QLineEdit>
+#include <QPushButton>
 
 namespace {
 
@@ -34,7 +36,19 @@ void WizardForm::btMakeReportClick()
         write = AskForName(session_, state_, EdDescription, this);
     if (!write)
         return;
-    WriteColWidthsGridToTable(TblTRData());
-    WriteTheReportFile(TblTRData());
+    {
+        // Storing the grid and writing the file walk the working table and leave
+        // it on another row; however they end, the header edit and the check
+        // boxes go back to the field the list highlights.
+        struct BackToHighlighted {
+            WizardForm* form;
+            ~BackToHighlighted()
+            {
+                base::Guarded(form, [this] { form->LBFieldDefsClick(form->btMakeReport); });
+            }
+        } backToHighlighted{this};
+        WriteColWidthsGridToTable(TblTRData());
+        WriteTheReportFile(TblTRData());
+    }
     base::ShowInformation(this, QStringLiteral("Report successfully created."));
 }

@@ -14,6 +14,11 @@ using FieldLayout = WizardDriver;
 const QString CustomIdFirst = QStringLiteral("The CustomID field must appear FIRST on the list");
 const QString MemoLast = QStringLiteral("The Memo Field must be last.");
 const QString RowLimit = QStringLiteral("You cannot have more than 18 fields!");
+const QStringList TwentyFiveFields{"ContactID", "Salutation", "FirstName",   "LastName", "Title",    "Company",
+                                   "Department", "Address1",  "Address2",    "City",     "State",    "ZipCode",
+                                   "Country",   "HomePhone",  "WorkPhone",   "FaxPhone", "MobilePhone", "Email",
+                                   "Birthday",  "Anniversary", "LastContact", "Active",  "Children", "Rating",
+                                   "Visits"};
 
 } // namespace
 
@@ -79,11 +84,7 @@ TEST_F(FieldLayout, MovesKeepCustomIdFirstAndTheNotesLastAndRefusedOnesAreUndone
 
 TEST_F(FieldLayout, ColumnsDefaultToTheFieldCountAtMostTwentyAndNextWaitsUntilTheFieldsFit)
 {
-    const QStringList fields{"ContactID", "Salutation", "FirstName", "LastName",  "Title",       "Company",
-                             "Department", "Address1",  "Address2",  "City",      "State",       "ZipCode",
-                             "Country",   "HomePhone",  "WorkPhone", "FaxPhone",  "MobilePhone", "Email",
-                             "Birthday",  "Anniversary", "LastContact", "Active", "Children",    "Rating",
-                             "Visits"};
+    const QStringList fields = TwentyFiveFields;
     createUpToFieldSelection("RbContactOrdered", "RBContact", "Wide", "RBAmPor", "rbCustNo");
     for (const QString& field : fields)
         tick("PickContactField", field);
@@ -111,6 +112,46 @@ TEST_F(FieldLayout, ColumnsDefaultToTheFieldCountAtMostTwentyAndNextWaitsUntilTh
     ASSERT_EQ(positions.size(), 25);
     EXPECT_EQ(positions.front(), QStringList({"ContactID", "1", "1", "37"}));
     EXPECT_EQ(positions.back(), QStringList({"Visits", "13", "1", "37"}));
+}
+
+TEST_F(FieldLayout, TheRowLimitMessageComesOnceWhileTheColumnsBoxCorrectsItselfBehindIt)
+{
+    // Twenty fields laid out over 20 columns fit on one row. Emptied or 0, the
+    // box is laid out as one column, which needs 20 rows; the message box takes
+    // the focus, and the box brings its text to 1 without a second pass.
+    const QStringList twenty = TwentyFiveFields.mid(0, 20);
+    const struct {
+        const char* detailLevel;
+        QStringList ticked;
+        const char* typed;
+    } cases[] = {
+        {"rbCustNo", twenty, ""},
+        {"rbCustYes", QStringList{"CustomID"} + twenty, "0"},
+    };
+    for (const auto& c : cases) {
+        backToStart();
+        createUpToFieldSelection("RbContactOrdered", "RBContact", "Limit", "RBAmPor", c.detailLevel);
+        for (const QString& field : ticked("PickContactField"))
+            tick("PickContactField", field);
+        for (const QString& field : c.ticked)
+            tick("PickContactField", field);
+        nextTo(8);
+        type("SpinCol", QStringLiteral("20"));
+        ASSERT_EQ(child<QLabel>("Label111")->text(), QStringLiteral("1")) << messages();
+        ASSERT_TRUE(child("SpinCol")->hasFocus());
+
+        modal.clear();
+        type("SpinCol", QString::fromLatin1(c.typed));
+        EXPECT_EQ(modal.texts(), QStringList{RowLimit}) << c.detailLevel;
+        EXPECT_EQ(text("SpinCol"), QStringLiteral("1"));
+        EXPECT_EQ(child<QLabel>("Label111")->text(), QStringLiteral("19"));
+        EXPECT_TRUE(child("SpinCol")->hasFocus());
+
+        modal.clear();
+        type("SpinCol", QStringLiteral("2"));
+        EXPECT_TRUE(modal.texts().isEmpty()) << messages();
+        EXPECT_EQ(child<QLabel>("Label111")->text(), QStringLiteral("10"));
+    }
 }
 
 TEST_F(FieldLayout, DefaultPositionsFollowTheDetailLevelAndTheFieldsOnTheFirstLine)

@@ -2,6 +2,8 @@
 // asked, and what is written.
 #include "WizardDriver.h"
 
+#include "Table.h"
+
 #include <QFileInfo>
 #include <QLabel>
 
@@ -144,7 +146,7 @@ INSTANTIATE_TEST_SUITE_P(
                     SaveCase{"CopyCancelled", Operation::Copy, {}, Dialog::Cancel, {}, nullptr}),
     [](const testing::TestParamInfo<SaveCase>& info) { return std::string(info.param.name); });
 
-TEST_F(SaveReport, ACopyKeepsALongDescriptionWhole)
+TEST_F(SaveReport, ACopyKeepsALongDescriptionWholeAndTheNextNewReportTakesThirtyCharacters)
 {
     const QByteArray original = Crlf({"A description of forty-four characters, long", "Contact", "Contact", "75", "1",
                                       "0", "", "", "Name", "LastName", "1", "1", "30",
@@ -158,6 +160,32 @@ TEST_F(SaveReport, ACopyKeepsALongDescriptionWhole)
     EXPECT_EQ(modal.texts(), QStringList{"Report successfully created."});
     EXPECT_EQ(bytes(QStringLiteral("copied.rpt")), original);
     EXPECT_EQ(bytes(QStringLiteral("long.rpt")), original);
+
+    backToStart();
+    click("RBCreate");
+    nextTo(3);
+    const QString typed = QStringLiteral("A new description of forty-four characters!");
+    type("EdDescription", typed);
+    EXPECT_EQ(text("EdDescription"), typed.left(30));
+}
+
+TEST_F(SaveReport, AfterMakeReportTheFieldControlsStayOnTheHighlightedField)
+{
+    createUpToFieldSelection("RbContactOrdered", "RBContact", "Headers", "RBAmPor", "rbCustNo");
+    for (const char* field : {"LastName", "Company", "City"})
+        tick("PickContactField", QString::fromLatin1(field));
+    nextTo(10);
+    pickDefinition(QStringLiteral("LastName"));
+    saveAs(QStringLiteral("first"));
+    click("btMakeReport");
+    EXPECT_EQ(text("DBEdit1"), QStringLiteral("LastName"));
+
+    type("DBEdit1", QStringLiteral("Surname"));
+    saveAs(QStringLiteral("second"));
+    click("btMakeReport");
+    const QByteArray written = bytes(QStringLiteral("second.rpt"));
+    EXPECT_TRUE(written.contains("\r\nSurname\r\nLastName\r\n")) << written.toStdString();
+    EXPECT_TRUE(written.contains("\r\nCity\r\nCity\r\n")) << written.toStdString();
 }
 
 TEST_F(SaveReport, AFailedWriteShowsTheReasonAndNoSuccess)
@@ -175,4 +203,6 @@ TEST_F(SaveReport, AFailedWriteShowsTheReasonAndNoSuccess)
     EXPECT_TRUE(modal.texts()[1].startsWith(QStringLiteral("Cannot write report "))) << messages();
     EXPECT_TRUE(QFileInfo(alias.path(QStringLiteral("phonelst.rpt"))).isDir());
     expectSettledOn(10);
+    EXPECT_EQ(window->TblTRData().FieldByName(QStringLiteral("Field")).AsString(),
+              child<QListWidget>("LBFieldDefs")->currentItem()->text());
 }

@@ -32,6 +32,8 @@ protected:
         window = std::make_unique<TFrmTabrep>(alias.session());
         EXPECT_TRUE(window->created()) << messages();
         window->show();
+        // Active, as on a desktop: the focus moves to message boxes and back.
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
     ~WizardDriver() override
     {

@@ -101,6 +101,24 @@ TEST(Startup, FailsWhenTheWorkingTableCannotBeCreated)
     EXPECT_TRUE(modal.shown()[0].text.contains(alias.configPath()));
 }
 
+TEST(Startup, ASecondCopyRefusedTheWorkingTableIsNotSentToTheAliasFile)
+{
+    TempAlias alias;
+    RecordingModal modal;
+    TFrmTabrep first(alias.session());
+    ASSERT_TRUE(first.created());
+    Child<QPushButton>(first, "BtnNext")->click();  // the first copy now holds the working table
+    ASSERT_TRUE(modal.shown().empty()) << modal.texts().join(u'\n').toStdString();
+
+    store::Session secondSession(alias.configPath());
+    TFrmTabrep second(secondSession);
+    EXPECT_FALSE(second.created());
+    ASSERT_EQ(modal.shown().size(), 1u);
+    EXPECT_EQ(modal.shown()[0].text,
+              QStringLiteral("Table is busy: %1\nAnother program or session has it open.")
+                  .arg(alias.path(QStringLiteral("TRDATA.DB"))));
+}
+
 TEST(Startup, HidesTheSalesAndQuoteOptionsEveryTimeTheWindowIsShown)
 {
     TempAlias alias;

@@ -9,7 +9,8 @@
 
 // The test double of the modal seam: records every message and answers
 // questions and dialogs from queues. An unexpected question or dialog fails
-// the test and answers No / Rejected.
+// the test and answers No / Rejected. While a message or a question is "shown"
+// it holds the focus, as a real box does, whenever a window of the test is active.
 class RecordingModal : public base::Modal {
 public:
     struct Shown {

@@ -1,0 +1,56 @@
+// How the pages look: where the titles stand and which font the buttons use.
+#include "WizardDriver.h"
+
+#include <QLabel>
+
+namespace {
+
+using PageLook = WizardDriver;
+
+// The title of the page shown: its bold 29-pixel label, placed in the window.
+QRect TitleOnShownPage(QWidget& window)
+{
+    QWidget* page = window.findChild<QStackedWidget*>(QStringLiteral("Notebook1"))->currentWidget();
+    for (QLabel* label : page->findChildren<QLabel*>())
+        if (label->font().pixelSize() == 29 && label->font().bold())
+            return {label->mapTo(&window, QPoint(0, 0)), label->size()};
+    ADD_FAILURE() << "no title on " << page->objectName().toStdString();
+    return {};
+}
+
+} // namespace
+
+TEST_F(PageLook, EveryTitleStandsAtTheSameHeightAndOnlyTheBarAndPageSixUseTheSmallButtonFont)
+{
+    click("RBCreate");
+    QRect firstTitle;
+    for (int target = 1; target <= 10; ++target) {
+        if (target == 4)
+            type("EdDescription", QStringLiteral("Looks"));
+        if (target == 7)
+            tick("PickContactField", QStringLiteral("LastName"));
+        next();
+        ASSERT_EQ(page(), target) << messages();
+        const QRect title = TitleOnShownPage(*window);
+        if (target == 1)
+            firstTitle = title;
+        // A title is drawn centred in its label's height: the centres meet.
+        EXPECT_NEAR(title.center().y(), firstTitle.center().y(), 1) << "page " << target;
+    }
+
+    const struct {
+        const char* button;
+        const char* family;
+        int pixels;
+    } fonts[] = {
+        {"BtnMoveUp", "Liberation Serif", 16}, {"BtnDown", "Liberation Serif", 16},
+        {"BtnCheck", "Liberation Serif", 16},  {"btMakeReport", "Liberation Serif", 16},
+        {"BitBtn2", "Liberation Sans", 11},    {"BtnUser", "Liberation Sans", 11},
+        {"BtnNext", "Liberation Sans", 11},
+    };
+    for (const auto& f : fonts) {
+        const QFont font = child(f.button)->font();
+        EXPECT_EQ(font.family(), QLatin1String(f.family)) << f.button;
+        EXPECT_EQ(font.pixelSize(), f.pixels) << f.button;
+    }
+}
