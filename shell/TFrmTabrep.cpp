@@ -36,8 +36,6 @@ TFrmTabrep::TFrmTabrep(store::Session& session, QWidget* parent) : WizardForm(se
     base::OnClick(BtnSlideShow, this, &TFrmTabrep::BtnSlideShowClick);
     base::OnClick(BtnHelp, this, &TFrmTabrep::BtnHelpClick);
     base::OnClick(BtnAbout, this, &TFrmTabrep::BtnAboutClick);
-    base::OnClick(BtnUser, this, &TFrmTabrep::BtnUserClick);
-    base::OnClick(BitBtn2, this, &TFrmTabrep::BitBtn2Click);
     created_ = base::Guarded(this, [this] {
         try {
             FormCreate();
@@ -71,11 +69,21 @@ void TFrmTabrep::FormCreate()
     state_.SelectedCount = 0;
     state_.ColumnsGridReady = true;
     SetBook(this);
+    ensurePage(Detail);
     rbCustYes->turnOn();
+}
+
+void TFrmTabrep::pageBuilt(int index)
+{
+    if (index == Fields) {
+        base::OnClick(BtnUser, this, &TFrmTabrep::BtnUserClick);
+        base::OnClick(BitBtn2, this, &TFrmTabrep::BitBtn2Click);
+    }
 }
 
 void TFrmTabrep::FormShow()
 {
+    ensurePage(Category);
     rbSale->hide();
     lblSale1->hide();
     rbQuote->hide();

@@ -24,6 +24,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void pageBuilt(int index) override;
 
 private:
     bool created_ = false;

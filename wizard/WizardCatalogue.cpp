@@ -12,7 +12,7 @@
 
 namespace {
 
-struct Category {
+struct CategoryEntry {
     QChar kind;
     const char* word;
     const char* heading;
@@ -41,7 +41,7 @@ void WizardForm::FillPickFields(QObject* Sender)
         return;
     const base::Hourglass hourglass;
 
-    const std::pair<base::Option*, Category> categories[] = {
+    const std::pair<base::Option*, CategoryEntry> categories[] = {
         {RBEvent, {u'E', "GENERIC", "Event-related Fields"}},
         {RbCall, {u'C', "CALL", "Call-related Fields"}},
         {RBLetter, {u'L', "LETTER", "Letter-related Fields"}},

@@ -38,30 +38,83 @@ WizardForm::WizardForm(store::Session& session, QWidget* parent)
     Notebook1 = new QStackedWidget(this);
     Notebook1->setObjectName(QStringLiteral("Notebook1"));
     Notebook1->setFixedSize(624, 377);
-    for (QWidget* page : {buildOperationPage(), buildReportTypePage(), buildCategoryPage(), buildDescriptionPage(),
-                          buildPaperPage(), buildDetailPage(), buildFieldSelectionPage(), buildFieldOrderPage(),
-                          buildColumnsPage(), buildColumnWidthsPage(), buildFieldDefinitionsPage()})
-        Notebook1->addWidget(page);
+    // Until a page is needed an empty stand-in holds its place.
+    Notebook1->addWidget(buildPage(Operation));
+    for (int index = Operation + 1; index < PageCount; ++index)
+        Notebook1->addWidget(new QWidget);
+    built_[Operation] = true;
     frame->addWidget(Notebook1);
     buildBottomBar(frame);
     setFixedSize(624, 434);
-    connectHandlers();
-    addColumnLayoutView();
 }
 
-void WizardForm::connectHandlers()
+void WizardForm::ensurePage(int index)
 {
-    for (auto* list : {PickContactField, PickEventField})
-        list->setClickHandler([this, list] { PickContactFieldClick(list); });
-    base::OnClick(BtnMoveUp, this, &WizardForm::BtnMoveUpClick);
-    base::OnClick(BtnDown, this, &WizardForm::BtnDownClick);
-    base::OnClick(BtnCheck, this, &WizardForm::BtnCheckClick);
-    base::OnClick(btMakeReport, this, &WizardForm::btMakeReportClick);
-    connect(LBFieldDefs, &QListWidget::currentRowChanged, this,
-            [this] { base::Guarded(this, [this] { LBFieldDefsClick(LBFieldDefs); }); });
-    EdDescription->setValidator(new store::Cp1252Validator(EdDescription));
-    DBEdit1->setValidator(new store::Cp1252Validator(DBEdit1));
-    bindFieldDefinitions();
+    if (built_[index])
+        return;
+    built_[index] = true;
+    QWidget* standIn = Notebook1->widget(index);
+    Notebook1->insertWidget(index, buildPage(index));
+    Notebook1->removeWidget(standIn);
+    delete standIn;
+    if (index == Widths)
+        addColumnLayoutView();
+    pageBuilt(index);
+}
+
+void WizardForm::ensurePages()
+{
+    for (int index = Operation; index < PageCount; ++index)
+        ensurePage(index);
+}
+
+QWidget* WizardForm::buildPage(int index)
+{
+    switch (index) {
+    case Operation:
+        return buildOperationPage();
+    case ReportType:
+        return buildReportTypePage();
+    case Category:
+        return buildCategoryPage();
+    case Description: {
+        QWidget* page = buildDescriptionPage();
+        EdDescription->setValidator(new store::Cp1252Validator(EdDescription));
+        return page;
+    }
+    case Paper:
+        return buildPaperPage();
+    case Detail:
+        return buildDetailPage();
+    case Fields: {
+        QWidget* page = buildFieldSelectionPage();
+        for (auto* list : {PickContactField, PickEventField})
+            list->setClickHandler([this, list] { PickContactFieldClick(list); });
+        return page;
+    }
+    case Order: {
+        QWidget* page = buildFieldOrderPage();
+        base::OnClick(BtnMoveUp, this, &WizardForm::BtnMoveUpClick);
+        base::OnClick(BtnDown, this, &WizardForm::BtnDownClick);
+        return page;
+    }
+    case Columns:
+        return buildColumnsPage();
+    case Widths: {
+        QWidget* page = buildColumnWidthsPage();
+        base::OnClick(BtnCheck, this, &WizardForm::BtnCheckClick);
+        return page;
+    }
+    default: {
+        QWidget* page = buildFieldDefinitionsPage();
+        base::OnClick(btMakeReport, this, &WizardForm::btMakeReportClick);
+        connect(LBFieldDefs, &QListWidget::currentRowChanged, this,
+                [this] { base::Guarded(this, [this] { LBFieldDefsClick(LBFieldDefs); }); });
+        DBEdit1->setValidator(new store::Cp1252Validator(DBEdit1));
+        bindFieldDefinitions();
+        return page;
+    }
+    }
 }
 
 WizardForm::~WizardForm() = default;
@@ -106,6 +159,7 @@ void WizardForm::keyPressEvent(QKeyEvent* event)
 
 void WizardForm::showPage(int index)
 {
+    ensurePage(index);
     Notebook1->setCurrentIndex(index);
 }
 

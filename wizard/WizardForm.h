@@ -5,6 +5,7 @@
 #include "WizardState.h"
 
 #include <QDialog>
+#include <array>
 #include <QString>
 #include <memory>
 #include <utility>
@@ -40,6 +41,14 @@ class WizardForm : public QDialog {
 public:
     explicit WizardForm(store::Session& session, QWidget* parent = nullptr);
     ~WizardForm() override;
+
+    // The notebook's pages, in order.
+    enum Page { Operation, ReportType, Category, Description, Paper, Detail, Fields, Order, Columns, Widths,
+                Definitions, PageCount };
+    // The first page and the bottom bar are built with the window, the other pages
+    // when first needed: ensurePage builds one, ensurePages every one not built yet.
+    void ensurePage(int index);
+    void ensurePages();
 
     WizardState& state() { return state_; }
     store::Table& TblContact() { return *TblContact_; }
@@ -90,6 +99,8 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // A page was just built: the window above the wizard connects its own handlers to it.
+    virtual void pageBuilt(int index) { Q_UNUSED(index); }
 
     // Option handlers that only mark state or echo it.
     void RBCreateClick();
@@ -118,13 +129,13 @@ protected:
     void refreshBoundControls();
     void bindFieldDefinitions();
     std::vector<std::pair<class QCheckBox*, QString>> boundFlags() const;
-    void connectHandlers();
     void applyMove(const wizard::FieldMove& move);
     int highlightedField() const;
     static void MoveFieldLast(QListWidget* list, const QString& name);
 
     store::Session& session_;
     WizardState state_;
+    std::array<bool, PageCount> built_{};
     wizard::PreviewBlock preview_;  // the used block of the columns-and-rows preview
     std::unique_ptr<store::Table> TblContact_;
     std::unique_ptr<store::Table> TblEvents_;
@@ -212,6 +223,7 @@ protected:
     QPushButton* btMakeReport = nullptr;
 
 private:
+    QWidget* buildPage(int index);
     void buildBottomBar(QVBoxLayout* frame);
     QWidget* buildOperationPage();
     QWidget* buildReportTypePage();

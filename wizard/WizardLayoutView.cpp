@@ -7,10 +7,11 @@
 #include "SpinEdit.h"
 
 #include <QGridLayout>
+#include <QPushButton>
 #include <QTableWidget>
 
 // The view goes under the positions grid, which gives up the room, across the
-// page; it comes last in the window's tab order.
+// page; it comes last in the window's tab order, after the bottom bar.
 void WizardForm::addColumnLayoutView()
 {
     constexpr int ViewHeight = 104;
@@ -26,5 +27,5 @@ void WizardForm::addColumnLayoutView()
     sgCol->setFixedHeight(sgCol->height() - ViewHeight - 6);
     if (auto* page = qobject_cast<QGridLayout*>(sgCol->parentWidget()->layout()))
         page->addWidget(view, 5, 0, 1, 2);
-    QWidget::setTabOrder(previousInFocusChain(), view);
+    QWidget::setTabOrder(btExit, view);
 }

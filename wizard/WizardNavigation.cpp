@@ -18,11 +18,6 @@
 #include <QStackedWidget>
 #include <exception>
 
-namespace {
-
-enum Page { Operation, ReportType, Category, Description, Paper, Detail, Fields, Order, Columns, Widths, Definitions };
-
-} // namespace
 
 void WizardForm::BtnNextClick()
 {
@@ -50,6 +45,11 @@ void WizardForm::SetBook(QObject* Sender)
             form->setNavigationButtons();
         }
     } settle{this};
+
+    // The steps of a page change reach the controls of every page; the first page
+    // alone is settled on at start-up.
+    if (state_.PageIndex != Operation)
+        ensurePages();
 
     auto stopAt = [this](int page) {
         state_.PageIndex = page;

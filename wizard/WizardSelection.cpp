@@ -56,6 +56,7 @@ void WizardForm::PickContactFieldClick(QObject* Sender)
 
 void WizardForm::rbCustYesClick()
 {
+    ensurePage(Fields);
     const int index = PickContactField->findEntry(QStringLiteral("CustomID"));
     if (index >= 0)
         PickContactField->setEntrySelected(index, true);
@@ -64,6 +65,7 @@ void WizardForm::rbCustYesClick()
 
 void WizardForm::rbCustNoClick()
 {
+    ensurePage(Fields);
     const int index = PickContactField->findEntry(QStringLiteral("CustomID"));
     if (index >= 0)
         PickContactField->setEntrySelected(index, false);

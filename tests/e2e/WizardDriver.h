@@ -1,6 +1,7 @@
 #pragma once
 
 #include "QtPrinting.h"
+#include "FindControl.h"
 #include "RecordingModal.h"
 #include "TFrmTabrep.h"
 #include "TempAlias.h"
@@ -44,9 +45,7 @@ protected:
     template <typename T = QWidget>
     T* child(const char* name) const
     {
-        T* found = window->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
+        return Child<T>(*window, name);
     }
 
     template <typename T = QWidget>

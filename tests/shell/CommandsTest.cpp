@@ -1,4 +1,5 @@
 #include "QtPrinting.h"
+#include "FindControl.h"
 #include "RecordingModal.h"
 #include "Slideshow.h"
 #include "TFrmTabrep.h"
@@ -14,13 +15,6 @@
 
 namespace {
 
-template <typename T>
-T* Child(QWidget& window, const char* name)
-{
-    T* child = window.findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(child, nullptr) << name;
-    return child;
-}
 
 QString StateText(const WizardState& s)
 {

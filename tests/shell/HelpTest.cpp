@@ -1,4 +1,5 @@
 #include "HelpViewer.h"
+#include "FindControl.h"
 #include "ProgramFiles.h"
 #include "QtPrinting.h"
 #include "RecordingModal.h"
@@ -17,13 +18,6 @@
 
 namespace {
 
-template <typename T>
-T* Child(QWidget& window, const char* name)
-{
-    T* child = window.findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(child, nullptr) << name;
-    return child;
-}
 
 // Records the topics asked for instead of opening the help window.
 class RecordingHelpViewer : public help::HelpViewer {

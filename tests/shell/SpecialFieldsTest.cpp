@@ -1,4 +1,5 @@
 #include "PickList.h"
+#include "FindControl.h"
 #include "QtPrinting.h"
 #include "RecordingModal.h"
 #include "TFrmTabrep.h"
@@ -11,13 +12,6 @@
 
 namespace {
 
-template <typename T>
-T* Child(QWidget& window, const char* name)
-{
-    T* child = window.findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(child, nullptr) << name;
-    return child;
-}
 
 // The main window with its contact field list filled as the field-selection page fills it.
 class SpecialFields : public testing::Test {

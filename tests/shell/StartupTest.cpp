@@ -1,4 +1,5 @@
 #include "Alias.h"
+#include "FindControl.h"
 #include "PxTable.h"
 #include "ProgramFiles.h"
 #include "QtPrinting.h"
@@ -27,13 +28,6 @@ QStringList FieldNames(const QString& path)
     return names;
 }
 
-template <typename T>
-T* Child(QWidget& window, const char* name)
-{
-    T* child = window.findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(child, nullptr) << name;
-    return child;
-}
 
 } // namespace
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Option.h"
+#include "FindControl.h"
 #include "PickList.h"
 #include "QtPrinting.h"
 #include "RecordingModal.h"
@@ -37,7 +38,7 @@ protected:
     template <typename T = QWidget>
     T* find(const char* name)
     {
-        T* child = window.findChild<T*>(QString::fromLatin1(name));
+        T* child = FindControl<T>(window, name);
         if (!child) {
             ADD_FAILURE() << "no control " << name;
             throw std::logic_error(name);
