@@ -1,5 +1,5 @@
 // tabrep-bench [--data FOLDER] [--runs N] [NAME...]: runs the benchmarks
-// (startup, listing, catalogue, loadsave, layout; all when none is named), each
+// (startup, listing, catalogue, loadsave, loadgrowth, layout; all when none is named), each
 // printing its figure as a ratio against a floor measured in the same run.
 // The data sets are made once in FOLDER and reused.
 #include "Benchmarks.h"
@@ -51,10 +51,11 @@ int main(int argc, char** argv)
         {QStringLiteral("listing"), bench::benchListing},
         {QStringLiteral("catalogue"), bench::benchCatalogue},
         {QStringLiteral("loadsave"), bench::benchLoadSave},
+        {QStringLiteral("loadgrowth"), bench::benchLoadGrowth},
         {QStringLiteral("layout"), bench::benchLayoutView},
     };
     const QStringList order{QStringLiteral("startup"), QStringLiteral("listing"), QStringLiteral("catalogue"),
-                            QStringLiteral("loadsave"), QStringLiteral("layout")};
+                            QStringLiteral("loadsave"), QStringLiteral("loadgrowth"), QStringLiteral("layout")};
 
     bench::Settings settings;
     settings.cache = QStringLiteral("bench-data");

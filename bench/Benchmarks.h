@@ -20,6 +20,7 @@ void benchStartup(const Settings& settings);
 void benchListing(const Settings& settings);
 void benchCatalogue(const Settings& settings);
 void benchLoadSave(const Settings& settings);
+void benchLoadGrowth(const Settings& settings);
 void benchLayoutView(const Settings& settings);
 
 // Message boxes and modal dialogs would wait for an answer; during the
