@@ -16,6 +16,7 @@ TEST(StrToIntOrZero, ReadsTheNumberSyntaxAndZeroForAnythingElse)
         {"abc", 0},        {"+", 0},          {"$", 0},          {"1.5", 0},
         {"2147483647", 2147483647},           {"2147483648", 0}, {"-2147483648", -2147483647 - 1},
         {"$FFFFFFFF", -1}, {"$100000000", 0}, {"١٢", 0},
+        {"-$80000000", -2147483647 - 1},      {"-$FFFFFFFF", 1},
     };
     for (const auto& c : cases)
         EXPECT_EQ(base::StrToIntOrZero(QString::fromUtf8(c.text)), c.expected) << c.text;
@@ -36,4 +37,31 @@ TEST(JoinPath, PutsExactlyOneSeparatorBetweenDirectoryAndName)
     for (const auto& c : cases)
         EXPECT_EQ(base::JoinPath(QString::fromUtf8(c.directory), QString::fromUtf8(c.name)),
                   QString::fromUtf8(c.expected));
+}
+
+// File names are bytes; those that are not valid UTF-8 come back unchanged.
+TEST(Paths, FileNameBytesSurviveTheRoundTripThroughText)
+{
+    const struct {
+        QByteArray bytes;
+        const char* text; // UTF-8 of the text, when the bytes are valid
+    } cases[] = {
+        {"rep1.rpt", "rep1.rpt"},
+        {"caf\xc3\xa9.rpt", "café.rpt"},
+        {"\xf0\x9f\x98\x80.rpt", "😀.rpt"},
+        {"caf\xe9.rpt", nullptr},          // Latin-1
+        {"\xc3.rpt", nullptr},             // a cut sequence
+        {"\xe0\x80\xaf", nullptr},         // an overlong "/"
+        {"\xed\xb2\x80", nullptr},         // an encoded surrogate
+        {"\xf4\x90\x80\x80", nullptr},     // beyond U+10FFFF
+        {"\xff\xfe", nullptr},
+    };
+    for (const auto& c : cases) {
+        const QString text = base::FileNameText(c.bytes);
+        EXPECT_EQ(base::FileNameBytes(text), c.bytes) << c.bytes.toHex().constData();
+        if (c.text)
+            EXPECT_EQ(text, QString::fromUtf8(c.text));
+        else
+            EXPECT_NE(text.toUtf8(), c.bytes);
+    }
 }
