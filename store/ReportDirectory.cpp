@@ -6,7 +6,6 @@
 #include "ReportNames.h"
 #include "ReportReader.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>

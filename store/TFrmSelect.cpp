@@ -9,7 +9,6 @@
 #include "ReportDirectory.h"
 #include "ReportNames.h"
 
-#include <QFile>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>

@@ -7,7 +7,6 @@
 #include "Table.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>

@@ -56,7 +56,11 @@ void RemoveStaleTableTemporaries(const QString& tablePath)
     const QFileInfo table(tablePath);
     const QString files = QStringLiteral("(?:%1|%2)").arg(QRegularExpression::escape(table.fileName()),
                                                           QRegularExpression::escape(QFileInfo(px::mb::memoPathFor(tablePath)).fileName()));
-    const QRegularExpression names(QStringLiteral("^(?:\\.%1\\.[0-9a-f]{8}\\.tmp|%1\\.[A-Za-z0-9]{6})$").arg(files));
+    // Earlier versions added six random letters; a word a person might add
+    // ("backup", "BACKUP", "Backup") is left alone.
+    const QString earlier = QStringLiteral("(?![a-z]+$|[A-Z]+$|[A-Z][a-z]+$)[A-Za-z]{6}");
+    const QRegularExpression names(
+        QStringLiteral("^(?:\\.%1\\.[0-9a-f]{8}\\.tmp|%1\\.%2)$").arg(files, earlier));
     RemoveStale(table.path(), names, 0);
 }
 

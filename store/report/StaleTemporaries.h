@@ -6,7 +6,8 @@ namespace store {
 
 // Removing what killed writers left behind: the temporary files of
 // ReplacementFile (".NAME.XXXXXXXX.tmp") and, for the working table, those of
-// the program's earlier versions ("NAME.XXXXXX"). Only such names of the files
+// the program's earlier versions ("NAME.XXXXXX", six letters of mixed case).
+// Only such names of the files
 // in question are looked at, and one goes only when it is a regular file (not a
 // link), no writer holds its lock (a lock ends with its process, so the writer
 // is gone) and it is old enough. Failures are ignored: a file left costs nothing.

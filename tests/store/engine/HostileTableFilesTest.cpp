@@ -81,14 +81,16 @@ TEST_F(Messages, AFailedWriteOfTheWorkingTableSaysWhy)
 // exclusively; names that are not the table's temporaries, and links, stay.
 TEST_F(StaleTemporaries, TheWorkingTablesTemporariesGoWhenItIsHeldExclusively)
 {
-    for (const char* name : {"TRDATA.DB.Ab12Cd", ".TRDATA.DB.0123abcd.tmp", "TRDATA.MB.x1Y2z3", "OTHER.DB.Ab12Cd",
-                             "TRDATA.DB.notes"}) {
-        QFile file(path(QString::fromLatin1(name)));
+    const QStringList gone{"TRDATA.DB.dBhlEz", "TRDATA.MB.yXdYJH", ".TRDATA.DB.0123abcd.tmp", ".TRDATA.MB.89abcdef.tmp"};
+    const QStringList kept{"OTHER.DB.dBhlEz",  "TRDATA.DB.notes",  "TRDATA.DB.backup",
+                           "TRDATA.DB.Backup", "TRDATA.DB.BACKUP", "TRDATA.DB.Ab12Cd"};
+    for (const QString& name : gone + kept) {
+        QFile file(path(name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     }
-    ASSERT_TRUE(QFile::link(path(QStringLiteral("OTHER.DB.Ab12Cd")), path(QStringLiteral("TRDATA.DB.Zz99Zz"))));
+    ASSERT_TRUE(QFile::link(path(QStringLiteral("OTHER.DB.dBhlEz")), path(QStringLiteral("TRDATA.DB.meFcRS"))));
     auto table = openWorkingTable(true);
-    QStringList expected{"OTHER.DB.Ab12Cd", "TRDATA.DB.notes", "TRDATA.DB.Zz99Zz", "TRDATA.DB", "TRDATA.DB.lock"};
+    QStringList expected = kept + QStringList{"TRDATA.DB.meFcRS", "TRDATA.DB", "TRDATA.DB.lock"};
     expected.sort();
     EXPECT_EQ(Entries(path(QString())), expected);
 }
