@@ -101,7 +101,8 @@ std::vector<std::vector<Value>> TableFile::readRecords(std::int64_t limit) const
     std::vector<std::vector<Value>> records;
     // The count is the header's claim: room for more is made as records come.
     constexpr std::int64_t kReservedAtMost = 64 * 1024;
-    records.reserve(std::size_t(std::min({h.recordCount, std::int64_t(h.fileBlocks) * perBlock, limit, kReservedAtMost})));
+    const std::int64_t claimed = std::min(h.recordCount, std::int64_t(h.fileBlocks) * perBlock);
+    records.reserve(std::size_t(std::min({claimed, limit, kReservedAtMost})));
     RecordDecoder decoder(path_, h);
     std::vector<bool> visited(h.fileBlocks + 1, false);
     QByteArray block(h.blockSize, '\0');

@@ -55,8 +55,11 @@ void ReportReader::open(int directoryFd, const char* fileName)
         throw base::EngineError(QStringLiteral("Cannot open report %1: %2").arg(absolutePath(), ReasonText(error)));
     }
     struct stat info {};
-    if (::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode))
+    if (::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd_); // the constructor throws: no destructor closes it
+        fd_ = -1;
         throw base::EngineError(QStringLiteral("Cannot open report %1: it is not a regular file.").arg(absolutePath()));
+    }
 }
 
 ReportReader::~ReportReader()

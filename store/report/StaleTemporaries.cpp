@@ -54,8 +54,9 @@ void RemoveStale(const QString& directory, const QRegularExpression& names, std:
 void RemoveStaleTableTemporaries(const QString& tablePath)
 {
     const QFileInfo table(tablePath);
+    const QString memo = QFileInfo(px::mb::memoPathFor(tablePath)).fileName();
     const QString files = QStringLiteral("(?:%1|%2)").arg(QRegularExpression::escape(table.fileName()),
-                                                          QRegularExpression::escape(QFileInfo(px::mb::memoPathFor(tablePath)).fileName()));
+                                                          QRegularExpression::escape(memo));
     // Earlier versions added six random letters; a word a person might add
     // ("backup", "BACKUP", "Backup") is left alone.
     const QString earlier = QStringLiteral("(?![a-z]+$|[A-Z]+$|[A-Z][a-z]+$)[A-Za-z]{6}");
