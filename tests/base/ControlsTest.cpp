@@ -9,8 +9,6 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QWidget>
-#include <functional>
-#include <stdexcept>
 #include <gtest/gtest.h>
 
 TEST(SpinEdit, TextMayStandOutOfRangeUntilTheFocusLeaves)
@@ -124,25 +122,4 @@ TEST(PickList, ClickAndSpaceToggleOneEntryAndCodeRunsNoHandler)
     EXPECT_EQ(list.findEntry(QStringLiteral("memo")), 2);
     EXPECT_EQ(list.findEntry(QStringLiteral("Company")), -1);
     list.hide();
-}
-
-// Only the engine's texts reach the user as they are; an out-of-memory or other
-// failure is a sentence, never the library's own text ("std::bad_alloc").
-TEST(Messages, TheErrorGuardWordsEveryFailureForTheUser)
-{
-    const struct {
-        std::function<void()> fail;
-        const char* shown;
-    } cases[] = {
-        {[] { throw base::EngineError(QStringLiteral("Key violation.")); }, "Key violation."},
-        {[] { throw std::bad_alloc(); }, "There was not enough memory to finish this action."},
-        {[] { throw std::length_error("vector::reserve"); },
-         "This action could not be finished because of an unexpected failure."},
-    };
-    for (const auto& c : cases) {
-        RecordingModal modal;
-        QWidget window;
-        EXPECT_FALSE(base::Guarded(&window, c.fail));
-        EXPECT_EQ(modal.texts(), QStringList{QString::fromLatin1(c.shown)});
-    }
 }

@@ -5,6 +5,7 @@
 #include "Paths.h"
 
 #include <fcntl.h>
+#include <fstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -14,14 +15,8 @@ using Paths = WizardDriver;
 
 QByteArray ReadRaw(const QByteArray& path)
 {
-    QByteArray bytes;
-    const int fd = ::open(path.constData(), O_RDONLY);
-    char buffer[4096];
-    for (ssize_t got; fd >= 0 && (got = ::read(fd, buffer, sizeof buffer)) > 0;)
-        bytes.append(buffer, got);
-    if (fd >= 0)
-        ::close(fd);
-    return bytes;
+    std::ifstream file(path.constData(), std::ios::binary);
+    return QByteArray::fromStdString(std::string(std::istreambuf_iterator<char>(file), {}));
 }
 
 } // namespace

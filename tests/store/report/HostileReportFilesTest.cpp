@@ -28,22 +28,17 @@ QString ErrorOf(const std::function<void()>& action)
     return QStringLiteral("<no error>");
 }
 
-QByteArray Bytes(const QString& path)
-{
-    return QFile::encodeName(path);
-}
-
 } // namespace
 
 // A pipe would block the load for ever and a device such as /dev/zero feed it
-// without end; both are refused at once. The pipe here has a writer and bytes waiting, so a reader that
-// takes it reads a line instead of refusing.
+// without end; both are refused at once. The pipe here has a writer and bytes
+// waiting, so a reader that takes it reads a line instead of refusing.
 TEST(NonRegularFiles, LoadingRefusesPipesAndDevicesWithoutWaiting)
 {
     QTemporaryDir dir;
     const QString fifo = dir.filePath("pipe.rpt");
-    ASSERT_EQ(::mkfifo(Bytes(fifo).constData(), 0644), 0);
-    const int writer = ::open(Bytes(fifo).constData(), O_RDWR | O_NONBLOCK);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+    const int writer = ::open(QFile::encodeName(fifo).constData(), O_RDWR | O_NONBLOCK);
     ASSERT_GE(writer, 0);
     ASSERT_EQ(::write(writer, "Pipe\r\n", 6), 6);
     const QString device = dir.filePath("null.rpt");
@@ -104,7 +99,7 @@ TEST(StaleTemporaries, OnlyUnlockedOldTemporariesOfReportsAreRemoved)
         WriteBytes(path, "partial");
         if (old) {
             const struct timeval twoHoursAgo[2] = {{::time(nullptr) - 7200, 0}, {::time(nullptr) - 7200, 0}};
-            ::utimes(Bytes(path).constData(), twoHoursAgo);
+            ::utimes(QFile::encodeName(path).constData(), twoHoursAgo);
         }
         return path;
     };
@@ -114,10 +109,8 @@ TEST(StaleTemporaries, OnlyUnlockedOldTemporariesOfReportsAreRemoved)
     make(".gone.txt.0123abcd.tmp", true);
     const QString locked = make(".writing.rpt.89abcdef.tmp", true);
     ASSERT_TRUE(QFile::link(dir.filePath("notes.0123abcd.tmp"), dir.filePath(".link.rpt.0123abcd.tmp")));
-    const int writer = ::open(Bytes(locked).constData(), O_RDWR);
-    struct flock lock {};
-    lock.l_type = F_WRLCK;
-    lock.l_whence = SEEK_SET;
+    const int writer = ::open(QFile::encodeName(locked).constData(), O_RDWR);
+    struct flock lock {F_WRLCK, SEEK_SET, 0, 0, 0}; // as a writer at work holds it
     ASSERT_EQ(::fcntl(writer, F_OFD_SETLK, &lock), 0);
 
     store::RemoveStaleReportTemporaries(dir.path());
