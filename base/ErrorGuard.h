@@ -6,23 +6,35 @@
 #include <QAbstractButton>
 #include <QString>
 #include <exception>
+#include <new>
 #include <utility>
 
 namespace base {
 
+// What a failure says to the user: the engine's text as it is; for a failure of
+// another kind a sentence that the action could not be finished, never the
+// library's own text ("std::bad_alloc").
+inline QString FailureText(const std::exception& failure)
+{
+    if (const auto* engine = dynamic_cast<const EngineError*>(&failure))
+        return engine->text();
+    if (dynamic_cast<const std::bad_alloc*>(&failure))
+        return QStringLiteral("There was not enough memory to finish this action.");
+    return QStringLiteral("This action could not be finished because of an unexpected failure.");
+}
+
 // The window's general error handling: runs a handler and shows any failure in
 // the error box. No exception may pass into Qt's event loop, so every slot that
-// answers a user action runs inside this guard. Returns false when it failed.
+// answers a user action runs inside this guard; failures are worded by
+// FailureText. Returns false when it failed.
 template <typename F>
 bool Guarded(QWidget* window, F&& handler)
 {
     try {
         std::forward<F>(handler)();
         return true;
-    } catch (const EngineError& e) {
-        ShowError(window, e.text());
     } catch (const std::exception& e) {
-        ShowError(window, QString::fromLocal8Bit(e.what()));
+        ShowError(window, FailureText(e));
     }
     return false;
 }

@@ -36,9 +36,10 @@ std::optional<int> ParseInteger(const QString& text)
             return std::nullopt;
     }
     if (base == 16) {
-        // Hexadecimal text covers the full 32-bit pattern, as in the host's conversion.
-        const int bits = static_cast<int>(static_cast<unsigned int>(value));
-        return negative ? -bits : bits;
+        // Hexadecimal text covers the full 32-bit pattern, as in the host's conversion;
+        // the sign negates that pattern modulo 2^32, so "-$80000000" is the smallest int.
+        const auto bits = static_cast<unsigned int>(value);
+        return static_cast<int>(negative ? 0u - bits : bits);
     }
     if (negative)
         value = -value;

@@ -12,6 +12,8 @@ for corpus in fuzz/corpus/*/; do
   targets+=("fuzz_$(basename "$corpus")")
 done
 cmake --build build-fuzz --target test_paradox "${targets[@]}"
+# Any sanitizer report fails the run, with the stack that led to it.
+export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 ASAN_OPTIONS=detect_leaks=1 QT_QPA_PLATFORM=offscreen build-fuzz/bin/test_paradox --gtest_brief=1
 for corpus in fuzz/corpus/*/; do
   name="$(basename "$corpus")"

@@ -7,6 +7,7 @@
 #include "Paths.h"
 #include "ProgramFiles.h"
 #include "Session.h"
+#include "StaleTemporaries.h"
 #include "Table.h"
 
 #include <QFileInfo>
@@ -60,6 +61,8 @@ void TFrmTabrep::FormCreate()
     TblContact().SetDatabaseName(store::DatabaseAlias);
     TblTRData().SetDatabaseName(store::DatabaseAlias);
     CreateDataTable();
+    // Reports whose saving was cut short left their temporary files behind.
+    store::RemoveStaleReportTemporaries(store::GetAliasDirectory(session_, store::DatabaseAlias));
     BtnSlideShow->setVisible(programfiles::SlideshowAvailable());
     programfiles::SetHelpFile(base::JoinPath(programfiles::ProgramDirectory(), QStringLiteral("tabrep.hlp")));
     state_.LayoutDirty = false;

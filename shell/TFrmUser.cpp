@@ -2,19 +2,26 @@
 
 #include "Alias.h"
 #include "ErrorGuard.h"
+#include "Modal.h"
 #include "PageKit.h"
+#include "PxTable.h"
 #include "Session.h"
 #include "Table.h"
+#include "ValueConversion.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
 constexpr int GridRows = 31;
+// Databases shown, one a column: far more than a contact manager has, and few
+// enough that the grid and the memory it takes stay small whatever the file holds.
+constexpr int MostDatabases = 500;
 
 void FixSections(QHeaderView* header, int size)
 {
@@ -85,14 +92,31 @@ void TFrmUser::FormCreate()
     for (int i = 0; i < UserFieldNames().size(); ++i)
         setCell(i + 1, 0, UserFieldNames()[i]);
     Table1->Open();
-    StringGrid1->setColumnCount(Table1->RecordCount() + 1);
-    int column = 1;
-    for (Table1->First(); !Table1->Eof(); Table1->Next()) {
-        setCell(0, column, Table1->FieldByName(QStringLiteral("DB")).AsString());
+    // The records are read from the file up to what the grid shows, not all of them.
+    const std::vector<std::vector<px::Value>> records =
+        px::TableFile::open(Table1->filePath()).readRecords(MostDatabases + 1);
+    const int shown = std::min<int>(int(records.size()), MostDatabases);
+    StringGrid1->setColumnCount(shown + 1);
+    for (int column = 1; column <= shown; ++column) {
+        const std::vector<px::Value>& record = records[std::size_t(column - 1)];
+        setCell(0, column, store::detail::textOf(record[columnOf(QStringLiteral("DB"))]));
         for (int row = 1; row < GridRows; ++row)
-            setCell(row, column, Table1->FieldByName(StringGrid1->item(row, 0)->text()).AsString());
-        ++column;
+            setCell(row, column, store::detail::textOf(record[columnOf(StringGrid1->item(row, 0)->text())]));
     }
+    if (int(records.size()) > MostDatabases)
+        base::ShowInformation(this, QStringLiteral("%1 holds more than %2 databases; only the first %2 are shown.")
+                                        .arg(Table1->filePath(), QString::number(MostDatabases)));
+}
+
+// The position of the column name in the table's records; a missing column
+// raises the engine's own error.
+std::size_t TFrmUser::columnOf(const QString& name)
+{
+    for (int i = 0; i < Table1->FieldCount(); ++i)
+        if (Table1->Fields(i).FieldName().compare(name, Qt::CaseInsensitive) == 0)
+            return std::size_t(i);
+    Table1->FieldByName(name);
+    return 0; // not reached: FieldByName throws for a missing column
 }
 
 // Row 0 and column 0 are the grid's fixed cells, drawn like buttons.

@@ -13,7 +13,8 @@ class Table;
 // "User Field Definitions": a read-only grid of the user's labels for the host's
 // thirty user fields, one column per record of DATABASE.DB, headed by its "DB"
 // value. The table is opened through the default session and stays open while
-// the dialog lives. An engine error while filling is shown; the dialog still
+// the dialog lives; at most 500 records are read, and the dialog says when the
+// table holds more. An engine error while filling is shown; the dialog still
 // opens with what was filled.
 class TFrmUser : public QDialog {
     Q_OBJECT
@@ -27,6 +28,7 @@ public:
 
 private:
     void FormCreate();
+    std::size_t columnOf(const QString& name);
     void setCell(int row, int column, const QString& text);
 
     QTableWidget* StringGrid1 = nullptr;

@@ -2,10 +2,10 @@
 
 #include "Cp1252.h"
 #include "EngineError.h"
+#include "Paths.h"
 #include "ReportNames.h"
 #include "ReportReader.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -50,7 +50,7 @@ QString FileName(const char* name)
     const std::size_t length = std::strlen(name);
     if (std::all_of(name, name + length, [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
         return QString::fromLatin1(name, qsizetype(length));
-    return QFile::decodeName(name);
+    return base::FileNameText(name);
 }
 
 // The directory being listed, held open while its reports are read.
@@ -59,7 +59,7 @@ public:
     explicit OpenDirectory(const QString& path)
     {
         if (QFileInfo(path).isReadable())
-            dir_ = ::opendir(QFile::encodeName(path).constData());
+            dir_ = ::opendir(base::FileNameBytes(path).constData());
         if (!dir_)
             throw base::EngineError(
                 QStringLiteral("Cannot list the report files in %1: the directory cannot be read.").arg(path));

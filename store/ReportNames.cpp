@@ -3,28 +3,37 @@
 #include "EngineError.h"
 #include "Paths.h"
 
-#include <QDir>
-#include <QDirIterator>
-#include <QFileInfo>
 #include <QStringList>
 
 #include <algorithm>
+#include <dirent.h>
+#include <sys/stat.h>
 
 namespace store {
 
 namespace {
 
-// The entries of directory whose names equal fileName with A to Z folded.
-QStringList EntriesNamed(const QString& directory, const QString& fileName, QDir::Filters filters)
+enum class Entries { NotDirectories, All };
+
+// The entries of directory whose names equal fileName with A to Z folded, hidden
+// ones included; the names keep their bytes (base::FileNameText).
+QStringList EntriesNamed(const QString& directory, const QString& fileName, Entries kind)
 {
     const QString wanted = LowerAZ(fileName);
     QStringList found;
-    QDirIterator it(directory.isEmpty() ? QStringLiteral(".") : directory, filters | QDir::Hidden);
-    while (it.hasNext()) {
-        it.next();
-        if (LowerAZ(it.fileName()) == wanted)
-            found << it.fileName();
+    DIR* dir = ::opendir(directory.isEmpty() ? "." : base::FileNameBytes(directory).constData());
+    if (!dir)
+        return found;
+    while (const dirent* entry = ::readdir(dir)) {
+        const QString name = base::FileNameText(entry->d_name);
+        if (name == u"." || name == u".." || LowerAZ(name) != wanted)
+            continue;
+        struct stat info {};
+        const bool isDirectory = ::fstatat(::dirfd(dir), entry->d_name, &info, 0) == 0 && S_ISDIR(info.st_mode);
+        if (kind == Entries::All || !isDirectory)
+            found << name;
     }
+    ::closedir(dir);
     found.sort();
     return found;
 }
@@ -59,7 +68,7 @@ bool IsPlainReportName(const QString& name)
 
 QString ResolveReportName(const QString& directory, const QString& bareName)
 {
-    const QStringList found = EntriesNamed(directory, bareName, QDir::Files | QDir::System);
+    const QStringList found = EntriesNamed(directory, bareName, Entries::NotDirectories);
     if (found.isEmpty())
         return bareName;
     if (found.size() > 1)
@@ -72,8 +81,9 @@ QString ResolveReportName(const QString& directory, const QString& bareName)
 
 bool ReportNameTaken(const QString& directory, const QString& fileName)
 {
-    return QFileInfo::exists(base::JoinPath(directory, fileName))
-           || !EntriesNamed(directory, fileName, QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot).isEmpty();
+    struct stat info {};
+    return ::lstat(base::FileNameBytes(base::JoinPath(directory, fileName)).constData(), &info) == 0
+           || !EntriesNamed(directory, fileName, Entries::All).isEmpty();
 }
 
 } // namespace store

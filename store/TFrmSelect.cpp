@@ -9,7 +9,6 @@
 #include "ReportDirectory.h"
 #include "ReportNames.h"
 
-#include <QFile>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -65,7 +64,7 @@ private:
 // the whole path is used.
 void MakeCurrent(const QString& directory)
 {
-    if (::chdir(QFile::encodeName(directory).constData()) != 0)
+    if (::chdir(base::FileNameBytes(directory).constData()) != 0)
         throw base::EngineError(QStringLiteral("Cannot open the report directory \"%1\": %2")
                                     .arg(directory, QString::fromLocal8Bit(std::strerror(errno))));
 }
@@ -193,7 +192,8 @@ void TFrmSelect::BtnOkClick()
         if (!base::AskYesNo(this, QStringLiteral("Do you want to delete the %1 report?").arg(name).left(255)))
             return;
         const QString directory = aliasDirectory();
-        if (!QFile::remove(base::JoinPath(directory, store::ResolveReportName(directory, name)))) {
+        const QString path = base::JoinPath(directory, store::ResolveReportName(directory, name));
+        if (::unlink(base::FileNameBytes(path).constData()) != 0) {
             base::ShowError(this, QStringLiteral("Unable to delete report"));
             return;
         }

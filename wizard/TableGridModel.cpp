@@ -1,6 +1,6 @@
 #include "TableGridModel.h"
 
-#include "EngineError.h"
+#include "ErrorGuard.h"
 #include "Table.h"
 
 #include <QStyle>
@@ -35,13 +35,6 @@ private:
     store::Table& table_;
     bool& walking_;
 };
-
-QString TextOf(const std::exception& failure)
-{
-    if (const auto* engine = dynamic_cast<const base::EngineError*>(&failure))
-        return engine->text();
-    return QString::fromLocal8Bit(failure.what());
-}
 
 } // namespace
 
@@ -122,7 +115,7 @@ bool TableGridModel::setData(const QModelIndex& index, const QVariant& value, in
         table_.FieldByName(columns_[column].field).SetAsString(typed);
     } catch (const std::exception& failure) {
         // Qt's views must not see the exception: the grid's owner shows the message.
-        emit refused(this->index(row, column), typed, TextOf(failure));
+        emit refused(this->index(row, column), typed, base::FailureText(failure));
         return false;
     }
     return true;

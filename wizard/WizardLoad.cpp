@@ -3,6 +3,7 @@
 #include "WizardForm.h"
 
 #include "Alias.h"
+#include "EngineError.h"
 #include "EventFieldMap.h"
 #include "Option.h"
 #include "Paths.h"
@@ -22,7 +23,8 @@
 void WizardForm::LoadConfig()
 {
     const QString directory = store::GetAliasDirectory(store::DatabaseAlias);
-    store::ReportReader reader(base::JoinPath(directory, store::ResolveReportName(directory, state_.ReportFileName)));
+    const QString path = base::JoinPath(directory, store::ResolveReportName(directory, state_.ReportFileName));
+    store::ReportReader reader(path);
 
     // A description longer than the edit takes by typing is kept whole; the edit
     // would otherwise cut it, and the report would be written back shortened.
@@ -79,8 +81,13 @@ void WizardForm::LoadConfig()
             if (table.FieldByName(QStringLiteral("Field")).AsString().toLower() == QLatin1String("customid"))
                 rbCustYes->turnOn();
             table.Post();
+        } catch (const base::EngineError& e) {
+            // The record being built is not stored; the ones before it stay. The
+            // engine's text says what was wrong; where it was is added.
+            table.Cancel();
+            throw base::EngineError(QStringLiteral("%1\n\nThis is in field record %2 of the report %3.")
+                                        .arg(e.text(), QString::number(i), path));
         } catch (...) {
-            // The record being built is not stored; the ones before it stay.
             table.Cancel();
             throw;
         }

@@ -14,7 +14,7 @@ Session* installedSession = nullptr;
 
 } // namespace
 
-Session::Session(QString configPath) : configPath_(std::move(configPath))
+Session::Session(QString configPath) : configPath_(std::move(configPath)), startDirectory_(QDir::currentPath())
 {
     QFile file(configPath_);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
@@ -81,7 +81,9 @@ QString Session::aliasDirectory(const QString& alias) const
     for (const QString& line : GetAliasParams(alias))
         if (line.contains(QStringLiteral("PATH=")))
             directory = line.mid(5);
-    return directory;
+    if (directory.isEmpty() || QDir::isAbsolutePath(directory))
+        return directory;
+    return QDir::cleanPath(QDir(startDirectory_).absoluteFilePath(directory));
 }
 
 std::shared_ptr<SharedTable> Session::sharedTable(const QString& canonicalPath)

@@ -39,7 +39,9 @@ public:
     // letter case; parameter names in capitals, blanks around name and value dropped). Throws
     // base::EngineError naming the alias and the configuration file when unknown.
     QStringList GetAliasParams(const QString& alias) const;
-    // The PATH= directory of the alias (the last line containing "PATH=" wins).
+    // The PATH= directory of the alias (the last line containing "PATH=" wins); a
+    // relative one is taken against the directory the session was made in (the
+    // program's start directory), whatever the current directory is now.
     QString aliasDirectory(const QString& alias) const;
 
     // Used by Table: the shared state of the table file at path, loaded or made on
@@ -49,6 +51,7 @@ public:
 
 private:
     QString configPath_;
+    QString startDirectory_;
     QStringList passwords_;
     std::map<QString, QStringList> aliases_; // upper-case alias name -> lines
     std::map<QString, std::shared_ptr<SharedTable>> tables_;

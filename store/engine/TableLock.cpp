@@ -1,11 +1,13 @@
 #include "TableLock.h"
 
 #include "EngineError.h"
+#include "StaleTemporaries.h"
 
 #include <QFile>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace store::detail {
@@ -36,6 +38,24 @@ bool setLock(int fd, short type, const QString& lockPath)
     if (errno == EAGAIN || errno == EACCES)
         return false;
     failed(QStringLiteral("Cannot lock"), lockPath, errno);
+}
+
+// Opens the lock file without following a link and without waiting on a pipe;
+// anything but a regular file there is refused, naming it. -1 with errno set when
+// there is nothing to open.
+int openLockFile(const QString& lockPath, const QByteArray& path, int flags)
+{
+    const int fd = ::open(path.constData(), flags | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
+    struct stat info {};
+    if (fd < 0 && errno != ELOOP)
+        return -1;
+    if (fd >= 0 && ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode))
+        return fd;
+    if (fd >= 0)
+        ::close(fd);
+    throw base::EngineError(QStringLiteral("Cannot use the lock file %1: it is a symbolic link or not a regular "
+                                           "file, which this program never makes. Remove it and start again.")
+                                .arg(lockPath));
 }
 
 } // namespace
@@ -79,7 +99,7 @@ void TableLock::hold(Level level)
             release();
         }
         if (fd_ < 0) {
-            const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+            const int fd = openLockFile(lockPath_, path, O_RDWR | O_CREAT);
             if (fd < 0)
                 failed(QStringLiteral("Cannot create the lock file"), lockPath_, errno);
             if (!setLock(fd, F_WRLCK, lockPath_)) {
@@ -92,6 +112,8 @@ void TableLock::hold(Level level)
             busy(tablePath_);
         }
         level_ = Level::Exclusive;
+        // Nobody else writes the table now: what a killed writer left can go.
+        RemoveStaleTableTemporaries(tablePath_);
         return;
     }
     // Shared: from an exclusive hold the lock is converted in place; otherwise only
@@ -102,10 +124,10 @@ void TableLock::hold(Level level)
         level_ = Level::Shared;
         return;
     }
-    int fd = ::open(path.constData(), O_RDWR | O_CLOEXEC);
+    int fd = openLockFile(lockPath_, path, O_RDWR);
     bool writable = fd >= 0;
     if (fd < 0 && errno != ENOENT)
-        fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+        fd = openLockFile(lockPath_, path, O_RDONLY);
     if (fd < 0) {
         if (errno != ENOENT)
             failed(QStringLiteral("Cannot open the lock file"), lockPath_, errno);

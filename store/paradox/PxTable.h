@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <limits>
 #include <vector>
 
 namespace px {
@@ -68,10 +69,11 @@ public:
     const QString& path() const { return path_; }
     const Header& header() const { return header_; }
 
-    // All records in block-chain order, each with one value per field.
-    // Memo and blob values come from the companion .MB file; when it is missing
-    // such values read as null.
-    std::vector<std::vector<Value>> readRecords() const;
+    // The records in block-chain order, each with one value per field, at most
+    // limit of them (all by default). Memo and blob values come from the
+    // companion .MB file; when it is missing such values read as null. Memory
+    // grows with the records read, never with the count the header claims.
+    std::vector<std::vector<Value>> readRecords(std::int64_t limit = std::numeric_limits<std::int64_t>::max()) const;
 
 private:
     QString path_;

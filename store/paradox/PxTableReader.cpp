@@ -88,7 +88,7 @@ TableFile TableFile::open(const QString& path)
     return table;
 }
 
-std::vector<std::vector<Value>> TableFile::readRecords() const
+std::vector<std::vector<Value>> TableFile::readRecords(std::int64_t limit) const
 {
     QFile file(path_);
     openForReading(file);
@@ -99,12 +99,15 @@ std::vector<std::vector<Value>> TableFile::readRecords() const
 
     const int perBlock = recordsPerBlock(h);
     std::vector<std::vector<Value>> records;
-    records.reserve(std::min<std::int64_t>(h.recordCount, std::int64_t(h.fileBlocks) * perBlock));
+    // The count is the header's claim: room for more is made as records come.
+    constexpr std::int64_t kReservedAtMost = 64 * 1024;
+    const std::int64_t claimed = std::min(h.recordCount, std::int64_t(h.fileBlocks) * perBlock);
+    records.reserve(std::size_t(std::min({claimed, limit, kReservedAtMost})));
     RecordDecoder decoder(path_, h);
     std::vector<bool> visited(h.fileBlocks + 1, false);
     QByteArray block(h.blockSize, '\0');
     auto* b = reinterpret_cast<unsigned char*>(block.data());
-    for (int number = h.firstBlock; number != 0;) {
+    for (int number = h.firstBlock; number != 0 && std::int64_t(records.size()) < limit;) {
         if (number > h.fileBlocks)
             errors::corruptData(path_, QStringLiteral("the block chain points to block %1 of %2").arg(number).arg(h.fileBlocks));
         if (visited[number])
@@ -118,7 +121,7 @@ std::vector<std::vector<Value>> TableFile::readRecords() const
         const int count = lastOffset < 0 ? 0 : lastOffset / h.recordSize + 1;
         if (lastOffset >= 0 && (lastOffset % h.recordSize != 0 || count > perBlock))
             errors::corruptData(path_, QStringLiteral("block %1 claims more records than it holds").arg(number));
-        for (int i = 0; i < count; ++i)
+        for (int i = 0; i < count && std::int64_t(records.size()) < limit; ++i)
             records.push_back(decoder.decode(b + layout::BlockHeaderSize + i * h.recordSize,
                                              std::int64_t(records.size()) + 1));
         number = bytes::le16(b);

@@ -8,8 +8,9 @@
 #include "PxHeaderWriter.h"
 #include "PxTable.h"
 
+#include "AtomicFile.h"
+
 #include <QFile>
-#include <QSaveFile>
 #include <algorithm>
 #include <limits>
 #include <memory>
@@ -129,23 +130,24 @@ private:
     BlobWriter* blobs_;
 };
 
-void openForWriting(QSaveFile& file)
+using store::ReplacementFile;
+
+void openForWriting(ReplacementFile& file)
 {
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly))
-        errors::cannotWrite(file.fileName(), file.errorString());
+    if (!file.create())
+        errors::cannotWrite(file.target(), file.errorString());
 }
 
-void writeOut(QSaveFile& file, const QByteArray& bytes)
+void writeOut(ReplacementFile& file, const QByteArray& bytes)
 {
     if (file.write(bytes) != bytes.size())
-        errors::cannotWrite(file.fileName(), file.errorString());
+        errors::cannotWrite(file.target(), file.errorString());
 }
 
-void commit(QSaveFile& file)
+void commit(ReplacementFile& file)
 {
     if (!file.commit())
-        errors::cannotWrite(file.fileName(), file.errorString());
+        errors::cannotWrite(file.target(), file.errorString());
 }
 
 } // namespace
@@ -166,14 +168,14 @@ void writeTable(const QString& path, const TableDefinition& definition, std::int
 
     // The header takes its place first and gets its content last, when the
     // auto-increment value is known.
-    QSaveFile tableFile(path);
+    ReplacementFile tableFile(path);
     openForWriting(tableFile);
     writeOut(tableFile, QByteArray(headerSizeFor(names), '\0'));
     const QString memoPath = mb::memoPathFor(path);
-    std::unique_ptr<QSaveFile> memoFile;
+    std::unique_ptr<ReplacementFile> memoFile;
     std::unique_ptr<BlobWriter> blobs;
     if (hasBlobFields(definition)) {
-        memoFile = std::make_unique<QSaveFile>(memoPath);
+        memoFile = std::make_unique<ReplacementFile>(memoPath);
         openForWriting(*memoFile);
         blobs = std::make_unique<BlobWriter>(*memoFile);
     }

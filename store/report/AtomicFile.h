@@ -1,17 +1,52 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 
 namespace store {
 
-// Replaces the file at path with bytes so that the file is never half-written:
-// the bytes go to a temporary file in the same directory, which is flushed to
-// disk, closed and renamed over the target. A relative path is taken against
-// the current directory; an existing target keeps its permissions (a symbolic
-// link is followed and its target replaced). On any failure the temporary file
-// is removed, the old target stays as it was, and base::EngineError is thrown
-// with "Cannot write <kind> <path>: <the system's reason>".
+// A new version of the file at target, written beside it and put in its place
+// in one step, so that the file is never half-written. The bytes go to a
+// temporary file ".NAME.XXXXXXXX.tmp" in the same directory, created new (never
+// through a link) and held locked (an open-file-description write lock) while it
+// is written; commit flushes it to disk and renames it over target. Nothing at
+// target is followed: a symbolic link there is replaced itself, and an existing
+// regular file keeps its permissions. Uncommitted, the temporary file is removed.
+// A relative target is taken against the current directory.
+class ReplacementFile : public QFile {
+public:
+    explicit ReplacementFile(const QString& target);
+    ~ReplacementFile() override;
+    ReplacementFile(const ReplacementFile&) = delete;
+    ReplacementFile& operator=(const ReplacementFile&) = delete;
+
+    // Creates the temporary file, open for writing (unbuffered, so a failing
+    // write reports the system's reason at once, "No space left on device");
+    // false with errorString() set.
+    bool create();
+    // Writes the file to disk and renames it over target; false with errorString() set.
+    bool commit();
+
+    const QString& target() const { return target_; }
+
+protected:
+    // Writes straight to the file, so that a failure is worded by the system.
+    qint64 writeData(const char* data, qint64 length) override;
+
+private:
+    bool failed(int error);
+
+    QString target_;
+    QByteArray targetBytes_;
+    QByteArray temporaryBytes_; // set once the temporary file exists
+    bool committed_ = false;
+};
+
+// Replaces the file at path with bytes through a ReplacementFile. A path that
+// is a symbolic link is refused, so the file it points to is never written. On
+// any failure the old file stays as it was and base::EngineError is thrown with
+// "Cannot write <kind> <path>: <the reason>".
 void WriteFileAtomically(const QString& path, const QByteArray& bytes, const QString& kind);
 
 } // namespace store

@@ -2,17 +2,18 @@
 
 #include "Cp1252.h"
 #include "EngineError.h"
+#include "Paths.h"
 #include "ReportRecord.h"
 #include "Table.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace store {
@@ -31,24 +32,33 @@ QString ReasonText(int error)
 
 } // namespace
 
-ReportReader::ReportReader(const QString& path)
-    : path_(path)
+ReportReader::ReportReader(const QString& path, LineBound bound)
+    : path_(path), bound_(bound)
 {
-    open(AT_FDCWD, QFile::encodeName(path_).constData());
+    open(AT_FDCWD, base::FileNameBytes(path_).constData());
 }
 
-ReportReader::ReportReader(const DirectoryEntry& entry)
-    : directory_(entry.directory), path_(entry.name)
+ReportReader::ReportReader(const DirectoryEntry& entry, LineBound bound)
+    : directory_(entry.directory), path_(entry.name), bound_(bound)
 {
     open(entry.directoryFd, entry.fileName);
 }
 
+// A report may be a link to a file; a pipe or a device in its place (swapped in
+// after the listing) is refused: opening does not wait for a writer, and
+// nothing is read from it.
 void ReportReader::open(int directoryFd, const char* fileName)
 {
-    fd_ = ::openat(directoryFd, fileName, O_RDONLY | O_CLOEXEC);
+    fd_ = ::openat(directoryFd, fileName, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd_ < 0) {
         const int error = errno;
         throw base::EngineError(QStringLiteral("Cannot open report %1: %2").arg(absolutePath(), ReasonText(error)));
+    }
+    struct stat info {};
+    if (::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd_); // the constructor throws: no destructor closes it
+        fd_ = -1;
+        throw base::EngineError(QStringLiteral("Cannot open report %1: it is not a regular file.").arg(absolutePath()));
     }
 }
 
@@ -87,22 +97,40 @@ bool ReportReader::readMore()
     return got > 0;
 }
 
+// Adds a piece of the current line to partial_, up to the bound.
+void ReportReader::keep(const char* begin, qsizetype length)
+{
+    const qsizetype room = bound_.bytes - partial_.size();
+    if (length > room && bound_.refuse)
+        throw base::EngineError(QStringLiteral("Line %1 of report %2 is longer than %3 characters, "
+                                               "which no report line is; the file cannot be loaded.")
+                                    .arg(QString::number(lineNumber_), absolutePath(),
+                                         QString::number(bound_.bytes)));
+    partial_.append(begin, std::min(length, room));
+}
+
 QString ReportReader::nextLine()
 {
     partial_.clear();
+    ++lineNumber_;
     for (;;) {
         const char* begin = chunk_.data() + begin_;
         const char* end = chunk_.data() + end_;
         const char* stop = std::find_if(begin, end, [](char c) { return c == '\r' || c == kEndOfInput; });
         if (stop == end) {
-            partial_.append(begin, end - begin);
+            keep(begin, end - begin);
             if (readMore())
                 continue;
             return DecodeCp1252(partial_);
         }
-        // A line within one piece, the usual case, is decoded straight from it.
-        const QByteArrayView piece(begin, stop - begin);
-        const QString line = partial_.isEmpty() ? DecodeCp1252(piece) : DecodeCp1252(partial_.append(piece));
+        // A short line within one piece, the usual case, is decoded straight from it.
+        QString line;
+        if (partial_.isEmpty() && stop - begin <= bound_.bytes) {
+            line = DecodeCp1252(QByteArrayView(begin, stop - begin));
+        } else {
+            keep(begin, stop - begin);
+            line = DecodeCp1252(partial_);
+        }
         if (*stop == kEndOfInput) {
             ended_ = true;
             begin_ = end_ = 0;
@@ -153,7 +181,7 @@ ReportHeadLines HeadLinesOf(ReportReader& reader)
 
 ReportHeadLines ReadReportHeadLines(const QString& path)
 {
-    ReportReader reader(path);
+    ReportReader reader(path, ReportReader::Listing);
     return HeadLinesOf(reader);
 }
 

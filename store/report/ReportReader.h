@@ -19,29 +19,45 @@ struct DirectoryEntry {
 // Reads a report definition file line by line, by the host's rules: a line
 // runs to the next carriage return, and a line feed directly after it is
 // skipped; a line feed on its own belongs to the line; byte 26 ends the input;
-// past the end every line is empty. Lines of any length are read whole and
-// decoded from Windows-1252. The file is read in small pieces as lines are
-// asked for, so reading the first lines of a large file reads little of it.
+// past the end every line is empty. Lines are decoded from Windows-1252. The
+// file is read in small pieces as lines are asked for, so reading the first
+// lines of a large file reads little of it, and no line takes more memory than
+// the reader's bound.
 class ReportReader {
 public:
-    // Opens the file; throws base::EngineError naming it when it cannot be opened.
-    explicit ReportReader(const QString& path);
+    // What becomes of a line longer than bytes: refused with an error naming the
+    // file and the line, or cut to its first bytes (the rest is read and dropped).
+    struct LineBound {
+        qsizetype bytes;
+        bool refuse;
+    };
+    // Loading refuses a line no report can have; the listing shows a line's start.
+    static constexpr LineBound Loading{64 * 1024, true};
+    static constexpr LineBound Listing{1024, false};
+
+    // Opens the file; throws base::EngineError naming it when it cannot be opened
+    // or is not a regular file (a pipe or a device is refused without waiting on it).
+    explicit ReportReader(const QString& path, LineBound bound = Loading);
     // Opens an entry of a directory held open, without looking up the path again.
-    explicit ReportReader(const DirectoryEntry& entry);
+    explicit ReportReader(const DirectoryEntry& entry, LineBound bound = Listing);
     ~ReportReader();
     ReportReader(const ReportReader&) = delete;
     ReportReader& operator=(const ReportReader&) = delete;
 
-    // The next line; throws base::EngineError when the file cannot be read.
+    // The next line; throws base::EngineError when the file cannot be read or a
+    // refused line is too long.
     QString nextLine();
 
 private:
     void open(int directoryFd, const char* fileName);
     bool readMore();
+    void keep(const char* begin, qsizetype length);
     QString absolutePath() const;
 
     QString directory_; // empty: path_ is taken against the current directory
     QString path_;
+    LineBound bound_;
+    int lineNumber_ = 0;
     int fd_ = -1;
     // The piece of the file read last; a line that runs past its end is carried in partial_.
     std::array<char, 4096> chunk_;

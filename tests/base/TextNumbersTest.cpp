@@ -16,6 +16,7 @@ TEST(StrToIntOrZero, ReadsTheNumberSyntaxAndZeroForAnythingElse)
         {"abc", 0},        {"+", 0},          {"$", 0},          {"1.5", 0},
         {"2147483647", 2147483647},           {"2147483648", 0}, {"-2147483648", -2147483647 - 1},
         {"$FFFFFFFF", -1}, {"$100000000", 0}, {"١٢", 0},
+        {"-$80000000", -2147483647 - 1},      {"-$FFFFFFFF", 1},
     };
     for (const auto& c : cases)
         EXPECT_EQ(base::StrToIntOrZero(QString::fromUtf8(c.text)), c.expected) << c.text;
@@ -36,4 +37,15 @@ TEST(JoinPath, PutsExactlyOneSeparatorBetweenDirectoryAndName)
     for (const auto& c : cases)
         EXPECT_EQ(base::JoinPath(QString::fromUtf8(c.directory), QString::fromUtf8(c.name)),
                   QString::fromUtf8(c.expected));
+}
+
+// File names are bytes; those that are not valid UTF-8 come back unchanged.
+TEST(Paths, FileNameBytesSurviveTheRoundTripThroughText)
+{
+    for (const QByteArray bytes : {QByteArray("caf\xc3\xa9.rpt"), QByteArray("caf\xe9.rpt"), QByteArray("\xc3.rpt"),
+                                   QByteArray("\xe0\x80\xaf"), QByteArray("\xed\xb2\x80\xf4\x90\x80\x80")}) {
+        const QString text = base::FileNameText(bytes);
+        EXPECT_EQ(base::FileNameBytes(text), bytes) << bytes.toHex().constData();
+        EXPECT_EQ(text == QString::fromUtf8(bytes), bytes.isValidUtf8()) << bytes.toHex().constData();
+    }
 }

@@ -124,7 +124,11 @@ TEST_F(LoadReport, TheFieldCountDecidesHowManyRecordsAreReadAndABrokenRecordEnds
         openExisting("RbModify", Crafted);
         EXPECT_EQ(WorkingRows(window->TblTRData()), c.rows) << c.name;
         if (c.error) {
-            EXPECT_EQ(modal.texts(), QStringList{QString::fromLatin1(c.error)}) << c.name;
+            // The engine's text, then which record of which report it is about.
+            const QString where = QStringLiteral("\n\nThis is in field record %1 of the report %2.")
+                                      .arg(c.rows.size() + 1)
+                                      .arg(alias.path(Crafted));
+            EXPECT_EQ(modal.texts(), QStringList{QString::fromLatin1(c.error) + where}) << c.name;
             expectSettledOn(0);
         } else {
             EXPECT_TRUE(modal.texts().isEmpty()) << c.name << ": " << messages();

@@ -5,6 +5,7 @@
 #include "RecordingModal.h"
 #include "Session.h"
 #include "TFrmTabrep.h"
+#include "TFrmUser.h"
 #include "Table.h"
 #include "TempAlias.h"
 
@@ -152,4 +153,33 @@ TEST(UserFields, AMissingTableShowsTheEngineErrorAndOnlyTheRowHeads)
     ASSERT_EQ(grid.size(), 31u);
     ASSERT_EQ(grid[0].size(), 1);
     EXPECT_EQ(Column(grid, 0), RowHeads);
+}
+
+// A table of many records (65 million crashed the grid) shows the first 500
+// and says that it stopped there.
+TEST(Bounds, TheUserFieldGridShowsAtMost500DatabasesAndSaysWhenItStopped)
+{
+    TempAlias alias;
+    px::TableDefinition definition;
+    definition.fields.push_back({QStringLiteral("DB"), px::FieldCode::Alpha, 8});
+    for (const QString& name : TFrmUser::UserFieldNames())
+        definition.fields.push_back({name, px::FieldCode::Alpha, 4});
+    const QString table = alias.path(QStringLiteral("DATABASE.DB"));
+    px::writeTable(table, definition, 502, [&definition](std::int64_t i) {
+        std::vector<px::Value> record(definition.fields.size());
+        record[0] = px::Value::ofText(QStringLiteral("DB%1").arg(i + 1));
+        return record;
+    });
+
+    RecordingModal modal;
+    TFrmTabrep window(alias.session());
+    ASSERT_TRUE(window.created());
+    const Grid grid = OpenUserFields(window, modal);
+    ASSERT_EQ(modal.shown().size(), 1u);
+    EXPECT_EQ(modal.shown()[0].kind, base::MessageKind::Information);
+    EXPECT_EQ(modal.shown()[0].text,
+              QStringLiteral("%1 holds more than 500 databases; only the first 500 are shown.").arg(table));
+    ASSERT_EQ(grid.size(), 31u);
+    ASSERT_EQ(grid[0].size(), 501);
+    EXPECT_EQ(grid[0][500], QStringLiteral("DB500"));
 }

@@ -2,6 +2,7 @@
 #include "QtPrinting.h"
 #include "Session.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -54,7 +55,10 @@ TEST_F(SessionTest, AliasDirectoryIsTheLastLineContainingPath)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.config);
-        EXPECT_EQ(sessionOver(c.config)->aliasDirectory(QStringLiteral("OMNIV")), QString::fromLatin1(c.directory));
+        QString expected = QString::fromLatin1(c.directory);
+        if (!expected.isEmpty() && !expected.startsWith(u'/'))
+            expected = QDir::currentPath() + u'/' + expected; // a relative directory is made absolute
+        EXPECT_EQ(sessionOver(c.config)->aliasDirectory(QStringLiteral("OMNIV")), expected);
     }
 }
 
@@ -102,3 +106,20 @@ TEST_F(SessionTest, ConfigurationLivesUnderTheUserConfigDirectory)
 }
 
 } // namespace
+
+// The listing makes the alias directory current; a relative alias must still
+// name the directory it named at start-up, not one below it.
+TEST(Paths, ARelativeAliasDirectoryIsTakenAgainstTheStartDirectory)
+{
+    QTemporaryDir dir;
+    QFile config(dir.filePath(QStringLiteral("aliases.ini")));
+    ASSERT_TRUE(config.open(QIODevice::WriteOnly));
+    config.write("[OMNIV]\nPATH=data/./omni\n");
+    config.close();
+    const QString start = QDir::currentPath();
+    Session session(config.fileName());
+    ASSERT_TRUE(QDir::setCurrent(dir.path()));
+    const QString directory = session.aliasDirectory(QStringLiteral("OMNIV"));
+    QDir::setCurrent(start);
+    EXPECT_EQ(directory, start + QStringLiteral("/data/omni"));
+}

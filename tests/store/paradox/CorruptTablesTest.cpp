@@ -191,3 +191,35 @@ TEST(DamagedTables, MissingMemoFileLeavesMemosNullAndTheRestReadable)
 }
 
 } // namespace
+
+namespace {
+
+// A header claiming two thousand million records over a sparse file of 2 GB
+// that holds one: memory follows the records read, not the claim.
+TEST(Bounds, AHeaderClaimingBillionsOfRecordsCostsOnlyTheRecordsRead)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("CLAIM.DB");
+    TableDefinition definition;
+    definition.fields = {fieldOf("Flag", FieldCode::Logical, 1)};
+    writeTable(path, definition, {{Value::ofBoolean(true)}});
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    const QByteArray header = file.read(4);
+    const int headerSize = quint8(header[2]) | (quint8(header[3]) << 8);
+    const auto put = [&file](qint64 offset, quint32 value, int size) {
+        QByteArray bytes;
+        for (int i = 0; i < size; ++i)
+            bytes += char((value >> (8 * i)) & 0xFF);
+        file.seek(offset);
+        file.write(bytes);
+    };
+    put(0x05, 32, 1);                       // blocks of 32 KB
+    put(0x06, 65535u * (32768 - 6), 4);     // the records that many blocks hold
+    put(0x0C, 65535, 2);                    // blocks in the file
+    ASSERT_TRUE(file.resize(headerSize + 65535LL * 32768));
+    file.close();
+    EXPECT_EQ(TableFile::open(path).readRecords(), (std::vector<std::vector<Value>>{{Value::ofBoolean(true)}}));
+}
+
+} // namespace

@@ -1,6 +1,7 @@
 #include "AtomicFile.h"
 
 #include "EngineError.h"
+#include "FileSizeLimit.h"
 #include "QtPrinting.h"
 #include "ReportTestFiles.h"
 
@@ -9,8 +10,6 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -78,13 +77,18 @@ TEST_F(AtomicFile, BareNameIsTakenInTheCurrentDirectory)
     EXPECT_EQ(ReadBytes(path("bare.rpt")), QByteArray("x"));
 }
 
-TEST_F(AtomicFile, SymbolicLinkKeepsPointingAtTheReplacedFile)
+// A planted link (evil.rpt pointing at a user's file) is never written through.
+TEST_F(AtomicFile, SymbolicLinkIsRefusedAndItsTargetLeftUntouched)
 {
-    WriteBytes(path("real.rpt"), "old");
-    ASSERT_TRUE(QFile::link(path("real.rpt"), path("link.rpt")));
-    WriteFileAtomically(path("link.rpt"), "new", QStringLiteral("report"));
-    EXPECT_TRUE(QFileInfo(path("link.rpt")).isSymLink());
-    EXPECT_EQ(ReadBytes(path("real.rpt")), QByteArray("new"));
+    WriteBytes(path("profile"), "old");
+    ASSERT_TRUE(QFile::link(path("profile"), path("evil.rpt")));
+    EXPECT_EQ(failingWrite(path("evil.rpt"), "new"),
+              QStringLiteral("Cannot write report %1: it is a symbolic link, and the file it points to is left "
+                             "untouched.")
+                  .arg(path("evil.rpt")));
+    EXPECT_TRUE(QFileInfo(path("evil.rpt")).isSymLink());
+    EXPECT_EQ(ReadBytes(path("profile")), QByteArray("old"));
+    EXPECT_EQ(entries(), (QStringList{"evil.rpt", "profile"}));
 }
 
 TEST_F(AtomicFile, TargetThatIsADirectoryIsRefused)
@@ -118,15 +122,11 @@ TEST_F(AtomicFile, ReadOnlyDirectoryLeavesTheOldFile)
 TEST_F(AtomicFile, FailedWriteLeavesTheOldFileAndNoTemporary)
 {
     WriteBytes(path("a.rpt"), "old report\r\n");
-    struct rlimit saved {};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit small = saved;
-    small.rlim_cur = 8;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const QString text = failingWrite(path("a.rpt"), QByteArray(100, 'n'));
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
+    QString text;
+    {
+        const FileSizeLimit limit(8);
+        text = failingWrite(path("a.rpt"), QByteArray(100, 'n'));
+    }
     EXPECT_EQ(text, QStringLiteral("Cannot write report %1: File too large").arg(path("a.rpt")));
     EXPECT_EQ(ReadBytes(path("a.rpt")), QByteArray("old report\r\n"));
     EXPECT_EQ(entries(), QStringList{"a.rpt"});

@@ -69,7 +69,7 @@ TEST_F(ReportLines, SplitByTheHostsRules)
 // piece's edge, and lines far longer than a piece, come back whole.
 TEST_F(ReportLines, LongLinesAndLineEndsAcrossReadsComeWhole)
 {
-    for (const int length : {1, 4094, 4095, 4096, 4097, 8191, 8192, 100000}) {
+    for (const int length : {1, 4094, 4095, 4096, 4097, 8191, 8192, 65536}) {
         const QByteArray line(length, 'b');
         EXPECT_EQ(linesOf(line + "\r\nz\r\n", 3), (QStringList{QString(length, u'b'), "z", ""})) << length;
         EXPECT_EQ(linesOf(line + "\r\r\nz", 3), (QStringList{QString(length, u'b'), "", "z"})) << length;
@@ -83,7 +83,7 @@ TEST_F(ReportLines, FileThatCannotBeOpenedIsNamed)
               QStringLiteral("Cannot open report %1: File not found").arg(dir.filePath("missing.rpt")));
     ASSERT_TRUE(QDir(dir.path()).mkdir("folder.rpt"));
     EXPECT_EQ(errorOpening(dir.filePath("folder.rpt")),
-              QStringLiteral("Cannot read report %1: Is a directory").arg(dir.filePath("folder.rpt")));
+              QStringLiteral("Cannot open report %1: it is not a regular file.").arg(dir.filePath("folder.rpt")));
 }
 
 TEST_F(ReportLines, HeadLinesAreTheFirstTwoLines)
