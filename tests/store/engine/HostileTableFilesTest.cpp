@@ -41,6 +41,7 @@ TEST_F(Links, ALinkAtTheWorkingTableIsReplacedAndItsTargetNeverWritten)
         ASSERT_TRUE(QFile::link(victim, table));
         if (held) {
             addRow(*held, QStringLiteral("LastName"), 2);
+            held->FlushBuffers();
         } else {
             store::Table maker(session());
             store::RecreateWorkingTable(maker, QStringLiteral("OMNIV"));
@@ -73,7 +74,10 @@ TEST_F(Messages, AFailedWriteOfTheWorkingTableSaysWhy)
     QString text;
     {
         const FileSizeLimit limit(1000);
-        text = errorOf([&] { addRow(*table, QStringLiteral("Company"), 1); });
+        text = errorOf([&] {
+            addRow(*table, QStringLiteral("Company"), 1);
+            table->FlushBuffers();
+        });
     }
     EXPECT_EQ(text, QStringLiteral("Cannot write table: %1 (File too large)").arg(tablePath(store::WorkingTableName)));
 }
