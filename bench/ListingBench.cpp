@@ -89,7 +89,7 @@ void benchListing(const Settings& settings)
     std::unique_ptr<TFrmSelect> dialog;
     print(compareTimes(
         QStringLiteral("report listing"), settings.runs, [&] { readFirstTwoLines(reports.dataDir()); },
-        [&] { dialog = std::make_unique<TFrmSelect>(session); }, 1.3, [&] { dialog.reset(); }));
+        [&] { dialog = std::make_unique<TFrmSelect>(session); }, 1.15, [&] { dialog.reset(); }));
     print(compareTimes(
         QStringLiteral("report listing, files only"), settings.runs, [&] { readFirstTwoLines(reports.dataDir()); },
         [&] { store::ListReports(reports.dataDir()); }, std::nullopt));

@@ -35,6 +35,7 @@ QString CategoryWordOf(QChar kind)
 
 void WizardForm::FillPickFields(QObject* Sender)
 {
+    ensurePages(); // the lists follow the category and type pages
     if (Sender == BtnPrior)
         return;
     if (PickContactField->selectedCount() + PickEventField->selectedCount() > 0 && !state_.CatalogueDirty)

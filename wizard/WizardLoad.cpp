@@ -22,6 +22,7 @@
 
 void WizardForm::LoadConfig()
 {
+    ensurePages(); // every page has its part in a report
     const QString directory = store::GetAliasDirectory(store::DatabaseAlias);
     const QString path = base::JoinPath(directory, store::ResolveReportName(directory, state_.ReportFileName));
     store::ReportReader reader(path);

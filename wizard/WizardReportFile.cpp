@@ -14,8 +14,11 @@
 
 void WizardForm::WriteTheReportFile(store::Table& table)
 {
+    ensurePages(); // every page has its part in a report
     // The working table on disk holds what the report is written from.
     table.FlushBuffers();
+    // Its bound controls follow the walk over the rows once, at the end.
+    const store::ControlsDisabled quiet(table);
     store::ReportHeader header;
     header.description = EdDescription->text();
     if (RbContactOrdered->isChecked())

@@ -85,6 +85,7 @@ struct TableDefinition {
     std::vector<FieldDesc> fields;
     int keyFieldCount = 0; // records are written in key order by the caller
     int codePage = 1252;
+    bool durable = true; // false: replaced whole but not synced, for a table made anew at every start
 };
 
 // Writes a complete table (and its .MB file when a field needs one) to a

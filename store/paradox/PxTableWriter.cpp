@@ -144,9 +144,9 @@ void writeOut(ReplacementFile& file, const QByteArray& bytes)
         errors::cannotWrite(file.target(), file.errorString());
 }
 
-void commit(ReplacementFile& file)
+void commit(ReplacementFile& file, bool durable)
 {
-    if (!file.commit())
+    if (!file.commit(durable))
         errors::cannotWrite(file.target(), file.errorString());
 }
 
@@ -203,9 +203,9 @@ void writeTable(const QString& path, const TableDefinition& definition, std::int
     // Both files are complete on disk before either replaces its old version.
     if (blobs) {
         blobs->finish();
-        commit(*memoFile);
+        commit(*memoFile, definition.durable);
     }
-    commit(tableFile);
+    commit(tableFile, definition.durable);
     if (!blobs && QFile::exists(memoPath))
         QFile::remove(memoPath);
 }

@@ -112,16 +112,17 @@ bool ReplacementFile::create()
     return true;
 }
 
-bool ReplacementFile::commit()
+bool ReplacementFile::commit(bool durable)
 {
     if (!isOpen())
         return failed(EBADF);
     // Renamed while still open, so the lock is held until the file has its name.
-    if (::fsync(handle()) != 0 || ::rename(temporaryBytes_.constData(), targetBytes_.constData()) != 0)
+    if ((durable && ::fsync(handle()) != 0) || ::rename(temporaryBytes_.constData(), targetBytes_.constData()) != 0)
         return failed(errno);
     committed_ = true;
     close();
-    SyncDirectory(target_);
+    if (durable)
+        SyncDirectory(target_);
     return true;
 }
 

@@ -26,7 +26,9 @@ public:
     // false with errorString() set.
     bool create();
     // Writes the file to disk and renames it over target; false with errorString() set.
-    bool commit();
+    // Not durable: renamed without waiting for the disk, for a file that is made
+    // anew after a crash; readers still see the old file or the new one whole.
+    bool commit(bool durable = true);
 
     const QString& target() const { return target_; }
 
