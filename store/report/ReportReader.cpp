@@ -35,19 +35,19 @@ QString ReasonText(int error)
 ReportReader::ReportReader(const QString& path, LineBound bound)
     : path_(path), bound_(bound)
 {
-    open(AT_FDCWD, base::FileNameBytes(path_).constData());
+    open(AT_FDCWD, base::FileNameBytes(path_).constData(), true);
 }
 
 ReportReader::ReportReader(const DirectoryEntry& entry, LineBound bound)
     : directory_(entry.directory), path_(entry.name), bound_(bound)
 {
-    open(entry.directoryFd, entry.fileName);
+    open(entry.directoryFd, entry.fileName, false);
 }
 
 // A report may be a link to a file; a pipe or a device in its place (swapped in
 // after the listing) is refused: opening does not wait for a writer, and
 // nothing is read from it.
-void ReportReader::open(int directoryFd, const char* fileName)
+void ReportReader::open(int directoryFd, const char* fileName, bool requireRegular)
 {
     fd_ = ::openat(directoryFd, fileName, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd_ < 0) {
@@ -55,7 +55,7 @@ void ReportReader::open(int directoryFd, const char* fileName)
         throw base::EngineError(QStringLiteral("Cannot open report %1: %2").arg(absolutePath(), ReasonText(error)));
     }
     struct stat info {};
-    if (::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode)) {
+    if (requireRegular && (::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode))) {
         ::close(fd_); // the constructor throws: no destructor closes it
         fd_ = -1;
         throw base::EngineError(QStringLiteral("Cannot open report %1: it is not a regular file.").arg(absolutePath()));
@@ -80,6 +80,8 @@ QString ReportReader::absolutePath() const
 bool ReportReader::readMore()
 {
     begin_ = end_ = 0;
+    if (bound_.fileBytes > 0 && read_ >= bound_.fileBytes)
+        ended_ = true;
     if (ended_)
         return false;
     ssize_t got;
@@ -92,6 +94,7 @@ bool ReportReader::readMore()
         throw base::EngineError(QStringLiteral("Cannot read report %1: %2").arg(absolutePath(), ReasonText(error)));
     }
     end_ = got;
+    read_ += got;
     if (got == 0)
         ended_ = true;
     return got > 0;

@@ -27,18 +27,24 @@ class ReportReader {
 public:
     // What becomes of a line longer than bytes: refused with an error naming the
     // file and the line, or cut to its first bytes (the rest is read and dropped).
+    // fileBytes, when not 0, is the most read of the whole file: past it the input ends.
     struct LineBound {
         qsizetype bytes;
         bool refuse;
+        qsizetype fileBytes;
     };
-    // Loading refuses a line no report can have; the listing shows a line's start.
-    static constexpr LineBound Loading{64 * 1024, true};
-    static constexpr LineBound Listing{1024, false};
+    // Loading refuses a line no report can have; the listing shows a line's start
+    // and reads no more than its two lines can take.
+    static constexpr LineBound Loading{64 * 1024, true, 0};
+    static constexpr LineBound Listing{1024, false, 16 * 1024};
 
     // Opens the file; throws base::EngineError naming it when it cannot be opened
     // or is not a regular file (a pipe or a device is refused without waiting on it).
     explicit ReportReader(const QString& path, LineBound bound = Loading);
     // Opens an entry of a directory held open, without looking up the path again.
+    // The listing found it a file (or a link to one), so its kind is not asked
+    // again: what is swapped in since is read no further than the bound allows,
+    // and opening does not wait on a pipe.
     explicit ReportReader(const DirectoryEntry& entry, LineBound bound = Listing);
     ~ReportReader();
     ReportReader(const ReportReader&) = delete;
@@ -49,7 +55,7 @@ public:
     QString nextLine();
 
 private:
-    void open(int directoryFd, const char* fileName);
+    void open(int directoryFd, const char* fileName, bool requireRegular);
     bool readMore();
     void keep(const char* begin, qsizetype length);
     QString absolutePath() const;
@@ -64,7 +70,8 @@ private:
     qsizetype begin_ = 0;  // first byte of chunk_ not yet consumed
     qsizetype end_ = 0;    // end of the bytes in chunk_
     QByteArray partial_;
-    bool ended_ = false;   // end of file or byte 26 reached: no more bytes come
+    qsizetype read_ = 0;   // bytes read of the file
+    bool ended_ = false;   // end of file, byte 26 or the bound reached: no more bytes come
 };
 
 // Lines 2 and 3 name words in any letter case: true when line, in capitals, is upperWord.

@@ -64,6 +64,19 @@ TEST(Bounds, TheListingReadsTheStartOfALineWithoutEnd)
     EXPECT_TRUE(head.typeWord.isEmpty());
 }
 
+// A device swapped in after the directory was read feeds the listing without end;
+// it reads no more than two lines can take.
+TEST(Bounds, TheListingStopsReadingADeviceSwappedInForAReport)
+{
+    const int dev = ::open("/dev", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ASSERT_GE(dev, 0);
+    const store::ReportHeadLines head =
+        store::ReadReportHeadLines(store::DirectoryEntry{dev, "zero", QStringLiteral("/dev"), QStringLiteral("zero")});
+    ::close(dev);
+    EXPECT_EQ(head.description.size(), store::ReportReader::Listing.bytes);
+    EXPECT_TRUE(head.typeWord.isEmpty());
+}
+
 TEST(Bounds, LoadingRefusesALineLongerThanItsBoundAndNamesFileAndLine)
 {
     QTemporaryDir dir;
