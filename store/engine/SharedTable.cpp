@@ -261,11 +261,7 @@ void SharedTable::flush()
     if (!dirty_)
         return;
     std::vector<int> order = detail::orderBy(rows_, detail::keyColumns(header_.keyFieldCount), false);
-    // The tables a session creates are its working tables, made anew at every start:
-    // replaced whole, so a reader never sees half a table, but not waited for on disk.
-    px::TableDefinition definition = definition_;
-    definition.durable = false;
-    px::writeTable(path_, definition, std::int64_t(order.size()),
+    px::writeTable(path_, definition_, std::int64_t(order.size()),
                    [&](std::int64_t index) { return rows_[order[std::size_t(index)]].values; });
     dirty_ = false;
 }

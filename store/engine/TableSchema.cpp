@@ -115,6 +115,9 @@ px::TableDefinition definitionOf(const std::vector<FieldDef>& fields, const std:
     if (fields.empty() || fields.size() > 255)
         throw base::EngineError(QStringLiteral("A table needs 1 to 255 fields."));
     px::TableDefinition definition;
+    // The tables a session creates are its working tables, made anew at every start:
+    // replaced whole, so a reader never sees half a table, but not waited for on disk.
+    definition.durable = false;
     QSet<QString> seen;
     for (const FieldDef& def : fields) {
         const QString name = def.name.trimmed();

@@ -15,7 +15,8 @@ std::vector<FieldDef> fieldDefsOf(const px::Header& header);
 IndexDef primaryIndexOf(const px::Header& header);
 
 // Checks field and index definitions for CreateTable and turns them into what the
-// codec writes. The primary index's columns must be the first columns, in order.
+// codec writes, as a working table (not synced to disk). The primary index's
+// columns must be the first columns, in order.
 px::TableDefinition definitionOf(const std::vector<FieldDef>& fields, const std::vector<IndexDef>& indexes);
 
 // Position of a column by name in any letter case, or -1.
