@@ -16,6 +16,18 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+namespace {
+
+// The notebook has one fixed size: asked for its size, it does not ask every page.
+class FixedNotebook : public QStackedWidget {
+public:
+    using QStackedWidget::QStackedWidget;
+    QSize sizeHint() const override { return minimumSize(); }
+    QSize minimumSizeHint() const override { return minimumSize(); }
+};
+
+} // namespace
+
 WizardForm::WizardForm(store::Session& session, QWidget* parent)
     : QDialog(parent),
       session_(session),
@@ -35,7 +47,7 @@ WizardForm::WizardForm(store::Session& session, QWidget* parent)
     auto* frame = new QVBoxLayout(this);
     frame->setContentsMargins(0, 0, 0, 0);
     frame->setSpacing(0);
-    Notebook1 = new QStackedWidget(this);
+    Notebook1 = new FixedNotebook(this);
     Notebook1->setObjectName(QStringLiteral("Notebook1"));
     Notebook1->setFixedSize(624, 377);
     // Until a page is needed an empty stand-in holds its place.
