@@ -9,7 +9,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
-#include <QStyle>
+#include <QPixmap>
 #include <QVBoxLayout>
 
 using namespace pagekit;
@@ -80,7 +80,7 @@ QWidget* WizardForm::buildDetailPage()
                                                 "first column of the report.")));
     auto* picture = new QLabel(page);
     picture->setObjectName(QStringLiteral("Image3"));
-    picture->setPixmap(style()->standardIcon(QStyle::SP_FileDialogListView).pixmap(48, 48));
+    picture->setPixmap(QPixmap(QStringLiteral(":/pictures/detail-level.png")));
     layout->addWidget(picture, 0, Qt::AlignHCenter);
     layout->addWidget(Text(page, QStringLiteral("The detail level option is displayed in the Reports screen.")));
     rbCustYes = Opt(page, group, QStringLiteral("rbCustYes"), QStringLiteral("Yes, use Detail Level"));

@@ -8,18 +8,18 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QStyle>
+#include <QPixmap>
 #include <QVBoxLayout>
 
 using namespace pagekit;
 
 namespace {
 
-QLabel* Picture(QWidget* page, QStyle::StandardPixmap which, const QString& name)
+QLabel* Picture(QWidget* page, const QString& file, const QString& name)
 {
     auto* picture = new QLabel(page);
     picture->setObjectName(name);
-    picture->setPixmap(page->style()->standardIcon(which).pixmap(64, 64));
+    picture->setPixmap(QPixmap(file));
     return picture;
 }
 
@@ -45,10 +45,10 @@ QWidget* WizardForm::buildOperationPage()
 
     auto* grid = new QGridLayout(page);
     grid->addWidget(Label1, 0, 0, 1, 2, Qt::AlignHCenter);
-    grid->addWidget(Picture(page, QStyle::SP_FileDialogDetailedView, QStringLiteral("Image1")), 1, 0, 2, 1,
-                    Qt::AlignCenter);
-    grid->addWidget(Picture(page, QStyle::SP_DialogSaveButton, QStringLiteral("Image2")), 3, 0, 3, 1,
-                    Qt::AlignCenter);
+    grid->addWidget(Picture(page, QStringLiteral(":/pictures/operation-details.png"), QStringLiteral("Image1")), 1,
+                    0, 2, 1, Qt::AlignCenter);
+    grid->addWidget(Picture(page, QStringLiteral(":/pictures/operation-save.png"), QStringLiteral("Image2")), 3, 0,
+                    3, 1, Qt::AlignCenter);
     int row = 1;
     for (auto* option : {RBCreate, RbModify, RbCopy, RBColumn, RbDelete})
         grid->addWidget(option, row++, 1);
