@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
@@ -38,14 +39,21 @@ void RemoveIfStale(int dirFd, const char* name, std::time_t minimumAge)
     ::close(fd);
 }
 
-void RemoveStale(const QString& directory, const QRegularExpression& names, std::time_t minimumAge)
+// Every name that names matches starts with one of prefixes, which a directory of
+// thousands of reports rules out cheaply.
+void RemoveStale(const QString& directory, const QList<QByteArray>& prefixes, const QRegularExpression& names,
+                 std::time_t minimumAge)
 {
     DIR* dir = ::opendir(base::FileNameBytes(directory.isEmpty() ? QStringLiteral(".") : directory).constData());
     if (!dir)
         return;
-    while (const dirent* entry = ::readdir(dir))
-        if (names.match(base::FileNameText(entry->d_name)).hasMatch())
+    while (const dirent* entry = ::readdir(dir)) {
+        const QByteArrayView name(entry->d_name);
+        const bool candidate = std::any_of(prefixes.begin(), prefixes.end(),
+                                           [&](const QByteArray& prefix) { return name.startsWith(prefix); });
+        if (candidate && names.match(base::FileNameText(entry->d_name)).hasMatch())
             RemoveIfStale(::dirfd(dir), entry->d_name, minimumAge);
+    }
     ::closedir(dir);
 }
 
@@ -62,14 +70,15 @@ void RemoveStaleTableTemporaries(const QString& tablePath)
     const QString earlier = QStringLiteral("(?![a-z]+$|[A-Z]+$|[A-Z][a-z]+$)[A-Za-z]{6}");
     const QRegularExpression names(
         QStringLiteral("^(?:\\.%1\\.[0-9a-f]{8}\\.tmp|%1\\.%2)$").arg(files, earlier));
-    RemoveStale(table.path(), names, 0);
+    RemoveStale(table.path(), {QByteArrayLiteral("."), base::FileNameBytes(table.fileName()), base::FileNameBytes(memo)},
+                names, 0);
 }
 
 void RemoveStaleReportTemporaries(const QString& directory)
 {
     static const QRegularExpression names(QStringLiteral("^\\..+\\.rpt\\.[0-9a-f]{8}\\.tmp$"),
                                           QRegularExpression::CaseInsensitiveOption);
-    RemoveStale(directory, names, kReportTemporaryAge);
+    RemoveStale(directory, {QByteArrayLiteral(".")}, names, kReportTemporaryAge);
 }
 
 } // namespace store
