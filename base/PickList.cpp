@@ -59,8 +59,8 @@ void PickList::clearSelections()
 
 void PickList::scrollToFirst()
 {
-    if (count() > 0)
-        scrollToItem(item(0), QAbstractItemView::PositionAtTop);
+    // The first entry stands at the top, so the top is scrolled to without laying out every entry.
+    scrollToTop();
 }
 
 void PickList::keyPressEvent(QKeyEvent* event)

@@ -15,10 +15,30 @@
 #include "TextNumbers.h"
 
 #include <QFrame>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <algorithm>
+
+namespace {
+
+// A pick list's entries by their text in any letter case, as findEntry compares
+// them: one look-up a record instead of a walk of the list.
+class EntryIndex {
+public:
+    explicit EntryIndex(const base::PickList& list)
+    {
+        for (int i = list.count() - 1; i >= 0; --i) // of equal texts the first wins, as in findEntry
+            index_.insert(list.entryText(i).toCaseFolded(), i);
+    }
+    int find(const QString& text) const { return index_.value(text.toCaseFolded(), -1); }
+
+private:
+    QHash<QString, int> index_;
+};
+
+} // namespace
 
 void WizardForm::LoadConfig()
 {
@@ -97,6 +117,8 @@ void WizardForm::LoadConfig()
 
     PickContactField->clearSelections();
     PickEventField->clearSelections();
+    const EntryIndex contactEntries(*PickContactField);
+    const EntryIndex eventEntries(*PickEventField);
     for (table.First(); !table.Eof(); table.Next()) {
         const QString kind = table.FieldByName(QStringLiteral("DbType")).AsString();
         const QString field = table.FieldByName(QStringLiteral("Field")).AsString();
@@ -105,9 +127,9 @@ void WizardForm::LoadConfig()
                                                             : nullptr;
         if (!list)
             continue;
-        const int index = list->findEntry(list == PickEventField
-                                              ? wizard::GetEventDisplayName(state_.EventCategory, field)
-                                              : field);
+        const int index = list == PickEventField
+                              ? eventEntries.find(wizard::GetEventDisplayName(state_.EventCategory, field))
+                              : contactEntries.find(field);
         if (index >= 0)
             list->setEntrySelected(index, true);
     }
