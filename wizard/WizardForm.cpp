@@ -79,7 +79,7 @@ QWidget* WizardForm::buildPage(int index)
         return buildCategoryPage();
     case Description: {
         QWidget* page = buildDescriptionPage();
-        EdDescription->setValidator(new store::Cp1252Validator(EdDescription));
+        EdDescription->setValidator(new wizard::Cp1252Validator(EdDescription));
         return page;
     }
     case Paper:
@@ -110,7 +110,7 @@ QWidget* WizardForm::buildPage(int index)
         base::OnClick(btMakeReport, this, &WizardForm::btMakeReportClick);
         connect(LBFieldDefs, &QListWidget::currentRowChanged, this,
                 [this] { base::Guarded(this, [this] { LBFieldDefsClick(LBFieldDefs); }); });
-        DBEdit1->setValidator(new store::Cp1252Validator(DBEdit1));
+        DBEdit1->setValidator(new wizard::Cp1252Validator(DBEdit1));
         bindFieldDefinitions();
         return page;
     }

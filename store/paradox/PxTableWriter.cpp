@@ -130,7 +130,7 @@ private:
     BlobWriter* blobs_;
 };
 
-using store::ReplacementFile;
+using base::ReplacementFile;
 
 void openForWriting(ReplacementFile& file)
 {

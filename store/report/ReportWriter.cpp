@@ -77,7 +77,7 @@ QByteArray Render(const QString& path, const ReportHeader& header, Table& table)
 
 void WriteReportFile(const QString& path, const ReportHeader& header, Table& table)
 {
-    WriteFileAtomically(path, Render(QFileInfo(path).absoluteFilePath(), header, table), QStringLiteral("report"));
+    base::WriteFileAtomically(path, Render(QFileInfo(path).absoluteFilePath(), header, table), QStringLiteral("report"));
 }
 
 } // namespace store

@@ -1,6 +1,6 @@
 #include "QtPrinting.h"
 #include "ReportDirectory.h"
-#include "report/ReportTestFiles.h"
+#include "FileBytes.h"
 
 #include <QDir>
 #include <QFile>

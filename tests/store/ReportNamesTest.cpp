@@ -1,7 +1,7 @@
 #include "EngineError.h"
 #include "QtPrinting.h"
 #include "ReportNames.h"
-#include "report/ReportTestFiles.h"
+#include "FileBytes.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -3,7 +3,7 @@
 #include "EngineError.h"
 #include "QtPrinting.h"
 #include "ReportReader.h"
-#include "ReportTestFiles.h"
+#include "FileBytes.h"
 #include "StaleTemporaries.h"
 
 #include <QDir>

@@ -2,7 +2,7 @@
 
 #include "EngineError.h"
 #include "QtPrinting.h"
-#include "ReportTestFiles.h"
+#include "FileBytes.h"
 
 #include <QDir>
 #include <QTemporaryDir>

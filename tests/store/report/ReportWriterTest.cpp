@@ -3,7 +3,7 @@
 
 #include "EngineError.h"
 #include "QtPrinting.h"
-#include "ReportTestFiles.h"
+#include "FileBytes.h"
 #include "Table.h"
 #include "TempAlias.h"
 #include "TextNumbers.h"
@@ -18,10 +18,10 @@ using store::ReportHeader;
 
 namespace {
 
-// The expected report files, written by hand beside this test.
+// The expected report files, written by hand, in tests/data/reports.
 QString DataFile(const QString& name)
 {
-    return QFileInfo(QString::fromUtf8(__FILE__)).absolutePath() + QStringLiteral("/data/") + name;
+    return QStringLiteral(TEST_DATA_DIR "/reports/") + name;
 }
 
 using Row = std::initializer_list<std::pair<const char*, QVariant>>;

@@ -3,7 +3,7 @@
 #include "RecordingModal.h"
 #include "TFrmSelect.h"
 #include "TempAlias.h"
-#include "report/ReportTestFiles.h"
+#include "FileBytes.h"
 
 #include <QDir>
 #include <QFile>

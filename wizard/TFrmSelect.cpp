@@ -32,14 +32,6 @@ QLabel* NamedLabel(QWidget* parent, const char* name, const QString& text)
     return label;
 }
 
-QPushButton* NamedButton(QWidget* parent, const char* name, const QString& caption)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setFont(dialogkit::Sans(11));
-    return button;
-}
-
 // A cell of the listing that keeps its text as given. A plain item turns it
 // into a QVariant in a list of values, which costs more than reading the report
 // it comes from; the text becomes a QVariant only when the cell is shown. Text
@@ -99,8 +91,8 @@ TFrmSelect::TFrmSelect(store::Session& session, QWidget* parent)
     grid->setColumnWidth(2, 115);
 
     lblCount = NamedLabel(this, "lblCount", QStringLiteral("0"));
-    BtnOk = NamedButton(this, "BtnOk", QStringLiteral("OK"));
-    BtnCancel = NamedButton(this, "BtnCancel", QStringLiteral("Cancel"));
+    BtnOk = dialogkit::NamedButton(this, "BtnOk", QStringLiteral("OK"));
+    BtnCancel = dialogkit::NamedButton(this, "BtnCancel", QStringLiteral("Cancel"));
     BtnOk->setDefault(true);
 
     auto* count = new QVBoxLayout;

@@ -3,7 +3,7 @@
 #include "EngineError.h"
 #include "FileSizeLimit.h"
 #include "QtPrinting.h"
-#include "ReportTestFiles.h"
+#include "FileBytes.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -13,7 +13,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-using store::WriteFileAtomically;
+using base::WriteFileAtomically;
 
 namespace {
 

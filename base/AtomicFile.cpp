@@ -12,7 +12,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace store {
+namespace base {
 
 namespace {
 
@@ -139,4 +139,4 @@ void WriteFileAtomically(const QString& path, const QByteArray& bytes, const QSt
         fail(file.errorString());
 }
 
-} // namespace store
+} // namespace base

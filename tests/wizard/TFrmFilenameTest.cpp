@@ -3,7 +3,7 @@
 #include "RecordingModal.h"
 #include "TFrmFilename.h"
 #include "TempAlias.h"
-#include "report/ReportTestFiles.h"
+#include "FileBytes.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -2,11 +2,11 @@
 
 #include "Cp1252.h"
 
-namespace store {
+namespace wizard {
 
 QValidator::State Cp1252Validator::validate(QString& input, int&) const
 {
-    return EncodeCp1252(input) ? Acceptable : Invalid;
+    return store::EncodeCp1252(input) ? Acceptable : Invalid;
 }
 
-} // namespace store
+} // namespace wizard
