@@ -1,7 +1,7 @@
-#include "AtomicFile.h"
+#include "base/AtomicFile.h"
 
-#include "EngineError.h"
-#include "Paths.h"
+#include "base/EngineError.h"
+#include "base/Paths.h"
 
 #include <QFileInfo>
 #include <QRandomGenerator>

@@ -1,4 +1,4 @@
-#include "DialogKit.h"
+#include "base/DialogKit.h"
 
 #include <QPushButton>
 #include <QScreen>

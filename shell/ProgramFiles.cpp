@@ -1,6 +1,6 @@
-#include "ProgramFiles.h"
+#include "shell/ProgramFiles.h"
 
-#include "Paths.h"
+#include "base/Paths.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

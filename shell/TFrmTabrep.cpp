@@ -1,14 +1,14 @@
-#include "TFrmTabrep.h"
+#include "shell/TFrmTabrep.h"
 
-#include "Alias.h"
-#include "EngineError.h"
-#include "ErrorGuard.h"
-#include "Option.h"
-#include "Paths.h"
-#include "ProgramFiles.h"
-#include "Session.h"
-#include "StaleTemporaries.h"
-#include "Table.h"
+#include "store/Alias.h"
+#include "base/EngineError.h"
+#include "base/ErrorGuard.h"
+#include "base/Option.h"
+#include "base/Paths.h"
+#include "shell/ProgramFiles.h"
+#include "store/engine/Session.h"
+#include "store/report/StaleTemporaries.h"
+#include "store/engine/Table.h"
 
 #include <QFileInfo>
 #include <QLabel>

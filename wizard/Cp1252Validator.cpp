@@ -1,6 +1,6 @@
-#include "Cp1252Validator.h"
+#include "wizard/Cp1252Validator.h"
 
-#include "Cp1252.h"
+#include "store/report/Cp1252.h"
 
 namespace wizard {
 

@@ -1,12 +1,12 @@
-#include "TFrmFilename.h"
+#include "wizard/TFrmFilename.h"
 
-#include "Alias.h"
-#include "Cp1252Validator.h"
-#include "DialogKit.h"
-#include "ErrorGuard.h"
-#include "Modal.h"
-#include "Paths.h"
-#include "ReportNames.h"
+#include "store/Alias.h"
+#include "wizard/Cp1252Validator.h"
+#include "base/DialogKit.h"
+#include "base/ErrorGuard.h"
+#include "base/Modal.h"
+#include "base/Paths.h"
+#include "store/ReportNames.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

@@ -1,13 +1,13 @@
-#include "TFrmSelect.h"
+#include "wizard/TFrmSelect.h"
 
-#include "Alias.h"
-#include "DialogKit.h"
-#include "EngineError.h"
-#include "ErrorGuard.h"
-#include "Modal.h"
-#include "Paths.h"
-#include "ReportDirectory.h"
-#include "ReportNames.h"
+#include "store/Alias.h"
+#include "base/DialogKit.h"
+#include "base/EngineError.h"
+#include "base/ErrorGuard.h"
+#include "base/Modal.h"
+#include "base/Paths.h"
+#include "store/ReportDirectory.h"
+#include "store/ReportNames.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

@@ -1,11 +1,11 @@
 // The field catalogue: filling the two pick lists of the field-selection page.
-#include "WizardForm.h"
+#include "wizard/WizardForm.h"
 
-#include "EventFieldMap.h"
-#include "Hourglass.h"
-#include "Option.h"
-#include "PickList.h"
-#include "Table.h"
+#include "wizard/EventFieldMap.h"
+#include "base/Hourglass.h"
+#include "base/Option.h"
+#include "base/PickList.h"
+#include "store/engine/Table.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,10 +1,10 @@
 // The columns-and-rows page: the layout pass and its preview.
-#include "WizardForm.h"
+#include "wizard/WizardForm.h"
 
-#include "ErrorGuard.h"
-#include "Option.h"
-#include "SpinEdit.h"
-#include "TextNumbers.h"
+#include "base/ErrorGuard.h"
+#include "base/Option.h"
+#include "base/SpinEdit.h"
+#include "base/TextNumbers.h"
 
 #include <QLabel>
 #include <QListWidget>

@@ -1,11 +1,11 @@
 // The operations on existing reports: choosing or deleting one, and the column-width editor.
-#include "WizardForm.h"
+#include "wizard/WizardForm.h"
 
-#include "Modal.h"
-#include "SpinEdit.h"
-#include "TFrmColumn.h"
-#include "TFrmSelect.h"
-#include "Table.h"
+#include "base/Modal.h"
+#include "base/SpinEdit.h"
+#include "wizard/TFrmColumn.h"
+#include "wizard/TFrmSelect.h"
+#include "store/engine/Table.h"
 
 #include <QLineEdit>
 

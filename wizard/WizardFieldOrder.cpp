@@ -1,13 +1,13 @@
 // The field-order page: the ordered list of chosen fields and their working-table rows.
-#include "WizardForm.h"
+#include "wizard/WizardForm.h"
 
-#include "ErrorGuard.h"
-#include "EventFieldMap.h"
-#include "FieldOrderRules.h"
-#include "Option.h"
-#include "PickList.h"
-#include "Table.h"
-#include "WorkingTable.h"
+#include "base/ErrorGuard.h"
+#include "wizard/EventFieldMap.h"
+#include "wizard/FieldOrderRules.h"
+#include "base/Option.h"
+#include "base/PickList.h"
+#include "store/engine/Table.h"
+#include "store/WorkingTable.h"
 
 #include <QLabel>
 #include <QListWidget>

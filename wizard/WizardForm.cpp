@@ -1,11 +1,11 @@
-#include "WizardForm.h"
+#include "wizard/WizardForm.h"
 
-#include "Cp1252Validator.h"
-#include "ErrorGuard.h"
-#include "PickList.h"
-#include "PageKit.h"
-#include "Session.h"
-#include "Table.h"
+#include "wizard/Cp1252Validator.h"
+#include "base/ErrorGuard.h"
+#include "base/PickList.h"
+#include "wizard/PageKit.h"
+#include "store/engine/Session.h"
+#include "store/engine/Table.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ColumnLayout.h"
-#include "FieldOrderRules.h"
-#include "WizardState.h"
+#include "wizard/ColumnLayout.h"
+#include "wizard/FieldOrderRules.h"
+#include "wizard/WizardState.h"
 
 #include <QDialog>
 #include <array>

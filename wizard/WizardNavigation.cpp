@@ -1,14 +1,14 @@
 // The page machine: Next, Previous and the page-change routine.
-#include "WizardForm.h"
+#include "wizard/WizardForm.h"
 
-#include "Alias.h"
-#include "Hourglass.h"
-#include "Modal.h"
-#include "Option.h"
-#include "PickList.h"
-#include "SpinEdit.h"
-#include "Table.h"
-#include "WorkingTable.h"
+#include "store/Alias.h"
+#include "base/Hourglass.h"
+#include "base/Modal.h"
+#include "base/Option.h"
+#include "base/PickList.h"
+#include "base/SpinEdit.h"
+#include "store/engine/Table.h"
+#include "store/WorkingTable.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,14 +1,14 @@
 // The column-widths page: default or stored positions, written back into the working table.
-#include "WizardForm.h"
+#include "wizard/WizardForm.h"
 
-#include "ColumnCheck.h"
-#include "DefaultPositions.h"
-#include "ErrorGuard.h"
-#include "EventFieldMap.h"
-#include "Option.h"
-#include "SpinEdit.h"
-#include "Table.h"
-#include "WorkingTable.h"
+#include "wizard/ColumnCheck.h"
+#include "wizard/DefaultPositions.h"
+#include "base/ErrorGuard.h"
+#include "wizard/EventFieldMap.h"
+#include "base/Option.h"
+#include "base/SpinEdit.h"
+#include "store/engine/Table.h"
+#include "store/WorkingTable.h"
 
 #include <QListWidget>
 #include <QTableWidget>

@@ -1,10 +1,10 @@
 // "Make Report": settles the file the report goes to and writes it.
-#include "WizardForm.h"
+#include "wizard/WizardForm.h"
 
-#include "ErrorGuard.h"
-#include "Modal.h"
-#include "Option.h"
-#include "TFrmFilename.h"
+#include "base/ErrorGuard.h"
+#include "base/Modal.h"
+#include "base/Option.h"
+#include "wizard/TFrmFilename.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,10 +1,10 @@
-#include "ReportWriter.h"
+#include "store/report/ReportWriter.h"
 
-#include "AtomicFile.h"
-#include "Cp1252.h"
-#include "EngineError.h"
-#include "ReportRecord.h"
-#include "Table.h"
+#include "base/AtomicFile.h"
+#include "store/report/Cp1252.h"
+#include "base/EngineError.h"
+#include "store/report/ReportRecord.h"
+#include "store/engine/Table.h"
 
 #include <QFileInfo>
 

@@ -1,9 +1,9 @@
-#include "AtomicFile.h"
+#include "base/AtomicFile.h"
 
-#include "EngineError.h"
-#include "FileSizeLimit.h"
-#include "QtPrinting.h"
-#include "FileBytes.h"
+#include "base/EngineError.h"
+#include "tests/support/FileSizeLimit.h"
+#include "tests/support/QtPrinting.h"
+#include "tests/support/FileBytes.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 // Creating reports from the first page to "Make Report", compared byte for byte.
-#include "WizardDriver.h"
+#include "tests/e2e/WizardDriver.h"
 
-#include "ColumnLayoutView.h"
+#include "wizard/ColumnLayoutView.h"
 
 #include <QCheckBox>
 #include <QLabel>

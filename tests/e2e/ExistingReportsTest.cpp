@@ -1,6 +1,6 @@
 // The operations on existing reports: writing them back unchanged, the
 // column-width editor, deleting, cancelling, and names in capital letters.
-#include "WizardDriver.h"
+#include "tests/e2e/WizardDriver.h"
 
 #include <QMap>
 #include <QTableView>

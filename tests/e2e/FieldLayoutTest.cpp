@@ -1,8 +1,8 @@
 // The pages between the field selection and "Make Report", through the window:
 // field order, columns and rows, column positions and field attributes.
-#include "WizardDriver.h"
+#include "tests/e2e/WizardDriver.h"
 
-#include "Table.h"
+#include "store/engine/Table.h"
 
 #include <QCheckBox>
 #include <QLabel>

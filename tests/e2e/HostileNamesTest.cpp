@@ -1,8 +1,8 @@
 // A report whose file name is not valid text, as another system may leave in a
 // shared folder: it is listed, loaded, written back and deleted under its own bytes.
-#include "WizardDriver.h"
+#include "tests/e2e/WizardDriver.h"
 
-#include "Paths.h"
+#include "base/Paths.h"
 
 #include <fcntl.h>
 #include <fstream>

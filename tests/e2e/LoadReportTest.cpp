@@ -1,8 +1,8 @@
 // Loading crafted report files into the wizard through "Modify an Existing Report".
-#include "WizardDriver.h"
+#include "tests/e2e/WizardDriver.h"
 
-#include "PxTable.h"
-#include "Table.h"
+#include "store/paradox/PxTable.h"
+#include "store/engine/Table.h"
 
 #include <cstring>
 #include <sys/inotify.h>

@@ -1,5 +1,5 @@
 // How the pages look: where the titles stand and which font the buttons use.
-#include "WizardDriver.h"
+#include "tests/e2e/WizardDriver.h"
 
 #include <QLabel>
 

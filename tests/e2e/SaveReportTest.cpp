@@ -1,8 +1,8 @@
 // "Make Report" in each operation: which name the report goes under, what is
 // asked, and what is written.
-#include "WizardDriver.h"
+#include "tests/e2e/WizardDriver.h"
 
-#include "Table.h"
+#include "store/engine/Table.h"
 
 #include <QFileInfo>
 #include <QLabel>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "QtPrinting.h"
-#include "FindControl.h"
-#include "RecordingModal.h"
-#include "TFrmTabrep.h"
-#include "TempAlias.h"
+#include "tests/support/QtPrinting.h"
+#include "tests/support/FindControl.h"
+#include "tests/support/RecordingModal.h"
+#include "shell/TFrmTabrep.h"
+#include "tests/support/TempAlias.h"
 
 #include <QAbstractButton>
 #include <QByteArray>

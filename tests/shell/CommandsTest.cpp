@@ -1,9 +1,9 @@
-#include "QtPrinting.h"
-#include "FindControl.h"
-#include "RecordingModal.h"
-#include "Slideshow.h"
-#include "TFrmTabrep.h"
-#include "TempAlias.h"
+#include "tests/support/QtPrinting.h"
+#include "tests/support/FindControl.h"
+#include "tests/support/RecordingModal.h"
+#include "shell/Slideshow.h"
+#include "shell/TFrmTabrep.h"
+#include "tests/support/TempAlias.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,10 +1,10 @@
-#include "HelpViewer.h"
-#include "FindControl.h"
-#include "ProgramFiles.h"
-#include "QtPrinting.h"
-#include "RecordingModal.h"
-#include "TFrmTabrep.h"
-#include "TempAlias.h"
+#include "shell/HelpViewer.h"
+#include "tests/support/FindControl.h"
+#include "shell/ProgramFiles.h"
+#include "tests/support/QtPrinting.h"
+#include "tests/support/RecordingModal.h"
+#include "shell/TFrmTabrep.h"
+#include "tests/support/TempAlias.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,12 +1,12 @@
-#include "Alias.h"
-#include "FindControl.h"
-#include "PxTable.h"
-#include "ProgramFiles.h"
-#include "QtPrinting.h"
-#include "RecordingModal.h"
-#include "Session.h"
-#include "TFrmTabrep.h"
-#include "TempAlias.h"
+#include "store/Alias.h"
+#include "tests/support/FindControl.h"
+#include "store/paradox/PxTable.h"
+#include "shell/ProgramFiles.h"
+#include "tests/support/QtPrinting.h"
+#include "tests/support/RecordingModal.h"
+#include "store/engine/Session.h"
+#include "shell/TFrmTabrep.h"
+#include "tests/support/TempAlias.h"
 
 #include <QDir>
 #include <QFile>

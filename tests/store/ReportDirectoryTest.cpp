@@ -1,6 +1,6 @@
-#include "QtPrinting.h"
-#include "ReportDirectory.h"
-#include "FileBytes.h"
+#include "tests/support/QtPrinting.h"
+#include "store/ReportDirectory.h"
+#include "tests/support/FileBytes.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
-#include "EngineError.h"
-#include "QtPrinting.h"
-#include "ReportNames.h"
-#include "FileBytes.h"
+#include "base/EngineError.h"
+#include "tests/support/QtPrinting.h"
+#include "store/ReportNames.h"
+#include "tests/support/FileBytes.h"
 
 #include <QDir>
 #include <QTemporaryDir>

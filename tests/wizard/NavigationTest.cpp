@@ -1,6 +1,6 @@
-#include "WizardFixture.h"
+#include "tests/wizard/WizardFixture.h"
 
-#include "Table.h"
+#include "store/engine/Table.h"
 
 #include <QApplication>
 #include <QRadioButton>

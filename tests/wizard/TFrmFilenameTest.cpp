@@ -1,9 +1,9 @@
-#include "Alias.h"
-#include "QtPrinting.h"
-#include "RecordingModal.h"
-#include "TFrmFilename.h"
-#include "TempAlias.h"
-#include "FileBytes.h"
+#include "store/Alias.h"
+#include "tests/support/QtPrinting.h"
+#include "tests/support/RecordingModal.h"
+#include "wizard/TFrmFilename.h"
+#include "tests/support/TempAlias.h"
+#include "tests/support/FileBytes.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "Option.h"
-#include "FindControl.h"
-#include "PickList.h"
-#include "QtPrinting.h"
-#include "RecordingModal.h"
-#include "SpinEdit.h"
-#include "TFrmTabrep.h"
-#include "TempAlias.h"
+#include "base/Option.h"
+#include "tests/support/FindControl.h"
+#include "base/PickList.h"
+#include "tests/support/QtPrinting.h"
+#include "tests/support/RecordingModal.h"
+#include "base/SpinEdit.h"
+#include "shell/TFrmTabrep.h"
+#include "tests/support/TempAlias.h"
 
 #include <QAbstractButton>
 #include <QDialog>

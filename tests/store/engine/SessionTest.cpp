@@ -1,6 +1,6 @@
-#include "EngineError.h"
-#include "QtPrinting.h"
-#include "Session.h"
+#include "base/EngineError.h"
+#include "tests/support/QtPrinting.h"
+#include "store/engine/Session.h"
 
 #include <QDir>
 #include <QFile>

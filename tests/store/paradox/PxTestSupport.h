@@ -1,8 +1,8 @@
 #pragma once
 
-#include "PxTable.h"
+#include "store/paradox/PxTable.h"
 
-#include "EngineError.h"
+#include "base/EngineError.h"
 
 #include <QDate>
 #include <QFileInfo>

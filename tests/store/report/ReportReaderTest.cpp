@@ -1,8 +1,8 @@
-#include "ReportReader.h"
+#include "store/report/ReportReader.h"
 
-#include "EngineError.h"
-#include "QtPrinting.h"
-#include "FileBytes.h"
+#include "base/EngineError.h"
+#include "tests/support/QtPrinting.h"
+#include "tests/support/FileBytes.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,13 +1,13 @@
-#include "ReportReader.h"
-#include "ReportWriter.h"
+#include "store/report/ReportReader.h"
+#include "store/report/ReportWriter.h"
 
-#include "EngineError.h"
-#include "QtPrinting.h"
-#include "FileBytes.h"
-#include "Table.h"
-#include "TempAlias.h"
-#include "TextNumbers.h"
-#include "WorkingTable.h"
+#include "base/EngineError.h"
+#include "tests/support/QtPrinting.h"
+#include "tests/support/FileBytes.h"
+#include "store/engine/Table.h"
+#include "tests/support/TempAlias.h"
+#include "base/TextNumbers.h"
+#include "store/WorkingTable.h"
 
 #include <QDir>
 #include <QFileInfo>
