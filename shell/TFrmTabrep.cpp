@@ -68,10 +68,10 @@ void TFrmTabrep::FormCreate()
     state_.LayoutDirty = false;
     state_.ContactMemoChosen = false;
     state_.EventMemoChosen = false;
-    state_.PageIndex = 0;
+    state_.PageIndex = Operation;
     state_.SelectedCount = 0;
     state_.ColumnsGridReady = true;
-    SetBook(this);
+    SetBook(PageTurn::None);
     ensurePage(Detail);
     rbCustYes->turnOn();
 }

@@ -176,7 +176,7 @@ void drawDialogs(PictureWindow& window, store::Session& session, const QString& 
     {
         TFrmSelect dialog(session, &window);
         dialog.setTitle(QStringLiteral("Modify an Existing Report"));
-        dialog.setSelectMode(QStringLiteral("MODIFY"));
+        dialog.setSelectMode(wizard::SelectAction::Modify);
         saveDialog(dialog, outDir, QStringLiteral("dialog-select"));
     }
     {

@@ -180,7 +180,7 @@ void TFrmSelect::BtnOkClick()
     if (selected.isEmpty())
         return;
     const QString name = selected.front().data().toString();
-    if (SelectMode == QLatin1String("DELETE")) {
+    if (SelectMode == wizard::SelectAction::Delete) {
         if (!base::AskYesNo(this, QStringLiteral("Do you want to delete the %1 report?").arg(name).left(255)))
             return;
         const QString directory = aliasDirectory();
@@ -190,7 +190,7 @@ void TFrmSelect::BtnOkClick()
             return;
         }
         accept();
-    } else if (SelectMode == QLatin1String("MODIFY")) {
+    } else {
         chosenFileName_ = name;
         accept();
     }

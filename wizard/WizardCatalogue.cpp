@@ -33,9 +33,9 @@ QString CategoryWordOf(QChar kind)
 
 } // namespace
 
-void WizardForm::FillPickFields(QObject* Sender)
+void WizardForm::FillPickFields(PageTurn turn)
 {
-    if (Sender == BtnPrior)
+    if (turn == PageTurn::Backward)
         return;
     if (PickContactField->selectedCount() + PickEventField->selectedCount() > 0 && !state_.CatalogueDirty)
         return;

@@ -65,11 +65,11 @@ void WizardForm::SpinColClick()
     state_.LayoutDirty = true;
 }
 
-bool WizardForm::enterColumnWidths(QObject* Sender)
+bool WizardForm::enterColumnWidths(PageTurn turn)
 {
     // Every field must have its cell in the preview before positions are given.
-    if (Sender == BtnNext && !wizard::AllFieldsFit(orderedFields(), rbCustYes->isChecked(), SpinCol->value())) {
-        state_.PageIndex = 8;
+    if (turn == PageTurn::Forward && !wizard::AllFieldsFit(orderedFields(), rbCustYes->isChecked(), SpinCol->value())) {
+        state_.PageIndex = Columns;
         base::ShowError(this, wizard::RowLimitMessage());
         return false;
     }

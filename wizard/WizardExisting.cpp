@@ -14,7 +14,7 @@ bool WizardForm::selectReport(bool deleting)
     TFrmSelect dialog(session_, this);
     dialog.setTitle(deleting ? QStringLiteral("Delete an Existing Report")
                              : QStringLiteral("Modify an Existing Report"));
-    dialog.setSelectMode(deleting ? QStringLiteral("DELETE") : QStringLiteral("MODIFY"));
+    dialog.setSelectMode(deleting ? wizard::SelectAction::Delete : wizard::SelectAction::Modify);
     if (base::ExecModal(dialog) != QDialog::Accepted)
         return false;
     if (!deleting)

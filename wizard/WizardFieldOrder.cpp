@@ -26,9 +26,9 @@ void WizardForm::MoveFieldLast(QListWidget* list, const QString& name)
         }
 }
 
-bool WizardForm::FillFullList(QObject* Sender)
+bool WizardForm::FillFullList(PageTurn turn)
 {
-    if (Sender == BtnPrior)
+    if (turn == PageTurn::Backward)
         return true;
     if (PickContactField->selectedCount() + PickEventField->selectedCount() == 0)
         return false;

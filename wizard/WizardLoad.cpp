@@ -54,7 +54,7 @@ void WizardForm::LoadConfig()
     if (rbDateOrdered->isChecked())
         RBEvent->turnOn();
 
-    FillPickFields(this);
+    FillPickFields(PageTurn::None);
 
     const int width = base::StrToIntOrZero(reader.nextLine());
     SpinMargin->setValue(width);

@@ -31,7 +31,7 @@ void WizardForm::FillColTable()
 {
     QList<wizard::PositionRow> rows;
     store::Table& table = TblTRData();
-    if (state_.Mode == QLatin1String("MODIFY") && !state_.LayoutDirty) {
+    if (state_.Mode == Mode::Modify && !state_.LayoutDirty) {
         table.SetIndexName(QStringLiteral("iOrder"));
         for (table.First(); !table.Eof(); table.Next()) {
             auto text = [&](const char* column) { return table.FieldByName(QString::fromLatin1(column)).AsString(); };
@@ -44,7 +44,7 @@ void WizardForm::FillColTable()
         input.printableWidth = SpinMargin->value();
         input.detailLevel = rbCustYes->isChecked();
         input.customIdRowPlaced =
-            input.detailLevel && (state_.Mode == QLatin1String("CREATE") || state_.LayoutDirty);
+            input.detailLevel && (state_.Mode == Mode::Create || state_.LayoutDirty);
         rows = wizard::DefaultPositions(input);
     }
     sgCol->clear();
