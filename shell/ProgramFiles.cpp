@@ -3,6 +3,7 @@
 #include "base/Paths.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 
 namespace programfiles {
@@ -15,6 +16,14 @@ QString helpFile;
 QString ProgramDirectory()
 {
     return QCoreApplication::applicationDirPath();
+}
+
+QString FindHelpFile(const QString& programDirectory)
+{
+    const QString name = QStringLiteral("tabrep.hlp");
+    const QString beside = base::JoinPath(programDirectory, name);
+    const QString installed = QDir::cleanPath(base::JoinPath(programDirectory, QStringLiteral("../share/tabrep/") + name));
+    return !QFileInfo::exists(beside) && QFileInfo::exists(installed) ? installed : beside;
 }
 
 void SetHelpFile(const QString& path)

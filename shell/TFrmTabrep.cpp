@@ -4,7 +4,6 @@
 #include "base/EngineError.h"
 #include "base/ErrorGuard.h"
 #include "base/Option.h"
-#include "base/Paths.h"
 #include "shell/ProgramFiles.h"
 #include "store/engine/Session.h"
 #include "store/report/StaleTemporaries.h"
@@ -64,7 +63,7 @@ void TFrmTabrep::FormCreate()
     // Reports whose saving was cut short left their temporary files behind.
     store::RemoveStaleReportTemporaries(store::GetAliasDirectory(session_, store::DatabaseAlias));
     BtnSlideShow->setVisible(programfiles::SlideshowAvailable());
-    programfiles::SetHelpFile(base::JoinPath(programfiles::ProgramDirectory(), QStringLiteral("tabrep.hlp")));
+    programfiles::SetHelpFile(programfiles::FindHelpFile(programfiles::ProgramDirectory()));
     state_.LayoutDirty = false;
     state_.ContactMemoChosen = false;
     state_.EventMemoChosen = false;

@@ -95,6 +95,30 @@ TEST(HelpFile, TopicsStartAtNumberedLinesAndJoinTheirLinesIntoParagraphs)
     }
 }
 
+TEST(HelpFile, IsLookedForBesideTheProgramFirstThenInTheInstalledDataDirectory)
+{
+    const struct {
+        bool beside;
+        bool installed;
+        const char* found;
+    } cases[] = {
+        {true, false, "bin/tabrep.hlp"},
+        {false, true, "share/tabrep/tabrep.hlp"},
+        {true, true, "bin/tabrep.hlp"},
+        {false, false, "bin/tabrep.hlp"},
+    };
+    for (const auto& c : cases) {
+        QTemporaryDir root;
+        const QDir dir(root.path());
+        ASSERT_TRUE(dir.mkpath(QStringLiteral("bin")) && dir.mkpath(QStringLiteral("share/tabrep")));
+        QFile beside(dir.filePath(QStringLiteral("bin/tabrep.hlp")));
+        QFile installed(dir.filePath(QStringLiteral("share/tabrep/tabrep.hlp")));
+        ASSERT_TRUE((!c.beside || beside.open(QIODevice::WriteOnly)) && (!c.installed || installed.open(QIODevice::WriteOnly)));
+        EXPECT_EQ(programfiles::FindHelpFile(dir.filePath(QStringLiteral("bin"))), dir.filePath(QLatin1String(c.found)))
+            << c.beside << c.installed;
+    }
+}
+
 TEST(HelpWindow, ShowsTheFirstTopicWithTheContextNumber)
 {
     TempAlias alias;
