@@ -1,5 +1,5 @@
 // Creating reports from the first page to "Make Report", compared byte for byte.
-#include "tests/e2e/WizardDriver.h"
+#include "tests/support/WizardDriver.h"
 
 #include "wizard/ColumnLayoutView.h"
 
@@ -8,7 +8,7 @@
 
 namespace {
 
-using CreateReport = WizardDriver;
+using CreateReport = ShownWizardDriver;
 
 } // namespace
 

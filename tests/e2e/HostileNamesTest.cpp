@@ -1,6 +1,6 @@
 // A report whose file name is not valid text, as another system may leave in a
 // shared folder: it is listed, loaded, written back and deleted under its own bytes.
-#include "tests/e2e/WizardDriver.h"
+#include "tests/support/WizardDriver.h"
 
 #include "base/Paths.h"
 
@@ -11,7 +11,7 @@
 
 namespace {
 
-using Paths = WizardDriver;
+using Paths = ShownWizardDriver;
 
 QByteArray ReadRaw(const QByteArray& path)
 {

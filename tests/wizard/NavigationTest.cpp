@@ -1,4 +1,4 @@
-#include "tests/wizard/WizardFixture.h"
+#include "tests/support/WizardDriver.h"
 
 #include "store/engine/Table.h"
 
@@ -137,7 +137,7 @@ const Walk walks[] = {
 };
 
 
-class Navigation : public WizardFixture, public testing::WithParamInterface<Walk> {};
+class Navigation : public WizardDriver, public testing::WithParamInterface<Walk> {};
 
 } // namespace
 
@@ -150,10 +150,10 @@ TEST_P(Navigation, PagesStatesAndRefusalsStepByStep)
             answerDialog(answer);
         act(QString::fromLatin1(step.action));
 
-        EXPECT_EQ(shownPage(), step.page);
+        EXPECT_EQ(page(), step.page);
         EXPECT_EQ(window.state().PageIndex, step.page);
-        EXPECT_EQ(find<QPushButton>("BtnPrior")->isEnabled(), step.page != 0);
-        EXPECT_EQ(find<QPushButton>("BtnNext")->isEnabled(), step.page != 10);
+        EXPECT_EQ(child<QPushButton>("BtnPrior")->isEnabled(), step.page != 0);
+        EXPECT_EQ(child<QPushButton>("BtnNext")->isEnabled(), step.page != 10);
         EXPECT_EQ(window.state().Mode, step.mode);
         EXPECT_EQ(window.state().LayoutDirty, step.layoutDirty);
         EXPECT_EQ(window.state().CatalogueDirty, step.catalogueDirty);
@@ -166,7 +166,7 @@ TEST_P(Navigation, PagesStatesAndRefusalsStepByStep)
             EXPECT_EQ(window.TblTRData().RecordCount(), step.rows);
         }
         if (step.on) {
-            EXPECT_TRUE(find<QRadioButton>(step.on)->isChecked()) << step.on;
+            EXPECT_TRUE(child<QRadioButton>(step.on)->isChecked()) << step.on;
         }
     }
 }
@@ -176,16 +176,8 @@ INSTANTIATE_TEST_SUITE_P(Walks, Navigation, testing::ValuesIn(walks),
 
 namespace {
 
-class Keyboard : public WizardFixture {
+class Keyboard : public ShownWizardDriver {
 protected:
-    void SetUp() override
-    {
-        WizardFixture::SetUp();
-        window.show();
-        window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    }
-
     // A key pressed on the window goes where the user's key would: to the focus.
     void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
@@ -197,7 +189,7 @@ protected:
         press(key, Qt::AltModifier);
         return QTest::qWaitFor(landed);
     }
-    bool isOn(const char* option) { return find<QRadioButton>(option)->isChecked(); }
+    bool isOn(const char* option) { return child<QRadioButton>(option)->isChecked(); }
 };
 
 } // namespace
@@ -213,33 +205,33 @@ TEST_F(Keyboard, AcceleratorsPickTheOperations)
     };
     for (const auto& c : cases)
         EXPECT_TRUE(accelerator(c.key, [&] { return isOn(c.option); })) << c.option;
-    EXPECT_EQ(shownPage(), 0);
+    EXPECT_EQ(page(), 0);
     EXPECT_TRUE(modal.shown().empty());
 }
 
 TEST_F(Keyboard, EnterPressesNextOnEveryPageWhereNextIsEnabled)
 {
-    for (int page = 0; page < 10; ++page) {
-        SCOPED_TRACE(testing::Message() << "page " << page);
-        if (page == 3) {
-            EXPECT_EQ(QApplication::focusWidget(), find<QLineEdit>("EdDescription"));
+    for (int from = 0; from < 10; ++from) {
+        SCOPED_TRACE(testing::Message() << "page " << from);
+        if (from == 3) {
+            EXPECT_EQ(QApplication::focusWidget(), child<QLineEdit>("EdDescription"));
             QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Keys"));
             EXPECT_EQ(text("LblDesc"), QStringLiteral("Keys"));
         }
-        if (page == 6) {
+        if (from == 6) {
             contacts()->setFocus();
             contacts()->setCurrentRow(contacts()->findEntry(QStringLiteral("Company")));
             press(Qt::Key_Space);
             EXPECT_EQ(selected(contacts()), QStringList{"Company"});
         }
         press(Qt::Key_Return);
-        EXPECT_EQ(shownPage(), page + 1);
+        EXPECT_EQ(page(), from + 1);
     }
     EXPECT_TRUE(modal.shown().empty()) << modal.texts().join(u'\n').toStdString();
 
     // On the last page Next is disabled and Enter does nothing.
     press(Qt::Key_Return);
-    EXPECT_EQ(shownPage(), 10);
+    EXPECT_EQ(page(), 10);
     EXPECT_EQ(window.state().PageIndex, 10);
 }
 
@@ -247,13 +239,13 @@ TEST_F(Keyboard, AltPAndAltNMoveBackAndForth)
 {
     next();
     next();
-    ASSERT_EQ(shownPage(), 2);
-    EXPECT_TRUE(accelerator(Qt::Key_P, [&] { return shownPage() == 1; }));
-    EXPECT_TRUE(accelerator(Qt::Key_N, [&] { return shownPage() == 2; }));
-    EXPECT_TRUE(accelerator(Qt::Key_N, [&] { return shownPage() == 3; }));
+    ASSERT_EQ(page(), 2);
+    EXPECT_TRUE(accelerator(Qt::Key_P, [&] { return page() == 1; }));
+    EXPECT_TRUE(accelerator(Qt::Key_N, [&] { return page() == 2; }));
+    EXPECT_TRUE(accelerator(Qt::Key_N, [&] { return page() == 3; }));
     // Refused without a description, as with the button.
     EXPECT_TRUE(accelerator(Qt::Key_N, [&] { return !modal.shown().empty(); }));
     EXPECT_EQ(modal.texts(), QStringList{"You must enter a description."});
-    EXPECT_EQ(shownPage(), 3);
-    EXPECT_TRUE(accelerator(Qt::Key_P, [&] { return shownPage() == 2; }));
+    EXPECT_EQ(page(), 3);
+    EXPECT_TRUE(accelerator(Qt::Key_P, [&] { return page() == 2; }));
 }
