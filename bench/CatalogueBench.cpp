@@ -1,14 +1,14 @@
 // Field catalogue: the pick lists of the field-selection page filled from a
 // CONTACT.DB of a million contacts, against one with no contacts.
-#include "store/Alias.h"
+#include "base/EngineError.h"
+#include "base/PickList.h"
 #include "bench/BenchData.h"
 #include "bench/Benchmarks.h"
-#include "tools/demodata/DemoData.h"
-#include "base/EngineError.h"
 #include "bench/Measure.h"
-#include "base/PickList.h"
-#include "store/engine/Session.h"
 #include "shell/TFrmTabrep.h"
+#include "store/Alias.h"
+#include "store/engine/Session.h"
+#include "tools/demodata/DemoData.h"
 
 namespace bench {
 

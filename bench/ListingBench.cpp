@@ -1,10 +1,10 @@
 // Report listing: the selection dialog filled with 10,000 reports, against a
 // plain loop that opens each report file and reads its first two lines.
-#include "store/Alias.h"
+#include "base/EngineError.h"
 #include "bench/BenchData.h"
 #include "bench/Benchmarks.h"
-#include "base/EngineError.h"
 #include "bench/Measure.h"
+#include "store/Alias.h"
 #include "store/ReportDirectory.h"
 #include "store/engine/Session.h"
 #include "wizard/TFrmSelect.h"

@@ -5,12 +5,12 @@
 // either load or fail with an engine error: no crash, no hang, no sanitizer report.
 // A report that loads is written back, loaded and written again: the two written
 // files must be the same.
-#include "tools/demodata/DemoData.h"
 #include "base/EngineError.h"
 #include "base/Modal.h"
-#include "store/engine/Session.h"
 #include "shell/TFrmTabrep.h"
+#include "store/engine/Session.h"
 #include "store/engine/Table.h"
+#include "tools/demodata/DemoData.h"
 
 #include <QApplication>
 #include <QDialog>

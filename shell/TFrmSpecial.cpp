@@ -1,8 +1,8 @@
 #include "shell/TFrmSpecial.h"
 
 #include "base/ErrorGuard.h"
-#include "wizard/PageKit.h"
 #include "base/PickList.h"
+#include "wizard/PageKit.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

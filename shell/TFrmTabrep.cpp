@@ -1,13 +1,13 @@
 #include "shell/TFrmTabrep.h"
 
-#include "store/Alias.h"
 #include "base/EngineError.h"
 #include "base/ErrorGuard.h"
 #include "base/Option.h"
 #include "shell/ProgramFiles.h"
+#include "store/Alias.h"
 #include "store/engine/Session.h"
-#include "store/report/StaleTemporaries.h"
 #include "store/engine/Table.h"
+#include "store/report/StaleTemporaries.h"
 
 #include <QFileInfo>
 #include <QLabel>

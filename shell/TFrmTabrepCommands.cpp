@@ -2,8 +2,8 @@
 // page that open the small dialogs.
 #include "shell/TFrmTabrep.h"
 
-#include "shell/HelpViewer.h"
 #include "base/Modal.h"
+#include "shell/HelpViewer.h"
 #include "shell/ProgramFiles.h"
 #include "shell/Slideshow.h"
 #include "shell/TFrmSpecial.h"

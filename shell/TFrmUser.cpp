@@ -1,13 +1,13 @@
 #include "shell/TFrmUser.h"
 
-#include "store/Alias.h"
 #include "base/ErrorGuard.h"
 #include "base/Modal.h"
-#include "wizard/PageKit.h"
-#include "store/paradox/PxTable.h"
+#include "store/Alias.h"
 #include "store/engine/Session.h"
 #include "store/engine/Table.h"
 #include "store/engine/ValueConversion.h"
+#include "store/paradox/PxTable.h"
+#include "wizard/PageKit.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

@@ -1,6 +1,6 @@
-#include "store/engine/Session.h"
 #include "shell/SessionPasswords.h"
 #include "shell/TFrmTabrep.h"
+#include "store/engine/Session.h"
 
 #include <QApplication>
 

@@ -1,9 +1,9 @@
 #include "store/ReportDirectory.h"
 
-#include "store/report/Cp1252.h"
 #include "base/EngineError.h"
 #include "base/Paths.h"
 #include "store/ReportNames.h"
+#include "store/report/Cp1252.h"
 #include "store/report/ReportReader.h"
 
 #include <QFileInfo>

@@ -1,5 +1,5 @@
-#include "tools/demodata/DemoData.h"
 #include "base/EngineError.h"
+#include "tools/demodata/DemoData.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -4,22 +4,22 @@
 // data, creating a call report with a few fields ticked, so the later pages show
 // content. With --overlap, the column-widths page is rendered a second time with
 // a starting position typed that makes two fields overlap.
-#include "tools/demodata/DemoData.h"
 #include "base/EngineError.h"
-#include "shell/HelpViewer.h"
 #include "base/Modal.h"
 #include "base/Option.h"
 #include "base/PickList.h"
-#include "shell/ProgramFiles.h"
-#include "store/engine/Session.h"
 #include "base/SpinEdit.h"
-#include "wizard/TFrmColumn.h"
-#include "wizard/TFrmFilename.h"
-#include "wizard/TFrmSelect.h"
+#include "shell/HelpViewer.h"
+#include "shell/ProgramFiles.h"
 #include "shell/TFrmSpecial.h"
 #include "shell/TFrmTabrep.h"
 #include "shell/TFrmUser.h"
 #include "shell/TfrmAbout.h"
+#include "store/engine/Session.h"
+#include "tools/demodata/DemoData.h"
+#include "wizard/TFrmColumn.h"
+#include "wizard/TFrmFilename.h"
+#include "wizard/TFrmSelect.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,8 +1,8 @@
 #include "wizard/ColumnLayoutView.h"
 
-#include "wizard/ColumnCheck.h"
 #include "base/DialogKit.h"
 #include "base/TextNumbers.h"
+#include "wizard/ColumnCheck.h"
 
 #include <QAbstractItemView>
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
 #include "wizard/FieldLabels.h"
 
-#include "wizard/EventFieldMap.h"
 #include "store/engine/Table.h"
+#include "wizard/EventFieldMap.h"
 
 #include <QScopeGuard>
 

@@ -1,8 +1,8 @@
 // Pages 6 and 7: field selection and field order.
 #include "wizard/WizardForm.h"
 
-#include "wizard/PageKit.h"
 #include "base/PickList.h"
+#include "wizard/PageKit.h"
 
 #include <QFrame>
 #include <QGridLayout>

@@ -1,8 +1,8 @@
 // Pages 8 to 10: columns and rows, column widths, field definitions.
 #include "wizard/WizardForm.h"
 
-#include "wizard/PageKit.h"
 #include "base/SpinEdit.h"
+#include "wizard/PageKit.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

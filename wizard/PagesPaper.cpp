@@ -2,8 +2,8 @@
 #include "wizard/WizardForm.h"
 
 #include "base/Option.h"
-#include "wizard/PageKit.h"
 #include "base/SpinEdit.h"
+#include "wizard/PageKit.h"
 
 #include <QButtonGroup>
 #include <QFrame>

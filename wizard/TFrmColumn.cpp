@@ -1,18 +1,18 @@
 #include "wizard/TFrmColumn.h"
 
-#include "store/Alias.h"
-#include "wizard/ColumnCheck.h"
-#include "wizard/ColumnLayoutView.h"
 #include "base/DialogKit.h"
 #include "base/EngineError.h"
 #include "base/ErrorGuard.h"
-#include "wizard/FieldLabels.h"
 #include "base/Modal.h"
-#include "wizard/PageKit.h"
-#include "store/engine/Table.h"
-#include "wizard/TableGridModel.h"
 #include "base/TextNumbers.h"
+#include "store/Alias.h"
 #include "store/WorkingTable.h"
+#include "store/engine/Table.h"
+#include "wizard/ColumnCheck.h"
+#include "wizard/ColumnLayoutView.h"
+#include "wizard/FieldLabels.h"
+#include "wizard/PageKit.h"
+#include "wizard/TableGridModel.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>

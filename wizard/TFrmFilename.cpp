@@ -1,12 +1,12 @@
 #include "wizard/TFrmFilename.h"
 
-#include "store/Alias.h"
-#include "wizard/Cp1252Validator.h"
 #include "base/DialogKit.h"
 #include "base/ErrorGuard.h"
 #include "base/Modal.h"
 #include "base/Paths.h"
+#include "store/Alias.h"
 #include "store/ReportNames.h"
+#include "wizard/Cp1252Validator.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

@@ -1,11 +1,11 @@
 #include "wizard/TFrmSelect.h"
 
-#include "store/Alias.h"
 #include "base/DialogKit.h"
 #include "base/EngineError.h"
 #include "base/ErrorGuard.h"
 #include "base/Modal.h"
 #include "base/Paths.h"
+#include "store/Alias.h"
 #include "store/ReportDirectory.h"
 #include "store/ReportNames.h"
 

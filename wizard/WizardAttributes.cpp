@@ -3,9 +3,9 @@
 #include "wizard/WizardForm.h"
 
 #include "base/ErrorGuard.h"
+#include "store/engine/Table.h"
 #include "wizard/EventFieldMap.h"
 #include "wizard/SummaryRules.h"
-#include "store/engine/Table.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

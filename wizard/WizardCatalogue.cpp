@@ -1,11 +1,11 @@
 // The field catalogue: filling the two pick lists of the field-selection page.
 #include "wizard/WizardForm.h"
 
-#include "wizard/EventFieldMap.h"
 #include "base/Hourglass.h"
 #include "base/Option.h"
 #include "base/PickList.h"
 #include "store/engine/Table.h"
+#include "wizard/EventFieldMap.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -3,9 +3,9 @@
 
 #include "base/Modal.h"
 #include "base/SpinEdit.h"
+#include "store/engine/Table.h"
 #include "wizard/TFrmColumn.h"
 #include "wizard/TFrmSelect.h"
-#include "store/engine/Table.h"
 
 #include <QLineEdit>
 

@@ -2,12 +2,12 @@
 #include "wizard/WizardForm.h"
 
 #include "base/ErrorGuard.h"
-#include "wizard/EventFieldMap.h"
-#include "wizard/FieldOrderRules.h"
 #include "base/Option.h"
 #include "base/PickList.h"
-#include "store/engine/Table.h"
 #include "store/WorkingTable.h"
+#include "store/engine/Table.h"
+#include "wizard/EventFieldMap.h"
+#include "wizard/FieldOrderRules.h"
 
 #include <QLabel>
 #include <QListWidget>

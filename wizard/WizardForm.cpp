@@ -1,11 +1,11 @@
 #include "wizard/WizardForm.h"
 
-#include "wizard/Cp1252Validator.h"
 #include "base/ErrorGuard.h"
 #include "base/PickList.h"
-#include "wizard/PageKit.h"
 #include "store/engine/Session.h"
 #include "store/engine/Table.h"
+#include "wizard/Cp1252Validator.h"
+#include "wizard/PageKit.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>

@@ -2,17 +2,17 @@
 // lists and the working table.
 #include "wizard/WizardForm.h"
 
-#include "store/Alias.h"
 #include "base/EngineError.h"
-#include "wizard/EventFieldMap.h"
 #include "base/Option.h"
 #include "base/Paths.h"
 #include "base/PickList.h"
-#include "store/ReportNames.h"
-#include "store/report/ReportReader.h"
 #include "base/SpinEdit.h"
-#include "store/engine/Table.h"
 #include "base/TextNumbers.h"
+#include "store/Alias.h"
+#include "store/ReportNames.h"
+#include "store/engine/Table.h"
+#include "store/report/ReportReader.h"
+#include "wizard/EventFieldMap.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -1,14 +1,14 @@
 // The page machine: Next, Previous and the page-change routine.
 #include "wizard/WizardForm.h"
 
-#include "store/Alias.h"
 #include "base/Hourglass.h"
 #include "base/Modal.h"
 #include "base/Option.h"
 #include "base/PickList.h"
 #include "base/SpinEdit.h"
-#include "store/engine/Table.h"
+#include "store/Alias.h"
 #include "store/WorkingTable.h"
+#include "store/engine/Table.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,14 +1,14 @@
 // The column-widths page: default or stored positions, written back into the working table.
 #include "wizard/WizardForm.h"
 
-#include "wizard/ColumnCheck.h"
-#include "wizard/DefaultPositions.h"
 #include "base/ErrorGuard.h"
-#include "wizard/EventFieldMap.h"
 #include "base/Option.h"
 #include "base/SpinEdit.h"
-#include "store/engine/Table.h"
 #include "store/WorkingTable.h"
+#include "store/engine/Table.h"
+#include "wizard/ColumnCheck.h"
+#include "wizard/DefaultPositions.h"
+#include "wizard/EventFieldMap.h"
 
 #include <QListWidget>
 #include <QTableWidget>

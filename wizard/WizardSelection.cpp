@@ -3,9 +3,9 @@
 #include "wizard/WizardForm.h"
 
 #include "base/ErrorGuard.h"
-#include "wizard/EventFieldMap.h"
 #include "base/PickList.h"
 #include "base/SpinEdit.h"
+#include "wizard/EventFieldMap.h"
 
 #include <QLabel>
 #include <QListWidget>

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "store/engine/IndexOrder.h"
-#include "store/paradox/PxTable.h"
 #include "store/engine/Table.h"
 #include "store/engine/TableLock.h"
+#include "store/paradox/PxTable.h"
 
 #include <map>
 #include <optional>

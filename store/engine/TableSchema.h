@@ -1,7 +1,7 @@
 #pragma once
 
-#include "store/paradox/PxTable.h"
 #include "store/engine/Table.h"
+#include "store/paradox/PxTable.h"
 
 #include <vector>
 

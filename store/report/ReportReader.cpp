@@ -1,10 +1,10 @@
 #include "store/report/ReportReader.h"
 
-#include "store/report/Cp1252.h"
 #include "base/EngineError.h"
 #include "base/Paths.h"
-#include "store/report/ReportRecord.h"
 #include "store/engine/Table.h"
+#include "store/report/Cp1252.h"
+#include "store/report/ReportRecord.h"
 
 #include <QDir>
 #include <QFileInfo>

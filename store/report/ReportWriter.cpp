@@ -1,10 +1,10 @@
 #include "store/report/ReportWriter.h"
 
 #include "base/AtomicFile.h"
-#include "store/report/Cp1252.h"
 #include "base/EngineError.h"
-#include "store/report/ReportRecord.h"
 #include "store/engine/Table.h"
+#include "store/report/Cp1252.h"
+#include "store/report/ReportRecord.h"
 
 #include <QFileInfo>
 

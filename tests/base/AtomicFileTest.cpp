@@ -1,9 +1,9 @@
 #include "base/AtomicFile.h"
 
 #include "base/EngineError.h"
+#include "tests/support/FileBytes.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/QtPrinting.h"
-#include "tests/support/FileBytes.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,9 +1,9 @@
 #include "base/ErrorGuard.h"
 #include "base/Option.h"
 #include "base/PickList.h"
+#include "base/SpinEdit.h"
 #include "tests/support/QtPrinting.h"
 #include "tests/support/RecordingModal.h"
-#include "base/SpinEdit.h"
 
 #include <QButtonGroup>
 #include <QLineEdit>

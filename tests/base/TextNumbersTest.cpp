@@ -1,6 +1,6 @@
 #include "base/Paths.h"
-#include "tests/support/QtPrinting.h"
 #include "base/TextNumbers.h"
+#include "tests/support/QtPrinting.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Loading crafted report files into the wizard through "Modify an Existing Report".
 #include "tests/support/WizardDriver.h"
 
-#include "store/paradox/PxTable.h"
 #include "store/engine/Table.h"
+#include "store/paradox/PxTable.h"
 
 #include <cstring>
 #include <sys/inotify.h>

@@ -1,8 +1,8 @@
-#include "tests/support/QtPrinting.h"
-#include "tests/support/FindControl.h"
-#include "tests/support/RecordingModal.h"
 #include "shell/Slideshow.h"
 #include "shell/TFrmTabrep.h"
+#include "tests/support/FindControl.h"
+#include "tests/support/QtPrinting.h"
+#include "tests/support/RecordingModal.h"
 #include "tests/support/TempAlias.h"
 
 #include <QDir>

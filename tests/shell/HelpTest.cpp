@@ -1,9 +1,9 @@
 #include "shell/HelpViewer.h"
-#include "tests/support/FindControl.h"
 #include "shell/ProgramFiles.h"
+#include "shell/TFrmTabrep.h"
+#include "tests/support/FindControl.h"
 #include "tests/support/QtPrinting.h"
 #include "tests/support/RecordingModal.h"
-#include "shell/TFrmTabrep.h"
 #include "tests/support/TempAlias.h"
 
 #include <QCoreApplication>

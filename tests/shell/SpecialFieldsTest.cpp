@@ -1,8 +1,8 @@
 #include "base/PickList.h"
+#include "shell/TFrmTabrep.h"
 #include "tests/support/FindControl.h"
 #include "tests/support/QtPrinting.h"
 #include "tests/support/RecordingModal.h"
-#include "shell/TFrmTabrep.h"
 #include "tests/support/TempAlias.h"
 
 #include <QCheckBox>

@@ -1,11 +1,11 @@
-#include "store/Alias.h"
-#include "tests/support/FindControl.h"
-#include "store/paradox/PxTable.h"
 #include "shell/ProgramFiles.h"
+#include "shell/TFrmTabrep.h"
+#include "store/Alias.h"
+#include "store/engine/Session.h"
+#include "store/paradox/PxTable.h"
+#include "tests/support/FindControl.h"
 #include "tests/support/QtPrinting.h"
 #include "tests/support/RecordingModal.h"
-#include "store/engine/Session.h"
-#include "shell/TFrmTabrep.h"
 #include "tests/support/TempAlias.h"
 
 #include <QDir>

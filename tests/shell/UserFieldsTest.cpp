@@ -1,12 +1,12 @@
-#include "store/Alias.h"
 #include "base/EngineError.h"
+#include "shell/TFrmTabrep.h"
+#include "shell/TFrmUser.h"
+#include "store/Alias.h"
+#include "store/engine/Session.h"
+#include "store/engine/Table.h"
 #include "store/paradox/PxTable.h"
 #include "tests/support/QtPrinting.h"
 #include "tests/support/RecordingModal.h"
-#include "store/engine/Session.h"
-#include "shell/TFrmTabrep.h"
-#include "shell/TFrmUser.h"
-#include "store/engine/Table.h"
 #include "tests/support/TempAlias.h"
 
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "base/EngineError.h"
-#include "tests/support/QtPrinting.h"
 #include "store/ReportNames.h"
 #include "tests/support/FileBytes.h"
+#include "tests/support/QtPrinting.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 #include "tests/support/TempAlias.h"
 
-#include "tools/demodata/DemoData.h"
 #include "store/engine/Session.h"
+#include "tools/demodata/DemoData.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "tests/tools/DemoDirectory.h"
 #include "base/EngineError.h"
 #include "tests/support/QtPrinting.h"
+#include "tests/tools/DemoDirectory.h"
 
 #include <QFile>
 #include <gtest/gtest.h>

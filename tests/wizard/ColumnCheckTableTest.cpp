@@ -1,9 +1,9 @@
 #include "wizard/ColumnCheck.h"
 
-#include "tests/support/QtPrinting.h"
-#include "store/engine/Table.h"
-#include "tests/support/TempAlias.h"
 #include "store/WorkingTable.h"
+#include "store/engine/Table.h"
+#include "tests/support/QtPrinting.h"
+#include "tests/support/TempAlias.h"
 
 #include <gtest/gtest.h>
 #include <optional>

@@ -1,14 +1,14 @@
 #include "wizard/TFrmColumn.h"
 
 #include "store/Alias.h"
-#include "wizard/ColumnLayoutView.h"
-#include "tests/support/QtPrinting.h"
-#include "tests/support/RecordingModal.h"
+#include "store/WorkingTable.h"
 #include "store/engine/Session.h"
 #include "store/engine/Table.h"
-#include "wizard/TableGridModel.h"
+#include "tests/support/QtPrinting.h"
+#include "tests/support/RecordingModal.h"
 #include "tests/support/TempAlias.h"
-#include "store/WorkingTable.h"
+#include "wizard/ColumnLayoutView.h"
+#include "wizard/TableGridModel.h"
 
 #include <QApplication>
 #include <QLabel>

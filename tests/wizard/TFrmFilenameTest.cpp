@@ -1,9 +1,9 @@
 #include "store/Alias.h"
+#include "tests/support/FileBytes.h"
 #include "tests/support/QtPrinting.h"
 #include "tests/support/RecordingModal.h"
-#include "wizard/TFrmFilename.h"
 #include "tests/support/TempAlias.h"
-#include "tests/support/FileBytes.h"
+#include "wizard/TFrmFilename.h"
 
 #include <QLabel>
 #include <QLineEdit>

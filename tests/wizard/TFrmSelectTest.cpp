@@ -1,9 +1,9 @@
 #include "store/Alias.h"
+#include "tests/support/FileBytes.h"
 #include "tests/support/QtPrinting.h"
 #include "tests/support/RecordingModal.h"
-#include "wizard/TFrmSelect.h"
 #include "tests/support/TempAlias.h"
-#include "tests/support/FileBytes.h"
+#include "wizard/TFrmSelect.h"
 
 #include <QDir>
 #include <QFile>

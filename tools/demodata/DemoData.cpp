@@ -1,8 +1,8 @@
 #include "tools/demodata/DemoData.h"
 
+#include "base/EngineError.h"
 #include "tools/demodata/ContactTable.h"
 #include "tools/demodata/DatabaseTable.h"
-#include "base/EngineError.h"
 #include "tools/demodata/EventTable.h"
 #include "tools/demodata/SampleReports.h"
 

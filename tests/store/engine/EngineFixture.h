@@ -1,11 +1,11 @@
 #pragma once
 
 #include "base/EngineError.h"
-#include "tests/support/QtPrinting.h"
+#include "store/WorkingTable.h"
 #include "store/engine/Session.h"
 #include "store/engine/Table.h"
+#include "tests/support/QtPrinting.h"
 #include "tests/support/TempAlias.h"
-#include "store/WorkingTable.h"
 
 #include <QFileInfo>
 #include <QVariant>

@@ -1,6 +1,6 @@
 #include "base/EngineError.h"
-#include "tests/support/QtPrinting.h"
 #include "store/engine/Session.h"
+#include "tests/support/QtPrinting.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,10 +1,10 @@
 // Report files as a shared folder may hold them: pipes and devices in a
 // report's place, lines without end, temporary files of killed writers.
 #include "base/EngineError.h"
-#include "tests/support/QtPrinting.h"
 #include "store/report/ReportReader.h"
-#include "tests/support/FileBytes.h"
 #include "store/report/StaleTemporaries.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/QtPrinting.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,8 +1,8 @@
 #include "store/report/ReportReader.h"
 
 #include "base/EngineError.h"
-#include "tests/support/QtPrinting.h"
 #include "tests/support/FileBytes.h"
+#include "tests/support/QtPrinting.h"
 
 #include <QDir>
 #include <QTemporaryDir>

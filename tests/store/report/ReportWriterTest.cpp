@@ -2,12 +2,12 @@
 #include "store/report/ReportWriter.h"
 
 #include "base/EngineError.h"
-#include "tests/support/QtPrinting.h"
-#include "tests/support/FileBytes.h"
-#include "store/engine/Table.h"
-#include "tests/support/TempAlias.h"
 #include "base/TextNumbers.h"
 #include "store/WorkingTable.h"
+#include "store/engine/Table.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/QtPrinting.h"
+#include "tests/support/TempAlias.h"
 
 #include <QDir>
 #include <QFileInfo>
