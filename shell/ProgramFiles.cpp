@@ -20,9 +20,9 @@ QString ProgramDirectory()
 
 QString FindHelpFile(const QString& programDirectory)
 {
-    const QString name = QStringLiteral("tabrep.hlp");
-    const QString beside = base::JoinPath(programDirectory, name);
-    const QString installed = QDir::cleanPath(base::JoinPath(programDirectory, QStringLiteral("../share/tabrep/") + name));
+    const QString beside = base::JoinPath(programDirectory, QStringLiteral("tabrep.hlp"));
+    const QString installed =
+        QDir::cleanPath(base::JoinPath(programDirectory, QStringLiteral("../share/tabrep/tabrep.hlp")));
     return !QFileInfo::exists(beside) && QFileInfo::exists(installed) ? installed : beside;
 }
 

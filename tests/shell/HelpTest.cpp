@@ -113,7 +113,8 @@ TEST(HelpFile, IsLookedForBesideTheProgramFirstThenInTheInstalledDataDirectory)
         ASSERT_TRUE(dir.mkpath(QStringLiteral("bin")) && dir.mkpath(QStringLiteral("share/tabrep")));
         QFile beside(dir.filePath(QStringLiteral("bin/tabrep.hlp")));
         QFile installed(dir.filePath(QStringLiteral("share/tabrep/tabrep.hlp")));
-        ASSERT_TRUE((!c.beside || beside.open(QIODevice::WriteOnly)) && (!c.installed || installed.open(QIODevice::WriteOnly)));
+        ASSERT_TRUE(!c.beside || beside.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(!c.installed || installed.open(QIODevice::WriteOnly));
         EXPECT_EQ(programfiles::FindHelpFile(dir.filePath(QStringLiteral("bin"))), dir.filePath(QLatin1String(c.found)))
             << c.beside << c.installed;
     }
