@@ -42,9 +42,11 @@ public:
     explicit WizardForm(store::Session& session, QWidget* parent = nullptr);
     ~WizardForm() override;
 
+    // The pages by name, the wizard's mode and the page turn (wizard/WizardState.h).
     using enum wizard::Page;
     using Mode = wizard::Mode;
     using PageTurn = wizard::PageTurn;
+
     // The first page and the bottom bar are built with the window, the other pages
     // when first needed: ensurePage builds one, ensurePages every one not built yet.
     void ensurePage(int index);

@@ -7,7 +7,7 @@ namespace wizard {
 
 // The notebook's pages, in order; a page's number is its index in the notebook.
 enum Page { Operation, ReportType, Category, Description, Paper, Detail, Fields, Order, Columns, Widths,
-                  Definitions, PageCount };
+            Definitions, PageCount };
 
 // What the wizard is doing, set when the first page is left: nothing yet,
 // designing a new report, changing (or copying) a chosen one, or editing a
@@ -27,14 +27,14 @@ enum class PageTurn { None, Forward, Backward };
 // The main window's non-visual state, shared by every wizard page.
 struct WizardState {
     int PageIndex = wizard::Operation; // page being entered or shown, a wizard::Page
-    QChar InfoKind;                 // category that last filled the event list: E C L M T N
-    bool ColumnsGridReady = false;  // false only while the columns grid is being rebuilt
+    QChar InfoKind;                    // category that last filled the event list: E C L M T N
+    bool ColumnsGridReady = false;     // false only while the columns grid is being rebuilt
     bool ContactMemoChosen = false;
     bool EventMemoChosen = false;
     wizard::Mode Mode = wizard::Mode::None;
-    bool LayoutDirty = false;       // field selection or column count changed since the order was built
+    bool LayoutDirty = false;          // field selection or column count changed since the order was built
     int SelectedCount = 0;
-    bool CatalogueDirty = false;    // an option of pages 0 to 2 turned on since the last pick-list click
+    bool CatalogueDirty = false;       // an option of pages 0 to 2 turned on since the last pick-list click
     QString ReportFileName;
-    QString EventCategory;          // "GENERIC", "CALL", "LETTER", "MEETING", "TO-DO", "NOTE" or empty
+    QString EventCategory;             // "GENERIC", "CALL", "LETTER", "MEETING", "TO-DO", "NOTE" or empty
 };
