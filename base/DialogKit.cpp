@@ -1,5 +1,6 @@
-#include "DialogKit.h"
+#include "base/DialogKit.h"
 
+#include <QPushButton>
 #include <QScreen>
 #include <QWidget>
 
@@ -34,6 +35,14 @@ void CentreOnScreen(QWidget& window)
         frame.moveCenter(screen->availableGeometry().center());
         window.move(frame.topLeft());
     }
+}
+
+QPushButton* NamedButton(QWidget* parent, const char* name, const QString& caption)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setFont(Sans(11));
+    return button;
 }
 
 } // namespace dialogkit

@@ -2,6 +2,8 @@
 
 #include <QFont>
 
+class QPushButton;
+class QString;
 class QWidget;
 
 // What the program's windows share in looks: the fonts that stand in for the
@@ -15,5 +17,8 @@ QFont Sans(int pixels, bool bold = false);
 
 // Places the window in the middle of the screen it is on.
 void CentreOnScreen(QWidget& window);
+
+// A push button of the selection and save dialogs: named, captioned, in the sans font.
+QPushButton* NamedButton(QWidget* parent, const char* name, const QString& caption);
 
 } // namespace dialogkit

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "EngineError.h"
-#include "Modal.h"
+#include "base/EngineError.h"
+#include "base/Modal.h"
 
 #include <QAbstractButton>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "Modal.h"
+#include "base/Modal.h"
 
 #include <QApplication>
 #include <QDialog>

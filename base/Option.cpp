@@ -1,6 +1,6 @@
-#include "Option.h"
+#include "base/Option.h"
 
-#include "ErrorGuard.h"
+#include "base/ErrorGuard.h"
 
 namespace base {
 

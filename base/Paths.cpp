@@ -1,4 +1,4 @@
-#include "Paths.h"
+#include "base/Paths.h"
 
 namespace base {
 

@@ -1,6 +1,6 @@
-#include "PickList.h"
+#include "base/PickList.h"
 
-#include "ErrorGuard.h"
+#include "base/ErrorGuard.h"
 
 #include <QKeyEvent>
 

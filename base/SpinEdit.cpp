@@ -1,7 +1,7 @@
-#include "SpinEdit.h"
+#include "base/SpinEdit.h"
 
-#include "ErrorGuard.h"
-#include "TextNumbers.h"
+#include "base/ErrorGuard.h"
+#include "base/TextNumbers.h"
 
 #include <QEvent>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "TextNumbers.h"
+#include "base/TextNumbers.h"
 
 #include <limits>
 

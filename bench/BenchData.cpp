@@ -1,6 +1,6 @@
-#include "BenchData.h"
+#include "bench/BenchData.h"
 
-#include "EngineError.h"
+#include "base/EngineError.h"
 
 #include <QDir>
 #include <QElapsedTimer>

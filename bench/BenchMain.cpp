@@ -2,8 +2,8 @@
 // (startup, listing, catalogue, loadsave, loadgrowth, layout; all when none is named), each
 // printing its figure as a ratio against a floor measured in the same run.
 // The data sets are made once in FOLDER and reused.
-#include "Benchmarks.h"
-#include "EngineError.h"
+#include "base/EngineError.h"
+#include "bench/Benchmarks.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,14 +1,14 @@
 // Field catalogue: the pick lists of the field-selection page filled from a
 // CONTACT.DB of a million contacts, against one with no contacts.
-#include "Alias.h"
-#include "BenchData.h"
-#include "Benchmarks.h"
-#include "DemoData.h"
-#include "EngineError.h"
-#include "Measure.h"
-#include "PickList.h"
-#include "Session.h"
-#include "TFrmTabrep.h"
+#include "base/EngineError.h"
+#include "base/PickList.h"
+#include "bench/BenchData.h"
+#include "bench/Benchmarks.h"
+#include "bench/Measure.h"
+#include "shell/TFrmTabrep.h"
+#include "store/Alias.h"
+#include "store/engine/Session.h"
+#include "tools/demodata/DemoData.h"
 
 namespace bench {
 
@@ -39,7 +39,7 @@ struct Window {
 
     int contactEntries()
     {
-        form->FillPickFields(nullptr);
+        form->FillPickFields(wizard::PageTurn::None);
         return form->findChild<base::PickList*>(QStringLiteral("PickContactField"))->entryCount();
     }
 
@@ -62,7 +62,7 @@ void benchCatalogue(const Settings& settings)
     constexpr int Fills = 20;
     auto fill = [](Window& window) {
         for (int i = 0; i < Fills; ++i)
-            window.form->FillPickFields(nullptr);
+            window.form->FillPickFields(wizard::PageTurn::None);
     };
     Figure figure = compareTimes(QStringLiteral("field catalogue"), settings.runs, [&] { fill(none); }, [&] { fill(big); }, 1.05);
     figure.subject /= Fills;

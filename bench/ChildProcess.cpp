@@ -1,6 +1,6 @@
-#include "ChildProcess.h"
+#include "bench/ChildProcess.h"
 
-#include "EngineError.h"
+#include "base/EngineError.h"
 
 #include <QFile>
 #include <QTemporaryFile>

@@ -1,10 +1,10 @@
 // Layout view: the column-widths page's view of a report of 200 fields, read from
 // its grid and painted after a position changed, against the same for 20 fields.
 // Both spread their fields over ten lines of a 20-inch printable width.
-#include "Benchmarks.h"
-#include "ColumnLayoutView.h"
-#include "EngineError.h"
-#include "Measure.h"
+#include "base/EngineError.h"
+#include "bench/Benchmarks.h"
+#include "bench/Measure.h"
+#include "wizard/ColumnLayoutView.h"
 
 #include <QImage>
 #include <QTableWidget>

@@ -1,13 +1,13 @@
 // Report listing: the selection dialog filled with 10,000 reports, against a
 // plain loop that opens each report file and reads its first two lines.
-#include "Alias.h"
-#include "BenchData.h"
-#include "Benchmarks.h"
-#include "EngineError.h"
-#include "Measure.h"
-#include "ReportDirectory.h"
-#include "Session.h"
-#include "TFrmSelect.h"
+#include "base/EngineError.h"
+#include "bench/BenchData.h"
+#include "bench/Benchmarks.h"
+#include "bench/Measure.h"
+#include "store/Alias.h"
+#include "store/ReportDirectory.h"
+#include "store/engine/Session.h"
+#include "wizard/TFrmSelect.h"
 
 #include <QFile>
 #include <QLabel>

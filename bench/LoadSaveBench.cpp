@@ -2,14 +2,14 @@
 // against reading the same bytes and replacing a file of that size durably, the
 // least a safe save costs. Load growth: a report of 5,000 field records loaded
 // against one of 500.
-#include "Alias.h"
-#include "BenchData.h"
-#include "Benchmarks.h"
-#include "DemoData.h"
-#include "EngineError.h"
-#include "Measure.h"
-#include "Session.h"
-#include "TFrmTabrep.h"
+#include "base/EngineError.h"
+#include "bench/BenchData.h"
+#include "bench/Benchmarks.h"
+#include "bench/Measure.h"
+#include "shell/TFrmTabrep.h"
+#include "store/Alias.h"
+#include "store/engine/Session.h"
+#include "tools/demodata/DemoData.h"
 
 #include <QFile>
 #include <cstdio>

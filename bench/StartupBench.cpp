@@ -1,11 +1,11 @@
 // Start-up: the program's main window built on the demo data and shown, against
 // a bare window with one label and one button, both as whole processes.
-#include "BenchData.h"
-#include "Benchmarks.h"
-#include "ChildProcess.h"
-#include "DemoData.h"
-#include "EngineError.h"
-#include "Measure.h"
+#include "base/EngineError.h"
+#include "bench/BenchData.h"
+#include "bench/Benchmarks.h"
+#include "bench/ChildProcess.h"
+#include "bench/Measure.h"
+#include "tools/demodata/DemoData.h"
 
 namespace bench {
 

@@ -4,9 +4,9 @@
 // Either ends as soon as its window has been painted for the first time. With
 // "phases" it prints to stderr when each step of the start-up ended, counted
 // from the start of main.
-#include "Session.h"
-#include "SessionPasswords.h"
-#include "TFrmTabrep.h"
+#include "shell/SessionPasswords.h"
+#include "shell/TFrmTabrep.h"
+#include "store/engine/Session.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -2,8 +2,8 @@
 // optionally followed by the separator below and the table's .MB file. Every
 // input must either read or fail with an engine error: no crash, no hang, no
 // sanitizer report.
-#include "EngineError.h"
-#include "PxTable.h"
+#include "base/EngineError.h"
+#include "store/paradox/PxTable.h"
 
 #include <QByteArray>
 #include <QFile>

@@ -5,12 +5,12 @@
 // either load or fail with an engine error: no crash, no hang, no sanitizer report.
 // A report that loads is written back, loaded and written again: the two written
 // files must be the same.
-#include "DemoData.h"
-#include "EngineError.h"
-#include "Modal.h"
-#include "Session.h"
-#include "TFrmTabrep.h"
-#include "Table.h"
+#include "base/EngineError.h"
+#include "base/Modal.h"
+#include "shell/TFrmTabrep.h"
+#include "store/engine/Session.h"
+#include "store/engine/Table.h"
+#include "tools/demodata/DemoData.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -103,9 +103,11 @@ QByteArray readFile(const QString& path)
 }
 
 // Loads the report fileName of the alias directory into an emptied working table, as
-// the page machine does; a load that succeeds lists every row in the field order.
+// the page machine does (which builds every page first); a load that succeeds lists
+// every row in the field order.
 void load(TFrmTabrep& window, const QString& fileName)
 {
+    window.ensurePages();
     window.state().ReportFileName = fileName;
     window.ClearCustomTable(window.TblTRData());
     window.LoadConfig();

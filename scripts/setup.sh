@@ -2,7 +2,7 @@
 # Installs the Debian packages that building, running and testing need, when missing.
 set -euo pipefail
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev libgl-dev
-          libgtest-dev libgmock-dev libbenchmark-dev pxlib-dev fonts-liberation
+          libgtest-dev libgmock-dev libbenchmark-dev pxlib-dev pkgconf fonts-liberation
           xvfb xdotool)
 missing=()
 for p in "${packages[@]}"; do

@@ -1,8 +1,8 @@
-#include "HelpViewer.h"
+#include "shell/HelpViewer.h"
 
-#include "EngineError.h"
-#include "Modal.h"
-#include "PageKit.h"
+#include "base/EngineError.h"
+#include "base/Modal.h"
+#include "wizard/PageKit.h"
 
 #include <QDir>
 #include <QFile>

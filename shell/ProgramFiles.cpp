@@ -1,8 +1,9 @@
-#include "ProgramFiles.h"
+#include "shell/ProgramFiles.h"
 
-#include "Paths.h"
+#include "base/Paths.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 
 namespace programfiles {
@@ -15,6 +16,14 @@ QString helpFile;
 QString ProgramDirectory()
 {
     return QCoreApplication::applicationDirPath();
+}
+
+QString FindHelpFile(const QString& programDirectory)
+{
+    const QString beside = base::JoinPath(programDirectory, QStringLiteral("tabrep.hlp"));
+    const QString installed =
+        QDir::cleanPath(base::JoinPath(programDirectory, QStringLiteral("../share/tabrep/tabrep.hlp")));
+    return !QFileInfo::exists(beside) && QFileInfo::exists(installed) ? installed : beside;
 }
 
 void SetHelpFile(const QString& path)

@@ -2,13 +2,20 @@
 
 #include <QString>
 
-// Files that lie beside the program: the help file and the slideshow.
+// Files that lie beside the program, or where an installed program keeps its
+// data: the help file and the slideshow.
 namespace programfiles {
 
 // The directory of the running executable.
 QString ProgramDirectory();
 
-// The application's help file, set at start-up: "tabrep.hlp" beside the program.
+// The help file for the program in programDirectory: "tabrep.hlp" beside it
+// (the build tree), else in ../share/tabrep relative to it (an installed
+// program); when neither exists, the one beside it, so that asking for help
+// names the file that is missing there.
+QString FindHelpFile(const QString& programDirectory);
+
+// The application's help file, set at start-up from FindHelpFile.
 void SetHelpFile(const QString& path);
 QString HelpFile();
 

@@ -1,6 +1,6 @@
-#include "SessionPasswords.h"
+#include "shell/SessionPasswords.h"
 
-#include "Session.h"
+#include "store/engine/Session.h"
 
 #include <QString>
 #include <array>

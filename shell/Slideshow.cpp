@@ -1,6 +1,6 @@
-#include "Slideshow.h"
+#include "shell/Slideshow.h"
 
-#include "Paths.h"
+#include "base/Paths.h"
 
 #include <QFileInfo>
 #include <QProcess>

@@ -1,8 +1,8 @@
-#include "TFrmSpecial.h"
+#include "shell/TFrmSpecial.h"
 
-#include "ErrorGuard.h"
-#include "PageKit.h"
-#include "PickList.h"
+#include "base/ErrorGuard.h"
+#include "base/PickList.h"
+#include "wizard/PageKit.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -1,14 +1,13 @@
-#include "TFrmTabrep.h"
+#include "shell/TFrmTabrep.h"
 
-#include "Alias.h"
-#include "EngineError.h"
-#include "ErrorGuard.h"
-#include "Option.h"
-#include "Paths.h"
-#include "ProgramFiles.h"
-#include "Session.h"
-#include "StaleTemporaries.h"
-#include "Table.h"
+#include "base/EngineError.h"
+#include "base/ErrorGuard.h"
+#include "base/Option.h"
+#include "shell/ProgramFiles.h"
+#include "store/Alias.h"
+#include "store/engine/Session.h"
+#include "store/engine/Table.h"
+#include "store/report/StaleTemporaries.h"
 
 #include <QFileInfo>
 #include <QLabel>
@@ -64,14 +63,14 @@ void TFrmTabrep::FormCreate()
     // Reports whose saving was cut short left their temporary files behind.
     store::RemoveStaleReportTemporaries(store::GetAliasDirectory(session_, store::DatabaseAlias));
     BtnSlideShow->setVisible(programfiles::SlideshowAvailable());
-    programfiles::SetHelpFile(base::JoinPath(programfiles::ProgramDirectory(), QStringLiteral("tabrep.hlp")));
+    programfiles::SetHelpFile(programfiles::FindHelpFile(programfiles::ProgramDirectory()));
     state_.LayoutDirty = false;
     state_.ContactMemoChosen = false;
     state_.EventMemoChosen = false;
-    state_.PageIndex = 0;
+    state_.PageIndex = Operation;
     state_.SelectedCount = 0;
     state_.ColumnsGridReady = true;
-    SetBook(this);
+    SetBook(PageTurn::None);
     ensurePage(Detail);
     rbCustYes->turnOn();
 }

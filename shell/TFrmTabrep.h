@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WizardForm.h"
+#include "wizard/WizardForm.h"
 
 // The program's main window: the wizard with start-up and the bottom-bar commands.
 class TFrmTabrep : public WizardForm {

@@ -1,14 +1,14 @@
 // The main window's bottom-bar commands and the buttons of the field-selection
 // page that open the small dialogs.
-#include "TFrmTabrep.h"
+#include "shell/TFrmTabrep.h"
 
-#include "HelpViewer.h"
-#include "Modal.h"
-#include "ProgramFiles.h"
-#include "Slideshow.h"
-#include "TFrmSpecial.h"
-#include "TFrmUser.h"
-#include "TfrmAbout.h"
+#include "base/Modal.h"
+#include "shell/HelpViewer.h"
+#include "shell/ProgramFiles.h"
+#include "shell/Slideshow.h"
+#include "shell/TFrmSpecial.h"
+#include "shell/TFrmUser.h"
+#include "shell/TfrmAbout.h"
 
 #include <QStackedWidget>
 

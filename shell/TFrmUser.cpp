@@ -1,13 +1,13 @@
-#include "TFrmUser.h"
+#include "shell/TFrmUser.h"
 
-#include "Alias.h"
-#include "ErrorGuard.h"
-#include "Modal.h"
-#include "PageKit.h"
-#include "PxTable.h"
-#include "Session.h"
-#include "Table.h"
-#include "ValueConversion.h"
+#include "base/ErrorGuard.h"
+#include "base/Modal.h"
+#include "store/Alias.h"
+#include "store/engine/Session.h"
+#include "store/engine/Table.h"
+#include "store/engine/ValueConversion.h"
+#include "store/paradox/PxTable.h"
+#include "wizard/PageKit.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

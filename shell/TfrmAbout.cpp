@@ -1,6 +1,6 @@
-#include "TfrmAbout.h"
+#include "shell/TfrmAbout.h"
 
-#include "PageKit.h"
+#include "wizard/PageKit.h"
 
 #include <QFrame>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
-#include "Session.h"
-#include "SessionPasswords.h"
-#include "TFrmTabrep.h"
+#include "shell/SessionPasswords.h"
+#include "shell/TFrmTabrep.h"
+#include "store/engine/Session.h"
 
 #include <QApplication>
 

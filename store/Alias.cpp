@@ -1,6 +1,6 @@
-#include "Alias.h"
+#include "store/Alias.h"
 
-#include "Session.h"
+#include "store/engine/Session.h"
 
 namespace store {
 

@@ -1,10 +1,10 @@
-#include "ReportDirectory.h"
+#include "store/ReportDirectory.h"
 
-#include "Cp1252.h"
-#include "EngineError.h"
-#include "Paths.h"
-#include "ReportNames.h"
-#include "ReportReader.h"
+#include "base/EngineError.h"
+#include "base/Paths.h"
+#include "store/ReportNames.h"
+#include "store/report/Cp1252.h"
+#include "store/report/ReportReader.h"
 
 #include <QFileInfo>
 

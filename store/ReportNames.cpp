@@ -1,7 +1,7 @@
-#include "ReportNames.h"
+#include "store/ReportNames.h"
 
-#include "EngineError.h"
-#include "Paths.h"
+#include "base/EngineError.h"
+#include "base/Paths.h"
 
 #include <QStringList>
 

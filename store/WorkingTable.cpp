@@ -1,6 +1,6 @@
-#include "WorkingTable.h"
+#include "store/WorkingTable.h"
 
-#include "EngineError.h"
+#include "base/EngineError.h"
 
 namespace store {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Table.h"
+#include "store/engine/Table.h"
 
 #include <QString>
 

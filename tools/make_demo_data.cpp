@@ -1,5 +1,5 @@
-#include "DemoData.h"
-#include "EngineError.h"
+#include "base/EngineError.h"
+#include "tools/demodata/DemoData.h"
 
 #include <QCoreApplication>
 #include <QDir>

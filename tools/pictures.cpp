@@ -4,22 +4,22 @@
 // data, creating a call report with a few fields ticked, so the later pages show
 // content. With --overlap, the column-widths page is rendered a second time with
 // a starting position typed that makes two fields overlap.
-#include "DemoData.h"
-#include "EngineError.h"
-#include "HelpViewer.h"
-#include "Modal.h"
-#include "Option.h"
-#include "PickList.h"
-#include "ProgramFiles.h"
-#include "Session.h"
-#include "SpinEdit.h"
-#include "TFrmColumn.h"
-#include "TFrmFilename.h"
-#include "TFrmSelect.h"
-#include "TFrmSpecial.h"
-#include "TFrmTabrep.h"
-#include "TFrmUser.h"
-#include "TfrmAbout.h"
+#include "base/EngineError.h"
+#include "base/Modal.h"
+#include "base/Option.h"
+#include "base/PickList.h"
+#include "base/SpinEdit.h"
+#include "shell/HelpViewer.h"
+#include "shell/ProgramFiles.h"
+#include "shell/TFrmSpecial.h"
+#include "shell/TFrmTabrep.h"
+#include "shell/TFrmUser.h"
+#include "shell/TfrmAbout.h"
+#include "store/engine/Session.h"
+#include "tools/demodata/DemoData.h"
+#include "wizard/TFrmColumn.h"
+#include "wizard/TFrmFilename.h"
+#include "wizard/TFrmSelect.h"
 
 #include <QApplication>
 #include <QDir>
@@ -176,7 +176,7 @@ void drawDialogs(PictureWindow& window, store::Session& session, const QString& 
     {
         TFrmSelect dialog(session, &window);
         dialog.setTitle(QStringLiteral("Modify an Existing Report"));
-        dialog.setSelectMode(QStringLiteral("MODIFY"));
+        dialog.setSelectMode(wizard::SelectAction::Modify);
         saveDialog(dialog, outDir, QStringLiteral("dialog-select"));
     }
     {

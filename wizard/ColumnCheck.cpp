@@ -1,6 +1,6 @@
-#include "ColumnCheck.h"
+#include "wizard/ColumnCheck.h"
 
-#include "Table.h"
+#include "store/engine/Table.h"
 
 #include <algorithm>
 #include <climits>

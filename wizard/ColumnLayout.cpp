@@ -1,4 +1,4 @@
-#include "ColumnLayout.h"
+#include "wizard/ColumnLayout.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
-#include "ColumnLayoutView.h"
+#include "wizard/ColumnLayoutView.h"
 
-#include "ColumnCheck.h"
-#include "DialogKit.h"
-#include "TextNumbers.h"
+#include "base/DialogKit.h"
+#include "base/TextNumbers.h"
+#include "wizard/ColumnCheck.h"
 
 #include <QAbstractItemView>
 #include <QKeyEvent>

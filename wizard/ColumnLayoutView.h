@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LayoutGeometry.h"
+#include "wizard/LayoutGeometry.h"
 
 #include <QHash>
 #include <QList>

@@ -1,6 +1,6 @@
-#include "DefaultPositions.h"
+#include "wizard/DefaultPositions.h"
 
-#include "TextNumbers.h"
+#include "base/TextNumbers.h"
 
 #include <QMap>
 

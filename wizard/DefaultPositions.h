@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ColumnLayout.h"
+#include "wizard/ColumnLayout.h"
 
 #include <QList>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "EventFieldMap.h"
+#include "wizard/EventFieldMap.h"
 
 #include <span>
 

@@ -1,7 +1,7 @@
-#include "FieldLabels.h"
+#include "wizard/FieldLabels.h"
 
-#include "EventFieldMap.h"
-#include "Table.h"
+#include "store/engine/Table.h"
+#include "wizard/EventFieldMap.h"
 
 #include <QScopeGuard>
 

@@ -1,6 +1,6 @@
-#include "FieldOrderRules.h"
+#include "wizard/FieldOrderRules.h"
 
-#include "EventFieldMap.h"
+#include "wizard/EventFieldMap.h"
 
 namespace wizard {
 

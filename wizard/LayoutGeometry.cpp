@@ -1,4 +1,4 @@
-#include "LayoutGeometry.h"
+#include "wizard/LayoutGeometry.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "PageKit.h"
+#include "wizard/PageKit.h"
 
-#include "Option.h"
+#include "base/Option.h"
 
 #include <QButtonGroup>
 #include <QLabel>

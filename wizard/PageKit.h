@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DialogKit.h"
+#include "base/DialogKit.h"
 
 #include <QFont>
 #include <QString>

@@ -1,8 +1,8 @@
 // Pages 6 and 7: field selection and field order.
-#include "WizardForm.h"
+#include "wizard/WizardForm.h"
 
-#include "PageKit.h"
-#include "PickList.h"
+#include "base/PickList.h"
+#include "wizard/PageKit.h"
 
 #include <QFrame>
 #include <QGridLayout>

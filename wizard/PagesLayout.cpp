@@ -1,8 +1,8 @@
 // Pages 8 to 10: columns and rows, column widths, field definitions.
-#include "WizardForm.h"
+#include "wizard/WizardForm.h"
 
-#include "PageKit.h"
-#include "SpinEdit.h"
+#include "base/SpinEdit.h"
+#include "wizard/PageKit.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

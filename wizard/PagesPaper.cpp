@@ -1,9 +1,9 @@
 // Pages 4 and 5: paper size and detail level.
-#include "WizardForm.h"
+#include "wizard/WizardForm.h"
 
-#include "Option.h"
-#include "PageKit.h"
-#include "SpinEdit.h"
+#include "base/Option.h"
+#include "base/SpinEdit.h"
+#include "wizard/PageKit.h"
 
 #include <QButtonGroup>
 #include <QFrame>

@@ -1,8 +1,8 @@
 // Pages 0 to 3: operation, report type, information category, description.
-#include "WizardForm.h"
+#include "wizard/WizardForm.h"
 
-#include "Option.h"
-#include "PageKit.h"
+#include "base/Option.h"
+#include "wizard/PageKit.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>

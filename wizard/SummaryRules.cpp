@@ -1,4 +1,4 @@
-#include "SummaryRules.h"
+#include "wizard/SummaryRules.h"
 
 namespace wizard {
 

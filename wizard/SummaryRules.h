@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FieldType.h"
+#include "store/engine/FieldType.h"
 
 #include <optional>
 

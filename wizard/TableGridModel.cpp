@@ -1,7 +1,7 @@
-#include "TableGridModel.h"
+#include "wizard/TableGridModel.h"
 
-#include "ErrorGuard.h"
-#include "Table.h"
+#include "base/ErrorGuard.h"
+#include "store/engine/Table.h"
 
 #include <QStyle>
 #include <QTableView>

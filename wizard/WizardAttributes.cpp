@@ -1,11 +1,11 @@
 // The field-definitions page: header and flags of each field, edited on the
 // working table's current row through data-aware controls.
-#include "WizardForm.h"
+#include "wizard/WizardForm.h"
 
-#include "ErrorGuard.h"
-#include "EventFieldMap.h"
-#include "SummaryRules.h"
-#include "Table.h"
+#include "base/ErrorGuard.h"
+#include "store/engine/Table.h"
+#include "wizard/EventFieldMap.h"
+#include "wizard/SummaryRules.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

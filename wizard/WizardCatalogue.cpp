@@ -1,11 +1,11 @@
 // The field catalogue: filling the two pick lists of the field-selection page.
-#include "WizardForm.h"
+#include "wizard/WizardForm.h"
 
-#include "EventFieldMap.h"
-#include "Hourglass.h"
-#include "Option.h"
-#include "PickList.h"
-#include "Table.h"
+#include "base/Hourglass.h"
+#include "base/Option.h"
+#include "base/PickList.h"
+#include "store/engine/Table.h"
+#include "wizard/EventFieldMap.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -33,10 +33,10 @@ QString CategoryWordOf(QChar kind)
 
 } // namespace
 
-void WizardForm::FillPickFields(QObject* Sender)
+void WizardForm::FillPickFields(PageTurn turn)
 {
     ensurePages(); // the lists follow the category and type pages
-    if (Sender == BtnPrior)
+    if (turn == PageTurn::Backward)
         return;
     if (PickContactField->selectedCount() + PickEventField->selectedCount() > 0 && !state_.CatalogueDirty)
         return;

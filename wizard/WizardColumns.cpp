@@ -1,10 +1,10 @@
 // The columns-and-rows page: the layout pass and its preview.
-#include "WizardForm.h"
+#include "wizard/WizardForm.h"
 
-#include "ErrorGuard.h"
-#include "Option.h"
-#include "SpinEdit.h"
-#include "TextNumbers.h"
+#include "base/ErrorGuard.h"
+#include "base/Option.h"
+#include "base/SpinEdit.h"
+#include "base/TextNumbers.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -65,11 +65,11 @@ void WizardForm::SpinColClick()
     state_.LayoutDirty = true;
 }
 
-bool WizardForm::enterColumnWidths(QObject* Sender)
+bool WizardForm::enterColumnWidths(PageTurn turn)
 {
     // Every field must have its cell in the preview before positions are given.
-    if (Sender == BtnNext && !wizard::AllFieldsFit(orderedFields(), rbCustYes->isChecked(), SpinCol->value())) {
-        state_.PageIndex = 8;
+    if (turn == PageTurn::Forward && !wizard::AllFieldsFit(orderedFields(), rbCustYes->isChecked(), SpinCol->value())) {
+        state_.PageIndex = Columns;
         base::ShowError(this, wizard::RowLimitMessage());
         return false;
     }

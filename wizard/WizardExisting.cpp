@@ -1,11 +1,11 @@
 // The operations on existing reports: choosing or deleting one, and the column-width editor.
-#include "WizardForm.h"
+#include "wizard/WizardForm.h"
 
-#include "Modal.h"
-#include "SpinEdit.h"
-#include "TFrmColumn.h"
-#include "TFrmSelect.h"
-#include "Table.h"
+#include "base/Modal.h"
+#include "base/SpinEdit.h"
+#include "store/engine/Table.h"
+#include "wizard/TFrmColumn.h"
+#include "wizard/TFrmSelect.h"
 
 #include <QLineEdit>
 
@@ -14,7 +14,7 @@ bool WizardForm::selectReport(bool deleting)
     TFrmSelect dialog(session_, this);
     dialog.setTitle(deleting ? QStringLiteral("Delete an Existing Report")
                              : QStringLiteral("Modify an Existing Report"));
-    dialog.setSelectMode(deleting ? QStringLiteral("DELETE") : QStringLiteral("MODIFY"));
+    dialog.setSelectMode(deleting ? wizard::SelectAction::Delete : wizard::SelectAction::Modify);
     if (base::ExecModal(dialog) != QDialog::Accepted)
         return false;
     if (!deleting)

@@ -1,13 +1,13 @@
 // The field-order page: the ordered list of chosen fields and their working-table rows.
-#include "WizardForm.h"
+#include "wizard/WizardForm.h"
 
-#include "ErrorGuard.h"
-#include "EventFieldMap.h"
-#include "FieldOrderRules.h"
-#include "Option.h"
-#include "PickList.h"
-#include "Table.h"
-#include "WorkingTable.h"
+#include "base/ErrorGuard.h"
+#include "base/Option.h"
+#include "base/PickList.h"
+#include "store/WorkingTable.h"
+#include "store/engine/Table.h"
+#include "wizard/EventFieldMap.h"
+#include "wizard/FieldOrderRules.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -26,9 +26,9 @@ void WizardForm::MoveFieldLast(QListWidget* list, const QString& name)
         }
 }
 
-bool WizardForm::FillFullList(QObject* Sender)
+bool WizardForm::FillFullList(PageTurn turn)
 {
-    if (Sender == BtnPrior)
+    if (turn == PageTurn::Backward)
         return true;
     if (PickContactField->selectedCount() + PickEventField->selectedCount() == 0)
         return false;

@@ -1,11 +1,11 @@
-#include "WizardForm.h"
+#include "wizard/WizardForm.h"
 
-#include "Cp1252Validator.h"
-#include "ErrorGuard.h"
-#include "PickList.h"
-#include "PageKit.h"
-#include "Session.h"
-#include "Table.h"
+#include "base/ErrorGuard.h"
+#include "base/PickList.h"
+#include "store/engine/Session.h"
+#include "store/engine/Table.h"
+#include "wizard/Cp1252Validator.h"
+#include "wizard/PageKit.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -91,7 +91,7 @@ QWidget* WizardForm::buildPage(int index)
         return buildCategoryPage();
     case Description: {
         QWidget* page = buildDescriptionPage();
-        EdDescription->setValidator(new store::Cp1252Validator(EdDescription));
+        EdDescription->setValidator(new wizard::Cp1252Validator(EdDescription));
         return page;
     }
     case Paper:
@@ -122,7 +122,7 @@ QWidget* WizardForm::buildPage(int index)
         base::OnClick(btMakeReport, this, &WizardForm::btMakeReportClick);
         connect(LBFieldDefs, &QListWidget::currentRowChanged, this,
                 [this] { base::Guarded(this, [this] { LBFieldDefsClick(LBFieldDefs); }); });
-        DBEdit1->setValidator(new store::Cp1252Validator(DBEdit1));
+        DBEdit1->setValidator(new wizard::Cp1252Validator(DBEdit1));
         bindFieldDefinitions();
         return page;
     }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ColumnLayout.h"
-#include "FieldOrderRules.h"
-#include "WizardState.h"
+#include "wizard/ColumnLayout.h"
+#include "wizard/FieldOrderRules.h"
+#include "wizard/WizardState.h"
 
 #include <QDialog>
 #include <array>
@@ -42,9 +42,11 @@ public:
     explicit WizardForm(store::Session& session, QWidget* parent = nullptr);
     ~WizardForm() override;
 
-    // The notebook's pages, in order.
-    enum Page { Operation, ReportType, Category, Description, Paper, Detail, Fields, Order, Columns, Widths,
-                Definitions, PageCount };
+    // The pages by name, the wizard's mode and the page turn (wizard/WizardState.h).
+    using enum wizard::Page;
+    using Mode = wizard::Mode;
+    using PageTurn = wizard::PageTurn;
+
     // The first page and the bottom bar are built with the window, the other pages
     // when first needed: ensurePage builds one, ensurePages every one not built yet.
     void ensurePage(int index);
@@ -58,7 +60,7 @@ public:
     // Page machine.
     void BtnNextClick();
     void BtnPriorClick();
-    void SetBook(QObject* Sender);
+    void SetBook(PageTurn turn);
 
     // Working table.
     void CreateDataTable();
@@ -68,11 +70,11 @@ public:
     void WriteTheReportFile(store::Table& table);
 
     // Field catalogue and selection rules.
-    void FillPickFields(QObject* Sender);
+    void FillPickFields(PageTurn turn);
     void PickContactFieldClick(QObject* Sender);
 
     // Field order.
-    bool FillFullList(QObject* Sender);
+    bool FillFullList(PageTurn turn);
     void RecordDBType(const QString& name, int code, store::Table& table);
     bool qOKFieldPositions();
     void BtnMoveUpClick();
@@ -122,7 +124,7 @@ protected:
     void setNavigationButtons();
     // Steps of the page machine.
     bool enterOperation();
-    bool enterColumnWidths(QObject* Sender);
+    bool enterColumnWidths(PageTurn turn);
     bool selectReport(bool deleting);
     void runColumnWidthEditor();
     QStringList orderedFields() const;

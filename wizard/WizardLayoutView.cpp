@@ -1,10 +1,10 @@
 // The column-widths page's layout view: the positions grid drawn to scale.
-#include "WizardForm.h"
+#include "wizard/WizardForm.h"
 
-#include "ColumnLayoutView.h"
-#include "ErrorGuard.h"
-#include "FieldLabels.h"
-#include "SpinEdit.h"
+#include "base/ErrorGuard.h"
+#include "base/SpinEdit.h"
+#include "wizard/ColumnLayoutView.h"
+#include "wizard/FieldLabels.h"
 
 #include <QGridLayout>
 #include <QPushButton>

@@ -1,18 +1,18 @@
 // Loading an existing report definition file back into the pages, the field
 // lists and the working table.
-#include "WizardForm.h"
+#include "wizard/WizardForm.h"
 
-#include "Alias.h"
-#include "EngineError.h"
-#include "EventFieldMap.h"
-#include "Option.h"
-#include "Paths.h"
-#include "PickList.h"
-#include "ReportNames.h"
-#include "ReportReader.h"
-#include "SpinEdit.h"
-#include "Table.h"
-#include "TextNumbers.h"
+#include "base/EngineError.h"
+#include "base/Option.h"
+#include "base/Paths.h"
+#include "base/PickList.h"
+#include "base/SpinEdit.h"
+#include "base/TextNumbers.h"
+#include "store/Alias.h"
+#include "store/ReportNames.h"
+#include "store/engine/Table.h"
+#include "store/report/ReportReader.h"
+#include "wizard/EventFieldMap.h"
 
 #include <QFrame>
 #include <QHash>
@@ -75,7 +75,7 @@ void WizardForm::LoadConfig()
     if (rbDateOrdered->isChecked())
         RBEvent->turnOn();
 
-    FillPickFields(this);
+    FillPickFields(PageTurn::None);
 
     const int width = base::StrToIntOrZero(reader.nextLine());
     SpinMargin->setValue(width);

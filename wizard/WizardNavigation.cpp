@@ -1,14 +1,14 @@
 // The page machine: Next, Previous and the page-change routine.
-#include "WizardForm.h"
+#include "wizard/WizardForm.h"
 
-#include "Alias.h"
-#include "Hourglass.h"
-#include "Modal.h"
-#include "Option.h"
-#include "PickList.h"
-#include "SpinEdit.h"
-#include "Table.h"
-#include "WorkingTable.h"
+#include "base/Hourglass.h"
+#include "base/Modal.h"
+#include "base/Option.h"
+#include "base/PickList.h"
+#include "base/SpinEdit.h"
+#include "store/Alias.h"
+#include "store/WorkingTable.h"
+#include "store/engine/Table.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -22,16 +22,16 @@
 void WizardForm::BtnNextClick()
 {
     ++state_.PageIndex;
-    SetBook(BtnNext);
+    SetBook(PageTurn::Forward);
 }
 
 void WizardForm::BtnPriorClick()
 {
     --state_.PageIndex;
-    SetBook(BtnPrior);
+    SetBook(PageTurn::Backward);
 }
 
-void WizardForm::SetBook(QObject* Sender)
+void WizardForm::SetBook(PageTurn turn)
 {
     // However the routine ends, also when a called operation fails, the page
     // index, the page shown and the Previous/Next states agree.
@@ -65,10 +65,10 @@ void WizardForm::SetBook(QObject* Sender)
     }
     if (state_.PageIndex == Category) {
         if (rbDateOrdered->isChecked()) {
-            state_.PageIndex = Sender == BtnPrior ? ReportType : Description;
-            if (state_.Mode == QLatin1String("CREATE"))
+            state_.PageIndex = turn == PageTurn::Backward ? ReportType : Description;
+            if (state_.Mode == Mode::Create)
                 RBEvent->turnOn();
-        } else if (state_.Mode == QLatin1String("CREATE")) {
+        } else if (state_.Mode == Mode::Create) {
             RBContact->turnOn();
         }
     }
@@ -78,20 +78,20 @@ void WizardForm::SetBook(QObject* Sender)
         EdDescription->setFocus();
         return;
     }
-    if (state_.PageIndex == Fields && state_.Mode == QLatin1String("CREATE"))
-        FillPickFields(Sender);
-    if (state_.PageIndex == Order && state_.LayoutDirty && !FillFullList(Sender)) {
+    if (state_.PageIndex == Fields && state_.Mode == Mode::Create)
+        FillPickFields(turn);
+    if (state_.PageIndex == Order && state_.LayoutDirty && !FillFullList(turn)) {
         state_.PageIndex = Fields;
         base::ShowError(this, QStringLiteral("No Fields Selected."));
         return;
     }
-    if (state_.PageIndex == Columns && Sender != BtnPrior) {
+    if (state_.PageIndex == Columns && turn != PageTurn::Backward) {
         WriteFieldOrders(TblTRData());
         if (SpinCol->value() == 1)
             SpinCol->setValue(lbAllFields->count());
         SetGrid();
     }
-    if (state_.PageIndex == Widths && !enterColumnWidths(Sender))
+    if (state_.PageIndex == Widths && !enterColumnWidths(turn))
         return;
     if (state_.PageIndex == Definitions)
         WriteColWidthsGridToTable(TblTRData());
@@ -109,7 +109,7 @@ void WizardForm::SetBook(QObject* Sender)
             const QSignalBlocker quiet(LBFieldDefs);
             LBFieldDefs->setCurrentRow(0);
         }
-        LBFieldDefsClick(Sender);
+        LBFieldDefsClick(LBFieldDefs);
     }
     if (state_.PageIndex == Fields)
         LblSelected->setText(QStringLiteral("(%1 fields selected)")
@@ -124,11 +124,11 @@ bool WizardForm::enterOperation()
     EdDescription->setMaxLength(DescriptionLength);
     ClearCustomTable(TblTRData());
     if (RbModify->isChecked() || RbCopy->isChecked())
-        state_.Mode = QStringLiteral("MODIFY");
+        state_.Mode = Mode::Modify;
     else if (RBColumn->isChecked())
-        state_.Mode = QStringLiteral("COLUMN");
+        state_.Mode = Mode::Column;
     else if (RBCreate->isChecked()) {
-        state_.Mode = QStringLiteral("CREATE");
+        state_.Mode = Mode::Create;
         state_.LayoutDirty = true;
     }
     if (RBCreate->isChecked())

@@ -1,8 +1,8 @@
 // Handlers of the options of pages 0 to 2 and of the paper-size page.
-#include "WizardForm.h"
+#include "wizard/WizardForm.h"
 
-#include "Option.h"
-#include "SpinEdit.h"
+#include "base/Option.h"
+#include "base/SpinEdit.h"
 
 #include <QFrame>
 #include <QLabel>

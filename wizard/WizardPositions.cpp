@@ -1,14 +1,14 @@
 // The column-widths page: default or stored positions, written back into the working table.
-#include "WizardForm.h"
+#include "wizard/WizardForm.h"
 
-#include "ColumnCheck.h"
-#include "DefaultPositions.h"
-#include "ErrorGuard.h"
-#include "EventFieldMap.h"
-#include "Option.h"
-#include "SpinEdit.h"
-#include "Table.h"
-#include "WorkingTable.h"
+#include "base/ErrorGuard.h"
+#include "base/Option.h"
+#include "base/SpinEdit.h"
+#include "store/WorkingTable.h"
+#include "store/engine/Table.h"
+#include "wizard/ColumnCheck.h"
+#include "wizard/DefaultPositions.h"
+#include "wizard/EventFieldMap.h"
 
 #include <QListWidget>
 #include <QTableWidget>
@@ -31,7 +31,7 @@ void WizardForm::FillColTable()
 {
     QList<wizard::PositionRow> rows;
     store::Table& table = TblTRData();
-    if (state_.Mode == QLatin1String("MODIFY") && !state_.LayoutDirty) {
+    if (state_.Mode == Mode::Modify && !state_.LayoutDirty) {
         table.SetIndexName(QStringLiteral("iOrder"));
         for (table.First(); !table.Eof(); table.Next()) {
             auto text = [&](const char* column) { return table.FieldByName(QString::fromLatin1(column)).AsString(); };
@@ -44,7 +44,7 @@ void WizardForm::FillColTable()
         input.printableWidth = SpinMargin->value();
         input.detailLevel = rbCustYes->isChecked();
         input.customIdRowPlaced =
-            input.detailLevel && (state_.Mode == QLatin1String("CREATE") || state_.LayoutDirty);
+            input.detailLevel && (state_.Mode == Mode::Create || state_.LayoutDirty);
         rows = wizard::DefaultPositions(input);
     }
     sgCol->clear();

@@ -1,13 +1,13 @@
 // Writing the report definition file from the pages and the working table.
-#include "WizardForm.h"
+#include "wizard/WizardForm.h"
 
-#include "Alias.h"
-#include "Option.h"
-#include "Paths.h"
-#include "ReportNames.h"
-#include "ReportWriter.h"
-#include "SpinEdit.h"
-#include "Table.h"
+#include "base/Option.h"
+#include "base/Paths.h"
+#include "base/SpinEdit.h"
+#include "store/Alias.h"
+#include "store/ReportNames.h"
+#include "store/engine/Table.h"
+#include "store/report/ReportWriter.h"
 
 #include <QFileInfo>
 #include <QLineEdit>

@@ -1,10 +1,10 @@
 // "Make Report": settles the file the report goes to and writes it.
-#include "WizardForm.h"
+#include "wizard/WizardForm.h"
 
-#include "ErrorGuard.h"
-#include "Modal.h"
-#include "Option.h"
-#include "TFrmFilename.h"
+#include "base/ErrorGuard.h"
+#include "base/Modal.h"
+#include "base/Option.h"
+#include "wizard/TFrmFilename.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -27,12 +27,12 @@ bool AskForName(store::Session& session, WizardState& state, QLineEdit* descript
 void WizardForm::btMakeReportClick()
 {
     bool write = true;
-    if (state_.Mode == QLatin1String("CREATE"))
+    if (state_.Mode == Mode::Create)
         write = AskForName(session_, state_, EdDescription, this);
-    else if (state_.Mode == QLatin1String("MODIFY") && RbModify->isChecked()) {
+    else if (state_.Mode == Mode::Modify && RbModify->isChecked()) {
         if (!base::AskYesNo(this, QStringLiteral("Do you want to overwrite the existing report?")))
             write = AskForName(session_, state_, EdDescription, this);
-    } else if (state_.Mode == QLatin1String("MODIFY") && RbCopy->isChecked())
+    } else if (state_.Mode == Mode::Modify && RbCopy->isChecked())
         write = AskForName(session_, state_, EdDescription, this);
     if (!write)
         return;

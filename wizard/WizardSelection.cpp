@@ -1,11 +1,11 @@
 // The selection rules of the field-selection page: one memo field at most, the
 // count of selected fields, and the detail level's coupling to CustomID.
-#include "WizardForm.h"
+#include "wizard/WizardForm.h"
 
-#include "ErrorGuard.h"
-#include "EventFieldMap.h"
-#include "PickList.h"
-#include "SpinEdit.h"
+#include "base/ErrorGuard.h"
+#include "base/PickList.h"
+#include "base/SpinEdit.h"
+#include "wizard/EventFieldMap.h"
 
 #include <QLabel>
 #include <QListWidget>

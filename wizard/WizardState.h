@@ -3,17 +3,38 @@
 #include <QChar>
 #include <QString>
 
+namespace wizard {
+
+// The notebook's pages, in order; a page's number is its index in the notebook.
+enum Page { Operation, ReportType, Category, Description, Paper, Detail, Fields, Order, Columns, Widths,
+            Definitions, PageCount };
+
+// What the wizard is doing, set when the first page is left: nothing yet,
+// designing a new report, changing (or copying) a chosen one, or editing a
+// chosen one's column widths.
+enum class Mode { None, Create, Modify, Column };
+
+// What the report selection dialog does with the chosen report: hand it back
+// to be loaded, or delete it.
+enum class SelectAction { Modify, Delete };
+
+// How a page change came about: by Next, by Previous, or neither (start-up and
+// loading a report).
+enum class PageTurn { None, Forward, Backward };
+
+} // namespace wizard
+
 // The main window's non-visual state, shared by every wizard page.
 struct WizardState {
-    int PageIndex = 0;              // page being entered or shown, 0 to 10
-    QChar InfoKind;                 // category that last filled the event list: E C L M T N
-    bool ColumnsGridReady = false;  // false only while the columns grid is being rebuilt
+    int PageIndex = wizard::Operation; // page being entered or shown, a wizard::Page
+    QChar InfoKind;                    // category that last filled the event list: E C L M T N
+    bool ColumnsGridReady = false;     // false only while the columns grid is being rebuilt
     bool ContactMemoChosen = false;
     bool EventMemoChosen = false;
-    QString Mode;                   // "", "CREATE", "MODIFY" or "COLUMN"
-    bool LayoutDirty = false;       // field selection or column count changed since the order was built
+    wizard::Mode Mode = wizard::Mode::None;
+    bool LayoutDirty = false;          // field selection or column count changed since the order was built
     int SelectedCount = 0;
-    bool CatalogueDirty = false;    // an option of pages 0 to 2 turned on since the last pick-list click
+    bool CatalogueDirty = false;       // an option of pages 0 to 2 turned on since the last pick-list click
     QString ReportFileName;
-    QString EventCategory;          // "GENERIC", "CALL", "LETTER", "MEETING", "TO-DO", "NOTE" or empty
+    QString EventCategory;             // "GENERIC", "CALL", "LETTER", "MEETING", "TO-DO", "NOTE" or empty
 };

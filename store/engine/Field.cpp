@@ -1,6 +1,6 @@
-#include "EngineError.h"
-#include "TableImpl.h"
-#include "TableSchema.h"
+#include "base/EngineError.h"
+#include "store/engine/TableImpl.h"
+#include "store/engine/TableSchema.h"
 
 namespace store {
 

@@ -1,4 +1,4 @@
-#include "IndexOrder.h"
+#include "store/engine/IndexOrder.h"
 
 #include <algorithm>
 #include <numeric>

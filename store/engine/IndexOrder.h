@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PxValue.h"
+#include "store/paradox/PxValue.h"
 
 #include <QtGlobal>
 #include <vector>

@@ -1,7 +1,7 @@
-#include "Session.h"
+#include "store/engine/Session.h"
 
-#include "EngineError.h"
-#include "SharedTable.h"
+#include "base/EngineError.h"
+#include "store/engine/SharedTable.h"
 
 #include <QDir>
 #include <QFile>

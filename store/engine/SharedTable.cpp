@@ -1,7 +1,7 @@
-#include "SharedTable.h"
+#include "store/engine/SharedTable.h"
 
-#include "EngineError.h"
-#include "TableSchema.h"
+#include "base/EngineError.h"
+#include "store/engine/TableSchema.h"
 
 #include <exception>
 

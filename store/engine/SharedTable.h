@@ -1,9 +1,9 @@
 #pragma once
 
-#include "IndexOrder.h"
-#include "PxTable.h"
-#include "Table.h"
-#include "TableLock.h"
+#include "store/engine/IndexOrder.h"
+#include "store/engine/Table.h"
+#include "store/engine/TableLock.h"
+#include "store/paradox/PxTable.h"
 
 #include <map>
 #include <optional>

@@ -1,11 +1,11 @@
-#include "Table.h"
+#include "store/engine/Table.h"
 
-#include "EngineError.h"
-#include "Paths.h"
-#include "Session.h"
-#include "TableFiles.h"
-#include "TableImpl.h"
-#include "TableSchema.h"
+#include "base/EngineError.h"
+#include "base/Paths.h"
+#include "store/engine/Session.h"
+#include "store/engine/TableFiles.h"
+#include "store/engine/TableImpl.h"
+#include "store/engine/TableSchema.h"
 
 namespace store {
 

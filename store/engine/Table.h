@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FieldType.h"
-#include "PxValue.h"
+#include "store/engine/FieldType.h"
+#include "store/paradox/PxValue.h"
 
 #include <QObject>
 #include <QString>

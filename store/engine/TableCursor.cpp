@@ -1,8 +1,8 @@
 #include <algorithm>
 
-#include "EngineError.h"
-#include "TableImpl.h"
-#include "TableSchema.h"
+#include "base/EngineError.h"
+#include "store/engine/TableImpl.h"
+#include "store/engine/TableSchema.h"
 
 namespace store {
 

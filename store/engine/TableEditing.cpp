@@ -1,7 +1,7 @@
 #include <algorithm>
 
-#include "EngineError.h"
-#include "TableImpl.h"
+#include "base/EngineError.h"
+#include "store/engine/TableImpl.h"
 
 namespace store {
 

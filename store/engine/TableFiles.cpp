@@ -1,8 +1,8 @@
-#include "TableFiles.h"
+#include "store/engine/TableFiles.h"
 
-#include "EngineError.h"
-#include "Paths.h"
-#include "TableLock.h"
+#include "base/EngineError.h"
+#include "base/Paths.h"
+#include "store/engine/TableLock.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "SharedTable.h"
-#include "Table.h"
-#include "ValueConversion.h"
+#include "store/engine/SharedTable.h"
+#include "store/engine/Table.h"
+#include "store/engine/ValueConversion.h"
 
 #include <map>
 #include <memory>

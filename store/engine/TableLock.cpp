@@ -1,7 +1,7 @@
-#include "TableLock.h"
+#include "store/engine/TableLock.h"
 
-#include "EngineError.h"
-#include "StaleTemporaries.h"
+#include "base/EngineError.h"
+#include "store/report/StaleTemporaries.h"
 
 #include <QFile>
 #include <cerrno>

@@ -1,6 +1,6 @@
-#include "TableSchema.h"
+#include "store/engine/TableSchema.h"
 
-#include "EngineError.h"
+#include "base/EngineError.h"
 
 #include <QSet>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "PxTable.h"
-#include "Table.h"
+#include "store/engine/Table.h"
+#include "store/paradox/PxTable.h"
 
 #include <vector>
 

@@ -1,7 +1,7 @@
-#include "ValueConversion.h"
+#include "store/engine/ValueConversion.h"
 
-#include "EngineError.h"
-#include "TextNumbers.h"
+#include "base/EngineError.h"
+#include "base/TextNumbers.h"
 
 #include <QDate>
 #include <QDateTime>

@@ -1,9 +1,9 @@
-#include "PxBlobReader.h"
+#include "store/paradox/PxBlobReader.h"
 
-#include "PxBlobFile.h"
-#include "PxBytes.h"
-#include "PxCrypt.h"
-#include "PxErrors.h"
+#include "store/paradox/PxBlobFile.h"
+#include "store/paradox/PxBytes.h"
+#include "store/paradox/PxCrypt.h"
+#include "store/paradox/PxErrors.h"
 
 #include <QFileInfo>
 

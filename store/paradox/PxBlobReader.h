@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PxTable.h"
+#include "store/paradox/PxTable.h"
 
 #include <QFile>
 #include <QString>

@@ -1,8 +1,8 @@
-#include "PxBlobWriter.h"
+#include "store/paradox/PxBlobWriter.h"
 
-#include "PxBlobFile.h"
-#include "PxBytes.h"
-#include "PxErrors.h"
+#include "store/paradox/PxBlobFile.h"
+#include "store/paradox/PxBytes.h"
+#include "store/paradox/PxErrors.h"
 
 #include <QFileDevice>
 

@@ -1,4 +1,4 @@
-#include "PxCodePage.h"
+#include "store/paradox/PxCodePage.h"
 
 #include <QList>
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "PxCrypt.h"
+#include "store/paradox/PxCrypt.h"
 
 #include <cstring>
 

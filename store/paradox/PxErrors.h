@@ -1,6 +1,6 @@
 #pragma once
 
-#include "EngineError.h"
+#include "base/EngineError.h"
 
 #include <QString>
 

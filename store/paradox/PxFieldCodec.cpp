@@ -1,7 +1,7 @@
-#include "PxFieldCodec.h"
+#include "store/paradox/PxFieldCodec.h"
 
-#include "PxBytes.h"
-#include "PxCodePage.h"
+#include "store/paradox/PxBytes.h"
+#include "store/paradox/PxCodePage.h"
 
 #include <cmath>
 #include <limits>

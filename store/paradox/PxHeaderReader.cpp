@@ -1,10 +1,10 @@
-#include "PxHeaderReader.h"
+#include "store/paradox/PxHeaderReader.h"
 
-#include "PxBytes.h"
-#include "PxCodePage.h"
-#include "PxErrors.h"
-#include "PxFieldCodec.h"
-#include "PxHeaderLayout.h"
+#include "store/paradox/PxBytes.h"
+#include "store/paradox/PxCodePage.h"
+#include "store/paradox/PxErrors.h"
+#include "store/paradox/PxFieldCodec.h"
+#include "store/paradox/PxHeaderLayout.h"
 
 namespace px {
 

@@ -1,8 +1,8 @@
-#include "PxHeaderWriter.h"
+#include "store/paradox/PxHeaderWriter.h"
 
-#include "PxBytes.h"
-#include "PxFieldCodec.h"
-#include "PxHeaderLayout.h"
+#include "store/paradox/PxBytes.h"
+#include "store/paradox/PxFieldCodec.h"
+#include "store/paradox/PxHeaderLayout.h"
 
 #include <QDateTime>
 

@@ -1,12 +1,12 @@
-#include "PxBlobReader.h"
-#include "PxBytes.h"
-#include "PxCodePage.h"
-#include "PxCrypt.h"
-#include "PxErrors.h"
-#include "PxFieldCodec.h"
-#include "PxHeaderLayout.h"
-#include "PxHeaderReader.h"
-#include "PxTable.h"
+#include "store/paradox/PxBlobReader.h"
+#include "store/paradox/PxBytes.h"
+#include "store/paradox/PxCodePage.h"
+#include "store/paradox/PxCrypt.h"
+#include "store/paradox/PxErrors.h"
+#include "store/paradox/PxFieldCodec.h"
+#include "store/paradox/PxHeaderLayout.h"
+#include "store/paradox/PxHeaderReader.h"
+#include "store/paradox/PxTable.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,14 +1,14 @@
-#include "PxBlobFile.h"
-#include "PxBlobWriter.h"
-#include "PxBytes.h"
-#include "PxCodePage.h"
-#include "PxErrors.h"
-#include "PxFieldCodec.h"
-#include "PxHeaderLayout.h"
-#include "PxHeaderWriter.h"
-#include "PxTable.h"
+#include "store/paradox/PxBlobFile.h"
+#include "store/paradox/PxBlobWriter.h"
+#include "store/paradox/PxBytes.h"
+#include "store/paradox/PxCodePage.h"
+#include "store/paradox/PxErrors.h"
+#include "store/paradox/PxFieldCodec.h"
+#include "store/paradox/PxHeaderLayout.h"
+#include "store/paradox/PxHeaderWriter.h"
+#include "store/paradox/PxTable.h"
 
-#include "AtomicFile.h"
+#include "base/AtomicFile.h"
 
 #include <QFile>
 #include <algorithm>
@@ -130,7 +130,7 @@ private:
     BlobWriter* blobs_;
 };
 
-using store::ReplacementFile;
+using base::ReplacementFile;
 
 void openForWriting(ReplacementFile& file)
 {

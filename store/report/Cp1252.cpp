@@ -1,4 +1,4 @@
-#include "Cp1252.h"
+#include "store/report/Cp1252.h"
 
 #include <array>
 

@@ -1,10 +1,10 @@
-#include "ReportReader.h"
+#include "store/report/ReportReader.h"
 
-#include "Cp1252.h"
-#include "EngineError.h"
-#include "Paths.h"
-#include "ReportRecord.h"
-#include "Table.h"
+#include "base/EngineError.h"
+#include "base/Paths.h"
+#include "store/engine/Table.h"
+#include "store/report/Cp1252.h"
+#include "store/report/ReportRecord.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,10 +1,10 @@
-#include "ReportWriter.h"
+#include "store/report/ReportWriter.h"
 
-#include "AtomicFile.h"
-#include "Cp1252.h"
-#include "EngineError.h"
-#include "ReportRecord.h"
-#include "Table.h"
+#include "base/AtomicFile.h"
+#include "base/EngineError.h"
+#include "store/engine/Table.h"
+#include "store/report/Cp1252.h"
+#include "store/report/ReportRecord.h"
 
 #include <QFileInfo>
 
@@ -77,7 +77,7 @@ QByteArray Render(const QString& path, const ReportHeader& header, Table& table)
 
 void WriteReportFile(const QString& path, const ReportHeader& header, Table& table)
 {
-    WriteFileAtomically(path, Render(QFileInfo(path).absoluteFilePath(), header, table), QStringLiteral("report"));
+    base::WriteFileAtomically(path, Render(QFileInfo(path).absoluteFilePath(), header, table), QStringLiteral("report"));
 }
 
 } // namespace store

@@ -1,7 +1,7 @@
-#include "StaleTemporaries.h"
+#include "store/report/StaleTemporaries.h"
 
-#include "Paths.h"
-#include "PxBlobFile.h"
+#include "base/Paths.h"
+#include "store/paradox/PxBlobFile.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>

@@ -5,7 +5,7 @@
 namespace store {
 
 // Removing what killed writers left behind: the temporary files of
-// ReplacementFile (".NAME.XXXXXXXX.tmp") and, for the working table, those of
+// base::ReplacementFile (".NAME.XXXXXXXX.tmp") and, for the working table, those of
 // the program's earlier versions ("NAME.XXXXXX", six letters of mixed case).
 // Only such names of the files
 // in question are looked at, and one goes only when it is a regular file (not a

@@ -1,9 +1,9 @@
-#include "ErrorGuard.h"
-#include "Option.h"
-#include "PickList.h"
-#include "QtPrinting.h"
-#include "RecordingModal.h"
-#include "SpinEdit.h"
+#include "base/ErrorGuard.h"
+#include "base/Option.h"
+#include "base/PickList.h"
+#include "base/SpinEdit.h"
+#include "tests/support/QtPrinting.h"
+#include "tests/support/RecordingModal.h"
 
 #include <QButtonGroup>
 #include <QLineEdit>

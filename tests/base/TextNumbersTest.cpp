@@ -1,6 +1,6 @@
-#include "Paths.h"
-#include "QtPrinting.h"
-#include "TextNumbers.h"
+#include "base/Paths.h"
+#include "base/TextNumbers.h"
+#include "tests/support/QtPrinting.h"
 
 #include <gtest/gtest.h>
 

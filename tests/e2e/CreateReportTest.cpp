@@ -1,14 +1,14 @@
 // Creating reports from the first page to "Make Report", compared byte for byte.
-#include "WizardDriver.h"
+#include "tests/support/WizardDriver.h"
 
-#include "ColumnLayoutView.h"
+#include "wizard/ColumnLayoutView.h"
 
 #include <QCheckBox>
 #include <QLabel>
 
 namespace {
 
-using CreateReport = WizardDriver;
+using CreateReport = ShownWizardDriver;
 
 } // namespace
 

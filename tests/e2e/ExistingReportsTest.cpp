@@ -1,13 +1,13 @@
 // The operations on existing reports: writing them back unchanged, the
 // column-width editor, deleting, cancelling, and names in capital letters.
-#include "WizardDriver.h"
+#include "tests/support/WizardDriver.h"
 
 #include <QMap>
 #include <QTableView>
 
 namespace {
 
-using ExistingReports = WizardDriver;
+using ExistingReports = ShownWizardDriver;
 
 const QByteArray ShortReport = Crlf({"Short", "Contact", "Contact", "75", "2",
                                      "0", "", "", "Name", "LastName", "1", "1", "30",

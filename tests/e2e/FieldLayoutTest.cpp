@@ -1,15 +1,15 @@
 // The pages between the field selection and "Make Report", through the window:
 // field order, columns and rows, column positions and field attributes.
-#include "WizardDriver.h"
+#include "tests/support/WizardDriver.h"
 
-#include "Table.h"
+#include "store/engine/Table.h"
 
 #include <QCheckBox>
 #include <QLabel>
 
 namespace {
 
-using FieldLayout = WizardDriver;
+using FieldLayout = ShownWizardDriver;
 
 const QString CustomIdFirst = QStringLiteral("The CustomID field must appear FIRST on the list");
 const QString MemoLast = QStringLiteral("The Memo Field must be last.");
@@ -224,7 +224,7 @@ TEST_F(FieldLayout, APositionThatIsNoNumberKeepsTheWizardOnTheColumnWidthsPage)
     next();
     EXPECT_EQ(modal.texts(), QStringList{"'4x' is not a valid integer value for field 'LPosition'"});
     expectSettledOn(9);
-    EXPECT_EQ(window->TblTRData().State(), store::TableState::Browse);
+    EXPECT_EQ(window.TblTRData().State(), store::TableState::Browse);
 
     setCell("sgCol", 1, 2, QStringLiteral("40"));
     modal.clear();

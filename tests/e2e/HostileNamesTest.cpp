@@ -1,8 +1,8 @@
 // A report whose file name is not valid text, as another system may leave in a
 // shared folder: it is listed, loaded, written back and deleted under its own bytes.
-#include "WizardDriver.h"
+#include "tests/support/WizardDriver.h"
 
-#include "Paths.h"
+#include "base/Paths.h"
 
 #include <fcntl.h>
 #include <fstream>
@@ -11,7 +11,7 @@
 
 namespace {
 
-using Paths = WizardDriver;
+using Paths = ShownWizardDriver;
 
 QByteArray ReadRaw(const QByteArray& path)
 {

@@ -1,8 +1,8 @@
 // Loading crafted report files into the wizard through "Modify an Existing Report".
-#include "WizardDriver.h"
+#include "tests/support/WizardDriver.h"
 
-#include "PxTable.h"
-#include "Table.h"
+#include "store/engine/Table.h"
+#include "store/paradox/PxTable.h"
 
 #include <cstring>
 #include <sys/inotify.h>
@@ -10,7 +10,7 @@
 
 namespace {
 
-using LoadReport = WizardDriver;
+using LoadReport = ShownWizardDriver;
 
 QByteArray Head(const char* type, const char* category, const char* width, const char* count)
 {
@@ -122,7 +122,7 @@ TEST_F(LoadReport, TheFieldCountDecidesHowManyRecordsAreReadAndABrokenRecordEnds
         writeReport(Crafted, c.file);
         modal.clear();
         openExisting("RbModify", Crafted);
-        EXPECT_EQ(WorkingRows(window->TblTRData()), c.rows) << c.name;
+        EXPECT_EQ(WorkingRows(window.TblTRData()), c.rows) << c.name;
         if (c.error) {
             // The engine's text, then which record of which report it is about.
             const QString where = QStringLiteral("\n\nThis is in field record %1 of the report %2.")
@@ -229,7 +229,7 @@ TEST_F(LoadReport, AReportGoneBeforeItIsLoadedChangesNothing)
     EXPECT_EQ(modal.shown().front().caption, QStringLiteral("Error"));
     EXPECT_TRUE(modal.texts().front().contains(QStringLiteral("callrpt.rpt"))) << messages();
     expectSettledOn(0);
-    EXPECT_TRUE(WorkingRows(window->TblTRData()).isEmpty());
+    EXPECT_TRUE(WorkingRows(window.TblTRData()).isEmpty());
     EXPECT_EQ(text("EdDescription"), QString());
 }
 

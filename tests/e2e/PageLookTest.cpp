@@ -1,11 +1,11 @@
 // How the pages look: where the titles stand and which font the buttons use.
-#include "WizardDriver.h"
+#include "tests/support/WizardDriver.h"
 
 #include <QLabel>
 
 namespace {
 
-using PageLook = WizardDriver;
+using PageLook = ShownWizardDriver;
 
 // The title of the page shown: its bold 29-pixel label, placed in the window.
 QRect TitleOnShownPage(QWidget& window)
@@ -31,7 +31,7 @@ TEST_F(PageLook, EveryTitleStandsAtTheSameHeightAndOnlyTheBarAndPageSixUseTheSma
             tick("PickContactField", QStringLiteral("LastName"));
         next();
         ASSERT_EQ(page(), target) << messages();
-        const QRect title = TitleOnShownPage(*window);
+        const QRect title = TitleOnShownPage(window);
         if (target == 1)
             firstTitle = title;
         // A title is drawn centred in its label's height: the centres meet.

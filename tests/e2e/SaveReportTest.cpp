@@ -1,15 +1,15 @@
 // "Make Report" in each operation: which name the report goes under, what is
 // asked, and what is written.
-#include "WizardDriver.h"
+#include "tests/support/WizardDriver.h"
 
-#include "Table.h"
+#include "store/engine/Table.h"
 
 #include <QFileInfo>
 #include <QLabel>
 
 namespace {
 
-using SaveReport = WizardDriver;
+using SaveReport = ShownWizardDriver;
 
 } // namespace
 
@@ -85,7 +85,7 @@ struct SaveCase {
     const char* writtenTo;        // the report file that gets the new description, or none
 };
 
-class SaveModes : public WizardDriver, public testing::WithParamInterface<SaveCase> {};
+class SaveModes : public ShownWizardDriver, public testing::WithParamInterface<SaveCase> {};
 
 const QString Overwrite = QStringLiteral("Do you want to overwrite the existing report?");
 const QString Created = QStringLiteral("Report successfully created.");
@@ -203,6 +203,6 @@ TEST_F(SaveReport, AFailedWriteShowsTheReasonAndNoSuccess)
     EXPECT_TRUE(modal.texts()[1].startsWith(QStringLiteral("Cannot write report "))) << messages();
     EXPECT_TRUE(QFileInfo(alias.path(QStringLiteral("phonelst.rpt"))).isDir());
     expectSettledOn(10);
-    EXPECT_EQ(window->TblTRData().FieldByName(QStringLiteral("Field")).AsString(),
+    EXPECT_EQ(window.TblTRData().FieldByName(QStringLiteral("Field")).AsString(),
               child<QListWidget>("LBFieldDefs")->currentItem()->text());
 }

@@ -1,9 +1,9 @@
-#include "QtPrinting.h"
-#include "FindControl.h"
-#include "RecordingModal.h"
-#include "Slideshow.h"
-#include "TFrmTabrep.h"
-#include "TempAlias.h"
+#include "shell/Slideshow.h"
+#include "shell/TFrmTabrep.h"
+#include "tests/support/FindControl.h"
+#include "tests/support/QtPrinting.h"
+#include "tests/support/RecordingModal.h"
+#include "tests/support/TempAlias.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,7 +20,7 @@ QString StateText(const WizardState& s)
 {
     auto flag = [](bool b) { return QString::number(b); };
     return QStringList{QString::number(s.PageIndex), QString(s.InfoKind), flag(s.ColumnsGridReady),
-                       flag(s.ContactMemoChosen), flag(s.EventMemoChosen), s.Mode, flag(s.LayoutDirty),
+                       flag(s.ContactMemoChosen), flag(s.EventMemoChosen), QString::number(int(s.Mode)), flag(s.LayoutDirty),
                        QString::number(s.SelectedCount), flag(s.CatalogueDirty), s.ReportFileName, s.EventCategory}
         .join(u'|');
 }

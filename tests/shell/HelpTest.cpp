@@ -1,10 +1,10 @@
-#include "HelpViewer.h"
-#include "FindControl.h"
-#include "ProgramFiles.h"
-#include "QtPrinting.h"
-#include "RecordingModal.h"
-#include "TFrmTabrep.h"
-#include "TempAlias.h"
+#include "shell/HelpViewer.h"
+#include "shell/ProgramFiles.h"
+#include "shell/TFrmTabrep.h"
+#include "tests/support/FindControl.h"
+#include "tests/support/QtPrinting.h"
+#include "tests/support/RecordingModal.h"
+#include "tests/support/TempAlias.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -92,6 +92,31 @@ TEST(HelpFile, TopicsStartAtNumberedLinesAndJoinTheirLinesIntoParagraphs)
             EXPECT_EQ(topics[i].title, c.topics[i].title) << c.content;
             EXPECT_EQ(topics[i].text, c.topics[i].text) << c.content;
         }
+    }
+}
+
+TEST(HelpFile, IsLookedForBesideTheProgramFirstThenInTheInstalledDataDirectory)
+{
+    const struct {
+        bool beside;
+        bool installed;
+        const char* found;
+    } cases[] = {
+        {true, false, "bin/tabrep.hlp"},
+        {false, true, "share/tabrep/tabrep.hlp"},
+        {true, true, "bin/tabrep.hlp"},
+        {false, false, "bin/tabrep.hlp"},
+    };
+    for (const auto& c : cases) {
+        QTemporaryDir root;
+        const QDir dir(root.path());
+        ASSERT_TRUE(dir.mkpath(QStringLiteral("bin")) && dir.mkpath(QStringLiteral("share/tabrep")));
+        QFile beside(dir.filePath(QStringLiteral("bin/tabrep.hlp")));
+        QFile installed(dir.filePath(QStringLiteral("share/tabrep/tabrep.hlp")));
+        ASSERT_TRUE(!c.beside || beside.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(!c.installed || installed.open(QIODevice::WriteOnly));
+        EXPECT_EQ(programfiles::FindHelpFile(dir.filePath(QStringLiteral("bin"))), dir.filePath(QLatin1String(c.found)))
+            << c.beside << c.installed;
     }
 }
 

@@ -1,9 +1,9 @@
-#include "PickList.h"
-#include "FindControl.h"
-#include "QtPrinting.h"
-#include "RecordingModal.h"
-#include "TFrmTabrep.h"
-#include "TempAlias.h"
+#include "base/PickList.h"
+#include "shell/TFrmTabrep.h"
+#include "tests/support/FindControl.h"
+#include "tests/support/QtPrinting.h"
+#include "tests/support/RecordingModal.h"
+#include "tests/support/TempAlias.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,12 +1,12 @@
-#include "Alias.h"
-#include "FindControl.h"
-#include "PxTable.h"
-#include "ProgramFiles.h"
-#include "QtPrinting.h"
-#include "RecordingModal.h"
-#include "Session.h"
-#include "TFrmTabrep.h"
-#include "TempAlias.h"
+#include "shell/ProgramFiles.h"
+#include "shell/TFrmTabrep.h"
+#include "store/Alias.h"
+#include "store/engine/Session.h"
+#include "store/paradox/PxTable.h"
+#include "tests/support/FindControl.h"
+#include "tests/support/QtPrinting.h"
+#include "tests/support/RecordingModal.h"
+#include "tests/support/TempAlias.h"
 
 #include <QDir>
 #include <QFile>
@@ -142,24 +142,5 @@ TEST(Startup, SlideshowNeedsBothFilesBesideTheProgram)
         if (c.data)
             QFile(dir.filePath(QStringLiteral("omvaddon.dmr"))).open(QIODevice::WriteOnly);
         EXPECT_EQ(programfiles::SlideshowAvailable(dir.path()), c.player && c.data);
-    }
-}
-
-TEST(GetAliasDirectory, TakesTheTextAfterPathOfTheLastLineThatHasIt)
-{
-    TempAlias alias(TempAlias::Content::Empty);
-    const struct {
-        const char* section;
-        const char* expected;
-    } cases[] = {
-        {"[OMNIV]\nPATH=/data/omni\n", "/data/omni"},
-        {"[OMNIV]\nPATH=/data/omni/\n", "/data/omni/"},
-        {"[OMNIV]\nTYPE=STANDARD\n", ""},
-        {"[OMNIV]\nPATH=/first\nPATH=/second\n", "/second"},
-        {"[omniv]\nDEFAULT DRIVER=PARADOX\nPATH=/x\n", "/x"},
-    };
-    for (const auto& c : cases) {
-        alias.writeConfig(QString::fromLatin1(c.section));
-        EXPECT_EQ(store::GetAliasDirectory(QStringLiteral("OMNIV")), QString::fromLatin1(c.expected)) << c.section;
     }
 }

@@ -1,13 +1,13 @@
-#include "Alias.h"
-#include "EngineError.h"
-#include "PxTable.h"
-#include "QtPrinting.h"
-#include "RecordingModal.h"
-#include "Session.h"
-#include "TFrmTabrep.h"
-#include "TFrmUser.h"
-#include "Table.h"
-#include "TempAlias.h"
+#include "base/EngineError.h"
+#include "shell/TFrmTabrep.h"
+#include "shell/TFrmUser.h"
+#include "store/Alias.h"
+#include "store/engine/Session.h"
+#include "store/engine/Table.h"
+#include "store/paradox/PxTable.h"
+#include "tests/support/QtPrinting.h"
+#include "tests/support/RecordingModal.h"
+#include "tests/support/TempAlias.h"
 
 #include <QFile>
 #include <QPushButton>

@@ -1,6 +1,6 @@
-#include "QtPrinting.h"
-#include "ReportDirectory.h"
-#include "report/ReportTestFiles.h"
+#include "store/ReportDirectory.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/QtPrinting.h"
 
 #include <QDir>
 #include <QFile>

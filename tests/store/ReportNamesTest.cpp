@@ -1,7 +1,7 @@
-#include "EngineError.h"
-#include "QtPrinting.h"
-#include "ReportNames.h"
-#include "report/ReportTestFiles.h"
+#include "base/EngineError.h"
+#include "store/ReportNames.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/QtPrinting.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WizardForm.h"
+#include "wizard/WizardForm.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "RecordingModal.h"
+#include "tests/support/RecordingModal.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Modal.h"
+#include "base/Modal.h"
 
 #include <QString>
 #include <deque>

@@ -1,7 +1,7 @@
-#include "TempAlias.h"
+#include "tests/support/TempAlias.h"
 
-#include "DemoData.h"
-#include "Session.h"
+#include "store/engine/Session.h"
+#include "tools/demodata/DemoData.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DemoData.h"
-#include "PxTable.h"
+#include "store/paradox/PxTable.h"
+#include "tools/demodata/DemoData.h"
 
 #include <QDir>
 #include <QStringList>

@@ -1,7 +1,7 @@
-#include "DemoDirectory.h"
-#include "EngineError.h"
-#include "PxHeaderLayout.h"
-#include "QtPrinting.h"
+#include "base/EngineError.h"
+#include "store/paradox/PxHeaderLayout.h"
+#include "tests/support/QtPrinting.h"
+#include "tests/tools/DemoDirectory.h"
 
 #include <QFile>
 #include <QRegularExpression>

@@ -1,6 +1,6 @@
-#include "DemoDirectory.h"
-#include "EngineError.h"
-#include "QtPrinting.h"
+#include "base/EngineError.h"
+#include "tests/support/QtPrinting.h"
+#include "tests/tools/DemoDirectory.h"
 
 #include <QFile>
 #include <gtest/gtest.h>

@@ -1,11 +1,11 @@
-#include "WizardFixture.h"
+#include "tests/support/WizardDriver.h"
 
 #include <QFile>
 #include <vector>
 
 namespace {
 
-class Catalogue : public WizardFixture {
+class Catalogue : public WizardDriver {
 protected:
     // From the field-selection page back to the category page, where
     // "Contact Information Only" is turned on again, an option chosen there,
@@ -13,13 +13,13 @@ protected:
     void rechoose(const char* category)
     {
         for (int i = 0; i < 4; ++i)
-            previous();
-        ASSERT_EQ(shownPage(), 2);
+            prior();
+        ASSERT_EQ(page(), 2);
         if (category)
             click(category);
         for (int i = 0; i < 4; ++i)
             next();
-        ASSERT_EQ(shownPage(), 6);
+        ASSERT_EQ(page(), 6);
     }
 };
 
@@ -43,7 +43,7 @@ TEST_F(Catalogue, FirstFillWithContactInformationOnly)
     EXPECT_EQ(entries(contacts()), ContactEntries);
     EXPECT_TRUE(entries(events()).isEmpty());
     EXPECT_TRUE(events()->isHidden());
-    EXPECT_TRUE(find<QLabel>("LblEvent")->isHidden());
+    EXPECT_TRUE(child<QLabel>("LblEvent")->isHidden());
     EXPECT_EQ(text("LblEvent"), QStringLiteral("Event Fields"));
     EXPECT_TRUE(window.state().InfoKind.isNull());
     EXPECT_EQ(window.state().EventCategory, QString());
@@ -51,7 +51,7 @@ TEST_F(Catalogue, FirstFillWithContactInformationOnly)
     EXPECT_TRUE(modal.shown().empty());
 
     // The fill itself writes its own form of the label; the page then rewrites it.
-    window.FillPickFields(&window);
+    window.FillPickFields(wizard::PageTurn::None);
     EXPECT_EQ(text("LblSelected"), QStringLiteral("(0 Fields Selected)"));
 }
 
@@ -84,7 +84,7 @@ TEST_F(Catalogue, EachCategoryNamesAndFillsTheEventList)
         EXPECT_EQ(window.state().InfoKind, QChar(c.kind));
         EXPECT_EQ(window.state().EventCategory, QString::fromLatin1(c.word));
         EXPECT_EQ(text("LblEvent"), QString::fromLatin1(c.heading));
-        EXPECT_FALSE(find<QLabel>("LblEvent")->isHidden());
+        EXPECT_FALSE(child<QLabel>("LblEvent")->isHidden());
         EXPECT_FALSE(events()->isHidden());
         const QStringList list = entries(events());
         ASSERT_EQ(list.size(), c.count);
@@ -99,12 +99,12 @@ TEST_F(Catalogue, ContactInformationOnlyAfterACategoryRefillsItButKeepsItHidden)
     createUpToFields("RbCall");
     pickEvent("Phone call date");
     rechoose(nullptr);  // entering page 2 turned "Contact Information Only" on
-    EXPECT_TRUE(find<base::Option>("RBContact")->isChecked());
+    EXPECT_TRUE(child<base::Option>("RBContact")->isChecked());
     EXPECT_EQ(entries(events()).size(), 8);
     EXPECT_EQ(entries(events()).first(), QStringLiteral("Phone call date"));
     EXPECT_TRUE(selected(events()).isEmpty());
     EXPECT_TRUE(events()->isHidden());
-    EXPECT_TRUE(find<QLabel>("LblEvent")->isHidden());
+    EXPECT_TRUE(child<QLabel>("LblEvent")->isHidden());
     EXPECT_EQ(text("LblEvent"), QStringLiteral("Call-related Fields"));
     EXPECT_EQ(window.state().EventCategory, QStringLiteral("CALL"));
     EXPECT_EQ(window.state().InfoKind, QChar(u'C'));
@@ -137,7 +137,7 @@ const ListCase listCases[] = {
     {"PreviousFromPage7KeepsThem", {"special CheckBox2", "Next", "Previous"}, {"firstlast"}, {}, "(1 fields selected)"},
 };
 
-class CatalogueLists : public WizardFixture, public testing::WithParamInterface<ListCase> {};
+class CatalogueLists : public WizardDriver, public testing::WithParamInterface<ListCase> {};
 
 } // namespace
 
@@ -146,7 +146,7 @@ TEST_P(CatalogueLists, AreKeptOrRefilled)
     createUpToFields("RbCall");
     for (const char* action : GetParam().actions)
         act(QString::fromLatin1(action));
-    EXPECT_EQ(shownPage(), 6);
+    EXPECT_EQ(page(), 6);
     EXPECT_EQ(selected(contacts()), GetParam().contacts);
     EXPECT_EQ(selected(events()), GetParam().events);
     EXPECT_EQ(text("LblSelected"), QString::fromLatin1(GetParam().label));
@@ -165,7 +165,7 @@ TEST_F(Catalogue, ModifyingKeepsTheLoadedListsWhenTheCategoryChanges)
     click("RbCall");
     for (int i = 0; i < 4; ++i)
         next();
-    ASSERT_EQ(shownPage(), 6);
+    ASSERT_EQ(page(), 6);
     EXPECT_EQ(entries(contacts()), ContactEntries);
     EXPECT_EQ(selected(contacts()), (QStringList{"CustomID", "FirstName", "LastName", "WorkPhone"}));
     EXPECT_TRUE(entries(events()).isEmpty());
@@ -178,20 +178,20 @@ TEST_F(Catalogue, AMissingHostTableEndsTheFillAndThePageBeforeStays)
     createUpToFields();
     for (const char* table : {"EVENT.DB", "CONTACT.DB"}) {
         SCOPED_TRACE(table);
-        previous();
+        prior();
         const QString path = alias.path(QString::fromLatin1(table));
         ASSERT_TRUE(QFile::rename(path, path + QStringLiteral(".away")));
         next();
         EXPECT_EQ(modal.texts(), QStringList{QStringLiteral("Table does not exist: ") + path});
         modal.clear();
-        EXPECT_EQ(shownPage(), 5);
+        EXPECT_EQ(page(), 5);
         EXPECT_EQ(window.state().PageIndex, 5);
-        EXPECT_TRUE(find<QPushButton>("BtnPrior")->isEnabled());
-        EXPECT_TRUE(find<QPushButton>("BtnNext")->isEnabled());
+        EXPECT_TRUE(child<QPushButton>("BtnPrior")->isEnabled());
+        EXPECT_TRUE(child<QPushButton>("BtnNext")->isEnabled());
 
         ASSERT_TRUE(QFile::rename(path + QStringLiteral(".away"), path));
         next();
-        EXPECT_EQ(shownPage(), 6);
+        EXPECT_EQ(page(), 6);
         EXPECT_EQ(entries(contacts()), ContactEntries);
         EXPECT_TRUE(modal.shown().empty()) << modal.texts().join(u'\n').toStdString();
     }

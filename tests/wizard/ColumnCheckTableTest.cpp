@@ -1,9 +1,9 @@
-#include "ColumnCheck.h"
+#include "wizard/ColumnCheck.h"
 
-#include "QtPrinting.h"
-#include "Table.h"
-#include "TempAlias.h"
-#include "WorkingTable.h"
+#include "store/WorkingTable.h"
+#include "store/engine/Table.h"
+#include "tests/support/QtPrinting.h"
+#include "tests/support/TempAlias.h"
 
 #include <gtest/gtest.h>
 #include <optional>

@@ -1,6 +1,6 @@
-#include "ColumnCheck.h"
+#include "wizard/ColumnCheck.h"
 
-#include "QtPrinting.h"
+#include "tests/support/QtPrinting.h"
 
 #include <gtest/gtest.h>
 #include <algorithm>

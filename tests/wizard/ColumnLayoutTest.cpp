@@ -1,6 +1,6 @@
-#include "ColumnLayout.h"
+#include "wizard/ColumnLayout.h"
 
-#include "QtPrinting.h"
+#include "tests/support/QtPrinting.h"
 
 #include <gtest/gtest.h>
 

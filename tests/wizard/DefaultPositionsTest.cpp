@@ -1,6 +1,6 @@
-#include "DefaultPositions.h"
+#include "wizard/DefaultPositions.h"
 
-#include "QtPrinting.h"
+#include "tests/support/QtPrinting.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "EventFieldMap.h"
+#include "wizard/EventFieldMap.h"
 
-#include "QtPrinting.h"
+#include "tests/support/QtPrinting.h"
 
 #include <gtest/gtest.h>
 

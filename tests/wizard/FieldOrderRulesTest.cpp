@@ -1,6 +1,6 @@
-#include "FieldOrderRules.h"
+#include "wizard/FieldOrderRules.h"
 
-#include "QtPrinting.h"
+#include "tests/support/QtPrinting.h"
 
 #include <gtest/gtest.h>
 

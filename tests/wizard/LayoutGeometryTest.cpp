@@ -1,4 +1,4 @@
-#include "LayoutGeometry.h"
+#include "wizard/LayoutGeometry.h"
 
 #include <gtest/gtest.h>
 

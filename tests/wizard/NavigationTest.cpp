@@ -1,6 +1,6 @@
-#include "WizardFixture.h"
+#include "tests/support/WizardDriver.h"
 
-#include "Table.h"
+#include "store/engine/Table.h"
 
 #include <QApplication>
 #include <QRadioButton>
@@ -15,7 +15,7 @@ struct Step {
     const char* action;
     const char* dialogs = "";      // answers to the dialogs it opens: report names or "cancel"
     int page = 0;                  // page shown, and PageIndex
-    const char* mode = "";
+    wizard::Mode mode = wizard::Mode::None;
     bool layoutDirty = false;
     bool catalogueDirty = false;
     const char* message = "";      // the error shown, if any
@@ -36,108 +36,108 @@ void PrintTo(const Walk& walk, std::ostream* out)
 const Walk walks[] = {
     {"CreateContactOrdered",
      {
-         {.action = "Next", .page = 1, .mode = "CREATE", .layoutDirty = true, .rows = 0},
-         {.action = "Next", .page = 2, .mode = "CREATE", .layoutDirty = true, .on = "RBContact"},
-         {.action = "click RbCall", .page = 2, .mode = "CREATE", .layoutDirty = true, .catalogueDirty = true},
-         {.action = "Next", .page = 3, .mode = "CREATE", .layoutDirty = true, .catalogueDirty = true},
-         {.action = "Next", .page = 3, .mode = "CREATE", .layoutDirty = true, .catalogueDirty = true,
+         {.action = "Next", .page = 1, .mode = wizard::Mode::Create, .layoutDirty = true, .rows = 0},
+         {.action = "Next", .page = 2, .mode = wizard::Mode::Create, .layoutDirty = true, .on = "RBContact"},
+         {.action = "click RbCall", .page = 2, .mode = wizard::Mode::Create, .layoutDirty = true, .catalogueDirty = true},
+         {.action = "Next", .page = 3, .mode = wizard::Mode::Create, .layoutDirty = true, .catalogueDirty = true},
+         {.action = "Next", .page = 3, .mode = wizard::Mode::Create, .layoutDirty = true, .catalogueDirty = true,
           .message = "You must enter a description."},
-         {.action = "describe    ", .page = 3, .mode = "CREATE", .layoutDirty = true, .catalogueDirty = true},
-         {.action = "Next", .page = 4, .mode = "CREATE", .layoutDirty = true, .catalogueDirty = true},
-         {.action = "Next", .page = 5, .mode = "CREATE", .layoutDirty = true, .catalogueDirty = true},
-         {.action = "Next", .page = 6, .mode = "CREATE", .layoutDirty = true, .catalogueDirty = true},
-         {.action = "Next", .page = 6, .mode = "CREATE", .layoutDirty = true, .catalogueDirty = true,
+         {.action = "describe    ", .page = 3, .mode = wizard::Mode::Create, .layoutDirty = true, .catalogueDirty = true},
+         {.action = "Next", .page = 4, .mode = wizard::Mode::Create, .layoutDirty = true, .catalogueDirty = true},
+         {.action = "Next", .page = 5, .mode = wizard::Mode::Create, .layoutDirty = true, .catalogueDirty = true},
+         {.action = "Next", .page = 6, .mode = wizard::Mode::Create, .layoutDirty = true, .catalogueDirty = true},
+         {.action = "Next", .page = 6, .mode = wizard::Mode::Create, .layoutDirty = true, .catalogueDirty = true,
           .message = "No Fields Selected."},
-         {.action = "pick Company", .page = 6, .mode = "CREATE", .layoutDirty = true},
-         {.action = "Next", .page = 7, .mode = "CREATE", .layoutDirty = true, .rows = 2},
-         {.action = "Next", .page = 8, .mode = "CREATE", .layoutDirty = true},
-         {.action = "Next", .page = 9, .mode = "CREATE", .layoutDirty = true},
-         {.action = "Next", .page = 10, .mode = "CREATE", .layoutDirty = true},
-         {.action = "Previous", .page = 9, .mode = "CREATE", .layoutDirty = true},
-         {.action = "Previous", .page = 8, .mode = "CREATE", .layoutDirty = true},
-         {.action = "Previous", .page = 7, .mode = "CREATE", .layoutDirty = true},
-         {.action = "Previous", .page = 6, .mode = "CREATE", .layoutDirty = true},
-         {.action = "Previous", .page = 5, .mode = "CREATE", .layoutDirty = true},
-         {.action = "Previous", .page = 4, .mode = "CREATE", .layoutDirty = true},
-         {.action = "Previous", .page = 3, .mode = "CREATE", .layoutDirty = true, .rows = 2},
-         {.action = "Previous", .page = 2, .mode = "CREATE", .layoutDirty = true, .catalogueDirty = true,
+         {.action = "pick Company", .page = 6, .mode = wizard::Mode::Create, .layoutDirty = true},
+         {.action = "Next", .page = 7, .mode = wizard::Mode::Create, .layoutDirty = true, .rows = 2},
+         {.action = "Next", .page = 8, .mode = wizard::Mode::Create, .layoutDirty = true},
+         {.action = "Next", .page = 9, .mode = wizard::Mode::Create, .layoutDirty = true},
+         {.action = "Next", .page = 10, .mode = wizard::Mode::Create, .layoutDirty = true},
+         {.action = "Previous", .page = 9, .mode = wizard::Mode::Create, .layoutDirty = true},
+         {.action = "Previous", .page = 8, .mode = wizard::Mode::Create, .layoutDirty = true},
+         {.action = "Previous", .page = 7, .mode = wizard::Mode::Create, .layoutDirty = true},
+         {.action = "Previous", .page = 6, .mode = wizard::Mode::Create, .layoutDirty = true},
+         {.action = "Previous", .page = 5, .mode = wizard::Mode::Create, .layoutDirty = true},
+         {.action = "Previous", .page = 4, .mode = wizard::Mode::Create, .layoutDirty = true},
+         {.action = "Previous", .page = 3, .mode = wizard::Mode::Create, .layoutDirty = true, .rows = 2},
+         {.action = "Previous", .page = 2, .mode = wizard::Mode::Create, .layoutDirty = true, .catalogueDirty = true,
           .on = "RBContact"},
-         {.action = "Previous", .page = 1, .mode = "CREATE", .layoutDirty = true, .catalogueDirty = true,
+         {.action = "Previous", .page = 1, .mode = wizard::Mode::Create, .layoutDirty = true, .catalogueDirty = true,
           .rows = 0},
-         {.action = "Previous", .page = 0, .mode = "CREATE", .layoutDirty = true, .catalogueDirty = true},
+         {.action = "Previous", .page = 0, .mode = wizard::Mode::Create, .layoutDirty = true, .catalogueDirty = true},
      }},
     {"CreateDateOrderedSkipsPage2BothWays",
      {
-         {.action = "Next", .page = 1, .mode = "CREATE", .layoutDirty = true, .rows = 0},
-         {.action = "click rbDateOrdered", .page = 1, .mode = "CREATE", .layoutDirty = true,
+         {.action = "Next", .page = 1, .mode = wizard::Mode::Create, .layoutDirty = true, .rows = 0},
+         {.action = "click rbDateOrdered", .page = 1, .mode = wizard::Mode::Create, .layoutDirty = true,
           .catalogueDirty = true},
-         {.action = "Next", .page = 3, .mode = "CREATE", .layoutDirty = true, .catalogueDirty = true,
+         {.action = "Next", .page = 3, .mode = wizard::Mode::Create, .layoutDirty = true, .catalogueDirty = true,
           .on = "RBEvent"},
-         {.action = "describe Birthdays", .page = 3, .mode = "CREATE", .layoutDirty = true,
+         {.action = "describe Birthdays", .page = 3, .mode = wizard::Mode::Create, .layoutDirty = true,
           .catalogueDirty = true},
-         {.action = "Next", .page = 4, .mode = "CREATE", .layoutDirty = true, .catalogueDirty = true},
-         {.action = "Next", .page = 5, .mode = "CREATE", .layoutDirty = true, .catalogueDirty = true},
-         {.action = "Next", .page = 6, .mode = "CREATE", .layoutDirty = true, .catalogueDirty = true},
-         {.action = "pick Event date", .page = 6, .mode = "CREATE", .layoutDirty = true},
-         {.action = "Next", .page = 7, .mode = "CREATE", .layoutDirty = true, .rows = 2},
-         {.action = "Previous", .page = 6, .mode = "CREATE", .layoutDirty = true},
-         {.action = "Previous", .page = 5, .mode = "CREATE", .layoutDirty = true},
-         {.action = "Previous", .page = 4, .mode = "CREATE", .layoutDirty = true},
-         {.action = "Previous", .page = 3, .mode = "CREATE", .layoutDirty = true},
+         {.action = "Next", .page = 4, .mode = wizard::Mode::Create, .layoutDirty = true, .catalogueDirty = true},
+         {.action = "Next", .page = 5, .mode = wizard::Mode::Create, .layoutDirty = true, .catalogueDirty = true},
+         {.action = "Next", .page = 6, .mode = wizard::Mode::Create, .layoutDirty = true, .catalogueDirty = true},
+         {.action = "pick Event date", .page = 6, .mode = wizard::Mode::Create, .layoutDirty = true},
+         {.action = "Next", .page = 7, .mode = wizard::Mode::Create, .layoutDirty = true, .rows = 2},
+         {.action = "Previous", .page = 6, .mode = wizard::Mode::Create, .layoutDirty = true},
+         {.action = "Previous", .page = 5, .mode = wizard::Mode::Create, .layoutDirty = true},
+         {.action = "Previous", .page = 4, .mode = wizard::Mode::Create, .layoutDirty = true},
+         {.action = "Previous", .page = 3, .mode = wizard::Mode::Create, .layoutDirty = true},
          // Straight to page 1, without the operation set-up: the rows stay.
-         {.action = "Previous", .page = 1, .mode = "CREATE", .layoutDirty = true, .rows = 2},
-         {.action = "Next", .page = 3, .mode = "CREATE", .layoutDirty = true, .on = "RBEvent"},
+         {.action = "Previous", .page = 1, .mode = wizard::Mode::Create, .layoutDirty = true, .rows = 2},
+         {.action = "Next", .page = 3, .mode = wizard::Mode::Create, .layoutDirty = true, .on = "RBEvent"},
      }},
     {"ModifyPreviousOnPage2ChoosesAndLoadsAgain",
      {
          {.action = "click RbModify", .page = 0, .catalogueDirty = true},
-         {.action = "Next", .dialogs = "phonelst.rpt", .page = 1, .mode = "MODIFY", .catalogueDirty = true,
+         {.action = "Next", .dialogs = "phonelst.rpt", .page = 1, .mode = wizard::Mode::Modify, .catalogueDirty = true,
           .rows = 4},
-         {.action = "Next", .page = 2, .mode = "MODIFY", .catalogueDirty = true, .on = "RBContact"},
-         {.action = "click RbCall", .page = 2, .mode = "MODIFY", .catalogueDirty = true},
-         {.action = "Next", .page = 3, .mode = "MODIFY", .catalogueDirty = true},
-         {.action = "Next", .page = 4, .mode = "MODIFY", .catalogueDirty = true},
-         {.action = "Next", .page = 5, .mode = "MODIFY", .catalogueDirty = true},
-         {.action = "Next", .page = 6, .mode = "MODIFY", .catalogueDirty = true},
-         {.action = "pick Company", .page = 6, .mode = "MODIFY", .layoutDirty = true},
-         {.action = "Previous", .page = 5, .mode = "MODIFY", .layoutDirty = true},
-         {.action = "Previous", .page = 4, .mode = "MODIFY", .layoutDirty = true},
-         {.action = "Previous", .page = 3, .mode = "MODIFY", .layoutDirty = true},
-         {.action = "Previous", .page = 2, .mode = "MODIFY", .layoutDirty = true, .on = "RbCall"},
+         {.action = "Next", .page = 2, .mode = wizard::Mode::Modify, .catalogueDirty = true, .on = "RBContact"},
+         {.action = "click RbCall", .page = 2, .mode = wizard::Mode::Modify, .catalogueDirty = true},
+         {.action = "Next", .page = 3, .mode = wizard::Mode::Modify, .catalogueDirty = true},
+         {.action = "Next", .page = 4, .mode = wizard::Mode::Modify, .catalogueDirty = true},
+         {.action = "Next", .page = 5, .mode = wizard::Mode::Modify, .catalogueDirty = true},
+         {.action = "Next", .page = 6, .mode = wizard::Mode::Modify, .catalogueDirty = true},
+         {.action = "pick Company", .page = 6, .mode = wizard::Mode::Modify, .layoutDirty = true},
+         {.action = "Previous", .page = 5, .mode = wizard::Mode::Modify, .layoutDirty = true},
+         {.action = "Previous", .page = 4, .mode = wizard::Mode::Modify, .layoutDirty = true},
+         {.action = "Previous", .page = 3, .mode = wizard::Mode::Modify, .layoutDirty = true},
+         {.action = "Previous", .page = 2, .mode = wizard::Mode::Modify, .layoutDirty = true, .on = "RbCall"},
          // Loading turns "Contact Information Only" back on, which marks the catalogue.
-         {.action = "Previous", .dialogs = "phonelst.rpt", .page = 1, .mode = "MODIFY", .catalogueDirty = true,
+         {.action = "Previous", .dialogs = "phonelst.rpt", .page = 1, .mode = wizard::Mode::Modify, .catalogueDirty = true,
           .rows = 4, .on = "RBContact"},
      }},
     {"ModifyCancelled",
      {
          {.action = "click RbModify", .page = 0, .catalogueDirty = true},
-         {.action = "Next", .dialogs = "cancel", .page = 0, .mode = "MODIFY", .catalogueDirty = true,
+         {.action = "Next", .dialogs = "cancel", .page = 0, .mode = wizard::Mode::Modify, .catalogueDirty = true,
           .rows = 0},
      }},
     {"Copy",
      {
          {.action = "click RbCopy", .page = 0, .catalogueDirty = true},
-         {.action = "Next", .dialogs = "callrpt.rpt", .page = 1, .mode = "MODIFY", .catalogueDirty = true,
+         {.action = "Next", .dialogs = "callrpt.rpt", .page = 1, .mode = wizard::Mode::Modify, .catalogueDirty = true,
           .rows = 8, .on = "RbCall"},
      }},
     {"ColumnWidthsEditorCancelled",
      {
          {.action = "click RBColumn", .page = 0, .catalogueDirty = true},
-         {.action = "Next", .dialogs = "calendar.rpt cancel", .page = 0, .mode = "COLUMN",
+         {.action = "Next", .dialogs = "calendar.rpt cancel", .page = 0, .mode = wizard::Mode::Column,
           .catalogueDirty = true, .rows = 8},
      }},
     {"DeleteCancelledKeepsTheModeOfTheLastOperation",
      {
-         {.action = "Next", .page = 1, .mode = "CREATE", .layoutDirty = true},
-         {.action = "Previous", .page = 0, .mode = "CREATE", .layoutDirty = true},
-         {.action = "click RbDelete", .page = 0, .mode = "CREATE", .layoutDirty = true, .catalogueDirty = true},
-         {.action = "Next", .dialogs = "cancel", .page = 0, .mode = "CREATE", .catalogueDirty = true,
+         {.action = "Next", .page = 1, .mode = wizard::Mode::Create, .layoutDirty = true},
+         {.action = "Previous", .page = 0, .mode = wizard::Mode::Create, .layoutDirty = true},
+         {.action = "click RbDelete", .page = 0, .mode = wizard::Mode::Create, .layoutDirty = true, .catalogueDirty = true},
+         {.action = "Next", .dialogs = "cancel", .page = 0, .mode = wizard::Mode::Create, .catalogueDirty = true,
           .rows = 0},
      }},
 };
 
 
-class Navigation : public WizardFixture, public testing::WithParamInterface<Walk> {};
+class Navigation : public WizardDriver, public testing::WithParamInterface<Walk> {};
 
 } // namespace
 
@@ -150,11 +150,11 @@ TEST_P(Navigation, PagesStatesAndRefusalsStepByStep)
             answerDialog(answer);
         act(QString::fromLatin1(step.action));
 
-        EXPECT_EQ(shownPage(), step.page);
+        EXPECT_EQ(page(), step.page);
         EXPECT_EQ(window.state().PageIndex, step.page);
-        EXPECT_EQ(find<QPushButton>("BtnPrior")->isEnabled(), step.page != 0);
-        EXPECT_EQ(find<QPushButton>("BtnNext")->isEnabled(), step.page != 10);
-        EXPECT_EQ(window.state().Mode, QString::fromLatin1(step.mode));
+        EXPECT_EQ(child<QPushButton>("BtnPrior")->isEnabled(), step.page != 0);
+        EXPECT_EQ(child<QPushButton>("BtnNext")->isEnabled(), step.page != 10);
+        EXPECT_EQ(window.state().Mode, step.mode);
         EXPECT_EQ(window.state().LayoutDirty, step.layoutDirty);
         EXPECT_EQ(window.state().CatalogueDirty, step.catalogueDirty);
         const QStringList message = *step.message ? QStringList{QString::fromLatin1(step.message)} : QStringList{};
@@ -166,7 +166,7 @@ TEST_P(Navigation, PagesStatesAndRefusalsStepByStep)
             EXPECT_EQ(window.TblTRData().RecordCount(), step.rows);
         }
         if (step.on) {
-            EXPECT_TRUE(find<QRadioButton>(step.on)->isChecked()) << step.on;
+            EXPECT_TRUE(child<QRadioButton>(step.on)->isChecked()) << step.on;
         }
     }
 }
@@ -176,16 +176,8 @@ INSTANTIATE_TEST_SUITE_P(Walks, Navigation, testing::ValuesIn(walks),
 
 namespace {
 
-class Keyboard : public WizardFixture {
+class Keyboard : public ShownWizardDriver {
 protected:
-    void SetUp() override
-    {
-        WizardFixture::SetUp();
-        window.show();
-        window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    }
-
     // A key pressed on the window goes where the user's key would: to the focus.
     void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
@@ -197,7 +189,7 @@ protected:
         press(key, Qt::AltModifier);
         return QTest::qWaitFor(landed);
     }
-    bool isOn(const char* option) { return find<QRadioButton>(option)->isChecked(); }
+    bool isOn(const char* option) { return child<QRadioButton>(option)->isChecked(); }
 };
 
 } // namespace
@@ -213,33 +205,33 @@ TEST_F(Keyboard, AcceleratorsPickTheOperations)
     };
     for (const auto& c : cases)
         EXPECT_TRUE(accelerator(c.key, [&] { return isOn(c.option); })) << c.option;
-    EXPECT_EQ(shownPage(), 0);
+    EXPECT_EQ(page(), 0);
     EXPECT_TRUE(modal.shown().empty());
 }
 
 TEST_F(Keyboard, EnterPressesNextOnEveryPageWhereNextIsEnabled)
 {
-    for (int page = 0; page < 10; ++page) {
-        SCOPED_TRACE(testing::Message() << "page " << page);
-        if (page == 3) {
-            EXPECT_EQ(QApplication::focusWidget(), find<QLineEdit>("EdDescription"));
+    for (int from = 0; from < 10; ++from) {
+        SCOPED_TRACE(testing::Message() << "page " << from);
+        if (from == 3) {
+            EXPECT_EQ(QApplication::focusWidget(), child<QLineEdit>("EdDescription"));
             QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Keys"));
             EXPECT_EQ(text("LblDesc"), QStringLiteral("Keys"));
         }
-        if (page == 6) {
+        if (from == 6) {
             contacts()->setFocus();
             contacts()->setCurrentRow(contacts()->findEntry(QStringLiteral("Company")));
             press(Qt::Key_Space);
             EXPECT_EQ(selected(contacts()), QStringList{"Company"});
         }
         press(Qt::Key_Return);
-        EXPECT_EQ(shownPage(), page + 1);
+        EXPECT_EQ(page(), from + 1);
     }
     EXPECT_TRUE(modal.shown().empty()) << modal.texts().join(u'\n').toStdString();
 
     // On the last page Next is disabled and Enter does nothing.
     press(Qt::Key_Return);
-    EXPECT_EQ(shownPage(), 10);
+    EXPECT_EQ(page(), 10);
     EXPECT_EQ(window.state().PageIndex, 10);
 }
 
@@ -247,13 +239,13 @@ TEST_F(Keyboard, AltPAndAltNMoveBackAndForth)
 {
     next();
     next();
-    ASSERT_EQ(shownPage(), 2);
-    EXPECT_TRUE(accelerator(Qt::Key_P, [&] { return shownPage() == 1; }));
-    EXPECT_TRUE(accelerator(Qt::Key_N, [&] { return shownPage() == 2; }));
-    EXPECT_TRUE(accelerator(Qt::Key_N, [&] { return shownPage() == 3; }));
+    ASSERT_EQ(page(), 2);
+    EXPECT_TRUE(accelerator(Qt::Key_P, [&] { return page() == 1; }));
+    EXPECT_TRUE(accelerator(Qt::Key_N, [&] { return page() == 2; }));
+    EXPECT_TRUE(accelerator(Qt::Key_N, [&] { return page() == 3; }));
     // Refused without a description, as with the button.
     EXPECT_TRUE(accelerator(Qt::Key_N, [&] { return !modal.shown().empty(); }));
     EXPECT_EQ(modal.texts(), QStringList{"You must enter a description."});
-    EXPECT_EQ(shownPage(), 3);
-    EXPECT_TRUE(accelerator(Qt::Key_P, [&] { return shownPage() == 2; }));
+    EXPECT_EQ(page(), 3);
+    EXPECT_TRUE(accelerator(Qt::Key_P, [&] { return page() == 2; }));
 }

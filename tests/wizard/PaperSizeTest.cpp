@@ -1,4 +1,4 @@
-#include "WizardFixture.h"
+#include "tests/support/WizardDriver.h"
 
 #include <QFrame>
 #include <QLocale>
@@ -6,19 +6,19 @@
 namespace {
 
 // The window on the paper-size page of a new report.
-class PaperSize : public WizardFixture {
+class PaperSize : public WizardDriver {
 protected:
     void SetUp() override
     {
-        WizardFixture::SetUp();
+        WizardDriver::SetUp();
         next();
         next();
         next();
         describe(QStringLiteral("Paper"));
         next();
-        ASSERT_EQ(shownPage(), 4);
-        spin = find<base::SpinEdit>("SpinMargin");
-        panel = find<QFrame>("PnlPrint");
+        ASSERT_EQ(page(), 4);
+        spin = child<base::SpinEdit>("SpinMargin");
+        panel = child<QFrame>("PnlPrint");
     }
 
     base::SpinEdit* spin = nullptr;

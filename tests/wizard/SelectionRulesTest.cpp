@@ -1,4 +1,4 @@
-#include "WizardFixture.h"
+#include "tests/support/WizardDriver.h"
 
 #include <vector>
 
@@ -52,11 +52,11 @@ const ClickCase clickCases[] = {
      {"Company", "City", "Memo"}, {"Phone call date", "Phone call subject"}, true, false},
 };
 
-class SelectionRules : public WizardFixture, public testing::WithParamInterface<ClickCase> {};
+class SelectionRules : public WizardDriver, public testing::WithParamInterface<ClickCase> {};
 
-class SelectionCount : public WizardFixture {};
+class SelectionCount : public WizardDriver {};
 
-class DetailLevel : public WizardFixture {};
+class DetailLevel : public WizardDriver {};
 
 } // namespace
 
@@ -79,7 +79,7 @@ TEST_P(SelectionRules, OneMemoFieldAtMostAndTheCount)
     EXPECT_EQ(window.state().EventMemoChosen, GetParam().eventMemo);
     // The field-order list has not been built yet: the column count stays at 1.
     EXPECT_EQ(window.state().SelectedCount, 0);
-    EXPECT_EQ(find<base::SpinEdit>("SpinCol")->value(), 1);
+    EXPECT_EQ(child<base::SpinEdit>("SpinCol")->value(), 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, SelectionRules, testing::ValuesIn(clickCases),
@@ -93,7 +93,7 @@ TEST_F(SelectionCount, AClickAfterPage7TakesTheCountOfTheFieldOrderList)
     EXPECT_EQ(text("LblSelected"), QStringLiteral("(3 fields selected)"));
     // CustomID, Company and City, as the order was built on page 7.
     EXPECT_EQ(window.state().SelectedCount, 3);
-    EXPECT_EQ(find<base::SpinEdit>("SpinCol")->value(), 3);
+    EXPECT_EQ(child<base::SpinEdit>("SpinCol")->value(), 3);
 }
 
 TEST_F(DetailLevel, SelectsAndDeselectsCustomIdWithoutTheRules)
@@ -105,8 +105,8 @@ TEST_F(DetailLevel, SelectsAndDeselectsCustomIdWithoutTheRules)
 
     createUpToFields();
     pickContact("Company");
-    previous();
-    ASSERT_EQ(shownPage(), 5);
+    prior();
+    ASSERT_EQ(page(), 5);
     const WizardState before = window.state();
     const struct {
         const char* option;

@@ -1,14 +1,14 @@
-#include "TFrmColumn.h"
+#include "wizard/TFrmColumn.h"
 
-#include "Alias.h"
-#include "ColumnLayoutView.h"
-#include "QtPrinting.h"
-#include "RecordingModal.h"
-#include "Session.h"
-#include "Table.h"
-#include "TableGridModel.h"
-#include "TempAlias.h"
-#include "WorkingTable.h"
+#include "store/Alias.h"
+#include "store/WorkingTable.h"
+#include "store/engine/Session.h"
+#include "store/engine/Table.h"
+#include "tests/support/QtPrinting.h"
+#include "tests/support/RecordingModal.h"
+#include "tests/support/TempAlias.h"
+#include "wizard/ColumnLayoutView.h"
+#include "wizard/TableGridModel.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,7 +1,7 @@
-#include "ContactTable.h"
+#include "tools/demodata/ContactTable.h"
 
-#include "NamePools.h"
-#include "TableFields.h"
+#include "tools/demodata/NamePools.h"
+#include "tools/demodata/TableFields.h"
 
 #include <QDate>
 #include <QTime>

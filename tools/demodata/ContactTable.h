@@ -1,7 +1,7 @@
 #pragma once
 
-#include "PxTable.h"
-#include "Random.h"
+#include "store/paradox/PxTable.h"
+#include "tools/demodata/Random.h"
 
 #include <QString>
 #include <vector>

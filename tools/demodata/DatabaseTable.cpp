@@ -1,6 +1,6 @@
-#include "DatabaseTable.h"
+#include "tools/demodata/DatabaseTable.h"
 
-#include "TableFields.h"
+#include "tools/demodata/TableFields.h"
 
 #include <QString>
 

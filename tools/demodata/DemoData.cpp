@@ -1,10 +1,10 @@
-#include "DemoData.h"
+#include "tools/demodata/DemoData.h"
 
-#include "ContactTable.h"
-#include "DatabaseTable.h"
-#include "EngineError.h"
-#include "EventTable.h"
-#include "SampleReports.h"
+#include "base/EngineError.h"
+#include "tools/demodata/ContactTable.h"
+#include "tools/demodata/DatabaseTable.h"
+#include "tools/demodata/EventTable.h"
+#include "tools/demodata/SampleReports.h"
 
 #include <QDir>
 #include <QFileInfo>

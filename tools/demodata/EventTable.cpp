@@ -1,8 +1,8 @@
-#include "EventTable.h"
+#include "tools/demodata/EventTable.h"
 
-#include "ContactTable.h"
-#include "Random.h"
-#include "TableFields.h"
+#include "tools/demodata/ContactTable.h"
+#include "tools/demodata/Random.h"
+#include "tools/demodata/TableFields.h"
 
 #include <QDate>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "NamePools.h"
+#include "tools/demodata/NamePools.h"
 
-#include "Random.h"
+#include "tools/demodata/Random.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
-#include "SampleReports.h"
+#include "tools/demodata/SampleReports.h"
 
-#include "EngineError.h"
+#include "base/EngineError.h"
 
 #include <QDir>
 #include <QSaveFile>

@@ -1,4 +1,4 @@
-#include "TableFields.h"
+#include "tools/demodata/TableFields.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "EngineFixture.h"
+#include "tests/store/engine/EngineFixture.h"
 
 using store::Table;
 using store::TableState;

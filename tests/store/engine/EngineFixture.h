@@ -1,11 +1,11 @@
 #pragma once
 
-#include "EngineError.h"
-#include "QtPrinting.h"
-#include "Session.h"
-#include "Table.h"
-#include "TempAlias.h"
-#include "WorkingTable.h"
+#include "base/EngineError.h"
+#include "store/WorkingTable.h"
+#include "store/engine/Session.h"
+#include "store/engine/Table.h"
+#include "tests/support/QtPrinting.h"
+#include "tests/support/TempAlias.h"
 
 #include <QFileInfo>
 #include <QVariant>

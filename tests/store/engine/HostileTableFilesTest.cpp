@@ -1,7 +1,7 @@
 // The working table's own files in a directory others write: planted links,
 // a full disk, and the temporary files of killed writers.
-#include "EngineFixture.h"
-#include "FileSizeLimit.h"
+#include "tests/store/engine/EngineFixture.h"
+#include "tests/support/FileSizeLimit.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "EngineFixture.h"
+#include "tests/store/engine/EngineFixture.h"
 
-#include "PxTable.h"
+#include "store/paradox/PxTable.h"
 
 #include <QFile>
 

@@ -1,6 +1,6 @@
-#include "EngineError.h"
-#include "QtPrinting.h"
-#include "Session.h"
+#include "base/EngineError.h"
+#include "store/engine/Session.h"
+#include "tests/support/QtPrinting.h"
 
 #include <QDir>
 #include <QFile>

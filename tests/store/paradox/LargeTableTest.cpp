@@ -1,6 +1,6 @@
 // Tables of many records: the block size they need and the streaming writer.
-#include "PxHeaderWriter.h"
-#include "PxTestSupport.h"
+#include "store/paradox/PxHeaderWriter.h"
+#include "tests/store/paradox/PxTestSupport.h"
 
 #include <QDir>
 

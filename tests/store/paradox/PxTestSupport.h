@@ -1,11 +1,10 @@
 #pragma once
 
-#include "PxTable.h"
+#include "store/paradox/PxTable.h"
 
-#include "EngineError.h"
+#include "base/EngineError.h"
 
 #include <QDate>
-#include <QFileInfo>
 #include <QString>
 #include <QTemporaryDir>
 #include <QTime>
@@ -30,12 +29,7 @@ inline double paradoxTimestamp(int year, int month, int day, int h, int m, int s
 
 inline px::FieldDesc fieldOf(const char* name, px::FieldCode code, int size) { return {QString::fromUtf8(name), code, size}; }
 
-inline QString samplesDir() { return QStringLiteral(PARADOX_SAMPLES); }
-
-// Skips the calling test when the shared sample tables are not there.
-#define SKIP_WITHOUT_SAMPLES()                                                                          \
-    if (!QFileInfo(pxtest::samplesDir()).isDir())                                                       \
-    GTEST_SKIP() << "the shared Paradox sample tables are not at " << qPrintable(pxtest::samplesDir())
+inline QString samplesDir() { return QStringLiteral(TEST_DATA_DIR "/paradox"); }
 
 // Runs f and returns the engine error text it throws; fails the test when it throws none.
 template <typename F>

@@ -3,10 +3,10 @@
 // rather than as null, gives a null autoincrement field the next counter value
 // when writing, and aborts on memo files whose size is a multiple of 4 KB (every
 // real one), so the tables pxlib reads here have no memo fields.
-#include "PxTestSupport.h"
-#include "Table.h"
-#include "TempAlias.h"
-#include "WorkingTable.h"
+#include "store/WorkingTable.h"
+#include "store/engine/Table.h"
+#include "tests/store/paradox/PxTestSupport.h"
+#include "tests/support/TempAlias.h"
 
 #include <cmath>
 #include <cstdlib>

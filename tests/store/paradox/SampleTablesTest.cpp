@@ -1,4 +1,4 @@
-#include "PxTestSupport.h"
+#include "tests/store/paradox/PxTestSupport.h"
 
 using namespace px;
 using pxtest::fieldOf;
@@ -94,7 +94,6 @@ class SampleTable : public testing::TestWithParam<SampleCase> {};
 
 TEST_P(SampleTable, ReadsWithTheKnownFieldsAndValues)
 {
-    SKIP_WITHOUT_SAMPLES();
     const SampleCase& c = GetParam();
     const TableFile table = TableFile::open(pxtest::samplesDir() + "/" + c.file);
     const Header& h = table.header();
@@ -136,7 +135,6 @@ std::vector<std::vector<Value>> samplesOf(const char* file)
 
 TEST(SampleMemoTables, MemosComeFromTheRecordOrTheMemoFile)
 {
-    SKIP_WITHOUT_SAMPLES();
     const auto memo = samplesOf("fields/memo.db");
     ASSERT_EQ(memo.size(), 2u);
     EXPECT_EQ(memo[0][0], integer(1));
@@ -153,7 +151,6 @@ TEST(SampleMemoTables, MemosComeFromTheRecordOrTheMemoFile)
 
 TEST(SampleMemoTables, ProtectedMemoFileDecryptsWithoutPassword)
 {
-    SKIP_WITHOUT_SAMPLES();
     const auto rows = samplesOf("encrypt/encryptedmemo.db");
     ASSERT_EQ(rows.size(), 2u);
     for (const auto& row : rows) {
@@ -166,7 +163,6 @@ TEST(SampleMemoTables, ProtectedMemoFileDecryptsWithoutPassword)
 
 TEST(SampleMemoTables, FormattedMemosAndCustomerRowsRead)
 {
-    SKIP_WITHOUT_SAMPLES();
     const auto fmemo = samplesOf("fields/fmemo.db");
     ASSERT_EQ(fmemo.size(), 2u);
     EXPECT_EQ(fmemo[0][0], integer(1));
@@ -186,7 +182,6 @@ TEST(SampleMemoTables, FormattedMemosAndCustomerRowsRead)
 
 TEST(SampleMemoTables, BytesFieldReadsWholeField)
 {
-    SKIP_WITHOUT_SAMPLES();
     const auto rows = samplesOf("fields/bytes.db");
     ASSERT_EQ(rows.size(), 1u);
     ASSERT_EQ(rows[0][0].kind, Value::Kind::Bytes);

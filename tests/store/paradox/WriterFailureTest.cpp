@@ -1,4 +1,4 @@
-#include "PxTestSupport.h"
+#include "tests/store/paradox/PxTestSupport.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "Cp1252.h"
+#include "store/report/Cp1252.h"
 
-#include "QtPrinting.h"
+#include "tests/support/QtPrinting.h"
 
 #include <gtest/gtest.h>
 

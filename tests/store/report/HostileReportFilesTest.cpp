@@ -1,10 +1,10 @@
 // Report files as a shared folder may hold them: pipes and devices in a
 // report's place, lines without end, temporary files of killed writers.
-#include "EngineError.h"
-#include "QtPrinting.h"
-#include "ReportReader.h"
-#include "ReportTestFiles.h"
-#include "StaleTemporaries.h"
+#include "base/EngineError.h"
+#include "store/report/ReportReader.h"
+#include "store/report/StaleTemporaries.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/QtPrinting.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,8 +1,8 @@
-#include "ReportReader.h"
+#include "store/report/ReportReader.h"
 
-#include "EngineError.h"
-#include "QtPrinting.h"
-#include "ReportTestFiles.h"
+#include "base/EngineError.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/QtPrinting.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,13 +1,13 @@
-#include "ReportReader.h"
-#include "ReportWriter.h"
+#include "store/report/ReportReader.h"
+#include "store/report/ReportWriter.h"
 
-#include "EngineError.h"
-#include "QtPrinting.h"
-#include "ReportTestFiles.h"
-#include "Table.h"
-#include "TempAlias.h"
-#include "TextNumbers.h"
-#include "WorkingTable.h"
+#include "base/EngineError.h"
+#include "base/TextNumbers.h"
+#include "store/WorkingTable.h"
+#include "store/engine/Table.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/QtPrinting.h"
+#include "tests/support/TempAlias.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -18,10 +18,10 @@ using store::ReportHeader;
 
 namespace {
 
-// The expected report files, written by hand beside this test.
+// The expected report files, written by hand, in tests/data/reports.
 QString DataFile(const QString& name)
 {
-    return QFileInfo(QString::fromUtf8(__FILE__)).absolutePath() + QStringLiteral("/data/") + name;
+    return QStringLiteral(TEST_DATA_DIR "/reports/") + name;
 }
 
 using Row = std::initializer_list<std::pair<const char*, QVariant>>;

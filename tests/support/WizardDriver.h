@@ -1,16 +1,20 @@
 #pragma once
 
-#include "QtPrinting.h"
-#include "FindControl.h"
-#include "RecordingModal.h"
-#include "TFrmTabrep.h"
-#include "TempAlias.h"
+#include "base/Option.h"
+#include "base/PickList.h"
+#include "base/SpinEdit.h"
+#include "shell/TFrmTabrep.h"
+#include "tests/support/FindControl.h"
+#include "tests/support/QtPrinting.h"
+#include "tests/support/RecordingModal.h"
+#include "tests/support/TempAlias.h"
 
 #include <QAbstractButton>
 #include <QByteArray>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -19,33 +23,50 @@
 #include <QTableWidget>
 #include <QTest>
 #include <gtest/gtest.h>
-#include <memory>
 #include <optional>
+#include <stdexcept>
 
 // The main window over a temporary alias directory with the demo tables and the
-// sample reports, the modal seam answering its dialogs, and the moves a user
-// makes: Next and Previous, options, ticks in the pick lists, typing, and the
-// answers given in the selection, save and column-width dialogs.
+// sample reports, the modal seam recording every message and answering the
+// dialogs, and the moves a user makes: Next and Previous, options, ticks and
+// the space bar in the pick lists, typing, and the answers given in the
+// selection, save, special-fields and column-width dialogs. The window stays
+// hidden unless the fixture asks for it shown (ShownWizardDriver).
 class WizardDriver : public testing::Test {
 protected:
-    WizardDriver()
-    {
-        window = std::make_unique<TFrmTabrep>(alias.session());
-        EXPECT_TRUE(window->created()) << messages();
-        window->show();
-        // Active, as on a desktop: the focus moves to message boxes and back.
-        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    }
+    enum class Window { Hidden, Shown };
+    explicit WizardDriver(Window shown = Window::Hidden) : shown_(shown) {}
     ~WizardDriver() override
     {
-        window.reset();
+        window.hide();
         QDir::setCurrent(startDirectory);  // the selection dialog makes the alias directory current
     }
 
-    template <typename T = QWidget>
-    T* child(const char* name) const
+    void SetUp() override
     {
-        return Child<T>(*window, name);
+        ASSERT_TRUE(window.created()) << messages();
+        if (shown_ == Window::Shown)
+            showActive();
+    }
+
+    // Shown and active, as on a desktop: the focus moves to message boxes and back.
+    void showActive()
+    {
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+
+    // A control of the window; a test failure, and the test ended, when there is none.
+    template <typename T = QWidget>
+    T* child(const char* name)
+    {
+        T* found = FindControl<T>(window, name);
+        if (!found) {
+            ADD_FAILURE() << "no control " << name;
+            throw std::logic_error(name);
+        }
+        return found;
     }
 
     template <typename T = QWidget>
@@ -56,16 +77,16 @@ protected:
         return found;
     }
 
-    int page() const { return child<QStackedWidget>("Notebook1")->currentIndex(); }
-    WizardState& state() { return window->state(); }
-    std::string messages() const { return modal.texts().join(u'\n').toStdString(); }
+    int page() { return child<QStackedWidget>("Notebook1")->currentIndex(); }
+    WizardState& state() { return window.state(); }
+    std::string messages() { return modal.texts().join(u'\n').toStdString(); }
 
     void next() { child<QPushButton>("BtnNext")->click(); }
     void prior() { child<QPushButton>("BtnPrior")->click(); }
     void click(const char* name) { child<QAbstractButton>(name)->click(); }
-    bool checked(const char* name) const { return child<QAbstractButton>(name)->isChecked(); }
+    bool checked(const char* name) { return child<QAbstractButton>(name)->isChecked(); }
     // Shown on its page, whichever page the notebook shows.
-    bool shownOnPage(const char* name) const { return !child(name)->isHidden(); }
+    bool shownOnPage(const char* name) { return !child(name)->isHidden(); }
 
     // Presses Next until the page is reached; fails when the wizard stops short.
     void nextTo(int target)
@@ -81,10 +102,10 @@ protected:
     }
 
     // The page index, the page shown and the two buttons agree.
-    void expectSettledOn(int expected) const
+    void expectSettledOn(int expected)
     {
         EXPECT_EQ(page(), expected) << messages();
-        EXPECT_EQ(window->state().PageIndex, expected);
+        EXPECT_EQ(window.state().PageIndex, expected);
         EXPECT_EQ(child<QPushButton>("BtnPrior")->isEnabled(), expected != 0);
         EXPECT_EQ(child<QPushButton>("BtnNext")->isEnabled(), expected != 10);
     }
@@ -98,7 +119,7 @@ protected:
         pick->scrollToItem(found.front());
         QTest::mouseClick(pick->viewport(), Qt::LeftButton, {}, pick->visualItemRect(found.front()).center());
     }
-    QStringList ticked(const char* list) const
+    QStringList ticked(const char* list)
     {
         QStringList names;
         auto* pick = child<QListWidget>(list);
@@ -107,7 +128,7 @@ protected:
                 names << pick->item(i)->text();
         return names;
     }
-    QStringList items(const char* list) const
+    QStringList items(const char* list)
     {
         QStringList names;
         auto* box = child<QListWidget>(list);
@@ -129,15 +150,20 @@ protected:
         else
             QTest::keyClicks(edit, text);
     }
-    QString text(const char* name) const
+    // Sets the description on page 3 at once, as a paste does.
+    void describe(const QString& text) { child<QLineEdit>("EdDescription")->setText(text); }
+    // The text of a label, an edit or a spin edit's box.
+    QString text(const char* name)
     {
-        QWidget* edit = child(name);
-        auto* line = qobject_cast<QLineEdit*>(edit);
-        return (line ? line : edit->findChild<QLineEdit*>())->text();
+        QWidget* control = child(name);
+        if (auto* label = qobject_cast<QLabel*>(control))
+            return label->text();
+        auto* line = qobject_cast<QLineEdit*>(control);
+        return (line ? line : control->findChild<QLineEdit*>())->text();
     }
 
     // The rows of a string grid, each as its cells' texts.
-    QList<QStringList> gridRows(const char* name) const
+    QList<QStringList> gridRows(const char* name)
     {
         QList<QStringList> rows;
         auto* grid = child<QTableWidget>(name);
@@ -293,10 +319,111 @@ protected:
                                                QDir::Name);
     }
 
+    base::PickList* contacts() { return child<base::PickList>("PickContactField"); }
+    base::PickList* events() { return child<base::PickList>("PickEventField"); }
+
+    // Toggles one entry of a pick list with the space bar, as the user does.
+    void pick(base::PickList* list, const QString& entry)
+    {
+        const int index = list->findEntry(entry);
+        if (index < 0) {
+            ADD_FAILURE() << "no entry " << entry.toStdString() << " in " << list->objectName().toStdString();
+            return;
+        }
+        list->setCurrentRow(index);
+        QTest::keyClick(list, Qt::Key_Space);
+    }
+    void pickContact(const char* entry) { pick(contacts(), QString::fromLatin1(entry)); }
+    void pickEvent(const char* entry) { pick(events(), QString::fromLatin1(entry)); }
+
+    static QStringList entries(const base::PickList* list)
+    {
+        QStringList all;
+        for (int i = 0; i < list->entryCount(); ++i)
+            all << list->entryText(i);
+        return all;
+    }
+    static QStringList selected(const base::PickList* list)
+    {
+        QStringList chosen;
+        for (int i = 0; i < list->entryCount(); ++i)
+            if (list->isEntrySelected(i))
+                chosen << list->entryText(i);
+        return chosen;
+    }
+
+    // Creating a report: from page 0 to the field-selection page with the
+    // given category option on page 2 (nullptr keeps "Contact Information Only").
+    void createUpToFields(const char* category = nullptr)
+    {
+        next();
+        next();
+        if (category)
+            click(category);
+        next();
+        describe(QStringLiteral("Test report"));
+        next();
+        next();
+        next();
+        ASSERT_EQ(page(), 6) << messages();
+    }
+
+    // Answers the next dialog: the selection dialog by choosing the report
+    // listed under answer, any dialog by Cancel when answer is "cancel".
+    void answerDialog(const QString& answer)
+    {
+        if (answer == QLatin1String("cancel"))
+            modal.onDialog([](QDialog&) { return int(QDialog::Rejected); });
+        else
+            pickReport(answer);
+    }
+
+    // Ticks one box of the special-fields dialog ("CheckBox1" to "CheckBox3") and confirms it.
+    void special(const QString& box)
+    {
+        modal.onDialog([box](QDialog& dialog) {
+            dialog.findChild<QAbstractButton*>(box)->click();
+            dialog.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
+            return dialog.result();
+        });
+        child<QPushButton>("BitBtn2")->click();
+    }
+
+    // One user action written as text: "Next", "Previous", "click <option>",
+    // "describe <text>", "pick <entry of either list>", "special <box>".
+    void act(const QString& action)
+    {
+        const QString verb = action.section(u' ', 0, 0);
+        const QString rest = action.mid(verb.size() + 1);
+        if (verb == QLatin1String("Next"))
+            next();
+        else if (verb == QLatin1String("Previous"))
+            prior();
+        else if (verb == QLatin1String("click"))
+            click(rest.toLatin1().constData());
+        else if (verb == QLatin1String("describe"))
+            describe(rest);
+        else if (verb == QLatin1String("pick"))
+            pick(contacts()->findEntry(rest) >= 0 ? contacts() : events(), rest);
+        else if (verb == QLatin1String("special"))
+            special(rest);
+        else
+            ADD_FAILURE() << "unknown action " << action.toStdString();
+    }
+
     const QString startDirectory = QDir::currentPath();
     TempAlias alias;
     RecordingModal modal;
-    std::unique_ptr<TFrmTabrep> window;
+    TFrmTabrep window{alias.session()};
+
+private:
+    Window shown_;
+};
+
+// The window shown and active from the start, for whole operations.
+class ShownWizardDriver : public WizardDriver {
+protected:
+    ShownWizardDriver() : WizardDriver(Window::Shown) {}
 };
 
 // Report lines joined with the file's line end, CR LF after every line.

@@ -1,12 +1,12 @@
-#include "TFrmFilename.h"
+#include "wizard/TFrmFilename.h"
 
-#include "Alias.h"
-#include "Cp1252Validator.h"
-#include "DialogKit.h"
-#include "ErrorGuard.h"
-#include "Modal.h"
-#include "Paths.h"
-#include "ReportNames.h"
+#include "base/DialogKit.h"
+#include "base/ErrorGuard.h"
+#include "base/Modal.h"
+#include "base/Paths.h"
+#include "store/Alias.h"
+#include "store/ReportNames.h"
+#include "wizard/Cp1252Validator.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -23,7 +23,7 @@ QLineEdit* NamedEdit(QWidget* parent, const char* name, int maxLength)
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QString::fromLatin1(name));
     edit->setMaxLength(maxLength);
-    edit->setValidator(new store::Cp1252Validator(edit));
+    edit->setValidator(new wizard::Cp1252Validator(edit));
     return edit;
 }
 
@@ -33,14 +33,6 @@ QLabel* EditLabel(QWidget* parent, const char* name, const QString& text, QLineE
     label->setObjectName(QString::fromLatin1(name));
     label->setBuddy(edit);
     return label;
-}
-
-QPushButton* NamedButton(QWidget* parent, const char* name, const QString& caption)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setFont(dialogkit::Sans(11));
-    return button;
 }
 
 } // namespace
@@ -54,8 +46,8 @@ TFrmFilename::TFrmFilename(store::Session& session, const QString& description, 
 
     EdDescription = NamedEdit(this, "EdDescription", 30);
     EdFileName = NamedEdit(this, "EdFileName", 8);
-    BitBtn2 = NamedButton(this, "BitBtn2", QStringLiteral("OK"));
-    BitBtn1 = NamedButton(this, "BitBtn1", QStringLiteral("Cancel"));
+    BitBtn2 = dialogkit::NamedButton(this, "BitBtn2", QStringLiteral("OK"));
+    BitBtn1 = dialogkit::NamedButton(this, "BitBtn1", QStringLiteral("Cancel"));
     BitBtn2->setDefault(true);
 
     auto* buttons = new QHBoxLayout;

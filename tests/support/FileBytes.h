@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QString>
 
-// Small file helpers shared by the report tests.
+// Small file helpers shared by the tests.
 inline QByteArray ReadBytes(const QString& path)
 {
     QFile file(path);

@@ -1,4 +1,4 @@
-#include "EngineFixture.h"
+#include "tests/store/engine/EngineFixture.h"
 
 #include <QFile>
 

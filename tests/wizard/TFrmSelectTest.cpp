@@ -1,9 +1,9 @@
-#include "Alias.h"
-#include "QtPrinting.h"
-#include "RecordingModal.h"
-#include "TFrmSelect.h"
-#include "TempAlias.h"
-#include "report/ReportTestFiles.h"
+#include "store/Alias.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/QtPrinting.h"
+#include "tests/support/RecordingModal.h"
+#include "tests/support/TempAlias.h"
+#include "wizard/TFrmSelect.h"
 
 #include <QDir>
 #include <QFile>
@@ -120,7 +120,7 @@ TEST_F(SelectDialog, WithoutReportsItSaysSoAndNothingCanBeChosen)
     EXPECT_EQ(grid(dialog).horizontalHeaderItem(0)->text(), QStringLiteral("Description"));
 
     // OK does nothing on the empty list.
-    dialog.setSelectMode(QStringLiteral("MODIFY"));
+    dialog.setSelectMode(wizard::SelectAction::Modify);
     dialog.BtnOkClick();
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
     EXPECT_TRUE(dialog.chosenFileName().isEmpty());
@@ -154,7 +154,7 @@ TEST_F(SelectDialog, ModifyHandsBackTheBareNameInSmallLetters)
     report("a.rpt", "Alpha\r\nContact\r\n");
     report("REP1.RPT", "Beta\r\nContact\r\n");
     TFrmSelect dialog(alias_.session());
-    dialog.setSelectMode(QStringLiteral("MODIFY"));
+    dialog.setSelectMode(wizard::SelectAction::Modify);
     grid(dialog).clearSelection();
     dialog.BtnOkClick(); // no row selected: nothing happens
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
@@ -171,7 +171,7 @@ TEST_F(SelectDialog, DoubleClickingARowChoosesIt)
     report("a.rpt", "Alpha\r\nContact\r\n");
     report("b.rpt", "Beta\r\nContact\r\n");
     TFrmSelect dialog(alias_.session());
-    dialog.setSelectMode(QStringLiteral("MODIFY"));
+    dialog.setSelectMode(wizard::SelectAction::Modify);
     dialog.show();
     QTableWidget& g = grid(dialog);
     const QPoint centre = g.visualItemRect(g.item(1, 0)).center();
@@ -188,7 +188,7 @@ TEST_F(SelectDialog, DeleteAsksAndOnYesRemovesOnlyThatFileUnderItsNameOnDisk)
     report("REP1.RPT", "Beta\r\nContact\r\n");
     report("REP1.RPT.bak", "backup\r\n");
     TFrmSelect dialog(alias_.session());
-    dialog.setSelectMode(QStringLiteral("DELETE"));
+    dialog.setSelectMode(wizard::SelectAction::Delete);
     grid(dialog).selectRow(1);
     modal_.answer(true);
     dialog.BtnOkClick();
@@ -204,7 +204,7 @@ TEST_F(SelectDialog, DeleteAnsweredNoKeepsTheFileAndTheDialog)
 {
     report("a.rpt", "Alpha\r\nContact\r\n");
     TFrmSelect dialog(alias_.session());
-    dialog.setSelectMode(QStringLiteral("DELETE"));
+    dialog.setSelectMode(wizard::SelectAction::Delete);
     bool closed = false;
     QObject::connect(&dialog, &QDialog::finished, [&] { closed = true; });
     modal_.answer(false);
@@ -218,7 +218,7 @@ TEST_F(SelectDialog, AFailedDeleteSaysSoAndKeepsTheDialogOpen)
 {
     report("a.rpt", "Alpha\r\nContact\r\n");
     TFrmSelect dialog(alias_.session());
-    dialog.setSelectMode(QStringLiteral("DELETE"));
+    dialog.setSelectMode(wizard::SelectAction::Delete);
     bool closed = false;
     QObject::connect(&dialog, &QDialog::finished, [&] { closed = true; });
     QFile::remove(alias_.path(QStringLiteral("a.rpt"))); // gone before the user confirms
@@ -234,7 +234,7 @@ TEST_F(SelectDialog, ANameThatFitsTwoFilesIsReportedAndNeitherIsDeleted)
     report("a.rpt", "Small\r\nContact\r\n");
     report("A.RPT", "Capital\r\nContact\r\n");
     TFrmSelect dialog(alias_.session());
-    dialog.setSelectMode(QStringLiteral("DELETE"));
+    dialog.setSelectMode(wizard::SelectAction::Delete);
     EXPECT_EQ(column(dialog, 2), QStringList({"a.rpt", "a.rpt"}));
     modal_.answer(true);
     QTest::mouseClick(&ok(dialog), Qt::LeftButton);
@@ -252,7 +252,7 @@ TEST_F(SelectDialog, TheDeleteQuestionIsCutTo255Characters)
     const QByteArray name = QByteArray(240, 'n') + ".rpt";
     report(name.constData(), "Long\r\nContact\r\n");
     TFrmSelect dialog(alias_.session());
-    dialog.setSelectMode(QStringLiteral("DELETE"));
+    dialog.setSelectMode(wizard::SelectAction::Delete);
     modal_.answer(false);
     dialog.BtnOkClick();
     ASSERT_EQ(modal_.shown().size(), 1u);
@@ -265,7 +265,7 @@ TEST_F(SelectDialog, CancelClosesWithoutAChoice)
 {
     report("a.rpt", "Alpha\r\nContact\r\n");
     TFrmSelect dialog(alias_.session());
-    dialog.setSelectMode(QStringLiteral("MODIFY"));
+    dialog.setSelectMode(wizard::SelectAction::Modify);
     dialog.show();
     QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("BtnCancel")), Qt::LeftButton);
     EXPECT_EQ(dialog.result(), QDialog::Rejected);

@@ -1,9 +1,9 @@
-#include "Alias.h"
-#include "QtPrinting.h"
-#include "RecordingModal.h"
-#include "TFrmFilename.h"
-#include "TempAlias.h"
-#include "report/ReportTestFiles.h"
+#include "store/Alias.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/QtPrinting.h"
+#include "tests/support/RecordingModal.h"
+#include "tests/support/TempAlias.h"
+#include "wizard/TFrmFilename.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,9 +1,9 @@
-#include "AtomicFile.h"
+#include "base/AtomicFile.h"
 
-#include "EngineError.h"
-#include "FileSizeLimit.h"
-#include "QtPrinting.h"
-#include "ReportTestFiles.h"
+#include "base/EngineError.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/FileSizeLimit.h"
+#include "tests/support/QtPrinting.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -13,7 +13,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-using store::WriteFileAtomically;
+using base::WriteFileAtomically;
 
 namespace {
 

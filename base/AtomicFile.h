@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QString>
 
-namespace store {
+namespace base {
 
 // A new version of the file at target, written beside it and put in its place
 // in one step, so that the file is never half-written. The bytes go to a
@@ -51,4 +51,4 @@ private:
 // "Cannot write <kind> <path>: <the reason>".
 void WriteFileAtomically(const QString& path, const QByteArray& bytes, const QString& kind);
 
-} // namespace store
+} // namespace base

@@ -2,7 +2,7 @@
 
 #include <QValidator>
 
-namespace store {
+namespace wizard {
 
 // Accepts only text that Windows-1252, the character set of the report files,
 // can hold; anything else is refused as it is typed or pasted.
@@ -12,4 +12,4 @@ public:
     State validate(QString& input, int& pos) const override;
 };
 
-} // namespace store
+} // namespace wizard

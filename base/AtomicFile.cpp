@@ -1,7 +1,7 @@
-#include "AtomicFile.h"
+#include "base/AtomicFile.h"
 
-#include "EngineError.h"
-#include "Paths.h"
+#include "base/EngineError.h"
+#include "base/Paths.h"
 
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -12,7 +12,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace store {
+namespace base {
 
 namespace {
 
@@ -140,4 +140,4 @@ void WriteFileAtomically(const QString& path, const QByteArray& bytes, const QSt
         fail(file.errorString());
 }
 
-} // namespace store
+} // namespace base

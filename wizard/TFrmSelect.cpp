@@ -1,13 +1,13 @@
-#include "TFrmSelect.h"
+#include "wizard/TFrmSelect.h"
 
-#include "Alias.h"
-#include "DialogKit.h"
-#include "EngineError.h"
-#include "ErrorGuard.h"
-#include "Modal.h"
-#include "Paths.h"
-#include "ReportDirectory.h"
-#include "ReportNames.h"
+#include "base/DialogKit.h"
+#include "base/EngineError.h"
+#include "base/ErrorGuard.h"
+#include "base/Modal.h"
+#include "base/Paths.h"
+#include "store/Alias.h"
+#include "store/ReportDirectory.h"
+#include "store/ReportNames.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -30,14 +30,6 @@ QLabel* NamedLabel(QWidget* parent, const char* name, const QString& text)
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
     return label;
-}
-
-QPushButton* NamedButton(QWidget* parent, const char* name, const QString& caption)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setFont(dialogkit::Sans(11));
-    return button;
 }
 
 // A cell of the listing that keeps its text as given. A plain item turns it
@@ -99,8 +91,8 @@ TFrmSelect::TFrmSelect(store::Session& session, QWidget* parent)
     grid->setColumnWidth(2, 115);
 
     lblCount = NamedLabel(this, "lblCount", QStringLiteral("0"));
-    BtnOk = NamedButton(this, "BtnOk", QStringLiteral("OK"));
-    BtnCancel = NamedButton(this, "BtnCancel", QStringLiteral("Cancel"));
+    BtnOk = dialogkit::NamedButton(this, "BtnOk", QStringLiteral("OK"));
+    BtnCancel = dialogkit::NamedButton(this, "BtnCancel", QStringLiteral("Cancel"));
     BtnOk->setDefault(true);
 
     auto* count = new QVBoxLayout;
@@ -188,7 +180,7 @@ void TFrmSelect::BtnOkClick()
     if (selected.isEmpty())
         return;
     const QString name = selected.front().data().toString();
-    if (SelectMode == QLatin1String("DELETE")) {
+    if (SelectMode == wizard::SelectAction::Delete) {
         if (!base::AskYesNo(this, QStringLiteral("Do you want to delete the %1 report?").arg(name).left(255)))
             return;
         const QString directory = aliasDirectory();
@@ -198,7 +190,7 @@ void TFrmSelect::BtnOkClick()
             return;
         }
         accept();
-    } else if (SelectMode == QLatin1String("MODIFY")) {
+    } else {
         chosenFileName_ = name;
         accept();
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "wizard/WizardState.h"
+
 #include <QDialog>
 #include <QString>
 
@@ -12,8 +14,8 @@ class Session;
 }
 
 // The report selection dialog: lists the reports of the alias directory and
-// hands back the chosen one's bare name in small letters ("MODIFY"), or deletes
-// the chosen report after asking ("DELETE"). Creating it fills the list and
+// hands back the chosen one's bare name in small letters (SelectAction::Modify),
+// or deletes the chosen report after asking (SelectAction::Delete). Creating it fills the list and
 // makes the alias directory the process's current directory.
 class TFrmSelect : public QDialog {
     Q_OBJECT
@@ -22,10 +24,10 @@ public:
 
     // The heading the caller puts above the list.
     void setTitle(const QString& title);
-    // "MODIFY" or "DELETE", set by the caller before showing the dialog.
-    void setSelectMode(const QString& mode) { SelectMode = mode; }
-    const QString& selectMode() const { return SelectMode; }
-    // After OK in "MODIFY": the chosen report's bare name, in small letters.
+    // Set by the caller before showing the dialog.
+    void setSelectMode(wizard::SelectAction mode) { SelectMode = mode; }
+    wizard::SelectAction selectMode() const { return SelectMode; }
+    // After OK in SelectAction::Modify: the chosen report's bare name, in small letters.
     const QString& chosenFileName() const { return chosenFileName_; }
 
     void FormCreate();
@@ -41,7 +43,7 @@ private:
     QString aliasDirectory() const;
 
     store::Session& session_;
-    QString SelectMode;
+    wizard::SelectAction SelectMode = wizard::SelectAction::Modify;
     QString chosenFileName_;
 
     QLabel* LblTitle = nullptr;
