@@ -103,11 +103,9 @@ QByteArray readFile(const QString& path)
 }
 
 // Loads the report fileName of the alias directory into an emptied working table, as
-// the page machine does (which builds every page first); a load that succeeds lists
-// every row in the field order.
+// the page machine does; a load that succeeds lists every row in the field order.
 void load(TFrmTabrep& window, const QString& fileName)
 {
-    window.ensurePages();
     window.state().ReportFileName = fileName;
     window.ClearCustomTable(window.TblTRData());
     window.LoadConfig();
