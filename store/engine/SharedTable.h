@@ -49,8 +49,8 @@ public:
     // Changes with every change of the rows.
     quint64 version() const { return version_; }
 
-    // Changes to the rows in memory, each in time that does not grow with the table
-    // (removing a row is linear). A duplicate primary key is refused with "Key
+    // Changes to the rows in memory: adding or changing a row costs a look-up in the
+    // key index, removing one a pass over the rows. A duplicate primary key is refused with "Key
     // violation."; on any failure nothing changes. The table on disk follows at flush().
     quint64 insertRow(std::vector<px::Value> values);
     void updateRow(quint64 id, std::vector<px::Value> values);
