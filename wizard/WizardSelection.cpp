@@ -56,7 +56,8 @@ void WizardForm::PickContactFieldClick(QObject* Sender)
 
 void WizardForm::rbCustYesClick()
 {
-    ensurePage(Fields);
+    if (!built_[Fields])
+        return; // the field lists are filled only once built: there is nothing to tick yet
     const int index = PickContactField->findEntry(QStringLiteral("CustomID"));
     if (index >= 0)
         PickContactField->setEntrySelected(index, true);
@@ -65,7 +66,8 @@ void WizardForm::rbCustYesClick()
 
 void WizardForm::rbCustNoClick()
 {
-    ensurePage(Fields);
+    if (!built_[Fields])
+        return; // nothing to clear yet
     const int index = PickContactField->findEntry(QStringLiteral("CustomID"));
     if (index >= 0)
         PickContactField->setEntrySelected(index, false);

@@ -5,6 +5,7 @@
 #include "store/engine/Session.h"
 #include "store/engine/Table.h"
 #include "store/paradox/PxTable.h"
+#include "tests/support/FindControl.h"
 #include "tests/support/QtPrinting.h"
 #include "tests/support/RecordingModal.h"
 #include "tests/support/TempAlias.h"
@@ -43,7 +44,7 @@ Grid OpenUserFields(TFrmTabrep& window, RecordingModal& modal)
         }
         return int(QDialog::Accepted);
     });
-    window.findChild<QPushButton*>(QStringLiteral("BtnUser"))->click();
+    Child<QPushButton>(window, "BtnUser")->click();
     return grid;
 }
 
