@@ -69,6 +69,7 @@ void WizardForm::ensurePage(int index)
     Notebook1->insertWidget(index, buildPage(index));
     Notebook1->removeWidget(standIn);
     delete standIn;
+    // The layout view takes its place in the window's tab order, so its page must be in the window first.
     if (index == Widths)
         addColumnLayoutView();
     pageBuilt(index);
