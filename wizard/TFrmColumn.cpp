@@ -69,7 +69,15 @@ TFrmColumn::TFrmColumn(store::Session& session, const QString& description, int 
     addLayoutView();
 }
 
-TFrmColumn::~TFrmColumn() = default;
+// Every view of the table goes while the table is still there: an edit still
+// open is dropped (hiding the window would store it), then the widgets that read
+// the rows, then the grid's model.
+TFrmColumn::~TFrmColumn()
+{
+    closeEditor();
+    qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
+    delete model_;
+}
 
 void TFrmColumn::buildControls()
 {
@@ -208,6 +216,15 @@ void TFrmColumn::BtnOKClick()
         table.Post();
     base::ShowInformation(this, QStringLiteral("Report successfully modified."));
     accept();
+}
+
+// Cancel, Escape and the close box drop an edit still open in the grid: what was
+// typed there is not stored, and no refusal of it is shown once the window is gone.
+void TFrmColumn::reject()
+{
+    closeEditor();
+    refusal_.reset();
+    QDialog::reject();
 }
 
 // An edit followed at once by a button (a click, or Enter for the default

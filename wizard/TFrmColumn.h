@@ -39,6 +39,7 @@ public:
     void FormShow();
     void BtnCheckClick();
     void BtnOKClick();
+    void reject() override;
 
 protected:
     void showEvent(QShowEvent* event) override;
