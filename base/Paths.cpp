@@ -66,7 +66,7 @@ QString JoinPath(const QString& directory, const QString& fileName)
 {
     if (directory.isEmpty())
         return fileName;
-    if (directory.endsWith(u'/') || directory.endsWith(u'\\'))
+    if (directory.endsWith(u'/'))
         return directory + fileName;
     return directory + u'/' + fileName;
 }

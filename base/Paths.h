@@ -6,9 +6,9 @@
 
 namespace base {
 
-// Directory and file name to a path with exactly one separator between them.
-// The bare name when the directory is empty. A directory that already ends in a
-// separator ("/", or "\" as alias definitions written elsewhere may have) is used as it is.
+// Directory and file name to a path with exactly one "/" between them; the bare
+// name when the directory is empty. Only "/" separates: a directory ending in "\"
+// is a directory whose name ends in that character, and gets its "/" too.
 QString JoinPath(const QString& directory, const QString& fileName);
 
 // A name or path as the file system has it (any bytes) to text and back, with

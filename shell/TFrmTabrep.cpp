@@ -17,12 +17,12 @@
 namespace {
 
 // True when the alias is the thing to mend: it is not defined, or its directory
-// is not named, does not exist or cannot be written.
+// does not exist or cannot be written.
 bool AliasAtFault(store::Session& session)
 {
     try {
         const QFileInfo directory(store::GetAliasDirectory(session, store::DatabaseAlias));
-        return directory.filePath().isEmpty() || !directory.isDir() || !directory.isWritable();
+        return !directory.isDir() || !directory.isWritable();
     } catch (const base::EngineError&) {
         return true;
     }

@@ -11,7 +11,8 @@ class Session;
 extern QString DatabaseAlias;
 
 // The directory of a database alias: the text after "PATH=" of the last
-// parameter line that contains it, or empty when none does.
+// parameter line that contains it, taken against the start directory when it is
+// relative; the start directory when no line has it.
 QString GetAliasDirectory(Session& session, const QString& alias);
 // The same through the program's default session.
 QString GetAliasDirectory(const QString& alias);

@@ -81,7 +81,9 @@ QString Session::aliasDirectory(const QString& alias) const
     for (const QString& line : GetAliasParams(alias))
         if (line.contains(QStringLiteral("PATH=")))
             directory = line.mid(5);
-    if (directory.isEmpty() || QDir::isAbsolutePath(directory))
+    if (directory.isEmpty())
+        return startDirectory_;
+    if (QDir::isAbsolutePath(directory))
         return directory;
     return QDir::cleanPath(QDir(startDirectory_).absoluteFilePath(directory));
 }

@@ -41,7 +41,8 @@ public:
     QStringList GetAliasParams(const QString& alias) const;
     // The PATH= directory of the alias (the last line containing "PATH=" wins); a
     // relative one is taken against the directory the session was made in (the
-    // program's start directory), whatever the current directory is now.
+    // program's start directory), whatever the current directory is now, and so
+    // is a missing or empty one: it names the start directory itself.
     QString aliasDirectory(const QString& alias) const;
 
     // Used by Table: the shared state of the table file at path, loaded or made on

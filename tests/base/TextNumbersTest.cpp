@@ -32,7 +32,7 @@ TEST(JoinPath, PutsExactlyOneSeparatorBetweenDirectoryAndName)
         {"", "rep1.rpt", "rep1.rpt"},
         {"/data/omni", "rep1.rpt", "/data/omni/rep1.rpt"},
         {"/data/omni/", "rep1.rpt", "/data/omni/rep1.rpt"},
-        {"C:\\OMNI\\", "player.exe", "C:\\OMNI\\player.exe"},
+        {"/data/b\\", "TRDATA.DB", "/data/b\\/TRDATA.DB"}, // a backslash is part of the name
     };
     for (const auto& c : cases)
         EXPECT_EQ(base::JoinPath(QString::fromUtf8(c.directory), QString::fromUtf8(c.name)),

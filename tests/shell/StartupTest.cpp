@@ -7,6 +7,7 @@
 #include "tests/support/QtPrinting.h"
 #include "tests/support/RecordingModal.h"
 #include "tests/support/TempAlias.h"
+#include "tools/demodata/DemoData.h"
 
 #include <QDir>
 #include <QFile>
@@ -69,6 +70,29 @@ TEST(Startup, ReplacesAWorkingTableLeftByAnEarlierRun)
     ASSERT_TRUE(window.created());
     EXPECT_EQ(FieldNames(trdata).size(), 14);
     EXPECT_EQ(px::TableFile::open(trdata).header().recordCount, 0);
+}
+
+// Only "/" separates a directory from a file name, and an alias without PATH=
+// names the start directory even after the current directory has changed.
+TEST(Startup, FindsTheTablesInTheDirectoryTheAliasNames)
+{
+    TempAlias alias(TempAlias::Content::Empty);
+    const QString directory = alias.path(QStringLiteral("b\\"));
+    ASSERT_TRUE(QDir().mkpath(directory));
+    demo::makeDemoData(directory, {.contacts = 5, .sampleReports = false});
+    const QString start = QDir::currentPath();
+    for (const QString& config : {QStringLiteral("[OMNIV]\nPATH=%1\n").arg(directory), QStringLiteral("[OMNIV]\n")}) {
+        SCOPED_TRACE(config.toStdString());
+        QFile::remove(directory + QStringLiteral("/TRDATA.DB"));
+        ASSERT_TRUE(QDir::setCurrent(directory));
+        alias.writeConfig(config);
+        QDir::setCurrent(start);
+        RecordingModal modal;
+        TFrmTabrep window(alias.session());
+        EXPECT_TRUE(window.created()) << modal.texts().join(u'\n').toStdString();
+        EXPECT_EQ(FieldNames(directory + QStringLiteral("/TRDATA.DB")).size(), 14);
+        EXPECT_EQ(QDir(alias.dataDir()).entryList(QDir::Files), QStringList());
+    }
 }
 
 TEST(Startup, FailsWithTheAliasAndTheFileToEditWhenTheAliasIsMissing)

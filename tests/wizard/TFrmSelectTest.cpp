@@ -200,6 +200,24 @@ TEST_F(SelectDialog, DeleteAsksAndOnYesRemovesOnlyThatFileUnderItsNameOnDisk)
     EXPECT_TRUE(exists("REP1.RPT.bak"));
 }
 
+// An alias without PATH= names the directory the program started in, as a
+// relative PATH= is taken against it: its reports are listed and deleted there.
+TEST_F(SelectDialog, AnAliasWithoutPathListsAndDeletesInTheStartDirectory)
+{
+    report("a.rpt", "Alpha\r\nContact\r\n");
+    ASSERT_TRUE(QDir::setCurrent(alias_.dataDir()));
+    alias_.writeConfig(QStringLiteral("[OMNIV]\n"));
+    QDir::setCurrent(startDirectory_);
+    TFrmSelect dialog(alias_.session());
+    EXPECT_TRUE(modal_.shown().empty()) << modal_.texts().join(u'\n').toStdString();
+    EXPECT_EQ(column(dialog, 2), QStringList({"a.rpt"}));
+    dialog.setSelectMode(wizard::SelectAction::Delete);
+    modal_.answer(true);
+    dialog.BtnOkClick();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_FALSE(exists("a.rpt"));
+}
+
 TEST_F(SelectDialog, DeleteAnsweredNoKeepsTheFileAndTheDialog)
 {
     report("a.rpt", "Alpha\r\nContact\r\n");

@@ -50,14 +50,15 @@ TEST_F(SessionTest, AliasDirectoryIsTheLastLineContainingPath)
         {"[OMNIV]\nPATH=/one\n", "/one"},
         {"[OMNIV]\nPATH=/one\nPATH=/two/\n", "/two/"},
         {"[OMNIV]\nPATH=/one\nSHAREDPATH=/x\n", "DPATH=/x"}, // the line from its sixth character
-        {"[OMNIV]\nDRIVER=PARADOX\n", ""},
+        {"[OMNIV]\nDRIVER=PARADOX\n", "."}, // no directory named: the start directory
+        {"[OMNIV]\nPATH=\n", "."},
         {"[OMNIV]\npath=/lower\n", "/lower"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.config);
         QString expected = QString::fromLatin1(c.directory);
-        if (!expected.isEmpty() && !expected.startsWith(u'/'))
-            expected = QDir::currentPath() + u'/' + expected; // a relative directory is made absolute
+        if (!expected.startsWith(u'/'))
+            expected = QDir::cleanPath(QDir::currentPath() + u'/' + expected); // a relative directory is made absolute
         EXPECT_EQ(sessionOver(c.config)->aliasDirectory(QStringLiteral("OMNIV")), expected);
     }
 }
