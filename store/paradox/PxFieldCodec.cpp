@@ -69,6 +69,7 @@ void setNibble(unsigned char* p, int i, int value)
 // BCD: byte 0 holds the sign (bit 7 set: positive) and the count of decimal
 // places; then 32 digits, one per nibble, inverted for negative values.
 // Paradox sometimes leaves non-digit nibbles after the precise digits; they end the number.
+// Zero has no sign: a negative zero, as another program may leave it, reads as zero.
 Value decodeBcd(const unsigned char* p)
 {
     if (p[0] == 0)
@@ -88,9 +89,11 @@ Value decodeBcd(const unsigned char* p)
             text += '.';
         text += char('0' + digit);
     }
-    return Value::ofFloat(text.toDouble());
+    const double value = text.toDouble();
+    return Value::ofFloat(value == 0 ? 0.0 : value);
 }
 
+// A value that rounds to zero at the field's decimals is stored as zero, whatever its sign.
 void encodeBcd(double v, int decimals, unsigned char* p)
 {
     if (!std::isfinite(v))

@@ -163,6 +163,7 @@ TEST_F(FieldLayout, DefaultPositionsFollowTheDetailLevelAndTheFieldsOnTheFirstLi
         QList<QStringList> positions;
     } cases[] = {
         {"rbCustNo", {"LastName", "CustomID"}, "2", {{"CustomID", "1", "1", "37"}, {"LastName", "1", "38", "74"}}},
+        {"rbCustNo", {"Company", "LastName"}, "1", {{"LastName", "1", "1", "74"}, {"Company", "2", "1", "74"}}},
         {"rbCustYes", {"CustomID"}, "1", {{"CustomID", "1", "1", "25"}}},
         {"rbCustNo",
          {"Company", "LastName", "FirstName"},
@@ -180,6 +181,9 @@ TEST_F(FieldLayout, DefaultPositionsFollowTheDetailLevelAndTheFieldsOnTheFirstLi
         type("SpinCol", QString::fromLatin1(c.columns));
         next();
         EXPECT_EQ(gridRows("sgCol"), c.positions) << c.ticked.join(u',').toStdString();
+        prior(); // back on the columns page, the count typed stays
+        EXPECT_EQ(text("SpinCol"), QString::fromLatin1(c.columns)) << c.ticked.join(u',').toStdString();
+        next();
     }
 
     modal.clear();

@@ -185,6 +185,13 @@ TEST_F(LoadReport, SelectionsOrderListAndColumnCountComeFromTheRecords)
          {"Phone call subject"},
          {"LastName", "Summary", "Fax2"},
          "3"},
+        {"the call notes, stored under their display name, moved last",
+         Head("Contact", "Call", "75", "3") + Record("1", "Phone call notes") + Record("0", "LastName")
+             + Record("1", "Summary"),
+         {"LastName"},
+         {"Phone call subject", "Phone call notes"},
+         {"LastName", "Summary", "Phone call notes"},
+         "3"},
         {"two lines",
          Head("Contact", "Contact", "75", "5") + Record("0", "City", "2") + Record("0", "LastName")
              + Record("0", "FirstName") + Record("0", "State", "2") + Record("0", "Company"),

@@ -1,5 +1,7 @@
 #include "tests/store/engine/EngineFixture.h"
 
+#include "store/paradox/PxTable.h"
+
 using store::Table;
 using store::TableState;
 
@@ -153,6 +155,62 @@ TEST_F(ConversionTest, RangedColumnsRefuseValuesOutsideAtAssignment)
     table->Cancel();
     EXPECT_EQ(errorOf([&] { field("Line").SetAsInteger(12); }),
               QStringLiteral("12 is not a valid value for field 'Line'. The allowed range is 1 to 9"));
+}
+
+// Dates, times and timestamps against their encodings worked out apart from the
+// program: day 1 is 1 January of the year 1, a time counts milliseconds from
+// midnight, a timestamp milliseconds from the start of day 0. The engine reads
+// each encoding as its text, and stores each text typed as that encoding.
+TEST_F(ConversionTest, DatesTimesAndTimestampsMatchTheirParadoxEncodings)
+{
+    const QString columns[] = {QStringLiteral("Day"), QStringLiteral("At"), QStringLiteral("Stamp")};
+    const struct {
+        std::size_t column;
+        const char* text;
+        px::Value stored;
+    } cases[] = {
+        {0, "0001-01-01", px::Value::ofDate(1)},
+        {0, "1999-12-31", px::Value::ofDate(730119)},
+        {0, "2000-02-29", px::Value::ofDate(730179)},
+        {1, "00:00:00", px::Value::ofTime(0)},
+        {1, "13:45:30", px::Value::ofTime(49530000)},
+        {2, "2000-01-01 12:00:00", px::Value::ofTimestamp(730120 * 86400000.0 + 43200000.0)},
+        {2, "0001-01-01 00:00:01", px::Value::ofTimestamp(86400000.0 + 1000.0)},
+    };
+    px::TableDefinition known;
+    known.fields = {{columns[0], px::FieldCode::Date, 4}, {columns[1], px::FieldCode::Time, 4},
+                    {columns[2], px::FieldCode::Timestamp, 8}};
+    std::vector<std::vector<px::Value>> records;
+    for (const auto& c : cases) {
+        records.emplace_back(3, px::Value::null());
+        records.back()[c.column] = c.stored;
+    }
+    px::writeTable(path(QStringLiteral("KNOWN.DB")), known, records);
+
+    store::Table reading(session());
+    reading.SetDatabaseName(QStringLiteral("OMNIV"));
+    reading.SetTableName(QStringLiteral("KNOWN"));
+    reading.Open();
+    store::Table typing(session());
+    typing.SetDatabaseName(QStringLiteral("OMNIV"));
+    typing.SetTableName(QStringLiteral("TYPED"));
+    typing.FieldDefs() = {{columns[0], store::FieldType::ftDate}, {columns[1], store::FieldType::ftTime},
+                          {columns[2], store::FieldType::ftDateTime}};
+    typing.CreateTable();
+    typing.Open();
+    reading.First();
+    for (const auto& c : cases) {
+        EXPECT_EQ(reading.FieldByName(columns[c.column]).AsString(), QString::fromLatin1(c.text));
+        reading.Next();
+        typing.Insert();
+        typing.FieldByName(columns[c.column]).SetAsString(QString::fromLatin1(c.text));
+        typing.Post();
+    }
+    typing.Close();
+    const auto typed = px::TableFile::open(path(QStringLiteral("TYPED.DB"))).readRecords();
+    ASSERT_EQ(typed.size(), std::size(cases));
+    for (std::size_t i = 0; i < typed.size(); ++i)
+        EXPECT_TRUE(typed[i][cases[i].column] == cases[i].stored) << cases[i].text;
 }
 
 } // namespace

@@ -1,6 +1,10 @@
 #include "tests/store/paradox/PxTestSupport.h"
 
+#include "store/paradox/PxCodePage.h"
+#include "store/paradox/PxFieldCodec.h"
+
 #include <QFile>
+#include <cmath>
 
 using namespace px;
 using pxtest::fieldOf;
@@ -105,6 +109,42 @@ const RoundTripCase roundTripCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(EveryFieldType, RoundTrip, testing::ValuesIn(roundTripCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// BCD values against their bytes as Paradox lays them out: the sign and the
+// decimals, then 32 digits a nibble each, inverted when negative. Zero has no sign.
+TEST(BcdBytes, ValuesAreStoredAndReadAsParadoxLaysThemOut)
+{
+    const struct {
+        double value;
+        int decimals;
+        const char* bytes; // the 17 bytes in hex
+        double read;
+    } cases[] = {
+        {1.23, 2, "c2 0000000000000000000000000000 0123", 1.23},
+        {-1.23, 2, "42 ffffffffffffffffffffffffffff fedc", -1.23},
+        {-0.001, 2, "c2 0000000000000000000000000000 0000", 0.0},
+        {0.004, 2, "c2 0000000000000000000000000000 0000", 0.0},
+        {-7.0, 0, "40 ffffffffffffffffffffffffffff fff8", -7.0},
+    };
+    const TextCodec codec(1252);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.value);
+        unsigned char bytes[17] = {};
+        field::encode(fieldOf("Exact", FieldCode::Bcd, c.decimals), Value::ofFloat(c.value), bytes, codec);
+        const QByteArray expected = QByteArray::fromHex(QByteArray(c.bytes).replace(' ', ""));
+        EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(bytes), 17).toHex(), expected.toHex());
+        const Value read = field::decode(FieldCode::Bcd, reinterpret_cast<const unsigned char*>(expected.constData()),
+                                         c.decimals, codec);
+        EXPECT_EQ(read, Value::ofFloat(c.read));
+        EXPECT_EQ(std::signbit(read.real), c.read < 0);
+    }
+    // A negative zero that another program left reads as zero.
+    const QByteArray minusZero = QByteArray::fromHex("42" + QByteArray(32, 'f'));
+    const Value read =
+        field::decode(FieldCode::Bcd, reinterpret_cast<const unsigned char*>(minusZero.constData()), 2, codec);
+    EXPECT_EQ(read, Value::ofFloat(0.0));
+    EXPECT_FALSE(std::signbit(read.real));
+}
 
 TEST(RoundTripTable, ManyRecordsSpanSeveralBlocksInOrder)
 {
