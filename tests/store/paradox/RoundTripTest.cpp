@@ -132,7 +132,7 @@ TEST(BcdBytes, ValuesAreStoredAndReadAsParadoxLaysThemOut)
         unsigned char bytes[17] = {};
         field::encode(fieldOf("Exact", FieldCode::Bcd, c.decimals), Value::ofFloat(c.value), bytes, codec);
         const QByteArray expected = QByteArray::fromHex(QByteArray(c.bytes).replace(' ', ""));
-        EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(bytes), 17).toHex(), expected.toHex());
+        EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(bytes), 17).toHex().toStdString(), expected.toHex().toStdString());
         const Value read = field::decode(FieldCode::Bcd, reinterpret_cast<const unsigned char*>(expected.constData()),
                                          c.decimals, codec);
         EXPECT_EQ(read, Value::ofFloat(c.read));
