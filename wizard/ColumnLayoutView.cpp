@@ -14,7 +14,7 @@ using wizard::Span;
 
 namespace {
 
-constexpr double Gutter = 20;       // left of the strip: the line numbers, at least
+constexpr double Gutter = 20;       // left of the strip, at least: the bands' labels
 constexpr double RightPad = 6;
 constexpr double RulerHeight = 20;
 constexpr double BottomPad = 2;

@@ -16,7 +16,8 @@ class QPainter;
 // The columns of a report drawn to scale across its printable width, from a
 // positions grid: a ruler in tenths of an inch, a band per report line in use,
 // a box per field from its starting to its ending position (fields without a
-// line in a band of their own), red where the column check finds it at fault. The view follows the grid's model at once.
+// line in a band of their own), red where the column check finds it at fault.
+// The view follows the grid's model at once.
 // Dragging a box's edge or middle, or the arrow keys on the selected box, give
 // its positions to the grid's model as typed text, so the grid's own limits,
 // messages and writes apply. The grid's current row is the selected box.

@@ -84,8 +84,6 @@ Mark MarkAt(int boundary)
     return boundary % 5 == 0 ? Mark::HalfInch : Mark::Tenth;
 }
 
-const QString Bands::NoLineLabel = QStringLiteral("No line");
-
 Bands::Bands(QList<int> lines, double top, double bottom) : top_(top)
 {
     for (int line : lines) {
@@ -117,7 +115,7 @@ qsizetype Bands::bandAt(double y) const
 
 QString Bands::label(qsizetype band) const
 {
-    return band < lines_.size() ? QString::number(lines_[band]) : NoLineLabel;
+    return band < lines_.size() ? QString::number(lines_[band]) : QStringLiteral("No line");
 }
 
 } // namespace wizard

@@ -68,8 +68,6 @@ class Bands {
 public:
     Bands(QList<int> lines, double top, double bottom);
 
-    // The lines in use, 1 and later.
-    const QList<int>& lines() const { return lines_; }
     qsizetype count() const { return lines_.size() + (noLine_ ? 1 : 0); }
     double height() const { return height_; }
     double top(qsizetype band) const { return top_ + band * height_; }
@@ -77,14 +75,13 @@ public:
     qsizetype bandOf(int line) const;
     // The band at the pixel row, -1 when there is none.
     qsizetype bandAt(double y) const;
-    // What the band is labelled with: its line number, or NoLineLabel.
+    // What the band is labelled with: its line number, or "No line".
     QString label(qsizetype band) const;
 
     static constexpr double MaxBandPixels = 22;
-    static const QString NoLineLabel;
 
 private:
-    QList<int> lines_;
+    QList<int> lines_;  // in use, 1 and later
     bool noLine_ = false;
     double top_;
     double height_;
