@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the unit and window tests
-# under CTest, then each fuzz target for a short while in a clang build with sanitizers.
+# under CTest, then the same suite again in a clang build with AddressSanitizer and
+# UBSan (scripts/fuzz.sh), and each fuzz target of that build for a short while.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
