@@ -8,12 +8,13 @@ set(CPACK_PACKAGE_NAME tabrep)
 set(CPACK_PACKAGE_CONTACT "${TABREP_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Report wizard of the Omnivale contact manager")
 set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/LICENSE)
-# The extended description as Debian shows it: lines within 80 characters.
+# The extended description as Debian shows it: lines within 80 characters, and
+# no double quotes (CPack writes the text into a CMake string).
 set(CPACK_PACKAGE_DESCRIPTION [[
 Designs the report definition files (*.rpt) that the contact manager's
-Reports screen runs, from its Paradox tables under the database alias OMNIV
-(set in ~/.config/tabulon/aliases.ini). The window is titled "Tabulon
-Personal"; tabrep-demo makes demo data to try it on.]])
+Reports screen runs, from its Paradox tables under the database alias OMNIV,
+set in ~/.config/tabulon/aliases.ini. Its window is titled Tabulon Personal.
+The package brings tabrep-demo, which makes demo data to try the wizard on.]])
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

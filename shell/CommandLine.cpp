@@ -1,7 +1,5 @@
 #include "shell/CommandLine.h"
 
-#include <QDir>
-
 #include <array>
 
 namespace {
@@ -87,17 +85,20 @@ A relative PATH= is taken against the directory tabrep was started in (from the
 desktop's menu, usually the home folder).
 
 Reports are written to that same directory, one NAME.rpt file each (plain text,
-eight-character names), beside the working table TRDATA.DB the wizard keeps there.
+names of up to eight characters), beside the working table TRDATA.DB that the
+wizard keeps there.
 
 To try the wizard on demo data, make it with tabrep-demo and point the alias
 at it, with a configuration of its own so a real alias file is left alone:
   tabrep-demo ~/tabrep-demo/data
   mkdir -p ~/tabrep-demo/config/tabulon
-  printf '[OMNIV]\nPATH=%2/tabrep-demo/data\n' > ~/tabrep-demo/config/tabulon/aliases.ini
+  printf '[OMNIV]\nPATH=%s\n' ~/tabrep-demo/data \
+      > ~/tabrep-demo/config/tabulon/aliases.ini
   XDG_CONFIG_HOME=~/tabrep-demo/config tabrep
 
 Options:
   --help       print this text and end
   --version    print the version and end
-)").arg(aliasFile, QDir::homePath());
+Qt's own options (-platform NAME, -style NAME, -reverse, ...) are passed to Qt.
+)").arg(aliasFile);
 }

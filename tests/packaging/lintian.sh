@@ -12,4 +12,4 @@ trap 'rm -rf "$out"' EXIT
   cat "$out/cpack.log"
   exit 1
 }
-lintian --fail-on error,warning --no-tag-display-limit "$out"/*.deb
+lintian --fail-on error,warning --tag-display-limit 0 "$out"/*.deb
