@@ -119,7 +119,8 @@ QString ReportReader::nextLine()
     for (;;) {
         const char* begin = chunk_.data() + begin_;
         const char* end = chunk_.data() + end_;
-        const char* stop = std::find_if(begin, end, [](char c) { return c == '\r' || c == kEndOfInput; });
+        const char* stop =
+            std::find_if(begin, end, [](char c) { return c == '\r' || c == '\n' || c == kEndOfInput; });
         if (stop == end) {
             keep(begin, end - begin);
             if (readMore())
@@ -140,10 +141,12 @@ QString ReportReader::nextLine()
             return line;
         }
         begin_ = stop + 1 - chunk_.data();
-        if (begin_ == end_)
-            readMore();
-        if (begin_ < end_ && chunk_[std::size_t(begin_)] == '\n')
-            ++begin_;
+        if (*stop == '\r') {
+            if (begin_ == end_)
+                readMore();
+            if (begin_ < end_ && chunk_[std::size_t(begin_)] == '\n')
+                ++begin_;
+        }
         return line;
     }
 }
