@@ -48,14 +48,18 @@ mode_t ModeOf(const QString& path)
 
 } // namespace
 
+// Also under the longest name a file may have: the temporary's name is short.
 TEST_F(AtomicFile, CreatesTheFileAndLeavesNoTemporaryBehind)
 {
-    const mode_t oldMask = ::umask(022);
-    WriteFileAtomically(path("a.rpt"), "one\r\ntwo\r\n", QStringLiteral("report"));
-    ::umask(oldMask);
-    EXPECT_EQ(ReadBytes(path("a.rpt")), QByteArray("one\r\ntwo\r\n"));
-    EXPECT_EQ(ModeOf(path("a.rpt")), mode_t(0644));
-    EXPECT_EQ(entries(), QStringList{"a.rpt"});
+    for (const QString& name : {QStringLiteral("a.rpt"), QString(251, u'n') + QStringLiteral(".rpt")}) {
+        const mode_t oldMask = ::umask(022);
+        WriteFileAtomically(path(name), "one\r\ntwo\r\n", QStringLiteral("report"));
+        ::umask(oldMask);
+        EXPECT_EQ(ReadBytes(path(name)), QByteArray("one\r\ntwo\r\n"));
+        EXPECT_EQ(ModeOf(path(name)), mode_t(0644));
+        EXPECT_EQ(entries(), QStringList{name});
+        QFile::remove(path(name));
+    }
 }
 
 TEST_F(AtomicFile, ReplacingKeepsTheOldPermissions)
