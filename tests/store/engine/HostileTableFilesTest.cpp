@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 
 namespace {
 
@@ -80,6 +82,26 @@ TEST_F(Messages, AFailedWriteOfTheWorkingTableSaysWhy)
         });
     }
     EXPECT_EQ(text, QStringLiteral("Cannot write table: %1 (File too large)").arg(tablePath(store::WorkingTableName)));
+}
+
+// A pipe or a device at a table's name is said to be what it is, without
+// waiting on it: nobody writes into the pipe here.
+TEST_F(Messages, ATableThatIsAPipeOrADeviceIsNamedAsNotARegularFile)
+{
+    for (const QString& name : {QStringLiteral("CONTACT.DB"), store::WorkingTableName}) {
+        for (const bool pipe : {true, false}) {
+            QFile::remove(path(name));
+            if (pipe)
+                ASSERT_EQ(::mkfifo(QFile::encodeName(path(name)).constData(), 0644), 0);
+            else
+                ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), path(name)));
+            store::Table table(session());
+            table.SetDatabaseName(QStringLiteral("OMNIV"));
+            table.SetTableName(name);
+            EXPECT_EQ(errorOf([&] { table.Open(); }),
+                      QStringLiteral("Cannot read table: %1 (it is not a regular file)").arg(tablePath(name)));
+        }
+    }
 }
 
 // What killed writers of tables left goes once the working table is held
