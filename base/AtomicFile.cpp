@@ -165,7 +165,9 @@ void WriteFileAtomically(const QString& path, const QByteArray& bytes, const QSt
     };
     struct stat info {};
     if (::lstat(base::FileNameBytes(target).constData(), &info) == 0 && S_ISLNK(info.st_mode))
-        fail(QStringLiteral("it is a symbolic link, and the file it points to is left untouched."));
+        fail(QStringLiteral("it is a symbolic link, and the file it points to is left untouched. Nothing was "
+                            "written. To change it here, replace the link by a copy of %1.")
+                 .arg(QFileInfo(target).symLinkTarget()));
     ReplacementFile file(target);
     if (!file.create() || file.write(bytes) != bytes.size() || !file.commit())
         fail(file.errorString());

@@ -56,7 +56,8 @@ private:
 };
 
 // Replaces the file at path with bytes through a ReplacementFile. A path that
-// is a symbolic link is refused, so the file it points to is never written. On
+// is a symbolic link is refused, so the file it points to is never written (the
+// message says how to make it a report of its own). On
 // any failure the old file stays as it was and base::EngineError is thrown with
 // "Cannot write <kind> <path>: <the reason>".
 void WriteFileAtomically(const QString& path, const QByteArray& bytes, const QString& kind);

@@ -26,8 +26,13 @@ void WizardForm::runColumnWidthEditor()
 {
     TFrmColumn dialog(session_, EdDescription->text(), SpinMargin->value(), this);
     dialog.setEventCategory(state_.EventCategory);
-    if (base::ExecModal(dialog) != QDialog::Accepted)
-        return;
-    TblTRData().Refresh();
-    WriteTheReportFile(TblTRData());
+    // Success is told only once the file is written; a failure leaves the
+    // editor open with the edits.
+    dialog.setWriteReport([this, &dialog] {
+        TblTRData().Refresh();
+        WriteTheReportFile(TblTRData());
+        base::ShowInformation(&dialog, QStringLiteral("Report successfully modified."));
+        return true;
+    });
+    base::ExecModal(dialog);
 }

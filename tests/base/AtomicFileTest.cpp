@@ -88,8 +88,8 @@ TEST_F(AtomicFile, SymbolicLinkIsRefusedAndItsTargetLeftUntouched)
     ASSERT_TRUE(QFile::link(path("profile"), path("evil.rpt")));
     EXPECT_EQ(failingWrite(path("evil.rpt"), "new"),
               QStringLiteral("Cannot write report %1: it is a symbolic link, and the file it points to is left "
-                             "untouched.")
-                  .arg(path("evil.rpt")));
+                             "untouched. Nothing was written. To change it here, replace the link by a copy of %2.")
+                  .arg(path("evil.rpt"), path("profile")));
     EXPECT_TRUE(QFileInfo(path("evil.rpt")).isSymLink());
     EXPECT_EQ(ReadBytes(path("profile")), QByteArray("old"));
     EXPECT_EQ(entries(), (QStringList{"evil.rpt", "profile"}));
