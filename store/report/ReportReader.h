@@ -1,8 +1,12 @@
 #pragma once
 
+#include "store/report/ReportVersion.h"
+
 #include <QByteArray>
+#include <QCryptographicHash>
 #include <QString>
 #include <array>
+#include <optional>
 
 namespace store {
 
@@ -42,6 +46,7 @@ public:
 
     // Opens the file; throws base::EngineError naming it when it cannot be opened
     // or is not a regular file (a pipe or a device is refused without waiting on it).
+    // The bytes read are hashed as they come, for version().
     explicit ReportReader(const QString& path, LineBound bound = Loading);
     // Opens an entry of a directory held open, without looking up the path again.
     // The listing found it a file (or a link to one), so its kind is not asked
@@ -55,6 +60,11 @@ public:
     // The next line; throws base::EngineError when the file cannot be read or a
     // refused line is too long.
     QString nextLine();
+
+    // The file as read so far: its size when it was opened, and the hash of
+    // the bytes read (reading goes a piece beyond the last line asked for).
+    // Only for a reader opened by path.
+    ReportVersion version() const;
 
 private:
     void open(int directoryFd, const char* fileName, bool requireRegular);
@@ -73,6 +83,8 @@ private:
     qsizetype end_ = 0;    // end of the bytes in chunk_
     QByteArray partial_;
     qsizetype read_ = 0;   // bytes read of the file
+    qint64 size_ = 0;      // of the file when it was opened by path
+    std::optional<QCryptographicHash> hash_; // of the bytes read, when opened by path
     bool ended_ = false;   // end of file, byte 26 or the bound reached: no more bytes come
 };
 

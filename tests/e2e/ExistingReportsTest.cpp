@@ -1,12 +1,9 @@
 // The operations on existing reports: writing them back unchanged, the
 // column-width editor, deleting, cancelling, and names in capital letters.
-#include "tests/support/FileBytes.h"
 #include "tests/support/WizardDriver.h"
 
-#include <QFileInfo>
 #include <QMap>
 #include <QTableView>
-#include <QTemporaryDir>
 
 namespace {
 
@@ -158,48 +155,6 @@ TEST_F(ExistingReports, AnEditInTheColumnWidthEditorFollowedDirectlyByOkReachesT
                     "0", "", "", "Name", "LastName", "1", "1", "28", "FALSE", "FALSE", "FALSE", "FALSE", "FALSE",
                     "0", "", "", "Firm", "Company", "1", "31", "60", "FALSE", "TRUE", "FALSE", "FALSE", "FALSE"}));
     expectSettledOn(0);
-}
-
-// A report that is a link is read but never written through: no flow calls it
-// written, the message says what to do, and the column-width editor stays open
-// with the edits.
-TEST_F(ExistingReports, ALinkedReportIsNeverToldWrittenAndTheMessageSaysWhatToDo)
-{
-    QTemporaryDir elsewhere;
-    const QString target = elsewhere.filePath(QStringLiteral("shared.rpt"));
-    WriteBytes(target, ShortReport);
-    ASSERT_TRUE(QFile::link(target, alias.path(QStringLiteral("linked.rpt"))));
-    const QString refusal = QStringLiteral("Cannot write report %1: it is a symbolic link, and the file it points to "
-                                           "is left untouched. Nothing was written. To change it here, replace the "
-                                           "link by a copy of %2.")
-                                .arg(alias.path(QStringLiteral("linked.rpt")), target);
-    for (const char* operation : {"RbModify", "RBColumn"}) {
-        SCOPED_TRACE(operation);
-        backToStart();
-        modal.clear();
-        click(operation);
-        pickReport(QStringLiteral("linked.rpt"));
-        if (QLatin1String(operation) == QLatin1String("RBColumn")) {
-            modal.onDialog([](QDialog& dialog) {
-                TypeIntoGrid(dialog, 0, 3, QStringLiteral("28"));
-                dialogChild<QPushButton>(dialog, "BtnOK")->click();
-                EXPECT_TRUE(dialog.isVisible());
-                EXPECT_EQ(dialog.findChild<QTableView*>()->model()->index(0, 3).data().toString(), "28");
-                dialogChild<QPushButton>(dialog, "BitBtn1")->click();
-                return dialog.result();
-            });
-            next();
-        } else {
-            next();
-            nextTo(10);
-            modal.answer(true);
-            click("btMakeReport");
-        }
-        EXPECT_EQ(modal.texts().last(), refusal);
-        EXPECT_FALSE(modal.texts().join(u'|').contains(QStringLiteral("successfully"))) << messages();
-        EXPECT_EQ(ReadBytes(target), ShortReport);
-        EXPECT_TRUE(QFileInfo(alias.path(QStringLiteral("linked.rpt"))).isSymLink());
-    }
 }
 
 TEST_F(ExistingReports, CancelInTheColumnWidthEditorLeavesTheFileAsItWas)
