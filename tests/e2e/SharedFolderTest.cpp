@@ -97,7 +97,7 @@ TEST_F(SharedFolder, ALinkedReportIsNeverToldWrittenAndTheMessageSaysWhatToDo)
 
 TEST_F(SharedFolder, AReportOthersChangedSinceItWasLoadedIsWrittenOverOnlyOnYes)
 {
-    enum class Other { Nothing, Rewrites, Changes, Deletes };
+    enum class Other { Rewrites, Changes, Deletes };
     const QString path = alias.path(QStringLiteral("short.rpt"));
     const qint64 when = 1772359200;
     const QString overwrite = QStringLiteral("Do you want to overwrite the existing report?");
@@ -118,12 +118,10 @@ TEST_F(SharedFolder, AReportOthersChangedSinceItWasLoadedIsWrittenOverOnlyOnYes)
         QStringList texts;
         QByteArray after;
     } cases[] = {
-        {"as loaded", "RbModify", Other::Nothing, true, {overwrite, created, overwrite, created}, Ours},
         {"rewritten unchanged", "RbModify", Other::Rewrites, true, {overwrite, created, overwrite, created}, Ours},
         {"changed, Yes", "RbModify", Other::Changes, true, {overwrite, changed, created, overwrite, created}, Ours},
         {"changed, No: a new name", "RbModify", Other::Changes, false, {overwrite, changed, created}, Theirs},
         {"deleted, Yes", "RbModify", Other::Deletes, true, {overwrite, deleted, created, overwrite, created}, Ours},
-        {"editor, as loaded", "RBColumn", Other::Nothing, true, {modified}, Ours},
         {"editor, changed, Yes", "RBColumn", Other::Changes, true, {changed, modified}, Ours},
         {"editor, changed, No: stays open", "RBColumn", Other::Changes, false, {changed}, Theirs},
     };
@@ -137,14 +135,14 @@ TEST_F(SharedFolder, AReportOthersChangedSinceItWasLoadedIsWrittenOverOnlyOnYes)
         modal.clear();
         if (modify)
             modal.answer(true);
-        if (c.other == Other::Changes || c.other == Other::Deletes)
+        if (c.other != Other::Rewrites)
             modal.answer(c.yes);
         const bool stayedOpen = saveBack(c.operation, QStringLiteral("short.rpt"), [&] {
             if (!c.yes && modify)
                 saveAs(QStringLiteral("mine")); // the save dialog that No leads to
             if (c.other == Other::Deletes)
                 QFile::remove(path);
-            else if (c.other != Other::Nothing)
+            else
                 WriteBytes(path, c.other == Other::Changes ? Theirs : Ours);
             if (c.other == Other::Changes)
                 SetModified(path, when);
