@@ -85,6 +85,11 @@ struct SaveCase {
     const char* writtenTo;        // the report file that gets the new description, or none
 };
 
+void PrintTo(const SaveCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
 class SaveModes : public ShownWizardDriver, public testing::WithParamInterface<SaveCase> {};
 
 const QString Overwrite = QStringLiteral("Do you want to overwrite the existing report?");
@@ -196,11 +201,12 @@ TEST_F(SaveReport, AFailedWriteShowsTheReasonAndNoSuccess)
     ASSERT_TRUE(QDir(alias.dataDir()).mkdir(QStringLiteral("phonelst.rpt")));
     modal.clear();
     modal.answer(true);
+    modal.answer(true); // to overwriting what is no longer the report loaded
     click("btMakeReport");
 
-    ASSERT_EQ(modal.shown().size(), 2u) << messages();
-    EXPECT_EQ(modal.shown()[1].kind, base::MessageKind::Error);
-    EXPECT_TRUE(modal.texts()[1].startsWith(QStringLiteral("Cannot write report "))) << messages();
+    ASSERT_EQ(modal.shown().size(), 3u) << messages();
+    EXPECT_EQ(modal.shown()[2].kind, base::MessageKind::Error);
+    EXPECT_TRUE(modal.texts()[2].startsWith(QStringLiteral("Cannot write report "))) << messages();
     EXPECT_TRUE(QFileInfo(alias.path(QStringLiteral("phonelst.rpt"))).isDir());
     expectSettledOn(10);
     EXPECT_EQ(window.TblTRData().FieldByName(QStringLiteral("Field")).AsString(),
