@@ -2,7 +2,7 @@
 
 #include "base/DialogKit.h"
 #include "base/TextNumbers.h"
-#include "wizard/ColumnCheck.h"
+#include "rules/ColumnCheck.h"
 
 #include <QAbstractItemView>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "wizard/LayoutGeometry.h"
+#include "rules/LayoutGeometry.h"
 
 #include <QHash>
 #include <QList>

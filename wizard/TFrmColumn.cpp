@@ -8,9 +8,9 @@
 #include "store/Alias.h"
 #include "store/WorkingTable.h"
 #include "store/engine/Table.h"
-#include "wizard/ColumnCheck.h"
+#include "rules/ColumnCheck.h"
 #include "wizard/ColumnLayoutView.h"
-#include "wizard/FieldLabels.h"
+#include "rules/FieldLabels.h"
 #include "wizard/PageKit.h"
 #include "wizard/TableGridModel.h"
 

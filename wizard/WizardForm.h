@@ -1,7 +1,7 @@
 #pragma once
 
-#include "wizard/ColumnLayout.h"
-#include "wizard/FieldOrderRules.h"
+#include "rules/ColumnLayout.h"
+#include "rules/FieldOrderRules.h"
 #include "wizard/WizardState.h"
 
 #include <QDialog>

@@ -4,7 +4,7 @@
 #include "base/ErrorGuard.h"
 #include "base/SpinEdit.h"
 #include "wizard/ColumnLayoutView.h"
-#include "wizard/FieldLabels.h"
+#include "rules/FieldLabels.h"
 
 #include <QGridLayout>
 #include <QPushButton>

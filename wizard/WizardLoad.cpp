@@ -12,7 +12,7 @@
 #include "store/ReportNames.h"
 #include "store/engine/Table.h"
 #include "store/report/ReportReader.h"
-#include "wizard/EventFieldMap.h"
+#include "rules/EventFieldMap.h"
 
 #include <QFrame>
 #include <QHash>

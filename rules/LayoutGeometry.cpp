@@ -1,4 +1,4 @@
-#include "wizard/LayoutGeometry.h"
+#include "rules/LayoutGeometry.h"
 
 #include <algorithm>
 #include <cmath>

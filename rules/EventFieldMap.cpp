@@ -1,4 +1,4 @@
-#include "wizard/EventFieldMap.h"
+#include "rules/EventFieldMap.h"
 
 #include <span>
 

@@ -1,4 +1,4 @@
-#include "wizard/ColumnCheck.h"
+#include "rules/ColumnCheck.h"
 
 #include "tests/support/QtPrinting.h"
 

@@ -1,4 +1,4 @@
-#include "wizard/DefaultPositions.h"
+#include "rules/DefaultPositions.h"
 
 #include "base/TextNumbers.h"
 

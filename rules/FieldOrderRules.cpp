@@ -1,6 +1,6 @@
-#include "wizard/FieldOrderRules.h"
+#include "rules/FieldOrderRules.h"
 
-#include "wizard/EventFieldMap.h"
+#include "rules/EventFieldMap.h"
 
 namespace wizard {
 

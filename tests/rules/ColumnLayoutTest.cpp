@@ -1,4 +1,4 @@
-#include "wizard/ColumnLayout.h"
+#include "rules/ColumnLayout.h"
 
 #include "tests/support/QtPrinting.h"
 

@@ -1,7 +1,7 @@
-#include "wizard/FieldLabels.h"
+#include "rules/FieldLabels.h"
 
 #include "store/engine/Table.h"
-#include "wizard/EventFieldMap.h"
+#include "rules/EventFieldMap.h"
 
 #include <QScopeGuard>
 

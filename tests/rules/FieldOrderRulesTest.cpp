@@ -1,4 +1,4 @@
-#include "wizard/FieldOrderRules.h"
+#include "rules/FieldOrderRules.h"
 
 #include "tests/support/QtPrinting.h"
 

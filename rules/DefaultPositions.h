@@ -1,6 +1,6 @@
 #pragma once
 
-#include "wizard/ColumnLayout.h"
+#include "rules/ColumnLayout.h"
 
 #include <QList>
 #include <QString>

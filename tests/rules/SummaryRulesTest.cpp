@@ -1,4 +1,4 @@
-#include "wizard/SummaryRules.h"
+#include "rules/SummaryRules.h"
 
 #include <gtest/gtest.h>
 
