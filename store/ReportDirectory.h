@@ -11,7 +11,12 @@ struct ReportEntry {
     QString description;
     QString typeWord;
     QString name;
+    int fieldCount = 0; // line 5, read only when the listing is asked for it
 };
+
+// What a listing reads of each report: its first two lines, or its first five
+// for the number of its field records too.
+enum class ListingLines { Heads, WithFieldCount };
 
 struct ReportListing {
     std::vector<ReportEntry> reports;  // in the order of the listing
@@ -26,6 +31,10 @@ struct ReportListing {
 // description comes first; equal descriptions by name. A file that cannot be
 // read is named in unreadable and left out of reports. Throws base::EngineError
 // when the directory itself cannot be read.
-ReportListing ListReports(const QString& directory);
+ReportListing ListReports(const QString& directory, ListingLines lines = ListingLines::Heads);
+
+// The names on disk of the report files that ListReports lists, sorted by
+// their bytes. Throws base::EngineError when the directory cannot be read.
+QStringList ReportFileNames(const QString& directory);
 
 } // namespace store

@@ -2,6 +2,7 @@
 
 #include "base/EngineError.h"
 #include "base/Paths.h"
+#include "base/TextNumbers.h"
 #include "store/engine/Table.h"
 #include "store/report/Cp1252.h"
 #include "store/report/ReportRecord.h"
@@ -172,11 +173,16 @@ void ReadFieldRecord(ReportReader& reader, Table& table)
 
 namespace {
 
-ReportHeadLines HeadLinesOf(ReportReader& reader)
+ReportHeadLines HeadLinesOf(ReportReader& reader, bool withFieldCount)
 {
     ReportHeadLines lines;
     lines.description = reader.nextLine();
     lines.typeWord = reader.nextLine();
+    if (withFieldCount) {
+        reader.nextLine(); // the category
+        reader.nextLine(); // the printable width
+        lines.fieldCount = std::max(0, base::StrToIntOrZero(reader.nextLine()));
+    }
     return lines;
 }
 
@@ -185,13 +191,13 @@ ReportHeadLines HeadLinesOf(ReportReader& reader)
 ReportHeadLines ReadReportHeadLines(const QString& path)
 {
     ReportReader reader(path, ReportReader::Listing);
-    return HeadLinesOf(reader);
+    return HeadLinesOf(reader, false);
 }
 
-ReportHeadLines ReadReportHeadLines(const DirectoryEntry& entry)
+ReportHeadLines ReadReportHeadLines(const DirectoryEntry& entry, bool withFieldCount)
 {
     ReportReader reader(entry);
-    return HeadLinesOf(reader);
+    return HeadLinesOf(reader, withFieldCount);
 }
 
 } // namespace store

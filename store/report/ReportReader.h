@@ -86,13 +86,15 @@ bool DotFlag(const QString& line);
 // the engine's message), Header and Field as text, the dot lines by DotFlag.
 void ReadFieldRecord(ReportReader& reader, Table& table);
 
-// The first two lines of a report, for the report listing.
+// The first two lines of a report, for the report listing, and when asked the
+// number of field records that line 5 gives (0 when it holds none).
 struct ReportHeadLines {
     QString description;
     QString typeWord;
+    int fieldCount = 0;
 };
-// Reads only as much of the file as those two lines take; throws as ReportReader does.
+// Reads only as much of the file as those lines take; throws as ReportReader does.
 ReportHeadLines ReadReportHeadLines(const QString& path);
-ReportHeadLines ReadReportHeadLines(const DirectoryEntry& entry);
+ReportHeadLines ReadReportHeadLines(const DirectoryEntry& entry, bool withFieldCount = false);
 
 } // namespace store
