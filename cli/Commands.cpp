@@ -2,12 +2,12 @@
 #include "cli/ReportTool.h"
 
 #include "base/EngineError.h"
-#include "base/Paths.h"
 #include "cli/TextTable.h"
 #include "rules/ReportSettings.h"
 #include "store/Alias.h"
 #include "store/ReportDirectory.h"
 #include "store/report/ReportContent.h"
+#include "store/report/ReportReader.h"
 
 #include <QJsonDocument>
 #include <QJsonArray>
@@ -137,19 +137,10 @@ int ShowCommand(const QString& file, const Streams& streams)
 
 int CheckCommand(const QStringList& files, const Streams& streams)
 {
-    QString directory;
-    QStringList names = files;
-    if (files.isEmpty()) {
-        directory = AliasDirectory({});
-        names = store::ReportFileNames(directory);
-        if (names.isEmpty())
-            Complain(streams, NoReportsMessage(directory));
-    }
     int status = Passed;
-    for (const QString& name : names) {
+    const auto check = [&](const QString& name, const auto& source) {
         try {
-            const store::ReportContent report = store::ReadReport(base::JoinPath(directory, name));
-            const QString failure = wizard::CheckReportColumns(report);
+            const QString failure = wizard::CheckReportColumns(store::ReadReport(source));
             Write(streams.out, name + QLatin1String(": ") + (failure.isEmpty() ? QStringLiteral("OK") : failure) + u'\n');
             if (!failure.isEmpty())
                 status = std::max<int>(status, Failed);
@@ -157,7 +148,20 @@ int CheckCommand(const QStringList& files, const Streams& streams)
             Complain(streams, e.text());
             status = Trouble;
         }
+    };
+    if (!files.isEmpty()) {
+        for (const QString& file : files)
+            check(file, file);
+        return status;
     }
+    const QString directory = AliasDirectory({});
+    bool any = false;
+    store::ForEachReportFile(directory, [&](const store::DirectoryEntry& entry) {
+        any = true;
+        check(entry.name, entry);
+    });
+    if (!any)
+        Complain(streams, NoReportsMessage(directory));
     return status;
 }
 

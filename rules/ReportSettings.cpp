@@ -22,6 +22,12 @@ QString WordNamed(const QString& line, const char* const (&words)[N])
     return {};
 }
 
+// Line 4 as the paper-size page's spin edit takes it.
+int PrintableWidthOf(const store::ReportContent& report)
+{
+    return std::clamp(report.width, MinPrintableWidth, MaxPrintableWidth);
+}
+
 } // namespace
 
 ReportSettings SettingsOf(const store::ReportContent& report)
@@ -32,7 +38,7 @@ ReportSettings SettingsOf(const store::ReportContent& report)
     settings.typeWord = WordNamed(report.typeLine, types);
     settings.categoryWord = settings.typeWord == QLatin1String("Calendar") ? QStringLiteral("Event")
                                                                            : WordNamed(report.categoryLine, categories);
-    settings.printableWidth = std::clamp(report.width, MinPrintableWidth, MaxPrintableWidth);
+    settings.printableWidth = PrintableWidthOf(report);
     settings.detailLevel = std::any_of(report.fields.begin(), report.fields.end(), [](const auto& record) {
         return record.field.toLower() == QLatin1String("customid");
     });
@@ -57,7 +63,7 @@ QString CheckReportColumns(const store::ReportContent& report)
     for (const store::ReportFieldRecord* record : InReportOrder(report))
         records.append({record->line.value_or(0), record->order, record->lposition.value_or(0),
                         record->rposition.value_or(0)});
-    return ColumnCheckFailure(SettingsOf(report).printableWidth, records);
+    return ColumnCheckFailure(PrintableWidthOf(report), records);
 }
 
 } // namespace wizard

@@ -140,18 +140,15 @@ ReportListing ListReports(const QString& directory, ListingLines lines)
     return listing;
 }
 
-QStringList ReportFileNames(const QString& directory)
+void ForEachReportFile(const QString& directory, const std::function<void(const DirectoryEntry&)>& visit)
 {
     OpenDirectory dir(directory);
     std::vector<QByteArray> names;
     while (const dirent* entry = dir.nextReport())
         names.emplace_back(entry->d_name);
     std::sort(names.begin(), names.end());
-    QStringList list;
-    list.reserve(qsizetype(names.size()));
     for (const QByteArray& name : names)
-        list << FileName(name.constData());
-    return list;
+        visit(DirectoryEntry{dir.fd(), name.constData(), directory, FileName(name.constData())});
 }
 
 } // namespace store

@@ -2,9 +2,12 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 namespace store {
+
+struct DirectoryEntry;
 
 // One report of the listing: its first two lines and its name in small letters.
 struct ReportEntry {
@@ -33,8 +36,10 @@ struct ReportListing {
 // when the directory itself cannot be read.
 ReportListing ListReports(const QString& directory, ListingLines lines = ListingLines::Heads);
 
-// The names on disk of the report files that ListReports lists, sorted by
-// their bytes. Throws base::EngineError when the directory cannot be read.
-QStringList ReportFileNames(const QString& directory);
+// Visits the report files that ListReports lists, in the order of their names
+// on disk (by their bytes), each as an entry of the directory held open, so
+// that it is opened by its name within it. Throws base::EngineError when the
+// directory cannot be read; what visit throws ends the walk.
+void ForEachReportFile(const QString& directory, const std::function<void(const DirectoryEntry&)>& visit);
 
 } // namespace store

@@ -6,6 +6,8 @@
 
 namespace store {
 
+struct DirectoryEntry;
+
 // One field record of a report as loading stores it in the working table: a
 // number or flag line that is empty holds no value; Header and Field keep at
 // most the working table's 50 characters.
@@ -41,6 +43,10 @@ struct ReportContent {
 // Field of an earlier one) with loading's messages. Throws base::EngineError
 // naming the file.
 ReportContent ReadReport(const QString& path);
+// The same for an entry of a directory held open, which a listing found a file
+// (or a link to one): what is swapped in since is read within loading's bounds,
+// without waiting on a pipe.
+ReportContent ReadReport(const DirectoryEntry& entry);
 
 // A refused field record's message: the engine's text, and where it was.
 QString FieldRecordFailure(const QString& text, int record, const QString& path);

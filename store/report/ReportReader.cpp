@@ -31,6 +31,15 @@ QString ReasonText(int error)
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
+// The first carriage return or byte 26 in [begin, end), or end.
+const char* LineStop(const char* begin, const char* end)
+{
+    const auto* cr = static_cast<const char*>(std::memchr(begin, '\r', std::size_t(end - begin)));
+    const char* limit = cr ? cr : end;
+    const auto* eof = static_cast<const char*>(std::memchr(begin, kEndOfInput, std::size_t(limit - begin)));
+    return eof ? eof : limit;
+}
+
 } // namespace
 
 ReportReader::ReportReader(const QString& path, LineBound bound)
@@ -115,25 +124,30 @@ void ReportReader::keep(const char* begin, qsizetype length)
 
 QString ReportReader::nextLine()
 {
+    return DecodeCp1252(nextLineBytes());
+}
+
+QByteArrayView ReportReader::nextLineBytes()
+{
     partial_.clear();
     ++lineNumber_;
     for (;;) {
         const char* begin = chunk_.data() + begin_;
         const char* end = chunk_.data() + end_;
-        const char* stop = std::find_if(begin, end, [](char c) { return c == '\r' || c == kEndOfInput; });
+        const char* stop = LineStop(begin, end);
         if (stop == end) {
             keep(begin, end - begin);
             if (readMore())
                 continue;
-            return DecodeCp1252(partial_);
+            return partial_;
         }
-        // A short line within one piece, the usual case, is decoded straight from it.
-        QString line;
+        // A short line within one piece, the usual case, is seen where it was read.
+        QByteArrayView line;
         if (partial_.isEmpty() && stop - begin <= bound_.bytes) {
-            line = DecodeCp1252(QByteArrayView(begin, stop - begin));
+            line = QByteArrayView(begin, stop - begin);
         } else {
             keep(begin, stop - begin);
-            line = DecodeCp1252(partial_);
+            line = partial_;
         }
         if (*stop == kEndOfInput) {
             ended_ = true;
@@ -141,8 +155,13 @@ QString ReportReader::nextLine()
             return line;
         }
         begin_ = stop + 1 - chunk_.data();
-        if (begin_ == end_)
+        if (begin_ == end_) {
+            // The next piece takes the place of this one: the line is kept apart first.
+            if (line.data() != partial_.constData())
+                partial_ = line.toByteArray();
+            line = partial_;
             readMore();
+        }
         if (begin_ < end_ && chunk_[std::size_t(begin_)] == '\n')
             ++begin_;
         return line;
@@ -154,20 +173,15 @@ bool MatchesWord(const QString& line, QLatin1StringView upperWord)
     return line.toUpper() == upperWord;
 }
 
-bool DotFlag(const QString& line)
-{
-    return !line.isEmpty();
-}
-
 void ReadFieldRecord(ReportReader& reader, Table& table)
 {
     for (const RecordLine& recordLine : kRecordLines) {
-        const QString line = reader.nextLine();
+        const QByteArrayView line = reader.nextLineBytes();
         Field field = table.FieldByName(QString::fromLatin1(recordLine.column));
         if (recordLine.kind == RecordLineKind::Dots)
             field.SetAsBoolean(DotFlag(line));
         else
-            field.SetAsString(line);
+            field.SetAsString(DecodeCp1252(line));
     }
 }
 

@@ -53,12 +53,16 @@ public:
     // The next line; throws base::EngineError when the file cannot be read or a
     // refused line is too long.
     QString nextLine();
+    // The same line as its bytes, before decoding; they are valid until the next call.
+    QByteArrayView nextLineBytes();
+
+    // The file's whole path, for messages.
+    QString absolutePath() const;
 
 private:
     void open(int directoryFd, const char* fileName, bool requireRegular);
     bool readMore();
     void keep(const char* begin, qsizetype length);
-    QString absolutePath() const;
 
     QString directory_; // empty: path_ is taken against the current directory
     QString path_;
@@ -78,7 +82,10 @@ private:
 bool MatchesWord(const QString& line, QLatin1StringView upperWord);
 
 // A dot line sets its flag whenever it holds anything.
-bool DotFlag(const QString& line);
+inline bool DotFlag(QByteArrayView line)
+{
+    return !line.isEmpty();
+}
 
 // Reads the next thirteen lines as one field record into the current row of
 // table, which the caller has put into insert or edit state: numbers and flags
