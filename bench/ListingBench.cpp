@@ -7,7 +7,7 @@
 #include "store/Alias.h"
 #include "store/ReportDirectory.h"
 #include "store/engine/Session.h"
-#include "wizard/TFrmSelect.h"
+#include "wizard/dialogs/TFrmSelect.h"
 
 #include <QFile>
 #include <QLabel>

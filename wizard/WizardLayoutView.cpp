@@ -3,7 +3,7 @@
 
 #include "base/ErrorGuard.h"
 #include "base/SpinEdit.h"
-#include "wizard/ColumnLayoutView.h"
+#include "wizard/view/ColumnLayoutView.h"
 #include "rules/FieldLabels.h"
 
 #include <QGridLayout>

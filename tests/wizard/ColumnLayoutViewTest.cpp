@@ -1,6 +1,6 @@
 // The column layout under the positions grids: its boxes, the keys and the
 // mouse on them, and the labels it gives the fields.
-#include "wizard/ColumnLayoutView.h"
+#include "wizard/view/ColumnLayoutView.h"
 
 #include "store/WorkingTable.h"
 #include "store/engine/Table.h"

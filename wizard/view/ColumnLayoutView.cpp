@@ -1,4 +1,4 @@
-#include "wizard/ColumnLayoutView.h"
+#include "wizard/view/ColumnLayoutView.h"
 
 #include "base/DialogKit.h"
 #include "base/TextNumbers.h"

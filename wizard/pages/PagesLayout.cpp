@@ -2,7 +2,7 @@
 #include "wizard/WizardForm.h"
 
 #include "base/SpinEdit.h"
-#include "wizard/PageKit.h"
+#include "wizard/pages/PageKit.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -1,4 +1,4 @@
-#include "wizard/PageKit.h"
+#include "wizard/pages/PageKit.h"
 
 #include "base/Option.h"
 

@@ -3,7 +3,7 @@
 
 #include "base/Option.h"
 #include "base/SpinEdit.h"
-#include "wizard/PageKit.h"
+#include "wizard/pages/PageKit.h"
 
 #include <QButtonGroup>
 #include <QFrame>

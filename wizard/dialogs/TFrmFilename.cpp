@@ -1,4 +1,4 @@
-#include "wizard/TFrmFilename.h"
+#include "wizard/dialogs/TFrmFilename.h"
 
 #include "base/DialogKit.h"
 #include "base/ErrorGuard.h"
@@ -6,7 +6,7 @@
 #include "base/Paths.h"
 #include "store/Alias.h"
 #include "store/ReportNames.h"
-#include "wizard/Cp1252Validator.h"
+#include "wizard/pages/Cp1252Validator.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

@@ -1,4 +1,4 @@
-#include "wizard/TFrmSelect.h"
+#include "wizard/dialogs/TFrmSelect.h"
 
 #include "base/DialogKit.h"
 #include "base/EngineError.h"

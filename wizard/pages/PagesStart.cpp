@@ -2,7 +2,7 @@
 #include "wizard/WizardForm.h"
 
 #include "base/Option.h"
-#include "wizard/PageKit.h"
+#include "wizard/pages/PageKit.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>

@@ -1,4 +1,4 @@
-#include "wizard/TableGridModel.h"
+#include "wizard/view/TableGridModel.h"
 
 #include "base/ErrorGuard.h"
 #include "store/engine/Table.h"

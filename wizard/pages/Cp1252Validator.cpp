@@ -1,4 +1,4 @@
-#include "wizard/Cp1252Validator.h"
+#include "wizard/pages/Cp1252Validator.h"
 
 #include "store/report/Cp1252.h"
 

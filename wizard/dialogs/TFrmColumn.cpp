@@ -1,4 +1,4 @@
-#include "wizard/TFrmColumn.h"
+#include "wizard/dialogs/TFrmColumn.h"
 
 #include "base/DialogKit.h"
 #include "base/EngineError.h"
@@ -9,10 +9,10 @@
 #include "store/WorkingTable.h"
 #include "store/engine/Table.h"
 #include "rules/ColumnCheck.h"
-#include "wizard/ColumnLayoutView.h"
+#include "wizard/view/ColumnLayoutView.h"
 #include "rules/FieldLabels.h"
-#include "wizard/PageKit.h"
-#include "wizard/TableGridModel.h"
+#include "wizard/pages/PageKit.h"
+#include "wizard/view/TableGridModel.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
