@@ -31,19 +31,10 @@ QString ReasonText(int error)
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-// The first carriage return or byte 26 in [begin, end), or end.
-const char* LineStop(const char* begin, const char* end)
-{
-    const auto* cr = static_cast<const char*>(std::memchr(begin, '\r', std::size_t(end - begin)));
-    const char* limit = cr ? cr : end;
-    const auto* eof = static_cast<const char*>(std::memchr(begin, kEndOfInput, std::size_t(limit - begin)));
-    return eof ? eof : limit;
-}
-
 } // namespace
 
 ReportReader::ReportReader(const QString& path, LineBound bound)
-    : path_(path), bound_(bound)
+    : path_(path), bound_(bound), hash_(std::in_place, ReportHashAlgorithm)
 {
     open(AT_FDCWD, base::FileNameBytes(path_).constData(), true);
 }
@@ -70,6 +61,12 @@ void ReportReader::open(int directoryFd, const char* fileName, bool requireRegul
         fd_ = -1;
         throw base::EngineError(QStringLiteral("Cannot open report %1: it is not a regular file.").arg(absolutePath()));
     }
+    size_ = info.st_size;
+}
+
+ReportVersion ReportReader::version() const
+{
+    return {size_, read_, hash_ ? hash_->result() : QByteArray()};
 }
 
 ReportReader::~ReportReader()
@@ -105,6 +102,8 @@ bool ReportReader::readMore()
     }
     end_ = got;
     read_ += got;
+    if (hash_)
+        hash_->addData(QByteArrayView(chunk_.data(), got));
     if (got == 0)
         ended_ = true;
     return got > 0;
@@ -134,7 +133,8 @@ QByteArrayView ReportReader::nextLineBytes()
     for (;;) {
         const char* begin = chunk_.data() + begin_;
         const char* end = chunk_.data() + end_;
-        const char* stop = LineStop(begin, end);
+        const char* stop =
+            std::find_if(begin, end, [](char c) { return c == '\r' || c == '\n' || c == kEndOfInput; });
         if (stop == end) {
             keep(begin, end - begin);
             if (readMore())
@@ -155,15 +155,17 @@ QByteArrayView ReportReader::nextLineBytes()
             return line;
         }
         begin_ = stop + 1 - chunk_.data();
-        if (begin_ == end_) {
-            // The next piece takes the place of this one: the line is kept apart first.
-            if (line.data() != partial_.constData())
-                partial_ = line.toByteArray();
-            line = partial_;
-            readMore();
+        if (*stop == '\r') {
+            if (begin_ == end_) {
+                // The next piece takes the place of this one: the line is kept apart first.
+                if (line.data() != partial_.constData())
+                    partial_ = line.toByteArray();
+                line = partial_;
+                readMore();
+            }
+            if (begin_ < end_ && chunk_[std::size_t(begin_)] == '\n')
+                ++begin_;
         }
-        if (begin_ < end_ && chunk_[std::size_t(begin_)] == '\n')
-            ++begin_;
         return line;
     }
 }
