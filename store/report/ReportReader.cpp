@@ -24,6 +24,18 @@ namespace {
 constexpr qsizetype kChunk = 4096;
 constexpr char kEndOfInput = 26;
 
+// The first byte from begin on that ends a line or the input, or end.
+const char* LineStop(const char* begin, const char* end)
+{
+    // The three bytes are control characters: most bytes are passed by one comparison.
+    const auto ends = [](char c) {
+        return static_cast<unsigned char>(c) <= kEndOfInput && (c == '\r' || c == '\n' || c == kEndOfInput);
+    };
+    while (begin != end && !ends(*begin))
+        ++begin;
+    return begin;
+}
+
 QString ReasonText(int error)
 {
     if (error == ENOENT)
@@ -128,13 +140,13 @@ QString ReportReader::nextLine()
 
 QByteArrayView ReportReader::nextLineBytes()
 {
-    partial_.clear();
+    if (!partial_.isEmpty())
+        partial_.truncate(0); // keeps its room for the next long line
     ++lineNumber_;
     for (;;) {
         const char* begin = chunk_.data() + begin_;
         const char* end = chunk_.data() + end_;
-        const char* stop =
-            std::find_if(begin, end, [](char c) { return c == '\r' || c == '\n' || c == kEndOfInput; });
+        const char* stop = LineStop(begin, end);
         if (stop == end) {
             keep(begin, end - begin);
             if (readMore())
