@@ -22,19 +22,6 @@ namespace store {
 namespace {
 
 constexpr qsizetype kChunk = 4096;
-constexpr char kEndOfInput = 26;
-
-// The first byte from begin on that ends a line or the input, or end.
-const char* LineStop(const char* begin, const char* end)
-{
-    // The three bytes are control characters: most bytes are passed by one comparison.
-    const auto ends = [](char c) {
-        return static_cast<unsigned char>(c) <= kEndOfInput && (c == '\r' || c == '\n' || c == kEndOfInput);
-    };
-    while (begin != end && !ends(*begin))
-        ++begin;
-    return begin;
-}
 
 QString ReasonText(int error)
 {
@@ -138,7 +125,7 @@ QString ReportReader::nextLine()
     return DecodeCp1252(nextLineBytes());
 }
 
-QByteArrayView ReportReader::nextLineBytes()
+QByteArrayView ReportReader::lineAcrossPieces()
 {
     if (!partial_.isEmpty())
         partial_.truncate(0); // keeps its room for the next long line
@@ -146,7 +133,7 @@ QByteArrayView ReportReader::nextLineBytes()
     for (;;) {
         const char* begin = chunk_.data() + begin_;
         const char* end = chunk_.data() + end_;
-        const char* stop = LineStop(begin, end);
+        const char* stop = lineStop(begin, end);
         if (stop == end) {
             keep(begin, end - begin);
             if (readMore())
@@ -161,7 +148,7 @@ QByteArrayView ReportReader::nextLineBytes()
             keep(begin, stop - begin);
             line = partial_;
         }
-        if (*stop == kEndOfInput) {
+        if (*stop == EndOfInput) {
             ended_ = true;
             begin_ = end_ = 0;
             return line;
