@@ -10,8 +10,21 @@ namespace {
 template <typename Text>
 std::optional<int> Parse(Text text)
 {
-    qsizetype i = 0;
     const qsizetype n = text.size();
+    // The usual number, up to nine decimal digits and nothing else, is an int as it stands.
+    if (n > 0 && n <= 9) {
+        int value = 0;
+        qsizetype digits = 0;
+        for (; digits < n; ++digits) {
+            const char16_t c = QChar(text[digits]).unicode();
+            if (c < u'0' || c > u'9')
+                break;
+            value = value * 10 + (c - u'0');
+        }
+        if (digits == n)
+            return value;
+    }
+    qsizetype i = 0;
     while (i < n && QChar(text[i]) == u' ')
         ++i;
     bool negative = false;
