@@ -1,6 +1,7 @@
 #include "shell/TFrmUser.h"
 
 #include "base/ErrorGuard.h"
+#include "base/KeyboardGrid.h"
 #include "base/Modal.h"
 #include "store/Alias.h"
 #include "store/engine/Session.h"
@@ -60,8 +61,9 @@ TFrmUser::TFrmUser(QWidget* parent)
     Table1->SetTableName(QStringLiteral("DATABASE.DB"));
 
     auto* layout = new QVBoxLayout(this);
-    StringGrid1 = new QTableWidget(GridRows, 1, this);
+    StringGrid1 = new base::KeyboardTableWidget(GridRows, 1, this);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
+    StringGrid1->setAccessibleName(QStringLiteral("User Field Definitions"));
     StringGrid1->setFont(pagekit::Serif(13));
     StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
