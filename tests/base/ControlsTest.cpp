@@ -10,7 +10,9 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QLineEdit>
+#include <QHelpEvent>
 #include <QPushButton>
+#include <QToolTip>
 #include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -206,5 +208,22 @@ TEST(KeyboardGrid, TabInTheLastCellsEditorStoresTheTextAndLeaves)
         EXPECT_EQ(QApplication::focusWidget(), after);
         ASSERT_NE(grid->item(1, column), nullptr);
         EXPECT_EQ(grid->item(1, column)->text(), QStringLiteral("42"));
+    }
+}
+
+TEST(KeyboardGrid, ACellTextThatDoesNotFitShowsWholeAsATooltip)
+{
+    for (const QString& text : {QStringLiteral("Phone call subject"), QStringLiteral("Fits")}) {
+        base::KeyboardTableWidget grid(1, 1);
+        grid.setColumnWidth(0, 60);
+        grid.setItem(0, 0, new QTableWidgetItem(text));
+        grid.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&grid));
+        const QPoint inside = grid.visualItemRect(grid.item(0, 0)).center();
+        QHelpEvent help(QEvent::ToolTip, inside, grid.viewport()->mapToGlobal(inside));
+        QApplication::sendEvent(grid.viewport(), &help);
+        const bool fits = text == QStringLiteral("Fits");
+        EXPECT_EQ(QToolTip::text(), fits ? QString() : text);
+        QToolTip::hideText();
     }
 }
