@@ -63,16 +63,14 @@ def outer(args):
 
 
 class Walk:
-    INPUT_ROLES = None  # filled once pyatspi is imported
-    CONTAINERS = None  # roles whose cells or entries are not walked
-
     def __init__(self, tabrep, demo, work):
-        Walk.INPUT_ROLES = {pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY, pyatspi.ROLE_PASSWORD_TEXT,
+        self.input_roles = {pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY, pyatspi.ROLE_PASSWORD_TEXT,
                             pyatspi.ROLE_SPIN_BUTTON, pyatspi.ROLE_LIST, pyatspi.ROLE_LIST_BOX, pyatspi.ROLE_TABLE,
                             pyatspi.ROLE_TREE, pyatspi.ROLE_TREE_TABLE, pyatspi.ROLE_COMBO_BOX,
                             pyatspi.ROLE_CHECK_BOX, pyatspi.ROLE_RADIO_BUTTON, pyatspi.ROLE_PUSH_BUTTON,
                             pyatspi.ROLE_TOGGLE_BUTTON, pyatspi.ROLE_SLIDER}
-        Walk.CONTAINERS = {pyatspi.ROLE_TABLE, pyatspi.ROLE_LIST, pyatspi.ROLE_LIST_BOX, pyatspi.ROLE_TREE,
+        # Roles whose cells or entries are not walked.
+        self.containers = {pyatspi.ROLE_TABLE, pyatspi.ROLE_LIST, pyatspi.ROLE_LIST_BOX, pyatspi.ROLE_TREE,
                            pyatspi.ROLE_TREE_TABLE}
         self.faults = []
         data = os.path.join(work, "data")
@@ -124,7 +122,7 @@ class Walk:
         while stack:
             node = stack.pop()
             yield node
-            if node.getRole() not in Walk.CONTAINERS:
+            if node.getRole() not in self.containers:
                 stack.extend(child for child in node if self.showing(child))
 
     def find(self, root, role, name=None):
@@ -199,7 +197,7 @@ class Walk:
         for node in self.nodes(root):
             role = node.getRole()
             focusable = node.getState().contains(pyatspi.STATE_FOCUSABLE)
-            if (role in Walk.INPUT_ROLES or focusable) and not node.name.strip():
+            if (role in self.input_roles or focusable) and not node.name.strip():
                 self.fault("%s: a %s without a name" % (where, node.getRoleName()))
             if role == pyatspi.ROLE_SPIN_BUTTON:
                 self.check_number_box(node, where)
@@ -278,8 +276,8 @@ class Walk:
         if not self.until(lambda: any(self.showing(w) and w.name == "Help" for w in self.app), 5):
             self.fault("F1 opens no help")
             self.keys("alt+h")
-        helpWindow = self.window("Help")
-        self.check(helpWindow, "the help window")
+        help_window = self.window("Help")
+        self.check(help_window, "the help window")
         self.keys("Return")
         self.closed("Help")
 
