@@ -12,9 +12,6 @@ namespace wizard {
 
 namespace {
 
-constexpr int FirstCheckedLine = 1;
-constexpr int LastCheckedLine = 10;
-
 QList<ColumnRecord> ReadRecords(store::Table& table)
 {
     QList<ColumnRecord> records;
@@ -40,6 +37,53 @@ QString MarginFailure(int maximum, const QList<ColumnRecord>& records)
     if (!CheckRightMax(maximum, records))
         return QStringLiteral("RIGHT margin greater than Right margin MAX of ") + QString::number(maximum);
     return {};
+}
+
+// The fields of one report line in report order, and their places among all records.
+struct LineFields {
+    QList<ColumnRecord> fields;
+    std::vector<qsizetype> places;
+};
+
+// The lines in use (1 and later, however many), in ascending order. Fields
+// without a line (0 or less) are on none.
+std::map<int, LineFields> LinesInUse(const QList<ColumnRecord>& records)
+{
+    std::map<int, LineFields> lines;
+    for (qsizetype i = 0; i < records.size(); ++i) {
+        if (records[i].line < 1)
+            continue;
+        LineFields& line = lines[records[i].line];
+        line.fields.append(records[i]);
+        line.places.push_back(i);
+    }
+    return lines;
+}
+
+// The third rule on the fields of one line, in their order: the first position
+// out of place. Positions are compared as numbers, so negative ones order before 0.
+std::optional<int> FirstOutOfPlace(const QList<ColumnRecord>& line)
+{
+    std::vector<int> inOrder;
+    std::set<int> sorted;
+    for (const ColumnRecord& record : line) {
+        for (int position : {record.lposition, record.rposition}) {
+            inOrder.push_back(position);
+            sorted.insert(position);
+        }
+    }
+    std::size_t place = 0;
+    for (int position : sorted) {
+        if (inOrder[place] != position)
+            return inOrder[place];
+        ++place;
+    }
+    // Each position came in order, but some came twice: a field on another's
+    // span. Only the last field's end may repeat its start.
+    const bool lastOnePositionWide = place + 1 == inOrder.size() && inOrder[place] == inOrder[place - 1];
+    if (place < inOrder.size() && !lastOnePositionWide)
+        return inOrder[place];
+    return std::nullopt;
 }
 
 // Marks the fields of one line (in order) whose spans meet or cross another's,
@@ -84,51 +128,13 @@ bool CheckRightMax(int maximum, const QList<ColumnRecord>& records)
                         [maximum](const ColumnRecord& record) { return EndsBeyond(maximum, record); });
 }
 
-// Positions are compared as numbers, so negative ones order before 0.
-std::optional<int> FindOverlapOnLine(int line, const QList<ColumnRecord>& records)
-{
-    std::vector<int> inOrder;
-    std::set<int> sorted;
-    for (const ColumnRecord& record : records) {
-        if (record.line != line)
-            continue;
-        for (int position : {record.lposition, record.rposition}) {
-            inOrder.push_back(position);
-            sorted.insert(position);
-        }
-    }
-    std::size_t place = 0;
-    for (int position : sorted) {
-        if (inOrder[place] != position)
-            return inOrder[place];
-        ++place;
-    }
-    // Each position came in order, but some came twice: a field on another's
-    // span. Only the last field's end may repeat its start.
-    const bool lastOnePositionWide = place + 1 == inOrder.size() && inOrder[place] == inOrder[place - 1];
-    if (place < inOrder.size() && !lastOnePositionWide)
-        return inOrder[place];
-    return std::nullopt;
-}
-
 QList<bool> FieldsAtFault(int maximum, const QList<ColumnRecord>& records)
 {
     QList<bool> atFault(records.size(), false);
-    struct Line {
-        QList<ColumnRecord> fields;
-        std::vector<qsizetype> places;
-    };
-    std::map<int, Line> lines;
-    for (qsizetype i = 0; i < records.size(); ++i) {
-        const ColumnRecord& record = records[i];
-        atFault[i] = EndsBeforeStart(record) || EndsBeyond(maximum, record);
-        if (record.line >= 1) {
-            lines[record.line].fields.append(record);
-            lines[record.line].places.push_back(i);
-        }
-    }
-    for (const auto& [number, line] : lines) {
-        if (FindOverlapOnLine(number, line.fields))
+    for (qsizetype i = 0; i < records.size(); ++i)
+        atFault[i] = EndsBeforeStart(records[i]) || EndsBeyond(maximum, records[i]);
+    for (const auto& [number, line] : LinesInUse(records)) {
+        if (FirstOutOfPlace(line.fields))
             MarkOverlapping(line.fields, line.places, atFault);
     }
     return atFault;
@@ -136,8 +142,8 @@ QList<bool> FieldsAtFault(int maximum, const QList<ColumnRecord>& records)
 
 std::optional<int> FindOverlap(const QList<ColumnRecord>& records)
 {
-    for (int line = FirstCheckedLine; line <= LastCheckedLine; ++line) {
-        if (const std::optional<int> position = FindOverlapOnLine(line, records))
+    for (const auto& [number, line] : LinesInUse(records)) {
+        if (const std::optional<int> position = FirstOutOfPlace(line.fields))
             return position;
     }
     return std::nullopt;

@@ -30,22 +30,20 @@ bool CheckLeftRight(const QList<ColumnRecord>& records);
 // False when some field ends beyond maximum (ending on it passes).
 bool CheckRightMax(int maximum, const QList<ColumnRecord>& records);
 
-// records in report order (line, then order). On each of the lines 1 to 10 the
-// positions start, end, start, end ... of its fields must rise strictly, except
-// that the last field of a line may start and end at one position. Answers the
-// first position out of place, if any.
+// records in report order (line, then order). On each line in use (1 and
+// later, however many the report has) the positions start, end, start, end ...
+// of its fields must rise strictly, except that the last field of a line may
+// start and end at one position. Answers the first position out of place, the
+// lines taken in ascending order; fields without a line (0 or less) are not
+// compared with one another.
 std::optional<int> FindOverlap(const QList<ColumnRecord>& records);
 
-// The third rule on one line, any line number: the first position out of place
-// among the fields of that line, taken in the order of records.
-std::optional<int> FindOverlapOnLine(int line, const QList<ColumnRecord>& records);
-
 // For each record, whether it is at fault by the rules above, so that what the
-// check would report is what is marked: a field that ends before it starts or
-// beyond maximum; and, on each line of 1 or more (not only 1 to 10) on which
-// FindOverlapOnLine finds a position out of place, each field whose span meets
-// or crosses the span of a field before or after it in order, and a field one
-// position wide that is not the last of its line. records in report order.
+// check reports is what is marked: a field that ends before it starts or beyond
+// maximum, whatever its line; and, on each line on which FindOverlap finds a
+// position out of place, each field whose span meets or crosses the span of a
+// field before or after it in order, and a field one position wide that is not
+// the last of its line. records in report order.
 QList<bool> FieldsAtFault(int maximum, const QList<ColumnRecord>& records);
 
 // The three rules in turn; the warning text of the first that fails, or an

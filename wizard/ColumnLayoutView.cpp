@@ -14,7 +14,7 @@ using wizard::Span;
 
 namespace {
 
-constexpr double Gutter = 20;       // left of the strip: the line numbers
+constexpr double Gutter = 20;       // left of the strip, at least: the bands' labels
 constexpr double RightPad = 6;
 constexpr double RulerHeight = 20;
 constexpr double BottomPad = 2;
@@ -86,15 +86,18 @@ ColumnLayoutView::Layout ColumnLayoutView::readRows() const
         Box box{labels_.value(field, field), number(row, columns_.line),
                 Span{number(row, columns_.start), number(row, columns_.end)}};
         records.append({box.line, row + 1, box.span.start, box.span.end});
-        if (box.line >= 1)
-            lines.append(box.line);
+        lines.append(box.line);
         boxes.append(box);
     }
     const QList<bool> atFault = wizard::FieldsAtFault(width, records);
     for (qsizetype i = 0; i < boxes.size(); ++i)
         boxes[i].atFault = atFault[i];
-    return Layout{std::move(boxes), wizard::TenthsScale(width, Gutter, this->width() - RightPad),
-                  wizard::Bands(std::move(lines), RulerHeight, height() - BottomPad)};
+    wizard::Bands bands(std::move(lines), RulerHeight, height() - BottomPad);
+    double gutter = Gutter;
+    for (qsizetype band = 0; band < bands.count(); ++band)
+        gutter = std::max(gutter, fontMetrics().horizontalAdvance(bands.label(band)) + 6.0);
+    return Layout{std::move(boxes), wizard::TenthsScale(width, gutter, this->width() - RightPad), std::move(bands),
+                  gutter};
 }
 
 QRectF ColumnLayoutView::boxRect(int row) const
@@ -186,16 +189,17 @@ void ColumnLayoutView::mouseMoveEvent(QMouseEvent* event)
         return;
     }
     const wizard::TenthsScale& scale = layout().scale;
+    const int delta = scale.tenthsBetween(drag_->pressX, x);
     Span span = drag_->pressed;
     switch (drag_->grip) {
     case wizard::Grip::Start:
-        span = wizard::WithStart(span, scale.boundaryAt(x) + 1, scale.width());
+        span = wizard::MovedStart(span, delta, scale.width());
         break;
     case wizard::Grip::End:
-        span = wizard::WithEnd(span, scale.boundaryAt(x), scale.width());
+        span = wizard::MovedEnd(span, delta, scale.width());
         break;
     case wizard::Grip::Middle:
-        span = wizard::Moved(span, int(std::lround((x - drag_->pressX) / scale.pixelsPerTenth())), scale.width());
+        span = wizard::Moved(span, delta, scale.width());
         break;
     }
     if (!setSpan(drag_->row, span))
@@ -213,14 +217,14 @@ void ColumnLayoutView::keyPressEvent(QKeyEvent* event)
     const int row = selectedRow();
     const bool left = event->key() == Qt::Key_Left;
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
-    // A row without a box (no line) has no positions to move.
+    // Without a selected row there is no box to move.
     if (boxRect(row).isEmpty() || (!left && event->key() != Qt::Key_Right)
         || (modifiers != Qt::NoModifier && modifiers != Qt::ShiftModifier))
         return QWidget::keyPressEvent(event);
     const Span span = layout().boxes[row].span;
     const int step = left ? -1 : 1;
     const int width = layout().scale.width();
-    setSpan(row, modifiers == Qt::ShiftModifier ? wizard::WithEnd(span, span.end + step, width)
+    setSpan(row, modifiers == Qt::ShiftModifier ? wizard::MovedEnd(span, step, width)
                                                 : wizard::Moved(span, step, width));
 }
 
@@ -272,13 +276,13 @@ void ColumnLayoutView::paintRuler(QPainter& painter, const Layout& current) cons
 void ColumnLayoutView::paintBands(QPainter& painter, const Layout& current) const
 {
     const wizard::Bands& bands = current.bands;
-    for (qsizetype band = 0; band < bands.lines().size(); ++band) {
+    for (qsizetype band = 0; band < bands.count(); ++band) {
         const QRectF area(0, bands.top(band), width(), bands.height());
         if (band % 2 == 1)
             painter.fillRect(area, OtherBand);
         painter.setPen(Ink);
-        painter.drawText(QRectF(0, area.top(), Gutter - 4, area.height()), Qt::AlignRight | Qt::AlignVCenter,
-                         QString::number(bands.lines()[band]));
+        painter.drawText(QRectF(0, area.top(), current.gutter - 4, area.height()), Qt::AlignRight | Qt::AlignVCenter,
+                         bands.label(band));
     }
 }
 

@@ -15,8 +15,9 @@ class QPainter;
 
 // The columns of a report drawn to scale across its printable width, from a
 // positions grid: a ruler in tenths of an inch, a band per report line in use,
-// a box per field from its starting to its ending position, red where the
-// column check finds it at fault. The view follows the grid's model at once.
+// a box per field from its starting to its ending position (fields without a
+// line in a band of their own), red where the column check finds it at fault.
+// The view follows the grid's model at once.
 // Dragging a box's edge or middle, or the arrow keys on the selected box, give
 // its positions to the grid's model as typed text, so the grid's own limits,
 // messages and writes apply. The grid's current row is the selected box.
@@ -40,7 +41,7 @@ public:
 
     ColumnLayoutView(QAbstractItemView& grid, GridColumns columns, Source source, QWidget* parent = nullptr);
 
-    // Where the box of the grid's row is drawn; empty when the row has no box.
+    // Where the box of the grid's row is drawn; empty when there is no such row.
     QRectF boxRect(int row) const;
 
 protected:
@@ -65,11 +66,13 @@ private:
         wizard::Span pressed;
         double pressX = 0;
     };
-    // What the rows give once read: the boxes, the scale and the bands.
+    // What the rows give once read: the boxes, the scale, the bands and the
+    // room left of the strip for the bands' labels.
     struct Layout {
         QList<Box> boxes;
         wizard::TenthsScale scale{1, 0, 1};
         wizard::Bands bands{{}, 0, 0};
+        double gutter = 0;
     };
 
     void markStale();

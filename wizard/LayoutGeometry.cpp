@@ -1,6 +1,9 @@
 #include "wizard/LayoutGeometry.h"
 
+#include <QtGlobal>
+
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 namespace wizard {
@@ -9,6 +12,19 @@ namespace {
 
 constexpr double GripPixels = 4;
 
+// Where a position moved by delta stops: at the bound of low and high that it
+// crosses, not at one it already lay beyond; never past the limits of a whole
+// number.
+int Limited(int from, int delta, int low, int high)
+{
+    qint64 to = qint64(from) + delta;
+    if (delta > 0 && from <= high)
+        to = std::min<qint64>(to, high);
+    else if (delta < 0 && from >= low)
+        to = std::max<qint64>(to, low);
+    return int(std::clamp<qint64>(to, INT_MIN, INT_MAX));
+}
+
 } // namespace
 
 TenthsScale::TenthsScale(int width, double left, double right)
@@ -16,10 +32,9 @@ TenthsScale::TenthsScale(int width, double left, double right)
 {
 }
 
-int TenthsScale::boundaryAt(double x) const
+int TenthsScale::tenthsBetween(double fromX, double toX) const
 {
-    const double boundary = std::round((x - left_) / pixelsPerTenth());
-    return int(std::clamp(boundary, 0.0, double(width_)));
+    return int(std::lround((toX - fromX) / pixelsPerTenth()));
 }
 
 double TenthsScale::boxLeft(const Span& span) const
@@ -34,26 +49,22 @@ double TenthsScale::boxRight(const Span& span) const
     return std::max(x(last), boxLeft(span) + MinBoxPixels);
 }
 
-Span WithStart(const Span& span, int start, int width)
+Span MovedStart(const Span& span, int delta, int width)
 {
-    const int latest = std::max(1, std::min(span.end, width));
-    return {std::clamp(start, 1, latest), span.end};
+    return {Limited(span.start, delta, 1, std::min(span.end, width)), span.end};
 }
 
-Span WithEnd(const Span& span, int end, int width)
+Span MovedEnd(const Span& span, int delta, int width)
 {
-    const int last = std::max(width, 1);
-    return {span.start, std::clamp(end, std::clamp(span.start, 1, last), last)};
+    return {span.start, Limited(span.end, delta, std::max(span.start, 1), width)};
 }
 
 Span Moved(const Span& span, int delta, int width)
 {
-    const int lowest = 1 - std::min(span.start, span.end);
-    const int highest = width - std::max(span.start, span.end);
-    if (lowest > highest)
-        return span;
-    const int shift = std::clamp(delta, lowest, highest);
-    return {span.start + shift, span.end + shift};
+    // The end that leads the move decides how far the field goes.
+    const int leading = delta > 0 ? std::max(span.start, span.end) : std::min(span.start, span.end);
+    const int shift = int(qint64(Limited(leading, delta, 1, width)) - leading);
+    return {Limited(span.start, shift, INT_MIN, INT_MAX), Limited(span.end, shift, INT_MIN, INT_MAX)};
 }
 
 Grip GripAt(double x, double boxLeft, double boxRight)
@@ -73,15 +84,23 @@ Mark MarkAt(int boundary)
     return boundary % 5 == 0 ? Mark::HalfInch : Mark::Tenth;
 }
 
-Bands::Bands(QList<int> lines, double top, double bottom) : lines_(std::move(lines)), top_(top)
+Bands::Bands(QList<int> lines, double top, double bottom) : top_(top)
 {
+    for (int line : lines) {
+        if (line >= 1)
+            lines_.append(line);
+        else
+            noLine_ = true;
+    }
     std::sort(lines_.begin(), lines_.end());
     lines_.erase(std::unique(lines_.begin(), lines_.end()), lines_.end());
-    height_ = lines_.isEmpty() ? 0 : std::min(MaxBandPixels, std::max(bottom - top, 0.0) / lines_.size());
+    height_ = count() == 0 ? 0 : std::min(MaxBandPixels, std::max(bottom - top, 0.0) / double(count()));
 }
 
 qsizetype Bands::bandOf(int line) const
 {
+    if (line < 1)
+        return noLine_ ? lines_.size() : -1;
     const auto found = std::lower_bound(lines_.begin(), lines_.end(), line);
     return found != lines_.end() && *found == line ? found - lines_.begin() : -1;
 }
@@ -91,7 +110,12 @@ qsizetype Bands::bandAt(double y) const
     if (height_ <= 0 || y < top_)
         return -1;
     const auto band = qsizetype((y - top_) / height_);
-    return band < lines_.size() ? band : -1;
+    return band < count() ? band : -1;
+}
+
+QString Bands::label(qsizetype band) const
+{
+    return band < lines_.size() ? QString::number(lines_[band]) : QStringLiteral("No line");
 }
 
 } // namespace wizard

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QString>
 
 namespace wizard {
 
@@ -24,8 +25,8 @@ public:
     int width() const { return width_; }
     double pixelsPerTenth() const { return (right_ - left_) / width_; }
     double x(int boundary) const { return left_ + boundary * pixelsPerTenth(); }
-    // The boundary nearest to the pixel column, within 0 and width.
-    int boundaryAt(double x) const;
+    // The whole tenths from one pixel column to another, rounded to the nearest.
+    int tenthsBetween(double fromX, double toX) const;
     // The pixel columns of a field's box, kept on the strip and at least
     // MinBoxPixels wide, so that a field beyond the width or ending before it
     // starts can still be seen and taken.
@@ -40,13 +41,13 @@ private:
     double right_;
 };
 
-// The positions that the mouse and the keys give a field: snapped to whole
-// tenths and kept within 1 and the printable width. A field keeps starting no
-// later than it ends, where its positions allow it.
-Span WithStart(const Span& span, int start, int width);
-Span WithEnd(const Span& span, int end, int width);
-// Both ends moved by delta, keeping the width, as far as the field stays within
-// 1 and the width; a field wider than the printable width does not move.
+// The positions that the mouse and the keys give a field: its start, its end,
+// or both ends keeping its width, moved by delta tenths. A position moves in the
+// direction asked and stops at 1 or at the printable width when it crosses it,
+// but not at a bound it already lay beyond; a field keeps starting no later than
+// it ends, where its positions allow it. A delta of 0 changes nothing.
+Span MovedStart(const Span& span, int delta, int width);
+Span MovedEnd(const Span& span, int delta, int width);
 Span Moved(const Span& span, int delta, int width);
 
 // The part of a box that a press at x takes: its starting edge, its ending edge
@@ -60,24 +61,28 @@ enum class Mark { Tenth, HalfInch, Inch };
 Mark MarkAt(int boundary);
 
 // The bands of the report lines in use, one under the other below the ruler:
-// the lines in ascending order, each band as high as the room allows, at most
+// the lines in ascending order and, when some field has no line (0 or less), a
+// band of their own after them; each band as high as the room allows, at most
 // MaxBandPixels.
 class Bands {
 public:
     Bands(QList<int> lines, double top, double bottom);
 
-    const QList<int>& lines() const { return lines_; }
+    qsizetype count() const { return lines_.size() + (noLine_ ? 1 : 0); }
     double height() const { return height_; }
     double top(qsizetype band) const { return top_ + band * height_; }
     // The band of the line, -1 when the line is not in use.
     qsizetype bandOf(int line) const;
     // The band at the pixel row, -1 when there is none.
     qsizetype bandAt(double y) const;
+    // What the band is labelled with: its line number, or "No line".
+    QString label(qsizetype band) const;
 
     static constexpr double MaxBandPixels = 22;
 
 private:
-    QList<int> lines_;
+    QList<int> lines_;  // in use, 1 and later
+    bool noLine_ = false;
     double top_;
     double height_;
 };

@@ -51,6 +51,8 @@ QWidget* WizardForm::buildColumnsPage()
     StringGrid1->setAttribute(Qt::WA_TransparentForMouseEvents);
     StringGrid1->horizontalHeader()->hide();
     StringGrid1->verticalHeader()->hide();
+    StringGrid1->horizontalHeader()->setMinimumSectionSize(1);
+    StringGrid1->verticalHeader()->setMinimumSectionSize(1);
     StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QPalette silver = StringGrid1->palette();

@@ -41,10 +41,13 @@ void WizardForm::SetGrid()
             cell->setTextAlignment(Qt::AlignCenter);
             StringGrid1->setItem(row, column, cell);
         }
+    // The cells share the room inside the grid's frame, so that every row and
+    // column of the block is seen (the grid allows sections of any size).
+    const QSize inside = StringGrid1->contentsRect().size();
     for (int column = 0; column < layout.columns; ++column)
-        StringGrid1->setColumnWidth(column, StringGrid1->width() / layout.columns);
+        StringGrid1->setColumnWidth(column, inside.width() / layout.columns);
     for (int row = 0; row < StringGrid1->rowCount(); ++row)
-        StringGrid1->setRowHeight(row, StringGrid1->height() / layout.rows);
+        StringGrid1->setRowHeight(row, inside.height() / layout.rows);
     Label111->setText(QString::number(layout.rows));
     // The message belongs to the pass: the Columns box, losing the focus to the
     // message box, brings its text into range, and that change must not start

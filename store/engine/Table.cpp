@@ -76,6 +76,11 @@ QString Table::TableName() const
     return d->tableName;
 }
 
+Session& Table::session() const
+{
+    return d->session;
+}
+
 void Table::SetExclusive(bool exclusive)
 {
     d->requireInactive();

@@ -94,6 +94,7 @@ public:
     void SetExclusive(bool exclusive);
     bool Exclusive() const;
     QString filePath() const;            // alias directory joined with the table name
+    Session& session() const;            // for another cursor on the same rows
 
     // Definitions used by CreateTable; filled from the file when the table opens.
     std::vector<FieldDef>& FieldDefs();

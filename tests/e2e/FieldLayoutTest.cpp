@@ -20,6 +20,19 @@ const QStringList TwentyFiveFields{"ContactID", "Salutation", "FirstName",   "La
                                    "Birthday",  "Anniversary", "LastContact", "Active",  "Children", "Rating",
                                    "Visits"};
 
+// The rows and columns that the preview's counts give fill the preview, each
+// one whole inside it.
+void ExpectTheBlockFillsThePreview(QTableWidget* preview, int columns, int rows)
+{
+    const QSize inside = preview->viewport()->size();
+    const int bottom = preview->rowViewportPosition(rows - 1) + preview->rowHeight(rows - 1);
+    const int right = preview->columnViewportPosition(columns - 1) + preview->columnWidth(columns - 1);
+    EXPECT_LE(bottom, inside.height()) << rows << " rows";
+    EXPECT_GT(bottom, inside.height() - rows) << rows << " rows";
+    EXPECT_LE(right, inside.width()) << columns << " columns";
+    EXPECT_GT(right, inside.width() - columns) << columns << " columns";
+}
+
 } // namespace
 
 TEST_F(FieldLayout, MovesKeepCustomIdFirstAndTheNotesLastAndRefusedOnesAreUndone)
@@ -93,11 +106,14 @@ TEST_F(FieldLayout, ColumnsDefaultToTheFieldCountAtMostTwentyAndNextWaitsUntilTh
     EXPECT_EQ(child<QLabel>("Label111")->text(), QStringLiteral("2"));
     EXPECT_EQ(gridRows("StringGrid1").value(0), fields.mid(0, 20));
     EXPECT_EQ(gridRows("StringGrid1").value(1), fields.mid(20) + QStringList(15, QStringLiteral("BLANK")));
+    auto* preview = child<QTableWidget>("StringGrid1");
+    ExpectTheBlockFillsThePreview(preview, 20, 2);
 
     modal.clear();
     type("SpinCol", QStringLiteral("1"));
     EXPECT_EQ(modal.texts(), QStringList{RowLimit});
     EXPECT_EQ(child<QLabel>("Label111")->text(), QStringLiteral("19"));
+    ExpectTheBlockFillsThePreview(preview, 1, 19);
     next();
     EXPECT_EQ(modal.texts(), QStringList({RowLimit, RowLimit}));
     expectSettledOn(8);
@@ -105,6 +121,7 @@ TEST_F(FieldLayout, ColumnsDefaultToTheFieldCountAtMostTwentyAndNextWaitsUntilTh
     modal.clear();
     type("SpinCol", QStringLiteral("2"));
     EXPECT_EQ(child<QLabel>("Label111")->text(), QStringLiteral("13"));
+    ExpectTheBlockFillsThePreview(preview, 2, 13);
     next();
     EXPECT_TRUE(modal.texts().isEmpty()) << messages();
     expectSettledOn(9);

@@ -73,3 +73,15 @@ TEST_F(ColumnCheckTable, MarginRulesLeaveTheOrderAsItWas)
     EXPECT_EQ(table_.IndexName(), "");
     EXPECT_FALSE(table_.ControlsDisabled());
 }
+
+// Both buttons check through the table: a report may have up to 19 lines.
+TEST_F(ColumnCheckTable, ChecksEveryLineInUse)
+{
+    addRows({{"Name", 1, 1, 1, 37}, {"Phone", 2, 1, 38, 74}, {"Notes", 3, 0, 1, 74}, {"Memo", 4, 0, 1, 74}});
+    EXPECT_EQ(wizard::ColumnCheckFailure(75, table_), "");
+
+    addRows({{"Company", 5, 11, 1, 30}, {"State", 6, 11, 20, 50}});
+    EXPECT_EQ(wizard::ColumnCheckFailure(75, table_), "There are overlaps for right margin 30");
+    addRows({{"City", 7, 2, 10, 40}, {"Zip", 8, 2, 30, 60}});
+    EXPECT_EQ(wizard::ColumnCheckFailure(75, table_), "There are overlaps for right margin 40");
+}

@@ -21,11 +21,11 @@ TEST(LayoutGeometry, TenthsAndPixelsConvertBothWaysWithinTheStrip)
     EXPECT_DOUBLE_EQ(scale.pixelsPerTenth(), 4);
     struct Case {
         double x;
-        int boundary;
+        int tenths;  // from x = 20
     };
-    const Case cases[] = {{20, 0}, {21.9, 0}, {22.1, 1}, {120, 25}, {320, 75}, {400, 75}, {-5, 0}};
+    const Case cases[] = {{20, 0}, {21.9, 0}, {22.1, 1}, {120, 25}, {320, 75}, {400, 95}, {-5, -6}};
     for (const Case& c : cases)
-        EXPECT_EQ(scale.boundaryAt(c.x), c.boundary) << c.x;
+        EXPECT_EQ(scale.tenthsBetween(20, c.x), c.tenths) << c.x;
 
     struct Box {
         Span span;
@@ -47,36 +47,49 @@ TEST(LayoutGeometry, TenthsAndPixelsConvertBothWaysWithinTheStrip)
     }
 }
 
-TEST(LayoutGeometry, MouseAndKeysKeepPositionsWithinOneAndTheWidth)
+TEST(LayoutGeometry, MouseAndKeysStopAtOneAndTheWidthOnlyWhenCrossingThem)
 {
     enum Change { Start, End, Move };
     struct Case {
         Span span;
         Change change;
-        int value;  // the new start or end, or the move
+        int delta;
         Span expected;
     };
     const Case cases[] = {
-        {{10, 20}, Start, 5, {5, 20}},
-        {{10, 20}, Start, 0, {1, 20}},
-        {{10, 20}, Start, 25, {20, 20}},     // not past its end
-        {{70, 90}, Start, 80, {75, 90}},     // not past the width
-        {{10, 20}, End, 30, {10, 30}},
-        {{10, 20}, End, 80, {10, 75}},
-        {{10, 20}, End, 5, {10, 10}},        // not before its start
-        {{80, 90}, End, 85, {80, 75}},       // a start beyond the width leaves the end on it
+        {{10, 20}, Start, -5, {5, 20}},
+        {{10, 20}, Start, -10, {1, 20}},
+        {{10, 20}, Start, 15, {20, 20}},     // not past its end
+        {{70, 90}, Start, 10, {75, 90}},     // not past the width
+        {{10, 20}, End, 10, {10, 30}},
+        {{10, 20}, End, 60, {10, 75}},
+        {{10, 20}, End, -15, {10, 10}},      // not before its start
         {{10, 20}, Move, 3, {13, 23}},
         {{10, 20}, Move, -20, {1, 11}},      // stops at 1, keeping the width
         {{60, 70}, Move, 10, {65, 75}},      // stops at the width
-        {{70, 80}, Move, 1, {65, 75}},       // beyond the width: brought back within it
-        {{1, 90}, Move, 1, {1, 90}},         // wider than the width: stays
         {{30, 20}, Move, -25, {11, 1}},      // ending before it starts: the lower end stops at 1
+        // Already beyond a bound: moved as asked, never back the other way.
+        {{60, 90}, Move, 1, {61, 91}},
+        {{0, 20}, Move, -1, {-1, 19}},
+        {{1, 90}, Move, 1, {2, 91}},
+        {{60, 90}, Move, -10, {50, 80}},
+        {{0, 20}, Move, 100, {55, 75}},      // crossing the other bound stops there
+        {{80, 90}, End, -5, {80, 85}},
+        {{80, 90}, End, -20, {80, 80}},
+        {{0, 20}, Start, -2, {-2, 20}},
+        {{0, 20}, Start, 30, {20, 20}},
+        // A press without a move changes nothing.
+        {{60, 90}, Move, 0, {60, 90}},
+        {{0, 20}, Start, 0, {0, 20}},
+        {{60, 90}, End, 0, {60, 90}},
+        {{30, 20}, End, 0, {30, 20}},
+        {{2147483600, 2147483640}, Move, 100, {2147483607, 2147483647}},
     };
     for (const Case& c : cases) {
-        const Span result = c.change == Start ? WithStart(c.span, c.value, 75)
-                            : c.change == End ? WithEnd(c.span, c.value, 75)
-                                              : Moved(c.span, c.value, 75);
-        EXPECT_EQ(result, c.expected) << c.span << " change " << c.change << " to " << c.value;
+        const Span result = c.change == Start ? MovedStart(c.span, c.delta, 75)
+                            : c.change == End ? MovedEnd(c.span, c.delta, 75)
+                                              : Moved(c.span, c.delta, 75);
+        EXPECT_EQ(result, c.expected) << c.span << " change " << c.change << " by " << c.delta;
     }
 }
 
@@ -105,7 +118,8 @@ TEST(LayoutGeometry, EdgesAreGripsAndTheRulerMarksTenthsHalvesAndInches)
 TEST(LayoutGeometry, BandsStackTheLinesInUseAndShareTheRoom)
 {
     const Bands few({3, 1, 3, 1}, 20, 100);
-    EXPECT_EQ(few.lines(), QList<int>({1, 3}));
+    EXPECT_EQ(few.count(), 2);
+    EXPECT_EQ(QStringList({few.label(0), few.label(1)}), QStringList({"1", "3"}));
     EXPECT_DOUBLE_EQ(few.height(), Bands::MaxBandPixels);
     EXPECT_EQ(few.bandOf(3), 1);
     EXPECT_EQ(few.bandOf(2), -1);
@@ -122,4 +136,14 @@ TEST(LayoutGeometry, BandsStackTheLinesInUseAndShareTheRoom)
     EXPECT_DOUBLE_EQ(many.top(2), 40);
 
     EXPECT_EQ(Bands({}, 20, 100).bandAt(30), -1);
+
+    // Fields without a line share a band after the lines, labelled so.
+    const Bands unplaced({2, 0, 1, -4}, 20, 100);
+    EXPECT_EQ(unplaced.count(), 3);
+    EXPECT_EQ(unplaced.bandOf(0), 2);
+    EXPECT_EQ(unplaced.bandOf(-4), 2);
+    EXPECT_EQ(unplaced.bandAt(70), 2);
+    EXPECT_EQ(QStringList({unplaced.label(0), unplaced.label(1), unplaced.label(2)}),
+              QStringList({"1", "2", "No line"}));
+    EXPECT_EQ(few.bandOf(0), -1);
 }

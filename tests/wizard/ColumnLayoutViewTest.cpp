@@ -1,0 +1,143 @@
+// The column layout under the positions grids: its boxes, the keys and the
+// mouse on them, and the labels it gives the fields.
+#include "wizard/ColumnLayoutView.h"
+
+#include "store/WorkingTable.h"
+#include "store/engine/Table.h"
+#include "tests/support/QtPrinting.h"
+#include "tests/support/TempAlias.h"
+#include "wizard/FieldLabels.h"
+
+#include <QTableWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <functional>
+
+namespace {
+
+// A positions grid (Field, Line, Starting At, Ending At) at a printable width of
+// 75, with the view under it.
+class LayoutView : public testing::Test {
+protected:
+    LayoutView()
+    {
+        const QStringList rows[] = {
+            {"Name", "1", "1", "37"},   // 0
+            {"Phone", "2", "60", "90"}, // 1: beyond the width
+            {"Notes", "0", "30", "20"}, // 2: no line, ending before it starts
+            {"Memo", "", "0", "20"},    // 3: no line, starting before 1
+        };
+        grid.setRowCount(int(std::size(rows)));
+        for (int row = 0; row < grid.rowCount(); ++row)
+            for (int column = 0; column < 4; ++column)
+                grid.setItem(row, column, new QTableWidgetItem(rows[row][column]));
+        view.resize(477, 100);
+        view.show();
+    }
+
+    QString cell(int row, int column) const { return grid.item(row, column)->text(); }
+    QStringList span(int row) const { return {cell(row, 2), cell(row, 3)}; }
+
+    QTableWidget grid{0, 4};
+    ColumnLayoutView view{grid, {}, {[] { return 75; }, {}}};
+};
+
+} // namespace
+
+TEST_F(LayoutView, FieldsWithoutALineHaveBoxesInABandOfTheirOwnBelowTheLines)
+{
+    const QRectF line1 = view.boxRect(0);
+    const QRectF line2 = view.boxRect(1);
+    const QRectF notes = view.boxRect(2);
+    const QRectF memo = view.boxRect(3);
+    ASSERT_FALSE(notes.isEmpty());
+    ASSERT_FALSE(memo.isEmpty());
+    EXPECT_LT(line1.top(), line2.top());
+    EXPECT_GT(notes.top(), line2.top());
+    EXPECT_DOUBLE_EQ(notes.top(), memo.top());
+    EXPECT_TRUE(view.boxRect(4).isEmpty());
+}
+
+TEST_F(LayoutView, KeysAndPressesOnABoxBeyondTheBoundsMoveItOnlyAsAsked)
+{
+    const auto press = [this](int row, bool atEnd, bool moved) {
+        const QRectF box = view.boxRect(row);
+        const QPoint at(int(atEnd ? box.right() - 1 : box.center().x()), int(box.center().y()));
+        QTest::mousePress(&view, Qt::LeftButton, {}, at);
+        if (moved)
+            QTest::mouseMove(&view, at);
+        QTest::mouseRelease(&view, Qt::LeftButton, {}, at);
+    };
+    const struct {
+        int row;
+        std::function<void()> act;
+        QStringList expected;
+    } cases[] = {
+        {1, [&] { press(1, true, true); }, {"60", "90"}},
+        {1, [&] { press(1, false, true); }, {"60", "90"}},
+        {3, [&] { press(3, false, false); }, {"0", "20"}},
+        {1, [&] { QTest::keyClick(&view, Qt::Key_Right); }, {"61", "91"}},
+        {3, [&] { QTest::keyClick(&view, Qt::Key_Left); }, {"-1", "19"}},
+        {1, [&] { QTest::keyClick(&view, Qt::Key_Left, Qt::ShiftModifier); }, {"61", "90"}},
+    };
+    for (const auto& c : cases) {
+        grid.setCurrentCell(c.row, 2);
+        c.act();
+        EXPECT_EQ(span(c.row), c.expected) << "row " << c.row;
+    }
+}
+
+namespace {
+
+struct Stored {
+    const char* field;
+    int dbType;
+    const char* header;
+};
+
+// The working table in an empty alias directory, open, holding the rows.
+class LayoutLabels : public testing::Test {
+protected:
+    LayoutLabels() : table(alias.session())
+    {
+        store::RecreateWorkingTable(table, QStringLiteral("OMNIV"));
+        table.Open();
+        int order = 0;
+        for (const Stored& row : {Stored{"LastName", 0, "LastName"}, Stored{"EventDate", 1, "EventDate"},
+                                  Stored{"Company", 0, "Firm"}, Stored{"City", 0, ""}}) {
+            table.Insert();
+            table.FieldByName(QStringLiteral("Field")).SetAsString(QString::fromLatin1(row.field));
+            table.FieldByName(QStringLiteral("Order")).SetAsInteger(++order);
+            table.FieldByName(QStringLiteral("DbType")).SetAsInteger(row.dbType);
+            table.FieldByName(QStringLiteral("Header")).SetAsString(QString::fromLatin1(row.header));
+            table.Post();
+        }
+    }
+
+    TempAlias alias{TempAlias::Content::Empty};
+    store::Table table;
+};
+
+} // namespace
+
+// Each field is labelled with the header it has, a header being typed included;
+// an untouched one by the name the pages show.
+TEST_F(LayoutLabels, AreTheHeadersAsTheyStandOrTheNamesThePagesShow)
+{
+    ASSERT_TRUE(table.FindKey({QStringLiteral("LastName")}));
+    for (const bool typing : {false, true}) {
+        if (typing)
+            table.FieldByName(QStringLiteral("Header")).SetAsString(QStringLiteral("Surname"));
+        const QHash<QString, QString> labels = wizard::FieldLabels(table, QStringLiteral("CALL"));
+        const QHash<QString, QString> expected{
+            {"LastName", typing ? "Surname" : "LastName"},
+            {"EventDate", "Phone call date"},
+            {"Phone call date", "Phone call date"},
+            {"Company", "Firm"},
+            {"City", "City"},
+        };
+        EXPECT_EQ(labels, expected) << "typing " << typing;
+        EXPECT_EQ(table.State(), typing ? store::TableState::Edit : store::TableState::Browse);
+        EXPECT_EQ(table.FieldByName(QStringLiteral("Field")).AsString(), QStringLiteral("LastName"));
+    }
+}
