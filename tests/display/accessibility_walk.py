@@ -6,7 +6,9 @@ special fields, user fields, save) and fails on
 
   - an input control without a name,
   - a number box whose reported value differs from the number it shows,
-  - a grid that Tab, Shift+Tab or Ctrl+Tab cannot leave.
+  - a grid that Tab, Shift+Tab or Ctrl+Tab cannot leave,
+  - F1 opening no help, the layout view unreachable by Tab or not saying
+    what the column check finds with its field.
 
 usage: accessibility_walk.py TABREP TABREP_DEMO
 Exits 77 (skipped) when Xvfb, xdotool, dbus-run-session, the AT-SPI bus or
@@ -259,12 +261,14 @@ class Walk:
                     self.leaves(grid, ["Right", "ctrl+Tab"], where, "Ctrl+Tab")
 
     def tab_reaches(self, window, name, where):
+        """Tab reaches the control; answers it."""
         for _ in range(12):
             self.keys("Tab")
             target = next((n for n in self.nodes(window) if n.name == name), None)
             if target is not None and self.until(lambda: self.focused(target), 0.3):
-                return
+                return target
         self.fault('%s: Tab never reaches "%s"' % (where, name))
+        return None
 
     # --- the walk ------------------------------------------------------------
 
@@ -327,7 +331,10 @@ class Walk:
         self.next_page(main, "Column and Rows")
         self.next_page(main, "Column Widths")
         self.grid_lets_go(main, "page 9", "Check Columns")
-        self.tab_reaches(main, "Column layout", "page 9")
+        layout = self.tab_reaches(main, "Column layout", "page 9")
+        if layout is not None and layout.description in ("", "No field is selected."):
+            self.fault('page 9: the layout view does not say what the check finds with the field: "%s"'
+                       % layout.description)
         self.next_page(main, "Field Definitions")
         self.keys("alt+m")
         save = self.window("Save Report File")
