@@ -226,14 +226,14 @@ class Walk:
 
     def leaves(self, grid, keys, where, what):
         self.keys(*keys)
-        if not self.until(lambda: not self.focused(grid), 2):
+        if not self.until(lambda: not self.focused(grid), 5):
             self.fault("%s: %s stays in the grid" % (where, what))
             return False
         return True
 
     def enters(self, grid, keys, where, what):
         self.keys(*keys)
-        if not self.until(lambda: self.focused(grid), 2):
+        if not self.until(lambda: self.focused(grid), 5):
             self.fault("%s: %s does not go back into the grid" % (where, what))
             return False
         return True
@@ -253,20 +253,26 @@ class Walk:
         if not self.leaves(grid, ["ctrl+End", "Tab"], where, "Tab from the last cell"):
             return
         button = self.find(window, pyatspi.ROLE_PUSH_BUTTON, next_control)
-        if not self.until(lambda: self.focused(button), 2):
+        if not self.until(lambda: self.focused(button), 5):
             self.fault('%s: Tab from the grid does not reach "%s"' % (where, next_control))
         if self.enters(grid, ["shift+Tab"], where, "Shift+Tab from the next control"):
             if self.leaves(grid, ["ctrl+Home", "shift+Tab"], where, "Shift+Tab from the first cell"):
                 if self.enters(grid, ["Tab"], where, "Tab from the control before it"):
                     self.leaves(grid, ["Right", "ctrl+Tab"], where, "Ctrl+Tab")
 
+    def focus_in(self, window):
+        """The control of the window that has the keyboard, if any."""
+        return next((node for node in self.nodes(window) if self.focused(node)), None)
+
     def tab_reaches(self, window, name, where):
-        """Tab reaches the control; answers it."""
-        for _ in range(12):
+        """Tab, one stop at a time, reaches the control; answers it."""
+        for _ in range(15):
+            before = self.focus_in(window)
             self.keys("Tab")
-            target = next((n for n in self.nodes(window) if n.name == name), None)
-            if target is not None and self.until(lambda: self.focused(target), 0.3):
-                return target
+            self.until(lambda: self.focus_in(window) != before, 1)
+            now = self.focus_in(window)
+            if now is not None and now.name == name:
+                return now
         self.fault('%s: Tab never reaches "%s"' % (where, name))
         return None
 
