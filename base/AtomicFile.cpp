@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -36,7 +37,39 @@ bool LockForWriting(int fd)
     return ::fcntl(fd, F_OFD_SETLK, &lock) == 0;
 }
 
+constexpr char kTemporaryPrefix[] = ".tabrep-";
+constexpr qsizetype kTemporaryDigits = 16;
+
+// What follows the digits: the extension, when it is one to three letters or digits, and ".tmp".
+QByteArray TemporaryTail(const QString& suffix)
+{
+    const bool plain = !suffix.isEmpty() && suffix.size() <= 3
+                       && std::all_of(suffix.begin(), suffix.end(), [](QChar c) {
+                              return c.unicode() < 0x80 && c.isLetterOrNumber();
+                          });
+    return plain ? '.' + suffix.toLower().toLatin1() + ".tmp" : QByteArray(".tmp");
+}
+
 } // namespace
+
+QByteArray TemporaryName(const QString& suffix, quint64 number)
+{
+    return kTemporaryPrefix + QByteArray::number(number, 16).rightJustified(kTemporaryDigits, '0')
+           + TemporaryTail(suffix);
+}
+
+bool IsTemporaryName(QByteArrayView name, const QString& suffix)
+{
+    if (!name.startsWith(kTemporaryPrefix)) // the one test most names of a directory get
+        return false;
+    const QByteArray tail = TemporaryTail(suffix);
+    const qsizetype prefix = qsizetype(sizeof kTemporaryPrefix) - 1;
+    if (name.size() != prefix + kTemporaryDigits + tail.size() || !name.endsWith(tail))
+        return false;
+    const QByteArrayView digits = name.sliced(prefix, kTemporaryDigits);
+    return std::all_of(digits.begin(), digits.end(),
+                       [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
+}
 
 ReplacementFile::ReplacementFile(const QString& target)
     : target_(target), targetBytes_(base::FileNameBytes(target))
@@ -76,12 +109,10 @@ qint64 ReplacementFile::writeData(const char* data, qint64 length)
 bool ReplacementFile::create()
 {
     const QFileInfo info(target_);
+    const QByteArray directory = base::FileNameBytes(info.path()) + '/';
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        const QString name = QStringLiteral(".%1.%2.tmp")
-                                 .arg(info.fileName())
-                                 .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
-        const QByteArray candidate = base::FileNameBytes(base::JoinPath(info.path(), name));
+        const QByteArray candidate = directory + TemporaryName(info.suffix(), QRandomGenerator::global()->generate64());
         fd = ::open(candidate.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd >= 0)
             temporaryBytes_ = candidate;
@@ -134,7 +165,9 @@ void WriteFileAtomically(const QString& path, const QByteArray& bytes, const QSt
     };
     struct stat info {};
     if (::lstat(base::FileNameBytes(target).constData(), &info) == 0 && S_ISLNK(info.st_mode))
-        fail(QStringLiteral("it is a symbolic link, and the file it points to is left untouched."));
+        fail(QStringLiteral("it is a symbolic link, and the file it points to is left untouched. Nothing was "
+                            "written. To change it here, replace the link by a copy of %1.")
+                 .arg(QFileInfo(target).symLinkTarget()));
     ReplacementFile file(target);
     if (!file.create() || file.write(bytes) != bytes.size() || !file.commit())
         fail(file.errorString());

@@ -1,14 +1,24 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QFile>
 #include <QString>
 
 namespace base {
 
+// The name of a temporary file that replaces a file with the extension suffix:
+// ".tabrep-", sixteen hexadecimal digits of number, the extension in small
+// letters when it is one to three ASCII letters or digits, and ".tmp", as in
+// ".tabrep-0123456789abcdef.rpt.tmp". Short whatever the replaced file's name,
+// and a name that no one else's file plausibly has.
+QByteArray TemporaryName(const QString& suffix, quint64 number);
+// True when name is a temporary name for a file with the extension suffix.
+bool IsTemporaryName(QByteArrayView name, const QString& suffix);
+
 // A new version of the file at target, written beside it and put in its place
 // in one step, so that the file is never half-written. The bytes go to a
-// temporary file ".NAME.XXXXXXXX.tmp" in the same directory, created new (never
+// temporary file in the same directory, named by TemporaryName, created new (never
 // through a link) and held locked (an open-file-description write lock) while it
 // is written; commit flushes it to disk and renames it over target. Nothing at
 // target is followed: a symbolic link there is replaced itself, and an existing
@@ -46,7 +56,8 @@ private:
 };
 
 // Replaces the file at path with bytes through a ReplacementFile. A path that
-// is a symbolic link is refused, so the file it points to is never written. On
+// is a symbolic link is refused, so the file it points to is never written (the
+// message says how to make it a report of its own). On
 // any failure the old file stays as it was and base::EngineError is thrown with
 // "Cannot write <kind> <path>: <the reason>".
 void WriteFileAtomically(const QString& path, const QByteArray& bytes, const QString& kind);

@@ -208,7 +208,8 @@ void TFrmColumn::BtnOKClick()
     store::Table& table = tblColumn();
     if (table.State() == store::TableState::Edit || table.State() == store::TableState::Insert)
         table.Post();
-    base::ShowInformation(this, QStringLiteral("Report successfully modified."));
+    if (writeReport_ && !writeReport_())
+        return;
     accept();
 }
 

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -22,8 +23,9 @@ class TableGridModel;
 
 // The column-width editor: the lines and margins of an existing report's fields,
 // in a grid on a second, shared cursor of the working table. OK stores the row
-// being edited and accepts; the caller then rewrites the report from the working
-// table. Cancel rejects; rows already posted stay changed in the working table.
+// being edited and has the caller rewrite the report (setWriteReport); the
+// dialog closes with OK only once that is done. Cancel rejects; rows already
+// posted stay changed in the working table.
 class TFrmColumn : public QDialog {
     Q_OBJECT
 public:
@@ -35,6 +37,10 @@ public:
     store::Table& tblColumn() { return *tblColumn_; }
     // The category whose event fields the report holds, for the layout's labels.
     void setEventCategory(const QString& category) { eventCategory_ = category; }
+    // What OK does once the row being edited is stored: rewrites the report and
+    // says so. True closes the dialog; false (the user decided against writing)
+    // and a failure (shown by the dialog's error handling) keep it open, with the edits.
+    void setWriteReport(std::function<bool()> write) { writeReport_ = std::move(write); }
 
     void FormShow();
     void BtnCheckClick();
@@ -80,6 +86,7 @@ private:
     std::unique_ptr<store::Table> tblColumn_;
     wizard::TableGridModel* model_ = nullptr;
     QString eventCategory_;
+    std::function<bool()> writeReport_;
     std::optional<Refusal> refusal_;
     bool placingGridCursor_ = false;
 };

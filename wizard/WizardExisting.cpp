@@ -26,8 +26,15 @@ void WizardForm::runColumnWidthEditor()
 {
     TFrmColumn dialog(session_, EdDescription->text(), SpinMargin->value(), this);
     dialog.setEventCategory(state_.EventCategory);
-    if (base::ExecModal(dialog) != QDialog::Accepted)
-        return;
-    TblTRData().Refresh();
-    WriteTheReportFile(TblTRData());
+    // Success is told only once the file is written; a failure, or No to
+    // overwriting a report someone else changed, leaves the editor open with the edits.
+    dialog.setWriteReport([this, &dialog] {
+        TblTRData().Refresh();
+        if (!confirmReplacing(&dialog))
+            return false;
+        WriteTheReportFile(TblTRData());
+        base::ShowInformation(&dialog, QStringLiteral("Report successfully modified."));
+        return true;
+    });
+    base::ExecModal(dialog);
 }

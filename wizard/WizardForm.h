@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/report/ReportVersion.h"
 #include "wizard/ColumnLayout.h"
 #include "wizard/FieldOrderRules.h"
 #include "wizard/WizardState.h"
@@ -8,6 +9,7 @@
 #include <array>
 #include <QString>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -68,6 +70,10 @@ public:
 
     // Report definition file: written from the pages and the working table to ReportFileName.
     void WriteTheReportFile(store::Table& table);
+    // Before the report named by ReportFileName is written over: when it is no
+    // longer what this window loaded or last wrote (someone else changed or
+    // deleted it), says so and asks whether to overwrite it. True: go ahead.
+    bool confirmReplacing(QWidget* parent);
 
     // Field catalogue and selection rules.
     void FillPickFields(PageTurn turn);
@@ -134,6 +140,8 @@ protected:
     void applyMove(const wizard::FieldMove& move);
     int highlightedField() const;
     static void MoveFieldLast(QListWidget* list, const QString& name);
+    // The path of the report named by ReportFileName.
+    QString reportPath() const;
 
     store::Session& session_;
     WizardState state_;
@@ -142,6 +150,12 @@ protected:
     std::unique_ptr<store::Table> TblContact_;
     std::unique_ptr<store::Table> TblEvents_;
     std::unique_ptr<store::Table> TblTRData_;
+    // The report file as this window last loaded or wrote it.
+    struct ReportOnDisk {
+        QString path;
+        store::ReportVersion version;
+    };
+    std::optional<ReportOnDisk> reportOnDisk_;
 
     // Notebook and bottom bar.
     QStackedWidget* Notebook1 = nullptr;

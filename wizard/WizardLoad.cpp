@@ -4,12 +4,9 @@
 
 #include "base/EngineError.h"
 #include "base/Option.h"
-#include "base/Paths.h"
 #include "base/PickList.h"
 #include "base/SpinEdit.h"
 #include "base/TextNumbers.h"
-#include "store/Alias.h"
-#include "store/ReportNames.h"
 #include "store/engine/Table.h"
 #include "store/report/ReportReader.h"
 #include "wizard/EventFieldMap.h"
@@ -43,8 +40,8 @@ private:
 void WizardForm::LoadConfig()
 {
     ensurePages(); // every page has its part in a report
-    const QString directory = store::GetAliasDirectory(store::DatabaseAlias);
-    const QString path = base::JoinPath(directory, store::ResolveReportName(directory, state_.ReportFileName));
+    reportOnDisk_.reset();
+    const QString path = reportPath();
     store::ReportReader reader(path);
 
     // A description longer than the edit takes by typing is kept whole; the edit
@@ -114,6 +111,7 @@ void WizardForm::LoadConfig()
         }
     }
     table.FlushBuffers();
+    reportOnDisk_ = ReportOnDisk{path, reader.version()};
 
     PickContactField->clearSelections();
     PickEventField->clearSelections();

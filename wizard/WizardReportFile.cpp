@@ -1,6 +1,7 @@
 // Writing the report definition file from the pages and the working table.
 #include "wizard/WizardForm.h"
 
+#include "base/Modal.h"
 #include "base/Option.h"
 #include "base/Paths.h"
 #include "base/SpinEdit.h"
@@ -11,6 +12,7 @@
 
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QLocale>
 
 void WizardForm::WriteTheReportFile(store::Table& table)
 {
@@ -35,12 +37,40 @@ void WizardForm::WriteTheReportFile(store::Table& table)
             break;
         }
     header.width = SpinMargin->value();
-    // A report chosen in the selection dialog is known by its bare name in small
-    // letters; it is written back under its name on disk in the alias directory.
-    QString path = state_.ReportFileName;
-    if (QFileInfo(path).isRelative()) {
-        const QString directory = store::GetAliasDirectory(store::DatabaseAlias);
-        path = base::JoinPath(directory, store::ResolveReportName(directory, path));
+    const QString path = reportPath();
+    reportOnDisk_ = ReportOnDisk{path, store::WriteReportFile(path, header, table)};
+}
+
+// A report chosen in the selection dialog is known by its bare name in small
+// letters; it is found under its name on disk in the alias directory.
+QString WizardForm::reportPath() const
+{
+    if (QFileInfo(state_.ReportFileName).isAbsolute())
+        return state_.ReportFileName;
+    const QString directory = store::GetAliasDirectory(store::DatabaseAlias);
+    return base::JoinPath(directory, store::ResolveReportName(directory, state_.ReportFileName));
+}
+
+bool WizardForm::confirmReplacing(QWidget* parent)
+{
+    const QString path = reportPath();
+    if (!reportOnDisk_ || reportOnDisk_->path != path)
+        return true;
+    const store::ReportChange change = store::ChangeSince(path, reportOnDisk_->version);
+    const QString name = QFileInfo(path).fileName();
+    switch (change.kind) {
+    case store::ReportChange::Kind::None:
+        return true;
+    case store::ReportChange::Kind::Deleted:
+        return base::AskYesNo(parent, QStringLiteral("The report %1 has been deleted by another program or user "
+                                                     "since it was loaded or saved here.\n\nDo you want to save it "
+                                                     "again with this version?")
+                                          .arg(name));
+    case store::ReportChange::Kind::Changed:
+        break;
     }
-    store::WriteReportFile(path, header, table);
+    return base::AskYesNo(parent, QStringLiteral("The report %1 has been changed by another program or user since it "
+                                                 "was loaded or saved here; it was last changed on %2.\n\nDo you "
+                                                 "want to overwrite it with this version?")
+                                      .arg(name, QLocale().toString(change.modified, QLocale::LongFormat)));
 }

@@ -30,7 +30,8 @@ void WizardForm::btMakeReportClick()
     if (state_.Mode == Mode::Create)
         write = AskForName(session_, state_, EdDescription, this);
     else if (state_.Mode == Mode::Modify && RbModify->isChecked()) {
-        if (!base::AskYesNo(this, QStringLiteral("Do you want to overwrite the existing report?")))
+        if (!base::AskYesNo(this, QStringLiteral("Do you want to overwrite the existing report?"))
+            || !confirmReplacing(this))
             write = AskForName(session_, state_, EdDescription, this);
     } else if (state_.Mode == Mode::Modify && RbCopy->isChecked())
         write = AskForName(session_, state_, EdDescription, this);

@@ -9,18 +9,39 @@
 #include "store/paradox/PxTable.h"
 
 #include <QFile>
-#include <QFileInfo>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace px {
 
 namespace {
 
+// Only a regular file is a table. A pipe or a device in its place is refused
+// without waiting for a writer: it is opened without blocking and then asked
+// what it is.
 void openForReading(QFile& file)
 {
-    if (!QFileInfo(file.fileName()).isFile())
-        errors::missingTable(file.fileName());
-    if (!file.open(QIODevice::ReadOnly))
-        errors::unreadable(file.fileName(), file.errorString());
+    const QString& path = file.fileName();
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        const int error = errno;
+        if (error == ENOENT || error == ENOTDIR)
+            errors::missingTable(path);
+        errors::unreadable(path, QString::fromLocal8Bit(std::strerror(error)));
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        errors::unreadable(path, QStringLiteral("it is not a regular file"));
+    }
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        errors::unreadable(path, file.errorString());
+    }
 }
 
 // Decodes the records of one data block into records.

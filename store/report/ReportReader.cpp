@@ -33,7 +33,7 @@ QString ReasonText(int error)
 } // namespace
 
 ReportReader::ReportReader(const QString& path, LineBound bound)
-    : path_(path), bound_(bound)
+    : path_(path), bound_(bound), hash_(std::in_place, ReportHashAlgorithm)
 {
     open(AT_FDCWD, base::FileNameBytes(path_).constData(), true);
 }
@@ -60,6 +60,12 @@ void ReportReader::open(int directoryFd, const char* fileName, bool requireRegul
         fd_ = -1;
         throw base::EngineError(QStringLiteral("Cannot open report %1: it is not a regular file.").arg(absolutePath()));
     }
+    size_ = info.st_size;
+}
+
+ReportVersion ReportReader::version() const
+{
+    return {size_, read_, hash_ ? hash_->result() : QByteArray()};
 }
 
 ReportReader::~ReportReader()
@@ -95,6 +101,8 @@ bool ReportReader::readMore()
     }
     end_ = got;
     read_ += got;
+    if (hash_)
+        hash_->addData(QByteArrayView(chunk_.data(), got));
     if (got == 0)
         ended_ = true;
     return got > 0;
@@ -119,7 +127,8 @@ QString ReportReader::nextLine()
     for (;;) {
         const char* begin = chunk_.data() + begin_;
         const char* end = chunk_.data() + end_;
-        const char* stop = std::find_if(begin, end, [](char c) { return c == '\r' || c == kEndOfInput; });
+        const char* stop =
+            std::find_if(begin, end, [](char c) { return c == '\r' || c == '\n' || c == kEndOfInput; });
         if (stop == end) {
             keep(begin, end - begin);
             if (readMore())
@@ -140,10 +149,12 @@ QString ReportReader::nextLine()
             return line;
         }
         begin_ = stop + 1 - chunk_.data();
-        if (begin_ == end_)
-            readMore();
-        if (begin_ < end_ && chunk_[std::size_t(begin_)] == '\n')
-            ++begin_;
+        if (*stop == '\r') {
+            if (begin_ == end_)
+                readMore();
+            if (begin_ < end_ && chunk_[std::size_t(begin_)] == '\n')
+                ++begin_;
+        }
         return line;
     }
 }

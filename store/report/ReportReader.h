@@ -1,8 +1,12 @@
 #pragma once
 
+#include "store/report/ReportVersion.h"
+
 #include <QByteArray>
+#include <QCryptographicHash>
 #include <QString>
 #include <array>
+#include <optional>
 
 namespace store {
 
@@ -16,10 +20,10 @@ struct DirectoryEntry {
     QString name;                   // and the entry's name
 };
 
-// Reads a report definition file line by line, by the host's rules: a line
-// runs to the next carriage return, and a line feed directly after it is
-// skipped; a line feed on its own belongs to the line; byte 26 ends the input;
-// past the end every line is empty. Lines are decoded from Windows-1252. The
+// Reads a report definition file line by line: a line runs to the next
+// carriage return or line feed, and a line feed directly after a carriage
+// return is skipped, so CR LF, a bare CR and a bare LF each end one line; byte
+// 26 ends the input; past the end every line is empty. Lines are decoded from Windows-1252. The
 // file is read in small pieces as lines are asked for, so reading the first
 // lines of a large file reads little of it, and no line takes more memory than
 // the reader's bound.
@@ -33,13 +37,16 @@ public:
         bool refuse;
         qsizetype fileBytes;
     };
-    // Loading refuses a line no report can have; the listing shows a line's start
-    // and reads no more than its two lines can take.
+    // Loading refuses a line no report can have. The listing keeps the start of
+    // each line, as much as its grid shows, and reads no further than the start
+    // of a second line after the longest first line that loading accepts: a
+    // report is listed with its type whatever the length of its description.
     static constexpr LineBound Loading{64 * 1024, true, 0};
-    static constexpr LineBound Listing{1024, false, 16 * 1024};
+    static constexpr LineBound Listing{1024, false, Loading.bytes + 2 + 1024 + 2};
 
     // Opens the file; throws base::EngineError naming it when it cannot be opened
     // or is not a regular file (a pipe or a device is refused without waiting on it).
+    // The bytes read are hashed as they come, for version().
     explicit ReportReader(const QString& path, LineBound bound = Loading);
     // Opens an entry of a directory held open, without looking up the path again.
     // The listing found it a file (or a link to one), so its kind is not asked
@@ -53,6 +60,11 @@ public:
     // The next line; throws base::EngineError when the file cannot be read or a
     // refused line is too long.
     QString nextLine();
+
+    // The file as read so far: its size when it was opened, and the hash of
+    // the bytes read (reading goes a piece beyond the last line asked for).
+    // Only for a reader opened by path.
+    ReportVersion version() const;
 
 private:
     void open(int directoryFd, const char* fileName, bool requireRegular);
@@ -71,6 +83,8 @@ private:
     qsizetype end_ = 0;    // end of the bytes in chunk_
     QByteArray partial_;
     qsizetype read_ = 0;   // bytes read of the file
+    qint64 size_ = 0;      // of the file when it was opened by path
+    std::optional<QCryptographicHash> hash_; // of the bytes read, when opened by path
     bool ended_ = false;   // end of file, byte 26 or the bound reached: no more bytes come
 };
 

@@ -75,9 +75,11 @@ QByteArray Render(const QString& path, const ReportHeader& header, Table& table)
 
 } // namespace
 
-void WriteReportFile(const QString& path, const ReportHeader& header, Table& table)
+ReportVersion WriteReportFile(const QString& path, const ReportHeader& header, Table& table)
 {
-    base::WriteFileAtomically(path, Render(QFileInfo(path).absoluteFilePath(), header, table), QStringLiteral("report"));
+    const QByteArray bytes = Render(QFileInfo(path).absoluteFilePath(), header, table);
+    base::WriteFileAtomically(path, bytes, QStringLiteral("report"));
+    return VersionOfBytes(bytes);
 }
 
 } // namespace store

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/report/ReportVersion.h"
+
 #include <QString>
 
 namespace store {
@@ -21,7 +23,7 @@ struct ReportHeader {
 // WriteFileAtomically: on failure the old report stays as it was and
 // base::EngineError tells why (also when a text holds a character that
 // Windows-1252 lacks). Leaves the table on index "iOrder" with its cursor after
-// the last row.
-void WriteReportFile(const QString& path, const ReportHeader& header, Table& table);
+// the last row. Returns what was written, to tell later changes by others.
+ReportVersion WriteReportFile(const QString& path, const ReportHeader& header, Table& table);
 
 } // namespace store

@@ -1,10 +1,11 @@
 #include "store/report/StaleTemporaries.h"
 
+#include "base/AtomicFile.h"
 #include "base/Paths.h"
 #include "store/paradox/PxBlobFile.h"
 
 #include <QFileInfo>
-#include <QRegularExpression>
+#include <QStringList>
 
 #include <algorithm>
 #include <ctime>
@@ -39,19 +40,16 @@ void RemoveIfStale(int dirFd, const char* name, std::time_t minimumAge)
     ::close(fd);
 }
 
-// Every name that names matches starts with one of prefixes, which a directory of
-// thousands of reports rules out cheaply.
-void RemoveStale(const QString& directory, const QList<QByteArray>& prefixes, const QRegularExpression& names,
-                 std::time_t minimumAge)
+// The temporaries in directory of files with any of the extensions suffixes.
+void RemoveStale(const QString& directory, const QStringList& suffixes, std::time_t minimumAge)
 {
     DIR* dir = ::opendir(base::FileNameBytes(directory.isEmpty() ? QStringLiteral(".") : directory).constData());
     if (!dir)
         return;
     while (const dirent* entry = ::readdir(dir)) {
         const QByteArrayView name(entry->d_name);
-        const bool candidate = std::any_of(prefixes.begin(), prefixes.end(),
-                                           [&](const QByteArray& prefix) { return name.startsWith(prefix); });
-        if (candidate && names.match(base::FileNameText(entry->d_name)).hasMatch())
+        if (std::any_of(suffixes.begin(), suffixes.end(),
+                        [&](const QString& suffix) { return base::IsTemporaryName(name, suffix); }))
             RemoveIfStale(::dirfd(dir), entry->d_name, minimumAge);
     }
     ::closedir(dir);
@@ -62,23 +60,12 @@ void RemoveStale(const QString& directory, const QList<QByteArray>& prefixes, co
 void RemoveStaleTableTemporaries(const QString& tablePath)
 {
     const QFileInfo table(tablePath);
-    const QString memo = QFileInfo(px::mb::memoPathFor(tablePath)).fileName();
-    const QString files = QStringLiteral("(?:%1|%2)").arg(QRegularExpression::escape(table.fileName()),
-                                                          QRegularExpression::escape(memo));
-    // Earlier versions added six random letters; a word a person might add
-    // ("backup", "BACKUP", "Backup") is left alone.
-    const QString earlier = QStringLiteral("(?![a-z]+$|[A-Z]+$|[A-Z][a-z]+$)[A-Za-z]{6}");
-    const QRegularExpression names(
-        QStringLiteral("^(?:\\.%1\\.[0-9a-f]{8}\\.tmp|%1\\.%2)$").arg(files, earlier));
-    RemoveStale(table.path(), {QByteArrayLiteral("."), base::FileNameBytes(table.fileName()), base::FileNameBytes(memo)},
-                names, 0);
+    RemoveStale(table.path(), {table.suffix(), QFileInfo(px::mb::memoPathFor(tablePath)).suffix()}, 0);
 }
 
 void RemoveStaleReportTemporaries(const QString& directory)
 {
-    static const QRegularExpression names(QStringLiteral("^\\..+\\.rpt\\.[0-9a-f]{8}\\.tmp$"),
-                                          QRegularExpression::CaseInsensitiveOption);
-    RemoveStale(directory, {QByteArrayLiteral(".")}, names, kReportTemporaryAge);
+    RemoveStale(directory, {QStringLiteral("rpt")}, kReportTemporaryAge);
 }
 
 } // namespace store

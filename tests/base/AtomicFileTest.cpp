@@ -48,14 +48,18 @@ mode_t ModeOf(const QString& path)
 
 } // namespace
 
+// Also under the longest name a file may have: the temporary's name is short.
 TEST_F(AtomicFile, CreatesTheFileAndLeavesNoTemporaryBehind)
 {
-    const mode_t oldMask = ::umask(022);
-    WriteFileAtomically(path("a.rpt"), "one\r\ntwo\r\n", QStringLiteral("report"));
-    ::umask(oldMask);
-    EXPECT_EQ(ReadBytes(path("a.rpt")), QByteArray("one\r\ntwo\r\n"));
-    EXPECT_EQ(ModeOf(path("a.rpt")), mode_t(0644));
-    EXPECT_EQ(entries(), QStringList{"a.rpt"});
+    for (const QString& name : {QStringLiteral("a.rpt"), QString(251, u'n') + QStringLiteral(".rpt")}) {
+        const mode_t oldMask = ::umask(022);
+        WriteFileAtomically(path(name), "one\r\ntwo\r\n", QStringLiteral("report"));
+        ::umask(oldMask);
+        EXPECT_EQ(ReadBytes(path(name)), QByteArray("one\r\ntwo\r\n"));
+        EXPECT_EQ(ModeOf(path(name)), mode_t(0644));
+        EXPECT_EQ(entries(), QStringList{name});
+        QFile::remove(path(name));
+    }
 }
 
 TEST_F(AtomicFile, ReplacingKeepsTheOldPermissions)
@@ -84,8 +88,8 @@ TEST_F(AtomicFile, SymbolicLinkIsRefusedAndItsTargetLeftUntouched)
     ASSERT_TRUE(QFile::link(path("profile"), path("evil.rpt")));
     EXPECT_EQ(failingWrite(path("evil.rpt"), "new"),
               QStringLiteral("Cannot write report %1: it is a symbolic link, and the file it points to is left "
-                             "untouched.")
-                  .arg(path("evil.rpt")));
+                             "untouched. Nothing was written. To change it here, replace the link by a copy of %2.")
+                  .arg(path("evil.rpt"), path("profile")));
     EXPECT_TRUE(QFileInfo(path("evil.rpt")).isSymLink());
     EXPECT_EQ(ReadBytes(path("profile")), QByteArray("old"));
     EXPECT_EQ(entries(), (QStringList{"evil.rpt", "profile"}));

@@ -64,6 +64,18 @@ TEST_F(ExistingReports, ReportsWithLongTextsAccentsAndMissingNumbersAreWrittenBa
     }
 }
 
+// As a text editor on this platform saves it: every field is loaded, and
+// saving writes the lines with CR LF.
+TEST_F(ExistingReports, AReportWithBareLineFeedsLoadsWholeAndIsWrittenWithCrLf)
+{
+    writeReport(QStringLiteral("short.rpt"), QByteArray(ShortReport).replace("\r\n", "\n"));
+    openExisting("RbModify", QStringLiteral("short.rpt"));
+    nextTo(10);
+    modal.answer(true);
+    click("btMakeReport");
+    EXPECT_EQ(bytes(QStringLiteral("short.rpt")), ShortReport) << messages();
+}
+
 TEST_F(ExistingReports, ChangingTheSelectionOfALoadedReportLaysItOutAfresh)
 {
     openExisting("RbModify", QStringLiteral("callrpt.rpt"));

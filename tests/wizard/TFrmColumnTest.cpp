@@ -254,7 +254,7 @@ TEST_F(ColumnEditor, AnEditFollowedAtOnceByOkReachesTheTable)
         QApplication::processEvents();
         EXPECT_EQ(form.result(), QDialog::Accepted);
         EXPECT_FALSE(form.isVisible());
-        EXPECT_EQ(modal.texts(), QStringList{QStringLiteral("Report successfully modified.")});
+        EXPECT_TRUE(modal.texts().isEmpty()) << "success is the writer's to tell";
         EXPECT_EQ(Stored("Phone", "RPosition"), right);
     }
 }

@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 
 namespace {
 
@@ -82,20 +84,42 @@ TEST_F(Messages, AFailedWriteOfTheWorkingTableSaysWhy)
     EXPECT_EQ(text, QStringLiteral("Cannot write table: %1 (File too large)").arg(tablePath(store::WorkingTableName)));
 }
 
-// What killed writers of the working table left goes once the table is held
-// exclusively; names that are not the table's temporaries, and links, stay.
+// A pipe or a device at a table's name is said to be what it is, without
+// waiting on it: nobody writes into the pipe here.
+TEST_F(Messages, ATableThatIsAPipeOrADeviceIsNamedAsNotARegularFile)
+{
+    for (const QString& name : {QStringLiteral("CONTACT.DB"), store::WorkingTableName}) {
+        for (const bool pipe : {true, false}) {
+            QFile::remove(path(name));
+            if (pipe)
+                ASSERT_EQ(::mkfifo(QFile::encodeName(path(name)).constData(), 0644), 0);
+            else
+                ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), path(name)));
+            store::Table table(session());
+            table.SetDatabaseName(QStringLiteral("OMNIV"));
+            table.SetTableName(name);
+            EXPECT_EQ(errorOf([&] { table.Open(); }),
+                      QStringLiteral("Cannot read table: %1 (it is not a regular file)").arg(tablePath(name)));
+        }
+    }
+}
+
+// What killed writers of tables left goes once the working table is held
+// exclusively; a user's files, whatever their names, reports' temporaries and
+// links stay.
 TEST_F(StaleTemporaries, TheWorkingTablesTemporariesGoWhenItIsHeldExclusively)
 {
-    const QStringList gone{"TRDATA.DB.dBhlEz", "TRDATA.MB.yXdYJH", ".TRDATA.DB.0123abcd.tmp", ".TRDATA.MB.89abcdef.tmp"};
-    const QStringList kept{"OTHER.DB.dBhlEz",  "TRDATA.DB.notes",  "TRDATA.DB.backup",
-                           "TRDATA.DB.Backup", "TRDATA.DB.BACKUP", "TRDATA.DB.Ab12Cd"};
+    const QStringList gone{".tabrep-0123456789abcdef.db.tmp", ".tabrep-00000000000000ff.mb.tmp"};
+    const QStringList kept{"TRDATA.DB.bAckup", "TRDATA.DB.dBhlEz", "TRDATA.MB.yXdYJH", ".TRDATA.DB.0123abcd.tmp",
+                           ".tabrep-0123456789abcdef.rpt.tmp", ".tabrep-0123456789ABCDEF.db.tmp",
+                           ".tabrep-0123.db.tmp", "x.tabrep-0123456789abcdef.db.tmp"};
     for (const QString& name : gone + kept) {
         QFile file(path(name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     }
-    ASSERT_TRUE(QFile::link(path(QStringLiteral("OTHER.DB.dBhlEz")), path(QStringLiteral("TRDATA.DB.meFcRS"))));
+    ASSERT_TRUE(QFile::link(path(QStringLiteral("TRDATA.DB.bAckup")), path(QStringLiteral(".tabrep-000000000000000a.db.tmp"))));
     auto table = openWorkingTable(true);
-    QStringList expected = kept + QStringList{"TRDATA.DB.meFcRS", "TRDATA.DB", "TRDATA.DB.lock"};
+    QStringList expected = kept + QStringList{".tabrep-000000000000000a.db.tmp", "TRDATA.DB", "TRDATA.DB.lock"};
     expected.sort();
     EXPECT_EQ(Entries(path(QString())), expected);
 }

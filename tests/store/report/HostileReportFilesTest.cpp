@@ -116,12 +116,12 @@ TEST(StaleTemporaries, OnlyUnlockedOldTemporariesOfReportsAreRemoved)
         }
         return path;
     };
-    make(".gone.rpt.0123abcd.tmp", true);
-    make(".young.rpt.0123abcd.tmp", false);
-    make("notes.0123abcd.tmp", true);
-    make(".gone.txt.0123abcd.tmp", true);
-    const QString locked = make(".writing.rpt.89abcdef.tmp", true);
-    ASSERT_TRUE(QFile::link(dir.filePath("notes.0123abcd.tmp"), dir.filePath(".link.rpt.0123abcd.tmp")));
+    make(".tabrep-00000000000000a1.rpt.tmp", true);
+    make(".tabrep-00000000000000a2.rpt.tmp", false);
+    make(".notes.rpt.0123abcd.tmp", true);
+    make(".tabrep-00000000000000a3.db.tmp", true);
+    const QString locked = make(".tabrep-00000000000000a4.rpt.tmp", true);
+    ASSERT_TRUE(QFile::link(dir.filePath(".notes.rpt.0123abcd.tmp"), dir.filePath(".tabrep-00000000000000a5.rpt.tmp")));
     const int writer = ::open(QFile::encodeName(locked).constData(), O_RDWR);
     struct flock lock {F_WRLCK, SEEK_SET, 0, 0, 0}; // as a writer at work holds it
     ASSERT_EQ(::fcntl(writer, F_OFD_SETLK, &lock), 0);
@@ -130,6 +130,7 @@ TEST(StaleTemporaries, OnlyUnlockedOldTemporariesOfReportsAreRemoved)
     ::close(writer);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                                           QDir::Name),
-              (QStringList{".gone.txt.0123abcd.tmp", ".link.rpt.0123abcd.tmp", ".writing.rpt.89abcdef.tmp",
-                           ".young.rpt.0123abcd.tmp", "notes.0123abcd.tmp"}));
+              (QStringList{".notes.rpt.0123abcd.tmp", ".tabrep-00000000000000a2.rpt.tmp",
+                           ".tabrep-00000000000000a3.db.tmp", ".tabrep-00000000000000a4.rpt.tmp",
+                           ".tabrep-00000000000000a5.rpt.tmp"}));
 }

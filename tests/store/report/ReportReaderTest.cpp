@@ -49,10 +49,11 @@ TEST_F(ReportLines, SplitByTheHostsRules)
     } cases[] = {
         {"CR LF line ends", "a\r\nb\r\n", {"a", "b", "", ""}},
         {"bare CR line ends", "a\rb\r", {"a", "b", ""}},
-        {"lone LF stays in the line", "a\nb\r\nc", {"a\nb", "c", ""}},
-        {"only LF line ends make one line", "a\nb\nc\n", {"a\nb\nc\n", ""}},
+        {"bare LF line ends", "a\nb\nc\n", {"a", "b", "c", ""}},
+        {"mixed line ends", "a\nb\r\nc\rd", {"a", "b", "c", "d", ""}},
         {"CR then CR LF is an empty line", "a\r\r\nb", {"a", "", "b"}},
-        {"one LF is skipped after CR", "a\r\n\nb", {"a", "\nb"}},
+        {"only one LF is skipped after CR", "a\r\n\nb", {"a", "", "b"}},
+        {"LF then CR is two line ends", "a\n\rb", {"a", "", "b"}},
         {"byte 26 ends the input", QByteArray("ab\x1a\r\ncd\r\n"), {"ab", "", ""}},
         {"byte 26 at the start", QByteArray("\x1a" "ab\r\n"), {"", ""}},
         {"byte 26 after a line end", QByteArray("x\r\n\x1a"), {"x", "", ""}},
@@ -73,6 +74,7 @@ TEST_F(ReportLines, LongLinesAndLineEndsAcrossReadsComeWhole)
         const QByteArray line(length, 'b');
         EXPECT_EQ(linesOf(line + "\r\nz\r\n", 3), (QStringList{QString(length, u'b'), "z", ""})) << length;
         EXPECT_EQ(linesOf(line + "\r\r\nz", 3), (QStringList{QString(length, u'b'), "", "z"})) << length;
+        EXPECT_EQ(linesOf(line + "\nz\n", 3), (QStringList{QString(length, u'b'), "z", ""})) << length;
         EXPECT_EQ(linesOf(line + "\x1a" "z", 2), (QStringList{QString(length, u'b'), ""})) << length;
     }
 }
@@ -100,6 +102,25 @@ TEST_F(ReportLines, HeadLinesAreTheFirstTwoLines)
     EXPECT_EQ(shortFile.description, QStringLiteral("Only a description"));
     EXPECT_EQ(shortFile.typeWord, QString());
     EXPECT_THROW(store::ReadReportHeadLines(dir.filePath("missing.rpt")), base::EngineError);
+}
+
+// The listing keeps a line's start but finds line 2 after any first line that
+// loading accepts, whatever ends the lines.
+TEST_F(ReportLines, TheListingFindsTheTypeAfterAnyDescriptionLoadingAccepts)
+{
+    const qsizetype shown = ReportReader::Listing.bytes;
+    const struct {
+        qsizetype length;
+        const char* lineEnd;
+    } cases[] = {{5, "\n"}, {16 * 1024 + 1, "\r\n"}, {ReportReader::Loading.bytes, "\n"},
+                 {ReportReader::Loading.bytes, "\r\n"}};
+    for (const auto& c : cases) {
+        const QString path = dir.filePath("long.rpt");
+        WriteBytes(path, QByteArray(c.length, 'd') + c.lineEnd + "Calendar" + c.lineEnd + "Event" + c.lineEnd);
+        const store::ReportHeadLines head = store::ReadReportHeadLines(path);
+        EXPECT_EQ(head.description, QString(std::min(c.length, shown), u'd')) << c.length;
+        EXPECT_EQ(head.typeWord, QStringLiteral("Calendar")) << c.length;
+    }
 }
 
 TEST(ReportWords, MatchInAnyLetterCaseButNothingElse)
