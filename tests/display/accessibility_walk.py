@@ -5,7 +5,8 @@ AT-SPI. Walks every page and the dialogs (selection, column-width editor, help,
 special fields, user fields, save) and fails on
 
   - an input control without a name,
-  - a number box whose reported value differs from the number it shows,
+  - a number box whose reported value differs from the number it shows, or
+    that does not announce a change of its value,
   - a grid that Tab, Shift+Tab or Ctrl+Tab cannot leave,
   - F1 opening no help, the layout view unreachable by Tab or not saying
     what the column check finds with its field.
@@ -28,7 +29,7 @@ try:
     import gi
 
     gi.require_version("Atspi", "2.0")
-    from gi.repository import Atspi
+    from gi.repository import Atspi, GLib
     import pyatspi
 except (ImportError, ValueError):
     pyatspi = None
@@ -92,6 +93,12 @@ class Walk:
         self.program = subprocess.Popen([tabrep], env=env, stdout=self.log, stderr=subprocess.STDOUT)
         self.app = self.until(self.find_app, 30, "the program did not appear on the accessibility bus")
         Atspi.Accessible.set_cache_mask(self.app, Atspi.Cache.NONE)
+        self.announced = 0  # changes of a number box's value heard
+        pyatspi.Registry.registerEventListener(self.heard, "object:property-change:accessible-value")
+
+    def heard(self, event):
+        if event.source is not None and event.source.getRole() == pyatspi.ROLE_SPIN_BUTTON:
+            self.announced += 1
 
     # --- waiting and finding -------------------------------------------------
 
@@ -100,6 +107,8 @@ class Walk:
         while True:
             if self.program.poll() is not None:
                 self.abort("the program ended")
+            while GLib.MainContext.default().iteration(False):
+                pass  # the events heard so far
             found = probe()
             if found or time.monotonic() > deadline:
                 break
@@ -260,6 +269,16 @@ class Walk:
                 if self.enters(grid, ["Tab"], where, "Tab from the control before it"):
                     self.leaves(grid, ["Right", "ctrl+Tab"], where, "Ctrl+Tab")
 
+    def number_box_announces(self, main):
+        """The number box that has the keyboard tells a change of its value, and the value is the one shown."""
+        box = self.find(main, pyatspi.ROLE_SPIN_BUTTON)
+        self.until(lambda: False, 0.3)  # what came before is heard first
+        before = self.announced
+        self.keys("Up")
+        if not self.until(lambda: self.announced > before
+                          and self.text_of(box).strip() == "%g" % box.queryValue().currentValue, 5):
+            self.fault('the number box "%s" does not announce its new value %s' % (box.name, self.text_of(box)))
+
     def focus_in(self, window):
         """The control of the window that has the keyboard, if any."""
         return next((node for node in self.nodes(window) if self.focused(node)), None)
@@ -335,6 +354,7 @@ class Walk:
         self.focus_window("Tabulon Personal")
         self.next_page(main, "Field Order")
         self.next_page(main, "Column and Rows")
+        self.number_box_announces(main)
         self.next_page(main, "Column Widths")
         self.grid_lets_go(main, "page 9", "Check Columns")
         layout = self.tab_reaches(main, "Column layout", "page 9")
