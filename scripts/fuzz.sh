@@ -2,7 +2,8 @@
 # Builds the codec tests and the fuzz targets with clang, AddressSanitizer and
 # UBSan in build-fuzz/, runs the codec tests there, then runs every fuzz target
 # for SECONDS (default 30) on its seed corpus. Fails on any crash, hang or
-# sanitizer report. New inputs go to a scratch folder; the seed corpus is left alone.
+# sanitizer report. New inputs go to a scratch folder and failing ones to
+# build-fuzz/artifacts/NAME; the seed corpus is left alone.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-30}"
@@ -18,7 +19,8 @@ ASAN_OPTIONS=detect_leaks=1 QT_QPA_PLATFORM=offscreen build-fuzz/bin/test_parado
 for corpus in fuzz/corpus/*/; do
   name="$(basename "$corpus")"
   scratch="$(mktemp -d)"
-  artifacts="$(mktemp -d)"
+  artifacts="build-fuzz/artifacts/$name"
+  mkdir -p "$artifacts"
   echo "fuzz_$name: ${seconds}s"
   build-fuzz/bin/"fuzz_$name" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
     -print_final_stats=0 -artifact_prefix="$artifacts/" "$scratch" "$corpus" 2> "$scratch.log" || {

@@ -42,7 +42,8 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent)
                           QStringLiteral("Report Wizard for the Omnivale contact manager\n"
                                          "Designs the custom reports listed on the Reports screen")));
     lines->addWidget(Line(panel, QStringLiteral("Copyright"),
-                          QStringLiteral("Copyright (C) the Tabulon developers\nAll rights reserved.")));
+                          QStringLiteral("Copyright (C) 2026 The tabrep maintainers\n"
+                                         "Free software under the MIT licence")));
     layout->addWidget(panel);
 
     auto* row = new QHBoxLayout;

@@ -85,6 +85,11 @@ struct SaveCase {
     const char* writtenTo;        // the report file that gets the new description, or none
 };
 
+void PrintTo(const SaveCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
 class SaveModes : public ShownWizardDriver, public testing::WithParamInterface<SaveCase> {};
 
 const QString Overwrite = QStringLiteral("Do you want to overwrite the existing report?");

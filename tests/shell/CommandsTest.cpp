@@ -15,6 +15,15 @@
 
 namespace {
 
+// "2026 The tabrep maintainers", from the licence's copyright line.
+QString LicenceHolder()
+{
+    QFile licence(QStringLiteral(TEST_DATA_DIR "/../../LICENSE"));
+    EXPECT_TRUE(licence.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(licence.readAll());
+    const qsizetype start = text.indexOf(QStringLiteral("Copyright (c) ")) + 14;
+    return text.mid(start, text.indexOf(u'\n', start) - start);
+}
 
 QString StateText(const WizardState& s)
 {
@@ -125,6 +134,11 @@ TEST(About, ShowsTheProgramNameInBoldAndClosesWithTheDefaultOkButton)
         EXPECT_TRUE(name->font().bold());
         EXPECT_EQ(name->alignment(), Qt::AlignCenter);
         EXPECT_EQ(Child<QLabel>(dialog, "Version")->text(), QStringLiteral("Version 2.0"));
+        // The maker's details agree with the licence the program is given under.
+        const QString maker = Child<QLabel>(dialog, "Copyright")->text();
+        EXPECT_TRUE(maker.contains(LicenceHolder())) << maker.toStdString();
+        EXPECT_TRUE(maker.contains(QStringLiteral("MIT licence")));
+        EXPECT_FALSE(maker.contains(QStringLiteral("rights reserved")));
         auto* ok = Child<QPushButton>(dialog, "OKButton");
         EXPECT_TRUE(ok->isDefault());
         ok->click();

@@ -63,6 +63,11 @@ struct DamageCase {
     const char* reason; // part of the error text
 };
 
+void PrintTo(const DamageCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
 // Offsets in the header: 0x00 record size, 0x02 header size, 0x04 file type,
 // 0x05 block size code, 0x06 record count, 0x0C file blocks, 0x0E first block,
 // 0x21 field count, 0x39 file version, 0x78 field descriptors (type, size).

@@ -16,6 +16,11 @@ struct BlockSizeCase {
     int blockSize; // 0: no block size fits
 };
 
+void PrintTo(const BlockSizeCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
 // A block holds (block size - 6) / record size records; a table has at most 65,535 blocks.
 const BlockSizeCase blockSizeCases[] = {
     {"EmptyNarrowTable", 100, 0, 2048},

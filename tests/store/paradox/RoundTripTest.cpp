@@ -29,6 +29,11 @@ struct RoundTripCase {
     std::vector<Value> values; // one record each
 };
 
+void PrintTo(const RoundTripCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
 class RoundTrip : public testing::TestWithParam<RoundTripCase> {
 protected:
     QTemporaryDir dir;
@@ -187,6 +192,11 @@ struct CodePageCase {
     const char* text;
     QByteArray stored; // the alpha field's bytes in the record
 };
+
+void PrintTo(const CodePageCase& c, std::ostream* out)
+{
+    *out << "code page " << c.codePage << ": " << c.text;
+}
 
 class CodePage : public testing::TestWithParam<CodePageCase> {};
 

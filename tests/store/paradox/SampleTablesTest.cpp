@@ -22,6 +22,11 @@ struct SampleCase {
     std::vector<KnownRow> known;
 };
 
+void PrintTo(const SampleCase& c, std::ostream* out)
+{
+    *out << c.file;
+}
+
 Value text(const char* s) { return Value::ofText(QString::fromUtf8(s)); }
 Value integer(std::int64_t i) { return Value::ofInteger(i); }
 Value real(double d) { return Value::ofFloat(d); }

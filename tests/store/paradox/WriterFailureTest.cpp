@@ -15,6 +15,11 @@ struct BadWrite {
     const char* reason;
 };
 
+void PrintTo(const BadWrite& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
 const BadWrite badWrites[] = {
     {"ShortOutOfRange", {fieldOf("Small", FieldCode::Short, 2)}, {Value::ofInteger(40000)}, "\"Small\": 40000 is out of range"},
     {"LongMinimumIsNull", {fieldOf("Big", FieldCode::Long, 4)}, {Value::ofInteger(-2147483648LL)}, "out of range"},

@@ -1,0 +1,22 @@
+#!/bin/sh
+# tabrep PROGRAM VERSION: --help and --version answer in a terminal without a
+# display; any other argument gets the usage on standard error and status 2.
+set -u
+program="$1"
+version="$2"
+out="$(mktemp -d)"
+trap 'rm -rf "$out"' EXIT
+run() {
+  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" "$@" >"$out/stdout" 2>"$out/stderr"
+  echo $?
+}
+fail() {
+  echo "$1"
+  cat "$out/stdout" "$out/stderr"
+  exit 1
+}
+[ "$(run --version)" = 0 ] && [ "$(cat "$out/stdout")" = "tabrep $version" ] && [ ! -s "$out/stderr" ] ||
+  fail "--version"
+[ "$(run --help)" = 0 ] && grep -q "aliases.ini" "$out/stdout" && [ ! -s "$out/stderr" ] || fail "--help"
+[ "$(run --no-such-option)" = 2 ] && grep -q "^Usage: tabrep" "$out/stderr" && [ ! -s "$out/stdout" ] ||
+  fail "--no-such-option"
