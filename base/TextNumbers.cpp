@@ -4,19 +4,23 @@
 
 namespace base {
 
-std::optional<int> ParseInteger(const QString& text)
+namespace {
+
+// Text is a QStringView or a QLatin1StringView: one parse for both.
+template <typename Text>
+std::optional<int> Parse(Text text)
 {
     qsizetype i = 0;
     const qsizetype n = text.size();
-    while (i < n && text[i] == u' ')
+    while (i < n && QChar(text[i]) == u' ')
         ++i;
     bool negative = false;
-    if (i < n && (text[i] == u'+' || text[i] == u'-')) {
-        negative = text[i] == u'-';
+    if (i < n && (QChar(text[i]) == u'+' || QChar(text[i]) == u'-')) {
+        negative = QChar(text[i]) == u'-';
         ++i;
     }
     int base = 10;
-    if (i < n && text[i] == u'$') {
+    if (i < n && QChar(text[i]) == u'$') {
         base = 16;
         ++i;
     }
@@ -24,11 +28,10 @@ std::optional<int> ParseInteger(const QString& text)
         return std::nullopt;
     long long value = 0;
     for (; i < n; ++i) {
-        const int digit = QChar(text[i]).isDigit() && text[i].unicode() < 128
-            ? text[i].unicode() - '0'
-            : (base == 16 && text[i].toLower() >= u'a' && text[i].toLower() <= u'f'
-                   ? text[i].toLower().unicode() - 'a' + 10
-                   : -1);
+        const QChar c(text[i]);
+        const int digit = c.isDigit() && c.unicode() < 128
+            ? c.unicode() - '0'
+            : (base == 16 && c.toLower() >= u'a' && c.toLower() <= u'f' ? c.toLower().unicode() - 'a' + 10 : -1);
         if (digit < 0)
             return std::nullopt;
         value = value * base + digit;
@@ -46,6 +49,18 @@ std::optional<int> ParseInteger(const QString& text)
     if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
         return std::nullopt;
     return static_cast<int>(value);
+}
+
+} // namespace
+
+std::optional<int> ParseInteger(const QString& text)
+{
+    return Parse(QStringView(text));
+}
+
+std::optional<int> ParseInteger(QLatin1StringView text)
+{
+    return Parse(text);
 }
 
 int StrToIntOrZero(const QString& text)

@@ -9,6 +9,8 @@ namespace base {
 // followed by hexadecimal digits, and nothing after them. Values outside the
 // 32-bit range do not parse.
 std::optional<int> ParseInteger(const QString& text);
+// The same on 8-bit text: a byte that is not ASCII is never part of a number.
+std::optional<int> ParseInteger(QLatin1StringView text);
 
 // The whole number written in text, or 0 when it holds none.
 int StrToIntOrZero(const QString& text);

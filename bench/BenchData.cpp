@@ -79,4 +79,18 @@ QByteArray reportText(int number, int fieldCount)
     return lines.join(QStringLiteral("\r\n")).toLatin1() + "\r\n";
 }
 
+DataSet reportsDataSet(const QString& cache)
+{
+    return cachedDataSet(cache, QStringLiteral("reports"), [](const QString& dir) {
+        for (int i = 1; i <= ReportCount; ++i) {
+            const QString name =
+                QString::fromLatin1(i % 10 ? "rep%1.rpt" : "REP%1.RPT").arg(i, 5, 10, QLatin1Char('0'));
+            QFile file(dir + QLatin1Char('/') + name);
+            const QByteArray text = reportText(i, 5 + i % 26);
+            if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
+                throw base::EngineError(QStringLiteral("Cannot write %1").arg(file.fileName()));
+        }
+    });
+}
+
 } // namespace bench

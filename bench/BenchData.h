@@ -22,6 +22,11 @@ struct DataSet {
 // Throws base::EngineError when it cannot be made.
 DataSet cachedDataSet(const QString& cache, const QString& name, const std::function<void(const QString&)>& fill);
 
+// The data set "reports": ReportCount report files of 5 to 30 fields, some
+// named in capitals, as files copied from elsewhere have them.
+inline constexpr int ReportCount = 10000;
+DataSet reportsDataSet(const QString& cache);
+
 // The text of a report definition file with fieldCount field records; number
 // varies the description, the type and the fields.
 QByteArray reportText(int number, int fieldCount);

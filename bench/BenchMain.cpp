@@ -1,5 +1,5 @@
 // tabrep-bench [--data FOLDER] [--runs N] [NAME...]: runs the benchmarks
-// (startup, listing, catalogue, loadsave, loadgrowth, layout; all when none is named), each
+// (startup, listing, catalogue, loadsave, loadgrowth, layout, check; all when none is named), each
 // printing its figure as a ratio against a floor measured in the same run.
 // The data sets are made once in FOLDER and reused.
 #include "base/EngineError.h"
@@ -53,6 +53,7 @@ int main(int argc, char** argv)
         {QStringLiteral("loadsave"), bench::benchLoadSave},
         {QStringLiteral("loadgrowth"), bench::benchLoadGrowth},
         {QStringLiteral("layout"), bench::benchLayoutView},
+        {QStringLiteral("check"), bench::benchReportCheck},
     };
     const QStringList order{QStringLiteral("startup"), QStringLiteral("listing"), QStringLiteral("catalogue"),
                             QStringLiteral("loadsave"), QStringLiteral("loadgrowth"), QStringLiteral("layout")};

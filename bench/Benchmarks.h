@@ -22,6 +22,7 @@ void benchCatalogue(const Settings& settings);
 void benchLoadSave(const Settings& settings);
 void benchLoadGrowth(const Settings& settings);
 void benchLayoutView(const Settings& settings);
+void benchReportCheck(const Settings& settings);
 
 // Message boxes and modal dialogs would wait for an answer; during the
 // benchmarks each is recorded instead, and a benchmark that showed one fails.

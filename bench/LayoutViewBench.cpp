@@ -4,7 +4,7 @@
 #include "base/EngineError.h"
 #include "bench/Benchmarks.h"
 #include "bench/Measure.h"
-#include "wizard/ColumnLayoutView.h"
+#include "wizard/view/ColumnLayoutView.h"
 
 #include <QImage>
 #include <QTableWidget>

@@ -7,7 +7,7 @@
 #include "store/Alias.h"
 #include "store/ReportDirectory.h"
 #include "store/engine/Session.h"
-#include "wizard/TFrmSelect.h"
+#include "wizard/dialogs/TFrmSelect.h"
 
 #include <QFile>
 #include <QLabel>
@@ -21,20 +21,6 @@
 namespace bench {
 
 namespace {
-
-constexpr int ReportCount = 10000;
-
-void makeReports(const QString& dir)
-{
-    for (int i = 1; i <= ReportCount; ++i) {
-        // Some names in capitals, as files copied from elsewhere have them.
-        const QString name = QString::fromLatin1(i % 10 ? "rep%1.rpt" : "REP%1.RPT").arg(i, 5, 10, QLatin1Char('0'));
-        QFile file(dir + QLatin1Char('/') + name);
-        const QByteArray text = reportText(i, 5 + i % 26);
-        if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
-            throw base::EngineError(QStringLiteral("Cannot write %1").arg(file.fileName()));
-    }
-}
 
 bool isReportName(const char* name)
 {
@@ -76,7 +62,7 @@ int readFirstTwoLines(const QString& directory)
 
 void benchListing(const Settings& settings)
 {
-    const DataSet reports = cachedDataSet(settings.cache, QStringLiteral("reports"), makeReports);
+    const DataSet reports = reportsDataSet(settings.cache);
     store::Session session(reports.configPath());
     store::DatabaseAlias = QStringLiteral("OMNIV");
     {

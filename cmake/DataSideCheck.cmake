@@ -1,7 +1,8 @@
-# The data side (errors and paths, the Paradox codec, the engine and the report
-# files) must build without Qt Widgets. tabrep_forbid_link(FORBIDDEN ... TARGETS
-# ...) walks each target's link libraries, and theirs in turn, and stops the
-# configure when one of them reaches a forbidden library.
+# The data side (errors and paths, the Paradox codec, the engine, the report
+# files, the wizard's rules and the terminal companion) must build without Qt
+# Widgets. tabrep_forbid_link(FORBIDDEN ... TARGETS ...) walks each target's
+# link libraries, and theirs in turn, and stops the configure when one of them
+# reaches a forbidden library.
 
 function(_tabrep_link_closure target out_var)
   set(seen "")

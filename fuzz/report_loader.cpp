@@ -4,12 +4,14 @@
 // made once, empties its working table and loads the report. Every input must
 // either load or fail with an engine error: no crash, no hang, no sanitizer report.
 // A report that loads is written back, loaded and written again: the two written
-// files must be the same.
+// files must be the same. The plain reading of tabrep-report must agree with the
+// load: the same refusal in the same words, or the same records.
 #include "base/EngineError.h"
 #include "base/Modal.h"
 #include "shell/TFrmTabrep.h"
 #include "store/engine/Session.h"
 #include "store/engine/Table.h"
+#include "store/report/ReportContent.h"
 #include "tools/demodata/DemoData.h"
 
 #include <QApplication>
@@ -119,6 +121,40 @@ void save(TFrmTabrep& window, const QString& path)
     window.WriteTheReportFile(window.TblTRData());
 }
 
+QString NumberText(const std::optional<int>& number)
+{
+    return number ? QString::number(*number) : QString();
+}
+
+// The report read into plain values, against what loading made of it: loadError
+// is the load's refusal, or empty when the working table holds the report.
+void comparePlainReading(store::Table& table, const QString& path, const QString& loadError)
+{
+    QString readError;
+    store::ReportContent report;
+    try {
+        report = store::ReadReport(path);
+    } catch (const base::EngineError& e) {
+        readError = e.text();
+    }
+    if (readError != loadError)
+        LoaderWorld::fail(qPrintable(QStringLiteral("the plain reading says \"%1\" where loading says \"%2\"")
+                                         .arg(readError, loadError)));
+    if (!loadError.isEmpty())
+        return;
+    if (int(report.fields.size()) != table.RecordCount())
+        LoaderWorld::fail("the plain reading has another number of records than the working table");
+    for (const store::ReportFieldRecord& record : report.fields) {
+        if (!table.FindKey({record.field}))
+            LoaderWorld::fail("a record of the plain reading is not in the working table");
+        const auto text = [&table](const char* column) { return table.FieldByName(QLatin1String(column)).AsString(); };
+        if (text("Order") != QString::number(record.order) || text("Header") != record.header
+            || text("Line") != NumberText(record.line) || text("LPosition") != NumberText(record.lposition)
+            || text("RPosition") != NumberText(record.rposition) || text("DbType") != NumberText(record.dbType))
+            LoaderWorld::fail("a record of the plain reading differs from its row in the working table");
+    }
+}
+
 // Made once, before the first input; taken down (with its temporary directory) at exit.
 LoaderWorld& world()
 {
@@ -149,11 +185,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     LoaderWorld& w = world();
     writeFile(w.path(ReportName), QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
+    QString loadError;
     try {
         load(*w.window, ReportName);
-    } catch (const base::EngineError&) {
-        return 0;
+    } catch (const base::EngineError& e) {
+        loadError = e.text();
     }
+    comparePlainReading(w.window->TblTRData(), w.path(ReportName), loadError);
+    if (!loadError.isEmpty())
+        return 0;
     // A report that loads writes back a report that loads and writes back the same
     // bytes: whatever the first load dropped or clamped, a second round changes nothing.
     try {

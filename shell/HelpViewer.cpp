@@ -2,7 +2,7 @@
 
 #include "base/EngineError.h"
 #include "base/Modal.h"
-#include "wizard/PageKit.h"
+#include "wizard/pages/PageKit.h"
 
 #include <QDir>
 #include <QFile>

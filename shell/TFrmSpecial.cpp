@@ -2,7 +2,7 @@
 
 #include "base/ErrorGuard.h"
 #include "base/PickList.h"
-#include "wizard/PageKit.h"
+#include "wizard/pages/PageKit.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -53,7 +53,7 @@ TFrmTabrep::TFrmTabrep(store::Session& session, QWidget* parent) : WizardForm(se
 
 void TFrmTabrep::FormCreate()
 {
-    store::DatabaseAlias = QStringLiteral("OMNIV");
+    store::DatabaseAlias = store::HostAlias;
     Label1->setText(QStringLiteral("Tabulon Personal"));
     setWindowTitle(Label1->text());
     TblEvents().SetDatabaseName(store::DatabaseAlias);

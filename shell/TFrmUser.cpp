@@ -8,7 +8,7 @@
 #include "store/engine/Table.h"
 #include "store/engine/ValueConversion.h"
 #include "store/paradox/PxTable.h"
-#include "wizard/PageKit.h"
+#include "wizard/pages/PageKit.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

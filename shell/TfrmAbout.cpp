@@ -1,6 +1,6 @@
 #include "shell/TfrmAbout.h"
 
-#include "wizard/PageKit.h"
+#include "wizard/pages/PageKit.h"
 
 #include <QFrame>
 #include <QHBoxLayout>

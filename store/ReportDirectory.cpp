@@ -103,7 +103,7 @@ struct Row {
 
 } // namespace
 
-ReportListing ListReports(const QString& directory)
+ReportListing ListReports(const QString& directory, ListingLines lines)
 {
     OpenDirectory dir(directory);
     std::vector<Row> rows;
@@ -112,11 +112,13 @@ ReportListing ListReports(const QString& directory)
     while (const dirent* entry = dir.nextReport()) {
         const QString name = FileName(entry->d_name);
         try {
-            ReportHeadLines head = ReadReportHeadLines(DirectoryEntry{dir.fd(), entry->d_name, directory, name});
+            ReportHeadLines head = ReadReportHeadLines(DirectoryEntry{dir.fd(), entry->d_name, directory, name},
+                                                       lines == ListingLines::WithFieldCount);
             const qsizetype keyStart = keys.size();
             AppendSortKey(head.description, keys);
             rows.push_back({keyStart, keys.size() - keyStart,
-                            {std::move(head.description), std::move(head.typeWord), LowerAZ(name)}});
+                            {std::move(head.description), std::move(head.typeWord), LowerAZ(name),
+                             head.fieldCount}});
         } catch (const base::EngineError& e) {
             listing.unreadable << e.text();
         }
@@ -136,6 +138,17 @@ ReportListing ListReports(const QString& directory)
     for (std::size_t row : order)
         listing.reports.push_back(std::move(rows[row].entry));
     return listing;
+}
+
+void ForEachReportFile(const QString& directory, const std::function<void(const DirectoryEntry&)>& visit)
+{
+    OpenDirectory dir(directory);
+    std::vector<QByteArray> names;
+    while (const dirent* entry = dir.nextReport())
+        names.emplace_back(entry->d_name);
+    std::sort(names.begin(), names.end());
+    for (const QByteArray& name : names)
+        visit(DirectoryEntry{dir.fd(), name.constData(), directory, FileName(name.constData())});
 }
 
 } // namespace store

@@ -2,16 +2,24 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 namespace store {
+
+struct DirectoryEntry;
 
 // One report of the listing: its first two lines and its name in small letters.
 struct ReportEntry {
     QString description;
     QString typeWord;
     QString name;
+    int fieldCount = 0; // line 5, read only when the listing is asked for it
 };
+
+// What a listing reads of each report: its first two lines, or its first five
+// for the number of its field records too.
+enum class ListingLines { Heads, WithFieldCount };
 
 struct ReportListing {
     std::vector<ReportEntry> reports;  // in the order of the listing
@@ -26,6 +34,12 @@ struct ReportListing {
 // description comes first; equal descriptions by name. A file that cannot be
 // read is named in unreadable and left out of reports. Throws base::EngineError
 // when the directory itself cannot be read.
-ReportListing ListReports(const QString& directory);
+ReportListing ListReports(const QString& directory, ListingLines lines = ListingLines::Heads);
+
+// Visits the report files that ListReports lists, in the order of their names
+// on disk (by their bytes), each as an entry of the directory held open, so
+// that it is opened by its name within it. Throws base::EngineError when the
+// directory cannot be read; what visit throws ends the walk.
+void ForEachReportFile(const QString& directory, const std::function<void(const DirectoryEntry&)>& visit);
 
 } // namespace store

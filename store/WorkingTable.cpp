@@ -4,12 +4,8 @@
 
 namespace store {
 
-void DefineWorkingTable(Table& table, const QString& alias)
+std::vector<FieldDef> WorkingTableFields()
 {
-    table.Close();
-    table.SetDatabaseName(alias);
-    table.SetTableName(WorkingTableName);
-
     struct Column {
         const char* name;
         FieldType type;
@@ -32,15 +28,25 @@ void DefineWorkingTable(Table& table, const QString& alias)
         {"LPosition", FieldType::ftInteger, 0, false},
         {"RPosition", FieldType::ftInteger, 0, false},
     };
-    std::vector<FieldDef>& fields = table.FieldDefs();
-    fields.clear();
+    std::vector<FieldDef> fields;
     for (const Column& column : kColumns)
         fields.push_back(FieldDef{QString::fromLatin1(column.name), column.type, column.size, column.required});
+    return fields;
+}
 
-    std::vector<IndexDef>& indexes = table.IndexDefs();
-    indexes.clear();
-    indexes.push_back(IndexDef{QStringLiteral("PrimaryField"), QStringLiteral("Field"), true, true, false});
-    indexes.push_back(IndexDef{QStringLiteral("iOrder"), QStringLiteral("Line;Order"), false, false, true});
+std::vector<IndexDef> WorkingTableIndexes()
+{
+    return {IndexDef{QStringLiteral("PrimaryField"), QStringLiteral("Field"), true, true, false},
+            IndexDef{QStringLiteral("iOrder"), QStringLiteral("Line;Order"), false, false, true}};
+}
+
+void DefineWorkingTable(Table& table, const QString& alias)
+{
+    table.Close();
+    table.SetDatabaseName(alias);
+    table.SetTableName(WorkingTableName);
+    table.FieldDefs() = WorkingTableFields();
+    table.IndexDefs() = WorkingTableIndexes();
 }
 
 void RecreateWorkingTable(Table& table, const QString& alias)

@@ -3,16 +3,21 @@
 #include "store/engine/Table.h"
 
 #include <QString>
+#include <vector>
 
 namespace store {
 
 // The working table: one row per field of the report being designed.
 inline const QString WorkingTableName = QStringLiteral("TRDATA.DB");
 
-// Points the closed table at TRDATA.DB of the alias and gives it the fourteen
-// columns (Field, Order, Header, LDots, RDots, Total, Count, Average, Min, Max,
-// DbType, Line, LPosition, RPosition), the primary index "PrimaryField" on Field
-// and the index "iOrder" on Line, then Order.
+// The fourteen columns (Field, Order, Header, LDots, RDots, Total, Count,
+// Average, Min, Max, DbType, Line, LPosition, RPosition), and the primary index
+// "PrimaryField" on Field and the index "iOrder" on Line, then Order.
+std::vector<FieldDef> WorkingTableFields();
+std::vector<IndexDef> WorkingTableIndexes();
+
+// Points the closed table at TRDATA.DB of the alias and gives it the working
+// table's columns and indexes.
 void DefineWorkingTable(Table& table, const QString& alias);
 
 // Throws away any old working table (errors in closing or deleting it are

@@ -18,9 +18,9 @@
 #include "shell/TfrmAbout.h"
 #include "store/engine/Session.h"
 #include "tools/demodata/DemoData.h"
-#include "wizard/TFrmColumn.h"
-#include "wizard/TFrmFilename.h"
-#include "wizard/TFrmSelect.h"
+#include "wizard/dialogs/TFrmColumn.h"
+#include "wizard/dialogs/TFrmFilename.h"
+#include "wizard/dialogs/TFrmSelect.h"
 
 #include <QApplication>
 #include <QDir>

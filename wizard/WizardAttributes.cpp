@@ -4,8 +4,8 @@
 
 #include "base/ErrorGuard.h"
 #include "store/engine/Table.h"
-#include "wizard/EventFieldMap.h"
-#include "wizard/SummaryRules.h"
+#include "rules/EventFieldMap.h"
+#include "rules/SummaryRules.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

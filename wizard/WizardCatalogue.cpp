@@ -5,7 +5,7 @@
 #include "base/Option.h"
 #include "base/PickList.h"
 #include "store/engine/Table.h"
-#include "wizard/EventFieldMap.h"
+#include "rules/EventFieldMap.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -4,8 +4,8 @@
 #include "base/Modal.h"
 #include "base/SpinEdit.h"
 #include "store/engine/Table.h"
-#include "wizard/TFrmColumn.h"
-#include "wizard/TFrmSelect.h"
+#include "wizard/dialogs/TFrmColumn.h"
+#include "wizard/dialogs/TFrmSelect.h"
 
 #include <QLineEdit>
 

@@ -6,8 +6,8 @@
 #include "base/PickList.h"
 #include "store/WorkingTable.h"
 #include "store/engine/Table.h"
-#include "wizard/EventFieldMap.h"
-#include "wizard/FieldOrderRules.h"
+#include "rules/EventFieldMap.h"
+#include "rules/FieldOrderRules.h"
 
 #include <QLabel>
 #include <QListWidget>

@@ -4,8 +4,8 @@
 #include "base/PickList.h"
 #include "store/engine/Session.h"
 #include "store/engine/Table.h"
-#include "wizard/Cp1252Validator.h"
-#include "wizard/PageKit.h"
+#include "wizard/pages/Cp1252Validator.h"
+#include "wizard/pages/PageKit.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "rules/ColumnLayout.h"
+#include "rules/FieldOrderRules.h"
 #include "store/report/ReportVersion.h"
-#include "wizard/ColumnLayout.h"
-#include "wizard/FieldOrderRules.h"
 #include "wizard/WizardState.h"
 
 #include <QDialog>

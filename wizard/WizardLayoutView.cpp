@@ -3,8 +3,8 @@
 
 #include "base/ErrorGuard.h"
 #include "base/SpinEdit.h"
-#include "wizard/ColumnLayoutView.h"
-#include "wizard/FieldLabels.h"
+#include "wizard/view/ColumnLayoutView.h"
+#include "rules/FieldLabels.h"
 
 #include <QGridLayout>
 #include <QPushButton>

@@ -8,8 +8,9 @@
 #include "base/SpinEdit.h"
 #include "base/TextNumbers.h"
 #include "store/engine/Table.h"
+#include "store/report/ReportContent.h"
 #include "store/report/ReportReader.h"
-#include "wizard/EventFieldMap.h"
+#include "rules/EventFieldMap.h"
 
 #include <QFrame>
 #include <QHash>
@@ -103,8 +104,7 @@ void WizardForm::LoadConfig()
             // The record being built is not stored; the ones before it stay. The
             // engine's text says what was wrong; where it was is added.
             table.Cancel();
-            throw base::EngineError(QStringLiteral("%1\n\nThis is in field record %2 of the report %3.")
-                                        .arg(e.text(), QString::number(i), path));
+            throw base::EngineError(store::FieldRecordFailure(e.text(), i, path));
         } catch (...) {
             table.Cancel();
             throw;

@@ -6,9 +6,9 @@
 #include "base/SpinEdit.h"
 #include "store/WorkingTable.h"
 #include "store/engine/Table.h"
-#include "wizard/ColumnCheck.h"
-#include "wizard/DefaultPositions.h"
-#include "wizard/EventFieldMap.h"
+#include "rules/ColumnCheck.h"
+#include "rules/DefaultPositions.h"
+#include "rules/EventFieldMap.h"
 
 #include <QListWidget>
 #include <QTableWidget>

@@ -4,7 +4,7 @@
 #include "base/ErrorGuard.h"
 #include "base/Modal.h"
 #include "base/Option.h"
-#include "wizard/TFrmFilename.h"
+#include "wizard/dialogs/TFrmFilename.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -5,7 +5,7 @@
 #include "base/ErrorGuard.h"
 #include "base/PickList.h"
 #include "base/SpinEdit.h"
-#include "wizard/EventFieldMap.h"
+#include "rules/EventFieldMap.h"
 
 #include <QLabel>
 #include <QListWidget>

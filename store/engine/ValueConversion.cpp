@@ -84,15 +84,21 @@ void checkRange(const Column& column, double value)
 }
 
 // "F", "fa", "FALSE", "t", "True"...: as many leading characters of "False", then "True".
-std::optional<bool> logicalOf(const QString& text)
+template <typename Text>
+std::optional<bool> logical(Text text)
 {
-    static const QString kFalse = QStringLiteral("False");
-    static const QString kTrue = QStringLiteral("True");
+    constexpr QLatin1StringView kFalse("False");
+    constexpr QLatin1StringView kTrue("True");
     if (text.compare(kFalse.left(text.size()), Qt::CaseInsensitive) == 0)
         return false;
     if (text.compare(kTrue.left(text.size()), Qt::CaseInsensitive) == 0)
         return true;
     return std::nullopt;
+}
+
+std::optional<bool> logicalOf(const QString& text)
+{
+    return logical(QStringView(text));
 }
 
 qint64 dayOf(const QDate& date)
@@ -106,6 +112,11 @@ QDate dateOf(qint64 day)
 }
 
 } // namespace
+
+std::optional<bool> logicalOf(QLatin1StringView text)
+{
+    return logical(text);
+}
 
 px::Value valueFromText(const Column& column, const QString& text)
 {

@@ -23,6 +23,10 @@ px::Value valueFromText(const Column& column, const QString& text);
 px::Value valueFromInteger(const Column& column, qint64 value);
 px::Value valueFromBoolean(const Column& column, bool value);
 
+// A flag column's reading of non-empty text, nullopt when it refuses it; here on
+// 8-bit text (a byte that is not ASCII matches no letter), as valueFromText on text.
+std::optional<bool> logicalOf(QLatin1StringView text);
+
 // Reading: no value reads as "", 0 and false.
 QString textOf(const px::Value& value);
 int integerOf(const Column& column, const px::Value& value);

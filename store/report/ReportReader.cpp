@@ -2,6 +2,7 @@
 
 #include "base/EngineError.h"
 #include "base/Paths.h"
+#include "base/TextNumbers.h"
 #include "store/engine/Table.h"
 #include "store/report/Cp1252.h"
 #include "store/report/ReportRecord.h"
@@ -122,6 +123,11 @@ void ReportReader::keep(const char* begin, qsizetype length)
 
 QString ReportReader::nextLine()
 {
+    return DecodeCp1252(nextLineBytes());
+}
+
+QByteArrayView ReportReader::nextLineBytes()
+{
     partial_.clear();
     ++lineNumber_;
     for (;;) {
@@ -133,15 +139,15 @@ QString ReportReader::nextLine()
             keep(begin, end - begin);
             if (readMore())
                 continue;
-            return DecodeCp1252(partial_);
+            return partial_;
         }
-        // A short line within one piece, the usual case, is decoded straight from it.
-        QString line;
+        // A short line within one piece, the usual case, is seen where it was read.
+        QByteArrayView line;
         if (partial_.isEmpty() && stop - begin <= bound_.bytes) {
-            line = DecodeCp1252(QByteArrayView(begin, stop - begin));
+            line = QByteArrayView(begin, stop - begin);
         } else {
             keep(begin, stop - begin);
-            line = DecodeCp1252(partial_);
+            line = partial_;
         }
         if (*stop == kEndOfInput) {
             ended_ = true;
@@ -150,8 +156,13 @@ QString ReportReader::nextLine()
         }
         begin_ = stop + 1 - chunk_.data();
         if (*stop == '\r') {
-            if (begin_ == end_)
+            if (begin_ == end_) {
+                // The next piece takes the place of this one: the line is kept apart first.
+                if (line.data() != partial_.constData())
+                    partial_ = line.toByteArray();
+                line = partial_;
                 readMore();
+            }
             if (begin_ < end_ && chunk_[std::size_t(begin_)] == '\n')
                 ++begin_;
         }
@@ -164,30 +175,30 @@ bool MatchesWord(const QString& line, QLatin1StringView upperWord)
     return line.toUpper() == upperWord;
 }
 
-bool DotFlag(const QString& line)
-{
-    return !line.isEmpty();
-}
-
 void ReadFieldRecord(ReportReader& reader, Table& table)
 {
     for (const RecordLine& recordLine : kRecordLines) {
-        const QString line = reader.nextLine();
+        const QByteArrayView line = reader.nextLineBytes();
         Field field = table.FieldByName(QString::fromLatin1(recordLine.column));
         if (recordLine.kind == RecordLineKind::Dots)
             field.SetAsBoolean(DotFlag(line));
         else
-            field.SetAsString(line);
+            field.SetAsString(DecodeCp1252(line));
     }
 }
 
 namespace {
 
-ReportHeadLines HeadLinesOf(ReportReader& reader)
+ReportHeadLines HeadLinesOf(ReportReader& reader, bool withFieldCount)
 {
     ReportHeadLines lines;
     lines.description = reader.nextLine();
     lines.typeWord = reader.nextLine();
+    if (withFieldCount) {
+        reader.nextLine(); // the category
+        reader.nextLine(); // the printable width
+        lines.fieldCount = std::max(0, base::StrToIntOrZero(reader.nextLine()));
+    }
     return lines;
 }
 
@@ -196,13 +207,13 @@ ReportHeadLines HeadLinesOf(ReportReader& reader)
 ReportHeadLines ReadReportHeadLines(const QString& path)
 {
     ReportReader reader(path, ReportReader::Listing);
-    return HeadLinesOf(reader);
+    return HeadLinesOf(reader, false);
 }
 
-ReportHeadLines ReadReportHeadLines(const DirectoryEntry& entry)
+ReportHeadLines ReadReportHeadLines(const DirectoryEntry& entry, bool withFieldCount)
 {
     ReportReader reader(entry);
-    return HeadLinesOf(reader);
+    return HeadLinesOf(reader, withFieldCount);
 }
 
 } // namespace store

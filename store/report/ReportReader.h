@@ -60,6 +60,11 @@ public:
     // The next line; throws base::EngineError when the file cannot be read or a
     // refused line is too long.
     QString nextLine();
+    // The same line as its bytes, before decoding; they are valid until the next call.
+    QByteArrayView nextLineBytes();
+
+    // The file's whole path, for messages.
+    QString absolutePath() const;
 
     // The file as read so far: its size when it was opened, and the hash of
     // the bytes read (reading goes a piece beyond the last line asked for).
@@ -70,7 +75,6 @@ private:
     void open(int directoryFd, const char* fileName, bool requireRegular);
     bool readMore();
     void keep(const char* begin, qsizetype length);
-    QString absolutePath() const;
 
     QString directory_; // empty: path_ is taken against the current directory
     QString path_;
@@ -92,7 +96,10 @@ private:
 bool MatchesWord(const QString& line, QLatin1StringView upperWord);
 
 // A dot line sets its flag whenever it holds anything.
-bool DotFlag(const QString& line);
+inline bool DotFlag(QByteArrayView line)
+{
+    return !line.isEmpty();
+}
 
 // Reads the next thirteen lines as one field record into the current row of
 // table, which the caller has put into insert or edit state: numbers and flags
@@ -100,13 +107,15 @@ bool DotFlag(const QString& line);
 // the engine's message), Header and Field as text, the dot lines by DotFlag.
 void ReadFieldRecord(ReportReader& reader, Table& table);
 
-// The first two lines of a report, for the report listing.
+// The first two lines of a report, for the report listing, and when asked the
+// number of field records that line 5 gives (0 when it holds none).
 struct ReportHeadLines {
     QString description;
     QString typeWord;
+    int fieldCount = 0;
 };
-// Reads only as much of the file as those two lines take; throws as ReportReader does.
+// Reads only as much of the file as those lines take; throws as ReportReader does.
 ReportHeadLines ReadReportHeadLines(const QString& path);
-ReportHeadLines ReadReportHeadLines(const DirectoryEntry& entry);
+ReportHeadLines ReadReportHeadLines(const DirectoryEntry& entry, bool withFieldCount = false);
 
 } // namespace store

@@ -22,6 +22,23 @@ TEST(StrToIntOrZero, ReadsTheNumberSyntaxAndZeroForAnythingElse)
         EXPECT_EQ(base::StrToIntOrZero(QString::fromUtf8(c.text)), c.expected) << c.text;
 }
 
+// A report's number lines are parsed from their bytes: the same numbers, and no
+// byte beyond ASCII (a superscript two, a Windows-1252 euro sign) is a digit.
+TEST(ParseInteger, ReadsBytesAsItReadsText)
+{
+    const struct {
+        const char* bytes;
+        std::optional<int> expected;
+    } cases[] = {
+        {"75", 75}, {" -$1f", -31}, {"+0", 0}, {"2147483648", std::nullopt}, {"-$80000000", -2147483647 - 1},
+        {"\xB2", std::nullopt}, {"1\x80", std::nullopt}, {"$\xC1", std::nullopt}, {"", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(base::ParseInteger(QLatin1StringView(c.bytes)), c.expected) << c.bytes;
+        EXPECT_EQ(base::ParseInteger(QString::fromLatin1(c.bytes)), c.expected) << c.bytes;
+    }
+}
+
 TEST(JoinPath, PutsExactlyOneSeparatorBetweenDirectoryAndName)
 {
     const struct {

@@ -1,7 +1,7 @@
 // Creating reports from the first page to "Make Report", compared byte for byte.
 #include "tests/support/WizardDriver.h"
 
-#include "wizard/ColumnLayoutView.h"
+#include "wizard/view/ColumnLayoutView.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -10,9 +10,9 @@ prefix="$(mktemp -d)"
 trap 'rm -rf "$prefix"' EXIT
 "$cmake" --install "$build" --prefix "$prefix" >/dev/null || exit 1
 status=0
-for file in bin/tabrep bin/tabrep-demo share/applications/tabrep.desktop \
+for file in bin/tabrep bin/tabrep-demo bin/tabrep-report share/applications/tabrep.desktop \
             share/icons/hicolor/scalable/apps/tabrep.svg share/metainfo/invalid.tabrep.tabrep.metainfo.xml \
-            share/man/man1/tabrep.1.gz share/man/man1/tabrep-demo.1.gz \
+            share/man/man1/tabrep.1.gz share/man/man1/tabrep-demo.1.gz share/man/man1/tabrep-report.1.gz \
             share/doc/tabrep/copyright share/doc/tabrep/changelog.Debian.gz; do
   [ -s "$prefix/$file" ] || { echo "missing: $file"; status=1; }
 done

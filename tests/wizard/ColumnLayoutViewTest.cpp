@@ -1,12 +1,12 @@
 // The column layout under the positions grids: its boxes, the keys and the
 // mouse on them, and the labels it gives the fields.
-#include "wizard/ColumnLayoutView.h"
+#include "wizard/view/ColumnLayoutView.h"
 
 #include "store/WorkingTable.h"
 #include "store/engine/Table.h"
 #include "tests/support/QtPrinting.h"
 #include "tests/support/TempAlias.h"
-#include "wizard/FieldLabels.h"
+#include "rules/FieldLabels.h"
 
 #include <QCoreApplication>
 #include <QImage>

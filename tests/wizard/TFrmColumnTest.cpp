@@ -1,4 +1,4 @@
-#include "wizard/TFrmColumn.h"
+#include "wizard/dialogs/TFrmColumn.h"
 
 #include "store/Alias.h"
 #include "store/WorkingTable.h"
@@ -7,8 +7,8 @@
 #include "tests/support/QtPrinting.h"
 #include "tests/support/RecordingModal.h"
 #include "tests/support/TempAlias.h"
-#include "wizard/ColumnLayoutView.h"
-#include "wizard/TableGridModel.h"
+#include "wizard/view/ColumnLayoutView.h"
+#include "wizard/view/TableGridModel.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -3,7 +3,7 @@
 #include "tests/support/QtPrinting.h"
 #include "tests/support/RecordingModal.h"
 #include "tests/support/TempAlias.h"
-#include "wizard/TFrmFilename.h"
+#include "wizard/dialogs/TFrmFilename.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -3,7 +3,7 @@
 #include "tests/support/QtPrinting.h"
 #include "tests/support/RecordingModal.h"
 #include "tests/support/TempAlias.h"
-#include "wizard/TFrmSelect.h"
+#include "wizard/dialogs/TFrmSelect.h"
 
 #include <QDir>
 #include <QFile>

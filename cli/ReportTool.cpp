@@ -1,0 +1,97 @@
+// The command line of tabrep-report: which command, its options and files.
+#include "cli/ReportTool.h"
+
+#include "base/EngineError.h"
+
+namespace cli {
+
+namespace {
+
+constexpr char kUsage[] = "Usage: tabrep-report list [--json] [DIRECTORY]\n"
+                          "       tabrep-report show FILE\n"
+                          "       tabrep-report check [FILE...]\n"
+                          "       tabrep-report --help | --version\n";
+
+constexpr char kHelp[] =
+    "\n"
+    "Lists, shows and checks report definition files (*.rpt) from a terminal, by\n"
+    "the report wizard's own rules. It only reads: it never writes a file.\n"
+    "Without a DIRECTORY or FILE it works on the reports in the directory of the\n"
+    "database alias OMNIV ($XDG_CONFIG_HOME/tabulon/aliases.ini).\n"
+    "\n"
+    "Commands:\n"
+    "  list     the reports in the order of the wizard's selection dialog: their\n"
+    "           description, type, file name and number of fields; with --json\n"
+    "           one JSON object per line and report\n"
+    "  show     a report's settings and a table of its fields\n"
+    "  check    the wizard's column check on each report, against the report's\n"
+    "           own printable width: \"NAME: OK\" or \"NAME: \" and the wizard's message\n"
+    "\n"
+    "Options:\n"
+    "  -h, --help     print this help and exit\n"
+    "  -V, --version  print the version and exit\n"
+    "\n"
+    "Exit status: 0 when all is well and every report checked passes, 1 when a\n"
+    "report fails the check, 2 when a file or directory cannot be read or the\n"
+    "command line is wrong.\n";
+
+void Print(std::FILE* stream, const char* text)
+{
+    std::fputs(text, stream);
+}
+
+int Misuse(const Streams& streams, const QString& problem)
+{
+    std::fprintf(streams.err, "tabrep-report: %s\n%sTry 'tabrep-report --help' for more.\n",
+                 problem.toUtf8().constData(), kUsage);
+    return Trouble;
+}
+
+} // namespace
+
+int RunReportTool(const QStringList& arguments, const Streams& streams)
+{
+    if (arguments.isEmpty())
+        return Misuse(streams, QStringLiteral("a command is needed"));
+    const QString command = arguments.front();
+    if (command == QLatin1String("-h") || command == QLatin1String("--help")) {
+        Print(streams.out, kUsage);
+        Print(streams.out, kHelp);
+        return Passed;
+    }
+    if (command == QLatin1String("-V") || command == QLatin1String("--version")) {
+        Print(streams.out, "tabrep-report " TABREP_VERSION "\n");
+        return Passed;
+    }
+    // After the command: its one option, and operands ("--" ends the options).
+    bool json = false;
+    QStringList operands;
+    bool options = true;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (options && argument == QLatin1String("--"))
+            options = false;
+        else if (options && command == QLatin1String("list") && argument == QLatin1String("--json"))
+            json = true;
+        else if (options && argument.startsWith(u'-') && argument.size() > 1)
+            return Misuse(streams, QStringLiteral("unknown option %1 for %2").arg(argument, command));
+        else
+            operands << argument;
+    }
+    try {
+        if (command == QLatin1String("list") && operands.size() <= 1)
+            return ListCommand(operands.value(0), json, streams);
+        if (command == QLatin1String("show") && operands.size() == 1)
+            return ShowCommand(operands.front(), streams);
+        if (command == QLatin1String("check"))
+            return CheckCommand(operands, streams);
+    } catch (const base::EngineError& e) {
+        std::fprintf(streams.err, "tabrep-report: %s\n", e.text().simplified().toUtf8().constData());
+        return Trouble;
+    }
+    if (command == QLatin1String("list") || command == QLatin1String("show"))
+        return Misuse(streams, QStringLiteral("wrong number of operands for %1").arg(command));
+    return Misuse(streams, QStringLiteral("unknown command %1").arg(command));
+}
+
+} // namespace cli

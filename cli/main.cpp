@@ -1,0 +1,17 @@
+#include "base/Paths.h"
+#include "cli/ReportTool.h"
+
+#include <QStringList>
+
+int main(int argc, char** argv)
+{
+    // File names keep their bytes, whatever they are.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << base::FileNameText(argv[i]);
+    const int status = cli::RunReportTool(arguments, cli::Streams{});
+    // Output that could not be written (a full disk, a closed pipe) is trouble, not success.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout))
+        return cli::Trouble;
+    return status;
+}

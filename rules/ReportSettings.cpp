@@ -1,0 +1,69 @@
+#include "rules/ReportSettings.h"
+
+#include "rules/ColumnCheck.h"
+#include "store/report/ReportReader.h"
+
+#include <algorithm>
+
+namespace wizard {
+
+namespace {
+
+constexpr int MinPrintableWidth = 1;
+constexpr int MaxPrintableWidth = 200;
+
+// The word of words that line names in any letter case, as written; empty for none.
+template <std::size_t N>
+QString WordNamed(const QString& line, const char* const (&words)[N])
+{
+    for (const char* word : words)
+        if (store::MatchesWord(line, QLatin1StringView(QByteArray(word).toUpper())))
+            return QString::fromLatin1(word);
+    return {};
+}
+
+// Line 4 as the paper-size page's spin edit takes it.
+int PrintableWidthOf(const store::ReportContent& report)
+{
+    return std::clamp(report.width, MinPrintableWidth, MaxPrintableWidth);
+}
+
+} // namespace
+
+ReportSettings SettingsOf(const store::ReportContent& report)
+{
+    static const char* const types[] = {"Contact", "Calendar"};
+    static const char* const categories[] = {"Contact", "Event", "Note", "Call", "Letter", "Meeting", "TO-DO"};
+    ReportSettings settings;
+    settings.typeWord = WordNamed(report.typeLine, types);
+    settings.categoryWord = settings.typeWord == QLatin1String("Calendar") ? QStringLiteral("Event")
+                                                                           : WordNamed(report.categoryLine, categories);
+    settings.printableWidth = PrintableWidthOf(report);
+    settings.detailLevel = std::any_of(report.fields.begin(), report.fields.end(), [](const auto& record) {
+        return record.field.toLower() == QLatin1String("customid");
+    });
+    return settings;
+}
+
+std::vector<const store::ReportFieldRecord*> InReportOrder(const store::ReportContent& report)
+{
+    std::vector<const store::ReportFieldRecord*> records;
+    records.reserve(report.fields.size());
+    for (const store::ReportFieldRecord& record : report.fields)
+        records.push_back(&record);
+    // The file gives the order of each line's records, so a stable sort by line suffices.
+    std::stable_sort(records.begin(), records.end(), [](const auto* a, const auto* b) { return a->line < b->line; });
+    return records;
+}
+
+QString CheckReportColumns(const store::ReportContent& report)
+{
+    QList<ColumnRecord> records;
+    records.reserve(qsizetype(report.fields.size()));
+    for (const store::ReportFieldRecord* record : InReportOrder(report))
+        records.append({record->line.value_or(0), record->order, record->lposition.value_or(0),
+                        record->rposition.value_or(0)});
+    return ColumnCheckFailure(PrintableWidthOf(report), records);
+}
+
+} // namespace wizard

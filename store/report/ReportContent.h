@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+#include <vector>
+
+namespace store {
+
+struct DirectoryEntry;
+
+// One field record of a report as loading stores it in the working table: a
+// number or flag line that is empty holds no value; Header and Field keep at
+// most the working table's 50 characters.
+struct ReportFieldRecord {
+    int order = 0; // place in the file, from 1
+    std::optional<int> dbType;
+    bool leaders = false;
+    bool trailers = false;
+    QString header;
+    QString field;
+    std::optional<int> line;
+    std::optional<int> lposition;
+    std::optional<int> rposition;
+    std::optional<bool> total;
+    std::optional<bool> count;
+    std::optional<bool> average;
+    std::optional<bool> minValue;
+    std::optional<bool> maxValue;
+};
+
+// A report definition file read by loading's rules, into plain values.
+struct ReportContent {
+    QString description;  // line 1 as it stands
+    QString typeLine;     // line 2 as it stands
+    QString categoryLine; // line 3 as it stands
+    int width = 0;        // line 4 as a whole number, 0 when it holds none
+    std::vector<ReportFieldRecord> fields; // in file order
+};
+
+// Reads the report at path with the reader, the bounds and the conversions
+// that loading uses; refuses what loading refuses (a number or flag line the
+// working table's columns do not take, a record without a Field or with the
+// Field of an earlier one) with loading's messages. Throws base::EngineError
+// naming the file.
+ReportContent ReadReport(const QString& path);
+// The same for an entry of a directory held open, which a listing found a file
+// (or a link to one): what is swapped in since is read within loading's bounds,
+// without waiting on a pipe.
+ReportContent ReadReport(const DirectoryEntry& entry);
+
+// A refused field record's message: the engine's text, and where it was.
+QString FieldRecordFailure(const QString& text, int record, const QString& path);
+
+} // namespace store

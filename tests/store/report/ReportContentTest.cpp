@@ -1,0 +1,85 @@
+// A report read into plain values by loading's rules.
+#include "store/report/ReportContent.h"
+
+#include "base/EngineError.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/QtPrinting.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray Lines(const QStringList& lines)
+{
+    return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toLatin1();
+}
+
+QStringList Record(const QString& field, const QString& line, const QString& total = QStringLiteral("FALSE"))
+{
+    return {"0", "", "", "Header", field, line, "1", "10", total, "FALSE", "FALSE", "FALSE", "FALSE"};
+}
+
+} // namespace
+
+TEST(ReportContent, ReadsValuesAsTheWorkingTableStoresThem)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("r.rpt");
+    const QString longHeader(60, u'h');
+    WriteBytes(path, Lines(QStringList{"Desc", "calendar", "Note", "$4B", "2"}
+                           + QStringList{"1", ".", "", longHeader, "EventDate", "", " 3", "-2", "t", "F", "", "TRUE",
+                                         "fa"}
+                           + Record("Memo", "2") + QStringList{"ignored after the last record"}));
+    const store::ReportContent report = store::ReadReport(path);
+    EXPECT_EQ(report.description, "Desc");
+    EXPECT_EQ(report.typeLine, "calendar");
+    EXPECT_EQ(report.categoryLine, "Note");
+    EXPECT_EQ(report.width, 75);
+    ASSERT_EQ(report.fields.size(), 2u);
+    const store::ReportFieldRecord& first = report.fields[0];
+    EXPECT_EQ(first.order, 1);
+    EXPECT_EQ(first.dbType, 1);
+    EXPECT_TRUE(first.leaders);
+    EXPECT_FALSE(first.trailers);
+    EXPECT_EQ(first.header, longHeader.left(50));
+    EXPECT_EQ(first.field, "EventDate");
+    EXPECT_EQ(first.line, std::nullopt);
+    EXPECT_EQ(first.lposition, 3);
+    EXPECT_EQ(first.rposition, -2);
+    EXPECT_EQ(first.total, true);
+    EXPECT_EQ(first.count, false);
+    EXPECT_EQ(first.average, std::nullopt);
+    EXPECT_EQ(first.minValue, true);
+    EXPECT_EQ(first.maxValue, false);
+    EXPECT_EQ(report.fields[1].order, 2);
+    EXPECT_EQ(report.fields[1].line, 2);
+}
+
+TEST(ReportContent, RefusesWhatLoadingRefusesWithItsMessages)
+{
+    struct Case {
+        QStringList records;
+        int count;
+        const char* message;
+    };
+    const Case cases[] = {
+        {Record("Company", "2a"), 1, "'2a' is not a valid integer value for field 'Line'\n\nThis is in field record 1"},
+        {Record("A", "1") + Record("B", "1", "yes"), 2, "'yes' is not a valid boolean value for field 'Total'\n\n"
+                                                        "This is in field record 2"},
+        {Record("A", "1") + Record("A", "2"), 2, "Key violation.\n\nThis is in field record 2"},
+        {Record("A", "1"), 2, "Field 'Field' must have a value\n\nThis is in field record 2"},
+    };
+    QTemporaryDir dir;
+    const QString path = dir.filePath("r.rpt");
+    for (const Case& c : cases) {
+        WriteBytes(path, Lines(QStringList{"D", "Contact", "Contact", "75", QString::number(c.count)} + c.records));
+        QString error;
+        try {
+            store::ReadReport(path);
+        } catch (const base::EngineError& e) {
+            error = e.text();
+        }
+        EXPECT_EQ(error, QString::fromLatin1(c.message) + QStringLiteral(" of the report %1.").arg(path));
+    }
+}

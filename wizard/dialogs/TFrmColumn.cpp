@@ -1,0 +1,298 @@
+#include "wizard/dialogs/TFrmColumn.h"
+
+#include "base/DialogKit.h"
+#include "base/EngineError.h"
+#include "base/ErrorGuard.h"
+#include "base/KeyboardGrid.h"
+#include "base/Modal.h"
+#include "base/TextNumbers.h"
+#include "store/Alias.h"
+#include "store/WorkingTable.h"
+#include "store/engine/Table.h"
+#include "rules/ColumnCheck.h"
+#include "wizard/view/ColumnLayoutView.h"
+#include "rules/FieldLabels.h"
+#include "wizard/pages/PageKit.h"
+#include "wizard/view/TableGridModel.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <QStyle>
+#include <QTableView>
+#include <QTimer>
+
+namespace {
+
+const QList<wizard::GridColumn> GridColumns{
+    {QStringLiteral("Field"), QStringLiteral("Field"), 20, true},
+    {QStringLiteral("Line"), QStringLiteral("Line"), 8, false},
+    {QStringLiteral("LPosition"), QStringLiteral("Left Margin"), 12, false},
+    {QStringLiteral("RPosition"), QStringLiteral("Right Margin"), 12, false},
+};
+
+QLabel* NamedLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(geometry);
+    return label;
+}
+
+QPushButton* NamedButton(QWidget* parent, const char* name, const QString& caption, const QRect& geometry)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(geometry);
+    return button;
+}
+
+} // namespace
+
+TFrmColumn::TFrmColumn(store::Session& session, const QString& description, int margin, QWidget* parent)
+    : QDialog(parent), tblColumn_(std::make_unique<store::Table>(session))
+{
+    setObjectName(QStringLiteral("FrmColumn"));
+    setWindowTitle(QStringLiteral("Column Widths"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowCloseButtonHint);
+    setFont(pagekit::Sans(11));
+    setFixedSize(493, 311);
+    model_ = new wizard::TableGridModel(*tblColumn_, GridColumns, this);
+    buildControls();
+    LblReportName->setText(description);
+    LblMargin->setText(QString::number(margin));
+    base::Guarded(this, [this] { openTable(); });
+    addLayoutView();
+}
+
+TFrmColumn::~TFrmColumn() = default;
+
+void TFrmColumn::buildControls()
+{
+    LblReportName = NamedLabel(this, "LblReportName", {}, {8, 8, 305, 16});
+    LblRightJust = NamedLabel(this, "LblRightJust", QStringLiteral("Right Margin Max:"), {320, 8, 117, 16});
+    LblRightJust->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    LblMargin = NamedLabel(this, "LblMargin", {}, {443, 8, 42, 16});
+    buildGrid();
+    Label1 = NamedLabel(this, "Label1", QStringLiteral("The left and right margins are in tenths of inches."),
+                        {8, 244, 477, 16});
+    BtnCheck = NamedButton(this, "BtnCheck", QStringLiteral("Check for Errors"), {8, 272, 121, 27});
+    BtnOK = NamedButton(this, "BtnOK", QStringLiteral("OK"), {300, 272, 89, 27});
+    BitBtn1 = NamedButton(this, "BitBtn1", QStringLiteral("Cancel"), {396, 272, 89, 27});
+    BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+    BtnOK->setDefault(true);
+    base::OnClick(BtnCheck, this, &TFrmColumn::BtnCheckClick);
+    base::OnClick(BtnOK, this, &TFrmColumn::BtnOKClick);
+    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TFrmColumn::buildGrid()
+{
+    DBGrid1 = new base::KeyboardTableView(this);
+    DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
+    DBGrid1->setAccessibleName(QStringLiteral("Column Widths"));
+    DBGrid1->setGeometry(8, 32, 477, 204);
+    DBGrid1->setModel(model_);
+    DBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    DBGrid1->setSelectionBehavior(QAbstractItemView::SelectItems);
+    DBGrid1->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked
+                             | QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+    DBGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    DBGrid1->setWordWrap(false);
+    DBGrid1->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    DBGrid1->horizontalHeader()->setHighlightSections(false);
+    // The indicator column: a narrow row header that marks the current row.
+    QHeaderView* indicator = DBGrid1->verticalHeader();
+    indicator->setSectionResizeMode(QHeaderView::Fixed);
+    indicator->setDefaultSectionSize(DBGrid1->fontMetrics().height() + 6);
+    indicator->setFixedWidth(14);
+    indicator->setHighlightSections(false);
+    wizard::SizeGridColumns(*DBGrid1, *model_);
+    DBGrid1->installEventFilter(this);
+
+    connect(DBGrid1->selectionModel(), &QItemSelectionModel::currentChanged, this, &TFrmColumn::gridCurrentChanged);
+    connect(model_, &wizard::TableGridModel::cursorMoved, this, &TFrmColumn::followCursor);
+    connect(model_, &wizard::TableGridModel::refused, this,
+            [this](const QModelIndex& index, const QString& typed, const QString& text) {
+                refuse(Refusal{text, index.row(), index.column(), typed});
+            });
+}
+
+// The fields drawn to scale under the grid, which gives up the room; the view
+// comes last in the tab order.
+void TFrmColumn::addLayoutView()
+{
+    DBGrid1->setGeometry(8, 32, 477, 112);
+    ColumnLayoutView::Source source;
+    source.printableWidth = [this] { return base::StrToIntOrZero(LblMargin->text()); };
+    source.labels = [this] {
+        QHash<QString, QString> labels;
+        base::Guarded(this, [&] { labels = wizard::FieldLabels(tblColumn(), eventCategory_); });
+        return labels;
+    };
+    auto* view = new ColumnLayoutView(*DBGrid1, {}, std::move(source), this);
+    view->setGeometry(8, 150, 477, 88);
+    QWidget::setTabOrder(BitBtn1, view);
+}
+
+void TFrmColumn::openTable()
+{
+    store::Table& table = tblColumn();
+    table.SetDatabaseName(store::DatabaseAlias);
+    table.SetTableName(store::WorkingTableName);
+    table.SetIndexName(QStringLiteral("iOrder"));
+    for (const char* name : {"Field", "Line", "LPosition", "RPosition"})
+        table.SetRequired(QString::fromLatin1(name), true);
+    table.SetRange(QStringLiteral("Line"), 1, 9);
+    table.SetRange(QStringLiteral("LPosition"), 1, 300);
+    table.SetRange(QStringLiteral("RPosition"), 1, 300);
+    for (const wizard::GridColumn& column : GridColumns)
+        table.SetDisplayLabel(column.field, column.title);
+    table.Open();
+    // The second view starts from a working table that is whole on disk too.
+    table.FlushBuffers();
+}
+
+void TFrmColumn::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (event->spontaneous())
+        return;
+    dialogkit::CentreOnScreen(*this);
+    base::Guarded(this, [this] { FormShow(); });
+    DBGrid1->setFocus();
+}
+
+// Enter presses the default button in the grid too, also while a cell is being
+// edited (the grid would otherwise keep it to close the cell's editor).
+bool TFrmColumn::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == DBGrid1 && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (enter && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            BtnOK->click();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TFrmColumn::FormShow()
+{
+    if (!tblColumn().Active())
+        tblColumn().Open();
+}
+
+void TFrmColumn::BtnCheckClick()
+{
+    if (!commitEditor())
+        return;
+    const int maximum = base::StrToIntOrZero(LblMargin->text());
+    const QString failure = wizard::ColumnCheckFailure(maximum, tblColumn());
+    if (failure.isEmpty())
+        base::ShowInformation(this, QStringLiteral("Columns check out OK"));
+    else
+        base::ShowWarning(this, failure);
+}
+
+void TFrmColumn::BtnOKClick()
+{
+    if (!commitEditor())
+        return;
+    store::Table& table = tblColumn();
+    if (table.State() == store::TableState::Edit || table.State() == store::TableState::Insert)
+        table.Post();
+    if (writeReport_ && !writeReport_())
+        return;
+    accept();
+}
+
+// An edit followed at once by a button (a click, or Enter for the default
+// button) has not reached the row yet: the editor is still open, or its commit
+// still queued. Stores it now; false when the value was refused.
+bool TFrmColumn::commitEditor()
+{
+    const QModelIndex current = DBGrid1->currentIndex();
+    if (QWidget* editor = current.isValid() ? DBGrid1->indexWidget(current) : nullptr)
+        emit DBGrid1->itemDelegateForIndex(current)->commitData(editor);
+    return !refusal_;
+}
+
+void TFrmColumn::closeEditor()
+{
+    const QModelIndex current = DBGrid1->currentIndex();
+    if (QWidget* editor = current.isValid() ? DBGrid1->indexWidget(current) : nullptr)
+        emit DBGrid1->itemDelegateForIndex(current)->closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
+}
+
+// The grid may be in the middle of moving, committing or closing an editor: the
+// message waits until it is done, and only the first refusal counts (a second
+// commit of the same editor repeats it).
+void TFrmColumn::refuse(const Refusal& refusal)
+{
+    if (refusal_)
+        return;
+    refusal_ = refusal;
+    QTimer::singleShot(0, this, &TFrmColumn::showRefusal);
+}
+
+void TFrmColumn::showRefusal()
+{
+    if (!refusal_)
+        return;
+    const Refusal refusal = *refusal_;
+    closeEditor();
+    base::ShowError(this, refusal.text);
+    placeGridCursor(refusal.row, refusal.column);
+    refusal_.reset();
+    const QModelIndex cell = model_->index(refusal.row, refusal.column);
+    if (refusal.typed && cell.isValid()) {
+        DBGrid1->edit(cell);
+        if (auto* editor = qobject_cast<QLineEdit*>(DBGrid1->indexWidget(cell))) {
+            editor->setText(*refusal.typed);
+            editor->setFocus();
+            return;
+        }
+    }
+    DBGrid1->setFocus();
+}
+
+// The user moved the grid's cursor: the table follows, posting the row left.
+void TFrmColumn::gridCurrentChanged(const QModelIndex& current, const QModelIndex& previous)
+{
+    if (placingGridCursor_ || refusal_ || !current.isValid() || current.row() == model_->currentRow())
+        return;
+    base::Guarded(this, [&] {
+        try {
+            model_->moveTo(current.row());
+        } catch (const base::EngineError& e) {
+            const int column = previous.isValid() ? previous.column() : current.column();
+            refuse(Refusal{e.text(), model_->currentRow(), column, std::nullopt});
+        }
+    });
+}
+
+// The table moved by itself (opened, checked, rows re-read): the grid follows.
+void TFrmColumn::followCursor(int row)
+{
+    const QModelIndex current = DBGrid1->currentIndex();
+    if (row < 0 || (current.isValid() && current.row() == row))
+        return;
+    placeGridCursor(row, current.isValid() ? current.column() : 0);
+}
+
+void TFrmColumn::placeGridCursor(int row, int column)
+{
+    const QModelIndex cell = model_->index(row, column);
+    if (!cell.isValid())
+        return;
+    placingGridCursor_ = true;
+    DBGrid1->setCurrentIndex(cell);
+    placingGridCursor_ = false;
+}

@@ -1,0 +1,112 @@
+#include "wizard/dialogs/TFrmFilename.h"
+
+#include "base/DialogKit.h"
+#include "base/ErrorGuard.h"
+#include "base/Modal.h"
+#include "base/Paths.h"
+#include "store/Alias.h"
+#include "store/ReportNames.h"
+#include "wizard/pages/Cp1252Validator.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+
+QLineEdit* NamedEdit(QWidget* parent, const char* name, int maxLength)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setMaxLength(maxLength);
+    edit->setValidator(new wizard::Cp1252Validator(edit));
+    return edit;
+}
+
+QLabel* EditLabel(QWidget* parent, const char* name, const QString& text, QLineEdit* edit)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setBuddy(edit);
+    return label;
+}
+
+} // namespace
+
+TFrmFilename::TFrmFilename(store::Session& session, const QString& description, QWidget* parent)
+    : QDialog(parent), session_(session)
+{
+    setObjectName(QStringLiteral("FrmFilename"));
+    setWindowTitle(QStringLiteral("Save Report File"));
+    setFont(dialogkit::Serif(16));
+
+    EdDescription = NamedEdit(this, "EdDescription", 30);
+    EdFileName = NamedEdit(this, "EdFileName", 8);
+    BitBtn2 = dialogkit::NamedButton(this, "BitBtn2", QStringLiteral("OK"));
+    BitBtn1 = dialogkit::NamedButton(this, "BitBtn1", QStringLiteral("Cancel"));
+    BitBtn2->setDefault(true);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(BitBtn2);
+    buttons->addWidget(BitBtn1);
+    auto* frame = new QVBoxLayout(this);
+    frame->addWidget(EditLabel(this, "Label1", QStringLiteral("Report description:"), EdDescription));
+    frame->addWidget(EdDescription);
+    frame->addWidget(EditLabel(this, "Label2", QStringLiteral("Specify an eight character name for this report:"),
+                               EdFileName));
+    frame->addWidget(EdFileName);
+    frame->addLayout(buttons);
+    setFixedSize(400, 190);
+
+    base::OnClick(BitBtn2, this, &TFrmFilename::BitBtn2Click);
+    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
+
+    // FormCreate: the description the report has so far, kept whole when a
+    // loaded report brought one longer than can be typed.
+    EdDescription->setMaxLength(std::max<int>(EdDescription->maxLength(), description.size()));
+    EdDescription->setText(description);
+}
+
+bool TFrmFilename::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        FormActivate();
+    return QDialog::event(event);
+}
+
+void TFrmFilename::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    dialogkit::CentreOnScreen(*this);
+}
+
+void TFrmFilename::FormActivate()
+{
+    EdFileName->setFocus();
+}
+
+void TFrmFilename::BitBtn2Click()
+{
+    const QString name = EdFileName->text();
+    if (!store::IsPlainReportName(name)) {
+        base::ShowError(this, QStringLiteral("Filename contains illegal characters.\rYou must use letters and "
+                                             "digits only.\rPlease re-try."));
+        EdFileName->clear();
+        EdFileName->setFocus();
+        return;
+    }
+    const QString directory = store::GetAliasDirectory(session_, store::DatabaseAlias);
+    const QString fileName = name + QStringLiteral(".rpt");
+    if (store::ReportNameTaken(directory, fileName)) {
+        base::ShowError(this, QStringLiteral("Filename already exists. Choose another."));
+        return;
+    }
+    reportFileName_ = base::JoinPath(directory, fileName);
+    description_ = EdDescription->text();
+    accept();
+}

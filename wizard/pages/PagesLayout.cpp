@@ -1,0 +1,140 @@
+// Pages 8 to 10: columns and rows, column widths, field definitions.
+#include "wizard/WizardForm.h"
+
+#include "base/KeyboardGrid.h"
+#include "base/SpinEdit.h"
+#include "wizard/pages/PageKit.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPalette>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+using namespace pagekit;
+
+QWidget* WizardForm::buildColumnsPage()
+{
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("Page8"));
+    auto* grid = new QGridLayout(page);
+    grid->addWidget(Title(page, QStringLiteral("Column and Rows")), 0, 0, 1, 4);
+    grid->addWidget(Text(page, QStringLiteral("Select the number of columns in this report. Multiple rows are "
+                                              "allowed and will be created automatically.")),
+                    1, 0, 1, 4);
+    QLabel* columnsLabel = Text(page, QStringLiteral("Columns"));
+    grid->addWidget(columnsLabel, 2, 0);
+    SpinCol = new base::SpinEdit(1, 20, page);
+    SpinCol->setFixedWidth(64);
+    SpinCol->setObjectName(QStringLiteral("SpinCol"));
+    columnsLabel->setBuddy(SpinCol);
+    SpinCol->setMaxLength(3);
+    SpinCol->setChangeHandler([this] { SpinColChange(); });
+    SpinCol->setClickHandler([this] { SpinColClick(); });
+    grid->addWidget(SpinCol, 2, 1);
+    grid->addWidget(Text(page, QStringLiteral("Rows")), 2, 2);
+    Label111 = Text(page, QStringLiteral("1"), 16, QStringLiteral("Label111"));
+    grid->addWidget(Label111, 2, 3);
+    StringGrid1 = new QTableWidget(1, 1, page);
+    StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
+    StringGrid1->setAccessibleName(QStringLiteral("Column and Rows"));
+    StringGrid1->setFixedSize(569, 204);
+    // A preview only: it takes no input (no focus, no selection, no clicks).
+    StringGrid1->setFocusPolicy(Qt::NoFocus);
+    StringGrid1->setSelectionMode(QAbstractItemView::NoSelection);
+    StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    StringGrid1->setAttribute(Qt::WA_TransparentForMouseEvents);
+    StringGrid1->horizontalHeader()->hide();
+    StringGrid1->verticalHeader()->hide();
+    StringGrid1->horizontalHeader()->setMinimumSectionSize(1);
+    StringGrid1->verticalHeader()->setMinimumSectionSize(1);
+    StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QPalette silver = StringGrid1->palette();
+    silver.setColor(QPalette::Base, QColor(0xC0, 0xC0, 0xC0));
+    StringGrid1->setPalette(silver);
+    grid->addWidget(StringGrid1, 3, 0, 1, 4);
+    LblCustYes2 = Text(page, QStringLiteral("You have selected the CustomID field. This will automatically appear "
+                                            "in the first column."),
+                       13, QStringLiteral("LblCustYes2"));
+    grid->addWidget(LblCustYes2, 4, 0, 1, 4);
+    grid->setColumnStretch(3, 1);
+    return page;
+}
+
+QWidget* WizardForm::buildColumnWidthsPage()
+{
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("Page9"));
+    auto* grid = new QGridLayout(page);
+    grid->addWidget(Title(page, QStringLiteral("Column Widths")), 0, 0, 1, 2);
+    grid->addWidget(Text(page, QStringLiteral("Type in the starting and ending widths of each of the columns. Note: "
+                                              "The units are in tenths of inches.")),
+                    1, 0, 1, 2);
+    sgCol = new base::KeyboardTableWidget(1, 4, page);
+    sgCol->setObjectName(QStringLiteral("sgCol"));
+    sgCol->setAccessibleName(QStringLiteral("Column Widths"));
+    sgCol->setFixedSize(458, 277);
+    sgCol->verticalHeader()->hide();
+    sgCol->horizontalHeader()->setDefaultSectionSize(105);
+    sgCol->verticalHeader()->setDefaultSectionSize(21);
+    grid->addWidget(sgCol, 2, 0, 3, 1);
+    auto* example = new QVBoxLayout;
+    example->addWidget(Text(page, QStringLiteral("Example:")));
+    example->addWidget(Text(page, QStringLiteral("If a field starts at 25 that means that it will start at 2.5 "
+                                                 "inches from the left edge of the report.")));
+    BtnCheck = new QPushButton(QStringLiteral("Check Columns"), page);
+    BtnCheck->setObjectName(QStringLiteral("BtnCheck"));
+    example->addWidget(BtnCheck);
+    example->addStretch();
+    grid->addLayout(example, 2, 1, 3, 1);
+    return page;
+}
+
+QWidget* WizardForm::buildFieldDefinitionsPage()
+{
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("Page10"));
+    auto* grid = new QGridLayout(page);
+    grid->addWidget(Title(page, QStringLiteral("Field Definitions")), 0, 0, 1, 2);
+    grid->addWidget(Text(page, QStringLiteral("Select the characteristics of the fields by making your selections "
+                                              "below.")),
+                    1, 0, 1, 2);
+    LBFieldDefs = new QListWidget(page);
+    LBFieldDefs->setObjectName(QStringLiteral("LBFieldDefs"));
+    LBFieldDefs->setAccessibleName(QStringLiteral("Field Definitions"));
+    grid->addWidget(LBFieldDefs, 2, 0, 9, 1);
+    QLabel* headerLabel = Text(page, QStringLiteral("Column Header"));
+    grid->addWidget(headerLabel, 2, 1);
+    DBEdit1 = new QLineEdit(page);
+    headerLabel->setBuddy(DBEdit1);
+    DBEdit1->setObjectName(QStringLiteral("DBEdit1"));
+    DBEdit1->setMaxLength(50);
+    grid->addWidget(DBEdit1, 3, 1);
+    struct Box {
+        QCheckBox*& box;
+        const char* name;
+        const char* caption;
+    };
+    const Box boxes[] = {
+        {cbDotLead, "cbDotLead", "DOT Leaders (....)"}, {cbDotTrail, "cbDotTrail", "DOT Trailers (....)"},
+        {DBCBCount, "DBCBCount", "Counted"},             {DBCBMax, "DBCBMax", "Max Value"},
+        {DBCBMin, "DBCBMin", "Min Value"},               {DBCBTotal, "DBCBTotal", "Totaled"},
+        {DBCBAverage, "DBCBAverage", "Averaged"},
+    };
+    int row = 4;
+    for (const Box& b : boxes) {
+        b.box = new QCheckBox(QString::fromLatin1(b.caption), page);
+        b.box->setObjectName(QString::fromLatin1(b.name));
+        grid->addWidget(b.box, row++, 1);
+    }
+    btMakeReport = new QPushButton(QStringLiteral("&Make Report"), page);
+    btMakeReport->setObjectName(QStringLiteral("btMakeReport"));
+    grid->addWidget(btMakeReport, row, 1);
+    return page;
+}
