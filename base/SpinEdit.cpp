@@ -3,6 +3,7 @@
 #include "base/ErrorGuard.h"
 #include "base/TextNumbers.h"
 
+#include <QAccessible>
 #include <QEvent>
 #include <QLineEdit>
 #include <algorithm>
@@ -37,8 +38,21 @@ void SpinEdit::setValue(int value)
     if (text == lineEdit()->text())
         return;
     lineEdit()->setText(text);
+    announce();
     if (onChange_)
         onChange_();
+}
+
+// A value set by assistive technology is the user's: the handler runs in the guard.
+void SpinEdit::setValueByUser(int value)
+{
+    Guarded(window(), [&] { setValue(value); });
+}
+
+void SpinEdit::announce()
+{
+    QAccessibleValueChangeEvent event(this, value());
+    QAccessible::updateAccessibility(&event);
 }
 
 QValidator::State SpinEdit::validate(QString& input, int&) const
@@ -56,7 +70,7 @@ void SpinEdit::fixup(QString&) const {}
 void SpinEdit::stepBy(int steps)
 {
     // The arrows and the wheel are the user's: the change handler runs in the guard.
-    Guarded(window(), [&] { setValue(value() + steps); });
+    setValueByUser(value() + steps);
     selectAll();
 }
 
@@ -90,6 +104,7 @@ bool SpinEdit::eventFilter(QObject* watched, QEvent* event)
 
 void SpinEdit::typed()
 {
+    announce();
     if (onChange_)
         Guarded(window(), onChange_);
 }

@@ -10,8 +10,14 @@ namespace base {
 // number reads as the minimum. Setting the value from code clamps it and runs
 // the change handler directly, so a failure in the handler reaches the caller;
 // a change typed by the user runs the handler inside the window's error guard.
+//
+// Assistive technology reads the value, minimum and maximum through the
+// properties below, as the number shown, and hears every change of it.
 class SpinEdit : public QAbstractSpinBox {
     Q_OBJECT
+    Q_PROPERTY(int value READ value WRITE setValueByUser)
+    Q_PROPERTY(int minimum READ minimum CONSTANT)
+    Q_PROPERTY(int maximum READ maximum CONSTANT)
 public:
     SpinEdit(int minimum, int maximum, QWidget* parent = nullptr);
 
@@ -39,6 +45,8 @@ protected:
 
 private:
     void typed();
+    void setValueByUser(int value);
+    void announce();
 
     int minimum_;
     int maximum_;

@@ -10,8 +10,21 @@ namespace {
 template <typename Text>
 std::optional<int> Parse(Text text)
 {
-    qsizetype i = 0;
     const qsizetype n = text.size();
+    // The usual number, up to nine decimal digits and nothing else, is an int as it stands.
+    if (n > 0 && n <= 9) {
+        int value = 0;
+        qsizetype digits = 0;
+        for (; digits < n; ++digits) {
+            const char16_t c = QChar(text[digits]).unicode();
+            if (c < u'0' || c > u'9')
+                break;
+            value = value * 10 + (c - u'0');
+        }
+        if (digits == n)
+            return value;
+    }
+    qsizetype i = 0;
     while (i < n && QChar(text[i]) == u' ')
         ++i;
     bool negative = false;
@@ -28,10 +41,14 @@ std::optional<int> Parse(Text text)
         return std::nullopt;
     long long value = 0;
     for (; i < n; ++i) {
-        const QChar c(text[i]);
-        const int digit = c.isDigit() && c.unicode() < 128
-            ? c.unicode() - '0'
-            : (base == 16 && c.toLower() >= u'a' && c.toLower() <= u'f' ? c.toLower().unicode() - 'a' + 10 : -1);
+        // Only ASCII digits and letters count: no other character is one of them in any case.
+        const char16_t c = QChar(text[i]).unicode();
+        const auto lower = char16_t(c | 0x20);
+        int digit = -1;
+        if (c >= u'0' && c <= u'9')
+            digit = c - u'0';
+        else if (base == 16 && lower >= u'a' && lower <= u'f')
+            digit = lower - u'a' + 10;
         if (digit < 0)
             return std::nullopt;
         value = value * base + digit;
@@ -64,6 +81,11 @@ std::optional<int> ParseInteger(QLatin1StringView text)
 }
 
 int StrToIntOrZero(const QString& text)
+{
+    return ParseInteger(text).value_or(0);
+}
+
+int StrToIntOrZero(QLatin1StringView text)
 {
     return ParseInteger(text).value_or(0);
 }

@@ -14,5 +14,6 @@ std::optional<int> ParseInteger(QLatin1StringView text);
 
 // The whole number written in text, or 0 when it holds none.
 int StrToIntOrZero(const QString& text);
+int StrToIntOrZero(QLatin1StringView text);
 
 } // namespace base

@@ -12,13 +12,22 @@
 #include <QJsonDocument>
 #include <QJsonArray>
 #include <algorithm>
+#include <array>
 
 namespace cli {
 
 namespace {
 
-void Write(std::FILE* stream, const QString& text)
+void Write(std::FILE* stream, QStringView text)
 {
+    // A short text in ASCII, the usual case, is written as it stands, with no copy in UTF-8 made for it.
+    std::array<char, 256> ascii;
+    if (text.size() <= qsizetype(ascii.size())
+        && std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; })) {
+        std::transform(text.begin(), text.end(), ascii.begin(), [](QChar c) { return char(c.unicode()); });
+        std::fwrite(ascii.data(), 1, std::size_t(text.size()), stream);
+        return;
+    }
     const QByteArray bytes = text.toUtf8();
     std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
 }
@@ -138,10 +147,15 @@ int ShowCommand(const QString& file, const Streams& streams)
 int CheckCommand(const QStringList& files, const Streams& streams)
 {
     int status = Passed;
+    store::ReportContent report; // one for all, its room reused
     const auto check = [&](const QString& name, const auto& source) {
         try {
-            const QString failure = wizard::CheckReportColumns(store::ReadReport(source));
-            Write(streams.out, name + QLatin1String(": ") + (failure.isEmpty() ? QStringLiteral("OK") : failure) + u'\n');
+            store::ReadReport(source, report);
+            const QString failure = wizard::CheckReportColumns(report);
+            Write(streams.out, name);
+            std::fputs(": ", streams.out);
+            Write(streams.out, failure.isEmpty() ? u"OK" : QStringView(failure));
+            std::fputc('\n', streams.out);
             if (!failure.isEmpty())
                 status = std::max<int>(status, Failed);
         } catch (const base::EngineError& e) {

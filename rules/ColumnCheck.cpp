@@ -4,8 +4,6 @@
 
 #include <algorithm>
 #include <climits>
-#include <map>
-#include <set>
 #include <vector>
 
 namespace wizard {
@@ -39,39 +37,79 @@ QString MarginFailure(int maximum, const QList<ColumnRecord>& records)
     return {};
 }
 
-// The fields of one report line in report order, and their places among all records.
-struct LineFields {
-    QList<ColumnRecord> fields;
+// The places of the fields on the lines in use (1 and later, however many),
+// by line in ascending order and within a line in the records' order. Fields
+// without a line (0 or less) are on none. Records in report order are sorted already.
+std::vector<qsizetype> PlacesByLine(const QList<ColumnRecord>& records)
+{
     std::vector<qsizetype> places;
+    places.reserve(std::size_t(records.size()));
+    for (qsizetype i = 0; i < records.size(); ++i)
+        if (records[i].line >= 1)
+            places.push_back(i);
+    const auto byLine = [&records](qsizetype a, qsizetype b) { return records[a].line < records[b].line; };
+    if (!std::is_sorted(places.begin(), places.end(), byLine))
+        std::stable_sort(places.begin(), places.end(), byLine);
+    return places;
+}
+
+// The fields of one line in order: places into the records.
+struct LineFields {
+    const QList<ColumnRecord>& records;
+    std::vector<qsizetype>::const_iterator first;
+    std::vector<qsizetype>::const_iterator last;
+
+    qsizetype size() const { return last - first; }
+    const ColumnRecord& operator[](qsizetype i) const { return records[first[i]]; }
+    qsizetype place(qsizetype i) const { return first[i]; }
 };
 
-// The lines in use (1 and later, however many), in ascending order. Fields
-// without a line (0 or less) are on none.
-std::map<int, LineFields> LinesInUse(const QList<ColumnRecord>& records)
+// Calls visit with each line in use, in ascending order, until it answers true.
+template <typename Visit>
+void ForEachLine(const QList<ColumnRecord>& records, Visit visit)
 {
-    std::map<int, LineFields> lines;
-    for (qsizetype i = 0; i < records.size(); ++i) {
-        if (records[i].line < 1)
-            continue;
-        LineFields& line = lines[records[i].line];
-        line.fields.append(records[i]);
-        line.places.push_back(i);
+    const std::vector<qsizetype> places = PlacesByLine(records);
+    for (auto first = places.cbegin(); first != places.cend();) {
+        const int line = records[*first].line;
+        const auto last =
+            std::find_if(first, places.cend(), [&](qsizetype place) { return records[place].line != line; });
+        if (visit(LineFields{records, first, last}))
+            return;
+        first = last;
     }
-    return lines;
+}
+
+// True when the positions start, end, start, end ... rise strictly, the last
+// field's end but for repeating its start: no position out of place.
+bool RisesStrictly(const LineFields& line)
+{
+    int previous = INT_MIN;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const ColumnRecord& field = line[i];
+        const bool last = i + 1 == line.size();
+        if ((i > 0 && field.lposition <= previous) || field.rposition < field.lposition
+            || (field.rposition == field.lposition && !last))
+            return false;
+        previous = field.rposition;
+    }
+    return true;
 }
 
 // The third rule on the fields of one line, in their order: the first position
 // out of place. Positions are compared as numbers, so negative ones order before 0.
-std::optional<int> FirstOutOfPlace(const QList<ColumnRecord>& line)
+std::optional<int> FirstOutOfPlace(const LineFields& line)
 {
+    if (RisesStrictly(line))
+        return std::nullopt;
     std::vector<int> inOrder;
-    std::set<int> sorted;
-    for (const ColumnRecord& record : line) {
-        for (int position : {record.lposition, record.rposition}) {
-            inOrder.push_back(position);
-            sorted.insert(position);
-        }
+    inOrder.reserve(std::size_t(2 * line.size()));
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        inOrder.push_back(line[i].lposition);
+        inOrder.push_back(line[i].rposition);
     }
+    std::vector<int> sorted = inOrder;
+    std::sort(sorted.begin(), sorted.end());
+    sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
     std::size_t place = 0;
     for (int position : sorted) {
         if (inOrder[place] != position)
@@ -88,7 +126,7 @@ std::optional<int> FirstOutOfPlace(const QList<ColumnRecord>& line)
 
 // Marks the fields of one line (in order) whose spans meet or cross another's,
 // and those one position wide that another field follows.
-void MarkOverlapping(const QList<ColumnRecord>& line, const std::vector<qsizetype>& places, QList<bool>& atFault)
+void MarkOverlapping(const LineFields& line, QList<bool>& atFault)
 {
     const qsizetype count = line.size();
     std::vector<int> laterStart(std::size_t(count), INT_MAX);
@@ -100,7 +138,7 @@ void MarkOverlapping(const QList<ColumnRecord>& line, const std::vector<qsizetyp
         const bool followed = i + 1 < count;
         if (field.lposition <= earlierEnd || field.rposition >= laterStart[std::size_t(i)]
             || (followed && field.lposition == field.rposition))
-            atFault[places[std::size_t(i)]] = true;
+            atFault[line.place(i)] = true;
         earlierEnd = std::max(earlierEnd, field.rposition);
     }
 }
@@ -133,20 +171,22 @@ QList<bool> FieldsAtFault(int maximum, const QList<ColumnRecord>& records)
     QList<bool> atFault(records.size(), false);
     for (qsizetype i = 0; i < records.size(); ++i)
         atFault[i] = EndsBeforeStart(records[i]) || EndsBeyond(maximum, records[i]);
-    for (const auto& [number, line] : LinesInUse(records)) {
-        if (FirstOutOfPlace(line.fields))
-            MarkOverlapping(line.fields, line.places, atFault);
-    }
+    ForEachLine(records, [&](const LineFields& line) {
+        if (FirstOutOfPlace(line))
+            MarkOverlapping(line, atFault);
+        return false;
+    });
     return atFault;
 }
 
 std::optional<int> FindOverlap(const QList<ColumnRecord>& records)
 {
-    for (const auto& [number, line] : LinesInUse(records)) {
-        if (const std::optional<int> position = FirstOutOfPlace(line.fields))
-            return position;
-    }
-    return std::nullopt;
+    std::optional<int> position;
+    ForEachLine(records, [&](const LineFields& line) {
+        position = FirstOutOfPlace(line);
+        return position.has_value();
+    });
+    return position;
 }
 
 QString ColumnCheckFailure(int maximum, const QList<ColumnRecord>& records)

@@ -52,7 +52,9 @@ std::vector<const store::ReportFieldRecord*> InReportOrder(const store::ReportCo
     for (const store::ReportFieldRecord& record : report.fields)
         records.push_back(&record);
     // The file gives the order of each line's records, so a stable sort by line suffices.
-    std::stable_sort(records.begin(), records.end(), [](const auto* a, const auto* b) { return a->line < b->line; });
+    const auto byLine = [](const auto* a, const auto* b) { return a->line < b->line; };
+    if (!std::is_sorted(records.begin(), records.end(), byLine))
+        std::stable_sort(records.begin(), records.end(), byLine);
     return records;
 }
 

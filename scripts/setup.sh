@@ -6,7 +6,7 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev pxlib-dev pkgconf fonts-liberation
-          xvfb xdotool libqt6svg6 dpkg-dev file man-db appstream lintian)
+          xvfb xdotool dbus at-spi2-core python3-pyatspi libqt6svg6 dpkg-dev file man-db appstream lintian)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -124,6 +124,7 @@ HelpWindow::HelpWindow(const HelpTopic& topic, QWidget* parent) : QDialog(parent
     auto* text = new QPlainTextEdit(topic.text, this);
     text->setObjectName(QStringLiteral("TopicText"));
     text->setReadOnly(true);
+    title->setBuddy(text);
     layout->addWidget(text, 1);
     auto* row = new QHBoxLayout;
     row->addStretch();

@@ -1,6 +1,7 @@
 #include "shell/TFrmUser.h"
 
 #include "base/ErrorGuard.h"
+#include "base/KeyboardGrid.h"
 #include "base/Modal.h"
 #include "store/Alias.h"
 #include "store/engine/Session.h"
@@ -19,6 +20,7 @@
 namespace {
 
 constexpr int GridRows = 31;
+constexpr int ColumnWidth = 85;  // a database's column, at least
 // Databases shown, one a column: far more than a contact manager has, and few
 // enough that the grid and the memory it takes stay small whatever the file holds.
 constexpr int MostDatabases = 500;
@@ -60,14 +62,15 @@ TFrmUser::TFrmUser(QWidget* parent)
     Table1->SetTableName(QStringLiteral("DATABASE.DB"));
 
     auto* layout = new QVBoxLayout(this);
-    StringGrid1 = new QTableWidget(GridRows, 1, this);
+    StringGrid1 = new base::KeyboardTableWidget(GridRows, 1, this);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
+    StringGrid1->setAccessibleName(QStringLiteral("User Field Definitions"));
     StringGrid1->setFont(pagekit::Serif(13));
     StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
-    FixSections(StringGrid1->horizontalHeader(), 85);
+    FixSections(StringGrid1->horizontalHeader(), ColumnWidth);
     FixSections(StringGrid1->verticalHeader(), 17);
-    StringGrid1->setFixedSize(5 * 85 + 24, 17 * 17 + 24);
+    StringGrid1->setFixedSize(5 * ColumnWidth + 24, 17 * 17 + 24);
     layout->addWidget(StringGrid1);
 
     auto* row = new QHBoxLayout;
@@ -102,6 +105,9 @@ void TFrmUser::FormCreate()
         setCell(0, column, store::detail::textOf(record[columnOf(QStringLiteral("DB"))]));
         for (int row = 1; row < GridRows; ++row)
             setCell(row, column, store::detail::textOf(record[columnOf(StringGrid1->item(row, 0)->text())]));
+        // Wide enough for its longest label: none is cut off.
+        StringGrid1->resizeColumnToContents(column);
+        StringGrid1->setColumnWidth(column, std::max(ColumnWidth, StringGrid1->columnWidth(column)));
     }
     if (int(records.size()) > MostDatabases)
         base::ShowInformation(this, QStringLiteral("%1 holds more than %2 databases; only the first %2 are shown.")

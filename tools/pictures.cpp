@@ -1,9 +1,10 @@
-// tabrep-pictures [--overlap] OUTDIR: renders every wizard page and every dialog
+// tabrep-pictures [--overlap] [--dark] OUTDIR: renders every wizard page and every dialog
 // of the program to PNG files, for the documentation. The real main window is
 // walked from page 0 to page 10 over a temporary alias directory with the demo
 // data, creating a call report with a few fields ticked, so the later pages show
 // content. With --overlap, the column-widths page is rendered a second time with
-// a starting position typed that makes two fields overlap.
+// a starting position typed that makes two fields overlap. With --dark, every
+// window is drawn under a dark palette, as on a dark desktop.
 #include "base/EngineError.h"
 #include "base/Modal.h"
 #include "base/Option.h"
@@ -26,6 +27,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -205,6 +207,28 @@ void drawDialogs(PictureWindow& window, store::Session& session, const QString& 
     }
 }
 
+// A dark desktop's palette: light text on dark ground.
+QPalette DarkPalette()
+{
+    const QColor window(0x2D, 0x2D, 0x30), base(0x1E, 0x1E, 0x1E), text(0xE6, 0xE6, 0xE6);
+    QPalette palette(window);
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Base, base);
+    palette.setColor(QPalette::AlternateBase, window);
+    palette.setColor(QPalette::Text, text);
+    palette.setColor(QPalette::Button, QColor(0x3C, 0x3C, 0x40));
+    palette.setColor(QPalette::ButtonText, text);
+    palette.setColor(QPalette::ToolTipBase, base);
+    palette.setColor(QPalette::ToolTipText, text);
+    palette.setColor(QPalette::Highlight, QColor(0x3A, 0x6E, 0xA5));
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    palette.setColor(QPalette::Mid, QColor(0x78, 0x78, 0x7E));
+    palette.setColor(QPalette::PlaceholderText, QColor(0x9A, 0x9A, 0x9A));
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, QColor(0x80, 0x80, 0x80));
+    return palette;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -214,8 +238,10 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Tabulon Lan"));
     QStringList args = app.arguments().mid(1);
     const bool overlap = args.removeAll(QStringLiteral("--overlap")) > 0;
+    if (args.removeAll(QStringLiteral("--dark")) > 0)
+        QApplication::setPalette(DarkPalette());
     if (args.size() != 1) {
-        err() << "usage: tabrep-pictures [--overlap] OUTDIR" << Qt::endl;
+        err() << "usage: tabrep-pictures [--overlap] [--dark] OUTDIR" << Qt::endl;
         return 2;
     }
     const QString outDir = args[0];

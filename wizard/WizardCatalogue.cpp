@@ -55,6 +55,7 @@ void WizardForm::FillPickFields(PageTurn turn)
             state_.InfoKind = category.kind;
             state_.EventCategory = QString::fromLatin1(category.word);
             LblEvent->setText(QString::fromLatin1(category.heading));
+            PickEventField->setAccessibleName(LblEvent->text());
         }
 
     LblSelected->setText(QStringLiteral("(0 Fields Selected)"));

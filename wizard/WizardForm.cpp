@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -157,6 +158,8 @@ void WizardForm::buildBottomBar(QVBoxLayout* frame)
     BtnNext->setDefault(true);
     base::OnClick(BtnNext, this, &WizardForm::BtnNextClick);
     base::OnClick(BtnPrior, this, &WizardForm::BtnPriorClick);
+    // F1 is the desktop's key for help: it opens the help of the page in view, as Help does.
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, BtnHelp, &QPushButton::click);
     frame->addWidget(bar);
 }
 

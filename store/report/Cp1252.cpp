@@ -27,14 +27,25 @@ std::optional<char> ByteOf(char16_t c)
 
 } // namespace
 
-QString DecodeCp1252(QByteArrayView bytes)
+void DecodeCp1252(QByteArrayView bytes, QString& text)
 {
-    QString text(bytes.size(), Qt::Uninitialized);
+    if (!text.isDetached() || text.capacity() < bytes.size())
+        text = QString(bytes.size(), Qt::Uninitialized);
+    else
+        text.resize(bytes.size());
+    if (bytes.isEmpty())
+        return;
     char16_t* out = reinterpret_cast<char16_t*>(text.data());
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         const auto b = static_cast<unsigned char>(bytes[i]);
         out[i] = b >= 0x80 && b < 0xA0 ? kHighControls[b - 0x80] : char16_t(b);
     }
+}
+
+QString DecodeCp1252(QByteArrayView bytes)
+{
+    QString text;
+    DecodeCp1252(bytes, text);
     return text;
 }
 

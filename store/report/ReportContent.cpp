@@ -11,6 +11,7 @@
 
 #include <QSet>
 #include <algorithm>
+#include <string_view>
 
 namespace store {
 
@@ -64,14 +65,30 @@ std::optional<bool> FlagOf(const detail::Column& column, QByteArrayView line)
 {
     if (line.isEmpty())
         return std::nullopt;
+    // The words the writer writes are taken as they stand; any other spelling by the conversion.
+    const std::string_view word(line.data(), std::size_t(line.size()));
+    if (word == "FALSE")
+        return false;
+    if (word == "TRUE")
+        return true;
     if (const std::optional<bool> flag = detail::logicalOf(QLatin1StringView(line)))
         return flag;
     return detail::valueFromText(column, DecodeCp1252(line)).boolean;
 }
 
-ReportFieldRecord ReadRecord(ReportReader& reader, int order)
+// A text line as the column's text conversion stores it: a line within an
+// Alpha column's size is kept whole, so only a longer one needs the conversion.
+void ReadText(const detail::Column& column, QByteArrayView line, QString& text)
 {
-    ReportFieldRecord record;
+    if (column.code == px::FieldCode::Alpha && line.size() <= column.size)
+        DecodeCp1252(line, text);
+    else
+        text = detail::valueFromText(column, DecodeCp1252(line)).text;
+}
+
+// Every member of record is set.
+void ReadRecord(ReportReader& reader, int order, ReportFieldRecord& record)
+{
     record.order = order;
     std::optional<int>* numbers[] = {&record.dbType, &record.line, &record.lposition, &record.rposition};
     bool* dots[] = {&record.leaders, &record.trailers};
@@ -89,43 +106,47 @@ ReportFieldRecord ReadRecord(ReportReader& reader, int order)
             *dots[dot++] = DotFlag(line);
             break;
         case RecordLineKind::Text:
-            *texts[text++] = detail::valueFromText(column.column, DecodeCp1252(line)).text;
+            ReadText(column.column, line, *texts[text++]);
             break;
         case RecordLineKind::Flag:
             *flags[flag++] = FlagOf(column.column, line);
             break;
         }
     }
-    return record;
 }
 
-ReportContent ReadReport(ReportReader& reader)
+// Reads into report, reusing the room of its texts and records.
+void ReadReport(ReportReader& reader, ReportContent& report)
 {
-    ReportContent report;
-    report.description = reader.nextLine();
-    report.typeLine = reader.nextLine();
-    report.categoryLine = reader.nextLine();
-    report.width = base::StrToIntOrZero(reader.nextLine());
-    const int count = base::StrToIntOrZero(reader.nextLine());
+    DecodeCp1252(reader.nextLineBytes(), report.description);
+    DecodeCp1252(reader.nextLineBytes(), report.typeLine);
+    DecodeCp1252(reader.nextLineBytes(), report.categoryLine);
+    report.width = base::StrToIntOrZero(QLatin1StringView(reader.nextLineBytes()));
+    const int count = base::StrToIntOrZero(QLatin1StringView(reader.nextLineBytes()));
     // Field is the working table's required key.
     QSet<QString> fields;
     const int expected = std::clamp(count, 0, 1024); // the count is the file's word, not a promise
     fields.reserve(expected);
     report.fields.reserve(std::size_t(expected));
+    std::size_t kept = 0;
     for (int i = 1; i <= count; ++i) {
         try {
-            ReportFieldRecord record = ReadRecord(reader, i);
+            if (kept == report.fields.size())
+                report.fields.emplace_back();
+            ReportFieldRecord& record = report.fields[kept];
+            ReadRecord(reader, i, record);
             if (record.field.isEmpty())
                 throw base::EngineError(QStringLiteral("Field 'Field' must have a value"));
-            if (fields.contains(record.field))
-                throw base::EngineError(QStringLiteral("Key violation."));
+            const qsizetype before = fields.size();
             fields.insert(record.field);
-            report.fields.push_back(std::move(record));
+            if (fields.size() == before)
+                throw base::EngineError(QStringLiteral("Key violation."));
+            ++kept;
         } catch (const base::EngineError& e) {
             throw base::EngineError(FieldRecordFailure(e.text(), i, reader.absolutePath()));
         }
     }
-    return report;
+    report.fields.resize(kept);
 }
 
 } // namespace
@@ -137,14 +158,28 @@ QString FieldRecordFailure(const QString& text, int record, const QString& path)
 
 ReportContent ReadReport(const QString& path)
 {
-    ReportReader reader(path);
-    return ReadReport(reader);
+    ReportContent report;
+    ReadReport(path, report);
+    return report;
 }
 
 ReportContent ReadReport(const DirectoryEntry& entry)
 {
+    ReportContent report;
+    ReadReport(entry, report);
+    return report;
+}
+
+void ReadReport(const QString& path, ReportContent& report)
+{
+    ReportReader reader(path);
+    ReadReport(reader, report);
+}
+
+void ReadReport(const DirectoryEntry& entry, ReportContent& report)
+{
     ReportReader reader(entry, ReportReader::Loading);
-    return ReadReport(reader);
+    ReadReport(reader, report);
 }
 
 } // namespace store

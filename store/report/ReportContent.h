@@ -47,6 +47,11 @@ ReportContent ReadReport(const QString& path);
 // (or a link to one): what is swapped in since is read within loading's bounds,
 // without waiting on a pipe.
 ReportContent ReadReport(const DirectoryEntry& entry);
+// The same into report, whose texts and records are overwritten, their room
+// reused: reading many reports in turn into one allocates little. After an
+// error report holds part of the file.
+void ReadReport(const QString& path, ReportContent& report);
+void ReadReport(const DirectoryEntry& entry, ReportContent& report);
 
 // A refused field record's message: the engine's text, and where it was.
 QString FieldRecordFailure(const QString& text, int record, const QString& path);

@@ -22,7 +22,6 @@ namespace store {
 namespace {
 
 constexpr qsizetype kChunk = 4096;
-constexpr char kEndOfInput = 26;
 
 QString ReasonText(int error)
 {
@@ -126,15 +125,15 @@ QString ReportReader::nextLine()
     return DecodeCp1252(nextLineBytes());
 }
 
-QByteArrayView ReportReader::nextLineBytes()
+QByteArrayView ReportReader::lineAcrossPieces()
 {
-    partial_.clear();
+    if (!partial_.isEmpty())
+        partial_.truncate(0); // keeps its room for the next long line
     ++lineNumber_;
     for (;;) {
         const char* begin = chunk_.data() + begin_;
         const char* end = chunk_.data() + end_;
-        const char* stop =
-            std::find_if(begin, end, [](char c) { return c == '\r' || c == '\n' || c == kEndOfInput; });
+        const char* stop = lineStop(begin, end);
         if (stop == end) {
             keep(begin, end - begin);
             if (readMore())
@@ -149,7 +148,7 @@ QByteArrayView ReportReader::nextLineBytes()
             keep(begin, stop - begin);
             line = partial_;
         }
-        if (*stop == kEndOfInput) {
+        if (*stop == EndOfInput) {
             ended_ = true;
             begin_ = end_ = 0;
             return line;

@@ -63,6 +63,9 @@ public:
     // The same line as its bytes, before decoding; they are valid until the next call.
     QByteArrayView nextLineBytes();
 
+    // Byte 26 ends the input.
+    static constexpr char EndOfInput = 26;
+
     // The file's whole path, for messages.
     QString absolutePath() const;
 
@@ -72,6 +75,10 @@ public:
     ReportVersion version() const;
 
 private:
+    // The first byte from begin on that ends a line or the input, or end.
+    static const char* lineStop(const char* begin, const char* end);
+    // The next line when it is not wholly within the piece read, or is too long, or ends the input.
+    QByteArrayView lineAcrossPieces();
     void open(int directoryFd, const char* fileName, bool requireRegular);
     bool readMore();
     void keep(const char* begin, qsizetype length);
@@ -91,6 +98,33 @@ private:
     std::optional<QCryptographicHash> hash_; // of the bytes read, when opened by path
     bool ended_ = false;   // end of file, byte 26 or the bound reached: no more bytes come
 };
+
+inline const char* ReportReader::lineStop(const char* begin, const char* end)
+{
+    // The three bytes are control characters: most bytes are passed by one comparison.
+    const auto ends = [](char c) {
+        return static_cast<unsigned char>(c) <= EndOfInput && (c == '\r' || c == '\n' || c == EndOfInput);
+    };
+    while (begin != end && !ends(*begin))
+        ++begin;
+    return begin;
+}
+
+// The usual line lies within the piece read, and so does the byte after its end:
+// it is seen where it was read, and a line feed after a carriage return is passed.
+inline QByteArrayView ReportReader::nextLineBytes()
+{
+    const char* begin = chunk_.data() + begin_;
+    const char* end = chunk_.data() + end_;
+    const char* stop = lineStop(begin, end);
+    if (end - stop < 2 || stop - begin > bound_.bytes || *stop == EndOfInput)
+        return lineAcrossPieces();
+    ++lineNumber_;
+    begin_ = stop + 1 - chunk_.data();
+    if (*stop == '\r' && stop[1] == '\n')
+        ++begin_;
+    return QByteArrayView(begin, stop - begin);
+}
 
 // Lines 2 and 3 name words in any letter case: true when line, in capitals, is upperWord.
 bool MatchesWord(const QString& line, QLatin1StringView upperWord);

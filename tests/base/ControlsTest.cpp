@@ -1,12 +1,18 @@
 #include "base/ErrorGuard.h"
+#include "base/KeyboardGrid.h"
 #include "base/Option.h"
 #include "base/PickList.h"
 #include "base/SpinEdit.h"
 #include "tests/support/QtPrinting.h"
 #include "tests/support/RecordingModal.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QLineEdit>
+#include <QHelpEvent>
+#include <QPushButton>
+#include <QToolTip>
 #include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -122,4 +128,102 @@ TEST(PickList, ClickAndSpaceToggleOneEntryAndCodeRunsNoHandler)
     EXPECT_EQ(list.findEntry(QStringLiteral("memo")), 2);
     EXPECT_EQ(list.findEntry(QStringLiteral("Company")), -1);
     list.hide();
+}
+
+TEST(SpinEdit, AssistiveTechnologyReadsTheNumberShownAndItsBounds)
+{
+    base::SpinEdit spin(1, 200);
+    int changes = 0;
+    spin.setChangeHandler([&] { ++changes; });
+    spin.setValue(75);
+    QAccessibleValueInterface* value = QAccessible::queryAccessibleInterface(&spin)->valueInterface();
+    ASSERT_NE(value, nullptr);
+    EXPECT_EQ(value->currentValue(), 75);
+    EXPECT_EQ(value->minimumValue(), 1);
+    EXPECT_EQ(value->maximumValue(), 200);
+    value->setCurrentValue(120);
+    EXPECT_EQ(spin.findChild<QLineEdit*>()->text(), QStringLiteral("120"));
+    EXPECT_EQ(changes, 2) << "a value set by assistive technology runs the change handler";
+    QTest::keyClicks(spin.findChild<QLineEdit*>(), "0");
+    EXPECT_EQ(value->currentValue(), 1200) << "while typed, the value is the text shown";
+}
+
+// A line edit, a grid of two rows and two columns, a button: where each key
+// press in the grid leaves the focus and the grid's current cell.
+TEST(KeyboardGrid, TabMovesThroughTheCellsAndOnCtrlTabLeavesAtOnce)
+{
+    enum Where { Before, Grid, After };
+    const struct {
+        int row, column;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        Where focus;
+        int toRow, toColumn;
+    } cases[] = {
+        {0, 0, Qt::Key_Tab, Qt::NoModifier, Grid, 0, 1},
+        {0, 1, Qt::Key_Tab, Qt::NoModifier, Grid, 1, 0},
+        {1, 1, Qt::Key_Tab, Qt::NoModifier, After, 1, 1},
+        {1, 0, Qt::Key_Backtab, Qt::ShiftModifier, Grid, 0, 1},
+        {0, 0, Qt::Key_Backtab, Qt::ShiftModifier, Before, 0, 0},
+        {0, 0, Qt::Key_Tab, Qt::ControlModifier, After, 0, 0},
+        {1, 1, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, Before, 1, 1},
+        {0, 0, Qt::Key_Right, Qt::NoModifier, Grid, 0, 1},
+    };
+    for (const auto& c : cases) {
+        QWidget window;
+        auto* before = new QLineEdit(&window);
+        auto* grid = new base::KeyboardTableWidget(2, 2, &window);
+        auto* after = new QPushButton(QStringLiteral("After"), &window);
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        grid->setFocus();
+        grid->setCurrentCell(c.row, c.column);
+        QTest::keyClick(grid, c.key, c.modifiers);
+        QWidget* const expected[] = {before, grid, after};
+        const std::string where = QStringLiteral("key %1 from %2,%3").arg(c.key).arg(c.row).arg(c.column).toStdString();
+        EXPECT_EQ(QApplication::focusWidget(), expected[c.focus]) << where;
+        EXPECT_EQ(grid->currentRow(), c.toRow) << where;
+        EXPECT_EQ(grid->currentColumn(), c.toColumn) << where;
+    }
+}
+
+TEST(KeyboardGrid, TabInTheLastCellsEditorStoresTheTextAndLeaves)
+{
+    for (const Qt::KeyboardModifiers modifiers : {Qt::KeyboardModifiers(), Qt::KeyboardModifiers(Qt::ControlModifier)}) {
+        QWidget window;
+        auto* grid = new base::KeyboardTableWidget(2, 2, &window);
+        auto* after = new QPushButton(QStringLiteral("After"), &window);
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        grid->setFocus();
+        const int column = modifiers == Qt::NoModifier ? 1 : 0;
+        grid->setCurrentCell(1, column);
+        QTest::keyClick(grid, Qt::Key_F2);
+        QWidget* editor = QApplication::focusWidget();
+        ASSERT_NE(editor, grid) << "F2 opens the cell's editor";
+        QTest::keyClicks(editor, "42");
+        QTest::keyClick(editor, Qt::Key_Tab, modifiers);
+        EXPECT_EQ(QApplication::focusWidget(), after);
+        ASSERT_NE(grid->item(1, column), nullptr);
+        EXPECT_EQ(grid->item(1, column)->text(), QStringLiteral("42"));
+    }
+}
+
+TEST(KeyboardGrid, ACellTextThatDoesNotFitShowsWholeAsATooltip)
+{
+    for (const QString& text : {QStringLiteral("Phone call subject"), QStringLiteral("Fits")}) {
+        base::KeyboardTableWidget grid(1, 1);
+        grid.setColumnWidth(0, 60);
+        grid.setItem(0, 0, new QTableWidgetItem(text));
+        grid.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&grid));
+        const QPoint inside = grid.visualItemRect(grid.item(0, 0)).center();
+        QHelpEvent help(QEvent::ToolTip, inside, grid.viewport()->mapToGlobal(inside));
+        QApplication::sendEvent(grid.viewport(), &help);
+        const bool fits = text == QStringLiteral("Fits");
+        EXPECT_EQ(QToolTip::text(), fits ? QString() : text);
+        QToolTip::hideText();
+    }
 }

@@ -17,6 +17,7 @@ TEST(StrToIntOrZero, ReadsTheNumberSyntaxAndZeroForAnythingElse)
         {"2147483647", 2147483647},           {"2147483648", 0}, {"-2147483648", -2147483647 - 1},
         {"$FFFFFFFF", -1}, {"$100000000", 0}, {"١٢", 0},
         {"-$80000000", -2147483647 - 1},      {"-$FFFFFFFF", 1},
+        {"999999999", 999999999},             {"0000000042", 42}, {"9999999999", 0},
     };
     for (const auto& c : cases)
         EXPECT_EQ(base::StrToIntOrZero(QString::fromUtf8(c.text)), c.expected) << c.text;

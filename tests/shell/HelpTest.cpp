@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -43,19 +44,26 @@ QString ShippedHelpFile()
 
 } // namespace
 
+// The Help button and F1 alike.
 TEST(HelpButton, OpensTheTopicOfEachPageFromTheHelpFileBesideTheProgram)
 {
     TempAlias alias;
     RecordingModal modal;
     TFrmTabrep window(alias.session());
     ASSERT_TRUE(window.created());
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     RecordingHelpViewer viewer;
     auto* notebook = Child<QStackedWidget>(window, "Notebook1");
+    std::vector<int> expected;
     for (int page = 0; page < 11; ++page) {
         notebook->setCurrentIndex(page);
         Child<QPushButton>(window, "BtnHelp")->click();
+        QTest::keyClick(&window, Qt::Key_F1);
+        expected.insert(expected.end(), 2, PageContexts[page]);
     }
-    EXPECT_EQ(viewer.contexts, std::vector<int>(std::begin(PageContexts), std::end(PageContexts)));
+    EXPECT_EQ(viewer.contexts, expected);
     for (const QString& file : viewer.files)
         EXPECT_EQ(file, ShippedHelpFile());
     EXPECT_TRUE(modal.shown().empty());

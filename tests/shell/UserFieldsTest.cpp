@@ -39,6 +39,9 @@ Grid OpenUserFields(TFrmTabrep& window, RecordingModal& modal)
                 const QTableWidgetItem* item = table->item(row, column);
                 cells << (item ? item->text() : QString());
                 EXPECT_FALSE(item && (item->flags() & Qt::ItemIsEditable)) << row << "," << column;
+                // No label is cut off: each fits its column, with the cell's margins.
+                EXPECT_LE(table->fontMetrics().horizontalAdvance(cells.back()) + 6, table->columnWidth(column))
+                    << cells.back().toStdString();
             }
             grid.push_back(cells);
         }

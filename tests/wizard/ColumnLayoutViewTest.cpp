@@ -8,6 +8,10 @@
 #include "tests/support/TempAlias.h"
 #include "rules/FieldLabels.h"
 
+#include <QCoreApplication>
+#include <QImage>
+#include <QPalette>
+#include <QSet>
 #include <QTableWidget>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -84,6 +88,48 @@ TEST_F(LayoutView, KeysAndPressesOnABoxBeyondTheBoundsMoveItOnlyAsAsked)
         grid.setCurrentCell(c.row, 2);
         c.act();
         EXPECT_EQ(span(c.row), c.expected) << "row " << c.row;
+    }
+}
+
+// What a screen reader says of the selected box follows the selection and each
+// change of the grid.
+TEST_F(LayoutView, DescribesInWordsWhatTheCheckFindsWithTheSelectedField)
+{
+    const struct {
+        int row;
+        std::function<void()> act;
+        const char* words;
+    } cases[] = {
+        {0, [] {}, "Name runs from 1 to 37 on line 1; the check finds no fault."},
+        {1, [] {}, "Phone ends at 90, past the printable width of 75."},
+        {0, [this] { grid.item(0, 3)->setText(QStringLiteral("80")); },
+         "Name ends at 80, past the printable width of 75."},
+        {2, [] {}, "Notes ends at 20, before it starts at 30."},
+    };
+    for (const auto& c : cases) {
+        grid.setCurrentCell(c.row, 2);
+        c.act();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(view.accessibleDescription(), QString::fromLatin1(c.words));
+    }
+}
+
+// The view is drawn in the palette's colours; a box at fault is clear red on a
+// light and a dark palette alike, hatched in a second colour.
+TEST_F(LayoutView, TakesItsColoursFromThePaletteAndHatchesAFault)
+{
+    for (const QColor base : {QColor(Qt::white), QColor(0x1E, 0x1E, 0x1E)}) {
+        QPalette palette = view.palette();
+        palette.setColor(QPalette::Base, base);
+        view.setPalette(palette);
+        const QImage image = view.grab().toImage();
+        EXPECT_EQ(image.pixelColor(5, 5), base);
+        const QRect fault = view.boxRect(1).toAlignedRect().adjusted(3, 3, -3, -3);
+        QSet<QRgb> colours;
+        for (int x = fault.left(); x <= fault.right(); ++x)
+            colours.insert(image.pixel(x, fault.top()));
+        EXPECT_TRUE(colours.contains(qRgb(0xE5, 0x1C, 0x1C))) << "base " << base.name().toStdString();
+        EXPECT_TRUE(colours.contains(qRgb(0x80, 0x00, 0x00))) << "base " << base.name().toStdString();
     }
 }
 

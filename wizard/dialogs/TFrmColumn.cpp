@@ -3,6 +3,7 @@
 #include "base/DialogKit.h"
 #include "base/EngineError.h"
 #include "base/ErrorGuard.h"
+#include "base/KeyboardGrid.h"
 #include "base/Modal.h"
 #include "base/TextNumbers.h"
 #include "store/Alias.h"
@@ -100,8 +101,9 @@ void TFrmColumn::buildControls()
 
 void TFrmColumn::buildGrid()
 {
-    DBGrid1 = new QTableView(this);
+    DBGrid1 = new base::KeyboardTableView(this);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
+    DBGrid1->setAccessibleName(QStringLiteral("Column Widths"));
     DBGrid1->setGeometry(8, 32, 477, 204);
     DBGrid1->setModel(model_);
     DBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -3,6 +3,7 @@
 #include "base/DialogKit.h"
 #include "base/EngineError.h"
 #include "base/ErrorGuard.h"
+#include "base/KeyboardGrid.h"
 #include "base/Modal.h"
 #include "base/Paths.h"
 #include "store/Alias.h"
@@ -73,8 +74,9 @@ TFrmSelect::TFrmSelect(store::Session& session, QWidget* parent)
     LblTitle = NamedLabel(this, "LblTitle", QString());
     LblTitle->setFont(dialogkit::Sans(19, true));
 
-    grid = new QTableWidget(0, 3, this);
+    grid = new base::KeyboardTableWidget(0, 3, this);
     grid->setObjectName(QStringLiteral("grid"));
+    grid->setAccessibleName(QStringLiteral("Reports"));
     grid->setFont(dialogkit::Serif(13));
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -43,13 +43,19 @@ QWidget* WizardForm::buildFieldSelectionPage()
     auto* grid = new QGridLayout(page);
     grid->addWidget(Title(page, QStringLiteral("Field Selection")), 0, 0, 1, 3);
     grid->addWidget(Text(page, QStringLiteral("Select which fields to include in the report.")), 1, 0, 1, 3);
-    grid->addWidget(Text(page, QStringLiteral("Contact Fields")), 2, 0);
+    QLabel* contactHeading = Text(page, QStringLiteral("Contact Fields"));
+    grid->addWidget(contactHeading, 2, 0);
     LblEvent = Text(page, QStringLiteral("Event Fields"), 16, QStringLiteral("LblEvent"));
     grid->addWidget(LblEvent, 2, 1);
     PickContactField = new base::PickList(QStringLiteral("PickContactField"), page);
     PickEventField = new base::PickList(QStringLiteral("PickEventField"), page);
     for (auto* list : {PickContactField, PickEventField})
         list->setFont(Serif(13));
+    // A list's name is not taken from its buddy: it is given the heading's words too.
+    contactHeading->setBuddy(PickContactField);
+    LblEvent->setBuddy(PickEventField);
+    PickContactField->setAccessibleName(contactHeading->text());
+    PickEventField->setAccessibleName(LblEvent->text());
     grid->addWidget(PickContactField, 3, 0);
     grid->addWidget(PickEventField, 3, 1);
     LblSelected = Text(page, QString(), 13, QStringLiteral("LblSelected"));
@@ -87,6 +93,7 @@ QWidget* WizardForm::buildFieldOrderPage()
     lbAllFields = new QListWidget(page);
     lbAllFields->setObjectName(QStringLiteral("lbAllFields"));
     lbAllFields->setFont(Serif(13));
+    lbAllFields->setAccessibleName(QStringLiteral("Field Order"));
     grid->addWidget(lbAllFields, 2, 0, 3, 1);
     lbMirror = new QListWidget(page);
     lbMirror->setObjectName(QStringLiteral("lbMirror"));

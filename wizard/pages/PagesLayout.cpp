@@ -1,6 +1,7 @@
 // Pages 8 to 10: columns and rows, column widths, field definitions.
 #include "wizard/WizardForm.h"
 
+#include "base/KeyboardGrid.h"
 #include "base/SpinEdit.h"
 #include "wizard/pages/PageKit.h"
 
@@ -26,10 +27,12 @@ QWidget* WizardForm::buildColumnsPage()
     grid->addWidget(Text(page, QStringLiteral("Select the number of columns in this report. Multiple rows are "
                                               "allowed and will be created automatically.")),
                     1, 0, 1, 4);
-    grid->addWidget(Text(page, QStringLiteral("Columns")), 2, 0);
+    QLabel* columnsLabel = Text(page, QStringLiteral("Columns"));
+    grid->addWidget(columnsLabel, 2, 0);
     SpinCol = new base::SpinEdit(1, 20, page);
     SpinCol->setFixedWidth(64);
     SpinCol->setObjectName(QStringLiteral("SpinCol"));
+    columnsLabel->setBuddy(SpinCol);
     SpinCol->setMaxLength(3);
     SpinCol->setChangeHandler([this] { SpinColChange(); });
     SpinCol->setClickHandler([this] { SpinColClick(); });
@@ -39,6 +42,7 @@ QWidget* WizardForm::buildColumnsPage()
     grid->addWidget(Label111, 2, 3);
     StringGrid1 = new QTableWidget(1, 1, page);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
+    StringGrid1->setAccessibleName(QStringLiteral("Column and Rows"));
     StringGrid1->setFixedSize(569, 204);
     // A preview only: it takes no input (no focus, no selection, no clicks).
     StringGrid1->setFocusPolicy(Qt::NoFocus);
@@ -72,8 +76,9 @@ QWidget* WizardForm::buildColumnWidthsPage()
     grid->addWidget(Text(page, QStringLiteral("Type in the starting and ending widths of each of the columns. Note: "
                                               "The units are in tenths of inches.")),
                     1, 0, 1, 2);
-    sgCol = new QTableWidget(1, 4, page);
+    sgCol = new base::KeyboardTableWidget(1, 4, page);
     sgCol->setObjectName(QStringLiteral("sgCol"));
+    sgCol->setAccessibleName(QStringLiteral("Column Widths"));
     sgCol->setFixedSize(458, 277);
     sgCol->verticalHeader()->hide();
     sgCol->horizontalHeader()->setDefaultSectionSize(105);
@@ -102,9 +107,12 @@ QWidget* WizardForm::buildFieldDefinitionsPage()
                     1, 0, 1, 2);
     LBFieldDefs = new QListWidget(page);
     LBFieldDefs->setObjectName(QStringLiteral("LBFieldDefs"));
+    LBFieldDefs->setAccessibleName(QStringLiteral("Field Definitions"));
     grid->addWidget(LBFieldDefs, 2, 0, 9, 1);
-    grid->addWidget(Text(page, QStringLiteral("Column Header")), 2, 1);
+    QLabel* headerLabel = Text(page, QStringLiteral("Column Header"));
+    grid->addWidget(headerLabel, 2, 1);
     DBEdit1 = new QLineEdit(page);
+    headerLabel->setBuddy(DBEdit1);
     DBEdit1->setObjectName(QStringLiteral("DBEdit1"));
     DBEdit1->setMaxLength(50);
     grid->addWidget(DBEdit1, 3, 1);

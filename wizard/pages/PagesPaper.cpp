@@ -50,11 +50,13 @@ QWidget* WizardForm::buildPaperPage()
     PnlPrint->setFrameShape(QFrame::Panel);
     PnlPrint->setFrameShadow(QFrame::Raised);
     auto* panel = new QGridLayout(PnlPrint);
-    panel->addWidget(Text(PnlPrint, QStringLiteral("Printable Width")), 0, 0, 1, 2);
+    QLabel* widthLabel = Text(PnlPrint, QStringLiteral("Printable Width"));
+    panel->addWidget(widthLabel, 0, 0, 1, 2);
     panel->addWidget(Text(PnlPrint, QStringLiteral("(in tenths of inches)")), 1, 0, 1, 2);
     SpinMargin = new base::SpinEdit(1, 200, PnlPrint);
     SpinMargin->setFixedWidth(64);
     SpinMargin->setObjectName(QStringLiteral("SpinMargin"));
+    widthLabel->setBuddy(SpinMargin);
     SpinMargin->setMaxLength(3);
     SpinMargin->setValue(75);
     SpinMargin->setChangeHandler([this] { SpinMarginChange(); });

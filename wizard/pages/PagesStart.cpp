@@ -137,8 +137,10 @@ QWidget* WizardForm::buildDescriptionPage()
     page->setObjectName(QStringLiteral("Page4"));
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(Title(page, QStringLiteral("Report Description")));
-    layout->addWidget(Text(page, QStringLiteral("Type a short description for the report:")));
+    QLabel* prompt = Text(page, QStringLiteral("Type a short description for the report:"));
+    layout->addWidget(prompt);
     EdDescription = new QLineEdit(page);
+    prompt->setBuddy(EdDescription);
     EdDescription->setObjectName(QStringLiteral("EdDescription"));
     EdDescription->setMaxLength(DescriptionLength);
     connect(EdDescription, &QLineEdit::textChanged, this, &WizardForm::EdDescriptionChange);

@@ -3,12 +3,14 @@
 #include "base/DialogKit.h"
 #include "base/TextNumbers.h"
 #include "rules/ColumnCheck.h"
+#include "rules/FieldFault.h"
 
 #include <QAbstractItemView>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
+#include <QTimer>
 
 using wizard::Span;
 
@@ -19,14 +21,22 @@ constexpr double RightPad = 6;
 constexpr double RulerHeight = 20;
 constexpr double BottomPad = 2;
 
-const QColor Paper(0xFF, 0xFF, 0xFF);
-const QColor OtherBand(0xF0, 0xF0, 0xF0);
-const QColor Ink(0x20, 0x20, 0x20);
-const QColor Margin(0x90, 0x90, 0x90);
-const QColor BoxFill(0xCF, 0xDF, 0xF4);
-const QColor BoxEdge(0x3C, 0x64, 0x9C);
+// The view draws in the palette's colours, so it reads on a light and a dark
+// desktop alike; only a fault is the same clear red on both, hatched, so that
+// it is not told by its colour alone.
 const QColor FaultFill(0xE5, 0x1C, 0x1C);
 const QColor FaultEdge(0x80, 0x00, 0x00);
+const QColor FaultText(0xFF, 0xFF, 0xFF);
+
+// A box: the highlight colour, a third of the way from the paper.
+QColor BoxFill(const QPalette& palette)
+{
+    const QColor paper = palette.color(QPalette::Base);
+    const QColor tint = palette.color(QPalette::Highlight);
+    return QColor::fromRgbF(paper.redF() + (tint.redF() - paper.redF()) / 3,
+                            paper.greenF() + (tint.greenF() - paper.greenF()) / 3,
+                            paper.blueF() + (tint.blueF() - paper.blueF()) / 3);
+}
 
 double TickLength(wizard::Mark mark)
 {
@@ -56,13 +66,49 @@ ColumnLayoutView::ColumnLayoutView(QAbstractItemView& grid, GridColumns columns,
     connect(&model_, &QAbstractItemModel::dataChanged, this, &ColumnLayoutView::markStale);
     connect(&model_, &QAbstractItemModel::rowsInserted, this, &ColumnLayoutView::markStale);
     connect(&model_, &QAbstractItemModel::rowsRemoved, this, &ColumnLayoutView::markStale);
-    connect(grid_.selectionModel(), &QItemSelectionModel::currentChanged, this, qOverload<>(&QWidget::update));
+    connect(grid_.selectionModel(), &QItemSelectionModel::currentChanged, this, &ColumnLayoutView::selectionMoved);
 }
 
 void ColumnLayoutView::markStale()
 {
     layout_.reset();
     update();
+    describeSoon();
+}
+
+void ColumnLayoutView::selectionMoved()
+{
+    update();
+    describeSoon();
+}
+
+// Once the grid has finished changing (a grid being filled changes cell by cell),
+// the description is made once from the rows read once.
+void ColumnLayoutView::describeSoon()
+{
+    if (describing_)
+        return;
+    describing_ = true;
+    QTimer::singleShot(0, this, &ColumnLayoutView::describe);
+}
+
+// What the column check would report for the selected field, in words.
+void ColumnLayoutView::describe()
+{
+    describing_ = false;
+    const Layout& current = layout();
+    const int row = selectedRow();
+    if (row < 0 || row >= current.boxes.size()) {
+        setAccessibleDescription(QStringLiteral("No field is selected."));
+        return;
+    }
+    QList<wizard::ColumnRecord> records;
+    QStringList names;
+    for (const Box& box : current.boxes) {
+        records.append({box.line, int(records.size()) + 1, box.span.start, box.span.end});
+        names.append(box.label);
+    }
+    setAccessibleDescription(wizard::FieldFault(current.scale.width(), records, names, row));
 }
 
 const ColumnLayoutView::Layout& ColumnLayoutView::layout() const
@@ -232,7 +278,7 @@ void ColumnLayoutView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     const Layout& current = layout();
-    painter.fillRect(rect(), Paper);
+    painter.fillRect(rect(), palette().color(QPalette::Base));
     paintBands(painter, current);
     paintRuler(painter, current);
     painter.setFont(font());
@@ -242,7 +288,7 @@ void ColumnLayoutView::paintEvent(QPaintEvent*)
             paintBox(painter, current, row);
     }
     paintBox(painter, current, selected);
-    painter.setPen(Margin);
+    painter.setPen(palette().color(QPalette::Mid));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
     if (hasFocus()) {
@@ -256,7 +302,7 @@ void ColumnLayoutView::paintRuler(QPainter& painter, const Layout& current) cons
 {
     const wizard::TenthsScale& scale = current.scale;
     painter.setFont(dialogkit::Sans(9));
-    painter.setPen(Ink);
+    painter.setPen(palette().color(QPalette::Text));
     const double base = RulerHeight - 1;
     painter.drawLine(QPointF(scale.x(0), base), QPointF(scale.x(scale.width()), base));
     QList<QLineF> ticks;
@@ -268,7 +314,7 @@ void ColumnLayoutView::paintRuler(QPainter& painter, const Layout& current) cons
             painter.drawText(QPointF(x + 2, base - 6), QString::number(boundary / 10));
     }
     painter.drawLines(ticks);
-    painter.setPen(Margin);
+    painter.setPen(palette().color(QPalette::Mid));
     const double right = scale.x(scale.width());
     painter.drawLine(QPointF(right, RulerHeight), QPointF(right, height()));
 }
@@ -279,8 +325,8 @@ void ColumnLayoutView::paintBands(QPainter& painter, const Layout& current) cons
     for (qsizetype band = 0; band < bands.count(); ++band) {
         const QRectF area(0, bands.top(band), width(), bands.height());
         if (band % 2 == 1)
-            painter.fillRect(area, OtherBand);
-        painter.setPen(Ink);
+            painter.fillRect(area, palette().color(QPalette::AlternateBase));
+        painter.setPen(palette().color(QPalette::Text));
         painter.drawText(QRectF(0, area.top(), current.gutter - 4, area.height()), Qt::AlignRight | Qt::AlignVCenter,
                          bands.label(band));
     }
@@ -293,13 +339,19 @@ void ColumnLayoutView::paintBox(QPainter& painter, const Layout& current, int ro
         return;
     const Box& box = current.boxes[row];
     const bool selected = row == selectedRow();
-    painter.setPen(QPen(box.atFault ? FaultEdge : BoxEdge, selected ? 2.5 : 1));
-    painter.setBrush(box.atFault ? FaultFill : BoxFill);
-    painter.drawRect(area.adjusted(0.5, 0.5, -0.5, -0.5));
+    const QRectF frame = area.adjusted(0.5, 0.5, -0.5, -0.5);
+    painter.setPen(QPen(box.atFault ? FaultEdge : palette().color(QPalette::Highlight), selected ? 2.5 : 1));
+    painter.setBrush(box.atFault ? FaultFill : BoxFill(palette()));
+    painter.drawRect(frame);
+    if (box.atFault) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QBrush(FaultEdge, Qt::BDiagPattern));
+        painter.drawRect(frame);
+    }
     const QRectF text = area.adjusted(3, 0, -3, 0);
     if (text.width() < 6 || text.height() < 8)
         return;
-    painter.setPen(box.atFault ? Paper : Ink);
+    painter.setPen(box.atFault ? FaultText : palette().color(QPalette::Text));
     painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter,
                      painter.fontMetrics().elidedText(box.label, Qt::ElideRight, int(text.width())));
 }

@@ -16,7 +16,9 @@ class QPainter;
 // The columns of a report drawn to scale across its printable width, from a
 // positions grid: a ruler in tenths of an inch, a band per report line in use,
 // a box per field from its starting to its ending position (fields without a
-// line in a band of their own), red where the column check finds it at fault.
+// line in a band of their own), red and hatched where the column check finds it
+// at fault. Its accessible description says in words what the check finds with
+// the selected field.
 // The view follows the grid's model at once.
 // Dragging a box's edge or middle, or the arrow keys on the selected box, give
 // its positions to the grid's model as typed text, so the grid's own limits,
@@ -76,6 +78,9 @@ private:
     };
 
     void markStale();
+    void selectionMoved();
+    void describeSoon();
+    void describe();
     const Layout& layout() const;
     Layout readRows() const;
     int selectedRow() const;
@@ -93,4 +98,5 @@ private:
     QHash<QString, QString> labels_;
     mutable std::optional<Layout> layout_;
     std::optional<Drag> drag_;
+    bool describing_ = false;
 };

@@ -84,6 +84,11 @@ QVariant TableGridModel::headerData(int section, Qt::Orientation orientation, in
     }
     if (role == Qt::DisplayRole)
         return section == current_ ? (editing_ ? EditedRowMark : CurrentRowMark) : QString();
+    // What the mark means, in words, for a screen reader.
+    if (role == Qt::AccessibleTextRole)
+        return section == current_ ? (editing_ ? QStringLiteral("Current row, being edited")
+                                               : QStringLiteral("Current row"))
+                                   : QStringLiteral("Row %1").arg(section + 1);
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
     return {};

@@ -1,0 +1,427 @@
+#!/usr/bin/python3
+"""The program as a screen reader meets it: started with accessibility on, on a
+real X display (Xvfb) inside a D-Bus session of its own, and read through
+AT-SPI. Walks every page and the dialogs (selection, column-width editor, help,
+special fields, user fields, save) and fails on
+
+  - an input control without a name,
+  - a number box whose reported value differs from the number it shows, or
+    that does not announce a change of its value,
+  - a grid that Tab, Shift+Tab or Ctrl+Tab cannot leave,
+  - F1 opening no help, the layout view unreachable by Tab or not saying
+    what the column check finds with its field.
+
+usage: accessibility_walk.py TABREP TABREP_DEMO
+Exits 77 (skipped) when Xvfb, xdotool, dbus-run-session, the AT-SPI bus or
+python3-pyatspi is missing.
+"""
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+SKIP = 77
+DISPLAY_LOST = 75  # the program could not reach the display: the run is tried again on a new one
+INNER = "TABREP_A11Y_INNER"
+
+try:
+    import gi
+
+    gi.require_version("Atspi", "2.0")
+    from gi.repository import Atspi, GLib
+    import pyatspi
+except (ImportError, ValueError):
+    pyatspi = None
+
+
+def missing_tools():
+    missing = [tool for tool in ("Xvfb", "xdotool", "dbus-run-session") if not shutil.which(tool)]
+    if not os.path.exists("/usr/share/dbus-1/services/org.a11y.Bus.service"):
+        missing.append("at-spi2-core")
+    if pyatspi is None:
+        missing.append("python3-pyatspi")
+    return missing
+
+
+def start_xvfb():
+    """An X display of our own: Xvfb picks a free number and writes it once it listens."""
+    read, write = os.pipe()
+    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+                            pass_fds=[write], stderr=subprocess.DEVNULL)
+    os.close(write)
+    with os.fdopen(read) as pipe:
+        return xvfb, ":" + pipe.readline().strip()
+
+
+def stop_xvfb(xvfb):
+    # Asked to end, Xvfb removes its lock and socket, which another run may take next.
+    xvfb.terminate()
+    try:
+        xvfb.wait(timeout=10)
+    except subprocess.TimeoutExpired:
+        xvfb.kill()
+        xvfb.wait()
+
+
+def outer(args):
+    """Starts Xvfb, then this script again inside a D-Bus session of its own."""
+    for _ in range(3):
+        xvfb, display = start_xvfb()
+        if display == ":":
+            stop_xvfb(xvfb)
+            print("FAIL: Xvfb did not start")
+            return 1
+        try:
+            with tempfile.TemporaryDirectory() as work:
+                env = dict(os.environ, DISPLAY=display, **{INNER: work})
+                status = subprocess.run(["dbus-run-session", "--", sys.executable, os.path.abspath(__file__), *args],
+                                        env=env, timeout=120).returncode
+        finally:
+            stop_xvfb(xvfb)
+        if status != DISPLAY_LOST:
+            return status
+    return 1
+
+
+class Walk:
+    def __init__(self, tabrep, demo, work):
+        self.input_roles = {pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY, pyatspi.ROLE_PASSWORD_TEXT,
+                            pyatspi.ROLE_SPIN_BUTTON, pyatspi.ROLE_LIST, pyatspi.ROLE_LIST_BOX, pyatspi.ROLE_TABLE,
+                            pyatspi.ROLE_TREE, pyatspi.ROLE_TREE_TABLE, pyatspi.ROLE_COMBO_BOX,
+                            pyatspi.ROLE_CHECK_BOX, pyatspi.ROLE_RADIO_BUTTON, pyatspi.ROLE_PUSH_BUTTON,
+                            pyatspi.ROLE_TOGGLE_BUTTON, pyatspi.ROLE_SLIDER}
+        # Roles whose cells or entries are not walked.
+        self.containers = {pyatspi.ROLE_TABLE, pyatspi.ROLE_LIST, pyatspi.ROLE_LIST_BOX, pyatspi.ROLE_TREE,
+                           pyatspi.ROLE_TREE_TABLE}
+        self.faults = []
+        data = os.path.join(work, "data")
+        config = os.path.join(work, "config", "tabulon")
+        runtime = os.path.join(work, "runtime")
+        os.makedirs(data)
+        os.makedirs(config)
+        os.makedirs(runtime, mode=0o700)
+        subprocess.run([demo, data, "30"], check=True, stdout=subprocess.DEVNULL)
+        with open(os.path.join(config, "aliases.ini"), "w") as ini:
+            ini.write("[OMNIV]\nPATH=%s\n" % data)
+        env = dict(os.environ, XDG_CONFIG_HOME=os.path.dirname(config), XDG_RUNTIME_DIR=runtime,
+                   QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
+        for name in ("QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS"):
+            env.pop(name, None)
+        self.log = open(os.path.join(work, "tabrep.log"), "w+")
+        self.program = subprocess.Popen([tabrep], env=env, stdout=self.log, stderr=subprocess.STDOUT)
+        self.app = self.until(self.find_app, 30, "the program did not appear on the accessibility bus")
+        Atspi.Accessible.set_cache_mask(self.app, Atspi.Cache.NONE)
+        self.announced = 0  # changes of a number box's value heard
+        pyatspi.Registry.registerEventListener(self.heard, "object:property-change:accessible-value")
+
+    def heard(self, event):
+        if event.source is not None and event.source.getRole() == pyatspi.ROLE_SPIN_BUTTON:
+            self.announced += 1
+
+    # --- waiting and finding -------------------------------------------------
+
+    def until(self, probe, seconds, failure=None):
+        deadline = time.monotonic() + seconds
+        while True:
+            if self.program.poll() is not None:
+                self.abort("the program ended", self.display_lost())
+            while GLib.MainContext.default().iteration(False):
+                pass  # the events heard so far
+            found = probe()
+            if found or time.monotonic() > deadline:
+                break
+            time.sleep(0.02)
+        if not found and failure:
+            self.abort(failure)
+        return found
+
+    def find_app(self):
+        for app in pyatspi.Registry.getDesktop(0):
+            if app is not None and app.get_process_id() == self.program.pid:
+                return app
+        return None
+
+    @staticmethod
+    def showing(node):
+        return node is not None and node.getState().contains(pyatspi.STATE_SHOWING)
+
+    def nodes(self, root):
+        """The showing nodes under root; the cells of grids and entries of lists are not visited."""
+        stack = [root]
+        while stack:
+            node = stack.pop()
+            yield node
+            if node.getRole() not in self.containers:
+                stack.extend(child for child in node if self.showing(child))
+
+    def find(self, root, role, name=None):
+        for node in self.nodes(root):
+            if node.getRole() == role and (name is None or node.name == name):
+                return node
+        return None
+
+    def window(self, title, seconds=20):
+        def probe():
+            for window in self.app:
+                if self.showing(window) and window.name == title:
+                    return window
+            return None
+
+        found = self.until(probe, seconds)
+        if not found:
+            self.abort('no window "%s" appeared%s' % (title, self.message_boxes()))
+        self.focus_window(title)
+        return found
+
+    def message_boxes(self):
+        texts = [" ".join(node.name for node in self.nodes(window) if node.getRole() == pyatspi.ROLE_LABEL)
+                 for window in self.app if self.showing(window) and window.name in ("Error", "Information", "Warning")]
+        return "; a message box says: " + " / ".join(texts) if texts else ""
+
+    def closed(self, title):
+        self.until(lambda: not any(self.showing(w) and w.name == title for w in self.app), 20,
+                   'the window "%s" did not close' % title)
+
+    def focus_window(self, title):
+        """There is no window manager: the keyboard is given to the window by hand."""
+        found = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^%s$" % title],
+                               capture_output=True, text=True, timeout=30).stdout.split()
+        if found:
+            subprocess.run(["xdotool", "windowfocus", "--sync", found[0]], timeout=30)
+
+    def keys(self, *keys):
+        subprocess.run(["xdotool", "key", "--delay", "40", *keys], check=True)
+
+    def type(self, text):
+        subprocess.run(["xdotool", "type", "--delay", "40", text], check=True)
+
+    def press(self, root, name):
+        button = self.find(root, pyatspi.ROLE_PUSH_BUTTON, name) or self.find(root, pyatspi.ROLE_RADIO_BUTTON, name)
+        if button is None:
+            self.abort('no button "%s"' % name)
+        button.queryAction().doAction(0)
+
+    def page(self, main, title):
+        self.until(lambda: self.find(main, pyatspi.ROLE_LABEL, title), 20,
+                   'the page "%s" did not appear%s' % (title, self.message_boxes()))
+
+    def next_page(self, main, title):
+        self.press(main, "Next")
+        self.page(main, title)
+        self.check(main, 'page "%s"' % title)
+
+    # --- the checks ----------------------------------------------------------
+
+    def fault(self, text):
+        print("FAULT: " + text)
+        self.faults.append(text)
+
+    def abort(self, text, status=1):
+        print("FAIL: " + text)
+        self.stop()
+        sys.exit(status)
+
+    def display_lost(self):
+        """Servers started side by side (other display tests) can both take one display number."""
+        self.log.seek(0)
+        return DISPLAY_LOST if "could not connect to display" in self.log.read() else 1
+
+    def check(self, root, where):
+        """Every input control has a name; a number box reports the number it shows."""
+        for node in self.nodes(root):
+            role = node.getRole()
+            focusable = node.getState().contains(pyatspi.STATE_FOCUSABLE)
+            if (role in self.input_roles or focusable) and not node.name.strip():
+                self.fault("%s: a %s without a name" % (where, node.getRoleName()))
+            if role == pyatspi.ROLE_SPIN_BUTTON:
+                self.check_number_box(node, where)
+
+    def check_number_box(self, node, where):
+        shown = self.text_of(node)
+        value = node.queryValue()
+        reported = (value.currentValue, value.minimumValue, value.maximumValue)
+        if shown.strip() != "%g" % reported[0] or not reported[1] <= reported[0] <= reported[2] \
+                or reported[1] == reported[2]:
+            self.fault('%s: the number box "%s" shows "%s" but reports %g (from %g to %g)'
+                       % ((where, node.name, shown) + reported))
+
+    def text_of(self, node):
+        for candidate in [node] + [child for child in node]:
+            try:
+                return candidate.queryText().getText(0, -1)
+            except NotImplementedError:
+                continue
+        return ""
+
+    def focused(self, node):
+        return node.getState().contains(pyatspi.STATE_FOCUSED)
+
+    def leaves(self, grid, keys, where, what):
+        self.keys(*keys)
+        if not self.until(lambda: not self.focused(grid), 5):
+            self.fault("%s: %s stays in the grid" % (where, what))
+            return False
+        return True
+
+    def enters(self, grid, keys, where, what):
+        self.keys(*keys)
+        if not self.until(lambda: self.focused(grid), 5):
+            self.fault("%s: %s does not go back into the grid" % (where, what))
+            return False
+        return True
+
+    def grid_lets_go(self, window, where, next_control):
+        """Tab from the last cell, Shift+Tab from the first and Ctrl+Tab from any leave the grid."""
+        grid = self.find(window, pyatspi.ROLE_TABLE)
+        if grid is None:
+            self.abort("%s: no grid" % where)
+        for _ in range(12):
+            if self.focused(grid):
+                break
+            self.keys("Tab")
+            time.sleep(0.05)
+        else:
+            self.abort("%s: Tab does not reach the grid" % where)
+        if not self.leaves(grid, ["ctrl+End", "Tab"], where, "Tab from the last cell"):
+            return
+        button = self.find(window, pyatspi.ROLE_PUSH_BUTTON, next_control)
+        if not self.until(lambda: self.focused(button), 5):
+            self.fault('%s: Tab from the grid does not reach "%s"' % (where, next_control))
+        if self.enters(grid, ["shift+Tab"], where, "Shift+Tab from the next control"):
+            if self.leaves(grid, ["ctrl+Home", "shift+Tab"], where, "Shift+Tab from the first cell"):
+                if self.enters(grid, ["Tab"], where, "Tab from the control before it"):
+                    self.leaves(grid, ["Right", "ctrl+Tab"], where, "Ctrl+Tab")
+
+    def number_box_announces(self, main):
+        """The number box that has the keyboard tells a change of its value, and the value is the one shown."""
+        box = self.find(main, pyatspi.ROLE_SPIN_BUTTON)
+        self.until(lambda: False, 0.3)  # what came before is heard first
+        before = self.announced
+        self.keys("Up")
+        if not self.until(lambda: self.announced > before
+                          and self.text_of(box).strip() == "%g" % box.queryValue().currentValue, 5):
+            self.fault('the number box "%s" does not announce its new value %s' % (box.name, self.text_of(box)))
+
+    def focus_in(self, window):
+        """The control of the window that has the keyboard, if any."""
+        return next((node for node in self.nodes(window) if self.focused(node)), None)
+
+    def tab_reaches(self, window, name, where):
+        """Tab, one stop at a time, reaches the control; answers it."""
+        for _ in range(15):
+            before = self.focus_in(window)
+            self.keys("Tab")
+            self.until(lambda: self.focus_in(window) != before, 1)
+            now = self.focus_in(window)
+            if now is not None and now.name == name:
+                return now
+        self.fault('%s: Tab never reaches "%s"' % (where, name))
+        return None
+
+    # --- the walk ------------------------------------------------------------
+
+    def run(self):
+        main = self.window("Tabulon Personal")
+        self.check(main, "page 0")
+
+        self.keys("F1")
+        if not self.until(lambda: any(self.showing(w) and w.name == "Help" for w in self.app), 5):
+            self.fault("F1 opens no help")
+            self.keys("alt+h")
+        help_window = self.window("Help")
+        self.check(help_window, "the help window")
+        self.keys("Return")
+        self.closed("Help")
+
+        # Column widths of an existing report: the selection dialog, then the editor.
+        self.focus_window("Tabulon Personal")
+        self.keys("alt+w", "space", "Return")
+        select = self.window("Select A Report")
+        self.check(select, "the selection dialog")
+        self.grid_lets_go(select, "the selection dialog", "OK")
+        self.press(select, "OK")
+        editor = self.window("Column Widths")
+        self.check(editor, "the column-width editor")
+        self.grid_lets_go(editor, "the column-width editor", "Check for Errors")
+        self.press(editor, "Cancel")
+        self.closed("Column Widths")
+
+        # A new report, page by page.
+        self.focus_window("Tabulon Personal")
+        self.keys("alt+c", "space")
+        self.next_page(main, "Report Type")
+        self.press(main, "Contact Ordered Report")  # the editor's report was a calendar
+        self.next_page(main, "Report Information")
+        self.press(main, "Include Call Event Fields")  # both field lists on page 6
+        self.next_page(main, "Report Description")
+        self.type("Accessible Report")
+        self.next_page(main, "Paper Size")
+        self.press(main, "Other  Paper Size")
+        self.until(lambda: self.find(main, pyatspi.ROLE_SPIN_BUTTON), 5, "the printable width is not shown")
+        self.check(main, "page 4, other paper size")
+        self.next_page(main, "Detail Level")
+        self.next_page(main, "Field Selection")
+        self.keys("Down", "Down", "Down", "Down", "space")
+        self.keys("alt+s")
+        special = self.window("Special Fields")
+        self.check(special, "the special fields dialog")
+        self.press(special, "OK")
+        self.closed("Special Fields")
+        self.focus_window("Tabulon Personal")
+        self.keys("alt+u")
+        user = self.window("User Field Definitions")
+        self.check(user, "the user fields dialog")
+        self.grid_lets_go(user, "the user fields dialog", "OK")
+        self.press(user, "OK")
+        self.closed("User Field Definitions")
+        self.focus_window("Tabulon Personal")
+        self.next_page(main, "Field Order")
+        self.next_page(main, "Column and Rows")
+        self.number_box_announces(main)
+        self.next_page(main, "Column Widths")
+        self.grid_lets_go(main, "page 9", "Check Columns")
+        layout = self.tab_reaches(main, "Column layout", "page 9")
+        if layout is not None and layout.description in ("", "No field is selected."):
+            self.fault('page 9: the layout view does not say what the check finds with the field: "%s"'
+                       % layout.description)
+        self.next_page(main, "Field Definitions")
+        self.keys("alt+m")
+        save = self.window("Save Report File")
+        self.check(save, "the save dialog")
+        self.keys("Escape")
+        self.closed("Save Report File")
+
+        self.stop()
+        if self.faults:
+            print("FAIL: %d faults" % len(self.faults))
+            return 1
+        print("passed")
+        return 0
+
+    def stop(self):
+        if self.program.poll() is None:
+            self.program.kill()
+            self.program.wait()
+        self.log.seek(0)
+        output = self.log.read()
+        if output.strip():
+            print("--- program output:\n" + output)
+
+
+def main():
+    if len(sys.argv) != 3:
+        print(__doc__)
+        return 2
+    missing = missing_tools()
+    if missing:
+        print("SKIP: missing " + ", ".join(missing))
+        return SKIP
+    if INNER not in os.environ:
+        return outer(sys.argv[1:])
+    return Walk(sys.argv[1], sys.argv[2], os.environ[INNER]).run()
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,38 @@
+#include "rules/FieldFault.h"
+
+#include "tests/support/QtPrinting.h"
+
+#include <gtest/gtest.h>
+
+using wizard::ColumnRecord;
+
+TEST(FieldFault, SaysWhatTheCheckFindsWithTheField)
+{
+    const QStringList names{QStringLiteral("Name"), QStringLiteral("Company"), QStringLiteral("Phone")};
+    struct Case {
+        QList<ColumnRecord> records;
+        qsizetype index;
+        const char* words;
+    };
+    const Case cases[] = {
+        {{{1, 1, 1, 25}, {1, 2, 26, 50}, {1, 3, 51, 75}}, 1,
+         "Company runs from 26 to 50 on line 1; the check finds no fault."},
+        {{{1, 1, 1, 25}, {1, 2, 40, 30}, {1, 3, 51, 75}}, 1, "Company ends at 30, before it starts at 40."},
+        {{{1, 1, 1, 25}, {1, 2, 26, 50}, {1, 3, 51, 80}}, 2, "Phone ends at 80, past the printable width of 75."},
+        // Starting inside the field before it: both are marked, each names the other.
+        {{{1, 1, 1, 25}, {1, 2, 20, 50}, {1, 3, 51, 75}}, 1,
+         "Company, from 20 to 50, overlaps Name, from 1 to 25, on line 1."},
+        {{{1, 1, 1, 25}, {1, 2, 20, 50}, {1, 3, 51, 75}}, 0,
+         "Name, from 1 to 25, overlaps Company, from 20 to 50, on line 1."},
+        {{{1, 1, 1, 25}, {1, 2, 20, 50}, {1, 3, 51, 75}}, 2,
+         "Phone runs from 51 to 75 on line 1; the check finds no fault."},
+        // Out of order without crossing: the later field lies left of the earlier.
+        {{{1, 1, 40, 50}, {1, 2, 1, 25}, {2, 3, 1, 75}}, 1,
+         "Company, from 1 to 25, overlaps Name, from 40 to 50, on line 1."},
+        {{{1, 1, 5, 5}, {1, 2, 6, 50}, {2, 3, 1, 75}}, 0,
+         "Name is one position wide, at 5, and is not the last field of line 1."},
+        {{{1, 1, 1, 25}, {2, 2, 1, 25}, {0, 3, 0, 0}}, 2, "Phone is on no line of the report."},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(wizard::FieldFault(75, c.records, names, c.index), QString::fromUtf8(c.words)) << c.words;
+}
