@@ -21,8 +21,6 @@ namespace store {
 
 namespace {
 
-constexpr qsizetype kChunk = 4096;
-
 QString ReasonText(int error)
 {
     if (error == ENOENT)

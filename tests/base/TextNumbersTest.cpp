@@ -60,7 +60,7 @@ TEST(JoinPath, PutsExactlyOneSeparatorBetweenDirectoryAndName)
 // File names are bytes; those that are not valid UTF-8 come back unchanged.
 TEST(Paths, FileNameBytesSurviveTheRoundTripThroughText)
 {
-    for (const QByteArray bytes : {QByteArray("caf\xc3\xa9.rpt"), QByteArray("caf\xe9.rpt"), QByteArray("\xc3.rpt"),
+    for (const QByteArray& bytes : {QByteArray("caf\xc3\xa9.rpt"), QByteArray("caf\xe9.rpt"), QByteArray("\xc3.rpt"),
                                    QByteArray("\xe0\x80\xaf"), QByteArray("\xed\xb2\x80\xf4\x90\x80\x80")}) {
         const QString text = base::FileNameText(bytes);
         EXPECT_EQ(base::FileNameBytes(text), bytes) << bytes.toHex().constData();

@@ -155,7 +155,8 @@ TEST_F(SharedFolder, AReportOthersChangedSinceItWasLoadedIsWrittenOverOnlyOnYes)
         EXPECT_EQ(stayedOpen, !modify && !c.yes);
         EXPECT_EQ(modal.texts(), c.texts);
         EXPECT_EQ(ReadBytes(path), c.after);
-        if (modify && !c.yes)
+        if (modify && !c.yes) {
             EXPECT_EQ(ReadBytes(alias.path(QStringLiteral("mine.rpt"))), Ours);
+        }
     }
 }

@@ -233,8 +233,9 @@ TEST(PxlibReads, TableWeWriteReadsRightWithPxlib)
         if (i < 300) {
             const QByteArray name = QString::fromUtf8("Zoë %1").arg(i, 4, 10, QChar('0')).toLatin1();
             EXPECT_EQ(QByteArray(row[0]->value.str.val), name);
-            if (i != 150) // a short 0 and null are the same to pxlib
+            if (i != 150) { // a short 0 and null are the same to pxlib
                 EXPECT_EQ(row[1]->value.lval, i - 150);
+            }
             EXPECT_EQ(row[2]->value.lval, -7 * i);
             EXPECT_EQ(row[3]->value.dval, i * 1.5);
             EXPECT_EQ(row[4]->value.dval, -0.25 * i);
