@@ -148,8 +148,28 @@ TEST(SpinEdit, AssistiveTechnologyReadsTheNumberShownAndItsBounds)
     EXPECT_EQ(value->currentValue(), 1200) << "while typed, the value is the text shown";
 }
 
-// A line edit, a grid of two rows and two columns, a button: where each key
-// press in the grid leaves the focus and the grid's current cell.
+// A line edit, a grid of two rows and two columns and a button, in an active
+// window, with the focus in the grid.
+namespace {
+struct GridWindow {
+    QWidget window;
+    QLineEdit* before = new QLineEdit(&window);
+    base::KeyboardTableWidget* grid = new base::KeyboardTableWidget(2, 2, &window);
+    QPushButton* after = new QPushButton(QStringLiteral("After"), &window);
+
+    bool shown()
+    {
+        window.show();
+        window.activateWindow();
+        if (!QTest::qWaitForWindowActive(&window))
+            return false;
+        grid->setFocus();
+        return true;
+    }
+};
+} // namespace
+
+// Where each key press in the grid leaves the focus and the grid's current cell.
 TEST(KeyboardGrid, TabMovesThroughTheCellsAndOnCtrlTabLeavesAtOnce)
 {
     enum Where { Before, Grid, After };
@@ -170,14 +190,11 @@ TEST(KeyboardGrid, TabMovesThroughTheCellsAndOnCtrlTabLeavesAtOnce)
         {0, 0, Qt::Key_Right, Qt::NoModifier, Grid, 0, 1},
     };
     for (const auto& c : cases) {
-        QWidget window;
-        auto* before = new QLineEdit(&window);
-        auto* grid = new base::KeyboardTableWidget(2, 2, &window);
-        auto* after = new QPushButton(QStringLiteral("After"), &window);
-        window.show();
-        window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-        grid->setFocus();
+        GridWindow w;
+        ASSERT_TRUE(w.shown());
+        auto* const before = w.before;
+        auto* const grid = w.grid;
+        auto* const after = w.after;
         grid->setCurrentCell(c.row, c.column);
         QTest::keyClick(grid, c.key, c.modifiers);
         QWidget* const expected[] = {before, grid, after};
@@ -191,13 +208,10 @@ TEST(KeyboardGrid, TabMovesThroughTheCellsAndOnCtrlTabLeavesAtOnce)
 TEST(KeyboardGrid, TabInTheLastCellsEditorStoresTheTextAndLeaves)
 {
     for (const Qt::KeyboardModifiers modifiers : {Qt::KeyboardModifiers(), Qt::KeyboardModifiers(Qt::ControlModifier)}) {
-        QWidget window;
-        auto* grid = new base::KeyboardTableWidget(2, 2, &window);
-        auto* after = new QPushButton(QStringLiteral("After"), &window);
-        window.show();
-        window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-        grid->setFocus();
+        GridWindow w;
+        ASSERT_TRUE(w.shown());
+        auto* const grid = w.grid;
+        auto* const after = w.after;
         const int column = modifiers == Qt::NoModifier ? 1 : 0;
         grid->setCurrentCell(1, column);
         QTest::keyClick(grid, Qt::Key_F2);
