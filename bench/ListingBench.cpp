@@ -3,18 +3,16 @@
 #include "base/EngineError.h"
 #include "bench/BenchData.h"
 #include "bench/Benchmarks.h"
+#include "bench/DirectoryWalk.h"
 #include "bench/Measure.h"
 #include "store/Alias.h"
 #include "store/ReportDirectory.h"
 #include "store/engine/Session.h"
 #include "wizard/dialogs/TFrmSelect.h"
 
-#include <QFile>
 #include <QLabel>
 #include <algorithm>
 #include <cstring>
-#include <dirent.h>
-#include <fcntl.h>
 #include <strings.h>
 #include <unistd.h>
 
@@ -31,18 +29,8 @@ bool isReportName(const char* name)
 // The floor: every report file of the directory opened and read up to the end of its second line.
 int readFirstTwoLines(const QString& directory)
 {
-    const QByteArray path = QFile::encodeName(directory);
-    DIR* dir = ::opendir(path.constData());
-    if (!dir)
-        throw base::EngineError(QStringLiteral("Cannot list %1").arg(directory));
-    int read = 0;
     char buffer[4096];
-    while (const dirent* entry = ::readdir(dir)) {
-        if (entry->d_type != DT_REG || !isReportName(entry->d_name))
-            continue;
-        const int fd = ::openat(::dirfd(dir), entry->d_name, O_RDONLY | O_CLOEXEC);
-        if (fd < 0)
-            continue;
+    return forEachRegularFile(directory, isReportName, [&](int fd) {
         int lineEnds = 0;
         ssize_t got;
         while (lineEnds < 2 && (got = ::read(fd, buffer, sizeof buffer)) > 0) {
@@ -51,11 +39,7 @@ int readFirstTwoLines(const QString& directory)
                  ++p)
                 ++lineEnds;
         }
-        ::close(fd);
-        ++read;
-    }
-    ::closedir(dir);
-    return read;
+    });
 }
 
 } // namespace

@@ -3,14 +3,12 @@
 #include "base/EngineError.h"
 #include "bench/BenchData.h"
 #include "bench/Benchmarks.h"
+#include "bench/DirectoryWalk.h"
 #include "bench/Measure.h"
 #include "cli/ReportTool.h"
 #include "store/engine/Session.h"
 
-#include <QFile>
 #include <cstdio>
-#include <dirent.h>
-#include <fcntl.h>
 #include <unistd.h>
 
 namespace bench {
@@ -20,24 +18,11 @@ namespace {
 // The floor: every file of the directory opened and read to its end.
 int readEveryFile(const QString& directory)
 {
-    DIR* dir = ::opendir(QFile::encodeName(directory).constData());
-    if (!dir)
-        throw base::EngineError(QStringLiteral("Cannot list %1").arg(directory));
-    int read = 0;
     char buffer[4096];
-    while (const dirent* entry = ::readdir(dir)) {
-        if (entry->d_type != DT_REG)
-            continue;
-        const int fd = ::openat(::dirfd(dir), entry->d_name, O_RDONLY | O_CLOEXEC);
-        if (fd < 0)
-            continue;
+    return forEachRegularFile(directory, [](const char*) { return true; }, [&](int fd) {
         while (::read(fd, buffer, sizeof buffer) > 0) {
         }
-        ::close(fd);
-        ++read;
-    }
-    ::closedir(dir);
-    return read;
+    });
 }
 
 } // namespace
