@@ -11,19 +11,6 @@ template <typename Text>
 std::optional<int> Parse(Text text)
 {
     const qsizetype n = text.size();
-    // The usual number, up to nine decimal digits and nothing else, is an int as it stands.
-    if (n > 0 && n <= 9) {
-        int value = 0;
-        qsizetype digits = 0;
-        for (; digits < n; ++digits) {
-            const char16_t c = QChar(text[digits]).unicode();
-            if (c < u'0' || c > u'9')
-                break;
-            value = value * 10 + (c - u'0');
-        }
-        if (digits == n)
-            return value;
-    }
     qsizetype i = 0;
     while (i < n && QChar(text[i]) == u' ')
         ++i;
@@ -72,10 +59,12 @@ std::optional<int> Parse(Text text)
 
 std::optional<int> ParseInteger(const QString& text)
 {
+    if (const int value = detail::ShortDecimal(QStringView(text)); value >= 0)
+        return value;
     return Parse(QStringView(text));
 }
 
-std::optional<int> ParseInteger(QLatin1StringView text)
+std::optional<int> detail::ParseOtherInteger(QLatin1StringView text)
 {
     return Parse(text);
 }

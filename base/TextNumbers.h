@@ -9,8 +9,40 @@ namespace base {
 // followed by hexadecimal digits, and nothing after them. Values outside the
 // 32-bit range do not parse.
 std::optional<int> ParseInteger(const QString& text);
+
+namespace detail {
+
+// The usual number, one to nine decimal digits and nothing else, is an int as
+// it stands: its value, or -1 for any other text, which takes the whole parse.
+template <typename Text>
+inline int ShortDecimal(Text text)
+{
+    const qsizetype n = text.size();
+    if (n == 0 || n > 9)
+        return -1;
+    int value = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = QChar(text[i]).unicode();
+        if (c < u'0' || c > u'9')
+            return -1;
+        value = value * 10 + (c - u'0');
+    }
+    return value;
+}
+
+// ParseInteger of 8-bit text other than the usual number.
+std::optional<int> ParseOtherInteger(QLatin1StringView text);
+
+} // namespace detail
+
 // The same on 8-bit text: a byte that is not ASCII is never part of a number.
-std::optional<int> ParseInteger(QLatin1StringView text);
+// The usual number is taken where it is asked for.
+inline std::optional<int> ParseInteger(QLatin1StringView text)
+{
+    if (const int value = detail::ShortDecimal(text); value >= 0)
+        return value;
+    return detail::ParseOtherInteger(text);
+}
 
 // The whole number written in text, or 0 when it holds none.
 int StrToIntOrZero(const QString& text);

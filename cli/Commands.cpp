@@ -6,6 +6,7 @@
 #include "rules/ReportSettings.h"
 #include "store/Alias.h"
 #include "store/ReportDirectory.h"
+#include "store/report/Cp1252.h"
 #include "store/report/ReportContent.h"
 #include "store/report/ReportReader.h"
 
@@ -78,10 +79,15 @@ QString YesOrEmpty(bool flag)
     return flag ? QStringLiteral("yes") : QString();
 }
 
-// A word loading understood as it is written, or the line with the reason it changes nothing.
-QString WordOrLine(const QString& word, const QString& line, const char* what)
+QString Text(const std::string& bytes)
 {
-    return word.isEmpty() ? QStringLiteral("%1 (not a %2)").arg(line, QLatin1String(what)) : word;
+    return store::DecodeCp1252(QByteArrayView(bytes));
+}
+
+// A word loading understood as it is written, or the line with the reason it changes nothing.
+QString WordOrLine(const QString& word, const std::string& line, const char* what)
+{
+    return word.isEmpty() ? QStringLiteral("%1 (not a %2)").arg(Text(line), QLatin1String(what)) : word;
 }
 
 } // namespace
@@ -121,7 +127,7 @@ int ShowCommand(const QString& file, const Streams& streams)
         width += QStringLiteral(" (the file says %1)").arg(report.width);
     using Align = TextTable::Align;
     TextTable head({Align::Left, Align::Left});
-    head.addRow({QStringLiteral("Description:"), report.description});
+    head.addRow({QStringLiteral("Description:"), Text(report.description)});
     head.addRow({QStringLiteral("Type:"), WordOrLine(settings.typeWord, report.typeLine, "report type")});
     head.addRow({QStringLiteral("Category:"), WordOrLine(settings.categoryWord, report.categoryLine, "category")});
     head.addRow({QStringLiteral("Printable width:"), width});
@@ -137,7 +143,7 @@ int ShowCommand(const QString& file, const Streams& streams)
                    QStringLiteral("Start"), QStringLiteral("End"), QStringLiteral("Leaders"),
                    QStringLiteral("Trailers"), QStringLiteral("Summaries")});
     for (const store::ReportFieldRecord* record : wizard::InReportOrder(report))
-        fields.addRow({QString::number(record->order), record->field, record->header, Number(record->line),
+        fields.addRow({QString::number(record->order), Text(record->field), Text(record->header), Number(record->line),
                        Number(record->lposition), Number(record->rposition), YesOrEmpty(record->leaders),
                        YesOrEmpty(record->trailers), Summaries(*record)});
     Write(streams.out, u'\n' + fields.text());

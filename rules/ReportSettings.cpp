@@ -1,6 +1,7 @@
 #include "rules/ReportSettings.h"
 
 #include "rules/ColumnCheck.h"
+#include "store/report/Cp1252.h"
 #include "store/report/ReportReader.h"
 
 #include <algorithm>
@@ -14,8 +15,9 @@ constexpr int MaxPrintableWidth = 200;
 
 // The word of words that line names in any letter case, as written; empty for none.
 template <std::size_t N>
-QString WordNamed(const QString& line, const char* const (&words)[N])
+QString WordNamed(const std::string& bytes, const char* const (&words)[N])
 {
+    const QString line = store::DecodeCp1252(QByteArrayView(bytes));
     for (const char* word : words)
         if (store::MatchesWord(line, QLatin1StringView(QByteArray(word).toUpper())))
             return QString::fromLatin1(word);
@@ -40,7 +42,7 @@ ReportSettings SettingsOf(const store::ReportContent& report)
                                                                            : WordNamed(report.categoryLine, categories);
     settings.printableWidth = PrintableWidthOf(report);
     settings.detailLevel = std::any_of(report.fields.begin(), report.fields.end(), [](const auto& record) {
-        return record.field.toLower() == QLatin1String("customid");
+        return store::DecodeCp1252(QByteArrayView(record.field)).toLower() == QLatin1String("customid");
     });
     return settings;
 }

@@ -1,5 +1,6 @@
 #include "store/report/Cp1252.h"
 
+#include <algorithm>
 #include <array>
 
 namespace store {
@@ -29,17 +30,26 @@ std::optional<char> ByteOf(char16_t c)
 
 void DecodeCp1252(QByteArrayView bytes, QString& text)
 {
-    if (!text.isDetached() || text.capacity() < bytes.size())
-        text = QString(bytes.size(), Qt::Uninitialized);
-    else
-        text.resize(bytes.size());
-    if (bytes.isEmpty())
-        return;
-    char16_t* out = reinterpret_cast<char16_t*>(text.data());
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        out[i] = b >= 0x80 && b < 0xA0 ? kHighControls[b - 0x80] : char16_t(b);
+    const qsizetype size = bytes.size();
+    if (!text.isDetached() || text.capacity() < size) {
+        // Room for a working-table text at least, so the next short one fits.
+        text = QString();
+        text.reserve(std::max<qsizetype>(size, 64));
     }
+    if (text.size() != size)
+        text.resize(size);
+    char16_t* out = reinterpret_cast<char16_t*>(text.data());
+    const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
+    // Plain ASCII, the usual text, widens as it stands; both loops run a word at a time.
+    unsigned char high = 0;
+    for (qsizetype i = 0; i < size; ++i)
+        high |= in[i];
+    if (high < 0x80) {
+        std::copy(in, in + size, out);
+        return;
+    }
+    for (qsizetype i = 0; i < size; ++i)
+        out[i] = in[i] >= 0x80 && in[i] < 0xA0 ? kHighControls[in[i] - 0x80] : char16_t(in[i]);
 }
 
 QString DecodeCp1252(QByteArrayView bytes)

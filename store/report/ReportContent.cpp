@@ -9,8 +9,10 @@
 #include "store/report/ReportReader.h"
 #include "store/report/ReportRecord.h"
 
-#include <QSet>
+#include <QHashFunctions>
 #include <algorithm>
+#include <bit>
+#include <iterator>
 #include <string_view>
 
 namespace store {
@@ -43,90 +45,165 @@ const std::vector<RecordColumn>& RecordColumns()
 {
     static const std::vector<RecordColumn> columns = [] {
         std::vector<RecordColumn> list;
-        for (const RecordLine& line : kRecordLines)
+        for (const RecordLine& line : kRecordLines) {
             list.push_back({ColumnNamed(line.column), line.kind});
+            Q_ASSERT(line.kind != RecordLineKind::Text || list.back().column.code == px::FieldCode::Alpha);
+        }
         return list;
     }();
     return columns;
 }
 
+// The unusual spellings, through the column's text conversion: apart, so that
+// the usual lines cost no room for its texts.
+Q_NEVER_INLINE px::Value Converted(const detail::Column& column, QByteArrayView line)
+{
+    return detail::valueFromText(column, DecodeCp1252(line));
+}
+
+Q_NEVER_INLINE int ConvertedNumber(const detail::Column& column, QByteArrayView line)
+{
+    if (const std::optional<int> number = base::ParseInteger(QLatin1StringView(line)))
+        return *number;
+    return int(Converted(column, line).integer);
+}
+
+Q_NEVER_INLINE bool ConvertedFlag(const detail::Column& column, QByteArrayView line)
+{
+    if (const std::optional<bool> flag = detail::logicalOf(QLatin1StringView(line)))
+        return *flag;
+    return Converted(column, line).boolean;
+}
+
 // A number line as the column's text conversion takes it: no value when empty,
 // refused with the conversion's own message when it is not a whole number.
-std::optional<int> NumberOf(const detail::Column& column, QByteArrayView line)
+// The value is set in place, as are those below.
+void ReadNumber(const detail::Column& column, QByteArrayView line, std::optional<int>& number)
 {
     if (line.isEmpty())
-        return std::nullopt;
-    if (const std::optional<int> number = base::ParseInteger(QLatin1StringView(line)))
-        return number;
-    return int(detail::valueFromText(column, DecodeCp1252(line)).integer);
+        number.reset();
+    else if (const int value = base::detail::ShortDecimal(QLatin1StringView(line)); value >= 0)
+        number = value;
+    else
+        number = ConvertedNumber(column, line);
 }
 
-std::optional<bool> FlagOf(const detail::Column& column, QByteArrayView line)
+void ReadFlag(const detail::Column& column, QByteArrayView line, std::optional<bool>& flag)
 {
-    if (line.isEmpty())
-        return std::nullopt;
     // The words the writer writes are taken as they stand; any other spelling by the conversion.
     const std::string_view word(line.data(), std::size_t(line.size()));
-    if (word == "FALSE")
-        return false;
-    if (word == "TRUE")
-        return true;
-    if (const std::optional<bool> flag = detail::logicalOf(QLatin1StringView(line)))
-        return flag;
-    return detail::valueFromText(column, DecodeCp1252(line)).boolean;
+    if (word.empty())
+        flag.reset();
+    else if (word == "FALSE")
+        flag = false;
+    else if (word == "TRUE")
+        flag = true;
+    else
+        flag = ConvertedFlag(column, line);
 }
 
-// A text line as the column's text conversion stores it: a line within an
-// Alpha column's size is kept whole, so only a longer one needs the conversion.
-void ReadText(const detail::Column& column, QByteArrayView line, QString& text)
+// A text line as the column's text conversion stores it: Header and Field are
+// Alpha columns, which keep a text's first characters up to their size, and a
+// character is a byte.
+void ReadText(const detail::Column& column, QByteArrayView line, std::string& text)
 {
-    if (column.code == px::FieldCode::Alpha && line.size() <= column.size)
-        DecodeCp1252(line, text);
-    else
-        text = detail::valueFromText(column, DecodeCp1252(line)).text;
+    text.assign(line.data(), std::size_t(std::min(line.size(), qsizetype(column.size))));
 }
+
+// The lines of a record as ReadRecord reads them, one statement a line.
+constexpr bool ReadInFileOrder()
+{
+    constexpr std::string_view read[] = {"DbType", "LDots",   "RDots", "Header", "Field", "Line", "LPosition",
+                                         "RPosition", "Total", "Count", "Average", "Min",  "Max"};
+    static_assert(std::size(read) == kRecordLines.size());
+    for (std::size_t i = 0; i < kRecordLines.size(); ++i)
+        if (read[i] != kRecordLines[i].column)
+            return false;
+    return true;
+}
+static_assert(ReadInFileOrder(), "ReadRecord reads the lines of a record in the file's order");
 
 // Every member of record is set.
 void ReadRecord(ReportReader& reader, int order, ReportFieldRecord& record)
 {
+    const std::vector<RecordColumn>& columns = RecordColumns();
+    const auto column = [&columns](std::size_t line) -> const detail::Column& { return columns[line].column; };
     record.order = order;
-    std::optional<int>* numbers[] = {&record.dbType, &record.line, &record.lposition, &record.rposition};
-    bool* dots[] = {&record.leaders, &record.trailers};
-    QString* texts[] = {&record.header, &record.field};
-    std::optional<bool>* flags[] = {&record.total, &record.count, &record.average, &record.minValue,
-                                    &record.maxValue};
-    int number = 0, dot = 0, text = 0, flag = 0;
-    for (const RecordColumn& column : RecordColumns()) {
-        const QByteArrayView line = reader.nextLineBytes();
-        switch (column.kind) {
-        case RecordLineKind::Number:
-            *numbers[number++] = NumberOf(column.column, line);
-            break;
-        case RecordLineKind::Dots:
-            *dots[dot++] = DotFlag(line);
-            break;
-        case RecordLineKind::Text:
-            ReadText(column.column, line, *texts[text++]);
-            break;
-        case RecordLineKind::Flag:
-            *flags[flag++] = FlagOf(column.column, line);
-            break;
+    ReadNumber(column(0), reader.nextLineBytes(), record.dbType);
+    record.leaders = DotFlag(reader.nextLineBytes());
+    record.trailers = DotFlag(reader.nextLineBytes());
+    ReadText(column(3), reader.nextLineBytes(), record.header);
+    ReadText(column(4), reader.nextLineBytes(), record.field);
+    ReadNumber(column(5), reader.nextLineBytes(), record.line);
+    ReadNumber(column(6), reader.nextLineBytes(), record.lposition);
+    ReadNumber(column(7), reader.nextLineBytes(), record.rposition);
+    ReadFlag(column(8), reader.nextLineBytes(), record.total);
+    ReadFlag(column(9), reader.nextLineBytes(), record.count);
+    ReadFlag(column(10), reader.nextLineBytes(), record.average);
+    ReadFlag(column(11), reader.nextLineBytes(), record.minValue);
+    ReadFlag(column(12), reader.nextLineBytes(), record.maxValue);
+}
+
+// The Field texts of the records read so far, found by a hash of open addressing
+// (one allocation a report): Field is the working table's required key.
+class FieldKeys {
+public:
+    FieldKeys(const std::vector<ReportFieldRecord>& records, std::size_t expected)
+        : records_(records), slots_(std::bit_ceil(std::max<std::size_t>(16, expected * 2)), 0)
+    {
+    }
+
+    // Takes the Field of records[index], the next record; false when an earlier one holds the same.
+    bool insert(std::size_t index)
+    {
+        if ((index + 1) * 2 > slots_.size())
+            grow();
+        return place(index);
+    }
+
+private:
+    bool place(std::size_t index)
+    {
+        const std::string& field = records_[index].field;
+        const std::size_t mask = slots_.size() - 1;
+        for (std::size_t slot = qHash(QByteArrayView(field), seed_) & mask;; slot = (slot + 1) & mask) {
+            if (slots_[slot] == 0) {
+                slots_[slot] = index + 1;
+                return true;
+            }
+            if (records_[slots_[slot] - 1].field == field)
+                return false;
         }
     }
-}
+
+    void grow()
+    {
+        std::vector<std::size_t> taken(slots_.size() * 2, 0);
+        taken.swap(slots_);
+        for (const std::size_t entry : taken)
+            if (entry != 0)
+                place(entry - 1);
+    }
+
+    const std::vector<ReportFieldRecord>& records_;
+    std::vector<std::size_t> slots_; // index + 1 of a record, or 0
+    const std::size_t seed_ = QHashSeed::globalSeed();
+};
 
 // Reads into report, reusing the room of its texts and records.
 void ReadReport(ReportReader& reader, ReportContent& report)
 {
-    DecodeCp1252(reader.nextLineBytes(), report.description);
-    DecodeCp1252(reader.nextLineBytes(), report.typeLine);
-    DecodeCp1252(reader.nextLineBytes(), report.categoryLine);
+    const auto keep = [&reader](std::string& text) {
+        const QByteArrayView line = reader.nextLineBytes();
+        text.assign(line.data(), std::size_t(line.size()));
+    };
+    keep(report.description);
+    keep(report.typeLine);
+    keep(report.categoryLine);
     report.width = base::StrToIntOrZero(QLatin1StringView(reader.nextLineBytes()));
     const int count = base::StrToIntOrZero(QLatin1StringView(reader.nextLineBytes()));
-    // Field is the working table's required key.
-    QSet<QString> fields;
     const int expected = std::clamp(count, 0, 1024); // the count is the file's word, not a promise
-    fields.reserve(expected);
+    FieldKeys fields(report.fields, std::size_t(expected));
     report.fields.reserve(std::size_t(expected));
     std::size_t kept = 0;
     for (int i = 1; i <= count; ++i) {
@@ -135,11 +212,9 @@ void ReadReport(ReportReader& reader, ReportContent& report)
                 report.fields.emplace_back();
             ReportFieldRecord& record = report.fields[kept];
             ReadRecord(reader, i, record);
-            if (record.field.isEmpty())
+            if (record.field.empty())
                 throw base::EngineError(QStringLiteral("Field 'Field' must have a value"));
-            const qsizetype before = fields.size();
-            fields.insert(record.field);
-            if (fields.size() == before)
+            if (!fields.insert(kept))
                 throw base::EngineError(QStringLiteral("Key violation."));
             ++kept;
         } catch (const base::EngineError& e) {

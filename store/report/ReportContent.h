@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace store {
@@ -10,14 +11,15 @@ struct DirectoryEntry;
 
 // One field record of a report as loading stores it in the working table: a
 // number or flag line that is empty holds no value; Header and Field keep at
-// most the working table's 50 characters.
+// most the working table's 50 characters. Texts are kept as the file's bytes,
+// in Windows-1252 (one byte a character): DecodeCp1252 gives them as text.
 struct ReportFieldRecord {
     int order = 0; // place in the file, from 1
     std::optional<int> dbType;
     bool leaders = false;
     bool trailers = false;
-    QString header;
-    QString field;
+    std::string header;
+    std::string field;
     std::optional<int> line;
     std::optional<int> lposition;
     std::optional<int> rposition;
@@ -28,11 +30,12 @@ struct ReportFieldRecord {
     std::optional<bool> maxValue;
 };
 
-// A report definition file read by loading's rules, into plain values.
+// A report definition file read by loading's rules, into plain values; texts
+// as the file's bytes, as in a record.
 struct ReportContent {
-    QString description;  // line 1 as it stands
-    QString typeLine;     // line 2 as it stands
-    QString categoryLine; // line 3 as it stands
+    std::string description;  // line 1 as it stands
+    std::string typeLine;     // line 2 as it stands
+    std::string categoryLine; // line 3 as it stands
     int width = 0;        // line 4 as a whole number, 0 when it holds none
     std::vector<ReportFieldRecord> fields; // in file order
 };

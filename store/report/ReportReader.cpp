@@ -33,12 +33,14 @@ QString ReasonText(int error)
 ReportReader::ReportReader(const QString& path, LineBound bound)
     : path_(path), bound_(bound), hash_(std::in_place, ReportHashAlgorithm)
 {
+    setPiece(0);
     open(AT_FDCWD, base::FileNameBytes(path_).constData(), true);
 }
 
 ReportReader::ReportReader(const DirectoryEntry& entry, LineBound bound)
     : directory_(entry.directory), path_(entry.name), bound_(bound)
 {
+    setPiece(0);
     open(entry.directoryFd, entry.fileName, false);
 }
 
@@ -80,24 +82,31 @@ QString ReportReader::absolutePath() const
                                 : QFileInfo(QDir(directory_), path_).absoluteFilePath();
 }
 
+void ReportReader::setPiece(qsizetype bytes)
+{
+    begin_ = 0;
+    end_ = bytes;
+    std::memset(chunk_.data() + bytes, EndOfInput, StopBytes);
+}
+
 // Reads the next piece of the file into chunk_; false when nothing more comes.
 bool ReportReader::readMore()
 {
-    begin_ = end_ = 0;
+    setPiece(0);
     if (bound_.fileBytes > 0 && read_ >= bound_.fileBytes)
         ended_ = true;
     if (ended_)
         return false;
     ssize_t got;
     do
-        got = ::read(fd_, chunk_.data(), chunk_.size());
+        got = ::read(fd_, chunk_.data(), PieceBytes);
     while (got < 0 && errno == EINTR);
     if (got < 0) {
         const int error = errno;
         ended_ = true;
         throw base::EngineError(QStringLiteral("Cannot read report %1: %2").arg(absolutePath(), ReasonText(error)));
     }
-    end_ = got;
+    setPiece(got);
     read_ += got;
     if (hash_)
         hash_->addData(QByteArrayView(chunk_.data(), got));
@@ -131,7 +140,7 @@ QByteArrayView ReportReader::lineAcrossPieces()
     for (;;) {
         const char* begin = chunk_.data() + begin_;
         const char* end = chunk_.data() + end_;
-        const char* stop = lineStop(begin, end);
+        const char* stop = lineStop(begin);
         if (stop == end) {
             keep(begin, end - begin);
             if (readMore())
@@ -147,8 +156,9 @@ QByteArrayView ReportReader::lineAcrossPieces()
             line = partial_;
         }
         if (*stop == EndOfInput) {
+            // The byte 26 stays where it is and ends every later search there.
             ended_ = true;
-            begin_ = end_ = 0;
+            begin_ = end_ = stop - chunk_.data();
             return line;
         }
         begin_ = stop + 1 - chunk_.data();

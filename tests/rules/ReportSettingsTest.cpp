@@ -10,11 +10,11 @@ namespace {
 store::ReportContent Report(const char* type, const char* category, int width, QStringList fields = {})
 {
     store::ReportContent report;
-    report.typeLine = QString::fromLatin1(type);
-    report.categoryLine = QString::fromLatin1(category);
+    report.typeLine = type;
+    report.categoryLine = category;
     report.width = width;
     for (const QString& field : fields)
-        report.fields.push_back({int(report.fields.size()) + 1, 0, false, false, {}, field, 1, 1, 1, {}, {}, {}, {}, {}});
+        report.fields.push_back({int(report.fields.size()) + 1, 0, false, false, {}, field.toStdString(), 1, 1, 1, {}, {}, {}, {}, {}});
     return report;
 }
 
@@ -37,10 +37,10 @@ TEST(ReportSettings, AsLoadingDerivesThem)
     };
     for (const Case& c : cases) {
         const wizard::ReportSettings settings = wizard::SettingsOf(c.report);
-        EXPECT_EQ(settings.typeWord, QString::fromLatin1(c.type)) << c.report.typeLine.toStdString();
-        EXPECT_EQ(settings.categoryWord, QString::fromLatin1(c.category)) << c.report.typeLine.toStdString();
-        EXPECT_EQ(settings.printableWidth, c.width) << c.report.typeLine.toStdString();
-        EXPECT_EQ(settings.detailLevel, c.detailLevel) << c.report.typeLine.toStdString();
+        EXPECT_EQ(settings.typeWord, QString::fromLatin1(c.type)) << c.report.typeLine;
+        EXPECT_EQ(settings.categoryWord, QString::fromLatin1(c.category)) << c.report.typeLine;
+        EXPECT_EQ(settings.printableWidth, c.width) << c.report.typeLine;
+        EXPECT_EQ(settings.detailLevel, c.detailLevel) << c.report.typeLine;
     }
 }
 
