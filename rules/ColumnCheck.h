@@ -30,7 +30,8 @@ bool CheckLeftRight(const QList<ColumnRecord>& records);
 // False when some field ends beyond maximum (ending on it passes).
 bool CheckRightMax(int maximum, const QList<ColumnRecord>& records);
 
-// records in report order (line, then order). On each line in use (1 and
+// records in report order (line, then order), or in any order that keeps each
+// line's fields in their order: the lines are put in order here. On each line in use (1 and
 // later, however many the report has) the positions start, end, start, end ...
 // of its fields must rise strictly, except that the last field of a line may
 // start and end at one position. Answers the first position out of place, the
@@ -47,7 +48,7 @@ std::optional<int> FindOverlap(const QList<ColumnRecord>& records);
 QList<bool> FieldsAtFault(int maximum, const QList<ColumnRecord>& records);
 
 // The three rules in turn; the warning text of the first that fails, or an
-// empty text when all pass. records in report order.
+// empty text when all pass. records as FindOverlap takes them.
 QString ColumnCheckFailure(int maximum, const QList<ColumnRecord>& records);
 
 // The same check on a table with the working table's columns: the first two

@@ -62,11 +62,12 @@ std::vector<const store::ReportFieldRecord*> InReportOrder(const store::ReportCo
 
 QString CheckReportColumns(const store::ReportContent& report)
 {
-    QList<ColumnRecord> records;
-    records.reserve(qsizetype(report.fields.size()));
-    for (const store::ReportFieldRecord* record : InReportOrder(report))
-        records.append({record->line.value_or(0), record->order, record->lposition.value_or(0),
-                        record->rposition.value_or(0)});
+    // In file order: the check takes each line's fields in the order they come,
+    // which is the report's order within a line, and puts the lines in order itself.
+    QList<ColumnRecord> records(qsizetype(report.fields.size()));
+    ColumnRecord* out = records.data();
+    for (const store::ReportFieldRecord& record : report.fields)
+        *out++ = {record.line.value_or(0), record.order, record.lposition.value_or(0), record.rposition.value_or(0)};
     return ColumnCheckFailure(PrintableWidthOf(report), records);
 }
 
