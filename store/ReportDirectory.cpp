@@ -7,10 +7,14 @@
 #include "store/report/ReportReader.h"
 
 #include <QFileInfo>
+#include <QtEndian>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <numeric>
+#include <string>
+#include <vector>
 #include <dirent.h>
 #include <strings.h>
 #include <sys/stat.h>
@@ -143,12 +147,27 @@ ReportListing ListReports(const QString& directory, ListingLines lines)
 void ForEachReportFile(const QString& directory, const std::function<void(const DirectoryEntry&)>& visit)
 {
     OpenDirectory dir(directory);
-    std::vector<QByteArray> names;
-    while (const dirent* entry = dir.nextReport())
-        names.emplace_back(entry->d_name);
-    std::sort(names.begin(), names.end());
-    for (const QByteArray& name : names)
-        visit(DirectoryEntry{dir.fd(), name.constData(), directory, FileName(name.constData())});
+    // The names one after another, each ending in a zero byte. They are sorted by
+    // their first eight bytes as a number, and by the rest only when those are
+    // equal: names in a directory differ, so both are then longer.
+    struct Name {
+        quint64 head;
+        std::size_t start;
+    };
+    std::string names;
+    std::vector<Name> order;
+    while (const dirent* entry = dir.nextReport()) {
+        std::array<unsigned char, 8> head{};
+        std::memcpy(head.data(), entry->d_name, std::min(head.size(), std::strlen(entry->d_name)));
+        order.push_back({qFromBigEndian<quint64>(head.data()), names.size()});
+        names.append(entry->d_name).push_back('\0');
+    }
+    const char* const first = names.data();
+    std::sort(order.begin(), order.end(), [first](const Name& a, const Name& b) {
+        return a.head != b.head ? a.head < b.head : std::strcmp(first + a.start + 8, first + b.start + 8) < 0;
+    });
+    for (const Name& name : order)
+        visit(DirectoryEntry{dir.fd(), first + name.start, directory, FileName(first + name.start)});
 }
 
 } // namespace store

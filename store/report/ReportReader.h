@@ -133,19 +133,18 @@ inline const char* ReportReader::lineStop(const char* begin)
     }
 }
 
-// The usual line lies within the piece read, and so does the byte after its end:
-// it is seen where it was read, and a line feed after a carriage return is passed.
+// The usual line ends in a line feed or a carriage return and line feed within
+// the piece read: it is seen where it was read. The stop bytes after the piece
+// are no line feed, so a line feed seen is the file's.
 inline QByteArrayView ReportReader::nextLineBytes()
 {
     const char* begin = chunk_.data() + begin_;
-    const char* end = chunk_.data() + end_;
     const char* stop = lineStop(begin);
-    if (end - stop < 2 || stop - begin > bound_.bytes || *stop == EndOfInput)
+    const int ending = *stop == '\n' ? 1 : *stop == '\r' && stop[1] == '\n' ? 2 : 0;
+    if (ending == 0 || stop - begin > bound_.bytes)
         return lineAcrossPieces();
     ++lineNumber_;
-    begin_ = stop + 1 - chunk_.data();
-    if (*stop == '\r' && stop[1] == '\n')
-        ++begin_;
+    begin_ = stop + ending - chunk_.data();
     return QByteArrayView(begin, stop - begin);
 }
 
