@@ -79,7 +79,7 @@ QString YesOrEmpty(bool flag)
     return flag ? QStringLiteral("yes") : QString();
 }
 
-QString Text(const std::string& bytes)
+QString Text(std::string_view bytes)
 {
     return store::DecodeCp1252(QByteArrayView(bytes));
 }
@@ -143,7 +143,7 @@ int ShowCommand(const QString& file, const Streams& streams)
                    QStringLiteral("Start"), QStringLiteral("End"), QStringLiteral("Leaders"),
                    QStringLiteral("Trailers"), QStringLiteral("Summaries")});
     for (const store::ReportFieldRecord* record : wizard::InReportOrder(report))
-        fields.addRow({QString::number(record->order), Text(record->field), Text(record->header), Number(record->line),
+        fields.addRow({QString::number(record->order), Text(record->field.bytes()), Text(record->header.bytes()), Number(record->line),
                        Number(record->lposition), Number(record->rposition), YesOrEmpty(record->leaders),
                        YesOrEmpty(record->trailers), Summaries(*record)});
     Write(streams.out, u'\n' + fields.text());

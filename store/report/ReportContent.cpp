@@ -45,10 +45,8 @@ const std::vector<RecordColumn>& RecordColumns()
 {
     static const std::vector<RecordColumn> columns = [] {
         std::vector<RecordColumn> list;
-        for (const RecordLine& line : kRecordLines) {
+        for (const RecordLine& line : kRecordLines)
             list.push_back({ColumnNamed(line.column), line.kind});
-            Q_ASSERT(line.kind != RecordLineKind::Text || list.back().column.code == px::FieldCode::Alpha);
-        }
         return list;
     }();
     return columns;
@@ -103,11 +101,12 @@ void ReadFlag(const detail::Column& column, QByteArrayView line, std::optional<b
 }
 
 // A text line as the column's text conversion stores it: Header and Field are
-// Alpha columns, which keep a text's first characters up to their size, and a
-// character is a byte.
-void ReadText(const detail::Column& column, QByteArrayView line, std::string& text)
+// Alpha columns of FieldText's size, which keep a text's first characters up to
+// their size, and a character is a byte.
+void ReadText(const detail::Column& column, QByteArrayView line, FieldText& text)
 {
-    text.assign(line.data(), std::size_t(std::min(line.size(), qsizetype(column.size))));
+    Q_ASSERT(column.code == px::FieldCode::Alpha && std::size_t(column.size) == FieldText::Capacity);
+    text.assign(std::string_view(line.data(), std::size_t(std::min(line.size(), qsizetype(column.size)))));
 }
 
 // The lines of a record as ReadRecord reads them, one statement a line.
@@ -164,9 +163,9 @@ public:
 private:
     bool place(std::size_t index)
     {
-        const std::string& field = records_[index].field;
+        const FieldText& field = records_[index].field;
         const std::size_t mask = slots_.size() - 1;
-        for (std::size_t slot = qHash(QByteArrayView(field), seed_) & mask;; slot = (slot + 1) & mask) {
+        for (std::size_t slot = qHash(QByteArrayView(field.bytes()), seed_) & mask;; slot = (slot + 1) & mask) {
             if (slots_[slot] == 0) {
                 slots_[slot] = index + 1;
                 return true;

@@ -1,25 +1,51 @@
 #pragma once
 
 #include <QString>
+#include <algorithm>
+#include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace store {
 
 struct DirectoryEntry;
 
+// Header or Field of a record: at most the working table's 50 characters,
+// held in place as the file's bytes, in Windows-1252 (one byte a character).
+class FieldText {
+public:
+    static constexpr std::size_t Capacity = 50;
+
+    FieldText() = default;
+    explicit FieldText(std::string_view bytes) { assign(bytes); }
+    // Keeps the first Capacity bytes at most.
+    void assign(std::string_view bytes)
+    {
+        size_ = std::uint8_t(std::min(bytes.size(), Capacity));
+        std::copy_n(bytes.data(), size_, bytes_.data());
+    }
+    std::string_view bytes() const { return {bytes_.data(), size_}; }
+    bool empty() const { return size_ == 0; }
+    friend bool operator==(const FieldText& a, const FieldText& b) { return a.bytes() == b.bytes(); }
+
+private:
+    std::array<char, Capacity> bytes_{};
+    std::uint8_t size_ = 0;
+};
+
 // One field record of a report as loading stores it in the working table: a
-// number or flag line that is empty holds no value; Header and Field keep at
-// most the working table's 50 characters. Texts are kept as the file's bytes,
-// in Windows-1252 (one byte a character): DecodeCp1252 gives them as text.
+// number or flag line that is empty holds no value. DecodeCp1252 gives the
+// texts as text.
 struct ReportFieldRecord {
     int order = 0; // place in the file, from 1
     std::optional<int> dbType;
     bool leaders = false;
     bool trailers = false;
-    std::string header;
-    std::string field;
+    FieldText header;
+    FieldText field;
     std::optional<int> line;
     std::optional<int> lposition;
     std::optional<int> rposition;
@@ -31,7 +57,7 @@ struct ReportFieldRecord {
 };
 
 // A report definition file read by loading's rules, into plain values; texts
-// as the file's bytes, as in a record.
+// as the file's bytes.
 struct ReportContent {
     std::string description;  // line 1 as it stands
     std::string typeLine;     // line 2 as it stands

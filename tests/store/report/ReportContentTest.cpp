@@ -42,8 +42,8 @@ TEST(ReportContent, ReadsValuesAsTheWorkingTableStoresThem)
     EXPECT_EQ(first.dbType, 1);
     EXPECT_TRUE(first.leaders);
     EXPECT_FALSE(first.trailers);
-    EXPECT_EQ(first.header, longHeader.left(50).toStdString());
-    EXPECT_EQ(first.field, "EventDate");
+    EXPECT_EQ(first.header.bytes(), longHeader.left(50).toStdString());
+    EXPECT_EQ(first.field.bytes(), "EventDate");
     EXPECT_EQ(first.line, std::nullopt);
     EXPECT_EQ(first.lposition, 3);
     EXPECT_EQ(first.rposition, -2);
