@@ -13,24 +13,29 @@
 #include <QJsonDocument>
 #include <QJsonArray>
 #include <algorithm>
-#include <array>
+#include <iterator>
+#include <string>
 
 namespace cli {
 
 namespace {
 
-void Write(std::FILE* stream, QStringView text)
+// Appends text in UTF-8; text in ASCII, the usual case, as it stands.
+void AppendUtf8(std::string& out, QStringView text)
 {
-    // A short text in ASCII, the usual case, is written as it stands, with no copy in UTF-8 made for it.
-    std::array<char, 256> ascii;
-    if (text.size() <= qsizetype(ascii.size())
-        && std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; })) {
-        std::transform(text.begin(), text.end(), ascii.begin(), [](QChar c) { return char(c.unicode()); });
-        std::fwrite(ascii.data(), 1, std::size_t(text.size()), stream);
+    if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; })) {
+        std::transform(text.begin(), text.end(), std::back_inserter(out), [](QChar c) { return char(c.unicode()); });
         return;
     }
     const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
+    out.append(bytes.constData(), std::size_t(bytes.size()));
+}
+
+void Write(std::FILE* stream, QStringView text)
+{
+    std::string bytes;
+    AppendUtf8(bytes, text);
+    std::fwrite(bytes.data(), 1, bytes.size(), stream);
 }
 
 // A message about trouble, on one line.
@@ -154,14 +159,17 @@ int CheckCommand(const QStringList& files, const Streams& streams)
 {
     int status = Passed;
     store::ReportContent report; // one for all, its room reused
+    std::string line;            // and so is the room of the line written for each
     const auto check = [&](const QString& name, const auto& source) {
         try {
             store::ReadReport(source, report);
             const QString failure = wizard::CheckReportColumns(report);
-            Write(streams.out, name);
-            std::fputs(": ", streams.out);
-            Write(streams.out, failure.isEmpty() ? u"OK" : QStringView(failure));
-            std::fputc('\n', streams.out);
+            line.clear();
+            AppendUtf8(line, name);
+            line += ": ";
+            AppendUtf8(line, failure.isEmpty() ? u"OK" : QStringView(failure));
+            line += '\n';
+            std::fwrite(line.data(), 1, line.size(), streams.out);
             if (!failure.isEmpty())
                 status = std::max<int>(status, Failed);
         } catch (const base::EngineError& e) {

@@ -2,7 +2,11 @@
 
 #include "store/engine/Table.h"
 
+#include <QStringBuilder>
+
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <climits>
 #include <vector>
 
@@ -22,9 +26,17 @@ QList<ColumnRecord> ReadRecords(store::Table& table)
     return records;
 }
 
+// A message that ends in a number, made in one piece.
+QString WithNumber(QLatin1StringView text, int number)
+{
+    std::array<char, 12> digits;
+    const char* end = std::to_chars(digits.data(), digits.data() + digits.size(), number).ptr;
+    return text % QLatin1StringView(digits.data(), end);
+}
+
 QString OverlapMessage(int position)
 {
-    return QStringLiteral("There are overlaps for right margin ") + QString::number(position);
+    return WithNumber(QLatin1StringView("There are overlaps for right margin "), position);
 }
 
 // The first two rules, which take the records in any order.
@@ -33,7 +45,7 @@ QString MarginFailure(int maximum, const QList<ColumnRecord>& records)
     if (!CheckLeftRight(records))
         return QStringLiteral("LEFT Margin is less than RIGHT margin");
     if (!CheckRightMax(maximum, records))
-        return QStringLiteral("RIGHT margin greater than Right margin MAX of ") + QString::number(maximum);
+        return WithNumber(QLatin1StringView("RIGHT margin greater than Right margin MAX of "), maximum);
     return {};
 }
 

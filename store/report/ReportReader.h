@@ -77,6 +77,9 @@ public:
     ReportVersion version() const;
 
 private:
+    // The first byte from begin on below 27, as every byte that ends a line or
+    // the input is; at the latest the stop byte after the bytes read.
+    static const char* controlStop(const char* begin);
     // The first byte from begin on that ends a line or the input; at the latest
     // the stop byte after the bytes read.
     static const char* lineStop(const char* begin);
@@ -108,38 +111,41 @@ private:
     bool ended_ = false;   // end of file, byte 26 or the bound reached: no more bytes come
 };
 
-inline const char* ReportReader::lineStop(const char* begin)
+inline const char* ReportReader::controlStop(const char* begin)
 {
-    // Eight bytes at a time: the three stop bytes are control characters, below
-    // 27, and the lowest byte that the test below marks is always one below 27.
+    // Eight bytes at a time: the lowest byte that the test marks is always one below 27.
     using Word = quint64;
     static_assert(sizeof(Word) == StopBytes);
     constexpr Word ones = 0x0101010101010101ULL;
-    for (;;) {
+    for (;; begin += sizeof(Word)) {
         Word word;
         std::memcpy(&word, begin, sizeof word);
-        const Word below = (word - ones * (EndOfInput + 1)) & ~word & (ones * 0x80);
-        if (below == 0) {
-            begin += sizeof word;
-            continue;
+        if (const Word below = (word - ones * (EndOfInput + 1)) & ~word & (ones * 0x80)) {
+            if constexpr (std::endian::native == std::endian::little)
+                return begin + std::countr_zero(below) / 8;
+            else
+                return begin + std::countl_zero(below) / 8;
         }
-        if constexpr (std::endian::native == std::endian::little)
-            begin += std::countr_zero(below) / 8;
-        else
-            begin += std::countl_zero(below) / 8;
-        if (*begin == '\r' || *begin == '\n' || *begin == EndOfInput)
-            return begin;
-        ++begin; // another control character, such as a tab
     }
 }
 
-// The usual line ends in a line feed or a carriage return and line feed within
-// the piece read: it is seen where it was read. The stop bytes after the piece
-// are no line feed, so a line feed seen is the file's.
+inline const char* ReportReader::lineStop(const char* begin)
+{
+    for (;; ++begin) {
+        begin = controlStop(begin);
+        if (*begin == '\r' || *begin == '\n' || *begin == EndOfInput)
+            return begin;
+    }
+}
+
+// The usual line holds no control character and ends in a line feed or a
+// carriage return and line feed within the piece read: it is seen where it was
+// read. The stop bytes after the piece are no line feed, so a line feed seen is
+// the file's.
 inline QByteArrayView ReportReader::nextLineBytes()
 {
     const char* begin = chunk_.data() + begin_;
-    const char* stop = lineStop(begin);
+    const char* stop = controlStop(begin);
     const int ending = *stop == '\n' ? 1 : *stop == '\r' && stop[1] == '\n' ? 2 : 0;
     if (ending == 0 || stop - begin > bound_.bytes)
         return lineAcrossPieces();
