@@ -13,7 +13,6 @@
 #include <QJsonDocument>
 #include <QJsonArray>
 #include <algorithm>
-#include <iterator>
 #include <string>
 
 namespace cli {
@@ -24,7 +23,9 @@ namespace {
 void AppendUtf8(std::string& out, QStringView text)
 {
     if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; })) {
-        std::transform(text.begin(), text.end(), std::back_inserter(out), [](QChar c) { return char(c.unicode()); });
+        const std::size_t start = out.size();
+        out.resize(start + std::size_t(text.size()));
+        std::transform(text.begin(), text.end(), out.begin() + qsizetype(start), [](QChar c) { return char(c.unicode()); });
         return;
     }
     const QByteArray bytes = text.toUtf8();
@@ -160,12 +161,12 @@ int CheckCommand(const QStringList& files, const Streams& streams)
     int status = Passed;
     store::ReportContent report; // one for all, its room reused
     std::string line;            // and so is the room of the line written for each
-    const auto check = [&](const QString& name, const auto& source) {
+    // name: as the command line gave it, or as the directory holds it.
+    const auto check = [&](std::string_view name, const auto& source) {
         try {
             store::ReadReport(source, report);
             const QString failure = wizard::CheckReportColumns(report);
-            line.clear();
-            AppendUtf8(line, name);
+            line.assign(name);
             line += ": ";
             AppendUtf8(line, failure.isEmpty() ? u"OK" : QStringView(failure));
             line += '\n';
@@ -179,14 +180,14 @@ int CheckCommand(const QStringList& files, const Streams& streams)
     };
     if (!files.isEmpty()) {
         for (const QString& file : files)
-            check(file, file);
+            check(file.toUtf8().toStdString(), file);
         return status;
     }
     const QString directory = AliasDirectory({});
     bool any = false;
     store::ForEachReportFile(directory, [&](const store::DirectoryEntry& entry) {
         any = true;
-        check(entry.name, entry);
+        check(entry.fileName, entry);
     });
     if (!any)
         Complain(streams, NoReportsMessage(directory));

@@ -116,7 +116,7 @@ ReportListing ListReports(const QString& directory, ListingLines lines)
     while (const dirent* entry = dir.nextReport()) {
         const QString name = FileName(entry->d_name);
         try {
-            ReportHeadLines head = ReadReportHeadLines(DirectoryEntry{dir.fd(), entry->d_name, directory, name},
+            ReportHeadLines head = ReadReportHeadLines(DirectoryEntry{dir.fd(), entry->d_name, directory},
                                                        lines == ListingLines::WithFieldCount);
             const qsizetype keyStart = keys.size();
             AppendSortKey(head.description, keys);
@@ -167,7 +167,7 @@ void ForEachReportFile(const QString& directory, const std::function<void(const 
         return a.head != b.head ? a.head < b.head : std::strcmp(first + a.start + 8, first + b.start + 8) < 0;
     });
     for (const Name& name : order)
-        visit(DirectoryEntry{dir.fd(), first + name.start, directory, FileName(first + name.start)});
+        visit(DirectoryEntry{dir.fd(), first + name.start, directory});
 }
 
 } // namespace store

@@ -38,7 +38,7 @@ ReportReader::ReportReader(const QString& path, LineBound bound)
 }
 
 ReportReader::ReportReader(const DirectoryEntry& entry, LineBound bound)
-    : directory_(entry.directory), path_(entry.name), bound_(bound)
+    : directory_(entry.directory), entryName_(entry.fileName), bound_(bound)
 {
     setPiece(0);
     open(entry.directoryFd, entry.fileName, false);
@@ -78,6 +78,8 @@ ReportReader::~ReportReader()
 // a listing opens thousands of reports.
 QString ReportReader::absolutePath() const
 {
+    if (entryName_)
+        return QFileInfo(QDir(directory_), base::FileNameText(entryName_)).absoluteFilePath();
     return directory_.isEmpty() ? QFileInfo(path_).absoluteFilePath()
                                 : QFileInfo(QDir(directory_), path_).absoluteFilePath();
 }

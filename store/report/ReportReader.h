@@ -19,7 +19,6 @@ struct DirectoryEntry {
     int directoryFd = -1;           // the open directory
     const char* fileName = nullptr; // the entry's name in the file system's bytes
     QString directory;              // for messages: the directory's path
-    QString name;                   // and the entry's name
 };
 
 // Reads a report definition file line by line: a line runs to the next
@@ -50,7 +49,8 @@ public:
     // or is not a regular file (a pipe or a device is refused without waiting on it).
     // The bytes read are hashed as they come, for version().
     explicit ReportReader(const QString& path, LineBound bound = Loading);
-    // Opens an entry of a directory held open, without looking up the path again.
+    // Opens an entry of a directory held open, without looking up the path again;
+    // the entry's name is kept for messages, so it outlives the reader.
     // The listing found it a file (or a link to one), so its kind is not asked
     // again: what is swapped in since is read no further than the bound allows,
     // and opening does not wait on a pipe.
@@ -92,7 +92,8 @@ private:
     void keep(const char* begin, qsizetype length);
 
     QString directory_; // empty: path_ is taken against the current directory
-    QString path_;
+    QString path_;      // opened by path
+    const char* entryName_ = nullptr; // opened as an entry of directory_
     LineBound bound_;
     int lineNumber_ = 0;
     int fd_ = -1;
@@ -146,7 +147,7 @@ inline QByteArrayView ReportReader::nextLineBytes()
 {
     const char* begin = chunk_.data() + begin_;
     const char* stop = controlStop(begin);
-    const int ending = *stop == '\n' ? 1 : *stop == '\r' && stop[1] == '\n' ? 2 : 0;
+    const int ending = std::memcmp(stop, "\r\n", 2) == 0 ? 2 : *stop == '\n' ? 1 : 0;
     if (ending == 0 || stop - begin > bound_.bytes)
         return lineAcrossPieces();
     ++lineNumber_;

@@ -71,7 +71,7 @@ TEST(Bounds, TheListingStopsReadingADeviceSwappedInForAReport)
     const int dev = ::open("/dev", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     ASSERT_GE(dev, 0);
     const store::ReportHeadLines head =
-        store::ReadReportHeadLines(store::DirectoryEntry{dev, "zero", QStringLiteral("/dev"), QStringLiteral("zero")});
+        store::ReadReportHeadLines(store::DirectoryEntry{dev, "zero", QStringLiteral("/dev")});
     ::close(dev);
     EXPECT_EQ(head.description.size(), store::ReportReader::Listing.bytes);
     EXPECT_TRUE(head.typeWord.isEmpty());
