@@ -55,8 +55,9 @@ int main(int argc, char** argv)
         {QStringLiteral("layout"), bench::benchLayoutView},
         {QStringLiteral("check"), bench::benchReportCheck},
     };
-    const QStringList order{QStringLiteral("startup"), QStringLiteral("listing"), QStringLiteral("catalogue"),
-                            QStringLiteral("loadsave"), QStringLiteral("loadgrowth"), QStringLiteral("layout")};
+    const QStringList order{QStringLiteral("startup"),    QStringLiteral("listing"), QStringLiteral("catalogue"),
+                            QStringLiteral("loadsave"),   QStringLiteral("loadgrowth"), QStringLiteral("layout"),
+                            QStringLiteral("check")};
 
     bench::Settings settings;
     settings.cache = QStringLiteral("bench-data");

@@ -157,10 +157,11 @@ void ForEachReportFile(const QString& directory, const std::function<void(const 
     std::string names;
     std::vector<Name> order;
     while (const dirent* entry = dir.nextReport()) {
+        const std::string_view name(entry->d_name);
         std::array<unsigned char, 8> head{};
-        std::memcpy(head.data(), entry->d_name, std::min(head.size(), std::strlen(entry->d_name)));
+        std::copy_n(name.data(), std::min(head.size(), name.size()), head.begin());
         order.push_back({qFromBigEndian<quint64>(head.data()), names.size()});
-        names.append(entry->d_name).push_back('\0');
+        names.append(name).push_back('\0');
     }
     const char* const first = names.data();
     std::sort(order.begin(), order.end(), [first](const Name& a, const Name& b) {
