@@ -1,4 +1,5 @@
 #include "store/ReportDirectory.h"
+#include "store/report/ReportReader.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/QtPrinting.h"
 
@@ -8,6 +9,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <functional>
 
 #include <sys/stat.h>
@@ -139,4 +141,19 @@ TEST(ReportDirectory, AReportWithoutReadPermissionIsNamedAndTheOthersStay)
         WriteBytes(path, "Locked\r\nContact\r\n");
         return QFile::setPermissions(path, {});
     });
+}
+
+// The check visits the reports in the byte order of their names, which share
+// their first eight bytes or not, and may be shorter than eight.
+TEST(ReportDirectory, VisitsReportFilesInTheByteOrderOfTheirNames)
+{
+    QTemporaryDir dir;
+    const std::vector<std::string> inOrder = {"Z.rpt",          "ab.rpt",        "abc.rpt",
+                                              "abcdefgh.rpt",   "abcdefgh1.rpt", "abcdefgh10.rpt",
+                                              "abcdefgh2.rpt",  "\xe9t\xe9.rpt"};
+    for (auto name = inOrder.rbegin(); name != inOrder.rend(); ++name)
+        std::ofstream(QFile::encodeName(dir.path()).toStdString() + '/' + *name) << "D\r\n";
+    std::vector<std::string> visited;
+    store::ForEachReportFile(dir.path(), [&](const store::DirectoryEntry& entry) { visited.push_back(entry.fileName); });
+    EXPECT_EQ(visited, inOrder);
 }
