@@ -25,7 +25,8 @@ void AppendUtf8(std::string& out, QStringView text)
     if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; })) {
         const std::size_t start = out.size();
         out.resize(start + std::size_t(text.size()));
-        std::transform(text.begin(), text.end(), out.begin() + qsizetype(start), [](QChar c) { return char(c.unicode()); });
+        std::transform(text.begin(), text.end(), out.begin() + qsizetype(start),
+                       [](QChar c) { return char(c.unicode()); });
         return;
     }
     const QByteArray bytes = text.toUtf8();
@@ -85,7 +86,7 @@ QString YesOrEmpty(bool flag)
     return flag ? QStringLiteral("yes") : QString();
 }
 
-QString Text(std::string_view bytes)
+QString Text(const std::string& bytes)
 {
     return store::DecodeCp1252(QByteArrayView(bytes));
 }
@@ -149,9 +150,9 @@ int ShowCommand(const QString& file, const Streams& streams)
                    QStringLiteral("Start"), QStringLiteral("End"), QStringLiteral("Leaders"),
                    QStringLiteral("Trailers"), QStringLiteral("Summaries")});
     for (const store::ReportFieldRecord* record : wizard::InReportOrder(report))
-        fields.addRow({QString::number(record->order), Text(record->field.bytes()), Text(record->header.bytes()), Number(record->line),
-                       Number(record->lposition), Number(record->rposition), YesOrEmpty(record->leaders),
-                       YesOrEmpty(record->trailers), Summaries(*record)});
+        fields.addRow({QString::number(record->order), record->field.text(), record->header.text(),
+                       Number(record->line), Number(record->lposition), Number(record->rposition),
+                       YesOrEmpty(record->leaders), YesOrEmpty(record->trailers), Summaries(*record)});
     Write(streams.out, u'\n' + fields.text());
     return Passed;
 }

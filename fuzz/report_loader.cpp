@@ -11,7 +11,6 @@
 #include "shell/TFrmTabrep.h"
 #include "store/engine/Session.h"
 #include "store/engine/Table.h"
-#include "store/report/Cp1252.h"
 #include "store/report/ReportContent.h"
 #include "tools/demodata/DemoData.h"
 
@@ -146,10 +145,10 @@ void comparePlainReading(store::Table& table, const QString& path, const QString
     if (int(report.fields.size()) != table.RecordCount())
         LoaderWorld::fail("the plain reading has another number of records than the working table");
     for (const store::ReportFieldRecord& record : report.fields) {
-        if (!table.FindKey({store::DecodeCp1252(QByteArrayView(record.field.bytes()))}))
+        if (!table.FindKey({record.field.text()}))
             LoaderWorld::fail("a record of the plain reading is not in the working table");
         const auto text = [&table](const char* column) { return table.FieldByName(QLatin1String(column)).AsString(); };
-        if (text("Order") != QString::number(record.order) || text("Header") != store::DecodeCp1252(QByteArrayView(record.header.bytes()))
+        if (text("Order") != QString::number(record.order) || text("Header") != record.header.text()
             || text("Line") != NumberText(record.line) || text("LPosition") != NumberText(record.lposition)
             || text("RPosition") != NumberText(record.rposition) || text("DbType") != NumberText(record.dbType))
             LoaderWorld::fail("a record of the plain reading differs from its row in the working table");

@@ -42,7 +42,7 @@ ReportSettings SettingsOf(const store::ReportContent& report)
                                                                            : WordNamed(report.categoryLine, categories);
     settings.printableWidth = PrintableWidthOf(report);
     settings.detailLevel = std::any_of(report.fields.begin(), report.fields.end(), [](const auto& record) {
-        return store::DecodeCp1252(QByteArrayView(record.field.bytes())).toLower() == QLatin1String("customid");
+        return record.field.text().toLower() == QLatin1String("customid");
     });
     return settings;
 }

@@ -28,34 +28,22 @@ std::optional<char> ByteOf(char16_t c)
 
 } // namespace
 
-void DecodeCp1252(QByteArrayView bytes, QString& text)
+QString DecodeCp1252(QByteArrayView bytes)
 {
     const qsizetype size = bytes.size();
-    if (!text.isDetached() || text.capacity() < size) {
-        // Room for a working-table text at least, so the next short one fits.
-        text = QString();
-        text.reserve(std::max<qsizetype>(size, 64));
-    }
-    if (text.size() != size)
-        text.resize(size);
+    QString text(size, Qt::Uninitialized);
     char16_t* out = reinterpret_cast<char16_t*>(text.data());
     const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
-    // Plain ASCII, the usual text, widens as it stands; both loops run a word at a time.
+    // Plain ASCII, the usual text, widens as it stands.
     unsigned char high = 0;
     for (qsizetype i = 0; i < size; ++i)
         high |= in[i];
     if (high < 0x80) {
         std::copy(in, in + size, out);
-        return;
+        return text;
     }
     for (qsizetype i = 0; i < size; ++i)
         out[i] = in[i] >= 0x80 && in[i] < 0xA0 ? kHighControls[in[i] - 0x80] : char16_t(in[i]);
-}
-
-QString DecodeCp1252(QByteArrayView bytes)
-{
-    QString text;
-    DecodeCp1252(bytes, text);
     return text;
 }
 

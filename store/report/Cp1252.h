@@ -12,8 +12,6 @@ namespace store {
 // map to the control characters of the same number, so every byte string
 // decodes and encodes back unchanged.
 QString DecodeCp1252(QByteArrayView bytes);
-// The same into text, whose room is reused when nothing else shares it and it is large enough.
-void DecodeCp1252(QByteArrayView bytes, QString& text);
 
 // The text in Windows-1252, or nothing when it holds a character the code page lacks.
 std::optional<QByteArray> EncodeCp1252(const QString& text);

@@ -34,19 +34,14 @@ detail::Column ColumnNamed(const char* name)
     return detail::Column{field.code, field.size, field.name, std::nullopt};
 }
 
-// One line of a record and the working-table column that loading stores it in,
-// through the column's text conversion (Field::SetAsString).
-struct RecordColumn {
-    detail::Column column;
-    RecordLineKind kind;
-};
-
-const std::vector<RecordColumn>& RecordColumns()
+// The working-table column that loading stores each line of a record in,
+// through the column's text conversion (Field::SetAsString), in file order.
+const std::vector<detail::Column>& RecordColumns()
 {
-    static const std::vector<RecordColumn> columns = [] {
-        std::vector<RecordColumn> list;
+    static const std::vector<detail::Column> columns = [] {
+        std::vector<detail::Column> list;
         for (const RecordLine& line : kRecordLines)
-            list.push_back({ColumnNamed(line.column), line.kind});
+            list.push_back(ColumnNamed(line.column));
         return list;
     }();
     return columns;
@@ -125,8 +120,8 @@ static_assert(ReadInFileOrder(), "ReadRecord reads the lines of a record in the 
 // Every member of record is set.
 void ReadRecord(ReportReader& reader, int order, ReportFieldRecord& record)
 {
-    const std::vector<RecordColumn>& columns = RecordColumns();
-    const auto column = [&columns](std::size_t line) -> const detail::Column& { return columns[line].column; };
+    const std::vector<detail::Column>& columns = RecordColumns();
+    const auto column = [&columns](std::size_t line) -> const detail::Column& { return columns[line]; };
     record.order = order;
     ReadNumber(column(0), reader.nextLineBytes(), record.dbType);
     record.leaders = DotFlag(reader.nextLineBytes());
@@ -225,9 +220,15 @@ void ReadReport(ReportReader& reader, ReportContent& report)
 
 } // namespace
 
+QString FieldText::text() const
+{
+    return DecodeCp1252(QByteArrayView(bytes()));
+}
+
 QString FieldRecordFailure(const QString& text, int record, const QString& path)
 {
-    return QStringLiteral("%1\n\nThis is in field record %2 of the report %3.").arg(text, QString::number(record), path);
+    return QStringLiteral("%1\n\nThis is in field record %2 of the report %3.")
+        .arg(text, QString::number(record), path);
 }
 
 ReportContent ReadReport(const QString& path)

@@ -28,6 +28,7 @@ public:
         std::copy_n(bytes.data(), size_, bytes_.data());
     }
     std::string_view bytes() const { return {bytes_.data(), size_}; }
+    QString text() const; // decoded
     bool empty() const { return size_ == 0; }
     friend bool operator==(const FieldText& a, const FieldText& b) { return a.bytes() == b.bytes(); }
 
@@ -37,8 +38,7 @@ private:
 };
 
 // One field record of a report as loading stores it in the working table: a
-// number or flag line that is empty holds no value. DecodeCp1252 gives the
-// texts as text.
+// number or flag line that is empty holds no value.
 struct ReportFieldRecord {
     int order = 0; // place in the file, from 1
     std::optional<int> dbType;

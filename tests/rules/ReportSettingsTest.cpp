@@ -14,7 +14,8 @@ store::ReportContent Report(const char* type, const char* category, int width, Q
     report.categoryLine = category;
     report.width = width;
     for (const QString& field : fields)
-        report.fields.push_back({int(report.fields.size()) + 1, 0, false, false, {}, store::FieldText(field.toStdString()), 1, 1, 1, {}, {}, {}, {}, {}});
+        report.fields.push_back({int(report.fields.size()) + 1, 0, false, false, {},
+                                 store::FieldText(field.toStdString()), 1, 1, 1, {}, {}, {}, {}, {}});
     return report;
 }
 

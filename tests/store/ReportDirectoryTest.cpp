@@ -154,6 +154,7 @@ TEST(ReportDirectory, VisitsReportFilesInTheByteOrderOfTheirNames)
     for (auto name = inOrder.rbegin(); name != inOrder.rend(); ++name)
         std::ofstream(QFile::encodeName(dir.path()).toStdString() + '/' + *name) << "D\r\n";
     std::vector<std::string> visited;
-    store::ForEachReportFile(dir.path(), [&](const store::DirectoryEntry& entry) { visited.push_back(entry.fileName); });
+    store::ForEachReportFile(dir.path(),
+                             [&](const store::DirectoryEntry& entry) { visited.push_back(entry.fileName); });
     EXPECT_EQ(visited, inOrder);
 }

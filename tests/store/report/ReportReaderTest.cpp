@@ -61,7 +61,8 @@ TEST_F(ReportLines, SplitByTheHostsRules)
         {"no final line end", "last", {"last", "", ""}},
         {"Windows-1252 text", QByteArray("\x80 caf\xe9 \x9f\x81\r\n"), {QStringLiteral("\u20AC caf\u00E9 \u0178\u0081"), ""}},
         {"NUL bytes are text", QByteArray("a\0b\r\n", 5), {QString::fromLatin1("a\0b", 3), ""}},
-        {"other control bytes are text", QByteArray("a\tb\x01\x19" "c\x1b\r\nd"), {"a\tb\x01\x19" "c\x1b", "d"}},
+        {"other control bytes are text", QByteArray("a\tb\x01\x19" "c\x1b\r\nd"),
+         {"a\tb\x01\x19" "c\x1b", "d"}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(linesOf(c.bytes, int(c.lines.size())), c.lines) << c.name;
