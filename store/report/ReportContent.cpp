@@ -70,8 +70,8 @@ Q_NEVER_INLINE bool ConvertedFlag(const detail::Column& column, QByteArrayView l
 
 // A number line as the column's text conversion takes it: no value when empty,
 // refused with the conversion's own message when it is not a whole number.
-// The value is set in place, as are those below.
-void ReadNumber(const detail::Column& column, QByteArrayView line, std::optional<int>& number)
+// The value is set in place, as are those below; the usual line costs no call.
+Q_ALWAYS_INLINE void ReadNumber(const detail::Column& column, QByteArrayView line, std::optional<int>& number)
 {
     if (line.isEmpty())
         number.reset();
@@ -81,7 +81,7 @@ void ReadNumber(const detail::Column& column, QByteArrayView line, std::optional
         number = ConvertedNumber(column, line);
 }
 
-void ReadFlag(const detail::Column& column, QByteArrayView line, std::optional<bool>& flag)
+Q_ALWAYS_INLINE void ReadFlag(const detail::Column& column, QByteArrayView line, std::optional<bool>& flag)
 {
     // The words the writer writes are taken as they stand; any other spelling by the conversion.
     const std::string_view word(line.data(), std::size_t(line.size()));
