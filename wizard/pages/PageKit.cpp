@@ -3,9 +3,38 @@
 #include "base/Option.h"
 
 #include <QButtonGroup>
+#include <QGridLayout>
 #include <QLabel>
+#include <QVBoxLayout>
 
 namespace pagekit {
+
+namespace {
+
+QWidget* NamedPage(const QString& name)
+{
+    auto* page = new QWidget;
+    page->setObjectName(name);
+    return page;
+}
+
+} // namespace
+
+QVBoxLayout* ColumnPage(const QString& name, const QString& title)
+{
+    QWidget* page = NamedPage(name);
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(Title(page, title));
+    return layout;
+}
+
+QGridLayout* GridPage(const QString& name, const QString& title, int titleColumns)
+{
+    QWidget* page = NamedPage(name);
+    auto* grid = new QGridLayout(page);
+    grid->addWidget(Title(page, title), 0, 0, 1, titleColumns);
+    return grid;
+}
 
 QLabel* Title(QWidget* page, const QString& text)
 {

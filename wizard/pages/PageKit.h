@@ -6,7 +6,9 @@
 #include <QString>
 
 class QButtonGroup;
+class QGridLayout;
 class QLabel;
+class QVBoxLayout;
 class QWidget;
 
 namespace base {
@@ -19,6 +21,11 @@ namespace pagekit {
 using dialogkit::Sans;
 using dialogkit::Serif;
 
+// A new page named name, its title on top; the caller adds the rest to the
+// layout returned, whose parentWidget() is the page.
+QVBoxLayout* ColumnPage(const QString& name, const QString& title);
+// The same on a grid: the title takes its first row, across titleColumns columns.
+QGridLayout* GridPage(const QString& name, const QString& title, int titleColumns);
 // The page title: bold, 29 pixels high.
 QLabel* Title(QWidget* page, const QString& text);
 // A text of the page, word-wrapped; 16 pixels unless given.

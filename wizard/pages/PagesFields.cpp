@@ -38,10 +38,8 @@ QPushButton* Button(QWidget* parent, const QString& name, const QString& caption
 
 QWidget* WizardForm::buildFieldSelectionPage()
 {
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("Page6"));
-    auto* grid = new QGridLayout(page);
-    grid->addWidget(Title(page, QStringLiteral("Field Selection")), 0, 0, 1, 3);
+    auto* grid = GridPage(QStringLiteral("Page6"), QStringLiteral("Field Selection"), 3);
+    QWidget* page = grid->parentWidget();
     grid->addWidget(Text(page, QStringLiteral("Select which fields to include in the report.")), 1, 0, 1, 3);
     QLabel* contactHeading = Text(page, QStringLiteral("Contact Fields"));
     grid->addWidget(contactHeading, 2, 0);
@@ -84,10 +82,8 @@ QWidget* WizardForm::buildFieldSelectionPage()
 
 QWidget* WizardForm::buildFieldOrderPage()
 {
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("Page7"));
-    auto* grid = new QGridLayout(page);
-    grid->addWidget(Title(page, QStringLiteral("Field Order")), 0, 0, 1, 3);
+    auto* grid = GridPage(QStringLiteral("Page7"), QStringLiteral("Field Order"), 3);
+    QWidget* page = grid->parentWidget();
     grid->addWidget(Text(page, QStringLiteral("Select the order from left to right for the fields on the report.")),
                     1, 0, 1, 3);
     lbAllFields = new QListWidget(page);

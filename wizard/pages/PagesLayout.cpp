@@ -20,10 +20,8 @@ using namespace pagekit;
 
 QWidget* WizardForm::buildColumnsPage()
 {
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("Page8"));
-    auto* grid = new QGridLayout(page);
-    grid->addWidget(Title(page, QStringLiteral("Column and Rows")), 0, 0, 1, 4);
+    auto* grid = GridPage(QStringLiteral("Page8"), QStringLiteral("Column and Rows"), 4);
+    QWidget* page = grid->parentWidget();
     grid->addWidget(Text(page, QStringLiteral("Select the number of columns in this report. Multiple rows are "
                                               "allowed and will be created automatically.")),
                     1, 0, 1, 4);
@@ -69,10 +67,8 @@ QWidget* WizardForm::buildColumnsPage()
 
 QWidget* WizardForm::buildColumnWidthsPage()
 {
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("Page9"));
-    auto* grid = new QGridLayout(page);
-    grid->addWidget(Title(page, QStringLiteral("Column Widths")), 0, 0, 1, 2);
+    auto* grid = GridPage(QStringLiteral("Page9"), QStringLiteral("Column Widths"), 2);
+    QWidget* page = grid->parentWidget();
     grid->addWidget(Text(page, QStringLiteral("Type in the starting and ending widths of each of the columns. Note: "
                                               "The units are in tenths of inches.")),
                     1, 0, 1, 2);
@@ -98,10 +94,8 @@ QWidget* WizardForm::buildColumnWidthsPage()
 
 QWidget* WizardForm::buildFieldDefinitionsPage()
 {
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("Page10"));
-    auto* grid = new QGridLayout(page);
-    grid->addWidget(Title(page, QStringLiteral("Field Definitions")), 0, 0, 1, 2);
+    auto* grid = GridPage(QStringLiteral("Page10"), QStringLiteral("Field Definitions"), 2);
+    QWidget* page = grid->parentWidget();
     grid->addWidget(Text(page, QStringLiteral("Select the characteristics of the fields by making your selections "
                                               "below.")),
                     1, 0, 1, 2);

@@ -16,11 +16,9 @@ using namespace pagekit;
 
 QWidget* WizardForm::buildPaperPage()
 {
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("Page5"));
+    auto* layout = ColumnPage(QStringLiteral("Page5"), QStringLiteral("Paper Size"));
+    QWidget* page = layout->parentWidget();
     auto* group = new QButtonGroup(page);
-    auto* layout = new QVBoxLayout(page);
-    layout->addWidget(Title(page, QStringLiteral("Paper Size")));
     layout->addWidget(Text(page, QStringLiteral("Select the desired paper size for the report.")));
     RBAmPor = Opt(page, group, QStringLiteral("RBAmPor"), QStringLiteral("Portrait Mode (8.5 inches x 11 inches)"));
     RbAmLan = Opt(page, group, QStringLiteral("RbAmLan"), QStringLiteral("Landscape Mode (11 inches x 8.5 inches)"));
@@ -72,11 +70,9 @@ QWidget* WizardForm::buildPaperPage()
 
 QWidget* WizardForm::buildDetailPage()
 {
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("Page4_5"));
+    auto* layout = ColumnPage(QStringLiteral("Page4_5"), QStringLiteral("Detail Level"));
+    QWidget* page = layout->parentWidget();
     auto* group = new QButtonGroup(page);
-    auto* layout = new QVBoxLayout(page);
-    layout->addWidget(Title(page, QStringLiteral("Detail Level")));
     layout->addWidget(Text(page, QStringLiteral("The Detail Level is found on the Reports Screen in Omnivale. If "
                                                 "selected, the detail level information will always appear in the "
                                                 "first column of the report.")));

@@ -58,11 +58,9 @@ QWidget* WizardForm::buildOperationPage()
 
 QWidget* WizardForm::buildReportTypePage()
 {
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("Page2"));
+    auto* layout = ColumnPage(QStringLiteral("Page2"), QStringLiteral("Report Type"));
+    QWidget* page = layout->parentWidget();
     auto* group = new QButtonGroup(page);
-    auto* layout = new QVBoxLayout(page);
-    layout->addWidget(Title(page, QStringLiteral("Report Type")));
     RbContactOrdered = Opt(page, group, QStringLiteral("RbContactOrdered"), QStringLiteral("Contact Ordered Report"));
     rbDateOrdered = Opt(page, group, QStringLiteral("rbDateOrdered"), QStringLiteral("Calendar/Date Ordered Report"));
     RbContactOrdered->setChecked(true);
@@ -80,11 +78,9 @@ QWidget* WizardForm::buildReportTypePage()
 
 QWidget* WizardForm::buildCategoryPage()
 {
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("Page3"));
+    auto* layout = ColumnPage(QStringLiteral("Page3"), QStringLiteral("Report Information"));
+    QWidget* page = layout->parentWidget();
     auto* group = new QButtonGroup(page);
-    auto* layout = new QVBoxLayout(page);
-    layout->addWidget(Title(page, QStringLiteral("Report Information")));
     layout->addWidget(Text(page, QStringLiteral("Select the type of information to be included on the report. All "
                                                 "reports will allow you to select from the Biographical Information "
                                                 "fields.")));
@@ -133,10 +129,8 @@ QWidget* WizardForm::buildCategoryPage()
 
 QWidget* WizardForm::buildDescriptionPage()
 {
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("Page4"));
-    auto* layout = new QVBoxLayout(page);
-    layout->addWidget(Title(page, QStringLiteral("Report Description")));
+    auto* layout = ColumnPage(QStringLiteral("Page4"), QStringLiteral("Report Description"));
+    QWidget* page = layout->parentWidget();
     QLabel* prompt = Text(page, QStringLiteral("Type a short description for the report:"));
     layout->addWidget(prompt);
     EdDescription = new QLineEdit(page);
