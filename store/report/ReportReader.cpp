@@ -84,6 +84,15 @@ QString ReportReader::absolutePath() const
                                 : QFileInfo(QDir(directory_), path_).absoluteFilePath();
 }
 
+const char* ReportReader::lineStop(const char* begin)
+{
+    for (;; ++begin) {
+        begin = controlStop(begin);
+        if (*begin == '\r' || *begin == '\n' || *begin == EndOfInput)
+            return begin;
+    }
+}
+
 void ReportReader::setPiece(qsizetype bytes)
 {
     begin_ = 0;

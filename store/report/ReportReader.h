@@ -130,15 +130,6 @@ inline const char* ReportReader::controlStop(const char* begin)
     }
 }
 
-inline const char* ReportReader::lineStop(const char* begin)
-{
-    for (;; ++begin) {
-        begin = controlStop(begin);
-        if (*begin == '\r' || *begin == '\n' || *begin == EndOfInput)
-            return begin;
-    }
-}
-
 // The usual line holds no control character and ends in a line feed or a
 // carriage return and line feed within the piece read: it is seen where it was
 // read. The stop bytes after the piece are no line feed, so a line feed seen is
