@@ -86,7 +86,7 @@ int RunReportTool(const QStringList& arguments, const Streams& streams)
         if (command == QLatin1String("check"))
             return CheckCommand(operands, streams);
     } catch (const base::EngineError& e) {
-        std::fprintf(streams.err, "tabrep-report: %s\n", e.text().simplified().toUtf8().constData());
+        Complain(streams, e.text());
         return Trouble;
     }
     if (command == QLatin1String("list") || command == QLatin1String("show"))

@@ -98,7 +98,7 @@ TEST_F(ReportTool, ChecksListsAndShowsByTheWizardsRules)
          "good.rpt: OK\n", "missing.rpt: File not found"},
         {"a pipe is refused without waiting for a writer", {"check", "pipe.rpt"}, 2, "", "pipe.rpt: it is not a regular file"},
         {"a record loading refuses", {"show", "badline.rpt"}, 2, "",
-         "'2a' is not a valid integer value for field 'Line' This is in field record 1 of the report"},
+         "'2a' is not a valid integer value for field 'Line'. This is in field record 1 of the report"},
         {"show", {"show", "show.rpt"}, 0,
          "Description:      Phones\n"
          "Type:             Contact\n"
