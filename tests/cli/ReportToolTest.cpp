@@ -215,6 +215,7 @@ TEST_F(ReportTool, ShowsTextsAndNamesOfFilesVisibly)
         {{"list"}, "\\x1b[2J\\x1b]0;TITLE\\x07 \\u0081\\x7f  Contact  c\\x1b[1A\\x1b[2K.rpt", ""},
         {{"show", "c\x1b[1A\x1b[2K.rpt"}, "Description:      \\x1b[2J\\x1b]0;TITLE\\x07 \\u0081\\x7f\n", ""},
         {{"check", "gone\x1b[2K\t.rpt"}, "", "gone\\x1b[2K\\t.rpt: File not found"},
+        {{"lsit\x1b[2J"}, "", "unknown command lsit\\x1b[2J"},
     };
     for (const Case& c : cases) {
         const Outcome run = Tool(c.arguments);
