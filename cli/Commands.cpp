@@ -13,6 +13,7 @@
 #include "store/report/ReportReader.h"
 
 #include <algorithm>
+#include <string>
 #include <sys/ioctl.h>
 #include <unistd.h>
 
@@ -135,9 +136,8 @@ int ListCommand(const QString& directoryArgument, bool json, const Streams& stre
 
 int ShowCommand(const QString& file, const Streams& streams)
 {
-    const QString path = ReportPath(file).path;
-    RequireReportDefinition(path);
-    const store::ReportContent report = store::ReadReport(path);
+    store::ReportContent report;
+    ReadReportDefinition(ReportPath(file).path, report);
     const wizard::ReportSettings settings = wizard::SettingsOf(report);
     QString width = QString::number(settings.printableWidth);
     if (settings.printableWidth != report.width)
@@ -171,14 +171,17 @@ int CheckCommand(const QStringList& files, const Streams& streams)
 {
     int status = Passed;
     store::ReportContent report; // one for all, its room reused
-    // name: as the command line gave it, or as the directory holds it.
-    const auto check = [&](const QString& name, const auto& source) {
+    std::string line;            // and so is the room of the line written for each
+    // shown: the name as the command line gave it, or as the directory holds it, shown visibly.
+    const auto check = [&](std::string_view shown, const auto& source) {
         try {
-            RequireReportDefinition(source);
-            store::ReadReport(source, report);
+            ReadReportDefinition(source, report);
             const QString failure = wizard::CheckReportColumns(report);
-            Write(streams.out, Visible(name) + QLatin1String(": ")
-                                   + (failure.isEmpty() ? QStringLiteral("OK") : failure) + u'\n');
+            line.assign(shown);
+            line += ": ";
+            line += failure.isEmpty() ? std::string("OK") : failure.toStdString();
+            line += '\n';
+            std::fwrite(line.data(), 1, line.size(), streams.out);
             if (!failure.isEmpty())
                 status = std::max<int>(status, Failed);
         } catch (const base::EngineError& e) {
@@ -189,7 +192,7 @@ int CheckCommand(const QStringList& files, const Streams& streams)
     if (!files.isEmpty()) {
         for (const QString& file : files) {
             const NamedFile named = ReportPath(file);
-            check(named.name, named.path);
+            check(Visible(named.name).toStdString(), named.path);
         }
         return status;
     }
@@ -197,7 +200,11 @@ int CheckCommand(const QStringList& files, const Streams& streams)
     bool any = false;
     store::ForEachReportFile(directory, [&](const store::DirectoryEntry& entry) {
         any = true;
-        check(base::FileNameText(entry.fileName), entry);
+        const std::string_view name(entry.fileName);
+        // The usual name needs no escape.
+        const bool plain =
+            std::all_of(name.begin(), name.end(), [](char c) { return c >= ' ' && c < 0x7F && c != '\\'; });
+        check(plain ? std::string(name) : Visible(base::FileNameText(name)).toStdString(), entry);
     });
     if (!any)
         Complain(streams, NoReportsMessage(directory));

@@ -9,6 +9,7 @@
 #include "store/Alias.h"
 #include "store/ReportDirectory.h"
 #include "store/report/Cp1252.h"
+#include "store/report/ReportContent.h"
 #include "store/report/ReportReader.h"
 
 #include <algorithm>
@@ -38,6 +39,31 @@ QByteArray SortKey(QByteArray description)
     return description;
 }
 
+bool IsReportType(const QString& word)
+{
+    return store::MatchesWord(word, QLatin1StringView("CONTACT"))
+           || store::MatchesWord(word, QLatin1StringView("CALENDAR"));
+}
+
+// A report without fields may have a count line that is no number; one that is
+// refused may be no report at all, which is said first.
+template <typename Source>
+void ReadCheckingHead(const Source& source, store::ReportContent& report)
+{
+    const auto checkHead = [&source] {
+        store::ReportReader reader(source, store::ReportReader::Listing);
+        ReadReportHead(reader);
+    };
+    try {
+        store::ReadReport(source, report);
+    } catch (const base::EngineError&) {
+        checkHead();
+        throw;
+    }
+    if (report.fields.empty() || !IsReportType(store::DecodeCp1252(QByteArrayView(report.typeLine))))
+        checkHead();
+}
+
 } // namespace
 
 QString AliasDirectory()
@@ -56,8 +82,7 @@ ReportHead ReadReportHead(store::ReportReader& reader)
     ReportHead head;
     head.description = reader.nextLineBytes().toByteArray();
     head.typeWord = store::DecodeCp1252(reader.nextLineBytes());
-    if (!store::MatchesWord(head.typeWord, QLatin1StringView("CONTACT"))
-        && !store::MatchesWord(head.typeWord, QLatin1StringView("CALENDAR")))
+    if (!IsReportType(head.typeWord))
         throw base::EngineError(NotAReport(reader, "line 2 is not a report type (Contact or Calendar)"));
     reader.nextLineBytes(); // the category
     reader.nextLineBytes(); // the printable width
@@ -68,16 +93,14 @@ ReportHead ReadReportHead(store::ReportReader& reader)
     return head;
 }
 
-void RequireReportDefinition(const QString& path)
+void ReadReportDefinition(const QString& path, store::ReportContent& report)
 {
-    store::ReportReader reader(path, store::ReportReader::Listing);
-    ReadReportHead(reader);
+    ReadCheckingHead(path, report);
 }
 
-void RequireReportDefinition(const store::DirectoryEntry& entry)
+void ReadReportDefinition(const store::DirectoryEntry& entry, store::ReportContent& report)
 {
-    store::ReportReader reader(entry, store::ReportReader::Listing);
-    ReadReportHead(reader);
+    ReadCheckingHead(entry, report);
 }
 
 NamedFile ReportPath(const QString& operand)

@@ -8,6 +8,7 @@
 namespace store {
 class ReportReader;
 struct DirectoryEntry;
+struct ReportContent;
 } // namespace store
 
 namespace cli {
@@ -28,9 +29,11 @@ struct ReportHead {
 // a number of fields is not a report definition: throws base::EngineError naming it.
 ReportHead ReadReportHead(store::ReportReader& reader);
 
-// Opens the file as the listing does and reads its head as above.
-void RequireReportDefinition(const QString& path);
-void RequireReportDefinition(const store::DirectoryEntry& entry);
+// Reads the report as loading does, and throws as ReadReportHead when it is no
+// report definition. Its head is read again only when the report fails or its
+// type or field count look wrong, so a report is usually read once.
+void ReadReportDefinition(const QString& path, store::ReportContent& report);
+void ReadReportDefinition(const store::DirectoryEntry& entry, store::ReportContent& report);
 
 // The file that a FILE operand of show or check names: the operand itself when
 // it names an entry from the current directory; a bare name (no "/") that does
