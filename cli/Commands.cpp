@@ -2,61 +2,61 @@
 #include "cli/ReportTool.h"
 
 #include "base/EngineError.h"
+#include "base/Paths.h"
+#include "cli/ReportFiles.h"
 #include "cli/TextTable.h"
+#include "cli/Visible.h"
 #include "rules/ReportSettings.h"
-#include "store/Alias.h"
 #include "store/ReportDirectory.h"
 #include "store/report/Cp1252.h"
 #include "store/report/ReportContent.h"
 #include "store/report/ReportReader.h"
 
-#include <QJsonDocument>
-#include <QJsonArray>
 #include <algorithm>
 #include <string>
+#include <sys/ioctl.h>
+#include <unistd.h>
 
 namespace cli {
 
 namespace {
 
-// Appends text in UTF-8; text in ASCII, the usual case, as it stands.
-void AppendUtf8(std::string& out, QStringView text)
+void Write(std::FILE* stream, const QString& text)
 {
-    if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; })) {
-        const std::size_t start = out.size();
-        out.resize(start + std::size_t(text.size()));
-        std::transform(text.begin(), text.end(), out.begin() + qsizetype(start),
-                       [](QChar c) { return char(c.unicode()); });
-        return;
-    }
     const QByteArray bytes = text.toUtf8();
-    out.append(bytes.constData(), std::size_t(bytes.size()));
+    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
 }
 
-void Write(std::FILE* stream, QStringView text)
+// A message on one line, its texts from files shown visibly: the engine's
+// sentence and where in the report it was, as the wizard words them.
+QString MessageLine(const QString& text)
 {
-    std::string bytes;
-    AppendUtf8(bytes, text);
-    std::fwrite(bytes.data(), 1, bytes.size(), stream);
+    const qsizetype where = text.indexOf(QLatin1String("\n\nThis is in field record "));
+    if (where < 0)
+        return Visible(text);
+    QString sentence = Visible(QStringView(text).left(where));
+    if (!sentence.endsWith(u'.') && !sentence.endsWith(u'!') && !sentence.endsWith(u'?'))
+        sentence += u'.';
+    return sentence + u' ' + Visible(QStringView(text).sliced(where + 2));
 }
 
-// A message about trouble, on one line.
-void Complain(const Streams& streams, const QString& text)
+QString Directory(const QString& directory)
 {
-    Write(streams.err, QStringLiteral("tabrep-report: %1\n").arg(text.simplified()));
+    return directory.isEmpty() ? AliasDirectory() : directory;
 }
 
-// A JSON string, quoted and escaped. The members of a listed report are
-// written in the order of the listing's columns, which a JSON object would sort.
-QString JsonString(const QString& text)
+// The width the list's table fits: COLUMNS when set, the terminal's, else 80.
+qsizetype OutputWidth(std::FILE* stream)
 {
-    const QByteArray array = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
-    return QString::fromUtf8(array.mid(1, array.size() - 2));
-}
-
-QString AliasDirectory(const QString& directory)
-{
-    return directory.isEmpty() ? store::GetAliasDirectory(store::HostAlias) : directory;
+    bool set = false;
+    const int columns = qEnvironmentVariableIntValue("COLUMNS", &set);
+    if (set && columns > 0)
+        return columns;
+    winsize size{};
+    const int fd = ::fileno(stream);
+    if (::isatty(fd) && ::ioctl(fd, TIOCGWINSZ, &size) == 0 && size.ws_col > 0)
+        return size.ws_col;
+    return 80;
 }
 
 QString NoReportsMessage(const QString& directory)
@@ -99,35 +99,45 @@ QString WordOrLine(const QString& word, const std::string& line, const char* wha
 
 } // namespace
 
+void Complain(const Streams& streams, const QString& text)
+{
+    Write(streams.err, QStringLiteral("tabrep-report: %1\n").arg(MessageLine(text)));
+}
+
 int ListCommand(const QString& directoryArgument, bool json, const Streams& streams)
 {
-    const QString directory = AliasDirectory(directoryArgument);
-    const store::ReportListing listing = store::ListReports(directory, store::ListingLines::WithFieldCount);
+    const QString directory = Directory(directoryArgument);
+    const ReportFiles listing = ListReportFiles(directory);
     for (const QString& unreadable : listing.unreadable)
         Complain(streams, unreadable);
     if (listing.reports.empty() && listing.unreadable.isEmpty())
         Complain(streams, NoReportsMessage(directory));
     if (json) {
-        for (const store::ReportEntry& report : listing.reports) {
-            Write(streams.out, QStringLiteral("{\"description\":%1,\"type\":%2,\"name\":%3,\"fields\":%4}\n")
+        // A name that is not UTF-8 is given as the table shows it, and marked so.
+        for (const ListedReport& report : listing.reports) {
+            const bool escaped = HoldsNameByte(report.name);
+            Write(streams.out, QStringLiteral("{\"description\":%1,\"type\":%2,\"name\":%3%4,\"fields\":%5}\n")
                                    .arg(JsonString(report.description), JsonString(report.typeWord),
-                                        JsonString(report.name), QString::number(report.fieldCount)));
+                                        JsonString(escaped ? Visible(report.name) : report.name),
+                                        escaped ? QStringLiteral(",\"escaped\":true") : QString(),
+                                        QString::number(report.fieldCount)));
         }
     } else if (!listing.reports.empty()) {
         using Align = TextTable::Align;
         TextTable table({Align::Left, Align::Left, Align::Left, Align::Right});
         table.addRow({QStringLiteral("Description"), QStringLiteral("Type"), QStringLiteral("Name"),
                       QStringLiteral("Fields")});
-        for (const store::ReportEntry& report : listing.reports)
+        for (const ListedReport& report : listing.reports)
             table.addRow({report.description, report.typeWord, report.name, QString::number(report.fieldCount)});
-        Write(streams.out, table.text());
+        Write(streams.out, table.text(OutputWidth(streams.out)));
     }
     return listing.unreadable.isEmpty() ? Passed : Trouble;
 }
 
 int ShowCommand(const QString& file, const Streams& streams)
 {
-    const store::ReportContent report = store::ReadReport(file);
+    store::ReportContent report;
+    ReadReportDefinition(ReportPath(file).path, report);
     const wizard::ReportSettings settings = wizard::SettingsOf(report);
     QString width = QString::number(settings.printableWidth);
     if (settings.printableWidth != report.width)
@@ -162,14 +172,14 @@ int CheckCommand(const QStringList& files, const Streams& streams)
     int status = Passed;
     store::ReportContent report; // one for all, its room reused
     std::string line;            // and so is the room of the line written for each
-    // name: as the command line gave it, or as the directory holds it.
-    const auto check = [&](std::string_view name, const auto& source) {
+    // shown: the name as the command line gave it, or as the directory holds it, shown visibly.
+    const auto check = [&](std::string_view shown, const auto& source) {
         try {
-            store::ReadReport(source, report);
+            ReadReportDefinition(source, report);
             const QString failure = wizard::CheckReportColumns(report);
-            line.assign(name);
+            line.assign(shown);
             line += ": ";
-            AppendUtf8(line, failure.isEmpty() ? u"OK" : QStringView(failure));
+            line += failure.isEmpty() ? std::string("OK") : failure.toStdString();
             line += '\n';
             std::fwrite(line.data(), 1, line.size(), streams.out);
             if (!failure.isEmpty())
@@ -180,15 +190,21 @@ int CheckCommand(const QStringList& files, const Streams& streams)
         }
     };
     if (!files.isEmpty()) {
-        for (const QString& file : files)
-            check(file.toUtf8().toStdString(), file);
+        for (const QString& file : files) {
+            const NamedFile named = ReportPath(file);
+            check(Visible(named.name).toStdString(), named.path);
+        }
         return status;
     }
-    const QString directory = AliasDirectory({});
+    const QString directory = AliasDirectory();
     bool any = false;
     store::ForEachReportFile(directory, [&](const store::DirectoryEntry& entry) {
         any = true;
-        check(entry.fileName, entry);
+        const std::string_view name(entry.fileName);
+        // The usual name needs no escape.
+        const bool plain =
+            std::all_of(name.begin(), name.end(), [](char c) { return c >= ' ' && c < 0x7F && c != '\\'; });
+        check(plain ? std::string(name) : Visible(base::FileNameText(name)).toStdString(), entry);
     });
     if (!any)
         Complain(streams, NoReportsMessage(directory));

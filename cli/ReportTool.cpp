@@ -2,6 +2,7 @@
 #include "cli/ReportTool.h"
 
 #include "base/EngineError.h"
+#include "cli/Visible.h"
 
 namespace cli {
 
@@ -21,19 +22,24 @@ constexpr char kHelp[] =
     "\n"
     "Commands:\n"
     "  list     the reports in the order of the wizard's selection dialog: their\n"
-    "           description, type, file name and number of fields; with --json\n"
-    "           one JSON object per line and report\n"
+    "           description, type, file name and number of fields, in a table as\n"
+    "           wide as the terminal; with --json one JSON object per line and report\n"
     "  show     a report's settings and a table of its fields\n"
     "  check    the wizard's column check on each report, against the report's\n"
     "           own printable width: \"NAME: OK\" or \"NAME: \" and the wizard's message\n"
+    "\n"
+    "A FILE not found in the current directory is looked up in the alias directory.\n"
+    "Characters of files and names that would act on the terminal are printed as\n"
+    "escapes (\\x1b, \\u0085, a backslash doubled); names are taken back as printed.\n"
     "\n"
     "Options:\n"
     "  -h, --help     print this help and exit\n"
     "  -V, --version  print the version and exit\n"
     "\n"
     "Exit status: 0 when all is well and every report checked passes, 1 when a\n"
-    "report fails the check, 2 when a file or directory cannot be read or the\n"
-    "command line is wrong.\n";
+    "report fails the check, 2 when a file or directory cannot be read, a file is\n"
+    "no report definition, the output cannot be written or the command line is\n"
+    "wrong.\n";
 
 void Print(std::FILE* stream, const char* text)
 {
@@ -43,7 +49,7 @@ void Print(std::FILE* stream, const char* text)
 int Misuse(const Streams& streams, const QString& problem)
 {
     std::fprintf(streams.err, "tabrep-report: %s\n%sTry 'tabrep-report --help' for more.\n",
-                 problem.toUtf8().constData(), kUsage);
+                 Visible(problem).toUtf8().constData(), kUsage);
     return Trouble;
 }
 
@@ -86,7 +92,7 @@ int RunReportTool(const QStringList& arguments, const Streams& streams)
         if (command == QLatin1String("check"))
             return CheckCommand(operands, streams);
     } catch (const base::EngineError& e) {
-        std::fprintf(streams.err, "tabrep-report: %s\n", e.text().simplified().toUtf8().constData());
+        Complain(streams, e.text());
         return Trouble;
     }
     if (command == QLatin1String("list") || command == QLatin1String("show"))

@@ -20,6 +20,9 @@ enum ExitStatus { Passed = 0, Failed = 1, Trouble = 2 };
 // tabrep-report with its arguments (the program's name left out).
 int RunReportTool(const QStringList& arguments, const Streams& streams);
 
+// Writes a message about trouble on one line, its texts from files shown visibly.
+void Complain(const Streams& streams, const QString& text);
+
 // The commands. directory empty: the alias directory.
 int ListCommand(const QString& directory, bool json, const Streams& streams);
 int ShowCommand(const QString& file, const Streams& streams);

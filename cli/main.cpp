@@ -2,6 +2,8 @@
 #include "cli/ReportTool.h"
 
 #include <QStringList>
+#include <cerrno>
+#include <cstring>
 
 int main(int argc, char** argv)
 {
@@ -11,7 +13,12 @@ int main(int argc, char** argv)
         arguments << base::FileNameText(argv[i]);
     const int status = cli::RunReportTool(arguments, cli::Streams{});
     // Output that could not be written (a full disk, a closed pipe) is trouble, not success.
-    if (std::fflush(stdout) != 0 || std::ferror(stdout))
+    errno = 0;
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        const int error = errno;
+        std::fprintf(stderr, "tabrep-report: cannot write the output%s%s\n", error != 0 ? ": " : "",
+                     error != 0 ? std::strerror(error) : "");
         return cli::Trouble;
+    }
     return status;
 }

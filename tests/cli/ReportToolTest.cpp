@@ -3,11 +3,15 @@
 #include "tests/support/QtPrinting.h"
 
 #include <QDir>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -48,16 +52,39 @@ protected:
         Write("beyond.rpt", Lines({"Wide", "Contact", "Contact", "30", "1"}) + Field("Company", "1", "1", "31"));
     }
 
-    QString reports() const { return dir_.filePath("reports"); }
-    void Write(const char* name, const QByteArray& bytes) { WriteBytes(reports() + u'/' + QLatin1String(name), bytes); }
+    // Names that are not UTF-8 are beyond QTemporaryDir: every file written is removed here.
+    ~ReportTool() override
+    {
+        for (const QByteArray& path : written_)
+            ::unlink(path.constData());
+    }
 
-    Outcome Tool(const QStringList& arguments)
+    QString reports() const { return dir_.filePath("reports"); }
+    // name: the file system's bytes, which need not be UTF-8.
+    void Write(const QByteArray& name, const QByteArray& bytes)
+    {
+        const QByteArray path = QFile::encodeName(reports()) + '/' + name;
+        written_ << path;
+        const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        ASSERT_GE(fd, 0) << path.toStdString();
+        EXPECT_EQ(::write(fd, bytes.constData(), std::size_t(bytes.size())), bytes.size());
+        ::close(fd);
+    }
+
+    // columns: the COLUMNS the program is given, none when empty. Run in
+    // the alias directory unless told otherwise.
+    Outcome Tool(const QStringList& arguments, const QString& columns = {}, const QString& directory = {})
     {
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), dir_.filePath("config"));
+        environment.remove(QStringLiteral("COLUMNS"));
+        if (!columns.isEmpty())
+            environment.insert(QStringLiteral("COLUMNS"), columns);
         process.setProcessEnvironment(environment);
-        process.setWorkingDirectory(reports());
+        process.setWorkingDirectory(directory.isEmpty() ? reports() : directory);
+        if (!outputFile_.isEmpty())
+            process.setStandardOutputFile(outputFile_);
         process.start(QStringLiteral(REPORT_TOOL), arguments);
         // A pipe that blocked the program would end the wait unfinished.
         if (!process.waitForFinished(10000))
@@ -67,6 +94,8 @@ protected:
     }
 
     QTemporaryDir dir_;
+    QList<QByteArray> written_;
+    QString outputFile_; // where the program writes its output, when not to the test
 };
 
 TEST_F(ReportTool, ChecksListsAndShowsByTheWizardsRules)
@@ -98,7 +127,7 @@ TEST_F(ReportTool, ChecksListsAndShowsByTheWizardsRules)
          "good.rpt: OK\n", "missing.rpt: File not found"},
         {"a pipe is refused without waiting for a writer", {"check", "pipe.rpt"}, 2, "", "pipe.rpt: it is not a regular file"},
         {"a record loading refuses", {"show", "badline.rpt"}, 2, "",
-         "'2a' is not a valid integer value for field 'Line' This is in field record 1 of the report"},
+         "'2a' is not a valid integer value for field 'Line'. This is in field record 1 of the report"},
         {"show", {"show", "show.rpt"}, 0,
          "Description:      Phones\n"
          "Type:             Contact\n"
@@ -147,6 +176,150 @@ TEST_F(ReportTool, ChecksAndListsTheAliasDirectory)
                         "Alpha list   Contact  good.rpt          2\n"
                         "Wide         Contact  beyond.rpt        1\n"
                         "Zeta         contact  overlap.rpt       2\n");
+}
+
+bool ShowsOnlyPrintable(const QString& text)
+{
+    return std::none_of(text.begin(), text.end(), [](QChar c) {
+        return (c.unicode() < 0x20 && c != u'\n') || (c.unicode() >= 0x7F && c.unicode() <= 0x9F);
+    });
+}
+
+QByteArray Empty(const char* description)
+{
+    return Lines({description, "Contact", "Contact", "75", "0"});
+}
+
+// No byte of a file or a file name reaches the terminal as a control character,
+// and two names never print alike: each such byte, and the backslash, is an escape.
+TEST_F(ReportTool, ShowsTextsAndNamesOfFilesVisibly)
+{
+    Write("c\x1b[1A\x1b[2K.rpt", Empty("\x1b[2J\x1b]0;TITLE\x07 \x81\x7f"));
+    Write("new\nline.rpt", Empty("N"));
+    Write("t\t.rpt", Empty("T"));
+    Write("t\\t.rpt", Empty("T"));
+    Write("\xc2\x85.rpt", Empty("U"));
+    Write("\xff.rpt", Empty("X"));
+    Write("nbsp.rpt", Lines({"B", "Contact", "Contact", "75", "1"}) + Field("Company", "\xa0" "0", "1", "10"));
+    struct Case {
+        QStringList arguments;
+        const char* out; // a part of the output
+        const char* err; // a part of the messages
+    };
+    const Case cases[] = {
+        {{"check"},
+         "beyond.rpt: RIGHT margin greater than Right margin MAX of 30\nc\\x1b[1A\\x1b[2K.rpt: OK\ngood.rpt: OK\n"
+         "new\\nline.rpt: OK\noverlap.rpt: There are overlaps for right margin 25\nt\\t.rpt: OK\nt\\\\t.rpt: OK\n"
+         "\\u0085.rpt: OK\n\\xff.rpt: OK\n",
+         "'\\u00a00' is not a valid integer value for field 'Line'. This is in field record 1 of the report "},
+        {{"list"}, "\\x1b[2J\\x1b]0;TITLE\\x07 \\u0081\\x7f  Contact  c\\x1b[1A\\x1b[2K.rpt", ""},
+        {{"show", "c\x1b[1A\x1b[2K.rpt"}, "Description:      \\x1b[2J\\x1b]0;TITLE\\x07 \\u0081\\x7f\n", ""},
+        {{"check", "gone\x1b[2K\t.rpt"}, "", "gone\\x1b[2K\\t.rpt: File not found"},
+        {{"lsit\x1b[2J"}, "", "unknown command lsit\\x1b[2J"},
+    };
+    for (const Case& c : cases) {
+        const Outcome run = Tool(c.arguments);
+        EXPECT_TRUE(run.out.contains(QString::fromUtf8(c.out))) << c.arguments.join(' ').toStdString() << ": "
+                                                                << run.out.toStdString();
+        EXPECT_TRUE(run.err.contains(QString::fromUtf8(c.err))) << run.err.toStdString();
+        EXPECT_TRUE(ShowsOnlyPrintable(run.out)) << run.out.toStdString();
+        EXPECT_TRUE(ShowsOnlyPrintable(run.err)) << run.err.toStdString();
+    }
+}
+
+// Every name that list and check print opens with show and check, from any
+// directory: as the directory holds it, or as printed with its escapes.
+TEST_F(ReportTool, NamesItPrintsOpenFromAnyDirectory)
+{
+    Write("MyPhone.rpt", Empty("M"));
+    Write("c\x1b[1A.rpt", Empty("C"));
+    Write("new\nline.rpt", Empty("N"));
+    Write("back\\slash.rpt", Empty("S"));
+    Write("\xff.rpt", Empty("X"));
+    const QString elsewhere = dir_.path();
+    QStringList names;
+    const Outcome json = Tool({QStringLiteral("list"), QStringLiteral("--json")}, {}, elsewhere);
+    for (const QString& line : json.out.split(u'\n', Qt::SkipEmptyParts)) {
+        const QJsonObject report = QJsonDocument::fromJson(line.toUtf8()).object();
+        names << report.value(QStringLiteral("name")).toString();
+        const bool escaped = names.back() == QLatin1String("\\xff.rpt");
+        EXPECT_EQ(report.contains(QStringLiteral("escaped")), escaped) << line.toStdString();
+    }
+    EXPECT_TRUE(names.contains(QStringLiteral("MyPhone.rpt"))) << names.join(' ').toStdString();
+    EXPECT_TRUE(names.contains(QStringLiteral("c\x1b[1A.rpt")));
+    const Outcome check = Tool({QStringLiteral("check")}, {}, elsewhere);
+    for (const QString& line : check.out.split(u'\n', Qt::SkipEmptyParts))
+        names << line.left(line.indexOf(QLatin1String(": ")));
+    EXPECT_EQ(names.size(), 16);
+    for (const QString& name : names) {
+        EXPECT_EQ(Tool({QStringLiteral("show"), name}, {}, elsewhere).status, 0) << name.toStdString();
+        EXPECT_NE(Tool({QStringLiteral("check"), name}, {}, elsewhere).status, 2) << name.toStdString();
+    }
+}
+
+// A file whose report-type line is no type the wizard writes, or whose field
+// count is no number, is named as no report definition; any file that cannot be
+// read makes the status 2, whatever else fails.
+TEST_F(ReportTool, NamesFilesThatAreNoReportDefinitions)
+{
+    Write("notes.rpt", "Shopping\nmilk\neggs\n");
+    Write("binary.rpt", QByteArray("\x7f" "ELF\x02\x01\x01\0\0\0\0\r\n\x03\0>\0", 18));
+    Write("count.rpt", Lines({"Count", "Calendar", "Event", "75", "many"}));
+    struct Case {
+        QStringList arguments;
+        int status;
+        const char* out;
+        QStringList err; // parts of the messages
+    };
+    const Case cases[] = {
+        {{"check", "notes.rpt", "binary.rpt", "count.rpt", "good.rpt"}, 2, "good.rpt: OK\n",
+         {"notes.rpt is not a report definition: line 2", "binary.rpt is not a report definition: line 2",
+          "count.rpt is not a report definition: line 5"}},
+        {{"show", "binary.rpt"}, 2, "", {"binary.rpt is not a report definition"}},
+        {{"list"}, 2,
+         "Description  Type     Name         Fields\nAlpha list   Contact  good.rpt          2\n"
+         "Wide         Contact  beyond.rpt        1\nZeta         contact  overlap.rpt       2\n",
+         {"notes.rpt is not", "binary.rpt is not", "count.rpt is not"}},
+        {{"check", "missing.rpt", "overlap.rpt"}, 2, "overlap.rpt: There are overlaps for right margin 25\n",
+         {"missing.rpt: File not found"}},
+    };
+    for (const Case& c : cases) {
+        const Outcome run = Tool(c.arguments);
+        EXPECT_EQ(run.status, c.status) << c.arguments.join(' ').toStdString();
+        EXPECT_EQ(run.out, QString::fromUtf8(c.out)) << c.arguments.join(' ').toStdString();
+        for (const QString& part : c.err)
+            EXPECT_TRUE(run.err.contains(part)) << part.toStdString() << " in " << run.err.toStdString();
+    }
+}
+
+// The text table fits the terminal (80 columns in a pipe), a cut text marked;
+// --json keeps the description whole.
+TEST_F(ReportTool, ListFitsTheWidth)
+{
+    Write("long.rpt", Empty(QByteArray(300, 'x').append("END").constData()));
+    for (const auto& [columns, width] : {std::pair{QString(), 80}, std::pair{QStringLiteral("60"), 60}}) {
+        const Outcome list = Tool({QStringLiteral("list")}, columns);
+        EXPECT_EQ(list.status, 0);
+        for (const QString& line : list.out.split(u'\n'))
+            EXPECT_LE(line.size(), width) << line.toStdString();
+        EXPECT_TRUE(list.out.contains(QStringLiteral("x\u2026  Contact  long.rpt"))) << list.out.toStdString();
+        EXPECT_TRUE(list.out.contains(QStringLiteral("good.rpt"))) << list.out.toStdString();
+    }
+    EXPECT_TRUE(Tool({QStringLiteral("list"), QStringLiteral("--json")}).out.contains(QStringLiteral("xxxEND\"")));
+}
+
+// Output that cannot be written and an alias not yet defined are said.
+TEST_F(ReportTool, SaysWhatKeepsItFromWorking)
+{
+    outputFile_ = QStringLiteral("/dev/full");
+    const Outcome full = Tool({QStringLiteral("list")});
+    EXPECT_EQ(full.status, 2);
+    EXPECT_TRUE(full.err.contains(QStringLiteral("cannot write the output"))) << full.err.toStdString();
+    outputFile_.clear();
+    WriteBytes(dir_.filePath("config/tabulon/aliases.ini"), "[OTHER]\nPATH=/nowhere\n");
+    const Outcome noAlias = Tool({QStringLiteral("check")});
+    EXPECT_EQ(noAlias.status, 2);
+    EXPECT_TRUE(noAlias.err.contains(QStringLiteral("tabrep-demo DIRECTORY"))) << noAlias.err.toStdString();
 }
 
 } // namespace
