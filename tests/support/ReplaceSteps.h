@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <functional>
+#include <ostream>
 #include <vector>
 
 // Watches the steps by which replacements take their place while it lives:
