@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -17,16 +18,62 @@ namespace base {
 
 namespace {
 
+ReplaceHook& InstalledHook()
+{
+    static ReplaceHook hook;
+    return hook;
+}
+
+// Runs a step unless the installed hook fails it; -1 with errno set on failure.
+template <typename Action>
+int Step(ReplaceStep step, const QString& target, Action action)
+{
+    if (const ReplaceHook& hook = InstalledHook())
+        if (const int error = hook(step, target)) {
+            errno = error;
+            return -1;
+        }
+    return action();
+}
+
 // Makes the rename itself durable. The new file is in place already, so a
 // failure here is no reason to report the write as failed.
 void SyncDirectory(const QString& target)
 {
-    const QByteArray directory = base::FileNameBytes(QFileInfo(target).absolutePath());
-    const int fd = ::open(directory.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
+    Step(ReplaceStep::SyncDirectory, target, [&] {
+        const QByteArray directory = base::FileNameBytes(QFileInfo(target).absolutePath());
+        const int fd = ::open(directory.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd >= 0) {
+            ::fsync(fd);
+            ::close(fd);
+        }
+        return 0;
+    });
+}
+
+// Puts from at to only where nothing is: a rename that does not replace; where
+// the file system cannot do that, a hard link and the removal of from; where it
+// has no hard links either, a last look and a rename. -1 with errno set
+// (EEXIST: the name is taken).
+int PlaceNew(const char* from, const char* to, const QString& target)
+{
+    if (Step(ReplaceStep::Rename, target, [&] { return ::renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE); })
+        == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS)
+        return -1;
+    if (Step(ReplaceStep::Link, target, [&] { return ::link(from, to); }) == 0) {
+        ::unlink(from); // the file has its name; the temporary one goes
+        return 0;
     }
+    if (errno != EPERM && errno != EOPNOTSUPP)
+        return -1;
+    struct stat info {};
+    if (::lstat(to, &info) == 0)
+        errno = EEXIST;
+    if (errno != ENOENT)
+        return -1;
+    return Step(ReplaceStep::Rename, target, [&] { return ::rename(from, to); });
 }
 
 bool LockForWriting(int fd)
@@ -51,6 +98,11 @@ QByteArray TemporaryTail(const QString& suffix)
 }
 
 } // namespace
+
+void SetReplaceHook(ReplaceHook hook)
+{
+    InstalledHook() = std::move(hook);
+}
 
 QByteArray TemporaryName(const QString& suffix, quint64 number)
 {
@@ -86,6 +138,7 @@ ReplacementFile::~ReplacementFile()
 
 bool ReplacementFile::failed(int error)
 {
+    error_ = error;
     setErrorString(QString::fromLocal8Bit(std::strerror(error)));
     return false;
 }
@@ -145,10 +198,28 @@ bool ReplacementFile::create()
 
 bool ReplacementFile::commit(bool durable)
 {
+    return (!durable || sync()) && place(true, durable);
+}
+
+bool ReplacementFile::sync()
+{
+    if (!isOpen())
+        return failed(EBADF);
+    if (Step(ReplaceStep::SyncFile, target_, [this] { return ::fsync(handle()); }) != 0)
+        return failed(errno);
+    return true;
+}
+
+bool ReplacementFile::place(bool replace, bool durable)
+{
     if (!isOpen())
         return failed(EBADF);
     // Renamed while still open, so the lock is held until the file has its name.
-    if ((durable && ::fsync(handle()) != 0) || ::rename(temporaryBytes_.constData(), targetBytes_.constData()) != 0)
+    const char* from = temporaryBytes_.constData();
+    const char* to = targetBytes_.constData();
+    const int done = replace ? Step(ReplaceStep::Rename, target_, [&] { return ::rename(from, to); })
+                             : PlaceNew(from, to, target_);
+    if (done != 0)
         return failed(errno);
     committed_ = true;
     close();
@@ -157,7 +228,7 @@ bool ReplacementFile::commit(bool durable)
     return true;
 }
 
-void WriteFileAtomically(const QString& path, const QByteArray& bytes, const QString& kind)
+bool WriteFileAtomically(const QString& path, const QByteArray& bytes, const QString& kind, const LastLook& lastLook)
 {
     const QString target = QFileInfo(path).absoluteFilePath();
     const auto fail = [&](const QString& why) {
@@ -169,8 +240,20 @@ void WriteFileAtomically(const QString& path, const QByteArray& bytes, const QSt
                             "written. To change it here, replace the link by a copy of %1.")
                  .arg(QFileInfo(target).symLinkTarget()));
     ReplacementFile file(target);
-    if (!file.create() || file.write(bytes) != bytes.size() || !file.commit())
+    if (!file.create() || file.write(bytes) != bytes.size() || !file.sync())
         fail(file.errorString());
+    // A name taken again and again (a file system that says so and shows nothing) ends at last.
+    for (int looks = 0; looks < 100; ++looks) {
+        const Placing placing = lastLook ? lastLook() : Placing::Replace;
+        if (placing == Placing::Abandon)
+            return false;
+        if (file.place(placing == Placing::Replace))
+            return true;
+        if (placing == Placing::Replace || file.error() != EEXIST)
+            break;
+    }
+    fail(file.errorString());
+    return false;
 }
 
 } // namespace base

@@ -5,7 +5,20 @@
 #include <QFile>
 #include <QString>
 
+#include <functional>
+
 namespace base {
+
+// The steps by which a replacement takes its place, in the order they run:
+// the temporary file written to disk, renamed to its name (or linked there,
+// where the file system cannot rename without replacing), and the directory
+// written to disk. A hook, installed by tests, runs before each step and may
+// fail it with an error number as the file system would (0 lets it run):
+// tests see that every sync is made and put another's file in place between two steps.
+enum class ReplaceStep { SyncFile, Rename, Link, SyncDirectory };
+using ReplaceHook = std::function<int(ReplaceStep step, const QString& target)>;
+// Installs hook (an empty one removes it).
+void SetReplaceHook(ReplaceHook hook);
 
 // The name of a temporary file that replaces a file with the extension suffix:
 // ".tabrep-", sixteen hexadecimal digits of number, the extension in small
@@ -39,6 +52,15 @@ public:
     // Not durable: renamed without waiting for the disk, for a file that is made
     // anew after a crash; readers still see the old file or the new one whole.
     bool commit(bool durable = true);
+    // The two halves of a commit, for a caller that looks at target once more
+    // between them: sync writes the file to disk; place renames it to target
+    // and, durable, writes the directory to disk. Placed only where nothing is
+    // (replace false), a taken name fails with EEXIST (error()) and leaves
+    // whatever is there untouched.
+    bool sync();
+    bool place(bool replace, bool durable = true);
+    // The system's error number of the last failure.
+    int error() const { return error_; }
 
     const QString& target() const { return target_; }
 
@@ -53,13 +75,24 @@ private:
     QByteArray targetBytes_;
     QByteArray temporaryBytes_; // set once the temporary file exists
     bool committed_ = false;
+    int error_ = 0;
 };
+
+// What a writer decides at its last look at the file it is about to replace,
+// once the new version is on disk: to write over whatever is there, to put the
+// new file only where nothing is, or to write nothing after all.
+enum class Placing { Replace, OnlyNew, Abandon };
+using LastLook = std::function<Placing()>;
 
 // Replaces the file at path with bytes through a ReplacementFile. A path that
 // is a symbolic link is refused, so the file it points to is never written (the
-// message says how to make it a report of its own). On
-// any failure the old file stays as it was and base::EngineError is thrown with
-// "Cannot write <kind> <path>: <the reason>".
-void WriteFileAtomically(const QString& path, const QByteArray& bytes, const QString& kind);
+// message says how to make it a report of its own). lastLook, when given, runs
+// right before the new file takes its place, so nothing but the rename follows
+// it; a name taken by someone else after a look that chose OnlyNew is looked at
+// again. On any failure the old file stays as it was and base::EngineError is
+// thrown with "Cannot write <kind> <path>: <the reason>". False when lastLook
+// chose to write nothing.
+bool WriteFileAtomically(const QString& path, const QByteArray& bytes, const QString& kind,
+                         const LastLook& lastLook = {});
 
 } // namespace base

@@ -44,17 +44,30 @@ public:
 
     bool question(QWidget* parent, const QString& caption, const QString& text) override
     {
-        QMessageBox box(QMessageBox::Information, caption, text,
-                        QMessageBox::Yes | QMessageBox::No, parent);
-        box.setDefaultButton(QMessageBox::Yes);
-        const ArrowWhileAsking arrow;
-        return box.exec() == QMessageBox::Yes;
+        return ask(parent, QMessageBox::Information, caption, text, QMessageBox::Yes);
+    }
+
+    bool warningQuestion(QWidget* parent, const QString& caption, const QString& text) override
+    {
+        return ask(parent, QMessageBox::Warning, caption, text, QMessageBox::No);
     }
 
     int exec(QDialog& dialog) override
     {
         const ArrowWhileAsking arrow;
         return dialog.exec();
+    }
+
+private:
+    // Escape, and the window frame's close, answer No.
+    static bool ask(QWidget* parent, QMessageBox::Icon icon, const QString& caption, const QString& text,
+                    QMessageBox::StandardButton preset)
+    {
+        QMessageBox box(icon, caption, text, QMessageBox::Yes | QMessageBox::No, parent);
+        box.setDefaultButton(preset);
+        box.setEscapeButton(QMessageBox::No);
+        const ArrowWhileAsking arrow;
+        return box.exec() == QMessageBox::Yes;
     }
 };
 
@@ -91,6 +104,11 @@ void ShowWarning(QWidget* parent, const QString& text)
 bool AskYesNo(QWidget* parent, const QString& text)
 {
     return Modal::current().question(parent, QStringLiteral("Information"), text);
+}
+
+bool AskYesNoWarning(QWidget* parent, const QString& text)
+{
+    return Modal::current().warningQuestion(parent, QStringLiteral("Warning"), text);
 }
 
 int ExecModal(QDialog& dialog)

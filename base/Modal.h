@@ -20,6 +20,13 @@ public:
                          const QString& text) = 0;
     // Information box with Yes and No; true only for Yes.
     virtual bool question(QWidget* parent, const QString& caption, const QString& text) = 0;
+    // Warning box with Yes and No for a question whose Yes loses someone's work:
+    // No is the default, so Return and Escape answer No. True only for Yes.
+    // Without an override it is asked as a question.
+    virtual bool warningQuestion(QWidget* parent, const QString& caption, const QString& text)
+    {
+        return question(parent, caption, text);
+    }
     // Shows the dialog modally and returns its result (QDialog::Accepted or Rejected).
     virtual int exec(QDialog& dialog) = 0;
 
@@ -32,6 +39,7 @@ void ShowError(QWidget* parent, const QString& text);
 void ShowInformation(QWidget* parent, const QString& text);
 void ShowWarning(QWidget* parent, const QString& text);
 bool AskYesNo(QWidget* parent, const QString& text);
+bool AskYesNoWarning(QWidget* parent, const QString& text);
 int ExecModal(QDialog& dialog);
 
 } // namespace base

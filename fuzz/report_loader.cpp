@@ -115,8 +115,10 @@ void load(TFrmTabrep& window, const QString& fileName)
         LoaderWorld::fail("the field order does not list every row of the working table");
 }
 
+// A new report each time: the copy of the round before is gone.
 void save(TFrmTabrep& window, const QString& path)
 {
+    QFile::remove(path);
     window.state().ReportFileName = path;
     window.WriteTheReportFile(window.TblTRData());
 }

@@ -30,9 +30,8 @@ void WizardForm::runColumnWidthEditor()
     // overwriting a report someone else changed, leaves the editor open with the edits.
     dialog.setWriteReport([this, &dialog] {
         TblTRData().Refresh();
-        if (!confirmReplacing(&dialog))
+        if (!WriteTheReportFile(TblTRData(), &dialog, saveTarget()))
             return false;
-        WriteTheReportFile(TblTRData());
         base::ShowInformation(&dialog, QStringLiteral("Report successfully modified."));
         return true;
     });

@@ -68,12 +68,24 @@ public:
     void CreateDataTable();
     void ClearCustomTable(store::Table& table);
 
-    // Report definition file: written from the pages and the working table to ReportFileName.
-    void WriteTheReportFile(store::Table& table);
-    // Before the report named by ReportFileName is written over: when it is no
-    // longer what this window loaded or last wrote (someone else changed or
-    // deleted it), says so and asks whether to overwrite it. True: go ahead.
-    bool confirmReplacing(QWidget* parent);
+    // The file a save writes (ReportFileName, found on disk ignoring letter
+    // case) and what this window knows of it: the version it loaded or wrote
+    // at that very path, or none, when nothing should be there.
+    struct SaveTarget {
+        QString path;
+        std::optional<store::ReportVersion> known;
+    };
+    SaveTarget saveTarget() const;
+    // Report definition file: written from the pages and the working table to
+    // the target; the one way every report is saved. When the file there is
+    // not as known (someone else changed, deleted or made it), asks parent's
+    // user whether to write over it, at the last look right before the new
+    // file takes its place. False when the answer was No: nothing was written.
+    bool WriteTheReportFile(store::Table& table, QWidget* parent, SaveTarget target);
+    bool WriteTheReportFile(store::Table& table) { return WriteTheReportFile(table, this, saveTarget()); }
+    // The same look and question, before anything is written: true when the
+    // file is as known or the user chose to write over it (which is then known).
+    bool confirmReplacing(QWidget* parent, SaveTarget& target);
 
     // Field catalogue and selection rules.
     void FillPickFields(PageTurn turn);
@@ -142,6 +154,8 @@ protected:
     static void MoveFieldLast(QListWidget* list, const QString& name);
     // The path of the report named by ReportFileName.
     QString reportPath() const;
+    // Whether to write over what someone else left at path (ChangeSince).
+    static bool askToReplace(QWidget* parent, const QString& path, const store::ReportChange& change);
 
     store::Session& session_;
     WizardState state_;

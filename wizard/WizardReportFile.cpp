@@ -10,11 +10,12 @@
 #include "store/engine/Table.h"
 #include "store/report/ReportWriter.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QLocale>
 
-void WizardForm::WriteTheReportFile(store::Table& table)
+bool WizardForm::WriteTheReportFile(store::Table& table, QWidget* parent, SaveTarget target)
 {
     ensurePages(); // every page has its part in a report
     // The working table on disk holds what the report is written from.
@@ -37,8 +38,13 @@ void WizardForm::WriteTheReportFile(store::Table& table)
             break;
         }
     header.width = SpinMargin->value();
-    const QString path = reportPath();
-    reportOnDisk_ = ReportOnDisk{path, store::WriteReportFile(path, header, table)};
+    const auto ask = [&](const store::ReportChange& change) { return askToReplace(parent, target.path, change); };
+    const std::optional<store::ReportVersion> written =
+        store::WriteReportFile(target.path, header, table, {target.known, ask});
+    if (!written)
+        return false;
+    reportOnDisk_ = ReportOnDisk{target.path, *written};
+    return true;
 }
 
 // A report chosen in the selection dialog is known by its bare name in small
@@ -51,26 +57,49 @@ QString WizardForm::reportPath() const
     return base::JoinPath(directory, store::ResolveReportName(directory, state_.ReportFileName));
 }
 
-bool WizardForm::confirmReplacing(QWidget* parent)
+WizardForm::SaveTarget WizardForm::saveTarget() const
 {
-    const QString path = reportPath();
-    if (!reportOnDisk_ || reportOnDisk_->path != path)
-        return true;
-    const store::ReportChange change = store::ChangeSince(path, reportOnDisk_->version);
-    const QString name = QFileInfo(path).fileName();
+    SaveTarget target{reportPath(), std::nullopt};
+    if (reportOnDisk_ && reportOnDisk_->path == target.path)
+        target.known = reportOnDisk_->version;
+    return target;
+}
+
+bool WizardForm::confirmReplacing(QWidget* parent, SaveTarget& target)
+{
+    return store::SettleChanges(target.path, target.known, [&](const store::ReportChange& change) {
+        return askToReplace(parent, target.path, change);
+    });
+}
+
+// The answer that keeps the other person's file is the default. The time is
+// the one the file gives, which says when it was last written only as far as
+// whoever wrote it set it.
+bool WizardForm::askToReplace(QWidget* parent, const QString& path, const store::ReportChange& change)
+{
+    const QString where = QDir::toNativeSeparators(path);
+    const QString time =
+        change.modified.isValid()
+            ? QStringLiteral(" Its file time says it was last changed on %1.")
+                  .arg(QLocale().toString(change.modified, QLocale::LongFormat))
+            : QString();
     switch (change.kind) {
-    case store::ReportChange::Kind::None:
-        return true;
     case store::ReportChange::Kind::Deleted:
-        return base::AskYesNo(parent, QStringLiteral("The report %1 has been deleted by another program or user "
-                                                     "since it was loaded or saved here.\n\nDo you want to save it "
-                                                     "again with this version?")
-                                          .arg(name));
+        return base::AskYesNoWarning(parent, QStringLiteral("The report %1 has been deleted by another program or "
+                                                            "user since it was loaded or saved here.\n\nDo you "
+                                                            "want to save it again with this version?")
+                                                 .arg(where));
+    case store::ReportChange::Kind::Appeared:
+        return base::AskYesNoWarning(parent, QStringLiteral("Another program or user has saved a report as %1 since "
+                                                            "this report was loaded, saved or named here.%2\n\nDo "
+                                                            "you want to overwrite it with this version?")
+                                                 .arg(where, time));
+    case store::ReportChange::Kind::None:
     case store::ReportChange::Kind::Changed:
         break;
     }
-    return base::AskYesNo(parent, QStringLiteral("The report %1 has been changed by another program or user since it "
-                                                 "was loaded or saved here; it was last changed on %2.\n\nDo you "
-                                                 "want to overwrite it with this version?")
-                                      .arg(name, QLocale().toString(change.modified, QLocale::LongFormat)));
+    return base::AskYesNoWarning(parent, QStringLiteral("The report %1 has been changed by another program or user "
+                                                        "since it was loaded or saved here.%2\n\nDo you want to "
+                                                        "overwrite it with this version?")
+                                             .arg(where, time));
 }

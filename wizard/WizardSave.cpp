@@ -26,17 +26,23 @@ bool AskForName(store::Session& session, WizardState& state, QLineEdit* descript
 
 void WizardForm::btMakeReportClick()
 {
-    bool write = true;
+    // The loaded report is written over only on Yes, and when someone else
+    // changed it since, only on a second Yes; No leads to a new name.
+    SaveTarget target = saveTarget();
+    bool named = true;
     if (state_.Mode == Mode::Create)
-        write = AskForName(session_, state_, EdDescription, this);
-    else if (state_.Mode == Mode::Modify && RbModify->isChecked()) {
-        if (!base::AskYesNo(this, QStringLiteral("Do you want to overwrite the existing report?"))
-            || !confirmReplacing(this))
-            write = AskForName(session_, state_, EdDescription, this);
-    } else if (state_.Mode == Mode::Modify && RbCopy->isChecked())
-        write = AskForName(session_, state_, EdDescription, this);
-    if (!write)
-        return;
+        named = false;
+    else if (state_.Mode == Mode::Modify && RbModify->isChecked())
+        named = base::AskYesNo(this, QStringLiteral("Do you want to overwrite the existing report?"))
+                && confirmReplacing(this, target);
+    else if (state_.Mode == Mode::Modify && RbCopy->isChecked())
+        named = false;
+    if (!named) {
+        if (!AskForName(session_, state_, EdDescription, this))
+            return;
+        target = saveTarget();
+    }
+    bool written = false;
     {
         // Storing the grid and writing the file walk the working table and leave
         // it on another row; however they end, the header edit and the check
@@ -49,7 +55,8 @@ void WizardForm::btMakeReportClick()
             }
         } backToHighlighted{this};
         WriteColWidthsGridToTable(TblTRData());
-        WriteTheReportFile(TblTRData());
+        written = WriteTheReportFile(TblTRData(), this, target);
     }
-    base::ShowInformation(this, QStringLiteral("Report successfully created."));
+    if (written)
+        base::ShowInformation(this, QStringLiteral("Report successfully created."));
 }

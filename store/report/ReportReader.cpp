@@ -63,9 +63,11 @@ void ReportReader::open(int directoryFd, const char* fileName, bool requireRegul
     size_ = info.st_size;
 }
 
-ReportVersion ReportReader::version() const
+ReportVersion ReportReader::version()
 {
-    return {size_, read_, hash_ ? hash_->result() : QByteArray()};
+    if (!hash_)
+        return {};
+    return VersionOfRest(fd_, size_, *hash_, read_);
 }
 
 ReportReader::~ReportReader()

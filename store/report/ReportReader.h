@@ -71,10 +71,10 @@ public:
     // The file's whole path, for messages.
     QString absolutePath() const;
 
-    // The file as read so far: its size when it was opened, and the hash of
-    // the bytes read (reading goes a piece beyond the last line asked for).
-    // Only for a reader opened by path.
-    ReportVersion version() const;
+    // The whole file, as it was when opened: what was read so far and the rest,
+    // which is read now. Only for a reader opened by path; once asked, no more
+    // lines are read.
+    ReportVersion version();
 
 private:
     // The first byte from begin on below 27, as every byte that ends a line or

@@ -75,10 +75,32 @@ QByteArray Render(const QString& path, const ReportHeader& header, Table& table)
 
 } // namespace
 
-ReportVersion WriteReportFile(const QString& path, const ReportHeader& header, Table& table)
+bool SettleChanges(const QString& path, std::optional<ReportVersion>& known, const ReplaceQuestion& ask)
 {
-    const QByteArray bytes = Render(QFileInfo(path).absoluteFilePath(), header, table);
-    base::WriteFileAtomically(path, bytes, QStringLiteral("report"));
+    for (;;) {
+        const ReportChange change = ChangeSince(path, known);
+        if (change.kind == ReportChange::Kind::None)
+            return true;
+        if (!ask(change))
+            return false;
+        known = change.now;
+    }
+}
+
+std::optional<ReportVersion> WriteReportFile(const QString& path, const ReportHeader& header, Table& table,
+                                             const SaveGuard& guard)
+{
+    const QString target = QFileInfo(path).absoluteFilePath();
+    const QByteArray bytes = Render(target, header, table);
+    std::optional<ReportVersion> known = guard.known;
+    const auto lastLook = [&] {
+        if (!SettleChanges(target, known, guard.ask))
+            return base::Placing::Abandon;
+        return known ? base::Placing::Replace : base::Placing::OnlyNew;
+    };
+    if (!base::WriteFileAtomically(target, bytes, QStringLiteral("report"),
+                                   guard.ask ? base::LastLook(lastLook) : base::LastLook()))
+        return std::nullopt;
     return VersionOfBytes(bytes);
 }
 

@@ -4,6 +4,9 @@
 
 #include <QString>
 
+#include <functional>
+#include <optional>
+
 namespace store {
 
 class Table;
@@ -16,14 +19,36 @@ struct ReportHeader {
     int width = 0;        // printable width in tenths of an inch
 };
 
+// Asked when the file a save is about to replace is not as the saver knows it
+// (see ChangeSince): true to write over what is there now.
+using ReplaceQuestion = std::function<bool(const ReportChange& change)>;
+
+// What a save may write over: the version of the file at its path that the
+// saver has seen (none: nothing should be there), and whom to ask when the
+// file is not that version. Without a question the file is written over
+// whatever is there.
+struct SaveGuard {
+    std::optional<ReportVersion> known;
+    ReplaceQuestion ask;
+};
+
+// Looks at the file at path until it is as known, asking about each change
+// (a change made while the question is open is asked about again). After Yes,
+// what is there is known. False when the answer was No.
+bool SettleChanges(const QString& path, std::optional<ReportVersion>& known, const ReplaceQuestion& ask);
+
 // Writes the report definition file: the header, the working table's row
 // count, then one thirteen-line record per row in the order of its index
 // "iOrder", every line in Windows-1252 ending in CR LF. A bare path is taken
 // against the current directory. The file is replaced through
 // WriteFileAtomically: on failure the old report stays as it was and
 // base::EngineError tells why (also when a text holds a character that
-// Windows-1252 lacks). Leaves the table on index "iOrder" with its cursor after
-// the last row. Returns what was written, to tell later changes by others.
-ReportVersion WriteReportFile(const QString& path, const ReportHeader& header, Table& table);
+// Windows-1252 lacks). The guard's look comes last, once the new file is on
+// disk, right before it takes its place; where nothing should be, it is put
+// only where nothing is. Leaves the table on index "iOrder" with its cursor
+// after the last row. Returns what was written, to tell later changes by
+// others; none when the question was answered No and nothing was written.
+std::optional<ReportVersion> WriteReportFile(const QString& path, const ReportHeader& header, Table& table,
+                                             const SaveGuard& guard = {});
 
 } // namespace store

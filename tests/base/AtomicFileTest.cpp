@@ -4,6 +4,7 @@
 #include "tests/support/FileBytes.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/QtPrinting.h"
+#include "tests/support/ReplaceSteps.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -134,4 +135,62 @@ TEST_F(AtomicFile, FailedWriteLeavesTheOldFileAndNoTemporary)
     EXPECT_EQ(text, QStringLiteral("Cannot write report %1: File too large").arg(path("a.rpt")));
     EXPECT_EQ(ReadBytes(path("a.rpt")), QByteArray("old report\r\n"));
     EXPECT_EQ(entries(), QStringList{"a.rpt"});
+}
+
+// The new file is on disk before it takes the name, and the name after.
+TEST_F(AtomicFile, AReplacementIsSyncedBeforeItTakesItsNameAndTheDirectoryAfter)
+{
+    using enum base::ReplaceStep;
+    const ReplaceSteps watched;
+    WriteFileAtomically(path("a.rpt"), "x", QStringLiteral("report"));
+    EXPECT_EQ(watched.steps(), (std::vector<ReplaceSteps::Step>{{SyncFile, "a.rpt"}, {Rename, "a.rpt"},
+                                                                 {SyncDirectory, "a.rpt"}}));
+}
+
+// A file put only where nothing is never replaces one that took the name after
+// the last look, however the file system puts it there: a rename that does
+// not replace, or where it cannot, a hard link, or where there are none, a
+// look and a rename. The one there is looked at again.
+TEST_F(AtomicFile, AFileThatMustBeNewNeverReplacesOneThatAppearedAfterTheLastLook)
+{
+    using enum base::ReplaceStep;
+    const struct {
+        const char* name;
+        int renameError; // what the rename without replacing fails with
+        int linkError;
+        std::vector<base::ReplaceStep> steps; // of a write where nothing is
+    } cases[] = {
+        {"rename without replacing", 0, 0, {SyncFile, Rename, SyncDirectory}},
+        {"no such rename: a link", EINVAL, 0, {SyncFile, Rename, Link, SyncDirectory}},
+        {"neither: a look and a rename", ENOSYS, EPERM, {SyncFile, Rename, Link, Rename, SyncDirectory}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (const bool planted : {false, true}) {
+            QFile::remove(path("new.rpt"));
+            int looks = 0;
+            int renames = 0;
+            std::vector<base::ReplaceStep> steps;
+            const ReplaceSteps watched([&](base::ReplaceStep step, const QString&) {
+                steps.push_back(step);
+                if (step == Rename && renames++ == 0)
+                    return c.renameError;
+                return step == Link ? c.linkError : 0;
+            });
+            const bool written = WriteFileAtomically(path("new.rpt"), "mine", QStringLiteral("report"), [&] {
+                if (looks++ > 0)
+                    return base::Placing::Abandon; // the second look sees theirs: keep it
+                if (planted)
+                    WriteBytes(path("new.rpt"), "theirs");
+                return base::Placing::OnlyNew;
+            });
+            EXPECT_EQ(written, !planted);
+            EXPECT_EQ(looks, planted ? 2 : 1);
+            EXPECT_EQ(ReadBytes(path("new.rpt")), planted ? QByteArray("theirs") : QByteArray("mine"));
+            EXPECT_EQ(entries(), QStringList{"new.rpt"});
+            if (!planted) {
+                EXPECT_EQ(steps, c.steps);
+            }
+        }
+    }
 }

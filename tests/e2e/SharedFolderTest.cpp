@@ -2,6 +2,7 @@
 // elsewhere, and a report that someone else changes or deletes while it is
 // loaded here. Nothing is written unasked, and success is told only when written.
 #include "tests/support/FileBytes.h"
+#include "tests/support/ReplaceSteps.h"
 #include "tests/support/WizardDriver.h"
 
 #include <QDateTime>
@@ -11,6 +12,7 @@
 #include <QTemporaryDir>
 
 #include <functional>
+#include <utility>
 #include <sys/time.h>
 
 namespace {
@@ -26,6 +28,44 @@ void SetModified(const QString& path, qint64 seconds)
 {
     const struct timeval times[2] = {{seconds, 0}, {seconds, 0}};
     ::utimes(QFile::encodeName(path).constData(), times);
+}
+
+// The time planted files give.
+const qint64 When = 1772359200;
+
+// The questions before someone else's report is written over.
+QString FileTime()
+{
+    return QStringLiteral(" Its file time says it was last changed on %1.")
+        .arg(QLocale().toString(QDateTime::fromSecsSinceEpoch(When), QLocale::LongFormat));
+}
+QString ChangedQuestion(const QString& path)
+{
+    return QStringLiteral("The report %1 has been changed by another program or user since it was loaded or saved "
+                          "here.%2\n\nDo you want to overwrite it with this version?")
+        .arg(path, FileTime());
+}
+QString DeletedQuestion(const QString& path)
+{
+    return QStringLiteral("The report %1 has been deleted by another program or user since it was loaded or saved "
+                          "here.\n\nDo you want to save it again with this version?")
+        .arg(path);
+}
+QString AppearedQuestion(const QString& path)
+{
+    return QStringLiteral("Another program or user has saved a report as %1 since this report was loaded, saved or "
+                          "named here.%2\n\nDo you want to overwrite it with this version?")
+        .arg(path, FileTime());
+}
+const QString Overwrite = QStringLiteral("Do you want to overwrite the existing report?");
+const QString Created = QStringLiteral("Report successfully created.");
+const QString Modified = QStringLiteral("Report successfully modified.");
+
+// Someone else's version, with the time of a planted file.
+void Plant(const QString& path, const QByteArray& bytes)
+{
+    WriteBytes(path, bytes);
+    SetModified(path, When);
 }
 
 class SharedFolder : public ShownWizardDriver {
@@ -99,17 +139,8 @@ TEST_F(SharedFolder, AReportOthersChangedSinceItWasLoadedIsWrittenOverOnlyOnYes)
 {
     enum class Other { Rewrites, Changes, Deletes };
     const QString path = alias.path(QStringLiteral("short.rpt"));
-    const qint64 when = 1772359200;
-    const QString overwrite = QStringLiteral("Do you want to overwrite the existing report?");
-    const QString changed =
-        QStringLiteral("The report short.rpt has been changed by another program or user since it was loaded or "
-                       "saved here; it was last changed on %1.\n\nDo you want to overwrite it with this version?")
-            .arg(QLocale().toString(QDateTime::fromSecsSinceEpoch(when), QLocale::LongFormat));
-    const QString deleted = QStringLiteral("The report short.rpt has been deleted by another program or user since "
-                                           "it was loaded or saved here.\n\nDo you want to save it again with this "
-                                           "version?");
-    const QString created = QStringLiteral("Report successfully created.");
-    const QString modified = QStringLiteral("Report successfully modified.");
+    const QString changed = ChangedQuestion(path);
+    const QString deleted = DeletedQuestion(path);
     const struct {
         const char* name;
         const char* operation;
@@ -118,18 +149,18 @@ TEST_F(SharedFolder, AReportOthersChangedSinceItWasLoadedIsWrittenOverOnlyOnYes)
         QStringList texts;
         QByteArray after;
     } cases[] = {
-        {"rewritten unchanged", "RbModify", Other::Rewrites, true, {overwrite, created, overwrite, created}, Ours},
-        {"changed, Yes", "RbModify", Other::Changes, true, {overwrite, changed, created, overwrite, created}, Ours},
-        {"changed, No: a new name", "RbModify", Other::Changes, false, {overwrite, changed, created}, Theirs},
-        {"deleted, Yes", "RbModify", Other::Deletes, true, {overwrite, deleted, created, overwrite, created}, Ours},
-        {"editor, changed, Yes", "RBColumn", Other::Changes, true, {changed, modified}, Ours},
+        {"rewritten unchanged", "RbModify", Other::Rewrites, true, {Overwrite, Created, Overwrite, Created}, Ours},
+        {"changed, Yes", "RbModify", Other::Changes, true, {Overwrite, changed, Created, Overwrite, Created}, Ours},
+        {"changed, No: a new name", "RbModify", Other::Changes, false, {Overwrite, changed, Created}, Theirs},
+        {"deleted, Yes", "RbModify", Other::Deletes, true, {Overwrite, deleted, Created, Overwrite, Created}, Ours},
+        {"editor, changed, Yes", "RBColumn", Other::Changes, true, {changed, Modified}, Ours},
         {"editor, changed, No: stays open", "RBColumn", Other::Changes, false, {changed}, Theirs},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         backToStart();
         writeReport(QStringLiteral("short.rpt"), Ours);
-        SetModified(path, when);
+        SetModified(path, When);
         QFile::remove(alias.path(QStringLiteral("mine.rpt")));
         const bool modify = QLatin1String(c.operation) == QLatin1String("RbModify");
         modal.clear();
@@ -145,7 +176,7 @@ TEST_F(SharedFolder, AReportOthersChangedSinceItWasLoadedIsWrittenOverOnlyOnYes)
             else
                 WriteBytes(path, c.other == Other::Changes ? Theirs : Ours);
             if (c.other == Other::Changes)
-                SetModified(path, when);
+                SetModified(path, When);
         });
         // Once written here, the report is as this window knows it again.
         if (modify && c.yes) {
@@ -154,9 +185,133 @@ TEST_F(SharedFolder, AReportOthersChangedSinceItWasLoadedIsWrittenOverOnlyOnYes)
         }
         EXPECT_EQ(stayedOpen, !modify && !c.yes);
         EXPECT_EQ(modal.texts(), c.texts);
+        for (const auto& shown : modal.shown())
+            if (shown.text == changed || shown.text == deleted)
+                EXPECT_EQ(shown.caption, QStringLiteral("Warning"));
         EXPECT_EQ(ReadBytes(path), c.after);
         if (modify && !c.yes) {
             EXPECT_EQ(ReadBytes(alias.path(QStringLiteral("mine.rpt"))), Ours);
         }
+    }
+}
+
+// The file a save writes is found ignoring letter case: someone else's report
+// that took the name in other letters is not the one loaded, whatever the path.
+TEST_F(SharedFolder, AReportSavedUnderTheNameInOtherLettersIsWrittenOverOnlyOnYes)
+{
+    const QString theirs = alias.path(QStringLiteral("SHORT.RPT"));
+    for (const char* operation : {"RbModify", "RBColumn"}) {
+        SCOPED_TRACE(operation);
+        const bool modify = QLatin1String(operation) == QLatin1String("RbModify");
+        backToStart();
+        QFile::remove(theirs);
+        writeReport(QStringLiteral("short.rpt"), Ours);
+        modal.clear();
+        if (modify)
+            modal.answer(true);
+        modal.answer(false);
+        const bool stayedOpen = saveBack(operation, QStringLiteral("short.rpt"), [&] {
+            if (modify)
+                saveAs(QStringLiteral("mine"));
+            QFile::remove(alias.path(QStringLiteral("short.rpt")));
+            Plant(theirs, Theirs);
+        });
+        EXPECT_EQ(stayedOpen, !modify);
+        const QStringList asked{AppearedQuestion(theirs)};
+        EXPECT_EQ(modal.texts(), modify ? QStringList{Overwrite} + asked + QStringList{Created} : asked);
+        EXPECT_EQ(ReadBytes(theirs), Theirs);
+    }
+}
+
+// A change made while a question is open, or after it before the report is
+// written, is seen right before the report takes its place, and asked about
+// again. No before anything is written leads to the save dialog, as ever.
+TEST_F(SharedFolder, AChangeAfterTheQuestionIsAskedAboutAgain)
+{
+    enum class Again { WhileAsked, BeforeTheRename };
+    const QString path = alias.path(QStringLiteral("short.rpt"));
+    const QByteArray again = QByteArray(Theirs).replace("Shop", "Mall");
+    const struct {
+        const char* name;
+        const char* operation;
+        bool deleted; // before the first question; else changed
+        Again when;
+        bool secondYes;
+        QStringList texts; // from the first question on
+        QByteArray after;
+    } cases[] = {
+        {"changed while asked, No", "RbModify", false, Again::WhileAsked, false,
+         {ChangedQuestion(path), ChangedQuestion(path)}, again},
+        {"changed while asked, Yes", "RbModify", false, Again::WhileAsked, true,
+         {ChangedQuestion(path), ChangedQuestion(path), Created}, Ours},
+        {"changed before the rename, No", "RbModify", false, Again::BeforeTheRename, false,
+         {ChangedQuestion(path), ChangedQuestion(path)}, again},
+        {"deleted, then made anew", "RbModify", true, Again::BeforeTheRename, false,
+         {DeletedQuestion(path), AppearedQuestion(path)}, again},
+        {"editor, changed while asked, No", "RBColumn", false, Again::WhileAsked, false,
+         {ChangedQuestion(path), ChangedQuestion(path)}, again},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const bool modify = QLatin1String(c.operation) == QLatin1String("RbModify");
+        backToStart();
+        writeReport(QStringLiteral("short.rpt"), Ours);
+        modal.clear();
+        if (modify)
+            modal.answer(true);
+        bool planted = false;
+        const auto plantAgain = [&] {
+            if (!std::exchange(planted, true))
+                Plant(path, again);
+        };
+        modal.answer(true, c.when == Again::WhileAsked ? std::function<void()>(plantAgain) : nullptr);
+        modal.answer(c.secondYes);
+        const ReplaceSteps watched([&](base::ReplaceStep step, const QString& target) {
+            if (step == base::ReplaceStep::SyncFile && target == path && c.when == Again::BeforeTheRename)
+                plantAgain();
+            return 0;
+        });
+        saveBack(c.operation, QStringLiteral("short.rpt"), [&] {
+            if (modify && c.when == Again::WhileAsked && !c.secondYes)
+                cancelDialog("BitBtn1"); // the save dialog that No leads to
+            if (c.deleted)
+                QFile::remove(path);
+            else
+                Plant(path, Theirs);
+        });
+        EXPECT_EQ(modal.texts(), (modify ? QStringList{Overwrite} : QStringList{}) + c.texts);
+        EXPECT_EQ(ReadBytes(path), c.after);
+    }
+}
+
+// A new report never replaces a file that took its name after the save dialog
+// looked, not even one that came after the last look.
+TEST_F(SharedFolder, ANewReportNeverReplacesAFileThatTookItsName)
+{
+    const QString path = alias.path(QStringLiteral("newrep.rpt"));
+    for (const char* operation : {"RBCreate", "RbCopy"}) {
+        SCOPED_TRACE(operation);
+        backToStart();
+        QFile::remove(path);
+        writeReport(QStringLiteral("short.rpt"), Ours);
+        if (QLatin1String(operation) == QLatin1String("RBCreate")) {
+            createUpToFieldSelection("RbContactOrdered", "RBContact", "New");
+            tick("PickContactField", QStringLiteral("Company"));
+        } else {
+            openExisting(operation, QStringLiteral("short.rpt"));
+        }
+        nextTo(10);
+        modal.clear();
+        saveAs(QStringLiteral("newrep"));
+        modal.answer(false);
+        bool planted = false;
+        const ReplaceSteps watched([&](base::ReplaceStep step, const QString& target) {
+            if (step == base::ReplaceStep::Rename && target == path && !std::exchange(planted, true))
+                Plant(path, Theirs);
+            return 0;
+        });
+        click("btMakeReport");
+        EXPECT_EQ(modal.texts(), QStringList{AppearedQuestion(path)});
+        EXPECT_EQ(ReadBytes(path), Theirs);
     }
 }

@@ -56,8 +56,10 @@ bool RecordingModal::question(QWidget* parent, const QString& caption, const QSt
         ADD_FAILURE() << "unexpected question: " << text.toStdString();
         return false;
     }
-    const bool yes = answers_.front();
+    const auto [yes, meanwhile] = std::move(answers_.front());
     answers_.pop_front();
+    if (meanwhile)
+        meanwhile();
     return yes;
 }
 

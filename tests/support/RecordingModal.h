@@ -5,6 +5,7 @@
 #include <QString>
 #include <deque>
 #include <functional>
+#include <utility>
 #include <vector>
 
 // The test double of the modal seam: records every message and answers
@@ -27,8 +28,8 @@ public:
     bool question(QWidget* parent, const QString& caption, const QString& text) override;
     int exec(QDialog& dialog) override;
 
-    // Answers for the next questions, in order.
-    void answer(bool yes) { answers_.push_back(yes); }
+    // Answers for the next questions, in order; meanwhile runs while the question is open.
+    void answer(bool yes, std::function<void()> meanwhile = {}) { answers_.push_back({yes, std::move(meanwhile)}); }
     // Runs for the next modal dialog; its return value is the dialog's result.
     void onDialog(std::function<int(QDialog&)> handler) { dialogs_.push_back(std::move(handler)); }
 
@@ -38,6 +39,6 @@ public:
 
 private:
     std::vector<Shown> shown_;
-    std::deque<bool> answers_;
+    std::deque<std::pair<bool, std::function<void()>>> answers_;
     std::deque<std::function<int(QDialog&)>> dialogs_;
 };

@@ -1,4 +1,5 @@
 #include "tests/store/paradox/PxTestSupport.h"
+#include "tests/support/ReplaceSteps.h"
 
 #include <QDir>
 #include <QFile>
@@ -99,3 +100,23 @@ TEST(Rewrite, LowerCaseTableGetsLowerCaseMemoFile)
 }
 
 } // namespace
+
+// A table is on disk before it takes its name, and the name after: the memo file
+// first, then the table. A table made anew at every start is not waited for.
+TEST(Rewrite, ADurableTableIsSyncedBeforeItTakesItsNameAndTheDirectoryAfter)
+{
+    using enum base::ReplaceStep;
+    QTemporaryDir dir;
+    TableDefinition definition;
+    definition.fields = {fieldOf("Notes", FieldCode::Memo, 11)};
+    for (const bool durable : {true, false}) {
+        SCOPED_TRACE(durable);
+        definition.durable = durable;
+        const ReplaceSteps watched;
+        writeTable(dir.filePath("T.DB"), definition, {{Value::ofText(QString(50, QChar('m')))}});
+        const std::vector<ReplaceSteps::Step> synced{{SyncFile, "T.MB"}, {Rename, "T.MB"}, {SyncDirectory, "T.MB"},
+                                                     {SyncFile, "T.DB"}, {Rename, "T.DB"}, {SyncDirectory, "T.DB"}};
+        const std::vector<ReplaceSteps::Step> unsynced{{Rename, "T.MB"}, {Rename, "T.DB"}};
+        EXPECT_EQ(watched.steps(), durable ? synced : unsynced);
+    }
+}

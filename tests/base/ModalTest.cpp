@@ -1,0 +1,52 @@
+// The real message boxes: a question whose Yes loses someone's work warns, and
+// only a deliberate Yes answers it.
+#include "base/Modal.h"
+#include "tests/support/QtPrinting.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Where a key pressed in the box goes: the button that has the focus.
+QWidget* KeyTarget(QMessageBox& box)
+{
+    return box.focusWidget() ? box.focusWidget() : &box;
+}
+
+} // namespace
+
+TEST(Modal, AWarningQuestionIsAnsweredNoByReturnEscapeAndTheFrameAndYesOnlyByYes)
+{
+    const struct {
+        const char* name;
+        std::function<void(QMessageBox&)> answer;
+        bool yes;
+    } cases[] = {
+        {"Return", [](QMessageBox& box) { QTest::keyClick(KeyTarget(box), Qt::Key_Return); }, false},
+        {"Escape", [](QMessageBox& box) { QTest::keyClick(KeyTarget(box), Qt::Key_Escape); }, false},
+        {"frame", [](QMessageBox& box) { box.close(); }, false},
+        {"Yes", [](QMessageBox& box) { box.button(QMessageBox::Yes)->click(); }, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QString caption;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            icon = box->icon();
+            caption = box->windowTitle();
+            c.answer(*box);
+        });
+        EXPECT_EQ(base::AskYesNoWarning(nullptr, QStringLiteral("Overwrite it?")), c.yes);
+        EXPECT_EQ(icon, QMessageBox::Warning);
+        EXPECT_EQ(caption, QStringLiteral("Warning"));
+    }
+}
