@@ -189,9 +189,10 @@ int TableLock::lockFile(const QByteArray& path, int flags, short type)
 void TableLock::writeRecord()
 {
     const QByteArray bytes = record_.serialize();
-    // The record only informs and guards: the lock holds without it, so a failure to write it is let be.
-    if (::ftruncate(fd_, 0) == 0)
-        [[maybe_unused]] const ssize_t written = ::pwrite(fd_, bytes.constData(), std::size_t(bytes.size()), 0);
+    // Written over the old record, then cut to length, so that a reader never meets an empty file. The record
+    // only informs and guards: the lock holds without it, so a failure to write it is let be.
+    if (::pwrite(fd_, bytes.constData(), std::size_t(bytes.size()), 0) == bytes.size())
+        [[maybe_unused]] const int cut = ::ftruncate(fd_, bytes.size());
 }
 
 bool TableLock::stillOurs() const
