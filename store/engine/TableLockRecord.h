@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 #include <QString>
+#include <limits>
+#include <sys/types.h>
 
 namespace store::detail {
 
@@ -25,7 +27,7 @@ struct LockRecord {
     static LockRecord parse(const QByteArray& bytes);
     QByteArray serialize() const;
 
-    bool valid() const { return !host.isEmpty() && pid > 0; }
+    bool valid() const { return !host.isEmpty() && pid > 0 && pid <= std::numeric_limits<pid_t>::max(); }
     bool thisProcess() const;
     // Someone is behind the record: another machine (which cannot be asked), or a
     // process still running on this one.

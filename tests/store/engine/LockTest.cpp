@@ -185,6 +185,7 @@ TEST_F(LockTest, ARecordOfAHolderAtWorkKeepsOthersOutWhereLocksStayOnOneMachine)
         {"another machine, silent", record("Pat Doe", "far", 4242, now - 600), false, {}},
         {"this machine, alive", record("Pat Doe", here, getppid(), now), true, "ask Pat Doe to finish"},
         {"this machine, gone", record("Pat Doe", here, DeadProcess(), now), false, {}},
+        {"no such process number", record("Pat Doe", here, (qint64(1) << 32) + 1, now), false, {}},
         {"control characters", record("Pat\x1b[2J\x07", "far\r", 4242, now), true, "Pat[2J (pat on far,"},
         {"garbage", QByteArray("\x01\x02pid=x\n", 9), false, {}},
     };
