@@ -2,6 +2,8 @@
 
 #include "base/ErrorGuard.h"
 
+#include <QShortcutEvent>
+
 namespace base {
 
 Option::Option(const QString& name, const QString& caption, QWidget* parent)
@@ -20,6 +22,16 @@ void Option::turnOn()
     fromCode_ = false;
     if (onClick_)
         onClick_();
+}
+
+bool Option::event(QEvent* event)
+{
+    // An ambiguous accelerator only moves the focus among its options, as usual.
+    if (event->type() != QEvent::Shortcut || static_cast<QShortcutEvent*>(event)->isAmbiguous())
+        return QRadioButton::event(event);
+    click();
+    setFocus(Qt::ShortcutFocusReason);
+    return true;
 }
 
 void Option::toggledByUser(bool on)

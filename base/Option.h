@@ -9,7 +9,8 @@ namespace base {
 // option turns on, by a user's click (inside the window's error guard) or by
 // turnOn() from code (directly, so a failure reaches the caller). Turning on an
 // option that is already on does nothing. The other options of its parent
-// widget turn off.
+// widget turn off. Its accelerator turns it on before it takes the focus, so
+// that what the focus announces is the option turned on.
 class Option : public QRadioButton {
     Q_OBJECT
 public:
@@ -17,6 +18,9 @@ public:
 
     void setClickHandler(std::function<void()> handler) { onClick_ = std::move(handler); }
     void turnOn();
+
+protected:
+    bool event(QEvent* event) override;
 
 private:
     void toggledByUser(bool on);

@@ -5,6 +5,7 @@
 #include "base/Option.h"
 #include "shell/ProgramFiles.h"
 #include "store/Alias.h"
+#include "store/WorkingTable.h"
 #include "store/engine/Session.h"
 #include "store/engine/Table.h"
 #include "store/report/StaleTemporaries.h"
@@ -49,6 +50,11 @@ TFrmTabrep::TFrmTabrep(store::Session& session, QWidget* parent) : WizardForm(se
             throw base::EngineError(text);
         }
     });
+}
+
+TFrmTabrep::~TFrmTabrep()
+{
+    store::CloseWorkingTable(TblTRData());
 }
 
 void TFrmTabrep::FormCreate()

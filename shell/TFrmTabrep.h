@@ -7,6 +7,8 @@ class TFrmTabrep : public WizardForm {
     Q_OBJECT
 public:
     explicit TFrmTabrep(store::Session& session, QWidget* parent = nullptr);
+    // Lets go of the working table and removes its lock file.
+    ~TFrmTabrep() override;
 
     // False when start-up failed (the error has been shown); the program then ends.
     bool created() const { return created_; }

@@ -1,6 +1,9 @@
 #include "store/WorkingTable.h"
 
 #include "base/EngineError.h"
+#include "store/engine/Session.h"
+#include "store/engine/SharedTable.h"
+#include "store/engine/TableFiles.h"
 
 namespace store {
 
@@ -61,6 +64,25 @@ void RecreateWorkingTable(Table& table, const QString& alias)
     }
     DefineWorkingTable(table, alias);
     table.CreateTable();
+}
+
+void RequireOwnWorkingTable(Table& table)
+{
+    if (table.Active())
+        table.session().sharedTable(detail::canonicalTablePath(table.filePath()))->requireUnreplaced();
+}
+
+void CloseWorkingTable(Table& table)
+{
+    QString path;
+    try {
+        path = detail::canonicalTablePath(table.filePath());
+        table.Close();
+    } catch (const base::EngineError&) {
+        // No table to close, or one that could not be written: the end of the program goes on.
+    }
+    if (!path.isEmpty())
+        detail::TableLock::removeLockFileIfFree(path);
 }
 
 void EmptyTable(Table& table)

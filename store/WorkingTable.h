@@ -24,6 +24,15 @@ void DefineWorkingTable(Table& table, const QString& alias);
 // ignored) and creates it anew, empty. The table is left closed.
 void RecreateWorkingTable(Table& table, const QString& alias);
 
+// Before a report is written from the open working table: throws when another
+// copy of the program replaced the table on disk or took its lock over, as on a
+// folder whose locks stay on one machine. A closed table passes.
+void RequireOwnWorkingTable(Table& table);
+
+// At the end of the program: closes the working table (what it holds is written
+// first) and removes its lock file when nobody else holds it. Never throws.
+void CloseWorkingTable(Table& table);
+
 // Opens the table when it is closed, discards a pending edit and deletes every row.
 void EmptyTable(Table& table);
 

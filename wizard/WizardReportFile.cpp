@@ -7,6 +7,7 @@
 #include "base/SpinEdit.h"
 #include "store/Alias.h"
 #include "store/ReportNames.h"
+#include "store/WorkingTable.h"
 #include "store/engine/Table.h"
 #include "store/report/ReportWriter.h"
 
@@ -18,6 +19,7 @@
 bool WizardForm::WriteTheReportFile(store::Table& table, QWidget* parent, SaveTarget target)
 {
     ensurePages(); // every page has its part in a report
+    store::RequireOwnWorkingTable(table);
     // The working table on disk holds what the report is written from.
     table.FlushBuffers();
     // Its bound controls follow the walk over the rows once, at the end.

@@ -3,7 +3,9 @@
 #include "base/EngineError.h"
 #include "store/engine/TableSchema.h"
 
+#include <QFile>
 #include <exception>
+#include <sys/stat.h>
 
 namespace store {
 namespace {
@@ -73,6 +75,7 @@ void SharedTable::readHeader()
     if (defined_ && (!sameFields(header.fields, definition_.fields) || header.keyFieldCount != definition_.keyFieldCount))
         defined_ = false; // replaced by someone else: no longer ours to change
     header_ = header;
+    noteOnDisk();
     loaded_ = false;
     rows_.clear();
     places_.clear();
@@ -132,6 +135,7 @@ const std::vector<detail::Row>& SharedTable::rows()
                 QStringLiteral("Table has changed on disk since it was opened: %1\nClose it and open it again.")
                     .arg(path_));
         std::vector<std::vector<px::Value>> records = file.readRecords();
+        noteOnDisk();
         rows_.clear();
         rows_.reserve(records.size());
         for (std::vector<px::Value>& values : records) {
@@ -263,7 +267,29 @@ void SharedTable::flush()
     std::vector<int> order = detail::orderBy(rows_, detail::keyColumns(header_.keyFieldCount), false);
     px::writeTable(path_, definition_, std::int64_t(order.size()),
                    [&](std::int64_t index) { return rows_[order[std::size_t(index)]].values; });
+    noteOnDisk();
     dirty_ = false;
+}
+
+std::optional<SharedTable::FileIdentity> SharedTable::identityOf(const QString& path)
+{
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return std::nullopt;
+    return FileIdentity{quint64(info.st_dev), quint64(info.st_ino), qint64(info.st_size),
+                        qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec};
+}
+
+void SharedTable::requireUnreplaced() const
+{
+    const bool lockTaken = lock_.level() == detail::TableLock::Level::Exclusive && !lock_.stillOurs();
+    if (!lockTaken && (!onDisk_ || identityOf(path_) == onDisk_))
+        return;
+    throw base::EngineError(
+        QStringLiteral("Table was replaced by another copy of the program: %1\nThis copy no longer holds it, so "
+                       "nothing was written from it. One person at a time designs reports in a folder: close the "
+                       "program, and start it again when the other person has finished.")
+            .arg(path_));
 }
 
 void SharedTable::define(const px::TableDefinition& definition, std::vector<FieldDef> fields, std::vector<IndexDef> indexes)
@@ -278,6 +304,7 @@ void SharedTable::define(const px::TableDefinition& definition, std::vector<Fiel
     header_.fields = definition.fields;
     header_.keyFieldCount = definition.keyFieldCount;
     header_.codePage = definition.codePage;
+    noteOnDisk();
     defined_ = true;
     loaded_ = true;
     dirty_ = false;

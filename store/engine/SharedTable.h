@@ -61,6 +61,11 @@ public:
     // they were last written. On failure the rows stay in memory, still to be written.
     void flush();
 
+    // Before a report is written from the rows: throws when the table on disk is no
+    // longer the one this session last read or wrote, or when another holder took
+    // its lock over (on a mount whose locks stay on one machine).
+    void requireUnreplaced() const;
+
     // The table was just written empty from these definitions.
     void define(const px::TableDefinition& definition, std::vector<FieldDef> fields, std::vector<IndexDef> indexes);
 
@@ -70,6 +75,17 @@ private:
         bool operator()(const std::vector<px::Value>& a, const std::vector<px::Value>& b) const;
     };
     using KeyMap = std::map<std::vector<px::Value>, quint64, KeyLess>;
+
+    // The table file's identity, changed by every write (each write replaces the file).
+    struct FileIdentity {
+        quint64 device = 0;
+        quint64 inode = 0;
+        qint64 size = 0;
+        qint64 modifiedNs = 0;
+        bool operator==(const FileIdentity&) const = default;
+    };
+    static std::optional<FileIdentity> identityOf(const QString& path);
+    void noteOnDisk() { onDisk_ = identityOf(path_); }
 
     void readHeader();
     void changed();
@@ -92,6 +108,7 @@ private:
     std::unordered_map<quint64, std::size_t> places_; // row id -> index in rows_
     bool keysBuilt_ = false;
     KeyMap keys_; // primary key -> row id, built when a change first needs it
+    std::optional<FileIdentity> onDisk_; // as last read or written here
     quint64 version_ = 1;
     quint64 lastRowId_ = 0;
 };

@@ -2,6 +2,7 @@
 #include "shell/TFrmTabrep.h"
 #include "store/Alias.h"
 #include "store/engine/Session.h"
+#include "store/engine/TableLockRecord.h"
 #include "store/paradox/PxTable.h"
 #include "tests/support/FindControl.h"
 #include "tests/support/QtPrinting.h"
@@ -17,6 +18,7 @@
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace {
 
@@ -132,9 +134,38 @@ TEST(Startup, ASecondCopyRefusedTheWorkingTableIsNotSentToTheAliasFile)
     TFrmTabrep second(secondSession);
     EXPECT_FALSE(second.created());
     ASSERT_EQ(modal.shown().size(), 1u);
-    EXPECT_EQ(modal.shown()[0].text,
-              QStringLiteral("Table is busy: %1\nAnother program or session has it open.")
-                  .arg(alias.path(QStringLiteral("TRDATA.DB"))));
+    // The next copy is told who holds the table, since when, and what to do.
+    const QString text = modal.shown()[0].text;
+    EXPECT_TRUE(text.startsWith(QStringLiteral("Table is busy: %1\nAnother program or session has it open.\n\n")
+                                    .arg(alias.path(QStringLiteral("TRDATA.DB")))))
+        << text.toStdString();
+    const auto me = store::detail::LockRecord::ofThisProcess();
+    EXPECT_TRUE(text.contains(QStringLiteral("(%1 on %2, process %3) has been designing a report in this folder since ")
+                                  .arg(me.user, me.host)
+                                  .arg(me.pid)))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("ask %1 to finish").arg(me.name))) << text.toStdString();
+}
+
+// The lock file goes when the program that held the table ends, and only then.
+TEST(Startup, TheLockFileGoesWithTheProgramThatHeldTheTable)
+{
+    TempAlias alias;
+    RecordingModal modal;
+    const QString lock = alias.path(QStringLiteral("TRDATA.DB.lock"));
+    auto first = std::make_unique<TFrmTabrep>(alias.session());
+    Child<QPushButton>(*first, "BtnNext")->click();
+    ASSERT_TRUE(QFile::exists(lock));
+    store::Session other(alias.configPath());
+    {
+        TFrmTabrep refused(other);
+        EXPECT_FALSE(refused.created());
+    }
+    EXPECT_TRUE(QFile::exists(lock)) << "removed by a copy that did not hold it";
+    first.reset();
+    EXPECT_FALSE(QFile::exists(lock));
+    TFrmTabrep next(other);
+    EXPECT_TRUE(next.created()) << modal.texts().join(u'\n').toStdString();
 }
 
 TEST(Startup, HidesTheSalesAndQuoteOptionsEveryTimeTheWindowIsShown)

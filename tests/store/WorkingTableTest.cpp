@@ -1,5 +1,7 @@
 #include "tests/store/engine/EngineFixture.h"
 
+#include "store/paradox/PxTable.h"
+
 #include <QFile>
 
 using store::FieldType;
@@ -149,3 +151,50 @@ TEST_F(WorkingTableTest, ChangesReachTheDiskWhenFlushedOrClosed)
 }
 
 } // namespace
+
+// A report is written from the working table only while it is still the one this
+// copy holds: not after an older program rewrote it, nor after another copy on a
+// mount whose locks stay on one machine took it over.
+TEST_F(WorkingTableTest, AReportIsNotWrittenFromATableAnotherCopyReplacedOrTookOver)
+{
+    enum class Other { Nothing, RewritesTheFile, TakesTheLock, StartsUp };
+    const struct {
+        const char* name;
+        Other other;
+    } cases[] = {{"untouched", Other::Nothing},
+                 {"rewritten", Other::RewritesTheFile},
+                 {"lock taken over", Other::TakesTheLock},
+                 {"another start-up", Other::StartsUp}};
+    const LocksStayOnOneMachine simulated;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Session other(configPath());
+        Table fresh(session());
+        store::RecreateWorkingTable(fresh, QStringLiteral("OMNIV"));
+        auto holder = openWorkingTable(true);
+        addRow(*holder, QStringLiteral("Company"), 1);
+        holder->FlushBuffers();
+        std::unique_ptr<Table> otherView;
+        Table maker(other);
+        switch (c.other) {
+        case Other::Nothing:
+            break;
+        case Other::RewritesTheFile:
+            px::writeTable(path(store::WorkingTableName), {{{QStringLiteral("Field"), px::FieldCode::Alpha, 50}}}, {});
+            break;
+        case Other::TakesTheLock:
+            otherView = openWorkingTable(true, &other);
+            break;
+        case Other::StartsUp:
+            store::RecreateWorkingTable(maker, QStringLiteral("OMNIV"));
+            break;
+        }
+        const QString error = errorOf([&] { store::RequireOwnWorkingTable(*holder); });
+        if (c.other == Other::Nothing)
+            EXPECT_EQ(error, QStringLiteral("(no error)"));
+        else
+            EXPECT_TRUE(error.startsWith(QStringLiteral("Table was replaced by another copy of the program: ") +
+                                         tablePath(store::WorkingTableName)))
+                << error.toStdString();
+    }
+}

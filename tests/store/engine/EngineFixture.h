@@ -4,6 +4,7 @@
 #include "store/WorkingTable.h"
 #include "store/engine/Session.h"
 #include "store/engine/Table.h"
+#include "store/engine/TableLock.h"
 #include "tests/support/QtPrinting.h"
 #include "tests/support/TempAlias.h"
 
@@ -12,6 +13,14 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <optional>
+
+// Every operating-system lock granted for its lifetime, as on a mount whose locks stay on one machine.
+struct LocksStayOnOneMachine {
+    LocksStayOnOneMachine() { store::detail::TableLock::setLocksStayOnOneMachine(true); }
+    ~LocksStayOnOneMachine() { store::detail::TableLock::setLocksStayOnOneMachine(false); }
+    LocksStayOnOneMachine(const LocksStayOnOneMachine&) = delete;
+    LocksStayOnOneMachine& operator=(const LocksStayOnOneMachine&) = delete;
+};
 
 // An empty alias directory with a fresh working table in it.
 class EngineTest : public ::testing::Test {

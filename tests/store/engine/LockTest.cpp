@@ -2,8 +2,11 @@
 
 #include "store/paradox/PxTable.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
+#include <QSysInfo>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -143,3 +146,88 @@ TEST_F(LockTest, TableOpenElsewhereCannotBeReplacedOrDeleted)
 }
 
 } // namespace
+
+namespace {
+
+pid_t DeadProcess()
+{
+    const pid_t child = fork();
+    if (child == 0)
+        _exit(0);
+    waitpid(child, nullptr, 0);
+    return child;
+}
+
+} // namespace
+
+// Where the lock does not reach, the record keeps the next copy out while its
+// holder may be at work; a silent, dead or unreadable one is not believed.
+TEST_F(LockTest, ARecordOfAHolderAtWorkKeepsOthersOutWhereLocksStayOnOneMachine)
+{
+    const LocksStayOnOneMachine simulated;
+    const qint64 now = QDateTime::currentSecsSinceEpoch();
+    const QString here = QSysInfo::machineHostName();
+    const auto record = [&](const QString& name, const QString& host, qint64 pid, qint64 seen) {
+        return QStringLiteral("user=pat\nname=%1\nhost=%2\npid=%3\nsince=%4\nseen=%5\ntoken=1\n")
+            .arg(name, host)
+            .arg(pid)
+            .arg(now - 3600)
+            .arg(seen)
+            .toUtf8();
+    };
+    const struct {
+        const char* name;
+        QByteArray record;
+        bool refused;
+        QString shown;
+    } cases[] = {
+        {"another machine, just now", record("Pat Doe", "far", 4242, now), true, "Pat Doe (pat on far, process 4242)"},
+        {"another machine, silent", record("Pat Doe", "far", 4242, now - 600), false, {}},
+        {"this machine, alive", record("Pat Doe", here, getppid(), now), true, "ask Pat Doe to finish"},
+        {"this machine, gone", record("Pat Doe", here, DeadProcess(), now), false, {}},
+        {"no such process number", record("Pat Doe", here, (qint64(1) << 32) + 1, now), false, {}},
+        {"control characters", record("Pat\x1b[2J\x07", "far\r", 4242, now), true, "Pat[2J (pat on far,"},
+        {"garbage", QByteArray("\x01\x02pid=x\n", 9), false, {}},
+    };
+    const QString lockPath = path(store::WorkingTableName + QStringLiteral(".lock"));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile lock(lockPath);
+        ASSERT_TRUE(lock.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        lock.write(c.record);
+        lock.close();
+        QString error;
+        EXPECT_EQ(opensIn(session(), true, &error), !c.refused) << error.toStdString();
+        if (c.refused) {
+            EXPECT_TRUE(error.startsWith(QStringLiteral("Table is busy: ")));
+            EXPECT_TRUE(error.contains(c.shown)) << error.toStdString();
+            EXPECT_FALSE(error.contains(QRegularExpression(QStringLiteral("[\\x00-\\x09\\x0b-\\x1f]"))));
+            EXPECT_TRUE(QFile::exists(lockPath));
+        } else {
+            ASSERT_TRUE(lock.open(QIODevice::ReadOnly));
+            EXPECT_TRUE(lock.readAll().contains(QByteArray("\npid=") + QByteArray::number(getpid()) + '\n'));
+        }
+    }
+}
+
+// The holder removes the lock file as the program ends; a copy that opened it
+// just before locks a file that no longer has the name, and must not believe it
+// holds the table.
+TEST_F(LockTest, ALockFileRemovedBeforeItWasLockedIsNotBelievedHeld)
+{
+    Session first(configPath());
+    Session third(configPath());
+    Session other(configPath());
+    auto holder = openWorkingTable(true, &first);
+    std::unique_ptr<Table> thirdHolder;
+    store::detail::TableLock::setBetweenOpenAndLock([&] {
+        store::detail::TableLock::setBetweenOpenAndLock({});
+        store::CloseWorkingTable(*holder);
+        thirdHolder = openWorkingTable(true, &third);
+    });
+    QString error;
+    EXPECT_FALSE(opensIn(other, true, &error));
+    store::detail::TableLock::setBetweenOpenAndLock({});
+    ASSERT_TRUE(thirdHolder) << error.toStdString();
+    EXPECT_TRUE(error.startsWith(QStringLiteral("Table is busy: "))) << error.toStdString();
+}
