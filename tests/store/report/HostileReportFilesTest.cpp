@@ -1,6 +1,7 @@
 // Report files as a shared folder may hold them: pipes and devices in a
 // report's place, lines without end, temporary files of killed writers.
 #include "base/EngineError.h"
+#include "store/ReportDirectory.h"
 #include "store/report/ReportContent.h"
 #include "store/report/ReportReader.h"
 #include "store/report/StaleTemporaries.h"
@@ -100,6 +101,9 @@ TEST(Bounds, AnOverLongLineIsCutAndTheNextLineIsRead)
         const store::ReportHeadLines head = store::ReadReportHeadLines(path);
         EXPECT_EQ(head.description, QString(store::ReportReader::Listing.bytes, u'x')) << length;
         EXPECT_EQ(head.typeWord, QStringLiteral("Call")) << length;
+        const store::ReportListing listing = store::ListReports(dir.path());
+        ASSERT_EQ(listing.reports.size(), 1u);
+        EXPECT_EQ(listing.reports[0].typeWord, QStringLiteral("Call")) << length;
     }
 }
 
