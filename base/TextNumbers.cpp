@@ -42,12 +42,6 @@ std::optional<int> Parse(Text text)
         if (value > 0xFFFFFFFFLL)
             return std::nullopt;
     }
-    if (base == 16) {
-        // Hexadecimal text covers the full 32-bit pattern, as in the host's conversion;
-        // the sign negates that pattern modulo 2^32, so "-$80000000" is the smallest int.
-        const auto bits = static_cast<unsigned int>(value);
-        return static_cast<int>(negative ? 0u - bits : bits);
-    }
     if (negative)
         value = -value;
     if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())

@@ -7,7 +7,8 @@ namespace base {
 
 // Parses optional leading blanks, an optional sign, then decimal digits or "$"
 // followed by hexadecimal digits, and nothing after them. Values outside the
-// 32-bit range do not parse.
+// range of a 32-bit signed integer do not parse, whether written in decimal or
+// in hexadecimal ("$7FFFFFFF" and "-$80000000" are the ends of the range).
 std::optional<int> ParseInteger(const QString& text);
 
 namespace detail {

@@ -6,13 +6,15 @@
 #include <QString>
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace bench {
 
 // The floors' walk through a directory: each regular file whose name accept
-// takes is opened relative to the directory and its descriptor handed to read.
-// Returns how many files were opened.
+// takes is opened relative to the directory and, when the file opened is still
+// a regular one (as a safe reader asks of every file it opens), its descriptor
+// handed to read. Returns how many files were opened.
 template <class Accept, class Read>
 int forEachRegularFile(const QString& directory, Accept accept, Read read)
 {
@@ -26,7 +28,9 @@ int forEachRegularFile(const QString& directory, Accept accept, Read read)
         const int fd = ::openat(::dirfd(dir), entry->d_name, O_RDONLY | O_CLOEXEC);
         if (fd < 0)
             continue;
-        read(fd);
+        struct stat info {};
+        if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode))
+            read(fd);
         ::close(fd);
         ++opened;
     }

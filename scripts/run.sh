@@ -7,8 +7,13 @@ cd "$(dirname "$0")/.."
 scripts/setup.sh
 scripts/build.sh
 demo="$PWD/build/demo"
-mkdir -p "$demo/data" "$demo/config/tabulon"
-[ -f "$demo/data/CONTACT.DB" ] || build/bin/tabrep-demo "$demo/data"
+mkdir -p "$demo/config/tabulon"
+# tabrep-demo never overwrites: the demo made by an earlier run is reused as the
+# wizard left it, and one left unfinished (no contact table) is made anew.
+if [ ! -f "$demo/data/CONTACT.DB" ]; then
+    rm -rf "$demo/data"
+    build/bin/tabrep-demo "$demo/data"
+fi
 printf '[OMNIV]\nPATH=%s\n' "$demo/data" > "$demo/config/tabulon/aliases.ini"
 export XDG_CONFIG_HOME="$demo/config"
 exec build/bin/tabrep

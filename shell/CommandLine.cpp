@@ -29,7 +29,7 @@ CommandLineRequest ReadCommandLine(const QStringList& arguments)
     bool version = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
-        if (argument == QLatin1String("--help")) {
+        if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
             help = true;
             continue;
         }
@@ -58,7 +58,7 @@ CommandLineRequest ReadCommandLine(const QStringList& arguments)
 
 QString UsageText()
 {
-    return QStringLiteral("Usage: tabrep [--help | --version] [Qt options such as -platform NAME or -style NAME]\n");
+    return QStringLiteral("Usage: tabrep [-h | --help | --version] [Qt options such as -platform NAME or -style NAME]\n");
 }
 
 QString VersionText()
@@ -96,8 +96,11 @@ at it, with a configuration of its own so a real alias file is left alone:
       > ~/tabrep-demo/config/tabulon/aliases.ini
   XDG_CONFIG_HOME=~/tabrep-demo/config tabrep
 
+tabrep is a graphical program: without a display it says so and ends with
+status 1.
+
 Options:
-  --help       print this text and end
+  -h, --help   print this text and end
   --version    print the version and end
 Qt's own options (-platform NAME, -style NAME, -reverse, ...) are passed to Qt.
 )").arg(aliasFile);

@@ -86,7 +86,7 @@ void WizardForm::LoadConfig()
     if (paper == RbOther)
         PnlPrint->show();
 
-    const int count = base::StrToIntOrZero(reader.nextLine());
+    const int count = store::ReadFieldCount(reader); // refused before the working table is touched
     rbCustNo->turnOn();
 
     store::Table& table = TblTRData();

@@ -5,24 +5,65 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTextStream>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace store {
 namespace {
 
 Session* installedSession = nullptr;
 
+// The alias file's text as it stands, or why it was not read: only a regular
+// file is read (a pipe is opened without waiting on a writer and refused), and
+// only its first MaxAliasFileBytes, up to the last line end within them. A
+// missing file is no problem: it holds no aliases.
+struct AliasFileText {
+    QByteArray bytes;
+    QString problem;
+};
+
+AliasFileText ReadAliasFile(const QString& path)
+{
+    AliasFileText text;
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        const int error = errno;
+        if (error != ENOENT)
+            text.problem = QStringLiteral("The alias file %1 cannot be read: %2.")
+                               .arg(path, QString::fromLocal8Bit(std::strerror(error)));
+        return text;
+    }
+    struct stat info {};
+    QFile file;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        text.problem = QStringLiteral("The alias file %1 is not a regular file, so it was not read.").arg(path);
+    } else if (file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        text.bytes = file.read(Session::MaxAliasFileBytes + 1);
+        if (text.bytes.size() > Session::MaxAliasFileBytes) {
+            text.bytes.truncate(text.bytes.lastIndexOf('\n', Session::MaxAliasFileBytes - 1) + 1);
+            text.problem = QStringLiteral("The alias file %1 is larger than %2 bytes; only its lines within "
+                                          "them were read.")
+                               .arg(path, QString::number(Session::MaxAliasFileBytes));
+        }
+        return text;
+    }
+    ::close(fd);
+    return text;
+}
+
 } // namespace
 
 Session::Session(QString configPath) : configPath_(std::move(configPath)), startDirectory_(QDir::currentPath())
 {
-    QFile file(configPath_);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return;
-    QTextStream in(&file);
+    const AliasFileText text = ReadAliasFile(configPath_);
+    configProblem_ = text.problem;
     QString section;
-    while (!in.atEnd()) {
-        const QString line = in.readLine().trimmed();
+    for (const QString& untrimmed : QString::fromUtf8(text.bytes).split(u'\n')) {
+        const QString line = untrimmed.trimmed();
         if (line.isEmpty() || line.startsWith(u';') || line.startsWith(u'#'))
             continue;
         if (line.startsWith(u'[') && line.endsWith(u']')) {
@@ -69,9 +110,10 @@ QStringList Session::GetAliasParams(const QString& alias) const
 {
     const auto found = aliases_.find(alias.trimmed().toUpper());
     if (found == aliases_.end())
-        throw base::EngineError(QStringLiteral("Unknown database alias: %1\n"
+        throw base::EngineError(QStringLiteral("Unknown database alias: %1\n%3"
                                                "Define it in %2 as:\n[%1]\nPATH=<directory>")
-                                    .arg(alias, configPath_));
+                                    .arg(alias, configPath_,
+                                         configProblem_.isEmpty() ? QString() : configProblem_ + u'\n'));
     return found->second;
 }
 

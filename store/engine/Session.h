@@ -15,8 +15,11 @@ class Session {
 public:
     // Reads alias definitions from configPath (INI form: "[ALIAS]" then "PATH=..."
     // and other NAME=VALUE lines; blank lines and lines starting with ";" or "#" are
-    // skipped). A missing file means no aliases.
+    // skipped). A missing file means no aliases. Only a regular file is read,
+    // opened without waiting on a pipe, and of it only the lines within its first
+    // MaxAliasFileBytes; what kept it from being read is told with an unknown alias.
     explicit Session(QString configPath);
+    static constexpr qint64 MaxAliasFileBytes = 1024 * 1024;
     ~Session();
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
@@ -53,6 +56,7 @@ public:
 private:
     QString configPath_;
     QString startDirectory_;
+    QString configProblem_; // why the alias file was not read whole; empty when it was
     QStringList passwords_;
     std::map<QString, QStringList> aliases_; // upper-case alias name -> lines
     std::map<QString, std::shared_ptr<SharedTable>> tables_;

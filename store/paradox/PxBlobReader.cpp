@@ -7,6 +7,12 @@
 
 #include <QFileInfo>
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace px {
 
 namespace mb {
@@ -36,14 +42,27 @@ BlobReader::BlobReader(const QString& tablePath, std::uint32_t key)
     : key_(key)
 {
     for (const QString& candidate : {mb::memoPathFor(tablePath), otherCase(mb::memoPathFor(tablePath))}) {
-        if (!QFileInfo(candidate).isFile())
+        // Opened first, without waiting on a pipe, and its kind asked of the file
+        // opened: what is swapped in after a look at the name is never read.
+        const int fd = ::open(QFile::encodeName(candidate).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0) {
+            const int error = errno;
+            if (error == ENOENT || error == ENOTDIR)
+                continue;
+            errors::unreadable(candidate, QString::fromLocal8Bit(std::strerror(error)));
+        }
+        struct stat info {};
+        if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+            ::close(fd);
             continue;
+        }
         path_ = candidate;
-        file_.setFileName(candidate);
-        open_ = file_.open(QIODevice::ReadOnly);
-        if (!open_)
+        open_ = file_.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+        if (!open_) {
+            ::close(fd);
             errors::unreadable(candidate, file_.errorString());
-        size_ = file_.size();
+        }
+        size_ = info.st_size;
         return;
     }
 }

@@ -12,6 +12,8 @@ namespace px {
 class BlobReader {
 public:
     // key: the table's protection key (0: none); the .MB is protected with it too.
+    // A memo file that is missing or is not a regular file (a pipe, a device)
+    // is no memo file.
     BlobReader(const QString& tablePath, std::uint32_t key);
 
     // The stored bytes of a memo-kind field whose record bytes are data[0, size).

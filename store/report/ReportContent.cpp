@@ -195,10 +195,10 @@ void ReadReport(ReportReader& reader, ReportContent& report)
     keep(report.typeLine);
     keep(report.categoryLine);
     report.width = base::StrToIntOrZero(QLatin1StringView(reader.nextLineBytes()));
-    const int count = base::StrToIntOrZero(QLatin1StringView(reader.nextLineBytes()));
-    const int expected = std::clamp(count, 0, 1024); // the count is the file's word, not a promise
-    FieldKeys fields(report.fields, std::size_t(expected));
-    report.fields.reserve(std::size_t(expected));
+    const int count = ReadFieldCount(reader);
+    const auto expected = std::size_t(std::max(count, 0));
+    FieldKeys fields(report.fields, expected);
+    report.fields.reserve(expected);
     std::size_t kept = 0;
     for (int i = 1; i <= count; ++i) {
         try {

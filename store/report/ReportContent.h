@@ -67,14 +67,14 @@ struct ReportContent {
 };
 
 // Reads the report at path with the reader, the bounds and the conversions
-// that loading uses; refuses what loading refuses (a number or flag line the
-// working table's columns do not take, a record without a Field or with the
-// Field of an earlier one) with loading's messages. Throws base::EngineError
-// naming the file.
+// that loading uses; refuses what loading refuses (a field count past
+// MaxFieldRecords, a number or flag line the working table's columns do not
+// take, a record without a Field or with the Field of an earlier one) with
+// loading's messages. Throws base::EngineError naming the file.
 ReportContent ReadReport(const QString& path);
 // The same for an entry of a directory held open, which a listing found a file
-// (or a link to one): what is swapped in since is read within loading's bounds,
-// without waiting on a pipe.
+// (or a link to one): a pipe or a device swapped in since is refused without
+// waiting on it.
 ReportContent ReadReport(const DirectoryEntry& entry);
 // The same into report, whose texts and records are overwritten, their room
 // reused: reading many reports in turn into one allocates little. After an

@@ -34,20 +34,20 @@ ReportReader::ReportReader(const QString& path, LineBound bound)
     : path_(path), bound_(bound), hash_(std::in_place, ReportHashAlgorithm)
 {
     setPiece(0);
-    open(AT_FDCWD, base::FileNameBytes(path_).constData(), true);
+    open(AT_FDCWD, base::FileNameBytes(path_).constData());
 }
 
 ReportReader::ReportReader(const DirectoryEntry& entry, LineBound bound)
     : directory_(entry.directory), entryName_(entry.fileName), bound_(bound)
 {
     setPiece(0);
-    open(entry.directoryFd, entry.fileName, false);
+    open(entry.directoryFd, entry.fileName);
 }
 
 // A report may be a link to a file; a pipe or a device in its place (swapped in
-// after the listing) is refused: opening does not wait for a writer, and
-// nothing is read from it.
-void ReportReader::open(int directoryFd, const char* fileName, bool requireRegular)
+// after the listing) is refused: opening does not wait for a writer, the kind
+// is asked of the file opened, not of its name, and nothing is read from it.
+void ReportReader::open(int directoryFd, const char* fileName)
 {
     fd_ = ::openat(directoryFd, fileName, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd_ < 0) {
@@ -55,7 +55,7 @@ void ReportReader::open(int directoryFd, const char* fileName, bool requireRegul
         throw base::EngineError(QStringLiteral("Cannot open report %1: %2").arg(absolutePath(), ReasonText(error)));
     }
     struct stat info {};
-    if (requireRegular && (::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode))) {
+    if (::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd_); // the constructor throws: no destructor closes it
         fd_ = -1;
         throw base::EngineError(QStringLiteral("Cannot open report %1: it is not a regular file.").arg(absolutePath()));
@@ -106,8 +106,6 @@ void ReportReader::setPiece(qsizetype bytes)
 bool ReportReader::readMore()
 {
     setPiece(0);
-    if (bound_.fileBytes > 0 && read_ >= bound_.fileBytes)
-        ended_ = true;
     if (ended_)
         return false;
     ssize_t got;
@@ -128,15 +126,10 @@ bool ReportReader::readMore()
     return got > 0;
 }
 
-// Adds a piece of the current line to partial_, up to the bound.
+// Adds a piece of the current line to partial_, up to the bound; the rest is dropped.
 void ReportReader::keep(const char* begin, qsizetype length)
 {
     const qsizetype room = bound_.bytes - partial_.size();
-    if (length > room && bound_.refuse)
-        throw base::EngineError(QStringLiteral("Line %1 of report %2 is longer than %3 characters, "
-                                               "which no report line is; the file cannot be loaded.")
-                                    .arg(QString::number(lineNumber_), absolutePath(),
-                                         QString::number(bound_.bytes)));
     partial_.append(begin, std::min(length, room));
 }
 
@@ -149,7 +142,6 @@ QByteArrayView ReportReader::lineAcrossPieces()
 {
     if (!partial_.isEmpty())
         partial_.truncate(0); // keeps its room for the next long line
-    ++lineNumber_;
     for (;;) {
         const char* begin = chunk_.data() + begin_;
         const char* end = chunk_.data() + end_;
@@ -205,6 +197,17 @@ void ReadFieldRecord(ReportReader& reader, Table& table)
         else
             field.SetAsString(DecodeCp1252(line));
     }
+}
+
+int ReadFieldCount(ReportReader& reader)
+{
+    const int count = base::StrToIntOrZero(QLatin1StringView(reader.nextLineBytes()));
+    if (count > MaxFieldRecords)
+        throw base::EngineError(QStringLiteral("Line 5 of report %1 gives %2 field records, more than the %3 "
+                                               "that any report can hold; the file cannot be loaded.")
+                                    .arg(reader.absolutePath(), QString::number(count),
+                                         QString::number(MaxFieldRecords)));
+    return count;
 }
 
 namespace {

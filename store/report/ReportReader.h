@@ -30,37 +30,32 @@ struct DirectoryEntry {
 // the reader's bound.
 class ReportReader {
 public:
-    // What becomes of a line longer than bytes: refused with an error naming the
-    // file and the line, or cut to its first bytes (the rest is read and dropped).
-    // fileBytes, when not 0, is the most read of the whole file: past it the input ends.
+    // A line longer than bytes is cut to its first bytes: the rest is read and
+    // dropped, so a line of any length costs no more memory than the bound, and
+    // the next line is read after it.
     struct LineBound {
         qsizetype bytes;
-        bool refuse;
-        qsizetype fileBytes;
     };
-    // Loading refuses a line no report can have. The listing keeps the start of
-    // each line, as much as its grid shows, and reads no further than the start
-    // of a second line after the longest first line that loading accepts: a
-    // report is listed with its type whatever the length of its description.
-    static constexpr LineBound Loading{64 * 1024, true, 0};
-    static constexpr LineBound Listing{1024, false, Loading.bytes + 2 + 1024 + 2};
+    // Loading keeps 65,536 characters of a line: more than any line a report
+    // needs but the description, which is kept whole up to that length (Header
+    // and Field keep 50 anyway). The listing keeps the start of each line, as
+    // much as its grid shows.
+    static constexpr LineBound Loading{64 * 1024};
+    static constexpr LineBound Listing{1024};
 
     // Opens the file; throws base::EngineError naming it when it cannot be opened
-    // or is not a regular file (a pipe or a device is refused without waiting on it).
-    // The bytes read are hashed as they come, for version().
+    // or the opened file is not a regular file (a pipe or a device is refused
+    // without waiting on it). The bytes read are hashed as they come, for version().
     explicit ReportReader(const QString& path, LineBound bound = Loading);
     // Opens an entry of a directory held open, without looking up the path again;
     // the entry's name is kept for messages, so it outlives the reader.
-    // The listing found it a file (or a link to one), so its kind is not asked
-    // again: what is swapped in since is read no further than the bound allows,
-    // and opening does not wait on a pipe.
+    // What is swapped in since the listing found it a file is refused as above.
     explicit ReportReader(const DirectoryEntry& entry, LineBound bound = Listing);
     ~ReportReader();
     ReportReader(const ReportReader&) = delete;
     ReportReader& operator=(const ReportReader&) = delete;
 
-    // The next line; throws base::EngineError when the file cannot be read or a
-    // refused line is too long.
+    // The next line; throws base::EngineError when the file cannot be read.
     QString nextLine();
     // The same line as its bytes, before decoding; they are valid until the next call.
     QByteArrayView nextLineBytes();
@@ -85,7 +80,7 @@ private:
     static const char* lineStop(const char* begin);
     // The next line when it is not wholly within the piece read, or is too long, or ends the input.
     QByteArrayView lineAcrossPieces();
-    void open(int directoryFd, const char* fileName, bool requireRegular);
+    void open(int directoryFd, const char* fileName);
     bool readMore();
     // The piece holds bytes bytes from its start, and the stop bytes follow them.
     void setPiece(qsizetype bytes);
@@ -95,7 +90,6 @@ private:
     QString path_;      // opened by path
     const char* entryName_ = nullptr; // opened as an entry of directory_
     LineBound bound_;
-    int lineNumber_ = 0;
     int fd_ = -1;
     // The piece of the file read last; a line that runs past its end is carried in partial_.
     // The StopBytes bytes after the piece are byte 26, never taken for the file's:
@@ -109,7 +103,7 @@ private:
     qsizetype read_ = 0;   // bytes read of the file
     qint64 size_ = 0;      // of the file when it was opened by path
     std::optional<QCryptographicHash> hash_; // of the bytes read, when opened by path
-    bool ended_ = false;   // end of file, byte 26 or the bound reached: no more bytes come
+    bool ended_ = false;   // end of file or byte 26: no more bytes come
 };
 
 inline const char* ReportReader::controlStop(const char* begin)
@@ -141,7 +135,6 @@ inline QByteArrayView ReportReader::nextLineBytes()
     const int ending = std::memcmp(stop, "\r\n", 2) == 0 ? 2 : *stop == '\n' ? 1 : 0;
     if (ending == 0 || stop - begin > bound_.bytes)
         return lineAcrossPieces();
-    ++lineNumber_;
     begin_ = stop + ending - chunk_.data();
     return QByteArrayView(begin, stop - begin);
 }
@@ -154,6 +147,17 @@ inline bool DotFlag(QByteArrayView line)
 {
     return !line.isEmpty();
 }
+
+// The most field records a report can hold: each names a field the host
+// offers, at most once (Field is the working table's key): the contact table's
+// fields (a Paradox table has at most 255), the three combination fields,
+// CustomID, and the event table's fields (at most 255 again).
+inline constexpr int MaxFieldRecords = 255 + 3 + 1 + 255;
+
+// Reads line 5, the number of field records, as loading takes it (0 when it
+// holds no number); throws base::EngineError naming the file when it is more
+// than MaxFieldRecords, so a report is refused before any of its records is read.
+int ReadFieldCount(ReportReader& reader);
 
 // Reads the next thirteen lines as one field record into the current row of
 // table, which the caller has put into insert or edit state: numbers and flags

@@ -15,8 +15,8 @@ TEST(StrToIntOrZero, ReadsTheNumberSyntaxAndZeroForAnythingElse)
         {"", 0},           {"  ", 0},         {"2a", 0},         {"12 ", 0},
         {"abc", 0},        {"+", 0},          {"$", 0},          {"1.5", 0},
         {"2147483647", 2147483647},           {"2147483648", 0}, {"-2147483648", -2147483647 - 1},
-        {"$FFFFFFFF", -1}, {"$100000000", 0}, {"١٢", 0},
-        {"-$80000000", -2147483647 - 1},      {"-$FFFFFFFF", 1},
+        {"$FFFFFFFF", 0},  {"$100000000", 0}, {"١٢", 0},      {"$7FFFFFFF", 2147483647},
+        {"-$80000000", -2147483647 - 1},      {"-$80000001", 0}, {"-$FFFFFFFF", 0},
         {"999999999", 999999999},             {"0000000042", 42}, {"9999999999", 0},
     };
     for (const auto& c : cases)
@@ -33,6 +33,7 @@ TEST(ParseInteger, ReadsBytesAsItReadsText)
     } cases[] = {
         {"75", 75}, {" -$1f", -31}, {"+0", 0}, {"2147483648", std::nullopt}, {"-$80000000", -2147483647 - 1},
         {"\xB2", std::nullopt}, {"1\x80", std::nullopt}, {"$\xC1", std::nullopt}, {"", std::nullopt},
+        {"$FFFFFFFF", std::nullopt}, {"-$80000001", std::nullopt}, {"$80000000", std::nullopt},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(base::ParseInteger(QLatin1StringView(c.bytes)), c.expected) << c.bytes;

@@ -3,6 +3,7 @@
 
 #include "store/engine/Table.h"
 #include "store/paradox/PxTable.h"
+#include "store/report/ReportReader.h"
 
 #include <cstring>
 #include <sys/inotify.h>
@@ -270,8 +271,8 @@ private:
 
 TEST_F(LoadReport, ALongReportLoadsWithAFewWritesOfTheWorkingTable)
 {
-    constexpr int Fields = 2000;
-    QByteArray report = Head("Contact", "Contact", "75", "2000");
+    constexpr int Fields = store::MaxFieldRecords;
+    QByteArray report = Head("Contact", "Contact", "75", QByteArray::number(Fields).constData());
     for (int i = 0; i < Fields; ++i) {
         const QByteArray field = "Extra" + QByteArray::number(Fields - i); // not in key order
         report += Record("2", field.constData(), QByteArray::number(i / 20 + 1).constData());
@@ -282,7 +283,7 @@ TEST_F(LoadReport, ALongReportLoadsWithAFewWritesOfTheWorkingTable)
 
     openExisting("RbModify", Crafted);
 
-    expectSettledOn(1); // after the row limit's message: a hundred lines of twenty are too many
+    expectSettledOn(1); // after the row limit's message: twenty-six lines of twenty are too many
     EXPECT_EQ(items("lbAllFields").size(), Fields);
     EXPECT_LE(writes.count(), 2);
     // The table on disk holds every record, in key order.
@@ -290,5 +291,24 @@ TEST_F(LoadReport, ALongReportLoadsWithAFewWritesOfTheWorkingTable)
     const std::vector<std::vector<px::Value>> records = file.readRecords();
     ASSERT_EQ(records.size(), std::size_t(Fields));
     EXPECT_EQ(records.front()[0].text, QStringLiteral("Extra1"));
-    EXPECT_EQ(records.back()[0].text, QStringLiteral("Extra999"));
+    EXPECT_EQ(records.back()[0].text, QStringLiteral("Extra99"));
+}
+
+// A count larger than any report can hold is refused before a record is read:
+// nothing is stored in the working table, on disk or in memory.
+TEST_F(LoadReport, ACountNoReportCanHoldIsRefusedBeforeTheWorkingTableIsWritten)
+{
+    writeReport(Crafted, Head("Contact", "Contact", "75", "1000000") + Record("0", "LastName"));
+    const WorkingTableWrites writes(alias.dataDir());
+    ASSERT_TRUE(writes.watching());
+    modal.clear();
+
+    openExisting("RbModify", Crafted);
+
+    EXPECT_EQ(modal.texts(), QStringList{QStringLiteral("Line 5 of report %1 gives 1000000 field records, more than "
+                                                        "the 514 that any report can hold; the file cannot be loaded.")
+                                             .arg(alias.path(Crafted))});
+    expectSettledOn(0);
+    EXPECT_TRUE(WorkingRows(window.TblTRData()).isEmpty());
+    EXPECT_EQ(writes.count(), 0);
 }

@@ -1,6 +1,7 @@
 #!/bin/sh
-# tabrep PROGRAM VERSION: --help and --version answer in a terminal without a
-# display; any other argument gets the usage on standard error and status 2.
+# tabrep PROGRAM VERSION: --help, -h and --version answer in a terminal without a
+# display; any other argument gets the usage on standard error and status 2;
+# without a display the program says that it needs one and ends with status 1.
 set -u
 program="$1"
 version="$2"
@@ -17,6 +18,10 @@ fail() {
 }
 [ "$(run --version)" = 0 ] && [ "$(cat "$out/stdout")" = "tabrep $version" ] && [ ! -s "$out/stderr" ] ||
   fail "--version"
-[ "$(run --help)" = 0 ] && grep -q "aliases.ini" "$out/stdout" && [ ! -s "$out/stderr" ] || fail "--help"
+for help in --help -h; do
+  [ "$(run "$help")" = 0 ] && grep -q "aliases.ini" "$out/stdout" && [ ! -s "$out/stderr" ] || fail "$help"
+done
 [ "$(run --no-such-option)" = 2 ] && grep -q "^Usage: tabrep" "$out/stderr" && [ ! -s "$out/stdout" ] ||
   fail "--no-such-option"
+[ "$(run)" = 1 ] && grep -q "^tabrep: no display could be opened" "$out/stderr" &&
+  ! grep -q "Reinstalling" "$out/stderr" || fail "without a display"

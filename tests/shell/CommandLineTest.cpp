@@ -23,6 +23,7 @@ const CommandLineCase commandLineCases[] = {
     {"Nothing", {}, CommandLineRequest::RunWizard},
     {"QtOptionsWithTheirValues", {"-platform", "offscreen", "--style=Fusion", "-reverse"}, CommandLineRequest::RunWizard},
     {"Help", {"--help"}, CommandLineRequest::Help},
+    {"ShortHelpAsTabrepReportTakesIt", {"-h"}, CommandLineRequest::Help},
     {"HelpWinsOverVersion", {"--version", "--help"}, CommandLineRequest::Help},
     {"VersionAfterAQtOption", {"-style", "Fusion", "--version"}, CommandLineRequest::Version},
     {"UnknownOption", {"--verbose"}, CommandLineRequest::Usage},

@@ -3,6 +3,7 @@
 #include "tests/support/QtPrinting.h"
 #include "tests/tools/DemoDirectory.h"
 
+#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QSet>
@@ -248,6 +249,32 @@ TEST(DemoData, RefusesADirectoryItCannotWriteAndABadContactCount)
         EXPECT_THROW(demo::makeDemoData(c.directory, {c.contacts, true}), base::EngineError);
     }
     EXPECT_FALSE(QFile::exists(QDir(dir.path()).filePath(QStringLiteral("CONTACT.DB"))));
+}
+
+// The names the demo refuses to find are the names it writes; a second demo
+// into the same folder, or one into a folder holding a user's report under
+// another letter case, is refused before anything is written.
+TEST_F(DemoTables, ItWritesTheFilesItNamesAndNeverOverwritesOne)
+{
+    const QDir::Filters all = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+    QStringList ours = demo::demoFileNames({Contacts, true});
+    ours.sort();
+    EXPECT_EQ(QDir(demoDir->directory()).entryList(all, QDir::Name), ours);
+    EXPECT_THROW(demo::makeDemoData(demoDir->directory(), {5, true}), base::EngineError);
+
+    QTemporaryDir dir;
+    const QString mine = QDir(dir.path()).filePath(QStringLiteral("CallRpt.RPT"));
+    QFile file(mine);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    try {
+        demo::makeDemoData(dir.path(), {5, true});
+        ADD_FAILURE() << "a folder with a report of the demo's name was written into";
+    } catch (const base::EngineError& e) {
+        EXPECT_TRUE(e.text().startsWith(mine + QStringLiteral(" already exists"))) << e.text().toStdString();
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(all), QStringList{QStringLiteral("CallRpt.RPT")});
+    demo::makeDemoData(dir.path(), {5, false}); // the sample reports are not asked for
 }
 
 TEST(DemoData, ReadOnlyDirectoryIsReportedAsAnEngineError)

@@ -121,11 +121,21 @@ QByteArray render(const Report& report)
     return out.bytes();
 }
 
+const Report* const Samples[] = {&PhoneList, &CallReport, &Calendar};
+
 } // namespace
+
+QStringList sampleReportNames()
+{
+    QStringList names;
+    for (const Report* report : Samples)
+        names << QString::fromLatin1(report->fileName);
+    return names;
+}
 
 void writeSampleReports(const QString& directory)
 {
-    for (const Report* report : {&PhoneList, &CallReport, &Calendar}) {
+    for (const Report* report : Samples) {
         const QString path = QDir(directory).filePath(QString::fromLatin1(report->fileName));
         const QByteArray bytes = render(*report);
         QSaveFile file(path);

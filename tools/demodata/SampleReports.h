@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace demo {
 
@@ -8,5 +9,7 @@ namespace demo {
 // calendar.rpt) into directory as the wizard would have written them, each
 // file replaced whole.
 void writeSampleReports(const QString& directory);
+// Their file names.
+QStringList sampleReportNames();
 
 } // namespace demo

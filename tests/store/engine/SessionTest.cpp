@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 using store::Session;
 
 namespace {
@@ -79,6 +81,36 @@ TEST_F(SessionTest, UnknownAliasNamesTheConfigurationToEdit)
                                     .arg(session->configPath()));
         }
     }
+}
+
+// A pipe at the alias file is not waited on, and of a huge one only the lines
+// within the first mebibyte are read; the unknown alias's message says why.
+TEST_F(SessionTest, OnlyTheStartOfARegularAliasFileIsReadWithoutWaiting)
+{
+    const QString path = dir.filePath(QStringLiteral("aliases.ini"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0644), 0);
+    const auto unknownAlias = [](const Session& session) {
+        try {
+            session.GetAliasParams(QStringLiteral("LATE"));
+        } catch (const base::EngineError& e) {
+            return e.text();
+        }
+        return QStringLiteral("<no error>");
+    };
+    EXPECT_TRUE(unknownAlias(Session(path)).contains(
+        QStringLiteral("The alias file %1 is not a regular file, so it was not read.\nDefine it in").arg(path)));
+
+    QFile::remove(path);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[OMNIV]\nPATH=/data/omni\n");
+    ASSERT_TRUE(file.resize(Session::MaxAliasFileBytes - 3)); // zeros: no line end, so only the alias is read
+    file.seek(file.size());
+    file.write("\nPATH=/elsewhere\n[LATE]\nPATH=/late\n");
+    file.close();
+    const Session huge(path);
+    EXPECT_EQ(huge.aliasDirectory(QStringLiteral("OMNIV")), QStringLiteral("/data/omni"));
+    EXPECT_TRUE(unknownAlias(huge).contains(QStringLiteral("larger than 1048576 bytes")));
 }
 
 TEST_F(SessionTest, PasswordsAreKeptAsRegistered)

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <functional>
+#include <sys/stat.h>
 
 using namespace px;
 using pxtest::fieldOf;
@@ -185,14 +186,20 @@ TEST(DamagedTables, DamagedMemoFileFailsNamingIt)
     }
 }
 
-TEST(DamagedTables, MissingMemoFileLeavesMemosNullAndTheRestReadable)
+// A pipe in the memo file's place is not waited on: it is no memo file.
+TEST(DamagedTables, MissingMemoFileOrAPipeInItsPlaceLeavesMemosNullAndTheRestReadable)
 {
-    DamagedTable table;
-    ASSERT_TRUE(QFile::remove(table.dir.filePath("DAMAGED.MB")));
-    const auto records = TableFile::open(table.path).readRecords();
-    ASSERT_EQ(records.size(), 200u);
-    EXPECT_EQ(records[7][0], Value::ofInteger(7));
-    EXPECT_EQ(records[7][2], Value::null());
+    for (const bool pipe : {false, true}) {
+        DamagedTable table;
+        const QByteArray memo = QFile::encodeName(table.dir.filePath("DAMAGED.MB"));
+        ASSERT_TRUE(QFile::remove(QFile::decodeName(memo)));
+        if (pipe)
+            ASSERT_EQ(::mkfifo(memo.constData(), 0644), 0);
+        const auto records = TableFile::open(table.path).readRecords();
+        ASSERT_EQ(records.size(), 200u);
+        EXPECT_EQ(records[7][0], Value::ofInteger(7));
+        EXPECT_EQ(records[7][2], Value::null()) << pipe;
+    }
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 // Report files as a shared folder may hold them: pipes and devices in a
 // report's place, lines without end, temporary files of killed writers.
 #include "base/EngineError.h"
+#include "store/ReportDirectory.h"
+#include "store/report/ReportContent.h"
 #include "store/report/ReportReader.h"
 #include "store/report/StaleTemporaries.h"
 #include "tests/support/FileBytes.h"
@@ -64,42 +66,44 @@ TEST(Bounds, TheListingReadsTheStartOfALineWithoutEnd)
     EXPECT_TRUE(head.typeWord.isEmpty());
 }
 
-// A device swapped in after the directory was read feeds the listing without end;
-// it reads no more than two lines can take.
-TEST(Bounds, TheListingStopsReadingADeviceSwappedInForAReport)
-{
-    const int dev = ::open("/dev", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    ASSERT_GE(dev, 0);
-    const store::ReportHeadLines head =
-        store::ReadReportHeadLines(store::DirectoryEntry{dev, "zero", QStringLiteral("/dev")});
-    ::close(dev);
-    EXPECT_EQ(head.description.size(), store::ReportReader::Listing.bytes);
-    EXPECT_TRUE(head.typeWord.isEmpty());
-}
-
-TEST(Bounds, LoadingRefusesALineLongerThanItsBoundAndNamesFileAndLine)
+// A pipe or a device swapped in after the directory was read is refused on the
+// file opened, as the listing and a check meet it, without waiting on the pipe.
+TEST(NonRegularFiles, AnEntryIsRefusedOnTheFileOpenedNotOnItsName)
 {
     QTemporaryDir dir;
-    const qsizetype most = store::ReportReader::Loading.bytes;
-    const struct {
-        qsizetype length;
-        bool refused;
-    } cases[] = {{most, false}, {most + 1, true}};
-    for (const auto& c : cases) {
-        const QString path = dir.filePath("long.rpt");
-        WriteBytes(path, "Description\r\n" + QByteArray(c.length, 'x') + "\r\nCall\r\n");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath("pipe.rpt")).constData(), 0644), 0);
+    const int at = ::open(QFile::encodeName(dir.path()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int dev = ::open("/dev", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ASSERT_GE(at, 0);
+    ASSERT_GE(dev, 0);
+    const store::DirectoryEntry entries[] = {{at, "pipe.rpt", dir.path()}, {dev, "zero", QStringLiteral("/dev")}};
+    for (const store::DirectoryEntry& entry : entries) {
+        const QString path = QDir(entry.directory).filePath(QString::fromLatin1(entry.fileName));
+        const QString refused = QStringLiteral("Cannot open report %1: it is not a regular file.").arg(path);
+        EXPECT_EQ(ErrorOf([&] { store::ReadReportHeadLines(entry); }), refused);
+        EXPECT_EQ(ErrorOf([&] { store::ReadReport(entry); }), refused);
+    }
+    ::close(at);
+    ::close(dev);
+}
+
+// A line of any length is read: loading keeps its first 65,536 characters and
+// the listing its first 1,024, and both read the next line after it.
+TEST(Bounds, AnOverLongLineIsCutAndTheNextLineIsRead)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("long.rpt");
+    for (const qsizetype length : {qsizetype(70000), qsizetype(1) << 20}) {
+        WriteBytes(path, QByteArray(length, 'x') + "\r\nCall\r\n");
         store::ReportReader reader(path);
-        EXPECT_EQ(reader.nextLine(), QStringLiteral("Description"));
-        if (c.refused) {
-            EXPECT_EQ(ErrorOf([&] { reader.nextLine(); }),
-                      QStringLiteral("Line 2 of report %1 is longer than %2 characters, which no report line is; "
-                                     "the file cannot be loaded.")
-                          .arg(path)
-                          .arg(most));
-        } else {
-            EXPECT_EQ(reader.nextLine().size(), most);
-            EXPECT_EQ(reader.nextLine(), QStringLiteral("Call"));
-        }
+        EXPECT_EQ(reader.nextLine(), QString(store::ReportReader::Loading.bytes, u'x')) << length;
+        EXPECT_EQ(reader.nextLine(), QStringLiteral("Call")) << length;
+        const store::ReportHeadLines head = store::ReadReportHeadLines(path);
+        EXPECT_EQ(head.description, QString(store::ReportReader::Listing.bytes, u'x')) << length;
+        EXPECT_EQ(head.typeWord, QStringLiteral("Call")) << length;
+        const store::ReportListing listing = store::ListReports(dir.path());
+        ASSERT_EQ(listing.reports.size(), 1u);
+        EXPECT_EQ(listing.reports[0].typeWord, QStringLiteral("Call")) << length;
     }
 }
 

@@ -2,6 +2,8 @@
 #include "store/report/ReportContent.h"
 
 #include "base/EngineError.h"
+#include "base/TextNumbers.h"
+#include "store/report/ReportReader.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/QtPrinting.h"
 
@@ -69,6 +71,10 @@ TEST(ReportContent, RefusesWhatLoadingRefusesWithItsMessages)
                                                         "This is in field record 2"},
         {Record("A", "1") + Record("A", "2"), 2, "Key violation.\n\nThis is in field record 2"},
         {Record("A", "1"), 2, "Field 'Field' must have a value\n\nThis is in field record 2"},
+        {Record("A", "$FFFFFFFF"), 1, "'$FFFFFFFF' is not a valid integer value for field 'Line'\n\n"
+                                      "This is in field record 1"},
+        {Record("A", "-$80000001"), 1, "'-$80000001' is not a valid integer value for field 'Line'\n\n"
+                                       "This is in field record 1"},
     };
     QTemporaryDir dir;
     const QString path = dir.filePath("r.rpt");
@@ -81,5 +87,33 @@ TEST(ReportContent, RefusesWhatLoadingRefusesWithItsMessages)
             error = e.text();
         }
         EXPECT_EQ(error, QString::fromLatin1(c.message) + QStringLiteral(" of the report %1.").arg(path));
+    }
+}
+
+// A count larger than any report can hold is refused at line 5, before a record
+// is read; a report of as many records as it can hold is read.
+TEST(ReportContent, RefusesACountNoReportCanHoldBeforeAnyRecord)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("r.rpt");
+    QStringList records;
+    for (int i = 0; i < store::MaxFieldRecords; ++i)
+        records += Record(QStringLiteral("F%1").arg(i), QStringLiteral("1"));
+    const auto write = [&](const QString& count) {
+        WriteBytes(path, Lines(QStringList{"D", "Contact", "Contact", "75", count} + records));
+    };
+    write(QString::number(store::MaxFieldRecords));
+    EXPECT_EQ(store::ReadReport(path).fields.size(), std::size_t(store::MaxFieldRecords));
+    for (const QString count : {"515", "1000000", "$7FFFFFFF"}) {
+        write(count);
+        QString error;
+        try {
+            store::ReadReport(path);
+        } catch (const base::EngineError& e) {
+            error = e.text();
+        }
+        EXPECT_EQ(error, QStringLiteral("Line 5 of report %1 gives %2 field records, more than the 514 that any "
+                                        "report can hold; the file cannot be loaded.")
+                             .arg(path, QString::number(base::StrToIntOrZero(count))));
     }
 }
