@@ -193,8 +193,9 @@ TEST(DamagedTables, MissingMemoFileOrAPipeInItsPlaceLeavesMemosNullAndTheRestRea
         DamagedTable table;
         const QByteArray memo = QFile::encodeName(table.dir.filePath("DAMAGED.MB"));
         ASSERT_TRUE(QFile::remove(QFile::decodeName(memo)));
-        if (pipe)
+        if (pipe) {
             ASSERT_EQ(::mkfifo(memo.constData(), 0644), 0);
+        }
         const auto records = TableFile::open(table.path).readRecords();
         ASSERT_EQ(records.size(), 200u);
         EXPECT_EQ(records[7][0], Value::ofInteger(7));
