@@ -14,7 +14,7 @@
 
 namespace bench {
 
-void NoDialogs::message(QWidget*, base::MessageKind, const QString& caption, const QString& text)
+void NoDialogs::message(QWidget*, ui::MessageKind, const QString& caption, const QString& text)
 {
     shown_ << caption + QStringLiteral(": ") + text;
 }
@@ -82,7 +82,7 @@ int main(int argc, char** argv)
     QDir().mkpath(settings.cache);
 
     bench::NoDialogs noDialogs;
-    base::Modal::install(&noDialogs);
+    ui::Modal::install(&noDialogs);
     int failed = 0;
     for (const QString& name : chosen) {
         try {
@@ -93,6 +93,6 @@ int main(int argc, char** argv)
             ++failed;
         }
     }
-    base::Modal::install(nullptr);
+    ui::Modal::install(nullptr);
     return failed ? 1 : 0;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "base/Modal.h"
+#include "ui/Modal.h"
 
 #include <QString>
 #include <QStringList>
@@ -26,9 +26,9 @@ void benchReportCheck(const Settings& settings);
 
 // Message boxes and modal dialogs would wait for an answer; during the
 // benchmarks each is recorded instead, and a benchmark that showed one fails.
-class NoDialogs : public base::Modal {
+class NoDialogs : public ui::Modal {
 public:
-    void message(QWidget*, base::MessageKind, const QString& caption, const QString& text) override;
+    void message(QWidget*, ui::MessageKind, const QString& caption, const QString& text) override;
     bool question(QWidget*, const QString& caption, const QString& text) override;
     int exec(QDialog& dialog) override;
 

@@ -1,7 +1,7 @@
 // Field catalogue: the pick lists of the field-selection page filled from a
 // CONTACT.DB of a million contacts, against one with no contacts.
 #include "base/EngineError.h"
-#include "base/PickList.h"
+#include "ui/PickList.h"
 #include "bench/BenchData.h"
 #include "bench/Benchmarks.h"
 #include "bench/Measure.h"
@@ -40,7 +40,7 @@ struct Window {
     int contactEntries()
     {
         form->FillPickFields(wizard::PageTurn::None);
-        return form->findChild<base::PickList*>(QStringLiteral("PickContactField"))->entryCount();
+        return form->findChild<ui::PickList*>(QStringLiteral("PickContactField"))->entryCount();
     }
 
     store::Session session;

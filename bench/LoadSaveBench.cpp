@@ -83,9 +83,9 @@ struct Window {
 
 // Answers every message box, counting those that are not the row limit's (a
 // report of hundreds of fields has more rows than a report may have).
-class RowLimitOnly : public base::Modal {
+class RowLimitOnly : public ui::Modal {
 public:
-    void message(QWidget*, base::MessageKind, const QString&, const QString& text) override
+    void message(QWidget*, ui::MessageKind, const QString&, const QString& text) override
     {
         if (!text.startsWith(QLatin1String("You cannot have more than")))
             others << text;
@@ -147,9 +147,9 @@ void benchLoadGrowth(const Settings& settings)
             plainWrite(dir + QLatin1Char('/') + name(fields), reportText(1, fields));
     });
     Window window(data);
-    base::Modal& before = base::Modal::current();
+    ui::Modal& before = ui::Modal::current();
     RowLimitOnly answers;
-    base::Modal::install(&answers);
+    ui::Modal::install(&answers);
     const Figure figure = compareTimes(
         QStringLiteral("load growth (500 records against 50)"), settings.runs,
         [&] {
@@ -161,7 +161,7 @@ void benchLoadGrowth(const Settings& settings)
             window.form->LoadConfig();
         },
         12.0);
-    base::Modal::install(&before);
+    ui::Modal::install(&before);
     if (!answers.others.isEmpty())
         throw base::EngineError(QStringLiteral("loading showed: %1").arg(answers.others.join(QStringLiteral("; "))));
     print(figure);

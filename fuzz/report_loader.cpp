@@ -7,7 +7,7 @@
 // files must be the same. The plain reading of tabrep-report must agree with the
 // load: the same refusal in the same words, or the same records.
 #include "base/EngineError.h"
-#include "base/Modal.h"
+#include "ui/Modal.h"
 #include "shell/TFrmTabrep.h"
 #include "store/engine/Session.h"
 #include "store/engine/Table.h"
@@ -26,9 +26,9 @@
 namespace {
 
 // Nobody answers: every message is counted, every question gets No and every dialog is rejected.
-class SilentModal : public base::Modal {
+class SilentModal : public ui::Modal {
 public:
-    void message(QWidget*, base::MessageKind, const QString&, const QString&) override { ++messages; }
+    void message(QWidget*, ui::MessageKind, const QString&, const QString&) override { ++messages; }
     bool question(QWidget*, const QString&, const QString&) override { ++messages; return false; }
     int exec(QDialog&) override { ++messages; return QDialog::Rejected; }
 
@@ -47,7 +47,7 @@ struct LoaderWorld {
         static char name[] = "fuzz_report_loader";
         static char* argv[] = {name, nullptr};
         app = std::make_unique<QApplication>(argc, argv);
-        base::Modal::install(&modal);
+        ui::Modal::install(&modal);
 
         if (!root.isValid() || !QDir(root.path()).mkpath(QStringLiteral("data")))
             fail("cannot make the temporary alias directory");

@@ -1,7 +1,7 @@
 #include "shell/HelpViewer.h"
 
 #include "base/EngineError.h"
-#include "base/Modal.h"
+#include "ui/Modal.h"
 #include "wizard/pages/PageKit.h"
 
 #include <QDir>
@@ -43,7 +43,7 @@ public:
     void showTopic(QWidget* parent, const QString& helpFile, int context) override
     {
         HelpWindow window(LoadHelpTopic(helpFile, context), parent);
-        base::ExecModal(window);
+        ui::ExecModal(window);
     }
 };
 

@@ -1,7 +1,7 @@
 #include "shell/TFrmSpecial.h"
 
-#include "base/ErrorGuard.h"
-#include "base/PickList.h"
+#include "ui/ErrorGuard.h"
+#include "ui/PickList.h"
 #include "wizard/pages/PageKit.h"
 
 #include <QCheckBox>
@@ -12,7 +12,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TFrmSpecial::TFrmSpecial(base::PickList* contactFields, QWidget* parent)
+TFrmSpecial::TFrmSpecial(ui::PickList* contactFields, QWidget* parent)
     : QDialog(parent), contactFields_(contactFields)
 {
     setObjectName(QStringLiteral("FrmSpecial"));
@@ -50,7 +50,7 @@ TFrmSpecial::TFrmSpecial(base::PickList* contactFields, QWidget* parent)
         b.box = new QCheckBox(QString::fromLatin1(b.caption), group);
         b.box->setObjectName(QString::fromLatin1(b.name));
         QCheckBox* box = b.box;
-        connect(box, &QCheckBox::clicked, this, [this, box] { base::Guarded(this, [&] { CheckBox1Click(box); }); });
+        connect(box, &QCheckBox::clicked, this, [this, box] { ui::Guarded(this, [&] { CheckBox1Click(box); }); });
         auto* description = new QLabel(QString::fromLatin1(b.description), group);
         description->setObjectName(QString::fromLatin1(b.label));
         description->setFont(pagekit::Serif(13));
@@ -80,7 +80,7 @@ void TFrmSpecial::ShowSelections()
     for (QCheckBox* box : {CheckBox1, CheckBox2, CheckBox3}) {
         const int index = contactFields_->findEntry(box->text());
         if (index >= 0)
-            box->setChecked(contactFields_->isEntrySelected(index));
+            box->setChecked(contactFields_->isTicked(index));
     }
 }
 
@@ -88,5 +88,5 @@ void TFrmSpecial::CheckBox1Click(QCheckBox* box)
 {
     const int index = contactFields_->findEntry(box->text());
     if (index >= 0)
-        contactFields_->setEntrySelected(index, box->isChecked());
+        contactFields_->setTicked(index, box->isChecked());
 }

@@ -4,7 +4,7 @@
 
 class QCheckBox;
 
-namespace base {
+namespace ui {
 class PickList;
 }
 
@@ -15,7 +15,7 @@ class PickList;
 class TFrmSpecial : public QDialog {
     Q_OBJECT
 public:
-    explicit TFrmSpecial(base::PickList* contactFields, QWidget* parent = nullptr);
+    explicit TFrmSpecial(ui::PickList* contactFields, QWidget* parent = nullptr);
 
     void CheckBox1Click(QCheckBox* box);
 
@@ -23,7 +23,7 @@ private:
     // Sets each box from its entry's selection; a box without an entry stays cleared.
     void ShowSelections();
 
-    base::PickList* contactFields_;
+    ui::PickList* contactFields_;
     QCheckBox* CheckBox1 = nullptr;
     QCheckBox* CheckBox2 = nullptr;
     QCheckBox* CheckBox3 = nullptr;

@@ -1,8 +1,8 @@
 #include "shell/TFrmTabrep.h"
 
 #include "base/EngineError.h"
-#include "base/ErrorGuard.h"
-#include "base/Option.h"
+#include "ui/ErrorGuard.h"
+#include "ui/Option.h"
 #include "shell/ProgramFiles.h"
 #include "store/Alias.h"
 #include "store/WorkingTable.h"
@@ -33,11 +33,11 @@ bool AliasAtFault(store::Session& session)
 
 TFrmTabrep::TFrmTabrep(store::Session& session, QWidget* parent) : WizardForm(session, parent)
 {
-    base::OnClick(btExit, this, &TFrmTabrep::btExitClick);
-    base::OnClick(BtnSlideShow, this, &TFrmTabrep::BtnSlideShowClick);
-    base::OnClick(BtnHelp, this, &TFrmTabrep::BtnHelpClick);
-    base::OnClick(BtnAbout, this, &TFrmTabrep::BtnAboutClick);
-    created_ = base::Guarded(this, [this] {
+    ui::OnClick(btExit, this, &TFrmTabrep::btExitClick);
+    ui::OnClick(BtnSlideShow, this, &TFrmTabrep::BtnSlideShowClick);
+    ui::OnClick(BtnHelp, this, &TFrmTabrep::BtnHelpClick);
+    ui::OnClick(BtnAbout, this, &TFrmTabrep::BtnAboutClick);
+    created_ = ui::Guarded(this, [this] {
         try {
             FormCreate();
         } catch (const base::EngineError& e) {
@@ -84,8 +84,8 @@ void TFrmTabrep::FormCreate()
 void TFrmTabrep::pageBuilt(int index)
 {
     if (index == Fields) {
-        base::OnClick(BtnUser, this, &TFrmTabrep::BtnUserClick);
-        base::OnClick(BitBtn2, this, &TFrmTabrep::BitBtn2Click);
+        ui::OnClick(BtnUser, this, &TFrmTabrep::BtnUserClick);
+        ui::OnClick(BitBtn2, this, &TFrmTabrep::BitBtn2Click);
     }
 }
 

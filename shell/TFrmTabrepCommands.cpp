@@ -2,7 +2,7 @@
 // page that open the small dialogs.
 #include "shell/TFrmTabrep.h"
 
-#include "base/Modal.h"
+#include "ui/Modal.h"
 #include "shell/HelpViewer.h"
 #include "shell/ProgramFiles.h"
 #include "shell/Slideshow.h"
@@ -14,7 +14,7 @@
 
 void TFrmTabrep::btExitClick()
 {
-    if (base::AskYesNo(this, QStringLiteral("Exit now. Are you sure?")))
+    if (ui::AskYesNo(this, QStringLiteral("Exit now. Are you sure?")))
         close();
 }
 
@@ -32,17 +32,17 @@ void TFrmTabrep::BtnHelpClick()
 void TFrmTabrep::BtnAboutClick()
 {
     TfrmAbout dialog(this);
-    base::ExecModal(dialog);
+    ui::ExecModal(dialog);
 }
 
 void TFrmTabrep::BtnUserClick()
 {
     TFrmUser dialog(this);
-    base::ExecModal(dialog);
+    ui::ExecModal(dialog);
 }
 
 void TFrmTabrep::BitBtn2Click()
 {
     TFrmSpecial dialog(PickContactField, this);
-    base::ExecModal(dialog);
+    ui::ExecModal(dialog);
 }

@@ -1,8 +1,8 @@
 #include "shell/TFrmUser.h"
 
-#include "base/ErrorGuard.h"
-#include "base/KeyboardGrid.h"
-#include "base/Modal.h"
+#include "ui/ErrorGuard.h"
+#include "ui/KeyboardGrid.h"
+#include "ui/Modal.h"
 #include "store/Alias.h"
 #include "store/engine/Session.h"
 #include "store/engine/Table.h"
@@ -62,7 +62,7 @@ TFrmUser::TFrmUser(QWidget* parent)
     Table1->SetTableName(QStringLiteral("DATABASE.DB"));
 
     auto* layout = new QVBoxLayout(this);
-    StringGrid1 = new base::KeyboardTableWidget(GridRows, 1, this);
+    StringGrid1 = new ui::KeyboardTableWidget(GridRows, 1, this);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
     StringGrid1->setAccessibleName(QStringLiteral("User Field Definitions"));
     StringGrid1->setFont(pagekit::Serif(13));
@@ -83,7 +83,7 @@ TFrmUser::TFrmUser(QWidget* parent)
     layout->addLayout(row);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    base::Guarded(this, [this] { FormCreate(); });
+    ui::Guarded(this, [this] { FormCreate(); });
 }
 
 TFrmUser::~TFrmUser() = default;
@@ -110,7 +110,7 @@ void TFrmUser::FormCreate()
         StringGrid1->setColumnWidth(column, std::max(ColumnWidth, StringGrid1->columnWidth(column)));
     }
     if (int(records.size()) > MostDatabases)
-        base::ShowInformation(this, QStringLiteral("%1 holds more than %2 databases; only the first %2 are shown.")
+        ui::ShowInformation(this, QStringLiteral("%1 holds more than %2 databases; only the first %2 are shown.")
                                         .arg(Table1->filePath(), QString::number(MostDatabases)));
 }
 

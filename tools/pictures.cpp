@@ -6,10 +6,10 @@
 // a starting position typed that makes two fields overlap. With --dark, every
 // window is drawn under a dark palette, as on a dark desktop.
 #include "base/EngineError.h"
-#include "base/Modal.h"
-#include "base/Option.h"
-#include "base/PickList.h"
-#include "base/SpinEdit.h"
+#include "ui/Modal.h"
+#include "ui/Option.h"
+#include "ui/PickList.h"
+#include "ui/SpinEdit.h"
 #include "shell/HelpViewer.h"
 #include "shell/ProgramFiles.h"
 #include "shell/TFrmSpecial.h"
@@ -52,9 +52,9 @@ QTextStream& err()
 
 // The walk expects no message box and no modal dialog: any of them means the
 // walk went wrong, so it ends the program with the message's text.
-class RefusingModal : public base::Modal {
+class RefusingModal : public ui::Modal {
 public:
-    void message(QWidget*, base::MessageKind, const QString& caption, const QString& text) override
+    void message(QWidget*, ui::MessageKind, const QString& caption, const QString& text) override
     {
         fail(QStringLiteral("unexpected message \"%1\": %2").arg(caption, text));
     }
@@ -84,7 +84,7 @@ public:
     void chooseCallCategory() { RbCall->click(); }
     void typeDescription(const QString& text) { EdDescription->setText(text); }
     // Ticks entries the way the user does: the entry current, then the space bar.
-    static void tick(base::PickList* list, const QStringList& entries)
+    static void tick(ui::PickList* list, const QStringList& entries)
     {
         for (const QString& entry : entries) {
             const int row = list->findEntry(entry);
@@ -113,7 +113,7 @@ public:
         cell->setText(start);
         return before;
     }
-    base::PickList* contactFields() { return PickContactField; }
+    ui::PickList* contactFields() { return PickContactField; }
     QString description() const { return EdDescription->text(); }
     int margin() const { return SpinMargin->value(); }
 };
@@ -260,7 +260,7 @@ int main(int argc, char** argv)
     file.close();
 
     RefusingModal modal;
-    base::Modal::install(&modal);
+    ui::Modal::install(&modal);
     try {
         demo::Options options;
         options.contacts = 60;
@@ -276,6 +276,6 @@ int main(int argc, char** argv)
     } catch (const base::EngineError& e) {
         fail(e.text());
     }
-    base::Modal::install(nullptr);
+    ui::Modal::install(nullptr);
     return 0;
 }

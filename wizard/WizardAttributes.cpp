@@ -2,7 +2,7 @@
 // working table's current row through data-aware controls.
 #include "wizard/WizardForm.h"
 
-#include "base/ErrorGuard.h"
+#include "ui/ErrorGuard.h"
 #include "store/engine/Table.h"
 #include "rules/EventFieldMap.h"
 #include "rules/SummaryRules.h"
@@ -23,14 +23,14 @@ void WizardForm::bindFieldDefinitions()
 {
     for (const auto& [box, column] : boundFlags()) {
         connect(box, &QCheckBox::clicked, this, [this, name = column](bool on) {
-            base::Guarded(this, [&] {
+            ui::Guarded(this, [&] {
                 if (TblTRData().Active() && TblTRData().RecordCount() > 0)
                     TblTRData().FieldByName(name).SetAsBoolean(on);
             });
         });
     }
     connect(DBEdit1, &QLineEdit::textEdited, this, [this](const QString& text) {
-        base::Guarded(this, [&] {
+        ui::Guarded(this, [&] {
             if (TblTRData().Active() && TblTRData().RecordCount() > 0)
                 TblTRData().FieldByName(QStringLiteral("Header")).SetAsString(text);
         });

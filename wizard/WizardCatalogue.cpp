@@ -1,9 +1,9 @@
 // The field catalogue: filling the two pick lists of the field-selection page.
 #include "wizard/WizardForm.h"
 
-#include "base/Hourglass.h"
-#include "base/Option.h"
-#include "base/PickList.h"
+#include "ui/Hourglass.h"
+#include "ui/Option.h"
+#include "ui/PickList.h"
 #include "store/engine/Table.h"
 #include "rules/EventFieldMap.h"
 
@@ -38,11 +38,11 @@ void WizardForm::FillPickFields(PageTurn turn)
     ensurePages(); // the lists follow the category and type pages
     if (turn == PageTurn::Backward)
         return;
-    if (PickContactField->selectedCount() + PickEventField->selectedCount() > 0 && !state_.CatalogueDirty)
+    if (PickContactField->tickedCount() + PickEventField->tickedCount() > 0 && !state_.CatalogueDirty)
         return;
-    const base::Hourglass hourglass;
+    const ui::Hourglass hourglass;
 
-    const std::pair<base::Option*, CategoryEntry> categories[] = {
+    const std::pair<ui::Option*, CategoryEntry> categories[] = {
         {RBEvent, {u'E', "GENERIC", "Event-related Fields"}},
         {RbCall, {u'C', "CALL", "Call-related Fields"}},
         {RBLetter, {u'L', "LETTER", "Letter-related Fields"}},

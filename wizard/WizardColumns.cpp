@@ -1,9 +1,9 @@
 // The columns-and-rows page: the layout pass and its preview.
 #include "wizard/WizardForm.h"
 
-#include "base/ErrorGuard.h"
-#include "base/Option.h"
-#include "base/SpinEdit.h"
+#include "ui/ErrorGuard.h"
+#include "ui/Option.h"
+#include "ui/SpinEdit.h"
 #include "base/TextNumbers.h"
 
 #include <QLabel>
@@ -53,7 +53,7 @@ void WizardForm::SetGrid()
     // message box, brings its text into range, and that change must not start
     // a second pass (and a second message) inside this one.
     if (layout.limitReached)
-        base::ShowError(this, wizard::RowLimitMessage());
+        ui::ShowError(this, wizard::RowLimitMessage());
     state_.ColumnsGridReady = true;
 }
 
@@ -73,7 +73,7 @@ bool WizardForm::enterColumnWidths(PageTurn turn)
     // Every field must have its cell in the preview before positions are given.
     if (turn == PageTurn::Forward && !wizard::AllFieldsFit(orderedFields(), rbCustYes->isChecked(), SpinCol->value())) {
         state_.PageIndex = Columns;
-        base::ShowError(this, wizard::RowLimitMessage());
+        ui::ShowError(this, wizard::RowLimitMessage());
         return false;
     }
     FillColTable();

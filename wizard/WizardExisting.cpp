@@ -1,8 +1,8 @@
 // The operations on existing reports: choosing or deleting one, and the column-width editor.
 #include "wizard/WizardForm.h"
 
-#include "base/Modal.h"
-#include "base/SpinEdit.h"
+#include "ui/Modal.h"
+#include "ui/SpinEdit.h"
 #include "store/engine/Table.h"
 #include "wizard/dialogs/TFrmColumn.h"
 #include "wizard/dialogs/TFrmSelect.h"
@@ -15,7 +15,7 @@ bool WizardForm::selectReport(bool deleting)
     dialog.setTitle(deleting ? QStringLiteral("Delete an Existing Report")
                              : QStringLiteral("Modify an Existing Report"));
     dialog.setSelectMode(deleting ? wizard::SelectAction::Delete : wizard::SelectAction::Modify);
-    if (base::ExecModal(dialog) != QDialog::Accepted)
+    if (ui::ExecModal(dialog) != QDialog::Accepted)
         return false;
     if (!deleting)
         state_.ReportFileName = dialog.chosenFileName();
@@ -32,8 +32,8 @@ void WizardForm::runColumnWidthEditor()
         TblTRData().Refresh();
         if (!WriteTheReportFile(TblTRData(), &dialog, saveTarget()))
             return false;
-        base::ShowInformation(&dialog, QStringLiteral("Report successfully modified."));
+        ui::ShowInformation(&dialog, QStringLiteral("Report successfully modified."));
         return true;
     });
-    base::ExecModal(dialog);
+    ui::ExecModal(dialog);
 }

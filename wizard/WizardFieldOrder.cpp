@@ -1,9 +1,9 @@
 // The field-order page: the ordered list of chosen fields and their working-table rows.
 #include "wizard/WizardForm.h"
 
-#include "base/ErrorGuard.h"
-#include "base/Option.h"
-#include "base/PickList.h"
+#include "ui/ErrorGuard.h"
+#include "ui/Option.h"
+#include "ui/PickList.h"
 #include "store/WorkingTable.h"
 #include "store/engine/Table.h"
 #include "rules/EventFieldMap.h"
@@ -30,7 +30,7 @@ bool WizardForm::FillFullList(PageTurn turn)
 {
     if (turn == PageTurn::Backward)
         return true;
-    if (PickContactField->selectedCount() + PickEventField->selectedCount() == 0)
+    if (PickContactField->tickedCount() + PickEventField->tickedCount() == 0)
         return false;
     store::Table& table = TblTRData();
     lbAllFields->clear();
@@ -41,7 +41,7 @@ bool WizardForm::FillFullList(PageTurn turn)
         RecordDBType(QStringLiteral("CustomID"), 0, table);
     }
     for (int i = 0; i < PickContactField->entryCount(); ++i) {
-        if (!PickContactField->isEntrySelected(i))
+        if (!PickContactField->isTicked(i))
             continue;
         const QString name = PickContactField->entryText(i);
         if (detailLevel && name.compare(QStringLiteral("CustomID"), Qt::CaseInsensitive) == 0)
@@ -50,7 +50,7 @@ bool WizardForm::FillFullList(PageTurn turn)
         RecordDBType(name, 0, table);
     }
     for (int i = 0; i < PickEventField->entryCount(); ++i) {
-        if (!PickEventField->isEntrySelected(i))
+        if (!PickEventField->isTicked(i))
             continue;
         const QString display = PickEventField->entryText(i);
         lbAllFields->addItem(display);
@@ -96,7 +96,7 @@ bool WizardForm::qOKFieldPositions()
     const auto broken = wizard::CheckFieldOrder(orderedFields(), state_.EventCategory);
     if (broken == wizard::FieldOrderBreak::None)
         return true;
-    base::ShowError(this, wizard::FieldOrderMessage(broken));
+    ui::ShowError(this, wizard::FieldOrderMessage(broken));
     return false;
 }
 
@@ -110,7 +110,7 @@ void WizardForm::applyMove(const wizard::FieldMove& move)
     if (move.broken != wizard::FieldOrderBreak::None) {
         lbAllFields->setCurrentRow(-1);
         lbAllFields->clearSelection();
-        base::ShowError(this, wizard::FieldOrderMessage(move.broken));
+        ui::ShowError(this, wizard::FieldOrderMessage(move.broken));
     }
 }
 

@@ -1,7 +1,7 @@
 #include "wizard/WizardForm.h"
 
-#include "base/ErrorGuard.h"
-#include "base/PickList.h"
+#include "ui/ErrorGuard.h"
+#include "ui/PickList.h"
 #include "store/engine/Session.h"
 #include "store/engine/Table.h"
 #include "wizard/pages/Cp1252Validator.h"
@@ -108,22 +108,22 @@ QWidget* WizardForm::buildPage(int index)
     }
     case Order: {
         QWidget* page = buildFieldOrderPage();
-        base::OnClick(BtnMoveUp, this, &WizardForm::BtnMoveUpClick);
-        base::OnClick(BtnDown, this, &WizardForm::BtnDownClick);
+        ui::OnClick(BtnMoveUp, this, &WizardForm::BtnMoveUpClick);
+        ui::OnClick(BtnDown, this, &WizardForm::BtnDownClick);
         return page;
     }
     case Columns:
         return buildColumnsPage();
     case Widths: {
         QWidget* page = buildColumnWidthsPage();
-        base::OnClick(BtnCheck, this, &WizardForm::BtnCheckClick);
+        ui::OnClick(BtnCheck, this, &WizardForm::BtnCheckClick);
         return page;
     }
     default: {
         QWidget* page = buildFieldDefinitionsPage();
-        base::OnClick(btMakeReport, this, &WizardForm::btMakeReportClick);
+        ui::OnClick(btMakeReport, this, &WizardForm::btMakeReportClick);
         connect(LBFieldDefs, &QListWidget::currentRowChanged, this,
-                [this] { base::Guarded(this, [this] { LBFieldDefsClick(LBFieldDefs); }); });
+                [this] { ui::Guarded(this, [this] { LBFieldDefsClick(LBFieldDefs); }); });
         DBEdit1->setValidator(new wizard::Cp1252Validator(DBEdit1));
         bindFieldDefinitions();
         return page;
@@ -156,8 +156,8 @@ void WizardForm::buildBottomBar(QVBoxLayout* frame)
     button(BtnNext, "BtnNext", "&Next");
     button(btExit, "btExit", "E&xit");
     BtnNext->setDefault(true);
-    base::OnClick(BtnNext, this, &WizardForm::BtnNextClick);
-    base::OnClick(BtnPrior, this, &WizardForm::BtnPriorClick);
+    ui::OnClick(BtnNext, this, &WizardForm::BtnNextClick);
+    ui::OnClick(BtnPrior, this, &WizardForm::BtnPriorClick);
     // F1 is the desktop's key for help: it opens the help of the page in view, as Help does.
     connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, BtnHelp, &QPushButton::click);
     frame->addWidget(bar);

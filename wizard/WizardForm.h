@@ -24,11 +24,11 @@ class QTableWidget;
 class QVBoxLayout;
 class QWidget;
 
-namespace base {
+namespace ui {
 class Option;
 class PickList;
 class SpinEdit;
-} // namespace base
+} // namespace ui
 
 namespace store {
 class Session;
@@ -183,44 +183,44 @@ protected:
 
     // Page 0: operation.
     QLabel* Label1 = nullptr;
-    base::Option* RBCreate = nullptr;
-    base::Option* RbModify = nullptr;
-    base::Option* RbCopy = nullptr;
-    base::Option* RBColumn = nullptr;
-    base::Option* RbDelete = nullptr;
+    ui::Option* RBCreate = nullptr;
+    ui::Option* RbModify = nullptr;
+    ui::Option* RbCopy = nullptr;
+    ui::Option* RBColumn = nullptr;
+    ui::Option* RbDelete = nullptr;
     // Page 1: report type.
-    base::Option* RbContactOrdered = nullptr;
-    base::Option* rbDateOrdered = nullptr;
+    ui::Option* RbContactOrdered = nullptr;
+    ui::Option* rbDateOrdered = nullptr;
     // Page 2: information category.
-    base::Option* RBContact = nullptr;
-    base::Option* RBEvent = nullptr;
-    base::Option* RBNote = nullptr;
-    base::Option* RbCall = nullptr;
-    base::Option* RBLetter = nullptr;
-    base::Option* RbMeeting = nullptr;
-    base::Option* RbTodo = nullptr;
-    base::Option* rbSale = nullptr;
-    base::Option* rbQuote = nullptr;
+    ui::Option* RBContact = nullptr;
+    ui::Option* RBEvent = nullptr;
+    ui::Option* RBNote = nullptr;
+    ui::Option* RbCall = nullptr;
+    ui::Option* RBLetter = nullptr;
+    ui::Option* RbMeeting = nullptr;
+    ui::Option* RbTodo = nullptr;
+    ui::Option* rbSale = nullptr;
+    ui::Option* rbQuote = nullptr;
     QLabel* lblSale1 = nullptr;
     QLabel* lblQuote1 = nullptr;
     // Page 3: description.
     QLineEdit* EdDescription = nullptr;
     static constexpr int DescriptionLength = 30;  // characters the edit takes by typing
     // Page 4: paper size.
-    base::Option* RBAmPor = nullptr;
-    base::Option* RbAmLan = nullptr;
-    base::Option* RbA4Por = nullptr;
-    base::Option* RBA4Lan = nullptr;
-    base::Option* RbOther = nullptr;
+    ui::Option* RBAmPor = nullptr;
+    ui::Option* RbAmLan = nullptr;
+    ui::Option* RbA4Por = nullptr;
+    ui::Option* RBA4Lan = nullptr;
+    ui::Option* RbOther = nullptr;
     QFrame* PnlPrint = nullptr;
-    base::SpinEdit* SpinMargin = nullptr;
+    ui::SpinEdit* SpinMargin = nullptr;
     QLabel* LblMargin = nullptr;
     // Page 5: detail level.
-    base::Option* rbCustYes = nullptr;
-    base::Option* rbCustNo = nullptr;
+    ui::Option* rbCustYes = nullptr;
+    ui::Option* rbCustNo = nullptr;
     // Page 6: field selection.
-    base::PickList* PickContactField = nullptr;
-    base::PickList* PickEventField = nullptr;
+    ui::PickList* PickContactField = nullptr;
+    ui::PickList* PickEventField = nullptr;
     QLabel* LblEvent = nullptr;
     QLabel* LblSelected = nullptr;
     QPushButton* BitBtn2 = nullptr;
@@ -233,7 +233,7 @@ protected:
     QLabel* LblCustYes = nullptr;
     QLabel* LblCustNo = nullptr;
     // Page 8: columns and rows.
-    base::SpinEdit* SpinCol = nullptr;
+    ui::SpinEdit* SpinCol = nullptr;
     QLabel* Label111 = nullptr;
     QTableWidget* StringGrid1 = nullptr;
     QLabel* LblCustYes2 = nullptr;

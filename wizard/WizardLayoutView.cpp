@@ -1,8 +1,8 @@
 // The column-widths page's layout view: the positions grid drawn to scale.
 #include "wizard/WizardForm.h"
 
-#include "base/ErrorGuard.h"
-#include "base/SpinEdit.h"
+#include "ui/ErrorGuard.h"
+#include "ui/SpinEdit.h"
 #include "wizard/view/ColumnLayoutView.h"
 #include "rules/FieldLabels.h"
 
@@ -19,7 +19,7 @@ void WizardForm::addColumnLayoutView()
     source.printableWidth = [this] { return SpinMargin->value(); };
     source.labels = [this] {
         QHash<QString, QString> labels;
-        base::Guarded(this, [&] { labels = wizard::FieldLabels(TblTRData(), state_.EventCategory); });
+        ui::Guarded(this, [&] { labels = wizard::FieldLabels(TblTRData(), state_.EventCategory); });
         return labels;
     };
     auto* view = new ColumnLayoutView(*sgCol, {}, std::move(source), sgCol->parentWidget());

@@ -3,9 +3,9 @@
 #include "wizard/WizardForm.h"
 
 #include "base/EngineError.h"
-#include "base/Option.h"
-#include "base/PickList.h"
-#include "base/SpinEdit.h"
+#include "ui/Option.h"
+#include "ui/PickList.h"
+#include "ui/SpinEdit.h"
 #include "base/TextNumbers.h"
 #include "store/engine/Table.h"
 #include "store/report/ReportContent.h"
@@ -25,7 +25,7 @@ namespace {
 // them: one look-up a record instead of a walk of the list.
 class EntryIndex {
 public:
-    explicit EntryIndex(const base::PickList& list)
+    explicit EntryIndex(const ui::PickList& list)
     {
         for (int i = list.count() - 1; i >= 0; --i) // of equal texts the first wins, as in findEntry
             index_.insert(list.entryText(i).toCaseFolded(), i);
@@ -62,7 +62,7 @@ void WizardForm::LoadConfig()
     if (store::MatchesWord(category, QLatin1String("CONTACT")))
         RBContact->turnOn();
     if (RbContactOrdered->isChecked()) {
-        const std::pair<const char*, base::Option*> words[] = {
+        const std::pair<const char*, ui::Option*> words[] = {
             {"EVENT", RBEvent}, {"NOTE", RBNote},       {"CALL", RbCall},
             {"LETTER", RBLetter}, {"MEETING", RbMeeting}, {"TO-DO", RbTodo},
         };
@@ -77,8 +77,8 @@ void WizardForm::LoadConfig()
 
     const int width = base::StrToIntOrZero(reader.nextLine());
     SpinMargin->setValue(width);
-    const std::pair<int, base::Option*> papers[] = {{75, RBAmPor}, {77, RbA4Por}, {110, RbAmLan}, {115, RBA4Lan}};
-    base::Option* paper = RbOther;
+    const std::pair<int, ui::Option*> papers[] = {{75, RBAmPor}, {77, RbA4Por}, {110, RbAmLan}, {115, RBA4Lan}};
+    ui::Option* paper = RbOther;
     for (const auto& [paperWidth, option] : papers)
         if (width == paperWidth)
             paper = option;
@@ -113,14 +113,14 @@ void WizardForm::LoadConfig()
     table.FlushBuffers();
     reportOnDisk_ = ReportOnDisk{path, reader.version()};
 
-    PickContactField->clearSelections();
-    PickEventField->clearSelections();
+    PickContactField->clearTicks();
+    PickEventField->clearTicks();
     const EntryIndex contactEntries(*PickContactField);
     const EntryIndex eventEntries(*PickEventField);
     for (table.First(); !table.Eof(); table.Next()) {
         const QString kind = table.FieldByName(QStringLiteral("DbType")).AsString();
         const QString field = table.FieldByName(QStringLiteral("Field")).AsString();
-        base::PickList* list = kind == QLatin1String("0")   ? PickContactField
+        ui::PickList* list = kind == QLatin1String("0")   ? PickContactField
                                : kind == QLatin1String("1") ? PickEventField
                                                             : nullptr;
         if (!list)
@@ -129,7 +129,7 @@ void WizardForm::LoadConfig()
                               ? eventEntries.find(wizard::GetEventDisplayName(state_.EventCategory, field))
                               : contactEntries.find(field);
         if (index >= 0)
-            list->setEntrySelected(index, true);
+            list->setTicked(index, true);
     }
 
     table.SetIndexName(QStringLiteral("iOrder"));

@@ -1,11 +1,11 @@
 // The page machine: Next, Previous and the page-change routine.
 #include "wizard/WizardForm.h"
 
-#include "base/Hourglass.h"
-#include "base/Modal.h"
-#include "base/Option.h"
-#include "base/PickList.h"
-#include "base/SpinEdit.h"
+#include "ui/Hourglass.h"
+#include "ui/Modal.h"
+#include "ui/Option.h"
+#include "ui/PickList.h"
+#include "ui/SpinEdit.h"
 #include "store/Alias.h"
 #include "store/WorkingTable.h"
 #include "store/engine/Table.h"
@@ -74,7 +74,7 @@ void WizardForm::SetBook(PageTurn turn)
     }
     if (state_.PageIndex == Paper && EdDescription->text().isEmpty()) {
         state_.PageIndex = Description;
-        base::ShowError(this, QStringLiteral("You must enter a description."));
+        ui::ShowError(this, QStringLiteral("You must enter a description."));
         EdDescription->setFocus();
         return;
     }
@@ -82,7 +82,7 @@ void WizardForm::SetBook(PageTurn turn)
         FillPickFields(turn);
     if (state_.PageIndex == Order && state_.LayoutDirty && !FillFullList(turn)) {
         state_.PageIndex = Fields;
-        base::ShowError(this, QStringLiteral("No Fields Selected."));
+        ui::ShowError(this, QStringLiteral("No Fields Selected."));
         return;
     }
     if (state_.PageIndex == Columns && turn != PageTurn::Backward) {
@@ -113,7 +113,7 @@ void WizardForm::SetBook(PageTurn turn)
     }
     if (state_.PageIndex == Fields)
         LblSelected->setText(QStringLiteral("(%1 fields selected)")
-                                 .arg(PickContactField->selectedCount() + PickEventField->selectedCount()));
+                                 .arg(PickContactField->tickedCount() + PickEventField->tickedCount()));
 }
 
 bool WizardForm::enterOperation()
@@ -140,7 +140,7 @@ bool WizardForm::enterOperation()
         showPage(Operation);
         return false;
     }
-    const base::Hourglass hourglass; // a long report takes a moment to load
+    const ui::Hourglass hourglass; // a long report takes a moment to load
     LoadConfig();
     FillColTable();
     return true;

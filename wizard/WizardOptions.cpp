@@ -1,8 +1,8 @@
 // Handlers of the options of pages 0 to 2 and of the paper-size page.
 #include "wizard/WizardForm.h"
 
-#include "base/Option.h"
-#include "base/SpinEdit.h"
+#include "ui/Option.h"
+#include "ui/SpinEdit.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -31,7 +31,7 @@ void WizardForm::EdDescriptionChange()
 
 namespace {
 
-void applyPaper(base::SpinEdit* spin, QLabel* label, QFrame* panel, int width, const QString& text)
+void applyPaper(ui::SpinEdit* spin, QLabel* label, QFrame* panel, int width, const QString& text)
 {
     spin->setValue(width);
     label->setText(text);

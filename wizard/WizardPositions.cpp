@@ -1,9 +1,9 @@
 // The column-widths page: default or stored positions, written back into the working table.
 #include "wizard/WizardForm.h"
 
-#include "base/ErrorGuard.h"
-#include "base/Option.h"
-#include "base/SpinEdit.h"
+#include "ui/ErrorGuard.h"
+#include "ui/Option.h"
+#include "ui/SpinEdit.h"
 #include "store/WorkingTable.h"
 #include "store/engine/Table.h"
 #include "rules/ColumnCheck.h"
@@ -93,7 +93,7 @@ void WizardForm::BtnCheckClick()
     WriteColWidthsGridToTable(TblTRData());
     const QString failure = wizard::ColumnCheckFailure(SpinMargin->value(), TblTRData());
     if (failure.isEmpty())
-        base::ShowInformation(this, QStringLiteral("Columns appear OK."));
+        ui::ShowInformation(this, QStringLiteral("Columns appear OK."));
     else
-        base::ShowWarning(this, failure);
+        ui::ShowWarning(this, failure);
 }

@@ -1,10 +1,10 @@
 // Writing the report definition file from the pages and the working table.
 #include "wizard/WizardForm.h"
 
-#include "base/Modal.h"
-#include "base/Option.h"
+#include "ui/Modal.h"
+#include "ui/Option.h"
 #include "base/Paths.h"
-#include "base/SpinEdit.h"
+#include "ui/SpinEdit.h"
 #include "store/Alias.h"
 #include "store/ReportNames.h"
 #include "store/WorkingTable.h"
@@ -30,7 +30,7 @@ bool WizardForm::WriteTheReportFile(store::Table& table, QWidget* parent, SaveTa
         header.typeWord = QStringLiteral("Contact");
     if (rbDateOrdered->isChecked())
         header.typeWord = QStringLiteral("Calendar");
-    const std::pair<base::Option*, const char*> categories[] = {
+    const std::pair<ui::Option*, const char*> categories[] = {
         {RBContact, "Contact"}, {RBEvent, "Event"},     {RBNote, "Note"},  {RbCall, "Call"},
         {RBLetter, "Letter"},   {RbMeeting, "Meeting"}, {RbTodo, "TO-DO"},
     };
@@ -87,12 +87,12 @@ bool WizardForm::askToReplace(QWidget* parent, const QString& path, const store:
             : QString();
     switch (change.kind) {
     case store::ReportChange::Kind::Deleted:
-        return base::AskYesNoWarning(parent, QStringLiteral("The report %1 has been deleted by another program or "
+        return ui::AskYesNoWarning(parent, QStringLiteral("The report %1 has been deleted by another program or "
                                                             "user since it was loaded or saved here.\n\nDo you "
                                                             "want to save it again with this version?")
                                                  .arg(where));
     case store::ReportChange::Kind::Appeared:
-        return base::AskYesNoWarning(parent, QStringLiteral("Another program or user has saved a report as %1 since "
+        return ui::AskYesNoWarning(parent, QStringLiteral("Another program or user has saved a report as %1 since "
                                                             "this report was loaded, saved or named here.%2\n\nDo "
                                                             "you want to overwrite it with this version?")
                                                  .arg(where, time));
@@ -100,7 +100,7 @@ bool WizardForm::askToReplace(QWidget* parent, const QString& path, const store:
     case store::ReportChange::Kind::Changed:
         break;
     }
-    return base::AskYesNoWarning(parent, QStringLiteral("The report %1 has been changed by another program or user "
+    return ui::AskYesNoWarning(parent, QStringLiteral("The report %1 has been changed by another program or user "
                                                         "since it was loaded or saved here.%2\n\nDo you want to "
                                                         "overwrite it with this version?")
                                              .arg(where, time));

@@ -1,9 +1,9 @@
 // "Make Report": settles the file the report goes to and writes it.
 #include "wizard/WizardForm.h"
 
-#include "base/ErrorGuard.h"
-#include "base/Modal.h"
-#include "base/Option.h"
+#include "ui/ErrorGuard.h"
+#include "ui/Modal.h"
+#include "ui/Option.h"
 #include "wizard/dialogs/TFrmFilename.h"
 
 #include <QLineEdit>
@@ -15,7 +15,7 @@ namespace {
 bool AskForName(store::Session& session, WizardState& state, QLineEdit* description, QWidget* parent)
 {
     TFrmFilename dialog(session, description->text(), parent);
-    if (base::ExecModal(dialog) != QDialog::Accepted)
+    if (ui::ExecModal(dialog) != QDialog::Accepted)
         return false;
     state.ReportFileName = dialog.reportFileName();
     description->setText(dialog.description());
@@ -33,7 +33,7 @@ void WizardForm::btMakeReportClick()
     if (state_.Mode == Mode::Create)
         named = false;
     else if (state_.Mode == Mode::Modify && RbModify->isChecked())
-        named = base::AskYesNo(this, QStringLiteral("Do you want to overwrite the existing report?"))
+        named = ui::AskYesNo(this, QStringLiteral("Do you want to overwrite the existing report?"))
                 && confirmReplacing(this, target);
     else if (state_.Mode == Mode::Modify && RbCopy->isChecked())
         named = false;
@@ -51,12 +51,12 @@ void WizardForm::btMakeReportClick()
             WizardForm* form;
             ~BackToHighlighted()
             {
-                base::Guarded(form, [this] { form->LBFieldDefsClick(form->btMakeReport); });
+                ui::Guarded(form, [this] { form->LBFieldDefsClick(form->btMakeReport); });
             }
         } backToHighlighted{this};
         WriteColWidthsGridToTable(TblTRData());
         written = WriteTheReportFile(TblTRData(), this, target);
     }
     if (written)
-        base::ShowInformation(this, QStringLiteral("Report successfully created."));
+        ui::ShowInformation(this, QStringLiteral("Report successfully created."));
 }

@@ -2,9 +2,9 @@
 // count of selected fields, and the detail level's coupling to CustomID.
 #include "wizard/WizardForm.h"
 
-#include "base/ErrorGuard.h"
-#include "base/PickList.h"
-#include "base/SpinEdit.h"
+#include "ui/ErrorGuard.h"
+#include "ui/PickList.h"
+#include "ui/SpinEdit.h"
 #include "rules/EventFieldMap.h"
 
 #include <QLabel>
@@ -19,7 +19,7 @@ void WizardForm::PickContactFieldClick(QObject* Sender)
 
     const QString eventMemo = wizard::GetEventDisplayName(state_.EventCategory, QStringLiteral("Memo"));
     struct Pass {
-        base::PickList* list;
+        ui::PickList* list;
         QString memo;
         bool& chosen;
         const char* message;
@@ -32,14 +32,14 @@ void WizardForm::PickContactFieldClick(QObject* Sender)
         for (int i = 0; i < pass.list->entryCount(); ++i) {
             const bool isMemo = pass.list->entryText(i) == pass.memo;
             if (isMemo)
-                pass.chosen = pass.list->isEntrySelected(i);
-            if (!pass.list->isEntrySelected(i))
+                pass.chosen = pass.list->isTicked(i);
+            if (!pass.list->isTicked(i))
                 continue;
             if (isMemo)
                 pass.chosen = true;
             if (state_.ContactMemoChosen && state_.EventMemoChosen) {
-                base::ShowError(this, QString::fromLatin1(pass.message));
-                pass.list->setEntrySelected(i, false);
+                ui::ShowError(this, QString::fromLatin1(pass.message));
+                pass.list->setTicked(i, false);
                 pass.chosen = false;
             } else {
                 ++state_.SelectedCount;
@@ -60,7 +60,7 @@ void WizardForm::rbCustYesClick()
         return; // the field lists are filled only once built: there is nothing to tick yet
     const int index = PickContactField->findEntry(QStringLiteral("CustomID"));
     if (index >= 0)
-        PickContactField->setEntrySelected(index, true);
+        PickContactField->setTicked(index, true);
     PickContactField->scrollToFirst();
 }
 
@@ -70,6 +70,6 @@ void WizardForm::rbCustNoClick()
         return; // nothing to clear yet
     const int index = PickContactField->findEntry(QStringLiteral("CustomID"));
     if (index >= 0)
-        PickContactField->setEntrySelected(index, false);
+        PickContactField->setTicked(index, false);
     PickContactField->scrollToFirst();
 }

@@ -206,7 +206,7 @@ TEST_F(FieldLayout, DefaultPositionsFollowTheDetailLevelAndTheFieldsOnTheFirstLi
     modal.clear();
     click("BtnCheck");
     EXPECT_EQ(modal.texts(), QStringList{"Columns appear OK."});
-    EXPECT_EQ(modal.shown().front().kind, base::MessageKind::Information);
+    EXPECT_EQ(modal.shown().front().kind, ui::MessageKind::Information);
 
     const struct {
         int row;
@@ -226,7 +226,7 @@ TEST_F(FieldLayout, DefaultPositionsFollowTheDetailLevelAndTheFieldsOnTheFirstLi
         click("BtnCheck");
         ASSERT_EQ(modal.shown().size(), 1u) << messages();
         EXPECT_EQ(modal.shown().front().kind,
-                  edit.warning ? base::MessageKind::Warning : base::MessageKind::Information);
+                  edit.warning ? ui::MessageKind::Warning : ui::MessageKind::Information);
         EXPECT_EQ(modal.texts().front(), QString::fromLatin1(edit.warning ? edit.warning : "Columns appear OK."));
     }
     expectSettledOn(9);

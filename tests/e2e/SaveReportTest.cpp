@@ -205,7 +205,7 @@ TEST_F(SaveReport, AFailedWriteShowsTheReasonAndNoSuccess)
     click("btMakeReport");
 
     ASSERT_EQ(modal.shown().size(), 3u) << messages();
-    EXPECT_EQ(modal.shown()[2].kind, base::MessageKind::Error);
+    EXPECT_EQ(modal.shown()[2].kind, ui::MessageKind::Error);
     EXPECT_TRUE(modal.texts()[2].startsWith(QStringLiteral("Cannot write report "))) << messages();
     EXPECT_TRUE(QFileInfo(alias.path(QStringLiteral("phonelst.rpt"))).isDir());
     expectSettledOn(10);

@@ -72,7 +72,7 @@ TEST(Exit, NoLeavesThePageAndStateAsTheyWereAndYesClosesTheWindow)
     modal.answer(false);
     Child<QPushButton>(window, "btExit")->click();
     ASSERT_EQ(modal.shown().size(), 1u);
-    EXPECT_EQ(modal.shown()[0].kind, base::MessageKind::Question);
+    EXPECT_EQ(modal.shown()[0].kind, ui::MessageKind::Question);
     EXPECT_EQ(modal.shown()[0].caption, QStringLiteral("Information"));
     EXPECT_EQ(modal.shown()[0].text, QStringLiteral("Exit now. Are you sure?"));
     EXPECT_TRUE(window.isVisible());

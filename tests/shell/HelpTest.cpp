@@ -177,7 +177,7 @@ TEST(HelpWindow, AMissingFileOrTopicIsAnErrorNamingTheFileAndTheNumber)
         Child<QStackedWidget>(window, "Notebook1")->setCurrentIndex(c.page);
         Child<QPushButton>(window, "BtnHelp")->click();
         ASSERT_EQ(modal.shown().size(), 1u) << c.context;
-        EXPECT_EQ(modal.shown()[0].kind, base::MessageKind::Error);
+        EXPECT_EQ(modal.shown()[0].kind, ui::MessageKind::Error);
         EXPECT_TRUE(modal.shown()[0].text.contains(QDir::toNativeSeparators(c.path))) << modal.shown()[0].text.toStdString();
         EXPECT_TRUE(modal.shown()[0].text.contains(QLatin1String(c.context))) << modal.shown()[0].text.toStdString();
     }

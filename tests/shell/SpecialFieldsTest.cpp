@@ -1,4 +1,4 @@
-#include "base/PickList.h"
+#include "ui/PickList.h"
 #include "shell/TFrmTabrep.h"
 #include "tests/support/FindControl.h"
 #include "tests/support/QtPrinting.h"
@@ -19,23 +19,23 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(window.created());
-        list = Child<base::PickList>(window, "PickContactField");
+        list = Child<ui::PickList>(window, "PickContactField");
         for (const char* entry : {"Company", "salutfirstlast", "firstlast", "citystatezip"})
             list->addEntry(QString::fromLatin1(entry));
     }
 
     void select(const QStringList& entries)
     {
-        list->clearSelections();
+        list->clearTicks();
         for (const QString& entry : entries)
-            list->setEntrySelected(list->findEntry(entry), true);
+            list->setTicked(list->findEntry(entry), true);
     }
 
     QStringList selected() const
     {
         QStringList entries;
         for (int i = 0; i < list->entryCount(); ++i)
-            if (list->isEntrySelected(i))
+            if (list->isTicked(i))
                 entries << list->entryText(i);
         return entries;
     }
@@ -53,7 +53,7 @@ protected:
     TempAlias alias;
     RecordingModal modal;
     TFrmTabrep window{alias.session()};
-    base::PickList* list = nullptr;
+    ui::PickList* list = nullptr;
 };
 
 } // namespace

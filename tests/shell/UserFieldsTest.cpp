@@ -127,7 +127,7 @@ TEST(UserFields, AMissingColumnShowsTheEngineErrorAndKeepsWhatWasFilled)
     ASSERT_TRUE(window.created());
     const Grid grid = OpenUserFields(window, modal);
     ASSERT_EQ(modal.shown().size(), 1u);
-    EXPECT_EQ(modal.shown()[0].kind, base::MessageKind::Error);
+    EXPECT_EQ(modal.shown()[0].kind, ui::MessageKind::Error);
     EXPECT_EQ(modal.shown()[0].text, EngineText([](store::Table& t) {
                   t.Open();
                   t.FieldByName(QStringLiteral("Date3"));
@@ -180,7 +180,7 @@ TEST(Bounds, TheUserFieldGridShowsAtMost500DatabasesAndSaysWhenItStopped)
     ASSERT_TRUE(window.created());
     const Grid grid = OpenUserFields(window, modal);
     ASSERT_EQ(modal.shown().size(), 1u);
-    EXPECT_EQ(modal.shown()[0].kind, base::MessageKind::Information);
+    EXPECT_EQ(modal.shown()[0].kind, ui::MessageKind::Information);
     EXPECT_EQ(modal.shown()[0].text,
               QStringLiteral("%1 holds more than 500 databases; only the first 500 are shown.").arg(table));
     ASSERT_EQ(grid.size(), 31u);

@@ -31,17 +31,17 @@ void TakeTheFocusAsABoxDoes(QWidget* parent)
 
 RecordingModal::RecordingModal()
 {
-    base::Modal::install(this);
+    ui::Modal::install(this);
 }
 
 RecordingModal::~RecordingModal()
 {
-    base::Modal::install(nullptr);
+    ui::Modal::install(nullptr);
     EXPECT_TRUE(answers_.empty()) << "unused answers to questions";
     EXPECT_TRUE(dialogs_.empty()) << "unused dialog handlers";
 }
 
-void RecordingModal::message(QWidget* parent, base::MessageKind kind, const QString& caption,
+void RecordingModal::message(QWidget* parent, ui::MessageKind kind, const QString& caption,
                              const QString& text)
 {
     shown_.push_back({kind, caption, text});
@@ -50,7 +50,7 @@ void RecordingModal::message(QWidget* parent, base::MessageKind kind, const QStr
 
 bool RecordingModal::question(QWidget* parent, const QString& caption, const QString& text)
 {
-    shown_.push_back({base::MessageKind::Question, caption, text});
+    shown_.push_back({ui::MessageKind::Question, caption, text});
     TakeTheFocusAsABoxDoes(parent);
     if (answers_.empty()) {
         ADD_FAILURE() << "unexpected question: " << text.toStdString();

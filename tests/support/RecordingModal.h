@@ -1,6 +1,6 @@
 #pragma once
 
-#include "base/Modal.h"
+#include "ui/Modal.h"
 
 #include <QString>
 #include <deque>
@@ -12,10 +12,10 @@
 // questions and dialogs from queues. An unexpected question or dialog fails
 // the test and answers No / Rejected. While a message or a question is "shown"
 // it holds the focus, as a real box does, whenever a window of the test is active.
-class RecordingModal : public base::Modal {
+class RecordingModal : public ui::Modal {
 public:
     struct Shown {
-        base::MessageKind kind;
+        ui::MessageKind kind;
         QString caption;
         QString text;
     };
@@ -23,7 +23,7 @@ public:
     RecordingModal();
     ~RecordingModal() override;
 
-    void message(QWidget* parent, base::MessageKind kind, const QString& caption,
+    void message(QWidget* parent, ui::MessageKind kind, const QString& caption,
                  const QString& text) override;
     bool question(QWidget* parent, const QString& caption, const QString& text) override;
     int exec(QDialog& dialog) override;

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "base/Option.h"
-#include "base/PickList.h"
-#include "base/SpinEdit.h"
+#include "ui/Option.h"
+#include "ui/PickList.h"
+#include "ui/SpinEdit.h"
 #include "shell/TFrmTabrep.h"
 #include "tests/support/FindControl.h"
 #include "tests/support/QtPrinting.h"
@@ -319,11 +319,11 @@ protected:
                                                QDir::Name);
     }
 
-    base::PickList* contacts() { return child<base::PickList>("PickContactField"); }
-    base::PickList* events() { return child<base::PickList>("PickEventField"); }
+    ui::PickList* contacts() { return child<ui::PickList>("PickContactField"); }
+    ui::PickList* events() { return child<ui::PickList>("PickEventField"); }
 
     // Toggles one entry of a pick list with the space bar, as the user does.
-    void pick(base::PickList* list, const QString& entry)
+    void pick(ui::PickList* list, const QString& entry)
     {
         const int index = list->findEntry(entry);
         if (index < 0) {
@@ -336,18 +336,18 @@ protected:
     void pickContact(const char* entry) { pick(contacts(), QString::fromLatin1(entry)); }
     void pickEvent(const char* entry) { pick(events(), QString::fromLatin1(entry)); }
 
-    static QStringList entries(const base::PickList* list)
+    static QStringList entries(const ui::PickList* list)
     {
         QStringList all;
         for (int i = 0; i < list->entryCount(); ++i)
             all << list->entryText(i);
         return all;
     }
-    static QStringList selected(const base::PickList* list)
+    static QStringList selected(const ui::PickList* list)
     {
         QStringList chosen;
         for (int i = 0; i < list->entryCount(); ++i)
-            if (list->isEntrySelected(i))
+            if (list->isTicked(i))
                 chosen << list->entryText(i);
         return chosen;
     }

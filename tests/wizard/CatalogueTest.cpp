@@ -99,7 +99,7 @@ TEST_F(Catalogue, ContactInformationOnlyAfterACategoryRefillsItButKeepsItHidden)
     createUpToFields("RbCall");
     pickEvent("Phone call date");
     rechoose(nullptr);  // entering page 2 turned "Contact Information Only" on
-    EXPECT_TRUE(child<base::Option>("RBContact")->isChecked());
+    EXPECT_TRUE(child<ui::Option>("RBContact")->isChecked());
     EXPECT_EQ(entries(events()).size(), 8);
     EXPECT_EQ(entries(events()).first(), QStringLiteral("Phone call date"));
     EXPECT_TRUE(selected(events()).isEmpty());

@@ -79,7 +79,7 @@ TEST_P(SelectionRules, OneMemoFieldAtMostAndTheCount)
     EXPECT_EQ(window.state().EventMemoChosen, GetParam().eventMemo);
     // The field-order list has not been built yet: the column count stays at 1.
     EXPECT_EQ(window.state().SelectedCount, 0);
-    EXPECT_EQ(child<base::SpinEdit>("SpinCol")->value(), 1);
+    EXPECT_EQ(child<ui::SpinEdit>("SpinCol")->value(), 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, SelectionRules, testing::ValuesIn(clickCases),
@@ -93,7 +93,7 @@ TEST_F(SelectionCount, AClickAfterPage7TakesTheCountOfTheFieldOrderList)
     EXPECT_EQ(text("LblSelected"), QStringLiteral("(3 fields selected)"));
     // CustomID, Company and City, as the order was built on page 7.
     EXPECT_EQ(window.state().SelectedCount, 3);
-    EXPECT_EQ(child<base::SpinEdit>("SpinCol")->value(), 3);
+    EXPECT_EQ(child<ui::SpinEdit>("SpinCol")->value(), 3);
 }
 
 TEST_F(DetailLevel, SelectsAndDeselectsCustomIdWithoutTheRules)

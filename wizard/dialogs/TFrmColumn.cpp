@@ -1,10 +1,10 @@
 #include "wizard/dialogs/TFrmColumn.h"
 
-#include "base/DialogKit.h"
+#include "ui/DialogKit.h"
 #include "base/EngineError.h"
-#include "base/ErrorGuard.h"
-#include "base/KeyboardGrid.h"
-#include "base/Modal.h"
+#include "ui/ErrorGuard.h"
+#include "ui/KeyboardGrid.h"
+#include "ui/Modal.h"
 #include "base/TextNumbers.h"
 #include "store/Alias.h"
 #include "store/WorkingTable.h"
@@ -66,7 +66,7 @@ TFrmColumn::TFrmColumn(store::Session& session, const QString& description, int 
     buildControls();
     LblReportName->setText(description);
     LblMargin->setText(QString::number(margin));
-    base::Guarded(this, [this] { openTable(); });
+    ui::Guarded(this, [this] { openTable(); });
     addLayoutView();
 }
 
@@ -94,14 +94,14 @@ void TFrmColumn::buildControls()
     BitBtn1 = NamedButton(this, "BitBtn1", QStringLiteral("Cancel"), {396, 272, 89, 27});
     BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
     BtnOK->setDefault(true);
-    base::OnClick(BtnCheck, this, &TFrmColumn::BtnCheckClick);
-    base::OnClick(BtnOK, this, &TFrmColumn::BtnOKClick);
+    ui::OnClick(BtnCheck, this, &TFrmColumn::BtnCheckClick);
+    ui::OnClick(BtnOK, this, &TFrmColumn::BtnOKClick);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TFrmColumn::buildGrid()
 {
-    DBGrid1 = new base::KeyboardTableView(this);
+    DBGrid1 = new ui::KeyboardTableView(this);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
     DBGrid1->setAccessibleName(QStringLiteral("Column Widths"));
     DBGrid1->setGeometry(8, 32, 477, 204);
@@ -140,7 +140,7 @@ void TFrmColumn::addLayoutView()
     source.printableWidth = [this] { return base::StrToIntOrZero(LblMargin->text()); };
     source.labels = [this] {
         QHash<QString, QString> labels;
-        base::Guarded(this, [&] { labels = wizard::FieldLabels(tblColumn(), eventCategory_); });
+        ui::Guarded(this, [&] { labels = wizard::FieldLabels(tblColumn(), eventCategory_); });
         return labels;
     };
     auto* view = new ColumnLayoutView(*DBGrid1, {}, std::move(source), this);
@@ -171,8 +171,8 @@ void TFrmColumn::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (event->spontaneous())
         return;
-    dialogkit::CentreOnScreen(*this);
-    base::Guarded(this, [this] { FormShow(); });
+    ui::CentreOnScreen(*this);
+    ui::Guarded(this, [this] { FormShow(); });
     DBGrid1->setFocus();
 }
 
@@ -204,9 +204,9 @@ void TFrmColumn::BtnCheckClick()
     const int maximum = base::StrToIntOrZero(LblMargin->text());
     const QString failure = wizard::ColumnCheckFailure(maximum, tblColumn());
     if (failure.isEmpty())
-        base::ShowInformation(this, QStringLiteral("Columns check out OK"));
+        ui::ShowInformation(this, QStringLiteral("Columns check out OK"));
     else
-        base::ShowWarning(this, failure);
+        ui::ShowWarning(this, failure);
 }
 
 void TFrmColumn::BtnOKClick()
@@ -265,7 +265,7 @@ void TFrmColumn::showRefusal()
         return;
     const Refusal refusal = *refusal_;
     closeEditor();
-    base::ShowError(this, refusal.text);
+    ui::ShowError(this, refusal.text);
     placeGridCursor(refusal.row, refusal.column);
     refusal_.reset();
     const QModelIndex cell = model_->index(refusal.row, refusal.column);
@@ -285,7 +285,7 @@ void TFrmColumn::gridCurrentChanged(const QModelIndex& current, const QModelInde
 {
     if (placingGridCursor_ || refusal_ || !current.isValid() || current.row() == model_->currentRow())
         return;
-    base::Guarded(this, [&] {
+    ui::Guarded(this, [&] {
         try {
             model_->moveTo(current.row());
         } catch (const base::EngineError& e) {

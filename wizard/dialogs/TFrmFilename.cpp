@@ -1,8 +1,8 @@
 #include "wizard/dialogs/TFrmFilename.h"
 
-#include "base/DialogKit.h"
-#include "base/ErrorGuard.h"
-#include "base/Modal.h"
+#include "ui/DialogKit.h"
+#include "ui/ErrorGuard.h"
+#include "ui/Modal.h"
 #include "base/Paths.h"
 #include "store/Alias.h"
 #include "store/ReportNames.h"
@@ -42,12 +42,12 @@ TFrmFilename::TFrmFilename(store::Session& session, const QString& description, 
 {
     setObjectName(QStringLiteral("FrmFilename"));
     setWindowTitle(QStringLiteral("Save Report File"));
-    setFont(dialogkit::Serif(16));
+    setFont(ui::Serif(16));
 
     EdDescription = NamedEdit(this, "EdDescription", 30);
     EdFileName = NamedEdit(this, "EdFileName", 8);
-    BitBtn2 = dialogkit::NamedButton(this, "BitBtn2", QStringLiteral("OK"));
-    BitBtn1 = dialogkit::NamedButton(this, "BitBtn1", QStringLiteral("Cancel"));
+    BitBtn2 = ui::NamedButton(this, "BitBtn2", QStringLiteral("OK"));
+    BitBtn1 = ui::NamedButton(this, "BitBtn1", QStringLiteral("Cancel"));
     BitBtn2->setDefault(true);
 
     auto* buttons = new QHBoxLayout;
@@ -63,7 +63,7 @@ TFrmFilename::TFrmFilename(store::Session& session, const QString& description, 
     frame->addLayout(buttons);
     setFixedSize(400, 190);
 
-    base::OnClick(BitBtn2, this, &TFrmFilename::BitBtn2Click);
+    ui::OnClick(BitBtn2, this, &TFrmFilename::BitBtn2Click);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
 
     // FormCreate: the description the report has so far, kept whole when a
@@ -82,7 +82,7 @@ bool TFrmFilename::event(QEvent* event)
 void TFrmFilename::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    dialogkit::CentreOnScreen(*this);
+    ui::CentreOnScreen(*this);
 }
 
 void TFrmFilename::FormActivate()
@@ -94,7 +94,7 @@ void TFrmFilename::BitBtn2Click()
 {
     const QString name = EdFileName->text();
     if (!store::IsPlainReportName(name)) {
-        base::ShowError(this, QStringLiteral("Filename contains illegal characters.\rYou must use letters and "
+        ui::ShowError(this, QStringLiteral("Filename contains illegal characters.\rYou must use letters and "
                                              "digits only.\rPlease re-try."));
         EdFileName->clear();
         EdFileName->setFocus();
@@ -103,7 +103,7 @@ void TFrmFilename::BitBtn2Click()
     const QString directory = store::GetAliasDirectory(session_, store::DatabaseAlias);
     const QString fileName = name + QStringLiteral(".rpt");
     if (store::ReportNameTaken(directory, fileName)) {
-        base::ShowError(this, QStringLiteral("Filename already exists. Choose another."));
+        ui::ShowError(this, QStringLiteral("Filename already exists. Choose another."));
         return;
     }
     reportFileName_ = base::JoinPath(directory, fileName);

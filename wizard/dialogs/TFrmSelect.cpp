@@ -1,10 +1,10 @@
 #include "wizard/dialogs/TFrmSelect.h"
 
-#include "base/DialogKit.h"
+#include "ui/DialogKit.h"
 #include "base/EngineError.h"
-#include "base/ErrorGuard.h"
-#include "base/KeyboardGrid.h"
-#include "base/Modal.h"
+#include "ui/ErrorGuard.h"
+#include "ui/KeyboardGrid.h"
+#include "ui/Modal.h"
 #include "base/Paths.h"
 #include "store/Alias.h"
 #include "store/ReportDirectory.h"
@@ -69,15 +69,15 @@ TFrmSelect::TFrmSelect(store::Session& session, QWidget* parent)
 {
     setObjectName(QStringLiteral("FrmSelect"));
     setWindowTitle(QStringLiteral("Select A Report"));
-    setFont(dialogkit::Serif(13));
+    setFont(ui::Serif(13));
 
     LblTitle = NamedLabel(this, "LblTitle", QString());
-    LblTitle->setFont(dialogkit::Sans(19, true));
+    LblTitle->setFont(ui::Sans(19, true));
 
-    grid = new base::KeyboardTableWidget(0, 3, this);
+    grid = new ui::KeyboardTableWidget(0, 3, this);
     grid->setObjectName(QStringLiteral("grid"));
     grid->setAccessibleName(QStringLiteral("Reports"));
-    grid->setFont(dialogkit::Serif(13));
+    grid->setFont(ui::Serif(13));
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -93,8 +93,8 @@ TFrmSelect::TFrmSelect(store::Session& session, QWidget* parent)
     grid->setColumnWidth(2, 115);
 
     lblCount = NamedLabel(this, "lblCount", QStringLiteral("0"));
-    BtnOk = dialogkit::NamedButton(this, "BtnOk", QStringLiteral("OK"));
-    BtnCancel = dialogkit::NamedButton(this, "BtnCancel", QStringLiteral("Cancel"));
+    BtnOk = ui::NamedButton(this, "BtnOk", QStringLiteral("OK"));
+    BtnCancel = ui::NamedButton(this, "BtnCancel", QStringLiteral("Cancel"));
     BtnOk->setDefault(true);
 
     auto* count = new QVBoxLayout;
@@ -111,10 +111,10 @@ TFrmSelect::TFrmSelect(store::Session& session, QWidget* parent)
     frame->addLayout(bottom);
     setFixedSize(564, 366);
 
-    base::OnClick(BtnOk, this, &TFrmSelect::BtnOkClick);
-    base::OnClick(BtnCancel, this, &TFrmSelect::BtnCancelClick);
+    ui::OnClick(BtnOk, this, &TFrmSelect::BtnOkClick);
+    ui::OnClick(BtnCancel, this, &TFrmSelect::BtnCancelClick);
     connect(grid, &QTableWidget::cellDoubleClicked, this,
-            [this] { base::Guarded(this, [this] { BtnOkClick(); }); });
+            [this] { ui::Guarded(this, [this] { BtnOkClick(); }); });
 
     FormCreate();
 }
@@ -127,7 +127,7 @@ void TFrmSelect::setTitle(const QString& title)
 void TFrmSelect::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    dialogkit::CentreOnScreen(*this);
+    ui::CentreOnScreen(*this);
 }
 
 QString TFrmSelect::aliasDirectory() const
@@ -138,7 +138,7 @@ QString TFrmSelect::aliasDirectory() const
 void TFrmSelect::FormCreate()
 {
     bool found = false;
-    base::Guarded(this, [&] { found = LoadIntoGrid(); });
+    ui::Guarded(this, [&] { found = LoadIntoGrid(); });
     BtnOk->setEnabled(found);
     grid->setHorizontalHeaderLabels({QStringLiteral("Description"), QStringLiteral("Type"), QStringLiteral("Name")});
 }
@@ -149,10 +149,10 @@ bool TFrmSelect::LoadIntoGrid()
     MakeCurrent(directory);
     const store::ReportListing listing = store::ListReports(QStringLiteral("."));
     if (!listing.unreadable.isEmpty())
-        base::ShowError(this, QStringLiteral("These report files cannot be read and are not listed:\n%1")
+        ui::ShowError(this, QStringLiteral("These report files cannot be read and are not listed:\n%1")
                                   .arg(listing.unreadable.join(u'\n')));
     else if (listing.reports.empty())
-        base::ShowError(this, QStringLiteral("There were no report files (*.rpt) found in the %1 directory")
+        ui::ShowError(this, QStringLiteral("There were no report files (*.rpt) found in the %1 directory")
                                   .arg(directory));
 
     const int rows = int(listing.reports.size());
@@ -183,12 +183,12 @@ void TFrmSelect::BtnOkClick()
         return;
     const QString name = selected.front().data().toString();
     if (SelectMode == wizard::SelectAction::Delete) {
-        if (!base::AskYesNo(this, QStringLiteral("Do you want to delete the %1 report?").arg(name).left(255)))
+        if (!ui::AskYesNo(this, QStringLiteral("Do you want to delete the %1 report?").arg(name).left(255)))
             return;
         const QString directory = aliasDirectory();
         const QString path = base::JoinPath(directory, store::ResolveReportName(directory, name));
         if (::unlink(base::FileNameBytes(path).constData()) != 0) {
-            base::ShowError(this, QStringLiteral("Unable to delete report"));
+            ui::ShowError(this, QStringLiteral("Unable to delete report"));
             return;
         }
         accept();

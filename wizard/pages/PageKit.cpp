@@ -1,6 +1,6 @@
 #include "wizard/pages/PageKit.h"
 
-#include "base/Option.h"
+#include "ui/Option.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -53,9 +53,9 @@ QLabel* Text(QWidget* page, const QString& text, int pixels, const QString& name
     return label;
 }
 
-base::Option* Opt(QWidget* page, QButtonGroup* group, const QString& name, const QString& caption)
+ui::Option* Opt(QWidget* page, QButtonGroup* group, const QString& name, const QString& caption)
 {
-    auto* option = new base::Option(name, caption, page);
+    auto* option = new ui::Option(name, caption, page);
     option->setFont(Serif(16, true));
     group->addButton(option);
     return option;

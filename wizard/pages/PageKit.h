@@ -1,6 +1,6 @@
 #pragma once
 
-#include "base/DialogKit.h"
+#include "ui/DialogKit.h"
 
 #include <QFont>
 #include <QString>
@@ -11,15 +11,15 @@ class QLabel;
 class QVBoxLayout;
 class QWidget;
 
-namespace base {
+namespace ui {
 class Option;
 }
 
 // Small builders for the fixed pages: the fonts and the recurring kinds of text.
 namespace pagekit {
 
-using dialogkit::Sans;
-using dialogkit::Serif;
+using ui::Sans;
+using ui::Serif;
 
 // A new page named name, its title on top; the caller adds the rest to the
 // layout returned, whose parentWidget() is the page.
@@ -31,6 +31,6 @@ QLabel* Title(QWidget* page, const QString& text);
 // A text of the page, word-wrapped; 16 pixels unless given.
 QLabel* Text(QWidget* page, const QString& text, int pixels = 16, const QString& name = {});
 // An option with a bold caption, in its group (one option on at a time).
-base::Option* Opt(QWidget* page, QButtonGroup* group, const QString& name, const QString& caption);
+ui::Option* Opt(QWidget* page, QButtonGroup* group, const QString& name, const QString& caption);
 
 } // namespace pagekit

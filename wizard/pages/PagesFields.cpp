@@ -1,7 +1,7 @@
 // Pages 6 and 7: field selection and field order.
 #include "wizard/WizardForm.h"
 
-#include "base/PickList.h"
+#include "ui/PickList.h"
 #include "wizard/pages/PageKit.h"
 
 #include <QFrame>
@@ -45,8 +45,8 @@ QWidget* WizardForm::buildFieldSelectionPage()
     grid->addWidget(contactHeading, 2, 0);
     LblEvent = Text(page, QStringLiteral("Event Fields"), 16, QStringLiteral("LblEvent"));
     grid->addWidget(LblEvent, 2, 1);
-    PickContactField = new base::PickList(QStringLiteral("PickContactField"), page);
-    PickEventField = new base::PickList(QStringLiteral("PickEventField"), page);
+    PickContactField = new ui::PickList(QStringLiteral("PickContactField"), page);
+    PickEventField = new ui::PickList(QStringLiteral("PickEventField"), page);
     for (auto* list : {PickContactField, PickEventField})
         list->setFont(Serif(13));
     // A list's name is not taken from its buddy: it is given the heading's words too.

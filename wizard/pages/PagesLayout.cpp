@@ -1,8 +1,8 @@
 // Pages 8 to 10: columns and rows, column widths, field definitions.
 #include "wizard/WizardForm.h"
 
-#include "base/KeyboardGrid.h"
-#include "base/SpinEdit.h"
+#include "ui/KeyboardGrid.h"
+#include "ui/SpinEdit.h"
 #include "wizard/pages/PageKit.h"
 
 #include <QCheckBox>
@@ -27,7 +27,7 @@ QWidget* WizardForm::buildColumnsPage()
                     1, 0, 1, 4);
     QLabel* columnsLabel = Text(page, QStringLiteral("Columns"));
     grid->addWidget(columnsLabel, 2, 0);
-    SpinCol = new base::SpinEdit(1, 20, page);
+    SpinCol = new ui::SpinEdit(1, 20, page);
     SpinCol->setFixedWidth(64);
     SpinCol->setObjectName(QStringLiteral("SpinCol"));
     columnsLabel->setBuddy(SpinCol);
@@ -72,7 +72,7 @@ QWidget* WizardForm::buildColumnWidthsPage()
     grid->addWidget(Text(page, QStringLiteral("Type in the starting and ending widths of each of the columns. Note: "
                                               "The units are in tenths of inches.")),
                     1, 0, 1, 2);
-    sgCol = new base::KeyboardTableWidget(1, 4, page);
+    sgCol = new ui::KeyboardTableWidget(1, 4, page);
     sgCol->setObjectName(QStringLiteral("sgCol"));
     sgCol->setAccessibleName(QStringLiteral("Column Widths"));
     sgCol->setFixedSize(458, 277);

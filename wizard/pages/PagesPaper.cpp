@@ -1,8 +1,8 @@
 // Pages 4 and 5: paper size and detail level.
 #include "wizard/WizardForm.h"
 
-#include "base/Option.h"
-#include "base/SpinEdit.h"
+#include "ui/Option.h"
+#include "ui/SpinEdit.h"
 #include "wizard/pages/PageKit.h"
 
 #include <QButtonGroup>
@@ -51,7 +51,7 @@ QWidget* WizardForm::buildPaperPage()
     QLabel* widthLabel = Text(PnlPrint, QStringLiteral("Printable Width"));
     panel->addWidget(widthLabel, 0, 0, 1, 2);
     panel->addWidget(Text(PnlPrint, QStringLiteral("(in tenths of inches)")), 1, 0, 1, 2);
-    SpinMargin = new base::SpinEdit(1, 200, PnlPrint);
+    SpinMargin = new ui::SpinEdit(1, 200, PnlPrint);
     SpinMargin->setFixedWidth(64);
     SpinMargin->setObjectName(QStringLiteral("SpinMargin"));
     widthLabel->setBuddy(SpinMargin);

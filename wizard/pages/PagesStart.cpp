@@ -1,7 +1,7 @@
 // Pages 0 to 3: operation, report type, information category, description.
 #include "wizard/WizardForm.h"
 
-#include "base/Option.h"
+#include "ui/Option.h"
 #include "wizard/pages/PageKit.h"
 
 #include <QButtonGroup>
@@ -88,7 +88,7 @@ QWidget* WizardForm::buildCategoryPage()
     layout->addLayout(grid);
     layout->addStretch();
     struct Entry {
-        base::Option*& option;
+        ui::Option*& option;
         const char* name;
         const char* caption;
         const char* description;

@@ -1,6 +1,6 @@
 #include "wizard/view/ColumnLayoutView.h"
 
-#include "base/DialogKit.h"
+#include "ui/DialogKit.h"
 #include "base/TextNumbers.h"
 #include "rules/ColumnCheck.h"
 #include "rules/FieldFault.h"
@@ -59,7 +59,7 @@ ColumnLayoutView::ColumnLayoutView(QAbstractItemView& grid, GridColumns columns,
     setObjectName(QStringLiteral("LayoutView"));
     setAccessibleName(QStringLiteral("Column layout"));
     setFocusPolicy(Qt::StrongFocus);
-    setFont(dialogkit::Sans(10));
+    setFont(ui::Sans(10));
     setMouseTracking(true);
     connect(&model_, &QAbstractItemModel::modelReset, this, &ColumnLayoutView::markStale);
     connect(&model_, &QAbstractItemModel::layoutChanged, this, &ColumnLayoutView::markStale);
@@ -301,7 +301,7 @@ void ColumnLayoutView::paintEvent(QPaintEvent*)
 void ColumnLayoutView::paintRuler(QPainter& painter, const Layout& current) const
 {
     const wizard::TenthsScale& scale = current.scale;
-    painter.setFont(dialogkit::Sans(9));
+    painter.setFont(ui::Sans(9));
     painter.setPen(palette().color(QPalette::Text));
     const double base = RulerHeight - 1;
     painter.drawLine(QPointF(scale.x(0), base), QPointF(scale.x(scale.width()), base));

@@ -1,6 +1,6 @@
 #include "wizard/view/TableGridModel.h"
 
-#include "base/ErrorGuard.h"
+#include "ui/ErrorGuard.h"
 #include "store/engine/Table.h"
 
 #include <QStyle>
@@ -120,7 +120,7 @@ bool TableGridModel::setData(const QModelIndex& index, const QVariant& value, in
         table_.FieldByName(columns_[column].field).SetAsString(typed);
     } catch (const std::exception& failure) {
         // Qt's views must not see the exception: the grid's owner shows the message.
-        emit refused(this->index(row, column), typed, base::FailureText(failure));
+        emit refused(this->index(row, column), typed, ui::FailureText(failure));
         return false;
     }
     return true;

@@ -3,7 +3,7 @@
 #include <QRadioButton>
 #include <functional>
 
-namespace base {
+namespace ui {
 
 // An option button with the host's click semantics: its handler runs when the
 // option turns on, by a user's click (inside the window's error guard) or by
@@ -29,4 +29,4 @@ private:
     bool fromCode_ = false;
 };
 
-} // namespace base
+} // namespace ui

@@ -170,7 +170,7 @@ TEST_F(ColumnEditor, RefusesBadValuesWithTheEngineMessageAndKeepsTheUserOnTheCel
         QApplication::processEvents();
 
         ASSERT_EQ(modal.shown().size(), 1u);
-        EXPECT_EQ(modal.shown()[0].kind, base::MessageKind::Error);
+        EXPECT_EQ(modal.shown()[0].kind, ui::MessageKind::Error);
         EXPECT_EQ(modal.shown()[0].text, QString::fromLatin1(c.message));
         EXPECT_EQ(grid->currentIndex(), grid->model()->index(1, c.column));
         auto* editor = qobject_cast<QLineEdit*>(grid->indexWidget(grid->currentIndex()));
@@ -269,17 +269,17 @@ TEST_F(ColumnEditor, CheckForErrorsStoresTheCellAndReportsTheFirstFailingRule)
     const struct {
         const char* name;
         std::optional<Edit> edit;
-        base::MessageKind kind;
+        ui::MessageKind kind;
         const char* message;
     } cases[] = {
-        {"as loaded", std::nullopt, base::MessageKind::Information, "Columns check out OK"},
-        {"right end on the maximum", Edit{2, RightColumn, "75"}, base::MessageKind::Information,
+        {"as loaded", std::nullopt, ui::MessageKind::Information, "Columns check out OK"},
+        {"right end on the maximum", Edit{2, RightColumn, "75"}, ui::MessageKind::Information,
          "Columns check out OK"},
-        {"right end beyond the maximum", Edit{2, RightColumn, "76"}, base::MessageKind::Warning,
+        {"right end beyond the maximum", Edit{2, RightColumn, "76"}, ui::MessageKind::Warning,
          "RIGHT margin greater than Right margin MAX of 75"},
-        {"fields sharing a position", Edit{1, LeftColumn, "25"}, base::MessageKind::Warning,
+        {"fields sharing a position", Edit{1, LeftColumn, "25"}, ui::MessageKind::Warning,
          "There are overlaps for right margin 25"},
-        {"field ending before it starts", Edit{3, LeftColumn, "41"}, base::MessageKind::Warning,
+        {"field ending before it starts", Edit{3, LeftColumn, "41"}, ui::MessageKind::Warning,
          "LEFT Margin is less than RIGHT margin"},
     };
     for (const auto& c : cases) {

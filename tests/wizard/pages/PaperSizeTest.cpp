@@ -17,11 +17,11 @@ protected:
         describe(QStringLiteral("Paper"));
         next();
         ASSERT_EQ(page(), 4);
-        spin = child<base::SpinEdit>("SpinMargin");
+        spin = child<ui::SpinEdit>("SpinMargin");
         panel = child<QFrame>("PnlPrint");
     }
 
-    base::SpinEdit* spin = nullptr;
+    ui::SpinEdit* spin = nullptr;
     QFrame* panel = nullptr;
 };
 

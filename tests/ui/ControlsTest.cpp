@@ -1,8 +1,8 @@
-#include "base/ErrorGuard.h"
-#include "base/KeyboardGrid.h"
-#include "base/Option.h"
-#include "base/PickList.h"
-#include "base/SpinEdit.h"
+#include "ui/ErrorGuard.h"
+#include "ui/KeyboardGrid.h"
+#include "ui/Option.h"
+#include "ui/PickList.h"
+#include "ui/SpinEdit.h"
 #include "tests/support/QtPrinting.h"
 #include "tests/support/RecordingModal.h"
 
@@ -20,7 +20,7 @@
 TEST(SpinEdit, TextMayStandOutOfRangeUntilTheFocusLeaves)
 {
     QWidget window;
-    auto* spin = new base::SpinEdit(1, 20, &window);
+    auto* spin = new ui::SpinEdit(1, 20, &window);
     auto* other = new QLineEdit(&window);
     int changes = 0;
     spin->setChangeHandler([&] { ++changes; });
@@ -42,7 +42,7 @@ TEST(SpinEdit, TextMayStandOutOfRangeUntilTheFocusLeaves)
 
 TEST(SpinEdit, NotANumberReadsAsMinimumAndCodeClampsAndRunsTheHandler)
 {
-    base::SpinEdit spin(1, 200);
+    ui::SpinEdit spin(1, 200);
     int changes = 0;
     spin.setChangeHandler([&] { ++changes; });
     spin.findChild<QLineEdit*>()->setText(QString());
@@ -60,7 +60,7 @@ TEST(SpinEdit, NotANumberReadsAsMinimumAndCodeClampsAndRunsTheHandler)
 
 TEST(SpinEdit, AFailureInTheHandlerReachesTheCodeThatSetTheValue)
 {
-    base::SpinEdit spin(1, 20);
+    ui::SpinEdit spin(1, 20);
     spin.setChangeHandler([] { throw base::EngineError(QStringLiteral("boom")); });
     EXPECT_THROW(spin.setValue(5), base::EngineError);
 }
@@ -69,8 +69,8 @@ TEST(Option, TurningOnFromCodeRunsTheHandlerOnlyWhenItWasOff)
 {
     QWidget page;
     QButtonGroup group;
-    base::Option a(QStringLiteral("A"), QStringLiteral("A"), &page);
-    base::Option b(QStringLiteral("B"), QStringLiteral("B"), &page);
+    ui::Option a(QStringLiteral("A"), QStringLiteral("A"), &page);
+    ui::Option b(QStringLiteral("B"), QStringLiteral("B"), &page);
     group.addButton(&a);
     group.addButton(&b);
     int clicksA = 0, clicksB = 0;
@@ -94,8 +94,8 @@ TEST(Option, AUserClickRunsTheHandlerInsideTheErrorGuard)
     RecordingModal modal;
     QWidget page;
     QButtonGroup group;
-    base::Option a(QStringLiteral("A"), QStringLiteral("A"), &page);
-    base::Option b(QStringLiteral("B"), QStringLiteral("B"), &page);
+    ui::Option a(QStringLiteral("A"), QStringLiteral("A"), &page);
+    ui::Option b(QStringLiteral("B"), QStringLiteral("B"), &page);
     group.addButton(&a);
     group.addButton(&b);
     a.setChecked(true);
@@ -109,22 +109,22 @@ TEST(Option, AUserClickRunsTheHandlerInsideTheErrorGuard)
 
 TEST(PickList, ClickAndSpaceToggleOneEntryAndCodeRunsNoHandler)
 {
-    base::PickList list(QStringLiteral("L"));
+    ui::PickList list(QStringLiteral("L"));
     for (const char* name : {"FirstName", "LastName", "Memo"})
         list.addEntry(QString::fromLatin1(name));
     int clicks = 0;
     list.setClickHandler([&] { ++clicks; });
     list.show();
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(list.item(1)).center());
-    EXPECT_TRUE(list.isEntrySelected(1));
+    EXPECT_TRUE(list.isTicked(1));
     EXPECT_EQ(clicks, 1);
     list.setCurrentRow(1);
     QTest::keyClick(&list, Qt::Key_Space);
-    EXPECT_FALSE(list.isEntrySelected(1));
+    EXPECT_FALSE(list.isTicked(1));
     EXPECT_EQ(clicks, 2);
-    list.setEntrySelected(2, true);
+    list.setTicked(2, true);
     EXPECT_EQ(clicks, 2);
-    EXPECT_EQ(list.selectedCount(), 1);
+    EXPECT_EQ(list.tickedCount(), 1);
     EXPECT_EQ(list.findEntry(QStringLiteral("memo")), 2);
     EXPECT_EQ(list.findEntry(QStringLiteral("Company")), -1);
     list.hide();
@@ -132,7 +132,7 @@ TEST(PickList, ClickAndSpaceToggleOneEntryAndCodeRunsNoHandler)
 
 TEST(SpinEdit, AssistiveTechnologyReadsTheNumberShownAndItsBounds)
 {
-    base::SpinEdit spin(1, 200);
+    ui::SpinEdit spin(1, 200);
     int changes = 0;
     spin.setChangeHandler([&] { ++changes; });
     spin.setValue(75);
@@ -154,7 +154,7 @@ namespace {
 struct GridWindow {
     QWidget window;
     QLineEdit* before = new QLineEdit(&window);
-    base::KeyboardTableWidget* grid = new base::KeyboardTableWidget(2, 2, &window);
+    ui::KeyboardTableWidget* grid = new ui::KeyboardTableWidget(2, 2, &window);
     QPushButton* after = new QPushButton(QStringLiteral("After"), &window);
 
     bool shown()
@@ -228,7 +228,7 @@ TEST(KeyboardGrid, TabInTheLastCellsEditorStoresTheTextAndLeaves)
 TEST(KeyboardGrid, ACellTextThatDoesNotFitShowsWholeAsATooltip)
 {
     for (const QString& text : {QStringLiteral("Phone call subject"), QStringLiteral("Fits")}) {
-        base::KeyboardTableWidget grid(1, 1);
+        ui::KeyboardTableWidget grid(1, 1);
         grid.setColumnWidth(0, 60);
         grid.setItem(0, 0, new QTableWidgetItem(text));
         grid.show();

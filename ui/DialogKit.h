@@ -8,7 +8,7 @@ class QWidget;
 
 // What the program's windows share in looks: the fonts that stand in for the
 // host's, and centring on the screen.
-namespace dialogkit {
+namespace ui {
 
 // Times New Roman's metric twin, at a height in pixels.
 QFont Serif(int pixels, bool bold = false);
@@ -21,4 +21,4 @@ void CentreOnScreen(QWidget& window);
 // A push button of the selection and save dialogs: named, captioned, in the sans font.
 QPushButton* NamedButton(QWidget* parent, const char* name, const QString& caption);
 
-} // namespace dialogkit
+} // namespace ui

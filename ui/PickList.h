@@ -3,12 +3,12 @@
 #include <QListWidget>
 #include <functional>
 
-namespace base {
+namespace ui {
 
-// A multi-select list whose entries each carry a check box, ticked while the
-// entry is selected. A click on an entry or the space bar toggles that one
+// A list whose entries each carry a check box: a ticked entry is a chosen one.
+// A click on an entry or the space bar toggles the tick of that one
 // entry and then runs the click handler inside the window's error guard.
-// Selections made from code run no handler.
+// Ticks set from code run no handler.
 class PickList : public QListWidget {
     Q_OBJECT
 public:
@@ -19,12 +19,12 @@ public:
     void addEntry(const QString& text);
     int entryCount() const { return count(); }
     QString entryText(int index) const;
-    bool isEntrySelected(int index) const;
-    void setEntrySelected(int index, bool selected);
-    int selectedCount() const;
+    bool isTicked(int index) const;
+    void setTicked(int index, bool ticked);
+    int tickedCount() const;
     // The first entry equal to text ignoring letter case, or -1.
     int findEntry(const QString& text) const;
-    void clearSelections();
+    void clearTicks();
     void scrollToFirst();
 
 protected:
@@ -36,4 +36,4 @@ private:
     std::function<void()> onClick_;
 };
 
-} // namespace base
+} // namespace ui

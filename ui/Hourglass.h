@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-namespace base {
+namespace ui {
 
 // The hourglass while a long step runs, restored however the step ends. Message
 // boxes shown meanwhile take the arrow.
@@ -14,4 +14,4 @@ public:
     Hourglass& operator=(const Hourglass&) = delete;
 };
 
-} // namespace base
+} // namespace ui

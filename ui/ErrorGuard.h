@@ -1,7 +1,7 @@
 #pragma once
 
 #include "base/EngineError.h"
-#include "base/Modal.h"
+#include "ui/Modal.h"
 
 #include <QAbstractButton>
 #include <QString>
@@ -9,14 +9,14 @@
 #include <new>
 #include <utility>
 
-namespace base {
+namespace ui {
 
 // What a failure says to the user: the engine's text as it is; for a failure of
 // another kind a sentence that the action could not be finished, never the
 // library's own text ("std::bad_alloc").
 inline QString FailureText(const std::exception& failure)
 {
-    if (const auto* engine = dynamic_cast<const EngineError*>(&failure))
+    if (const auto* engine = dynamic_cast<const base::EngineError*>(&failure))
         return engine->text();
     if (dynamic_cast<const std::bad_alloc*>(&failure))
         return QStringLiteral("There was not enough memory to finish this action.");
@@ -47,4 +47,4 @@ void OnClick(QAbstractButton* button, W* window, void (W::*handler)())
                      [window, handler] { Guarded(window, [&] { (window->*handler)(); }); });
 }
 
-} // namespace base
+} // namespace ui

@@ -1,6 +1,6 @@
-#include "base/SpinEdit.h"
+#include "ui/SpinEdit.h"
 
-#include "base/ErrorGuard.h"
+#include "ui/ErrorGuard.h"
 #include "base/TextNumbers.h"
 
 #include <QAccessible>
@@ -8,7 +8,7 @@
 #include <QLineEdit>
 #include <algorithm>
 
-namespace base {
+namespace ui {
 
 SpinEdit::SpinEdit(int minimum, int maximum, QWidget* parent)
     : QAbstractSpinBox(parent), minimum_(minimum), maximum_(maximum)
@@ -28,7 +28,7 @@ void SpinEdit::setMaxLength(int characters)
 
 int SpinEdit::value() const
 {
-    const auto parsed = ParseInteger(lineEdit()->text());
+    const auto parsed = base::ParseInteger(lineEdit()->text());
     return parsed ? *parsed : minimum_;
 }
 
@@ -90,7 +90,7 @@ void SpinEdit::focusOutEvent(QFocusEvent* event)
 {
     QAbstractSpinBox::focusOutEvent(event);
     const int current = value();
-    const bool parsed = ParseInteger(lineEdit()->text()).has_value();
+    const bool parsed = base::ParseInteger(lineEdit()->text()).has_value();
     if (!parsed || current < minimum_ || current > maximum_)
         Guarded(window(), [&] { setValue(current); });
 }
@@ -109,4 +109,4 @@ void SpinEdit::typed()
         Guarded(window(), onChange_);
 }
 
-} // namespace base
+} // namespace ui

@@ -1,6 +1,6 @@
 // The real message boxes: a question whose Yes loses someone's work warns, and
 // only a deliberate Yes answers it.
-#include "base/Modal.h"
+#include "ui/Modal.h"
 #include "tests/support/QtPrinting.h"
 
 #include <QAbstractButton>
@@ -45,7 +45,7 @@ TEST(Modal, AWarningQuestionIsAnsweredNoByReturnEscapeAndTheFrameAndYesOnlyByYes
             caption = box->windowTitle();
             c.answer(*box);
         });
-        EXPECT_EQ(base::AskYesNoWarning(nullptr, QStringLiteral("Overwrite it?")), c.yes);
+        EXPECT_EQ(ui::AskYesNoWarning(nullptr, QStringLiteral("Overwrite it?")), c.yes);
         EXPECT_EQ(icon, QMessageBox::Warning);
         EXPECT_EQ(caption, QStringLiteral("Warning"));
     }

@@ -74,7 +74,7 @@ TEST_F(SaveDialog, RefusesANameThatIsNotOnlyLettersAndDigitsAndEmptiesIt)
         edit(dialog, "EdFileName").setText(name);
         QTest::mouseClick(&button(dialog, "BitBtn2"), Qt::LeftButton);
         ASSERT_EQ(modal_.shown().size(), 1u) << name.toStdString();
-        EXPECT_EQ(modal_.shown()[0].kind, base::MessageKind::Error);
+        EXPECT_EQ(modal_.shown()[0].kind, ui::MessageKind::Error);
         EXPECT_EQ(modal_.shown()[0].text, kIllegal);
         EXPECT_TRUE(edit(dialog, "EdFileName").text().isEmpty());
         EXPECT_TRUE(dialog.isVisible()) << name.toStdString();

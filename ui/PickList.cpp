@@ -1,10 +1,10 @@
-#include "base/PickList.h"
+#include "ui/PickList.h"
 
-#include "base/ErrorGuard.h"
+#include "ui/ErrorGuard.h"
 
 #include <QKeyEvent>
 
-namespace base {
+namespace ui {
 
 PickList::PickList(const QString& name, QWidget* parent) : QListWidget(parent)
 {
@@ -25,21 +25,21 @@ QString PickList::entryText(int index) const
     return item(index)->text();
 }
 
-bool PickList::isEntrySelected(int index) const
+bool PickList::isTicked(int index) const
 {
     return item(index)->checkState() == Qt::Checked;
 }
 
-void PickList::setEntrySelected(int index, bool selected)
+void PickList::setTicked(int index, bool ticked)
 {
-    item(index)->setCheckState(selected ? Qt::Checked : Qt::Unchecked);
+    item(index)->setCheckState(ticked ? Qt::Checked : Qt::Unchecked);
 }
 
-int PickList::selectedCount() const
+int PickList::tickedCount() const
 {
     int n = 0;
     for (int i = 0; i < count(); ++i)
-        n += isEntrySelected(i) ? 1 : 0;
+        n += isTicked(i) ? 1 : 0;
     return n;
 }
 
@@ -51,10 +51,10 @@ int PickList::findEntry(const QString& text) const
     return -1;
 }
 
-void PickList::clearSelections()
+void PickList::clearTicks()
 {
     for (int i = 0; i < count(); ++i)
-        setEntrySelected(i, false);
+        setTicked(i, false);
 }
 
 void PickList::scrollToFirst()
@@ -79,4 +79,4 @@ void PickList::toggle(QListWidgetItem* item)
         Guarded(window(), onClick_);
 }
 
-} // namespace base
+} // namespace ui

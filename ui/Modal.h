@@ -5,7 +5,7 @@
 class QDialog;
 class QWidget;
 
-namespace base {
+namespace ui {
 
 enum class MessageKind { Error, Information, Question, Warning };
 
@@ -42,4 +42,4 @@ bool AskYesNo(QWidget* parent, const QString& text);
 bool AskYesNoWarning(QWidget* parent, const QString& text);
 int ExecModal(QDialog& dialog);
 
-} // namespace base
+} // namespace ui

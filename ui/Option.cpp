@@ -1,10 +1,10 @@
-#include "base/Option.h"
+#include "ui/Option.h"
 
-#include "base/ErrorGuard.h"
+#include "ui/ErrorGuard.h"
 
 #include <QShortcutEvent>
 
-namespace base {
+namespace ui {
 
 Option::Option(const QString& name, const QString& caption, QWidget* parent)
     : QRadioButton(caption, parent)
@@ -40,4 +40,4 @@ void Option::toggledByUser(bool on)
         Guarded(window(), onClick_);
 }
 
-} // namespace base
+} // namespace ui

@@ -8,7 +8,7 @@
 
 class QHelpEvent;
 
-namespace base {
+namespace ui {
 
 namespace gridkeys {
 
@@ -99,4 +99,4 @@ private:
 using KeyboardTableWidget = KeyboardGrid<QTableWidget>;
 using KeyboardTableView = KeyboardGrid<QTableView>;
 
-} // namespace base
+} // namespace ui

@@ -1,10 +1,10 @@
-#include "base/Modal.h"
+#include "ui/Modal.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QMessageBox>
 
-namespace base {
+namespace ui {
 namespace {
 
 // A box asks for an answer, so it shows the arrow even while an hourglass stands.
@@ -116,4 +116,4 @@ int ExecModal(QDialog& dialog)
     return Modal::current().exec(dialog);
 }
 
-} // namespace base
+} // namespace ui

@@ -1,11 +1,11 @@
-#include "base/KeyboardGrid.h"
+#include "ui/KeyboardGrid.h"
 
 #include <QFontMetrics>
 #include <QHelpEvent>
 #include <QStyle>
 #include <QToolTip>
 
-namespace base::gridkeys {
+namespace ui::gridkeys {
 
 bool IsTab(const QKeyEvent& key, bool& forward)
 {
@@ -47,4 +47,4 @@ bool ShowWholeText(QAbstractItemView& view, QHelpEvent& event)
     return true;
 }
 
-} // namespace base::gridkeys
+} // namespace ui::gridkeys

@@ -1,10 +1,10 @@
-#include "base/DialogKit.h"
+#include "ui/DialogKit.h"
 
 #include <QPushButton>
 #include <QScreen>
 #include <QWidget>
 
-namespace dialogkit {
+namespace ui {
 
 namespace {
 
@@ -45,4 +45,4 @@ QPushButton* NamedButton(QWidget* parent, const char* name, const QString& capti
     return button;
 }
 
-} // namespace dialogkit
+} // namespace ui

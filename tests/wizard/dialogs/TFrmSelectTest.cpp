@@ -111,7 +111,7 @@ TEST_F(SelectDialog, WithoutReportsItSaysSoAndNothingCanBeChosen)
     report("notes.txt", "not a report\r\n");
     TFrmSelect dialog(alias_.session());
     ASSERT_EQ(modal_.shown().size(), 1u);
-    EXPECT_EQ(modal_.shown()[0].kind, base::MessageKind::Error);
+    EXPECT_EQ(modal_.shown()[0].kind, ui::MessageKind::Error);
     EXPECT_EQ(modal_.shown()[0].text,
               QStringLiteral("There were no report files (*.rpt) found in the %1 directory").arg(alias_.dataDir()));
     EXPECT_EQ(grid(dialog).rowCount(), 0);
@@ -193,7 +193,7 @@ TEST_F(SelectDialog, DeleteAsksAndOnYesRemovesOnlyThatFileUnderItsNameOnDisk)
     modal_.answer(true);
     dialog.BtnOkClick();
     EXPECT_EQ(modal_.texts(), QStringList({"Do you want to delete the rep1.rpt report?"}));
-    EXPECT_EQ(modal_.shown()[0].kind, base::MessageKind::Question);
+    EXPECT_EQ(modal_.shown()[0].kind, ui::MessageKind::Question);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_FALSE(exists("REP1.RPT"));
     EXPECT_TRUE(exists("a.rpt"));
@@ -243,7 +243,7 @@ TEST_F(SelectDialog, AFailedDeleteSaysSoAndKeepsTheDialogOpen)
     modal_.answer(true);
     dialog.BtnOkClick();
     EXPECT_EQ(modal_.texts(), QStringList({"Do you want to delete the a.rpt report?", "Unable to delete report"}));
-    EXPECT_EQ(modal_.shown()[1].kind, base::MessageKind::Error);
+    EXPECT_EQ(modal_.shown()[1].kind, ui::MessageKind::Error);
     EXPECT_FALSE(closed);
 }
 
@@ -257,7 +257,7 @@ TEST_F(SelectDialog, ANameThatFitsTwoFilesIsReportedAndNeitherIsDeleted)
     modal_.answer(true);
     QTest::mouseClick(&ok(dialog), Qt::LeftButton);
     ASSERT_EQ(modal_.shown().size(), 2u);
-    EXPECT_EQ(modal_.shown()[1].kind, base::MessageKind::Error);
+    EXPECT_EQ(modal_.shown()[1].kind, ui::MessageKind::Error);
     EXPECT_TRUE(modal_.shown()[1].text.contains(QStringLiteral("A.RPT, a.rpt")))
         << modal_.shown()[1].text.toStdString();
     EXPECT_NE(dialog.result(), QDialog::Accepted);

@@ -3,7 +3,7 @@
 #include <QAbstractSpinBox>
 #include <functional>
 
-namespace base {
+namespace ui {
 
 // The host's spin edit: while it has the focus its text may stand outside the
 // bounds; it is brought into range when the focus leaves. A text that is not a
@@ -55,4 +55,4 @@ private:
     std::function<void()> onClick_;
 };
 
-} // namespace base
+} // namespace ui
