@@ -129,11 +129,9 @@ std::optional<int> FirstOutOfPlace(const LineFields& line)
         ++place;
     }
     // Each position came in order, but some came twice: a field on another's
-    // span. Only the last field's end may repeat its start.
-    const bool lastOnePositionWide = place + 1 == inOrder.size() && inOrder[place] == inOrder[place - 1];
-    if (place < inOrder.size() && !lastOnePositionWide)
-        return inOrder[place];
-    return std::nullopt;
+    // span. The repeat stands inside inOrder: a line whose positions all differ,
+    // or only whose last field is one position wide, rises strictly.
+    return inOrder[place];
 }
 
 // Marks the fields of one line (in order) whose spans meet or cross another's,
