@@ -59,6 +59,13 @@ private:
     bool& fromCode_;
 };
 
+// Screen readers read a list entry's checked state only where they know it can be
+// ticked; the words say it in any case.
+QString TickWords(bool ticked)
+{
+    return ticked ? QStringLiteral("ticked") : QStringLiteral("not ticked");
+}
+
 } // namespace
 
 PickList::PickList(const QString& name, QWidget* parent) : QListWidget(parent)
@@ -77,6 +84,7 @@ void PickList::addEntry(const QString& text)
     // Checkable, so assistive technology reads an unticked entry as "not checked".
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
     item->setCheckState(Qt::Unchecked);
+    item->setData(Qt::AccessibleDescriptionRole, TickWords(false));
 }
 
 QString PickList::entryText(int index) const
@@ -148,18 +156,22 @@ void PickList::selectionChanged(const QItemSelection& selected, const QItemSelec
         Guarded(window(), onClick_);
 }
 
-// The tick follows the selection and is announced as a change of the entry's checked state.
+// The tick follows the selection and is announced as a change of the entry's
+// checked state and of its words.
 void PickList::showTicks(const QItemSelection& changed, bool ticked)
 {
     QAccessibleInterface* list = QAccessible::queryAccessibleInterface(this);
     QAccessibleTableInterface* table = list ? list->tableInterface() : nullptr;
     for (const QModelIndex& index : changed.indexes()) {
         item(index.row())->setCheckState(ticked ? Qt::Checked : Qt::Unchecked);
+        item(index.row())->setData(Qt::AccessibleDescriptionRole, TickWords(ticked));
         if (QAccessibleInterface* cell = table ? table->cellAt(index.row(), 0) : nullptr) {
             QAccessible::State state;
             state.checked = true;
-            QAccessibleStateChangeEvent event(cell, state);
-            QAccessible::updateAccessibility(&event);
+            QAccessibleStateChangeEvent checked(cell, state);
+            QAccessible::updateAccessibility(&checked);
+            QAccessibleEvent words(cell, QAccessible::DescriptionChanged);
+            QAccessible::updateAccessibility(&words);
         }
     }
 }

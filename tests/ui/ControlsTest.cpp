@@ -145,12 +145,14 @@ TEST(PickList, AssistiveTechnologyReadsTicksHearsThemAndTicksThroughTheAction)
     ASSERT_NE(second, nullptr);
     EXPECT_TRUE(second->state().checkable);
     EXPECT_FALSE(second->state().checked);
+    EXPECT_EQ(second->text(QAccessible::Description), QStringLiteral("not ticked"));
     list.setCurrentRow(0);
     EXPECT_EQ(list.tickedCount(), 0) << "making an entry current ticks nothing";
     ASSERT_NE(second->actionInterface(), nullptr);
     second->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
     EXPECT_TRUE(list.isTicked(1));
     EXPECT_TRUE(second->state().checked);
+    EXPECT_EQ(second->text(QAccessible::Description), QStringLiteral("ticked"));
     EXPECT_EQ(clicks, 1);
     second->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
     EXPECT_FALSE(list.isTicked(1));
