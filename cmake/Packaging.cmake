@@ -14,7 +14,8 @@ set(CPACK_PACKAGE_DESCRIPTION [[
 Designs the report definition files (*.rpt) that the contact manager's
 Reports screen runs, from its Paradox tables under the database alias OMNIV,
 set in ~/.config/tabulon/aliases.ini. Its window is titled Tabulon Personal.
-The package brings tabrep-demo, which makes demo data to try the wizard on.]])
+The package brings tabrep-report, which lists, shows and checks reports in a
+terminal, and tabrep-demo, which makes demo data to try the wizard on.]])
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
@@ -27,4 +28,6 @@ set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
 # Liberation fonts.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6, fonts-liberation")
+# On a Wayland desktop the window runs natively with Qt's Wayland platform plugin.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 include(CPack)

@@ -29,8 +29,21 @@ QString FieldFault(int maximum, const QList<ColumnRecord>& records, const QStrin
         return QStringLiteral("%1 is one position wide, at %2, and is not the last field of line %3.")
             .arg(name).arg(field.lposition).arg(field.line);
     }
-    return QStringLiteral("%1 runs from %2 to %3 on line %4; the check finds no fault.")
+    return QStringLiteral("%1 runs from %2 to %3 on line %4; the check finds no fault with it.")
         .arg(name).arg(field.lposition).arg(field.rposition).arg(field.line);
+}
+
+QString LayoutFaults(int maximum, const QList<ColumnRecord>& records, const QStringList& names, qsizetype index)
+{
+    QString words = FieldFault(maximum, records, names, index);
+    const QList<bool> atFault = FieldsAtFault(maximum, records);
+    QStringList others;
+    for (qsizetype other = 0; other < records.size(); ++other)
+        if (other != index && atFault[other])
+            others << FieldFault(maximum, records, names, other);
+    if (!others.isEmpty())
+        words += QStringLiteral(" Also at fault: ") + others.join(u' ');
+    return words;
 }
 
 } // namespace wizard

@@ -14,4 +14,8 @@ namespace wizard {
 // FieldsAtFault takes them, whose marks the words explain.
 QString FieldFault(int maximum, const QList<ColumnRecord>& records, const QStringList& names, qsizetype index);
 
+// The words of FieldFault for the field at index, followed, when the check finds
+// fault with other fields, by the words for each of those.
+QString LayoutFaults(int maximum, const QList<ColumnRecord>& records, const QStringList& names, qsizetype index);
+
 } // namespace wizard

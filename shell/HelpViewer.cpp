@@ -1,6 +1,8 @@
 #include "shell/HelpViewer.h"
 
 #include "base/EngineError.h"
+#include "shell/ProgramFiles.h"
+#include "ui/DialogKit.h"
 #include "ui/Modal.h"
 #include "wizard/pages/PageKit.h"
 
@@ -49,6 +51,12 @@ public:
 
 WindowViewer windowViewer;
 HelpViewer* installed = nullptr;
+
+// Dialogs below the shell (such as Select A Report) ask for help through ui::RequestHelp.
+const bool helpRequestsReachTheViewer = (ui::SetHelpHandler([](QWidget* parent, int context) {
+                                             HelpViewer::current().showTopic(parent, programfiles::HelpFile(), context);
+                                         }),
+                                         true);
 
 } // namespace
 
@@ -124,6 +132,9 @@ HelpWindow::HelpWindow(const HelpTopic& topic, QWidget* parent) : QDialog(parent
     auto* text = new QPlainTextEdit(topic.text, this);
     text->setObjectName(QStringLiteral("TopicText"));
     text->setReadOnly(true);
+    // A caret that the arrows move, so a screen reader reads the text line by line.
+    text->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    text->setAccessibleName(topic.title);
     title->setBuddy(text);
     layout->addWidget(text, 1);
     auto* row = new QHBoxLayout;
@@ -134,7 +145,8 @@ HelpWindow::HelpWindow(const HelpTopic& topic, QWidget* parent) : QDialog(parent
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     row->addWidget(close);
     layout->addLayout(row);
-    resize(520, 420);
+    text->setFocus();
+    resize(ui::Scaled(520), ui::Scaled(420));
 }
 
 } // namespace help

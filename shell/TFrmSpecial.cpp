@@ -1,5 +1,6 @@
 #include "shell/TFrmSpecial.h"
 
+#include "ui/DialogKit.h"
 #include "ui/ErrorGuard.h"
 #include "ui/PickList.h"
 #include "wizard/pages/PageKit.h"
@@ -10,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 TFrmSpecial::TFrmSpecial(ui::PickList* contactFields, QWidget* parent)
@@ -50,7 +52,8 @@ TFrmSpecial::TFrmSpecial(ui::PickList* contactFields, QWidget* parent)
         b.box = new QCheckBox(QString::fromLatin1(b.caption), group);
         b.box->setObjectName(QString::fromLatin1(b.name));
         QCheckBox* box = b.box;
-        connect(box, &QCheckBox::clicked, this, [this, box] { ui::Guarded(this, [&] { CheckBox1Click(box); }); });
+        // Toggled, not clicked: a toggle through the accessibility interface reaches the list too.
+        connect(box, &QCheckBox::toggled, this, [this, box] { ui::Guarded(this, [&] { CheckBox1Click(box); }); });
         auto* description = new QLabel(QString::fromLatin1(b.description), group);
         description->setObjectName(QString::fromLatin1(b.label));
         description->setFont(pagekit::Serif(13));
@@ -70,7 +73,7 @@ TFrmSpecial::TFrmSpecial(ui::PickList* contactFields, QWidget* parent)
     buttons->addStretch();
     buttons->addWidget(ok);
     layout->addLayout(buttons);
-    setFixedSize(460, 270);
+    setFixedSize(ui::Scaled(460), ui::Scaled(270));
 
     ShowSelections();
 }
@@ -79,8 +82,10 @@ void TFrmSpecial::ShowSelections()
 {
     for (QCheckBox* box : {CheckBox1, CheckBox2, CheckBox3}) {
         const int index = contactFields_->findEntry(box->text());
-        if (index >= 0)
+        if (index >= 0) {
+            const QSignalBlocker shownOnly(box);
             box->setChecked(contactFields_->isTicked(index));
+        }
     }
 }
 

@@ -1,5 +1,6 @@
 #include "shell/TFrmUser.h"
 
+#include "ui/DialogKit.h"
 #include "ui/ErrorGuard.h"
 #include "ui/KeyboardGrid.h"
 #include "ui/Modal.h"
@@ -68,9 +69,9 @@ TFrmUser::TFrmUser(QWidget* parent)
     StringGrid1->setFont(pagekit::Serif(13));
     StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
-    FixSections(StringGrid1->horizontalHeader(), ColumnWidth);
-    FixSections(StringGrid1->verticalHeader(), 17);
-    StringGrid1->setFixedSize(5 * ColumnWidth + 24, 17 * 17 + 24);
+    FixSections(StringGrid1->horizontalHeader(), ui::Scaled(ColumnWidth));
+    FixSections(StringGrid1->verticalHeader(), ui::Scaled(17));
+    StringGrid1->setFixedSize(ui::Scaled(5 * ColumnWidth + 24), ui::Scaled(17 * 17 + 24));
     layout->addWidget(StringGrid1);
 
     auto* row = new QHBoxLayout;
@@ -107,7 +108,7 @@ void TFrmUser::FormCreate()
             setCell(row, column, store::detail::textOf(record[columnOf(StringGrid1->item(row, 0)->text())]));
         // Wide enough for its longest label: none is cut off.
         StringGrid1->resizeColumnToContents(column);
-        StringGrid1->setColumnWidth(column, std::max(ColumnWidth, StringGrid1->columnWidth(column)));
+        StringGrid1->setColumnWidth(column, std::max(ui::Scaled(ColumnWidth), StringGrid1->columnWidth(column)));
     }
     if (int(records.size()) > MostDatabases)
         ui::ShowInformation(this, QStringLiteral("%1 holds more than %2 databases; only the first %2 are shown.")
@@ -136,4 +137,10 @@ void TFrmUser::setCell(int row, int column, const QString& text)
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     }
     StringGrid1->setItem(row, column, item);
+    // The grid's own headers stay hidden; they carry the texts of the fixed row and
+    // column, so a screen reader names a cell's column and row as they are shown.
+    if (row == 0)
+        StringGrid1->setHorizontalHeaderItem(column, new QTableWidgetItem(text));
+    if (column == 0)
+        StringGrid1->setVerticalHeaderItem(row, new QTableWidgetItem(text));
 }

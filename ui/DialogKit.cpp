@@ -1,22 +1,48 @@
 #include "ui/DialogKit.h"
 
+#include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 
 namespace ui {
 
 namespace {
 
+// The application font's size when the desktop sets none.
+constexpr qreal DefaultPoints = 9;
+// At 96 dots per inch a point is three quarters of a pixel.
+constexpr qreal PointsPerPixel = 0.75;
+
 QFont Font(const char* family, int pixels, bool bold)
 {
     QFont font(QString::fromLatin1(family));
-    font.setPixelSize(pixels);
+    font.setPointSizeF(pixels * PointsPerPixel * TextScale());
     font.setBold(bold);
     return font;
 }
 
+std::function<void(QWidget*, int)>& HelpHandler()
+{
+    static std::function<void(QWidget*, int)> handler;
+    return handler;
+}
+
 } // namespace
+
+qreal TextScale()
+{
+    const QFont application = QGuiApplication::font();
+    const qreal points = application.pointSizeF() > 0 ? application.pointSizeF()
+                                                       : application.pixelSize() * PointsPerPixel;
+    return std::max<qreal>(1, points / DefaultPoints);
+}
+
+int Scaled(int pixels)
+{
+    return qRound(pixels * TextScale());
+}
 
 QFont Serif(int pixels, bool bold)
 {
@@ -35,6 +61,17 @@ void CentreOnScreen(QWidget& window)
         frame.moveCenter(screen->availableGeometry().center());
         window.move(frame.topLeft());
     }
+}
+
+void SetHelpHandler(std::function<void(QWidget*, int)> handler)
+{
+    HelpHandler() = std::move(handler);
+}
+
+void RequestHelp(QWidget* parent, int context)
+{
+    if (HelpHandler())
+        HelpHandler()(parent, context);
 }
 
 QPushButton* NamedButton(QWidget* parent, const char* name, const QString& caption)

@@ -64,18 +64,22 @@ protected:
         return opened;
     }
 
+    // Return or Enter in an open cell finishes the cell only: it does not reach
+    // the window's default button.
     bool eventFilter(QObject* watched, QEvent* event) override
     {
+        if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
+            return View::eventFilter(watched, event);
+        const auto& key = *static_cast<QKeyEvent*>(event);
+        auto* editor = static_cast<QWidget*>(watched);
         bool forward = true;
-        if (event->type() == QEvent::KeyPress && watched->isWidgetType()
-            && gridkeys::IsTab(*static_cast<QKeyEvent*>(event), forward)
-            && (gridkeys::HasCtrl(*static_cast<QKeyEvent*>(event)) || atEdge(forward))) {
-            auto* editor = static_cast<QWidget*>(watched);
-            if (QAbstractItemDelegate* delegate = this->itemDelegateForIndex(this->currentIndex())) {
-                emit delegate->commitData(editor);
-                emit delegate->closeEditor(editor, QAbstractItemDelegate::NoHint);
-            }
+        if (gridkeys::IsTab(key, forward) && (gridkeys::HasCtrl(key) || atEdge(forward))) {
+            finishEditor(editor);
             QWidget::focusNextPrevChild(forward);
+            return true;
+        }
+        if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) {
+            finishEditor(editor);
             return true;
         }
         return View::eventFilter(watched, event);
@@ -89,6 +93,15 @@ protected:
     }
 
 private:
+    // Stores the editor's text in its cell and closes it.
+    void finishEditor(QWidget* editor)
+    {
+        if (QAbstractItemDelegate* delegate = this->itemDelegateForIndex(this->currentIndex())) {
+            emit delegate->commitData(editor);
+            emit delegate->closeEditor(editor, QAbstractItemDelegate::NoHint);
+        }
+    }
+
     bool atEdge(bool forward)
     {
         const auto action = forward ? QAbstractItemView::MoveNext : QAbstractItemView::MovePrevious;

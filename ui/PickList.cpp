@@ -2,22 +2,89 @@
 
 #include "ui/ErrorGuard.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
+#include <QMouseEvent>
+#include <QStyledItemDelegate>
 
 namespace ui {
+
+namespace {
+
+// Draws the tick from the selection and the highlight on the current entry only,
+// and leaves toggling to the list, so a click ticks once.
+class TickDrawer : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    bool editorEvent(QEvent*, QAbstractItemModel*, const QStyleOptionViewItem&, const QModelIndex&) override
+    {
+        return false;
+    }
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        const auto* view = static_cast<const QAbstractItemView*>(parent());
+        option->state.setFlag(QStyle::State_Selected, view->currentIndex() == index);
+    }
+};
+
+// The selection is the ticks: making an entry current (code, or QListWidget's
+// own setCurrentRow) selects nothing, and clearing it (QListWidget::clear, before
+// the list is refilled) is code's doing, not a click.
+class TickSelection : public QItemSelectionModel {
+public:
+    TickSelection(QAbstractItemModel* model, QObject* parent, bool& fromCode)
+        : QItemSelectionModel(model, parent), fromCode_(fromCode)
+    {
+    }
+    using QItemSelectionModel::select;
+
+    void select(const QItemSelection& selection, QItemSelectionModel::SelectionFlags command) override
+    {
+        if (!command.testFlag(QItemSelectionModel::Current))
+            QItemSelectionModel::select(selection, command);
+    }
+
+    void clear() override
+    {
+        fromCode_ = true;
+        QItemSelectionModel::clear();
+        fromCode_ = false;
+    }
+
+private:
+    bool& fromCode_;
+};
+
+// Screen readers read a list entry's checked state only where they know it can be
+// ticked; the words say it in any case.
+QString TickWords(bool ticked)
+{
+    return ticked ? QStringLiteral("ticked") : QStringLiteral("not ticked");
+}
+
+} // namespace
 
 PickList::PickList(const QString& name, QWidget* parent) : QListWidget(parent)
 {
     setObjectName(name);
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    connect(this, &QListWidget::itemClicked, this, &PickList::toggle);
+    setSelectionMode(QAbstractItemView::MultiSelection);
+    setItemDelegate(new TickDrawer(this));
+    QItemSelectionModel* own = selectionModel();
+    setSelectionModel(new TickSelection(model(), this, fromCode_));
+    delete own;
 }
 
 void PickList::addEntry(const QString& text)
 {
     auto* item = new QListWidgetItem(text, this);
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    // Checkable, so assistive technology reads an unticked entry as "not checked".
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
     item->setCheckState(Qt::Unchecked);
+    item->setData(Qt::AccessibleDescriptionRole, TickWords(false));
 }
 
 QString PickList::entryText(int index) const
@@ -32,7 +99,9 @@ bool PickList::isTicked(int index) const
 
 void PickList::setTicked(int index, bool ticked)
 {
-    item(index)->setCheckState(ticked ? Qt::Checked : Qt::Unchecked);
+    fromCode_ = true;
+    item(index)->setSelected(ticked);
+    fromCode_ = false;
 }
 
 int PickList::tickedCount() const
@@ -63,20 +132,48 @@ void PickList::scrollToFirst()
     scrollToTop();
 }
 
-void PickList::keyPressEvent(QKeyEvent* event)
+// Only a press of the left button and the space bar toggle the entry; moving the
+// current entry (keys, code) or dragging leaves the ticks alone.
+QItemSelectionModel::SelectionFlags PickList::selectionCommand(const QModelIndex& index, const QEvent* event) const
 {
-    if (event->key() == Qt::Key_Space && currentItem()) {
-        toggle(currentItem());
-        return;
-    }
-    QListWidget::keyPressEvent(event);
+    if (!event)
+        return QItemSelectionModel::NoUpdate;
+    if (event->type() == QEvent::MouseButtonPress
+        && static_cast<const QMouseEvent*>(event)->button() == Qt::LeftButton)
+        return QItemSelectionModel::Toggle;
+    if (event->type() == QEvent::KeyPress && static_cast<const QKeyEvent*>(event)->key() == Qt::Key_Space)
+        return QItemSelectionModel::Toggle;
+    return QListWidget::selectionCommand(index, event) & ~QItemSelectionModel::SelectionFlags(
+               QItemSelectionModel::Select | QItemSelectionModel::Deselect | QItemSelectionModel::Toggle);
 }
 
-void PickList::toggle(QListWidgetItem* item)
+void PickList::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected)
 {
-    item->setCheckState(item->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
-    if (onClick_)
+    QListWidget::selectionChanged(selected, deselected);
+    showTicks(selected, true);
+    showTicks(deselected, false);
+    if (!fromCode_ && onClick_ && !(selected.isEmpty() && deselected.isEmpty()))
         Guarded(window(), onClick_);
+}
+
+// The tick follows the selection and is announced as a change of the entry's
+// checked state and of its words.
+void PickList::showTicks(const QItemSelection& changed, bool ticked)
+{
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(this);
+    QAccessibleTableInterface* table = list ? list->tableInterface() : nullptr;
+    for (const QModelIndex& index : changed.indexes()) {
+        item(index.row())->setCheckState(ticked ? Qt::Checked : Qt::Unchecked);
+        item(index.row())->setData(Qt::AccessibleDescriptionRole, TickWords(ticked));
+        if (QAccessibleInterface* cell = table ? table->cellAt(index.row(), 0) : nullptr) {
+            QAccessible::State state;
+            state.checked = true;
+            QAccessibleStateChangeEvent checked(cell, state);
+            QAccessible::updateAccessibility(&checked);
+            QAccessibleEvent words(cell, QAccessible::DescriptionChanged);
+            QAccessible::updateAccessibility(&words);
+        }
+    }
 }
 
 } // namespace ui

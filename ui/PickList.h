@@ -5,10 +5,12 @@
 
 namespace ui {
 
-// A list whose entries each carry a check box: a ticked entry is a chosen one.
-// A click on an entry or the space bar toggles the tick of that one
-// entry and then runs the click handler inside the window's error guard.
-// Ticks set from code run no handler.
+// A list whose entries each carry a check box, ticked while the entry is
+// selected: a ticked entry is a chosen one. A click on an entry, the space bar
+// or the accessibility action of an entry (a screen reader's, voice control's or
+// a switch's press) toggles the tick of that one entry, announces its new state
+// and then runs the click handler inside the window's error guard. Ticks set
+// from code, and moving the current entry, run no handler.
 class PickList : public QListWidget {
     Q_OBJECT
 public:
@@ -28,12 +30,15 @@ public:
     void scrollToFirst();
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event) const override;
+    void selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) override;
 
 private:
-    void toggle(QListWidgetItem* item);
+    void showTicks(const QItemSelection& changed, bool ticked);
 
     std::function<void()> onClick_;
+    bool fromCode_ = false;
 };
 
 } // namespace ui

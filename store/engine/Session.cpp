@@ -82,6 +82,11 @@ Session::~Session() = default;
 
 QString Session::defaultConfigPath()
 {
+    // TABREP_ALIASES names an alias file of its own (the demo's), so the rest of
+    // the user's configuration stays in force.
+    const QString own = qEnvironmentVariable("TABREP_ALIASES");
+    if (!own.isEmpty())
+        return QDir(QDir::currentPath()).absoluteFilePath(own);
     QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
     if (base.isEmpty() || QDir::isRelativePath(base))
         base = QDir::homePath() + QStringLiteral("/.config");

@@ -11,6 +11,22 @@ special fields, user fields, save) and fails on
   - F1 opening no help, the layout view unreachable by Tab or not saying
     what the column check finds with its field.
 
+It also listens to the events a screen reader listens to (focus, state,
+name, description and caret changes) and fails on what a user would not be
+told after a key:
+
+  - the help text without a caret that the keys move (it cannot be read line
+    by line), F1 in "Select A Report" opening no help,
+  - a field list whose entries do not say they can be ticked, a tick by the
+    space bar not announced, the accessibility action of an entry not ticking
+    it as a click does, a Special Fields box toggled through the accessibility
+    interface not reaching the field list,
+  - a move in the layout view not announced, or its words not saying that
+    another field is at fault,
+  - "Right Margin Max:" read without its number, the user-field grid's
+    columns named otherwise than shown,
+  - Return that finishes a cell of the column-width editor also pressing OK.
+
 usage: accessibility_walk.py TABREP TABREP_DEMO
 Exits 77 (skipped) when Xvfb, xdotool, dbus-run-session, the AT-SPI bus or
 python3-pyatspi is missing.
@@ -115,10 +131,25 @@ class Walk:
         Atspi.Accessible.set_cache_mask(self.app, Atspi.Cache.NONE)
         self.announced = 0  # changes of a number box's value heard
         pyatspi.Registry.registerEventListener(self.heard, "object:property-change:accessible-value")
+        self.events = []  # (type, role, name, detail1) of what a screen reader is told, in order
+        pyatspi.Registry.registerEventListener(
+            self.record, "object:state-changed", "object:property-change:accessible-description",
+            "object:property-change:accessible-name", "object:text-caret-moved")
 
     def heard(self, event):
         if event.source is not None and event.source.getRole() == pyatspi.ROLE_SPIN_BUTTON:
             self.announced += 1
+
+    def record(self, event):
+        try:
+            self.events.append((event.type, event.source.getRole(), event.source.name, event.detail1))
+        except Exception:  # the source went away while the event travelled
+            pass
+
+    def told(self, since, kind, role=None, seconds=5):
+        """An event of kind (a prefix of its type) heard since the mark, from a node of that role."""
+        return self.until(lambda: any(e[0].startswith(kind) and (role is None or e[1] == role)
+                                      for e in self.events[since:]), seconds)
 
     # --- waiting and finding -------------------------------------------------
 
@@ -226,7 +257,9 @@ class Walk:
     def display_lost(self):
         """Servers started side by side (other display tests) can both take one display number."""
         self.log.seek(0)
-        return DISPLAY_LOST if "could not connect to display" in self.log.read() else 1
+        output = self.log.read()
+        lost = "could not connect to display" in output or "no display could be opened" in output
+        return DISPLAY_LOST if lost else 1
 
     def check(self, root, where):
         """Every input control has a name; a number box reports the number it shows."""
@@ -320,6 +353,119 @@ class Walk:
         self.fault('%s: Tab never reaches "%s"' % (where, name))
         return None
 
+    # --- what a screen reader is told -----------------------------------------
+
+    def help_reads_line_by_line(self, window):
+        text = self.find(window, pyatspi.ROLE_TEXT)
+        if text is None or not self.focused(text):
+            self.fault("the help window: the text does not have the keyboard")
+            return
+        mark = len(self.events)
+        self.keys("ctrl+End")
+        moved = self.told(mark, "object:text-caret-moved")
+        if not moved or text.queryText().caretOffset == 0:
+            self.fault("the help window: the keys move no caret through the text (it cannot be read line by line)")
+        self.keys("ctrl+Home")
+
+    def back_into_grid(self, window, where):
+        """From the control after the grid (where grid_lets_go leaves the keyboard), back into the grid."""
+        grid = self.find(window, pyatspi.ROLE_TABLE)
+        self.keys("shift+Tab")
+        if not self.until(lambda: self.focused(grid), 5):
+            self.abort("%s: Shift+Tab does not go back into the grid" % where)
+
+    def return_finishes_the_cell_only(self, editor):
+        """Typing in a cell and Return stores the cell; the editor stays open (OK is not pressed)."""
+        self.back_into_grid(editor, "the column-width editor")
+        self.keys("ctrl+Home", "Right", "Right")
+        self.type("1")
+        self.keys("Return")
+        self.until(lambda: False, 1)
+        if not self.showing(editor) or any(self.showing(w) and w.name == "Information" for w in self.app):
+            self.fault("the column-width editor: Return that finishes a cell also presses OK")
+            self.abort("the column-width editor closed on Return")
+
+    def pick_list(self, main):
+        """The contact field list: the list with the entry "FirstLast"."""
+        for node in self.nodes(main):
+            if node.getRole() in (pyatspi.ROLE_LIST, pyatspi.ROLE_LIST_BOX) \
+                    and any(entry.name.lower() == "firstlast" for entry in node):
+                return node
+        return None
+
+    def selected_count(self, main):
+        label = next((n for n in self.nodes(main) if n.getRole() == pyatspi.ROLE_LABEL
+                      and n.name.endswith("fields selected)")), None)
+        return label.name if label is not None else ""
+
+    def entries_tick_through_their_action(self, main):
+        """Entries say they can be ticked; an entry's action ticks it, and the selection rules run (the count)."""
+        entries = self.pick_list(main)
+        entry = entries[0] if entries is not None and entries.childCount else None
+        if entry is None:
+            self.abort("page 6: no field list")
+        # Qt 6.4 does not pass on the checkable state; the entry's words ("not ticked") then say it.
+        if not entry.getState().contains(pyatspi.STATE_CHECKABLE) and entry.description not in ("ticked", "not ticked"):
+            self.fault('page 6: the entry "%s" does not say it can be ticked (%s)'
+                       % (entry.name, " ".join(str(state) for state in entry.getState().getStates())))
+        before, count = entry.getState().contains(pyatspi.STATE_CHECKED), self.selected_count(main)
+        mark = len(self.events)
+        action = entry.queryAction()
+        names = [action.getName(i) for i in range(action.nActions)]
+        action.doAction(names.index("Toggle") if "Toggle" in names else 0)
+        if not self.until(lambda: entry.getState().contains(pyatspi.STATE_CHECKED) != before, 5):
+            self.fault('page 6: the action of the entry "%s" (%s) does not tick it' % (entry.name, ", ".join(names)))
+        elif not self.told(mark, "object:state-changed:checked"):
+            self.fault('page 6: a tick by the action of "%s" is not announced' % entry.name)
+        elif not self.until(lambda: self.selected_count(main) != count, 5):
+            self.fault("page 6: a tick by the action does not run the selection rules (the count stays %s)" % count)
+
+    def special_box_reaches_the_list(self, special):
+        box = self.find(special, pyatspi.ROLE_CHECK_BOX, "FirstLast")
+        if box is None:
+            self.abort('the special fields dialog: no box "FirstLast"')
+        self.special_before = box.getState().contains(pyatspi.STATE_CHECKED)
+        action = box.queryAction()
+        names = [action.getName(i) for i in range(action.nActions)]
+        action.doAction(names.index("Toggle") if "Toggle" in names else 0)
+        if not self.until(lambda: box.getState().contains(pyatspi.STATE_CHECKED) != self.special_before, 5):
+            self.fault('the special fields dialog: the action of "FirstLast" (%s) does not toggle it' % ", ".join(names))
+
+    def special_entry_ticked(self, main):
+        entries = self.pick_list(main)
+        entry = next((e for e in entries if e.name.lower() == "firstlast"), None)
+        if entry is None or entry.getState().contains(pyatspi.STATE_CHECKED) == self.special_before:
+            self.fault("the special fields dialog: a box toggled through the accessibility interface "
+                       "does not reach the field list (%s)" % ", ".join(e.name for e in entries))
+
+    def user_grid_headers_as_shown(self, user):
+        grid = self.find(user, pyatspi.ROLE_TABLE)
+        table = grid.queryTable()
+        for column in range(1, min(table.nColumns, 4)):
+            shown = table.getAccessibleAt(0, column).name
+            header = table.getColumnDescription(column)
+            if header != shown:
+                self.fault('the user fields dialog: column %d is read as "%s", not as shown, "%s"'
+                           % (column, header, shown))
+
+    def put_second_field_past_the_width(self, main):
+        """The second field ends past the printable width; the grid's first row is current again."""
+        self.back_into_grid(main, "page 9")
+        self.keys("ctrl+Home", "Down", "End")
+        self.type("999")
+        self.keys("Return", "Up")
+
+    def layout_moves_are_spoken(self, layout):
+        if "Also at fault" not in layout.description:
+            self.fault('page 9: the layout view does not say that another field is at fault: "%s"'
+                       % layout.description)
+        before = layout.description
+        mark = len(self.events)
+        self.keys("Right")
+        if not self.told(mark, "object:property-change:accessible-description") or layout.description == before:
+            self.fault("page 9: a move in the layout view is not announced")
+        self.keys("Left")
+
     # --- the walk ------------------------------------------------------------
 
     def run(self):
@@ -332,6 +478,7 @@ class Walk:
             self.keys("alt+h")
         help_window = self.window("Help")
         self.check(help_window, "the help window")
+        self.help_reads_line_by_line(help_window)
         self.keys("Return")
         self.closed("Help")
 
@@ -340,11 +487,23 @@ class Walk:
         self.keys("alt+w", "space", "Return")
         select = self.window("Select A Report")
         self.check(select, "the selection dialog")
+        self.keys("F1")
+        if self.until(lambda: any(self.showing(w) and w.name == "Help" for w in self.app), 5):
+            self.window("Help")
+            self.keys("Escape")
+            self.closed("Help")
+            self.focus_window("Select A Report")
+        else:
+            self.fault('F1 in "Select A Report" opens no help')
         self.grid_lets_go(select, "the selection dialog", "OK")
         self.press(select, "OK")
         editor = self.window("Column Widths")
         self.check(editor, "the column-width editor")
+        if not any(node.getRole() == pyatspi.ROLE_LABEL and node.name.startswith("Right Margin Max: ")
+                   and node.name.split()[-1].isdigit() for node in self.nodes(editor)):
+            self.fault('the column-width editor: "Right Margin Max:" is read without its number')
         self.grid_lets_go(editor, "the column-width editor", "Check for Errors")
+        self.return_finishes_the_cell_only(editor)
         self.press(editor, "Cancel")
         self.closed("Column Widths")
 
@@ -363,16 +522,23 @@ class Walk:
         self.check(main, "page 4, other paper size")
         self.next_page(main, "Detail Level")
         self.next_page(main, "Field Selection")
+        mark = len(self.events)
         self.keys("Down", "Down", "Down", "Down", "space")
+        if not self.told(mark, "object:state-changed:checked"):
+            self.fault("page 6: a tick by the space bar is not announced")
+        self.entries_tick_through_their_action(main)
         self.keys("alt+s")
         special = self.window("Special Fields")
         self.check(special, "the special fields dialog")
+        self.special_box_reaches_the_list(special)
         self.press(special, "OK")
         self.closed("Special Fields")
+        self.special_entry_ticked(main)
         self.focus_window("Tabulon Personal")
         self.keys("alt+u")
         user = self.window("User Field Definitions")
         self.check(user, "the user fields dialog")
+        self.user_grid_headers_as_shown(user)
         self.grid_lets_go(user, "the user fields dialog", "OK")
         self.press(user, "OK")
         self.closed("User Field Definitions")
@@ -382,10 +548,13 @@ class Walk:
         self.number_box_announces(main)
         self.next_page(main, "Column Widths")
         self.grid_lets_go(main, "page 9", "Check Columns")
+        self.put_second_field_past_the_width(main)
         layout = self.tab_reaches(main, "Column layout", "page 9")
         if layout is not None and layout.description in ("", "No field is selected."):
             self.fault('page 9: the layout view does not say what the check finds with the field: "%s"'
                        % layout.description)
+        if layout is not None:
+            self.layout_moves_are_spoken(layout)
         self.next_page(main, "Field Definitions")
         self.keys("alt+m")
         save = self.window("Save Report File")

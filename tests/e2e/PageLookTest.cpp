@@ -1,18 +1,20 @@
 // How the pages look: where the titles stand and which font the buttons use.
 #include "tests/support/WizardDriver.h"
 
+#include <QFontInfo>
 #include <QLabel>
 
 namespace {
 
 using PageLook = ShownWizardDriver;
 
-// The title of the page shown: its bold 29-pixel label, placed in the window.
+// The title of the page shown: its bold label drawn 29 pixels high at the default
+// font (the fonts are set in points, so they follow the desktop's size), placed in the window.
 QRect TitleOnShownPage(QWidget& window)
 {
     QWidget* page = window.findChild<QStackedWidget*>(QStringLiteral("Notebook1"))->currentWidget();
     for (QLabel* label : page->findChildren<QLabel*>())
-        if (label->font().pixelSize() == 29 && label->font().bold())
+        if (QFontInfo(label->font()).pixelSize() == 29 && label->font().bold())
             return {label->mapTo(&window, QPoint(0, 0)), label->size()};
     ADD_FAILURE() << "no title on " << page->objectName().toStdString();
     return {};
@@ -51,6 +53,6 @@ TEST_F(PageLook, EveryTitleStandsAtTheSameHeightAndOnlyTheBarAndPageSixUseTheSma
     for (const auto& f : fonts) {
         const QFont font = child(f.button)->font();
         EXPECT_EQ(font.family(), QLatin1String(f.family)) << f.button;
-        EXPECT_EQ(font.pixelSize(), f.pixels) << f.button;
+        EXPECT_EQ(QFontInfo(font).pixelSize(), f.pixels) << f.button;
     }
 }

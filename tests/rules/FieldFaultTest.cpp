@@ -16,7 +16,7 @@ TEST(FieldFault, SaysWhatTheCheckFindsWithTheField)
     };
     const Case cases[] = {
         {{{1, 1, 1, 25}, {1, 2, 26, 50}, {1, 3, 51, 75}}, 1,
-         "Company runs from 26 to 50 on line 1; the check finds no fault."},
+         "Company runs from 26 to 50 on line 1; the check finds no fault with it."},
         {{{1, 1, 1, 25}, {1, 2, 40, 30}, {1, 3, 51, 75}}, 1, "Company ends at 30, before it starts at 40."},
         {{{1, 1, 1, 25}, {1, 2, 26, 50}, {1, 3, 51, 80}}, 2, "Phone ends at 80, past the printable width of 75."},
         // Starting inside the field before it: both are marked, each names the other.
@@ -25,7 +25,7 @@ TEST(FieldFault, SaysWhatTheCheckFindsWithTheField)
         {{{1, 1, 1, 25}, {1, 2, 20, 50}, {1, 3, 51, 75}}, 0,
          "Name, from 1 to 25, overlaps Company, from 20 to 50, on line 1."},
         {{{1, 1, 1, 25}, {1, 2, 20, 50}, {1, 3, 51, 75}}, 2,
-         "Phone runs from 51 to 75 on line 1; the check finds no fault."},
+         "Phone runs from 51 to 75 on line 1; the check finds no fault with it."},
         // Out of order without crossing: the later field lies left of the earlier.
         {{{1, 1, 40, 50}, {1, 2, 1, 25}, {2, 3, 1, 75}}, 1,
          "Company, from 1 to 25, overlaps Name, from 40 to 50, on line 1."},
@@ -35,4 +35,21 @@ TEST(FieldFault, SaysWhatTheCheckFindsWithTheField)
     };
     for (const Case& c : cases)
         EXPECT_EQ(wizard::FieldFault(75, c.records, names, c.index), QString::fromUtf8(c.words)) << c.words;
+}
+
+// The words for the selected field are followed by those for every other field at fault.
+TEST(LayoutFaults, NamesTheOtherFieldsAtFault)
+{
+    const QStringList names{QStringLiteral("Name"), QStringLiteral("Company"), QStringLiteral("Phone")};
+    const QList<ColumnRecord> clean{{1, 1, 1, 25}, {1, 2, 26, 50}, {1, 3, 51, 75}};
+    EXPECT_EQ(wizard::LayoutFaults(75, clean, names, 0),
+              QStringLiteral("Name runs from 1 to 25 on line 1; the check finds no fault with it."));
+    const QList<ColumnRecord> faulty{{1, 1, 1, 25}, {1, 2, 40, 30}, {1, 3, 51, 80}};
+    EXPECT_EQ(wizard::LayoutFaults(75, faulty, names, 0),
+              QStringLiteral("Name runs from 1 to 25 on line 1; the check finds no fault with it. Also at fault: "
+                             "Company ends at 30, before it starts at 40. "
+                             "Phone ends at 80, past the printable width of 75."));
+    EXPECT_EQ(wizard::LayoutFaults(75, faulty, names, 2),
+              QStringLiteral("Phone ends at 80, past the printable width of 75. Also at fault: "
+                             "Company ends at 30, before it starts at 40."));
 }

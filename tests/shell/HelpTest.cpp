@@ -5,8 +5,9 @@
 #include "tests/support/QtPrinting.h"
 #include "tests/support/RecordingModal.h"
 #include "tests/support/TempAlias.h"
+#include "wizard/dialogs/TFrmSelect.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -67,6 +68,19 @@ TEST(HelpButton, OpensTheTopicOfEachPageFromTheHelpFileBesideTheProgram)
     for (const QString& file : viewer.files)
         EXPECT_EQ(file, ShippedHelpFile());
     EXPECT_TRUE(modal.shown().empty());
+}
+
+TEST(HelpButton, F1InSelectAReportOpensTheFirstPagesTopic)
+{
+    TempAlias alias;
+    RecordingModal modal;
+    TFrmSelect dialog(alias.session());
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    RecordingHelpViewer viewer;
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    EXPECT_EQ(viewer.contexts, std::vector<int>{100});
 }
 
 TEST(HelpFile, TheShippedFileHasATitledTopicForEveryPage)
@@ -143,8 +157,15 @@ TEST(HelpWindow, ShowsTheFirstTopicWithTheContextNumber)
     Child<QStackedWidget>(window, "Notebook1")->setCurrentIndex(5);
     modal.onDialog([](QDialog& dialog) {
         EXPECT_EQ(Child<QLabel>(dialog, "LblTopicTitle")->text(), QStringLiteral("Detail Level"));
-        EXPECT_EQ(Child<QPlainTextEdit>(dialog, "TopicText")->toPlainText(),
-                  QStringLiteral("The detail level is chosen."));
+        auto* text = Child<QPlainTextEdit>(dialog, "TopicText");
+        EXPECT_EQ(text->toPlainText(), QStringLiteral("The detail level is chosen."));
+        // The text has the focus and a caret that the keys move, for a screen reader to follow.
+        dialog.show();
+        dialog.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        EXPECT_EQ(QApplication::focusWidget(), text);
+        QTest::keyClick(text, Qt::Key_End, Qt::ControlModifier);
+        EXPECT_EQ(text->textCursor().position(), text->toPlainText().size());
         Child<QPushButton>(dialog, "BtnClose")->click();
         return dialog.result();
     });

@@ -5,6 +5,7 @@
 #include "tests/support/RecordingModal.h"
 #include "tests/support/TempAlias.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
@@ -95,6 +96,21 @@ TEST_F(SpecialFields, ClicksSetTheEntriesAndLeaveTheCountAndTheRulesAlone)
     EXPECT_EQ(window.state().SelectedCount, before.SelectedCount);
     EXPECT_EQ(window.state().CatalogueDirty, before.CatalogueDirty);
     EXPECT_TRUE(modal.shown().empty());
+}
+
+// Voice control and switch users toggle a box through its accessibility action.
+TEST_F(SpecialFields, AToggleThroughTheAccessibilityInterfaceSetsTheEntry)
+{
+    select({"Company"});
+    openDialog([](QDialog& dialog) {
+        for (const char* box : {"CheckBox1", "CheckBox3"}) {
+            QAccessibleActionInterface* action =
+                QAccessible::queryAccessibleInterface(Child<QCheckBox>(dialog, box))->actionInterface();
+            ASSERT_NE(action, nullptr);
+            action->doAction(QAccessibleActionInterface::toggleAction());
+        }
+    });
+    EXPECT_EQ(selected(), (QStringList{"Company", "salutfirstlast", "citystatezip"}));
 }
 
 TEST_F(SpecialFields, ABoxWhoseFieldIsNotInTheListChangesNothing)

@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QButtonGroup>
+#include <QDialog>
 #include <QLineEdit>
 #include <QHelpEvent>
 #include <QPushButton>
@@ -130,6 +131,36 @@ TEST(PickList, ClickAndSpaceToggleOneEntryAndCodeRunsNoHandler)
     list.hide();
 }
 
+// What a screen reader, voice control or a switch meets: entries that say they can
+// be ticked and an action that ticks as a click does (the announcement of a tick
+// is heard in the accessibility walk, on a real display).
+TEST(PickList, AssistiveTechnologyReadsTicksHearsThemAndTicksThroughTheAction)
+{
+    ui::PickList list(QStringLiteral("L"));
+    for (const char* name : {"FirstName", "LastName"})
+        list.addEntry(QString::fromLatin1(name));
+    int clicks = 0;
+    list.setClickHandler([&] { ++clicks; });
+    QAccessibleInterface* second = QAccessible::queryAccessibleInterface(&list)->tableInterface()->cellAt(1, 0);
+    ASSERT_NE(second, nullptr);
+    EXPECT_TRUE(second->state().checkable);
+    EXPECT_FALSE(second->state().checked);
+    EXPECT_EQ(second->text(QAccessible::Description), QStringLiteral("not ticked"));
+    list.setCurrentRow(0);
+    EXPECT_EQ(list.tickedCount(), 0) << "making an entry current ticks nothing";
+    ASSERT_NE(second->actionInterface(), nullptr);
+    second->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_TRUE(list.isTicked(1));
+    EXPECT_TRUE(second->state().checked);
+    EXPECT_EQ(second->text(QAccessible::Description), QStringLiteral("ticked"));
+    EXPECT_EQ(clicks, 1);
+    second->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_FALSE(list.isTicked(1));
+    EXPECT_EQ(clicks, 2);
+    list.setTicked(0, true);
+    EXPECT_EQ(clicks, 2);
+}
+
 TEST(SpinEdit, AssistiveTechnologyReadsTheNumberShownAndItsBounds)
 {
     ui::SpinEdit spin(1, 200);
@@ -223,6 +254,32 @@ TEST(KeyboardGrid, TabInTheLastCellsEditorStoresTheTextAndLeaves)
         ASSERT_NE(grid->item(1, column), nullptr);
         EXPECT_EQ(grid->item(1, column)->text(), QStringLiteral("42"));
     }
+}
+
+TEST(KeyboardGrid, ReturnInAnOpenCellOnlyFinishesItAndThenPressesTheDefaultButton)
+{
+    QDialog dialog;
+    auto* grid = new ui::KeyboardTableWidget(1, 1, &dialog);
+    auto* ok = new QPushButton(QStringLiteral("OK"), &dialog);
+    ok->setDefault(true);
+    int presses = 0;
+    QObject::connect(ok, &QPushButton::clicked, &dialog, [&] { ++presses; });
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    grid->setFocus();
+    grid->setCurrentCell(0, 0);
+    QTest::keyClick(grid, Qt::Key_F2);
+    QWidget* editor = QApplication::focusWidget();
+    ASSERT_NE(editor, grid) << "F2 opens the cell's editor";
+    QTest::keyClicks(editor, "42");
+    QTest::keyClick(editor, Qt::Key_Return);
+    ASSERT_NE(grid->item(0, 0), nullptr);
+    EXPECT_EQ(grid->item(0, 0)->text(), QStringLiteral("42"));
+    EXPECT_EQ(presses, 0) << "Return that finishes a cell does not press OK";
+    EXPECT_EQ(QApplication::focusWidget(), grid);
+    QTest::keyClick(grid, Qt::Key_Return);
+    EXPECT_EQ(presses, 1) << "with no cell open, Return presses OK";
 }
 
 TEST(KeyboardGrid, ACellTextThatDoesNotFitShowsWholeAsATooltip)

@@ -35,11 +35,17 @@ const QList<wizard::GridColumn> GridColumns{
     {QStringLiteral("RPosition"), QStringLiteral("Right Margin"), 12, false},
 };
 
+// A rectangle laid out in pixels at the default font, grown with the application font.
+QRect Scaled(const QRect& r)
+{
+    return {ui::Scaled(r.x()), ui::Scaled(r.y()), ui::Scaled(r.width()), ui::Scaled(r.height())};
+}
+
 QLabel* NamedLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry)
 {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(geometry);
+    label->setGeometry(Scaled(geometry));
     return label;
 }
 
@@ -47,7 +53,7 @@ QPushButton* NamedButton(QWidget* parent, const char* name, const QString& capti
 {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(geometry);
+    button->setGeometry(Scaled(geometry));
     return button;
 }
 
@@ -61,11 +67,13 @@ TFrmColumn::TFrmColumn(store::Session& session, const QString& description, int 
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint);
     setFont(pagekit::Sans(11));
-    setFixedSize(493, 311);
+    setFixedSize(ui::Scaled(493), ui::Scaled(311));
     model_ = new wizard::TableGridModel(*tblColumn_, GridColumns, this);
     buildControls();
     LblReportName->setText(description);
     LblMargin->setText(QString::number(margin));
+    // Read as one: the caption with its number.
+    LblRightJust->setAccessibleName(LblRightJust->text() + u' ' + LblMargin->text());
     ui::Guarded(this, [this] { openTable(); });
     addLayoutView();
 }
@@ -104,7 +112,7 @@ void TFrmColumn::buildGrid()
     DBGrid1 = new ui::KeyboardTableView(this);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
     DBGrid1->setAccessibleName(QStringLiteral("Column Widths"));
-    DBGrid1->setGeometry(8, 32, 477, 204);
+    DBGrid1->setGeometry(Scaled({8, 32, 477, 204}));
     DBGrid1->setModel(model_);
     DBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
     DBGrid1->setSelectionBehavior(QAbstractItemView::SelectItems);
@@ -118,7 +126,7 @@ void TFrmColumn::buildGrid()
     QHeaderView* indicator = DBGrid1->verticalHeader();
     indicator->setSectionResizeMode(QHeaderView::Fixed);
     indicator->setDefaultSectionSize(DBGrid1->fontMetrics().height() + 6);
-    indicator->setFixedWidth(14);
+    indicator->setFixedWidth(ui::Scaled(14));
     indicator->setHighlightSections(false);
     wizard::SizeGridColumns(*DBGrid1, *model_);
     DBGrid1->installEventFilter(this);
@@ -135,7 +143,7 @@ void TFrmColumn::buildGrid()
 // comes last in the tab order.
 void TFrmColumn::addLayoutView()
 {
-    DBGrid1->setGeometry(8, 32, 477, 112);
+    DBGrid1->setGeometry(Scaled({8, 32, 477, 112}));
     ColumnLayoutView::Source source;
     source.printableWidth = [this] { return base::StrToIntOrZero(LblMargin->text()); };
     source.labels = [this] {
@@ -144,7 +152,7 @@ void TFrmColumn::addLayoutView()
         return labels;
     };
     auto* view = new ColumnLayoutView(*DBGrid1, {}, std::move(source), this);
-    view->setGeometry(8, 150, 477, 88);
+    view->setGeometry(Scaled({8, 150, 477, 88}));
     QWidget::setTabOrder(BitBtn1, view);
 }
 
@@ -176,8 +184,8 @@ void TFrmColumn::showEvent(QShowEvent* event)
     DBGrid1->setFocus();
 }
 
-// Enter presses the default button in the grid too, also while a cell is being
-// edited (the grid would otherwise keep it to close the cell's editor).
+// Enter in the grid presses the default button; Enter in an open cell only
+// finishes the cell (the grid keeps it), so a typed value is never written unseen.
 bool TFrmColumn::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == DBGrid1 && event->type() == QEvent::KeyPress) {

@@ -14,6 +14,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -25,6 +26,8 @@
 namespace {
 
 constexpr int kRowHeight = 19;
+// The reports are chosen on the first page, so F1 here shows that page's topic.
+constexpr int kHelpContext = 100;
 
 QLabel* NamedLabel(QWidget* parent, const char* name, const QString& text)
 {
@@ -83,14 +86,14 @@ TFrmSelect::TFrmSelect(store::Session& session, QWidget* parent)
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setWordWrap(false);
     grid->verticalHeader()->hide();
-    grid->verticalHeader()->setMinimumSectionSize(kRowHeight);
-    grid->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    grid->verticalHeader()->setMinimumSectionSize(ui::Scaled(kRowHeight));
+    grid->verticalHeader()->setDefaultSectionSize(ui::Scaled(kRowHeight));
     grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     grid->horizontalHeader()->setHighlightSections(false);
-    grid->setColumnWidth(0, 248);
-    grid->setColumnWidth(1, 97);
-    grid->setColumnWidth(2, 115);
+    grid->setColumnWidth(0, ui::Scaled(248));
+    grid->setColumnWidth(1, ui::Scaled(97));
+    grid->setColumnWidth(2, ui::Scaled(115));
 
     lblCount = NamedLabel(this, "lblCount", QStringLiteral("0"));
     BtnOk = ui::NamedButton(this, "BtnOk", QStringLiteral("OK"));
@@ -109,10 +112,12 @@ TFrmSelect::TFrmSelect(store::Session& session, QWidget* parent)
     frame->addWidget(LblTitle);
     frame->addWidget(grid, 1);
     frame->addLayout(bottom);
-    setFixedSize(564, 366);
+    setFixedSize(ui::Scaled(564), ui::Scaled(366));
 
     ui::OnClick(BtnOk, this, &TFrmSelect::BtnOkClick);
     ui::OnClick(BtnCancel, this, &TFrmSelect::BtnCancelClick);
+    auto* help = new QShortcut(QKeySequence::HelpContents, this);
+    connect(help, &QShortcut::activated, this, [this] { ui::RequestHelp(this, kHelpContext); });
     connect(grid, &QTableWidget::cellDoubleClicked, this,
             [this] { ui::Guarded(this, [this] { BtnOkClick(); }); });
 

@@ -108,7 +108,7 @@ void ColumnLayoutView::describe()
         records.append({box.line, int(records.size()) + 1, box.span.start, box.span.end});
         names.append(box.label);
     }
-    setAccessibleDescription(wizard::FieldFault(current.scale.width(), records, names, row));
+    setAccessibleDescription(wizard::LayoutFaults(current.scale.width(), records, names, row));
 }
 
 const ColumnLayoutView::Layout& ColumnLayoutView::layout() const

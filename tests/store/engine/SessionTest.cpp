@@ -128,6 +128,14 @@ TEST_F(SessionTest, ConfigurationLivesUnderTheUserConfigDirectory)
     EXPECT_EQ(Session::defaultConfigPath(), QStringLiteral("/srv/conf/tabulon/aliases.ini"));
     qunsetenv("XDG_CONFIG_HOME");
     EXPECT_TRUE(Session::defaultConfigPath().endsWith(QStringLiteral("/.config/tabulon/aliases.ini")));
+    // An alias file named on its own leaves the rest of the configuration where it was.
+    qputenv("XDG_CONFIG_HOME", "/srv/conf");
+    qputenv("TABREP_ALIASES", "/srv/demo/aliases.ini");
+    EXPECT_EQ(Session::defaultConfigPath(), QStringLiteral("/srv/demo/aliases.ini"));
+    qputenv("TABREP_ALIASES", "demo.ini");
+    EXPECT_EQ(Session::defaultConfigPath(), QDir::current().absoluteFilePath(QStringLiteral("demo.ini")));
+    qunsetenv("TABREP_ALIASES");
+    qunsetenv("XDG_CONFIG_HOME");
     if (!saved.isEmpty())
         qputenv("XDG_CONFIG_HOME", saved);
 

@@ -17,6 +17,7 @@
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
+#include <QAccessible>
 #include <gtest/gtest.h>
 #include <functional>
 #include <optional>
@@ -122,6 +123,10 @@ TEST_F(ColumnEditor, ShowsTheFieldsInReportOrderUnderTheFourTitles)
     EXPECT_TRUE(modal.shown().empty()) << modal.texts().join(u'\n').toStdString();
     EXPECT_EQ(form.findChild<QLabel*>(QStringLiteral("LblReportName"))->text(), QStringLiteral("Phone list"));
     EXPECT_EQ(form.findChild<QLabel*>(QStringLiteral("LblMargin"))->text(), QStringLiteral("75"));
+    // A screen reader reads the caption with its number.
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(form.findChild<QLabel*>(QStringLiteral("LblRightJust")))
+                  ->text(QAccessible::Name),
+              QStringLiteral("Right Margin Max: 75"));
     EXPECT_FALSE(form.tblColumn().Exclusive());
     EXPECT_EQ(form.tblColumn().IndexName(), QStringLiteral("iOrder"));
 
@@ -239,7 +244,14 @@ TEST_F(ColumnEditor, AnEditFollowedAtOnceByOkReachesTheTable)
          [](TFrmColumn& form, QLineEdit*) {
              QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("BtnOK")), Qt::LeftButton);
          }},
-        {"Enter in the cell", [](TFrmColumn&, QLineEdit* editor) { QTest::keyClick(editor, Qt::Key_Return); }},
+        // Enter in the open cell only finishes it; the next Enter, in the grid, presses OK.
+        {"Enter in the cell, then in the grid",
+         [](TFrmColumn& form, QLineEdit* editor) {
+             QTest::keyClick(editor, Qt::Key_Return);
+             QApplication::processEvents();
+             EXPECT_TRUE(form.isVisible()) << "Enter that finishes a cell does not press OK";
+             QTest::keyClick(Grid(form), Qt::Key_Return);
+         }},
     };
     int right = 60;
     for (const auto& c : cases) {

@@ -100,11 +100,15 @@ TEST_F(LayoutView, DescribesInWordsWhatTheCheckFindsWithTheSelectedField)
         std::function<void()> act;
         const char* words;
     } cases[] = {
-        {0, [] {}, "Name runs from 1 to 37 on line 1; the check finds no fault."},
-        {1, [] {}, "Phone ends at 90, past the printable width of 75."},
+        {0, [] {}, "Name runs from 1 to 37 on line 1; the check finds no fault with it. Also at fault: "
+                   "Phone ends at 90, past the printable width of 75. Notes ends at 20, before it starts at 30."},
+        {1, [] {}, "Phone ends at 90, past the printable width of 75. Also at fault: "
+                   "Notes ends at 20, before it starts at 30."},
         {0, [this] { grid.item(0, 3)->setText(QStringLiteral("80")); },
-         "Name ends at 80, past the printable width of 75."},
-        {2, [] {}, "Notes ends at 20, before it starts at 30."},
+         "Name ends at 80, past the printable width of 75. Also at fault: "
+         "Phone ends at 90, past the printable width of 75. Notes ends at 20, before it starts at 30."},
+        {2, [] {}, "Notes ends at 20, before it starts at 30. Also at fault: "
+                   "Name ends at 80, past the printable width of 75. Phone ends at 90, past the printable width of 75."},
     };
     for (const auto& c : cases) {
         grid.setCurrentCell(c.row, 2);
