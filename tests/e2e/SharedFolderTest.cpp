@@ -186,8 +186,9 @@ TEST_F(SharedFolder, AReportOthersChangedSinceItWasLoadedIsWrittenOverOnlyOnYes)
         EXPECT_EQ(stayedOpen, !modify && !c.yes);
         EXPECT_EQ(modal.texts(), c.texts);
         for (const auto& shown : modal.shown())
-            if (shown.text == changed || shown.text == deleted)
+            if (shown.text == changed || shown.text == deleted) {
                 EXPECT_EQ(shown.caption, QStringLiteral("Warning"));
+            }
         EXPECT_EQ(ReadBytes(path), c.after);
         if (modify && !c.yes) {
             EXPECT_EQ(ReadBytes(alias.path(QStringLiteral("mine.rpt"))), Ours);

@@ -44,10 +44,12 @@ Grid OpenUserFields(TFrmTabrep& window, RecordingModal& modal)
                     << cells.back().toStdString();
                 // A screen reader names a cell's column and row by the headers' data: the texts shown
                 // in the fixed row and column.
-                if (const QTableWidgetItem* head = table->item(0, column))
+                if (const QTableWidgetItem* head = table->item(0, column)) {
                     EXPECT_EQ(table->model()->headerData(column, Qt::Horizontal).toString(), head->text());
-                if (const QTableWidgetItem* head = table->item(row, 0))
+                }
+                if (const QTableWidgetItem* head = table->item(row, 0)) {
                     EXPECT_EQ(table->model()->headerData(row, Qt::Vertical).toString(), head->text());
+                }
             }
             grid.push_back(cells);
         }
