@@ -21,12 +21,14 @@ bool Exists(const QString& path)
     return ::lstat(base::FileNameBytes(path).constData(), &info) == 0;
 }
 
-// Refuses a file whose line 2 or line 5 no report definition holds.
-void RequireReportDefinition(const QString& typeLine, const std::optional<int>& fieldCount, const QString& path)
+// Refuses a file whose line 2 or line 5 no report definition holds; path is
+// asked for only then.
+template <typename Path>
+void RequireReportDefinition(const QString& typeLine, const std::optional<int>& fieldCount, const Path& path)
 {
     const auto notAReport = [&path](const char* why) {
         return base::EngineError(
-            QStringLiteral("%1 is not a report definition: %2.").arg(path, QLatin1StringView(why)));
+            QStringLiteral("%1 is not a report definition: %2.").arg(path(), QLatin1StringView(why)));
     };
     if (!store::ReportTypeNamed(typeLine))
         throw notAReport("line 2 is not a report type (Contact or Calendar)");
@@ -36,7 +38,7 @@ void RequireReportDefinition(const QString& typeLine, const std::optional<int>& 
 
 void RequireReportHead(const store::ReportHead& head, const store::ReportReader& reader)
 {
-    RequireReportDefinition(head.typeLine, head.fieldCount, reader.absolutePath());
+    RequireReportDefinition(head.typeLine, head.fieldCount, [&reader] { return reader.absolutePath(); });
 }
 
 } // namespace
@@ -87,7 +89,8 @@ store::ReportListing ListReportFiles(const QString& directory)
 {
     return store::ListReports(directory, store::ListingLines::WithFieldCount,
                               [](const store::ReportHeadLines& head, const store::DirectoryEntry& entry) {
-                                  RequireReportDefinition(head.typeWord, head.fieldCount, store::PathOf(entry));
+                                  RequireReportDefinition(head.typeWord, head.fieldCount,
+                                                          [&entry] { return store::PathOf(entry); });
                               });
 }
 

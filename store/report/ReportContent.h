@@ -2,7 +2,6 @@
 
 #include "store/report/Cp1252.h"
 
-#include <QHashFunctions>
 #include <QString>
 #include <algorithm>
 #include <array>
@@ -31,10 +30,6 @@ public:
     QString text() const { return DecodeCp1252(QByteArrayView(bytes())); }
     bool empty() const { return size_ == 0; }
     friend bool operator==(const FieldText& a, const FieldText& b) { return a.bytes() == b.bytes(); }
-    friend std::size_t qHash(const FieldText& text, std::size_t seed = 0)
-    {
-        return qHash(QByteArrayView(text.bytes()), seed);
-    }
 
 private:
     std::array<char, Capacity> bytes_{};

@@ -99,7 +99,7 @@ namespace {
 // The subtraction's borrow may set it in the bytes after a marked one, never
 // before it, so the first marked byte in the file's order is the one sought;
 // the word is read so that the file's first byte is its lowest on any machine.
-const char* ControlStop(const char* begin)
+Q_ALWAYS_INLINE const char* ControlStop(const char* begin)
 {
     using Word = quint64;
     constexpr Word ones = 0x0101010101010101ULL;
@@ -112,7 +112,7 @@ const char* ControlStop(const char* begin)
 
 // The first byte from begin on that ends a line or the input; at the latest the
 // byte 26 after the bytes read.
-const char* LineStop(const char* begin)
+Q_ALWAYS_INLINE const char* LineStop(const char* begin)
 {
     for (;; ++begin) {
         begin = ControlStop(begin);
@@ -371,10 +371,10 @@ ReportContent ReadReport(ReportReader& reader, const HeadCheck& check)
     if (check)
         check(report, reader);
     const int count = FieldCountOf(report, reader);
-    report.fields.reserve(std::size_t(std::max(count, 0)));
+    report.fields.resize(std::size_t(std::max(count, 0)));
     FieldRecords records(reader, count);
-    for (ReportFieldRecord record; records.next(record);)
-        report.fields.push_back(record);
+    for (ReportFieldRecord& record : report.fields)
+        records.next(record);
     return report;
 }
 
@@ -404,7 +404,8 @@ int FieldCountOf(const ReportHead& head, const ReportReader& reader)
 
 FieldRecords::FieldRecords(ReportReader& reader, int count) : reader_(reader), count_(count)
 {
-    fields_.reserve(std::max(count, 0));
+    fields_.reserve(std::size_t(std::max(count, 0)));
+    taken_.reserve(std::max(count, 0));
 }
 
 bool FieldRecords::next(ReportFieldRecord& record)
@@ -416,9 +417,10 @@ bool FieldRecords::next(ReportFieldRecord& record)
         ReadRecord(reader_, read_, record);
         if (record.field.empty())
             throw base::EngineError(QStringLiteral("Field 'Field' must have a value"));
-        if (fields_.contains(record.field))
+        if (taken_.contains(QByteArrayView(record.field.bytes())))
             throw base::EngineError(QStringLiteral("Key violation."));
-        fields_.insert(record.field);
+        fields_.push_back(record.field); // in room kept: the bytes taken stay where they are
+        taken_.insert(QByteArrayView(fields_.back().bytes()));
     } catch (const base::EngineError& e) {
         const int failed = std::exchange(read_, count_); // nothing more is read
         throw base::EngineError(FieldRecordFailure(e.text(), failed, reader_.absolutePath()));

@@ -134,7 +134,8 @@ private:
     ReportReader& reader_;
     int count_;
     int read_ = 0;
-    QSet<FieldText> fields_; // of the records read
+    std::vector<FieldText> fields_; // of the records read, room for all kept from the start
+    QSet<QByteArrayView> taken_;    // the bytes of fields_
 };
 
 // A refused field record's message: the engine's text, and where it was.

@@ -1,44 +1,51 @@
 #include "store/report/ReportWords.h"
 
 #include <array>
-#include <utility>
 
 namespace store {
 
 namespace {
 
-constexpr std::array<std::pair<ReportType, const char*>, 2> kTypeWords = {{
-    {ReportType::Contact, "Contact"},
-    {ReportType::Calendar, "Calendar"},
+// Each word as written, and in capitals.
+template <typename Kind>
+struct Word {
+    Kind kind;
+    const char* written;
+    const char* upper;
+};
+
+constexpr std::array<Word<ReportType>, 2> kTypeWords = {{
+    {ReportType::Contact, "Contact", "CONTACT"},
+    {ReportType::Calendar, "Calendar", "CALENDAR"},
 }};
 
-constexpr std::array<std::pair<Category, const char*>, 7> kCategoryWords = {{
-    {Category::Contact, "Contact"},
-    {Category::Event, "Event"},
-    {Category::Note, "Note"},
-    {Category::Call, "Call"},
-    {Category::Letter, "Letter"},
-    {Category::Meeting, "Meeting"},
-    {Category::Todo, "TO-DO"},
+constexpr std::array<Word<Category>, 7> kCategoryWords = {{
+    {Category::Contact, "Contact", "CONTACT"},
+    {Category::Event, "Event", "EVENT"},
+    {Category::Note, "Note", "NOTE"},
+    {Category::Call, "Call", "CALL"},
+    {Category::Letter, "Letter", "LETTER"},
+    {Category::Meeting, "Meeting", "MEETING"},
+    {Category::Todo, "TO-DO", "TO-DO"},
 }};
 
 template <typename Kind, std::size_t N>
-QLatin1StringView WordIn(const std::array<std::pair<Kind, const char*>, N>& words, Kind kind)
+QLatin1StringView WordIn(const std::array<Word<Kind>, N>& words, Kind kind)
 {
-    for (const auto& [each, word] : words)
-        if (each == kind)
-            return QLatin1StringView(word);
+    for (const Word<Kind>& word : words)
+        if (word.kind == kind)
+            return QLatin1StringView(word.written);
     return {};
 }
 
 // A word matches in any letter case: the line in capitals is the word in capitals.
 template <typename Kind, std::size_t N>
-std::optional<Kind> Named(const std::array<std::pair<Kind, const char*>, N>& words, const QString& line)
+std::optional<Kind> Named(const std::array<Word<Kind>, N>& words, const QString& line)
 {
     const QString upper = line.toUpper();
-    for (const auto& [kind, word] : words)
-        if (upper == QLatin1StringView(word).toString().toUpper())
-            return kind;
+    for (const Word<Kind>& word : words)
+        if (upper == QLatin1StringView(word.upper))
+            return word.kind;
     return std::nullopt;
 }
 
