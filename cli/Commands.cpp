@@ -170,7 +170,7 @@ int CheckCommand(const QStringList& files, const Streams& streams)
                                    + u'\n');
             if (!failure.isEmpty())
                 status = std::max<int>(status, Failed);
-        } catch (const base::EngineError& e) {
+        } catch (const base::Error& e) {
             Complain(streams, e.text());
             status = Trouble;
         }

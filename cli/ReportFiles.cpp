@@ -47,7 +47,7 @@ QString AliasDirectory()
 {
     try {
         return store::GetAliasDirectory(store::HostAlias);
-    } catch (const base::EngineError& e) {
+    } catch (const base::Error& e) {
         throw base::EngineError(e.text().simplified()
                                 + QStringLiteral(" To try tabrep-report on demo data, make it with "
                                                  "tabrep-demo DIRECTORY and give that directory as the PATH."));
@@ -78,7 +78,7 @@ NamedFile ReportPath(const QString& operand)
             const QString inAlias = base::JoinPath(store::GetAliasDirectory(store::HostAlias), name);
             if (Exists(inAlias))
                 return {inAlias, name};
-        } catch (const base::EngineError&) {
+        } catch (const base::Error&) {
             // No alias: only the current directory is looked in.
         }
     }

@@ -34,7 +34,7 @@ NamedFile ReportPath(const QString& operand);
 
 // The report files of directory as the wizard's selection dialog lists them,
 // with the number of their fields; a file that is no report definition is
-// named in unreadable. Throws base::EngineError when the directory cannot be read.
+// named in unreadable. Throws base::FileError when the directory cannot be read.
 store::ReportListing ListReportFiles(const QString& directory);
 
 } // namespace cli

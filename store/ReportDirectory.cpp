@@ -63,7 +63,7 @@ public:
         if (QFileInfo(path).isReadable())
             dir_ = ::opendir(base::FileNameBytes(path).constData());
         if (!dir_)
-            throw base::EngineError(
+            throw base::FileError(
                 QStringLiteral("Cannot list the report files in %1: the directory cannot be read.").arg(path));
     }
     ~OpenDirectory() { ::closedir(dir_); }
@@ -121,7 +121,7 @@ ReportListing ListReports(const QString& directory, ListingLines lines, const Re
             rows.push_back({keyStart, keys.size() - keyStart,
                             {std::move(head.description), std::move(head.typeWord), LowerAZ(fileName), fileName,
                              head.fieldCount}});
-        } catch (const base::EngineError& e) {
+        } catch (const base::Error& e) {
             listing.unreadable << e.text();
         }
     });

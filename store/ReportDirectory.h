@@ -29,7 +29,7 @@ struct ReportListing {
     QStringList unreadable;            // one message per report file that could not be read
 };
 
-// Looks at the lines a listing read of a report; throws base::EngineError to
+// Looks at the lines a listing read of a report; throws base::Error to
 // leave it out, named in unreadable by the text thrown.
 using ReportCheck = std::function<void(const ReportHeadLines& head, const DirectoryEntry& entry)>;
 
@@ -40,14 +40,14 @@ using ReportCheck = std::function<void(const ReportHeadLines& head, const Direct
 // their codes in the host's character set (Windows-1252), so an empty
 // description comes first; equal descriptions by name. A file that cannot be
 // read, or that check refuses, is named in unreadable (in the order of the
-// names) and left out of reports. Throws base::EngineError when the directory
+// names) and left out of reports. Throws base::FileError when the directory
 // itself cannot be read.
 ReportListing ListReports(const QString& directory, ListingLines lines = ListingLines::Heads,
                           const ReportCheck& check = {});
 
 // Visits the report files that ListReports lists, in the order of their names
 // on disk (by their bytes), each as an entry of the directory held open, so
-// that it is opened by its name within it. Throws base::EngineError when the
+// that it is opened by its name within it. Throws base::FileError when the
 // directory cannot be read; what visit throws ends the walk.
 void ForEachReportFile(const QString& directory, const std::function<void(const DirectoryEntry&)>& visit);
 

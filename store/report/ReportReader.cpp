@@ -57,13 +57,13 @@ void ReportReader::open(int directoryFd, const char* fileName)
     fd_ = ::openat(directoryFd, fileName, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd_ < 0) {
         const int error = errno;
-        throw base::EngineError(QStringLiteral("Cannot open report %1: %2").arg(absolutePath(), ReasonText(error)));
+        throw base::FileError(QStringLiteral("Cannot open report %1: %2").arg(absolutePath(), ReasonText(error)));
     }
     struct stat info {};
     if (::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd_); // the constructor throws: no destructor closes it
         fd_ = -1;
-        throw base::EngineError(QStringLiteral("Cannot open report %1: it is not a regular file.").arg(absolutePath()));
+        throw base::FileError(QStringLiteral("Cannot open report %1: it is not a regular file.").arg(absolutePath()));
     }
     size_ = info.st_size;
 }
@@ -157,7 +157,7 @@ bool ReportReader::readMore()
     if (got < 0) {
         const int error = errno;
         ended_ = true;
-        throw base::EngineError(QStringLiteral("Cannot read report %1: %2").arg(absolutePath(), ReasonText(error)));
+        throw base::FileError(QStringLiteral("Cannot read report %1: %2").arg(absolutePath(), ReasonText(error)));
     }
     setPiece(got);
     read_ += got;
@@ -395,7 +395,7 @@ int FieldCountOf(const ReportHead& head, const ReportReader& reader)
 {
     const int count = head.fieldCount.value_or(0);
     if (count > MaxFieldRecords)
-        throw base::EngineError(QStringLiteral("Line 5 of report %1 gives %2 field records, more than the %3 "
+        throw base::FileError(QStringLiteral("Line 5 of report %1 gives %2 field records, more than the %3 "
                                                "that any report can hold; the file cannot be loaded.")
                                     .arg(reader.absolutePath(), QString::number(count),
                                          QString::number(MaxFieldRecords)));

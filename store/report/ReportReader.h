@@ -45,7 +45,7 @@ public:
     static constexpr LineBound Loading{64 * 1024};
     static constexpr LineBound Listing{1024};
 
-    // Opens the file; throws base::EngineError naming it when it cannot be opened
+    // Opens the file; throws base::FileError naming it when it cannot be opened
     // or the opened file is not a regular file (a pipe or a device is refused
     // without waiting on it). The bytes read are hashed as they come, for version().
     explicit ReportReader(const QString& path, LineBound bound = Loading);
@@ -57,7 +57,7 @@ public:
     ReportReader(const ReportReader&) = delete;
     ReportReader& operator=(const ReportReader&) = delete;
 
-    // The next line; throws base::EngineError when the file cannot be read.
+    // The next line; throws base::FileError when the file cannot be read.
     QString nextLine();
     // The same line as its bytes, before decoding; they are valid until the next call.
     QByteArrayView nextLineBytes();
@@ -112,7 +112,7 @@ inline constexpr int MaxFieldRecords = 255 + 3 + 1 + 255;
 ReportHead ReadReportHead(ReportReader& reader);
 
 // The number of field records that line 5 gives as loading takes it (0 when it
-// holds no number); throws base::EngineError naming the file when it is more
+// holds no number); throws base::FileError naming the file when it is more
 // than MaxFieldRecords, so a report is refused before any of its records is read.
 int FieldCountOf(const ReportHead& head, const ReportReader& reader);
 

@@ -25,7 +25,7 @@ QString ErrorOf(const std::function<void()>& action)
 {
     try {
         action();
-    } catch (const base::EngineError& e) {
+    } catch (const base::Error& e) {
         return e.text();
     }
     return QStringLiteral("<no error>");

@@ -31,7 +31,7 @@ protected:
         try {
             ReportReader reader(path);
             reader.nextLine();
-        } catch (const base::EngineError& e) {
+        } catch (const base::FileError& e) {
             return e.text();
         }
         return QStringLiteral("<no error>");
@@ -102,7 +102,7 @@ TEST_F(ReportLines, HeadLinesAreTheFirstTwoLines)
     EXPECT_EQ(full.typeWord, QStringLiteral("Calendar"));
     EXPECT_EQ(shortFile.description, QStringLiteral("Only a description"));
     EXPECT_EQ(shortFile.typeWord, QString());
-    EXPECT_THROW(ListedHead(dir.filePath("missing.rpt")), base::EngineError);
+    EXPECT_THROW(ListedHead(dir.filePath("missing.rpt")), base::FileError);
 }
 
 // The listing keeps a line's start but finds line 2 after any first line that

@@ -200,7 +200,7 @@ TEST_F(ReportFile, FailedWriteKeepsTheOldReport)
     try {
         store::WriteReportFile(path, {QStringLiteral("\u4E2D"), "Contact", "Contact", 75}, table);
         ADD_FAILURE() << "no error";
-    } catch (const base::EngineError& e) {
+    } catch (const base::FileError& e) {
         EXPECT_EQ(e.text(), QStringLiteral("Cannot write report %1: the text \"\u4E2D\" holds a character that a "
                                            "report file cannot hold").arg(path));
     }
