@@ -11,7 +11,7 @@
 #include "shell/TFrmTabrep.h"
 #include "store/engine/Session.h"
 #include "store/engine/Table.h"
-#include "store/report/ReportContent.h"
+#include "store/report/ReportReader.h"
 #include "tools/demodata/DemoData.h"
 
 #include <QApplication>

@@ -405,7 +405,7 @@ int FieldCountOf(const ReportHead& head, const ReportReader& reader)
 FieldRecords::FieldRecords(ReportReader& reader, int count) : reader_(reader), count_(count)
 {
     fields_.reserve(std::size_t(std::max(count, 0)));
-    taken_.reserve(std::max(count, 0));
+    taken_.reserve(std::size_t(std::max(count, 0)));
 }
 
 bool FieldRecords::next(ReportFieldRecord& record)
@@ -417,10 +417,11 @@ bool FieldRecords::next(ReportFieldRecord& record)
         ReadRecord(reader_, read_, record);
         if (record.field.empty())
             throw base::EngineError(QStringLiteral("Field 'Field' must have a value"));
-        if (taken_.contains(QByteArrayView(record.field.bytes())))
+        const auto place = std::lower_bound(taken_.begin(), taken_.end(), record.field.bytes());
+        if (place != taken_.end() && *place == record.field.bytes())
             throw base::EngineError(QStringLiteral("Key violation."));
         fields_.push_back(record.field); // in room kept: the bytes taken stay where they are
-        taken_.insert(QByteArrayView(fields_.back().bytes()));
+        taken_.insert(place, fields_.back().bytes());
     } catch (const base::EngineError& e) {
         const int failed = std::exchange(read_, count_); // nothing more is read
         throw base::EngineError(FieldRecordFailure(e.text(), failed, reader_.absolutePath()));

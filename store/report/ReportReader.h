@@ -5,11 +5,12 @@
 
 #include <QByteArray>
 #include <QCryptographicHash>
-#include <QSet>
 #include <QString>
 #include <array>
 #include <functional>
 #include <optional>
+#include <string_view>
+#include <vector>
 
 namespace store {
 
@@ -134,8 +135,8 @@ private:
     ReportReader& reader_;
     int count_;
     int read_ = 0;
-    std::vector<FieldText> fields_; // of the records read, room for all kept from the start
-    QSet<QByteArrayView> taken_;    // the bytes of fields_
+    std::vector<FieldText> fields_;        // of the records read, room for all kept from the start
+    std::vector<std::string_view> taken_; // the bytes of fields_, in order
 };
 
 // A refused field record's message: the engine's text, and where it was.

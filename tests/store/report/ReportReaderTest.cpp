@@ -1,3 +1,4 @@
+#include "store/report/Cp1252.h"
 #include "store/report/ReportReader.h"
 #include "store/report/ReportWords.h"
 
@@ -80,6 +81,25 @@ TEST_F(ReportLines, LongLinesAndLineEndsAcrossReadsComeWhole)
         EXPECT_EQ(linesOf(line + "\r\r\nz", 3), (QStringList{QString(length, u'b'), "", "z"})) << length;
         EXPECT_EQ(linesOf(line + "\nz\n", 3), (QStringList{QString(length, u'b'), "z", ""})) << length;
         EXPECT_EQ(linesOf(line + "\x1a" "z", 2), (QStringList{QString(length, u'b'), ""})) << length;
+    }
+}
+
+// The search for a line's end takes eight bytes at a time: an end at any place
+// within a word is found, and bytes just above the ends (27, the escape) or far
+// above them, and other control bytes, before an end never end a line.
+TEST_F(ReportLines, LineEndsAreFoundAtEveryPlaceOfAWord)
+{
+    const QByteArray pattern("x\x1b\x01\xff\x1b\x00\x19\x80\x1cz\x1b", 11);
+    for (const QByteArray ending : {QByteArray("\r\n"), QByteArray("\n"), QByteArray("\r"), QByteArray("\x1a")}) {
+        for (int length = 0; length <= 17; ++length) {
+            QByteArray line;
+            for (int i = 0; i < length; ++i)
+                line += pattern[i % pattern.size()];
+            const QString text = store::DecodeCp1252(line);
+            const QStringList lines = linesOf(line + ending + "next\r\n", 2);
+            EXPECT_EQ(lines.value(0), text) << length;
+            EXPECT_EQ(lines.value(1), ending == "\x1a" ? QString() : QStringLiteral("next")) << length;
+        }
     }
 }
 
