@@ -88,7 +88,7 @@ int main(int argc, char** argv)
         try {
             benchmarks.at(name)(settings);
             noDialogs.check(name);
-        } catch (const base::EngineError& e) {
+        } catch (const base::Error& e) {
             std::printf("%s: FAILED (%s)\n", qPrintable(name), qPrintable(e.text()));
             ++failed;
         }

@@ -8,12 +8,9 @@
 #include "cli/Visible.h"
 #include "rules/ReportSettings.h"
 #include "store/ReportDirectory.h"
-#include "store/report/Cp1252.h"
-#include "store/report/ReportContent.h"
 #include "store/report/ReportReader.h"
 
 #include <algorithm>
-#include <string>
 #include <sys/ioctl.h>
 #include <unistd.h>
 
@@ -86,15 +83,10 @@ QString YesOrEmpty(bool flag)
     return flag ? QStringLiteral("yes") : QString();
 }
 
-QString Text(const std::string& bytes)
-{
-    return store::DecodeCp1252(QByteArrayView(bytes));
-}
-
 // A word loading understood as it is written, or the line with the reason it changes nothing.
-QString WordOrLine(const QString& word, const std::string& line, const char* what)
+QString WordOrLine(const QString& word, const QString& line, const char* what)
 {
-    return word.isEmpty() ? QStringLiteral("%1 (not a %2)").arg(Text(line), QLatin1String(what)) : word;
+    return word.isEmpty() ? QStringLiteral("%1 (not a %2)").arg(line, QLatin1String(what)) : word;
 }
 
 } // namespace
@@ -107,28 +99,29 @@ void Complain(const Streams& streams, const QString& text)
 int ListCommand(const QString& directoryArgument, bool json, const Streams& streams)
 {
     const QString directory = Directory(directoryArgument);
-    const ReportFiles listing = ListReportFiles(directory);
+    const store::ReportListing listing = ListReportFiles(directory);
     for (const QString& unreadable : listing.unreadable)
         Complain(streams, unreadable);
     if (listing.reports.empty() && listing.unreadable.isEmpty())
         Complain(streams, NoReportsMessage(directory));
     if (json) {
         // A name that is not UTF-8 is given as the table shows it, and marked so.
-        for (const ListedReport& report : listing.reports) {
-            const bool escaped = HoldsNameByte(report.name);
+        for (const store::ReportEntry& report : listing.reports) {
+            const bool escaped = HoldsNameByte(report.fileName);
             Write(streams.out, QStringLiteral("{\"description\":%1,\"type\":%2,\"name\":%3%4,\"fields\":%5}\n")
                                    .arg(JsonString(report.description), JsonString(report.typeWord),
-                                        JsonString(escaped ? Visible(report.name) : report.name),
+                                        JsonString(escaped ? Visible(report.fileName) : report.fileName),
                                         escaped ? QStringLiteral(",\"escaped\":true") : QString(),
-                                        QString::number(report.fieldCount)));
+                                        QString::number(report.fieldCount.value_or(0))));
         }
     } else if (!listing.reports.empty()) {
         using Align = TextTable::Align;
         TextTable table({Align::Left, Align::Left, Align::Left, Align::Right});
         table.addRow({QStringLiteral("Description"), QStringLiteral("Type"), QStringLiteral("Name"),
                       QStringLiteral("Fields")});
-        for (const ListedReport& report : listing.reports)
-            table.addRow({report.description, report.typeWord, report.name, QString::number(report.fieldCount)});
+        for (const store::ReportEntry& report : listing.reports)
+            table.addRow({report.description, report.typeWord, report.fileName,
+                          QString::number(report.fieldCount.value_or(0))});
         Write(streams.out, table.text(OutputWidth(streams.out)));
     }
     return listing.unreadable.isEmpty() ? Passed : Trouble;
@@ -136,15 +129,14 @@ int ListCommand(const QString& directoryArgument, bool json, const Streams& stre
 
 int ShowCommand(const QString& file, const Streams& streams)
 {
-    store::ReportContent report;
-    ReadReportDefinition(ReportPath(file).path, report);
+    const store::ReportContent report = ReadReportDefinition(ReportPath(file).path);
     const wizard::ReportSettings settings = wizard::SettingsOf(report);
     QString width = QString::number(settings.printableWidth);
     if (settings.printableWidth != report.width)
         width += QStringLiteral(" (the file says %1)").arg(report.width);
     using Align = TextTable::Align;
     TextTable head({Align::Left, Align::Left});
-    head.addRow({QStringLiteral("Description:"), Text(report.description)});
+    head.addRow({QStringLiteral("Description:"), report.description});
     head.addRow({QStringLiteral("Type:"), WordOrLine(settings.typeWord, report.typeLine, "report type")});
     head.addRow({QStringLiteral("Category:"), WordOrLine(settings.categoryWord, report.categoryLine, "category")});
     head.addRow({QStringLiteral("Printable width:"), width});
@@ -170,21 +162,15 @@ int ShowCommand(const QString& file, const Streams& streams)
 int CheckCommand(const QStringList& files, const Streams& streams)
 {
     int status = Passed;
-    store::ReportContent report; // one for all, its room reused
-    std::string line;            // and so is the room of the line written for each
     // shown: the name as the command line gave it, or as the directory holds it, shown visibly.
-    const auto check = [&](std::string_view shown, const auto& source) {
+    const auto check = [&](const QString& shown, const auto& source) {
         try {
-            ReadReportDefinition(source, report);
-            const QString failure = wizard::CheckReportColumns(report);
-            line.assign(shown);
-            line += ": ";
-            line += failure.isEmpty() ? std::string("OK") : failure.toStdString();
-            line += '\n';
-            std::fwrite(line.data(), 1, line.size(), streams.out);
+            const QString failure = wizard::CheckReportColumns(ReadReportDefinition(source));
+            Write(streams.out, shown + QStringLiteral(": ") + (failure.isEmpty() ? QStringLiteral("OK") : failure)
+                                   + u'\n');
             if (!failure.isEmpty())
                 status = std::max<int>(status, Failed);
-        } catch (const base::EngineError& e) {
+        } catch (const base::Error& e) {
             Complain(streams, e.text());
             status = Trouble;
         }
@@ -192,7 +178,7 @@ int CheckCommand(const QStringList& files, const Streams& streams)
     if (!files.isEmpty()) {
         for (const QString& file : files) {
             const NamedFile named = ReportPath(file);
-            check(Visible(named.name).toStdString(), named.path);
+            check(Visible(named.name), named.path);
         }
         return status;
     }
@@ -200,11 +186,7 @@ int CheckCommand(const QStringList& files, const Streams& streams)
     bool any = false;
     store::ForEachReportFile(directory, [&](const store::DirectoryEntry& entry) {
         any = true;
-        const std::string_view name(entry.fileName);
-        // The usual name needs no escape.
-        const bool plain =
-            std::all_of(name.begin(), name.end(), [](char c) { return c >= ' ' && c < 0x7F && c != '\\'; });
-        check(plain ? std::string(name) : Visible(base::FileNameText(name)).toStdString(), entry);
+        check(Visible(base::FileNameText(entry.fileName)), entry);
     });
     if (!any)
         Complain(streams, NoReportsMessage(directory));

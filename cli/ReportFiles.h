@@ -1,12 +1,10 @@
 #pragma once
 
-#include <QByteArray>
+#include "store/ReportDirectory.h"
+
 #include <QString>
-#include <QStringList>
-#include <vector>
 
 namespace store {
-class ReportReader;
 struct DirectoryEntry;
 struct ReportContent;
 } // namespace store
@@ -17,23 +15,12 @@ namespace cli {
 // not defined, saying how demo data for it is made.
 QString AliasDirectory();
 
-// The first five lines of a report file, as far as the listing uses them.
-struct ReportHead {
-    QByteArray description; // line 1 as the file holds it (Windows-1252)
-    QString typeWord;
-    int fieldCount = 0;
-};
-
-// Reads the first five lines. A file whose line 2 is not a report type the
-// wizard writes (Contact or Calendar, in any letter case) or whose line 5 is not
-// a number of fields is not a report definition: throws base::EngineError naming it.
-ReportHead ReadReportHead(store::ReportReader& reader);
-
-// Reads the report as loading does, and throws as ReadReportHead when it is no
-// report definition. Its head is read again only when the report fails or its
-// type or field count look wrong, so a report is usually read once.
-void ReadReportDefinition(const QString& path, store::ReportContent& report);
-void ReadReportDefinition(const store::DirectoryEntry& entry, store::ReportContent& report);
+// Reads the report as loading does. A file whose line 2 is not a report type
+// the wizard writes (Contact or Calendar, in any letter case) or whose line 5
+// is not a number of fields is not a report definition: throws
+// base::EngineError naming it, before any record is read.
+store::ReportContent ReadReportDefinition(const QString& path);
+store::ReportContent ReadReportDefinition(const store::DirectoryEntry& entry);
 
 // The file that a FILE operand of show or check names: the operand itself when
 // it names an entry from the current directory; a bare name (no "/") that does
@@ -45,22 +32,9 @@ struct NamedFile {
 };
 NamedFile ReportPath(const QString& operand);
 
-// A report of the listing, its name as the directory holds it.
-struct ListedReport {
-    QString description;
-    QString typeWord;
-    QString name;
-    int fieldCount = 0;
-};
-
-struct ReportFiles {
-    std::vector<ListedReport> reports; // in the order of the wizard's selection dialog
-    QStringList unreadable;            // one message per file that could not be read or is no report
-};
-
-// The report files of directory ("*.rpt" in any letter case, files or links to
-// them) by description, the letters a to z counting as capitals, equal ones by
-// name. Throws base::EngineError when the directory cannot be read.
-ReportFiles ListReportFiles(const QString& directory);
+// The report files of directory as the wizard's selection dialog lists them,
+// with the number of their fields; a file that is no report definition is
+// named in unreadable. Throws base::FileError when the directory cannot be read.
+store::ReportListing ListReportFiles(const QString& directory);
 
 } // namespace cli

@@ -91,7 +91,7 @@ int RunReportTool(const QStringList& arguments, const Streams& streams)
             return ShowCommand(operands.front(), streams);
         if (command == QLatin1String("check"))
             return CheckCommand(operands, streams);
-    } catch (const base::EngineError& e) {
+    } catch (const base::Error& e) {
         Complain(streams, e.text());
         return Trouble;
     }

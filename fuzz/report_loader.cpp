@@ -11,7 +11,7 @@
 #include "shell/TFrmTabrep.h"
 #include "store/engine/Session.h"
 #include "store/engine/Table.h"
-#include "store/report/ReportContent.h"
+#include "store/report/ReportReader.h"
 #include "tools/demodata/DemoData.h"
 
 #include <QApplication>
@@ -62,7 +62,7 @@ struct LoaderWorld {
             demo::Options options;
             options.contacts = 20;
             demo::makeDemoData(dataDir, options);
-        } catch (const base::EngineError& e) {
+        } catch (const base::Error& e) {
             fail(qPrintable(e.text()));
         }
         session = std::make_unique<store::Session>(config);
@@ -136,7 +136,7 @@ void comparePlainReading(store::Table& table, const QString& path, const QString
     store::ReportContent report;
     try {
         report = store::ReadReport(path);
-    } catch (const base::EngineError& e) {
+    } catch (const base::Error& e) {
         readError = e.text();
     }
     if (readError != loadError)
@@ -190,7 +190,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     QString loadError;
     try {
         load(*w.window, ReportName);
-    } catch (const base::EngineError& e) {
+    } catch (const base::Error& e) {
         loadError = e.text();
     }
     comparePlainReading(w.window->TblTRData(), w.path(ReportName), loadError);
@@ -202,7 +202,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         save(*w.window, w.path(FirstCopy));
         load(*w.window, FirstCopy);
         save(*w.window, w.path(SecondCopy));
-    } catch (const base::EngineError& e) {
+    } catch (const base::Error& e) {
         LoaderWorld::fail(qPrintable(QStringLiteral("a written report does not load again: ") + e.text()));
     }
     if (readFile(w.path(FirstCopy)) != readFile(w.path(SecondCopy)))

@@ -1,8 +1,6 @@
 #include "rules/ReportSettings.h"
 
 #include "rules/ColumnCheck.h"
-#include "store/report/Cp1252.h"
-#include "store/report/ReportReader.h"
 
 #include <algorithm>
 
@@ -13,17 +11,6 @@ namespace {
 constexpr int MinPrintableWidth = 1;
 constexpr int MaxPrintableWidth = 200;
 
-// The word of words that line names in any letter case, as written; empty for none.
-template <std::size_t N>
-QString WordNamed(const std::string& bytes, const char* const (&words)[N])
-{
-    const QString line = store::DecodeCp1252(QByteArrayView(bytes));
-    for (const char* word : words)
-        if (store::MatchesWord(line, QLatin1StringView(QByteArray(word).toUpper())))
-            return QString::fromLatin1(word);
-    return {};
-}
-
 // Line 4 as the paper-size page's spin edit takes it.
 int PrintableWidthOf(const store::ReportContent& report)
 {
@@ -32,18 +19,46 @@ int PrintableWidthOf(const store::ReportContent& report)
 
 } // namespace
 
+std::vector<store::Category> CategoriesTurnedOn(std::optional<store::ReportType> type, const QString& line)
+{
+    std::vector<store::Category> steps;
+    const std::optional<store::Category> named = store::CategoryNamed(line);
+    if (named == store::Category::Contact || (named && type == store::ReportType::Contact))
+        steps.push_back(*named);
+    if (type == store::ReportType::Calendar)
+        steps.push_back(store::Category::Event);
+    return steps;
+}
+
+PaperSize PaperOf(int width)
+{
+    switch (width) {
+    case 75: return PaperSize::UsPortrait;
+    case 77: return PaperSize::A4Portrait;
+    case 110: return PaperSize::UsLandscape;
+    case 115: return PaperSize::A4Landscape;
+    default: return PaperSize::Other;
+    }
+}
+
+bool IsDetailLevelRecord(const store::ReportFieldRecord& record)
+{
+    return record.field.text().toLower() == QLatin1String("customid");
+}
+
 ReportSettings SettingsOf(const store::ReportContent& report)
 {
-    static const char* const types[] = {"Contact", "Calendar"};
-    static const char* const categories[] = {"Contact", "Event", "Note", "Call", "Letter", "Meeting", "TO-DO"};
     ReportSettings settings;
-    settings.typeWord = WordNamed(report.typeLine, types);
-    settings.categoryWord = settings.typeWord == QLatin1String("Calendar") ? QStringLiteral("Event")
-                                                                           : WordNamed(report.categoryLine, categories);
+    const std::optional<store::ReportType> type = store::ReportTypeNamed(report.typeLine);
+    if (type)
+        settings.typeWord = store::WordOf(*type);
+    // A line 2 that names no type leaves the type a wizard starts with.
+    const std::vector<store::Category> categories =
+        CategoriesTurnedOn(type.value_or(store::ReportType::Contact), report.categoryLine);
+    if (!categories.empty())
+        settings.categoryWord = store::WordOf(categories.back());
     settings.printableWidth = PrintableWidthOf(report);
-    settings.detailLevel = std::any_of(report.fields.begin(), report.fields.end(), [](const auto& record) {
-        return record.field.text().toLower() == QLatin1String("customid");
-    });
+    settings.detailLevel = std::any_of(report.fields.begin(), report.fields.end(), IsDetailLevelRecord);
     return settings;
 }
 

@@ -1,13 +1,32 @@
 #pragma once
 
 #include "store/report/ReportContent.h"
+#include "store/report/ReportWords.h"
 
 #include <QString>
+#include <optional>
 #include <vector>
 
 namespace wizard {
 
-// The pages' choices that loading derives from a report read from its file.
+// The category options that loading turns on for line 3, one after another,
+// when type is the report type checked once line 2 is read: the word "Contact"
+// always; another category's word only in a contact-ordered report; and a
+// calendar report the basic event fields last, whatever the line says. Each
+// option turned on runs as a click, so every step counts.
+std::vector<store::Category> CategoriesTurnedOn(std::optional<store::ReportType> type, const QString& line);
+
+// The paper options of the paper-size page, and the one that loading checks
+// for the number on line 4: 75, 77, 110 and 115 tenths of an inch are the US
+// and A4 portrait and landscape papers, any other number "Other Paper Size".
+enum class PaperSize { UsPortrait, A4Portrait, UsLandscape, A4Landscape, Other };
+PaperSize PaperOf(int width);
+
+// True for the record of the detail level: its Field is CustomID in any letter case.
+bool IsDetailLevelRecord(const store::ReportFieldRecord& record);
+
+// The pages' choices that loading derives from a report read from its file,
+// into a wizard as it starts (a contact-ordered report).
 struct ReportSettings {
     QString typeWord;     // "Contact" or "Calendar"; empty when line 2 names neither
     QString categoryWord; // "Contact", "Event", "Note", "Call", "Letter", "Meeting" or "TO-DO";
@@ -16,8 +35,6 @@ struct ReportSettings {
     bool detailLevel = false; // a record for CustomID, in any letter case
 };
 
-// Words are matched in any letter case; a calendar report always has the basic
-// event fields, whatever its line 3 says.
 ReportSettings SettingsOf(const store::ReportContent& report);
 
 // The records in the order of the working table's index "iOrder": by Line (a

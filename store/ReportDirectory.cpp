@@ -7,10 +7,8 @@
 #include "store/report/ReportReader.h"
 
 #include <QFileInfo>
-#include <QtEndian>
 
 #include <algorithm>
-#include <array>
 #include <cstring>
 #include <numeric>
 #include <string>
@@ -65,7 +63,7 @@ public:
         if (QFileInfo(path).isReadable())
             dir_ = ::opendir(base::FileNameBytes(path).constData());
         if (!dir_)
-            throw base::EngineError(
+            throw base::FileError(
                 QStringLiteral("Cannot list the report files in %1: the directory cannot be read.").arg(path));
     }
     ~OpenDirectory() { ::closedir(dir_); }
@@ -107,26 +105,26 @@ struct Row {
 
 } // namespace
 
-ReportListing ListReports(const QString& directory, ListingLines lines)
+ReportListing ListReports(const QString& directory, ListingLines lines, const ReportCheck& check)
 {
-    OpenDirectory dir(directory);
     std::vector<Row> rows;
     QByteArray keys;
     ReportListing listing;
-    while (const dirent* entry = dir.nextReport()) {
-        const QString name = FileName(entry->d_name);
+    ForEachReportFile(directory, [&](const DirectoryEntry& entry) {
         try {
-            ReportHeadLines head = ReadReportHeadLines(DirectoryEntry{dir.fd(), entry->d_name, directory},
-                                                       lines == ListingLines::WithFieldCount);
+            ReportHeadLines head = ReadReportHeadLines(entry, lines == ListingLines::WithFieldCount);
+            if (check)
+                check(head, entry);
+            const QString fileName = FileName(entry.fileName);
             const qsizetype keyStart = keys.size();
             AppendSortKey(head.description, keys);
             rows.push_back({keyStart, keys.size() - keyStart,
-                            {std::move(head.description), std::move(head.typeWord), LowerAZ(name),
+                            {std::move(head.description), std::move(head.typeWord), LowerAZ(fileName), fileName,
                              head.fieldCount}});
-        } catch (const base::EngineError& e) {
+        } catch (const base::Error& e) {
             listing.unreadable << e.text();
         }
-    }
+    });
     std::vector<std::size_t> order(rows.size());
     std::iota(order.begin(), order.end(), std::size_t(0));
     std::sort(order.begin(), order.end(), [&rows, &keys](std::size_t a, std::size_t b) {
@@ -136,7 +134,10 @@ ReportListing ListReports(const QString& directory, ListingLines lines)
                                        std::size_t(std::min(x.keyLength, y.keyLength)));
         if (common != 0)
             return common < 0;
-        return x.keyLength != y.keyLength ? x.keyLength < y.keyLength : x.entry.name < y.entry.name;
+        if (x.keyLength != y.keyLength)
+            return x.keyLength < y.keyLength;
+        // Names that differ only in their letters' case are told apart by their bytes, as the walk found them.
+        return x.entry.name != y.entry.name ? x.entry.name < y.entry.name : a < b;
     });
     listing.reports.reserve(rows.size());
     for (std::size_t row : order)
@@ -147,28 +148,12 @@ ReportListing ListReports(const QString& directory, ListingLines lines)
 void ForEachReportFile(const QString& directory, const std::function<void(const DirectoryEntry&)>& visit)
 {
     OpenDirectory dir(directory);
-    // The names one after another, each ending in a zero byte. They are sorted by
-    // their first eight bytes as a number, and by the rest only when those are
-    // equal: names in a directory differ, so both are then longer.
-    struct Name {
-        quint64 head;
-        std::size_t start;
-    };
-    std::string names;
-    std::vector<Name> order;
-    while (const dirent* entry = dir.nextReport()) {
-        const std::string_view name(entry->d_name);
-        std::array<unsigned char, 8> head{};
-        std::copy_n(name.data(), std::min(head.size(), name.size()), head.begin());
-        order.push_back({qFromBigEndian<quint64>(head.data()), names.size()});
-        names.append(name).push_back('\0');
-    }
-    const char* const first = names.data();
-    std::sort(order.begin(), order.end(), [first](const Name& a, const Name& b) {
-        return a.head != b.head ? a.head < b.head : std::strcmp(first + a.start + 8, first + b.start + 8) < 0;
-    });
-    for (const Name& name : order)
-        visit(DirectoryEntry{dir.fd(), first + name.start, directory});
+    std::vector<std::string> names;
+    while (const dirent* entry = dir.nextReport())
+        names.emplace_back(entry->d_name);
+    std::sort(names.begin(), names.end());
+    for (const std::string& name : names)
+        visit(DirectoryEntry{dir.fd(), name.c_str(), directory});
 }
 
 } // namespace store

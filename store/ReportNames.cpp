@@ -72,7 +72,7 @@ QString ResolveReportName(const QString& directory, const QString& bareName)
     if (found.isEmpty())
         return bareName;
     if (found.size() > 1)
-        throw base::EngineError(
+        throw base::FileError(
             QStringLiteral("The report name %1 fits more than one file in %2 (%3); names that differ only in "
                            "letter case cannot be told apart. Rename or remove all but one of them.")
                 .arg(bareName, directory, found.join(QStringLiteral(", "))));

@@ -14,7 +14,7 @@ bool IsPlainReportName(const QString& name);
 // The name on disk of the report file bareName in directory, letter case
 // ignored (A to Z only), so "rep1.rpt" finds "REP1.RPT". Directories do not
 // count. A name that matches nothing is returned as it is (a new file); a name
-// that matches two or more files throws base::EngineError naming them.
+// that matches two or more files throws base::FileError naming them.
 QString ResolveReportName(const QString& directory, const QString& bareName);
 
 // True when directory holds any entry (file or directory) named fileName,

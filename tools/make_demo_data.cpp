@@ -77,14 +77,14 @@ int main(int argc, char** argv)
     const QString& directory = operands[0];
     try {
         demo::refuseExistingFiles(directory, settings);
-    } catch (const base::EngineError& e) {
+    } catch (const base::Error& e) {
         err << "tabrep-demo: " << e.text() << "\n";
         return 2;
     }
     try {
         QDir().mkpath(directory);
         demo::makeDemoData(directory, settings);
-    } catch (const base::EngineError& e) {
+    } catch (const base::Error& e) {
         err << "tabrep-demo: " << e.text() << "\n";
         return 1;
     }

@@ -273,7 +273,7 @@ int main(int argc, char** argv)
         walkPages(window, outDir, overlap);
         drawDialogs(window, session, outDir);
         store::Session::setDefaultSession(nullptr);
-    } catch (const base::EngineError& e) {
+    } catch (const base::Error& e) {
         fail(e.text());
     }
     ui::Modal::install(nullptr);

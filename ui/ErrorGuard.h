@@ -11,13 +11,13 @@
 
 namespace ui {
 
-// What a failure says to the user: the engine's text as it is; for a failure of
+// What a failure says to the user: the text of a base::Error as it is; for a failure of
 // another kind a sentence that the action could not be finished, never the
 // library's own text ("std::bad_alloc").
 inline QString FailureText(const std::exception& failure)
 {
-    if (const auto* engine = dynamic_cast<const base::EngineError*>(&failure))
-        return engine->text();
+    if (const auto* error = dynamic_cast<const base::Error*>(&failure))
+        return error->text();
     if (dynamic_cast<const std::bad_alloc*>(&failure))
         return QStringLiteral("There was not enough memory to finish this action.");
     return QStringLiteral("This action could not be finished because of an unexpected failure.");

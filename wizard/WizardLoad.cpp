@@ -6,11 +6,12 @@
 #include "ui/Option.h"
 #include "ui/PickList.h"
 #include "ui/SpinEdit.h"
-#include "base/TextNumbers.h"
 #include "store/engine/Table.h"
-#include "store/report/ReportContent.h"
+#include "store/report/RecordRow.h"
 #include "store/report/ReportReader.h"
+#include "store/report/ReportWords.h"
 #include "rules/EventFieldMap.h"
+#include "rules/ReportSettings.h"
 
 #include <QFrame>
 #include <QHash>
@@ -44,67 +45,66 @@ void WizardForm::LoadConfig()
     reportOnDisk_.reset();
     const QString path = reportPath();
     store::ReportReader reader(path);
+    const store::ReportHead head = store::ReadReportHead(reader);
 
     // A description longer than the edit takes by typing is kept whole; the edit
     // would otherwise cut it, and the report would be written back shortened.
-    const QString description = reader.nextLine();
-    EdDescription->setMaxLength(std::max<int>(DescriptionLength, description.size()));
-    EdDescription->setText(description);
-    LblDesc->setText(description);
+    EdDescription->setMaxLength(std::max<int>(DescriptionLength, head.description.size()));
+    EdDescription->setText(head.description);
+    LblDesc->setText(head.description);
 
-    const QString type = reader.nextLine();
-    if (store::MatchesWord(type, QLatin1String("CONTACT")))
+    const std::optional<store::ReportType> type = store::ReportTypeNamed(head.typeLine);
+    if (type == store::ReportType::Contact)
         RbContactOrdered->turnOn();
-    if (store::MatchesWord(type, QLatin1String("CALENDAR")))
+    if (type == store::ReportType::Calendar)
         rbDateOrdered->turnOn();
 
-    const QString category = reader.nextLine();
-    if (store::MatchesWord(category, QLatin1String("CONTACT")))
-        RBContact->turnOn();
-    if (RbContactOrdered->isChecked()) {
-        const std::pair<const char*, ui::Option*> words[] = {
-            {"EVENT", RBEvent}, {"NOTE", RBNote},       {"CALL", RbCall},
-            {"LETTER", RBLetter}, {"MEETING", RbMeeting}, {"TO-DO", RbTodo},
-        };
-        for (const auto& [word, option] : words)
-            if (store::MatchesWord(category, QLatin1String(word)))
+    const std::pair<store::Category, ui::Option*> categoryOptions[] = {
+        {store::Category::Contact, RBContact}, {store::Category::Event, RBEvent},
+        {store::Category::Note, RBNote},       {store::Category::Call, RbCall},
+        {store::Category::Letter, RBLetter},   {store::Category::Meeting, RbMeeting},
+        {store::Category::Todo, RbTodo},
+    };
+    const store::ReportType checkedType =
+        rbDateOrdered->isChecked() ? store::ReportType::Calendar : store::ReportType::Contact;
+    for (const store::Category category : wizard::CategoriesTurnedOn(checkedType, head.categoryLine))
+        for (const auto& [each, option] : categoryOptions)
+            if (each == category)
                 option->turnOn();
-    }
-    if (rbDateOrdered->isChecked())
-        RBEvent->turnOn();
 
     FillPickFields(PageTurn::None);
 
-    const int width = base::StrToIntOrZero(reader.nextLine());
-    SpinMargin->setValue(width);
-    const std::pair<int, ui::Option*> papers[] = {{75, RBAmPor}, {77, RbA4Por}, {110, RbAmLan}, {115, RBA4Lan}};
-    ui::Option* paper = RbOther;
-    for (const auto& [paperWidth, option] : papers)
-        if (width == paperWidth)
-            paper = option;
-    paper->turnOn();
-    if (paper == RbOther)
+    SpinMargin->setValue(head.width);
+    const std::pair<wizard::PaperSize, ui::Option*> papers[] = {{wizard::PaperSize::UsPortrait, RBAmPor},
+                                                            {wizard::PaperSize::A4Portrait, RbA4Por},
+                                                            {wizard::PaperSize::UsLandscape, RbAmLan},
+                                                            {wizard::PaperSize::A4Landscape, RBA4Lan},
+                                                            {wizard::PaperSize::Other, RbOther}};
+    const wizard::PaperSize paper = wizard::PaperOf(head.width);
+    for (const auto& [each, option] : papers)
+        if (each == paper)
+            option->turnOn();
+    if (paper == wizard::PaperSize::Other)
         PnlPrint->show();
 
-    const int count = store::ReadFieldCount(reader); // refused before the working table is touched
+    const int count = store::FieldCountOf(head, reader); // refused before the working table is touched
     rbCustNo->turnOn();
 
     store::Table& table = TblTRData();
     // The bound controls follow the table once, when the load is over.
     const store::ControlsDisabled quiet(table);
-    for (int i = 1; i <= count; ++i) {
-        table.Insert();
+    // A refused record ends the load with its message; the records before it stay.
+    store::FieldRecords records(reader, count);
+    for (store::ReportFieldRecord record; records.next(record);) {
         try {
-            table.FieldByName(QStringLiteral("Order")).SetAsInteger(i);
-            store::ReadFieldRecord(reader, table);
-            if (table.FieldByName(QStringLiteral("Field")).AsString().toLower() == QLatin1String("customid"))
+            store::InsertRecordRow(table, record);
+            if (wizard::IsDetailLevelRecord(record))
                 rbCustYes->turnOn();
             table.Post();
         } catch (const base::EngineError& e) {
-            // The record being built is not stored; the ones before it stay. The
-            // engine's text says what was wrong; where it was is added.
+            // The row being built is not stored; the ones before it stay.
             table.Cancel();
-            throw base::EngineError(store::FieldRecordFailure(e.text(), i, path));
+            throw base::EngineError(store::FieldRecordFailure(e.text(), record.order, path));
         } catch (...) {
             table.Cancel();
             throw;

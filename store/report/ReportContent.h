@@ -1,17 +1,16 @@
 #pragma once
 
+#include "store/report/Cp1252.h"
+
 #include <QString>
 #include <algorithm>
 #include <array>
 #include <cstdint>
 #include <optional>
-#include <string>
 #include <string_view>
 #include <vector>
 
 namespace store {
-
-struct DirectoryEntry;
 
 // Header or Field of a record: at most the working table's 50 characters,
 // held in place as the file's bytes, in Windows-1252 (one byte a character).
@@ -28,7 +27,7 @@ public:
         std::copy_n(bytes.data(), size_, bytes_.data());
     }
     std::string_view bytes() const { return {bytes_.data(), size_}; }
-    QString text() const; // decoded
+    QString text() const { return DecodeCp1252(QByteArrayView(bytes())); }
     bool empty() const { return size_ == 0; }
     friend bool operator==(const FieldText& a, const FieldText& b) { return a.bytes() == b.bytes(); }
 
@@ -56,33 +55,18 @@ struct ReportFieldRecord {
     std::optional<bool> maxValue;
 };
 
-// A report definition file read by loading's rules, into plain values; texts
-// as the file's bytes.
-struct ReportContent {
-    std::string description;  // line 1 as it stands
-    std::string typeLine;     // line 2 as it stands
-    std::string categoryLine; // line 3 as it stands
+// Lines 1 to 5 of a report definition file.
+struct ReportHead {
+    QString description;  // line 1 as it stands
+    QString typeLine;     // line 2 as it stands
+    QString categoryLine; // line 3 as it stands
     int width = 0;        // line 4 as a whole number, 0 when it holds none
-    std::vector<ReportFieldRecord> fields; // in file order
+    std::optional<int> fieldCount; // line 5 as a whole number, none when it holds none
 };
 
-// Reads the report at path with the reader, the bounds and the conversions
-// that loading uses; refuses what loading refuses (a field count past
-// MaxFieldRecords, a number or flag line the working table's columns do not
-// take, a record without a Field or with the Field of an earlier one) with
-// loading's messages. Throws base::EngineError naming the file.
-ReportContent ReadReport(const QString& path);
-// The same for an entry of a directory held open, which a listing found a file
-// (or a link to one): a pipe or a device swapped in since is refused without
-// waiting on it.
-ReportContent ReadReport(const DirectoryEntry& entry);
-// The same into report, whose texts and records are overwritten, their room
-// reused: reading many reports in turn into one allocates little. After an
-// error report holds part of the file.
-void ReadReport(const QString& path, ReportContent& report);
-void ReadReport(const DirectoryEntry& entry, ReportContent& report);
-
-// A refused field record's message: the engine's text, and where it was.
-QString FieldRecordFailure(const QString& text, int record, const QString& path);
+// A report definition file read by loading's rules, into plain values.
+struct ReportContent : ReportHead {
+    std::vector<ReportFieldRecord> fields; // in file order
+};
 
 } // namespace store

@@ -3,14 +3,19 @@
 #include "base/EngineError.h"
 #include "base/Paths.h"
 #include "base/TextNumbers.h"
-#include "store/engine/Table.h"
+#include "store/WorkingTable.h"
+#include "store/engine/TableSchema.h"
+#include "store/engine/ValueConversion.h"
 #include "store/report/Cp1252.h"
 #include "store/report/ReportRecord.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QtEndian>
 
 #include <algorithm>
+#include <bit>
+#include <utility>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -52,13 +57,13 @@ void ReportReader::open(int directoryFd, const char* fileName)
     fd_ = ::openat(directoryFd, fileName, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd_ < 0) {
         const int error = errno;
-        throw base::EngineError(QStringLiteral("Cannot open report %1: %2").arg(absolutePath(), ReasonText(error)));
+        throw base::FileError(QStringLiteral("Cannot open report %1: %2").arg(absolutePath(), ReasonText(error)));
     }
     struct stat info {};
     if (::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd_); // the constructor throws: no destructor closes it
         fd_ = -1;
-        throw base::EngineError(QStringLiteral("Cannot open report %1: it is not a regular file.").arg(absolutePath()));
+        throw base::FileError(QStringLiteral("Cannot open report %1: it is not a regular file.").arg(absolutePath()));
     }
     size_ = info.st_size;
 }
@@ -81,25 +86,62 @@ ReportReader::~ReportReader()
 QString ReportReader::absolutePath() const
 {
     if (entryName_)
-        return QFileInfo(QDir(directory_), base::FileNameText(entryName_)).absoluteFilePath();
+        return PathOf(DirectoryEntry{-1, entryName_, directory_});
     return directory_.isEmpty() ? QFileInfo(path_).absoluteFilePath()
                                 : QFileInfo(QDir(directory_), path_).absoluteFilePath();
 }
 
-const char* ReportReader::lineStop(const char* begin)
+namespace {
+
+// The first byte from begin on below 27, as every byte that ends a line or the
+// input is; at the latest the byte 26 among the stop bytes after the bytes read.
+// Eight bytes at a time: a byte below 27 sets the top bit of its byte in below.
+// The subtraction's borrow may set it in the bytes after a marked one, never
+// before it, so the first marked byte in the file's order is the one sought;
+// the word is read so that the file's first byte is its lowest on any machine.
+Q_ALWAYS_INLINE const char* ControlStop(const char* begin)
+{
+    using Word = quint64;
+    constexpr Word ones = 0x0101010101010101ULL;
+    for (;; begin += sizeof(Word)) {
+        const Word word = qFromLittleEndian<Word>(begin);
+        if (const Word below = (word - ones * (ReportReader::EndOfInput + 1)) & ~word & (ones * 0x80))
+            return begin + std::countr_zero(below) / 8;
+    }
+}
+
+// The first byte from begin on that ends a line or the input; at the latest the
+// byte 26 after the bytes read.
+Q_ALWAYS_INLINE const char* LineStop(const char* begin)
 {
     for (;; ++begin) {
-        begin = controlStop(begin);
-        if (*begin == '\r' || *begin == '\n' || *begin == EndOfInput)
+        begin = ControlStop(begin);
+        if (*begin == '\r' || *begin == '\n' || *begin == ReportReader::EndOfInput)
             return begin;
     }
+}
+
+} // namespace
+
+// The usual line ends in a line feed or a carriage return and line feed within
+// the piece read: it is seen where it was read. The byte after the piece is no
+// line feed, so a line feed seen after a carriage return is the file's.
+QByteArrayView ReportReader::nextLineBytes()
+{
+    const char* begin = chunk_.data() + begin_;
+    const char* stop = LineStop(begin);
+    const int ending = stop[0] == '\r' && stop[1] == '\n' ? 2 : stop[0] == '\n' ? 1 : 0;
+    if (ending == 0 || stop - begin > bound_.bytes)
+        return lineAcrossPieces();
+    begin_ = stop + ending - chunk_.data();
+    return QByteArrayView(begin, stop - begin);
 }
 
 void ReportReader::setPiece(qsizetype bytes)
 {
     begin_ = 0;
     end_ = bytes;
-    std::memset(chunk_.data() + bytes, EndOfInput, StopBytes);
+    std::fill_n(chunk_.data() + bytes, StopBytes, EndOfInput);
 }
 
 // Reads the next piece of the file into chunk_; false when nothing more comes.
@@ -115,7 +157,7 @@ bool ReportReader::readMore()
     if (got < 0) {
         const int error = errno;
         ended_ = true;
-        throw base::EngineError(QStringLiteral("Cannot read report %1: %2").arg(absolutePath(), ReasonText(error)));
+        throw base::FileError(QStringLiteral("Cannot read report %1: %2").arg(absolutePath(), ReasonText(error)));
     }
     setPiece(got);
     read_ += got;
@@ -145,7 +187,7 @@ QByteArrayView ReportReader::lineAcrossPieces()
     for (;;) {
         const char* begin = chunk_.data() + begin_;
         const char* end = chunk_.data() + end_;
-        const char* stop = lineStop(begin);
+        const char* stop = LineStop(begin);
         if (stop == end) {
             keep(begin, end - begin);
             if (readMore())
@@ -182,35 +224,132 @@ QByteArrayView ReportReader::lineAcrossPieces()
     }
 }
 
-bool MatchesWord(const QString& line, QLatin1StringView upperWord)
-{
-    return line.toUpper() == upperWord;
-}
-
-void ReadFieldRecord(ReportReader& reader, Table& table)
-{
-    for (const RecordLine& recordLine : kRecordLines) {
-        const QByteArrayView line = reader.nextLineBytes();
-        Field field = table.FieldByName(QString::fromLatin1(recordLine.column));
-        if (recordLine.kind == RecordLineKind::Dots)
-            field.SetAsBoolean(DotFlag(line));
-        else
-            field.SetAsString(DecodeCp1252(line));
-    }
-}
-
-int ReadFieldCount(ReportReader& reader)
-{
-    const int count = base::StrToIntOrZero(QLatin1StringView(reader.nextLineBytes()));
-    if (count > MaxFieldRecords)
-        throw base::EngineError(QStringLiteral("Line 5 of report %1 gives %2 field records, more than the %3 "
-                                               "that any report can hold; the file cannot be loaded.")
-                                    .arg(reader.absolutePath(), QString::number(count),
-                                         QString::number(MaxFieldRecords)));
-    return count;
-}
-
 namespace {
+
+// The working table's columns as its text conversion sees them.
+const std::vector<px::FieldDesc>& WorkingColumns()
+{
+    static const std::vector<px::FieldDesc> columns =
+        detail::definitionOf(WorkingTableFields(), WorkingTableIndexes()).fields;
+    return columns;
+}
+
+detail::Column ColumnNamed(const char* name)
+{
+    const std::vector<px::FieldDesc>& columns = WorkingColumns();
+    const px::FieldDesc& field = columns[std::size_t(detail::columnOf(columns, QString::fromLatin1(name)))];
+    return detail::Column{field.code, field.size, field.name, std::nullopt};
+}
+
+// The working-table column that loading stores each line of a record in,
+// through the column's text conversion (Field::SetAsString), in file order.
+const std::vector<detail::Column>& RecordColumns()
+{
+    static const std::vector<detail::Column> columns = [] {
+        std::vector<detail::Column> list;
+        for (const RecordLine& line : kRecordLines)
+            list.push_back(ColumnNamed(line.column));
+        return list;
+    }();
+    return columns;
+}
+
+// The unusual spellings, through the column's text conversion: apart, so that
+// the usual lines cost no room for its texts.
+Q_NEVER_INLINE px::Value Converted(const detail::Column& column, QByteArrayView line)
+{
+    return detail::valueFromText(column, DecodeCp1252(line));
+}
+
+Q_NEVER_INLINE int ConvertedNumber(const detail::Column& column, QByteArrayView line)
+{
+    if (const std::optional<int> number = base::ParseInteger(QLatin1StringView(line)))
+        return *number;
+    return int(Converted(column, line).integer);
+}
+
+Q_NEVER_INLINE bool ConvertedFlag(const detail::Column& column, QByteArrayView line)
+{
+    if (const std::optional<bool> flag = detail::logicalOf(QLatin1StringView(line)))
+        return *flag;
+    return Converted(column, line).boolean;
+}
+
+// A number line as the column's text conversion takes it: no value when empty,
+// refused with the conversion's own message when it is not a whole number.
+// The value is set in place, as are those below; the usual line costs no call.
+Q_ALWAYS_INLINE void ReadNumber(const detail::Column& column, QByteArrayView line, std::optional<int>& number)
+{
+    if (line.isEmpty())
+        number.reset();
+    else if (const int value = base::detail::ShortDecimal(QLatin1StringView(line)); value >= 0)
+        number = value;
+    else
+        number = ConvertedNumber(column, line);
+}
+
+Q_ALWAYS_INLINE void ReadFlag(const detail::Column& column, QByteArrayView line, std::optional<bool>& flag)
+{
+    // The words the writer writes are taken as they stand; any other spelling by the conversion.
+    const std::string_view word(line.data(), std::size_t(line.size()));
+    if (word.empty())
+        flag.reset();
+    else if (word == "FALSE")
+        flag = false;
+    else if (word == "TRUE")
+        flag = true;
+    else
+        flag = ConvertedFlag(column, line);
+}
+
+// A text line as the column's text conversion stores it: Header and Field are
+// Alpha columns of FieldText's size, which keep a text's first characters up to
+// their size, and a character is a byte.
+void ReadText(const detail::Column& column, QByteArrayView line, FieldText& text)
+{
+    Q_ASSERT(column.code == px::FieldCode::Alpha && std::size_t(column.size) == FieldText::Capacity);
+    text.assign(std::string_view(line.data(), std::size_t(std::min(line.size(), qsizetype(column.size)))));
+}
+
+// The lines of a record as ReadRecord reads them, one statement a line.
+constexpr bool ReadInFileOrder()
+{
+    constexpr std::string_view read[] = {"DbType", "LDots",   "RDots", "Header", "Field", "Line", "LPosition",
+                                         "RPosition", "Total", "Count", "Average", "Min",  "Max"};
+    static_assert(std::size(read) == kRecordLines.size());
+    for (std::size_t i = 0; i < kRecordLines.size(); ++i)
+        if (read[i] != kRecordLines[i].column)
+            return false;
+    return true;
+}
+static_assert(ReadInFileOrder(), "ReadRecord reads the lines of a record in the file's order");
+
+// Every member of record is set.
+void ReadRecord(ReportReader& reader, int order, ReportFieldRecord& record)
+{
+    const std::vector<detail::Column>& columns = RecordColumns();
+    const auto column = [&columns](std::size_t line) -> const detail::Column& { return columns[line]; };
+    record.order = order;
+    ReadNumber(column(0), reader.nextLineBytes(), record.dbType);
+    record.leaders = !reader.nextLineBytes().isEmpty(); // a dot line is set whenever it holds anything
+    record.trailers = !reader.nextLineBytes().isEmpty();
+    ReadText(column(3), reader.nextLineBytes(), record.header);
+    ReadText(column(4), reader.nextLineBytes(), record.field);
+    ReadNumber(column(5), reader.nextLineBytes(), record.line);
+    ReadNumber(column(6), reader.nextLineBytes(), record.lposition);
+    ReadNumber(column(7), reader.nextLineBytes(), record.rposition);
+    ReadFlag(column(8), reader.nextLineBytes(), record.total);
+    ReadFlag(column(9), reader.nextLineBytes(), record.count);
+    ReadFlag(column(10), reader.nextLineBytes(), record.average);
+    ReadFlag(column(11), reader.nextLineBytes(), record.minValue);
+    ReadFlag(column(12), reader.nextLineBytes(), record.maxValue);
+}
+
+// The number line 5 gives, as loading takes it.
+std::optional<int> FieldCountLine(QByteArrayView line)
+{
+    return base::ParseInteger(QLatin1StringView(line));
+}
 
 ReportHeadLines HeadLinesOf(ReportReader& reader, bool withFieldCount)
 {
@@ -218,19 +357,99 @@ ReportHeadLines HeadLinesOf(ReportReader& reader, bool withFieldCount)
     lines.description = reader.nextLine();
     lines.typeWord = reader.nextLine();
     if (withFieldCount) {
-        reader.nextLine(); // the category
-        reader.nextLine(); // the printable width
-        lines.fieldCount = std::max(0, base::StrToIntOrZero(reader.nextLine()));
+        reader.nextLineBytes(); // the category
+        reader.nextLineBytes(); // the printable width
+        lines.fieldCount = FieldCountLine(reader.nextLineBytes());
     }
     return lines;
 }
 
+ReportContent ReadReport(ReportReader& reader, const HeadCheck& check)
+{
+    ReportContent report;
+    static_cast<ReportHead&>(report) = ReadReportHead(reader);
+    if (check)
+        check(report, reader);
+    const int count = FieldCountOf(report, reader);
+    report.fields.resize(std::size_t(std::max(count, 0)));
+    FieldRecords records(reader, count);
+    for (ReportFieldRecord& record : report.fields)
+        records.next(record);
+    return report;
+}
+
 } // namespace
 
-ReportHeadLines ReadReportHeadLines(const QString& path)
+ReportHead ReadReportHead(ReportReader& reader)
 {
-    ReportReader reader(path, ReportReader::Listing);
-    return HeadLinesOf(reader, false);
+    ReportHead head;
+    head.description = reader.nextLine();
+    head.typeLine = reader.nextLine();
+    head.categoryLine = reader.nextLine();
+    head.width = base::StrToIntOrZero(QLatin1StringView(reader.nextLineBytes()));
+    head.fieldCount = FieldCountLine(reader.nextLineBytes());
+    return head;
+}
+
+int FieldCountOf(const ReportHead& head, const ReportReader& reader)
+{
+    const int count = head.fieldCount.value_or(0);
+    if (count > MaxFieldRecords)
+        throw base::FileError(QStringLiteral("Line 5 of report %1 gives %2 field records, more than the %3 "
+                                               "that any report can hold; the file cannot be loaded.")
+                                    .arg(reader.absolutePath(), QString::number(count),
+                                         QString::number(MaxFieldRecords)));
+    return count;
+}
+
+FieldRecords::FieldRecords(ReportReader& reader, int count) : reader_(reader), count_(count)
+{
+    fields_.reserve(std::size_t(std::max(count, 0)));
+    taken_.reserve(std::size_t(std::max(count, 0)));
+}
+
+bool FieldRecords::next(ReportFieldRecord& record)
+{
+    if (read_ >= count_)
+        return false;
+    ++read_;
+    try {
+        ReadRecord(reader_, read_, record);
+        if (record.field.empty())
+            throw base::EngineError(QStringLiteral("Field 'Field' must have a value"));
+        const auto place = std::lower_bound(taken_.begin(), taken_.end(), record.field.bytes());
+        if (place != taken_.end() && *place == record.field.bytes())
+            throw base::EngineError(QStringLiteral("Key violation."));
+        fields_.push_back(record.field); // in room kept: the bytes taken stay where they are
+        taken_.insert(place, fields_.back().bytes());
+    } catch (const base::EngineError& e) {
+        const int failed = std::exchange(read_, count_); // nothing more is read
+        throw base::EngineError(FieldRecordFailure(e.text(), failed, reader_.absolutePath()));
+    }
+    return true;
+}
+
+QString FieldRecordFailure(const QString& text, int record, const QString& path)
+{
+    return QStringLiteral("%1\n\nThis is in field record %2 of the report %3.")
+        .arg(text, QString::number(record), path);
+}
+
+ReportContent ReadReport(const QString& path, const HeadCheck& check)
+{
+    ReportReader reader(path);
+    return ReadReport(reader, check);
+}
+
+ReportContent ReadReport(const DirectoryEntry& entry, const HeadCheck& check)
+{
+    ReportReader reader(entry, ReportReader::Loading);
+    return ReadReport(reader, check);
+}
+
+QString PathOf(const DirectoryEntry& entry)
+{
+    return QFileInfo(QDir(entry.directory), base::FileNameText(entry.fileName)).absoluteFilePath();
 }
 
 ReportHeadLines ReadReportHeadLines(const DirectoryEntry& entry, bool withFieldCount)

@@ -1,18 +1,18 @@
 #pragma once
 
+#include "store/report/ReportContent.h"
 #include "store/report/ReportVersion.h"
 
 #include <QByteArray>
 #include <QCryptographicHash>
 #include <QString>
 #include <array>
-#include <bit>
-#include <cstring>
+#include <functional>
 #include <optional>
+#include <string_view>
+#include <vector>
 
 namespace store {
-
-class Table;
 
 // A file as a directory listing finds it: an entry of a directory held open.
 struct DirectoryEntry {
@@ -20,6 +20,9 @@ struct DirectoryEntry {
     const char* fileName = nullptr; // the entry's name in the file system's bytes
     QString directory;              // for messages: the directory's path
 };
+
+// The entry's whole path, for messages.
+QString PathOf(const DirectoryEntry& entry);
 
 // Reads a report definition file line by line: a line runs to the next
 // carriage return or line feed, and a line feed directly after a carriage
@@ -43,7 +46,7 @@ public:
     static constexpr LineBound Loading{64 * 1024};
     static constexpr LineBound Listing{1024};
 
-    // Opens the file; throws base::EngineError naming it when it cannot be opened
+    // Opens the file; throws base::FileError naming it when it cannot be opened
     // or the opened file is not a regular file (a pipe or a device is refused
     // without waiting on it). The bytes read are hashed as they come, for version().
     explicit ReportReader(const QString& path, LineBound bound = Loading);
@@ -55,7 +58,7 @@ public:
     ReportReader(const ReportReader&) = delete;
     ReportReader& operator=(const ReportReader&) = delete;
 
-    // The next line; throws base::EngineError when the file cannot be read.
+    // The next line; throws base::FileError when the file cannot be read.
     QString nextLine();
     // The same line as its bytes, before decoding; they are valid until the next call.
     QByteArrayView nextLineBytes();
@@ -72,12 +75,6 @@ public:
     ReportVersion version();
 
 private:
-    // The first byte from begin on below 27, as every byte that ends a line or
-    // the input is; at the latest the stop byte after the bytes read.
-    static const char* controlStop(const char* begin);
-    // The first byte from begin on that ends a line or the input; at the latest
-    // the stop byte after the bytes read.
-    static const char* lineStop(const char* begin);
     // The next line when it is not wholly within the piece read, or is too long, or ends the input.
     QByteArrayView lineAcrossPieces();
     void open(int directoryFd, const char* fileName);
@@ -93,7 +90,7 @@ private:
     int fd_ = -1;
     // The piece of the file read last; a line that runs past its end is carried in partial_.
     // The StopBytes bytes after the piece are byte 26, never taken for the file's:
-    // the search for a line's end reads a word at a time and stops there at the latest.
+    // the search for a line's end reads eight bytes at a time and stops there at the latest.
     static constexpr qsizetype PieceBytes = 4096;
     static constexpr qsizetype StopBytes = 8;
     std::array<char, PieceBytes + StopBytes> chunk_;
@@ -106,74 +103,64 @@ private:
     bool ended_ = false;   // end of file or byte 26: no more bytes come
 };
 
-inline const char* ReportReader::controlStop(const char* begin)
-{
-    // Eight bytes at a time: the lowest byte that the test marks is always one below 27.
-    using Word = quint64;
-    static_assert(sizeof(Word) == StopBytes);
-    constexpr Word ones = 0x0101010101010101ULL;
-    for (;; begin += sizeof(Word)) {
-        Word word;
-        std::memcpy(&word, begin, sizeof word);
-        if (const Word below = (word - ones * (EndOfInput + 1)) & ~word & (ones * 0x80)) {
-            if constexpr (std::endian::native == std::endian::little)
-                return begin + std::countr_zero(below) / 8;
-            else
-                return begin + std::countl_zero(below) / 8;
-        }
-    }
-}
-
-// The usual line holds no control character and ends in a line feed or a
-// carriage return and line feed within the piece read: it is seen where it was
-// read. The stop bytes after the piece are no line feed, so a line feed seen is
-// the file's.
-inline QByteArrayView ReportReader::nextLineBytes()
-{
-    const char* begin = chunk_.data() + begin_;
-    const char* stop = controlStop(begin);
-    const int ending = std::memcmp(stop, "\r\n", 2) == 0 ? 2 : *stop == '\n' ? 1 : 0;
-    if (ending == 0 || stop - begin > bound_.bytes)
-        return lineAcrossPieces();
-    begin_ = stop + ending - chunk_.data();
-    return QByteArrayView(begin, stop - begin);
-}
-
-// Lines 2 and 3 name words in any letter case: true when line, in capitals, is upperWord.
-bool MatchesWord(const QString& line, QLatin1StringView upperWord);
-
-// A dot line sets its flag whenever it holds anything.
-inline bool DotFlag(QByteArrayView line)
-{
-    return !line.isEmpty();
-}
-
 // The most field records a report can hold: each names a field the host
 // offers, at most once (Field is the working table's key): the contact table's
 // fields (a Paradox table has at most 255), the three combination fields,
 // CustomID, and the event table's fields (at most 255 again).
 inline constexpr int MaxFieldRecords = 255 + 3 + 1 + 255;
 
-// Reads line 5, the number of field records, as loading takes it (0 when it
-// holds no number); throws base::EngineError naming the file when it is more
+// Reads lines 1 to 5.
+ReportHead ReadReportHead(ReportReader& reader);
+
+// The number of field records that line 5 gives as loading takes it (0 when it
+// holds no number); throws base::FileError naming the file when it is more
 // than MaxFieldRecords, so a report is refused before any of its records is read.
-int ReadFieldCount(ReportReader& reader);
+int FieldCountOf(const ReportHead& head, const ReportReader& reader);
 
-// Reads the next thirteen lines as one field record into the current row of
-// table, which the caller has put into insert or edit state: numbers and flags
-// through the column's own text conversion (so refused text ends the record with
-// the engine's message), Header and Field as text, the dot lines by DotFlag.
-void ReadFieldRecord(ReportReader& reader, Table& table);
+// Reads the field records that follow line 5, one at a time, by loading's
+// rules: numbers and flags as the working table's columns convert text (an
+// empty line is no value), Header and Field as the table keeps them, the dot
+// lines set whenever they hold anything. A record is refused as the working
+// table would refuse its row: a text its column does not take, an empty Field,
+// or the Field of an earlier record (Field is the table's key).
+class FieldRecords {
+public:
+    FieldRecords(ReportReader& reader, int count);
 
-// The first two lines of a report, for the report listing, and when asked the
-// number of field records that line 5 gives (0 when it holds none).
+    // Reads the next record into record; false after the last. A refused record
+    // throws base::EngineError with FieldRecordFailure's message.
+    bool next(ReportFieldRecord& record);
+
+private:
+    ReportReader& reader_;
+    int count_;
+    int read_ = 0;
+    std::vector<FieldText> fields_;        // of the records read, room for all kept from the start
+    std::vector<std::string_view> taken_; // the bytes of fields_, in order
+};
+
+// A refused field record's message: the engine's text, and where it was.
+QString FieldRecordFailure(const QString& text, int record, const QString& path);
+
+// Looks at lines 1 to 5 before any record is read; what it throws ends the reading.
+using HeadCheck = std::function<void(const ReportHead& head, const ReportReader& reader)>;
+
+// Reads the whole report at path as loading does, into plain values; throws
+// as ReportReader, check, FieldCountOf and FieldRecords do.
+ReportContent ReadReport(const QString& path, const HeadCheck& check = {});
+// The same for an entry of a directory held open, which a listing found a file
+// (or a link to one): a pipe or a device swapped in since is refused without
+// waiting on it.
+ReportContent ReadReport(const DirectoryEntry& entry, const HeadCheck& check = {});
+
+// The first two lines of a report, for the report listing, and when asked line
+// 5 as a whole number (none when it holds none).
 struct ReportHeadLines {
     QString description;
     QString typeWord;
-    int fieldCount = 0;
+    std::optional<int> fieldCount;
 };
 // Reads only as much of the file as those lines take; throws as ReportReader does.
-ReportHeadLines ReadReportHeadLines(const QString& path);
 ReportHeadLines ReadReportHeadLines(const DirectoryEntry& entry, bool withFieldCount = false);
 
 } // namespace store

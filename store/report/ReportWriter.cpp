@@ -22,7 +22,7 @@ public:
     {
         const std::optional<QByteArray> bytes = EncodeCp1252(line);
         if (!bytes)
-            throw base::EngineError(
+            throw base::FileError(
                 QStringLiteral("Cannot write report %1: the text \"%2\" holds a character that a report file cannot hold")
                     .arg(path_, line));
         bytes_ += *bytes;

@@ -292,6 +292,21 @@ TEST_F(ReportTool, NamesFilesThatAreNoReportDefinitions)
     }
 }
 
+// Reports of one description are listed as the selection dialog lists them: by
+// their names in small letters.
+TEST_F(ReportTool, ListsLikeDescriptionsInTheOrderOfTheSelectionDialog)
+{
+    Write("B.rpt", Empty("Same"));
+    Write("a.rpt", Empty("Same"));
+    Write("C.rpt", Empty("Same"));
+    const Outcome list = Tool({QStringLiteral("list"), QStringLiteral("--json")});
+    EXPECT_EQ(list.status, 0);
+    EXPECT_TRUE(list.out.contains(QStringLiteral("\"name\":\"a.rpt\",\"fields\":0}\n"
+                                                 "{\"description\":\"Same\",\"type\":\"Contact\",\"name\":\"B.rpt\",\"fields\":0}\n"
+                                                 "{\"description\":\"Same\",\"type\":\"Contact\",\"name\":\"C.rpt\"")))
+        << list.out.toStdString();
+}
+
 // The text table fits the terminal (80 columns in a pipe), a cut text marked;
 // --json keeps the description whole.
 TEST_F(ReportTool, ListFitsTheWidth)

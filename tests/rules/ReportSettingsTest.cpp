@@ -38,10 +38,10 @@ TEST(ReportSettings, AsLoadingDerivesThem)
     };
     for (const Case& c : cases) {
         const wizard::ReportSettings settings = wizard::SettingsOf(c.report);
-        EXPECT_EQ(settings.typeWord, QString::fromLatin1(c.type)) << c.report.typeLine;
-        EXPECT_EQ(settings.categoryWord, QString::fromLatin1(c.category)) << c.report.typeLine;
-        EXPECT_EQ(settings.printableWidth, c.width) << c.report.typeLine;
-        EXPECT_EQ(settings.detailLevel, c.detailLevel) << c.report.typeLine;
+        EXPECT_EQ(settings.typeWord, QString::fromLatin1(c.type)) << c.report.typeLine.toStdString();
+        EXPECT_EQ(settings.categoryWord, QString::fromLatin1(c.category)) << c.report.typeLine.toStdString();
+        EXPECT_EQ(settings.printableWidth, c.width) << c.report.typeLine.toStdString();
+        EXPECT_EQ(settings.detailLevel, c.detailLevel) << c.report.typeLine.toStdString();
     }
 }
 
@@ -67,4 +67,38 @@ TEST(ReportSettings, ChecksColumnsInReportOrderAgainstTheTakenWidth)
     EXPECT_EQ(wizard::CheckReportColumns(report), "There are overlaps for right margin 25");
     report.width = 0;
     EXPECT_EQ(wizard::CheckReportColumns(report), "RIGHT margin greater than Right margin MAX of 1");
+}
+
+// Loading turns on each category option its rule names, in turn: a calendar
+// report ends on the basic event fields even after line 3's "Contact".
+TEST(ReportSettings, CategoriesTurnedOnForLineThreeByTheReportType)
+{
+    using store::Category;
+    using store::ReportType;
+    const struct {
+        std::optional<ReportType> type;
+        const char* line;
+        std::vector<Category> steps;
+    } cases[] = {
+        {ReportType::Contact, "to-do", {Category::Todo}},
+        {ReportType::Contact, "CONTACT", {Category::Contact}},
+        {ReportType::Contact, "Sales", {}},
+        {ReportType::Calendar, "Contact", {Category::Contact, Category::Event}},
+        {ReportType::Calendar, "Note", {Category::Event}},
+        {ReportType::Calendar, "", {Category::Event}},
+        {std::nullopt, "Call", {}},
+        {std::nullopt, "contact", {Category::Contact}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(wizard::CategoriesTurnedOn(c.type, QString::fromLatin1(c.line)), c.steps) << c.line;
+}
+
+TEST(ReportSettings, PaperOfTheWidthOnLineFour)
+{
+    using wizard::PaperSize;
+    const std::pair<int, PaperSize> cases[] = {{75, PaperSize::UsPortrait},  {77, PaperSize::A4Portrait}, {110, PaperSize::UsLandscape},
+                                           {115, PaperSize::A4Landscape}, {120, PaperSize::Other},    {0, PaperSize::Other},
+                                           {-75, PaperSize::Other},       {250, PaperSize::Other}};
+    for (const auto& [width, paper] : cases)
+        EXPECT_EQ(wizard::PaperOf(width), paper) << width;
 }

@@ -52,7 +52,7 @@ TEST(ReportNames, ANameThatFitsTwoFilesIsAnErrorNamingBoth)
     try {
         ResolveReportName(dir.path(), QStringLiteral("a.rpt"));
         FAIL() << "two matches were not reported";
-    } catch (const base::EngineError& e) {
+    } catch (const base::FileError& e) {
         EXPECT_TRUE(e.text().contains(QStringLiteral("A.RPT, a.rpt"))) << e.text().toStdString();
         EXPECT_TRUE(e.text().contains(dir.path())) << e.text().toStdString();
     }

@@ -5,6 +5,7 @@
 #include "store/report/ReportContent.h"
 #include "store/report/ReportReader.h"
 #include "store/report/StaleTemporaries.h"
+#include "tests/store/report/ListedHead.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/QtPrinting.h"
 
@@ -24,7 +25,7 @@ QString ErrorOf(const std::function<void()>& action)
 {
     try {
         action();
-    } catch (const base::EngineError& e) {
+    } catch (const base::Error& e) {
         return e.text();
     }
     return QStringLiteral("<no error>");
@@ -60,7 +61,7 @@ TEST(Bounds, TheListingReadsTheStartOfALineWithoutEnd)
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         ASSERT_TRUE(file.resize(64 * 1024 * 1024)); // sparse: no disk space, no line end
     }
-    const store::ReportHeadLines head = store::ReadReportHeadLines(path);
+    const store::ReportHeadLines head = ListedHead(path);
     EXPECT_EQ(head.description.size(), store::ReportReader::Listing.bytes);
     EXPECT_EQ(head.description.count(QChar(0)), head.description.size());
     EXPECT_TRUE(head.typeWord.isEmpty());
@@ -98,7 +99,7 @@ TEST(Bounds, AnOverLongLineIsCutAndTheNextLineIsRead)
         store::ReportReader reader(path);
         EXPECT_EQ(reader.nextLine(), QString(store::ReportReader::Loading.bytes, u'x')) << length;
         EXPECT_EQ(reader.nextLine(), QStringLiteral("Call")) << length;
-        const store::ReportHeadLines head = store::ReadReportHeadLines(path);
+        const store::ReportHeadLines head = ListedHead(path);
         EXPECT_EQ(head.description, QString(store::ReportReader::Listing.bytes, u'x')) << length;
         EXPECT_EQ(head.typeWord, QStringLiteral("Call")) << length;
         const store::ReportListing listing = store::ListReports(dir.path());

@@ -109,7 +109,7 @@ TEST(ReportContent, RefusesACountNoReportCanHoldBeforeAnyRecord)
         QString error;
         try {
             store::ReadReport(path);
-        } catch (const base::EngineError& e) {
+        } catch (const base::FileError& e) {
             error = e.text();
         }
         EXPECT_EQ(error, QStringLiteral("Line 5 of report %1 gives %2 field records, more than the 514 that any "

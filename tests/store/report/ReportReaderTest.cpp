@@ -1,6 +1,9 @@
+#include "store/report/Cp1252.h"
 #include "store/report/ReportReader.h"
+#include "store/report/ReportWords.h"
 
 #include "base/EngineError.h"
+#include "tests/store/report/ListedHead.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/QtPrinting.h"
 
@@ -29,7 +32,7 @@ protected:
         try {
             ReportReader reader(path);
             reader.nextLine();
-        } catch (const base::EngineError& e) {
+        } catch (const base::FileError& e) {
             return e.text();
         }
         return QStringLiteral("<no error>");
@@ -81,6 +84,25 @@ TEST_F(ReportLines, LongLinesAndLineEndsAcrossReadsComeWhole)
     }
 }
 
+// The search for a line's end takes eight bytes at a time: an end at any place
+// within a word is found, and bytes just above the ends (27, the escape) or far
+// above them, and other control bytes, before an end never end a line.
+TEST_F(ReportLines, LineEndsAreFoundAtEveryPlaceOfAWord)
+{
+    const QByteArray pattern("x\x1b\x01\xff\x1b\x00\x19\x80\x1cz\x1b", 11);
+    for (const QByteArray ending : {QByteArray("\r\n"), QByteArray("\n"), QByteArray("\r"), QByteArray("\x1a")}) {
+        for (int length = 0; length <= 17; ++length) {
+            QByteArray line;
+            for (int i = 0; i < length; ++i)
+                line += pattern[i % pattern.size()];
+            const QString text = store::DecodeCp1252(line);
+            const QStringList lines = linesOf(line + ending + "next\r\n", 2);
+            EXPECT_EQ(lines.value(0), text) << length;
+            EXPECT_EQ(lines.value(1), ending == "\x1a" ? QString() : QStringLiteral("next")) << length;
+        }
+    }
+}
+
 TEST_F(ReportLines, FileThatCannotBeOpenedIsNamed)
 {
     EXPECT_EQ(errorOpening(dir.filePath("missing.rpt")),
@@ -94,16 +116,13 @@ TEST_F(ReportLines, HeadLinesAreTheFirstTwoLines)
 {
     WriteBytes(dir.filePath("full.rpt"), "Sales by region\r\nCalendar\r\nEvent\r\n75\r\n0\r\n");
     WriteBytes(dir.filePath("short.rpt"), "Only a description");
-    const QString before = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(dir.path()));
-    const store::ReportHeadLines full = store::ReadReportHeadLines(QStringLiteral("full.rpt"));
-    const store::ReportHeadLines shortFile = store::ReadReportHeadLines(QStringLiteral("short.rpt"));
-    QDir::setCurrent(before);
+    const store::ReportHeadLines full = ListedHead(dir.filePath("full.rpt"));
+    const store::ReportHeadLines shortFile = ListedHead(dir.filePath("short.rpt"));
     EXPECT_EQ(full.description, QStringLiteral("Sales by region"));
     EXPECT_EQ(full.typeWord, QStringLiteral("Calendar"));
     EXPECT_EQ(shortFile.description, QStringLiteral("Only a description"));
     EXPECT_EQ(shortFile.typeWord, QString());
-    EXPECT_THROW(store::ReadReportHeadLines(dir.filePath("missing.rpt")), base::EngineError);
+    EXPECT_THROW(ListedHead(dir.filePath("missing.rpt")), base::FileError);
 }
 
 // The listing keeps a line's start but finds line 2 after any first line that
@@ -119,7 +138,7 @@ TEST_F(ReportLines, TheListingFindsTheTypeAfterAnyDescriptionLoadingAccepts)
     for (const auto& c : cases) {
         const QString path = dir.filePath("long.rpt");
         WriteBytes(path, QByteArray(c.length, 'd') + c.lineEnd + "Calendar" + c.lineEnd + "Event" + c.lineEnd);
-        const store::ReportHeadLines head = store::ReadReportHeadLines(path);
+        const store::ReportHeadLines head = ListedHead(path);
         EXPECT_EQ(head.description, QString(std::min(c.length, shown), u'd')) << c.length;
         EXPECT_EQ(head.typeWord, QStringLiteral("Calendar")) << c.length;
     }
@@ -127,16 +146,42 @@ TEST_F(ReportLines, TheListingFindsTheTypeAfterAnyDescriptionLoadingAccepts)
 
 TEST(ReportWords, MatchInAnyLetterCaseButNothingElse)
 {
+    using store::Category;
+    using store::ReportType;
     const struct {
         const char* line;
-        const char* word;
-        bool matches;
+        std::optional<ReportType> type;
+        std::optional<Category> category;
     } cases[] = {
-        {"Contact", "CONTACT", true},  {"contact", "CONTACT", true}, {"CaLeNdAr", "CALENDAR", true},
-        {"to-do", "TO-DO", true},      {"TODO", "TO-DO", false},     {"Contact ", "CONTACT", false},
-        {" Event", "EVENT", false},    {"", "NOTE", false},          {"Meetings", "MEETING", false},
+        {"Contact", ReportType::Contact, Category::Contact},
+        {"contact", ReportType::Contact, Category::Contact},
+        {"CaLeNdAr", ReportType::Calendar, std::nullopt},
+        {"to-do", std::nullopt, Category::Todo},
+        {"TODO", std::nullopt, std::nullopt},
+        {"Contact ", std::nullopt, std::nullopt},
+        {" Event", std::nullopt, std::nullopt},
+        {"", std::nullopt, std::nullopt},
+        {"Meetings", std::nullopt, std::nullopt},
+        {"mEETING", std::nullopt, Category::Meeting},
+        {"NOTE", std::nullopt, Category::Note},
+        {"call", std::nullopt, Category::Call},
+        {"Letter", std::nullopt, Category::Letter},
+        {"event", std::nullopt, Category::Event},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(store::MatchesWord(QString::fromLatin1(c.line), QLatin1StringView(c.word)), c.matches)
-            << c.line << " / " << c.word;
+    for (const auto& c : cases) {
+        EXPECT_EQ(store::ReportTypeNamed(QString::fromLatin1(c.line)), c.type) << c.line;
+        EXPECT_EQ(store::CategoryNamed(QString::fromLatin1(c.line)), c.category) << c.line;
+    }
+    // Each word is written as the host writes it, and read back as itself.
+    const std::pair<Category, const char*> written[] = {
+        {Category::Contact, "Contact"}, {Category::Event, "Event"},     {Category::Note, "Note"},
+        {Category::Call, "Call"},       {Category::Letter, "Letter"},   {Category::Meeting, "Meeting"},
+        {Category::Todo, "TO-DO"},
+    };
+    for (const auto& [category, word] : written) {
+        EXPECT_EQ(store::WordOf(category), QLatin1StringView(word));
+        EXPECT_EQ(store::CategoryNamed(store::WordOf(category).toString()), category) << word;
+    }
+    EXPECT_EQ(store::WordOf(ReportType::Contact), QLatin1StringView("Contact"));
+    EXPECT_EQ(store::WordOf(ReportType::Calendar), QLatin1StringView("Calendar"));
 }

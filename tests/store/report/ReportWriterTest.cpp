@@ -1,3 +1,4 @@
+#include "store/report/RecordRow.h"
 #include "store/report/ReportReader.h"
 #include "store/report/ReportWriter.h"
 
@@ -54,19 +55,13 @@ protected:
     ReportHeader load(const QString& path)
     {
         store::ReportReader reader(path);
-        ReportHeader header;
-        header.description = reader.nextLine();
-        header.typeWord = reader.nextLine();
-        header.categoryWord = reader.nextLine();
-        header.width = base::StrToIntOrZero(reader.nextLine());
-        const int count = base::StrToIntOrZero(reader.nextLine());
-        for (int order = 1; order <= count; ++order) {
-            table.Insert();
-            table.FieldByName(QStringLiteral("Order")).SetAsInteger(order);
-            store::ReadFieldRecord(reader, table);
+        const store::ReportHead head = store::ReadReportHead(reader);
+        store::FieldRecords records(reader, store::FieldCountOf(head, reader));
+        for (store::ReportFieldRecord record; records.next(record);) {
+            store::InsertRecordRow(table, record);
             table.Post();
         }
-        return header;
+        return {head.description, head.typeLine, head.categoryLine, head.width};
     }
 
     QByteArray written(const ReportHeader& header)
@@ -182,19 +177,17 @@ TEST_F(ReportFile, RefusedRecordLinesEndWithTheEnginesMessage)
         QList<const char*> record = {"0", "", "", "Head", "Company", "1", "0", "10",
                                      "FALSE", "FALSE", "FALSE", "FALSE", "FALSE"};
         record[c.line] = c.text;
-        QByteArray bytes;
+        QByteArray bytes = Lines({"Bad", "Contact", "Contact", "75", "1"});
         for (const char* line : record)
             bytes += QByteArray(line) + "\r\n";
-        WriteBytes(alias.path("bad.rpt"), bytes);
-        store::ReportReader reader(alias.path("bad.rpt"));
-        table.Insert();
+        const QString path = alias.path("bad.rpt");
+        WriteBytes(path, bytes);
         try {
-            store::ReadFieldRecord(reader, table);
+            load(path);
             ADD_FAILURE() << "no error for " << c.text;
         } catch (const base::EngineError& e) {
-            EXPECT_EQ(e.text(), QString::fromLatin1(c.message));
+            EXPECT_EQ(e.text(), store::FieldRecordFailure(QString::fromLatin1(c.message), 1, path));
         }
-        table.Cancel();
     }
     EXPECT_EQ(table.RecordCount(), 0);
 }
@@ -207,7 +200,7 @@ TEST_F(ReportFile, FailedWriteKeepsTheOldReport)
     try {
         store::WriteReportFile(path, {QStringLiteral("\u4E2D"), "Contact", "Contact", 75}, table);
         ADD_FAILURE() << "no error";
-    } catch (const base::EngineError& e) {
+    } catch (const base::FileError& e) {
         EXPECT_EQ(e.text(), QStringLiteral("Cannot write report %1: the text \"\u4E2D\" holds a character that a "
                                            "report file cannot hold").arg(path));
     }

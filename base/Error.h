@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <exception>
+
+namespace base {
+
+// A failure that the user is told of in its own words: the window's error guard
+// and the terminal tools catch this and show text() as it stands.
+class Error : public std::exception {
+public:
+    explicit Error(QString text) : text_(std::move(text)), utf8_(text_.toUtf8()) {}
+    const QString& text() const noexcept { return text_; }
+    const char* what() const noexcept override { return utf8_.constData(); }
+
+private:
+    QString text_;
+    QByteArray utf8_;
+};
+
+// A file that could not be opened, read, listed or written, or that holds
+// what no file of its kind can; the text names the file.
+class FileError : public Error {
+public:
+    using Error::Error;
+};
+
+} // namespace base
