@@ -102,12 +102,14 @@ TEST_P(SampleTable, ReadsWithTheKnownFieldsAndValues)
     const SampleCase& c = GetParam();
     const TableFile table = TableFile::open(pxtest::samplesDir() + "/" + c.file);
     const Header& h = table.header();
-    if (c.level >= 0)
+    if (c.level >= 0) {
         EXPECT_EQ(h.level, c.level);
+    }
     EXPECT_EQ(h.fileType, c.fileType);
     EXPECT_EQ(h.encryption != 0, c.encrypted);
-    if (c.codePage >= 0)
+    if (c.codePage >= 0) {
         EXPECT_EQ(h.codePage, c.codePage);
+    }
     ASSERT_EQ(h.fields.size(), c.fields.size());
     for (std::size_t i = 0; i < c.fields.size(); ++i) {
         EXPECT_EQ(h.fields[i].name, c.fields[i].name);

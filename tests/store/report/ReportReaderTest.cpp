@@ -90,7 +90,7 @@ TEST_F(ReportLines, LongLinesAndLineEndsAcrossReadsComeWhole)
 TEST_F(ReportLines, LineEndsAreFoundAtEveryPlaceOfAWord)
 {
     const QByteArray pattern("x\x1b\x01\xff\x1b\x00\x19\x80\x1cz\x1b", 11);
-    for (const QByteArray ending : {QByteArray("\r\n"), QByteArray("\n"), QByteArray("\r"), QByteArray("\x1a")}) {
+    for (const QByteArray& ending : {QByteArray("\r\n"), QByteArray("\n"), QByteArray("\r"), QByteArray("\x1a")}) {
         for (int length = 0; length <= 17; ++length) {
             QByteArray line;
             for (int i = 0; i < length; ++i)
