@@ -88,13 +88,11 @@ Reports are written to that same directory, one NAME.rpt file each (plain text,
 names of up to eight characters), beside the working table TRDATA.DB that the
 wizard keeps there.
 
-To try the wizard on demo data, make it with tabrep-demo and point the alias
-at it, with a configuration of its own so a real alias file is left alone:
+To try the wizard on demo data, make it with tabrep-demo and name an alias
+file of its own in TABREP_ALIASES, so a real alias file is left alone:
   tabrep-demo ~/tabrep-demo/data
-  mkdir -p ~/tabrep-demo/config/tabulon
-  printf '[OMNIV]\nPATH=%s\n' ~/tabrep-demo/data \
-      > ~/tabrep-demo/config/tabulon/aliases.ini
-  XDG_CONFIG_HOME=~/tabrep-demo/config tabrep
+  printf '[OMNIV]\nPATH=%s\n' ~/tabrep-demo/data > ~/tabrep-demo/aliases.ini
+  TABREP_ALIASES=~/tabrep-demo/aliases.ini tabrep
 
 tabrep is a graphical program: without a display it says so and ends with
 status 1.
