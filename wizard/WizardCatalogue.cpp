@@ -1,5 +1,5 @@
 // The field catalogue: filling the two pick lists of the field-selection page.
-#include "wizard/WizardForm.h"
+#include "wizard/Wizard.h"
 
 #include "ui/Hourglass.h"
 #include "ui/Option.h"
@@ -33,7 +33,7 @@ QString CategoryWordOf(QChar kind)
 
 } // namespace
 
-void WizardForm::FillPickFields(PageTurn turn)
+void Wizard::FillPickFields(PageTurn turn)
 {
     ensurePages(); // the lists follow the category and type pages
     if (turn == PageTurn::Backward)

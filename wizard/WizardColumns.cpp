@@ -1,5 +1,5 @@
 // The columns-and-rows page: the layout pass and its preview.
-#include "wizard/WizardForm.h"
+#include "wizard/Wizard.h"
 
 #include "ui/ErrorGuard.h"
 #include "ui/Option.h"
@@ -11,7 +11,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 
-QStringList WizardForm::orderedFields() const
+QStringList Wizard::orderedFields() const
 {
     QStringList fields;
     for (int i = 0; i < lbAllFields->count(); ++i)
@@ -19,7 +19,7 @@ QStringList WizardForm::orderedFields() const
     return fields;
 }
 
-void WizardForm::SetGrid()
+void Wizard::SetGrid()
 {
     state_.ColumnsGridReady = false;
     const int previousRows = std::max(1, base::StrToIntOrZero(Label111->text()));
@@ -53,27 +53,27 @@ void WizardForm::SetGrid()
     // message box, brings its text into range, and that change must not start
     // a second pass (and a second message) inside this one.
     if (layout.limitReached)
-        ui::ShowError(this, wizard::RowLimitMessage());
+        ui::ShowError(window_, wizard::RowLimitMessage());
     state_.ColumnsGridReady = true;
 }
 
-void WizardForm::SpinColChange()
+void Wizard::SpinColChange()
 {
     if (state_.ColumnsGridReady)
         SetGrid();
 }
 
-void WizardForm::SpinColClick()
+void Wizard::SpinColClick()
 {
     state_.LayoutDirty = true;
 }
 
-bool WizardForm::enterColumnWidths(PageTurn turn)
+bool Wizard::enterColumnWidths(PageTurn turn)
 {
     // Every field must have its cell in the preview before positions are given.
     if (turn == PageTurn::Forward && !wizard::AllFieldsFit(orderedFields(), rbCustYes->isChecked(), SpinCol->value())) {
         state_.PageIndex = Columns;
-        ui::ShowError(this, wizard::RowLimitMessage());
+        ui::ShowError(window_, wizard::RowLimitMessage());
         return false;
     }
     FillColTable();

@@ -1,5 +1,5 @@
 // The field-order page: the ordered list of chosen fields and their working-table rows.
-#include "wizard/WizardForm.h"
+#include "wizard/Wizard.h"
 
 #include "ui/ErrorGuard.h"
 #include "ui/Option.h"
@@ -15,7 +15,7 @@
 
 // A memo field must stay last: when the list holds name (in any letter case),
 // it is taken out, the last entry highlighted, and name appended at the end.
-void WizardForm::MoveFieldLast(QListWidget* list, const QString& name)
+void Wizard::MoveFieldLast(QListWidget* list, const QString& name)
 {
     for (int i = 0; i < list->count(); ++i)
         if (list->item(i)->text().compare(name, Qt::CaseInsensitive) == 0) {
@@ -26,7 +26,7 @@ void WizardForm::MoveFieldLast(QListWidget* list, const QString& name)
         }
 }
 
-bool WizardForm::FillFullList(PageTurn turn)
+bool Wizard::FillFullList(PageTurn turn)
 {
     if (turn == PageTurn::Backward)
         return true;
@@ -65,7 +65,7 @@ bool WizardForm::FillFullList(PageTurn turn)
     return true;
 }
 
-void WizardForm::RecordDBType(const QString& name, int code, store::Table& table)
+void Wizard::RecordDBType(const QString& name, int code, store::Table& table)
 {
     const int count = table.RecordCount();
     table.SetIndexName(QString());
@@ -78,7 +78,7 @@ void WizardForm::RecordDBType(const QString& name, int code, store::Table& table
     table.Post();
 }
 
-void WizardForm::WriteFieldOrders(store::Table& table)
+void Wizard::WriteFieldOrders(store::Table& table)
 {
     table.SetIndexName(QString());
     for (int i = 0; i < lbAllFields->count(); ++i) {
@@ -91,16 +91,16 @@ void WizardForm::WriteFieldOrders(store::Table& table)
     }
 }
 
-bool WizardForm::qOKFieldPositions()
+bool Wizard::qOKFieldPositions()
 {
     const auto broken = wizard::CheckFieldOrder(orderedFields(), state_.EventCategory);
     if (broken == wizard::FieldOrderBreak::None)
         return true;
-    ui::ShowError(this, wizard::FieldOrderMessage(broken));
+    ui::ShowError(window_, wizard::FieldOrderMessage(broken));
     return false;
 }
 
-void WizardForm::applyMove(const wizard::FieldMove& move)
+void Wizard::applyMove(const wizard::FieldMove& move)
 {
     lbMirror->clear();
     lbMirror->addItems(orderedFields());
@@ -110,21 +110,21 @@ void WizardForm::applyMove(const wizard::FieldMove& move)
     if (move.broken != wizard::FieldOrderBreak::None) {
         lbAllFields->setCurrentRow(-1);
         lbAllFields->clearSelection();
-        ui::ShowError(this, wizard::FieldOrderMessage(move.broken));
+        ui::ShowError(window_, wizard::FieldOrderMessage(move.broken));
     }
 }
 
-void WizardForm::BtnMoveUpClick()
+void Wizard::BtnMoveUpClick()
 {
     applyMove(wizard::MoveFieldUp(orderedFields(), highlightedField(), state_.EventCategory));
 }
 
-void WizardForm::BtnDownClick()
+void Wizard::BtnDownClick()
 {
     applyMove(wizard::MoveFieldDown(orderedFields(), highlightedField(), state_.EventCategory));
 }
 
-int WizardForm::highlightedField() const
+int Wizard::highlightedField() const
 {
     const QListWidgetItem* item = lbAllFields->currentItem();
     return item && item->isSelected() ? lbAllFields->row(item) : -1;

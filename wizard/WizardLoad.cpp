@@ -1,6 +1,6 @@
 // Loading an existing report definition file back into the pages, the field
 // lists and the working table.
-#include "wizard/WizardForm.h"
+#include "wizard/Wizard.h"
 
 #include "base/EngineError.h"
 #include "ui/Option.h"
@@ -38,7 +38,7 @@ private:
 
 } // namespace
 
-void WizardForm::LoadConfig()
+void Wizard::LoadConfig()
 {
     ensurePages(); // every page has its part in a report
     reportOnDisk_.reset();

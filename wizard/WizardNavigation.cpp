@@ -1,5 +1,5 @@
 // The page machine: Next, Previous and the page-change routine.
-#include "wizard/WizardForm.h"
+#include "wizard/Wizard.h"
 
 #include "ui/Hourglass.h"
 #include "ui/Modal.h"
@@ -19,24 +19,24 @@
 #include <exception>
 
 
-void WizardForm::BtnNextClick()
+void Wizard::BtnNextClick()
 {
     ++state_.PageIndex;
     SetBook(PageTurn::Forward);
 }
 
-void WizardForm::BtnPriorClick()
+void Wizard::BtnPriorClick()
 {
     --state_.PageIndex;
     SetBook(PageTurn::Backward);
 }
 
-void WizardForm::SetBook(PageTurn turn)
+void Wizard::SetBook(PageTurn turn)
 {
     // However the routine ends, also when a called operation fails, the page
     // index, the page shown and the Previous/Next states agree.
     struct Settle {
-        WizardForm* form;
+        Wizard* form;
         int failuresBefore = std::uncaught_exceptions();
         ~Settle()
         {
@@ -74,7 +74,7 @@ void WizardForm::SetBook(PageTurn turn)
     }
     if (state_.PageIndex == Paper && EdDescription->text().isEmpty()) {
         state_.PageIndex = Description;
-        ui::ShowError(this, QStringLiteral("You must enter a description."));
+        ui::ShowError(window_, QStringLiteral("You must enter a description."));
         EdDescription->setFocus();
         return;
     }
@@ -82,7 +82,7 @@ void WizardForm::SetBook(PageTurn turn)
         FillPickFields(turn);
     if (state_.PageIndex == Order && state_.LayoutDirty && !FillFullList(turn)) {
         state_.PageIndex = Fields;
-        ui::ShowError(this, QStringLiteral("No Fields Selected."));
+        ui::ShowError(window_, QStringLiteral("No Fields Selected."));
         return;
     }
     if (state_.PageIndex == Columns && turn != PageTurn::Backward) {
@@ -116,7 +116,7 @@ void WizardForm::SetBook(PageTurn turn)
                                  .arg(PickContactField->tickedCount() + PickEventField->tickedCount()));
 }
 
-bool WizardForm::enterOperation()
+bool Wizard::enterOperation()
 {
     state_.LayoutDirty = false;
     // A loaded report's longer description widened the edit; a new operation
@@ -146,12 +146,12 @@ bool WizardForm::enterOperation()
     return true;
 }
 
-void WizardForm::CreateDataTable()
+void Wizard::CreateDataTable()
 {
     store::RecreateWorkingTable(TblTRData(), store::DatabaseAlias);
 }
 
-void WizardForm::ClearCustomTable(store::Table& table)
+void Wizard::ClearCustomTable(store::Table& table)
 {
     store::EmptyTable(table);
 }

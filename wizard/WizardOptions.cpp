@@ -1,5 +1,5 @@
 // Handlers of the options of pages 0 to 2 and of the paper-size page.
-#include "wizard/WizardForm.h"
+#include "wizard/Wizard.h"
 
 #include "ui/Option.h"
 #include "ui/SpinEdit.h"
@@ -9,22 +9,22 @@
 #include <QLineEdit>
 #include <QLocale>
 
-void WizardForm::RBCreateClick()
+void Wizard::RBCreateClick()
 {
     state_.CatalogueDirty = true;
 }
 
-void WizardForm::Notebook1Click()
+void Wizard::Notebook1Click()
 {
     state_.CatalogueDirty = true;
 }
 
-void WizardForm::RBContactClick()
+void Wizard::RBContactClick()
 {
     state_.CatalogueDirty = true;
 }
 
-void WizardForm::EdDescriptionChange()
+void Wizard::EdDescriptionChange()
 {
     LblDesc->setText(EdDescription->text());
 }
@@ -41,34 +41,34 @@ void applyPaper(ui::SpinEdit* spin, QLabel* label, QFrame* panel, int width, con
 
 } // namespace
 
-void WizardForm::RBAmPorClick()
+void Wizard::RBAmPorClick()
 {
     applyPaper(SpinMargin, LblMargin, PnlPrint, 75, QStringLiteral("(7.5\")"));
 }
 
-void WizardForm::RbAmLanClick()
+void Wizard::RbAmLanClick()
 {
     // 110 tenths: a report saved on US landscape paper reads back as US landscape.
     applyPaper(SpinMargin, LblMargin, PnlPrint, 110, QStringLiteral("(11.0\")"));
 }
 
-void WizardForm::RbA4PorClick()
+void Wizard::RbA4PorClick()
 {
     applyPaper(SpinMargin, LblMargin, PnlPrint, 77, QStringLiteral("(7.7\")"));
 }
 
-void WizardForm::RBA4LanClick()
+void Wizard::RBA4LanClick()
 {
     applyPaper(SpinMargin, LblMargin, PnlPrint, 115, QStringLiteral("(11.5\")"));
 }
 
-void WizardForm::RbOtherClick()
+void Wizard::RbOtherClick()
 {
     SpinMargin->setEnabled(true);
     PnlPrint->show();
 }
 
-void WizardForm::SpinMarginChange()
+void Wizard::SpinMarginChange()
 {
     LblMargin->setText(u'(' + QLocale().toString(SpinMargin->value() / 10.0, 'f', 1) + QStringLiteral("\")"));
 }

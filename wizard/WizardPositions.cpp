@@ -1,5 +1,5 @@
 // The column-widths page: default or stored positions, written back into the working table.
-#include "wizard/WizardForm.h"
+#include "wizard/Wizard.h"
 
 #include "ui/ErrorGuard.h"
 #include "ui/Option.h"
@@ -27,7 +27,7 @@ QTableWidgetItem* Cell(const QString& text, bool editable)
 
 } // namespace
 
-void WizardForm::FillColTable()
+void Wizard::FillColTable()
 {
     QList<wizard::PositionRow> rows;
     store::Table& table = TblTRData();
@@ -62,7 +62,7 @@ void WizardForm::FillColTable()
     LBFieldDefs->addItems(orderedFields());
 }
 
-void WizardForm::WriteColWidthsGridToTable(store::Table& table)
+void Wizard::WriteColWidthsGridToTable(store::Table& table)
 {
     const QStringList fields = orderedFields();
     table.SetIndexName(QString());
@@ -88,12 +88,12 @@ void WizardForm::WriteColWidthsGridToTable(store::Table& table)
     }
 }
 
-void WizardForm::BtnCheckClick()
+void Wizard::BtnCheckClick()
 {
     WriteColWidthsGridToTable(TblTRData());
     const QString failure = wizard::ColumnCheckFailure(SpinMargin->value(), TblTRData());
     if (failure.isEmpty())
-        ui::ShowInformation(this, QStringLiteral("Columns appear OK."));
+        ui::ShowInformation(window_, QStringLiteral("Columns appear OK."));
     else
-        ui::ShowWarning(this, failure);
+        ui::ShowWarning(window_, failure);
 }

@@ -1,5 +1,5 @@
 // Writing the report definition file from the pages and the working table.
-#include "wizard/WizardForm.h"
+#include "wizard/Wizard.h"
 
 #include "ui/Modal.h"
 #include "ui/Option.h"
@@ -16,7 +16,7 @@
 #include <QLineEdit>
 #include <QLocale>
 
-bool WizardForm::WriteTheReportFile(store::Table& table, QWidget* parent, SaveTarget target)
+bool Wizard::WriteTheReportFile(store::Table& table, QWidget* parent, SaveTarget target)
 {
     ensurePages(); // every page has its part in a report
     store::RequireOwnWorkingTable(table);
@@ -51,7 +51,7 @@ bool WizardForm::WriteTheReportFile(store::Table& table, QWidget* parent, SaveTa
 
 // A report chosen in the selection dialog is known by its bare name in small
 // letters; it is found under its name on disk in the alias directory.
-QString WizardForm::reportPath() const
+QString Wizard::reportPath() const
 {
     if (QFileInfo(state_.ReportFileName).isAbsolute())
         return state_.ReportFileName;
@@ -59,7 +59,7 @@ QString WizardForm::reportPath() const
     return base::JoinPath(directory, store::ResolveReportName(directory, state_.ReportFileName));
 }
 
-WizardForm::SaveTarget WizardForm::saveTarget() const
+Wizard::SaveTarget Wizard::saveTarget() const
 {
     SaveTarget target{reportPath(), std::nullopt};
     if (reportOnDisk_ && reportOnDisk_->path == target.path)
@@ -67,7 +67,7 @@ WizardForm::SaveTarget WizardForm::saveTarget() const
     return target;
 }
 
-bool WizardForm::confirmReplacing(QWidget* parent, SaveTarget& target)
+bool Wizard::confirmReplacing(QWidget* parent, SaveTarget& target)
 {
     return store::SettleChanges(target.path, target.known, [&](const store::ReportChange& change) {
         return askToReplace(parent, target.path, change);
@@ -77,7 +77,7 @@ bool WizardForm::confirmReplacing(QWidget* parent, SaveTarget& target)
 // The answer that keeps the other person's file is the default. The time is
 // the one the file gives, which says when it was last written only as far as
 // whoever wrote it set it.
-bool WizardForm::askToReplace(QWidget* parent, const QString& path, const store::ReportChange& change)
+bool Wizard::askToReplace(QWidget* parent, const QString& path, const store::ReportChange& change)
 {
     const QString where = QDir::toNativeSeparators(path);
     const QString time =

@@ -1,5 +1,5 @@
 // "Make Report": settles the file the report goes to and writes it.
-#include "wizard/WizardForm.h"
+#include "wizard/Wizard.h"
 
 #include "ui/ErrorGuard.h"
 #include "ui/Modal.h"
@@ -24,7 +24,7 @@ bool AskForName(store::Session& session, WizardState& state, QLineEdit* descript
 
 } // namespace
 
-void WizardForm::btMakeReportClick()
+void Wizard::btMakeReportClick()
 {
     // The loaded report is written over only on Yes, and when someone else
     // changed it since, only on a second Yes; No leads to a new name.
@@ -33,12 +33,12 @@ void WizardForm::btMakeReportClick()
     if (state_.Mode == Mode::Create)
         named = false;
     else if (state_.Mode == Mode::Modify && RbModify->isChecked())
-        named = ui::AskYesNo(this, QStringLiteral("Do you want to overwrite the existing report?"))
-                && confirmReplacing(this, target);
+        named = ui::AskYesNo(window_, QStringLiteral("Do you want to overwrite the existing report?"))
+                && confirmReplacing(window_, target);
     else if (state_.Mode == Mode::Modify && RbCopy->isChecked())
         named = false;
     if (!named) {
-        if (!AskForName(session_, state_, EdDescription, this))
+        if (!AskForName(session_, state_, EdDescription, window_))
             return;
         target = saveTarget();
     }
@@ -48,15 +48,15 @@ void WizardForm::btMakeReportClick()
         // it on another row; however they end, the header edit and the check
         // boxes go back to the field the list highlights.
         struct BackToHighlighted {
-            WizardForm* form;
+            Wizard* form;
             ~BackToHighlighted()
             {
-                ui::Guarded(form, [this] { form->LBFieldDefsClick(form->btMakeReport); });
+                ui::Guarded(form->window_, [this] { form->LBFieldDefsClick(form->btMakeReport); });
             }
         } backToHighlighted{this};
         WriteColWidthsGridToTable(TblTRData());
-        written = WriteTheReportFile(TblTRData(), this, target);
+        written = WriteTheReportFile(TblTRData(), window_, target);
     }
     if (written)
-        ui::ShowInformation(this, QStringLiteral("Report successfully created."));
+        ui::ShowInformation(window_, QStringLiteral("Report successfully created."));
 }

@@ -1,6 +1,6 @@
 // The selection rules of the field-selection page: one memo field at most, the
 // count of selected fields, and the detail level's coupling to CustomID.
-#include "wizard/WizardForm.h"
+#include "wizard/Wizard.h"
 
 #include "ui/ErrorGuard.h"
 #include "ui/PickList.h"
@@ -10,7 +10,7 @@
 #include <QLabel>
 #include <QListWidget>
 
-void WizardForm::PickContactFieldClick(QObject* Sender)
+void Wizard::PickContactFieldClick(QObject* Sender)
 {
     Q_UNUSED(Sender);
     state_.CatalogueDirty = false;
@@ -38,7 +38,7 @@ void WizardForm::PickContactFieldClick(QObject* Sender)
             if (isMemo)
                 pass.chosen = true;
             if (state_.ContactMemoChosen && state_.EventMemoChosen) {
-                ui::ShowError(this, QString::fromLatin1(pass.message));
+                ui::ShowError(window_, QString::fromLatin1(pass.message));
                 pass.list->setTicked(i, false);
                 pass.chosen = false;
             } else {
@@ -54,7 +54,7 @@ void WizardForm::PickContactFieldClick(QObject* Sender)
     SetGrid();
 }
 
-void WizardForm::rbCustYesClick()
+void Wizard::rbCustYesClick()
 {
     if (!built_[Fields])
         return; // the field lists are filled only once built: there is nothing to tick yet
@@ -64,7 +64,7 @@ void WizardForm::rbCustYesClick()
     PickContactField->scrollToFirst();
 }
 
-void WizardForm::rbCustNoClick()
+void Wizard::rbCustNoClick()
 {
     if (!built_[Fields])
         return; // nothing to clear yet

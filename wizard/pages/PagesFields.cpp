@@ -1,5 +1,5 @@
 // Pages 6 and 7: field selection and field order.
-#include "wizard/WizardForm.h"
+#include "wizard/Wizard.h"
 
 #include "ui/PickList.h"
 #include "wizard/pages/PageKit.h"
@@ -36,7 +36,7 @@ QPushButton* Button(QWidget* parent, const QString& name, const QString& caption
 
 } // namespace
 
-QWidget* WizardForm::buildFieldSelectionPage()
+QWidget* Wizard::buildFieldSelectionPage()
 {
     auto* grid = GridPage(QStringLiteral("Page6"), QStringLiteral("Field Selection"), 3);
     QWidget* page = grid->parentWidget();
@@ -80,7 +80,7 @@ QWidget* WizardForm::buildFieldSelectionPage()
     return page;
 }
 
-QWidget* WizardForm::buildFieldOrderPage()
+QWidget* Wizard::buildFieldOrderPage()
 {
     auto* grid = GridPage(QStringLiteral("Page7"), QStringLiteral("Field Order"), 3);
     QWidget* page = grid->parentWidget();

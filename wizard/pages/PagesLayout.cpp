@@ -1,5 +1,5 @@
 // Pages 8 to 10: columns and rows, column widths, field definitions.
-#include "wizard/WizardForm.h"
+#include "wizard/Wizard.h"
 
 #include "ui/KeyboardGrid.h"
 #include "ui/SpinEdit.h"
@@ -18,7 +18,7 @@
 
 using namespace pagekit;
 
-QWidget* WizardForm::buildColumnsPage()
+QWidget* Wizard::buildColumnsPage()
 {
     auto* grid = GridPage(QStringLiteral("Page8"), QStringLiteral("Column and Rows"), 4);
     QWidget* page = grid->parentWidget();
@@ -65,7 +65,7 @@ QWidget* WizardForm::buildColumnsPage()
     return page;
 }
 
-QWidget* WizardForm::buildColumnWidthsPage()
+QWidget* Wizard::buildColumnWidthsPage()
 {
     auto* grid = GridPage(QStringLiteral("Page9"), QStringLiteral("Column Widths"), 2);
     QWidget* page = grid->parentWidget();
@@ -92,7 +92,7 @@ QWidget* WizardForm::buildColumnWidthsPage()
     return page;
 }
 
-QWidget* WizardForm::buildFieldDefinitionsPage()
+QWidget* Wizard::buildFieldDefinitionsPage()
 {
     auto* grid = GridPage(QStringLiteral("Page10"), QStringLiteral("Field Definitions"), 2);
     QWidget* page = grid->parentWidget();

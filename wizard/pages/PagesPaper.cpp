@@ -1,5 +1,5 @@
 // Pages 4 and 5: paper size and detail level.
-#include "wizard/WizardForm.h"
+#include "wizard/Wizard.h"
 
 #include "ui/Option.h"
 #include "ui/SpinEdit.h"
@@ -14,7 +14,7 @@
 
 using namespace pagekit;
 
-QWidget* WizardForm::buildPaperPage()
+QWidget* Wizard::buildPaperPage()
 {
     auto* layout = ColumnPage(QStringLiteral("Page5"), QStringLiteral("Paper Size"));
     QWidget* page = layout->parentWidget();
@@ -68,7 +68,7 @@ QWidget* WizardForm::buildPaperPage()
     return page;
 }
 
-QWidget* WizardForm::buildDetailPage()
+QWidget* Wizard::buildDetailPage()
 {
     auto* layout = ColumnPage(QStringLiteral("Page4_5"), QStringLiteral("Detail Level"));
     QWidget* page = layout->parentWidget();

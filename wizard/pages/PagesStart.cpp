@@ -1,5 +1,5 @@
 // Pages 0 to 3: operation, report type, information category, description.
-#include "wizard/WizardForm.h"
+#include "wizard/Wizard.h"
 
 #include "ui/Option.h"
 #include "wizard/pages/PageKit.h"
@@ -25,7 +25,7 @@ QLabel* Picture(QWidget* page, const QString& file, const QString& name)
 
 } // namespace
 
-QWidget* WizardForm::buildOperationPage()
+QWidget* Wizard::buildOperationPage()
 {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("Page1"));
@@ -56,7 +56,7 @@ QWidget* WizardForm::buildOperationPage()
     return page;
 }
 
-QWidget* WizardForm::buildReportTypePage()
+QWidget* Wizard::buildReportTypePage()
 {
     auto* layout = ColumnPage(QStringLiteral("Page2"), QStringLiteral("Report Type"));
     QWidget* page = layout->parentWidget();
@@ -76,7 +76,7 @@ QWidget* WizardForm::buildReportTypePage()
     return page;
 }
 
-QWidget* WizardForm::buildCategoryPage()
+QWidget* Wizard::buildCategoryPage()
 {
     auto* layout = ColumnPage(QStringLiteral("Page3"), QStringLiteral("Report Information"));
     QWidget* page = layout->parentWidget();
@@ -127,7 +127,7 @@ QWidget* WizardForm::buildCategoryPage()
     return page;
 }
 
-QWidget* WizardForm::buildDescriptionPage()
+QWidget* Wizard::buildDescriptionPage()
 {
     auto* layout = ColumnPage(QStringLiteral("Page4"), QStringLiteral("Report Description"));
     QWidget* page = layout->parentWidget();
@@ -137,7 +137,7 @@ QWidget* WizardForm::buildDescriptionPage()
     prompt->setBuddy(EdDescription);
     EdDescription->setObjectName(QStringLiteral("EdDescription"));
     EdDescription->setMaxLength(DescriptionLength);
-    connect(EdDescription, &QLineEdit::textChanged, this, &WizardForm::EdDescriptionChange);
+    connect(EdDescription, &QLineEdit::textChanged, this, &Wizard::EdDescriptionChange);
     layout->addWidget(EdDescription);
     auto* panel = new QFrame(page);
     panel->setFrameShape(QFrame::Panel);

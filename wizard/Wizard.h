@@ -5,7 +5,7 @@
 #include "store/report/ReportVersion.h"
 #include "wizard/WizardState.h"
 
-#include <QDialog>
+#include <QObject>
 #include <array>
 #include <QString>
 #include <memory>
@@ -35,14 +35,27 @@ class Session;
 class Table;
 } // namespace store
 
+class QAbstractButton;
+
 // The main window's wizard: the eleven pages of the notebook, the bottom bar,
-// the Wizard state and the three tables. The program's window, TFrmTabrep,
-// adds start-up and the shell commands on top of it.
-class WizardForm : public QDialog {
+// the Wizard state and the three tables, built into the window that holds it
+// (TFrmTabrep, which adds start-up and the shell commands).
+class Wizard : public QObject {
     Q_OBJECT
 public:
-    explicit WizardForm(store::Session& session, QWidget* parent = nullptr);
-    ~WizardForm() override;
+    // Lays the notebook and the bottom bar out in window, which takes them.
+    Wizard(store::Session& session, QWidget* window);
+    ~Wizard() override;
+
+    // The window the wizard is built in: the parent of its messages and dialogs.
+    QWidget* window() const { return window_; }
+    // The bottom bar's buttons that run the window's commands, and the page shown.
+    QPushButton* slideShowButton() const { return BtnSlideShow; }
+    QPushButton* aboutButton() const { return BtnAbout; }
+    QPushButton* helpButton() const { return BtnHelp; }
+    QPushButton* nextButton() const { return BtnNext; }
+    QPushButton* exitButton() const { return btExit; }
+    int shownPage() const;
 
     // The pages by name, the wizard's mode and the page turn (wizard/WizardState.h).
     using enum wizard::Page;
@@ -82,7 +95,7 @@ public:
     // user whether to write over it, at the last look right before the new
     // file takes its place. False when the answer was No: nothing was written.
     bool WriteTheReportFile(store::Table& table, QWidget* parent, SaveTarget target);
-    bool WriteTheReportFile(store::Table& table) { return WriteTheReportFile(table, this, saveTarget()); }
+    bool WriteTheReportFile(store::Table& table) { return WriteTheReportFile(table, window_, saveTarget()); }
     // The same look and question, before anything is written: true when the
     // file is as known or the user chose to write over it (which is then known).
     bool confirmReplacing(QWidget* parent, SaveTarget& target);
@@ -117,10 +130,22 @@ public:
     // Saving: "Make Report".
     void btMakeReportClick();
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    // A page was just built: the window above the wizard connects its own handlers to it.
-    virtual void pageBuilt(int index) { Q_UNUSED(index); }
+    // Start-up's settings of the pages: the product's name as the first page's
+    // title, the sales and quote options out of sight, the detail level.
+    void setProductName(const QString& name);
+    void hideSalesAndQuotes();
+    void chooseDetailLevel(bool customerId);
+    // The contact fields' pick list, which the special-fields dialog ticks in.
+    ui::PickList& contactFields();
+
+signals:
+    // The field-selection page's buttons for the window's dialogs.
+    void userFieldsAsked();
+    void specialFieldsAsked();
+
+private:
+    // A button's click runs a handler inside the window's error guard.
+    void onClick(QAbstractButton* button, void (Wizard::*handler)());
 
     // Option handlers that only mark state or echo it.
     void RBCreateClick();
@@ -158,6 +183,7 @@ protected:
     static bool askToReplace(QWidget* parent, const QString& path, const store::ReportChange& change);
 
     store::Session& session_;
+    QWidget* window_;
     WizardState state_;
     std::array<bool, PageCount> built_{};
     wizard::PreviewBlock preview_;  // the used block of the columns-and-rows preview
@@ -252,7 +278,6 @@ protected:
     class QCheckBox* DBCBAverage = nullptr;
     QPushButton* btMakeReport = nullptr;
 
-private:
     QWidget* buildPage(int index);
     void buildBottomBar(QVBoxLayout* frame);
     QWidget* buildOperationPage();

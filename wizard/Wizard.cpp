@@ -1,6 +1,7 @@
-#include "wizard/WizardForm.h"
+#include "wizard/Wizard.h"
 
 #include "ui/ErrorGuard.h"
+#include "ui/Option.h"
 #include "ui/PickList.h"
 #include "store/engine/Session.h"
 #include "store/engine/Table.h"
@@ -8,7 +9,6 @@
 #include "wizard/pages/PageKit.h"
 
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -29,26 +29,23 @@ public:
 
 } // namespace
 
-WizardForm::WizardForm(store::Session& session, QWidget* parent)
-    : QDialog(parent),
+Wizard::Wizard(store::Session& session, QWidget* window)
+    : QObject(window),
       session_(session),
+      window_(window),
       TblContact_(std::make_unique<store::Table>(session)),
       TblEvents_(std::make_unique<store::Table>(session)),
       TblTRData_(std::make_unique<store::Table>(session))
 {
-    setObjectName(QStringLiteral("FrmTabrep"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowCloseButtonHint);
-    setFont(pagekit::Serif(16));
     TblContact_->SetTableName(QStringLiteral("CONTACT.DB"));
     TblEvents_->SetTableName(QStringLiteral("EVENT.DB"));
     TblTRData_->SetTableName(QStringLiteral("TRDATA.DB"));
     TblTRData_->SetExclusive(true);
 
-    auto* frame = new QVBoxLayout(this);
+    auto* frame = new QVBoxLayout(window);
     frame->setContentsMargins(0, 0, 0, 0);
     frame->setSpacing(0);
-    Notebook1 = new FixedNotebook(this);
+    Notebook1 = new FixedNotebook(window);
     Notebook1->setObjectName(QStringLiteral("Notebook1"));
     Notebook1->setFixedSize(624, 377);
     // Until a page is needed an empty stand-in holds its place.
@@ -58,10 +55,9 @@ WizardForm::WizardForm(store::Session& session, QWidget* parent)
     built_[Operation] = true;
     frame->addWidget(Notebook1);
     buildBottomBar(frame);
-    setFixedSize(624, 434);
 }
 
-void WizardForm::ensurePage(int index)
+void Wizard::ensurePage(int index)
 {
     if (built_[index])
         return;
@@ -73,16 +69,15 @@ void WizardForm::ensurePage(int index)
     // The layout view takes its place in the window's tab order, so its page must be in the window first.
     if (index == Widths)
         addColumnLayoutView();
-    pageBuilt(index);
 }
 
-void WizardForm::ensurePages()
+void Wizard::ensurePages()
 {
     for (int index = Operation; index < PageCount; ++index)
         ensurePage(index);
 }
 
-QWidget* WizardForm::buildPage(int index)
+QWidget* Wizard::buildPage(int index)
 {
     switch (index) {
     case Operation:
@@ -104,26 +99,28 @@ QWidget* WizardForm::buildPage(int index)
         QWidget* page = buildFieldSelectionPage();
         for (auto* list : {PickContactField, PickEventField})
             list->setClickHandler([this, list] { PickContactFieldClick(list); });
+        connect(BtnUser, &QPushButton::clicked, this, &Wizard::userFieldsAsked);
+        connect(BitBtn2, &QPushButton::clicked, this, &Wizard::specialFieldsAsked);
         return page;
     }
     case Order: {
         QWidget* page = buildFieldOrderPage();
-        ui::OnClick(BtnMoveUp, this, &WizardForm::BtnMoveUpClick);
-        ui::OnClick(BtnDown, this, &WizardForm::BtnDownClick);
+        onClick(BtnMoveUp, &Wizard::BtnMoveUpClick);
+        onClick(BtnDown, &Wizard::BtnDownClick);
         return page;
     }
     case Columns:
         return buildColumnsPage();
     case Widths: {
         QWidget* page = buildColumnWidthsPage();
-        ui::OnClick(BtnCheck, this, &WizardForm::BtnCheckClick);
+        onClick(BtnCheck, &Wizard::BtnCheckClick);
         return page;
     }
     default: {
         QWidget* page = buildFieldDefinitionsPage();
-        ui::OnClick(btMakeReport, this, &WizardForm::btMakeReportClick);
+        onClick(btMakeReport, &Wizard::btMakeReportClick);
         connect(LBFieldDefs, &QListWidget::currentRowChanged, this,
-                [this] { ui::Guarded(this, [this] { LBFieldDefsClick(LBFieldDefs); }); });
+                [this] { ui::Guarded(window_, [this] { LBFieldDefsClick(LBFieldDefs); }); });
         DBEdit1->setValidator(new wizard::Cp1252Validator(DBEdit1));
         bindFieldDefinitions();
         return page;
@@ -131,11 +128,11 @@ QWidget* WizardForm::buildPage(int index)
     }
 }
 
-WizardForm::~WizardForm() = default;
+Wizard::~Wizard() = default;
 
-void WizardForm::buildBottomBar(QVBoxLayout* frame)
+void Wizard::buildBottomBar(QVBoxLayout* frame)
 {
-    auto* bar = new QFrame(this);
+    auto* bar = new QFrame(window_);
     bar->setObjectName(QStringLiteral("Panel1"));
     bar->setFrameShape(QFrame::Panel);
     bar->setFrameShadow(QFrame::Raised);
@@ -156,32 +153,59 @@ void WizardForm::buildBottomBar(QVBoxLayout* frame)
     button(BtnNext, "BtnNext", "&Next");
     button(btExit, "btExit", "E&xit");
     BtnNext->setDefault(true);
-    ui::OnClick(BtnNext, this, &WizardForm::BtnNextClick);
-    ui::OnClick(BtnPrior, this, &WizardForm::BtnPriorClick);
+    onClick(BtnNext, &Wizard::BtnNextClick);
+    onClick(BtnPrior, &Wizard::BtnPriorClick);
     // F1 is the desktop's key for help: it opens the help of the page in view, as Help does.
-    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, BtnHelp, &QPushButton::click);
+    connect(new QShortcut(QKeySequence::HelpContents, window_), &QShortcut::activated, BtnHelp, &QPushButton::click);
     frame->addWidget(bar);
 }
 
-void WizardForm::keyPressEvent(QKeyEvent* event)
+void Wizard::onClick(QAbstractButton* button, void (Wizard::*handler)())
 {
-    // The main window has no cancel button: Escape must not close it.
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    connect(button, &QAbstractButton::clicked, this,
+            [this, handler] { ui::Guarded(window_, [&] { (this->*handler)(); }); });
 }
 
-void WizardForm::showPage(int index)
+int Wizard::shownPage() const
+{
+    return Notebook1->currentIndex();
+}
+
+void Wizard::showPage(int index)
 {
     ensurePage(index);
     Notebook1->setCurrentIndex(index);
 }
 
-void WizardForm::setNavigationButtons()
+void Wizard::setNavigationButtons()
 {
     const int shown = Notebook1->currentIndex();
     BtnPrior->setEnabled(shown != 0);
     BtnNext->setEnabled(shown != Notebook1->count() - 1);
+}
+
+void Wizard::setProductName(const QString& name)
+{
+    Label1->setText(name);
+}
+
+void Wizard::hideSalesAndQuotes()
+{
+    ensurePage(Category);
+    rbSale->hide();
+    lblSale1->hide();
+    rbQuote->hide();
+    lblQuote1->hide();
+}
+
+void Wizard::chooseDetailLevel(bool customerId)
+{
+    ensurePage(Detail);
+    (customerId ? rbCustYes : rbCustNo)->turnOn();
+}
+
+ui::PickList& Wizard::contactFields()
+{
+    ensurePage(Fields);
+    return *PickContactField;
 }
