@@ -1,11 +1,16 @@
 #include "wizard/Wizard.h"
 
 #include "ui/ErrorGuard.h"
-#include "ui/Option.h"
 #include "ui/PickList.h"
 #include "store/engine/Session.h"
 #include "store/engine/Table.h"
+#include "wizard/pages/CategoryPage.h"
 #include "wizard/pages/Cp1252Validator.h"
+#include "wizard/pages/DescriptionPage.h"
+#include "wizard/pages/DetailPage.h"
+#include "wizard/pages/OperationPage.h"
+#include "wizard/pages/PaperPage.h"
+#include "wizard/pages/ReportTypePage.h"
 #include "wizard/pages/PageKit.h"
 
 #include <QHBoxLayout>
@@ -81,20 +86,21 @@ QWidget* Wizard::buildPage(int index)
 {
     switch (index) {
     case Operation:
-        return buildOperationPage();
+        return operation_ = new OperationPage(state_);
     case ReportType:
-        return buildReportTypePage();
+        return reportType_ = new ReportTypePage(state_);
     case Category:
-        return buildCategoryPage();
-    case Description: {
-        QWidget* page = buildDescriptionPage();
-        EdDescription->setValidator(new wizard::Cp1252Validator(EdDescription));
-        return page;
-    }
+        return category_ = new CategoryPage(state_);
+    case Description:
+        description_ = new DescriptionPage;
+        description_->setChangeHandler([this](const QString& text) { LblDesc->setText(text); });
+        return description_;
     case Paper:
-        return buildPaperPage();
+        return paper_ = new PaperPage;
     case Detail:
-        return buildDetailPage();
+        detail_ = new DetailPage;
+        detail_->setChoiceHandler([this](bool detailLevel) { tickCustomId(detailLevel); });
+        return detail_;
     case Fields: {
         QWidget* page = buildFieldSelectionPage();
         for (auto* list : {PickContactField, PickEventField})
@@ -186,22 +192,52 @@ void Wizard::setNavigationButtons()
 
 void Wizard::setProductName(const QString& name)
 {
-    Label1->setText(name);
+    operationPage().setTitle(name);
 }
 
 void Wizard::hideSalesAndQuotes()
 {
-    ensurePage(Category);
-    rbSale->hide();
-    lblSale1->hide();
-    rbQuote->hide();
-    lblQuote1->hide();
+    categoryPage().hideSalesAndQuotes();
 }
 
 void Wizard::chooseDetailLevel(bool customerId)
 {
+    detailPage().chooseDetailLevel(customerId);
+}
+
+OperationPage& Wizard::operationPage()
+{
+    return *operation_; // built with the window
+}
+
+ReportTypePage& Wizard::reportTypePage()
+{
+    ensurePage(ReportType);
+    return *reportType_;
+}
+
+CategoryPage& Wizard::categoryPage()
+{
+    ensurePage(Category);
+    return *category_;
+}
+
+DescriptionPage& Wizard::descriptionPage()
+{
+    ensurePage(Description);
+    return *description_;
+}
+
+PaperPage& Wizard::paperPage()
+{
+    ensurePage(Paper);
+    return *paper_;
+}
+
+DetailPage& Wizard::detailPage()
+{
     ensurePage(Detail);
-    (customerId ? rbCustYes : rbCustNo)->turnOn();
+    return *detail_;
 }
 
 ui::PickList& Wizard::contactFields()

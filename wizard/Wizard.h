@@ -36,6 +36,12 @@ class Table;
 } // namespace store
 
 class QAbstractButton;
+class CategoryPage;
+class DescriptionPage;
+class DetailPage;
+class OperationPage;
+class PaperPage;
+class ReportTypePage;
 
 // The main window's wizard: the eleven pages of the notebook, the bottom bar,
 // the Wizard state and the three tables, built into the window that holds it
@@ -147,21 +153,15 @@ private:
     // A button's click runs a handler inside the window's error guard.
     void onClick(QAbstractButton* button, void (Wizard::*handler)());
 
-    // Option handlers that only mark state or echo it.
-    void RBCreateClick();
-    void Notebook1Click();
-    void RBContactClick();
-    void EdDescriptionChange();
-    // Paper size.
-    void RBAmPorClick();
-    void RbAmLanClick();
-    void RbA4PorClick();
-    void RBA4LanClick();
-    void RbOtherClick();
-    void SpinMarginChange();
-    // Detail level.
-    void rbCustYesClick();
-    void rbCustNoClick();
+    // The pages by kind, built when first asked for.
+    OperationPage& operationPage();
+    ReportTypePage& reportTypePage();
+    CategoryPage& categoryPage();
+    DescriptionPage& descriptionPage();
+    PaperPage& paperPage();
+    DetailPage& detailPage();
+    // The detail level chosen: the CustomID entry of the contact list ticked or not.
+    void tickCustomId(bool ticked);
 
     void showPage(int index);
     void setNavigationButtons();
@@ -207,43 +207,13 @@ private:
     QPushButton* BtnNext = nullptr;
     QPushButton* btExit = nullptr;
 
-    // Page 0: operation.
-    QLabel* Label1 = nullptr;
-    ui::Option* RBCreate = nullptr;
-    ui::Option* RbModify = nullptr;
-    ui::Option* RbCopy = nullptr;
-    ui::Option* RBColumn = nullptr;
-    ui::Option* RbDelete = nullptr;
-    // Page 1: report type.
-    ui::Option* RbContactOrdered = nullptr;
-    ui::Option* rbDateOrdered = nullptr;
-    // Page 2: information category.
-    ui::Option* RBContact = nullptr;
-    ui::Option* RBEvent = nullptr;
-    ui::Option* RBNote = nullptr;
-    ui::Option* RbCall = nullptr;
-    ui::Option* RBLetter = nullptr;
-    ui::Option* RbMeeting = nullptr;
-    ui::Option* RbTodo = nullptr;
-    ui::Option* rbSale = nullptr;
-    ui::Option* rbQuote = nullptr;
-    QLabel* lblSale1 = nullptr;
-    QLabel* lblQuote1 = nullptr;
-    // Page 3: description.
-    QLineEdit* EdDescription = nullptr;
-    static constexpr int DescriptionLength = 30;  // characters the edit takes by typing
-    // Page 4: paper size.
-    ui::Option* RBAmPor = nullptr;
-    ui::Option* RbAmLan = nullptr;
-    ui::Option* RbA4Por = nullptr;
-    ui::Option* RBA4Lan = nullptr;
-    ui::Option* RbOther = nullptr;
-    QFrame* PnlPrint = nullptr;
-    ui::SpinEdit* SpinMargin = nullptr;
-    QLabel* LblMargin = nullptr;
-    // Page 5: detail level.
-    ui::Option* rbCustYes = nullptr;
-    ui::Option* rbCustNo = nullptr;
+    // Pages 0 to 5, each owning its controls.
+    OperationPage* operation_ = nullptr;
+    ReportTypePage* reportType_ = nullptr;
+    CategoryPage* category_ = nullptr;
+    DescriptionPage* description_ = nullptr;
+    PaperPage* paper_ = nullptr;
+    DetailPage* detail_ = nullptr;
     // Page 6: field selection.
     ui::PickList* PickContactField = nullptr;
     ui::PickList* PickEventField = nullptr;
@@ -280,12 +250,6 @@ private:
 
     QWidget* buildPage(int index);
     void buildBottomBar(QVBoxLayout* frame);
-    QWidget* buildOperationPage();
-    QWidget* buildReportTypePage();
-    QWidget* buildCategoryPage();
-    QWidget* buildDescriptionPage();
-    QWidget* buildPaperPage();
-    QWidget* buildDetailPage();
     QWidget* buildFieldSelectionPage();
     QWidget* buildFieldOrderPage();
     QWidget* buildColumnsPage();

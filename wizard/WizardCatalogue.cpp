@@ -1,8 +1,8 @@
 // The field catalogue: filling the two pick lists of the field-selection page.
 #include "wizard/Wizard.h"
 
+#include "wizard/pages/CategoryPage.h"
 #include "ui/Hourglass.h"
-#include "ui/Option.h"
 #include "ui/PickList.h"
 #include "store/engine/Table.h"
 #include "rules/EventFieldMap.h"
@@ -42,16 +42,18 @@ void Wizard::FillPickFields(PageTurn turn)
         return;
     const ui::Hourglass hourglass;
 
-    const std::pair<ui::Option*, CategoryEntry> categories[] = {
-        {RBEvent, {u'E', "GENERIC", "Event-related Fields"}},
-        {RbCall, {u'C', "CALL", "Call-related Fields"}},
-        {RBLetter, {u'L', "LETTER", "Letter-related Fields"}},
-        {RbMeeting, {u'M', "MEETING", "Meeting-related Fields"}},
-        {RbTodo, {u'T', "TO-DO", "To-do - related Fields"}},
-        {RBNote, {u'N', "NOTE", "Note-related Fields"}},
+    using Category = CategoryPage::Category;
+    const std::pair<Category, CategoryEntry> categories[] = {
+        {Category::Event, {u'E', "GENERIC", "Event-related Fields"}},
+        {Category::Call, {u'C', "CALL", "Call-related Fields"}},
+        {Category::Letter, {u'L', "LETTER", "Letter-related Fields"}},
+        {Category::Meeting, {u'M', "MEETING", "Meeting-related Fields"}},
+        {Category::Todo, {u'T', "TO-DO", "To-do - related Fields"}},
+        {Category::Note, {u'N', "NOTE", "Note-related Fields"}},
     };
+    const Category chosen = categoryPage().category();
     for (const auto& [option, category] : categories)
-        if (option->isChecked()) {
+        if (option == chosen) {
             state_.InfoKind = category.kind;
             state_.EventCategory = QString::fromLatin1(category.word);
             LblEvent->setText(QString::fromLatin1(category.heading));
@@ -79,7 +81,7 @@ void Wizard::FillPickFields(PageTurn turn)
     TblContact().Close();
     TblEvents().Close();
 
-    const bool withEvents = !RBContact->isChecked();
+    const bool withEvents = chosen != Category::Contact;
     LblEvent->setVisible(withEvents);
     PickEventField->setVisible(withEvents);
 }

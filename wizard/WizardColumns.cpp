@@ -1,6 +1,7 @@
 // The columns-and-rows page: the layout pass and its preview.
 #include "wizard/Wizard.h"
 
+#include "wizard/pages/DetailPage.h"
 #include "ui/ErrorGuard.h"
 #include "ui/Option.h"
 #include "ui/SpinEdit.h"
@@ -24,7 +25,7 @@ void Wizard::SetGrid()
     state_.ColumnsGridReady = false;
     const int previousRows = std::max(1, base::StrToIntOrZero(Label111->text()));
     const wizard::ColumnLayout layout =
-        wizard::LayOutColumns(orderedFields(), rbCustYes->isChecked(), SpinCol->value(), previousRows);
+        wizard::LayOutColumns(orderedFields(), detailPage().detailLevel(), SpinCol->value(), previousRows);
     preview_ = layout.cells;
     StringGrid1->clear();
     StringGrid1->setColumnCount(layout.columns);
@@ -71,7 +72,7 @@ void Wizard::SpinColClick()
 bool Wizard::enterColumnWidths(PageTurn turn)
 {
     // Every field must have its cell in the preview before positions are given.
-    if (turn == PageTurn::Forward && !wizard::AllFieldsFit(orderedFields(), rbCustYes->isChecked(), SpinCol->value())) {
+    if (turn == PageTurn::Forward && !wizard::AllFieldsFit(orderedFields(), detailPage().detailLevel(), SpinCol->value())) {
         state_.PageIndex = Columns;
         ui::ShowError(window_, wizard::RowLimitMessage());
         return false;

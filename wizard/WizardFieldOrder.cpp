@@ -1,6 +1,7 @@
 // The field-order page: the ordered list of chosen fields and their working-table rows.
 #include "wizard/Wizard.h"
 
+#include "wizard/pages/DetailPage.h"
 #include "ui/ErrorGuard.h"
 #include "ui/Option.h"
 #include "ui/PickList.h"
@@ -35,7 +36,7 @@ bool Wizard::FillFullList(PageTurn turn)
     store::Table& table = TblTRData();
     lbAllFields->clear();
     ClearCustomTable(table);
-    const bool detailLevel = rbCustYes->isChecked();
+    const bool detailLevel = detailPage().detailLevel();
     if (detailLevel) {
         lbAllFields->addItem(QStringLiteral("CustomID"));
         RecordDBType(QStringLiteral("CustomID"), 0, table);

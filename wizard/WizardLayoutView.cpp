@@ -1,6 +1,7 @@
 // The column-widths page's layout view: the positions grid drawn to scale.
 #include "wizard/Wizard.h"
 
+#include "wizard/pages/PaperPage.h"
 #include "ui/ErrorGuard.h"
 #include "ui/SpinEdit.h"
 #include "wizard/view/ColumnLayoutView.h"
@@ -16,7 +17,7 @@ void Wizard::addColumnLayoutView()
 {
     constexpr int ViewHeight = 104;
     ColumnLayoutView::Source source;
-    source.printableWidth = [this] { return SpinMargin->value(); };
+    source.printableWidth = [this] { return paperPage().printableWidth(); };
     source.labels = [this] {
         QHash<QString, QString> labels;
         ui::Guarded(window_, [&] { labels = wizard::FieldLabels(TblTRData(), state_.EventCategory); });

@@ -2,6 +2,11 @@
 // lists and the working table.
 #include "wizard/Wizard.h"
 
+#include "wizard/pages/CategoryPage.h"
+#include "wizard/pages/DescriptionPage.h"
+#include "wizard/pages/DetailPage.h"
+#include "wizard/pages/PaperPage.h"
+#include "wizard/pages/ReportTypePage.h"
 #include "base/EngineError.h"
 #include "ui/Option.h"
 #include "ui/PickList.h"
@@ -48,46 +53,39 @@ void Wizard::LoadConfig()
     // A description longer than the edit takes by typing is kept whole; the edit
     // would otherwise cut it, and the report would be written back shortened.
     const QString description = reader.nextLine();
-    EdDescription->setMaxLength(std::max<int>(DescriptionLength, description.size()));
-    EdDescription->setText(description);
+    descriptionPage().allowLength(description.size());
+    descriptionPage().setDescription(description);
     LblDesc->setText(description);
 
     const QString type = reader.nextLine();
+    ReportTypePage& reportType = reportTypePage();
     if (store::MatchesWord(type, QLatin1String("CONTACT")))
-        RbContactOrdered->turnOn();
+        reportType.chooseDateOrdered(false);
     if (store::MatchesWord(type, QLatin1String("CALENDAR")))
-        rbDateOrdered->turnOn();
+        reportType.chooseDateOrdered(true);
 
+    using Category = CategoryPage::Category;
     const QString category = reader.nextLine();
     if (store::MatchesWord(category, QLatin1String("CONTACT")))
-        RBContact->turnOn();
-    if (RbContactOrdered->isChecked()) {
-        const std::pair<const char*, ui::Option*> words[] = {
-            {"EVENT", RBEvent}, {"NOTE", RBNote},       {"CALL", RbCall},
-            {"LETTER", RBLetter}, {"MEETING", RbMeeting}, {"TO-DO", RbTodo},
+        categoryPage().choose(Category::Contact);
+    if (!reportType.dateOrdered()) {
+        const std::pair<const char*, Category> words[] = {
+            {"EVENT", Category::Event},   {"NOTE", Category::Note},       {"CALL", Category::Call},
+            {"LETTER", Category::Letter}, {"MEETING", Category::Meeting}, {"TO-DO", Category::Todo},
         };
-        for (const auto& [word, option] : words)
+        for (const auto& [word, kind] : words)
             if (store::MatchesWord(category, QLatin1String(word)))
-                option->turnOn();
+                categoryPage().choose(kind);
     }
-    if (rbDateOrdered->isChecked())
-        RBEvent->turnOn();
+    if (reportType.dateOrdered())
+        categoryPage().choose(Category::Event);
 
     FillPickFields(PageTurn::None);
 
-    const int width = base::StrToIntOrZero(reader.nextLine());
-    SpinMargin->setValue(width);
-    const std::pair<int, ui::Option*> papers[] = {{75, RBAmPor}, {77, RbA4Por}, {110, RbAmLan}, {115, RBA4Lan}};
-    ui::Option* paper = RbOther;
-    for (const auto& [paperWidth, option] : papers)
-        if (width == paperWidth)
-            paper = option;
-    paper->turnOn();
-    if (paper == RbOther)
-        PnlPrint->show();
+    paperPage().setPrintableWidth(base::StrToIntOrZero(reader.nextLine()));
 
     const int count = store::ReadFieldCount(reader); // refused before the working table is touched
-    rbCustNo->turnOn();
+    detailPage().chooseDetailLevel(false);
 
     store::Table& table = TblTRData();
     // The bound controls follow the table once, when the load is over.
@@ -98,7 +96,7 @@ void Wizard::LoadConfig()
             table.FieldByName(QStringLiteral("Order")).SetAsInteger(i);
             store::ReadFieldRecord(reader, table);
             if (table.FieldByName(QStringLiteral("Field")).AsString().toLower() == QLatin1String("customid"))
-                rbCustYes->turnOn();
+                detailPage().chooseDetailLevel(true);
             table.Post();
         } catch (const base::EngineError& e) {
             // The record being built is not stored; the ones before it stay. The
@@ -143,9 +141,9 @@ void Wizard::LoadConfig()
 
     MoveFieldLast(lbAllFields, wizard::GetEventDisplayName(state_.EventCategory, QStringLiteral("Memo")));
 
-    const bool detailLevel = rbCustYes->isChecked();
+    const bool detailLevel = detailPage().detailLevel();
     if (!detailLevel)
-        rbCustNo->turnOn();
+        detailPage().chooseDetailLevel(false);
     LblCustYes->setVisible(detailLevel);
     LblCustYes2->setVisible(detailLevel);
     LblCustNo->setVisible(!detailLevel);

@@ -1,6 +1,10 @@
 // The page machine: Next, Previous and the page-change routine.
 #include "wizard/Wizard.h"
 
+#include "wizard/pages/CategoryPage.h"
+#include "wizard/pages/DescriptionPage.h"
+#include "wizard/pages/OperationPage.h"
+#include "wizard/pages/ReportTypePage.h"
 #include "ui/Hourglass.h"
 #include "ui/Modal.h"
 #include "ui/Option.h"
@@ -58,24 +62,24 @@ void Wizard::SetBook(PageTurn turn)
 
     if (state_.PageIndex == ReportType && !enterOperation())
         return;
-    if (state_.PageIndex == ReportType && RBColumn->isChecked()) {
+    if (state_.PageIndex == ReportType && operationPage().choice() == OperationPage::Choice::ColumnWidths) {
         runColumnWidthEditor();
         stopAt(Operation);
         return;
     }
     if (state_.PageIndex == Category) {
-        if (rbDateOrdered->isChecked()) {
+        if (reportTypePage().dateOrdered()) {
             state_.PageIndex = turn == PageTurn::Backward ? ReportType : Description;
             if (state_.Mode == Mode::Create)
-                RBEvent->turnOn();
+                categoryPage().choose(CategoryPage::Category::Event);
         } else if (state_.Mode == Mode::Create) {
-            RBContact->turnOn();
+            categoryPage().choose(CategoryPage::Category::Contact);
         }
     }
-    if (state_.PageIndex == Paper && EdDescription->text().isEmpty()) {
+    if (state_.PageIndex == Paper && descriptionPage().description().isEmpty()) {
         state_.PageIndex = Description;
         ui::ShowError(window_, QStringLiteral("You must enter a description."));
-        EdDescription->setFocus();
+        descriptionPage().focusEdit();
         return;
     }
     if (state_.PageIndex == Fields && state_.Mode == Mode::Create)
@@ -98,8 +102,8 @@ void Wizard::SetBook(PageTurn turn)
 
     showPage(state_.PageIndex);
 
-    if (state_.PageIndex == Description && EdDescription->isVisible())
-        EdDescription->setFocus();
+    if (state_.PageIndex == Description && descriptionPage().isVisible())
+        descriptionPage().focusEdit();
     if (state_.PageIndex == Columns && SpinCol->isVisible())
         SpinCol->setFocus();
     if (state_.PageIndex == Definitions && LBFieldDefs->isVisible()) {
@@ -121,19 +125,20 @@ bool Wizard::enterOperation()
     state_.LayoutDirty = false;
     // A loaded report's longer description widened the edit; a new operation
     // starts with the typed limit again (loading below widens it as needed).
-    EdDescription->setMaxLength(DescriptionLength);
+    descriptionPage().allowLength(0);
     ClearCustomTable(TblTRData());
-    if (RbModify->isChecked() || RbCopy->isChecked())
+    const OperationPage::Choice operation = operationPage().choice();
+    if (operation == OperationPage::Choice::Modify || operation == OperationPage::Choice::Copy)
         state_.Mode = Mode::Modify;
-    else if (RBColumn->isChecked())
+    else if (operation == OperationPage::Choice::ColumnWidths)
         state_.Mode = Mode::Column;
-    else if (RBCreate->isChecked()) {
+    else if (operation == OperationPage::Choice::Create) {
         state_.Mode = Mode::Create;
         state_.LayoutDirty = true;
     }
-    if (RBCreate->isChecked())
+    if (operation == OperationPage::Choice::Create)
         return true;
-    const bool deleting = RbDelete->isChecked();
+    const bool deleting = operation == OperationPage::Choice::Delete;
     const bool chosen = selectReport(deleting);
     if (!chosen || deleting) {
         state_.PageIndex = Operation;

@@ -1,6 +1,8 @@
 // The column-widths page: default or stored positions, written back into the working table.
 #include "wizard/Wizard.h"
 
+#include "wizard/pages/DetailPage.h"
+#include "wizard/pages/PaperPage.h"
 #include "ui/ErrorGuard.h"
 #include "ui/Option.h"
 #include "ui/SpinEdit.h"
@@ -41,8 +43,8 @@ void Wizard::FillColTable()
         wizard::PositionInput input;
         input.fields = orderedFields();
         input.preview = preview_;
-        input.printableWidth = SpinMargin->value();
-        input.detailLevel = rbCustYes->isChecked();
+        input.printableWidth = paperPage().printableWidth();
+        input.detailLevel = detailPage().detailLevel();
         input.customIdRowPlaced =
             input.detailLevel && (state_.Mode == Mode::Create || state_.LayoutDirty);
         rows = wizard::DefaultPositions(input);
@@ -91,7 +93,7 @@ void Wizard::WriteColWidthsGridToTable(store::Table& table)
 void Wizard::BtnCheckClick()
 {
     WriteColWidthsGridToTable(TblTRData());
-    const QString failure = wizard::ColumnCheckFailure(SpinMargin->value(), TblTRData());
+    const QString failure = wizard::ColumnCheckFailure(paperPage().printableWidth(), TblTRData());
     if (failure.isEmpty())
         ui::ShowInformation(window_, QStringLiteral("Columns appear OK."));
     else

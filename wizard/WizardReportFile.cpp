@@ -1,6 +1,10 @@
 // Writing the report definition file from the pages and the working table.
 #include "wizard/Wizard.h"
 
+#include "wizard/pages/CategoryPage.h"
+#include "wizard/pages/DescriptionPage.h"
+#include "wizard/pages/PaperPage.h"
+#include "wizard/pages/ReportTypePage.h"
 #include "ui/Modal.h"
 #include "ui/Option.h"
 #include "base/Paths.h"
@@ -25,21 +29,19 @@ bool Wizard::WriteTheReportFile(store::Table& table, QWidget* parent, SaveTarget
     // Its bound controls follow the walk over the rows once, at the end.
     const store::ControlsDisabled quiet(table);
     store::ReportHeader header;
-    header.description = EdDescription->text();
-    if (RbContactOrdered->isChecked())
-        header.typeWord = QStringLiteral("Contact");
-    if (rbDateOrdered->isChecked())
-        header.typeWord = QStringLiteral("Calendar");
-    const std::pair<ui::Option*, const char*> categories[] = {
-        {RBContact, "Contact"}, {RBEvent, "Event"},     {RBNote, "Note"},  {RbCall, "Call"},
-        {RBLetter, "Letter"},   {RbMeeting, "Meeting"}, {RbTodo, "TO-DO"},
+    header.description = descriptionPage().description();
+    header.typeWord = reportTypePage().dateOrdered() ? QStringLiteral("Calendar") : QStringLiteral("Contact");
+    using Category = CategoryPage::Category;
+    const std::pair<Category, const char*> categories[] = {
+        {Category::Contact, "Contact"}, {Category::Event, "Event"},     {Category::Note, "Note"},
+        {Category::Call, "Call"},       {Category::Letter, "Letter"},   {Category::Meeting, "Meeting"},
+        {Category::Todo, "TO-DO"},
     };
-    for (const auto& [option, word] : categories)
-        if (option->isChecked()) {
+    const Category chosen = categoryPage().category();
+    for (const auto& [category, word] : categories)
+        if (category == chosen)
             header.categoryWord = QString::fromLatin1(word);
-            break;
-        }
-    header.width = SpinMargin->value();
+    header.width = paperPage().printableWidth();
     const auto ask = [&](const store::ReportChange& change) { return askToReplace(parent, target.path, change); };
     const std::optional<store::ReportVersion> written =
         store::WriteReportFile(target.path, header, table, {target.known, ask});

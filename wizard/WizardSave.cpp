@@ -1,6 +1,8 @@
 // "Make Report": settles the file the report goes to and writes it.
 #include "wizard/Wizard.h"
 
+#include "wizard/pages/DescriptionPage.h"
+#include "wizard/pages/OperationPage.h"
 #include "ui/ErrorGuard.h"
 #include "ui/Modal.h"
 #include "ui/Option.h"
@@ -12,13 +14,13 @@
 namespace {
 
 // The save dialog: true when the user chose a new name.
-bool AskForName(store::Session& session, WizardState& state, QLineEdit* description, QWidget* parent)
+bool AskForName(store::Session& session, WizardState& state, DescriptionPage& description, QWidget* parent)
 {
-    TFrmFilename dialog(session, description->text(), parent);
+    TFrmFilename dialog(session, description.description(), parent);
     if (ui::ExecModal(dialog) != QDialog::Accepted)
         return false;
     state.ReportFileName = dialog.reportFileName();
-    description->setText(dialog.description());
+    description.setDescription(dialog.description());
     return true;
 }
 
@@ -32,13 +34,13 @@ void Wizard::btMakeReportClick()
     bool named = true;
     if (state_.Mode == Mode::Create)
         named = false;
-    else if (state_.Mode == Mode::Modify && RbModify->isChecked())
+    else if (state_.Mode == Mode::Modify && operationPage().choice() == OperationPage::Choice::Modify)
         named = ui::AskYesNo(window_, QStringLiteral("Do you want to overwrite the existing report?"))
                 && confirmReplacing(window_, target);
-    else if (state_.Mode == Mode::Modify && RbCopy->isChecked())
+    else if (state_.Mode == Mode::Modify && operationPage().choice() == OperationPage::Choice::Copy)
         named = false;
     if (!named) {
-        if (!AskForName(session_, state_, EdDescription, window_))
+        if (!AskForName(session_, state_, descriptionPage(), window_))
             return;
         target = saveTarget();
     }

@@ -54,22 +54,12 @@ void Wizard::PickContactFieldClick(QObject* Sender)
     SetGrid();
 }
 
-void Wizard::rbCustYesClick()
+void Wizard::tickCustomId(bool ticked)
 {
     if (!built_[Fields])
         return; // the field lists are filled only once built: there is nothing to tick yet
     const int index = PickContactField->findEntry(QStringLiteral("CustomID"));
     if (index >= 0)
-        PickContactField->setTicked(index, true);
-    PickContactField->scrollToFirst();
-}
-
-void Wizard::rbCustNoClick()
-{
-    if (!built_[Fields])
-        return; // nothing to clear yet
-    const int index = PickContactField->findEntry(QStringLiteral("CustomID"));
-    if (index >= 0)
-        PickContactField->setTicked(index, false);
+        PickContactField->setTicked(index, ticked);
     PickContactField->scrollToFirst();
 }

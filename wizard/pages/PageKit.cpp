@@ -20,9 +20,9 @@ QWidget* NamedPage(const QString& name)
 
 } // namespace
 
-QVBoxLayout* ColumnPage(const QString& name, const QString& title)
+QVBoxLayout* ColumnLayout(QWidget* page, const QString& name, const QString& title)
 {
-    QWidget* page = NamedPage(name);
+    page->setObjectName(name);
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(Title(page, title));
     return layout;

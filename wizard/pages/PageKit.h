@@ -21,10 +21,11 @@ namespace pagekit {
 using ui::Sans;
 using ui::Serif;
 
-// A new page named name, its title on top; the caller adds the rest to the
-// layout returned, whose parentWidget() is the page.
-QVBoxLayout* ColumnPage(const QString& name, const QString& title);
-// The same on a grid: the title takes its first row, across titleColumns columns.
+// A page made by the caller, given its name and its title on top; the caller
+// adds the rest to the layout returned.
+QVBoxLayout* ColumnLayout(QWidget* page, const QString& name, const QString& title);
+// A new page named name on a grid, its title on top, across the first row's
+// titleColumns columns; the grid's parentWidget() is the page.
 QGridLayout* GridPage(const QString& name, const QString& title, int titleColumns);
 // The page title: bold, 29 pixels high.
 QLabel* Title(QWidget* page, const QString& text);
