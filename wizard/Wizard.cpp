@@ -8,6 +8,7 @@
 #include "wizard/pages/Cp1252Validator.h"
 #include "wizard/pages/DescriptionPage.h"
 #include "wizard/pages/DetailPage.h"
+#include "wizard/pages/FieldSelectionPage.h"
 #include "wizard/pages/OperationPage.h"
 #include "wizard/pages/PaperPage.h"
 #include "wizard/pages/ReportTypePage.h"
@@ -101,14 +102,11 @@ QWidget* Wizard::buildPage(int index)
         detail_ = new DetailPage;
         detail_->setChoiceHandler([this](bool detailLevel) { tickCustomId(detailLevel); });
         return detail_;
-    case Fields: {
-        QWidget* page = buildFieldSelectionPage();
-        for (auto* list : {PickContactField, PickEventField})
-            list->setClickHandler([this, list] { PickContactFieldClick(list); });
-        connect(BtnUser, &QPushButton::clicked, this, &Wizard::userFieldsAsked);
-        connect(BitBtn2, &QPushButton::clicked, this, &Wizard::specialFieldsAsked);
-        return page;
-    }
+    case Fields:
+        fields_ = new FieldSelectionPage(state_);
+        fields_->setPickHandler([this] { fieldsPicked(); });
+        fields_->setDialogHandlers([this] { emit specialFieldsAsked(); }, [this] { emit userFieldsAsked(); });
+        return fields_;
     case Order: {
         QWidget* page = buildFieldOrderPage();
         onClick(BtnMoveUp, &Wizard::BtnMoveUpClick);
@@ -243,5 +241,5 @@ DetailPage& Wizard::detailPage()
 ui::PickList& Wizard::contactFields()
 {
     ensurePage(Fields);
-    return *PickContactField;
+    return fields_->contactFields();
 }

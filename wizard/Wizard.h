@@ -39,6 +39,7 @@ class QAbstractButton;
 class CategoryPage;
 class DescriptionPage;
 class DetailPage;
+class FieldSelectionPage;
 class OperationPage;
 class PaperPage;
 class ReportTypePage;
@@ -108,7 +109,6 @@ public:
 
     // Field catalogue and selection rules.
     void FillPickFields(PageTurn turn);
-    void PickContactFieldClick(QObject* Sender);
 
     // Field order.
     bool FillFullList(PageTurn turn);
@@ -162,6 +162,8 @@ private:
     DetailPage& detailPage();
     // The detail level chosen: the CustomID entry of the contact list ticked or not.
     void tickCustomId(bool ticked);
+    // A field of the field-selection page ticked or unticked: the field order and the columns follow.
+    void fieldsPicked();
 
     void showPage(int index);
     void setNavigationButtons();
@@ -214,13 +216,7 @@ private:
     DescriptionPage* description_ = nullptr;
     PaperPage* paper_ = nullptr;
     DetailPage* detail_ = nullptr;
-    // Page 6: field selection.
-    ui::PickList* PickContactField = nullptr;
-    ui::PickList* PickEventField = nullptr;
-    QLabel* LblEvent = nullptr;
-    QLabel* LblSelected = nullptr;
-    QPushButton* BitBtn2 = nullptr;
-    QPushButton* BtnUser = nullptr;
+    FieldSelectionPage* fields_ = nullptr;
     // Page 7: field order.
     QListWidget* lbAllFields = nullptr;
     QListWidget* lbMirror = nullptr;
@@ -250,7 +246,6 @@ private:
 
     QWidget* buildPage(int index);
     void buildBottomBar(QVBoxLayout* frame);
-    QWidget* buildFieldSelectionPage();
     QWidget* buildFieldOrderPage();
     QWidget* buildColumnsPage();
     QWidget* buildColumnWidthsPage();

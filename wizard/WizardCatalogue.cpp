@@ -1,14 +1,12 @@
 // The field catalogue: filling the two pick lists of the field-selection page.
 #include "wizard/Wizard.h"
 
+#include "wizard/pages/FieldSelectionPage.h"
 #include "wizard/pages/CategoryPage.h"
 #include "ui/Hourglass.h"
-#include "ui/PickList.h"
 #include "store/engine/Table.h"
 #include "rules/EventFieldMap.h"
 
-#include <QLabel>
-#include <QPushButton>
 
 namespace {
 
@@ -38,7 +36,7 @@ void Wizard::FillPickFields(PageTurn turn)
     ensurePages(); // the lists follow the category and type pages
     if (turn == PageTurn::Backward)
         return;
-    if (PickContactField->tickedCount() + PickEventField->tickedCount() > 0 && !state_.CatalogueDirty)
+    if (fields_->tickedCount() > 0 && !state_.CatalogueDirty)
         return;
     const ui::Hourglass hourglass;
 
@@ -56,32 +54,25 @@ void Wizard::FillPickFields(PageTurn turn)
         if (option == chosen) {
             state_.InfoKind = category.kind;
             state_.EventCategory = QString::fromLatin1(category.word);
-            LblEvent->setText(QString::fromLatin1(category.heading));
-            PickEventField->setAccessibleName(LblEvent->text());
+            fields_->setEventHeading(QString::fromLatin1(category.heading));
         }
 
-    LblSelected->setText(QStringLiteral("(0 Fields Selected)"));
-    PickContactField->clear();
-    PickEventField->clear();
+    fields_->clearCatalogue();
     state_.ContactMemoChosen = false;
     state_.EventMemoChosen = false;
 
     TblContact().Open();
     TblEvents().Open();
+    QStringList contacts;
     for (int i = 0; i < TblContact().FieldCount(); ++i)
-        PickContactField->addEntry(TblContact().Fields(i).FieldName());
+        contacts << TblContact().Fields(i).FieldName();
     for (const char* combination : {"salutfirstlast", "firstlast", "citystatezip"})
-        PickContactField->addEntry(QString::fromLatin1(combination));
-    PickContactField->scrollToFirst();
+        contacts << QString::fromLatin1(combination);
 
     QStringList events;
     wizard::FillEventFieldList(CategoryWordOf(state_.InfoKind), events);
-    for (const QString& name : events)
-        PickEventField->addEntry(name);
     TblContact().Close();
     TblEvents().Close();
 
-    const bool withEvents = chosen != Category::Contact;
-    LblEvent->setVisible(withEvents);
-    PickEventField->setVisible(withEvents);
+    fields_->fillCatalogue(contacts, events, chosen != Category::Contact);
 }

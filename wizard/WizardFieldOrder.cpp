@@ -1,10 +1,10 @@
 // The field-order page: the ordered list of chosen fields and their working-table rows.
 #include "wizard/Wizard.h"
 
+#include "wizard/pages/FieldSelectionPage.h"
 #include "wizard/pages/DetailPage.h"
 #include "ui/ErrorGuard.h"
 #include "ui/Option.h"
-#include "ui/PickList.h"
 #include "store/WorkingTable.h"
 #include "store/engine/Table.h"
 #include "rules/EventFieldMap.h"
@@ -31,7 +31,7 @@ bool Wizard::FillFullList(PageTurn turn)
 {
     if (turn == PageTurn::Backward)
         return true;
-    if (PickContactField->tickedCount() + PickEventField->tickedCount() == 0)
+    if (fields_->tickedCount() == 0)
         return false;
     store::Table& table = TblTRData();
     lbAllFields->clear();
@@ -41,19 +41,13 @@ bool Wizard::FillFullList(PageTurn turn)
         lbAllFields->addItem(QStringLiteral("CustomID"));
         RecordDBType(QStringLiteral("CustomID"), 0, table);
     }
-    for (int i = 0; i < PickContactField->entryCount(); ++i) {
-        if (!PickContactField->isTicked(i))
-            continue;
-        const QString name = PickContactField->entryText(i);
+    for (const QString& name : fields_->tickedContacts()) {
         if (detailLevel && name.compare(QStringLiteral("CustomID"), Qt::CaseInsensitive) == 0)
             continue;
         lbAllFields->addItem(name);
         RecordDBType(name, 0, table);
     }
-    for (int i = 0; i < PickEventField->entryCount(); ++i) {
-        if (!PickEventField->isTicked(i))
-            continue;
-        const QString display = PickEventField->entryText(i);
+    for (const QString& display : fields_->tickedEvents()) {
         lbAllFields->addItem(display);
         RecordDBType(wizard::GetEventFieldName(state_.EventCategory, display), 1, table);
     }

@@ -2,6 +2,7 @@
 // lists and the working table.
 #include "wizard/Wizard.h"
 
+#include "wizard/pages/FieldSelectionPage.h"
 #include "wizard/pages/CategoryPage.h"
 #include "wizard/pages/DescriptionPage.h"
 #include "wizard/pages/DetailPage.h"
@@ -9,7 +10,6 @@
 #include "wizard/pages/ReportTypePage.h"
 #include "base/EngineError.h"
 #include "ui/Option.h"
-#include "ui/PickList.h"
 #include "ui/SpinEdit.h"
 #include "base/TextNumbers.h"
 #include "store/engine/Table.h"
@@ -18,30 +18,10 @@
 #include "rules/EventFieldMap.h"
 
 #include <QFrame>
-#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <algorithm>
-
-namespace {
-
-// A pick list's entries by their text in any letter case, as findEntry compares
-// them: one look-up a record instead of a walk of the list.
-class EntryIndex {
-public:
-    explicit EntryIndex(const ui::PickList& list)
-    {
-        for (int i = list.count() - 1; i >= 0; --i) // of equal texts the first wins, as in findEntry
-            index_.insert(list.entryText(i).toCaseFolded(), i);
-    }
-    int find(const QString& text) const { return index_.value(text.toCaseFolded(), -1); }
-
-private:
-    QHash<QString, int> index_;
-};
-
-} // namespace
 
 void Wizard::LoadConfig()
 {
@@ -111,24 +91,17 @@ void Wizard::LoadConfig()
     table.FlushBuffers();
     reportOnDisk_ = ReportOnDisk{path, reader.version()};
 
-    PickContactField->clearTicks();
-    PickEventField->clearTicks();
-    const EntryIndex contactEntries(*PickContactField);
-    const EntryIndex eventEntries(*PickEventField);
+    QStringList contacts;
+    QStringList events;
     for (table.First(); !table.Eof(); table.Next()) {
         const QString kind = table.FieldByName(QStringLiteral("DbType")).AsString();
         const QString field = table.FieldByName(QStringLiteral("Field")).AsString();
-        ui::PickList* list = kind == QLatin1String("0")   ? PickContactField
-                               : kind == QLatin1String("1") ? PickEventField
-                                                            : nullptr;
-        if (!list)
-            continue;
-        const int index = list == PickEventField
-                              ? eventEntries.find(wizard::GetEventDisplayName(state_.EventCategory, field))
-                              : contactEntries.find(field);
-        if (index >= 0)
-            list->setTicked(index, true);
+        if (kind == QLatin1String("0"))
+            contacts << field;
+        else if (kind == QLatin1String("1"))
+            events << wizard::GetEventDisplayName(state_.EventCategory, field);
     }
+    fields_->tickLoaded(contacts, events);
 
     table.SetIndexName(QStringLiteral("iOrder"));
     lbAllFields->clear();

@@ -3,6 +3,7 @@
 
 #include "wizard/pages/CategoryPage.h"
 #include "wizard/pages/DescriptionPage.h"
+#include "wizard/pages/FieldSelectionPage.h"
 #include "wizard/pages/OperationPage.h"
 #include "wizard/pages/ReportTypePage.h"
 #include "ui/Hourglass.h"
@@ -116,8 +117,7 @@ void Wizard::SetBook(PageTurn turn)
         LBFieldDefsClick(LBFieldDefs);
     }
     if (state_.PageIndex == Fields)
-        LblSelected->setText(QStringLiteral("(%1 fields selected)")
-                                 .arg(PickContactField->tickedCount() + PickEventField->tickedCount()));
+        fields_->showTickedCount();
 }
 
 bool Wizard::enterOperation()
