@@ -8,6 +8,7 @@
 #include "wizard/pages/Cp1252Validator.h"
 #include "wizard/pages/DescriptionPage.h"
 #include "wizard/pages/DetailPage.h"
+#include "wizard/pages/FieldOrderPage.h"
 #include "wizard/pages/FieldSelectionPage.h"
 #include "wizard/pages/OperationPage.h"
 #include "wizard/pages/PaperPage.h"
@@ -107,12 +108,8 @@ QWidget* Wizard::buildPage(int index)
         fields_->setPickHandler([this] { fieldsPicked(); });
         fields_->setDialogHandlers([this] { emit specialFieldsAsked(); }, [this] { emit userFieldsAsked(); });
         return fields_;
-    case Order: {
-        QWidget* page = buildFieldOrderPage();
-        onClick(BtnMoveUp, &Wizard::BtnMoveUpClick);
-        onClick(BtnDown, &Wizard::BtnDownClick);
-        return page;
-    }
+    case Order:
+        return order_ = new FieldOrderPage(state_);
     case Columns:
         return buildColumnsPage();
     case Widths: {

@@ -39,6 +39,7 @@ class QAbstractButton;
 class CategoryPage;
 class DescriptionPage;
 class DetailPage;
+class FieldOrderPage;
 class FieldSelectionPage;
 class OperationPage;
 class PaperPage;
@@ -113,9 +114,6 @@ public:
     // Field order.
     bool FillFullList(PageTurn turn);
     void RecordDBType(const QString& name, int code, store::Table& table);
-    bool qOKFieldPositions();
-    void BtnMoveUpClick();
-    void BtnDownClick();
     void WriteFieldOrders(store::Table& table);
 
     // Columns and rows.
@@ -176,9 +174,6 @@ private:
     void refreshBoundControls();
     void bindFieldDefinitions();
     std::vector<std::pair<class QCheckBox*, QString>> boundFlags() const;
-    void applyMove(const wizard::FieldMove& move);
-    int highlightedField() const;
-    static void MoveFieldLast(QListWidget* list, const QString& name);
     // The path of the report named by ReportFileName.
     QString reportPath() const;
     // Whether to write over what someone else left at path (ChangeSince).
@@ -217,13 +212,7 @@ private:
     PaperPage* paper_ = nullptr;
     DetailPage* detail_ = nullptr;
     FieldSelectionPage* fields_ = nullptr;
-    // Page 7: field order.
-    QListWidget* lbAllFields = nullptr;
-    QListWidget* lbMirror = nullptr;
-    QPushButton* BtnMoveUp = nullptr;
-    QPushButton* BtnDown = nullptr;
-    QLabel* LblCustYes = nullptr;
-    QLabel* LblCustNo = nullptr;
+    FieldOrderPage* order_ = nullptr;
     // Page 8: columns and rows.
     ui::SpinEdit* SpinCol = nullptr;
     QLabel* Label111 = nullptr;
@@ -246,7 +235,6 @@ private:
 
     QWidget* buildPage(int index);
     void buildBottomBar(QVBoxLayout* frame);
-    QWidget* buildFieldOrderPage();
     QWidget* buildColumnsPage();
     QWidget* buildColumnWidthsPage();
     QWidget* buildFieldDefinitionsPage();

@@ -1,6 +1,7 @@
 // The columns-and-rows page: the layout pass and its preview.
 #include "wizard/Wizard.h"
 
+#include "wizard/pages/FieldOrderPage.h"
 #include "wizard/pages/DetailPage.h"
 #include "ui/ErrorGuard.h"
 #include "ui/Option.h"
@@ -14,10 +15,7 @@
 
 QStringList Wizard::orderedFields() const
 {
-    QStringList fields;
-    for (int i = 0; i < lbAllFields->count(); ++i)
-        fields << lbAllFields->item(i)->text();
-    return fields;
+    return order_->orderedFields();
 }
 
 void Wizard::SetGrid()

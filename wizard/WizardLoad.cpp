@@ -2,6 +2,7 @@
 // lists and the working table.
 #include "wizard/Wizard.h"
 
+#include "wizard/pages/FieldOrderPage.h"
 #include "wizard/pages/FieldSelectionPage.h"
 #include "wizard/pages/CategoryPage.h"
 #include "wizard/pages/DescriptionPage.h"
@@ -104,24 +105,23 @@ void Wizard::LoadConfig()
     fields_->tickLoaded(contacts, events);
 
     table.SetIndexName(QStringLiteral("iOrder"));
-    lbAllFields->clear();
+    order_->clearFields();
     int onFirstLine = 0;
     for (table.First(); !table.Eof(); table.Next()) {
-        lbAllFields->addItem(table.FieldByName(QStringLiteral("Field")).AsString());
+        order_->addField(table.FieldByName(QStringLiteral("Field")).AsString());
         if (table.FieldByName(QStringLiteral("Line")).AsInteger() == 1)
             ++onFirstLine;
     }
 
-    MoveFieldLast(lbAllFields, wizard::GetEventDisplayName(state_.EventCategory, QStringLiteral("Memo")));
+    order_->moveLast(wizard::GetEventDisplayName(state_.EventCategory, QStringLiteral("Memo")));
 
     const bool detailLevel = detailPage().detailLevel();
     if (!detailLevel)
         detailPage().chooseDetailLevel(false);
-    LblCustYes->setVisible(detailLevel);
+    order_->showDetailLevel(detailLevel);
     LblCustYes2->setVisible(detailLevel);
-    LblCustNo->setVisible(!detailLevel);
 
-    state_.SelectedCount = lbAllFields->count();
+    state_.SelectedCount = order_->fieldCount();
     SpinCol->setValue(onFirstLine);
     SetGrid();
 }

@@ -3,6 +3,7 @@
 
 #include "wizard/pages/CategoryPage.h"
 #include "wizard/pages/DescriptionPage.h"
+#include "wizard/pages/FieldOrderPage.h"
 #include "wizard/pages/FieldSelectionPage.h"
 #include "wizard/pages/OperationPage.h"
 #include "wizard/pages/ReportTypePage.h"
@@ -93,7 +94,7 @@ void Wizard::SetBook(PageTurn turn)
     if (state_.PageIndex == Columns && turn != PageTurn::Backward) {
         WriteFieldOrders(TblTRData());
         if (SpinCol->value() == 1)
-            SpinCol->setValue(lbAllFields->count());
+            SpinCol->setValue(order_->fieldCount());
         SetGrid();
     }
     if (state_.PageIndex == Widths && !enterColumnWidths(turn))

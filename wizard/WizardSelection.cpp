@@ -1,6 +1,7 @@
 // What follows a pick on the field-selection page, and the detail level's coupling to CustomID.
 #include "wizard/Wizard.h"
 
+#include "wizard/pages/FieldOrderPage.h"
 #include "wizard/pages/FieldSelectionPage.h"
 #include "ui/SpinEdit.h"
 
@@ -8,7 +9,7 @@
 
 void Wizard::fieldsPicked()
 {
-    state_.SelectedCount = lbAllFields->count();
+    state_.SelectedCount = order_->fieldCount();
     if (SpinCol->value() == 1)
         SpinCol->setValue(state_.SelectedCount);
     SetGrid();
