@@ -5,6 +5,7 @@
 #include "store/engine/Session.h"
 #include "store/engine/Table.h"
 #include "wizard/pages/CategoryPage.h"
+#include "wizard/pages/ColumnsPage.h"
 #include "wizard/pages/Cp1252Validator.h"
 #include "wizard/pages/DescriptionPage.h"
 #include "wizard/pages/DetailPage.h"
@@ -111,7 +112,9 @@ QWidget* Wizard::buildPage(int index)
     case Order:
         return order_ = new FieldOrderPage(state_);
     case Columns:
-        return buildColumnsPage();
+        columns_ = new ColumnsPage(state_);
+        columns_->setChangeHandler([this] { SetGrid(); });
+        return columns_;
     case Widths: {
         QWidget* page = buildColumnWidthsPage();
         onClick(BtnCheck, &Wizard::BtnCheckClick);

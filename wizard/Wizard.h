@@ -38,6 +38,7 @@ class Table;
 class QAbstractButton;
 class CategoryPage;
 class DescriptionPage;
+class ColumnsPage;
 class DetailPage;
 class FieldOrderPage;
 class FieldSelectionPage;
@@ -118,8 +119,6 @@ public:
 
     // Columns and rows.
     void SetGrid();
-    void SpinColChange();
-    void SpinColClick();
 
     // Column positions and field attributes.
     void FillColTable();
@@ -213,11 +212,7 @@ private:
     DetailPage* detail_ = nullptr;
     FieldSelectionPage* fields_ = nullptr;
     FieldOrderPage* order_ = nullptr;
-    // Page 8: columns and rows.
-    ui::SpinEdit* SpinCol = nullptr;
-    QLabel* Label111 = nullptr;
-    QTableWidget* StringGrid1 = nullptr;
-    QLabel* LblCustYes2 = nullptr;
+    ColumnsPage* columns_ = nullptr;
     // Page 9: column widths.
     QTableWidget* sgCol = nullptr;
     QPushButton* BtnCheck = nullptr;
@@ -235,7 +230,6 @@ private:
 
     QWidget* buildPage(int index);
     void buildBottomBar(QVBoxLayout* frame);
-    QWidget* buildColumnsPage();
     QWidget* buildColumnWidthsPage();
     QWidget* buildFieldDefinitionsPage();
     void addColumnLayoutView();

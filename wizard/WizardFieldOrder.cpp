@@ -1,6 +1,7 @@
 // The field-order page: the ordered list of chosen fields and their working-table rows.
 #include "wizard/Wizard.h"
 
+#include "wizard/pages/ColumnsPage.h"
 #include "wizard/pages/FieldOrderPage.h"
 #include "wizard/pages/FieldSelectionPage.h"
 #include "wizard/pages/DetailPage.h"
@@ -35,7 +36,7 @@ bool Wizard::FillFullList(PageTurn turn)
         RecordDBType(wizard::GetEventFieldName(state_.EventCategory, display), 1, table);
     }
     order_->showDetailLevel(detailLevel);
-    LblCustYes2->setVisible(detailLevel);
+    columns_->showDetailLevel(detailLevel);
     order_->moveLast(wizard::GetEventDisplayName(state_.EventCategory, QStringLiteral("Memo")));
     order_->moveLast(QStringLiteral("Memo"));
     order_->highlightFirst();

@@ -2,6 +2,7 @@
 // lists and the working table.
 #include "wizard/Wizard.h"
 
+#include "wizard/pages/ColumnsPage.h"
 #include "wizard/pages/FieldOrderPage.h"
 #include "wizard/pages/FieldSelectionPage.h"
 #include "wizard/pages/CategoryPage.h"
@@ -119,9 +120,9 @@ void Wizard::LoadConfig()
     if (!detailLevel)
         detailPage().chooseDetailLevel(false);
     order_->showDetailLevel(detailLevel);
-    LblCustYes2->setVisible(detailLevel);
+    columns_->showDetailLevel(detailLevel);
 
     state_.SelectedCount = order_->fieldCount();
-    SpinCol->setValue(onFirstLine);
+    columns_->setColumnCount(onFirstLine);
     SetGrid();
 }

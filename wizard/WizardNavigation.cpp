@@ -3,6 +3,7 @@
 
 #include "wizard/pages/CategoryPage.h"
 #include "wizard/pages/DescriptionPage.h"
+#include "wizard/pages/ColumnsPage.h"
 #include "wizard/pages/FieldOrderPage.h"
 #include "wizard/pages/FieldSelectionPage.h"
 #include "wizard/pages/OperationPage.h"
@@ -93,8 +94,8 @@ void Wizard::SetBook(PageTurn turn)
     }
     if (state_.PageIndex == Columns && turn != PageTurn::Backward) {
         WriteFieldOrders(TblTRData());
-        if (SpinCol->value() == 1)
-            SpinCol->setValue(order_->fieldCount());
+        if (columns_->columnCount() == 1)
+            columns_->setColumnCount(order_->fieldCount());
         SetGrid();
     }
     if (state_.PageIndex == Widths && !enterColumnWidths(turn))
@@ -106,8 +107,8 @@ void Wizard::SetBook(PageTurn turn)
 
     if (state_.PageIndex == Description && descriptionPage().isVisible())
         descriptionPage().focusEdit();
-    if (state_.PageIndex == Columns && SpinCol->isVisible())
-        SpinCol->setFocus();
+    if (state_.PageIndex == Columns)
+        columns_->focusColumns();
     if (state_.PageIndex == Definitions && LBFieldDefs->isVisible()) {
         LBFieldDefs->setFocus();
         {

@@ -1,17 +1,17 @@
 // What follows a pick on the field-selection page, and the detail level's coupling to CustomID.
 #include "wizard/Wizard.h"
 
+#include "wizard/pages/ColumnsPage.h"
 #include "wizard/pages/FieldOrderPage.h"
 #include "wizard/pages/FieldSelectionPage.h"
-#include "ui/SpinEdit.h"
 
 #include <QListWidget>
 
 void Wizard::fieldsPicked()
 {
     state_.SelectedCount = order_->fieldCount();
-    if (SpinCol->value() == 1)
-        SpinCol->setValue(state_.SelectedCount);
+    if (columns_->columnCount() == 1)
+        columns_->setColumnCount(state_.SelectedCount);
     SetGrid();
 }
 
