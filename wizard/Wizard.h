@@ -13,8 +13,6 @@
 #include <utility>
 #include <vector>
 
-class QButtonGroup;
-class QFrame;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -25,9 +23,7 @@ class QVBoxLayout;
 class QWidget;
 
 namespace ui {
-class Option;
 class PickList;
-class SpinEdit;
 } // namespace ui
 
 namespace store {
