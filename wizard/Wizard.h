@@ -52,8 +52,6 @@ public:
     Wizard(store::Session& session, QWidget* window);
     ~Wizard() override;
 
-    // The window the wizard is built in: the parent of its messages and dialogs.
-    QWidget* window() const { return window_; }
     // The bottom bar's buttons that run the window's commands, and the page shown.
     QPushButton* slideShowButton() const { return BtnSlideShow; }
     QPushButton* aboutButton() const { return BtnAbout; }
