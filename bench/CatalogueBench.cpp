@@ -39,7 +39,7 @@ struct Window {
 
     int contactEntries()
     {
-        form->FillPickFields(wizard::PageTurn::None);
+        form->wizard().FillPickFields(wizard::PageTurn::None);
         return form->findChild<ui::PickList*>(QStringLiteral("PickContactField"))->entryCount();
     }
 
@@ -62,7 +62,7 @@ void benchCatalogue(const Settings& settings)
     constexpr int Fills = 20;
     auto fill = [](Window& window) {
         for (int i = 0; i < Fills; ++i)
-            window.form->FillPickFields(wizard::PageTurn::None);
+            window.form->wizard().FillPickFields(wizard::PageTurn::None);
     };
     Figure figure = compareTimes(QStringLiteral("field catalogue"), settings.runs, [&] { fill(none); }, [&] { fill(big); }, 1.05);
     figure.subject /= Fills;

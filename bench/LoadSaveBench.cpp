@@ -73,7 +73,7 @@ struct Window {
     // An empty working table and the report to load next.
     void prepare(const QString& report)
     {
-        form->ClearCustomTable(form->TblTRData());
+        form->wizard().ClearCustomTable(form->wizard().TblTRData());
         form->state().ReportFileName = report;
     }
 
@@ -117,8 +117,8 @@ void benchLoadSave(const Settings& settings)
     TFrmTabrep& form = *window.form;
     auto prepare = [&] { window.prepare(ReportName); };
     auto loadAndSave = [&] {
-        form.LoadConfig();
-        form.WriteTheReportFile(form.TblTRData());
+        form.wizard().LoadConfig();
+        form.wizard().WriteTheReportFile(form.wizard().TblTRData());
     };
     prepare();
     loadAndSave();
@@ -154,11 +154,11 @@ void benchLoadGrowth(const Settings& settings)
         QStringLiteral("load growth (500 records against 50)"), settings.runs,
         [&] {
             window.prepare(name(Small));
-            window.form->LoadConfig();
+            window.form->wizard().LoadConfig();
         },
         [&] {
             window.prepare(name(Large));
-            window.form->LoadConfig();
+            window.form->wizard().LoadConfig();
         },
         12.0);
     ui::Modal::install(&before);

@@ -109,9 +109,9 @@ QByteArray readFile(const QString& path)
 void load(TFrmTabrep& window, const QString& fileName)
 {
     window.state().ReportFileName = fileName;
-    window.ClearCustomTable(window.TblTRData());
-    window.LoadConfig();
-    if (window.state().SelectedCount != window.TblTRData().RecordCount())
+    window.wizard().ClearCustomTable(window.wizard().TblTRData());
+    window.wizard().LoadConfig();
+    if (window.state().SelectedCount != window.wizard().TblTRData().RecordCount())
         LoaderWorld::fail("the field order does not list every row of the working table");
 }
 
@@ -120,7 +120,7 @@ void save(TFrmTabrep& window, const QString& path)
 {
     QFile::remove(path);
     window.state().ReportFileName = path;
-    window.WriteTheReportFile(window.TblTRData());
+    window.wizard().WriteTheReportFile(window.wizard().TblTRData());
 }
 
 QString NumberText(const std::optional<int>& number)
@@ -193,7 +193,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const base::Error& e) {
         loadError = e.text();
     }
-    comparePlainReading(w.window->TblTRData(), w.path(ReportName), loadError);
+    comparePlainReading(w.window->wizard().TblTRData(), w.path(ReportName), loadError);
     if (!loadError.isEmpty())
         return 0;
     // A report that loads writes back a report that loads and writes back the same

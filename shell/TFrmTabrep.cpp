@@ -2,7 +2,7 @@
 
 #include "base/EngineError.h"
 #include "ui/ErrorGuard.h"
-#include "ui/Option.h"
+#include "wizard/pages/PageKit.h"
 #include "shell/ProgramFiles.h"
 #include "store/Alias.h"
 #include "store/WorkingTable.h"
@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <QKeyEvent>
 #include <QShowEvent>
 
 namespace {
@@ -31,12 +32,20 @@ bool AliasAtFault(store::Session& session)
 
 } // namespace
 
-TFrmTabrep::TFrmTabrep(store::Session& session, QWidget* parent) : WizardForm(session, parent)
+TFrmTabrep::TFrmTabrep(store::Session& session, QWidget* parent) : QDialog(parent), session_(session)
 {
-    ui::OnClick(btExit, this, &TFrmTabrep::btExitClick);
-    ui::OnClick(BtnSlideShow, this, &TFrmTabrep::BtnSlideShowClick);
-    ui::OnClick(BtnHelp, this, &TFrmTabrep::BtnHelpClick);
-    ui::OnClick(BtnAbout, this, &TFrmTabrep::BtnAboutClick);
+    setObjectName(QStringLiteral("FrmTabrep"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowCloseButtonHint);
+    setFont(pagekit::Serif(16));
+    wizard_ = new Wizard(session, this);
+    setFixedSize(624, 434);
+    ui::OnClick(wizard_->exitButton(), this, &TFrmTabrep::btExitClick);
+    ui::OnClick(wizard_->slideShowButton(), this, &TFrmTabrep::BtnSlideShowClick);
+    ui::OnClick(wizard_->helpButton(), this, &TFrmTabrep::BtnHelpClick);
+    ui::OnClick(wizard_->aboutButton(), this, &TFrmTabrep::BtnAboutClick);
+    connect(wizard_, &Wizard::userFieldsAsked, this, [this] { ui::Guarded(this, [this] { BtnUserClick(); }); });
+    connect(wizard_, &Wizard::specialFieldsAsked, this, [this] { ui::Guarded(this, [this] { BitBtn2Click(); }); });
     created_ = ui::Guarded(this, [this] {
         try {
             FormCreate();
@@ -54,54 +63,53 @@ TFrmTabrep::TFrmTabrep(store::Session& session, QWidget* parent) : WizardForm(se
 
 TFrmTabrep::~TFrmTabrep()
 {
-    store::CloseWorkingTable(TblTRData());
+    store::CloseWorkingTable(wizard_->TblTRData());
 }
 
 void TFrmTabrep::FormCreate()
 {
     store::DatabaseAlias = store::HostAlias;
-    Label1->setText(QStringLiteral("Tabulon Personal"));
-    setWindowTitle(Label1->text());
-    TblEvents().SetDatabaseName(store::DatabaseAlias);
-    TblContact().SetDatabaseName(store::DatabaseAlias);
-    TblTRData().SetDatabaseName(store::DatabaseAlias);
-    CreateDataTable();
+    const QString product = QStringLiteral("Tabulon Personal");
+    wizard_->setProductName(product);
+    setWindowTitle(product);
+    wizard_->TblEvents().SetDatabaseName(store::DatabaseAlias);
+    wizard_->TblContact().SetDatabaseName(store::DatabaseAlias);
+    wizard_->TblTRData().SetDatabaseName(store::DatabaseAlias);
+    wizard_->CreateDataTable();
     // Reports whose saving was cut short left their temporary files behind.
     store::RemoveStaleReportTemporaries(store::GetAliasDirectory(session_, store::DatabaseAlias));
-    BtnSlideShow->setVisible(programfiles::SlideshowAvailable());
+    wizard_->slideShowButton()->setVisible(programfiles::SlideshowAvailable());
     programfiles::SetHelpFile(programfiles::FindHelpFile(programfiles::ProgramDirectory()));
-    state_.LayoutDirty = false;
-    state_.ContactMemoChosen = false;
-    state_.EventMemoChosen = false;
-    state_.PageIndex = Operation;
-    state_.SelectedCount = 0;
-    state_.ColumnsGridReady = true;
-    SetBook(PageTurn::None);
-    ensurePage(Detail);
-    rbCustYes->turnOn();
-}
-
-void TFrmTabrep::pageBuilt(int index)
-{
-    if (index == Fields) {
-        ui::OnClick(BtnUser, this, &TFrmTabrep::BtnUserClick);
-        ui::OnClick(BitBtn2, this, &TFrmTabrep::BitBtn2Click);
-    }
+    WizardState& state = wizard_->state();
+    state.LayoutDirty = false;
+    state.ContactMemoChosen = false;
+    state.EventMemoChosen = false;
+    state.PageIndex = wizard::Operation;
+    state.SelectedCount = 0;
+    state.ColumnsGridReady = true;
+    wizard_->SetBook(wizard::PageTurn::None);
+    wizard_->chooseDetailLevel(true);
 }
 
 void TFrmTabrep::FormShow()
 {
-    ensurePage(Category);
-    rbSale->hide();
-    lblSale1->hide();
-    rbQuote->hide();
-    lblQuote1->hide();
-    BtnNext->setFocus();
+    wizard_->hideSalesAndQuotes();
+    wizard_->nextButton()->setFocus();
 }
 
 void TFrmTabrep::showEvent(QShowEvent* event)
 {
-    WizardForm::showEvent(event);
+    QDialog::showEvent(event);
     if (!event->spontaneous())
         FormShow();
+}
+
+void TFrmTabrep::keyPressEvent(QKeyEvent* event)
+{
+    // The main window has no cancel button: Escape must not close it.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }

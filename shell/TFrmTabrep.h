@@ -1,9 +1,12 @@
 #pragma once
 
-#include "wizard/WizardForm.h"
+#include "wizard/Wizard.h"
 
-// The program's main window: the wizard with start-up and the bottom-bar commands.
-class TFrmTabrep : public WizardForm {
+#include <QDialog>
+
+// The program's main window: it holds the wizard and adds start-up and the
+// bottom-bar commands.
+class TFrmTabrep : public QDialog {
     Q_OBJECT
 public:
     explicit TFrmTabrep(store::Session& session, QWidget* parent = nullptr);
@@ -12,6 +15,9 @@ public:
 
     // False when start-up failed (the error has been shown); the program then ends.
     bool created() const { return created_; }
+
+    Wizard& wizard() { return *wizard_; }
+    WizardState& state() { return wizard_->state(); }
 
     void FormCreate();
     void FormShow();
@@ -26,8 +32,10 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void pageBuilt(int index) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    store::Session& session_;
+    Wizard* wizard_;  // a child of the window
     bool created_ = false;
 };

@@ -10,7 +10,6 @@
 #include "shell/TFrmUser.h"
 #include "shell/TfrmAbout.h"
 
-#include <QStackedWidget>
 
 void TFrmTabrep::btExitClick()
 {
@@ -25,7 +24,7 @@ void TFrmTabrep::BtnSlideShowClick()
 
 void TFrmTabrep::BtnHelpClick()
 {
-    if (const auto context = help::HelpContextForPage(Notebook1->currentIndex()))
+    if (const auto context = help::HelpContextForPage(wizard_->shownPage()))
         help::HelpViewer::current().showTopic(this, programfiles::HelpFile(), *context);
 }
 
@@ -43,6 +42,6 @@ void TFrmTabrep::BtnUserClick()
 
 void TFrmTabrep::BitBtn2Click()
 {
-    TFrmSpecial dialog(PickContactField, this);
+    TFrmSpecial dialog(&wizard_->contactFields(), this);
     ui::ExecModal(dialog);
 }

@@ -22,6 +22,7 @@
 #include "wizard/dialogs/TFrmFilename.h"
 #include "wizard/dialogs/TFrmSelect.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
@@ -68,21 +69,29 @@ public:
     }
 };
 
-// The main window with its pages opened up for the walk.
+// The main window with its controls found by name for the walk.
 class PictureWindow : public TFrmTabrep {
 public:
     using TFrmTabrep::TFrmTabrep;
 
-    int page() const { return Notebook1->currentIndex(); }
+    template <typename T = QWidget>
+    T* control(const char* name)
+    {
+        T* found = findChild<T*>(QString::fromLatin1(name));
+        if (!found)
+            fail(QStringLiteral("no control %1").arg(QString::fromLatin1(name)));
+        return found;
+    }
+    int page() { return control<QStackedWidget>("Notebook1")->currentIndex(); }
     void next()
     {
         const int before = page();
-        BtnNext->click();
+        control<QPushButton>("BtnNext")->click();
         if (page() != before + 1)
             fail(QStringLiteral("Next on page %1 went to page %2").arg(before).arg(page()));
     }
-    void chooseCallCategory() { RbCall->click(); }
-    void typeDescription(const QString& text) { EdDescription->setText(text); }
+    void chooseCallCategory() { control<QAbstractButton>("RbCall")->click(); }
+    void typeDescription(const QString& text) { control<QLineEdit>("EdDescription")->setText(text); }
     // Ticks entries the way the user does: the entry current, then the space bar.
     static void tick(ui::PickList* list, const QStringList& entries)
     {
@@ -97,25 +106,27 @@ public:
     }
     void tickFields()
     {
-        tick(PickContactField, {QStringLiteral("Company"), QStringLiteral("LastName"), QStringLiteral("WorkPhone")});
-        tick(PickEventField, {QStringLiteral("Phone call date"), QStringLiteral("Phone call subject")});
+        tick(contactFields(), {QStringLiteral("Company"), QStringLiteral("LastName"), QStringLiteral("WorkPhone")});
+        tick(control<ui::PickList>("PickEventField"),
+             {QStringLiteral("Phone call date"), QStringLiteral("Phone call subject")});
     }
-    void showSecondFieldDefinition() { LBFieldDefs->setCurrentRow(1); }
+    void showSecondFieldDefinition() { control<QListWidget>("LBFieldDefs")->setCurrentRow(1); }
     // Types a starting position into the third field's row of the positions grid,
     // as the user does; answers what the cell held.
     QString typeStart(const QString& start)
     {
-        QTableWidgetItem* cell = sgCol->item(2, 2);
+        auto* grid = control<QTableWidget>("sgCol");
+        QTableWidgetItem* cell = grid->item(2, 2);
         if (!cell)
             fail(QStringLiteral("the positions grid has no third row"));
         const QString before = cell->text();
-        sgCol->setCurrentItem(cell);
+        grid->setCurrentItem(cell);
         cell->setText(start);
         return before;
     }
-    ui::PickList* contactFields() { return PickContactField; }
-    QString description() const { return EdDescription->text(); }
-    int margin() const { return SpinMargin->value(); }
+    ui::PickList* contactFields() { return control<ui::PickList>("PickContactField"); }
+    QString description() { return control<QLineEdit>("EdDescription")->text(); }
+    int margin() { return control<ui::SpinEdit>("SpinMargin")->value(); }
 };
 
 void settle()

@@ -1,6 +1,6 @@
 // The field-definitions page: header and flags of each field, edited on the
 // working table's current row through data-aware controls.
-#include "wizard/WizardForm.h"
+#include "wizard/Wizard.h"
 
 #include "ui/ErrorGuard.h"
 #include "store/engine/Table.h"
@@ -11,7 +11,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 
-std::vector<std::pair<QCheckBox*, QString>> WizardForm::boundFlags() const
+std::vector<std::pair<QCheckBox*, QString>> Wizard::boundFlags() const
 {
     return {{cbDotLead, QStringLiteral("LDots")}, {cbDotTrail, QStringLiteral("RDots")},
             {DBCBCount, QStringLiteral("Count")}, {DBCBMax, QStringLiteral("Max")},
@@ -19,26 +19,26 @@ std::vector<std::pair<QCheckBox*, QString>> WizardForm::boundFlags() const
             {DBCBAverage, QStringLiteral("Average")}};
 }
 
-void WizardForm::bindFieldDefinitions()
+void Wizard::bindFieldDefinitions()
 {
     for (const auto& [box, column] : boundFlags()) {
         connect(box, &QCheckBox::clicked, this, [this, name = column](bool on) {
-            ui::Guarded(this, [&] {
+            ui::Guarded(window_, [&] {
                 if (TblTRData().Active() && TblTRData().RecordCount() > 0)
                     TblTRData().FieldByName(name).SetAsBoolean(on);
             });
         });
     }
     connect(DBEdit1, &QLineEdit::textEdited, this, [this](const QString& text) {
-        ui::Guarded(this, [&] {
+        ui::Guarded(window_, [&] {
             if (TblTRData().Active() && TblTRData().RecordCount() > 0)
                 TblTRData().FieldByName(QStringLiteral("Header")).SetAsString(text);
         });
     });
-    connect(TblTRData_.get(), &store::Table::changed, this, &WizardForm::refreshBoundControls);
+    connect(TblTRData_.get(), &store::Table::changed, this, &Wizard::refreshBoundControls);
 }
 
-void WizardForm::refreshBoundControls()
+void Wizard::refreshBoundControls()
 {
     store::Table& table = TblTRData();
     const bool onRow = table.Active() && (table.RecordCount() > 0 || table.State() == store::TableState::Insert);
@@ -49,7 +49,7 @@ void WizardForm::refreshBoundControls()
         box->setChecked(onRow && table.FieldByName(column).AsBoolean());
 }
 
-void WizardForm::LBFieldDefsClick(QObject* Sender)
+void Wizard::LBFieldDefsClick(QObject* Sender)
 {
     Q_UNUSED(Sender);
     QListWidgetItem* picked = LBFieldDefs->currentItem();
@@ -61,7 +61,7 @@ void WizardForm::LBFieldDefsClick(QObject* Sender)
     CheckFieldTypes();
 }
 
-void WizardForm::CheckFieldTypes()
+void Wizard::CheckFieldTypes()
 {
     TblContact().Open();
     const QString field = TblTRData().FieldByName(QStringLiteral("Field")).AsString();

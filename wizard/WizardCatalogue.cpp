@@ -1,14 +1,12 @@
 // The field catalogue: filling the two pick lists of the field-selection page.
-#include "wizard/WizardForm.h"
+#include "wizard/Wizard.h"
 
+#include "wizard/pages/FieldSelectionPage.h"
+#include "wizard/pages/CategoryPage.h"
 #include "ui/Hourglass.h"
-#include "ui/Option.h"
-#include "ui/PickList.h"
 #include "store/engine/Table.h"
 #include "rules/EventFieldMap.h"
 
-#include <QLabel>
-#include <QPushButton>
 
 namespace {
 
@@ -33,53 +31,48 @@ QString CategoryWordOf(QChar kind)
 
 } // namespace
 
-void WizardForm::FillPickFields(PageTurn turn)
+void Wizard::FillPickFields(PageTurn turn)
 {
     ensurePages(); // the lists follow the category and type pages
     if (turn == PageTurn::Backward)
         return;
-    if (PickContactField->tickedCount() + PickEventField->tickedCount() > 0 && !state_.CatalogueDirty)
+    if (fields_->tickedCount() > 0 && !state_.CatalogueDirty)
         return;
     const ui::Hourglass hourglass;
 
-    const std::pair<ui::Option*, CategoryEntry> categories[] = {
-        {RBEvent, {u'E', "GENERIC", "Event-related Fields"}},
-        {RbCall, {u'C', "CALL", "Call-related Fields"}},
-        {RBLetter, {u'L', "LETTER", "Letter-related Fields"}},
-        {RbMeeting, {u'M', "MEETING", "Meeting-related Fields"}},
-        {RbTodo, {u'T', "TO-DO", "To-do - related Fields"}},
-        {RBNote, {u'N', "NOTE", "Note-related Fields"}},
+    using Category = CategoryPage::Category;
+    const std::pair<Category, CategoryEntry> categories[] = {
+        {Category::Event, {u'E', "GENERIC", "Event-related Fields"}},
+        {Category::Call, {u'C', "CALL", "Call-related Fields"}},
+        {Category::Letter, {u'L', "LETTER", "Letter-related Fields"}},
+        {Category::Meeting, {u'M', "MEETING", "Meeting-related Fields"}},
+        {Category::Todo, {u'T', "TO-DO", "To-do - related Fields"}},
+        {Category::Note, {u'N', "NOTE", "Note-related Fields"}},
     };
+    const Category chosen = categoryPage().category();
     for (const auto& [option, category] : categories)
-        if (option->isChecked()) {
+        if (option == chosen) {
             state_.InfoKind = category.kind;
             state_.EventCategory = QString::fromLatin1(category.word);
-            LblEvent->setText(QString::fromLatin1(category.heading));
-            PickEventField->setAccessibleName(LblEvent->text());
+            fields_->setEventHeading(QString::fromLatin1(category.heading));
         }
 
-    LblSelected->setText(QStringLiteral("(0 Fields Selected)"));
-    PickContactField->clear();
-    PickEventField->clear();
+    fields_->clearCatalogue();
     state_.ContactMemoChosen = false;
     state_.EventMemoChosen = false;
 
     TblContact().Open();
     TblEvents().Open();
+    QStringList contacts;
     for (int i = 0; i < TblContact().FieldCount(); ++i)
-        PickContactField->addEntry(TblContact().Fields(i).FieldName());
+        contacts << TblContact().Fields(i).FieldName();
     for (const char* combination : {"salutfirstlast", "firstlast", "citystatezip"})
-        PickContactField->addEntry(QString::fromLatin1(combination));
-    PickContactField->scrollToFirst();
+        contacts << QString::fromLatin1(combination);
 
     QStringList events;
     wizard::FillEventFieldList(CategoryWordOf(state_.InfoKind), events);
-    for (const QString& name : events)
-        PickEventField->addEntry(name);
     TblContact().Close();
     TblEvents().Close();
 
-    const bool withEvents = !RBContact->isChecked();
-    LblEvent->setVisible(withEvents);
-    PickEventField->setVisible(withEvents);
+    fields_->fillCatalogue(contacts, events, chosen != Category::Contact);
 }

@@ -1,6 +1,8 @@
 // The operations on existing reports: choosing or deleting one, and the column-width editor.
-#include "wizard/WizardForm.h"
+#include "wizard/Wizard.h"
 
+#include "wizard/pages/DescriptionPage.h"
+#include "wizard/pages/PaperPage.h"
 #include "ui/Modal.h"
 #include "ui/SpinEdit.h"
 #include "store/engine/Table.h"
@@ -9,9 +11,9 @@
 
 #include <QLineEdit>
 
-bool WizardForm::selectReport(bool deleting)
+bool Wizard::selectReport(bool deleting)
 {
-    TFrmSelect dialog(session_, this);
+    TFrmSelect dialog(session_, window_);
     dialog.setTitle(deleting ? QStringLiteral("Delete an Existing Report")
                              : QStringLiteral("Modify an Existing Report"));
     dialog.setSelectMode(deleting ? wizard::SelectAction::Delete : wizard::SelectAction::Modify);
@@ -22,9 +24,9 @@ bool WizardForm::selectReport(bool deleting)
     return true;
 }
 
-void WizardForm::runColumnWidthEditor()
+void Wizard::runColumnWidthEditor()
 {
-    TFrmColumn dialog(session_, EdDescription->text(), SpinMargin->value(), this);
+    TFrmColumn dialog(session_, descriptionPage().description(), paperPage().printableWidth(), window_);
     dialog.setEventCategory(state_.EventCategory);
     // Success is told only once the file is written; a failure, or No to
     // overwriting a report someone else changed, leaves the editor open with the edits.

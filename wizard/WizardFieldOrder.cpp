@@ -1,71 +1,49 @@
 // The field-order page: the ordered list of chosen fields and their working-table rows.
-#include "wizard/WizardForm.h"
+#include "wizard/Wizard.h"
 
-#include "ui/ErrorGuard.h"
-#include "ui/Option.h"
-#include "ui/PickList.h"
+#include "wizard/pages/ColumnsPage.h"
+#include "wizard/pages/FieldOrderPage.h"
+#include "wizard/pages/FieldSelectionPage.h"
+#include "wizard/pages/DetailPage.h"
 #include "store/WorkingTable.h"
 #include "store/engine/Table.h"
 #include "rules/EventFieldMap.h"
-#include "rules/FieldOrderRules.h"
 
 #include <QLabel>
-#include <QListWidget>
-#include <QPushButton>
 
-// A memo field must stay last: when the list holds name (in any letter case),
-// it is taken out, the last entry highlighted, and name appended at the end.
-void WizardForm::MoveFieldLast(QListWidget* list, const QString& name)
-{
-    for (int i = 0; i < list->count(); ++i)
-        if (list->item(i)->text().compare(name, Qt::CaseInsensitive) == 0) {
-            delete list->takeItem(i);
-            list->setCurrentRow(list->count() - 1);
-            list->addItem(name);
-            return;
-        }
-}
-
-bool WizardForm::FillFullList(PageTurn turn)
+bool Wizard::FillFullList(PageTurn turn)
 {
     if (turn == PageTurn::Backward)
         return true;
-    if (PickContactField->tickedCount() + PickEventField->tickedCount() == 0)
+    if (fields_->tickedCount() == 0)
         return false;
     store::Table& table = TblTRData();
-    lbAllFields->clear();
+    order_->clearFields();
     ClearCustomTable(table);
-    const bool detailLevel = rbCustYes->isChecked();
+    const bool detailLevel = detailPage().detailLevel();
     if (detailLevel) {
-        lbAllFields->addItem(QStringLiteral("CustomID"));
+        order_->addField(QStringLiteral("CustomID"));
         RecordDBType(QStringLiteral("CustomID"), 0, table);
     }
-    for (int i = 0; i < PickContactField->entryCount(); ++i) {
-        if (!PickContactField->isTicked(i))
-            continue;
-        const QString name = PickContactField->entryText(i);
+    for (const QString& name : fields_->tickedContacts()) {
         if (detailLevel && name.compare(QStringLiteral("CustomID"), Qt::CaseInsensitive) == 0)
             continue;
-        lbAllFields->addItem(name);
+        order_->addField(name);
         RecordDBType(name, 0, table);
     }
-    for (int i = 0; i < PickEventField->entryCount(); ++i) {
-        if (!PickEventField->isTicked(i))
-            continue;
-        const QString display = PickEventField->entryText(i);
-        lbAllFields->addItem(display);
+    for (const QString& display : fields_->tickedEvents()) {
+        order_->addField(display);
         RecordDBType(wizard::GetEventFieldName(state_.EventCategory, display), 1, table);
     }
-    LblCustYes->setVisible(detailLevel);
-    LblCustYes2->setVisible(detailLevel);
-    LblCustNo->setVisible(!detailLevel);
-    MoveFieldLast(lbAllFields, wizard::GetEventDisplayName(state_.EventCategory, QStringLiteral("Memo")));
-    MoveFieldLast(lbAllFields, QStringLiteral("Memo"));
-    lbAllFields->setCurrentRow(0);
+    order_->showDetailLevel(detailLevel);
+    columns_->showDetailLevel(detailLevel);
+    order_->moveLast(wizard::GetEventDisplayName(state_.EventCategory, QStringLiteral("Memo")));
+    order_->moveLast(QStringLiteral("Memo"));
+    order_->highlightFirst();
     return true;
 }
 
-void WizardForm::RecordDBType(const QString& name, int code, store::Table& table)
+void Wizard::RecordDBType(const QString& name, int code, store::Table& table)
 {
     const int count = table.RecordCount();
     table.SetIndexName(QString());
@@ -78,54 +56,16 @@ void WizardForm::RecordDBType(const QString& name, int code, store::Table& table
     table.Post();
 }
 
-void WizardForm::WriteFieldOrders(store::Table& table)
+void Wizard::WriteFieldOrders(store::Table& table)
 {
     table.SetIndexName(QString());
-    for (int i = 0; i < lbAllFields->count(); ++i) {
-        const QString key = wizard::GetEventFieldName(state_.EventCategory, lbAllFields->item(i)->text());
+    const QStringList fields = order_->orderedFields();
+    for (int i = 0; i < fields.size(); ++i) {
+        const QString key = wizard::GetEventFieldName(state_.EventCategory, fields[i]);
         if (!table.FindKey({key}))
             continue;
         table.Edit();
         table.FieldByName(QStringLiteral("Order")).SetAsInteger(i + 1);
         table.Post();
     }
-}
-
-bool WizardForm::qOKFieldPositions()
-{
-    const auto broken = wizard::CheckFieldOrder(orderedFields(), state_.EventCategory);
-    if (broken == wizard::FieldOrderBreak::None)
-        return true;
-    ui::ShowError(this, wizard::FieldOrderMessage(broken));
-    return false;
-}
-
-void WizardForm::applyMove(const wizard::FieldMove& move)
-{
-    lbMirror->clear();
-    lbMirror->addItems(orderedFields());
-    lbAllFields->clear();
-    lbAllFields->addItems(move.entries);
-    lbAllFields->setCurrentRow(move.highlighted);
-    if (move.broken != wizard::FieldOrderBreak::None) {
-        lbAllFields->setCurrentRow(-1);
-        lbAllFields->clearSelection();
-        ui::ShowError(this, wizard::FieldOrderMessage(move.broken));
-    }
-}
-
-void WizardForm::BtnMoveUpClick()
-{
-    applyMove(wizard::MoveFieldUp(orderedFields(), highlightedField(), state_.EventCategory));
-}
-
-void WizardForm::BtnDownClick()
-{
-    applyMove(wizard::MoveFieldDown(orderedFields(), highlightedField(), state_.EventCategory));
-}
-
-int WizardForm::highlightedField() const
-{
-    const QListWidgetItem* item = lbAllFields->currentItem();
-    return item && item->isSelected() ? lbAllFields->row(item) : -1;
 }

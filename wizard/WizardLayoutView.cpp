@@ -1,6 +1,7 @@
 // The column-widths page's layout view: the positions grid drawn to scale.
-#include "wizard/WizardForm.h"
+#include "wizard/Wizard.h"
 
+#include "wizard/pages/PaperPage.h"
 #include "ui/ErrorGuard.h"
 #include "ui/SpinEdit.h"
 #include "wizard/view/ColumnLayoutView.h"
@@ -12,14 +13,14 @@
 
 // The view goes under the positions grid, which gives up the room, across the
 // page; it comes last in the window's tab order, after the bottom bar.
-void WizardForm::addColumnLayoutView()
+void Wizard::addColumnLayoutView()
 {
     constexpr int ViewHeight = 104;
     ColumnLayoutView::Source source;
-    source.printableWidth = [this] { return SpinMargin->value(); };
+    source.printableWidth = [this] { return paperPage().printableWidth(); };
     source.labels = [this] {
         QHash<QString, QString> labels;
-        ui::Guarded(this, [&] { labels = wizard::FieldLabels(TblTRData(), state_.EventCategory); });
+        ui::Guarded(window_, [&] { labels = wizard::FieldLabels(TblTRData(), state_.EventCategory); });
         return labels;
     };
     auto* view = new ColumnLayoutView(*sgCol, {}, std::move(source), sgCol->parentWidget());

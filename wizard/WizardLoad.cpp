@@ -1,10 +1,17 @@
 // Loading an existing report definition file back into the pages, the field
 // lists and the working table.
-#include "wizard/WizardForm.h"
+#include "wizard/Wizard.h"
 
+#include "wizard/pages/ColumnsPage.h"
+#include "wizard/pages/FieldOrderPage.h"
+#include "wizard/pages/FieldSelectionPage.h"
+#include "wizard/pages/CategoryPage.h"
+#include "wizard/pages/DescriptionPage.h"
+#include "wizard/pages/DetailPage.h"
+#include "wizard/pages/PaperPage.h"
+#include "wizard/pages/ReportTypePage.h"
 #include "base/EngineError.h"
 #include "ui/Option.h"
-#include "ui/PickList.h"
 #include "ui/SpinEdit.h"
 #include "store/engine/Table.h"
 #include "store/report/RecordRow.h"
@@ -14,32 +21,12 @@
 #include "rules/ReportSettings.h"
 
 #include <QFrame>
-#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <algorithm>
 
-namespace {
-
-// A pick list's entries by their text in any letter case, as findEntry compares
-// them: one look-up a record instead of a walk of the list.
-class EntryIndex {
-public:
-    explicit EntryIndex(const ui::PickList& list)
-    {
-        for (int i = list.count() - 1; i >= 0; --i) // of equal texts the first wins, as in findEntry
-            index_.insert(list.entryText(i).toCaseFolded(), i);
-    }
-    int find(const QString& text) const { return index_.value(text.toCaseFolded(), -1); }
-
-private:
-    QHash<QString, int> index_;
-};
-
-} // namespace
-
-void WizardForm::LoadConfig()
+void Wizard::LoadConfig()
 {
     ensurePages(); // every page has its part in a report
     reportOnDisk_.reset();
@@ -49,46 +36,37 @@ void WizardForm::LoadConfig()
 
     // A description longer than the edit takes by typing is kept whole; the edit
     // would otherwise cut it, and the report would be written back shortened.
-    EdDescription->setMaxLength(std::max<int>(DescriptionLength, head.description.size()));
-    EdDescription->setText(head.description);
+    descriptionPage().allowLength(head.description.size());
+    descriptionPage().setDescription(head.description);
     LblDesc->setText(head.description);
 
+    ReportTypePage& reportType = reportTypePage();
     const std::optional<store::ReportType> type = store::ReportTypeNamed(head.typeLine);
     if (type == store::ReportType::Contact)
-        RbContactOrdered->turnOn();
+        reportType.chooseDateOrdered(false);
     if (type == store::ReportType::Calendar)
-        rbDateOrdered->turnOn();
+        reportType.chooseDateOrdered(true);
 
-    const std::pair<store::Category, ui::Option*> categoryOptions[] = {
-        {store::Category::Contact, RBContact}, {store::Category::Event, RBEvent},
-        {store::Category::Note, RBNote},       {store::Category::Call, RbCall},
-        {store::Category::Letter, RBLetter},   {store::Category::Meeting, RbMeeting},
-        {store::Category::Todo, RbTodo},
+    using Category = CategoryPage::Category;
+    const std::pair<store::Category, Category> categories[] = {
+        {store::Category::Contact, Category::Contact}, {store::Category::Event, Category::Event},
+        {store::Category::Note, Category::Note},       {store::Category::Call, Category::Call},
+        {store::Category::Letter, Category::Letter},   {store::Category::Meeting, Category::Meeting},
+        {store::Category::Todo, Category::Todo},
     };
     const store::ReportType checkedType =
-        rbDateOrdered->isChecked() ? store::ReportType::Calendar : store::ReportType::Contact;
+        reportType.dateOrdered() ? store::ReportType::Calendar : store::ReportType::Contact;
     for (const store::Category category : wizard::CategoriesTurnedOn(checkedType, head.categoryLine))
-        for (const auto& [each, option] : categoryOptions)
+        for (const auto& [each, kind] : categories)
             if (each == category)
-                option->turnOn();
+                categoryPage().choose(kind);
 
     FillPickFields(PageTurn::None);
 
-    SpinMargin->setValue(head.width);
-    const std::pair<wizard::PaperSize, ui::Option*> papers[] = {{wizard::PaperSize::UsPortrait, RBAmPor},
-                                                            {wizard::PaperSize::A4Portrait, RbA4Por},
-                                                            {wizard::PaperSize::UsLandscape, RbAmLan},
-                                                            {wizard::PaperSize::A4Landscape, RBA4Lan},
-                                                            {wizard::PaperSize::Other, RbOther}};
-    const wizard::PaperSize paper = wizard::PaperOf(head.width);
-    for (const auto& [each, option] : papers)
-        if (each == paper)
-            option->turnOn();
-    if (paper == wizard::PaperSize::Other)
-        PnlPrint->show();
+    paperPage().setPrintableWidth(head.width);
 
     const int count = store::FieldCountOf(head, reader); // refused before the working table is touched
-    rbCustNo->turnOn();
+    detailPage().chooseDetailLevel(false);
 
     store::Table& table = TblTRData();
     // The bound controls follow the table once, when the load is over.
@@ -99,7 +77,7 @@ void WizardForm::LoadConfig()
         try {
             store::InsertRecordRow(table, record);
             if (wizard::IsDetailLevelRecord(record))
-                rbCustYes->turnOn();
+                detailPage().chooseDetailLevel(true);
             table.Post();
         } catch (const base::EngineError& e) {
             // The row being built is not stored; the ones before it stay.
@@ -113,44 +91,36 @@ void WizardForm::LoadConfig()
     table.FlushBuffers();
     reportOnDisk_ = ReportOnDisk{path, reader.version()};
 
-    PickContactField->clearTicks();
-    PickEventField->clearTicks();
-    const EntryIndex contactEntries(*PickContactField);
-    const EntryIndex eventEntries(*PickEventField);
+    QStringList contacts;
+    QStringList events;
     for (table.First(); !table.Eof(); table.Next()) {
         const QString kind = table.FieldByName(QStringLiteral("DbType")).AsString();
         const QString field = table.FieldByName(QStringLiteral("Field")).AsString();
-        ui::PickList* list = kind == QLatin1String("0")   ? PickContactField
-                               : kind == QLatin1String("1") ? PickEventField
-                                                            : nullptr;
-        if (!list)
-            continue;
-        const int index = list == PickEventField
-                              ? eventEntries.find(wizard::GetEventDisplayName(state_.EventCategory, field))
-                              : contactEntries.find(field);
-        if (index >= 0)
-            list->setTicked(index, true);
+        if (kind == QLatin1String("0"))
+            contacts << field;
+        else if (kind == QLatin1String("1"))
+            events << wizard::GetEventDisplayName(state_.EventCategory, field);
     }
+    fields_->tickLoaded(contacts, events);
 
     table.SetIndexName(QStringLiteral("iOrder"));
-    lbAllFields->clear();
+    order_->clearFields();
     int onFirstLine = 0;
     for (table.First(); !table.Eof(); table.Next()) {
-        lbAllFields->addItem(table.FieldByName(QStringLiteral("Field")).AsString());
+        order_->addField(table.FieldByName(QStringLiteral("Field")).AsString());
         if (table.FieldByName(QStringLiteral("Line")).AsInteger() == 1)
             ++onFirstLine;
     }
 
-    MoveFieldLast(lbAllFields, wizard::GetEventDisplayName(state_.EventCategory, QStringLiteral("Memo")));
+    order_->moveLast(wizard::GetEventDisplayName(state_.EventCategory, QStringLiteral("Memo")));
 
-    const bool detailLevel = rbCustYes->isChecked();
+    const bool detailLevel = detailPage().detailLevel();
     if (!detailLevel)
-        rbCustNo->turnOn();
-    LblCustYes->setVisible(detailLevel);
-    LblCustYes2->setVisible(detailLevel);
-    LblCustNo->setVisible(!detailLevel);
+        detailPage().chooseDetailLevel(false);
+    order_->showDetailLevel(detailLevel);
+    columns_->showDetailLevel(detailLevel);
 
-    state_.SelectedCount = lbAllFields->count();
-    SpinCol->setValue(onFirstLine);
+    state_.SelectedCount = order_->fieldCount();
+    columns_->setColumnCount(onFirstLine);
     SetGrid();
 }

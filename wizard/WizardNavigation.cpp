@@ -1,6 +1,13 @@
 // The page machine: Next, Previous and the page-change routine.
-#include "wizard/WizardForm.h"
+#include "wizard/Wizard.h"
 
+#include "wizard/pages/CategoryPage.h"
+#include "wizard/pages/DescriptionPage.h"
+#include "wizard/pages/ColumnsPage.h"
+#include "wizard/pages/FieldOrderPage.h"
+#include "wizard/pages/FieldSelectionPage.h"
+#include "wizard/pages/OperationPage.h"
+#include "wizard/pages/ReportTypePage.h"
 #include "ui/Hourglass.h"
 #include "ui/Modal.h"
 #include "ui/Option.h"
@@ -19,24 +26,24 @@
 #include <exception>
 
 
-void WizardForm::BtnNextClick()
+void Wizard::BtnNextClick()
 {
     ++state_.PageIndex;
     SetBook(PageTurn::Forward);
 }
 
-void WizardForm::BtnPriorClick()
+void Wizard::BtnPriorClick()
 {
     --state_.PageIndex;
     SetBook(PageTurn::Backward);
 }
 
-void WizardForm::SetBook(PageTurn turn)
+void Wizard::SetBook(PageTurn turn)
 {
     // However the routine ends, also when a called operation fails, the page
     // index, the page shown and the Previous/Next states agree.
     struct Settle {
-        WizardForm* form;
+        Wizard* form;
         int failuresBefore = std::uncaught_exceptions();
         ~Settle()
         {
@@ -58,37 +65,37 @@ void WizardForm::SetBook(PageTurn turn)
 
     if (state_.PageIndex == ReportType && !enterOperation())
         return;
-    if (state_.PageIndex == ReportType && RBColumn->isChecked()) {
+    if (state_.PageIndex == ReportType && operationPage().choice() == OperationPage::Choice::ColumnWidths) {
         runColumnWidthEditor();
         stopAt(Operation);
         return;
     }
     if (state_.PageIndex == Category) {
-        if (rbDateOrdered->isChecked()) {
+        if (reportTypePage().dateOrdered()) {
             state_.PageIndex = turn == PageTurn::Backward ? ReportType : Description;
             if (state_.Mode == Mode::Create)
-                RBEvent->turnOn();
+                categoryPage().choose(CategoryPage::Category::Event);
         } else if (state_.Mode == Mode::Create) {
-            RBContact->turnOn();
+            categoryPage().choose(CategoryPage::Category::Contact);
         }
     }
-    if (state_.PageIndex == Paper && EdDescription->text().isEmpty()) {
+    if (state_.PageIndex == Paper && descriptionPage().description().isEmpty()) {
         state_.PageIndex = Description;
-        ui::ShowError(this, QStringLiteral("You must enter a description."));
-        EdDescription->setFocus();
+        ui::ShowError(window_, QStringLiteral("You must enter a description."));
+        descriptionPage().focusEdit();
         return;
     }
     if (state_.PageIndex == Fields && state_.Mode == Mode::Create)
         FillPickFields(turn);
     if (state_.PageIndex == Order && state_.LayoutDirty && !FillFullList(turn)) {
         state_.PageIndex = Fields;
-        ui::ShowError(this, QStringLiteral("No Fields Selected."));
+        ui::ShowError(window_, QStringLiteral("No Fields Selected."));
         return;
     }
     if (state_.PageIndex == Columns && turn != PageTurn::Backward) {
         WriteFieldOrders(TblTRData());
-        if (SpinCol->value() == 1)
-            SpinCol->setValue(lbAllFields->count());
+        if (columns_->columnCount() == 1)
+            columns_->setColumnCount(order_->fieldCount());
         SetGrid();
     }
     if (state_.PageIndex == Widths && !enterColumnWidths(turn))
@@ -98,10 +105,10 @@ void WizardForm::SetBook(PageTurn turn)
 
     showPage(state_.PageIndex);
 
-    if (state_.PageIndex == Description && EdDescription->isVisible())
-        EdDescription->setFocus();
-    if (state_.PageIndex == Columns && SpinCol->isVisible())
-        SpinCol->setFocus();
+    if (state_.PageIndex == Description && descriptionPage().isVisible())
+        descriptionPage().focusEdit();
+    if (state_.PageIndex == Columns)
+        columns_->focusColumns();
     if (state_.PageIndex == Definitions && LBFieldDefs->isVisible()) {
         LBFieldDefs->setFocus();
         {
@@ -112,28 +119,28 @@ void WizardForm::SetBook(PageTurn turn)
         LBFieldDefsClick(LBFieldDefs);
     }
     if (state_.PageIndex == Fields)
-        LblSelected->setText(QStringLiteral("(%1 fields selected)")
-                                 .arg(PickContactField->tickedCount() + PickEventField->tickedCount()));
+        fields_->showTickedCount();
 }
 
-bool WizardForm::enterOperation()
+bool Wizard::enterOperation()
 {
     state_.LayoutDirty = false;
     // A loaded report's longer description widened the edit; a new operation
     // starts with the typed limit again (loading below widens it as needed).
-    EdDescription->setMaxLength(DescriptionLength);
+    descriptionPage().allowLength(0);
     ClearCustomTable(TblTRData());
-    if (RbModify->isChecked() || RbCopy->isChecked())
+    const OperationPage::Choice operation = operationPage().choice();
+    if (operation == OperationPage::Choice::Modify || operation == OperationPage::Choice::Copy)
         state_.Mode = Mode::Modify;
-    else if (RBColumn->isChecked())
+    else if (operation == OperationPage::Choice::ColumnWidths)
         state_.Mode = Mode::Column;
-    else if (RBCreate->isChecked()) {
+    else if (operation == OperationPage::Choice::Create) {
         state_.Mode = Mode::Create;
         state_.LayoutDirty = true;
     }
-    if (RBCreate->isChecked())
+    if (operation == OperationPage::Choice::Create)
         return true;
-    const bool deleting = RbDelete->isChecked();
+    const bool deleting = operation == OperationPage::Choice::Delete;
     const bool chosen = selectReport(deleting);
     if (!chosen || deleting) {
         state_.PageIndex = Operation;
@@ -146,12 +153,12 @@ bool WizardForm::enterOperation()
     return true;
 }
 
-void WizardForm::CreateDataTable()
+void Wizard::CreateDataTable()
 {
     store::RecreateWorkingTable(TblTRData(), store::DatabaseAlias);
 }
 
-void WizardForm::ClearCustomTable(store::Table& table)
+void Wizard::ClearCustomTable(store::Table& table)
 {
     store::EmptyTable(table);
 }

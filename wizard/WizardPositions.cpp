@@ -1,6 +1,8 @@
 // The column-widths page: default or stored positions, written back into the working table.
-#include "wizard/WizardForm.h"
+#include "wizard/Wizard.h"
 
+#include "wizard/pages/DetailPage.h"
+#include "wizard/pages/PaperPage.h"
 #include "ui/ErrorGuard.h"
 #include "ui/Option.h"
 #include "ui/SpinEdit.h"
@@ -27,7 +29,7 @@ QTableWidgetItem* Cell(const QString& text, bool editable)
 
 } // namespace
 
-void WizardForm::FillColTable()
+void Wizard::FillColTable()
 {
     QList<wizard::PositionRow> rows;
     store::Table& table = TblTRData();
@@ -41,8 +43,8 @@ void WizardForm::FillColTable()
         wizard::PositionInput input;
         input.fields = orderedFields();
         input.preview = preview_;
-        input.printableWidth = SpinMargin->value();
-        input.detailLevel = rbCustYes->isChecked();
+        input.printableWidth = paperPage().printableWidth();
+        input.detailLevel = detailPage().detailLevel();
         input.customIdRowPlaced =
             input.detailLevel && (state_.Mode == Mode::Create || state_.LayoutDirty);
         rows = wizard::DefaultPositions(input);
@@ -62,7 +64,7 @@ void WizardForm::FillColTable()
     LBFieldDefs->addItems(orderedFields());
 }
 
-void WizardForm::WriteColWidthsGridToTable(store::Table& table)
+void Wizard::WriteColWidthsGridToTable(store::Table& table)
 {
     const QStringList fields = orderedFields();
     table.SetIndexName(QString());
@@ -88,12 +90,12 @@ void WizardForm::WriteColWidthsGridToTable(store::Table& table)
     }
 }
 
-void WizardForm::BtnCheckClick()
+void Wizard::BtnCheckClick()
 {
     WriteColWidthsGridToTable(TblTRData());
-    const QString failure = wizard::ColumnCheckFailure(SpinMargin->value(), TblTRData());
+    const QString failure = wizard::ColumnCheckFailure(paperPage().printableWidth(), TblTRData());
     if (failure.isEmpty())
-        ui::ShowInformation(this, QStringLiteral("Columns appear OK."));
+        ui::ShowInformation(window_, QStringLiteral("Columns appear OK."));
     else
-        ui::ShowWarning(this, failure);
+        ui::ShowWarning(window_, failure);
 }

@@ -1,6 +1,10 @@
 // Writing the report definition file from the pages and the working table.
-#include "wizard/WizardForm.h"
+#include "wizard/Wizard.h"
 
+#include "wizard/pages/CategoryPage.h"
+#include "wizard/pages/DescriptionPage.h"
+#include "wizard/pages/PaperPage.h"
+#include "wizard/pages/ReportTypePage.h"
 #include "ui/Modal.h"
 #include "ui/Option.h"
 #include "base/Paths.h"
@@ -16,7 +20,7 @@
 #include <QLineEdit>
 #include <QLocale>
 
-bool WizardForm::WriteTheReportFile(store::Table& table, QWidget* parent, SaveTarget target)
+bool Wizard::WriteTheReportFile(store::Table& table, QWidget* parent, SaveTarget target)
 {
     ensurePages(); // every page has its part in a report
     store::RequireOwnWorkingTable(table);
@@ -25,21 +29,19 @@ bool WizardForm::WriteTheReportFile(store::Table& table, QWidget* parent, SaveTa
     // Its bound controls follow the walk over the rows once, at the end.
     const store::ControlsDisabled quiet(table);
     store::ReportHeader header;
-    header.description = EdDescription->text();
-    if (RbContactOrdered->isChecked())
-        header.typeWord = QStringLiteral("Contact");
-    if (rbDateOrdered->isChecked())
-        header.typeWord = QStringLiteral("Calendar");
-    const std::pair<ui::Option*, const char*> categories[] = {
-        {RBContact, "Contact"}, {RBEvent, "Event"},     {RBNote, "Note"},  {RbCall, "Call"},
-        {RBLetter, "Letter"},   {RbMeeting, "Meeting"}, {RbTodo, "TO-DO"},
+    header.description = descriptionPage().description();
+    header.typeWord = reportTypePage().dateOrdered() ? QStringLiteral("Calendar") : QStringLiteral("Contact");
+    using Category = CategoryPage::Category;
+    const std::pair<Category, const char*> categories[] = {
+        {Category::Contact, "Contact"}, {Category::Event, "Event"},     {Category::Note, "Note"},
+        {Category::Call, "Call"},       {Category::Letter, "Letter"},   {Category::Meeting, "Meeting"},
+        {Category::Todo, "TO-DO"},
     };
-    for (const auto& [option, word] : categories)
-        if (option->isChecked()) {
+    const Category chosen = categoryPage().category();
+    for (const auto& [category, word] : categories)
+        if (category == chosen)
             header.categoryWord = QString::fromLatin1(word);
-            break;
-        }
-    header.width = SpinMargin->value();
+    header.width = paperPage().printableWidth();
     const auto ask = [&](const store::ReportChange& change) { return askToReplace(parent, target.path, change); };
     const std::optional<store::ReportVersion> written =
         store::WriteReportFile(target.path, header, table, {target.known, ask});
@@ -51,7 +53,7 @@ bool WizardForm::WriteTheReportFile(store::Table& table, QWidget* parent, SaveTa
 
 // A report chosen in the selection dialog is known by its bare name in small
 // letters; it is found under its name on disk in the alias directory.
-QString WizardForm::reportPath() const
+QString Wizard::reportPath() const
 {
     if (QFileInfo(state_.ReportFileName).isAbsolute())
         return state_.ReportFileName;
@@ -59,7 +61,7 @@ QString WizardForm::reportPath() const
     return base::JoinPath(directory, store::ResolveReportName(directory, state_.ReportFileName));
 }
 
-WizardForm::SaveTarget WizardForm::saveTarget() const
+Wizard::SaveTarget Wizard::saveTarget() const
 {
     SaveTarget target{reportPath(), std::nullopt};
     if (reportOnDisk_ && reportOnDisk_->path == target.path)
@@ -67,7 +69,7 @@ WizardForm::SaveTarget WizardForm::saveTarget() const
     return target;
 }
 
-bool WizardForm::confirmReplacing(QWidget* parent, SaveTarget& target)
+bool Wizard::confirmReplacing(QWidget* parent, SaveTarget& target)
 {
     return store::SettleChanges(target.path, target.known, [&](const store::ReportChange& change) {
         return askToReplace(parent, target.path, change);
@@ -77,7 +79,7 @@ bool WizardForm::confirmReplacing(QWidget* parent, SaveTarget& target)
 // The answer that keeps the other person's file is the default. The time is
 // the one the file gives, which says when it was last written only as far as
 // whoever wrote it set it.
-bool WizardForm::askToReplace(QWidget* parent, const QString& path, const store::ReportChange& change)
+bool Wizard::askToReplace(QWidget* parent, const QString& path, const store::ReportChange& change)
 {
     const QString where = QDir::toNativeSeparators(path);
     const QString time =

@@ -1,6 +1,8 @@
 // "Make Report": settles the file the report goes to and writes it.
-#include "wizard/WizardForm.h"
+#include "wizard/Wizard.h"
 
+#include "wizard/pages/DescriptionPage.h"
+#include "wizard/pages/OperationPage.h"
 #include "ui/ErrorGuard.h"
 #include "ui/Modal.h"
 #include "ui/Option.h"
@@ -12,19 +14,19 @@
 namespace {
 
 // The save dialog: true when the user chose a new name.
-bool AskForName(store::Session& session, WizardState& state, QLineEdit* description, QWidget* parent)
+bool AskForName(store::Session& session, WizardState& state, DescriptionPage& description, QWidget* parent)
 {
-    TFrmFilename dialog(session, description->text(), parent);
+    TFrmFilename dialog(session, description.description(), parent);
     if (ui::ExecModal(dialog) != QDialog::Accepted)
         return false;
     state.ReportFileName = dialog.reportFileName();
-    description->setText(dialog.description());
+    description.setDescription(dialog.description());
     return true;
 }
 
 } // namespace
 
-void WizardForm::btMakeReportClick()
+void Wizard::btMakeReportClick()
 {
     // The loaded report is written over only on Yes, and when someone else
     // changed it since, only on a second Yes; No leads to a new name.
@@ -32,13 +34,13 @@ void WizardForm::btMakeReportClick()
     bool named = true;
     if (state_.Mode == Mode::Create)
         named = false;
-    else if (state_.Mode == Mode::Modify && RbModify->isChecked())
-        named = ui::AskYesNo(this, QStringLiteral("Do you want to overwrite the existing report?"))
-                && confirmReplacing(this, target);
-    else if (state_.Mode == Mode::Modify && RbCopy->isChecked())
+    else if (state_.Mode == Mode::Modify && operationPage().choice() == OperationPage::Choice::Modify)
+        named = ui::AskYesNo(window_, QStringLiteral("Do you want to overwrite the existing report?"))
+                && confirmReplacing(window_, target);
+    else if (state_.Mode == Mode::Modify && operationPage().choice() == OperationPage::Choice::Copy)
         named = false;
     if (!named) {
-        if (!AskForName(session_, state_, EdDescription, this))
+        if (!AskForName(session_, state_, descriptionPage(), window_))
             return;
         target = saveTarget();
     }
@@ -48,15 +50,15 @@ void WizardForm::btMakeReportClick()
         // it on another row; however they end, the header edit and the check
         // boxes go back to the field the list highlights.
         struct BackToHighlighted {
-            WizardForm* form;
+            Wizard* form;
             ~BackToHighlighted()
             {
-                ui::Guarded(form, [this] { form->LBFieldDefsClick(form->btMakeReport); });
+                ui::Guarded(form->window_, [this] { form->LBFieldDefsClick(form->btMakeReport); });
             }
         } backToHighlighted{this};
         WriteColWidthsGridToTable(TblTRData());
-        written = WriteTheReportFile(TblTRData(), this, target);
+        written = WriteTheReportFile(TblTRData(), window_, target);
     }
     if (written)
-        ui::ShowInformation(this, QStringLiteral("Report successfully created."));
+        ui::ShowInformation(window_, QStringLiteral("Report successfully created."));
 }

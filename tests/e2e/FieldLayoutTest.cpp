@@ -245,7 +245,7 @@ TEST_F(FieldLayout, APositionThatIsNoNumberKeepsTheWizardOnTheColumnWidthsPage)
     next();
     EXPECT_EQ(modal.texts(), QStringList{"'4x' is not a valid integer value for field 'LPosition'"});
     expectSettledOn(9);
-    EXPECT_EQ(window.TblTRData().State(), store::TableState::Browse);
+    EXPECT_EQ(window.wizard().TblTRData().State(), store::TableState::Browse);
 
     setCell("sgCol", 1, 2, QStringLiteral("40"));
     modal.clear();

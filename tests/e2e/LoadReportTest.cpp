@@ -123,7 +123,7 @@ TEST_F(LoadReport, TheFieldCountDecidesHowManyRecordsAreReadAndABrokenRecordEnds
         writeReport(Crafted, c.file);
         modal.clear();
         openExisting("RbModify", Crafted);
-        EXPECT_EQ(WorkingRows(window.TblTRData()), c.rows) << c.name;
+        EXPECT_EQ(WorkingRows(window.wizard().TblTRData()), c.rows) << c.name;
         if (c.error) {
             // The engine's text, then which record of which report it is about.
             const QString where = QStringLiteral("\n\nThis is in field record %1 of the report %2.")
@@ -237,7 +237,7 @@ TEST_F(LoadReport, AReportGoneBeforeItIsLoadedChangesNothing)
     EXPECT_EQ(modal.shown().front().caption, QStringLiteral("Error"));
     EXPECT_TRUE(modal.texts().front().contains(QStringLiteral("callrpt.rpt"))) << messages();
     expectSettledOn(0);
-    EXPECT_TRUE(WorkingRows(window.TblTRData()).isEmpty());
+    EXPECT_TRUE(WorkingRows(window.wizard().TblTRData()).isEmpty());
     EXPECT_EQ(text("EdDescription"), QString());
 }
 
@@ -309,6 +309,6 @@ TEST_F(LoadReport, ACountNoReportCanHoldIsRefusedBeforeTheWorkingTableIsWritten)
                                                         "the 514 that any report can hold; the file cannot be loaded.")
                                              .arg(alias.path(Crafted))});
     expectSettledOn(0);
-    EXPECT_TRUE(WorkingRows(window.TblTRData()).isEmpty());
+    EXPECT_TRUE(WorkingRows(window.wizard().TblTRData()).isEmpty());
     EXPECT_EQ(writes.count(), 0);
 }

@@ -209,6 +209,6 @@ TEST_F(SaveReport, AFailedWriteShowsTheReasonAndNoSuccess)
     EXPECT_TRUE(modal.texts()[2].startsWith(QStringLiteral("Cannot write report "))) << messages();
     EXPECT_TRUE(QFileInfo(alias.path(QStringLiteral("phonelst.rpt"))).isDir());
     expectSettledOn(10);
-    EXPECT_EQ(window.TblTRData().FieldByName(QStringLiteral("Field")).AsString(),
+    EXPECT_EQ(window.wizard().TblTRData().FieldByName(QStringLiteral("Field")).AsString(),
               child<QListWidget>("LBFieldDefs")->currentItem()->text());
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "wizard/WizardForm.h"
+#include "shell/TFrmTabrep.h"
 
 #include <gtest/gtest.h>
 
@@ -8,11 +8,11 @@
 // first when it is not found, as the program builds them when code first needs
 // one of their controls.
 template <typename T = QWidget>
-T* FindControl(WizardForm& window, const char* name)
+T* FindControl(TFrmTabrep& window, const char* name)
 {
     T* found = window.findChild<T*>(QString::fromLatin1(name));
     if (!found) {
-        window.ensurePages();
+        window.wizard().ensurePages();
         found = window.findChild<T*>(QString::fromLatin1(name));
     }
     return found;
@@ -22,7 +22,7 @@ T* FindControl(WizardForm& window, const char* name)
 template <typename T>
 T* Child(QWidget& window, const char* name)
 {
-    auto* form = qobject_cast<WizardForm*>(&window);
+    auto* form = qobject_cast<TFrmTabrep*>(&window);
     T* child = form ? FindControl<T>(*form, name) : window.findChild<T*>(QString::fromLatin1(name));
     EXPECT_NE(child, nullptr) << name;
     return child;

@@ -51,7 +51,7 @@ TEST_F(Catalogue, FirstFillWithContactInformationOnly)
     EXPECT_TRUE(modal.shown().empty());
 
     // The fill itself writes its own form of the label; the page then rewrites it.
-    window.FillPickFields(wizard::PageTurn::None);
+    window.wizard().FillPickFields(wizard::PageTurn::None);
     EXPECT_EQ(text("LblSelected"), QStringLiteral("(0 Fields Selected)"));
 }
 

@@ -163,7 +163,7 @@ TEST_P(Navigation, PagesStatesAndRefusalsStepByStep)
             EXPECT_EQ(shown.caption, QStringLiteral("Error"));
         modal.clear();
         if (step.rows >= 0) {
-            EXPECT_EQ(window.TblTRData().RecordCount(), step.rows);
+            EXPECT_EQ(window.wizard().TblTRData().RecordCount(), step.rows);
         }
         if (step.on) {
             EXPECT_TRUE(child<QRadioButton>(step.on)->isChecked()) << step.on;

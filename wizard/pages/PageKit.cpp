@@ -3,26 +3,17 @@
 #include "ui/Option.h"
 
 #include <QButtonGroup>
+#include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace pagekit {
 
-namespace {
-
-QWidget* NamedPage(const QString& name)
+QVBoxLayout* ColumnLayout(QWidget* page, const QString& name, const QString& title)
 {
-    auto* page = new QWidget;
     page->setObjectName(name);
-    return page;
-}
-
-} // namespace
-
-QVBoxLayout* ColumnPage(const QString& name, const QString& title)
-{
-    QWidget* page = NamedPage(name);
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(Title(page, title));
     return layout;
@@ -30,10 +21,34 @@ QVBoxLayout* ColumnPage(const QString& name, const QString& title)
 
 QGridLayout* GridPage(const QString& name, const QString& title, int titleColumns)
 {
-    QWidget* page = NamedPage(name);
+    return GridLayout(new QWidget, name, title, titleColumns);
+}
+
+QGridLayout* GridLayout(QWidget* page, const QString& name, const QString& title, int titleColumns)
+{
+    page->setObjectName(name);
     auto* grid = new QGridLayout(page);
     grid->addWidget(Title(page, title), 0, 0, 1, titleColumns);
     return grid;
+}
+
+QFrame* Panel(QWidget* page, const QString& heading)
+{
+    auto* panel = new QFrame(page);
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(QFrame::Raised);
+    auto* layout = new QVBoxLayout(panel);
+    auto* title = Text(panel, heading, 13);
+    title->setFont(Serif(13, true));
+    layout->addWidget(title);
+    return panel;
+}
+
+QPushButton* Button(QWidget* parent, const QString& name, const QString& caption)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    return button;
 }
 
 QLabel* Title(QWidget* page, const QString& text)

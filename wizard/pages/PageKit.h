@@ -6,8 +6,10 @@
 #include <QString>
 
 class QButtonGroup;
+class QFrame;
 class QGridLayout;
 class QLabel;
+class QPushButton;
 class QVBoxLayout;
 class QWidget;
 
@@ -21,15 +23,22 @@ namespace pagekit {
 using ui::Sans;
 using ui::Serif;
 
-// A new page named name, its title on top; the caller adds the rest to the
-// layout returned, whose parentWidget() is the page.
-QVBoxLayout* ColumnPage(const QString& name, const QString& title);
-// The same on a grid: the title takes its first row, across titleColumns columns.
+// A page made by the caller, given its name and its title on top; the caller
+// adds the rest to the layout returned.
+QVBoxLayout* ColumnLayout(QWidget* page, const QString& name, const QString& title);
+// The same on a grid, its title across the first row's titleColumns columns.
+QGridLayout* GridLayout(QWidget* page, const QString& name, const QString& title, int titleColumns);
+// A new page named name on a grid, its title on top, across the first row's
+// titleColumns columns; the grid's parentWidget() is the page.
 QGridLayout* GridPage(const QString& name, const QString& title, int titleColumns);
 // The page title: bold, 29 pixels high.
 QLabel* Title(QWidget* page, const QString& text);
 // A text of the page, word-wrapped; 16 pixels unless given.
 QLabel* Text(QWidget* page, const QString& text, int pixels = 16, const QString& name = {});
+// A raised panel of the page with a bold heading on top, laid out in a column.
+QFrame* Panel(QWidget* page, const QString& heading);
+// A push button named name.
+QPushButton* Button(QWidget* parent, const QString& name, const QString& caption);
 // An option with a bold caption, in its group (one option on at a time).
 ui::Option* Opt(QWidget* page, QButtonGroup* group, const QString& name, const QString& caption);
 

@@ -1,5 +1,5 @@
-// Pages 8 to 10: columns and rows, column widths, field definitions.
-#include "wizard/WizardForm.h"
+// Pages 9 and 10: column widths, field definitions.
+#include "wizard/Wizard.h"
 
 #include "ui/KeyboardGrid.h"
 #include "ui/SpinEdit.h"
@@ -18,54 +18,7 @@
 
 using namespace pagekit;
 
-QWidget* WizardForm::buildColumnsPage()
-{
-    auto* grid = GridPage(QStringLiteral("Page8"), QStringLiteral("Column and Rows"), 4);
-    QWidget* page = grid->parentWidget();
-    grid->addWidget(Text(page, QStringLiteral("Select the number of columns in this report. Multiple rows are "
-                                              "allowed and will be created automatically.")),
-                    1, 0, 1, 4);
-    QLabel* columnsLabel = Text(page, QStringLiteral("Columns"));
-    grid->addWidget(columnsLabel, 2, 0);
-    SpinCol = new ui::SpinEdit(1, 20, page);
-    SpinCol->setFixedWidth(64);
-    SpinCol->setObjectName(QStringLiteral("SpinCol"));
-    columnsLabel->setBuddy(SpinCol);
-    SpinCol->setMaxLength(3);
-    SpinCol->setChangeHandler([this] { SpinColChange(); });
-    SpinCol->setClickHandler([this] { SpinColClick(); });
-    grid->addWidget(SpinCol, 2, 1);
-    grid->addWidget(Text(page, QStringLiteral("Rows")), 2, 2);
-    Label111 = Text(page, QStringLiteral("1"), 16, QStringLiteral("Label111"));
-    grid->addWidget(Label111, 2, 3);
-    StringGrid1 = new QTableWidget(1, 1, page);
-    StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
-    StringGrid1->setAccessibleName(QStringLiteral("Column and Rows"));
-    StringGrid1->setFixedSize(569, 204);
-    // A preview only: it takes no input (no focus, no selection, no clicks).
-    StringGrid1->setFocusPolicy(Qt::NoFocus);
-    StringGrid1->setSelectionMode(QAbstractItemView::NoSelection);
-    StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    StringGrid1->setAttribute(Qt::WA_TransparentForMouseEvents);
-    StringGrid1->horizontalHeader()->hide();
-    StringGrid1->verticalHeader()->hide();
-    StringGrid1->horizontalHeader()->setMinimumSectionSize(1);
-    StringGrid1->verticalHeader()->setMinimumSectionSize(1);
-    StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    QPalette silver = StringGrid1->palette();
-    silver.setColor(QPalette::Base, QColor(0xC0, 0xC0, 0xC0));
-    StringGrid1->setPalette(silver);
-    grid->addWidget(StringGrid1, 3, 0, 1, 4);
-    LblCustYes2 = Text(page, QStringLiteral("You have selected the CustomID field. This will automatically appear "
-                                            "in the first column."),
-                       13, QStringLiteral("LblCustYes2"));
-    grid->addWidget(LblCustYes2, 4, 0, 1, 4);
-    grid->setColumnStretch(3, 1);
-    return page;
-}
-
-QWidget* WizardForm::buildColumnWidthsPage()
+QWidget* Wizard::buildColumnWidthsPage()
 {
     auto* grid = GridPage(QStringLiteral("Page9"), QStringLiteral("Column Widths"), 2);
     QWidget* page = grid->parentWidget();
@@ -92,7 +45,7 @@ QWidget* WizardForm::buildColumnWidthsPage()
     return page;
 }
 
-QWidget* WizardForm::buildFieldDefinitionsPage()
+QWidget* Wizard::buildFieldDefinitionsPage()
 {
     auto* grid = GridPage(QStringLiteral("Page10"), QStringLiteral("Field Definitions"), 2);
     QWidget* page = grid->parentWidget();

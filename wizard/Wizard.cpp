@@ -1,14 +1,22 @@
-#include "wizard/WizardForm.h"
+#include "wizard/Wizard.h"
 
 #include "ui/ErrorGuard.h"
 #include "ui/PickList.h"
 #include "store/engine/Session.h"
 #include "store/engine/Table.h"
+#include "wizard/pages/CategoryPage.h"
+#include "wizard/pages/ColumnsPage.h"
 #include "wizard/pages/Cp1252Validator.h"
+#include "wizard/pages/DescriptionPage.h"
+#include "wizard/pages/DetailPage.h"
+#include "wizard/pages/FieldOrderPage.h"
+#include "wizard/pages/FieldSelectionPage.h"
+#include "wizard/pages/OperationPage.h"
+#include "wizard/pages/PaperPage.h"
+#include "wizard/pages/ReportTypePage.h"
 #include "wizard/pages/PageKit.h"
 
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -29,26 +37,23 @@ public:
 
 } // namespace
 
-WizardForm::WizardForm(store::Session& session, QWidget* parent)
-    : QDialog(parent),
+Wizard::Wizard(store::Session& session, QWidget* window)
+    : QObject(window),
       session_(session),
+      window_(window),
       TblContact_(std::make_unique<store::Table>(session)),
       TblEvents_(std::make_unique<store::Table>(session)),
       TblTRData_(std::make_unique<store::Table>(session))
 {
-    setObjectName(QStringLiteral("FrmTabrep"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowCloseButtonHint);
-    setFont(pagekit::Serif(16));
     TblContact_->SetTableName(QStringLiteral("CONTACT.DB"));
     TblEvents_->SetTableName(QStringLiteral("EVENT.DB"));
     TblTRData_->SetTableName(QStringLiteral("TRDATA.DB"));
     TblTRData_->SetExclusive(true);
 
-    auto* frame = new QVBoxLayout(this);
+    auto* frame = new QVBoxLayout(window);
     frame->setContentsMargins(0, 0, 0, 0);
     frame->setSpacing(0);
-    Notebook1 = new FixedNotebook(this);
+    Notebook1 = new FixedNotebook(window);
     Notebook1->setObjectName(QStringLiteral("Notebook1"));
     Notebook1->setFixedSize(624, 377);
     // Until a page is needed an empty stand-in holds its place.
@@ -58,10 +63,9 @@ WizardForm::WizardForm(store::Session& session, QWidget* parent)
     built_[Operation] = true;
     frame->addWidget(Notebook1);
     buildBottomBar(frame);
-    setFixedSize(624, 434);
 }
 
-void WizardForm::ensurePage(int index)
+void Wizard::ensurePage(int index)
 {
     if (built_[index])
         return;
@@ -73,57 +77,54 @@ void WizardForm::ensurePage(int index)
     // The layout view takes its place in the window's tab order, so its page must be in the window first.
     if (index == Widths)
         addColumnLayoutView();
-    pageBuilt(index);
 }
 
-void WizardForm::ensurePages()
+void Wizard::ensurePages()
 {
     for (int index = Operation; index < PageCount; ++index)
         ensurePage(index);
 }
 
-QWidget* WizardForm::buildPage(int index)
+QWidget* Wizard::buildPage(int index)
 {
     switch (index) {
     case Operation:
-        return buildOperationPage();
+        return operation_ = new OperationPage(state_);
     case ReportType:
-        return buildReportTypePage();
+        return reportType_ = new ReportTypePage(state_);
     case Category:
-        return buildCategoryPage();
-    case Description: {
-        QWidget* page = buildDescriptionPage();
-        EdDescription->setValidator(new wizard::Cp1252Validator(EdDescription));
-        return page;
-    }
+        return category_ = new CategoryPage(state_);
+    case Description:
+        description_ = new DescriptionPage;
+        description_->setChangeHandler([this](const QString& text) { LblDesc->setText(text); });
+        return description_;
     case Paper:
-        return buildPaperPage();
+        return paper_ = new PaperPage;
     case Detail:
-        return buildDetailPage();
-    case Fields: {
-        QWidget* page = buildFieldSelectionPage();
-        for (auto* list : {PickContactField, PickEventField})
-            list->setClickHandler([this, list] { PickContactFieldClick(list); });
-        return page;
-    }
-    case Order: {
-        QWidget* page = buildFieldOrderPage();
-        ui::OnClick(BtnMoveUp, this, &WizardForm::BtnMoveUpClick);
-        ui::OnClick(BtnDown, this, &WizardForm::BtnDownClick);
-        return page;
-    }
+        detail_ = new DetailPage;
+        detail_->setChoiceHandler([this](bool detailLevel) { tickCustomId(detailLevel); });
+        return detail_;
+    case Fields:
+        fields_ = new FieldSelectionPage(state_);
+        fields_->setPickHandler([this] { fieldsPicked(); });
+        fields_->setDialogHandlers([this] { emit specialFieldsAsked(); }, [this] { emit userFieldsAsked(); });
+        return fields_;
+    case Order:
+        return order_ = new FieldOrderPage(state_);
     case Columns:
-        return buildColumnsPage();
+        columns_ = new ColumnsPage(state_);
+        columns_->setChangeHandler([this] { SetGrid(); });
+        return columns_;
     case Widths: {
         QWidget* page = buildColumnWidthsPage();
-        ui::OnClick(BtnCheck, this, &WizardForm::BtnCheckClick);
+        onClick(BtnCheck, &Wizard::BtnCheckClick);
         return page;
     }
     default: {
         QWidget* page = buildFieldDefinitionsPage();
-        ui::OnClick(btMakeReport, this, &WizardForm::btMakeReportClick);
+        onClick(btMakeReport, &Wizard::btMakeReportClick);
         connect(LBFieldDefs, &QListWidget::currentRowChanged, this,
-                [this] { ui::Guarded(this, [this] { LBFieldDefsClick(LBFieldDefs); }); });
+                [this] { ui::Guarded(window_, [this] { LBFieldDefsClick(LBFieldDefs); }); });
         DBEdit1->setValidator(new wizard::Cp1252Validator(DBEdit1));
         bindFieldDefinitions();
         return page;
@@ -131,11 +132,11 @@ QWidget* WizardForm::buildPage(int index)
     }
 }
 
-WizardForm::~WizardForm() = default;
+Wizard::~Wizard() = default;
 
-void WizardForm::buildBottomBar(QVBoxLayout* frame)
+void Wizard::buildBottomBar(QVBoxLayout* frame)
 {
-    auto* bar = new QFrame(this);
+    auto* bar = new QFrame(window_);
     bar->setObjectName(QStringLiteral("Panel1"));
     bar->setFrameShape(QFrame::Panel);
     bar->setFrameShadow(QFrame::Raised);
@@ -156,32 +157,89 @@ void WizardForm::buildBottomBar(QVBoxLayout* frame)
     button(BtnNext, "BtnNext", "&Next");
     button(btExit, "btExit", "E&xit");
     BtnNext->setDefault(true);
-    ui::OnClick(BtnNext, this, &WizardForm::BtnNextClick);
-    ui::OnClick(BtnPrior, this, &WizardForm::BtnPriorClick);
+    onClick(BtnNext, &Wizard::BtnNextClick);
+    onClick(BtnPrior, &Wizard::BtnPriorClick);
     // F1 is the desktop's key for help: it opens the help of the page in view, as Help does.
-    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, BtnHelp, &QPushButton::click);
+    connect(new QShortcut(QKeySequence::HelpContents, window_), &QShortcut::activated, BtnHelp, &QPushButton::click);
     frame->addWidget(bar);
 }
 
-void WizardForm::keyPressEvent(QKeyEvent* event)
+void Wizard::onClick(QAbstractButton* button, void (Wizard::*handler)())
 {
-    // The main window has no cancel button: Escape must not close it.
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    connect(button, &QAbstractButton::clicked, this,
+            [this, handler] { ui::Guarded(window_, [&] { (this->*handler)(); }); });
 }
 
-void WizardForm::showPage(int index)
+int Wizard::shownPage() const
+{
+    return Notebook1->currentIndex();
+}
+
+void Wizard::showPage(int index)
 {
     ensurePage(index);
     Notebook1->setCurrentIndex(index);
 }
 
-void WizardForm::setNavigationButtons()
+void Wizard::setNavigationButtons()
 {
     const int shown = Notebook1->currentIndex();
     BtnPrior->setEnabled(shown != 0);
     BtnNext->setEnabled(shown != Notebook1->count() - 1);
+}
+
+void Wizard::setProductName(const QString& name)
+{
+    operationPage().setTitle(name);
+}
+
+void Wizard::hideSalesAndQuotes()
+{
+    categoryPage().hideSalesAndQuotes();
+}
+
+void Wizard::chooseDetailLevel(bool customerId)
+{
+    detailPage().chooseDetailLevel(customerId);
+}
+
+OperationPage& Wizard::operationPage()
+{
+    return *operation_; // built with the window
+}
+
+ReportTypePage& Wizard::reportTypePage()
+{
+    ensurePage(ReportType);
+    return *reportType_;
+}
+
+CategoryPage& Wizard::categoryPage()
+{
+    ensurePage(Category);
+    return *category_;
+}
+
+DescriptionPage& Wizard::descriptionPage()
+{
+    ensurePage(Description);
+    return *description_;
+}
+
+PaperPage& Wizard::paperPage()
+{
+    ensurePage(Paper);
+    return *paper_;
+}
+
+DetailPage& Wizard::detailPage()
+{
+    ensurePage(Detail);
+    return *detail_;
+}
+
+ui::PickList& Wizard::contactFields()
+{
+    ensurePage(Fields);
+    return fields_->contactFields();
 }

@@ -5,7 +5,7 @@
 #include "store/report/ReportVersion.h"
 #include "wizard/WizardState.h"
 
-#include <QDialog>
+#include <QObject>
 #include <array>
 #include <QString>
 #include <memory>
@@ -13,8 +13,6 @@
 #include <utility>
 #include <vector>
 
-class QButtonGroup;
-class QFrame;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -25,9 +23,7 @@ class QVBoxLayout;
 class QWidget;
 
 namespace ui {
-class Option;
 class PickList;
-class SpinEdit;
 } // namespace ui
 
 namespace store {
@@ -35,14 +31,34 @@ class Session;
 class Table;
 } // namespace store
 
+class QAbstractButton;
+class CategoryPage;
+class DescriptionPage;
+class ColumnsPage;
+class DetailPage;
+class FieldOrderPage;
+class FieldSelectionPage;
+class OperationPage;
+class PaperPage;
+class ReportTypePage;
+
 // The main window's wizard: the eleven pages of the notebook, the bottom bar,
-// the Wizard state and the three tables. The program's window, TFrmTabrep,
-// adds start-up and the shell commands on top of it.
-class WizardForm : public QDialog {
+// the Wizard state and the three tables, built into the window that holds it
+// (TFrmTabrep, which adds start-up and the shell commands).
+class Wizard : public QObject {
     Q_OBJECT
 public:
-    explicit WizardForm(store::Session& session, QWidget* parent = nullptr);
-    ~WizardForm() override;
+    // Lays the notebook and the bottom bar out in window, which takes them.
+    Wizard(store::Session& session, QWidget* window);
+    ~Wizard() override;
+
+    // The bottom bar's buttons that run the window's commands, and the page shown.
+    QPushButton* slideShowButton() const { return BtnSlideShow; }
+    QPushButton* aboutButton() const { return BtnAbout; }
+    QPushButton* helpButton() const { return BtnHelp; }
+    QPushButton* nextButton() const { return BtnNext; }
+    QPushButton* exitButton() const { return btExit; }
+    int shownPage() const;
 
     // The pages by name, the wizard's mode and the page turn (wizard/WizardState.h).
     using enum wizard::Page;
@@ -82,27 +98,21 @@ public:
     // user whether to write over it, at the last look right before the new
     // file takes its place. False when the answer was No: nothing was written.
     bool WriteTheReportFile(store::Table& table, QWidget* parent, SaveTarget target);
-    bool WriteTheReportFile(store::Table& table) { return WriteTheReportFile(table, this, saveTarget()); }
+    bool WriteTheReportFile(store::Table& table) { return WriteTheReportFile(table, window_, saveTarget()); }
     // The same look and question, before anything is written: true when the
     // file is as known or the user chose to write over it (which is then known).
     bool confirmReplacing(QWidget* parent, SaveTarget& target);
 
     // Field catalogue and selection rules.
     void FillPickFields(PageTurn turn);
-    void PickContactFieldClick(QObject* Sender);
 
     // Field order.
     bool FillFullList(PageTurn turn);
     void RecordDBType(const QString& name, int code, store::Table& table);
-    bool qOKFieldPositions();
-    void BtnMoveUpClick();
-    void BtnDownClick();
     void WriteFieldOrders(store::Table& table);
 
     // Columns and rows.
     void SetGrid();
-    void SpinColChange();
-    void SpinColClick();
 
     // Column positions and field attributes.
     void FillColTable();
@@ -117,26 +127,34 @@ public:
     // Saving: "Make Report".
     void btMakeReportClick();
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    // A page was just built: the window above the wizard connects its own handlers to it.
-    virtual void pageBuilt(int index) { Q_UNUSED(index); }
+    // Start-up's settings of the pages: the product's name as the first page's
+    // title, the sales and quote options out of sight, the detail level.
+    void setProductName(const QString& name);
+    void hideSalesAndQuotes();
+    void chooseDetailLevel(bool customerId);
+    // The contact fields' pick list, which the special-fields dialog ticks in.
+    ui::PickList& contactFields();
 
-    // Option handlers that only mark state or echo it.
-    void RBCreateClick();
-    void Notebook1Click();
-    void RBContactClick();
-    void EdDescriptionChange();
-    // Paper size.
-    void RBAmPorClick();
-    void RbAmLanClick();
-    void RbA4PorClick();
-    void RBA4LanClick();
-    void RbOtherClick();
-    void SpinMarginChange();
-    // Detail level.
-    void rbCustYesClick();
-    void rbCustNoClick();
+signals:
+    // The field-selection page's buttons for the window's dialogs.
+    void userFieldsAsked();
+    void specialFieldsAsked();
+
+private:
+    // A button's click runs a handler inside the window's error guard.
+    void onClick(QAbstractButton* button, void (Wizard::*handler)());
+
+    // The pages by kind, built when first asked for.
+    OperationPage& operationPage();
+    ReportTypePage& reportTypePage();
+    CategoryPage& categoryPage();
+    DescriptionPage& descriptionPage();
+    PaperPage& paperPage();
+    DetailPage& detailPage();
+    // The detail level chosen: the CustomID entry of the contact list ticked or not.
+    void tickCustomId(bool ticked);
+    // A field of the field-selection page ticked or unticked: the field order and the columns follow.
+    void fieldsPicked();
 
     void showPage(int index);
     void setNavigationButtons();
@@ -149,15 +167,13 @@ protected:
     void refreshBoundControls();
     void bindFieldDefinitions();
     std::vector<std::pair<class QCheckBox*, QString>> boundFlags() const;
-    void applyMove(const wizard::FieldMove& move);
-    int highlightedField() const;
-    static void MoveFieldLast(QListWidget* list, const QString& name);
     // The path of the report named by ReportFileName.
     QString reportPath() const;
     // Whether to write over what someone else left at path (ChangeSince).
     static bool askToReplace(QWidget* parent, const QString& path, const store::ReportChange& change);
 
     store::Session& session_;
+    QWidget* window_;
     WizardState state_;
     std::array<bool, PageCount> built_{};
     wizard::PreviewBlock preview_;  // the used block of the columns-and-rows preview
@@ -181,62 +197,16 @@ protected:
     QPushButton* BtnNext = nullptr;
     QPushButton* btExit = nullptr;
 
-    // Page 0: operation.
-    QLabel* Label1 = nullptr;
-    ui::Option* RBCreate = nullptr;
-    ui::Option* RbModify = nullptr;
-    ui::Option* RbCopy = nullptr;
-    ui::Option* RBColumn = nullptr;
-    ui::Option* RbDelete = nullptr;
-    // Page 1: report type.
-    ui::Option* RbContactOrdered = nullptr;
-    ui::Option* rbDateOrdered = nullptr;
-    // Page 2: information category.
-    ui::Option* RBContact = nullptr;
-    ui::Option* RBEvent = nullptr;
-    ui::Option* RBNote = nullptr;
-    ui::Option* RbCall = nullptr;
-    ui::Option* RBLetter = nullptr;
-    ui::Option* RbMeeting = nullptr;
-    ui::Option* RbTodo = nullptr;
-    ui::Option* rbSale = nullptr;
-    ui::Option* rbQuote = nullptr;
-    QLabel* lblSale1 = nullptr;
-    QLabel* lblQuote1 = nullptr;
-    // Page 3: description.
-    QLineEdit* EdDescription = nullptr;
-    static constexpr int DescriptionLength = 30;  // characters the edit takes by typing
-    // Page 4: paper size.
-    ui::Option* RBAmPor = nullptr;
-    ui::Option* RbAmLan = nullptr;
-    ui::Option* RbA4Por = nullptr;
-    ui::Option* RBA4Lan = nullptr;
-    ui::Option* RbOther = nullptr;
-    QFrame* PnlPrint = nullptr;
-    ui::SpinEdit* SpinMargin = nullptr;
-    QLabel* LblMargin = nullptr;
-    // Page 5: detail level.
-    ui::Option* rbCustYes = nullptr;
-    ui::Option* rbCustNo = nullptr;
-    // Page 6: field selection.
-    ui::PickList* PickContactField = nullptr;
-    ui::PickList* PickEventField = nullptr;
-    QLabel* LblEvent = nullptr;
-    QLabel* LblSelected = nullptr;
-    QPushButton* BitBtn2 = nullptr;
-    QPushButton* BtnUser = nullptr;
-    // Page 7: field order.
-    QListWidget* lbAllFields = nullptr;
-    QListWidget* lbMirror = nullptr;
-    QPushButton* BtnMoveUp = nullptr;
-    QPushButton* BtnDown = nullptr;
-    QLabel* LblCustYes = nullptr;
-    QLabel* LblCustNo = nullptr;
-    // Page 8: columns and rows.
-    ui::SpinEdit* SpinCol = nullptr;
-    QLabel* Label111 = nullptr;
-    QTableWidget* StringGrid1 = nullptr;
-    QLabel* LblCustYes2 = nullptr;
+    // Pages 0 to 5, each owning its controls.
+    OperationPage* operation_ = nullptr;
+    ReportTypePage* reportType_ = nullptr;
+    CategoryPage* category_ = nullptr;
+    DescriptionPage* description_ = nullptr;
+    PaperPage* paper_ = nullptr;
+    DetailPage* detail_ = nullptr;
+    FieldSelectionPage* fields_ = nullptr;
+    FieldOrderPage* order_ = nullptr;
+    ColumnsPage* columns_ = nullptr;
     // Page 9: column widths.
     QTableWidget* sgCol = nullptr;
     QPushButton* BtnCheck = nullptr;
@@ -252,18 +222,8 @@ protected:
     class QCheckBox* DBCBAverage = nullptr;
     QPushButton* btMakeReport = nullptr;
 
-private:
     QWidget* buildPage(int index);
     void buildBottomBar(QVBoxLayout* frame);
-    QWidget* buildOperationPage();
-    QWidget* buildReportTypePage();
-    QWidget* buildCategoryPage();
-    QWidget* buildDescriptionPage();
-    QWidget* buildPaperPage();
-    QWidget* buildDetailPage();
-    QWidget* buildFieldSelectionPage();
-    QWidget* buildFieldOrderPage();
-    QWidget* buildColumnsPage();
     QWidget* buildColumnWidthsPage();
     QWidget* buildFieldDefinitionsPage();
     void addColumnLayoutView();

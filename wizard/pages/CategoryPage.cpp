@@ -1,0 +1,104 @@
+#include "wizard/pages/CategoryPage.h"
+
+#include "ui/Option.h"
+#include "wizard/WizardState.h"
+#include "wizard/pages/PageKit.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+using namespace pagekit;
+
+CategoryPage::CategoryPage(WizardState& state) : state_(state)
+{
+    QVBoxLayout* layout = ColumnLayout(this, QStringLiteral("Page3"), QStringLiteral("Report Information"));
+    auto* group = new QButtonGroup(this);
+    layout->addWidget(Text(this, QStringLiteral("Select the type of information to be included on the report. All "
+                                                "reports will allow you to select from the Biographical Information "
+                                                "fields.")));
+    auto* grid = new QGridLayout;
+    layout->addLayout(grid);
+    layout->addStretch();
+    struct Entry {
+        ui::Option*& option;
+        const char* name;
+        const char* caption;
+        const char* description;
+        QLabel** label;
+    };
+    const Entry entries[] = {
+        {RBContact, "RBContact", "Contact Information Only", "First Name, Last Name, User Fields, etc.", nullptr},
+        {RBEvent, "RBEvent", "Include Basic Event Fields", "Event Time, Event Date, Summary, etc.", nullptr},
+        {RBNote, "RBNote", "Include Note Fields", "Note Time, Note Date, etc.", nullptr},
+        {RbCall, "RbCall", "Include Call Event Fields", "Phone Call Time, Duration, etc.", nullptr},
+        {RBLetter, "RBLetter", "Include Letter Event Fields", "Filename, Summary, etc.", nullptr},
+        {RbMeeting, "RbMeeting", "Include Meetings Event Fields", "Location, Meeting Time, etc.", nullptr},
+        {RbTodo, "RbTodo", "Include To-do Fields", "Summary, To-Do Time, To-Do Date, etc.", nullptr},
+        {rbSale, "rbSale", "Include Sales Fields", "Summary, Sales Time, Sales Amount, etc.", &lblSale1},
+        {rbQuote, "rbQuote", "Include Quote Fields", "Summary, Quote Date Quote Amount, etc.", &lblQuote1},
+    };
+    int index = 0;
+    for (const Entry& e : entries) {
+        e.option = Opt(this, group, QString::fromLatin1(e.name), QString::fromLatin1(e.caption));
+        QLabel* description = Text(this, QString::fromLatin1(e.description), 13);
+        if (e.label) {
+            *e.label = description;
+            description->setObjectName(e.label == &lblSale1 ? QStringLiteral("lblSale1")
+                                                            : QStringLiteral("lblQuote1"));
+        }
+        const int column = index < 5 ? 0 : 1;
+        const int row = (index < 5 ? index : index - 5) * 2;
+        grid->addWidget(e.option, row, column);
+        grid->addWidget(description, row + 1, column);
+        ++index;
+    }
+    // On before the handlers are in place: the design's starting choice marks nothing.
+    RBContact->setChecked(true);
+    for (const Entry& e : entries)
+        e.option->setClickHandler([this] { RBContactClick(); });
+}
+
+ui::Option* CategoryPage::option(Category category) const
+{
+    switch (category) {
+    case Category::Contact: return RBContact;
+    case Category::Event: return RBEvent;
+    case Category::Note: return RBNote;
+    case Category::Call: return RbCall;
+    case Category::Letter: return RBLetter;
+    case Category::Meeting: return RbMeeting;
+    case Category::Todo: return RbTodo;
+    case Category::Sale: return rbSale;
+    case Category::Quote: return rbQuote;
+    }
+    return RBContact;
+}
+
+CategoryPage::Category CategoryPage::category() const
+{
+    for (Category category : {Category::Event, Category::Note, Category::Call, Category::Letter, Category::Meeting,
+                              Category::Todo, Category::Sale, Category::Quote})
+        if (option(category)->isChecked())
+            return category;
+    return Category::Contact;
+}
+
+void CategoryPage::choose(Category category)
+{
+    option(category)->turnOn();
+}
+
+void CategoryPage::hideSalesAndQuotes()
+{
+    rbSale->hide();
+    lblSale1->hide();
+    rbQuote->hide();
+    lblQuote1->hide();
+}
+
+void CategoryPage::RBContactClick()
+{
+    state_.CatalogueDirty = true;
+}

@@ -1,0 +1,62 @@
+#include "wizard/pages/DescriptionPage.h"
+
+#include "wizard/pages/Cp1252Validator.h"
+#include "wizard/pages/PageKit.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+#include <algorithm>
+
+using namespace pagekit;
+
+DescriptionPage::DescriptionPage()
+{
+    QVBoxLayout* layout = ColumnLayout(this, QStringLiteral("Page4"), QStringLiteral("Report Description"));
+    QLabel* prompt = Text(this, QStringLiteral("Type a short description for the report:"));
+    layout->addWidget(prompt);
+    EdDescription = new QLineEdit(this);
+    prompt->setBuddy(EdDescription);
+    EdDescription->setObjectName(QStringLiteral("EdDescription"));
+    EdDescription->setMaxLength(DescriptionLength);
+    connect(EdDescription, &QLineEdit::textChanged, this, &DescriptionPage::EdDescriptionChange);
+    layout->addWidget(EdDescription);
+    auto* panel = new QFrame(this);
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(QFrame::Sunken);
+    auto* panelLayout = new QVBoxLayout(panel);
+    for (const char* line : {"The description is used to help you remember the contents of the report.",
+                             "Examples:", "Birthday Report", "Zip Code Report", "Contact listing Report",
+                             "City report"})
+        panelLayout->addWidget(Text(panel, QString::fromLatin1(line)));
+    layout->addWidget(panel);
+    layout->addStretch();
+    EdDescription->setValidator(new wizard::Cp1252Validator(EdDescription));
+}
+
+QString DescriptionPage::description() const
+{
+    return EdDescription->text();
+}
+
+void DescriptionPage::setDescription(const QString& text)
+{
+    EdDescription->setText(text);
+}
+
+void DescriptionPage::allowLength(int characters)
+{
+    EdDescription->setMaxLength(std::max(DescriptionLength, characters));
+}
+
+void DescriptionPage::focusEdit()
+{
+    EdDescription->setFocus();
+}
+
+void DescriptionPage::EdDescriptionChange()
+{
+    if (onChange_)
+        onChange_(EdDescription->text());
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+class QLineEdit;
+
+// Page 3: the report's short description.
+class DescriptionPage : public QWidget {
+public:
+    static constexpr int DescriptionLength = 30;  // characters the edit takes by typing
+
+    DescriptionPage();
+
+    QString description() const;
+    void setDescription(const QString& text);
+    // The edit takes the typed limit, or a longer loaded description whole.
+    void allowLength(int characters);
+    void focusEdit();
+    // Told every change of the description.
+    void setChangeHandler(std::function<void(const QString&)> handler) { onChange_ = std::move(handler); }
+
+private:
+    void EdDescriptionChange();
+
+    QLineEdit* EdDescription = nullptr;
+    std::function<void(const QString&)> onChange_;
+};

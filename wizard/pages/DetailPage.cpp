@@ -1,0 +1,54 @@
+#include "wizard/pages/DetailPage.h"
+
+#include "ui/Option.h"
+#include "wizard/pages/PageKit.h"
+
+#include <QButtonGroup>
+#include <QLabel>
+#include <QPixmap>
+#include <QVBoxLayout>
+
+using namespace pagekit;
+
+DetailPage::DetailPage()
+{
+    QVBoxLayout* layout = ColumnLayout(this, QStringLiteral("Page4_5"), QStringLiteral("Detail Level"));
+    auto* group = new QButtonGroup(this);
+    layout->addWidget(Text(this, QStringLiteral("The Detail Level is found on the Reports Screen in Omnivale. If "
+                                                "selected, the detail level information will always appear in the "
+                                                "first column of the report.")));
+    auto* picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("Image3"));
+    picture->setPixmap(QPixmap(QStringLiteral(":/pictures/detail-level.png")));
+    layout->addWidget(picture, 0, Qt::AlignHCenter);
+    layout->addWidget(Text(this, QStringLiteral("The detail level option is displayed in the Reports screen.")));
+    rbCustYes = Opt(this, group, QStringLiteral("rbCustYes"), QStringLiteral("Yes, use Detail Level"));
+    rbCustNo = Opt(this, group, QStringLiteral("rbCustNo"), QStringLiteral("No"));
+    rbCustYes->setClickHandler([this] { rbCustYesClick(); });
+    rbCustNo->setClickHandler([this] { rbCustNoClick(); });
+    layout->addWidget(rbCustYes);
+    layout->addWidget(rbCustNo);
+    layout->addStretch();
+}
+
+bool DetailPage::detailLevel() const
+{
+    return rbCustYes->isChecked();
+}
+
+void DetailPage::chooseDetailLevel(bool detailLevel)
+{
+    (detailLevel ? rbCustYes : rbCustNo)->turnOn();
+}
+
+void DetailPage::rbCustYesClick()
+{
+    if (onChoice_)
+        onChoice_(true);
+}
+
+void DetailPage::rbCustNoClick()
+{
+    if (onChoice_)
+        onChoice_(false);
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+namespace ui {
+class Option;
+}
+
+// Page 5: whether the report's first column is the detail level (the CustomID field).
+class DetailPage : public QWidget {
+public:
+    DetailPage();
+
+    bool detailLevel() const;
+    // Turns the choice on, as a click does.
+    void chooseDetailLevel(bool detailLevel);
+    // Told the choice whenever it is turned on.
+    void setChoiceHandler(std::function<void(bool)> handler) { onChoice_ = std::move(handler); }
+
+private:
+    void rbCustYesClick();
+    void rbCustNoClick();
+
+    ui::Option* rbCustYes = nullptr;
+    ui::Option* rbCustNo = nullptr;
+    std::function<void(bool)> onChoice_;
+};

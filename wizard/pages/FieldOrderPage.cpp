@@ -1,0 +1,139 @@
+#include "wizard/pages/FieldOrderPage.h"
+
+#include "ui/ErrorGuard.h"
+#include "rules/FieldOrderRules.h"
+#include "wizard/WizardState.h"
+#include "wizard/pages/PageKit.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+using namespace pagekit;
+
+FieldOrderPage::FieldOrderPage(const WizardState& state) : state_(state)
+{
+    QGridLayout* grid = GridLayout(this, QStringLiteral("Page7"), QStringLiteral("Field Order"), 3);
+    QWidget* page = this;
+    grid->addWidget(Text(page, QStringLiteral("Select the order from left to right for the fields on the report.")),
+                    1, 0, 1, 3);
+    lbAllFields = new QListWidget(page);
+    lbAllFields->setObjectName(QStringLiteral("lbAllFields"));
+    lbAllFields->setFont(Serif(13));
+    lbAllFields->setAccessibleName(QStringLiteral("Field Order"));
+    grid->addWidget(lbAllFields, 2, 0, 3, 1);
+    lbMirror = new QListWidget(page);
+    lbMirror->setObjectName(QStringLiteral("lbMirror"));
+    lbMirror->hide();
+    BtnMoveUp = Button(page, QStringLiteral("BtnMoveUp"), QStringLiteral("Move &Up    "));
+    BtnDown = Button(page, QStringLiteral("BtnDown"), QStringLiteral("Move &Down"));
+    grid->addWidget(BtnMoveUp, 2, 1);
+    grid->addWidget(BtnDown, 3, 1);
+    QFrame* note = Panel(page, QStringLiteral("Important Note:"));
+    LblCustYes = Text(note,
+                      QStringLiteral("You have selected the CustomID field which is controlled by the detail level "
+                                     "on the Report Selection Screen inside Omnivale Personal for Windows. This will "
+                                     "appear in the first column of your report."),
+                      13, QStringLiteral("LblCustYes"));
+    LblCustNo = Text(note,
+                     QStringLiteral("You have NOT selected the CustomID field. The detail level option will not "
+                                    "apply to this report."),
+                     13, QStringLiteral("LblCustNo"));
+    note->layout()->addWidget(LblCustYes);
+    note->layout()->addWidget(LblCustNo);
+    grid->addWidget(note, 2, 2, 3, 1);
+    // The list and the note take the height the page has to spare, so the title
+    // and the instruction stand at the top as on the other pages.
+    grid->setRowStretch(4, 1);
+    grid->setColumnStretch(0, 2);
+    grid->setColumnStretch(2, 2);
+    // Inside the window's error guard, which shows a failure over the window.
+    connect(BtnMoveUp, &QPushButton::clicked, this, [this] { ui::Guarded(window(), [this] { BtnMoveUpClick(); }); });
+    connect(BtnDown, &QPushButton::clicked, this, [this] { ui::Guarded(window(), [this] { BtnDownClick(); }); });
+}
+
+QStringList FieldOrderPage::orderedFields() const
+{
+    QStringList fields;
+    for (int i = 0; i < lbAllFields->count(); ++i)
+        fields << lbAllFields->item(i)->text();
+    return fields;
+}
+
+int FieldOrderPage::fieldCount() const
+{
+    return lbAllFields->count();
+}
+
+void FieldOrderPage::clearFields()
+{
+    lbAllFields->clear();
+}
+
+void FieldOrderPage::addField(const QString& name)
+{
+    lbAllFields->addItem(name);
+}
+
+void FieldOrderPage::moveLast(const QString& name)
+{
+    for (int i = 0; i < lbAllFields->count(); ++i)
+        if (lbAllFields->item(i)->text().compare(name, Qt::CaseInsensitive) == 0) {
+            delete lbAllFields->takeItem(i);
+            lbAllFields->setCurrentRow(lbAllFields->count() - 1);
+            lbAllFields->addItem(name);
+            return;
+        }
+}
+
+void FieldOrderPage::highlightFirst()
+{
+    lbAllFields->setCurrentRow(0);
+}
+
+void FieldOrderPage::showDetailLevel(bool detailLevel)
+{
+    LblCustYes->setVisible(detailLevel);
+    LblCustNo->setVisible(!detailLevel);
+}
+
+bool FieldOrderPage::qOKFieldPositions()
+{
+    const auto broken = wizard::CheckFieldOrder(orderedFields(), state_.EventCategory);
+    if (broken == wizard::FieldOrderBreak::None)
+        return true;
+    ui::ShowError(window(), wizard::FieldOrderMessage(broken));
+    return false;
+}
+
+void FieldOrderPage::applyMove(const wizard::FieldMove& move)
+{
+    lbMirror->clear();
+    lbMirror->addItems(orderedFields());
+    lbAllFields->clear();
+    lbAllFields->addItems(move.entries);
+    lbAllFields->setCurrentRow(move.highlighted);
+    if (move.broken != wizard::FieldOrderBreak::None) {
+        lbAllFields->setCurrentRow(-1);
+        lbAllFields->clearSelection();
+        ui::ShowError(window(), wizard::FieldOrderMessage(move.broken));
+    }
+}
+
+void FieldOrderPage::BtnMoveUpClick()
+{
+    applyMove(wizard::MoveFieldUp(orderedFields(), highlightedField(), state_.EventCategory));
+}
+
+void FieldOrderPage::BtnDownClick()
+{
+    applyMove(wizard::MoveFieldDown(orderedFields(), highlightedField(), state_.EventCategory));
+}
+
+int FieldOrderPage::highlightedField() const
+{
+    const QListWidgetItem* item = lbAllFields->currentItem();
+    return item && item->isSelected() ? lbAllFields->row(item) : -1;
+}

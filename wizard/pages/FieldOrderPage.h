@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+
+struct WizardState;
+
+namespace wizard {
+struct FieldMove;
+}
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+// Page 7: the chosen fields in the order they stand on the report, moved up and
+// down under the field-order rules, and the note on the detail level.
+class FieldOrderPage : public QWidget {
+public:
+    explicit FieldOrderPage(const WizardState& state);
+
+    QStringList orderedFields() const;
+    int fieldCount() const;
+    // The list built again: emptied, then the fields added one by one.
+    void clearFields();
+    void addField(const QString& name);
+    // A memo field must stay last: when the list holds name (in any letter case),
+    // it is taken out, the last entry highlighted, and name appended at the end.
+    void moveLast(const QString& name);
+    void highlightFirst();
+    // The note that says whether the detail level's CustomID leads the report.
+    void showDetailLevel(bool detailLevel);
+    // False, after saying why, when the order breaks a field-order rule.
+    bool qOKFieldPositions();
+
+private:
+    void BtnMoveUpClick();
+    void BtnDownClick();
+    void applyMove(const wizard::FieldMove& move);
+    int highlightedField() const;
+
+    const WizardState& state_;
+    QListWidget* lbAllFields = nullptr;
+    QListWidget* lbMirror = nullptr;
+    QPushButton* BtnMoveUp = nullptr;
+    QPushButton* BtnDown = nullptr;
+    QLabel* LblCustYes = nullptr;
+    QLabel* LblCustNo = nullptr;
+};

@@ -1,0 +1,201 @@
+#include "wizard/pages/FieldSelectionPage.h"
+
+#include "ui/Modal.h"
+#include "ui/PickList.h"
+#include "rules/EventFieldMap.h"
+#include "wizard/WizardState.h"
+#include "wizard/pages/PageKit.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QHash>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace pagekit;
+
+namespace {
+
+// A pick list's entries by their text in any letter case, as findEntry compares
+// them: one look-up a field instead of a walk of the list.
+class EntryIndex {
+public:
+    explicit EntryIndex(const ui::PickList& list)
+    {
+        for (int i = list.count() - 1; i >= 0; --i) // of equal texts the first wins, as in findEntry
+            index_.insert(list.entryText(i).toCaseFolded(), i);
+    }
+    int find(const QString& text) const { return index_.value(text.toCaseFolded(), -1); }
+
+private:
+    QHash<QString, int> index_;
+};
+
+QStringList Ticked(const ui::PickList& list)
+{
+    QStringList names;
+    for (int i = 0; i < list.entryCount(); ++i)
+        if (list.isTicked(i))
+            names << list.entryText(i);
+    return names;
+}
+
+} // namespace
+
+FieldSelectionPage::FieldSelectionPage(WizardState& state) : state_(state)
+{
+    QGridLayout* grid = GridLayout(this, QStringLiteral("Page6"), QStringLiteral("Field Selection"), 3);
+    QWidget* page = this;
+    grid->addWidget(Text(page, QStringLiteral("Select which fields to include in the report.")), 1, 0, 1, 3);
+    QLabel* contactHeading = Text(page, QStringLiteral("Contact Fields"));
+    grid->addWidget(contactHeading, 2, 0);
+    LblEvent = Text(page, QStringLiteral("Event Fields"), 16, QStringLiteral("LblEvent"));
+    grid->addWidget(LblEvent, 2, 1);
+    PickContactField = new ui::PickList(QStringLiteral("PickContactField"), page);
+    PickEventField = new ui::PickList(QStringLiteral("PickEventField"), page);
+    for (auto* list : {PickContactField, PickEventField})
+        list->setFont(Serif(13));
+    // A list's name is not taken from its buddy: it is given the heading's words too.
+    contactHeading->setBuddy(PickContactField);
+    LblEvent->setBuddy(PickEventField);
+    PickContactField->setAccessibleName(contactHeading->text());
+    PickEventField->setAccessibleName(LblEvent->text());
+    grid->addWidget(PickContactField, 3, 0);
+    grid->addWidget(PickEventField, 3, 1);
+    LblSelected = Text(page, QString(), 13, QStringLiteral("LblSelected"));
+    grid->addWidget(LblSelected, 4, 0, 1, 2);
+
+    auto* side = new QVBoxLayout;
+    QFrame* combination = Panel(page, QStringLiteral("Combination Fields"));
+    combination->layout()->addWidget(
+        Text(combination, QStringLiteral("Some options are special fields derived from multiple fields."), 13));
+    side->addWidget(combination);
+    BitBtn2 = Button(page, QStringLiteral("BitBtn2"), QStringLiteral("&Special Fields"));
+    side->addWidget(BitBtn2);
+    QFrame* user = Panel(page, QStringLiteral("User Field Definitions"));
+    BtnUser = Button(user, QStringLiteral("BtnUser"), QStringLiteral("&User Fields"));
+    user->layout()->addWidget(BtnUser);
+    for (QPushButton* button : {BitBtn2, BtnUser})
+        button->setFont(Sans(11));  // the bottom bar's font; other pages' buttons keep the page's
+    side->addWidget(user);
+    side->addStretch();
+    grid->addLayout(side, 2, 2, 3, 1);
+    grid->setColumnStretch(0, 2);
+    grid->setColumnStretch(1, 2);
+    grid->setColumnStretch(2, 1);
+    for (auto* list : {PickContactField, PickEventField})
+        list->setClickHandler([this, list] { PickContactFieldClick(list); });
+}
+
+void FieldSelectionPage::PickContactFieldClick(QObject* Sender)
+{
+    Q_UNUSED(Sender);
+    state_.CatalogueDirty = false;
+    state_.LayoutDirty = true;
+    state_.SelectedCount = 0;
+
+    const QString eventMemo = wizard::GetEventDisplayName(state_.EventCategory, QStringLiteral("Memo"));
+    struct Pass {
+        ui::PickList* list;
+        QString memo;
+        bool& chosen;
+        const char* message;
+    };
+    const Pass passes[] = {
+        {PickContactField, QStringLiteral("Memo"), state_.ContactMemoChosen, "You cannot choose both memo fields (1)"},
+        {PickEventField, eventMemo, state_.EventMemoChosen, "You cannot choose both memo fields (2)"},
+    };
+    for (const Pass& pass : passes) {
+        for (int i = 0; i < pass.list->entryCount(); ++i) {
+            const bool isMemo = pass.list->entryText(i) == pass.memo;
+            if (isMemo)
+                pass.chosen = pass.list->isTicked(i);
+            if (!pass.list->isTicked(i))
+                continue;
+            if (isMemo)
+                pass.chosen = true;
+            if (state_.ContactMemoChosen && state_.EventMemoChosen) {
+                ui::ShowError(window(), QString::fromLatin1(pass.message));
+                pass.list->setTicked(i, false);
+                pass.chosen = false;
+            } else {
+                ++state_.SelectedCount;
+            }
+        }
+    }
+    LblSelected->setText(QStringLiteral("(%1 fields selected)").arg(state_.SelectedCount));
+    if (onPick_)
+        onPick_();
+}
+
+void FieldSelectionPage::setDialogHandlers(std::function<void()> special, std::function<void()> user)
+{
+    connect(BitBtn2, &QPushButton::clicked, this, [special = std::move(special)] { special(); });
+    connect(BtnUser, &QPushButton::clicked, this, [user = std::move(user)] { user(); });
+}
+
+int FieldSelectionPage::tickedCount() const
+{
+    return PickContactField->tickedCount() + PickEventField->tickedCount();
+}
+
+QStringList FieldSelectionPage::tickedContacts() const
+{
+    return Ticked(*PickContactField);
+}
+
+QStringList FieldSelectionPage::tickedEvents() const
+{
+    return Ticked(*PickEventField);
+}
+
+void FieldSelectionPage::setEventHeading(const QString& heading)
+{
+    LblEvent->setText(heading);
+    PickEventField->setAccessibleName(LblEvent->text());
+}
+
+void FieldSelectionPage::clearCatalogue()
+{
+    LblSelected->setText(QStringLiteral("(0 Fields Selected)"));
+    PickContactField->clear();
+    PickEventField->clear();
+}
+
+void FieldSelectionPage::fillCatalogue(const QStringList& contacts, const QStringList& events, bool withEvents)
+{
+    for (const QString& name : contacts)
+        PickContactField->addEntry(name);
+    PickContactField->scrollToFirst();
+    for (const QString& name : events)
+        PickEventField->addEntry(name);
+    LblEvent->setVisible(withEvents);
+    PickEventField->setVisible(withEvents);
+}
+
+void FieldSelectionPage::tickLoaded(const QStringList& contacts, const QStringList& events)
+{
+    const std::pair<ui::PickList*, const QStringList&> lists[] = {{PickContactField, contacts},
+                                                                  {PickEventField, events}};
+    for (const auto& [list, names] : lists) {
+        list->clearTicks();
+        const EntryIndex entries(*list);
+        for (const QString& name : names)
+            if (const int index = entries.find(name); index >= 0)
+                list->setTicked(index, true);
+    }
+}
+
+void FieldSelectionPage::tickContact(const QString& name, bool ticked)
+{
+    const int index = PickContactField->findEntry(name);
+    if (index >= 0)
+        PickContactField->setTicked(index, ticked);
+    PickContactField->scrollToFirst();
+}
+
+void FieldSelectionPage::showTickedCount()
+{
+    LblSelected->setText(QStringLiteral("(%1 fields selected)").arg(tickedCount()));
+}

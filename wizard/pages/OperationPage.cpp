@@ -1,0 +1,76 @@
+#include "wizard/pages/OperationPage.h"
+
+#include "ui/Option.h"
+#include "wizard/WizardState.h"
+#include "wizard/pages/PageKit.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPixmap>
+
+using namespace pagekit;
+
+namespace {
+
+QLabel* Picture(QWidget* page, const QString& file, const QString& name)
+{
+    auto* picture = new QLabel(page);
+    picture->setObjectName(name);
+    picture->setPixmap(QPixmap(file));
+    return picture;
+}
+
+} // namespace
+
+OperationPage::OperationPage(WizardState& state) : state_(state)
+{
+    setObjectName(QStringLiteral("Page1"));
+    auto* group = new QButtonGroup(this);
+    Label1 = Title(this, QStringLiteral("Tabulon"));
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setFont(Serif(40, true));
+    RBCreate = Opt(this, group, QStringLiteral("RBCreate"), QStringLiteral("&Create a New Report"));
+    RbModify = Opt(this, group, QStringLiteral("RbModify"), QStringLiteral("&Modify an Existing Report"));
+    RbCopy = Opt(this, group, QStringLiteral("RbCopy"), QStringLiteral("Co&py and Modify an Existing Report"));
+    RBColumn = Opt(this, group, QStringLiteral("RBColumn"),
+                   QStringLiteral("Modify Column &Widths of an Existing Report"));
+    RbDelete = Opt(this, group, QStringLiteral("RbDelete"), QStringLiteral("&Delete an Existing Report"));
+    RBCreate->setChecked(true);
+    for (auto* option : {RBCreate, RbModify, RbCopy, RBColumn, RbDelete})
+        option->setClickHandler([this] { RBCreateClick(); });
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(Label1, 0, 0, 1, 2, Qt::AlignHCenter);
+    grid->addWidget(Picture(this, QStringLiteral(":/pictures/operation-details.png"), QStringLiteral("Image1")), 1,
+                    0, 2, 1, Qt::AlignCenter);
+    grid->addWidget(Picture(this, QStringLiteral(":/pictures/operation-save.png"), QStringLiteral("Image2")), 3, 0,
+                    3, 1, Qt::AlignCenter);
+    int row = 1;
+    for (auto* option : {RBCreate, RbModify, RbCopy, RBColumn, RbDelete})
+        grid->addWidget(option, row++, 1);
+    grid->setColumnStretch(1, 1);
+}
+
+void OperationPage::setTitle(const QString& text)
+{
+    Label1->setText(text);
+}
+
+OperationPage::Choice OperationPage::choice() const
+{
+    if (RbModify->isChecked())
+        return Choice::Modify;
+    if (RbCopy->isChecked())
+        return Choice::Copy;
+    if (RBColumn->isChecked())
+        return Choice::ColumnWidths;
+    if (RbDelete->isChecked())
+        return Choice::Delete;
+    return Choice::Create;
+}
+
+void OperationPage::RBCreateClick()
+{
+    state_.CatalogueDirty = true;
+}

@@ -1,0 +1,127 @@
+#include "wizard/pages/PaperPage.h"
+
+#include "rules/ReportSettings.h"
+#include "ui/Option.h"
+#include "ui/SpinEdit.h"
+#include "wizard/pages/PageKit.h"
+
+#include <QButtonGroup>
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QVBoxLayout>
+
+using namespace pagekit;
+
+PaperPage::PaperPage()
+{
+    QVBoxLayout* layout = ColumnLayout(this, QStringLiteral("Page5"), QStringLiteral("Paper Size"));
+    auto* group = new QButtonGroup(this);
+    layout->addWidget(Text(this, QStringLiteral("Select the desired paper size for the report.")));
+    RBAmPor = Opt(this, group, QStringLiteral("RBAmPor"), QStringLiteral("Portrait Mode (8.5 inches x 11 inches)"));
+    RbAmLan = Opt(this, group, QStringLiteral("RbAmLan"), QStringLiteral("Landscape Mode (11 inches x 8.5 inches)"));
+    RbA4Por = Opt(this, group, QStringLiteral("RbA4Por"), QStringLiteral("A4 Portrait Mode (21 cm x 29.7 cm)"));
+    RBA4Lan = Opt(this, group, QStringLiteral("RBA4Lan"), QStringLiteral("A4 Landscape Mode (29.7 cm x 21.7 cm)"));
+    RbOther = Opt(this, group, QStringLiteral("RbOther"), QStringLiteral("Other  Paper Size"));
+    RBAmPor->setChecked(true);
+    RBAmPor->setClickHandler([this] { RBAmPorClick(); });
+    RbAmLan->setClickHandler([this] { RbAmLanClick(); });
+    RbA4Por->setClickHandler([this] { RbA4PorClick(); });
+    RBA4Lan->setClickHandler([this] { RBA4LanClick(); });
+    RbOther->setClickHandler([this] { RbOtherClick(); });
+
+    auto* grid = new QGridLayout;
+    layout->addLayout(grid);
+    grid->addWidget(Text(this, QStringLiteral("American Formats")), 0, 0);
+    grid->addWidget(RBAmPor, 1, 0);
+    grid->addWidget(RbAmLan, 2, 0);
+    grid->addWidget(Text(this, QStringLiteral("European Formats")), 3, 0);
+    grid->addWidget(RbA4Por, 4, 0);
+    grid->addWidget(RBA4Lan, 5, 0);
+    grid->addWidget(Text(this, QStringLiteral("Non-Standard")), 6, 0);
+    grid->addWidget(RbOther, 7, 0);
+
+    PnlPrint = new QFrame(this);
+    PnlPrint->setObjectName(QStringLiteral("PnlPrint"));
+    PnlPrint->setFrameShape(QFrame::Panel);
+    PnlPrint->setFrameShadow(QFrame::Raised);
+    auto* panel = new QGridLayout(PnlPrint);
+    QLabel* widthLabel = Text(PnlPrint, QStringLiteral("Printable Width"));
+    panel->addWidget(widthLabel, 0, 0, 1, 2);
+    panel->addWidget(Text(PnlPrint, QStringLiteral("(in tenths of inches)")), 1, 0, 1, 2);
+    SpinMargin = new ui::SpinEdit(1, 200, PnlPrint);
+    SpinMargin->setFixedWidth(64);
+    SpinMargin->setObjectName(QStringLiteral("SpinMargin"));
+    widthLabel->setBuddy(SpinMargin);
+    SpinMargin->setMaxLength(3);
+    SpinMargin->setValue(75);
+    SpinMargin->setChangeHandler([this] { SpinMarginChange(); });
+    LblMargin = Text(PnlPrint, QStringLiteral("(7.5\")"), 16, QStringLiteral("LblMargin"));
+    panel->addWidget(SpinMargin, 2, 0);
+    panel->addWidget(LblMargin, 2, 1);
+    PnlPrint->hide();
+    grid->addWidget(PnlPrint, 5, 1, 3, 1);
+    grid->setColumnStretch(0, 1);
+    layout->addStretch();
+}
+
+int PaperPage::printableWidth() const
+{
+    return SpinMargin->value();
+}
+
+void PaperPage::setPrintableWidth(int width)
+{
+    SpinMargin->setValue(width);
+    const std::pair<wizard::PaperSize, ui::Option*> papers[] = {
+        {wizard::PaperSize::UsPortrait, RBAmPor},  {wizard::PaperSize::A4Portrait, RbA4Por},
+        {wizard::PaperSize::UsLandscape, RbAmLan}, {wizard::PaperSize::A4Landscape, RBA4Lan},
+        {wizard::PaperSize::Other, RbOther}};
+    const wizard::PaperSize paper = wizard::PaperOf(width);
+    for (const auto& [each, option] : papers)
+        if (each == paper)
+            option->turnOn();
+    if (paper == wizard::PaperSize::Other)
+        PnlPrint->show();
+}
+
+void PaperPage::applyPaper(int width, const QString& text)
+{
+    SpinMargin->setValue(width);
+    LblMargin->setText(text);
+    SpinMargin->setEnabled(false);
+    PnlPrint->hide();
+}
+
+void PaperPage::RBAmPorClick()
+{
+    applyPaper(75, QStringLiteral("(7.5\")"));
+}
+
+void PaperPage::RbAmLanClick()
+{
+    // 110 tenths: a report saved on US landscape paper reads back as US landscape.
+    applyPaper(110, QStringLiteral("(11.0\")"));
+}
+
+void PaperPage::RbA4PorClick()
+{
+    applyPaper(77, QStringLiteral("(7.7\")"));
+}
+
+void PaperPage::RBA4LanClick()
+{
+    applyPaper(115, QStringLiteral("(11.5\")"));
+}
+
+void PaperPage::RbOtherClick()
+{
+    SpinMargin->setEnabled(true);
+    PnlPrint->show();
+}
+
+void PaperPage::SpinMarginChange()
+{
+    LblMargin->setText(u'(' + QLocale().toString(SpinMargin->value() / 10.0, 'f', 1) + QStringLiteral("\")"));
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QWidget>
+
+namespace ui {
+class Option;
+class SpinEdit;
+} // namespace ui
+
+class QFrame;
+class QLabel;
+
+// Page 4: the paper size, which gives the printable width in tenths of an inch.
+class PaperPage : public QWidget {
+public:
+    PaperPage();
+
+    int printableWidth() const;
+    // A loaded report's width: the paper of that width turned on, or Other with the width shown.
+    void setPrintableWidth(int width);
+
+private:
+    void RBAmPorClick();
+    void RbAmLanClick();
+    void RbA4PorClick();
+    void RBA4LanClick();
+    void RbOtherClick();
+    void SpinMarginChange();
+    // A standard paper: its width, fixed, and the panel of the other width out of sight.
+    void applyPaper(int width, const QString& text);
+
+    ui::Option* RBAmPor = nullptr;
+    ui::Option* RbAmLan = nullptr;
+    ui::Option* RbA4Por = nullptr;
+    ui::Option* RBA4Lan = nullptr;
+    ui::Option* RbOther = nullptr;
+    QFrame* PnlPrint = nullptr;
+    ui::SpinEdit* SpinMargin = nullptr;
+    QLabel* LblMargin = nullptr;
+};

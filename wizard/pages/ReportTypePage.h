@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QWidget>
+
+struct WizardState;
+
+namespace ui {
+class Option;
+}
+
+// Page 1: a report ordered by contact or by date.
+class ReportTypePage : public QWidget {
+public:
+    explicit ReportTypePage(WizardState& state);
+
+    bool dateOrdered() const;
+    // Turns the type on, as a click does.
+    void chooseDateOrdered(bool dateOrdered);
+
+private:
+    // The type turned on: the field catalogue is to be filled again.
+    void Notebook1Click();
+
+    WizardState& state_;
+    ui::Option* RbContactOrdered = nullptr;
+    ui::Option* rbDateOrdered = nullptr;
+};
