@@ -9,6 +9,7 @@
 #include "store/engine/Session.h"
 #include "store/engine/Table.h"
 #include "store/report/StaleTemporaries.h"
+#include "ui/DialogKit.h"
 
 #include <QFileInfo>
 #include <QLabel>
@@ -39,7 +40,7 @@ TFrmTabrep::TFrmTabrep(store::Session& session, QWidget* parent) : QDialog(paren
                    | Qt::WindowCloseButtonHint);
     setFont(pagekit::Serif(16));
     wizard_ = new Wizard(session, this);
-    setFixedSize(624, 434);
+    setFixedSize(ui::Scaled(624), ui::Scaled(434));
     ui::OnClick(wizard_->exitButton(), this, &TFrmTabrep::btExitClick);
     ui::OnClick(wizard_->slideShowButton(), this, &TFrmTabrep::BtnSlideShowClick);
     ui::OnClick(wizard_->helpButton(), this, &TFrmTabrep::BtnHelpClick);

@@ -1,6 +1,7 @@
 #include "shell/TfrmAbout.h"
 
 #include "wizard/pages/PageKit.h"
+#include "ui/DialogKit.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -57,7 +58,7 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent)
     layout->addLayout(row);
 
     FormCreate();
-    panel->setMinimumWidth(320);
+    panel->setMinimumWidth(ui::Scaled(320));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

@@ -15,6 +15,7 @@
 #include "wizard/pages/PaperPage.h"
 #include "wizard/pages/ReportTypePage.h"
 #include "wizard/pages/PageKit.h"
+#include "ui/DialogKit.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -55,7 +56,7 @@ Wizard::Wizard(store::Session& session, QWidget* window)
     frame->setSpacing(0);
     Notebook1 = new FixedNotebook(window);
     Notebook1->setObjectName(QStringLiteral("Notebook1"));
-    Notebook1->setFixedSize(624, 377);
+    Notebook1->setFixedSize(ui::Scaled(624), ui::Scaled(377));
     // Until a page is needed an empty stand-in holds its place.
     Notebook1->addWidget(buildPage(Operation));
     for (int index = Operation + 1; index < PageCount; ++index)

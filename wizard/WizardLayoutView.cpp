@@ -6,6 +6,7 @@
 #include "ui/SpinEdit.h"
 #include "wizard/view/ColumnLayoutView.h"
 #include "rules/FieldLabels.h"
+#include "ui/DialogKit.h"
 
 #include <QGridLayout>
 #include <QPushButton>
@@ -24,8 +25,8 @@ void Wizard::addColumnLayoutView()
         return labels;
     };
     auto* view = new ColumnLayoutView(*sgCol, {}, std::move(source), sgCol->parentWidget());
-    view->setFixedHeight(ViewHeight);
-    sgCol->setFixedHeight(sgCol->height() - ViewHeight - 6);
+    view->setFixedHeight(ui::Scaled(ViewHeight));
+    sgCol->setFixedHeight(sgCol->height() - ui::Scaled(ViewHeight + 6));
     if (auto* page = qobject_cast<QGridLayout*>(sgCol->parentWidget()->layout()))
         page->addWidget(view, 5, 0, 1, 2);
     QWidget::setTabOrder(btExit, view);

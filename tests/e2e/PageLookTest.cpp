@@ -1,6 +1,8 @@
 // How the pages look: where the titles stand and which font the buttons use.
+#include "tests/support/CutOff.h"
 #include "tests/support/WizardDriver.h"
 
+#include <QApplication>
 #include <QFontInfo>
 #include <QLabel>
 
@@ -56,3 +58,46 @@ TEST_F(PageLook, EveryTitleStandsAtTheSameHeightAndOnlyTheBarAndPageSixUseTheSma
         EXPECT_EQ(QFontInfo(font).pixelSize(), f.pixels) << f.button;
     }
 }
+
+namespace {
+
+// The desktop's font at some points while a window is made and shown.
+class DesktopFont {
+public:
+    explicit DesktopFont(int points) : original_(QApplication::font())
+    {
+        QFont large = original_;
+        large.setPointSize(points);
+        QApplication::setFont(large);
+    }
+    ~DesktopFont() { QApplication::setFont(original_); }
+
+private:
+    QFont original_;
+};
+
+class LargeTextPages : public testing::WithParamInterface<int>, public DesktopFont, public ShownWizardDriver {
+protected:
+    LargeTextPages() : DesktopFont(GetParam()) {}
+};
+
+} // namespace
+
+TEST_P(LargeTextPages, EveryPageGrowsWithTheDesktopFontAndCutsNothingOff)
+{
+    EXPECT_GT(window.width(), 624);
+    click("RBCreate");
+    for (int target = 0; target <= 10; ++target) {
+        if (target > 0) {
+            if (target == 4)
+                type("EdDescription", QStringLiteral("Large"));
+            if (target == 7)
+                tick("PickContactField", QStringLiteral("LastName"));
+            next();
+        }
+        ASSERT_EQ(page(), target) << messages();
+        ExpectNothingCutOff(window, window, std::to_string(GetParam()) + " pt, page " + std::to_string(target));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Points, LargeTextPages, testing::Values(16, 20));

@@ -1,6 +1,7 @@
 // The dialogs at a large desktop font: the text grows with it and nothing is cut off.
 #include "shell/HelpViewer.h"
 #include "shell/TFrmSpecial.h"
+#include "tests/support/CutOff.h"
 #include "tests/support/RecordingModal.h"
 #include "tests/support/TempAlias.h"
 #include "ui/PickList.h"
@@ -17,29 +18,11 @@
 
 namespace {
 
-// Every label and button of the shown dialog is as large as its text needs
-// (a wrapped label as high as its text at its width), and inside the dialog.
 void ExpectNothingCutOff(QDialog& dialog, const std::string& where)
 {
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-    QList<QWidget*> texts;
-    for (QLabel* label : dialog.findChildren<QLabel*>())
-        texts << label;
-    for (QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
-        texts << button;
-    for (QWidget* text : texts) {
-        if (!text->isVisible())
-            continue;
-        const std::string name = where + ": " + text->objectName().toStdString();
-        const auto* label = qobject_cast<QLabel*>(text);
-        if (label && label->wordWrap())
-            EXPECT_GE(text->height(), label->heightForWidth(text->width())) << name;
-        else
-            EXPECT_GE(text->width(), text->minimumSizeHint().width()) << name;
-        EXPECT_GE(text->height(), text->fontMetrics().height()) << name;
-        EXPECT_TRUE(dialog.rect().contains(QRect(text->mapTo(&dialog, QPoint(0, 0)), text->size()))) << name;
-    }
+    ::ExpectNothingCutOff(dialog, dialog, where);
 }
 
 } // namespace

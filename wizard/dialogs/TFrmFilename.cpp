@@ -61,7 +61,7 @@ TFrmFilename::TFrmFilename(store::Session& session, const QString& description, 
                                EdFileName));
     frame->addWidget(EdFileName);
     frame->addLayout(buttons);
-    setFixedSize(400, 190);
+    setFixedSize(ui::Scaled(400), ui::Scaled(190));
 
     ui::OnClick(BitBtn2, this, &TFrmFilename::BitBtn2Click);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);

@@ -5,6 +5,7 @@
 #include "rules/ColumnLayout.h"
 #include "wizard/WizardState.h"
 #include "wizard/pages/PageKit.h"
+#include "ui/DialogKit.h"
 
 #include <QGridLayout>
 #include <QHeaderView>
@@ -25,7 +26,7 @@ ColumnsPage::ColumnsPage(WizardState& state) : state_(state)
     QLabel* columnsLabel = Text(page, QStringLiteral("Columns"));
     grid->addWidget(columnsLabel, 2, 0);
     SpinCol = new ui::SpinEdit(1, 20, page);
-    SpinCol->setFixedWidth(64);
+    SpinCol->setFixedWidth(ui::Scaled(64));
     SpinCol->setObjectName(QStringLiteral("SpinCol"));
     columnsLabel->setBuddy(SpinCol);
     SpinCol->setMaxLength(3);
@@ -38,7 +39,7 @@ ColumnsPage::ColumnsPage(WizardState& state) : state_(state)
     StringGrid1 = new QTableWidget(1, 1, page);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
     StringGrid1->setAccessibleName(QStringLiteral("Column and Rows"));
-    StringGrid1->setFixedSize(569, 204);
+    StringGrid1->setFixedSize(ui::Scaled(569), ui::Scaled(204));
     // A preview only: it takes no input (no focus, no selection, no clicks).
     StringGrid1->setFocusPolicy(Qt::NoFocus);
     StringGrid1->setSelectionMode(QAbstractItemView::NoSelection);

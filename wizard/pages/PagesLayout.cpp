@@ -4,6 +4,7 @@
 #include "ui/KeyboardGrid.h"
 #include "ui/SpinEdit.h"
 #include "wizard/pages/PageKit.h"
+#include "ui/DialogKit.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -28,10 +29,10 @@ QWidget* Wizard::buildColumnWidthsPage()
     sgCol = new ui::KeyboardTableWidget(1, 4, page);
     sgCol->setObjectName(QStringLiteral("sgCol"));
     sgCol->setAccessibleName(QStringLiteral("Column Widths"));
-    sgCol->setFixedSize(458, 277);
+    sgCol->setFixedSize(ui::Scaled(458), ui::Scaled(277));
     sgCol->verticalHeader()->hide();
-    sgCol->horizontalHeader()->setDefaultSectionSize(105);
-    sgCol->verticalHeader()->setDefaultSectionSize(21);
+    sgCol->horizontalHeader()->setDefaultSectionSize(ui::Scaled(105));
+    sgCol->verticalHeader()->setDefaultSectionSize(ui::Scaled(21));
     grid->addWidget(sgCol, 2, 0, 3, 1);
     auto* example = new QVBoxLayout;
     example->addWidget(Text(page, QStringLiteral("Example:")));

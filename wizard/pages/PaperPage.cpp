@@ -4,6 +4,7 @@
 #include "ui/Option.h"
 #include "ui/SpinEdit.h"
 #include "wizard/pages/PageKit.h"
+#include "ui/DialogKit.h"
 
 #include <QButtonGroup>
 #include <QFrame>
@@ -51,7 +52,7 @@ PaperPage::PaperPage()
     panel->addWidget(widthLabel, 0, 0, 1, 2);
     panel->addWidget(Text(PnlPrint, QStringLiteral("(in tenths of inches)")), 1, 0, 1, 2);
     SpinMargin = new ui::SpinEdit(1, 200, PnlPrint);
-    SpinMargin->setFixedWidth(64);
+    SpinMargin->setFixedWidth(ui::Scaled(64));
     SpinMargin->setObjectName(QStringLiteral("SpinMargin"));
     widthLabel->setBuddy(SpinMargin);
     SpinMargin->setMaxLength(3);
