@@ -133,7 +133,8 @@ Q_ALWAYS_INLINE QByteArrayView ReportReader::nextLineBytes()
 {
     const char* begin = chunk_.data() + begin_;
     const char* stop = ControlStop(begin);
-    const int ending = stop[0] == '\r' && stop[1] == '\n' ? 2 : stop[0] == '\n' ? 1 : 0;
+    // The two bytes compared as one word: the byte after the piece is there to read.
+    const int ending = std::memcmp(stop, "\r\n", 2) == 0 ? 2 : *stop == '\n' ? 1 : 0;
     if (ending == 0 || stop - begin > bound_.bytes)
         return lineAcrossPieces();
     begin_ = stop + ending - chunk_.data();
@@ -308,7 +309,7 @@ Q_ALWAYS_INLINE void ReadFlag(const detail::Column& column, QByteArrayView line,
 // A text line as the column's text conversion stores it: Header and Field are
 // Alpha columns of FieldText's size, which keep a text's first characters up to
 // their size, and a character is a byte.
-void ReadText(const detail::Column& column, QByteArrayView line, FieldText& text)
+Q_ALWAYS_INLINE void ReadText(const detail::Column& column, QByteArrayView line, FieldText& text)
 {
     Q_ASSERT(column.code == px::FieldCode::Alpha && std::size_t(column.size) == FieldText::Capacity);
     text.assign(std::string_view(line.data(), std::size_t(std::min(line.size(), qsizetype(column.size)))));
