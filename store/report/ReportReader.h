@@ -7,6 +7,7 @@
 #include <QCryptographicHash>
 #include <QString>
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string_view>
