@@ -11,6 +11,9 @@
 #include "store/report/ReportReader.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <string>
+#include <string_view>
 #include <sys/ioctl.h>
 #include <unistd.h>
 
@@ -159,15 +162,39 @@ int ShowCommand(const QString& file, const Streams& streams)
     return Passed;
 }
 
+namespace {
+
+// A name of the alias directory as the check shows it, in UTF-8. The usual name,
+// printable ASCII without a backslash, is one that Visible shows as it stands:
+// it is taken as it is, as bytes, for the check shows 10,000 names.
+std::string ShownName(const char* fileName)
+{
+    const std::string_view name(fileName);
+    if (std::all_of(name.begin(), name.end(), [](char c) { return c >= ' ' && c < 0x7F && c != '\\'; }))
+        return std::string(name);
+    return Visible(base::FileNameText(fileName)).toStdString();
+}
+
+// A report's line of the check, written as bytes: shown is in UTF-8.
+void WriteCheckLine(std::FILE* stream, std::string_view shown, const QString& failure)
+{
+    std::string line(shown);
+    line += ": ";
+    line += failure.isEmpty() ? std::string("OK") : failure.toStdString();
+    line += '\n';
+    std::fwrite(line.data(), 1, line.size(), stream);
+}
+
+} // namespace
+
 int CheckCommand(const QStringList& files, const Streams& streams)
 {
     int status = Passed;
     // shown: the name as the command line gave it, or as the directory holds it, shown visibly.
-    const auto check = [&](const QString& shown, const auto& source) {
+    const auto check = [&](std::string_view shown, const auto& source) {
         try {
             const QString failure = wizard::CheckReportColumns(ReadReportDefinition(source));
-            Write(streams.out, shown + QStringLiteral(": ") + (failure.isEmpty() ? QStringLiteral("OK") : failure)
-                                   + u'\n');
+            WriteCheckLine(streams.out, shown, failure);
             if (!failure.isEmpty())
                 status = std::max<int>(status, Failed);
         } catch (const base::Error& e) {
@@ -178,7 +205,7 @@ int CheckCommand(const QStringList& files, const Streams& streams)
     if (!files.isEmpty()) {
         for (const QString& file : files) {
             const NamedFile named = ReportPath(file);
-            check(Visible(named.name), named.path);
+            check(Visible(named.name).toStdString(), named.path);
         }
         return status;
     }
@@ -186,7 +213,7 @@ int CheckCommand(const QStringList& files, const Streams& streams)
     bool any = false;
     store::ForEachReportFile(directory, [&](const store::DirectoryEntry& entry) {
         any = true;
-        check(Visible(base::FileNameText(entry.fileName)), entry);
+        check(ShownName(entry.fileName), entry);
     });
     if (!any)
         Complain(streams, NoReportsMessage(directory));

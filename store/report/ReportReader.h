@@ -7,6 +7,7 @@
 #include <QCryptographicHash>
 #include <QString>
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string_view>
@@ -125,6 +126,7 @@ int FieldCountOf(const ReportHead& head, const ReportReader& reader);
 // or the Field of an earlier record (Field is the table's key).
 class FieldRecords {
 public:
+    // count as FieldCountOf gives it: at most MaxFieldRecords are read.
     FieldRecords(ReportReader& reader, int count);
 
     // Reads the next record into record; false after the last. A refused record
@@ -135,8 +137,14 @@ private:
     ReportReader& reader_;
     int count_;
     int read_ = 0;
-    std::vector<FieldText> fields_;        // of the records read, room for all kept from the start
-    std::vector<std::string_view> taken_; // the bytes of fields_, in order
+    // Whether field is the Field of a record read before; if not, it is kept.
+    bool repeated(const FieldText& field);
+
+    std::vector<FieldText> fields_;     // of the records read
+    // A table of open addressing over fields_: each slot 0 or a record's place
+    // in fields_ plus 1; at least twice as many slots as records, so the search
+    // for a name ends soon at an empty slot.
+    std::vector<std::uint16_t> slots_;
 };
 
 // A refused field record's message: the engine's text, and where it was.

@@ -197,6 +197,7 @@ TEST_F(ReportTool, ShowsTextsAndNamesOfFilesVisibly)
     Write("c\x1b[1A\x1b[2K.rpt", Empty("\x1b[2J\x1b]0;TITLE\x07 \x81\x7f"));
     Write("new\nline.rpt", Empty("N"));
     Write("t\t.rpt", Empty("T"));
+    Write("d\x7f.rpt", Empty("D"));
     Write("t\\t.rpt", Empty("T"));
     Write("\xc2\x85.rpt", Empty("U"));
     Write("\xff.rpt", Empty("X"));
@@ -208,7 +209,8 @@ TEST_F(ReportTool, ShowsTextsAndNamesOfFilesVisibly)
     };
     const Case cases[] = {
         {{"check"},
-         "beyond.rpt: RIGHT margin greater than Right margin MAX of 30\nc\\x1b[1A\\x1b[2K.rpt: OK\ngood.rpt: OK\n"
+         "beyond.rpt: RIGHT margin greater than Right margin MAX of 30\nc\\x1b[1A\\x1b[2K.rpt: OK\nd\\x7f.rpt: OK\n"
+         "good.rpt: OK\n"
          "new\\nline.rpt: OK\noverlap.rpt: There are overlaps for right margin 25\nt\\t.rpt: OK\nt\\\\t.rpt: OK\n"
          "\\u0085.rpt: OK\n\\xff.rpt: OK\n",
          "'\\u00a00' is not a valid integer value for field 'Line'. This is in field record 1 of the report "},

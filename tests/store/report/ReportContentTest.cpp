@@ -90,6 +90,51 @@ TEST(ReportContent, RefusesWhatLoadingRefusesWithItsMessages)
     }
 }
 
+// Repeated Fields are found wherever they stand among many, in the table of
+// open addressing that finds them: as many distinct names as a report can hold
+// are all taken, however their hashes fall, and a repeat at the end, of the
+// first or of a name that differs only in its last byte, is refused there; a
+// Field is kept to its first 50 bytes, so names alike in those are one.
+TEST(ReportContent, FindsARepeatedFieldAmongMany)
+{
+    const int last = store::MaxFieldRecords;
+    QStringList names;
+    for (int i = 1; i < last; ++i)
+        names << QStringLiteral("Field%1").arg(i);
+    const QString longName(50, u'n');
+    struct Case {
+        QString lastName;
+        bool refused;
+    };
+    const Case cases[] = {
+        {QStringLiteral("Field1"), true},       {QStringLiteral("Field513"), true},
+        {QStringLiteral("Field514"), false},    {QStringLiteral("Field51"), true},
+        {QStringLiteral("field1"), false},      {QStringLiteral("Field1 "), false},
+    };
+    QTemporaryDir dir;
+    const QString path = dir.filePath("r.rpt");
+    for (const Case& c : cases) {
+        QStringList records;
+        for (const QString& name : names)
+            records += Record(name, QStringLiteral("1"));
+        records += Record(c.lastName, QStringLiteral("1"));
+        WriteBytes(path, Lines(QStringList{"D", "Contact", "Contact", "75", QString::number(last)} + records));
+        QString error;
+        try {
+            EXPECT_EQ(store::ReadReport(path).fields.back().field.text(), c.lastName);
+        } catch (const base::EngineError& e) {
+            error = e.text();
+        }
+        EXPECT_EQ(error, c.refused ? QStringLiteral("Key violation.\n\nThis is in field record %1 of the report %2.")
+                                         .arg(last).arg(path)
+                                   : QString())
+            << c.lastName.toStdString();
+    }
+    WriteBytes(path, Lines(QStringList{"D", "Contact", "Contact", "75", "2"} + Record(longName + "a", "1")
+                           + Record(longName + "b", "1")));
+    EXPECT_THROW(store::ReadReport(path), base::EngineError);
+}
+
 // A count larger than any report can hold is refused at line 5, before a record
 // is read; a report of as many records as it can hold is read.
 TEST(ReportContent, RefusesACountNoReportCanHoldBeforeAnyRecord)
