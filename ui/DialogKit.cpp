@@ -1,7 +1,9 @@
 #include "ui/DialogKit.h"
 
 #include <QGuiApplication>
+#include <QAbstractButton>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QWidget>
 #include <algorithm>
@@ -80,6 +82,30 @@ QPushButton* NamedButton(QWidget* parent, const char* name, const QString& capti
     button->setObjectName(QString::fromLatin1(name));
     button->setFont(Sans(11));
     return button;
+}
+
+namespace {
+
+bool TakesTab(const QWidget* widget, const QWidget* container)
+{
+    return widget->isVisibleTo(container) && widget->isEnabled() && (widget->focusPolicy() & Qt::TabFocus);
+}
+
+} // namespace
+
+void FocusInto(QWidget* container)
+{
+    for (QAbstractButton* button : container->findChildren<QAbstractButton*>())
+        if (button->isCheckable() && button->isChecked() && qobject_cast<QRadioButton*>(button)
+            && TakesTab(button, container)) {
+            button->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    for (QWidget* widget = container->nextInFocusChain(); widget != container; widget = widget->nextInFocusChain())
+        if (container->isAncestorOf(widget) && TakesTab(widget, container)) {
+            widget->setFocus(Qt::TabFocusReason);
+            return;
+        }
 }
 
 } // namespace ui

@@ -25,6 +25,10 @@ qreal TextScale();
 // A length in pixels at the default font, grown with the application font.
 int Scaled(int pixels);
 
+// Gives the keyboard to the first control of container that takes it from Tab:
+// its checked option when it has one. Nothing when none does.
+void FocusInto(QWidget* container);
+
 // Places the window in the middle of the screen it is on.
 void CentreOnScreen(QWidget& window);
 

@@ -17,6 +17,7 @@
 #include "wizard/pages/PageKit.h"
 #include "ui/DialogKit.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -180,6 +181,14 @@ void Wizard::showPage(int index)
 {
     ensurePage(index);
     Notebook1->setCurrentIndex(index);
+    QWidget* page = Notebook1->currentWidget();
+    Notebook1->setAccessibleName(page->accessibleName());
+    Notebook1->setAccessibleDescription(page->accessibleDescription());
+    // A page turned from the bar takes the keyboard, so a screen reader tells the
+    // page's name and explanation and where the keyboard is; Enter still presses Next.
+    const QWidget* focus = QApplication::focusWidget();
+    if (focus == BtnNext || focus == BtnPrior)
+        ui::FocusInto(page);
 }
 
 void Wizard::setNavigationButtons()

@@ -238,6 +238,22 @@ class Walk:
         self.until(lambda: self.find(main, pyatspi.ROLE_LABEL, title), 20,
                    'the page "%s" did not appear%s' % (title, self.message_boxes()))
 
+    def page_turn_is_told(self, main):
+        """Return on Next turns the page and puts the keyboard in it: a panel named by the page's title and
+        described by its explanation, so a screen reader tells both before the control."""
+        self.keys("Return")
+        self.page(main, "Report Type")
+        panel = self.until(lambda: self.find(main, pyatspi.ROLE_PANEL, "Report Type"), 5)
+        if not panel:
+            self.fault('page "Report Type" is not a panel of that name')
+        else:
+            if not panel.description:
+                self.fault('page "Report Type" has no description')
+            if not self.until(lambda: any(self.focused(node) for node in self.nodes(panel)), 5):
+                self.fault('Return on Next leaves the keyboard outside page "Report Type"')
+        self.press(main, "Previous")
+        self.page(main, "Tabulon Personal")
+
     def next_page(self, main, title):
         self.press(main, "Next")
         self.page(main, title)
@@ -481,6 +497,9 @@ class Walk:
         self.help_reads_line_by_line(help_window)
         self.keys("Return")
         self.closed("Help")
+
+        self.focus_window("Tabulon Personal")
+        self.page_turn_is_told(main)
 
         # Column widths of an existing report: the selection dialog, then the editor.
         self.focus_window("Tabulon Personal")

@@ -8,12 +8,39 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <QAccessible>
+#include <QAccessibleWidget>
 
 namespace pagekit {
 
+namespace {
+
+// A screen reader tells the page's name when the keyboard enters it, as it does
+// for a named panel (a plain widget is a filler, which it passes over).
+QAccessibleInterface* PageAccessible(const QString&, QObject* object)
+{
+    if (object && object->isWidgetType() && object->property(PageProperty).toBool())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Grouping);
+    return nullptr;
+}
+
+void NamePage(QWidget* page, const QString& name, const QString& title)
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(PageAccessible);
+        return true;
+    }();
+    Q_UNUSED(installed);
+    page->setObjectName(name);
+    page->setProperty(PageProperty, true);
+    page->setAccessibleName(title);
+}
+
+} // namespace
+
 QVBoxLayout* ColumnLayout(QWidget* page, const QString& name, const QString& title)
 {
-    page->setObjectName(name);
+    NamePage(page, name, title);
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(Title(page, title));
     return layout;
@@ -26,7 +53,7 @@ QGridLayout* GridPage(const QString& name, const QString& title, int titleColumn
 
 QGridLayout* GridLayout(QWidget* page, const QString& name, const QString& title, int titleColumns)
 {
-    page->setObjectName(name);
+    NamePage(page, name, title);
     auto* grid = new QGridLayout(page);
     grid->addWidget(Title(page, title), 0, 0, 1, titleColumns);
     return grid;
@@ -61,6 +88,9 @@ QLabel* Title(QWidget* page, const QString& text)
 QLabel* Text(QWidget* page, const QString& text, int pixels, const QString& name)
 {
     auto* label = new QLabel(text, page);
+    // A page's first text explains it: a screen reader reads it with the page's name.
+    if (!page->accessibleName().isEmpty() && page->accessibleDescription().isEmpty())
+        page->setAccessibleDescription(text);
     label->setFont(Serif(pixels));
     label->setWordWrap(true);
     if (!name.isEmpty())

@@ -20,6 +20,9 @@ class Option;
 // Small builders for the fixed pages: the fonts and the recurring kinds of text.
 namespace pagekit {
 
+// The property that marks a widget as a page of the wizard.
+inline constexpr char PageProperty[] = "tabrepWizardPage";
+
 using ui::Sans;
 using ui::Serif;
 
