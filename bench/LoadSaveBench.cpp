@@ -73,7 +73,7 @@ struct Window {
     // An empty working table and the report to load next.
     void prepare(const QString& report)
     {
-        form->wizard().ClearCustomTable(form->wizard().TblTRData());
+        form->wizard().ClearCustomTable();
         form->state().ReportFileName = report;
     }
 
@@ -118,7 +118,7 @@ void benchLoadSave(const Settings& settings)
     auto prepare = [&] { window.prepare(ReportName); };
     auto loadAndSave = [&] {
         form.wizard().LoadConfig();
-        form.wizard().WriteTheReportFile(form.wizard().TblTRData());
+        form.wizard().WriteTheReportFile();
     };
     prepare();
     loadAndSave();

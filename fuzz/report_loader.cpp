@@ -10,7 +10,7 @@
 #include "ui/Modal.h"
 #include "shell/TFrmTabrep.h"
 #include "store/engine/Session.h"
-#include "store/engine/Table.h"
+#include "design/ReportDesign.h"
 #include "store/report/ReportReader.h"
 #include "tools/demodata/DemoData.h"
 
@@ -109,9 +109,9 @@ QByteArray readFile(const QString& path)
 void load(TFrmTabrep& window, const QString& fileName)
 {
     window.state().ReportFileName = fileName;
-    window.wizard().ClearCustomTable(window.wizard().TblTRData());
+    window.wizard().ClearCustomTable();
     window.wizard().LoadConfig();
-    if (window.state().SelectedCount != window.wizard().TblTRData().RecordCount())
+    if (window.state().SelectedCount != window.wizard().design().rowCount())
         LoaderWorld::fail("the field order does not list every row of the working table");
 }
 
@@ -120,7 +120,7 @@ void save(TFrmTabrep& window, const QString& path)
 {
     QFile::remove(path);
     window.state().ReportFileName = path;
-    window.wizard().WriteTheReportFile(window.wizard().TblTRData());
+    window.wizard().WriteTheReportFile();
 }
 
 QString NumberText(const std::optional<int>& number)
@@ -130,7 +130,7 @@ QString NumberText(const std::optional<int>& number)
 
 // The report read into plain values, against what loading made of it: loadError
 // is the load's refusal, or empty when the working table holds the report.
-void comparePlainReading(store::Table& table, const QString& path, const QString& loadError)
+void comparePlainReading(design::ReportDesign& design, const QString& path, const QString& loadError)
 {
     QString readError;
     store::ReportContent report;
@@ -144,15 +144,20 @@ void comparePlainReading(store::Table& table, const QString& path, const QString
                                          .arg(readError, loadError)));
     if (!loadError.isEmpty())
         return;
-    if (int(report.fields.size()) != table.RecordCount())
+    QHash<QString, store::FieldRow> rows;
+    for (const store::FieldRow& row : design.rowsAsWalked())
+        rows.insert(row.field, row);
+    if (int(report.fields.size()) != rows.size())
         LoaderWorld::fail("the plain reading has another number of records than the working table");
     for (const store::ReportFieldRecord& record : report.fields) {
-        if (!table.FindKey({record.field.text()}))
+        const auto row = rows.constFind(record.field.text());
+        if (row == rows.cend())
             LoaderWorld::fail("a record of the plain reading is not in the working table");
-        const auto text = [&table](const char* column) { return table.FieldByName(QLatin1String(column)).AsString(); };
-        if (text("Order") != QString::number(record.order) || text("Header") != record.header.text()
-            || text("Line") != NumberText(record.line) || text("LPosition") != NumberText(record.lposition)
-            || text("RPosition") != NumberText(record.rposition) || text("DbType") != NumberText(record.dbType))
+        if (row->order != record.order || row->header != record.header.text()
+            || NumberText(row->line) != NumberText(record.line)
+            || NumberText(row->lposition) != NumberText(record.lposition)
+            || NumberText(row->rposition) != NumberText(record.rposition)
+            || NumberText(row->dbType) != NumberText(record.dbType))
             LoaderWorld::fail("a record of the plain reading differs from its row in the working table");
     }
 }
@@ -193,7 +198,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const base::Error& e) {
         loadError = e.text();
     }
-    comparePlainReading(w.window->wizard().TblTRData(), w.path(ReportName), loadError);
+    comparePlainReading(w.window->wizard().design(), w.path(ReportName), loadError);
     if (!loadError.isEmpty())
         return 0;
     // A report that loads writes back a report that loads and writes back the same

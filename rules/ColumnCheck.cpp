@@ -1,7 +1,5 @@
 #include "rules/ColumnCheck.h"
 
-#include "store/engine/Table.h"
-
 #include <QStringBuilder>
 
 #include <algorithm>
@@ -10,21 +8,9 @@
 #include <climits>
 #include <vector>
 
-namespace wizard {
+namespace rules {
 
 namespace {
-
-QList<ColumnRecord> ReadRecords(store::Table& table)
-{
-    QList<ColumnRecord> records;
-    for (table.First(); !table.Eof(); table.Next()) {
-        records.append(ColumnRecord{table.FieldByName(QStringLiteral("Line")).AsInteger(),
-                                    table.FieldByName(QStringLiteral("Order")).AsInteger(),
-                                    table.FieldByName(QStringLiteral("LPosition")).AsInteger(),
-                                    table.FieldByName(QStringLiteral("RPosition")).AsInteger()});
-    }
-    return records;
-}
 
 // A message that ends in a number, made in one piece.
 QString WithNumber(QLatin1StringView text, int number)
@@ -37,16 +23,6 @@ QString WithNumber(QLatin1StringView text, int number)
 QString OverlapMessage(int position)
 {
     return WithNumber(QLatin1StringView("There are overlaps for right margin "), position);
-}
-
-// The first two rules, which take the records in any order.
-QString MarginFailure(int maximum, const QList<ColumnRecord>& records)
-{
-    if (!CheckLeftRight(records))
-        return QStringLiteral("LEFT Margin is less than RIGHT margin");
-    if (!CheckRightMax(maximum, records))
-        return WithNumber(QLatin1StringView("RIGHT margin greater than Right margin MAX of "), maximum);
-    return {};
 }
 
 // The places of the fields on the lines in use (1 and later, however many),
@@ -199,24 +175,27 @@ std::optional<int> FindOverlap(const QList<ColumnRecord>& records)
     return position;
 }
 
-QString ColumnCheckFailure(int maximum, const QList<ColumnRecord>& records)
+QString MarginFailure(int maximum, const QList<ColumnRecord>& records)
 {
-    if (QString failure = MarginFailure(maximum, records); !failure.isEmpty())
-        return failure;
+    if (!CheckLeftRight(records))
+        return QStringLiteral("LEFT Margin is less than RIGHT margin");
+    if (!CheckRightMax(maximum, records))
+        return WithNumber(QLatin1StringView("RIGHT margin greater than Right margin MAX of "), maximum);
+    return {};
+}
+
+QString OverlapFailure(const QList<ColumnRecord>& records)
+{
     if (const std::optional<int> position = FindOverlap(records))
         return OverlapMessage(*position);
     return {};
 }
 
-QString ColumnCheckFailure(int maximum, store::Table& table)
+QString ColumnCheckFailure(int maximum, const QList<ColumnRecord>& records)
 {
-    const store::ControlsDisabled quiet(table);
-    if (QString failure = MarginFailure(maximum, ReadRecords(table)); !failure.isEmpty())
+    if (QString failure = MarginFailure(maximum, records); !failure.isEmpty())
         return failure;
-    table.SetIndexName(QStringLiteral("iOrder"));
-    if (const std::optional<int> position = FindOverlap(ReadRecords(table)))
-        return OverlapMessage(*position);
-    return {};
+    return OverlapFailure(records);
 }
 
-} // namespace wizard
+} // namespace rules

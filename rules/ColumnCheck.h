@@ -4,11 +4,7 @@
 #include <QString>
 #include <optional>
 
-namespace store {
-class Table;
-}
-
-namespace wizard {
+namespace rules {
 
 // The placement of one field of the working table; a missing value reads as 0.
 struct ColumnRecord {
@@ -47,15 +43,14 @@ std::optional<int> FindOverlap(const QList<ColumnRecord>& records);
 // the last of its line. records in report order.
 QList<bool> FieldsAtFault(int maximum, const QList<ColumnRecord>& records);
 
+// The first two rules, which take the records in any order: the warning text
+// of the first that fails, or an empty text.
+QString MarginFailure(int maximum, const QList<ColumnRecord>& records);
+// The third rule: its warning text when FindOverlap finds a position out of
+// place, or an empty text. records as FindOverlap takes them.
+QString OverlapFailure(const QList<ColumnRecord>& records);
 // The three rules in turn; the warning text of the first that fails, or an
 // empty text when all pass. records as FindOverlap takes them.
 QString ColumnCheckFailure(int maximum, const QList<ColumnRecord>& records);
 
-// The same check on a table with the working table's columns: the first two
-// rules over its rows in the current order, then the third in the order of its
-// index "iOrder", in which the table is left once that rule has run. Bound
-// controls are not refreshed while it runs, and are again afterwards, also when
-// the table fails. Engine errors pass to the caller.
-QString ColumnCheckFailure(int maximum, store::Table& table);
-
-} // namespace wizard
+} // namespace rules

@@ -5,9 +5,8 @@
 #include "wizard/pages/PageKit.h"
 #include "shell/ProgramFiles.h"
 #include "store/Alias.h"
-#include "store/WorkingTable.h"
+#include "design/ReportDesign.h"
 #include "store/engine/Session.h"
-#include "store/engine/Table.h"
 #include "store/report/StaleTemporaries.h"
 #include "ui/DialogKit.h"
 
@@ -64,7 +63,7 @@ TFrmTabrep::TFrmTabrep(store::Session& session, QWidget* parent) : QDialog(paren
 
 TFrmTabrep::~TFrmTabrep()
 {
-    store::CloseWorkingTable(wizard_->TblTRData());
+    wizard_->design().close();
 }
 
 void TFrmTabrep::FormCreate()
@@ -73,9 +72,7 @@ void TFrmTabrep::FormCreate()
     const QString product = QStringLiteral("Tabulon Personal");
     wizard_->setProductName(product);
     setWindowTitle(product);
-    wizard_->TblEvents().SetDatabaseName(store::DatabaseAlias);
-    wizard_->TblContact().SetDatabaseName(store::DatabaseAlias);
-    wizard_->TblTRData().SetDatabaseName(store::DatabaseAlias);
+    wizard_->setAlias(store::DatabaseAlias);
     wizard_->CreateDataTable();
     // Reports whose saving was cut short left their temporary files behind.
     store::RemoveStaleReportTemporaries(store::GetAliasDirectory(session_, store::DatabaseAlias));

@@ -7,40 +7,30 @@
 
 namespace store {
 
+QString ColumnText(WorkingColumn column)
+{
+    return QString::fromLatin1(ColumnName(column));
+}
+
 std::vector<FieldDef> WorkingTableFields()
 {
-    struct Column {
-        const char* name;
-        FieldType type;
-        int size;
-        bool required;
-    };
-    static const Column kColumns[] = {
-        {"Field", FieldType::ftString, 50, true},
-        {"Order", FieldType::ftInteger, 0, true},
-        {"Header", FieldType::ftString, 50, false},
-        {"LDots", FieldType::ftBoolean, 0, false},
-        {"RDots", FieldType::ftBoolean, 0, false},
-        {"Total", FieldType::ftBoolean, 0, false},
-        {"Count", FieldType::ftBoolean, 0, false},
-        {"Average", FieldType::ftBoolean, 0, false},
-        {"Min", FieldType::ftBoolean, 0, false},
-        {"Max", FieldType::ftBoolean, 0, false},
-        {"DbType", FieldType::ftInteger, 0, false},
-        {"Line", FieldType::ftInteger, 0, false},
-        {"LPosition", FieldType::ftInteger, 0, false},
-        {"RPosition", FieldType::ftInteger, 0, false},
-    };
+    using enum WorkingColumn;
     std::vector<FieldDef> fields;
-    for (const Column& column : kColumns)
-        fields.push_back(FieldDef{QString::fromLatin1(column.name), column.type, column.size, column.required});
+    for (const WorkingColumn column : {Field, Order, Header, LDots, RDots, Total, Count, Average, Min, Max, DbType,
+                                       Line, LPosition, RPosition}) {
+        const bool text = column == Field || column == Header;
+        const bool number = column == Order || column >= DbType;
+        const FieldType type = text ? FieldType::ftString : number ? FieldType::ftInteger : FieldType::ftBoolean;
+        fields.push_back(FieldDef{ColumnText(column), type, text ? 50 : 0, column == Field || column == Order});
+    }
     return fields;
 }
 
 std::vector<IndexDef> WorkingTableIndexes()
 {
-    return {IndexDef{QStringLiteral("PrimaryField"), QStringLiteral("Field"), true, true, false},
-            IndexDef{QStringLiteral("iOrder"), QStringLiteral("Line;Order"), false, false, true}};
+    return {IndexDef{QStringLiteral("PrimaryField"), ColumnText(WorkingColumn::Field), true, true, false},
+            IndexDef{QStringLiteral("iOrder"), ColumnText(WorkingColumn::Line) + u';' + ColumnText(WorkingColumn::Order),
+                     false, false, true}};
 }
 
 void DefineWorkingTable(Table& table, const QString& alias)
@@ -93,12 +83,13 @@ void EmptyTable(Table& table)
 
 void InsertFieldRow(Table& table, const QString& field, const QString& header, int order)
 {
+    using enum WorkingColumn;
     table.Insert();
-    table.FieldByName(QStringLiteral("Field")).SetAsString(field);
-    table.FieldByName(QStringLiteral("Header")).SetAsString(header);
-    table.FieldByName(QStringLiteral("Order")).SetAsInteger(order);
-    for (const char* flag : {"LDots", "RDots", "Total", "Count", "Average", "Min", "Max"})
-        table.FieldByName(QString::fromLatin1(flag)).SetAsBoolean(false);
+    table.FieldByName(ColumnText(Field)).SetAsString(field);
+    table.FieldByName(ColumnText(Header)).SetAsString(header);
+    table.FieldByName(ColumnText(Order)).SetAsInteger(order);
+    for (const WorkingColumn flag : {LDots, RDots, Total, Count, Average, Min, Max})
+        table.FieldByName(ColumnText(flag)).SetAsBoolean(false);
 }
 
 } // namespace store

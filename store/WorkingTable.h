@@ -10,6 +10,17 @@ namespace store {
 // The working table: one row per field of the report being designed.
 inline const QString WorkingTableName = QStringLiteral("TRDATA.DB");
 
+// Its fourteen columns, in the table's order; their names stand only in ColumnName.
+enum class WorkingColumn { Field, Order, Header, LDots, RDots, Total, Count, Average, Min, Max, DbType, Line,
+                           LPosition, RPosition };
+constexpr const char* ColumnName(WorkingColumn column)
+{
+    constexpr const char* names[] = {"Field", "Order",  "Header", "LDots",     "RDots",    "Total",   "Count",
+                                     "Average", "Min", "Max",   "DbType", "Line", "LPosition", "RPosition"};
+    return names[int(column)];
+}
+QString ColumnText(WorkingColumn column);
+
 // The fourteen columns (Field, Order, Header, LDots, RDots, Total, Count,
 // Average, Min, Max, DbType, Line, LPosition, RPosition), and the primary index
 // "PrimaryField" on Field and the index "iOrder" on Line, then Order.

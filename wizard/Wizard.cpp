@@ -4,6 +4,7 @@
 #include "ui/PickList.h"
 #include "store/engine/Session.h"
 #include "store/engine/Table.h"
+#include "design/ReportDesign.h"
 #include "wizard/pages/CategoryPage.h"
 #include "wizard/pages/ColumnsPage.h"
 #include "wizard/pages/Cp1252Validator.h"
@@ -51,6 +52,7 @@ Wizard::Wizard(store::Session& session, QWidget* window)
     TblEvents_->SetTableName(QStringLiteral("EVENT.DB"));
     TblTRData_->SetTableName(QStringLiteral("TRDATA.DB"));
     TblTRData_->SetExclusive(true);
+    design_ = std::make_unique<design::ReportDesign>(*TblTRData_);
 
     auto* frame = new QVBoxLayout(window);
     frame->setContentsMargins(0, 0, 0, 0);
@@ -65,6 +67,13 @@ Wizard::Wizard(store::Session& session, QWidget* window)
     built_[Operation] = true;
     frame->addWidget(Notebook1);
     buildBottomBar(frame);
+}
+
+void Wizard::setAlias(const QString& alias)
+{
+    TblEvents_->SetDatabaseName(alias);
+    TblContact_->SetDatabaseName(alias);
+    TblTRData_->SetDatabaseName(alias);
 }
 
 void Wizard::ensurePage(int index)

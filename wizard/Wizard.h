@@ -4,6 +4,7 @@
 #include "rules/FieldOrderRules.h"
 #include "store/report/ReportVersion.h"
 #include "wizard/WizardState.h"
+#include "design/ReportDesign.h"
 
 #include <QObject>
 #include <array>
@@ -30,6 +31,7 @@ namespace store {
 class Session;
 class Table;
 } // namespace store
+
 
 class QAbstractButton;
 class CategoryPage;
@@ -71,9 +73,12 @@ public:
     void ensurePages();
 
     WizardState& state() { return state_; }
+    // The tables are those of the alias's directory.
+    void setAlias(const QString& alias);
     store::Table& TblContact() { return *TblContact_; }
     store::Table& TblEvents() { return *TblEvents_; }
-    store::Table& TblTRData() { return *TblTRData_; }
+    // The report being designed, over the working table.
+    design::ReportDesign& design() { return *design_; }
 
     // Page machine.
     void BtnNextClick();
@@ -82,7 +87,7 @@ public:
 
     // Working table.
     void CreateDataTable();
-    void ClearCustomTable(store::Table& table);
+    void ClearCustomTable();
 
     // The file a save writes (ReportFileName, found on disk ignoring letter
     // case) and what this window knows of it: the version it loaded or wrote
@@ -97,8 +102,8 @@ public:
     // not as known (someone else changed, deleted or made it), asks parent's
     // user whether to write over it, at the last look right before the new
     // file takes its place. False when the answer was No: nothing was written.
-    bool WriteTheReportFile(store::Table& table, QWidget* parent, SaveTarget target);
-    bool WriteTheReportFile(store::Table& table) { return WriteTheReportFile(table, window_, saveTarget()); }
+    bool WriteTheReportFile(QWidget* parent, SaveTarget target);
+    bool WriteTheReportFile() { return WriteTheReportFile(window_, saveTarget()); }
     // The same look and question, before anything is written: true when the
     // file is as known or the user chose to write over it (which is then known).
     bool confirmReplacing(QWidget* parent, SaveTarget& target);
@@ -108,15 +113,15 @@ public:
 
     // Field order.
     bool FillFullList(PageTurn turn);
-    void RecordDBType(const QString& name, int code, store::Table& table);
-    void WriteFieldOrders(store::Table& table);
+    void RecordDBType(const QString& name, int code);
+    void WriteFieldOrders();
 
     // Columns and rows.
     void SetGrid();
 
     // Column positions and field attributes.
     void FillColTable();
-    void WriteColWidthsGridToTable(store::Table& table);
+    void WriteColWidthsGridToTable();
     void BtnCheckClick();
     void LBFieldDefsClick(QObject* Sender);
     void CheckFieldTypes();
@@ -166,7 +171,7 @@ private:
     QStringList orderedFields() const;
     void refreshBoundControls();
     void bindFieldDefinitions();
-    std::vector<std::pair<class QCheckBox*, QString>> boundFlags() const;
+    std::vector<std::pair<class QCheckBox*, design::ReportDesign::Flag>> boundFlags() const;
     // The path of the report named by ReportFileName.
     QString reportPath() const;
     // Whether to write over what someone else left at path (ChangeSince).
@@ -176,10 +181,11 @@ private:
     QWidget* window_;
     WizardState state_;
     std::array<bool, PageCount> built_{};
-    wizard::PreviewBlock preview_;  // the used block of the columns-and-rows preview
+    rules::PreviewBlock preview_;  // the used block of the columns-and-rows preview
     std::unique_ptr<store::Table> TblContact_;
     std::unique_ptr<store::Table> TblEvents_;
     std::unique_ptr<store::Table> TblTRData_;
+    std::unique_ptr<design::ReportDesign> design_;
     // The report file as this window last loaded or wrote it.
     struct ReportOnDisk {
         QString path;

@@ -3,6 +3,7 @@
 #include "wizard/Wizard.h"
 
 #include "ui/ErrorGuard.h"
+#include "design/ReportDesign.h"
 #include "store/engine/Table.h"
 #include "rules/EventFieldMap.h"
 #include "rules/SummaryRules.h"
@@ -11,42 +12,52 @@
 #include <QLineEdit>
 #include <QListWidget>
 
-std::vector<std::pair<QCheckBox*, QString>> Wizard::boundFlags() const
+std::vector<std::pair<QCheckBox*, design::ReportDesign::Flag>> Wizard::boundFlags() const
 {
-    return {{cbDotLead, QStringLiteral("LDots")}, {cbDotTrail, QStringLiteral("RDots")},
-            {DBCBCount, QStringLiteral("Count")}, {DBCBMax, QStringLiteral("Max")},
-            {DBCBMin, QStringLiteral("Min")},     {DBCBTotal, QStringLiteral("Total")},
-            {DBCBAverage, QStringLiteral("Average")}};
+    using enum design::ReportDesign::Flag;
+    return {{cbDotLead, Leaders}, {cbDotTrail, Trailers}, {DBCBCount, Count}, {DBCBMax, Max},
+            {DBCBMin, Min},       {DBCBTotal, Total},     {DBCBAverage, Average}};
 }
+
+namespace {
+
+bool FlagOf(const store::FieldRow& row, design::ReportDesign::Flag flag)
+{
+    using enum design::ReportDesign::Flag;
+    switch (flag) {
+    case Leaders: return row.leaders;
+    case Trailers: return row.trailers;
+    case Count: return row.count.value_or(false);
+    case Max: return row.maxValue.value_or(false);
+    case Min: return row.minValue.value_or(false);
+    case Total: return row.total.value_or(false);
+    case Average: return row.average.value_or(false);
+    }
+    return false;
+}
+
+} // namespace
 
 void Wizard::bindFieldDefinitions()
 {
-    for (const auto& [box, column] : boundFlags()) {
-        connect(box, &QCheckBox::clicked, this, [this, name = column](bool on) {
-            ui::Guarded(window_, [&] {
-                if (TblTRData().Active() && TblTRData().RecordCount() > 0)
-                    TblTRData().FieldByName(name).SetAsBoolean(on);
-            });
+    for (const auto& [box, flag] : boundFlags()) {
+        connect(box, &QCheckBox::clicked, this, [this, flag = flag](bool on) {
+            ui::Guarded(window_, [&] { design().setCurrentFlag(flag, on); });
         });
     }
-    connect(DBEdit1, &QLineEdit::textEdited, this, [this](const QString& text) {
-        ui::Guarded(window_, [&] {
-            if (TblTRData().Active() && TblTRData().RecordCount() > 0)
-                TblTRData().FieldByName(QStringLiteral("Header")).SetAsString(text);
-        });
-    });
-    connect(TblTRData_.get(), &store::Table::changed, this, &Wizard::refreshBoundControls);
+    connect(DBEdit1, &QLineEdit::textEdited, this,
+            [this](const QString& text) { ui::Guarded(window_, [&] { design().setCurrentHeader(text); }); });
+    connect(design_.get(), &design::ReportDesign::changed, this, &Wizard::refreshBoundControls);
 }
 
 void Wizard::refreshBoundControls()
 {
-    store::Table& table = TblTRData();
-    const bool onRow = table.Active() && (table.RecordCount() > 0 || table.State() == store::TableState::Insert);
-    const QString header = onRow ? table.FieldByName(QStringLiteral("Header")).AsString() : QString();
+    const std::optional<store::FieldRow> row = design().current();
+    const QString header = row ? row->header : QString();
     if (DBEdit1->text() != header)
         DBEdit1->setText(header);
-    for (const auto& [box, column] : boundFlags())
-        box->setChecked(onRow && table.FieldByName(column).AsBoolean());
+    for (const auto& [box, flag] : boundFlags())
+        box->setChecked(row && FlagOf(*row, flag));
 }
 
 void Wizard::LBFieldDefsClick(QObject* Sender)
@@ -55,17 +66,16 @@ void Wizard::LBFieldDefsClick(QObject* Sender)
     QListWidgetItem* picked = LBFieldDefs->currentItem();
     if (!picked)
         return;
-    store::Table& table = TblTRData();
-    table.SetIndexName(QString());
-    table.FindKey({wizard::GetEventFieldName(state_.EventCategory, picked->text())});
+    design().goTo(rules::GetEventFieldName(state_.EventCategory, picked->text()));
     CheckFieldTypes();
 }
 
 void Wizard::CheckFieldTypes()
 {
     TblContact().Open();
-    const QString field = TblTRData().FieldByName(QStringLiteral("Field")).AsString();
-    const wizard::SummaryBoxes offered = wizard::SummariesOffered(TblContact().FieldTypeOf(field));
+    const std::optional<store::FieldRow> row = design().current();
+    const QString field = row ? row->field : QString();
+    const rules::SummaryBoxes offered = rules::SummariesOffered(TblContact().FieldTypeOf(field));
     DBCBTotal->setVisible(offered.totaled);
     DBCBCount->setVisible(offered.counted);
     DBCBAverage->setVisible(offered.averaged);

@@ -5,7 +5,7 @@
 #include "wizard/pages/PaperPage.h"
 #include "ui/Modal.h"
 #include "ui/SpinEdit.h"
-#include "store/engine/Table.h"
+#include "design/ReportDesign.h"
 #include "wizard/dialogs/TFrmColumn.h"
 #include "wizard/dialogs/TFrmSelect.h"
 
@@ -31,8 +31,8 @@ void Wizard::runColumnWidthEditor()
     // Success is told only once the file is written; a failure, or No to
     // overwriting a report someone else changed, leaves the editor open with the edits.
     dialog.setWriteReport([this, &dialog] {
-        TblTRData().Refresh();
-        if (!WriteTheReportFile(TblTRData(), &dialog, saveTarget()))
+        design().refresh();
+        if (!WriteTheReportFile(&dialog, saveTarget()))
             return false;
         ui::ShowInformation(&dialog, QStringLiteral("Report successfully modified."));
         return true;

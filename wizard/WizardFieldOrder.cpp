@@ -5,8 +5,7 @@
 #include "wizard/pages/FieldOrderPage.h"
 #include "wizard/pages/FieldSelectionPage.h"
 #include "wizard/pages/DetailPage.h"
-#include "store/WorkingTable.h"
-#include "store/engine/Table.h"
+#include "design/ReportDesign.h"
 #include "rules/EventFieldMap.h"
 
 #include <QLabel>
@@ -17,55 +16,40 @@ bool Wizard::FillFullList(PageTurn turn)
         return true;
     if (fields_->tickedCount() == 0)
         return false;
-    store::Table& table = TblTRData();
     order_->clearFields();
-    ClearCustomTable(table);
+    ClearCustomTable();
     const bool detailLevel = detailPage().detailLevel();
     if (detailLevel) {
         order_->addField(QStringLiteral("CustomID"));
-        RecordDBType(QStringLiteral("CustomID"), 0, table);
+        RecordDBType(QStringLiteral("CustomID"), 0);
     }
     for (const QString& name : fields_->tickedContacts()) {
         if (detailLevel && name.compare(QStringLiteral("CustomID"), Qt::CaseInsensitive) == 0)
             continue;
         order_->addField(name);
-        RecordDBType(name, 0, table);
+        RecordDBType(name, 0);
     }
     for (const QString& display : fields_->tickedEvents()) {
         order_->addField(display);
-        RecordDBType(wizard::GetEventFieldName(state_.EventCategory, display), 1, table);
+        RecordDBType(rules::GetEventFieldName(state_.EventCategory, display), 1);
     }
     order_->showDetailLevel(detailLevel);
     columns_->showDetailLevel(detailLevel);
-    order_->moveLast(wizard::GetEventDisplayName(state_.EventCategory, QStringLiteral("Memo")));
+    order_->moveLast(rules::GetEventDisplayName(state_.EventCategory, QStringLiteral("Memo")));
     order_->moveLast(QStringLiteral("Memo"));
     order_->highlightFirst();
     return true;
 }
 
-void Wizard::RecordDBType(const QString& name, int code, store::Table& table)
+void Wizard::RecordDBType(const QString& name, int code)
 {
-    const int count = table.RecordCount();
-    table.SetIndexName(QString());
-    if (table.FindKey({name})) {
-        table.Edit();
-    } else {
-        store::InsertFieldRow(table, name, name, count + 1);
-    }
-    table.FieldByName(QStringLiteral("DbType")).SetAsInteger(code);
-    table.Post();
+    design().recordDataSide(name, code);
 }
 
-void Wizard::WriteFieldOrders(store::Table& table)
+void Wizard::WriteFieldOrders()
 {
-    table.SetIndexName(QString());
-    const QStringList fields = order_->orderedFields();
-    for (int i = 0; i < fields.size(); ++i) {
-        const QString key = wizard::GetEventFieldName(state_.EventCategory, fields[i]);
-        if (!table.FindKey({key}))
-            continue;
-        table.Edit();
-        table.FieldByName(QStringLiteral("Order")).SetAsInteger(i + 1);
-        table.Post();
-    }
+    QStringList keys;
+    for (const QString& field : order_->orderedFields())
+        keys << rules::GetEventFieldName(state_.EventCategory, field);
+    design().numberFields(keys);
 }

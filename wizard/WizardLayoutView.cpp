@@ -1,6 +1,8 @@
 // The column-widths page's layout view: the positions grid drawn to scale.
 #include "wizard/Wizard.h"
 
+#include "design/ReportDesign.h"
+
 #include "wizard/pages/PaperPage.h"
 #include "ui/ErrorGuard.h"
 #include "ui/SpinEdit.h"
@@ -21,7 +23,7 @@ void Wizard::addColumnLayoutView()
     source.printableWidth = [this] { return paperPage().printableWidth(); };
     source.labels = [this] {
         QHash<QString, QString> labels;
-        ui::Guarded(window_, [&] { labels = wizard::FieldLabels(TblTRData(), state_.EventCategory); });
+        ui::Guarded(window_, [&] { labels = design().fieldLabels(state_.EventCategory); });
         return labels;
     };
     auto* view = new ColumnLayoutView(*sgCol, {}, std::move(source), sgCol->parentWidget());

@@ -13,8 +13,7 @@
 #include "base/EngineError.h"
 #include "ui/Option.h"
 #include "ui/SpinEdit.h"
-#include "store/engine/Table.h"
-#include "store/report/RecordRow.h"
+#include "design/ReportDesign.h"
 #include "store/report/ReportReader.h"
 #include "store/report/ReportWords.h"
 #include "rules/EventFieldMap.h"
@@ -56,7 +55,7 @@ void Wizard::LoadConfig()
     };
     const store::ReportType checkedType =
         reportType.dateOrdered() ? store::ReportType::Calendar : store::ReportType::Contact;
-    for (const store::Category category : wizard::CategoriesTurnedOn(checkedType, head.categoryLine))
+    for (const store::Category category : rules::CategoriesTurnedOn(checkedType, head.categoryLine))
         for (const auto& [each, kind] : categories)
             if (each == category)
                 categoryPage().choose(kind);
@@ -68,51 +67,33 @@ void Wizard::LoadConfig()
     const int count = store::FieldCountOf(head, reader); // refused before the working table is touched
     detailPage().chooseDetailLevel(false);
 
-    store::Table& table = TblTRData();
-    // The bound controls follow the table once, when the load is over.
-    const store::ControlsDisabled quiet(table);
     // A refused record ends the load with its message; the records before it stay.
     store::FieldRecords records(reader, count);
-    for (store::ReportFieldRecord record; records.next(record);) {
-        try {
-            store::InsertRecordRow(table, record);
-            if (wizard::IsDetailLevelRecord(record))
-                detailPage().chooseDetailLevel(true);
-            table.Post();
-        } catch (const base::EngineError& e) {
-            // The row being built is not stored; the ones before it stay.
-            table.Cancel();
-            throw base::EngineError(store::FieldRecordFailure(e.text(), record.order, path));
-        } catch (...) {
-            table.Cancel();
-            throw;
-        }
-    }
-    table.FlushBuffers();
+    design().load(records, path, [this](const store::ReportFieldRecord& record) {
+        if (rules::IsDetailLevelRecord(record))
+            detailPage().chooseDetailLevel(true);
+    });
     reportOnDisk_ = ReportOnDisk{path, reader.version()};
 
     QStringList contacts;
     QStringList events;
-    for (table.First(); !table.Eof(); table.Next()) {
-        const QString kind = table.FieldByName(QStringLiteral("DbType")).AsString();
-        const QString field = table.FieldByName(QStringLiteral("Field")).AsString();
-        if (kind == QLatin1String("0"))
-            contacts << field;
-        else if (kind == QLatin1String("1"))
-            events << wizard::GetEventDisplayName(state_.EventCategory, field);
+    for (const store::FieldRow& row : design().rowsAsWalked()) {
+        if (row.dbType == 0)
+            contacts << row.field;
+        else if (row.dbType == 1)
+            events << rules::GetEventDisplayName(state_.EventCategory, row.field);
     }
     fields_->tickLoaded(contacts, events);
 
-    table.SetIndexName(QStringLiteral("iOrder"));
     order_->clearFields();
     int onFirstLine = 0;
-    for (table.First(); !table.Eof(); table.Next()) {
-        order_->addField(table.FieldByName(QStringLiteral("Field")).AsString());
-        if (table.FieldByName(QStringLiteral("Line")).AsInteger() == 1)
+    for (const store::FieldRow& row : design().rowsInReportOrder()) {
+        order_->addField(row.field);
+        if (row.line == 1)
             ++onFirstLine;
     }
 
-    order_->moveLast(wizard::GetEventDisplayName(state_.EventCategory, QStringLiteral("Memo")));
+    order_->moveLast(rules::GetEventDisplayName(state_.EventCategory, QStringLiteral("Memo")));
 
     const bool detailLevel = detailPage().detailLevel();
     if (!detailLevel)

@@ -14,8 +14,7 @@
 #include "ui/PickList.h"
 #include "ui/SpinEdit.h"
 #include "store/Alias.h"
-#include "store/WorkingTable.h"
-#include "store/engine/Table.h"
+#include "design/ReportDesign.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -93,7 +92,7 @@ void Wizard::SetBook(PageTurn turn)
         return;
     }
     if (state_.PageIndex == Columns && turn != PageTurn::Backward) {
-        WriteFieldOrders(TblTRData());
+        WriteFieldOrders();
         if (columns_->columnCount() == 1)
             columns_->setColumnCount(order_->fieldCount());
         SetGrid();
@@ -101,7 +100,7 @@ void Wizard::SetBook(PageTurn turn)
     if (state_.PageIndex == Widths && !enterColumnWidths(turn))
         return;
     if (state_.PageIndex == Definitions)
-        WriteColWidthsGridToTable(TblTRData());
+        WriteColWidthsGridToTable();
 
     showPage(state_.PageIndex);
 
@@ -128,7 +127,7 @@ bool Wizard::enterOperation()
     // A loaded report's longer description widened the edit; a new operation
     // starts with the typed limit again (loading below widens it as needed).
     descriptionPage().allowLength(0);
-    ClearCustomTable(TblTRData());
+    ClearCustomTable();
     const OperationPage::Choice operation = operationPage().choice();
     if (operation == OperationPage::Choice::Modify || operation == OperationPage::Choice::Copy)
         state_.Mode = Mode::Modify;
@@ -155,10 +154,10 @@ bool Wizard::enterOperation()
 
 void Wizard::CreateDataTable()
 {
-    store::RecreateWorkingTable(TblTRData(), store::DatabaseAlias);
+    design().recreate(store::DatabaseAlias);
 }
 
-void Wizard::ClearCustomTable(store::Table& table)
+void Wizard::ClearCustomTable()
 {
-    store::EmptyTable(table);
+    design().clear();
 }

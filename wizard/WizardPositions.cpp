@@ -6,8 +6,7 @@
 #include "ui/ErrorGuard.h"
 #include "ui/Option.h"
 #include "ui/SpinEdit.h"
-#include "store/WorkingTable.h"
-#include "store/engine/Table.h"
+#include "design/ReportDesign.h"
 #include "rules/ColumnCheck.h"
 #include "rules/DefaultPositions.h"
 #include "rules/EventFieldMap.h"
@@ -31,23 +30,20 @@ QTableWidgetItem* Cell(const QString& text, bool editable)
 
 void Wizard::FillColTable()
 {
-    QList<wizard::PositionRow> rows;
-    store::Table& table = TblTRData();
+    QList<rules::PositionRow> rows;
     if (state_.Mode == Mode::Modify && !state_.LayoutDirty) {
-        table.SetIndexName(QStringLiteral("iOrder"));
-        for (table.First(); !table.Eof(); table.Next()) {
-            auto text = [&](const char* column) { return table.FieldByName(QString::fromLatin1(column)).AsString(); };
-            rows.append({text("Field"), text("Line"), text("LPosition"), text("RPosition")});
-        }
+        const auto text = [](const std::optional<int>& number) { return number ? QString::number(*number) : QString(); };
+        for (const store::FieldRow& row : design().rowsInReportOrder())
+            rows.append({row.field, text(row.line), text(row.lposition), text(row.rposition)});
     } else {
-        wizard::PositionInput input;
+        rules::PositionInput input;
         input.fields = orderedFields();
         input.preview = preview_;
         input.printableWidth = paperPage().printableWidth();
         input.detailLevel = detailPage().detailLevel();
         input.customIdRowPlaced =
             input.detailLevel && (state_.Mode == Mode::Create || state_.LayoutDirty);
-        rows = wizard::DefaultPositions(input);
+        rows = rules::DefaultPositions(input);
     }
     sgCol->clear();
     sgCol->setColumnCount(4);
@@ -64,36 +60,20 @@ void Wizard::FillColTable()
     LBFieldDefs->addItems(orderedFields());
 }
 
-void Wizard::WriteColWidthsGridToTable(store::Table& table)
+void Wizard::WriteColWidthsGridToTable()
 {
     const QStringList fields = orderedFields();
-    table.SetIndexName(QString());
     for (int row = 0; row < sgCol->rowCount(); ++row) {
         auto text = [&](int column) { return sgCol->item(row, column) ? sgCol->item(row, column)->text() : QString(); };
-        const QString key = wizard::GetEventFieldName(state_.EventCategory, text(0));
-        try {
-            if (table.FindKey({key})) {
-                table.Edit();
-            } else {
-                store::InsertFieldRow(table, key, row < fields.size() ? fields[row] : key, row + 1);
-            }
-            table.FieldByName(QStringLiteral("Line")).SetAsString(text(1));
-            table.FieldByName(QStringLiteral("LPosition")).SetAsString(text(2));
-            table.FieldByName(QStringLiteral("RPosition")).SetAsString(text(3));
-            table.Post();
-        } catch (...) {
-            // A refused cell leaves no row half-edited behind.
-            if (table.State() == store::TableState::Edit || table.State() == store::TableState::Insert)
-                table.Cancel();
-            throw;
-        }
+        const QString key = rules::GetEventFieldName(state_.EventCategory, text(0));
+        design().place({key, row < fields.size() ? fields[row] : key, row + 1, text(1), text(2), text(3)});
     }
 }
 
 void Wizard::BtnCheckClick()
 {
-    WriteColWidthsGridToTable(TblTRData());
-    const QString failure = wizard::ColumnCheckFailure(paperPage().printableWidth(), TblTRData());
+    WriteColWidthsGridToTable();
+    const QString failure = design().columnCheckFailure(paperPage().printableWidth());
     if (failure.isEmpty())
         ui::ShowInformation(window_, QStringLiteral("Columns appear OK."));
     else

@@ -11,8 +11,7 @@
 #include "ui/SpinEdit.h"
 #include "store/Alias.h"
 #include "store/ReportNames.h"
-#include "store/WorkingTable.h"
-#include "store/engine/Table.h"
+#include "design/ReportDesign.h"
 #include "store/report/ReportWriter.h"
 
 #include <QDir>
@@ -20,14 +19,12 @@
 #include <QLineEdit>
 #include <QLocale>
 
-bool Wizard::WriteTheReportFile(store::Table& table, QWidget* parent, SaveTarget target)
+bool Wizard::WriteTheReportFile(QWidget* parent, SaveTarget target)
 {
     ensurePages(); // every page has its part in a report
-    store::RequireOwnWorkingTable(table);
+    design().requireOwn();
     // The working table on disk holds what the report is written from.
-    table.FlushBuffers();
-    // Its bound controls follow the walk over the rows once, at the end.
-    const store::ControlsDisabled quiet(table);
+    design().flush();
     store::ReportHeader header;
     header.description = descriptionPage().description();
     header.typeWord = reportTypePage().dateOrdered() ? QStringLiteral("Calendar") : QStringLiteral("Contact");
@@ -44,7 +41,7 @@ bool Wizard::WriteTheReportFile(store::Table& table, QWidget* parent, SaveTarget
     header.width = paperPage().printableWidth();
     const auto ask = [&](const store::ReportChange& change) { return askToReplace(parent, target.path, change); };
     const std::optional<store::ReportVersion> written =
-        store::WriteReportFile(target.path, header, table, {target.known, ask});
+        store::WriteReportFile(target.path, header, design().rowsInReportOrder(), {target.known, ask});
     if (!written)
         return false;
     reportOnDisk_ = ReportOnDisk{target.path, *written};

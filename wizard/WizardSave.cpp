@@ -56,8 +56,8 @@ void Wizard::btMakeReportClick()
                 ui::Guarded(form->window_, [this] { form->LBFieldDefsClick(form->btMakeReport); });
             }
         } backToHighlighted{this};
-        WriteColWidthsGridToTable(TblTRData());
-        written = WriteTheReportFile(TblTRData(), window_, target);
+        WriteColWidthsGridToTable();
+        written = WriteTheReportFile(window_, target);
     }
     if (written)
         ui::ShowInformation(window_, QStringLiteral("Report successfully created."));

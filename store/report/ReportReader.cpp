@@ -252,7 +252,7 @@ const std::vector<detail::Column>& RecordColumns()
     static const std::vector<detail::Column> columns = [] {
         std::vector<detail::Column> list;
         for (const RecordLine& line : kRecordLines)
-            list.push_back(ColumnNamed(line.column));
+            list.push_back(ColumnNamed(ColumnName(line.column)));
         return list;
     }();
     return columns;
@@ -322,7 +322,7 @@ constexpr bool ReadInFileOrder()
                                          "RPosition", "Total", "Count", "Average", "Min",  "Max"};
     static_assert(std::size(read) == kRecordLines.size());
     for (std::size_t i = 0; i < kRecordLines.size(); ++i)
-        if (read[i] != kRecordLines[i].column)
+        if (read[i] != std::string_view(ColumnName(kRecordLines[i].column)))
             return false;
     return true;
 }

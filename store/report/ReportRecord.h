@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/WorkingTable.h"
+
 #include <array>
 
 namespace store {
@@ -13,25 +15,25 @@ enum class RecordLineKind {
 };
 
 struct RecordLine {
-    const char* column; // the working table's column
+    WorkingColumn column; // the working table's column it is loaded into
     RecordLineKind kind;
 };
 
 // The thirteen lines of a field record, in file order.
 inline constexpr std::array<RecordLine, 13> kRecordLines = {{
-    {"DbType", RecordLineKind::Number},
-    {"LDots", RecordLineKind::Dots},
-    {"RDots", RecordLineKind::Dots},
-    {"Header", RecordLineKind::Text},
-    {"Field", RecordLineKind::Text},
-    {"Line", RecordLineKind::Number},
-    {"LPosition", RecordLineKind::Number},
-    {"RPosition", RecordLineKind::Number},
-    {"Total", RecordLineKind::Flag},
-    {"Count", RecordLineKind::Flag},
-    {"Average", RecordLineKind::Flag},
-    {"Min", RecordLineKind::Flag},
-    {"Max", RecordLineKind::Flag},
+    {WorkingColumn::DbType, RecordLineKind::Number},
+    {WorkingColumn::LDots, RecordLineKind::Dots},
+    {WorkingColumn::RDots, RecordLineKind::Dots},
+    {WorkingColumn::Header, RecordLineKind::Text},
+    {WorkingColumn::Field, RecordLineKind::Text},
+    {WorkingColumn::Line, RecordLineKind::Number},
+    {WorkingColumn::LPosition, RecordLineKind::Number},
+    {WorkingColumn::RPosition, RecordLineKind::Number},
+    {WorkingColumn::Total, RecordLineKind::Flag},
+    {WorkingColumn::Count, RecordLineKind::Flag},
+    {WorkingColumn::Average, RecordLineKind::Flag},
+    {WorkingColumn::Min, RecordLineKind::Flag},
+    {WorkingColumn::Max, RecordLineKind::Flag},
 }};
 
 inline constexpr char kDotLine[] = "..............................";

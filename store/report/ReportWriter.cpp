@@ -2,7 +2,6 @@
 
 #include "base/AtomicFile.h"
 #include "base/EngineError.h"
-#include "store/engine/Table.h"
 #include "store/report/Cp1252.h"
 #include "store/report/ReportRecord.h"
 
@@ -37,39 +36,38 @@ private:
     QByteArray bytes_;
 };
 
-QString RecordLineText(const Field& field, RecordLineKind kind)
+QString NumberLine(const std::optional<int>& number)
 {
-    switch (kind) {
-    case RecordLineKind::Number:
-        return field.IsNull() ? QString() : QString::number(field.AsInteger());
-    case RecordLineKind::Dots:
-        return field.AsBoolean() ? QString::fromLatin1(kDotLine) : QString();
-    case RecordLineKind::Text:
-        return field.AsString();
-    case RecordLineKind::Flag:
-        return field.AsBoolean() ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
-    }
-    return QString();
+    return number ? QString::number(*number) : QString();
 }
 
-// The whole file: the header, the row count, then one record per row.
-QByteArray Render(const QString& path, const ReportHeader& header, Table& table)
+QString DotLine(bool set)
 {
-    // Choosing the index posts a pending edit, so the count covers every row written.
-    table.SetIndexName(QStringLiteral("iOrder"));
-    std::vector<Field> fields;
-    for (const RecordLine& line : kRecordLines)
-        fields.push_back(table.FieldByName(QString::fromLatin1(line.column)));
+    return set ? QString::fromLatin1(kDotLine) : QString();
+}
 
+QString FlagLine(const std::optional<bool>& flag)
+{
+    return flag.value_or(false) ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
+}
+
+// The whole file: the header, the row count, then one record per row, its
+// lines in the order of kRecordLines.
+QByteArray Render(const QString& path, const ReportHeader& header, const std::vector<FieldRow>& rows)
+{
     LineSink sink(path);
     sink.add(header.description);
     sink.add(header.typeWord);
     sink.add(header.categoryWord);
     sink.add(header.width);
-    sink.add(table.RecordCount());
-    for (table.First(); !table.Eof(); table.Next())
-        for (std::size_t i = 0; i < kRecordLines.size(); ++i)
-            sink.add(RecordLineText(fields[i], kRecordLines[i].kind));
+    sink.add(int(rows.size()));
+    for (const FieldRow& row : rows) {
+        for (const QString& line : {NumberLine(row.dbType), DotLine(row.leaders), DotLine(row.trailers), row.header,
+                                    row.field, NumberLine(row.line), NumberLine(row.lposition),
+                                    NumberLine(row.rposition), FlagLine(row.total), FlagLine(row.count),
+                                    FlagLine(row.average), FlagLine(row.minValue), FlagLine(row.maxValue)})
+            sink.add(line);
+    }
     return sink.bytes();
 }
 
@@ -87,11 +85,11 @@ bool SettleChanges(const QString& path, std::optional<ReportVersion>& known, con
     }
 }
 
-std::optional<ReportVersion> WriteReportFile(const QString& path, const ReportHeader& header, Table& table,
-                                             const SaveGuard& guard)
+std::optional<ReportVersion> WriteReportFile(const QString& path, const ReportHeader& header,
+                                             const std::vector<FieldRow>& rows, const SaveGuard& guard)
 {
     const QString target = QFileInfo(path).absoluteFilePath();
-    const QByteArray bytes = Render(target, header, table);
+    const QByteArray bytes = Render(target, header, rows);
     std::optional<ReportVersion> known = guard.known;
     const auto lastLook = [&] {
         if (!SettleChanges(target, known, guard.ask))

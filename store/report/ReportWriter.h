@@ -1,15 +1,15 @@
 #pragma once
 
+#include "store/report/FieldRow.h"
 #include "store/report/ReportVersion.h"
 
 #include <QString>
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 namespace store {
-
-class Table;
 
 // The five header lines of a report definition file.
 struct ReportHeader {
@@ -37,18 +37,17 @@ struct SaveGuard {
 // what is there is known. False when the answer was No.
 bool SettleChanges(const QString& path, std::optional<ReportVersion>& known, const ReplaceQuestion& ask);
 
-// Writes the report definition file: the header, the working table's row
-// count, then one thirteen-line record per row in the order of its index
-// "iOrder", every line in Windows-1252 ending in CR LF. A bare path is taken
-// against the current directory. The file is replaced through
+// Writes the report definition file: the header, the number of rows, then one
+// thirteen-line record per row in the order given (the report's order: by
+// line, then order), every line in Windows-1252 ending in CR LF. A bare path is
+// taken against the current directory. The file is replaced through
 // WriteFileAtomically: on failure the old report stays as it was and
 // base::EngineError tells why (also when a text holds a character that
 // Windows-1252 lacks). The guard's look comes last, once the new file is on
 // disk, right before it takes its place; where nothing should be, it is put
-// only where nothing is. Leaves the table on index "iOrder" with its cursor
-// after the last row. Returns what was written, to tell later changes by
+// only where nothing is. Returns what was written, to tell later changes by
 // others; none when the question was answered No and nothing was written.
-std::optional<ReportVersion> WriteReportFile(const QString& path, const ReportHeader& header, Table& table,
-                                             const SaveGuard& guard = {});
+std::optional<ReportVersion> WriteReportFile(const QString& path, const ReportHeader& header,
+                                             const std::vector<FieldRow>& rows, const SaveGuard& guard = {});
 
 } // namespace store

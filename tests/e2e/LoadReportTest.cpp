@@ -1,4 +1,5 @@
 // Loading crafted report files into the wizard through "Modify an Existing Report".
+#include "design/ReportDesign.h"
 #include "tests/support/WizardDriver.h"
 
 #include "store/engine/Table.h"
@@ -28,12 +29,11 @@ QByteArray Record(const char* dbType, const char* field, const char* line = "1",
 const QString Crafted = QStringLiteral("crafted.rpt");
 
 // The fields of the working table in report order.
-QStringList WorkingRows(store::Table& table)
+QStringList WorkingRows(design::ReportDesign& design)
 {
     QStringList fields;
-    table.SetIndexName(QStringLiteral("iOrder"));
-    for (table.First(); !table.Eof(); table.Next())
-        fields << table.FieldByName(QStringLiteral("Field")).AsString();
+    for (const store::FieldRow& row : design.rowsInReportOrder())
+        fields << row.field;
     return fields;
 }
 
@@ -123,7 +123,7 @@ TEST_F(LoadReport, TheFieldCountDecidesHowManyRecordsAreReadAndABrokenRecordEnds
         writeReport(Crafted, c.file);
         modal.clear();
         openExisting("RbModify", Crafted);
-        EXPECT_EQ(WorkingRows(window.wizard().TblTRData()), c.rows) << c.name;
+        EXPECT_EQ(WorkingRows(window.wizard().design()), c.rows) << c.name;
         if (c.error) {
             // The engine's text, then which record of which report it is about.
             const QString where = QStringLiteral("\n\nThis is in field record %1 of the report %2.")
@@ -237,7 +237,7 @@ TEST_F(LoadReport, AReportGoneBeforeItIsLoadedChangesNothing)
     EXPECT_EQ(modal.shown().front().caption, QStringLiteral("Error"));
     EXPECT_TRUE(modal.texts().front().contains(QStringLiteral("callrpt.rpt"))) << messages();
     expectSettledOn(0);
-    EXPECT_TRUE(WorkingRows(window.wizard().TblTRData()).isEmpty());
+    EXPECT_TRUE(WorkingRows(window.wizard().design()).isEmpty());
     EXPECT_EQ(text("EdDescription"), QString());
 }
 
@@ -309,6 +309,6 @@ TEST_F(LoadReport, ACountNoReportCanHoldIsRefusedBeforeTheWorkingTableIsWritten)
                                                         "the 514 that any report can hold; the file cannot be loaded.")
                                              .arg(alias.path(Crafted))});
     expectSettledOn(0);
-    EXPECT_TRUE(WorkingRows(window.wizard().TblTRData()).isEmpty());
+    EXPECT_TRUE(WorkingRows(window.wizard().design()).isEmpty());
     EXPECT_EQ(writes.count(), 0);
 }

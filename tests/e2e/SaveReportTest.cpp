@@ -1,5 +1,6 @@
 // "Make Report" in each operation: which name the report goes under, what is
 // asked, and what is written.
+#include "design/ReportDesign.h"
 #include "tests/support/WizardDriver.h"
 
 #include "store/engine/Table.h"
@@ -209,6 +210,6 @@ TEST_F(SaveReport, AFailedWriteShowsTheReasonAndNoSuccess)
     EXPECT_TRUE(modal.texts()[2].startsWith(QStringLiteral("Cannot write report "))) << messages();
     EXPECT_TRUE(QFileInfo(alias.path(QStringLiteral("phonelst.rpt"))).isDir());
     expectSettledOn(10);
-    EXPECT_EQ(window.wizard().TblTRData().FieldByName(QStringLiteral("Field")).AsString(),
+    EXPECT_EQ(window.wizard().design().current()->field,
               child<QListWidget>("LBFieldDefs")->currentItem()->text());
 }

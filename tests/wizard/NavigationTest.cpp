@@ -1,3 +1,4 @@
+#include "design/ReportDesign.h"
 #include "tests/support/WizardDriver.h"
 
 #include "store/engine/Table.h"
@@ -163,7 +164,7 @@ TEST_P(Navigation, PagesStatesAndRefusalsStepByStep)
             EXPECT_EQ(shown.caption, QStringLiteral("Error"));
         modal.clear();
         if (step.rows >= 0) {
-            EXPECT_EQ(window.wizard().TblTRData().RecordCount(), step.rows);
+            EXPECT_EQ(window.wizard().design().rowCount(), step.rows);
         }
         if (step.on) {
             EXPECT_TRUE(child<QRadioButton>(step.on)->isChecked()) << step.on;

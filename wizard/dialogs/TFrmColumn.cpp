@@ -9,6 +9,7 @@
 #include "store/Alias.h"
 #include "store/WorkingTable.h"
 #include "store/engine/Table.h"
+#include "design/ReportDesign.h"
 #include "rules/ColumnCheck.h"
 #include "wizard/view/ColumnLayoutView.h"
 #include "rules/FieldLabels.h"
@@ -60,7 +61,8 @@ QPushButton* NamedButton(QWidget* parent, const char* name, const QString& capti
 } // namespace
 
 TFrmColumn::TFrmColumn(store::Session& session, const QString& description, int margin, QWidget* parent)
-    : QDialog(parent), tblColumn_(std::make_unique<store::Table>(session))
+    : QDialog(parent), tblColumn_(std::make_unique<store::Table>(session)),
+      design_(std::make_unique<design::ReportDesign>(*tblColumn_))
 {
     setObjectName(QStringLiteral("FrmColumn"));
     setWindowTitle(QStringLiteral("Column Widths"));
@@ -148,7 +150,7 @@ void TFrmColumn::addLayoutView()
     source.printableWidth = [this] { return base::StrToIntOrZero(LblMargin->text()); };
     source.labels = [this] {
         QHash<QString, QString> labels;
-        ui::Guarded(this, [&] { labels = wizard::FieldLabels(tblColumn(), eventCategory_); });
+        ui::Guarded(this, [&] { labels = design_->fieldLabels(eventCategory_); });
         return labels;
     };
     auto* view = new ColumnLayoutView(*DBGrid1, {}, std::move(source), this);
@@ -210,7 +212,7 @@ void TFrmColumn::BtnCheckClick()
     if (!commitEditor())
         return;
     const int maximum = base::StrToIntOrZero(LblMargin->text());
-    const QString failure = wizard::ColumnCheckFailure(maximum, tblColumn());
+    const QString failure = design_->columnCheckFailure(maximum);
     if (failure.isEmpty())
         ui::ShowInformation(this, QStringLiteral("Columns check out OK"));
     else

@@ -21,6 +21,10 @@ namespace wizard {
 class TableGridModel;
 }
 
+namespace design {
+class ReportDesign;
+}
+
 // The column-width editor: the lines and margins of an existing report's fields,
 // in a grid on a second, shared cursor of the working table. OK stores the row
 // being edited and has the caller rewrite the report (setWriteReport); the
@@ -85,6 +89,7 @@ private:
     QPushButton* BitBtn1 = nullptr;
 
     std::unique_ptr<store::Table> tblColumn_;
+    std::unique_ptr<design::ReportDesign> design_;
     wizard::TableGridModel* model_ = nullptr;
     QString eventCategory_;
     std::function<bool()> writeReport_;

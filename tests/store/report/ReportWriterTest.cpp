@@ -1,4 +1,4 @@
-#include "store/report/RecordRow.h"
+#include "design/ReportDesign.h"
 #include "store/report/ReportReader.h"
 #include "store/report/ReportWriter.h"
 
@@ -57,22 +57,20 @@ protected:
         store::ReportReader reader(path);
         const store::ReportHead head = store::ReadReportHead(reader);
         store::FieldRecords records(reader, store::FieldCountOf(head, reader));
-        for (store::ReportFieldRecord record; records.next(record);) {
-            store::InsertRecordRow(table, record);
-            table.Post();
-        }
+        design.load(records, path, [](const store::ReportFieldRecord&) {});
         return {head.description, head.typeLine, head.categoryLine, head.width};
     }
 
     QByteArray written(const ReportHeader& header)
     {
         const QString path = alias.path(QStringLiteral("out.rpt"));
-        store::WriteReportFile(path, header, table);
+        store::WriteReportFile(path, header, design.rowsInReportOrder());
         return ReadBytes(path);
     }
 
     TempAlias alias{TempAlias::Content::Empty};
     store::Table table;
+    design::ReportDesign design{table};
 };
 
 QByteArray Lines(std::initializer_list<const char*> lines)
@@ -198,7 +196,7 @@ TEST_F(ReportFile, FailedWriteKeepsTheOldReport)
     WriteBytes(path, "old report\r\n");
     insert({{"Field", "Company"}, {"Order", 1}});
     try {
-        store::WriteReportFile(path, {QStringLiteral("\u4E2D"), "Contact", "Contact", 75}, table);
+        store::WriteReportFile(path, {QStringLiteral("\u4E2D"), "Contact", "Contact", 75}, design.rowsInReportOrder());
         ADD_FAILURE() << "no error";
     } catch (const base::FileError& e) {
         EXPECT_EQ(e.text(), QStringLiteral("Cannot write report %1: the text \"\u4E2D\" holds a character that a "
@@ -207,7 +205,7 @@ TEST_F(ReportFile, FailedWriteKeepsTheOldReport)
     EXPECT_EQ(ReadBytes(path), QByteArray("old report\r\n"));
 
     ASSERT_TRUE(QDir(alias.dataDir()).mkdir("folder.rpt"));
-    EXPECT_THROW(store::WriteReportFile(alias.path("folder.rpt"), {"A", "Contact", "Contact", 75}, table),
+    EXPECT_THROW(store::WriteReportFile(alias.path("folder.rpt"), {"A", "Contact", "Contact", 75}, design.rowsInReportOrder()),
                  base::EngineError);
     EXPECT_TRUE(QFileInfo(alias.path("folder.rpt")).isDir());
 }

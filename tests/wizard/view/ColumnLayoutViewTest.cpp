@@ -1,5 +1,6 @@
 // The column layout under the positions grids: its boxes, the keys and the
 // mouse on them, and the labels it gives the fields.
+#include "design/ReportDesign.h"
 #include "wizard/view/ColumnLayoutView.h"
 
 #include "store/WorkingTable.h"
@@ -178,7 +179,7 @@ TEST_F(LayoutLabels, AreTheHeadersAsTheyStandOrTheNamesThePagesShow)
     for (const bool typing : {false, true}) {
         if (typing)
             table.FieldByName(QStringLiteral("Header")).SetAsString(QStringLiteral("Surname"));
-        const QHash<QString, QString> labels = wizard::FieldLabels(table, QStringLiteral("CALL"));
+        const QHash<QString, QString> labels = design::ReportDesign(table).fieldLabels(QStringLiteral("CALL"));
         const QHash<QString, QString> expected{
             {"LastName", typing ? "Surname" : "LastName"},
             {"EventDate", "Phone call date"},

@@ -1,0 +1,322 @@
+#include "design/ReportDesign.h"
+
+#include "base/EngineError.h"
+#include "rules/ColumnCheck.h"
+#include "rules/FieldLabels.h"
+#include "store/WorkingTable.h"
+#include "store/engine/Table.h"
+#include "store/report/ReportReader.h"
+
+namespace design {
+
+namespace {
+
+using store::WorkingColumn;
+
+store::Field Column(store::Table& table, WorkingColumn column)
+{
+    return table.FieldByName(store::ColumnText(column));
+}
+
+std::optional<int> NumberOf(const store::Field& field)
+{
+    return field.IsNull() ? std::nullopt : std::optional<int>(field.AsInteger());
+}
+
+std::optional<bool> FlagOf(const store::Field& field)
+{
+    return field.IsNull() ? std::nullopt : std::optional<bool>(field.AsBoolean());
+}
+
+template <typename Value>
+void SetOrClear(store::Field field, const std::optional<Value>& value)
+{
+    if (!value)
+        field.Clear();
+    else if constexpr (std::is_same_v<Value, bool>)
+        field.SetAsBoolean(*value);
+    else
+        field.SetAsInteger(*value);
+}
+
+// The row the cursor stands on, a pending edit as it stands.
+store::FieldRow RowAt(store::Table& table)
+{
+    using enum WorkingColumn;
+    const auto column = [&table](WorkingColumn each) { return Column(table, each); };
+    store::FieldRow row;
+    row.field = column(Field).AsString();
+    row.order = column(Order).AsInteger();
+    row.header = column(Header).AsString();
+    row.leaders = column(LDots).AsBoolean();
+    row.trailers = column(RDots).AsBoolean();
+    row.total = FlagOf(column(Total));
+    row.count = FlagOf(column(Count));
+    row.average = FlagOf(column(Average));
+    row.minValue = FlagOf(column(Min));
+    row.maxValue = FlagOf(column(Max));
+    row.dbType = NumberOf(column(DbType));
+    row.line = NumberOf(column(Line));
+    row.lposition = NumberOf(column(LPosition));
+    row.rposition = NumberOf(column(RPosition));
+    return row;
+}
+
+// Puts the table into insert state with row; the caller posts it.
+void InsertRow(store::Table& table, const store::FieldRow& row)
+{
+    using enum WorkingColumn;
+    const auto column = [&table](WorkingColumn each) { return Column(table, each); };
+    table.Insert();
+    column(Order).SetAsInteger(row.order);
+    SetOrClear(column(DbType), row.dbType);
+    column(LDots).SetAsBoolean(row.leaders);
+    column(RDots).SetAsBoolean(row.trailers);
+    column(Header).SetAsString(row.header);
+    column(Field).SetAsString(row.field);
+    SetOrClear(column(Line), row.line);
+    SetOrClear(column(LPosition), row.lposition);
+    SetOrClear(column(RPosition), row.rposition);
+    SetOrClear(column(Total), row.total);
+    SetOrClear(column(Count), row.count);
+    SetOrClear(column(Average), row.average);
+    SetOrClear(column(Min), row.minValue);
+    SetOrClear(column(Max), row.maxValue);
+}
+
+store::FieldRow RowOf(const store::ReportFieldRecord& record)
+{
+    return store::FieldRow{record.field.text(), record.order,   record.header.text(), record.leaders,
+                           record.trailers,     record.total,   record.count,         record.average,
+                           record.minValue,     record.maxValue, record.dbType,       record.line,
+                           record.lposition,    record.rposition};
+}
+
+// The rows as the cursor walks them; bound controls hear of the walk once, at its end.
+std::vector<store::FieldRow> Walk(store::Table& table)
+{
+    const store::ControlsDisabled quiet(table);
+    std::vector<store::FieldRow> rows;
+    rows.reserve(std::size_t(std::max(table.RecordCount(), 0)));
+    for (table.First(); !table.Eof(); table.Next())
+        rows.push_back(RowAt(table));
+    return rows;
+}
+
+// Every stored row, walked with the cursor's bound controls quiet, the cursor
+// put back on its row.
+std::vector<store::FieldRow> StoredRows(store::Table& table)
+{
+    const store::ControlsDisabled quiet(table);
+    const bool atEnd = table.Eof();
+    const int recNo = table.RecNo();
+    std::vector<store::FieldRow> rows = Walk(table);
+    if (!atEnd && recNo > 0)
+        table.SetRecNo(recNo);
+    return rows;
+}
+
+QList<rules::ColumnRecord> ColumnRecords(const std::vector<store::FieldRow>& rows)
+{
+    QList<rules::ColumnRecord> records;
+    records.reserve(qsizetype(rows.size()));
+    for (const store::FieldRow& row : rows)
+        records.append({row.line.value_or(0), row.order, row.lposition.value_or(0), row.rposition.value_or(0)});
+    return records;
+}
+
+WorkingColumn ColumnOf(ReportDesign::Flag flag)
+{
+    using enum ReportDesign::Flag;
+    switch (flag) {
+    case Leaders: return WorkingColumn::LDots;
+    case Trailers: return WorkingColumn::RDots;
+    case Count: return WorkingColumn::Count;
+    case Max: return WorkingColumn::Max;
+    case Min: return WorkingColumn::Min;
+    case Total: return WorkingColumn::Total;
+    case Average: return WorkingColumn::Average;
+    }
+    return WorkingColumn::LDots;
+}
+
+const QString ReportOrder = QStringLiteral("iOrder");
+
+} // namespace
+
+ReportDesign::ReportDesign(store::Table& table, QObject* parent) : QObject(parent), table_(table)
+{
+    connect(&table_, &store::Table::changed, this, &ReportDesign::changed);
+}
+
+void ReportDesign::recreate(const QString& alias)
+{
+    store::RecreateWorkingTable(table_, alias);
+}
+
+void ReportDesign::clear()
+{
+    store::EmptyTable(table_);
+}
+
+void ReportDesign::flush()
+{
+    table_.FlushBuffers();
+}
+
+void ReportDesign::close()
+{
+    store::CloseWorkingTable(table_);
+}
+
+void ReportDesign::refresh()
+{
+    table_.Refresh();
+}
+
+int ReportDesign::rowCount() const
+{
+    return table_.RecordCount();
+}
+
+bool ReportDesign::editing() const
+{
+    return table_.State() == store::TableState::Edit || table_.State() == store::TableState::Insert;
+}
+
+void ReportDesign::requireOwn()
+{
+    store::RequireOwnWorkingTable(table_);
+}
+
+std::vector<store::FieldRow> ReportDesign::rowsInReportOrder()
+{
+    // Choosing the index posts a pending edit, so every row is read.
+    table_.SetIndexName(ReportOrder);
+    return Walk(table_);
+}
+
+std::vector<store::FieldRow> ReportDesign::rowsAsWalked()
+{
+    return Walk(table_);
+}
+
+void ReportDesign::recordDataSide(const QString& field, int side)
+{
+    const int count = table_.RecordCount();
+    table_.SetIndexName(QString());
+    if (table_.FindKey({field}))
+        table_.Edit();
+    else
+        store::InsertFieldRow(table_, field, field, count + 1);
+    Column(table_, WorkingColumn::DbType).SetAsInteger(side);
+    table_.Post();
+}
+
+void ReportDesign::numberFields(const QStringList& keys)
+{
+    table_.SetIndexName(QString());
+    for (int i = 0; i < keys.size(); ++i) {
+        if (!table_.FindKey({keys[i]}))
+            continue;
+        table_.Edit();
+        Column(table_, WorkingColumn::Order).SetAsInteger(i + 1);
+        table_.Post();
+    }
+}
+
+void ReportDesign::place(const Placement& placement)
+{
+    table_.SetIndexName(QString());
+    try {
+        if (table_.FindKey({placement.key}))
+            table_.Edit();
+        else
+            store::InsertFieldRow(table_, placement.key, placement.header, placement.order);
+        Column(table_, WorkingColumn::Line).SetAsString(placement.line);
+        Column(table_, WorkingColumn::LPosition).SetAsString(placement.start);
+        Column(table_, WorkingColumn::RPosition).SetAsString(placement.end);
+        table_.Post();
+    } catch (...) {
+        // A refused cell leaves no row half-edited behind.
+        if (table_.State() == store::TableState::Edit || table_.State() == store::TableState::Insert)
+            table_.Cancel();
+        throw;
+    }
+}
+
+void ReportDesign::load(store::FieldRecords& records, const QString& path,
+                        const std::function<void(const store::ReportFieldRecord&)>& seen)
+{
+    // The bound controls follow the table once, when the load is over.
+    const store::ControlsDisabled quiet(table_);
+    for (store::ReportFieldRecord record; records.next(record);) {
+        try {
+            InsertRow(table_, RowOf(record));
+            seen(record);
+            table_.Post();
+        } catch (const base::EngineError& e) {
+            // The row being built is not stored; the ones before it stay.
+            table_.Cancel();
+            throw base::EngineError(store::FieldRecordFailure(e.text(), record.order, path));
+        } catch (...) {
+            table_.Cancel();
+            throw;
+        }
+    }
+    table_.FlushBuffers();
+}
+
+bool ReportDesign::goTo(const QString& field)
+{
+    table_.SetIndexName(QString());
+    return table_.FindKey({field});
+}
+
+std::optional<store::FieldRow> ReportDesign::current() const
+{
+    const bool onRow =
+        table_.Active() && (table_.RecordCount() > 0 || table_.State() == store::TableState::Insert);
+    if (!onRow)
+        return std::nullopt;
+    return RowAt(table_);
+}
+
+void ReportDesign::setCurrentHeader(const QString& header)
+{
+    if (table_.Active() && table_.RecordCount() > 0)
+        Column(table_, WorkingColumn::Header).SetAsString(header);
+}
+
+void ReportDesign::setCurrentFlag(Flag flag, bool on)
+{
+    if (table_.Active() && table_.RecordCount() > 0)
+        Column(table_, ColumnOf(flag)).SetAsBoolean(on);
+}
+
+QString ReportDesign::columnCheckFailure(int maximum)
+{
+    const store::ControlsDisabled quiet(table_);
+    if (QString failure = rules::MarginFailure(maximum, ColumnRecords(Walk(table_))); !failure.isEmpty())
+        return failure;
+    return rules::OverlapFailure(ColumnRecords(rowsInReportOrder()));
+}
+
+QHash<QString, QString> ReportDesign::fieldLabels(const QString& eventCategory)
+{
+    if (!table_.Active())
+        return {};
+    if (table_.State() == store::TableState::Browse)
+        return rules::FieldLabels(StoredRows(table_), eventCategory);
+    // Moving the cursor would store the row being edited: the stored rows are
+    // read through a cursor of their own, and the edited row as it stands.
+    store::Table stored(table_.session());
+    stored.SetDatabaseName(table_.DatabaseName());
+    stored.SetTableName(table_.TableName());
+    stored.Open();
+    std::vector<store::FieldRow> rows = StoredRows(stored);
+    rows.push_back(RowAt(table_));
+    return rules::FieldLabels(rows, eventCategory);
+}
+
+} // namespace design

@@ -1,0 +1,107 @@
+#pragma once
+
+#include "store/report/FieldRow.h"
+
+#include <QHash>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace store {
+class FieldRecords;
+class Table;
+struct ReportFieldRecord;
+} // namespace store
+
+namespace design {
+
+// The report being designed, one typed row per field, kept in the working
+// table (TRDATA.DB in the alias directory), which stays on disk in step with
+// the pages. This and the engine are the only code that moves the table's
+// cursor or names its columns. Engine errors pass to the caller with the
+// engine's texts.
+class ReportDesign : public QObject {
+    Q_OBJECT
+public:
+    // A design over a cursor on the working table, which the caller keeps.
+    explicit ReportDesign(store::Table& table, QObject* parent = nullptr);
+
+    // Throws away any old working table and creates it anew in the alias
+    // directory, empty and closed.
+    void recreate(const QString& alias);
+    // Opens the table when closed, drops a pending edit and every row.
+    void clear();
+    // Writes the rows to disk when they changed since last written.
+    void flush();
+    // At the end of the program: closes the table (what it holds is written
+    // first) and removes its lock file when nobody else holds it. Never throws.
+    void close();
+    // Reads the rows anew, as another cursor on the table left them.
+    void refresh();
+    int rowCount() const;
+    // Whether the current row has an edit not yet stored.
+    bool editing() const;
+    // Throws when another copy of the program replaced the table on disk or
+    // took its lock over; a closed table passes.
+    void requireOwn();
+
+    // The rows in the report's order (by line, then order); a pending edit is
+    // stored first. The cursor is left after the last row, on that order.
+    std::vector<store::FieldRow> rowsInReportOrder();
+    // The rows in the order the cursor walks now.
+    std::vector<store::FieldRow> rowsAsWalked();
+
+    // Fields chosen on the field-selection page: the row of field gets the data
+    // side (0 contact, 1 event); a field without a row gets one, its name as
+    // header, placed after the rows there are.
+    void recordDataSide(const QString& field, int side);
+    // The field-order page: the field of each key gets its place in keys, from
+    // 1; keys without a row are passed over.
+    void numberFields(const QStringList& keys);
+    // The column-widths page: the row of key (made with header and order when
+    // it has none) gets its line and positions, as typed; a text the engine
+    // refuses leaves no row half-edited.
+    struct Placement {
+        QString key;
+        QString header;
+        int order = 0;
+        QString line;
+        QString start;
+        QString end;
+    };
+    void place(const Placement& placement);
+
+    // Loading a report: each record read becomes a row, seen is told of it
+    // first; a record the table refuses ends the load with
+    // FieldRecordFailure's message naming path, the rows before it kept. The
+    // rows are then written to disk; bound controls hear of it once.
+    void load(store::FieldRecords& records, const QString& path,
+              const std::function<void(const store::ReportFieldRecord&)>& seen);
+
+    // The field-definitions page's current field, edited in place.
+    bool goTo(const QString& field);               // by its name; stays put when it has no row
+    std::optional<store::FieldRow> current() const; // none when the table has no row to show
+    void setCurrentHeader(const QString& header);  // nothing when there is no row
+    enum class Flag { Leaders, Trailers, Count, Max, Min, Total, Average };
+    void setCurrentFlag(Flag flag, bool on);
+
+    // The column check on the rows: the margin rules over them as the cursor
+    // walks, then the overlap rule in the report's order, in which the cursor
+    // is left. Bound controls stay quiet while it runs.
+    QString columnCheckFailure(int maximum);
+    // Each field's label as the column layout shows it (see rules' FieldLabels),
+    // a row being edited with what is typed. The cursor stays on its row.
+    QHash<QString, QString> fieldLabels(const QString& eventCategory);
+
+signals:
+    // The current row moved, or its values or the rows changed.
+    void changed();
+
+private:
+    store::Table& table_;
+};
+
+} // namespace design

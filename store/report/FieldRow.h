@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+namespace store {
+
+// One field of a report as the working table holds it and a report file
+// writes it, in typed values: a number without a value is written as an empty
+// line, a flag without one as "FALSE".
+struct FieldRow {
+    QString field;
+    int order = 0;
+    QString header;
+    bool leaders = false;
+    bool trailers = false;
+    std::optional<bool> total;
+    std::optional<bool> count;
+    std::optional<bool> average;
+    std::optional<bool> minValue;
+    std::optional<bool> maxValue;
+    std::optional<int> dbType; // 0 a contact field, 1 an event field
+    std::optional<int> line;
+    std::optional<int> lposition;
+    std::optional<int> rposition;
+
+    friend bool operator==(const FieldRow&, const FieldRow&) = default;
+};
+
+} // namespace store
