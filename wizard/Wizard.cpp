@@ -5,10 +5,11 @@
 #include "store/engine/Session.h"
 #include "store/engine/Table.h"
 #include "wizard/pages/CategoryPage.h"
+#include "wizard/pages/ColumnWidthsPage.h"
 #include "wizard/pages/ColumnsPage.h"
-#include "wizard/pages/Cp1252Validator.h"
 #include "wizard/pages/DescriptionPage.h"
 #include "wizard/pages/DetailPage.h"
+#include "wizard/pages/FieldDefinitionsPage.h"
 #include "wizard/pages/FieldOrderPage.h"
 #include "wizard/pages/FieldSelectionPage.h"
 #include "wizard/pages/OperationPage.h"
@@ -20,8 +21,6 @@
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStackedWidget>
@@ -117,20 +116,16 @@ QWidget* Wizard::buildPage(int index)
         columns_ = new ColumnsPage(state_);
         columns_->setChangeHandler([this] { SetGrid(); });
         return columns_;
-    case Widths: {
-        QWidget* page = buildColumnWidthsPage();
-        onClick(BtnCheck, &Wizard::BtnCheckClick);
-        return page;
-    }
-    default: {
-        QWidget* page = buildFieldDefinitionsPage();
-        onClick(btMakeReport, &Wizard::btMakeReportClick);
-        connect(LBFieldDefs, &QListWidget::currentRowChanged, this,
-                [this] { ui::Guarded(window_, [this] { LBFieldDefsClick(LBFieldDefs); }); });
-        DBEdit1->setValidator(new wizard::Cp1252Validator(DBEdit1));
+    case Widths:
+        widths_ = new ColumnWidthsPage;
+        widths_->setCheckHandler(guarded(&Wizard::BtnCheckClick));
+        return widths_;
+    default:
+        definitions_ = new FieldDefinitionsPage;
+        definitions_->setMakeReportHandler(guarded(&Wizard::btMakeReportClick));
+        definitions_->setPickHandler([this] { ui::Guarded(window_, [this] { LBFieldDefsClick(definitions_); }); });
         bindFieldDefinitions();
-        return page;
-    }
+        return definitions_;
     }
 }
 
@@ -166,10 +161,14 @@ void Wizard::buildBottomBar(QVBoxLayout* frame)
     frame->addWidget(bar);
 }
 
+std::function<void()> Wizard::guarded(void (Wizard::*handler)())
+{
+    return [this, handler] { ui::Guarded(window_, [&] { (this->*handler)(); }); };
+}
+
 void Wizard::onClick(QAbstractButton* button, void (Wizard::*handler)())
 {
-    connect(button, &QAbstractButton::clicked, this,
-            [this, handler] { ui::Guarded(window_, [&] { (this->*handler)(); }); });
+    connect(button, &QAbstractButton::clicked, this, guarded(handler));
 }
 
 int Wizard::shownPage() const

@@ -2,39 +2,29 @@
 // working table's current row through data-aware controls.
 #include "wizard/Wizard.h"
 
+#include "wizard/pages/FieldDefinitionsPage.h"
 #include "ui/ErrorGuard.h"
 #include "store/engine/Table.h"
 #include "rules/EventFieldMap.h"
 #include "rules/SummaryRules.h"
 
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QListWidget>
-
-std::vector<std::pair<QCheckBox*, QString>> Wizard::boundFlags() const
-{
-    return {{cbDotLead, QStringLiteral("LDots")}, {cbDotTrail, QStringLiteral("RDots")},
-            {DBCBCount, QStringLiteral("Count")}, {DBCBMax, QStringLiteral("Max")},
-            {DBCBMin, QStringLiteral("Min")},     {DBCBTotal, QStringLiteral("Total")},
-            {DBCBAverage, QStringLiteral("Average")}};
-}
-
 void Wizard::bindFieldDefinitions()
 {
-    for (const auto& [box, column] : boundFlags()) {
-        connect(box, &QCheckBox::clicked, this, [this, name = column](bool on) {
+    // An edit is stored on the working table's current row, when it is on one.
+    auto onRow = [this] { return TblTRData().Active() && TblTRData().RecordCount() > 0; };
+    definitions_->setEditHandlers(
+        [this, onRow](const QString& header) {
             ui::Guarded(window_, [&] {
-                if (TblTRData().Active() && TblTRData().RecordCount() > 0)
-                    TblTRData().FieldByName(name).SetAsBoolean(on);
+                if (onRow())
+                    TblTRData().FieldByName(QStringLiteral("Header")).SetAsString(header);
+            });
+        },
+        [this, onRow](const QString& column, bool on) {
+            ui::Guarded(window_, [&] {
+                if (onRow())
+                    TblTRData().FieldByName(column).SetAsBoolean(on);
             });
         });
-    }
-    connect(DBEdit1, &QLineEdit::textEdited, this, [this](const QString& text) {
-        ui::Guarded(window_, [&] {
-            if (TblTRData().Active() && TblTRData().RecordCount() > 0)
-                TblTRData().FieldByName(QStringLiteral("Header")).SetAsString(text);
-        });
-    });
     connect(TblTRData_.get(), &store::Table::changed, this, &Wizard::refreshBoundControls);
 }
 
@@ -43,21 +33,19 @@ void Wizard::refreshBoundControls()
     store::Table& table = TblTRData();
     const bool onRow = table.Active() && (table.RecordCount() > 0 || table.State() == store::TableState::Insert);
     const QString header = onRow ? table.FieldByName(QStringLiteral("Header")).AsString() : QString();
-    if (DBEdit1->text() != header)
-        DBEdit1->setText(header);
-    for (const auto& [box, column] : boundFlags())
-        box->setChecked(onRow && table.FieldByName(column).AsBoolean());
+    definitions_->showDefinition(
+        header, [&](const QString& column) { return onRow && table.FieldByName(column).AsBoolean(); });
 }
 
 void Wizard::LBFieldDefsClick(QObject* Sender)
 {
     Q_UNUSED(Sender);
-    QListWidgetItem* picked = LBFieldDefs->currentItem();
+    const std::optional<QString> picked = definitions_->pickedField();
     if (!picked)
         return;
     store::Table& table = TblTRData();
     table.SetIndexName(QString());
-    table.FindKey({wizard::GetEventFieldName(state_.EventCategory, picked->text())});
+    table.FindKey({wizard::GetEventFieldName(state_.EventCategory, *picked)});
     CheckFieldTypes();
 }
 
@@ -65,10 +53,5 @@ void Wizard::CheckFieldTypes()
 {
     TblContact().Open();
     const QString field = TblTRData().FieldByName(QStringLiteral("Field")).AsString();
-    const wizard::SummaryBoxes offered = wizard::SummariesOffered(TblContact().FieldTypeOf(field));
-    DBCBTotal->setVisible(offered.totaled);
-    DBCBCount->setVisible(offered.counted);
-    DBCBAverage->setVisible(offered.averaged);
-    DBCBMax->setVisible(offered.maxValue);
-    DBCBMin->setVisible(offered.minValue);
+    definitions_->offerSummaries(wizard::SummariesOffered(TblContact().FieldTypeOf(field)));
 }

@@ -99,15 +99,6 @@ void FieldOrderPage::showDetailLevel(bool detailLevel)
     LblCustNo->setVisible(!detailLevel);
 }
 
-bool FieldOrderPage::qOKFieldPositions()
-{
-    const auto broken = wizard::CheckFieldOrder(orderedFields(), state_.EventCategory);
-    if (broken == wizard::FieldOrderBreak::None)
-        return true;
-    ui::ShowError(window(), wizard::FieldOrderMessage(broken));
-    return false;
-}
-
 void FieldOrderPage::applyMove(const wizard::FieldMove& move)
 {
     lbMirror->clear();
