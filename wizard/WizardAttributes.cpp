@@ -45,7 +45,7 @@ void Wizard::LBFieldDefsClick(QObject* Sender)
         return;
     store::Table& table = TblTRData();
     table.SetIndexName(QString());
-    table.FindKey({wizard::GetEventFieldName(state_.EventCategory, *picked)});
+    table.FindKey({rules::GetEventFieldName(state_.EventCategory, *picked)});
     CheckFieldTypes();
 }
 
@@ -53,5 +53,5 @@ void Wizard::CheckFieldTypes()
 {
     TblContact().Open();
     const QString field = TblTRData().FieldByName(QStringLiteral("Field")).AsString();
-    definitions_->offerSummaries(wizard::SummariesOffered(TblContact().FieldTypeOf(field)));
+    definitions_->offerSummaries(rules::SummariesOffered(TblContact().FieldTypeOf(field)));
 }

@@ -16,7 +16,7 @@
 
 void Wizard::FillColTable()
 {
-    QList<wizard::PositionRow> rows;
+    QList<rules::PositionRow> rows;
     store::Table& table = TblTRData();
     if (state_.Mode == Mode::Modify && !state_.LayoutDirty) {
         table.SetIndexName(QStringLiteral("iOrder"));
@@ -25,14 +25,14 @@ void Wizard::FillColTable()
             rows.append({text("Field"), text("Line"), text("LPosition"), text("RPosition")});
         }
     } else {
-        wizard::PositionInput input;
+        rules::PositionInput input;
         input.fields = orderedFields();
         input.preview = preview_;
         input.printableWidth = paperPage().printableWidth();
         input.detailLevel = detailPage().detailLevel();
         input.customIdRowPlaced =
             input.detailLevel && (state_.Mode == Mode::Create || state_.LayoutDirty);
-        rows = wizard::DefaultPositions(input);
+        rows = rules::DefaultPositions(input);
     }
     widths_->showPositions(rows);
     definitions_->showFields(orderedFields());
@@ -42,9 +42,9 @@ void Wizard::WriteColWidthsGridToTable(store::Table& table)
 {
     const QStringList fields = orderedFields();
     table.SetIndexName(QString());
-    const QList<wizard::PositionRow> rows = widths_->positions();
+    const QList<rules::PositionRow> rows = widths_->positions();
     for (int row = 0; row < rows.size(); ++row) {
-        const QString key = wizard::GetEventFieldName(state_.EventCategory, rows[row].field);
+        const QString key = rules::GetEventFieldName(state_.EventCategory, rows[row].field);
         try {
             if (table.FindKey({key})) {
                 table.Edit();
@@ -67,7 +67,7 @@ void Wizard::WriteColWidthsGridToTable(store::Table& table)
 void Wizard::BtnCheckClick()
 {
     WriteColWidthsGridToTable(TblTRData());
-    const QString failure = wizard::ColumnCheckFailure(paperPage().printableWidth(), TblTRData());
+    const QString failure = rules::ColumnCheckFailure(paperPage().printableWidth(), TblTRData());
     if (failure.isEmpty())
         ui::ShowInformation(window_, QStringLiteral("Columns appear OK."));
     else

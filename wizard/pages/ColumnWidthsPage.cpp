@@ -53,7 +53,7 @@ ColumnWidthsPage::ColumnWidthsPage()
     grid->addLayout(example, 2, 1, 3, 1);
 }
 
-void ColumnWidthsPage::showPositions(const QList<wizard::PositionRow>& rows)
+void ColumnWidthsPage::showPositions(const QList<rules::PositionRow>& rows)
 {
     sgCol->clear();
     sgCol->setColumnCount(4);
@@ -68,9 +68,9 @@ void ColumnWidthsPage::showPositions(const QList<wizard::PositionRow>& rows)
     }
 }
 
-QList<wizard::PositionRow> ColumnWidthsPage::positions() const
+QList<rules::PositionRow> ColumnWidthsPage::positions() const
 {
-    QList<wizard::PositionRow> rows;
+    QList<rules::PositionRow> rows;
     for (int row = 0; row < sgCol->rowCount(); ++row) {
         auto text = [&](int column) { return sgCol->item(row, column) ? sgCol->item(row, column)->text() : QString(); };
         rows.append({text(0), text(1), text(2), text(3)});

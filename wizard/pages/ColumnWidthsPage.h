@@ -21,9 +21,9 @@ public:
     ColumnWidthsPage();
 
     // The grid filled with rows: each field's name and line fixed, its positions typed over.
-    void showPositions(const QList<wizard::PositionRow>& rows);
+    void showPositions(const QList<rules::PositionRow>& rows);
     // The grid's rows as they stand; a cell without text reads as empty.
-    QList<wizard::PositionRow> positions() const;
+    QList<rules::PositionRow> positions() const;
     // Told when Check Columns is clicked.
     void setCheckHandler(std::function<void()> handler);
     // The layout view under the grid, which gives up the room, across the page;

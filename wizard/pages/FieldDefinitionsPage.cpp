@@ -92,7 +92,7 @@ void FieldDefinitionsPage::showDefinition(const QString& header,
         flag.box->setChecked(flagOn(flag.column));
 }
 
-void FieldDefinitionsPage::offerSummaries(const wizard::SummaryBoxes& offered)
+void FieldDefinitionsPage::offerSummaries(const rules::SummaryBoxes& offered)
 {
     DBCBTotal->setVisible(offered.totaled);
     DBCBCount->setVisible(offered.counted);

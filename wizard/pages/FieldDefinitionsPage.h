@@ -34,7 +34,7 @@ public:
     // flagOn says its column is (asked in the order of the boxes).
     void showDefinition(const QString& header, const std::function<bool(const QString& column)>& flagOn);
     // The summary boxes the picked field offers shown, the others hidden.
-    void offerSummaries(const wizard::SummaryBoxes& offered);
+    void offerSummaries(const rules::SummaryBoxes& offered);
 
     // Told when another field is picked in the list.
     void setPickHandler(std::function<void()> handler);

@@ -9,7 +9,7 @@
 TEST(ColumnWidthsPage, TheGridGivesBackItsRowsAndTakesTypingOnlyInThePositions)
 {
     ColumnWidthsPage page;
-    const QList<wizard::PositionRow> rows = {
+    const QList<rules::PositionRow> rows = {
         {"CustomID", "1", "1", "25"}, {"LastName", "1", "26", "50"}, {"Memo", "", "", ""}};
     page.showPositions(rows);
     EXPECT_EQ(page.positions(), rows);
@@ -21,7 +21,7 @@ TEST(ColumnWidthsPage, TheGridGivesBackItsRowsAndTakesTypingOnlyInThePositions)
             EXPECT_EQ(bool(grid->item(row, column)->flags() & Qt::ItemIsEditable), column >= 2) << row << "," << column;
 
     grid->item(1, 3)->setText(QStringLiteral("60"));
-    EXPECT_EQ(page.positions().value(1), (wizard::PositionRow{"LastName", "1", "26", "60"}));
+    EXPECT_EQ(page.positions().value(1), (rules::PositionRow{"LastName", "1", "26", "60"}));
     page.showPositions({});
     EXPECT_TRUE(page.positions().isEmpty());
 }
