@@ -125,9 +125,9 @@ QList<rules::ColumnRecord> ColumnRecords(const std::vector<store::FieldRow>& row
     return records;
 }
 
-WorkingColumn ColumnOf(ReportDesign::Flag flag)
+WorkingColumn ColumnOf(store::FieldFlag flag)
 {
-    using enum ReportDesign::Flag;
+    using enum store::FieldFlag;
     switch (flag) {
     case Leaders: return WorkingColumn::LDots;
     case Trailers: return WorkingColumn::RDots;
@@ -288,7 +288,7 @@ void ReportDesign::setCurrentHeader(const QString& header)
         Column(table_, WorkingColumn::Header).SetAsString(header);
 }
 
-void ReportDesign::setCurrentFlag(Flag flag, bool on)
+void ReportDesign::setCurrentFlag(store::FieldFlag flag, bool on)
 {
     if (table_.Active() && table_.RecordCount() > 0)
         Column(table_, ColumnOf(flag)).SetAsBoolean(on);

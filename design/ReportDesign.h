@@ -85,8 +85,7 @@ public:
     bool goTo(const QString& field);               // by its name; stays put when it has no row
     std::optional<store::FieldRow> current() const; // none when the table has no row to show
     void setCurrentHeader(const QString& header);  // nothing when there is no row
-    enum class Flag { Leaders, Trailers, Count, Max, Min, Total, Average };
-    void setCurrentFlag(Flag flag, bool on);
+    void setCurrentFlag(store::FieldFlag flag, bool on);
 
     // The column check on the rows: the margin rules over them as the cursor
     // walks, then the overlap rule in the report's order, in which the cursor

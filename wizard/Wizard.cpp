@@ -6,10 +6,11 @@
 #include "store/engine/Table.h"
 #include "design/ReportDesign.h"
 #include "wizard/pages/CategoryPage.h"
+#include "wizard/pages/ColumnWidthsPage.h"
 #include "wizard/pages/ColumnsPage.h"
-#include "wizard/pages/Cp1252Validator.h"
 #include "wizard/pages/DescriptionPage.h"
 #include "wizard/pages/DetailPage.h"
+#include "wizard/pages/FieldDefinitionsPage.h"
 #include "wizard/pages/FieldOrderPage.h"
 #include "wizard/pages/FieldSelectionPage.h"
 #include "wizard/pages/OperationPage.h"
@@ -21,8 +22,6 @@
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStackedWidget>
@@ -126,20 +125,16 @@ QWidget* Wizard::buildPage(int index)
         columns_ = new ColumnsPage(state_);
         columns_->setChangeHandler([this] { SetGrid(); });
         return columns_;
-    case Widths: {
-        QWidget* page = buildColumnWidthsPage();
-        onClick(BtnCheck, &Wizard::BtnCheckClick);
-        return page;
-    }
-    default: {
-        QWidget* page = buildFieldDefinitionsPage();
-        onClick(btMakeReport, &Wizard::btMakeReportClick);
-        connect(LBFieldDefs, &QListWidget::currentRowChanged, this,
-                [this] { ui::Guarded(window_, [this] { LBFieldDefsClick(LBFieldDefs); }); });
-        DBEdit1->setValidator(new wizard::Cp1252Validator(DBEdit1));
+    case Widths:
+        widths_ = new ColumnWidthsPage;
+        widths_->setCheckHandler(guarded(&Wizard::BtnCheckClick));
+        return widths_;
+    default:
+        definitions_ = new FieldDefinitionsPage;
+        definitions_->setMakeReportHandler(guarded(&Wizard::btMakeReportClick));
+        definitions_->setPickHandler([this] { ui::Guarded(window_, [this] { LBFieldDefsClick(definitions_); }); });
         bindFieldDefinitions();
-        return page;
-    }
+        return definitions_;
     }
 }
 
@@ -175,10 +170,14 @@ void Wizard::buildBottomBar(QVBoxLayout* frame)
     frame->addWidget(bar);
 }
 
+std::function<void()> Wizard::guarded(void (Wizard::*handler)())
+{
+    return [this, handler] { ui::Guarded(window_, [&] { (this->*handler)(); }); };
+}
+
 void Wizard::onClick(QAbstractButton* button, void (Wizard::*handler)())
 {
-    connect(button, &QAbstractButton::clicked, this,
-            [this, handler] { ui::Guarded(window_, [&] { (this->*handler)(); }); });
+    connect(button, &QAbstractButton::clicked, this, guarded(handler));
 }
 
 int Wizard::shownPage() const

@@ -9,17 +9,13 @@
 #include <QObject>
 #include <array>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
-#include <utility>
-#include <vector>
 
 class QLabel;
-class QLineEdit;
-class QListWidget;
 class QPushButton;
 class QStackedWidget;
-class QTableWidget;
 class QVBoxLayout;
 class QWidget;
 
@@ -35,9 +31,11 @@ class Table;
 
 class QAbstractButton;
 class CategoryPage;
-class DescriptionPage;
 class ColumnsPage;
+class ColumnWidthsPage;
+class DescriptionPage;
 class DetailPage;
+class FieldDefinitionsPage;
 class FieldOrderPage;
 class FieldSelectionPage;
 class OperationPage;
@@ -146,7 +144,8 @@ signals:
     void specialFieldsAsked();
 
 private:
-    // A button's click runs a handler inside the window's error guard.
+    // A handler run inside the window's error guard, and a button's click that runs one.
+    std::function<void()> guarded(void (Wizard::*handler)());
     void onClick(QAbstractButton* button, void (Wizard::*handler)());
 
     // The pages by kind, built when first asked for.
@@ -171,7 +170,6 @@ private:
     QStringList orderedFields() const;
     void refreshBoundControls();
     void bindFieldDefinitions();
-    std::vector<std::pair<class QCheckBox*, design::ReportDesign::Flag>> boundFlags() const;
     // The path of the report named by ReportFileName.
     QString reportPath() const;
     // Whether to write over what someone else left at path (ChangeSince).
@@ -203,7 +201,7 @@ private:
     QPushButton* BtnNext = nullptr;
     QPushButton* btExit = nullptr;
 
-    // Pages 0 to 5, each owning its controls.
+    // The pages, each owning its controls.
     OperationPage* operation_ = nullptr;
     ReportTypePage* reportType_ = nullptr;
     CategoryPage* category_ = nullptr;
@@ -213,24 +211,10 @@ private:
     FieldSelectionPage* fields_ = nullptr;
     FieldOrderPage* order_ = nullptr;
     ColumnsPage* columns_ = nullptr;
-    // Page 9: column widths.
-    QTableWidget* sgCol = nullptr;
-    QPushButton* BtnCheck = nullptr;
-    // Page 10: field definitions.
-    QListWidget* LBFieldDefs = nullptr;
-    QLineEdit* DBEdit1 = nullptr;
-    class QCheckBox* cbDotLead = nullptr;
-    class QCheckBox* cbDotTrail = nullptr;
-    class QCheckBox* DBCBCount = nullptr;
-    class QCheckBox* DBCBMax = nullptr;
-    class QCheckBox* DBCBMin = nullptr;
-    class QCheckBox* DBCBTotal = nullptr;
-    class QCheckBox* DBCBAverage = nullptr;
-    QPushButton* btMakeReport = nullptr;
+    ColumnWidthsPage* widths_ = nullptr;
+    FieldDefinitionsPage* definitions_ = nullptr;
 
     QWidget* buildPage(int index);
     void buildBottomBar(QVBoxLayout* frame);
-    QWidget* buildColumnWidthsPage();
-    QWidget* buildFieldDefinitionsPage();
     void addColumnLayoutView();
 };

@@ -40,7 +40,7 @@ void Wizard::FillPickFields(PageTurn turn)
         return;
     const ui::Hourglass hourglass;
 
-    using Category = CategoryPage::Category;
+    using store::Category;
     const std::pair<Category, CategoryEntry> categories[] = {
         {Category::Event, {u'E', "GENERIC", "Event-related Fields"}},
         {Category::Call, {u'C', "CALL", "Call-related Fields"}},
@@ -49,7 +49,7 @@ void Wizard::FillPickFields(PageTurn turn)
         {Category::Todo, {u'T', "TO-DO", "To-do - related Fields"}},
         {Category::Note, {u'N', "NOTE", "Note-related Fields"}},
     };
-    const Category chosen = categoryPage().category();
+    const std::optional<Category> chosen = categoryPage().category();
     for (const auto& [option, category] : categories)
         if (option == chosen) {
             state_.InfoKind = category.kind;

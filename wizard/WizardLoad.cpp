@@ -46,19 +46,10 @@ void Wizard::LoadConfig()
     if (type == store::ReportType::Calendar)
         reportType.chooseDateOrdered(true);
 
-    using Category = CategoryPage::Category;
-    const std::pair<store::Category, Category> categories[] = {
-        {store::Category::Contact, Category::Contact}, {store::Category::Event, Category::Event},
-        {store::Category::Note, Category::Note},       {store::Category::Call, Category::Call},
-        {store::Category::Letter, Category::Letter},   {store::Category::Meeting, Category::Meeting},
-        {store::Category::Todo, Category::Todo},
-    };
     const store::ReportType checkedType =
         reportType.dateOrdered() ? store::ReportType::Calendar : store::ReportType::Contact;
     for (const store::Category category : rules::CategoriesTurnedOn(checkedType, head.categoryLine))
-        for (const auto& [each, kind] : categories)
-            if (each == category)
-                categoryPage().choose(kind);
+        categoryPage().choose(category);
 
     FillPickFields(PageTurn::None);
 

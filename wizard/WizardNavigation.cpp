@@ -3,6 +3,7 @@
 
 #include "wizard/pages/CategoryPage.h"
 #include "wizard/pages/DescriptionPage.h"
+#include "wizard/pages/FieldDefinitionsPage.h"
 #include "wizard/pages/ColumnsPage.h"
 #include "wizard/pages/FieldOrderPage.h"
 #include "wizard/pages/FieldSelectionPage.h"
@@ -18,9 +19,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QStackedWidget>
 #include <exception>
 
@@ -73,9 +72,9 @@ void Wizard::SetBook(PageTurn turn)
         if (reportTypePage().dateOrdered()) {
             state_.PageIndex = turn == PageTurn::Backward ? ReportType : Description;
             if (state_.Mode == Mode::Create)
-                categoryPage().choose(CategoryPage::Category::Event);
+                categoryPage().choose(store::Category::Event);
         } else if (state_.Mode == Mode::Create) {
-            categoryPage().choose(CategoryPage::Category::Contact);
+            categoryPage().choose(store::Category::Contact);
         }
     }
     if (state_.PageIndex == Paper && descriptionPage().description().isEmpty()) {
@@ -108,15 +107,9 @@ void Wizard::SetBook(PageTurn turn)
         descriptionPage().focusEdit();
     if (state_.PageIndex == Columns)
         columns_->focusColumns();
-    if (state_.PageIndex == Definitions && LBFieldDefs->isVisible()) {
-        LBFieldDefs->setFocus();
-        {
-            // Selected from code: the attributes are shown once, by the call below.
-            const QSignalBlocker quiet(LBFieldDefs);
-            LBFieldDefs->setCurrentRow(0);
-        }
-        LBFieldDefsClick(LBFieldDefs);
-    }
+    // Picked from code: the attributes are shown once, by the call below.
+    if (state_.PageIndex == Definitions && definitions_->pickFirstField())
+        LBFieldDefsClick(definitions_);
     if (state_.PageIndex == Fields)
         fields_->showTickedCount();
 }

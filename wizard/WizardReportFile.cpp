@@ -12,6 +12,7 @@
 #include "store/Alias.h"
 #include "store/ReportNames.h"
 #include "design/ReportDesign.h"
+#include "store/report/ReportWords.h"
 #include "store/report/ReportWriter.h"
 
 #include <QDir>
@@ -28,16 +29,8 @@ bool Wizard::WriteTheReportFile(QWidget* parent, SaveTarget target)
     store::ReportHeader header;
     header.description = descriptionPage().description();
     header.typeWord = reportTypePage().dateOrdered() ? QStringLiteral("Calendar") : QStringLiteral("Contact");
-    using Category = CategoryPage::Category;
-    const std::pair<Category, const char*> categories[] = {
-        {Category::Contact, "Contact"}, {Category::Event, "Event"},     {Category::Note, "Note"},
-        {Category::Call, "Call"},       {Category::Letter, "Letter"},   {Category::Meeting, "Meeting"},
-        {Category::Todo, "TO-DO"},
-    };
-    const Category chosen = categoryPage().category();
-    for (const auto& [category, word] : categories)
-        if (category == chosen)
-            header.categoryWord = QString::fromLatin1(word);
+    if (const std::optional<store::Category> chosen = categoryPage().category())
+        header.categoryWord = store::WordOf(*chosen).toString();
     header.width = paperPage().printableWidth();
     const auto ask = [&](const store::ReportChange& change) { return askToReplace(parent, target.path, change); };
     const std::optional<store::ReportVersion> written =

@@ -2,14 +2,13 @@
 #include "wizard/Wizard.h"
 
 #include "wizard/pages/DescriptionPage.h"
+#include "wizard/pages/FieldDefinitionsPage.h"
 #include "wizard/pages/OperationPage.h"
 #include "ui/ErrorGuard.h"
 #include "ui/Modal.h"
 #include "ui/Option.h"
 #include "wizard/dialogs/TFrmFilename.h"
 
-#include <QLineEdit>
-#include <QPushButton>
 
 namespace {
 
@@ -53,7 +52,7 @@ void Wizard::btMakeReportClick()
             Wizard* form;
             ~BackToHighlighted()
             {
-                ui::Guarded(form->window_, [this] { form->LBFieldDefsClick(form->btMakeReport); });
+                ui::Guarded(form->window_, [this] { form->LBFieldDefsClick(form->definitions_); });
             }
         } backToHighlighted{this};
         WriteColWidthsGridToTable();

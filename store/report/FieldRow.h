@@ -27,4 +27,22 @@ struct FieldRow {
     friend bool operator==(const FieldRow&, const FieldRow&) = default;
 };
 
+// The flags of a field that the field-definitions page edits.
+enum class FieldFlag { Leaders, Trailers, Count, Max, Min, Total, Average };
+
+// Whether the flag is set; one without a value is not.
+inline bool IsSet(const FieldRow& row, FieldFlag flag)
+{
+    switch (flag) {
+    case FieldFlag::Leaders: return row.leaders;
+    case FieldFlag::Trailers: return row.trailers;
+    case FieldFlag::Count: return row.count.value_or(false);
+    case FieldFlag::Max: return row.maxValue.value_or(false);
+    case FieldFlag::Min: return row.minValue.value_or(false);
+    case FieldFlag::Total: return row.total.value_or(false);
+    case FieldFlag::Average: return row.average.value_or(false);
+    }
+    return false;
+}
+
 } // namespace store

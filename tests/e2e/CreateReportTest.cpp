@@ -202,3 +202,25 @@ TEST_F(CreateReport, AnEdgeDraggedInTheLayoutViewReachesTheGridAndTheFile)
                     "0", "", "", "Company", "Company", "1", "38", "74",
                     "FALSE", "FALSE", "FALSE", "FALSE", "FALSE"}));
 }
+
+TEST_F(CreateReport, EachCategoryOptionWritesItsWordAndTheSalesAndQuoteOptionsNone)
+{
+    const struct {
+        const char* option;
+        const char* word;
+    } cases[] = {{"RBContact", "Contact"}, {"RBEvent", "Event"},     {"RBNote", "Note"},
+                 {"RbCall", "Call"},       {"RBLetter", "Letter"},   {"RbMeeting", "Meeting"},
+                 {"RbTodo", "TO-DO"},      {"rbSale", ""},           {"rbQuote", ""}};
+    int made = 0;
+    for (const auto& c : cases) {
+        backToStart();
+        createUpToFieldSelection("RbContactOrdered", c.option, QStringLiteral("Category"));
+        tick("PickContactField", "LastName");
+        nextTo(10);
+        const QString name = QStringLiteral("cat%1").arg(++made);
+        saveAs(name);
+        click("btMakeReport");
+        EXPECT_EQ(bytes(name + QStringLiteral(".rpt")).split('\r').value(2), QByteArray("\n") + c.word) << c.option;
+    }
+    EXPECT_EQ(modal.texts(), QStringList(made, QStringLiteral("Report successfully created."))) << messages();
+}

@@ -60,8 +60,9 @@ CategoryPage::CategoryPage(WizardState& state) : state_(state)
         e.option->setClickHandler([this] { RBContactClick(); });
 }
 
-ui::Option* CategoryPage::option(Category category) const
+ui::Option* CategoryPage::option(store::Category category) const
 {
+    using store::Category;
     switch (category) {
     case Category::Contact: return RBContact;
     case Category::Event: return RBEvent;
@@ -70,22 +71,23 @@ ui::Option* CategoryPage::option(Category category) const
     case Category::Letter: return RBLetter;
     case Category::Meeting: return RbMeeting;
     case Category::Todo: return RbTodo;
-    case Category::Sale: return rbSale;
-    case Category::Quote: return rbQuote;
     }
     return RBContact;
 }
 
-CategoryPage::Category CategoryPage::category() const
+std::optional<store::Category> CategoryPage::category() const
 {
+    using store::Category;
+    if (rbSale->isChecked() || rbQuote->isChecked())
+        return std::nullopt;
     for (Category category : {Category::Event, Category::Note, Category::Call, Category::Letter, Category::Meeting,
-                              Category::Todo, Category::Sale, Category::Quote})
+                              Category::Todo})
         if (option(category)->isChecked())
             return category;
     return Category::Contact;
 }
 
-void CategoryPage::choose(Category category)
+void CategoryPage::choose(store::Category category)
 {
     option(category)->turnOn();
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "store/report/ReportWords.h"
+
 #include <QWidget>
+#include <optional>
 
 struct WizardState;
 
@@ -13,20 +16,20 @@ class QLabel;
 // Page 2: the kind of information the report includes besides the contact's.
 class CategoryPage : public QWidget {
 public:
-    enum class Category { Contact, Event, Note, Call, Letter, Meeting, Todo, Sale, Quote };
-
     explicit CategoryPage(WizardState& state);
 
-    Category category() const;
-    // Turns the category on, as a click does.
-    void choose(Category category);
+    // The category turned on; none for the sales and quote options, which no
+    // category is bound to.
+    std::optional<store::Category> category() const;
+    // Turns the category's option on, as a click does.
+    void choose(store::Category category);
     // The sales and quote options are not offered.
     void hideSalesAndQuotes();
 
 private:
     // A category turned on: the field catalogue is to be filled again.
     void RBContactClick();
-    ui::Option* option(Category category) const;
+    ui::Option* option(store::Category category) const;
 
     WizardState& state_;
     ui::Option* RBContact = nullptr;

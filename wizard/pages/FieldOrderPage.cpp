@@ -99,15 +99,6 @@ void FieldOrderPage::showDetailLevel(bool detailLevel)
     LblCustNo->setVisible(!detailLevel);
 }
 
-bool FieldOrderPage::qOKFieldPositions()
-{
-    const auto broken = rules::CheckFieldOrder(orderedFields(), state_.EventCategory);
-    if (broken == rules::FieldOrderBreak::None)
-        return true;
-    ui::ShowError(window(), rules::FieldOrderMessage(broken));
-    return false;
-}
-
 void FieldOrderPage::applyMove(const rules::FieldMove& move)
 {
     lbMirror->clear();

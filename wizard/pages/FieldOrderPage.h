@@ -30,8 +30,6 @@ public:
     void highlightFirst();
     // The note that says whether the detail level's CustomID leads the report.
     void showDetailLevel(bool detailLevel);
-    // False, after saying why, when the order breaks a field-order rule.
-    bool qOKFieldPositions();
 
 private:
     void BtnMoveUpClick();

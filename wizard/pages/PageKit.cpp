@@ -46,11 +46,6 @@ QVBoxLayout* ColumnLayout(QWidget* page, const QString& name, const QString& tit
     return layout;
 }
 
-QGridLayout* GridPage(const QString& name, const QString& title, int titleColumns)
-{
-    return GridLayout(new QWidget, name, title, titleColumns);
-}
-
 QGridLayout* GridLayout(QWidget* page, const QString& name, const QString& title, int titleColumns)
 {
     NamePage(page, name, title);

@@ -31,9 +31,6 @@ using ui::Serif;
 QVBoxLayout* ColumnLayout(QWidget* page, const QString& name, const QString& title);
 // The same on a grid, its title across the first row's titleColumns columns.
 QGridLayout* GridLayout(QWidget* page, const QString& name, const QString& title, int titleColumns);
-// A new page named name on a grid, its title on top, across the first row's
-// titleColumns columns; the grid's parentWidget() is the page.
-QGridLayout* GridPage(const QString& name, const QString& title, int titleColumns);
 // The page title: bold, 29 pixels high.
 QLabel* Title(QWidget* page, const QString& text);
 // A text of the page, word-wrapped; 16 pixels unless given.

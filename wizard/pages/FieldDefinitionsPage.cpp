@@ -1,0 +1,121 @@
+#include "wizard/pages/FieldDefinitionsPage.h"
+
+#include "rules/SummaryRules.h"
+#include "wizard/pages/Cp1252Validator.h"
+#include "wizard/pages/PageKit.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+using namespace pagekit;
+
+FieldDefinitionsPage::FieldDefinitionsPage()
+{
+    QGridLayout* grid = GridLayout(this, QStringLiteral("Page10"), QStringLiteral("Field Definitions"), 2);
+    QWidget* page = this;
+    grid->addWidget(Text(page, QStringLiteral("Select the characteristics of the fields by making your selections "
+                                              "below.")),
+                    1, 0, 1, 2);
+    LBFieldDefs = new QListWidget(page);
+    LBFieldDefs->setObjectName(QStringLiteral("LBFieldDefs"));
+    LBFieldDefs->setAccessibleName(QStringLiteral("Field Definitions"));
+    grid->addWidget(LBFieldDefs, 2, 0, 9, 1);
+    QLabel* headerLabel = Text(page, QStringLiteral("Column Header"));
+    grid->addWidget(headerLabel, 2, 1);
+    DBEdit1 = new QLineEdit(page);
+    headerLabel->setBuddy(DBEdit1);
+    DBEdit1->setObjectName(QStringLiteral("DBEdit1"));
+    DBEdit1->setMaxLength(50);
+    DBEdit1->setValidator(new wizard::Cp1252Validator(DBEdit1));
+    grid->addWidget(DBEdit1, 3, 1);
+    // Each box with the flag of the field it is bound to.
+    struct Box {
+        QCheckBox*& box;
+        const char* name;
+        const char* caption;
+        store::FieldFlag flag;
+    };
+    using enum store::FieldFlag;
+    const Box boxes[] = {
+        {cbDotLead, "cbDotLead", "DOT Leaders (....)", Leaders},
+        {cbDotTrail, "cbDotTrail", "DOT Trailers (....)", Trailers},
+        {DBCBCount, "DBCBCount", "Counted", Count},
+        {DBCBMax, "DBCBMax", "Max Value", Max},
+        {DBCBMin, "DBCBMin", "Min Value", Min},
+        {DBCBTotal, "DBCBTotal", "Totaled", Total},
+        {DBCBAverage, "DBCBAverage", "Averaged", Average},
+    };
+    int row = 4;
+    for (const Box& b : boxes) {
+        b.box = new QCheckBox(QString::fromLatin1(b.caption), page);
+        b.box->setObjectName(QString::fromLatin1(b.name));
+        grid->addWidget(b.box, row++, 1);
+        flags_.push_back({b.box, b.flag});
+    }
+    btMakeReport = Button(page, QStringLiteral("btMakeReport"), QStringLiteral("&Make Report"));
+    grid->addWidget(btMakeReport, row, 1);
+}
+
+void FieldDefinitionsPage::showFields(const QStringList& fields)
+{
+    LBFieldDefs->clear();
+    LBFieldDefs->addItems(fields);
+}
+
+std::optional<QString> FieldDefinitionsPage::pickedField() const
+{
+    if (const QListWidgetItem* picked = LBFieldDefs->currentItem())
+        return picked->text();
+    return std::nullopt;
+}
+
+bool FieldDefinitionsPage::pickFirstField()
+{
+    if (!LBFieldDefs->isVisible())
+        return false;
+    LBFieldDefs->setFocus();
+    const QSignalBlocker quiet(LBFieldDefs);
+    LBFieldDefs->setCurrentRow(0);
+    return true;
+}
+
+void FieldDefinitionsPage::showDefinition(const std::optional<store::FieldRow>& row)
+{
+    const QString header = row ? row->header : QString();
+    if (DBEdit1->text() != header)
+        DBEdit1->setText(header);
+    for (const Flag& each : flags_)
+        each.box->setChecked(row && store::IsSet(*row, each.flag));
+}
+
+void FieldDefinitionsPage::offerSummaries(const rules::SummaryBoxes& offered)
+{
+    DBCBTotal->setVisible(offered.totaled);
+    DBCBCount->setVisible(offered.counted);
+    DBCBAverage->setVisible(offered.averaged);
+    DBCBMax->setVisible(offered.maxValue);
+    DBCBMin->setVisible(offered.minValue);
+}
+
+void FieldDefinitionsPage::setPickHandler(std::function<void()> handler)
+{
+    connect(LBFieldDefs, &QListWidget::currentRowChanged, this, [handler = std::move(handler)] { handler(); });
+}
+
+void FieldDefinitionsPage::setEditHandlers(std::function<void(const QString& header)> header,
+                                           std::function<void(store::FieldFlag flag, bool on)> flag)
+{
+    for (const Flag& each : flags_)
+        connect(each.box, &QCheckBox::clicked, this, [flag, bound = each.flag](bool on) { flag(bound, on); });
+    connect(DBEdit1, &QLineEdit::textEdited, this, [header = std::move(header)](const QString& text) { header(text); });
+}
+
+void FieldDefinitionsPage::setMakeReportHandler(std::function<void()> handler)
+{
+    connect(btMakeReport, &QPushButton::clicked, this, [handler = std::move(handler)] { handler(); });
+}
