@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QWidget>
 
 struct WizardState;
@@ -12,6 +13,8 @@ class QLabel;
 
 // Page 2: the kind of information the report includes besides the contact's.
 class CategoryPage : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(CategoryPage)
+
 public:
     enum class Category { Contact, Event, Note, Call, Letter, Meeting, Todo, Sale, Quote };
 
