@@ -138,7 +138,7 @@ int ListCommand(const QString& directoryArgument, bool json, const Streams& stre
 int ShowCommand(const QString& file, const Streams& streams)
 {
     const store::ReportContent report = ReadReportDefinition(ReportPath(file).path);
-    const wizard::ReportSettings settings = wizard::SettingsOf(report);
+    const rules::ReportSettings settings = rules::SettingsOf(report);
     QString width = QString::number(settings.printableWidth);
     if (settings.printableWidth != report.width)
         width += QCoreApplication::translate("ReportTool", " (the file says %1)").arg(report.width);
@@ -166,7 +166,7 @@ int ShowCommand(const QString& file, const Streams& streams)
                                 QT_TRANSLATE_NOOP("ReportTool", "Summaries")})
         headings << QCoreApplication::translate("ReportTool", heading);
     fields.addRow(headings);
-    for (const store::ReportFieldRecord* record : wizard::InReportOrder(report))
+    for (const store::ReportFieldRecord* record : rules::InReportOrder(report))
         fields.addRow({QString::number(record->order), record->field.text(), record->header.text(),
                        Number(record->line), Number(record->lposition), Number(record->rposition),
                        YesOrEmpty(record->leaders), YesOrEmpty(record->trailers), Summaries(*record)});
@@ -205,7 +205,7 @@ int CheckCommand(const QStringList& files, const Streams& streams)
     // shown: the name as the command line gave it, or as the directory holds it, shown visibly.
     const auto check = [&](std::string_view shown, const auto& source) {
         try {
-            const QString failure = wizard::CheckReportColumns(ReadReportDefinition(source));
+            const QString failure = rules::CheckReportColumns(ReadReportDefinition(source));
             WriteCheckLine(streams.out, shown, failure);
             if (!failure.isEmpty())
                 status = std::max<int>(status, Failed);

@@ -10,7 +10,7 @@
 #include <climits>
 #include <vector>
 
-namespace wizard {
+namespace rules {
 
 namespace {
 
@@ -219,4 +219,4 @@ QString ColumnCheckFailure(int maximum, store::Table& table)
     return {};
 }
 
-} // namespace wizard
+} // namespace rules

@@ -8,7 +8,7 @@ namespace store {
 class Table;
 }
 
-namespace wizard {
+namespace rules {
 
 // The placement of one field of the working table; a missing value reads as 0.
 struct ColumnRecord {
@@ -58,4 +58,4 @@ QString ColumnCheckFailure(int maximum, const QList<ColumnRecord>& records);
 // the table fails. Engine errors pass to the caller.
 QString ColumnCheckFailure(int maximum, store::Table& table);
 
-} // namespace wizard
+} // namespace rules

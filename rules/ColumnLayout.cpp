@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace wizard {
+namespace rules {
 
 namespace {
 
@@ -57,4 +57,4 @@ bool AllFieldsFit(const QStringList& fields, bool detailLevel, int columnsValue)
     return PlacedFields(fields, detailLevel).size() <= qsizetype(MaxPreviewRows) * ClampColumns(columnsValue);
 }
 
-} // namespace wizard
+} // namespace rules

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace wizard {
+namespace rules {
 
 // The preview of the Column and Rows page: rows of cells, each row as wide as
 // the Columns value. A cell holds a field's display name, spelled as in the
@@ -46,4 +46,4 @@ ColumnLayout LayOutColumns(const QStringList& fields, bool detailLevel, int colu
 // True when every field finds a cell in the preview with that Columns value.
 bool AllFieldsFit(const QStringList& fields, bool detailLevel, int columnsValue);
 
-} // namespace wizard
+} // namespace rules

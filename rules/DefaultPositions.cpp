@@ -4,7 +4,7 @@
 
 #include <QMap>
 
-namespace wizard {
+namespace rules {
 
 namespace {
 
@@ -73,4 +73,4 @@ QList<PositionRow> DefaultPositions(const PositionInput& input)
     return rows;
 }
 
-} // namespace wizard
+} // namespace rules

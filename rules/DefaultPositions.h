@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace wizard {
+namespace rules {
 
 // One row of the positions grid of the Column Widths page, as its four texts.
 struct PositionRow {
@@ -37,4 +37,4 @@ struct PositionInput {
 // placed one after the other.
 QList<PositionRow> DefaultPositions(const PositionInput& input);
 
-} // namespace wizard
+} // namespace rules

@@ -2,7 +2,7 @@
 
 #include <span>
 
-namespace wizard {
+namespace rules {
 
 namespace {
 
@@ -118,4 +118,4 @@ void FillEventFieldList(const QString& category, QStringList& list)
         list.append(QString::fromLatin1(entry.displayName));
 }
 
-} // namespace wizard
+} // namespace rules

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace wizard {
+namespace rules {
 
 // Event fields are offered per category from fixed tables, each entry pairing
 // an EVENT.DB field name with the text the event list shows for it. The
@@ -22,4 +22,4 @@ QString GetEventFieldName(const QString& category, const QString& displayName);
 // an unknown category leaves it empty.
 void FillEventFieldList(const QString& category, QStringList& list);
 
-} // namespace wizard
+} // namespace rules

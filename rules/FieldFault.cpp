@@ -1,6 +1,6 @@
 #include "rules/FieldFault.h"
 
-namespace wizard {
+namespace rules {
 
 QString FieldFault(int maximum, const QList<ColumnRecord>& records, const QStringList& names, qsizetype index)
 {
@@ -46,4 +46,4 @@ QString LayoutFaults(int maximum, const QList<ColumnRecord>& records, const QStr
     return words;
 }
 
-} // namespace wizard
+} // namespace rules

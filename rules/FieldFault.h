@@ -5,7 +5,7 @@
 #include <QList>
 #include <QString>
 
-namespace wizard {
+namespace rules {
 
 // In words, what the column check finds at fault with one field (the one at
 // index): that it ends before it starts, ends past the printable width
@@ -18,4 +18,4 @@ QString FieldFault(int maximum, const QList<ColumnRecord>& records, const QStrin
 // fault with other fields, by the words for each of those.
 QString LayoutFaults(int maximum, const QList<ColumnRecord>& records, const QStringList& names, qsizetype index);
 
-} // namespace wizard
+} // namespace rules

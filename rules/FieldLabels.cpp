@@ -3,7 +3,7 @@
 #include "store/engine/Table.h"
 #include "rules/EventFieldMap.h"
 
-namespace wizard {
+namespace rules {
 
 namespace {
 
@@ -58,4 +58,4 @@ QHash<QString, QString> FieldLabels(store::Table& table, const QString& eventCat
     return labels;
 }
 
-} // namespace wizard
+} // namespace rules

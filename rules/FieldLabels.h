@@ -7,7 +7,7 @@ namespace store {
 class Table;
 }
 
-namespace wizard {
+namespace rules {
 
 // The label of each field of the working table as the column layout shows it:
 // the column header it has at this moment (a row being edited with what is
@@ -19,4 +19,4 @@ namespace wizard {
 // being edited is left where it is. A closed table gives none.
 QHash<QString, QString> FieldLabels(store::Table& table, const QString& eventCategory);
 
-} // namespace wizard
+} // namespace rules

@@ -2,7 +2,7 @@
 
 #include "rules/EventFieldMap.h"
 
-namespace wizard {
+namespace rules {
 
 namespace {
 
@@ -70,4 +70,4 @@ FieldMove MoveFieldDown(const QStringList& entries, int highlighted, const QStri
     return Move(entries, highlighted, +1, category);
 }
 
-} // namespace wizard
+} // namespace rules

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace wizard {
+namespace rules {
 
 // The two rules that hold the field-order list in shape: CustomID first, a
 // memo field last. The entries are the list's texts: contact names, "CustomID",
@@ -33,4 +33,4 @@ struct FieldMove {
 FieldMove MoveFieldUp(const QStringList& entries, int highlighted, const QString& category);
 FieldMove MoveFieldDown(const QStringList& entries, int highlighted, const QString& category);
 
-} // namespace wizard
+} // namespace rules

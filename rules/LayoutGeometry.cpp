@@ -6,7 +6,7 @@
 #include <climits>
 #include <cmath>
 
-namespace wizard {
+namespace rules {
 
 namespace {
 
@@ -118,4 +118,4 @@ QString Bands::label(qsizetype band) const
     return band < lines_.size() ? QString::number(lines_[band]) : QStringLiteral("No line");
 }
 
-} // namespace wizard
+} // namespace rules

@@ -3,7 +3,7 @@
 #include <QList>
 #include <QString>
 
-namespace wizard {
+namespace rules {
 
 // Where a field stands on its line, in tenths of an inch; both ends belong to it.
 struct Span {
@@ -87,4 +87,4 @@ private:
     double height_;
 };
 
-} // namespace wizard
+} // namespace rules

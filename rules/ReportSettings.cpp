@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace wizard {
+namespace rules {
 
 namespace {
 
@@ -86,4 +86,4 @@ QString CheckReportColumns(const store::ReportContent& report)
     return ColumnCheckFailure(PrintableWidthOf(report), records);
 }
 
-} // namespace wizard
+} // namespace rules

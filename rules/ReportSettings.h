@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-namespace wizard {
+namespace rules {
 
 // The category options that loading turns on for line 3, one after another,
 // when type is the report type checked once line 2 is read: the word "Contact"
@@ -46,4 +46,4 @@ std::vector<const store::ReportFieldRecord*> InReportOrder(const store::ReportCo
 // empty text when the columns pass.
 QString CheckReportColumns(const store::ReportContent& report);
 
-} // namespace wizard
+} // namespace rules

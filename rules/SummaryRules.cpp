@@ -1,6 +1,6 @@
 #include "rules/SummaryRules.h"
 
-namespace wizard {
+namespace rules {
 
 SummaryBoxes SummariesOffered(std::optional<store::FieldType> contactType)
 {
@@ -33,4 +33,4 @@ SummaryBoxes SummariesOffered(std::optional<store::FieldType> contactType)
     }
 }
 
-} // namespace wizard
+} // namespace rules

@@ -4,7 +4,7 @@
 
 #include <optional>
 
-namespace wizard {
+namespace rules {
 
 // The summary check boxes of the Field Definitions page that a field offers.
 struct SummaryBoxes {
@@ -21,4 +21,4 @@ struct SummaryBoxes {
 // no such field (event and combination fields as a rule), which offers Counted.
 SummaryBoxes SummariesOffered(std::optional<store::FieldType> contactType);
 
-} // namespace wizard
+} // namespace rules

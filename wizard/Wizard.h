@@ -176,7 +176,7 @@ private:
     QWidget* window_;
     WizardState state_;
     std::array<bool, PageCount> built_{};
-    wizard::PreviewBlock preview_;  // the used block of the columns-and-rows preview
+    rules::PreviewBlock preview_;  // the used block of the columns-and-rows preview
     std::unique_ptr<store::Table> TblContact_;
     std::unique_ptr<store::Table> TblEvents_;
     std::unique_ptr<store::Table> TblTRData_;

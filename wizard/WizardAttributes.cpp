@@ -57,7 +57,7 @@ void Wizard::LBFieldDefsClick(QObject* Sender)
         return;
     store::Table& table = TblTRData();
     table.SetIndexName(QString());
-    table.FindKey({wizard::GetEventFieldName(state_.EventCategory, picked->text())});
+    table.FindKey({rules::GetEventFieldName(state_.EventCategory, picked->text())});
     CheckFieldTypes();
 }
 
@@ -65,7 +65,7 @@ void Wizard::CheckFieldTypes()
 {
     TblContact().Open();
     const QString field = TblTRData().FieldByName(QStringLiteral("Field")).AsString();
-    const wizard::SummaryBoxes offered = wizard::SummariesOffered(TblContact().FieldTypeOf(field));
+    const rules::SummaryBoxes offered = rules::SummariesOffered(TblContact().FieldTypeOf(field));
     DBCBTotal->setVisible(offered.totaled);
     DBCBCount->setVisible(offered.counted);
     DBCBAverage->setVisible(offered.averaged);

@@ -70,7 +70,7 @@ void Wizard::FillPickFields(PageTurn turn)
         contacts << QString::fromLatin1(combination);
 
     QStringList events;
-    wizard::FillEventFieldList(CategoryWordOf(state_.InfoKind), events);
+    rules::FillEventFieldList(CategoryWordOf(state_.InfoKind), events);
     TblContact().Close();
     TblEvents().Close();
 

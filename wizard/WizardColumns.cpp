@@ -15,7 +15,7 @@ QStringList Wizard::orderedFields() const
 void Wizard::SetGrid()
 {
     state_.ColumnsGridReady = false;
-    const wizard::ColumnLayout layout = wizard::LayOutColumns(orderedFields(), detailPage().detailLevel(),
+    const rules::ColumnLayout layout = rules::LayOutColumns(orderedFields(), detailPage().detailLevel(),
                                                               columns_->columnCount(), columns_->previousRows());
     preview_ = layout.cells;
     columns_->showLayout(layout);
@@ -23,16 +23,16 @@ void Wizard::SetGrid()
     // message box, brings its text into range, and that change must not start
     // a second pass (and a second message) inside this one.
     if (layout.limitReached)
-        ui::ShowError(window_, wizard::RowLimitMessage());
+        ui::ShowError(window_, rules::RowLimitMessage());
     state_.ColumnsGridReady = true;
 }
 
 bool Wizard::enterColumnWidths(PageTurn turn)
 {
     // Every field must have its cell in the preview before positions are given.
-    if (turn == PageTurn::Forward && !wizard::AllFieldsFit(orderedFields(), detailPage().detailLevel(), columns_->columnCount())) {
+    if (turn == PageTurn::Forward && !rules::AllFieldsFit(orderedFields(), detailPage().detailLevel(), columns_->columnCount())) {
         state_.PageIndex = Columns;
-        ui::ShowError(window_, wizard::RowLimitMessage());
+        ui::ShowError(window_, rules::RowLimitMessage());
         return false;
     }
     FillColTable();

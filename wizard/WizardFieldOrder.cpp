@@ -33,11 +33,11 @@ bool Wizard::FillFullList(PageTurn turn)
     }
     for (const QString& display : fields_->tickedEvents()) {
         order_->addField(display);
-        RecordDBType(wizard::GetEventFieldName(state_.EventCategory, display), 1, table);
+        RecordDBType(rules::GetEventFieldName(state_.EventCategory, display), 1, table);
     }
     order_->showDetailLevel(detailLevel);
     columns_->showDetailLevel(detailLevel);
-    order_->moveLast(wizard::GetEventDisplayName(state_.EventCategory, QStringLiteral("Memo")));
+    order_->moveLast(rules::GetEventDisplayName(state_.EventCategory, QStringLiteral("Memo")));
     order_->moveLast(QStringLiteral("Memo"));
     order_->highlightFirst();
     return true;
@@ -61,7 +61,7 @@ void Wizard::WriteFieldOrders(store::Table& table)
     table.SetIndexName(QString());
     const QStringList fields = order_->orderedFields();
     for (int i = 0; i < fields.size(); ++i) {
-        const QString key = wizard::GetEventFieldName(state_.EventCategory, fields[i]);
+        const QString key = rules::GetEventFieldName(state_.EventCategory, fields[i]);
         if (!table.FindKey({key}))
             continue;
         table.Edit();

@@ -21,7 +21,7 @@ void Wizard::addColumnLayoutView()
     source.printableWidth = [this] { return paperPage().printableWidth(); };
     source.labels = [this] {
         QHash<QString, QString> labels;
-        ui::Guarded(window_, [&] { labels = wizard::FieldLabels(TblTRData(), state_.EventCategory); });
+        ui::Guarded(window_, [&] { labels = rules::FieldLabels(TblTRData(), state_.EventCategory); });
         return labels;
     };
     auto* view = new ColumnLayoutView(*sgCol, {}, std::move(source), sgCol->parentWidget());

@@ -56,7 +56,7 @@ void Wizard::LoadConfig()
     };
     const store::ReportType checkedType =
         reportType.dateOrdered() ? store::ReportType::Calendar : store::ReportType::Contact;
-    for (const store::Category category : wizard::CategoriesTurnedOn(checkedType, head.categoryLine))
+    for (const store::Category category : rules::CategoriesTurnedOn(checkedType, head.categoryLine))
         for (const auto& [each, kind] : categories)
             if (each == category)
                 categoryPage().choose(kind);
@@ -76,7 +76,7 @@ void Wizard::LoadConfig()
     for (store::ReportFieldRecord record; records.next(record);) {
         try {
             store::InsertRecordRow(table, record);
-            if (wizard::IsDetailLevelRecord(record))
+            if (rules::IsDetailLevelRecord(record))
                 detailPage().chooseDetailLevel(true);
             table.Post();
         } catch (const base::EngineError& e) {
@@ -99,7 +99,7 @@ void Wizard::LoadConfig()
         if (kind == QLatin1String("0"))
             contacts << field;
         else if (kind == QLatin1String("1"))
-            events << wizard::GetEventDisplayName(state_.EventCategory, field);
+            events << rules::GetEventDisplayName(state_.EventCategory, field);
     }
     fields_->tickLoaded(contacts, events);
 
@@ -112,7 +112,7 @@ void Wizard::LoadConfig()
             ++onFirstLine;
     }
 
-    order_->moveLast(wizard::GetEventDisplayName(state_.EventCategory, QStringLiteral("Memo")));
+    order_->moveLast(rules::GetEventDisplayName(state_.EventCategory, QStringLiteral("Memo")));
 
     const bool detailLevel = detailPage().detailLevel();
     if (!detailLevel)

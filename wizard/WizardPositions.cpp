@@ -31,7 +31,7 @@ QTableWidgetItem* Cell(const QString& text, bool editable)
 
 void Wizard::FillColTable()
 {
-    QList<wizard::PositionRow> rows;
+    QList<rules::PositionRow> rows;
     store::Table& table = TblTRData();
     if (state_.Mode == Mode::Modify && !state_.LayoutDirty) {
         table.SetIndexName(QStringLiteral("iOrder"));
@@ -40,14 +40,14 @@ void Wizard::FillColTable()
             rows.append({text("Field"), text("Line"), text("LPosition"), text("RPosition")});
         }
     } else {
-        wizard::PositionInput input;
+        rules::PositionInput input;
         input.fields = orderedFields();
         input.preview = preview_;
         input.printableWidth = paperPage().printableWidth();
         input.detailLevel = detailPage().detailLevel();
         input.customIdRowPlaced =
             input.detailLevel && (state_.Mode == Mode::Create || state_.LayoutDirty);
-        rows = wizard::DefaultPositions(input);
+        rows = rules::DefaultPositions(input);
     }
     sgCol->clear();
     sgCol->setColumnCount(4);
@@ -70,7 +70,7 @@ void Wizard::WriteColWidthsGridToTable(store::Table& table)
     table.SetIndexName(QString());
     for (int row = 0; row < sgCol->rowCount(); ++row) {
         auto text = [&](int column) { return sgCol->item(row, column) ? sgCol->item(row, column)->text() : QString(); };
-        const QString key = wizard::GetEventFieldName(state_.EventCategory, text(0));
+        const QString key = rules::GetEventFieldName(state_.EventCategory, text(0));
         try {
             if (table.FindKey({key})) {
                 table.Edit();
@@ -93,7 +93,7 @@ void Wizard::WriteColWidthsGridToTable(store::Table& table)
 void Wizard::BtnCheckClick()
 {
     WriteColWidthsGridToTable(TblTRData());
-    const QString failure = wizard::ColumnCheckFailure(paperPage().printableWidth(), TblTRData());
+    const QString failure = rules::ColumnCheckFailure(paperPage().printableWidth(), TblTRData());
     if (failure.isEmpty())
         ui::ShowInformation(window_, QStringLiteral("Columns appear OK."));
     else

@@ -56,12 +56,12 @@ TEST_F(ColumnCheckTable, ChecksOverlapsInReportOrderAndReenablesControls)
     // Stored by name, the fields of line 1 come in the wrong order; by Order they follow each other.
     addRows({{"Zip", 1, 1, 1, 25}, {"Address", 2, 1, 26, 50}, {"City", 3, 2, 1, 75}});
     table_.SetIndexName(QString());
-    EXPECT_EQ(wizard::ColumnCheckFailure(75, table_), "");
+    EXPECT_EQ(rules::ColumnCheckFailure(75, table_), "");
     EXPECT_EQ(table_.IndexName(), "iOrder");
     EXPECT_FALSE(table_.ControlsDisabled());
 
     addRows({{"Memo", 4, 1, 40, 60}});
-    EXPECT_EQ(wizard::ColumnCheckFailure(75, table_), "There are overlaps for right margin 50");
+    EXPECT_EQ(rules::ColumnCheckFailure(75, table_), "There are overlaps for right margin 50");
     EXPECT_FALSE(table_.ControlsDisabled());
 }
 
@@ -69,7 +69,7 @@ TEST_F(ColumnCheckTable, MarginRulesLeaveTheOrderAsItWas)
 {
     addRows({{"City", 1, 1, 1, 76}, {"Name", 2, std::nullopt, std::nullopt, std::nullopt}});
     table_.SetIndexName(QString());
-    EXPECT_EQ(wizard::ColumnCheckFailure(75, table_), "RIGHT margin greater than Right margin MAX of 75");
+    EXPECT_EQ(rules::ColumnCheckFailure(75, table_), "RIGHT margin greater than Right margin MAX of 75");
     EXPECT_EQ(table_.IndexName(), "");
     EXPECT_FALSE(table_.ControlsDisabled());
 }
@@ -78,10 +78,10 @@ TEST_F(ColumnCheckTable, MarginRulesLeaveTheOrderAsItWas)
 TEST_F(ColumnCheckTable, ChecksEveryLineInUse)
 {
     addRows({{"Name", 1, 1, 1, 37}, {"Phone", 2, 1, 38, 74}, {"Notes", 3, 0, 1, 74}, {"Memo", 4, 0, 1, 74}});
-    EXPECT_EQ(wizard::ColumnCheckFailure(75, table_), "");
+    EXPECT_EQ(rules::ColumnCheckFailure(75, table_), "");
 
     addRows({{"Company", 5, 11, 1, 30}, {"State", 6, 11, 20, 50}});
-    EXPECT_EQ(wizard::ColumnCheckFailure(75, table_), "There are overlaps for right margin 30");
+    EXPECT_EQ(rules::ColumnCheckFailure(75, table_), "There are overlaps for right margin 30");
     addRows({{"City", 7, 2, 10, 40}, {"Zip", 8, 2, 30, 60}});
-    EXPECT_EQ(wizard::ColumnCheckFailure(75, table_), "There are overlaps for right margin 40");
+    EXPECT_EQ(rules::ColumnCheckFailure(75, table_), "There are overlaps for right margin 40");
 }

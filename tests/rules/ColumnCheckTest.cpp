@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 #include <algorithm>
 
-using namespace wizard;
+using namespace rules;
 
 namespace {
 

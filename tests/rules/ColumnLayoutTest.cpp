@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-using namespace wizard;
+using namespace rules;
 
 namespace {
 

@@ -4,15 +4,15 @@
 
 #include <gtest/gtest.h>
 
-using namespace wizard;
+using namespace rules;
 
-namespace wizard {
+namespace rules {
 void PrintTo(const PositionRow& row, std::ostream* out)
 {
     *out << '{' << row.field.toStdString() << ", " << row.line.toStdString() << ", " << row.start.toStdString()
          << ", " << row.end.toStdString() << '}';
 }
-} // namespace wizard
+} // namespace rules
 
 TEST(DefaultPositions, GivesEachFieldItsLineAndPlace)
 {

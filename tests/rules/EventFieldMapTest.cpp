@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-using wizard::FillEventFieldList;
-using wizard::GetEventDisplayName;
-using wizard::GetEventFieldName;
+using rules::FillEventFieldList;
+using rules::GetEventDisplayName;
+using rules::GetEventFieldName;
 
 namespace {
 

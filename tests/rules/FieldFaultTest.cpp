@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-using wizard::ColumnRecord;
+using rules::ColumnRecord;
 
 TEST(FieldFault, SaysWhatTheCheckFindsWithTheField)
 {
@@ -34,7 +34,7 @@ TEST(FieldFault, SaysWhatTheCheckFindsWithTheField)
         {{{1, 1, 1, 25}, {2, 2, 1, 25}, {0, 3, 0, 0}}, 2, "Phone is on no line of the report."},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(wizard::FieldFault(75, c.records, names, c.index), QString::fromUtf8(c.words)) << c.words;
+        EXPECT_EQ(rules::FieldFault(75, c.records, names, c.index), QString::fromUtf8(c.words)) << c.words;
 }
 
 // The words for the selected field are followed by those for every other field at fault.
@@ -42,14 +42,14 @@ TEST(LayoutFaults, NamesTheOtherFieldsAtFault)
 {
     const QStringList names{QStringLiteral("Name"), QStringLiteral("Company"), QStringLiteral("Phone")};
     const QList<ColumnRecord> clean{{1, 1, 1, 25}, {1, 2, 26, 50}, {1, 3, 51, 75}};
-    EXPECT_EQ(wizard::LayoutFaults(75, clean, names, 0),
+    EXPECT_EQ(rules::LayoutFaults(75, clean, names, 0),
               QStringLiteral("Name runs from 1 to 25 on line 1; the check finds no fault with it."));
     const QList<ColumnRecord> faulty{{1, 1, 1, 25}, {1, 2, 40, 30}, {1, 3, 51, 80}};
-    EXPECT_EQ(wizard::LayoutFaults(75, faulty, names, 0),
+    EXPECT_EQ(rules::LayoutFaults(75, faulty, names, 0),
               QStringLiteral("Name runs from 1 to 25 on line 1; the check finds no fault with it. Also at fault: "
                              "Company ends at 30, before it starts at 40. "
                              "Phone ends at 80, past the printable width of 75."));
-    EXPECT_EQ(wizard::LayoutFaults(75, faulty, names, 2),
+    EXPECT_EQ(rules::LayoutFaults(75, faulty, names, 2),
               QStringLiteral("Phone ends at 80, past the printable width of 75. Also at fault: "
                              "Company ends at 30, before it starts at 40."));
 }

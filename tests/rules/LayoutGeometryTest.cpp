@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace wizard {
+namespace rules {
 
 // Found by gtest for its messages.
 std::ostream& operator<<(std::ostream& out, const Span& span)
@@ -10,9 +10,9 @@ std::ostream& operator<<(std::ostream& out, const Span& span)
     return out << span.start << "-" << span.end;
 }
 
-} // namespace wizard
+} // namespace rules
 
-using namespace wizard;
+using namespace rules;
 
 // 75 tenths over 300 pixels from x = 20: 4 pixels a tenth.
 TEST(LayoutGeometry, TenthsAndPixelsConvertBothWaysWithinTheStrip)

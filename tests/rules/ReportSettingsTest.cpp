@@ -37,7 +37,7 @@ TEST(ReportSettings, AsLoadingDerivesThem)
         {Report("Contact", "Sales", 500), "Contact", "", 200, false},
     };
     for (const Case& c : cases) {
-        const wizard::ReportSettings settings = wizard::SettingsOf(c.report);
+        const rules::ReportSettings settings = rules::SettingsOf(c.report);
         EXPECT_EQ(settings.typeWord, QString::fromLatin1(c.type)) << c.report.typeLine.toStdString();
         EXPECT_EQ(settings.categoryWord, QString::fromLatin1(c.category)) << c.report.typeLine.toStdString();
         EXPECT_EQ(settings.printableWidth, c.width) << c.report.typeLine.toStdString();
@@ -59,14 +59,14 @@ TEST(ReportSettings, ChecksColumnsInReportOrderAgainstTheTakenWidth)
     add(std::nullopt, 5, 5);
     add(1, 26, 75);
     std::vector<int> order;
-    for (const store::ReportFieldRecord* record : wizard::InReportOrder(report))
+    for (const store::ReportFieldRecord* record : rules::InReportOrder(report))
         order.push_back(record->order);
     EXPECT_EQ(order, (std::vector<int>{3, 2, 4, 1}));
-    EXPECT_EQ(wizard::CheckReportColumns(report), "");
+    EXPECT_EQ(rules::CheckReportColumns(report), "");
     report.fields[3].lposition = 20;
-    EXPECT_EQ(wizard::CheckReportColumns(report), "There are overlaps for right margin 25");
+    EXPECT_EQ(rules::CheckReportColumns(report), "There are overlaps for right margin 25");
     report.width = 0;
-    EXPECT_EQ(wizard::CheckReportColumns(report), "RIGHT margin greater than Right margin MAX of 1");
+    EXPECT_EQ(rules::CheckReportColumns(report), "RIGHT margin greater than Right margin MAX of 1");
 }
 
 // Loading turns on each category option its rule names, in turn: a calendar
@@ -90,15 +90,15 @@ TEST(ReportSettings, CategoriesTurnedOnForLineThreeByTheReportType)
         {std::nullopt, "contact", {Category::Contact}},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(wizard::CategoriesTurnedOn(c.type, QString::fromLatin1(c.line)), c.steps) << c.line;
+        EXPECT_EQ(rules::CategoriesTurnedOn(c.type, QString::fromLatin1(c.line)), c.steps) << c.line;
 }
 
 TEST(ReportSettings, PaperOfTheWidthOnLineFour)
 {
-    using wizard::PaperSize;
+    using rules::PaperSize;
     const std::pair<int, PaperSize> cases[] = {{75, PaperSize::UsPortrait},  {77, PaperSize::A4Portrait}, {110, PaperSize::UsLandscape},
                                            {115, PaperSize::A4Landscape}, {120, PaperSize::Other},    {0, PaperSize::Other},
                                            {-75, PaperSize::Other},       {250, PaperSize::Other}};
     for (const auto& [width, paper] : cases)
-        EXPECT_EQ(wizard::PaperOf(width), paper) << width;
+        EXPECT_EQ(rules::PaperOf(width), paper) << width;
 }

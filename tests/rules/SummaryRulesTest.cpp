@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-using namespace wizard;
+using namespace rules;
 using store::FieldType;
 
 TEST(SummaryRules, OffersTheSummariesOfTheContactFieldType)

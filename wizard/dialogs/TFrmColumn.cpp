@@ -148,7 +148,7 @@ void TFrmColumn::addLayoutView()
     source.printableWidth = [this] { return base::StrToIntOrZero(LblMargin->text()); };
     source.labels = [this] {
         QHash<QString, QString> labels;
-        ui::Guarded(this, [&] { labels = wizard::FieldLabels(tblColumn(), eventCategory_); });
+        ui::Guarded(this, [&] { labels = rules::FieldLabels(tblColumn(), eventCategory_); });
         return labels;
     };
     auto* view = new ColumnLayoutView(*DBGrid1, {}, std::move(source), this);
@@ -210,7 +210,7 @@ void TFrmColumn::BtnCheckClick()
     if (!commitEditor())
         return;
     const int maximum = base::StrToIntOrZero(LblMargin->text());
-    const QString failure = wizard::ColumnCheckFailure(maximum, tblColumn());
+    const QString failure = rules::ColumnCheckFailure(maximum, tblColumn());
     if (failure.isEmpty())
         ui::ShowInformation(this, QStringLiteral("Columns check out OK"));
     else

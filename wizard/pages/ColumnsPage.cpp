@@ -78,7 +78,7 @@ int ColumnsPage::previousRows() const
     return std::max(1, base::StrToIntOrZero(Label111->text()));
 }
 
-void ColumnsPage::showLayout(const wizard::ColumnLayout& layout)
+void ColumnsPage::showLayout(const rules::ColumnLayout& layout)
 {
     StringGrid1->clear();
     StringGrid1->setColumnCount(layout.columns);

@@ -10,7 +10,7 @@ namespace ui {
 class SpinEdit;
 }
 
-namespace wizard {
+namespace rules {
 struct ColumnLayout;
 }
 
@@ -29,7 +29,7 @@ public:
     void setColumnCount(int columns);
     // The rows of the preview shown, at least one.
     int previousRows() const;
-    void showLayout(const wizard::ColumnLayout& layout);
+    void showLayout(const rules::ColumnLayout& layout);
     void showDetailLevel(bool detailLevel);
     void focusColumns();
     // Told when the column count changed while the preview is not being built.

@@ -101,35 +101,35 @@ void FieldOrderPage::showDetailLevel(bool detailLevel)
 
 bool FieldOrderPage::qOKFieldPositions()
 {
-    const auto broken = wizard::CheckFieldOrder(orderedFields(), state_.EventCategory);
-    if (broken == wizard::FieldOrderBreak::None)
+    const auto broken = rules::CheckFieldOrder(orderedFields(), state_.EventCategory);
+    if (broken == rules::FieldOrderBreak::None)
         return true;
-    ui::ShowError(window(), wizard::FieldOrderMessage(broken));
+    ui::ShowError(window(), rules::FieldOrderMessage(broken));
     return false;
 }
 
-void FieldOrderPage::applyMove(const wizard::FieldMove& move)
+void FieldOrderPage::applyMove(const rules::FieldMove& move)
 {
     lbMirror->clear();
     lbMirror->addItems(orderedFields());
     lbAllFields->clear();
     lbAllFields->addItems(move.entries);
     lbAllFields->setCurrentRow(move.highlighted);
-    if (move.broken != wizard::FieldOrderBreak::None) {
+    if (move.broken != rules::FieldOrderBreak::None) {
         lbAllFields->setCurrentRow(-1);
         lbAllFields->clearSelection();
-        ui::ShowError(window(), wizard::FieldOrderMessage(move.broken));
+        ui::ShowError(window(), rules::FieldOrderMessage(move.broken));
     }
 }
 
 void FieldOrderPage::BtnMoveUpClick()
 {
-    applyMove(wizard::MoveFieldUp(orderedFields(), highlightedField(), state_.EventCategory));
+    applyMove(rules::MoveFieldUp(orderedFields(), highlightedField(), state_.EventCategory));
 }
 
 void FieldOrderPage::BtnDownClick()
 {
-    applyMove(wizard::MoveFieldDown(orderedFields(), highlightedField(), state_.EventCategory));
+    applyMove(rules::MoveFieldDown(orderedFields(), highlightedField(), state_.EventCategory));
 }
 
 int FieldOrderPage::highlightedField() const

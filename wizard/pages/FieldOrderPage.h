@@ -6,7 +6,7 @@
 
 struct WizardState;
 
-namespace wizard {
+namespace rules {
 struct FieldMove;
 }
 
@@ -39,7 +39,7 @@ public:
 private:
     void BtnMoveUpClick();
     void BtnDownClick();
-    void applyMove(const wizard::FieldMove& move);
+    void applyMove(const rules::FieldMove& move);
     int highlightedField() const;
 
     const WizardState& state_;

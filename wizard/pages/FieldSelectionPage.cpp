@@ -95,7 +95,7 @@ void FieldSelectionPage::PickContactFieldClick(QObject* Sender)
     state_.LayoutDirty = true;
     state_.SelectedCount = 0;
 
-    const QString eventMemo = wizard::GetEventDisplayName(state_.EventCategory, QStringLiteral("Memo"));
+    const QString eventMemo = rules::GetEventDisplayName(state_.EventCategory, QStringLiteral("Memo"));
     struct Pass {
         ui::PickList* list;
         QString memo;

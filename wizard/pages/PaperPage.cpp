@@ -75,15 +75,15 @@ int PaperPage::printableWidth() const
 void PaperPage::setPrintableWidth(int width)
 {
     SpinMargin->setValue(width);
-    const std::pair<wizard::PaperSize, ui::Option*> papers[] = {
-        {wizard::PaperSize::UsPortrait, RBAmPor},  {wizard::PaperSize::A4Portrait, RbA4Por},
-        {wizard::PaperSize::UsLandscape, RbAmLan}, {wizard::PaperSize::A4Landscape, RBA4Lan},
-        {wizard::PaperSize::Other, RbOther}};
-    const wizard::PaperSize paper = wizard::PaperOf(width);
+    const std::pair<rules::PaperSize, ui::Option*> papers[] = {
+        {rules::PaperSize::UsPortrait, RBAmPor},  {rules::PaperSize::A4Portrait, RbA4Por},
+        {rules::PaperSize::UsLandscape, RbAmLan}, {rules::PaperSize::A4Landscape, RBA4Lan},
+        {rules::PaperSize::Other, RbOther}};
+    const rules::PaperSize paper = rules::PaperOf(width);
     for (const auto& [each, option] : papers)
         if (each == paper)
             option->turnOn();
-    if (paper == wizard::PaperSize::Other)
+    if (paper == rules::PaperSize::Other)
         PnlPrint->show();
 }
 

@@ -12,7 +12,7 @@
 #include <QStyleOptionFocusRect>
 #include <QTimer>
 
-using wizard::Span;
+using rules::Span;
 
 namespace {
 
@@ -38,14 +38,14 @@ QColor BoxFill(const QPalette& palette)
                             paper.blueF() + (tint.blueF() - paper.blueF()) / 3);
 }
 
-double TickLength(wizard::Mark mark)
+double TickLength(rules::Mark mark)
 {
     switch (mark) {
-    case wizard::Mark::Inch:
+    case rules::Mark::Inch:
         return 10;
-    case wizard::Mark::HalfInch:
+    case rules::Mark::HalfInch:
         return 6;
-    case wizard::Mark::Tenth:
+    case rules::Mark::Tenth:
         break;
     }
     return 3;
@@ -102,13 +102,13 @@ void ColumnLayoutView::describe()
         setAccessibleDescription(QStringLiteral("No field is selected."));
         return;
     }
-    QList<wizard::ColumnRecord> records;
+    QList<rules::ColumnRecord> records;
     QStringList names;
     for (const Box& box : current.boxes) {
         records.append({box.line, int(records.size()) + 1, box.span.start, box.span.end});
         names.append(box.label);
     }
-    setAccessibleDescription(wizard::LayoutFaults(current.scale.width(), records, names, row));
+    setAccessibleDescription(rules::LayoutFaults(current.scale.width(), records, names, row));
 }
 
 const ColumnLayoutView::Layout& ColumnLayoutView::layout() const
@@ -125,7 +125,7 @@ ColumnLayoutView::Layout ColumnLayoutView::readRows() const
     };
     const int width = source_.printableWidth ? source_.printableWidth() : 1;
     QList<Box> boxes;
-    QList<wizard::ColumnRecord> records;
+    QList<rules::ColumnRecord> records;
     QList<int> lines;
     for (int row = 0; row < model_.rowCount(); ++row) {
         const QString field = model_.data(model_.index(row, columns_.field)).toString();
@@ -135,14 +135,14 @@ ColumnLayoutView::Layout ColumnLayoutView::readRows() const
         lines.append(box.line);
         boxes.append(box);
     }
-    const QList<bool> atFault = wizard::FieldsAtFault(width, records);
+    const QList<bool> atFault = rules::FieldsAtFault(width, records);
     for (qsizetype i = 0; i < boxes.size(); ++i)
         boxes[i].atFault = atFault[i];
-    wizard::Bands bands(std::move(lines), RulerHeight, height() - BottomPad);
+    rules::Bands bands(std::move(lines), RulerHeight, height() - BottomPad);
     double gutter = Gutter;
     for (qsizetype band = 0; band < bands.count(); ++band)
         gutter = std::max(gutter, fontMetrics().horizontalAdvance(bands.label(band)) + 6.0);
-    return Layout{std::move(boxes), wizard::TenthsScale(width, gutter, this->width() - RightPad), std::move(bands),
+    return Layout{std::move(boxes), rules::TenthsScale(width, gutter, this->width() - RightPad), std::move(bands),
                   gutter};
 }
 
@@ -216,7 +216,7 @@ void ColumnLayoutView::mousePressEvent(QMouseEvent* event)
     if (row < 0)
         return;
     const QRectF box = boxRect(row);
-    drag_ = Drag{row, wizard::GripAt(event->position().x(), box.left(), box.right()), layout().boxes[row].span,
+    drag_ = Drag{row, rules::GripAt(event->position().x(), box.left(), box.right()), layout().boxes[row].span,
                  event->position().x()};
     if (row != selectedRow())
         select(row);
@@ -230,22 +230,22 @@ void ColumnLayoutView::mouseMoveEvent(QMouseEvent* event)
     if (!drag_) {
         const int row = boxAt(event->position());
         const QRectF box = boxRect(row);
-        const bool edge = row >= 0 && wizard::GripAt(x, box.left(), box.right()) != wizard::Grip::Middle;
+        const bool edge = row >= 0 && rules::GripAt(x, box.left(), box.right()) != rules::Grip::Middle;
         setCursor(edge ? Qt::SizeHorCursor : Qt::ArrowCursor);
         return;
     }
-    const wizard::TenthsScale& scale = layout().scale;
+    const rules::TenthsScale& scale = layout().scale;
     const int delta = scale.tenthsBetween(drag_->pressX, x);
     Span span = drag_->pressed;
     switch (drag_->grip) {
-    case wizard::Grip::Start:
-        span = wizard::MovedStart(span, delta, scale.width());
+    case rules::Grip::Start:
+        span = rules::MovedStart(span, delta, scale.width());
         break;
-    case wizard::Grip::End:
-        span = wizard::MovedEnd(span, delta, scale.width());
+    case rules::Grip::End:
+        span = rules::MovedEnd(span, delta, scale.width());
         break;
-    case wizard::Grip::Middle:
-        span = wizard::Moved(span, delta, scale.width());
+    case rules::Grip::Middle:
+        span = rules::Moved(span, delta, scale.width());
         break;
     }
     if (!setSpan(drag_->row, span))
@@ -270,8 +270,8 @@ void ColumnLayoutView::keyPressEvent(QKeyEvent* event)
     const Span span = layout().boxes[row].span;
     const int step = left ? -1 : 1;
     const int width = layout().scale.width();
-    setSpan(row, modifiers == Qt::ShiftModifier ? wizard::MovedEnd(span, step, width)
-                                                : wizard::Moved(span, step, width));
+    setSpan(row, modifiers == Qt::ShiftModifier ? rules::MovedEnd(span, step, width)
+                                                : rules::Moved(span, step, width));
 }
 
 void ColumnLayoutView::paintEvent(QPaintEvent*)
@@ -300,17 +300,17 @@ void ColumnLayoutView::paintEvent(QPaintEvent*)
 
 void ColumnLayoutView::paintRuler(QPainter& painter, const Layout& current) const
 {
-    const wizard::TenthsScale& scale = current.scale;
+    const rules::TenthsScale& scale = current.scale;
     painter.setFont(ui::Sans(9));
     painter.setPen(palette().color(QPalette::Text));
     const double base = RulerHeight - 1;
     painter.drawLine(QPointF(scale.x(0), base), QPointF(scale.x(scale.width()), base));
     QList<QLineF> ticks;
     for (int boundary = 0; boundary <= scale.width(); ++boundary) {
-        const wizard::Mark mark = wizard::MarkAt(boundary);
+        const rules::Mark mark = rules::MarkAt(boundary);
         const double x = scale.x(boundary);
         ticks.append(QLineF(x, base - TickLength(mark), x, base));
-        if (mark == wizard::Mark::Inch && boundary > 0)
+        if (mark == rules::Mark::Inch && boundary > 0)
             painter.drawText(QPointF(x + 2, base - 6), QString::number(boundary / 10));
     }
     painter.drawLines(ticks);
@@ -321,7 +321,7 @@ void ColumnLayoutView::paintRuler(QPainter& painter, const Layout& current) cons
 
 void ColumnLayoutView::paintBands(QPainter& painter, const Layout& current) const
 {
-    const wizard::Bands& bands = current.bands;
+    const rules::Bands& bands = current.bands;
     for (qsizetype band = 0; band < bands.count(); ++band) {
         const QRectF area(0, bands.top(band), width(), bands.height());
         if (band % 2 == 1)

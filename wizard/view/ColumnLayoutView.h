@@ -59,21 +59,21 @@ private:
     struct Box {
         QString label;
         int line = 0;
-        wizard::Span span;
+        rules::Span span;
         bool atFault = false;
     };
     struct Drag {
         int row = -1;
-        wizard::Grip grip = wizard::Grip::Middle;
-        wizard::Span pressed;
+        rules::Grip grip = rules::Grip::Middle;
+        rules::Span pressed;
         double pressX = 0;
     };
     // What the rows give once read: the boxes, the scale, the bands and the
     // room left of the strip for the bands' labels.
     struct Layout {
         QList<Box> boxes;
-        wizard::TenthsScale scale{1, 0, 1};
-        wizard::Bands bands{{}, 0, 0};
+        rules::TenthsScale scale{1, 0, 1};
+        rules::Bands bands{{}, 0, 0};
         double gutter = 0;
     };
 
@@ -86,7 +86,7 @@ private:
     int selectedRow() const;
     int boxAt(const QPointF& point) const;
     void select(int row);
-    bool setSpan(int row, const wizard::Span& span);
+    bool setSpan(int row, const rules::Span& span);
     void paintRuler(QPainter& painter, const Layout& layout) const;
     void paintBands(QPainter& painter, const Layout& layout) const;
     void paintBox(QPainter& painter, const Layout& layout, int row) const;

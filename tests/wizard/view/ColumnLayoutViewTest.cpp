@@ -178,7 +178,7 @@ TEST_F(LayoutLabels, AreTheHeadersAsTheyStandOrTheNamesThePagesShow)
     for (const bool typing : {false, true}) {
         if (typing)
             table.FieldByName(QStringLiteral("Header")).SetAsString(QStringLiteral("Surname"));
-        const QHash<QString, QString> labels = wizard::FieldLabels(table, QStringLiteral("CALL"));
+        const QHash<QString, QString> labels = rules::FieldLabels(table, QStringLiteral("CALL"));
         const QHash<QString, QString> expected{
             {"LastName", typing ? "Surname" : "LastName"},
             {"EventDate", "Phone call date"},
