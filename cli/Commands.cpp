@@ -10,6 +10,8 @@
 #include "store/ReportDirectory.h"
 #include "store/report/ReportReader.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cstdio>
 #include <string>
@@ -61,7 +63,7 @@ qsizetype OutputWidth(std::FILE* stream)
 
 QString NoReportsMessage(const QString& directory)
 {
-    return QStringLiteral("There were no report files (*.rpt) found in the %1 directory").arg(directory);
+    return QCoreApplication::translate("ReportTool", "There were no report files (*.rpt) found in the %1 directory").arg(directory);
 }
 
 QString Number(const std::optional<int>& value)
@@ -73,23 +75,26 @@ QString Summaries(const store::ReportFieldRecord& record)
 {
     QStringList set;
     const std::pair<const std::optional<bool>&, const char*> flags[] = {
-        {record.total, "Total"}, {record.count, "Count"}, {record.average, "Average"},
-        {record.minValue, "Min"}, {record.maxValue, "Max"}};
+        {record.total, QT_TRANSLATE_NOOP("ReportTool", "Total")},
+        {record.count, QT_TRANSLATE_NOOP("ReportTool", "Count")},
+        {record.average, QT_TRANSLATE_NOOP("ReportTool", "Average")},
+        {record.minValue, QT_TRANSLATE_NOOP("ReportTool", "Min")},
+        {record.maxValue, QT_TRANSLATE_NOOP("ReportTool", "Max")}};
     for (const auto& [flag, name] : flags)
         if (flag.value_or(false))
-            set << QString::fromLatin1(name);
+            set << QCoreApplication::translate("ReportTool", name);
     return set.join(u',');
 }
 
 QString YesOrEmpty(bool flag)
 {
-    return flag ? QStringLiteral("yes") : QString();
+    return flag ? QCoreApplication::translate("ReportTool", "yes") : QString();
 }
 
 // A word loading understood as it is written, or the line with the reason it changes nothing.
-QString WordOrLine(const QString& word, const QString& line, const char* what)
+QString WordOrLine(const QString& word, const QString& line, const QString& notWhat)
 {
-    return word.isEmpty() ? QStringLiteral("%1 (not a %2)").arg(line, QLatin1String(what)) : word;
+    return word.isEmpty() ? QStringLiteral("%1 (%2)").arg(line, notWhat) : word;
 }
 
 } // namespace
@@ -120,8 +125,8 @@ int ListCommand(const QString& directoryArgument, bool json, const Streams& stre
     } else if (!listing.reports.empty()) {
         using Align = TextTable::Align;
         TextTable table({Align::Left, Align::Left, Align::Left, Align::Right});
-        table.addRow({QStringLiteral("Description"), QStringLiteral("Type"), QStringLiteral("Name"),
-                      QStringLiteral("Fields")});
+        table.addRow({QCoreApplication::translate("ReportTool", "Description"), QCoreApplication::translate("ReportTool", "Type"),
+                      QCoreApplication::translate("ReportTool", "Name"), QCoreApplication::translate("ReportTool", "Fields")});
         for (const store::ReportEntry& report : listing.reports)
             table.addRow({report.description, report.typeWord, report.fileName,
                           QString::number(report.fieldCount.value_or(0))});
@@ -136,24 +141,31 @@ int ShowCommand(const QString& file, const Streams& streams)
     const rules::ReportSettings settings = rules::SettingsOf(report);
     QString width = QString::number(settings.printableWidth);
     if (settings.printableWidth != report.width)
-        width += QStringLiteral(" (the file says %1)").arg(report.width);
+        width += QCoreApplication::translate("ReportTool", " (the file says %1)").arg(report.width);
     using Align = TextTable::Align;
     TextTable head({Align::Left, Align::Left});
-    head.addRow({QStringLiteral("Description:"), report.description});
-    head.addRow({QStringLiteral("Type:"), WordOrLine(settings.typeWord, report.typeLine, "report type")});
-    head.addRow({QStringLiteral("Category:"), WordOrLine(settings.categoryWord, report.categoryLine, "category")});
-    head.addRow({QStringLiteral("Printable width:"), width});
-    head.addRow({QStringLiteral("Detail level:"),
-                 settings.detailLevel ? QStringLiteral("Yes, use Detail Level") : QStringLiteral("No")});
-    head.addRow({QStringLiteral("Fields:"), QString::number(report.fields.size())});
+    head.addRow({QCoreApplication::translate("ReportTool", "Description:"), report.description});
+    head.addRow({QCoreApplication::translate("ReportTool", "Type:"),
+                 WordOrLine(settings.typeWord, report.typeLine, QCoreApplication::translate("ReportTool", "not a report type"))});
+    head.addRow({QCoreApplication::translate("ReportTool", "Category:"),
+                 WordOrLine(settings.categoryWord, report.categoryLine, QCoreApplication::translate("ReportTool", "not a category"))});
+    head.addRow({QCoreApplication::translate("ReportTool", "Printable width:"), width});
+    head.addRow({QCoreApplication::translate("ReportTool", "Detail level:"),
+                 settings.detailLevel ? QCoreApplication::translate("ReportTool", "Yes, use Detail Level") : QCoreApplication::translate("ReportTool", "No")});
+    head.addRow({QCoreApplication::translate("ReportTool", "Fields:"), QString::number(report.fields.size())});
     Write(streams.out, head.text());
     if (report.fields.empty())
         return Passed;
     TextTable fields({Align::Right, Align::Left, Align::Left, Align::Right, Align::Right, Align::Right, Align::Left,
                       Align::Left, Align::Left});
-    fields.addRow({QStringLiteral("Order"), QStringLiteral("Field"), QStringLiteral("Header"), QStringLiteral("Line"),
-                   QStringLiteral("Start"), QStringLiteral("End"), QStringLiteral("Leaders"),
-                   QStringLiteral("Trailers"), QStringLiteral("Summaries")});
+    QStringList headings;
+    for (const char* heading : {QT_TRANSLATE_NOOP("ReportTool", "Order"), QT_TRANSLATE_NOOP("ReportTool", "Field"),
+                                QT_TRANSLATE_NOOP("ReportTool", "Header"), QT_TRANSLATE_NOOP("ReportTool", "Line"),
+                                QT_TRANSLATE_NOOP("ReportTool", "Start"), QT_TRANSLATE_NOOP("ReportTool", "End"),
+                                QT_TRANSLATE_NOOP("ReportTool", "Leaders"), QT_TRANSLATE_NOOP("ReportTool", "Trailers"),
+                                QT_TRANSLATE_NOOP("ReportTool", "Summaries")})
+        headings << QCoreApplication::translate("ReportTool", heading);
+    fields.addRow(headings);
     for (const store::ReportFieldRecord* record : rules::InReportOrder(report))
         fields.addRow({QString::number(record->order), record->field.text(), record->header.text(),
                        Number(record->line), Number(record->lposition), Number(record->rposition),

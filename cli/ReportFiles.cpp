@@ -9,6 +9,8 @@
 #include "store/report/ReportReader.h"
 #include "store/report/ReportWords.h"
 
+#include <QCoreApplication>
+
 #include <sys/stat.h>
 
 namespace cli {
@@ -28,12 +30,13 @@ void RequireReportDefinition(const QString& typeLine, const std::optional<int>& 
 {
     const auto notAReport = [&path](const char* why) {
         return base::EngineError(
-            QStringLiteral("%1 is not a report definition: %2.").arg(path(), QLatin1StringView(why)));
+            QCoreApplication::translate("ReportTool", "%1 is not a report definition: %2.")
+                .arg(path(), QCoreApplication::translate("ReportTool", why)));
     };
     if (!store::ReportTypeNamed(typeLine))
-        throw notAReport("line 2 is not a report type (Contact or Calendar)");
+        throw notAReport(QT_TRANSLATE_NOOP("ReportTool", "line 2 is not a report type (Contact or Calendar)"));
     if (!fieldCount || *fieldCount < 0)
-        throw notAReport("line 5 is not a number of fields");
+        throw notAReport(QT_TRANSLATE_NOOP("ReportTool", "line 5 is not a number of fields"));
 }
 
 void RequireReportHead(const store::ReportHead& head, const store::ReportReader& reader)
@@ -49,8 +52,10 @@ QString AliasDirectory()
         return store::GetAliasDirectory(store::HostAlias);
     } catch (const base::Error& e) {
         throw base::EngineError(e.text().simplified()
-                                + QStringLiteral(" To try tabrep-report on demo data, make it with "
-                                                 "tabrep-demo DIRECTORY and give that directory as the PATH."));
+                                + QCoreApplication::translate("ReportTool",
+                                                              " To try tabrep-report on demo data, make it with "
+                                                              "tabrep-demo DIRECTORY and give that directory as "
+                                                              "the PATH."));
     }
 }
 

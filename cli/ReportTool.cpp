@@ -4,16 +4,18 @@
 #include "base/EngineError.h"
 #include "cli/Visible.h"
 
+#include <QCoreApplication>
+
 namespace cli {
 
 namespace {
 
-constexpr char kUsage[] = "Usage: tabrep-report list [--json] [DIRECTORY]\n"
+constexpr char kUsage[] = QT_TRANSLATE_NOOP("ReportTool", "Usage: tabrep-report list [--json] [DIRECTORY]\n"
                           "       tabrep-report show FILE\n"
                           "       tabrep-report check [FILE...]\n"
-                          "       tabrep-report --help | --version\n";
+                          "       tabrep-report --help | --version\n");
 
-constexpr char kHelp[] =
+constexpr char kHelp[] = QT_TRANSLATE_NOOP("ReportTool",
     "\n"
     "Lists, shows and checks report definition files (*.rpt) from a terminal, by\n"
     "the report wizard's own rules. It only reads: it never writes a file.\n"
@@ -40,17 +42,23 @@ constexpr char kHelp[] =
     "Exit status: 0 when all is well and every report checked passes, 1 when a\n"
     "report fails the check, 2 when a file or directory cannot be read, a file is\n"
     "no report definition, the output cannot be written or the command line is\n"
-    "wrong.\n";
+    "wrong.\n");
 
-void Print(std::FILE* stream, const char* text)
+// A text of the program in the desktop's language.
+QString Translated(const char* text)
 {
-    std::fputs(text, stream);
+    return QCoreApplication::translate("ReportTool", text);
+}
+
+void Print(std::FILE* stream, const QString& text)
+{
+    std::fputs(text.toUtf8().constData(), stream);
 }
 
 int Misuse(const Streams& streams, const QString& problem)
 {
-    std::fprintf(streams.err, "tabrep-report: %s\n%sTry 'tabrep-report --help' for more.\n",
-                 Visible(problem).toUtf8().constData(), kUsage);
+    Print(streams.err, QStringLiteral("tabrep-report: %1\n").arg(Visible(problem)) + Translated(kUsage)
+                           + QCoreApplication::translate("ReportTool", "Try 'tabrep-report --help' for more.\n"));
     return Trouble;
 }
 
@@ -59,15 +67,14 @@ int Misuse(const Streams& streams, const QString& problem)
 int RunReportTool(const QStringList& arguments, const Streams& streams)
 {
     if (arguments.isEmpty())
-        return Misuse(streams, QStringLiteral("a command is needed"));
+        return Misuse(streams, QCoreApplication::translate("ReportTool", "a command is needed"));
     const QString command = arguments.front();
     if (command == QLatin1String("-h") || command == QLatin1String("--help")) {
-        Print(streams.out, kUsage);
-        Print(streams.out, kHelp);
+        Print(streams.out, Translated(kUsage) + Translated(kHelp));
         return Passed;
     }
     if (command == QLatin1String("-V") || command == QLatin1String("--version")) {
-        Print(streams.out, "tabrep-report " TABREP_VERSION "\n");
+        Print(streams.out, QStringLiteral("tabrep-report " TABREP_VERSION "\n"));
         return Passed;
     }
     // After the command: its one option, and operands ("--" ends the options).
@@ -81,7 +88,8 @@ int RunReportTool(const QStringList& arguments, const Streams& streams)
         else if (options && command == QLatin1String("list") && argument == QLatin1String("--json"))
             json = true;
         else if (options && argument.startsWith(u'-') && argument.size() > 1)
-            return Misuse(streams, QStringLiteral("unknown option %1 for %2").arg(argument, command));
+            return Misuse(streams, QCoreApplication::translate("ReportTool", "unknown option %1 for %2")
+                                           .arg(argument, command));
         else
             operands << argument;
     }
@@ -97,8 +105,8 @@ int RunReportTool(const QStringList& arguments, const Streams& streams)
         return Trouble;
     }
     if (command == QLatin1String("list") || command == QLatin1String("show"))
-        return Misuse(streams, QStringLiteral("wrong number of operands for %1").arg(command));
-    return Misuse(streams, QStringLiteral("unknown command %1").arg(command));
+        return Misuse(streams, QCoreApplication::translate("ReportTool", "wrong number of operands for %1").arg(command));
+    return Misuse(streams, QCoreApplication::translate("ReportTool", "unknown command %1").arg(command));
 }
 
 } // namespace cli

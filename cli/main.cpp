@@ -1,6 +1,8 @@
 #include "base/Paths.h"
 #include "cli/ReportTool.h"
+#include "translations/Translations.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <cerrno>
 #include <cstring>
@@ -11,12 +13,15 @@ int main(int argc, char** argv)
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << base::FileNameText(argv[i]);
+    QCoreApplication app(argc, argv);
+    translations::Install(app);
     const int status = cli::RunReportTool(arguments, cli::Streams{});
     // Output that could not be written (a full disk, a closed pipe) is trouble, not success.
     errno = 0;
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
         const int error = errno;
-        std::fprintf(stderr, "tabrep-report: cannot write the output%s%s\n", error != 0 ? ": " : "",
+        const QString problem = QCoreApplication::translate("ReportTool", "cannot write the output");
+        std::fprintf(stderr, "tabrep-report: %s%s%s\n", problem.toUtf8().constData(), error != 0 ? ": " : "",
                      error != 0 ? std::strerror(error) : "");
         return cli::Trouble;
     }

@@ -1,5 +1,7 @@
 #include "shell/CommandLine.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace {
@@ -58,7 +60,8 @@ CommandLineRequest ReadCommandLine(const QStringList& arguments)
 
 QString UsageText()
 {
-    return QStringLiteral("Usage: tabrep [-h | --help | --version] [Qt options such as -platform NAME or -style NAME]\n");
+    return QCoreApplication::translate(
+        "CommandLine", "Usage: tabrep [-h | --help | --version] [Qt options such as -platform NAME or -style NAME]\n");
 }
 
 QString VersionText()
@@ -68,7 +71,8 @@ QString VersionText()
 
 QString HelpText(const QString& aliasFile)
 {
-    return UsageText() + QStringLiteral(R"(
+    //: %1 is the alias file read, as a path.
+    return UsageText() + QCoreApplication::translate("CommandLine", R"(
 tabrep is the report wizard of the Omnivale contact manager; its window is
 titled "Tabulon Personal". Eleven pages lead to "Make Report", which writes a
 report definition file that the contact manager's Reports screen runs; existing

@@ -6,6 +6,7 @@
 #include "ui/Modal.h"
 #include "wizard/pages/PageKit.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QHBoxLayout>
@@ -90,14 +91,14 @@ HelpTopic LoadHelpTopic(const QString& path, int context)
     const QString shownPath = QDir::toNativeSeparators(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw base::EngineError(QStringLiteral("Help topic %1 cannot be shown: the help file \"%2\" cannot be "
+        throw base::EngineError(QCoreApplication::translate("HelpViewer", "Help topic %1 cannot be shown: the help file \"%2\" cannot be "
                                                "opened (%3).")
                                     .arg(QString::number(context), shownPath, file.errorString()));
     for (const HelpTopic& topic : ParseHelpText(QString::fromUtf8(file.readAll())))
         if (topic.context == context)
             return topic;
     throw base::EngineError(
-        QStringLiteral("The help file \"%1\" has no topic with the context number %2.").arg(shownPath, QString::number(context)));
+        QCoreApplication::translate("HelpViewer", "The help file \"%1\" has no topic with the context number %2.").arg(shownPath, QString::number(context)));
 }
 
 std::optional<int> HelpContextForPage(int pageIndex)
@@ -121,7 +122,7 @@ void HelpViewer::install(HelpViewer* viewer)
 HelpWindow::HelpWindow(const HelpTopic& topic, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(QStringLiteral("Help"));
+    setWindowTitle(tr("Help"));
     setFont(pagekit::Serif(16));
     auto* layout = new QVBoxLayout(this);
     auto* title = new QLabel(topic.title, this);
@@ -139,7 +140,7 @@ HelpWindow::HelpWindow(const HelpTopic& topic, QWidget* parent) : QDialog(parent
     layout->addWidget(text, 1);
     auto* row = new QHBoxLayout;
     row->addStretch();
-    auto* close = new QPushButton(QStringLiteral("&Close"), this);
+    auto* close = new QPushButton(tr("&Close"), this);
     close->setObjectName(QStringLiteral("BtnClose"));
     close->setDefault(true);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);

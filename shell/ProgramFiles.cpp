@@ -18,12 +18,20 @@ QString ProgramDirectory()
     return QCoreApplication::applicationDirPath();
 }
 
-QString FindHelpFile(const QString& programDirectory)
+QString FindHelpFile(const QString& programDirectory, const QString& language)
 {
-    const QString beside = base::JoinPath(programDirectory, QStringLiteral("tabrep.hlp"));
-    const QString installed =
-        QDir::cleanPath(base::JoinPath(programDirectory, QStringLiteral("../share/tabrep/tabrep.hlp")));
-    return !QFileInfo::exists(beside) && QFileInfo::exists(installed) ? installed : beside;
+    const auto place = [&programDirectory](const QString& name) {
+        const QString beside = base::JoinPath(programDirectory, name);
+        const QString installed =
+            QDir::cleanPath(base::JoinPath(programDirectory, QStringLiteral("../share/tabrep/") + name));
+        return !QFileInfo::exists(beside) && QFileInfo::exists(installed) ? installed : beside;
+    };
+    if (!language.isEmpty()) {
+        const QString translated = place(QStringLiteral("tabrep_%1.hlp").arg(language));
+        if (QFileInfo::exists(translated))
+            return translated;
+    }
+    return place(QStringLiteral("tabrep.hlp"));
 }
 
 void SetHelpFile(const QString& path)

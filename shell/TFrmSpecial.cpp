@@ -18,18 +18,18 @@ TFrmSpecial::TFrmSpecial(ui::PickList* contactFields, QWidget* parent)
     : QDialog(parent), contactFields_(contactFields)
 {
     setObjectName(QStringLiteral("FrmSpecial"));
-    setWindowTitle(QStringLiteral("Special Fields"));
+    setWindowTitle(tr("Special Fields"));
     // A title bar without a close box: the dialog ends with its OK button.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFont(pagekit::Serif(16));
 
     auto* layout = new QVBoxLayout(this);
-    auto* heading = new QLabel(QStringLiteral("Special Fields"), this);
+    auto* heading = new QLabel(tr("Special Fields"), this);
     heading->setObjectName(QStringLiteral("Label1"));
     heading->setFont(pagekit::Serif(29, true));
     layout->addWidget(heading);
 
-    auto* group = new QGroupBox(QStringLiteral("Combination Fields"), this);
+    auto* group = new QGroupBox(tr("Combination Fields"), this);
     group->setObjectName(QStringLiteral("GroupBox1"));
     auto* grid = new QGridLayout(group);
     const struct {
@@ -40,12 +40,13 @@ TFrmSpecial::TFrmSpecial(ui::PickList* contactFields, QWidget* parent)
         const char* description;
     } boxes[] = {
         {CheckBox1, "CheckBox1", "SalutFirstLast", "Label2",
-         "This field combines the Salutation, First Name and Last Name fields to one column. "
-         "(Mr. John Smith)"},
+         QT_TR_NOOP("This field combines the Salutation, First Name and Last Name fields to one column. "
+                    "(Mr. John Smith)")},
         {CheckBox2, "CheckBox2", "FirstLast", "Label3",
-         "This field combines the First Name and Last Name fields to one column. (John Smith)"},
+         QT_TR_NOOP("This field combines the First Name and Last Name fields to one column. (John Smith)")},
         {CheckBox3, "CheckBox3", "CityStateZip", "Label4",
-         "This field combines the City, State and ZipCode fields to one column. (Springfield, IL 62704)"},
+         QT_TR_NOOP("This field combines the City, State and ZipCode fields to one column. "
+                    "(Springfield, IL 62704)")},
     };
     int row = 0;
     for (const auto& b : boxes) {
@@ -54,7 +55,7 @@ TFrmSpecial::TFrmSpecial(ui::PickList* contactFields, QWidget* parent)
         QCheckBox* box = b.box;
         // Toggled, not clicked: a toggle through the accessibility interface reaches the list too.
         connect(box, &QCheckBox::toggled, this, [this, box] { ui::Guarded(this, [&] { CheckBox1Click(box); }); });
-        auto* description = new QLabel(QString::fromLatin1(b.description), group);
+        auto* description = new QLabel(tr(b.description), group);
         description->setObjectName(QString::fromLatin1(b.label));
         description->setFont(pagekit::Serif(13));
         description->setWordWrap(true);
@@ -66,7 +67,7 @@ TFrmSpecial::TFrmSpecial(ui::PickList* contactFields, QWidget* parent)
     layout->addWidget(group);
 
     auto* buttons = new QHBoxLayout;
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("BitBtn1"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

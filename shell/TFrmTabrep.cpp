@@ -8,6 +8,7 @@
 #include "design/ReportDesign.h"
 #include "store/engine/Session.h"
 #include "store/report/StaleTemporaries.h"
+#include "translations/Translations.h"
 #include "ui/DialogKit.h"
 
 #include <QFileInfo>
@@ -54,7 +55,7 @@ TFrmTabrep::TFrmTabrep(store::Session& session, QWidget* parent) : QDialog(paren
             // where. Others (the working table held by another program) are not.
             QString text = e.text();
             if (!text.contains(session_.configPath()) && AliasAtFault(session_))
-                text += QStringLiteral("\n\nCheck the database alias \"%1\" in %2.")
+                text += tr("\n\nCheck the database alias \"%1\" in %2.")
                             .arg(store::DatabaseAlias, session_.configPath());
             throw base::EngineError(text);
         }
@@ -69,7 +70,7 @@ TFrmTabrep::~TFrmTabrep()
 void TFrmTabrep::FormCreate()
 {
     store::DatabaseAlias = store::HostAlias;
-    const QString product = QStringLiteral("Tabulon Personal");
+    const QString product = tr("Tabulon Personal");
     wizard_->setProductName(product);
     setWindowTitle(product);
     wizard_->setAlias(store::DatabaseAlias);
@@ -77,7 +78,8 @@ void TFrmTabrep::FormCreate()
     // Reports whose saving was cut short left their temporary files behind.
     store::RemoveStaleReportTemporaries(store::GetAliasDirectory(session_, store::DatabaseAlias));
     wizard_->slideShowButton()->setVisible(programfiles::SlideshowAvailable());
-    programfiles::SetHelpFile(programfiles::FindHelpFile(programfiles::ProgramDirectory()));
+    programfiles::SetHelpFile(
+        programfiles::FindHelpFile(programfiles::ProgramDirectory(), translations::Language()));
     WizardState& state = wizard_->state();
     state.LayoutDirty = false;
     state.ContactMemoChosen = false;

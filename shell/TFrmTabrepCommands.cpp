@@ -13,7 +13,7 @@
 
 void TFrmTabrep::btExitClick()
 {
-    if (ui::AskYesNo(this, QStringLiteral("Exit now. Are you sure?")))
+    if (ui::AskYesNo(this, tr("Exit now. Are you sure?")))
         close();
 }
 

@@ -56,7 +56,7 @@ TFrmUser::TFrmUser(QWidget* parent)
     : QDialog(parent), Table1(std::make_unique<store::Table>(store::Session::defaultSession()))
 {
     setObjectName(QStringLiteral("FrmUser"));
-    setWindowTitle(QStringLiteral("User Field Definitions"));
+    setWindowTitle(tr("User Field Definitions"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint);
     Table1->setObjectName(QStringLiteral("Table1"));
@@ -65,7 +65,7 @@ TFrmUser::TFrmUser(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     StringGrid1 = new ui::KeyboardTableWidget(GridRows, 1, this);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
-    StringGrid1->setAccessibleName(QStringLiteral("User Field Definitions"));
+    StringGrid1->setAccessibleName(tr("User Field Definitions"));
     StringGrid1->setFont(pagekit::Serif(13));
     StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -75,7 +75,7 @@ TFrmUser::TFrmUser(QWidget* parent)
     layout->addWidget(StringGrid1);
 
     auto* row = new QHBoxLayout;
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("BitBtn1"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -92,7 +92,7 @@ TFrmUser::~TFrmUser() = default;
 void TFrmUser::FormCreate()
 {
     Table1->SetDatabaseName(store::DatabaseAlias);
-    setCell(0, 0, QStringLiteral("USER FIELD"));
+    setCell(0, 0, tr("USER FIELD"));
     for (int i = 0; i < UserFieldNames().size(); ++i)
         setCell(i + 1, 0, UserFieldNames()[i]);
     Table1->Open();
@@ -111,7 +111,7 @@ void TFrmUser::FormCreate()
         StringGrid1->setColumnWidth(column, std::max(ui::Scaled(ColumnWidth), StringGrid1->columnWidth(column)));
     }
     if (int(records.size()) > MostDatabases)
-        ui::ShowInformation(this, QStringLiteral("%1 holds more than %2 databases; only the first %2 are shown.")
+        ui::ShowInformation(this, tr("%1 holds more than %2 databases; only the first %2 are shown.")
                                         .arg(Table1->filePath(), QString::number(MostDatabases)));
 }
 

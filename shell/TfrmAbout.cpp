@@ -24,7 +24,7 @@ QLabel* Line(QWidget* parent, const QString& name, const QString& text)
 TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint);
     setFont(pagekit::Serif(16));
@@ -35,20 +35,20 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent)
     panel->setFrameShape(QFrame::Panel);
     panel->setFrameShadow(QFrame::Sunken);
     auto* lines = new QVBoxLayout(panel);
-    ProductName = Line(panel, QStringLiteral("ProductName"), QStringLiteral("Tabulon"));
+    ProductName = Line(panel, QStringLiteral("ProductName"), tr("Tabulon"));
     lines->addWidget(ProductName);
-    lines->addWidget(Line(panel, QStringLiteral("Version"), QStringLiteral("Version 2.0")));
+    lines->addWidget(Line(panel, QStringLiteral("Version"), tr("Version 2.0")));
     lines->addSpacing(12);
     lines->addWidget(Line(panel, QStringLiteral("Comments"),
-                          QStringLiteral("Report Wizard for the Omnivale contact manager\n"
+                          tr("Report Wizard for the Omnivale contact manager\n"
                                          "Designs the custom reports listed on the Reports screen")));
     lines->addWidget(Line(panel, QStringLiteral("Copyright"),
-                          QStringLiteral("Copyright (C) 2026 The tabrep maintainers\n"
+                          tr("Copyright (C) 2026 The tabrep maintainers\n"
                                          "Free software under the MIT licence")));
     layout->addWidget(panel);
 
     auto* row = new QHBoxLayout;
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -64,7 +64,7 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent)
 
 void TfrmAbout::FormCreate()
 {
-    ProductName->setText(QStringLiteral("Tabulon Personal"));
+    ProductName->setText(tr("Tabulon Personal"));
     ProductName->setFont(pagekit::Serif(20, true));
     ProductName->setAlignment(Qt::AlignCenter);
 }

@@ -3,8 +3,11 @@
 #include "shell/SessionPasswords.h"
 #include "shell/TFrmTabrep.h"
 #include "store/engine/Session.h"
+#include "translations/Translations.h"
 
 #include <QApplication>
+#include <QCoreApplication>
+#include <QTranslator>
 
 #include <cstdio>
 #include <cstdlib>
@@ -17,7 +20,30 @@ int Print(const QString& text, FILE* stream, int status)
     return status;
 }
 
+// The answer to a command line that opens no window, in the desktop's language:
+// translating needs an application object, and this one needs no display.
+QString TerminalText(int argc, char** argv, CommandLineRequest request)
+{
+    QCoreApplication app(argc, argv);
+    translations::Install(app);
+    switch (request) {
+    case CommandLineRequest::Help:
+        return HelpText(store::Session::defaultConfigPath());
+    case CommandLineRequest::Version:
+        return VersionText();
+    default:
+        return UsageText();
+    }
+}
+
 QtMessageHandler qtMessages = nullptr;
+
+// Said when no display can be opened, which is found out while the application object
+// is made: so it is translated before, by a translator of its own.
+constexpr char kNoDisplay[] = QT_TRANSLATE_NOOP("tabrep",
+    "tabrep: no display could be opened, and tabrep is a graphical program that needs one.\n"
+    "Start it in a desktop session, or set DISPLAY or WAYLAND_DISPLAY to a display it may use.\n");
+QByteArray noDisplayText;
 
 // Qt ends the program when no display can be opened (abort, status 134, and
 // advice to reinstall): while the application object is made, such an end
@@ -29,9 +55,7 @@ void EndWithoutDisplay(QtMsgType type, const QMessageLogContext& context, const 
             qtMessages(type, context, message);
         return;
     }
-    std::fputs("tabrep: no display could be opened, and tabrep is a graphical program that needs one.\n"
-               "Start it in a desktop session, or set DISPLAY or WAYLAND_DISPLAY to a display it may use.\n",
-               stderr);
+    std::fputs(noDisplayText.constData(), stderr);
     std::_Exit(1);
 }
 
@@ -43,20 +67,25 @@ int main(int argc, char** argv)
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    switch (ReadCommandLine(arguments)) {
+    const CommandLineRequest request = ReadCommandLine(arguments);
+    switch (request) {
     case CommandLineRequest::Help:
-        return Print(HelpText(store::Session::defaultConfigPath()), stdout, 0);
     case CommandLineRequest::Version:
-        return Print(VersionText(), stdout, 0);
+        return Print(TerminalText(argc, argv, request), stdout, 0);
     case CommandLineRequest::Usage:
-        return Print(UsageText(), stderr, 2);
+        return Print(TerminalText(argc, argv, request), stderr, 2);
     case CommandLineRequest::RunWizard:
         break;
     }
 
+    QTranslator early;
+    const QString noDisplay =
+        translations::LoadProgramTranslation(early) ? early.translate("tabrep", kNoDisplay) : QString();
+    noDisplayText = (noDisplay.isEmpty() ? QString::fromUtf8(kNoDisplay) : noDisplay).toLocal8Bit();
     qtMessages = qInstallMessageHandler(EndWithoutDisplay);
     QApplication app(argc, argv);
     qInstallMessageHandler(qtMessages);
+    translations::Install(app);
     RegisterSessionPasswords(store::Session::defaultSession());
     // The application title goes into the application name: as the display
     // name Qt would append it to every window caption.

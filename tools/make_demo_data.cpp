@@ -1,5 +1,6 @@
 #include "base/EngineError.h"
 #include "tools/demodata/DemoData.h"
+#include "translations/Translations.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -7,9 +8,9 @@
 
 namespace {
 
-const char Usage[] = "Usage: tabrep-demo [--help | --version] DIRECTORY [CONTACTS]\n";
+const char Usage[] = QT_TRANSLATE_NOOP("DemoTool", "Usage: tabrep-demo [--help | --version] DIRECTORY [CONTACTS]\n");
 
-const char Help[] = R"(
+const char Help[] = QT_TRANSLATE_NOOP("DemoTool", R"(
 tabrep-demo makes demo data for the tabrep report wizard: the contact manager's
 tables CONTACT.DB, EVENT.DB and DATABASE.DB (with the memo files CONTACT.MB and
 EVENT.MB), filled with invented contacts and their events, and the sample
@@ -25,7 +26,12 @@ CONTACTS is the number of contacts to make, a whole number of 0 or more
 Options:
   -h, --help   print this text and end
   --version    print the version and end
-)";
+)");
+
+QString Translated(const char* text)
+{
+    return QCoreApplication::translate("DemoTool", text);
+}
 
 } // namespace
 
@@ -33,6 +39,7 @@ Options:
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    translations::Install(app);
     QTextStream out(stdout);
     QTextStream err(stderr);
     QStringList operands;
@@ -47,14 +54,15 @@ int main(int argc, char** argv)
         } else if (options && argument == QLatin1String("--version")) {
             version = true;
         } else if (options && argument.startsWith(u'-') && argument.size() > 1) {
-            err << "tabrep-demo: unknown option " << argument << "\n" << Usage;
+            err << "tabrep-demo: " << Translated(QT_TRANSLATE_NOOP("DemoTool", "unknown option %1")).arg(argument)
+                << "\n" << Translated(Usage);
             return 2;
         } else {
             operands << argument;
         }
     }
     if (help) {
-        out << Usage << Help;
+        out << Translated(Usage) << Translated(Help);
         return 0;
     }
     if (version) {
@@ -62,7 +70,7 @@ int main(int argc, char** argv)
         return 0;
     }
     if (operands.isEmpty() || operands.size() > 2) {
-        err << Usage;
+        err << Translated(Usage);
         return 2;
     }
     demo::Options settings;
@@ -70,7 +78,8 @@ int main(int argc, char** argv)
         bool ok = false;
         settings.contacts = operands[1].toInt(&ok);
         if (!ok || settings.contacts < 0) {
-            err << "tabrep-demo: CONTACTS must be a whole number of 0 or more\n";
+            err << "tabrep-demo: " << Translated(QT_TRANSLATE_NOOP("DemoTool", "CONTACTS must be a whole number of 0 or more"))
+                << "\n";
             return 2;
         }
     }

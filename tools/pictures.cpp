@@ -4,7 +4,8 @@
 // data, creating a call report with a few fields ticked, so the later pages show
 // content. With --overlap, the column-widths page is rendered a second time with
 // a starting position typed that makes two fields overlap. With --dark, every
-// window is drawn under a dark palette, as on a dark desktop.
+// window is drawn under a dark palette, as on a dark desktop. With --language de,
+// the windows are drawn in that language, as on a desktop that speaks it.
 #include "base/EngineError.h"
 #include "ui/Modal.h"
 #include "ui/Option.h"
@@ -18,6 +19,7 @@
 #include "shell/TfrmAbout.h"
 #include "store/engine/Session.h"
 #include "tools/demodata/DemoData.h"
+#include "translations/Translations.h"
 #include "wizard/dialogs/TFrmColumn.h"
 #include "wizard/dialogs/TFrmFilename.h"
 #include "wizard/dialogs/TFrmSelect.h"
@@ -28,6 +30,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
@@ -251,8 +254,17 @@ int main(int argc, char** argv)
     const bool overlap = args.removeAll(QStringLiteral("--overlap")) > 0;
     if (args.removeAll(QStringLiteral("--dark")) > 0)
         QApplication::setPalette(DarkPalette());
+    if (const qsizetype at = args.indexOf(QStringLiteral("--language")); at >= 0 && at + 1 < args.size()) {
+        QLocale::setDefault(QLocale(args[at + 1]));
+        args.remove(at, 2);
+        translations::Install(app);
+        if (translations::Language().isEmpty() && QLocale().language() != QLocale::English) {
+            err() << "tabrep-pictures: no translation for " << QLocale().name() << Qt::endl;
+            return 2;
+        }
+    }
     if (args.size() != 1) {
-        err() << "usage: tabrep-pictures [--overlap] [--dark] OUTDIR" << Qt::endl;
+        err() << "usage: tabrep-pictures [--overlap] [--dark] [--language LANGUAGE] OUTDIR" << Qt::endl;
         return 2;
     }
     const QString outDir = args[0];

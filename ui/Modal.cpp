@@ -1,6 +1,7 @@
 #include "ui/Modal.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QMessageBox>
 
@@ -88,27 +89,27 @@ void Modal::install(Modal* modal)
 
 void ShowError(QWidget* parent, const QString& text)
 {
-    Modal::current().message(parent, MessageKind::Error, QStringLiteral("Error"), text);
+    Modal::current().message(parent, MessageKind::Error, QCoreApplication::translate("Modal", "Error"), text);
 }
 
 void ShowInformation(QWidget* parent, const QString& text)
 {
-    Modal::current().message(parent, MessageKind::Information, QStringLiteral("Information"), text);
+    Modal::current().message(parent, MessageKind::Information, QCoreApplication::translate("Modal", "Information"), text);
 }
 
 void ShowWarning(QWidget* parent, const QString& text)
 {
-    Modal::current().message(parent, MessageKind::Warning, QStringLiteral("Warning"), text);
+    Modal::current().message(parent, MessageKind::Warning, QCoreApplication::translate("Modal", "Warning"), text);
 }
 
 bool AskYesNo(QWidget* parent, const QString& text)
 {
-    return Modal::current().question(parent, QStringLiteral("Information"), text);
+    return Modal::current().question(parent, QCoreApplication::translate("Modal", "Information"), text);
 }
 
 bool AskYesNoWarning(QWidget* parent, const QString& text)
 {
-    return Modal::current().warningQuestion(parent, QStringLiteral("Warning"), text);
+    return Modal::current().warningQuestion(parent, QCoreApplication::translate("Modal", "Warning"), text);
 }
 
 int ExecModal(QDialog& dialog)

@@ -63,7 +63,7 @@ private:
 // ticked; the words say it in any case.
 QString TickWords(bool ticked)
 {
-    return ticked ? QStringLiteral("ticked") : QStringLiteral("not ticked");
+    return ticked ? PickList::tr("ticked") : PickList::tr("not ticked");
 }
 
 } // namespace

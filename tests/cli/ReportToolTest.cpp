@@ -81,6 +81,9 @@ protected:
         environment.remove(QStringLiteral("COLUMNS"));
         if (!columns.isEmpty())
             environment.insert(QStringLiteral("COLUMNS"), columns);
+        if (german_)
+            for (const char* name : {"LANGUAGE", "LC_ALL", "LANG"})
+                environment.insert(QLatin1String(name), QStringLiteral("de_DE.UTF-8"));
         process.setProcessEnvironment(environment);
         process.setWorkingDirectory(directory.isEmpty() ? reports() : directory);
         if (!outputFile_.isEmpty())
@@ -96,6 +99,7 @@ protected:
     QTemporaryDir dir_;
     QList<QByteArray> written_;
     QString outputFile_; // where the program writes its output, when not to the test
+    bool german_ = false; // run on a German desktop
 };
 
 TEST_F(ReportTool, ChecksListsAndShowsByTheWizardsRules)
@@ -340,3 +344,20 @@ TEST_F(ReportTool, SaysWhatKeepsItFromWorking)
 }
 
 } // namespace
+
+TEST_F(ReportTool, SpeaksGermanOnAGermanDesktopAndPrintsTheSameJson)
+{
+    const Outcome englishJson = Tool({QStringLiteral("list"), QStringLiteral("--json")});
+    const Outcome englishShow = Tool({QStringLiteral("show"), QStringLiteral("good.rpt")});
+    german_ = true;
+    const Outcome germanJson = Tool({QStringLiteral("list"), QStringLiteral("--json")});
+    const Outcome germanShow = Tool({QStringLiteral("show"), QStringLiteral("good.rpt")});
+    EXPECT_EQ(germanJson.status, 0);
+    EXPECT_EQ(germanJson.out, englishJson.out);
+    EXPECT_TRUE(englishShow.out.startsWith(QStringLiteral("Description:"))) << englishShow.out.toStdString();
+    EXPECT_TRUE(germanShow.out.startsWith(QStringLiteral("Beschreibung:"))) << germanShow.out.toStdString();
+    // The report's own words stay as the file has them.
+    EXPECT_TRUE(germanShow.out.contains(QStringLiteral("Art:               Contact"))) << germanShow.out.toStdString();
+    const Outcome misuse = Tool({QStringLiteral("bogus")});
+    EXPECT_TRUE(misuse.err.startsWith(QStringLiteral("tabrep-report: unbekannter Befehl bogus\nAufruf:"))) << misuse.err.toStdString();
+}

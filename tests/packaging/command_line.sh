@@ -11,6 +11,10 @@ run() {
   env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" "$@" >"$out/stdout" 2>"$out/stderr"
   echo $?
 }
+# The same on a German desktop.
+run_german() {
+  LANGUAGE=de LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8 run "$@"
+}
 fail() {
   echo "$1"
   cat "$out/stdout" "$out/stderr"
@@ -25,3 +29,10 @@ done
   fail "--no-such-option"
 [ "$(run)" = 1 ] && grep -q "^tabrep: no display could be opened" "$out/stderr" &&
   ! grep -q "Reinstalling" "$out/stderr" || fail "without a display"
+# In German: the help, the usage and the missing display in German, the version as it is.
+[ "$(run_german --help)" = 0 ] && grep -q "^Aufruf: tabrep" "$out/stdout" && grep -q "aliases.ini" "$out/stdout" ||
+  fail "--help in German"
+[ "$(run_german --no-such-option)" = 2 ] && grep -q "^Aufruf: tabrep" "$out/stderr" || fail "usage in German"
+[ "$(run_german --version)" = 0 ] && [ "$(cat "$out/stdout")" = "tabrep $version" ] || fail "--version in German"
+[ "$(run_german)" = 1 ] && grep -q "^tabrep: Es ließ sich kein Bildschirm öffnen" "$out/stderr" ||
+  fail "without a display in German"

@@ -13,7 +13,8 @@ status=0
 for file in bin/tabrep bin/tabrep-demo bin/tabrep-report share/applications/tabrep.desktop \
             share/icons/hicolor/scalable/apps/tabrep.svg share/metainfo/invalid.tabrep.tabrep.metainfo.xml \
             share/man/man1/tabrep.1.gz share/man/man1/tabrep-demo.1.gz share/man/man1/tabrep-report.1.gz \
-            share/doc/tabrep/copyright share/doc/tabrep/changelog.Debian.gz; do
+            share/doc/tabrep/copyright share/doc/tabrep/changelog.Debian.gz share/tabrep/tabrep.hlp \
+            share/tabrep/tabrep_de.hlp; do
   [ -s "$prefix/$file" ] || { echo "missing: $file"; status=1; }
 done
 gzip -dc "$prefix/share/doc/tabrep/changelog.Debian.gz" | head -n 1 | grep -qF "tabrep ($version-" ||

@@ -38,9 +38,9 @@ public:
 
 constexpr int PageContexts[] = {100, 200, 300, 400, 500, 550, 600, 650, 700, 750, 800};
 
-QString ShippedHelpFile()
+QString ShippedHelpFile(const QString& name = QStringLiteral("tabrep.hlp"))
 {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("tabrep.hlp"));
+    return QDir(QCoreApplication::applicationDirPath()).filePath(name);
 }
 
 } // namespace
@@ -83,13 +83,16 @@ TEST(HelpButton, F1InSelectAReportOpensTheFirstPagesTopic)
     EXPECT_EQ(viewer.contexts, std::vector<int>{100});
 }
 
-TEST(HelpFile, TheShippedFileHasATitledTopicForEveryPage)
+TEST(HelpFile, TheShippedFilesHaveATitledTopicForEveryPageInEveryLanguage)
 {
-    for (int context : PageContexts) {
-        help::HelpTopic topic;
-        ASSERT_NO_THROW(topic = help::LoadHelpTopic(ShippedHelpFile(), context)) << context;
-        EXPECT_FALSE(topic.title.isEmpty()) << context;
-        EXPECT_GT(topic.text.size(), 200) << context;
+    for (const char* name : {"tabrep.hlp", "tabrep_de.hlp"}) {
+        for (int context : PageContexts) {
+            help::HelpTopic topic;
+            ASSERT_NO_THROW(topic = help::LoadHelpTopic(ShippedHelpFile(QLatin1String(name)), context))
+                << name << context;
+            EXPECT_FALSE(topic.title.isEmpty()) << name << context;
+            EXPECT_GT(topic.text.size(), 200) << name << context;
+        }
     }
 }
 
@@ -139,6 +142,33 @@ TEST(HelpFile, IsLookedForBesideTheProgramFirstThenInTheInstalledDataDirectory)
         ASSERT_TRUE(!c.installed || installed.open(QIODevice::WriteOnly));
         EXPECT_EQ(programfiles::FindHelpFile(dir.filePath(QStringLiteral("bin"))), dir.filePath(QLatin1String(c.found)))
             << c.beside << c.installed;
+    }
+}
+
+TEST(HelpFile, InAnotherLanguageIsThatLanguagesFileFoundTheSameWayElseTheEnglishOne)
+{
+    const struct {
+        const char* files;
+        const char* found;
+    } cases[] = {
+        {"bin/tabrep.hlp bin/tabrep_de.hlp", "bin/tabrep_de.hlp"},
+        {"share/tabrep/tabrep.hlp share/tabrep/tabrep_de.hlp", "share/tabrep/tabrep_de.hlp"},
+        {"bin/tabrep.hlp share/tabrep/tabrep_de.hlp", "share/tabrep/tabrep_de.hlp"},
+        {"bin/tabrep.hlp", "bin/tabrep.hlp"},
+        {"share/tabrep/tabrep.hlp", "share/tabrep/tabrep.hlp"},
+        {"", "bin/tabrep.hlp"},
+    };
+    for (const auto& c : cases) {
+        QTemporaryDir root;
+        const QDir dir(root.path());
+        ASSERT_TRUE(dir.mkpath(QStringLiteral("bin")) && dir.mkpath(QStringLiteral("share/tabrep")));
+        for (const QString& name : QString::fromLatin1(c.files).split(u' ', Qt::SkipEmptyParts)) {
+            QFile file(dir.filePath(name));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        }
+        EXPECT_EQ(programfiles::FindHelpFile(dir.filePath(QStringLiteral("bin")), QStringLiteral("de")),
+                  dir.filePath(QLatin1String(c.found)))
+            << c.files;
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "base/EngineError.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QSaveFile>
 #include <vector>
@@ -140,7 +141,7 @@ void writeSampleReports(const QString& directory)
         const QByteArray bytes = render(*report);
         QSaveFile file(path);
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-            throw base::EngineError(QStringLiteral("Cannot write %1: %2")
+            throw base::EngineError(QCoreApplication::translate("DemoTool", "Cannot write %1: %2")
                                         .arg(QDir::toNativeSeparators(path), file.errorString()));
     }
 }

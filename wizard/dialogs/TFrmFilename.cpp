@@ -41,13 +41,13 @@ TFrmFilename::TFrmFilename(store::Session& session, const QString& description, 
     : QDialog(parent), session_(session)
 {
     setObjectName(QStringLiteral("FrmFilename"));
-    setWindowTitle(QStringLiteral("Save Report File"));
+    setWindowTitle(tr("Save Report File"));
     setFont(ui::Serif(16));
 
     EdDescription = NamedEdit(this, "EdDescription", 30);
     EdFileName = NamedEdit(this, "EdFileName", 8);
-    BitBtn2 = ui::NamedButton(this, "BitBtn2", QStringLiteral("OK"));
-    BitBtn1 = ui::NamedButton(this, "BitBtn1", QStringLiteral("Cancel"));
+    BitBtn2 = ui::NamedButton(this, "BitBtn2", tr("OK"));
+    BitBtn1 = ui::NamedButton(this, "BitBtn1", tr("Cancel"));
     BitBtn2->setDefault(true);
 
     auto* buttons = new QHBoxLayout;
@@ -55,9 +55,9 @@ TFrmFilename::TFrmFilename(store::Session& session, const QString& description, 
     buttons->addWidget(BitBtn2);
     buttons->addWidget(BitBtn1);
     auto* frame = new QVBoxLayout(this);
-    frame->addWidget(EditLabel(this, "Label1", QStringLiteral("Report description:"), EdDescription));
+    frame->addWidget(EditLabel(this, "Label1", tr("Report description:"), EdDescription));
     frame->addWidget(EdDescription);
-    frame->addWidget(EditLabel(this, "Label2", QStringLiteral("Specify an eight character name for this report:"),
+    frame->addWidget(EditLabel(this, "Label2", tr("Specify an eight character name for this report:"),
                                EdFileName));
     frame->addWidget(EdFileName);
     frame->addLayout(buttons);
@@ -94,7 +94,7 @@ void TFrmFilename::BitBtn2Click()
 {
     const QString name = EdFileName->text();
     if (!store::IsPlainReportName(name)) {
-        ui::ShowError(this, QStringLiteral("Filename contains illegal characters.\rYou must use letters and "
+        ui::ShowError(this, tr("Filename contains illegal characters.\rYou must use letters and "
                                              "digits only.\rPlease re-try."));
         EdFileName->clear();
         EdFileName->setFocus();
@@ -103,7 +103,7 @@ void TFrmFilename::BitBtn2Click()
     const QString directory = store::GetAliasDirectory(session_, store::DatabaseAlias);
     const QString fileName = name + QStringLiteral(".rpt");
     if (store::ReportNameTaken(directory, fileName)) {
-        ui::ShowError(this, QStringLiteral("Filename already exists. Choose another."));
+        ui::ShowError(this, tr("Filename already exists. Choose another."));
         return;
     }
     reportFileName_ = base::JoinPath(directory, fileName);

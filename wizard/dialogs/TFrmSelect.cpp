@@ -61,7 +61,7 @@ private:
 void MakeCurrent(const QString& directory)
 {
     if (::chdir(base::FileNameBytes(directory).constData()) != 0)
-        throw base::EngineError(QStringLiteral("Cannot open the report directory \"%1\": %2")
+        throw base::EngineError(TFrmSelect::tr("Cannot open the report directory \"%1\": %2")
                                     .arg(directory, QString::fromLocal8Bit(std::strerror(errno))));
 }
 
@@ -71,7 +71,7 @@ TFrmSelect::TFrmSelect(store::Session& session, QWidget* parent)
     : QDialog(parent), session_(session)
 {
     setObjectName(QStringLiteral("FrmSelect"));
-    setWindowTitle(QStringLiteral("Select A Report"));
+    setWindowTitle(tr("Select A Report"));
     setFont(ui::Serif(13));
 
     LblTitle = NamedLabel(this, "LblTitle", QString());
@@ -79,7 +79,7 @@ TFrmSelect::TFrmSelect(store::Session& session, QWidget* parent)
 
     grid = new ui::KeyboardTableWidget(0, 3, this);
     grid->setObjectName(QStringLiteral("grid"));
-    grid->setAccessibleName(QStringLiteral("Reports"));
+    grid->setAccessibleName(tr("Reports"));
     grid->setFont(ui::Serif(13));
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -96,13 +96,13 @@ TFrmSelect::TFrmSelect(store::Session& session, QWidget* parent)
     grid->setColumnWidth(2, ui::Scaled(115));
 
     lblCount = NamedLabel(this, "lblCount", QStringLiteral("0"));
-    BtnOk = ui::NamedButton(this, "BtnOk", QStringLiteral("OK"));
-    BtnCancel = ui::NamedButton(this, "BtnCancel", QStringLiteral("Cancel"));
+    BtnOk = ui::NamedButton(this, "BtnOk", tr("OK"));
+    BtnCancel = ui::NamedButton(this, "BtnCancel", tr("Cancel"));
     BtnOk->setDefault(true);
 
     auto* count = new QVBoxLayout;
     count->addWidget(lblCount, 0, Qt::AlignHCenter);
-    count->addWidget(NamedLabel(this, "LblReports", QStringLiteral("Reports")), 0, Qt::AlignHCenter);
+    count->addWidget(NamedLabel(this, "LblReports", tr("Reports")), 0, Qt::AlignHCenter);
     auto* bottom = new QHBoxLayout;
     bottom->addLayout(count);
     bottom->addStretch();
@@ -145,7 +145,7 @@ void TFrmSelect::FormCreate()
     bool found = false;
     ui::Guarded(this, [&] { found = LoadIntoGrid(); });
     BtnOk->setEnabled(found);
-    grid->setHorizontalHeaderLabels({QStringLiteral("Description"), QStringLiteral("Type"), QStringLiteral("Name")});
+    grid->setHorizontalHeaderLabels({tr("Description"), tr("Type"), tr("Name")});
 }
 
 bool TFrmSelect::LoadIntoGrid()
@@ -154,10 +154,10 @@ bool TFrmSelect::LoadIntoGrid()
     MakeCurrent(directory);
     const store::ReportListing listing = store::ListReports(QStringLiteral("."));
     if (!listing.unreadable.isEmpty())
-        ui::ShowError(this, QStringLiteral("These report files cannot be read and are not listed:\n%1")
+        ui::ShowError(this, tr("These report files cannot be read and are not listed:\n%1")
                                   .arg(listing.unreadable.join(u'\n')));
     else if (listing.reports.empty())
-        ui::ShowError(this, QStringLiteral("There were no report files (*.rpt) found in the %1 directory")
+        ui::ShowError(this, tr("There were no report files (*.rpt) found in the %1 directory")
                                   .arg(directory));
 
     const int rows = int(listing.reports.size());
@@ -188,12 +188,12 @@ void TFrmSelect::BtnOkClick()
         return;
     const QString name = selected.front().data().toString();
     if (SelectMode == wizard::SelectAction::Delete) {
-        if (!ui::AskYesNo(this, QStringLiteral("Do you want to delete the %1 report?").arg(name).left(255)))
+        if (!ui::AskYesNo(this, tr("Do you want to delete the %1 report?").arg(name).left(255)))
             return;
         const QString directory = aliasDirectory();
         const QString path = base::JoinPath(directory, store::ResolveReportName(directory, name));
         if (::unlink(base::FileNameBytes(path).constData()) != 0) {
-            ui::ShowError(this, QStringLiteral("Unable to delete report"));
+            ui::ShowError(this, tr("Unable to delete report"));
             return;
         }
         accept();

@@ -13,9 +13,9 @@ using namespace pagekit;
 
 CategoryPage::CategoryPage(WizardState& state) : state_(state)
 {
-    QVBoxLayout* layout = ColumnLayout(this, QStringLiteral("Page3"), QStringLiteral("Report Information"));
+    QVBoxLayout* layout = ColumnLayout(this, QStringLiteral("Page3"), tr("Report Information"));
     auto* group = new QButtonGroup(this);
-    layout->addWidget(Text(this, QStringLiteral("Select the type of information to be included on the report. All "
+    layout->addWidget(Text(this, tr("Select the type of information to be included on the report. All "
                                                 "reports will allow you to select from the Biographical Information "
                                                 "fields.")));
     auto* grid = new QGridLayout;
@@ -29,20 +29,29 @@ CategoryPage::CategoryPage(WizardState& state) : state_(state)
         QLabel** label;
     };
     const Entry entries[] = {
-        {RBContact, "RBContact", "Contact Information Only", "First Name, Last Name, User Fields, etc.", nullptr},
-        {RBEvent, "RBEvent", "Include Basic Event Fields", "Event Time, Event Date, Summary, etc.", nullptr},
-        {RBNote, "RBNote", "Include Note Fields", "Note Time, Note Date, etc.", nullptr},
-        {RbCall, "RbCall", "Include Call Event Fields", "Phone Call Time, Duration, etc.", nullptr},
-        {RBLetter, "RBLetter", "Include Letter Event Fields", "Filename, Summary, etc.", nullptr},
-        {RbMeeting, "RbMeeting", "Include Meetings Event Fields", "Location, Meeting Time, etc.", nullptr},
-        {RbTodo, "RbTodo", "Include To-do Fields", "Summary, To-Do Time, To-Do Date, etc.", nullptr},
-        {rbSale, "rbSale", "Include Sales Fields", "Summary, Sales Time, Sales Amount, etc.", &lblSale1},
-        {rbQuote, "rbQuote", "Include Quote Fields", "Summary, Quote Date Quote Amount, etc.", &lblQuote1},
+        {RBContact, "RBContact", QT_TR_NOOP("Contact Information Only"), QT_TR_NOOP("First Name, Last Name, User Fields, etc."),
+         nullptr},
+        {RBEvent, "RBEvent", QT_TR_NOOP("Include Basic Event Fields"), QT_TR_NOOP("Event Time, Event Date, Summary, etc."),
+         nullptr},
+        {RBNote, "RBNote", QT_TR_NOOP("Include Note Fields"), QT_TR_NOOP("Note Time, Note Date, etc."),
+         nullptr},
+        {RbCall, "RbCall", QT_TR_NOOP("Include Call Event Fields"), QT_TR_NOOP("Phone Call Time, Duration, etc."),
+         nullptr},
+        {RBLetter, "RBLetter", QT_TR_NOOP("Include Letter Event Fields"), QT_TR_NOOP("Filename, Summary, etc."),
+         nullptr},
+        {RbMeeting, "RbMeeting", QT_TR_NOOP("Include Meetings Event Fields"), QT_TR_NOOP("Location, Meeting Time, etc."),
+         nullptr},
+        {RbTodo, "RbTodo", QT_TR_NOOP("Include To-do Fields"), QT_TR_NOOP("Summary, To-Do Time, To-Do Date, etc."),
+         nullptr},
+        {rbSale, "rbSale", QT_TR_NOOP("Include Sales Fields"), QT_TR_NOOP("Summary, Sales Time, Sales Amount, etc."),
+         &lblSale1},
+        {rbQuote, "rbQuote", QT_TR_NOOP("Include Quote Fields"), QT_TR_NOOP("Summary, Quote Date Quote Amount, etc."),
+         &lblQuote1},
     };
     int index = 0;
     for (const Entry& e : entries) {
-        e.option = Opt(this, group, QString::fromLatin1(e.name), QString::fromLatin1(e.caption));
-        QLabel* description = Text(this, QString::fromLatin1(e.description), 13);
+        e.option = Opt(this, group, QString::fromLatin1(e.name), tr(e.caption));
+        QLabel* description = Text(this, tr(e.description), 13);
         if (e.label) {
             *e.label = description;
             description->setObjectName(e.label == &lblSale1 ? QStringLiteral("lblSale1")

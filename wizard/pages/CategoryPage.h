@@ -2,6 +2,7 @@
 
 #include "store/report/ReportWords.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 #include <optional>
 
@@ -15,6 +16,8 @@ class QLabel;
 
 // Page 2: the kind of information the report includes besides the contact's.
 class CategoryPage : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(CategoryPage)
+
 public:
     explicit CategoryPage(WizardState& state);
 

@@ -18,12 +18,12 @@ using namespace pagekit;
 
 ColumnsPage::ColumnsPage(WizardState& state) : state_(state)
 {
-    QGridLayout* grid = GridLayout(this, QStringLiteral("Page8"), QStringLiteral("Column and Rows"), 4);
+    QGridLayout* grid = GridLayout(this, QStringLiteral("Page8"), tr("Column and Rows"), 4);
     QWidget* page = this;
-    grid->addWidget(Text(page, QStringLiteral("Select the number of columns in this report. Multiple rows are "
+    grid->addWidget(Text(page, tr("Select the number of columns in this report. Multiple rows are "
                                               "allowed and will be created automatically.")),
                     1, 0, 1, 4);
-    QLabel* columnsLabel = Text(page, QStringLiteral("Columns"));
+    QLabel* columnsLabel = Text(page, tr("Columns"));
     grid->addWidget(columnsLabel, 2, 0);
     SpinCol = new ui::SpinEdit(1, 20, page);
     SpinCol->setFixedWidth(ui::Scaled(64));
@@ -33,12 +33,12 @@ ColumnsPage::ColumnsPage(WizardState& state) : state_(state)
     SpinCol->setChangeHandler([this] { SpinColChange(); });
     SpinCol->setClickHandler([this] { SpinColClick(); });
     grid->addWidget(SpinCol, 2, 1);
-    grid->addWidget(Text(page, QStringLiteral("Rows")), 2, 2);
+    grid->addWidget(Text(page, tr("Rows")), 2, 2);
     Label111 = Text(page, QStringLiteral("1"), 16, QStringLiteral("Label111"));
     grid->addWidget(Label111, 2, 3);
     StringGrid1 = new QTableWidget(1, 1, page);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
-    StringGrid1->setAccessibleName(QStringLiteral("Column and Rows"));
+    StringGrid1->setAccessibleName(tr("Column and Rows"));
     StringGrid1->setFixedSize(ui::Scaled(569), ui::Scaled(204));
     // A preview only: it takes no input (no focus, no selection, no clicks).
     StringGrid1->setFocusPolicy(Qt::NoFocus);
@@ -55,7 +55,7 @@ ColumnsPage::ColumnsPage(WizardState& state) : state_(state)
     silver.setColor(QPalette::Base, QColor(0xC0, 0xC0, 0xC0));
     StringGrid1->setPalette(silver);
     grid->addWidget(StringGrid1, 3, 0, 1, 4);
-    LblCustYes2 = Text(page, QStringLiteral("You have selected the CustomID field. This will automatically appear "
+    LblCustYes2 = Text(page, tr("You have selected the CustomID field. This will automatically appear "
                                             "in the first column."),
                        13, QStringLiteral("LblCustYes2"));
     grid->addWidget(LblCustYes2, 4, 0, 1, 4);

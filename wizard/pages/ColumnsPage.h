@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QWidget>
 #include <functional>
 
@@ -19,6 +20,8 @@ class QTableWidget;
 // Page 8: the number of columns, and the preview of the block of columns and
 // rows the fields are laid out in.
 class ColumnsPage : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(ColumnsPage)
+
 public:
     explicit ColumnsPage(WizardState& state);
 

@@ -13,8 +13,8 @@ using namespace pagekit;
 
 DescriptionPage::DescriptionPage()
 {
-    QVBoxLayout* layout = ColumnLayout(this, QStringLiteral("Page4"), QStringLiteral("Report Description"));
-    QLabel* prompt = Text(this, QStringLiteral("Type a short description for the report:"));
+    QVBoxLayout* layout = ColumnLayout(this, QStringLiteral("Page4"), tr("Report Description"));
+    QLabel* prompt = Text(this, tr("Type a short description for the report:"));
     layout->addWidget(prompt);
     EdDescription = new QLineEdit(this);
     prompt->setBuddy(EdDescription);
@@ -26,10 +26,10 @@ DescriptionPage::DescriptionPage()
     panel->setFrameShape(QFrame::Panel);
     panel->setFrameShadow(QFrame::Sunken);
     auto* panelLayout = new QVBoxLayout(panel);
-    for (const char* line : {"The description is used to help you remember the contents of the report.",
-                             "Examples:", "Birthday Report", "Zip Code Report", "Contact listing Report",
-                             "City report"})
-        panelLayout->addWidget(Text(panel, QString::fromLatin1(line)));
+    for (const QString& line : {tr("The description is used to help you remember the contents of the report."),
+                                tr("Examples:"), tr("Birthday Report"), tr("Zip Code Report"),
+                                tr("Contact listing Report"), tr("City report")})
+        panelLayout->addWidget(Text(panel, line));
     layout->addWidget(panel);
     layout->addStretch();
     EdDescription->setValidator(new wizard::Cp1252Validator(EdDescription));

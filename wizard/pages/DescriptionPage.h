@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QWidget>
 #include <functional>
 
@@ -7,6 +8,8 @@ class QLineEdit;
 
 // Page 3: the report's short description.
 class DescriptionPage : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(DescriptionPage)
+
 public:
     static constexpr int DescriptionLength = 30;  // characters the edit takes by typing
 

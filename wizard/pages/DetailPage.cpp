@@ -12,18 +12,18 @@ using namespace pagekit;
 
 DetailPage::DetailPage()
 {
-    QVBoxLayout* layout = ColumnLayout(this, QStringLiteral("Page4_5"), QStringLiteral("Detail Level"));
+    QVBoxLayout* layout = ColumnLayout(this, QStringLiteral("Page4_5"), tr("Detail Level"));
     auto* group = new QButtonGroup(this);
-    layout->addWidget(Text(this, QStringLiteral("The Detail Level is found on the Reports Screen in Omnivale. If "
+    layout->addWidget(Text(this, tr("The Detail Level is found on the Reports Screen in Omnivale. If "
                                                 "selected, the detail level information will always appear in the "
                                                 "first column of the report.")));
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Image3"));
     picture->setPixmap(QPixmap(QStringLiteral(":/pictures/detail-level.png")));
     layout->addWidget(picture, 0, Qt::AlignHCenter);
-    layout->addWidget(Text(this, QStringLiteral("The detail level option is displayed in the Reports screen.")));
-    rbCustYes = Opt(this, group, QStringLiteral("rbCustYes"), QStringLiteral("Yes, use Detail Level"));
-    rbCustNo = Opt(this, group, QStringLiteral("rbCustNo"), QStringLiteral("No"));
+    layout->addWidget(Text(this, tr("The detail level option is displayed in the Reports screen.")));
+    rbCustYes = Opt(this, group, QStringLiteral("rbCustYes"), tr("Yes, use Detail Level"));
+    rbCustNo = Opt(this, group, QStringLiteral("rbCustNo"), tr("No"));
     rbCustYes->setClickHandler([this] { rbCustYesClick(); });
     rbCustNo->setClickHandler([this] { rbCustNoClick(); });
     layout->addWidget(rbCustYes);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QWidget>
 #include <functional>
 
@@ -9,6 +10,8 @@ class Option;
 
 // Page 5: whether the report's first column is the detail level (the CustomID field).
 class DetailPage : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(DetailPage)
+
 public:
     DetailPage();
 

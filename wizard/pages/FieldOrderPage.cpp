@@ -15,30 +15,30 @@ using namespace pagekit;
 
 FieldOrderPage::FieldOrderPage(const WizardState& state) : state_(state)
 {
-    QGridLayout* grid = GridLayout(this, QStringLiteral("Page7"), QStringLiteral("Field Order"), 3);
+    QGridLayout* grid = GridLayout(this, QStringLiteral("Page7"), tr("Field Order"), 3);
     QWidget* page = this;
-    grid->addWidget(Text(page, QStringLiteral("Select the order from left to right for the fields on the report.")),
+    grid->addWidget(Text(page, tr("Select the order from left to right for the fields on the report.")),
                     1, 0, 1, 3);
     lbAllFields = new QListWidget(page);
     lbAllFields->setObjectName(QStringLiteral("lbAllFields"));
     lbAllFields->setFont(Serif(13));
-    lbAllFields->setAccessibleName(QStringLiteral("Field Order"));
+    lbAllFields->setAccessibleName(tr("Field Order"));
     grid->addWidget(lbAllFields, 2, 0, 3, 1);
     lbMirror = new QListWidget(page);
     lbMirror->setObjectName(QStringLiteral("lbMirror"));
     lbMirror->hide();
-    BtnMoveUp = Button(page, QStringLiteral("BtnMoveUp"), QStringLiteral("Move &Up    "));
-    BtnDown = Button(page, QStringLiteral("BtnDown"), QStringLiteral("Move &Down"));
+    BtnMoveUp = Button(page, QStringLiteral("BtnMoveUp"), tr("Move &Up    "));
+    BtnDown = Button(page, QStringLiteral("BtnDown"), tr("Move &Down"));
     grid->addWidget(BtnMoveUp, 2, 1);
     grid->addWidget(BtnDown, 3, 1);
-    QFrame* note = Panel(page, QStringLiteral("Important Note:"));
+    QFrame* note = Panel(page, tr("Important Note:"));
     LblCustYes = Text(note,
-                      QStringLiteral("You have selected the CustomID field which is controlled by the detail level "
+                      tr("You have selected the CustomID field which is controlled by the detail level "
                                      "on the Report Selection Screen inside Omnivale Personal for Windows. This will "
                                      "appear in the first column of your report."),
                       13, QStringLiteral("LblCustYes"));
     LblCustNo = Text(note,
-                     QStringLiteral("You have NOT selected the CustomID field. The detail level option will not "
+                     tr("You have NOT selected the CustomID field. The detail level option will not "
                                     "apply to this report."),
                      13, QStringLiteral("LblCustNo"));
     note->layout()->addWidget(LblCustYes);

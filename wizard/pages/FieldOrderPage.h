@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QStringList>
+#include <QCoreApplication>
 #include <QWidget>
 
 struct WizardState;
@@ -16,6 +17,8 @@ class QPushButton;
 // Page 7: the chosen fields in the order they stand on the report, moved up and
 // down under the field-order rules, and the note on the detail level.
 class FieldOrderPage : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(FieldOrderPage)
+
 public:
     explicit FieldOrderPage(const WizardState& state);
 

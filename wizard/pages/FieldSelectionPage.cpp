@@ -45,12 +45,12 @@ QStringList Ticked(const ui::PickList& list)
 
 FieldSelectionPage::FieldSelectionPage(WizardState& state) : state_(state)
 {
-    QGridLayout* grid = GridLayout(this, QStringLiteral("Page6"), QStringLiteral("Field Selection"), 3);
+    QGridLayout* grid = GridLayout(this, QStringLiteral("Page6"), tr("Field Selection"), 3);
     QWidget* page = this;
-    grid->addWidget(Text(page, QStringLiteral("Select which fields to include in the report.")), 1, 0, 1, 3);
-    QLabel* contactHeading = Text(page, QStringLiteral("Contact Fields"));
+    grid->addWidget(Text(page, tr("Select which fields to include in the report.")), 1, 0, 1, 3);
+    QLabel* contactHeading = Text(page, tr("Contact Fields"));
     grid->addWidget(contactHeading, 2, 0);
-    LblEvent = Text(page, QStringLiteral("Event Fields"), 16, QStringLiteral("LblEvent"));
+    LblEvent = Text(page, tr("Event Fields"), 16, QStringLiteral("LblEvent"));
     grid->addWidget(LblEvent, 2, 1);
     PickContactField = new ui::PickList(QStringLiteral("PickContactField"), page);
     PickEventField = new ui::PickList(QStringLiteral("PickEventField"), page);
@@ -67,14 +67,14 @@ FieldSelectionPage::FieldSelectionPage(WizardState& state) : state_(state)
     grid->addWidget(LblSelected, 4, 0, 1, 2);
 
     auto* side = new QVBoxLayout;
-    QFrame* combination = Panel(page, QStringLiteral("Combination Fields"));
+    QFrame* combination = Panel(page, tr("Combination Fields"));
     combination->layout()->addWidget(
-        Text(combination, QStringLiteral("Some options are special fields derived from multiple fields."), 13));
+        Text(combination, tr("Some options are special fields derived from multiple fields."), 13));
     side->addWidget(combination);
-    BitBtn2 = Button(page, QStringLiteral("BitBtn2"), QStringLiteral("&Special Fields"));
+    BitBtn2 = Button(page, QStringLiteral("BitBtn2"), tr("&Special Fields"));
     side->addWidget(BitBtn2);
-    QFrame* user = Panel(page, QStringLiteral("User Field Definitions"));
-    BtnUser = Button(user, QStringLiteral("BtnUser"), QStringLiteral("&User Fields"));
+    QFrame* user = Panel(page, tr("User Field Definitions"));
+    BtnUser = Button(user, QStringLiteral("BtnUser"), tr("&User Fields"));
     user->layout()->addWidget(BtnUser);
     for (QPushButton* button : {BitBtn2, BtnUser})
         button->setFont(Sans(11));  // the bottom bar's font; other pages' buttons keep the page's
@@ -103,8 +103,9 @@ void FieldSelectionPage::PickContactFieldClick(QObject* Sender)
         const char* message;
     };
     const Pass passes[] = {
-        {PickContactField, QStringLiteral("Memo"), state_.ContactMemoChosen, "You cannot choose both memo fields (1)"},
-        {PickEventField, eventMemo, state_.EventMemoChosen, "You cannot choose both memo fields (2)"},
+        {PickContactField, QStringLiteral("Memo"), state_.ContactMemoChosen,
+         QT_TR_NOOP("You cannot choose both memo fields (1)")},
+        {PickEventField, eventMemo, state_.EventMemoChosen, QT_TR_NOOP("You cannot choose both memo fields (2)")},
     };
     for (const Pass& pass : passes) {
         for (int i = 0; i < pass.list->entryCount(); ++i) {
@@ -116,7 +117,7 @@ void FieldSelectionPage::PickContactFieldClick(QObject* Sender)
             if (isMemo)
                 pass.chosen = true;
             if (state_.ContactMemoChosen && state_.EventMemoChosen) {
-                ui::ShowError(window(), QString::fromLatin1(pass.message));
+                ui::ShowError(window(), tr(pass.message));
                 pass.list->setTicked(i, false);
                 pass.chosen = false;
             } else {
@@ -124,7 +125,7 @@ void FieldSelectionPage::PickContactFieldClick(QObject* Sender)
             }
         }
     }
-    LblSelected->setText(QStringLiteral("(%1 fields selected)").arg(state_.SelectedCount));
+    LblSelected->setText(tr("(%n fields selected)", nullptr, state_.SelectedCount));
     if (onPick_)
         onPick_();
 }
@@ -158,7 +159,7 @@ void FieldSelectionPage::setEventHeading(const QString& heading)
 
 void FieldSelectionPage::clearCatalogue()
 {
-    LblSelected->setText(QStringLiteral("(0 Fields Selected)"));
+    LblSelected->setText(tr("(0 Fields Selected)"));
     PickContactField->clear();
     PickEventField->clear();
 }
@@ -197,5 +198,5 @@ void FieldSelectionPage::tickContact(const QString& name, bool ticked)
 
 void FieldSelectionPage::showTickedCount()
 {
-    LblSelected->setText(QStringLiteral("(%1 fields selected)").arg(tickedCount()));
+    LblSelected->setText(tr("(%n fields selected)", nullptr, tickedCount()));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QStringList>
+#include <QCoreApplication>
 #include <QWidget>
 #include <functional>
 
@@ -17,6 +18,8 @@ class QPushButton;
 // the rule of one memo field at most, and the buttons of the window's
 // special-fields and user-fields dialogs.
 class FieldSelectionPage : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(FieldSelectionPage)
+
 public:
     explicit FieldSelectionPage(WizardState& state);
 

@@ -27,15 +27,15 @@ OperationPage::OperationPage(WizardState& state) : state_(state)
 {
     setObjectName(QStringLiteral("Page1"));
     auto* group = new QButtonGroup(this);
-    Label1 = Title(this, QStringLiteral("Tabulon"));
+    Label1 = Title(this, tr("Tabulon"));
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setFont(Serif(40, true));
-    RBCreate = Opt(this, group, QStringLiteral("RBCreate"), QStringLiteral("&Create a New Report"));
-    RbModify = Opt(this, group, QStringLiteral("RbModify"), QStringLiteral("&Modify an Existing Report"));
-    RbCopy = Opt(this, group, QStringLiteral("RbCopy"), QStringLiteral("Co&py and Modify an Existing Report"));
+    RBCreate = Opt(this, group, QStringLiteral("RBCreate"), tr("&Create a New Report"));
+    RbModify = Opt(this, group, QStringLiteral("RbModify"), tr("&Modify an Existing Report"));
+    RbCopy = Opt(this, group, QStringLiteral("RbCopy"), tr("Co&py and Modify an Existing Report"));
     RBColumn = Opt(this, group, QStringLiteral("RBColumn"),
-                   QStringLiteral("Modify Column &Widths of an Existing Report"));
-    RbDelete = Opt(this, group, QStringLiteral("RbDelete"), QStringLiteral("&Delete an Existing Report"));
+                   tr("Modify Column &Widths of an Existing Report"));
+    RbDelete = Opt(this, group, QStringLiteral("RbDelete"), tr("&Delete an Existing Report"));
     RBCreate->setChecked(true);
     for (auto* option : {RBCreate, RbModify, RbCopy, RBColumn, RbDelete})
         option->setClickHandler([this] { RBCreateClick(); });

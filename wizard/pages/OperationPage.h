@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QWidget>
 
 struct WizardState;
@@ -12,6 +13,8 @@ class QLabel;
 
 // Page 0: what the wizard is to do, under the product's name.
 class OperationPage : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(OperationPage)
+
 public:
     enum class Choice { Create, Modify, Copy, ColumnWidths, Delete };
 

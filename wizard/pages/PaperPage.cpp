@@ -17,14 +17,14 @@ using namespace pagekit;
 
 PaperPage::PaperPage()
 {
-    QVBoxLayout* layout = ColumnLayout(this, QStringLiteral("Page5"), QStringLiteral("Paper Size"));
+    QVBoxLayout* layout = ColumnLayout(this, QStringLiteral("Page5"), tr("Paper Size"));
     auto* group = new QButtonGroup(this);
-    layout->addWidget(Text(this, QStringLiteral("Select the desired paper size for the report.")));
-    RBAmPor = Opt(this, group, QStringLiteral("RBAmPor"), QStringLiteral("Portrait Mode (8.5 inches x 11 inches)"));
-    RbAmLan = Opt(this, group, QStringLiteral("RbAmLan"), QStringLiteral("Landscape Mode (11 inches x 8.5 inches)"));
-    RbA4Por = Opt(this, group, QStringLiteral("RbA4Por"), QStringLiteral("A4 Portrait Mode (21 cm x 29.7 cm)"));
-    RBA4Lan = Opt(this, group, QStringLiteral("RBA4Lan"), QStringLiteral("A4 Landscape Mode (29.7 cm x 21.7 cm)"));
-    RbOther = Opt(this, group, QStringLiteral("RbOther"), QStringLiteral("Other  Paper Size"));
+    layout->addWidget(Text(this, tr("Select the desired paper size for the report.")));
+    RBAmPor = Opt(this, group, QStringLiteral("RBAmPor"), tr("Portrait Mode (8.5 inches x 11 inches)"));
+    RbAmLan = Opt(this, group, QStringLiteral("RbAmLan"), tr("Landscape Mode (11 inches x 8.5 inches)"));
+    RbA4Por = Opt(this, group, QStringLiteral("RbA4Por"), tr("A4 Portrait Mode (21 cm x 29.7 cm)"));
+    RBA4Lan = Opt(this, group, QStringLiteral("RBA4Lan"), tr("A4 Landscape Mode (29.7 cm x 21.7 cm)"));
+    RbOther = Opt(this, group, QStringLiteral("RbOther"), tr("Other  Paper Size"));
     RBAmPor->setChecked(true);
     RBAmPor->setClickHandler([this] { RBAmPorClick(); });
     RbAmLan->setClickHandler([this] { RbAmLanClick(); });
@@ -34,13 +34,13 @@ PaperPage::PaperPage()
 
     auto* grid = new QGridLayout;
     layout->addLayout(grid);
-    grid->addWidget(Text(this, QStringLiteral("American Formats")), 0, 0);
+    grid->addWidget(Text(this, tr("American Formats")), 0, 0);
     grid->addWidget(RBAmPor, 1, 0);
     grid->addWidget(RbAmLan, 2, 0);
-    grid->addWidget(Text(this, QStringLiteral("European Formats")), 3, 0);
+    grid->addWidget(Text(this, tr("European Formats")), 3, 0);
     grid->addWidget(RbA4Por, 4, 0);
     grid->addWidget(RBA4Lan, 5, 0);
-    grid->addWidget(Text(this, QStringLiteral("Non-Standard")), 6, 0);
+    grid->addWidget(Text(this, tr("Non-Standard")), 6, 0);
     grid->addWidget(RbOther, 7, 0);
 
     PnlPrint = new QFrame(this);
@@ -48,9 +48,9 @@ PaperPage::PaperPage()
     PnlPrint->setFrameShape(QFrame::Panel);
     PnlPrint->setFrameShadow(QFrame::Raised);
     auto* panel = new QGridLayout(PnlPrint);
-    QLabel* widthLabel = Text(PnlPrint, QStringLiteral("Printable Width"));
+    QLabel* widthLabel = Text(PnlPrint, tr("Printable Width"));
     panel->addWidget(widthLabel, 0, 0, 1, 2);
-    panel->addWidget(Text(PnlPrint, QStringLiteral("(in tenths of inches)")), 1, 0, 1, 2);
+    panel->addWidget(Text(PnlPrint, tr("(in tenths of inches)")), 1, 0, 1, 2);
     SpinMargin = new ui::SpinEdit(1, 200, PnlPrint);
     SpinMargin->setFixedWidth(ui::Scaled(64));
     SpinMargin->setObjectName(QStringLiteral("SpinMargin"));

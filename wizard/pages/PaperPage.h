@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QWidget>
 
 namespace ui {
@@ -12,6 +13,8 @@ class QLabel;
 
 // Page 4: the paper size, which gives the printable width in tenths of an inch.
 class PaperPage : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(PaperPage)
+
 public:
     PaperPage();
 

@@ -12,16 +12,16 @@ using namespace pagekit;
 
 ReportTypePage::ReportTypePage(WizardState& state) : state_(state)
 {
-    QVBoxLayout* layout = ColumnLayout(this, QStringLiteral("Page2"), QStringLiteral("Report Type"));
+    QVBoxLayout* layout = ColumnLayout(this, QStringLiteral("Page2"), tr("Report Type"));
     auto* group = new QButtonGroup(this);
-    RbContactOrdered = Opt(this, group, QStringLiteral("RbContactOrdered"), QStringLiteral("Contact Ordered Report"));
-    rbDateOrdered = Opt(this, group, QStringLiteral("rbDateOrdered"), QStringLiteral("Calendar/Date Ordered Report"));
+    RbContactOrdered = Opt(this, group, QStringLiteral("RbContactOrdered"), tr("Contact Ordered Report"));
+    rbDateOrdered = Opt(this, group, QStringLiteral("rbDateOrdered"), tr("Calendar/Date Ordered Report"));
     RbContactOrdered->setChecked(true);
     layout->addWidget(RbContactOrdered);
-    layout->addWidget(Text(this, QStringLiteral("These are reports that are sorted by a contact's last name, company "
+    layout->addWidget(Text(this, tr("These are reports that are sorted by a contact's last name, company "
                                                 "name - usually the most common reports.")));
     layout->addWidget(rbDateOrdered);
-    layout->addWidget(Text(this, QStringLiteral("These are reports that sorted by a date; these reports are "
+    layout->addWidget(Text(this, tr("These are reports that sorted by a date; these reports are "
                                                 "normally used for event listings.")));
     layout->addStretch();
     for (auto* option : {RbContactOrdered, rbDateOrdered})

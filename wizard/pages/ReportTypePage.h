@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QWidget>
 
 struct WizardState;
@@ -10,6 +11,8 @@ class Option;
 
 // Page 1: a report ordered by contact or by date.
 class ReportTypePage : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(ReportTypePage)
+
 public:
     explicit ReportTypePage(WizardState& state);
 

@@ -1,0 +1,995 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>CategoryPage</name>
+    <message>
+        <source>Report Information</source>
+        <translation>Informationen im Bericht</translation>
+    </message>
+    <message>
+        <source>Select the type of information to be included on the report. All reports will allow you to select from the Biographical Information fields.</source>
+        <translation>Wählen Sie, welche Informationen der Bericht enthalten soll. In allen Berichten können Sie aus den Feldern der biografischen Angaben wählen.</translation>
+    </message>
+    <message>
+        <source>Contact Information Only</source>
+        <translation>Nur Kontaktinformationen</translation>
+    </message>
+    <message>
+        <source>First Name, Last Name, User Fields, etc.</source>
+        <translation>Vorname, Nachname, Benutzerfelder usw.</translation>
+    </message>
+    <message>
+        <source>Include Basic Event Fields</source>
+        <translation>Mit allgemeinen Ereignisfeldern</translation>
+    </message>
+    <message>
+        <source>Event Time, Event Date, Summary, etc.</source>
+        <translation>Uhrzeit und Datum des Ereignisses, Zusammenfassung usw.</translation>
+    </message>
+    <message>
+        <source>Include Note Fields</source>
+        <translation>Mit Notizfeldern</translation>
+    </message>
+    <message>
+        <source>Note Time, Note Date, etc.</source>
+        <translation>Uhrzeit und Datum der Notiz usw.</translation>
+    </message>
+    <message>
+        <source>Include Call Event Fields</source>
+        <translation>Mit Feldern der Anrufe</translation>
+    </message>
+    <message>
+        <source>Phone Call Time, Duration, etc.</source>
+        <translation>Uhrzeit des Anrufs, Dauer usw.</translation>
+    </message>
+    <message>
+        <source>Include Letter Event Fields</source>
+        <translation>Mit Feldern der Briefe</translation>
+    </message>
+    <message>
+        <source>Filename, Summary, etc.</source>
+        <translation>Dateiname, Zusammenfassung usw.</translation>
+    </message>
+    <message>
+        <source>Include Meetings Event Fields</source>
+        <translation>Mit Feldern der Besprechungen</translation>
+    </message>
+    <message>
+        <source>Location, Meeting Time, etc.</source>
+        <translation>Ort, Uhrzeit der Besprechung usw.</translation>
+    </message>
+    <message>
+        <source>Include To-do Fields</source>
+        <translation>Mit Feldern der Aufgaben</translation>
+    </message>
+    <message>
+        <source>Summary, To-Do Time, To-Do Date, etc.</source>
+        <translation>Zusammenfassung, Uhrzeit und Datum der Aufgabe usw.</translation>
+    </message>
+    <message>
+        <source>Include Sales Fields</source>
+        <translation>Mit Feldern der Verkäufe</translation>
+    </message>
+    <message>
+        <source>Summary, Sales Time, Sales Amount, etc.</source>
+        <translation>Zusammenfassung, Uhrzeit und Betrag des Verkaufs usw.</translation>
+    </message>
+    <message>
+        <source>Include Quote Fields</source>
+        <translation>Mit Feldern der Angebote</translation>
+    </message>
+    <message>
+        <source>Summary, Quote Date Quote Amount, etc.</source>
+        <translation>Zusammenfassung, Datum und Betrag des Angebots usw.</translation>
+    </message>
+</context>
+<context>
+    <name>ColumnsPage</name>
+    <message>
+        <source>Column and Rows</source>
+        <translation>Spalten und Zeilen</translation>
+    </message>
+    <message>
+        <source>Select the number of columns in this report. Multiple rows are allowed and will be created automatically.</source>
+        <translation>Wählen Sie die Zahl der Spalten dieses Berichts. Mehrere Zeilen sind erlaubt und werden von selbst angelegt.</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>Spalten</translation>
+    </message>
+    <message>
+        <source>Rows</source>
+        <translation>Zeilen</translation>
+    </message>
+    <message>
+        <source>You have selected the CustomID field. This will automatically appear in the first column.</source>
+        <translation>Sie haben das Feld CustomID gewählt. Es erscheint von selbst in der ersten Spalte.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: tabrep [-h | --help | --version] [Qt options such as -platform NAME or -style NAME]
+</source>
+        <translation>Aufruf: tabrep [-h | --help | --version] [Optionen von Qt wie -platform NAME oder -style NAME]
+</translation>
+    </message>
+    <message>
+        <source>
+tabrep is the report wizard of the Omnivale contact manager; its window is
+titled &quot;Tabulon Personal&quot;. Eleven pages lead to &quot;Make Report&quot;, which writes a
+report definition file that the contact manager&apos;s Reports screen runs; existing
+reports can be modified, copied, given new column widths or deleted.
+
+The contact manager&apos;s Paradox tables (CONTACT.DB, EVENT.DB, DATABASE.DB) are
+found through the database alias OMNIV, defined in the alias file
+  $XDG_CONFIG_HOME/tabulon/aliases.ini (by default ~/.config/tabulon/aliases.ini;
+  here %1)
+one INI section per alias, with the directory on its PATH= line:
+  [OMNIV]
+  PATH=/home/me/omnivale/data
+A relative PATH= is taken against the directory tabrep was started in (from the
+desktop&apos;s menu, usually the home folder).
+
+Reports are written to that same directory, one NAME.rpt file each (plain text,
+names of up to eight characters), beside the working table TRDATA.DB that the
+wizard keeps there.
+
+To try the wizard on demo data, make it with tabrep-demo and name an alias
+file of its own in TABREP_ALIASES, so a real alias file is left alone:
+  tabrep-demo ~/tabrep-demo/data
+  printf &apos;[OMNIV]\nPATH=%s\n&apos; ~/tabrep-demo/data &gt; ~/tabrep-demo/aliases.ini
+  TABREP_ALIASES=~/tabrep-demo/aliases.ini tabrep
+
+tabrep is a graphical program: without a display it says so and ends with
+status 1.
+
+Options:
+  -h, --help   print this text and end
+  --version    print the version and end
+Qt&apos;s own options (-platform NAME, -style NAME, -reverse, ...) are passed to Qt.
+</source>
+        <extracomment>%1 is the alias file read, as a path.</extracomment>
+        <translation>
+tabrep ist der Berichtsassistent der Kontaktverwaltung Omnivale; sein Fenster
+heißt „Tabulon Personal“. Elf Seiten führen zu „Bericht erstellen“, das eine
+Berichtsdefinition schreibt, die der Berichtsbildschirm der Kontaktverwaltung
+ausführt; bestehende Berichte lassen sich ändern, kopieren, mit neuen
+Spaltenbreiten versehen oder löschen.
+
+Die Paradox-Tabellen der Kontaktverwaltung (CONTACT.DB, EVENT.DB, DATABASE.DB)
+werden über den Datenbank-Alias OMNIV gefunden, der in der Alias-Datei
+  $XDG_CONFIG_HOME/tabulon/aliases.ini (vorgegeben ~/.config/tabulon/aliases.ini;
+  hier %1)
+steht, ein INI-Abschnitt je Alias, mit dem Verzeichnis in seiner Zeile PATH=:
+  [OMNIV]
+  PATH=/home/me/omnivale/data
+Ein relativer PATH= gilt ab dem Verzeichnis, in dem tabrep gestartet wurde (aus
+dem Menü des Desktops meist der persönliche Ordner).
+
+Berichte werden in eben dieses Verzeichnis geschrieben, je eine Datei NAME.rpt
+(reiner Text, Namen aus bis zu acht Zeichen), neben die Arbeitstabelle
+TRDATA.DB, die der Assistent dort führt.
+
+Um den Assistenten mit Beispieldaten auszuprobieren, erzeugen Sie diese mit
+tabrep-demo und nennen in TABREP_ALIASES eine eigene Alias-Datei, damit eine
+echte Alias-Datei unberührt bleibt:
+  tabrep-demo ~/tabrep-demo/data
+  printf &apos;[OMNIV]\nPATH=%s\n&apos; ~/tabrep-demo/data &gt; ~/tabrep-demo/aliases.ini
+  TABREP_ALIASES=~/tabrep-demo/aliases.ini tabrep
+
+tabrep ist ein grafisches Programm: ohne Bildschirm sagt es das und endet mit
+Status 1.
+
+Optionen:
+  -h, --help   diesen Text ausgeben und enden
+  --version    die Version ausgeben und enden
+Die Optionen von Qt selbst (-platform NAME, -style NAME, -reverse, ...) gehen an Qt.
+</translation>
+    </message>
+</context>
+<context>
+    <name>DemoTool</name>
+    <message>
+        <source>%1 already exists; the demo data is made only in a folder that holds none of its files, so that nothing is overwritten.</source>
+        <translation>%1 gibt es schon; die Beispieldaten werden nur in einem Ordner erzeugt, der keine ihrer Dateien enthält, damit nichts überschrieben wird.</translation>
+    </message>
+    <message>
+        <source>The number of contacts must be from 0 to %1.</source>
+        <translation>Die Zahl der Kontakte muss zwischen 0 und %1 liegen.</translation>
+    </message>
+    <message>
+        <source>The directory %1 does not exist.</source>
+        <translation>Das Verzeichnis %1 gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Usage: tabrep-demo [--help | --version] DIRECTORY [CONTACTS]
+</source>
+        <translation>Aufruf: tabrep-demo [--help | --version] VERZEICHNIS [KONTAKTE]
+</translation>
+    </message>
+    <message>
+        <source>
+tabrep-demo makes demo data for the tabrep report wizard: the contact manager&apos;s
+tables CONTACT.DB, EVENT.DB and DATABASE.DB (with the memo files CONTACT.MB and
+EVENT.MB), filled with invented contacts and their events, and the sample
+reports phonelst.rpt, callrpt.rpt and calendar.rpt, all written into DIRECTORY,
+which is made when missing.
+
+It never overwrites a file: a DIRECTORY that already holds one of these files,
+in any letter case, is refused, and nothing is written.
+
+CONTACTS is the number of contacts to make, a whole number of 0 or more
+(300 when it is not given).
+
+Options:
+  -h, --help   print this text and end
+  --version    print the version and end
+</source>
+        <translation>
+tabrep-demo erzeugt Beispieldaten für den Berichtsassistenten tabrep: die
+Tabellen CONTACT.DB, EVENT.DB und DATABASE.DB der Kontaktverwaltung (mit den
+Memodateien CONTACT.MB und EVENT.MB), gefüllt mit erfundenen Kontakten und
+ihren Ereignissen, und die Beispielberichte phonelst.rpt, callrpt.rpt und
+calendar.rpt, alle in VERZEICHNIS geschrieben, das angelegt wird, wenn es fehlt.
+
+Es überschreibt nie eine Datei: ein VERZEICHNIS, das schon eine dieser Dateien
+enthält, in beliebiger Groß- und Kleinschreibung, wird abgelehnt, und nichts
+wird geschrieben.
+
+KONTAKTE ist die Zahl der zu erzeugenden Kontakte, eine ganze Zahl ab 0
+(300, wenn sie fehlt).
+
+Optionen:
+  -h, --help   diesen Text ausgeben und enden
+  --version    die Version ausgeben und enden
+</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>unbekannte Option %1</translation>
+    </message>
+    <message>
+        <source>CONTACTS must be a whole number of 0 or more</source>
+        <translation>KONTAKTE muss eine ganze Zahl ab 0 sein</translation>
+    </message>
+</context>
+<context>
+    <name>DescriptionPage</name>
+    <message>
+        <source>Report Description</source>
+        <translation>Beschreibung des Berichts</translation>
+    </message>
+    <message>
+        <source>Type a short description for the report:</source>
+        <translation>Geben Sie eine kurze Beschreibung des Berichts ein:</translation>
+    </message>
+    <message>
+        <source>The description is used to help you remember the contents of the report.</source>
+        <translation>Die Beschreibung hilft Ihnen, sich an den Inhalt des Berichts zu erinnern.</translation>
+    </message>
+    <message>
+        <source>Examples:</source>
+        <translation>Beispiele:</translation>
+    </message>
+    <message>
+        <source>Birthday Report</source>
+        <translation>Geburtstagsbericht</translation>
+    </message>
+    <message>
+        <source>Zip Code Report</source>
+        <translation>Bericht nach Postleitzahl</translation>
+    </message>
+    <message>
+        <source>Contact listing Report</source>
+        <translation>Kontaktliste</translation>
+    </message>
+    <message>
+        <source>City report</source>
+        <translation>Bericht nach Ort</translation>
+    </message>
+</context>
+<context>
+    <name>DetailPage</name>
+    <message>
+        <source>Detail Level</source>
+        <translation>Detailstufe</translation>
+    </message>
+    <message>
+        <source>The Detail Level is found on the Reports Screen in Omnivale. If selected, the detail level information will always appear in the first column of the report.</source>
+        <translation>Die Detailstufe finden Sie im Berichtsbildschirm von Omnivale. Wenn gewählt, erscheint die Angabe der Detailstufe immer in der ersten Spalte des Berichts.</translation>
+    </message>
+    <message>
+        <source>The detail level option is displayed in the Reports screen.</source>
+        <translation>Die Option der Detailstufe wird im Berichtsbildschirm angezeigt.</translation>
+    </message>
+    <message>
+        <source>Yes, use Detail Level</source>
+        <translation>Ja, Detailstufe verwenden</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+</context>
+<context>
+    <name>FieldOrderPage</name>
+    <message>
+        <source>Field Order</source>
+        <translation>Reihenfolge der Felder</translation>
+    </message>
+    <message>
+        <source>Select the order from left to right for the fields on the report.</source>
+        <translation>Wählen Sie die Reihenfolge der Felder im Bericht von links nach rechts.</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up    </source>
+        <translation>Nach &amp;oben    </translation>
+    </message>
+    <message>
+        <source>Move &amp;Down</source>
+        <translation>Nach &amp;unten</translation>
+    </message>
+    <message>
+        <source>Important Note:</source>
+        <translation>Wichtiger Hinweis:</translation>
+    </message>
+    <message>
+        <source>You have selected the CustomID field which is controlled by the detail level on the Report Selection Screen inside Omnivale Personal for Windows. This will appear in the first column of your report.</source>
+        <translation>Sie haben das Feld CustomID gewählt, das von der Detailstufe im Berichtsauswahlbildschirm von Omnivale Personal für Windows gesteuert wird. Es erscheint in der ersten Spalte Ihres Berichts.</translation>
+    </message>
+    <message>
+        <source>You have NOT selected the CustomID field. The detail level option will not apply to this report.</source>
+        <translation>Sie haben das Feld CustomID NICHT gewählt. Die Option der Detailstufe gilt für diesen Bericht nicht.</translation>
+    </message>
+</context>
+<context>
+    <name>FieldSelectionPage</name>
+    <message>
+        <source>Field Selection</source>
+        <translation>Auswahl der Felder</translation>
+    </message>
+    <message>
+        <source>Select which fields to include in the report.</source>
+        <translation>Wählen Sie die Felder, die der Bericht enthalten soll.</translation>
+    </message>
+    <message>
+        <source>Contact Fields</source>
+        <translation>Kontaktfelder</translation>
+    </message>
+    <message>
+        <source>Event Fields</source>
+        <translation>Ereignisfelder</translation>
+    </message>
+    <message>
+        <source>Combination Fields</source>
+        <translation>Kombinierte Felder</translation>
+    </message>
+    <message>
+        <source>Some options are special fields derived from multiple fields.</source>
+        <translation>Einige Optionen sind Sonderfelder, die aus mehreren Feldern gebildet werden.</translation>
+    </message>
+    <message>
+        <source>&amp;Special Fields</source>
+        <translation>&amp;Sonderfelder</translation>
+    </message>
+    <message>
+        <source>User Field Definitions</source>
+        <translation>Definitionen der Benutzerfelder</translation>
+    </message>
+    <message>
+        <source>&amp;User Fields</source>
+        <translation>Ben&amp;utzerfelder</translation>
+    </message>
+    <message>
+        <source>You cannot choose both memo fields (1)</source>
+        <translation>Sie können nicht beide Memofelder wählen (1)</translation>
+    </message>
+    <message>
+        <source>You cannot choose both memo fields (2)</source>
+        <translation>Sie können nicht beide Memofelder wählen (2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>(%n fields selected)</source>
+        <translation>
+            <numerusform>(%n Feld ausgewählt)</numerusform>
+            <numerusform>(%n Felder ausgewählt)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>(0 Fields Selected)</source>
+        <translation>(0 Felder ausgewählt)</translation>
+    </message>
+</context>
+<context>
+    <name>HelpViewer</name>
+    <message>
+        <source>Help topic %1 cannot be shown: the help file &quot;%2&quot; cannot be opened (%3).</source>
+        <translation>Das Hilfethema %1 kann nicht angezeigt werden: Die Hilfedatei „%2“ lässt sich nicht öffnen (%3).</translation>
+    </message>
+    <message>
+        <source>The help file &quot;%1&quot; has no topic with the context number %2.</source>
+        <translation>Die Hilfedatei „%1“ hat kein Thema mit der Kontextnummer %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Modal</name>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+</context>
+<context>
+    <name>OperationPage</name>
+    <message>
+        <source>Tabulon</source>
+        <translation>Tabulon</translation>
+    </message>
+    <message>
+        <source>&amp;Create a New Report</source>
+        <translation>&amp;Neuen Bericht erstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Modify an Existing Report</source>
+        <translation>Bestehenden Bericht &amp;ändern</translation>
+    </message>
+    <message>
+        <source>Co&amp;py and Modify an Existing Report</source>
+        <translation>Bestehenden Bericht &amp;kopieren und ändern</translation>
+    </message>
+    <message>
+        <source>Modify Column &amp;Widths of an Existing Report</source>
+        <translation>&amp;Spaltenbreiten eines bestehenden Berichts ändern</translation>
+    </message>
+    <message>
+        <source>&amp;Delete an Existing Report</source>
+        <translation>Bestehenden Bericht &amp;löschen</translation>
+    </message>
+</context>
+<context>
+    <name>PaperPage</name>
+    <message>
+        <source>Paper Size</source>
+        <translation>Papierformat</translation>
+    </message>
+    <message>
+        <source>Select the desired paper size for the report.</source>
+        <translation>Wählen Sie das gewünschte Papierformat für den Bericht.</translation>
+    </message>
+    <message>
+        <source>Portrait Mode (8.5 inches x 11 inches)</source>
+        <translation>Hochformat (8,5 × 11 Zoll)</translation>
+    </message>
+    <message>
+        <source>Landscape Mode (11 inches x 8.5 inches)</source>
+        <translation>Querformat (11 × 8,5 Zoll)</translation>
+    </message>
+    <message>
+        <source>A4 Portrait Mode (21 cm x 29.7 cm)</source>
+        <translation>A4 Hochformat (21 cm × 29,7 cm)</translation>
+    </message>
+    <message>
+        <source>A4 Landscape Mode (29.7 cm x 21.7 cm)</source>
+        <translation>A4 Querformat (29,7 cm × 21,7 cm)</translation>
+    </message>
+    <message>
+        <source>Other  Paper Size</source>
+        <translation>Anderes Papierformat</translation>
+    </message>
+    <message>
+        <source>American Formats</source>
+        <translation>Amerikanische Formate</translation>
+    </message>
+    <message>
+        <source>European Formats</source>
+        <translation>Europäische Formate</translation>
+    </message>
+    <message>
+        <source>Non-Standard</source>
+        <translation>Nicht genormt</translation>
+    </message>
+    <message>
+        <source>Printable Width</source>
+        <translation>Druckbare Breite</translation>
+    </message>
+    <message>
+        <source>(in tenths of inches)</source>
+        <translation>(in Zehntelzoll)</translation>
+    </message>
+</context>
+<context>
+    <name>ReportTool</name>
+    <message>
+        <source>There were no report files (*.rpt) found in the %1 directory</source>
+        <translation>Im Verzeichnis %1 wurden keine Berichtsdateien (*.rpt) gefunden</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Mittelwert</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Fields</source>
+        <translation>Felder</translation>
+    </message>
+    <message>
+        <source> (the file says %1)</source>
+        <translation> (die Datei sagt %1)</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Beschreibung:</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Art:</translation>
+    </message>
+    <message>
+        <source>not a report type</source>
+        <translation>keine Berichtsart</translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation>Kategorie:</translation>
+    </message>
+    <message>
+        <source>not a category</source>
+        <translation>keine Kategorie</translation>
+    </message>
+    <message>
+        <source>Printable width:</source>
+        <translation>Druckbare Breite:</translation>
+    </message>
+    <message>
+        <source>Detail level:</source>
+        <translation>Detailstufe:</translation>
+    </message>
+    <message>
+        <source>Yes, use Detail Level</source>
+        <translation>Ja, Detailstufe verwenden</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Fields:</source>
+        <translation>Felder:</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>Folge</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Feld</translation>
+    </message>
+    <message>
+        <source>Header</source>
+        <translation>Überschrift</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Zeile</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Anfang</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Leaders</source>
+        <translation>Führungspunkte</translation>
+    </message>
+    <message>
+        <source>Trailers</source>
+        <translation>Folgepunkte</translation>
+    </message>
+    <message>
+        <source>Summaries</source>
+        <translation>Zusammenfassungen</translation>
+    </message>
+    <message>
+        <source>cannot write the output</source>
+        <translation>die Ausgabe kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>%1 is not a report definition: %2.</source>
+        <translation>%1 ist keine Berichtsdefinition: %2.</translation>
+    </message>
+    <message>
+        <source>line 2 is not a report type (Contact or Calendar)</source>
+        <translation>Zeile 2 ist keine Berichtsart (Contact oder Calendar)</translation>
+    </message>
+    <message>
+        <source>line 5 is not a number of fields</source>
+        <translation>Zeile 5 ist keine Zahl von Feldern</translation>
+    </message>
+    <message>
+        <source> To try tabrep-report on demo data, make it with tabrep-demo DIRECTORY and give that directory as the PATH.</source>
+        <translation> Um tabrep-report mit Beispieldaten auszuprobieren, erzeugen Sie diese mit tabrep-demo VERZEICHNIS und geben dieses Verzeichnis als PATH an.</translation>
+    </message>
+    <message>
+        <source>Usage: tabrep-report list [--json] [DIRECTORY]
+       tabrep-report show FILE
+       tabrep-report check [FILE...]
+       tabrep-report --help | --version
+</source>
+        <translation>Aufruf: tabrep-report list [--json] [VERZEICHNIS]
+        tabrep-report show DATEI
+        tabrep-report check [DATEI...]
+        tabrep-report --help | --version
+</translation>
+    </message>
+    <message>
+        <source>
+Lists, shows and checks report definition files (*.rpt) from a terminal, by
+the report wizard&apos;s own rules. It only reads: it never writes a file.
+Without a DIRECTORY or FILE it works on the reports in the directory of the
+database alias OMNIV ($XDG_CONFIG_HOME/tabulon/aliases.ini, or the file
+that TABREP_ALIASES names).
+
+Commands:
+  list     the reports in the order of the wizard&apos;s selection dialog: their
+           description, type, file name and number of fields, in a table as
+           wide as the terminal; with --json one JSON object per line and report
+  show     a report&apos;s settings and a table of its fields
+  check    the wizard&apos;s column check on each report, against the report&apos;s
+           own printable width: &quot;NAME: OK&quot; or &quot;NAME: &quot; and the wizard&apos;s message
+
+A FILE not found in the current directory is looked up in the alias directory.
+Characters of files and names that would act on the terminal are printed as
+escapes (\x1b, \u0085, a backslash doubled); names are taken back as printed.
+
+Options:
+  -h, --help     print this help and exit
+  -V, --version  print the version and exit
+
+Exit status: 0 when all is well and every report checked passes, 1 when a
+report fails the check, 2 when a file or directory cannot be read, a file is
+no report definition, the output cannot be written or the command line is
+wrong.
+</source>
+        <translation>
+Listet, zeigt und prüft Berichtsdefinitionen (*.rpt) im Terminal, nach den
+Regeln des Berichtsassistenten. Es liest nur: Es schreibt nie eine Datei.
+Ohne VERZEICHNIS oder DATEI arbeitet es mit den Berichten im Verzeichnis des
+Datenbank-Alias OMNIV ($XDG_CONFIG_HOME/tabulon/aliases.ini oder die Datei,
+die TABREP_ALIASES nennt).
+
+Befehle:
+  list     die Berichte in der Reihenfolge des Auswahldialogs des Assistenten:
+           Beschreibung, Art, Dateiname und Zahl der Felder, in einer Tabelle
+           so breit wie das Terminal; mit --json ein JSON-Objekt je Zeile und
+           Bericht (die JSON-Ausgabe ist in jeder Sprache dieselbe)
+  show     die Einstellungen eines Berichts und eine Tabelle seiner Felder
+  check    die Spaltenprüfung des Assistenten an jedem Bericht, gegen dessen
+           eigene druckbare Breite: „NAME: OK“ oder „NAME: “ und die Meldung
+           des Assistenten
+
+Eine DATEI, die im aktuellen Verzeichnis fehlt, wird im Alias-Verzeichnis
+gesucht. Zeichen aus Dateien und Namen, die auf das Terminal wirken würden,
+werden als Escapes ausgegeben (\x1b, \u0085, ein Backslash verdoppelt);
+Namen werden so zurückgenommen, wie sie ausgegeben wurden.
+
+Optionen:
+  -h, --help     diese Hilfe ausgeben und enden
+  -V, --version  die Version ausgeben und enden
+
+Rückgabewert: 0, wenn alles in Ordnung ist und jeder geprüfte Bericht besteht,
+1, wenn ein Bericht die Prüfung nicht besteht, 2, wenn eine Datei oder ein
+Verzeichnis nicht gelesen werden kann, eine Datei keine Berichtsdefinition ist,
+die Ausgabe nicht geschrieben werden kann oder die Befehlszeile falsch ist.
+</translation>
+    </message>
+    <message>
+        <source>Try &apos;tabrep-report --help&apos; for more.
+</source>
+        <translation>Mehr mit „tabrep-report --help“.
+</translation>
+    </message>
+    <message>
+        <source>a command is needed</source>
+        <translation>ein Befehl fehlt</translation>
+    </message>
+    <message>
+        <source>unknown option %1 for %2</source>
+        <translation>unbekannte Option %1 für %2</translation>
+    </message>
+    <message>
+        <source>wrong number of operands for %1</source>
+        <translation>falsche Zahl von Operanden für %1</translation>
+    </message>
+    <message>
+        <source>unknown command %1</source>
+        <translation>unbekannter Befehl %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReportTypePage</name>
+    <message>
+        <source>Report Type</source>
+        <translation>Berichtsart</translation>
+    </message>
+    <message>
+        <source>Contact Ordered Report</source>
+        <translation>Nach Kontakten geordneter Bericht</translation>
+    </message>
+    <message>
+        <source>Calendar/Date Ordered Report</source>
+        <translation>Nach Kalender/Datum geordneter Bericht</translation>
+    </message>
+    <message>
+        <source>These are reports that are sorted by a contact&apos;s last name, company name - usually the most common reports.</source>
+        <translation>Diese Berichte sind nach dem Nachnamen oder dem Firmennamen eines Kontakts sortiert – meist die häufigsten Berichte.</translation>
+    </message>
+    <message>
+        <source>These are reports that sorted by a date; these reports are normally used for event listings.</source>
+        <translation>Diese Berichte sind nach einem Datum sortiert; sie dienen meist als Listen von Ereignissen.</translation>
+    </message>
+</context>
+<context>
+    <name>TFrmFilename</name>
+    <message>
+        <source>Save Report File</source>
+        <translation>Berichtsdatei speichern</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Report description:</source>
+        <translation>Beschreibung des Berichts:</translation>
+    </message>
+    <message>
+        <source>Specify an eight character name for this report:</source>
+        <translation>Geben Sie einen Namen aus bis zu acht Zeichen für diesen Bericht an:</translation>
+    </message>
+    <message>
+        <source>Filename contains illegal characters.<byte value="xd"/>You must use letters and digits only.<byte value="xd"/>Please re-try.</source>
+        <translation>Der Dateiname enthält unzulässige Zeichen.<byte value="xd"/>Verwenden Sie nur Buchstaben und Ziffern.<byte value="xd"/>Bitte versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Filename already exists. Choose another.</source>
+        <translation>Den Dateinamen gibt es schon. Wählen Sie einen anderen.</translation>
+    </message>
+</context>
+<context>
+    <name>TFrmSelect</name>
+    <message>
+        <source>Cannot open the report directory &quot;%1&quot;: %2</source>
+        <translation>Das Berichtsverzeichnis „%1“ lässt sich nicht öffnen: %2</translation>
+    </message>
+    <message>
+        <source>Select A Report</source>
+        <translation>Bericht auswählen</translation>
+    </message>
+    <message>
+        <source>Reports</source>
+        <translation>Berichte</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>These report files cannot be read and are not listed:
+%1</source>
+        <translation>Diese Berichtsdateien lassen sich nicht lesen und sind nicht aufgeführt:
+%1</translation>
+    </message>
+    <message>
+        <source>There were no report files (*.rpt) found in the %1 directory</source>
+        <translation>Im Verzeichnis %1 wurden keine Berichtsdateien (*.rpt) gefunden</translation>
+    </message>
+    <message>
+        <source>Do you want to delete the %1 report?</source>
+        <translation>Möchten Sie den Bericht %1 löschen?</translation>
+    </message>
+    <message>
+        <source>Unable to delete report</source>
+        <translation>Der Bericht kann nicht gelöscht werden</translation>
+    </message>
+</context>
+<context>
+    <name>TFrmSpecial</name>
+    <message>
+        <source>Special Fields</source>
+        <translation>Sonderfelder</translation>
+    </message>
+    <message>
+        <source>Combination Fields</source>
+        <translation>Kombinierte Felder</translation>
+    </message>
+    <message>
+        <source>This field combines the Salutation, First Name and Last Name fields to one column. (Mr. John Smith)</source>
+        <translation>Dieses Feld fasst die Felder Anrede, Vorname und Nachname in einer Spalte zusammen. (Herr Max Mustermann)</translation>
+    </message>
+    <message>
+        <source>This field combines the First Name and Last Name fields to one column. (John Smith)</source>
+        <translation>Dieses Feld fasst die Felder Vorname und Nachname in einer Spalte zusammen. (Max Mustermann)</translation>
+    </message>
+    <message>
+        <source>This field combines the City, State and ZipCode fields to one column. (Springfield, IL 62704)</source>
+        <translation>Dieses Feld fasst die Felder Ort, Bundesland und Postleitzahl in einer Spalte zusammen. (Springfield, IL 62704)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TFrmTabrep</name>
+    <message>
+        <source>
+
+Check the database alias &quot;%1&quot; in %2.</source>
+        <translation>
+
+Prüfen Sie den Datenbank-Alias „%1“ in %2.</translation>
+    </message>
+    <message>
+        <source>Tabulon Personal</source>
+        <translation>Tabulon Personal</translation>
+    </message>
+    <message>
+        <source>Exit now. Are you sure?</source>
+        <translation>Jetzt beenden. Sind Sie sicher?</translation>
+    </message>
+</context>
+<context>
+    <name>TFrmUser</name>
+    <message>
+        <source>User Field Definitions</source>
+        <translation>Definitionen der Benutzerfelder</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>USER FIELD</source>
+        <translation>BENUTZERFELD</translation>
+    </message>
+    <message>
+        <source>%1 holds more than %2 databases; only the first %2 are shown.</source>
+        <translation>%1 enthält mehr als %2 Datenbanken; nur die ersten %2 werden angezeigt.</translation>
+    </message>
+</context>
+<context>
+    <name>TfrmAbout</name>
+    <message>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Tabulon</source>
+        <translation>Tabulon</translation>
+    </message>
+    <message>
+        <source>Version 2.0</source>
+        <translation>Version 2.0</translation>
+    </message>
+    <message>
+        <source>Report Wizard for the Omnivale contact manager
+Designs the custom reports listed on the Reports screen</source>
+        <translation>Berichtsassistent der Kontaktverwaltung Omnivale
+Entwirft die eigenen Berichte, die der Berichtsbildschirm aufführt</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2026 The tabrep maintainers
+Free software under the MIT licence</source>
+        <translation>Copyright (C) 2026 Die Betreuer von tabrep
+Freie Software unter der MIT-Lizenz</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Tabulon Personal</source>
+        <translation>Tabulon Personal</translation>
+    </message>
+</context>
+<context>
+    <name>help::HelpWindow</name>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>tabrep</name>
+    <message>
+        <source>tabrep: no display could be opened, and tabrep is a graphical program that needs one.
+Start it in a desktop session, or set DISPLAY or WAYLAND_DISPLAY to a display it may use.
+</source>
+        <translation>tabrep: Es ließ sich kein Bildschirm öffnen, und tabrep ist ein grafisches Programm, das einen braucht.
+Starten Sie es in einer Desktop-Sitzung, oder setzen Sie DISPLAY oder WAYLAND_DISPLAY auf einen Bildschirm, den es nutzen darf.
+</translation>
+    </message>
+</context>
+<context>
+    <name>ui::PickList</name>
+    <message>
+        <source>ticked</source>
+        <translation>angekreuzt</translation>
+    </message>
+    <message>
+        <source>not ticked</source>
+        <translation>nicht angekreuzt</translation>
+    </message>
+</context>
+</TS>
