@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <exception>
+#include <new>
 
 namespace base {
 
@@ -25,5 +26,15 @@ class FileError : public Error {
 public:
     using Error::Error;
 };
+
+// The words for a failure: an Error in its own words, any other in general ones.
+inline QString FailureText(const std::exception& failure)
+{
+    if (const auto* error = dynamic_cast<const Error*>(&failure))
+        return error->text();
+    if (dynamic_cast<const std::bad_alloc*>(&failure))
+        return QStringLiteral("There was not enough memory to finish this action.");
+    return QStringLiteral("This action could not be finished because of an unexpected failure.");
+}
 
 } // namespace base

@@ -149,6 +149,62 @@ ReportDesign::ReportDesign(store::Table& table, QObject* parent) : QObject(paren
     connect(&table_, &store::Table::changed, this, &ReportDesign::changed);
 }
 
+ReportDesign::ReportDesign(store::Session& session, const QString& alias, QObject* parent)
+    : QObject(parent), own_(std::make_unique<store::Table>(session)), table_(*own_)
+{
+    table_.SetDatabaseName(alias);
+    table_.SetTableName(store::WorkingTableName);
+    connect(&table_, &store::Table::changed, this, &ReportDesign::changed);
+}
+
+ReportDesign::~ReportDesign() = default;
+
+void ReportDesign::openForColumnWidths(const QList<std::pair<store::WorkingColumn, QString>>& titles)
+{
+    using enum WorkingColumn;
+    table_.SetIndexName(ReportOrder);
+    for (const WorkingColumn column : {Field, Line, LPosition, RPosition})
+        table_.SetRequired(store::ColumnText(column), true);
+    table_.SetRange(store::ColumnText(Line), 1, 9);
+    table_.SetRange(store::ColumnText(LPosition), 1, 300);
+    table_.SetRange(store::ColumnText(RPosition), 1, 300);
+    for (const auto& [column, title] : titles)
+        table_.SetDisplayLabel(store::ColumnText(column), title);
+    table_.Open();
+    table_.FlushBuffers();
+}
+
+bool ReportDesign::isOpen() const
+{
+    return table_.Active();
+}
+
+void ReportDesign::open()
+{
+    table_.Open();
+}
+
+void ReportDesign::storeEdit()
+{
+    if (editing())
+        table_.Post();
+}
+
+int ReportDesign::currentRow() const
+{
+    return table_.RecNo();
+}
+
+bool ReportDesign::inReportOrder() const
+{
+    return table_.IndexName() == ReportOrder;
+}
+
+bool ReportDesign::shared() const
+{
+    return !table_.Exclusive();
+}
+
 void ReportDesign::recreate(const QString& alias)
 {
     store::RecreateWorkingTable(table_, alias);

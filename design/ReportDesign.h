@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/WorkingTable.h"
 #include "store/report/FieldRow.h"
 
 #include <QHash>
@@ -7,11 +8,14 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace store {
 class FieldRecords;
+class Session;
 class Table;
 struct ReportFieldRecord;
 } // namespace store
@@ -28,6 +32,26 @@ class ReportDesign : public QObject {
 public:
     // A design over a cursor on the working table, which the caller keeps.
     explicit ReportDesign(store::Table& table, QObject* parent = nullptr);
+    // A second view: a cursor of its own on the working table of alias, shared
+    // with the session's other cursors (what one stores, the other sees).
+    ReportDesign(store::Session& session, const QString& alias, QObject* parent = nullptr);
+    ~ReportDesign() override;
+
+    // The column-width editor's view: the rows in the report's order; a row
+    // stored must have its Field, Line and positions, Line 1 to 9, positions 1
+    // to 300; the engine's messages name each column by its title. Opened, and
+    // written whole to disk so that both views start from it.
+    void openForColumnWidths(const QList<std::pair<store::WorkingColumn, QString>>& titles);
+    bool isOpen() const;
+    void open();
+    // Stores the current row's pending edit, if any.
+    void storeEdit();
+    // The place of the current row, from 1; 0 when there is none.
+    int currentRow() const;
+    // Whether the rows are walked in the report's order; whether the table is
+    // shared with other programs (not held exclusively).
+    bool inReportOrder() const;
+    bool shared() const;
 
     // Throws away any old working table and creates it anew in the alias
     // directory, empty and closed.
@@ -100,6 +124,8 @@ signals:
     void changed();
 
 private:
+    friend class FieldGridModel;
+    std::unique_ptr<store::Table> own_;
     store::Table& table_;
 };
 

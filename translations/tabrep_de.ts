@@ -318,6 +318,21 @@ Optionen:
     </message>
 </context>
 <context>
+    <name>FieldGridModel</name>
+    <message>
+        <source>Current row, being edited</source>
+        <translation>Aktuelle Zeile, in Bearbeitung</translation>
+    </message>
+    <message>
+        <source>Current row</source>
+        <translation>Aktuelle Zeile</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+</context>
+<context>
     <name>FieldOrderPage</name>
     <message>
         <source>Field Order</source>

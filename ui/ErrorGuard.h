@@ -14,14 +14,7 @@ namespace ui {
 // What a failure says to the user: the text of a base::Error as it is; for a failure of
 // another kind a sentence that the action could not be finished, never the
 // library's own text ("std::bad_alloc").
-inline QString FailureText(const std::exception& failure)
-{
-    if (const auto* error = dynamic_cast<const base::Error*>(&failure))
-        return error->text();
-    if (dynamic_cast<const std::bad_alloc*>(&failure))
-        return QStringLiteral("There was not enough memory to finish this action.");
-    return QStringLiteral("This action could not be finished because of an unexpected failure.");
-}
+using base::FailureText;
 
 // The window's general error handling: runs a handler and shows any failure in
 // the error box. No exception may pass into Qt's event loop, so every slot that

@@ -7,14 +7,12 @@
 #include "ui/Modal.h"
 #include "base/TextNumbers.h"
 #include "store/Alias.h"
-#include "store/WorkingTable.h"
-#include "store/engine/Table.h"
 #include "design/ReportDesign.h"
 #include "rules/ColumnCheck.h"
 #include "wizard/view/ColumnLayoutView.h"
 #include "rules/FieldLabels.h"
 #include "wizard/pages/PageKit.h"
-#include "wizard/view/TableGridModel.h"
+#include "design/FieldGridModel.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -29,12 +27,21 @@
 
 namespace {
 
-const QList<wizard::GridColumn> GridColumns{
-    {QStringLiteral("Field"), QStringLiteral("Field"), 20, true},
-    {QStringLiteral("Line"), QStringLiteral("Line"), 8, false},
-    {QStringLiteral("LPosition"), QStringLiteral("Left Margin"), 12, false},
-    {QStringLiteral("RPosition"), QStringLiteral("Right Margin"), 12, false},
+const QList<design::GridColumn> GridColumns{
+    {store::WorkingColumn::Field, QStringLiteral("Field"), 20, true},
+    {store::WorkingColumn::Line, QStringLiteral("Line"), 8, false},
+    {store::WorkingColumn::LPosition, QStringLiteral("Left Margin"), 12, false},
+    {store::WorkingColumn::RPosition, QStringLiteral("Right Margin"), 12, false},
 };
+
+// Gives each column of the view its width in characters of the view's font.
+void SizeGridColumns(QTableView& view)
+{
+    const int charWidth = view.fontMetrics().averageCharWidth();
+    const int padding = 2 * view.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &view) + 4;
+    for (int column = 0; column < GridColumns.size(); ++column)
+        view.setColumnWidth(column, GridColumns[column].width * charWidth + padding);
+}
 
 // A rectangle laid out in pixels at the default font, grown with the application font.
 QRect Scaled(const QRect& r)
@@ -61,8 +68,7 @@ QPushButton* NamedButton(QWidget* parent, const char* name, const QString& capti
 } // namespace
 
 TFrmColumn::TFrmColumn(store::Session& session, const QString& description, int margin, QWidget* parent)
-    : QDialog(parent), tblColumn_(std::make_unique<store::Table>(session)),
-      design_(std::make_unique<design::ReportDesign>(*tblColumn_))
+    : QDialog(parent), design_(std::make_unique<design::ReportDesign>(session, store::DatabaseAlias))
 {
     setObjectName(QStringLiteral("FrmColumn"));
     setWindowTitle(QStringLiteral("Column Widths"));
@@ -70,7 +76,7 @@ TFrmColumn::TFrmColumn(store::Session& session, const QString& description, int 
                    | Qt::WindowCloseButtonHint);
     setFont(pagekit::Sans(11));
     setFixedSize(ui::Scaled(493), ui::Scaled(311));
-    model_ = new wizard::TableGridModel(*tblColumn_, GridColumns, this);
+    model_ = new design::FieldGridModel(*design_, GridColumns, this);
     buildControls();
     LblReportName->setText(description);
     LblMargin->setText(QString::number(margin));
@@ -130,12 +136,12 @@ void TFrmColumn::buildGrid()
     indicator->setDefaultSectionSize(DBGrid1->fontMetrics().height() + 6);
     indicator->setFixedWidth(ui::Scaled(14));
     indicator->setHighlightSections(false);
-    wizard::SizeGridColumns(*DBGrid1, *model_);
+    SizeGridColumns(*DBGrid1);
     DBGrid1->installEventFilter(this);
 
     connect(DBGrid1->selectionModel(), &QItemSelectionModel::currentChanged, this, &TFrmColumn::gridCurrentChanged);
-    connect(model_, &wizard::TableGridModel::cursorMoved, this, &TFrmColumn::followCursor);
-    connect(model_, &wizard::TableGridModel::refused, this,
+    connect(model_, &design::FieldGridModel::cursorMoved, this, &TFrmColumn::followCursor);
+    connect(model_, &design::FieldGridModel::refused, this,
             [this](const QModelIndex& index, const QString& typed, const QString& text) {
                 refuse(Refusal{text, index.row(), index.column(), typed});
             });
@@ -160,20 +166,10 @@ void TFrmColumn::addLayoutView()
 
 void TFrmColumn::openTable()
 {
-    store::Table& table = tblColumn();
-    table.SetDatabaseName(store::DatabaseAlias);
-    table.SetTableName(store::WorkingTableName);
-    table.SetIndexName(QStringLiteral("iOrder"));
-    for (const char* name : {"Field", "Line", "LPosition", "RPosition"})
-        table.SetRequired(QString::fromLatin1(name), true);
-    table.SetRange(QStringLiteral("Line"), 1, 9);
-    table.SetRange(QStringLiteral("LPosition"), 1, 300);
-    table.SetRange(QStringLiteral("RPosition"), 1, 300);
-    for (const wizard::GridColumn& column : GridColumns)
-        table.SetDisplayLabel(column.field, column.title);
-    table.Open();
-    // The second view starts from a working table that is whole on disk too.
-    table.FlushBuffers();
+    QList<std::pair<store::WorkingColumn, QString>> titles;
+    for (const design::GridColumn& column : GridColumns)
+        titles.append({column.column, column.title});
+    design_->openForColumnWidths(titles);
 }
 
 void TFrmColumn::showEvent(QShowEvent* event)
@@ -203,8 +199,8 @@ bool TFrmColumn::eventFilter(QObject* watched, QEvent* event)
 
 void TFrmColumn::FormShow()
 {
-    if (!tblColumn().Active())
-        tblColumn().Open();
+    if (!design_->isOpen())
+        design_->open();
 }
 
 void TFrmColumn::BtnCheckClick()
@@ -223,9 +219,7 @@ void TFrmColumn::BtnOKClick()
 {
     if (!commitEditor())
         return;
-    store::Table& table = tblColumn();
-    if (table.State() == store::TableState::Edit || table.State() == store::TableState::Insert)
-        table.Post();
+    design_->storeEdit();
     if (writeReport_ && !writeReport_())
         return;
     accept();

@@ -17,13 +17,10 @@ class Session;
 class Table;
 } // namespace store
 
-namespace wizard {
-class TableGridModel;
-}
-
 namespace design {
+class FieldGridModel;
 class ReportDesign;
-}
+} // namespace design
 
 // The column-width editor: the lines and margins of an existing report's fields,
 // in a grid on a second, shared cursor of the working table. OK stores the row
@@ -38,7 +35,8 @@ public:
     TFrmColumn(store::Session& session, const QString& description, int margin, QWidget* parent = nullptr);
     ~TFrmColumn() override;
 
-    store::Table& tblColumn() { return *tblColumn_; }
+    // The editor's own view of the report being designed.
+    design::ReportDesign& design() { return *design_; }
     // The category whose event fields the report holds, for the layout's labels.
     void setEventCategory(const QString& category) { eventCategory_ = category; }
     // What OK does once the row being edited is stored: rewrites the report and
@@ -88,9 +86,8 @@ private:
     QPushButton* BtnOK = nullptr;
     QPushButton* BitBtn1 = nullptr;
 
-    std::unique_ptr<store::Table> tblColumn_;
     std::unique_ptr<design::ReportDesign> design_;
-    wizard::TableGridModel* model_ = nullptr;
+    design::FieldGridModel* model_ = nullptr;
     QString eventCategory_;
     std::function<bool()> writeReport_;
     std::optional<Refusal> refusal_;

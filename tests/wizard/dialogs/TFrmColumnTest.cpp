@@ -8,7 +8,8 @@
 #include "tests/support/RecordingModal.h"
 #include "tests/support/TempAlias.h"
 #include "wizard/view/ColumnLayoutView.h"
-#include "wizard/view/TableGridModel.h"
+#include "design/FieldGridModel.h"
+#include "design/ReportDesign.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -127,8 +128,8 @@ TEST_F(ColumnEditor, ShowsTheFieldsInReportOrderUnderTheFourTitles)
     EXPECT_EQ(QAccessible::queryAccessibleInterface(form.findChild<QLabel*>(QStringLiteral("LblRightJust")))
                   ->text(QAccessible::Name),
               QStringLiteral("Right Margin Max: 75"));
-    EXPECT_FALSE(form.tblColumn().Exclusive());
-    EXPECT_EQ(form.tblColumn().IndexName(), QStringLiteral("iOrder"));
+    EXPECT_TRUE(form.design().shared());
+    EXPECT_TRUE(form.design().inReportOrder());
 
     ASSERT_NE(grid, nullptr);
     QAbstractItemModel* model = grid->model();
@@ -182,8 +183,8 @@ TEST_F(ColumnEditor, RefusesBadValuesWithTheEngineMessageAndKeepsTheUserOnTheCel
         ASSERT_NE(editor, nullptr);
         EXPECT_EQ(editor->text(), QString::fromLatin1(c.typed));
         EXPECT_TRUE(editor->hasFocus());
-        EXPECT_EQ(form.tblColumn().RecNo(), 2);
-        EXPECT_EQ(form.tblColumn().State(), store::TableState::Browse);
+        EXPECT_EQ(form.design().currentRow(), 2);
+        EXPECT_FALSE(form.design().editing());
         EXPECT_EQ(Stored("Contact", storedColumn[c.column]), before);
     }
 }
@@ -231,7 +232,7 @@ TEST_F(ColumnEditor, TheFieldColumnCannotBeEdited)
     EXPECT_EQ(grid->indexWidget(cell), nullptr);
     EXPECT_FALSE(grid->model()->setData(cell, QStringLiteral("Renamed")));
     EXPECT_EQ(Cell(grid, 0, FieldColumn), QStringLiteral("Company"));
-    EXPECT_EQ(form.tblColumn().State(), store::TableState::Browse);
+    EXPECT_FALSE(form.design().editing());
 }
 
 TEST_F(ColumnEditor, AnEditFollowedAtOnceByOkReachesTheTable)
@@ -324,7 +325,7 @@ TEST_F(ColumnEditor, AnEmptiedValueKeepsTheUserOnTheRowAndOkStaysOpen)
     QApplication::processEvents();
     EXPECT_EQ(modal.texts(), QStringList{QStringLiteral("Field 'Line' must have a value")});
     EXPECT_EQ(grid->currentIndex(), grid->model()->index(0, LineColumn));
-    EXPECT_EQ(form.tblColumn().RecNo(), 1);
+    EXPECT_EQ(form.design().currentRow(), 1);
 
     modal.clear();
     QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("BtnOK")), Qt::LeftButton);
@@ -374,9 +375,10 @@ TEST_F(ColumnEditor, CancelKeepsTheRowsAlreadyStored)
 TEST_F(ColumnEditor, GridModelFollowsItsCursorAndStoresTypedText)
 {
     main.SetIndexName(QStringLiteral("iOrder"));
-    wizard::TableGridModel model(main, {{QStringLiteral("Field"), QStringLiteral("Field"), 20, true},
-                                        {QStringLiteral("Line"), QStringLiteral("Line"), 8, false}});
-    QSignalSpy refused(&model, &wizard::TableGridModel::refused);
+    design::ReportDesign design(main);
+    design::FieldGridModel model(design, {{store::WorkingColumn::Field, QStringLiteral("Field"), 20, true},
+                                          {store::WorkingColumn::Line, QStringLiteral("Line"), 8, false}});
+    QSignalSpy refused(&model, &design::FieldGridModel::refused);
     ASSERT_EQ(model.rowCount(), 4);
 
     // A walk of the cursor with its controls live ends, and at the end.

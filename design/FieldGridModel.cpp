@@ -1,12 +1,12 @@
-#include "wizard/view/TableGridModel.h"
+#include "design/FieldGridModel.h"
 
-#include "ui/ErrorGuard.h"
+#include "base/Error.h"
+#include "design/ReportDesign.h"
 #include "store/engine/Table.h"
 
-#include <QStyle>
-#include <QTableView>
+#include <QCoreApplication>
 
-namespace wizard {
+namespace design {
 
 namespace {
 
@@ -38,24 +38,24 @@ private:
 
 } // namespace
 
-TableGridModel::TableGridModel(store::Table& table, QList<GridColumn> columns, QObject* parent)
-    : QAbstractTableModel(parent), table_(table), columns_(std::move(columns))
+FieldGridModel::FieldGridModel(ReportDesign& design, QList<GridColumn> columns, QObject* parent)
+    : QAbstractTableModel(parent), table_(design.table_), columns_(std::move(columns))
 {
-    connect(&table_, &store::Table::changed, this, &TableGridModel::tableChanged);
+    connect(&table_, &store::Table::changed, this, &FieldGridModel::tableChanged);
     tableChanged();
 }
 
-int TableGridModel::rowCount(const QModelIndex& parent) const
+int FieldGridModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : int(rows_.size());
 }
 
-int TableGridModel::columnCount(const QModelIndex& parent) const
+int FieldGridModel::columnCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : int(columns_.size());
 }
 
-QVariant TableGridModel::data(const QModelIndex& index, int role) const
+QVariant FieldGridModel::data(const QModelIndex& index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
@@ -71,7 +71,7 @@ QVariant TableGridModel::data(const QModelIndex& index, int role) const
     }
 }
 
-QVariant TableGridModel::headerData(int section, Qt::Orientation orientation, int role) const
+QVariant FieldGridModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation == Qt::Horizontal) {
         if (section < 0 || section >= int(columns_.size()))
@@ -86,15 +86,16 @@ QVariant TableGridModel::headerData(int section, Qt::Orientation orientation, in
         return section == current_ ? (editing_ ? EditedRowMark : CurrentRowMark) : QString();
     // What the mark means, in words, for a screen reader.
     if (role == Qt::AccessibleTextRole)
-        return section == current_ ? (editing_ ? QStringLiteral("Current row, being edited")
-                                               : QStringLiteral("Current row"))
-                                   : QStringLiteral("Row %1").arg(section + 1);
+        return section == current_
+                   ? (editing_ ? QCoreApplication::translate("FieldGridModel", "Current row, being edited")
+                               : QCoreApplication::translate("FieldGridModel", "Current row"))
+                   : QCoreApplication::translate("FieldGridModel", "Row %1").arg(section + 1);
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
     return {};
 }
 
-Qt::ItemFlags TableGridModel::flags(const QModelIndex& index) const
+Qt::ItemFlags FieldGridModel::flags(const QModelIndex& index) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid))
         return Qt::NoItemFlags;
@@ -104,7 +105,7 @@ Qt::ItemFlags TableGridModel::flags(const QModelIndex& index) const
     return flags;
 }
 
-bool TableGridModel::setData(const QModelIndex& index, const QVariant& value, int role)
+bool FieldGridModel::setData(const QModelIndex& index, const QVariant& value, int role)
 {
     if (role != Qt::EditRole || !checkIndex(index, CheckIndexOption::IndexIsValid)
         || columns_[index.column()].readOnly)
@@ -117,21 +118,21 @@ bool TableGridModel::setData(const QModelIndex& index, const QVariant& value, in
     try {
         if (row != current_)
             moveTo(row);
-        table_.FieldByName(columns_[column].field).SetAsString(typed);
+        table_.FieldByName(store::ColumnText(columns_[column].column)).SetAsString(typed);
     } catch (const std::exception& failure) {
         // Qt's views must not see the exception: the grid's owner shows the message.
-        emit refused(this->index(row, column), typed, ui::FailureText(failure));
+        emit refused(this->index(row, column), typed, base::FailureText(failure));
         return false;
     }
     return true;
 }
 
-void TableGridModel::moveTo(int row)
+void FieldGridModel::moveTo(int row)
 {
     table_.SetRecNo(row + 1);
 }
 
-void TableGridModel::tableChanged()
+void FieldGridModel::tableChanged()
 {
     if (reading_)
         return;
@@ -150,15 +151,15 @@ void TableGridModel::tableChanged()
         readCurrentRow();
 }
 
-QStringList TableGridModel::valuesOfCurrentRow()
+QStringList FieldGridModel::valuesOfCurrentRow()
 {
     QStringList values;
     for (const GridColumn& column : columns_)
-        values << (table_.FieldTypeOf(column.field) ? table_.FieldByName(column.field).AsString() : QString());
+        values << table_.FieldByName(store::ColumnText(column.column)).AsString();
     return values;
 }
 
-void TableGridModel::readAllRows()
+void FieldGridModel::readAllRows()
 {
     std::vector<QStringList> rows;
     int current = -1;
@@ -190,7 +191,7 @@ void TableGridModel::readAllRows()
         emit cursorMoved(current_);
 }
 
-void TableGridModel::readCurrentRow()
+void FieldGridModel::readCurrentRow()
 {
     const int row = table_.RecNo() - 1;
     if (row < 0 || row >= int(rows_.size()))
@@ -205,12 +206,4 @@ void TableGridModel::readCurrentRow()
         emit cursorMoved(current_);
 }
 
-void SizeGridColumns(QTableView& view, const TableGridModel& model)
-{
-    const int charWidth = view.fontMetrics().averageCharWidth();
-    const int padding = 2 * view.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &view) + 4;
-    for (int column = 0; column < model.gridColumns().size(); ++column)
-        view.setColumnWidth(column, model.gridColumns()[column].width * charWidth + padding);
-}
-
-} // namespace wizard
+} // namespace design

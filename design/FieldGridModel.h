@@ -1,38 +1,36 @@
 #pragma once
 
+#include "store/WorkingTable.h"
+
 #include <QAbstractTableModel>
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <vector>
 
-class QTableView;
+namespace design {
 
-namespace store {
-class Table;
-}
+class ReportDesign;
 
-namespace wizard {
-
-// One visible column of a data grid: a column of the table, its title and its
-// width in characters.
+// One visible column of the grid: a column of the working table, its title and
+// its width in characters.
 struct GridColumn {
-    QString field;
+    store::WorkingColumn column;
     QString title;
     int width = 10;
     bool readOnly = false;
 };
 
-// The rows of a table cursor as a grid, in the order of the cursor's active
-// index, kept in step with the cursor through its changed() signal. The cursor's
+// The rows of a design as a grid, in the order of its cursor's active index,
+// kept in step with the cursor through its changed() signal. The cursor's
 // current row is the grid's current row; values typed into a cell are stored in
 // that row through the engine's text conversion (the row goes into edit state)
 // and are posted when the cursor moves to another row. A row being inserted is
 // not shown.
-class TableGridModel : public QAbstractTableModel {
+class FieldGridModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    TableGridModel(store::Table& table, QList<GridColumn> columns, QObject* parent = nullptr);
+    FieldGridModel(ReportDesign& design, QList<GridColumn> columns, QObject* parent = nullptr);
 
     const QList<GridColumn>& gridColumns() const { return columns_; }
 
@@ -71,7 +69,4 @@ private:
     bool reading_ = false;
 };
 
-// Gives each column of the view its width in characters of the view's font.
-void SizeGridColumns(QTableView& view, const TableGridModel& model);
-
-} // namespace wizard
+} // namespace design
