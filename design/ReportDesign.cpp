@@ -149,15 +149,21 @@ ReportDesign::ReportDesign(store::Table& table, QObject* parent) : QObject(paren
     connect(&table_, &store::Table::changed, this, &ReportDesign::changed);
 }
 
-ReportDesign::ReportDesign(store::Session& session, const QString& alias, QObject* parent)
+ReportDesign::ReportDesign(store::Session& session, const QString& alias, Hold hold, QObject* parent)
     : QObject(parent), own_(std::make_unique<store::Table>(session)), table_(*own_)
 {
     table_.SetDatabaseName(alias);
     table_.SetTableName(store::WorkingTableName);
+    table_.SetExclusive(hold == Hold::Exclusive);
     connect(&table_, &store::Table::changed, this, &ReportDesign::changed);
 }
 
 ReportDesign::~ReportDesign() = default;
+
+void ReportDesign::setAlias(const QString& alias)
+{
+    table_.SetDatabaseName(alias);
+}
 
 void ReportDesign::openForColumnWidths(const QList<std::pair<store::WorkingColumn, QString>>& titles)
 {

@@ -32,9 +32,13 @@ class ReportDesign : public QObject {
 public:
     // A design over a cursor on the working table, which the caller keeps.
     explicit ReportDesign(store::Table& table, QObject* parent = nullptr);
-    // A second view: a cursor of its own on the working table of alias, shared
-    // with the session's other cursors (what one stores, the other sees).
-    ReportDesign(store::Session& session, const QString& alias, QObject* parent = nullptr);
+    // A design over a cursor of its own on the working table of alias. The
+    // session's cursors share its rows (what one stores, the other sees); an
+    // exclusive one keeps other programs out while it is open.
+    enum class Hold { Shared, Exclusive };
+    ReportDesign(store::Session& session, const QString& alias, Hold hold = Hold::Shared, QObject* parent = nullptr);
+    // The working table is that of the alias's directory.
+    void setAlias(const QString& alias);
     ~ReportDesign() override;
 
     // The column-width editor's view: the rows in the report's order; a row

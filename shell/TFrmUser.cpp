@@ -6,9 +6,7 @@
 #include "ui/Modal.h"
 #include "store/Alias.h"
 #include "store/engine/Session.h"
-#include "store/engine/Table.h"
-#include "store/engine/ValueConversion.h"
-#include "store/paradox/PxTable.h"
+#include "design/HostTables.h"
 #include "wizard/pages/PageKit.h"
 
 #include <QHBoxLayout>
@@ -53,14 +51,12 @@ const QStringList& TFrmUser::UserFieldNames()
 }
 
 TFrmUser::TFrmUser(QWidget* parent)
-    : QDialog(parent), Table1(std::make_unique<store::Table>(store::Session::defaultSession()))
+    : QDialog(parent)
 {
     setObjectName(QStringLiteral("FrmUser"));
     setWindowTitle(tr("User Field Definitions"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint);
-    Table1->setObjectName(QStringLiteral("Table1"));
-    Table1->SetTableName(QStringLiteral("DATABASE.DB"));
 
     auto* layout = new QVBoxLayout(this);
     StringGrid1 = new ui::KeyboardTableWidget(GridRows, 1, this);
@@ -91,39 +87,22 @@ TFrmUser::~TFrmUser() = default;
 
 void TFrmUser::FormCreate()
 {
-    Table1->SetDatabaseName(store::DatabaseAlias);
     setCell(0, 0, tr("USER FIELD"));
     for (int i = 0; i < UserFieldNames().size(); ++i)
         setCell(i + 1, 0, UserFieldNames()[i]);
-    Table1->Open();
-    // The records are read from the file up to what the grid shows, not all of them.
-    const std::vector<std::vector<px::Value>> records =
-        px::TableFile::open(Table1->filePath()).readRecords(MostDatabases + 1);
-    const int shown = std::min<int>(int(records.size()), MostDatabases);
-    StringGrid1->setColumnCount(shown + 1);
-    for (int column = 1; column <= shown; ++column) {
-        const std::vector<px::Value>& record = records[std::size_t(column - 1)];
-        setCell(0, column, store::detail::textOf(record[columnOf(QStringLiteral("DB"))]));
+    design::UserFieldLabels labels(store::Session::defaultSession(), store::DatabaseAlias, MostDatabases);
+    StringGrid1->setColumnCount(labels.count() + 1);
+    for (int column = 1; column <= labels.count(); ++column) {
+        setCell(0, column, labels.value(column - 1, QStringLiteral("DB")));
         for (int row = 1; row < GridRows; ++row)
-            setCell(row, column, store::detail::textOf(record[columnOf(StringGrid1->item(row, 0)->text())]));
+            setCell(row, column, labels.value(column - 1, StringGrid1->item(row, 0)->text()));
         // Wide enough for its longest label: none is cut off.
         StringGrid1->resizeColumnToContents(column);
         StringGrid1->setColumnWidth(column, std::max(ui::Scaled(ColumnWidth), StringGrid1->columnWidth(column)));
     }
-    if (int(records.size()) > MostDatabases)
+    if (labels.more())
         ui::ShowInformation(this, tr("%1 holds more than %2 databases; only the first %2 are shown.")
-                                        .arg(Table1->filePath(), QString::number(MostDatabases)));
-}
-
-// The position of the column name in the table's records; a missing column
-// raises the engine's own error.
-std::size_t TFrmUser::columnOf(const QString& name)
-{
-    for (int i = 0; i < Table1->FieldCount(); ++i)
-        if (Table1->Fields(i).FieldName().compare(name, Qt::CaseInsensitive) == 0)
-            return std::size_t(i);
-    Table1->FieldByName(name);
-    return 0; // not reached: FieldByName throws for a missing column
+                                        .arg(labels.path(), QString::number(MostDatabases)));
 }
 
 // Row 0 and column 0 are the grid's fixed cells, drawn like buttons.

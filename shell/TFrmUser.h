@@ -2,13 +2,8 @@
 
 #include <QDialog>
 #include <QStringList>
-#include <memory>
 
 class QTableWidget;
-
-namespace store {
-class Table;
-}
 
 // "User Field Definitions": a read-only grid of the user's labels for the host's
 // thirty user fields, one column per record of DATABASE.DB, headed by its "DB"
@@ -28,9 +23,7 @@ public:
 
 private:
     void FormCreate();
-    std::size_t columnOf(const QString& name);
     void setCell(int row, int column, const QString& text);
 
     QTableWidget* StringGrid1 = nullptr;
-    std::unique_ptr<store::Table> Table1;
 };

@@ -3,7 +3,6 @@
 #include "ui/ErrorGuard.h"
 #include "ui/PickList.h"
 #include "store/engine/Session.h"
-#include "store/engine/Table.h"
 #include "design/ReportDesign.h"
 #include "wizard/pages/CategoryPage.h"
 #include "wizard/pages/ColumnWidthsPage.h"
@@ -43,15 +42,9 @@ Wizard::Wizard(store::Session& session, QWidget* window)
     : QObject(window),
       session_(session),
       window_(window),
-      TblContact_(std::make_unique<store::Table>(session)),
-      TblEvents_(std::make_unique<store::Table>(session)),
-      TblTRData_(std::make_unique<store::Table>(session))
+      hostTables_(std::make_unique<design::HostTables>(session)),
+      design_(std::make_unique<design::ReportDesign>(session, QString(), design::ReportDesign::Hold::Exclusive))
 {
-    TblContact_->SetTableName(QStringLiteral("CONTACT.DB"));
-    TblEvents_->SetTableName(QStringLiteral("EVENT.DB"));
-    TblTRData_->SetTableName(QStringLiteral("TRDATA.DB"));
-    TblTRData_->SetExclusive(true);
-    design_ = std::make_unique<design::ReportDesign>(*TblTRData_);
 
     auto* frame = new QVBoxLayout(window);
     frame->setContentsMargins(0, 0, 0, 0);
@@ -70,9 +63,8 @@ Wizard::Wizard(store::Session& session, QWidget* window)
 
 void Wizard::setAlias(const QString& alias)
 {
-    TblEvents_->SetDatabaseName(alias);
-    TblContact_->SetDatabaseName(alias);
-    TblTRData_->SetDatabaseName(alias);
+    hostTables_->setAlias(alias);
+    design_->setAlias(alias);
 }
 
 void Wizard::ensurePage(int index)

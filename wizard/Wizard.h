@@ -4,6 +4,7 @@
 #include "rules/FieldOrderRules.h"
 #include "store/report/ReportVersion.h"
 #include "wizard/WizardState.h"
+#include "design/HostTables.h"
 #include "design/ReportDesign.h"
 
 #include <QObject>
@@ -25,7 +26,6 @@ class PickList;
 
 namespace store {
 class Session;
-class Table;
 } // namespace store
 
 
@@ -73,8 +73,6 @@ public:
     WizardState& state() { return state_; }
     // The tables are those of the alias's directory.
     void setAlias(const QString& alias);
-    store::Table& TblContact() { return *TblContact_; }
-    store::Table& TblEvents() { return *TblEvents_; }
     // The report being designed, over the working table.
     design::ReportDesign& design() { return *design_; }
 
@@ -180,9 +178,7 @@ private:
     WizardState state_;
     std::array<bool, PageCount> built_{};
     rules::PreviewBlock preview_;  // the used block of the columns-and-rows preview
-    std::unique_ptr<store::Table> TblContact_;
-    std::unique_ptr<store::Table> TblEvents_;
-    std::unique_ptr<store::Table> TblTRData_;
+    std::unique_ptr<design::HostTables> hostTables_;
     std::unique_ptr<design::ReportDesign> design_;
     // The report file as this window last loaded or wrote it.
     struct ReportOnDisk {

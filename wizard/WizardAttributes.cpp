@@ -5,7 +5,6 @@
 #include "wizard/pages/FieldDefinitionsPage.h"
 #include "ui/ErrorGuard.h"
 #include "design/ReportDesign.h"
-#include "store/engine/Table.h"
 #include "rules/EventFieldMap.h"
 #include "rules/SummaryRules.h"
 
@@ -35,8 +34,7 @@ void Wizard::LBFieldDefsClick(QObject* Sender)
 
 void Wizard::CheckFieldTypes()
 {
-    TblContact().Open();
     const std::optional<store::FieldRow> row = design().current();
     const QString field = row ? row->field : QString();
-    definitions_->offerSummaries(rules::SummariesOffered(TblContact().FieldTypeOf(field)));
+    definitions_->offerSummaries(rules::SummariesOffered(hostTables_->contactFieldType(field)));
 }

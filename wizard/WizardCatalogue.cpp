@@ -4,7 +4,7 @@
 #include "wizard/pages/FieldSelectionPage.h"
 #include "wizard/pages/CategoryPage.h"
 #include "ui/Hourglass.h"
-#include "store/engine/Table.h"
+#include "design/HostTables.h"
 #include "rules/EventFieldMap.h"
 
 
@@ -61,18 +61,12 @@ void Wizard::FillPickFields(PageTurn turn)
     state_.ContactMemoChosen = false;
     state_.EventMemoChosen = false;
 
-    TblContact().Open();
-    TblEvents().Open();
-    QStringList contacts;
-    for (int i = 0; i < TblContact().FieldCount(); ++i)
-        contacts << TblContact().Fields(i).FieldName();
+    QStringList contacts = hostTables_->contactFieldNames();
     for (const char* combination : {"salutfirstlast", "firstlast", "citystatezip"})
         contacts << QString::fromLatin1(combination);
 
     QStringList events;
     rules::FillEventFieldList(CategoryWordOf(state_.InfoKind), events);
-    TblContact().Close();
-    TblEvents().Close();
 
     fields_->fillCatalogue(contacts, events, chosen != Category::Contact);
 }
