@@ -85,6 +85,86 @@
     </message>
 </context>
 <context>
+    <name>ColumnCheck</name>
+    <message>
+        <source>There are overlaps for right margin %1</source>
+        <extracomment>%1: the first position out of place, in tenths of an inch</extracomment>
+        <translation>Es gibt Überschneidungen beim rechten Rand %1</translation>
+    </message>
+    <message>
+        <source>LEFT Margin is less than RIGHT margin</source>
+        <extracomment>A field ends before it starts</extracomment>
+        <translation>Der LINKE Rand liegt hinter dem RECHTEN Rand</translation>
+    </message>
+    <message>
+        <source>RIGHT margin greater than Right margin MAX of %1</source>
+        <extracomment>%1: the printable width, in tenths of an inch</extracomment>
+        <translation>RECHTER Rand größer als der höchste rechte Rand %1</translation>
+    </message>
+</context>
+<context>
+    <name>ColumnLayout</name>
+    <message>
+        <source>You cannot have more than 18 fields!</source>
+        <translation>Sie können nicht mehr als 18 Felder haben!</translation>
+    </message>
+</context>
+<context>
+    <name>ColumnLayoutView</name>
+    <message>
+        <source>No line</source>
+        <extracomment>The band of the column layout for fields on no line of the report</extracomment>
+        <translation>Keine Zeile</translation>
+    </message>
+    <message>
+        <source>Column layout</source>
+        <translation>Spaltenanordnung</translation>
+    </message>
+    <message>
+        <source>No field is selected.</source>
+        <translation>Kein Feld ist gewählt.</translation>
+    </message>
+</context>
+<context>
+    <name>ColumnWidthsPage</name>
+    <message>
+        <source>Column Widths</source>
+        <translation>Spaltenbreiten</translation>
+    </message>
+    <message>
+        <source>Type in the starting and ending widths of each of the columns. Note: The units are in tenths of inches.</source>
+        <translation>Geben Sie für jede Spalte die Anfangs- und die Endposition ein. Hinweis: Die Einheit ist ein Zehntelzoll.</translation>
+    </message>
+    <message>
+        <source>Example:</source>
+        <translation>Beispiel:</translation>
+    </message>
+    <message>
+        <source>If a field starts at 25 that means that it will start at 2.5 inches from the left edge of the report.</source>
+        <translation>Beginnt ein Feld bei 25, so beginnt es 2,5 Zoll vom linken Rand des Berichts.</translation>
+    </message>
+    <message>
+        <source>Check Columns</source>
+        <translation>Spalten prüfen</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Feld</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Zeile</translation>
+    </message>
+    <message>
+        <source>Starting At</source>
+        <translation>Beginnt bei</translation>
+    </message>
+    <message>
+        <source>Ending At</source>
+        <translation>Endet bei</translation>
+    </message>
+</context>
+<context>
     <name>ColumnsPage</name>
     <message>
         <source>Column and Rows</source>
@@ -315,6 +395,241 @@ Optionen:
     <message>
         <source>No</source>
         <translation>Nein</translation>
+    </message>
+</context>
+<context>
+    <name>EventFields</name>
+    <message>
+        <source>Event date</source>
+        <translation>Datum des Ereignisses</translation>
+    </message>
+    <message>
+        <source>Event time</source>
+        <translation>Uhrzeit des Ereignisses</translation>
+    </message>
+    <message>
+        <source>Event type</source>
+        <translation>Art des Ereignisses</translation>
+    </message>
+    <message>
+        <source>Event subject</source>
+        <translation>Betreff des Ereignisses</translation>
+    </message>
+    <message>
+        <source>Elapsed time</source>
+        <translation>Verstrichene Zeit</translation>
+    </message>
+    <message>
+        <source>Event status</source>
+        <translation>Status des Ereignisses</translation>
+    </message>
+    <message>
+        <source>Event duration</source>
+        <translation>Dauer des Ereignisses</translation>
+    </message>
+    <message>
+        <source>Event notes</source>
+        <translation>Notizen zum Ereignis</translation>
+    </message>
+    <message>
+        <source>Is completed</source>
+        <translation>Ist erledigt</translation>
+    </message>
+    <message>
+        <source>Alarm time</source>
+        <translation>Zeit der Erinnerung</translation>
+    </message>
+    <message>
+        <source>Alarm lead time</source>
+        <translation>Vorlaufzeit der Erinnerung</translation>
+    </message>
+    <message>
+        <source>Phone call date</source>
+        <translation>Datum des Anrufs</translation>
+    </message>
+    <message>
+        <source>Phone call time</source>
+        <translation>Uhrzeit des Anrufs</translation>
+    </message>
+    <message>
+        <source>Phone call subject</source>
+        <translation>Betreff des Anrufs</translation>
+    </message>
+    <message>
+        <source>Phone call notes</source>
+        <translation>Notizen zum Anruf</translation>
+    </message>
+    <message>
+        <source>Letter date</source>
+        <translation>Datum des Briefs</translation>
+    </message>
+    <message>
+        <source>Letter time</source>
+        <translation>Uhrzeit des Briefs</translation>
+    </message>
+    <message>
+        <source>Letter subject</source>
+        <translation>Betreff des Briefs</translation>
+    </message>
+    <message>
+        <source>Letter status</source>
+        <translation>Status des Briefs</translation>
+    </message>
+    <message>
+        <source>Template name used</source>
+        <translation>Name der verwendeten Vorlage</translation>
+    </message>
+    <message>
+        <source>Letter notes</source>
+        <translation>Notizen zum Brief</translation>
+    </message>
+    <message>
+        <source>Meeting date</source>
+        <translation>Datum der Besprechung</translation>
+    </message>
+    <message>
+        <source>Meeting time</source>
+        <translation>Uhrzeit der Besprechung</translation>
+    </message>
+    <message>
+        <source>Meeting subject</source>
+        <translation>Betreff der Besprechung</translation>
+    </message>
+    <message>
+        <source>Meeting location</source>
+        <translation>Ort der Besprechung</translation>
+    </message>
+    <message>
+        <source>Meeting notes</source>
+        <translation>Notizen zur Besprechung</translation>
+    </message>
+    <message>
+        <source>Meeting duration</source>
+        <translation>Dauer der Besprechung</translation>
+    </message>
+    <message>
+        <source>To-do date</source>
+        <translation>Datum der Aufgabe</translation>
+    </message>
+    <message>
+        <source>To-do time</source>
+        <translation>Uhrzeit der Aufgabe</translation>
+    </message>
+    <message>
+        <source>To-do subject</source>
+        <translation>Betreff der Aufgabe</translation>
+    </message>
+    <message>
+        <source>To-do notes</source>
+        <translation>Notizen zur Aufgabe</translation>
+    </message>
+    <message>
+        <source>Note Date</source>
+        <translation>Datum der Notiz</translation>
+    </message>
+    <message>
+        <source>Note Time</source>
+        <translation>Uhrzeit der Notiz</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+</context>
+<context>
+    <name>FieldDefinitionsPage</name>
+    <message>
+        <source>Field Definitions</source>
+        <translation>Definitionen der Felder</translation>
+    </message>
+    <message>
+        <source>Select the characteristics of the fields by making your selections below.</source>
+        <translation>Legen Sie die Eigenschaften der Felder fest, indem Sie unten Ihre Auswahl treffen.</translation>
+    </message>
+    <message>
+        <source>Column Header</source>
+        <translation>Spaltenüberschrift</translation>
+    </message>
+    <message>
+        <source>DOT Leaders (....)</source>
+        <translation>Punkte davor (....)</translation>
+    </message>
+    <message>
+        <source>DOT Trailers (....)</source>
+        <translation>Punkte danach (....)</translation>
+    </message>
+    <message>
+        <source>Counted</source>
+        <translation>Gezählt</translation>
+    </message>
+    <message>
+        <source>Max Value</source>
+        <translation>Höchstwert</translation>
+    </message>
+    <message>
+        <source>Min Value</source>
+        <translation>Mindestwert</translation>
+    </message>
+    <message>
+        <source>Totaled</source>
+        <translation>Summiert</translation>
+    </message>
+    <message>
+        <source>Averaged</source>
+        <translation>Gemittelt</translation>
+    </message>
+    <message>
+        <source>&amp;Make Report</source>
+        <translation>Bericht &amp;erstellen</translation>
+    </message>
+</context>
+<context>
+    <name>FieldFault</name>
+    <message>
+        <source>%1 ends at %2, before it starts at %3.</source>
+        <extracomment>Spoken for the column layout. %1: the field; %2, %3: positions in tenths of an inch</extracomment>
+        <translation>%1 endet bei %2, bevor es bei %3 beginnt.</translation>
+    </message>
+    <message>
+        <source>%1 ends at %2, past the printable width of %3.</source>
+        <extracomment>%1: the field; %2: its end; %3: the printable width, in tenths of an inch</extracomment>
+        <translation>%1 endet bei %2, jenseits der druckbaren Breite von %3.</translation>
+    </message>
+    <message>
+        <source>%1 is on no line of the report.</source>
+        <extracomment>%1: the field</extracomment>
+        <translation>%1 steht auf keiner Zeile des Berichts.</translation>
+    </message>
+    <message>
+        <source>%1, from %2 to %3, overlaps %4, from %5 to %6, on line %7.</source>
+        <extracomment>%1, %4: two fields, each with its start and end; %7: the line of the report</extracomment>
+        <translation>%1, von %2 bis %3, überlappt in Zeile %7 mit %4, von %5 bis %6.</translation>
+    </message>
+    <message>
+        <source>%1 is one position wide, at %2, and is not the last field of line %3.</source>
+        <extracomment>%1: the field; %2: its one position; %3: the line of the report</extracomment>
+        <translation>%1 ist nur eine Position breit, bei %2, und ist nicht das letzte Feld der Zeile %3.</translation>
+    </message>
+    <message>
+        <source>%1 runs from %2 to %3 on line %4; the check finds no fault with it.</source>
+        <extracomment>%1: the field; %2, %3: its start and end; %4: the line of the report</extracomment>
+        <translation>%1 reicht in Zeile %4 von %2 bis %3; die Prüfung findet keinen Fehler daran.</translation>
+    </message>
+    <message>
+        <source>%1 Also at fault: %2</source>
+        <extracomment>%1: what is at fault with the field in view; %2: the same for each other field at fault</extracomment>
+        <translation>%1 Ebenfalls fehlerhaft: %2</translation>
+    </message>
+</context>
+<context>
+    <name>FieldOrder</name>
+    <message>
+        <source>The CustomID field must appear FIRST on the list</source>
+        <translation>Das Feld CustomID muss als ERSTES in der Liste stehen</translation>
+    </message>
+    <message>
+        <source>The Memo Field must be last.</source>
+        <translation>Das Memofeld muss an letzter Stelle stehen.</translation>
     </message>
 </context>
 <context>
@@ -957,6 +1272,97 @@ Freie Software unter der MIT-Lizenz</translation>
     <message>
         <source>Tabulon Personal</source>
         <translation>Tabulon Personal</translation>
+    </message>
+</context>
+<context>
+    <name>Wizard</name>
+    <message>
+        <source>Slideshow</source>
+        <translation>Diashow</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Info</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Previous</source>
+        <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Weiter</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Delete an Existing Report</source>
+        <translation>Bestehenden Bericht löschen</translation>
+    </message>
+    <message>
+        <source>Modify an Existing Report</source>
+        <translation>Bestehenden Bericht ändern</translation>
+    </message>
+    <message>
+        <source>Report successfully modified.</source>
+        <translation>Der Bericht wurde geändert.</translation>
+    </message>
+    <message>
+        <source>You must enter a description.</source>
+        <translation>Sie müssen eine Beschreibung eingeben.</translation>
+    </message>
+    <message>
+        <source>No Fields Selected.</source>
+        <translation>Keine Felder gewählt.</translation>
+    </message>
+    <message>
+        <source>Columns appear OK.</source>
+        <translation>Die Spalten scheinen in Ordnung zu sein.</translation>
+    </message>
+    <message>
+        <source> Its file time says it was last changed on %1.</source>
+        <extracomment>%1: the date and time the file says it was last written; a sentence of its own, after another</extracomment>
+        <translation> Laut der Zeit der Datei wurde er zuletzt am %1 geändert.</translation>
+    </message>
+    <message>
+        <source>The report %1 has been deleted by another program or user since it was loaded or saved here.
+
+Do you want to save it again with this version?</source>
+        <extracomment>%1: the report file&apos;s path</extracomment>
+        <translation>Der Bericht %1 wurde, seit er hier geladen oder gespeichert wurde, von einem anderen Programm oder Benutzer gelöscht.
+
+Möchten Sie ihn mit dieser Fassung erneut speichern?</translation>
+    </message>
+    <message>
+        <source>Another program or user has saved a report as %1 since this report was loaded, saved or named here.%2
+
+Do you want to overwrite it with this version?</source>
+        <extracomment>%1: the report file&apos;s path; %2: the sentence on the file&apos;s time, or nothing</extracomment>
+        <translation>Ein anderes Programm oder ein anderer Benutzer hat einen Bericht als %1 gespeichert, seit dieser Bericht hier geladen, gespeichert oder benannt wurde.%2
+
+Möchten Sie ihn mit dieser Fassung überschreiben?</translation>
+    </message>
+    <message>
+        <source>The report %1 has been changed by another program or user since it was loaded or saved here.%2
+
+Do you want to overwrite it with this version?</source>
+        <extracomment>%1: the report file&apos;s path; %2: the sentence on the file&apos;s time, or nothing</extracomment>
+        <translation>Der Bericht %1 wurde, seit er hier geladen oder gespeichert wurde, von einem anderen Programm oder Benutzer geändert.%2
+
+Möchten Sie ihn mit dieser Fassung überschreiben?</translation>
+    </message>
+    <message>
+        <source>Do you want to overwrite the existing report?</source>
+        <translation>Möchten Sie den bestehenden Bericht überschreiben?</translation>
+    </message>
+    <message>
+        <source>Report successfully created.</source>
+        <translation>Der Bericht wurde erstellt.</translation>
     </message>
 </context>
 <context>
