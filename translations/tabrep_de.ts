@@ -845,6 +845,17 @@ Ein anderes Programm oder eine andere Sitzung hat sie geöffnet.</translation>
     </message>
 </context>
 <context>
+    <name>ErrorGuard</name>
+    <message>
+        <source>There was not enough memory to finish this action.</source>
+        <translation>Für diese Aktion war nicht genug Speicher frei, sie wurde nicht abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>This action could not be finished because of an unexpected failure.</source>
+        <translation>Diese Aktion konnte wegen eines unerwarteten Fehlers nicht abgeschlossen werden.</translation>
+    </message>
+</context>
+<context>
     <name>EventFields</name>
     <message>
         <source>Event date</source>

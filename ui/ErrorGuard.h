@@ -4,6 +4,7 @@
 #include "ui/Modal.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QString>
 #include <exception>
 #include <new>
@@ -19,8 +20,9 @@ inline QString FailureText(const std::exception& failure)
     if (const auto* error = dynamic_cast<const base::Error*>(&failure))
         return error->text();
     if (dynamic_cast<const std::bad_alloc*>(&failure))
-        return QStringLiteral("There was not enough memory to finish this action.");
-    return QStringLiteral("This action could not be finished because of an unexpected failure.");
+        return QCoreApplication::translate("ErrorGuard", "There was not enough memory to finish this action.");
+    return QCoreApplication::translate("ErrorGuard",
+                                       "This action could not be finished because of an unexpected failure.");
 }
 
 // The window's general error handling: runs a handler and shows any failure in

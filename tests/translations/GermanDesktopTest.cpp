@@ -42,6 +42,13 @@ TEST_F(GermanWizard, ShowsGermanTextsAndQtsOwnInGerman)
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
     next();
     EXPECT_EQ(child<QWidget>("Page2")->accessibleName(), QStringLiteral("Berichtsart"));
+    // The wizard's own messages too.
+    click("RbContactOrdered");
+    next();
+    click("RBContact");
+    next();
+    next();
+    EXPECT_EQ(modal.texts(), QStringList{QStringLiteral("Sie müssen eine Beschreibung eingeben.")});
 }
 
 // The same steps as the English tests of report creation, and the same bytes.

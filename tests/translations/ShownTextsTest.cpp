@@ -9,6 +9,7 @@
 #include "tests/support/QtPrinting.h"
 #include "tests/support/RecordingModal.h"
 #include "tests/support/TempAlias.h"
+#include "ui/ErrorGuard.h"
 #include "ui/PickList.h"
 #include "rules/DefaultPositions.h"
 #include "wizard/pages/ColumnWidthsPage.h"
@@ -25,6 +26,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <new>
+#include <stdexcept>
 #include <set>
 
 namespace {
@@ -121,4 +124,12 @@ TEST(ShownTexts, EveryPageAndDialogShowsOnlyTranslatedTexts)
     // The user fields' grid is headed by the names of the databases.
     EXPECT_EQ(Untranslated(user, {QStringLiteral("StringGrid1")}), QStringList{});
     EXPECT_TRUE(modal.shown().empty());
+}
+
+// The sentences for failures that carry no text of their own are translated too.
+TEST(ShownTexts, FailuresWithoutTextsOfTheirOwnAreTranslated)
+{
+    Brackets brackets;
+    EXPECT_TRUE(ui::FailureText(std::bad_alloc()).contains(Open));
+    EXPECT_TRUE(ui::FailureText(std::runtime_error("library words")).contains(Open));
 }
