@@ -3,6 +3,7 @@
 #include "base/EngineError.h"
 #include "base/Paths.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRandomGenerator>
 
@@ -232,12 +233,14 @@ bool WriteFileAtomically(const QString& path, const QByteArray& bytes, const QSt
 {
     const QString target = QFileInfo(path).absoluteFilePath();
     const auto fail = [&](const QString& why) {
-        throw base::EngineError(QStringLiteral("Cannot write %1 %2: %3").arg(kind, target, why));
+        //: %1: the kind of file, such as "report"; %2: its path; %3: the reason
+        throw base::EngineError(QCoreApplication::translate("Files", "Cannot write %1 %2: %3").arg(kind, target, why));
     };
     struct stat info {};
     if (::lstat(base::FileNameBytes(target).constData(), &info) == 0 && S_ISLNK(info.st_mode))
-        fail(QStringLiteral("it is a symbolic link, and the file it points to is left untouched. Nothing was "
-                            "written. To change it here, replace the link by a copy of %1.")
+        fail(QCoreApplication::translate(
+                 "Files", "it is a symbolic link, and the file it points to is left untouched. Nothing was "
+                          "written. To change it here, replace the link by a copy of %1.")
                  .arg(QFileInfo(target).symLinkTarget()));
     ReplacementFile file(target);
     if (!file.create() || file.write(bytes) != bytes.size() || !file.sync())

@@ -90,8 +90,8 @@ using LastLook = std::function<Placing()>;
 // right before the new file takes its place, so nothing but the rename follows
 // it; a name taken by someone else after a look that chose OnlyNew is looked at
 // again. On any failure the old file stays as it was and base::EngineError is
-// thrown with "Cannot write <kind> <path>: <the reason>". False when lastLook
-// chose to write nothing.
+// thrown with "Cannot write <kind> <path>: <the reason>" in the user's language,
+// kind as the user reads it. False when lastLook chose to write nothing.
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes, const QString& kind,
                          const LastLook& lastLook = {});
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <exception>
 #include <new>
@@ -33,8 +34,9 @@ inline QString FailureText(const std::exception& failure)
     if (const auto* error = dynamic_cast<const Error*>(&failure))
         return error->text();
     if (dynamic_cast<const std::bad_alloc*>(&failure))
-        return QStringLiteral("There was not enough memory to finish this action.");
-    return QStringLiteral("This action could not be finished because of an unexpected failure.");
+        return QCoreApplication::translate("ErrorGuard", "There was not enough memory to finish this action.");
+    return QCoreApplication::translate("ErrorGuard",
+                                       "This action could not be finished because of an unexpected failure.");
 }
 
 } // namespace base

@@ -29,17 +29,18 @@ void Write(std::FILE* stream, const QString& text)
     std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
 }
 
-// A message on one line, its texts from files shown visibly: the engine's
-// sentence and where in the report it was, as the wizard words them.
-QString MessageLine(const QString& text)
+// A failure's message on one line, its texts from files shown visibly: for a
+// refused field record, the engine's sentence and where in the report it was,
+// as the wizard words them, in any language.
+QString MessageLine(const base::Error& error)
 {
-    const qsizetype where = text.indexOf(QLatin1String("\n\nThis is in field record "));
-    if (where < 0)
-        return Visible(text);
-    QString sentence = Visible(QStringView(text).left(where));
+    const auto* refused = dynamic_cast<const store::FieldRecordError*>(&error);
+    if (!refused)
+        return Visible(error.text());
+    QString sentence = Visible(refused->sentence());
     if (!sentence.endsWith(u'.') && !sentence.endsWith(u'!') && !sentence.endsWith(u'?'))
         sentence += u'.';
-    return sentence + u' ' + Visible(QStringView(text).sliced(where + 2));
+    return sentence + u' ' + Visible(refused->place());
 }
 
 QString Directory(const QString& directory)
@@ -101,7 +102,12 @@ QString WordOrLine(const QString& word, const QString& line, const QString& notW
 
 void Complain(const Streams& streams, const QString& text)
 {
-    Write(streams.err, QStringLiteral("tabrep-report: %1\n").arg(MessageLine(text)));
+    Write(streams.err, QStringLiteral("tabrep-report: %1\n").arg(Visible(text)));
+}
+
+void Complain(const Streams& streams, const base::Error& error)
+{
+    Write(streams.err, QStringLiteral("tabrep-report: %1\n").arg(MessageLine(error)));
 }
 
 int ListCommand(const QString& directoryArgument, bool json, const Streams& streams)
@@ -210,7 +216,7 @@ int CheckCommand(const QStringList& files, const Streams& streams)
             if (!failure.isEmpty())
                 status = std::max<int>(status, Failed);
         } catch (const base::Error& e) {
-            Complain(streams, e.text());
+            Complain(streams, e);
             status = Trouble;
         }
     };

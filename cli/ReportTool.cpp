@@ -101,7 +101,7 @@ int RunReportTool(const QStringList& arguments, const Streams& streams)
         if (command == QLatin1String("check"))
             return CheckCommand(operands, streams);
     } catch (const base::Error& e) {
-        Complain(streams, e.text());
+        Complain(streams, e);
         return Trouble;
     }
     if (command == QLatin1String("list") || command == QLatin1String("show"))

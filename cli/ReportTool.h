@@ -4,6 +4,10 @@
 #include <QStringList>
 #include <cstdio>
 
+namespace base {
+class Error;
+}
+
 namespace cli {
 
 // Where the program writes: its output, and its messages about trouble.
@@ -20,8 +24,10 @@ enum ExitStatus { Passed = 0, Failed = 1, Trouble = 2 };
 // tabrep-report with its arguments (the program's name left out).
 int RunReportTool(const QStringList& arguments, const Streams& streams);
 
-// Writes a message about trouble on one line, its texts from files shown visibly.
+// Writes a message about trouble on one line, its texts from files shown visibly;
+// a refused field record's sentence and place joined.
 void Complain(const Streams& streams, const QString& text);
+void Complain(const Streams& streams, const base::Error& error);
 
 // The commands. directory empty: the alias directory.
 int ListCommand(const QString& directory, bool json, const Streams& streams);

@@ -1,10 +1,8 @@
 #include "rules/ColumnCheck.h"
 
-#include <QStringBuilder>
+#include <QCoreApplication>
 
 #include <algorithm>
-#include <array>
-#include <charconv>
 #include <climits>
 #include <vector>
 
@@ -12,17 +10,10 @@ namespace rules {
 
 namespace {
 
-// A message that ends in a number, made in one piece.
-QString WithNumber(QLatin1StringView text, int number)
-{
-    std::array<char, 12> digits;
-    const char* end = std::to_chars(digits.data(), digits.data() + digits.size(), number).ptr;
-    return text % QLatin1StringView(digits.data(), end);
-}
-
 QString OverlapMessage(int position)
 {
-    return WithNumber(QLatin1StringView("There are overlaps for right margin "), position);
+    //: %1: the first position out of place, in tenths of an inch
+    return QCoreApplication::translate("ColumnCheck", "There are overlaps for right margin %1").arg(position);
 }
 
 // The places of the fields on the lines in use (1 and later, however many),
@@ -178,9 +169,12 @@ std::optional<int> FindOverlap(const QList<ColumnRecord>& records)
 QString MarginFailure(int maximum, const QList<ColumnRecord>& records)
 {
     if (!CheckLeftRight(records))
-        return QStringLiteral("LEFT Margin is less than RIGHT margin");
+        //: A field ends before it starts
+        return QCoreApplication::translate("ColumnCheck", "LEFT Margin is less than RIGHT margin");
     if (!CheckRightMax(maximum, records))
-        return WithNumber(QLatin1StringView("RIGHT margin greater than Right margin MAX of "), maximum);
+        //: %1: the printable width, in tenths of an inch
+        return QCoreApplication::translate("ColumnCheck", "RIGHT margin greater than Right margin MAX of %1")
+            .arg(maximum);
     return {};
 }
 

@@ -1,5 +1,7 @@
 #include "rules/ColumnLayout.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace rules {
@@ -23,7 +25,7 @@ QStringList PlacedFields(const QStringList& fields, bool detailLevel)
 
 QString RowLimitMessage()
 {
-    return QStringLiteral("You cannot have more than 18 fields!");
+    return QCoreApplication::translate("ColumnLayout", "You cannot have more than 18 fields!");
 }
 
 bool LeadsWithCustomId(const QStringList& fields, bool detailLevel)

@@ -1,5 +1,7 @@
 #include "rules/EventFieldMap.h"
 
+#include <QCoreApplication>
+
 #include <span>
 
 namespace rules {
@@ -7,73 +9,73 @@ namespace rules {
 namespace {
 
 struct EventField {
-    const char* fieldName;
-    const char* displayName;
+    const char* fieldName;   // as EVENT.DB and the report files name it
+    const char* displayName; // in English; shown in the user's language
 };
 
 constexpr EventField kGeneric[] = {
-    {"EventDate", "Event date"},
-    {"EventTime", "Event time"},
-    {"Type", "Event type"},
-    {"Summary", "Event subject"},
-    {"Elapsed", "Elapsed time"},
-    {"Status", "Event status"},
-    {"Duration", "Event duration"},
-    {"Memo", "Event notes"},
-    {"Completed", "Is completed"},
-    {"AlarmTime", "Alarm time"},
-    {"AlarmLead", "Alarm lead time"},
+    {"EventDate", QT_TRANSLATE_NOOP("EventFields", "Event date")},
+    {"EventTime", QT_TRANSLATE_NOOP("EventFields", "Event time")},
+    {"Type", QT_TRANSLATE_NOOP("EventFields", "Event type")},
+    {"Summary", QT_TRANSLATE_NOOP("EventFields", "Event subject")},
+    {"Elapsed", QT_TRANSLATE_NOOP("EventFields", "Elapsed time")},
+    {"Status", QT_TRANSLATE_NOOP("EventFields", "Event status")},
+    {"Duration", QT_TRANSLATE_NOOP("EventFields", "Event duration")},
+    {"Memo", QT_TRANSLATE_NOOP("EventFields", "Event notes")},
+    {"Completed", QT_TRANSLATE_NOOP("EventFields", "Is completed")},
+    {"AlarmTime", QT_TRANSLATE_NOOP("EventFields", "Alarm time")},
+    {"AlarmLead", QT_TRANSLATE_NOOP("EventFields", "Alarm lead time")},
 };
 
 constexpr EventField kCall[] = {
-    {"EventDate", "Phone call date"},
-    {"EventTime", "Phone call time"},
-    {"Summary", "Phone call subject"},
-    {"Elapsed", "Elapsed time"},
-    {"Memo", "Phone call notes"},
-    {"Completed", "Is completed"},
-    {"AlarmTime", "Alarm time"},
-    {"AlarmLead", "Alarm lead time"},
+    {"EventDate", QT_TRANSLATE_NOOP("EventFields", "Phone call date")},
+    {"EventTime", QT_TRANSLATE_NOOP("EventFields", "Phone call time")},
+    {"Summary", QT_TRANSLATE_NOOP("EventFields", "Phone call subject")},
+    {"Elapsed", QT_TRANSLATE_NOOP("EventFields", "Elapsed time")},
+    {"Memo", QT_TRANSLATE_NOOP("EventFields", "Phone call notes")},
+    {"Completed", QT_TRANSLATE_NOOP("EventFields", "Is completed")},
+    {"AlarmTime", QT_TRANSLATE_NOOP("EventFields", "Alarm time")},
+    {"AlarmLead", QT_TRANSLATE_NOOP("EventFields", "Alarm lead time")},
 };
 
 constexpr EventField kLetter[] = {
-    {"EventDate", "Letter date"},
-    {"EventTime", "Letter time"},
-    {"Summary", "Letter subject"},
-    {"Status", "Letter status"},
-    {"TemplateName", "Template name used"},
-    {"Memo", "Letter notes"},
-    {"Completed", "Is completed"},
-    {"AlarmTime", "Alarm time"},
-    {"AlarmLead", "Alarm lead time"},
+    {"EventDate", QT_TRANSLATE_NOOP("EventFields", "Letter date")},
+    {"EventTime", QT_TRANSLATE_NOOP("EventFields", "Letter time")},
+    {"Summary", QT_TRANSLATE_NOOP("EventFields", "Letter subject")},
+    {"Status", QT_TRANSLATE_NOOP("EventFields", "Letter status")},
+    {"TemplateName", QT_TRANSLATE_NOOP("EventFields", "Template name used")},
+    {"Memo", QT_TRANSLATE_NOOP("EventFields", "Letter notes")},
+    {"Completed", QT_TRANSLATE_NOOP("EventFields", "Is completed")},
+    {"AlarmTime", QT_TRANSLATE_NOOP("EventFields", "Alarm time")},
+    {"AlarmLead", QT_TRANSLATE_NOOP("EventFields", "Alarm lead time")},
 };
 
 constexpr EventField kMeeting[] = {
-    {"EventDate", "Meeting date"},
-    {"EventTime", "Meeting time"},
-    {"Summary", "Meeting subject"},
-    {"Where", "Meeting location"},
-    {"Memo", "Meeting notes"},
-    {"Duration", "Meeting duration"},
-    {"Completed", "Is completed"},
-    {"AlarmTime", "Alarm time"},
-    {"AlarmLead", "Alarm lead time"},
+    {"EventDate", QT_TRANSLATE_NOOP("EventFields", "Meeting date")},
+    {"EventTime", QT_TRANSLATE_NOOP("EventFields", "Meeting time")},
+    {"Summary", QT_TRANSLATE_NOOP("EventFields", "Meeting subject")},
+    {"Where", QT_TRANSLATE_NOOP("EventFields", "Meeting location")},
+    {"Memo", QT_TRANSLATE_NOOP("EventFields", "Meeting notes")},
+    {"Duration", QT_TRANSLATE_NOOP("EventFields", "Meeting duration")},
+    {"Completed", QT_TRANSLATE_NOOP("EventFields", "Is completed")},
+    {"AlarmTime", QT_TRANSLATE_NOOP("EventFields", "Alarm time")},
+    {"AlarmLead", QT_TRANSLATE_NOOP("EventFields", "Alarm lead time")},
 };
 
 constexpr EventField kTodo[] = {
-    {"EventDate", "To-do date"},
-    {"EventTime", "To-do time"},
-    {"Summary", "To-do subject"},
-    {"Memo", "To-do notes"},
-    {"Completed", "Is completed"},
-    {"AlarmTime", "Alarm time"},
-    {"AlarmLead", "Alarm lead time"},
+    {"EventDate", QT_TRANSLATE_NOOP("EventFields", "To-do date")},
+    {"EventTime", QT_TRANSLATE_NOOP("EventFields", "To-do time")},
+    {"Summary", QT_TRANSLATE_NOOP("EventFields", "To-do subject")},
+    {"Memo", QT_TRANSLATE_NOOP("EventFields", "To-do notes")},
+    {"Completed", QT_TRANSLATE_NOOP("EventFields", "Is completed")},
+    {"AlarmTime", QT_TRANSLATE_NOOP("EventFields", "Alarm time")},
+    {"AlarmLead", QT_TRANSLATE_NOOP("EventFields", "Alarm lead time")},
 };
 
 constexpr EventField kNote[] = {
-    {"EventDate", "Note Date"},
-    {"EventTime", "Note Time"},
-    {"Memo", "Notes"},
+    {"EventDate", QT_TRANSLATE_NOOP("EventFields", "Note Date")},
+    {"EventTime", QT_TRANSLATE_NOOP("EventFields", "Note Time")},
+    {"Memo", QT_TRANSLATE_NOOP("EventFields", "Notes")},
 };
 
 std::span<const EventField> TableOf(const QString& category)
@@ -93,20 +95,25 @@ std::span<const EventField> TableOf(const QString& category)
     return {};
 }
 
+QString Shown(const EventField& entry)
+{
+    return QCoreApplication::translate("EventFields", entry.displayName);
+}
+
 } // namespace
 
 QString GetEventDisplayName(const QString& category, const QString& fieldName)
 {
     for (const EventField& entry : TableOf(category))
         if (fieldName == QLatin1StringView(entry.fieldName))
-            return QString::fromLatin1(entry.displayName);
+            return Shown(entry);
     return fieldName;
 }
 
 QString GetEventFieldName(const QString& category, const QString& displayName)
 {
     for (const EventField& entry : TableOf(category))
-        if (displayName == QLatin1StringView(entry.displayName))
+        if (displayName == Shown(entry))
             return QString::fromLatin1(entry.fieldName);
     return displayName;
 }
@@ -115,7 +122,7 @@ void FillEventFieldList(const QString& category, QStringList& list)
 {
     list.clear();
     for (const EventField& entry : TableOf(category))
-        list.append(QString::fromLatin1(entry.displayName));
+        list.append(Shown(entry));
 }
 
 } // namespace rules

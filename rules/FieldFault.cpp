@@ -1,19 +1,34 @@
 #include "rules/FieldFault.h"
 
+#include <QCoreApplication>
+
 namespace rules {
 
+namespace {
+
+QString N(int number)
+{
+    return QString::number(number);
+}
+
+} // namespace
+
+// The names are filled in at once with the numbers, so a name holding "%2" stays as it is.
 QString FieldFault(int maximum, const QList<ColumnRecord>& records, const QStringList& names, qsizetype index)
 {
     const ColumnRecord& field = records[index];
     const QString& name = names[index];
     if (EndsBeforeStart(field))
-        return QStringLiteral("%1 ends at %2, before it starts at %3.")
-            .arg(name).arg(field.rposition).arg(field.lposition);
+        //: Spoken for the column layout. %1: the field; %2, %3: positions in tenths of an inch
+        return QCoreApplication::translate("FieldFault", "%1 ends at %2, before it starts at %3.")
+            .arg(name, N(field.rposition), N(field.lposition));
     if (EndsBeyond(maximum, field))
-        return QStringLiteral("%1 ends at %2, past the printable width of %3.")
-            .arg(name).arg(field.rposition).arg(maximum);
+        //: %1: the field; %2: its end; %3: the printable width, in tenths of an inch
+        return QCoreApplication::translate("FieldFault", "%1 ends at %2, past the printable width of %3.")
+            .arg(name, N(field.rposition), N(maximum));
     if (field.line < 1)
-        return QStringLiteral("%1 is on no line of the report.").arg(name);
+        //: %1: the field
+        return QCoreApplication::translate("FieldFault", "%1 is on no line of the report.").arg(name);
     if (FieldsAtFault(maximum, records)[index]) {
         // The marks: an earlier field of the line that ends at or after this one's
         // start, or a later one that starts at or before its end.
@@ -22,15 +37,20 @@ QString FieldFault(int maximum, const QList<ColumnRecord>& records, const QStrin
             if (other == index || next.line != field.line)
                 continue;
             if (other < index ? next.rposition >= field.lposition : field.rposition >= next.lposition)
-                return QStringLiteral("%1, from %2 to %3, overlaps %4, from %5 to %6, on line %7.")
-                    .arg(name).arg(field.lposition).arg(field.rposition)
-                    .arg(names[other]).arg(next.lposition).arg(next.rposition).arg(field.line);
+                //: %1, %4: two fields, each with its start and end; %7: the line of the report
+                return QCoreApplication::translate("FieldFault",
+                                                   "%1, from %2 to %3, overlaps %4, from %5 to %6, on line %7.")
+                    .arg(name, N(field.lposition), N(field.rposition), names[other], N(next.lposition),
+                         N(next.rposition), N(field.line));
         }
-        return QStringLiteral("%1 is one position wide, at %2, and is not the last field of line %3.")
-            .arg(name).arg(field.lposition).arg(field.line);
+        //: %1: the field; %2: its one position; %3: the line of the report
+        return QCoreApplication::translate("FieldFault",
+                                           "%1 is one position wide, at %2, and is not the last field of line %3.")
+            .arg(name, N(field.lposition), N(field.line));
     }
-    return QStringLiteral("%1 runs from %2 to %3 on line %4; the check finds no fault with it.")
-        .arg(name).arg(field.lposition).arg(field.rposition).arg(field.line);
+    //: %1: the field; %2, %3: its start and end; %4: the line of the report
+    return QCoreApplication::translate("FieldFault", "%1 runs from %2 to %3 on line %4; the check finds no fault with it.")
+        .arg(name, N(field.lposition), N(field.rposition), N(field.line));
 }
 
 QString LayoutFaults(int maximum, const QList<ColumnRecord>& records, const QStringList& names, qsizetype index)
@@ -42,7 +62,8 @@ QString LayoutFaults(int maximum, const QList<ColumnRecord>& records, const QStr
         if (other != index && atFault[other])
             others << FieldFault(maximum, records, names, other);
     if (!others.isEmpty())
-        words += QStringLiteral(" Also at fault: ") + others.join(u' ');
+        //: %1: what is at fault with the field in view; %2: the same for each other field at fault
+        words = QCoreApplication::translate("FieldFault", "%1 Also at fault: %2").arg(words, others.join(u' '));
     return words;
 }
 

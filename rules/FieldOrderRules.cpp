@@ -2,6 +2,8 @@
 
 #include "rules/EventFieldMap.h"
 
+#include <QCoreApplication>
+
 namespace rules {
 
 namespace {
@@ -51,9 +53,9 @@ QString FieldOrderMessage(FieldOrderBreak broken)
 {
     switch (broken) {
     case FieldOrderBreak::CustomIdNotFirst:
-        return QStringLiteral("The CustomID field must appear FIRST on the list");
+        return QCoreApplication::translate("FieldOrder", "The CustomID field must appear FIRST on the list");
     case FieldOrderBreak::MemoNotLast:
-        return QStringLiteral("The Memo Field must be last.");
+        return QCoreApplication::translate("FieldOrder", "The Memo Field must be last.");
     case FieldOrderBreak::None:
         break;
     }

@@ -1,5 +1,6 @@
 #include "rules/LayoutGeometry.h"
 
+#include <QCoreApplication>
 #include <QtGlobal>
 
 #include <algorithm>
@@ -115,7 +116,9 @@ qsizetype Bands::bandAt(double y) const
 
 QString Bands::label(qsizetype band) const
 {
-    return band < lines_.size() ? QString::number(lines_[band]) : QStringLiteral("No line");
+    return band < lines_.size() ? QString::number(lines_[band])
+                                   //: The band of the column layout for fields on no line of the report
+                                   : QCoreApplication::translate("ColumnLayoutView", "No line");
 }
 
 } // namespace rules

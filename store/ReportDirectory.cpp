@@ -6,6 +6,7 @@
 #include "store/report/Cp1252.h"
 #include "store/report/ReportReader.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -63,8 +64,9 @@ public:
         if (QFileInfo(path).isReadable())
             dir_ = ::opendir(base::FileNameBytes(path).constData());
         if (!dir_)
-            throw base::FileError(
-                QStringLiteral("Cannot list the report files in %1: the directory cannot be read.").arg(path));
+            throw base::FileError(QCoreApplication::translate(
+                                      "ReportFile", "Cannot list the report files in %1: the directory cannot be read.")
+                                      .arg(path));
     }
     ~OpenDirectory() { ::closedir(dir_); }
     OpenDirectory(const OpenDirectory&) = delete;

@@ -3,6 +3,7 @@
 #include "base/EngineError.h"
 #include "base/Paths.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -72,10 +73,11 @@ QString ResolveReportName(const QString& directory, const QString& bareName)
     if (found.isEmpty())
         return bareName;
     if (found.size() > 1)
-        throw base::FileError(
-            QStringLiteral("The report name %1 fits more than one file in %2 (%3); names that differ only in "
-                           "letter case cannot be told apart. Rename or remove all but one of them.")
-                .arg(bareName, directory, found.join(QStringLiteral(", "))));
+        throw base::FileError(QCoreApplication::translate(
+                                  "ReportFile",
+                                  "The report name %1 fits more than one file in %2 (%3); names that differ only in "
+                                  "letter case cannot be told apart. Rename or remove all but one of them.")
+                                  .arg(bareName, directory, found.join(QStringLiteral(", "))));
     return found.front();
 }
 

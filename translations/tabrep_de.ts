@@ -85,6 +85,86 @@
     </message>
 </context>
 <context>
+    <name>ColumnCheck</name>
+    <message>
+        <source>There are overlaps for right margin %1</source>
+        <extracomment>%1: the first position out of place, in tenths of an inch</extracomment>
+        <translation>Es gibt Überschneidungen beim rechten Rand %1</translation>
+    </message>
+    <message>
+        <source>LEFT Margin is less than RIGHT margin</source>
+        <extracomment>A field ends before it starts</extracomment>
+        <translation>Der LINKE Rand liegt hinter dem RECHTEN Rand</translation>
+    </message>
+    <message>
+        <source>RIGHT margin greater than Right margin MAX of %1</source>
+        <extracomment>%1: the printable width, in tenths of an inch</extracomment>
+        <translation>RECHTER Rand größer als der höchste rechte Rand %1</translation>
+    </message>
+</context>
+<context>
+    <name>ColumnLayout</name>
+    <message>
+        <source>You cannot have more than 18 fields!</source>
+        <translation>Sie können nicht mehr als 18 Felder haben!</translation>
+    </message>
+</context>
+<context>
+    <name>ColumnLayoutView</name>
+    <message>
+        <source>No line</source>
+        <extracomment>The band of the column layout for fields on no line of the report</extracomment>
+        <translation>Keine Zeile</translation>
+    </message>
+    <message>
+        <source>Column layout</source>
+        <translation>Spaltenanordnung</translation>
+    </message>
+    <message>
+        <source>No field is selected.</source>
+        <translation>Kein Feld ist gewählt.</translation>
+    </message>
+</context>
+<context>
+    <name>ColumnWidthsPage</name>
+    <message>
+        <source>Column Widths</source>
+        <translation>Spaltenbreiten</translation>
+    </message>
+    <message>
+        <source>Type in the starting and ending widths of each of the columns. Note: The units are in tenths of inches.</source>
+        <translation>Geben Sie für jede Spalte die Anfangs- und die Endposition ein. Hinweis: Die Einheit ist ein Zehntelzoll.</translation>
+    </message>
+    <message>
+        <source>Example:</source>
+        <translation>Beispiel:</translation>
+    </message>
+    <message>
+        <source>If a field starts at 25 that means that it will start at 2.5 inches from the left edge of the report.</source>
+        <translation>Beginnt ein Feld bei 25, so beginnt es 2,5 Zoll vom linken Rand des Berichts.</translation>
+    </message>
+    <message>
+        <source>Check Columns</source>
+        <translation>Spalten prüfen</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Feld</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Zeile</translation>
+    </message>
+    <message>
+        <source>Starting At</source>
+        <translation>Beginnt bei</translation>
+    </message>
+    <message>
+        <source>Ending At</source>
+        <translation>Endet bei</translation>
+    </message>
+</context>
+<context>
     <name>ColumnsPage</name>
     <message>
         <source>Column and Rows</source>
@@ -318,6 +398,688 @@ Optionen:
     </message>
 </context>
 <context>
+    <name>Engine</name>
+    <message>
+        <source>The alias file %1 cannot be read: %2.</source>
+        <translation>Die Aliasdatei %1 kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>The alias file %1 is not a regular file, so it was not read.</source>
+        <translation>Die Aliasdatei %1 ist keine reguläre Datei und wurde daher nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>The alias file %1 is larger than %2 bytes; only its lines within them were read.</source>
+        <translation>Die Aliasdatei %1 ist größer als %2 Byte; nur ihre Zeilen innerhalb dieser Grenze wurden gelesen.</translation>
+    </message>
+    <message>
+        <source>Unknown database alias: %1
+%3Define it in %2 as:
+[%1]
+PATH=&lt;directory&gt;</source>
+        <translation>Unbekannter Datenbankalias: %1
+%3Legen Sie ihn in %2 so an:
+[%1]
+PATH=&lt;Verzeichnis&gt;</translation>
+    </message>
+    <message>
+        <source>Table is read only: %1
+Only tables that this program created can be changed.</source>
+        <translation>Die Tabelle ist schreibgeschützt: %1
+Nur Tabellen, die dieses Programm angelegt hat, können geändert werden.</translation>
+    </message>
+    <message>
+        <source>Table has changed on disk since it was opened: %1
+Close it and open it again.</source>
+        <translation>Die Tabelle wurde auf der Festplatte geändert, seit sie geöffnet wurde: %1
+Schließen Sie sie und öffnen Sie sie erneut.</translation>
+    </message>
+    <message>
+        <source>Key violation.</source>
+        <translation>Schlüsselverletzung.</translation>
+    </message>
+    <message>
+        <source>Record/key deleted.</source>
+        <translation>Datensatz oder Schlüssel gelöscht.</translation>
+    </message>
+    <message>
+        <source>Table was replaced by another copy of the program: %1
+This copy no longer holds it, so nothing was written from it. One person at a time designs reports in a folder: close the program, and start it again when the other person has finished.</source>
+        <translation>Die Tabelle wurde von einer anderen Kopie des Programms ersetzt: %1
+Diese Kopie hält sie nicht mehr, daher wurde nichts aus ihr geschrieben. In einem Ordner entwirft immer nur eine Person Berichte: Schließen Sie das Programm und starten Sie es erneut, wenn die andere Person fertig ist.</translation>
+    </message>
+    <message>
+        <source>Cannot perform this operation on a closed dataset</source>
+        <translation>Dieser Vorgang ist bei einer geschlossenen Datenmenge nicht möglich</translation>
+    </message>
+    <message>
+        <source>Cannot perform this operation on an open dataset</source>
+        <translation>Dieser Vorgang ist bei einer geöffneten Datenmenge nicht möglich</translation>
+    </message>
+    <message>
+        <source>Field index out of range: %1</source>
+        <translation>Feldindex außerhalb des Bereichs: %1</translation>
+    </message>
+    <message>
+        <source>Table name is missing</source>
+        <translation>Der Tabellenname fehlt</translation>
+    </message>
+    <message>
+        <source>Table is in use: %1</source>
+        <translation>Die Tabelle wird verwendet: %1</translation>
+    </message>
+    <message>
+        <source>Field &apos;%1&apos; not found</source>
+        <translation>Feld „%1“ nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Index does not exist. Index: %1</source>
+        <translation>Der Index existiert nicht. Index: %1</translation>
+    </message>
+    <message>
+        <source>Record number %1 is out of range (1 to %2)</source>
+        <translation>Die Datensatznummer %1 liegt außerhalb des Bereichs (1 bis %2)</translation>
+    </message>
+    <message>
+        <source>Table has no primary index: %1</source>
+        <translation>Die Tabelle hat keinen Primärindex: %1</translation>
+    </message>
+    <message>
+        <source>A key of this table has 1 to %1 values</source>
+        <translation>Ein Schlüssel dieser Tabelle hat 1 bis %1 Werte</translation>
+    </message>
+    <message>
+        <source>Field &apos;%1&apos; must have a value</source>
+        <translation>Das Feld „%1“ muss einen Wert haben</translation>
+    </message>
+    <message>
+        <source>Cannot perform this operation on an empty dataset</source>
+        <translation>Dieser Vorgang ist bei einer leeren Datenmenge nicht möglich</translation>
+    </message>
+    <message>
+        <source>Cannot delete %1: %2</source>
+        <translation>%1 kann nicht gelöscht werden: %2</translation>
+    </message>
+    <message>
+        <source>Table does not exist: %1</source>
+        <translation>Die Tabelle existiert nicht: %1</translation>
+    </message>
+    <message>
+        <source>Table is busy: %1
+Another program or session has it open.</source>
+        <translation>Die Tabelle ist belegt: %1
+Ein anderes Programm oder eine andere Sitzung hat sie geöffnet.</translation>
+    </message>
+    <message>
+        <source>Cannot lock</source>
+        <translation>Sperren nicht möglich</translation>
+    </message>
+    <message>
+        <source>Cannot use the lock file %1: it is a symbolic link or not a regular file, which this program never makes. Remove it and start again.</source>
+        <translation>Die Sperrdatei %1 kann nicht verwendet werden: Sie ist ein symbolischer Link oder keine reguläre Datei, wie dieses Programm sie nie anlegt. Entfernen Sie sie und starten Sie erneut.</translation>
+    </message>
+    <message>
+        <source>Cannot create the lock file</source>
+        <translation>Die Sperrdatei kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Cannot open the lock file</source>
+        <translation>Die Sperrdatei kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>someone</source>
+        <translation>N. N.</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <extracomment>%1: a user&apos;s login; %2: the computer&apos;s name</extracomment>
+        <translation>%1 auf %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2, process %3) has been designing a report in this folder since %4. One person at a time designs reports in a folder: ask %1 to finish and close the program, or wait and try again.</source>
+        <extracomment>%1: a person&apos;s name; %2: the login and computer; %3: a process number; %4: a date and time</extracomment>
+        <translation>%1 (%2, Prozess %3) entwirft seit %4 einen Bericht in diesem Ordner. In einem Ordner entwirft immer nur eine Person Berichte: Bitten Sie %1, fertig zu werden und das Programm zu schließen, oder warten Sie und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Index field &apos;%1&apos; not found. Index: %2</source>
+        <translation>Indexfeld „%1“ nicht gefunden. Index: %2</translation>
+    </message>
+    <message>
+        <source>A table needs 1 to 255 fields.</source>
+        <translation>Eine Tabelle braucht 1 bis 255 Felder.</translation>
+    </message>
+    <message>
+        <source>Invalid field name: &apos;%1&apos;</source>
+        <translation>Ungültiger Feldname: „%1“</translation>
+    </message>
+    <message>
+        <source>Duplicate field name: &apos;%1&apos;</source>
+        <translation>Doppelter Feldname: „%1“</translation>
+    </message>
+    <message>
+        <source>Field &apos;%1&apos; has a type that a Paradox table cannot hold.</source>
+        <translation>Das Feld „%1“ hat einen Typ, den eine Paradox-Tabelle nicht aufnehmen kann.</translation>
+    </message>
+    <message>
+        <source>Invalid size %1 for field &apos;%2&apos; (%3 to %4).</source>
+        <translation>Ungültige Größe %1 für das Feld „%2“ (%3 bis %4).</translation>
+    </message>
+    <message>
+        <source>Duplicate index name: &apos;%1&apos;</source>
+        <translation>Doppelter Indexname: „%1“</translation>
+    </message>
+    <message>
+        <source>A secondary index needs a name.</source>
+        <translation>Ein Sekundärindex braucht einen Namen.</translation>
+    </message>
+    <message>
+        <source>A table can have only one primary index.</source>
+        <translation>Eine Tabelle kann nur einen Primärindex haben.</translation>
+    </message>
+    <message>
+        <source>The fields of the primary index must be the first fields of the table, in order. Index: %1</source>
+        <translation>Die Felder des Primärindex müssen die ersten Felder der Tabelle sein, in ihrer Reihenfolge. Index: %1</translation>
+    </message>
+    <message>
+        <source>A secondary index needs a primary index. Index: %1</source>
+        <translation>Ein Sekundärindex braucht einen Primärindex. Index: %1</translation>
+    </message>
+    <message>
+        <source>Cannot access field &apos;%1&apos; as type %2</source>
+        <translation>Auf das Feld „%1“ kann nicht als Typ %2 zugegriffen werden</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid value for field &apos;%2&apos;. The allowed range is %3 to %4</source>
+        <translation>%1 ist kein gültiger Wert für das Feld „%2“. Erlaubt ist der Bereich von %3 bis %4</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value for field &apos;%2&apos;</source>
+        <translation>„%1“ ist keine gültige ganze Zahl für das Feld „%2“</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value for field &apos;%2&apos;</source>
+        <translation>„%1“ ist keine gültige Gleitkommazahl für das Feld „%2“</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid boolean value for field &apos;%2&apos;</source>
+        <translation>„%1“ ist kein gültiger Wahrheitswert für das Feld „%2“</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid date value for field &apos;%2&apos;</source>
+        <translation>„%1“ ist kein gültiges Datum für das Feld „%2“</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid time value for field &apos;%2&apos;</source>
+        <translation>„%1“ ist keine gültige Uhrzeit für das Feld „%2“</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid date and time value for field &apos;%2&apos;</source>
+        <translation>„%1“ ist keine gültige Angabe von Datum und Uhrzeit für das Feld „%2“</translation>
+    </message>
+    <message>
+        <source>a reference to offset %1 outside the file</source>
+        <translation>ein Verweis auf die Position %1 außerhalb der Datei</translation>
+    </message>
+    <message>
+        <source>a reference to a block of type %1</source>
+        <translation>ein Verweis auf einen Block vom Typ %1</translation>
+    </message>
+    <message>
+        <source>entry %1 of a single-value block</source>
+        <translation>Eintrag %1 eines Blocks mit einem einzigen Wert</translation>
+    </message>
+    <message>
+        <source>a value length that differs from its record</source>
+        <translation>eine Wertlänge, die von ihrem Datensatz abweicht</translation>
+    </message>
+    <message>
+        <source>a value that runs past the end of the file</source>
+        <translation>ein Wert, der über das Ende der Datei hinausreicht</translation>
+    </message>
+    <message>
+        <source>entry %1 of a suballocated block</source>
+        <translation>Eintrag %1 eines unterteilten Blocks</translation>
+    </message>
+    <message>
+        <source>a value outside its block</source>
+        <translation>ein Wert außerhalb seines Blocks</translation>
+    </message>
+    <message>
+        <source>Cannot read table: %1 (%2)</source>
+        <translation>Die Tabelle kann nicht gelesen werden: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Corrupt table header: %1 (%2)</source>
+        <translation>Beschädigter Tabellenkopf: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Corrupt table: %1 (%2)</source>
+        <translation>Beschädigte Tabelle: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Corrupt memo file: %1 (%2)</source>
+        <translation>Beschädigte Memodatei: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Cannot write table: %1 (%2)</source>
+        <translation>Die Tabelle kann nicht geschrieben werden: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is out of range</source>
+        <translation>%1 liegt außerhalb des Bereichs</translation>
+    </message>
+    <message>
+        <source>not a finite number</source>
+        <translation>keine endliche Zahl</translation>
+    </message>
+    <message>
+        <source>BCD value with %1 decimal places</source>
+        <translation>BCD-Wert mit %1 Nachkommastellen</translation>
+    </message>
+    <message>
+        <source>%1 has too many digits</source>
+        <translation>%1 hat zu viele Ziffern</translation>
+    </message>
+    <message>
+        <source>the value does not suit a %1 field</source>
+        <translation>der Wert passt nicht zu einem Feld vom Typ %1</translation>
+    </message>
+    <message>
+        <source>%1 field outside the record</source>
+        <translation>Feld vom Typ %1 außerhalb des Datensatzes</translation>
+    </message>
+    <message>
+        <source>%1 ms is not a time of day</source>
+        <translation>%1 ms ist keine Uhrzeit</translation>
+    </message>
+    <message>
+        <source>%1 bytes do not fit in %2</source>
+        <translation>%1 Byte passen nicht in %2</translation>
+    </message>
+    <message>
+        <source>the %1 run past the end of the header</source>
+        <translation>die %1 reichen über das Ende des Tabellenkopfs hinaus</translation>
+    </message>
+    <message>
+        <source>a field name runs past the end of the header</source>
+        <translation>ein Feldname reicht über das Ende des Tabellenkopfs hinaus</translation>
+    </message>
+    <message>
+        <source>unknown file version %1</source>
+        <translation>unbekannte Dateiversion %1</translation>
+    </message>
+    <message>
+        <source>file type %1 is not a data table</source>
+        <translation>der Dateityp %1 ist keine Datentabelle</translation>
+    </message>
+    <message>
+        <source>header size %1 is too small</source>
+        <translation>die Kopfgröße %1 ist zu klein</translation>
+    </message>
+    <message>
+        <source>header size %1 exceeds the file size %2</source>
+        <translation>die Kopfgröße %1 übersteigt die Dateigröße %2</translation>
+    </message>
+    <message>
+        <source>record size %1 does not fit a block of %2 bytes</source>
+        <translation>die Datensatzgröße %1 passt nicht in einen Block von %2 Byte</translation>
+    </message>
+    <message>
+        <source>key field count %1 exceeds the field count</source>
+        <translation>die Zahl der Schlüsselfelder %1 übersteigt die Zahl der Felder</translation>
+    </message>
+    <message>
+        <source>%1 blocks of %2 bytes do not fit in a file of %3 bytes</source>
+        <translation>%1 Blöcke von %2 Byte passen nicht in eine Datei von %3 Byte</translation>
+    </message>
+    <message>
+        <source>block numbers beyond the %1 blocks of the file</source>
+        <translation>Blocknummern jenseits der %1 Blöcke der Datei</translation>
+    </message>
+    <message>
+        <source>records without a first block</source>
+        <translation>Datensätze ohne ersten Block</translation>
+    </message>
+    <message>
+        <source>record count %1 exceeds what %2 blocks hold</source>
+        <translation>die Zahl der Datensätze %1 übersteigt, was %2 Blöcke fassen</translation>
+    </message>
+    <message>
+        <source>field descriptors</source>
+        <translation>Feldbeschreibungen</translation>
+    </message>
+    <message>
+        <source>field %1 has unknown type %2</source>
+        <translation>das Feld %1 hat den unbekannten Typ %2</translation>
+    </message>
+    <message>
+        <source>field %1 (%2) has invalid size %3</source>
+        <translation>das Feld %1 (%2) hat die ungültige Größe %3</translation>
+    </message>
+    <message>
+        <source>field sizes do not add up to the record size</source>
+        <translation>die Feldgrößen ergeben zusammen nicht die Datensatzgröße</translation>
+    </message>
+    <message>
+        <source>table name pointer</source>
+        <translation>Zeiger auf den Tabellennamen</translation>
+    </message>
+    <message>
+        <source>field name pointers</source>
+        <translation>Zeiger auf die Feldnamen</translation>
+    </message>
+    <message>
+        <source>table name</source>
+        <translation>Tabellennamen</translation>
+    </message>
+    <message>
+        <source>the file is too short for a table header</source>
+        <translation>die Datei ist zu kurz für einen Tabellenkopf</translation>
+    </message>
+    <message>
+        <source>unknown block size code %1</source>
+        <translation>unbekannter Code %1 für die Blockgröße</translation>
+    </message>
+    <message>
+        <source>field count %1 is not between 1 and 255</source>
+        <translation>die Zahl der Felder %1 liegt nicht zwischen 1 und 255</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>sie ist keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>record %1, field %2: %3</source>
+        <translation>Datensatz %1, Feld %2: %3</translation>
+    </message>
+    <message>
+        <source>the file is shorter than its %1 blocks</source>
+        <translation>die Datei ist kürzer als ihre %1 Blöcke</translation>
+    </message>
+    <message>
+        <source>the block chain points to block %1 of %2</source>
+        <translation>die Blockkette verweist auf Block %1 von %2</translation>
+    </message>
+    <message>
+        <source>the block chain returns to block %1</source>
+        <translation>die Blockkette kehrt zu Block %1 zurück</translation>
+    </message>
+    <message>
+        <source>block %1 claims more records than it holds</source>
+        <translation>Block %1 gibt mehr Datensätze an, als er enthält</translation>
+    </message>
+    <message>
+        <source>a table has 1 to 255 fields, not %1</source>
+        <translation>eine Tabelle hat 1 bis 255 Felder, nicht %1</translation>
+    </message>
+    <message>
+        <source>code page %1</source>
+        <translation>Codepage %1</translation>
+    </message>
+    <message>
+        <source>field &quot;%1&quot; (%2) cannot have size %3</source>
+        <translation>das Feld „%1“ (%2) kann nicht die Größe %3 haben</translation>
+    </message>
+    <message>
+        <source>field %1 has no usable name</source>
+        <translation>das Feld %1 hat keinen brauchbaren Namen</translation>
+    </message>
+    <message>
+        <source>records of %1 bytes are too wide</source>
+        <translation>Datensätze von %1 Byte sind zu breit</translation>
+    </message>
+    <message>
+        <source>a table cannot have %1 records</source>
+        <translation>eine Tabelle kann nicht %1 Datensätze haben</translation>
+    </message>
+    <message>
+        <source>%1 records are too many for one table</source>
+        <translation>%1 Datensätze sind zu viele für eine Tabelle</translation>
+    </message>
+    <message>
+        <source>record %1 has %2 values for %3 fields</source>
+        <translation>der Datensatz %1 hat %2 Werte für %3 Felder</translation>
+    </message>
+    <message>
+        <source>record %1, field &quot;%2&quot;: %3</source>
+        <translation>Datensatz %1, Feld „%2“: %3</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorGuard</name>
+    <message>
+        <source>There was not enough memory to finish this action.</source>
+        <translation>Für diese Aktion war nicht genug Speicher frei, sie wurde nicht abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>This action could not be finished because of an unexpected failure.</source>
+        <translation>Diese Aktion konnte wegen eines unerwarteten Fehlers nicht abgeschlossen werden.</translation>
+    </message>
+</context>
+<context>
+    <name>EventFields</name>
+    <message>
+        <source>Event date</source>
+        <translation>Datum des Ereignisses</translation>
+    </message>
+    <message>
+        <source>Event time</source>
+        <translation>Uhrzeit des Ereignisses</translation>
+    </message>
+    <message>
+        <source>Event type</source>
+        <translation>Art des Ereignisses</translation>
+    </message>
+    <message>
+        <source>Event subject</source>
+        <translation>Betreff des Ereignisses</translation>
+    </message>
+    <message>
+        <source>Elapsed time</source>
+        <translation>Verstrichene Zeit</translation>
+    </message>
+    <message>
+        <source>Event status</source>
+        <translation>Status des Ereignisses</translation>
+    </message>
+    <message>
+        <source>Event duration</source>
+        <translation>Dauer des Ereignisses</translation>
+    </message>
+    <message>
+        <source>Event notes</source>
+        <translation>Notizen zum Ereignis</translation>
+    </message>
+    <message>
+        <source>Is completed</source>
+        <translation>Ist erledigt</translation>
+    </message>
+    <message>
+        <source>Alarm time</source>
+        <translation>Zeit der Erinnerung</translation>
+    </message>
+    <message>
+        <source>Alarm lead time</source>
+        <translation>Vorlaufzeit der Erinnerung</translation>
+    </message>
+    <message>
+        <source>Phone call date</source>
+        <translation>Datum des Anrufs</translation>
+    </message>
+    <message>
+        <source>Phone call time</source>
+        <translation>Uhrzeit des Anrufs</translation>
+    </message>
+    <message>
+        <source>Phone call subject</source>
+        <translation>Betreff des Anrufs</translation>
+    </message>
+    <message>
+        <source>Phone call notes</source>
+        <translation>Notizen zum Anruf</translation>
+    </message>
+    <message>
+        <source>Letter date</source>
+        <translation>Datum des Briefs</translation>
+    </message>
+    <message>
+        <source>Letter time</source>
+        <translation>Uhrzeit des Briefs</translation>
+    </message>
+    <message>
+        <source>Letter subject</source>
+        <translation>Betreff des Briefs</translation>
+    </message>
+    <message>
+        <source>Letter status</source>
+        <translation>Status des Briefs</translation>
+    </message>
+    <message>
+        <source>Template name used</source>
+        <translation>Name der verwendeten Vorlage</translation>
+    </message>
+    <message>
+        <source>Letter notes</source>
+        <translation>Notizen zum Brief</translation>
+    </message>
+    <message>
+        <source>Meeting date</source>
+        <translation>Datum der Besprechung</translation>
+    </message>
+    <message>
+        <source>Meeting time</source>
+        <translation>Uhrzeit der Besprechung</translation>
+    </message>
+    <message>
+        <source>Meeting subject</source>
+        <translation>Betreff der Besprechung</translation>
+    </message>
+    <message>
+        <source>Meeting location</source>
+        <translation>Ort der Besprechung</translation>
+    </message>
+    <message>
+        <source>Meeting notes</source>
+        <translation>Notizen zur Besprechung</translation>
+    </message>
+    <message>
+        <source>Meeting duration</source>
+        <translation>Dauer der Besprechung</translation>
+    </message>
+    <message>
+        <source>To-do date</source>
+        <translation>Datum der Aufgabe</translation>
+    </message>
+    <message>
+        <source>To-do time</source>
+        <translation>Uhrzeit der Aufgabe</translation>
+    </message>
+    <message>
+        <source>To-do subject</source>
+        <translation>Betreff der Aufgabe</translation>
+    </message>
+    <message>
+        <source>To-do notes</source>
+        <translation>Notizen zur Aufgabe</translation>
+    </message>
+    <message>
+        <source>Note Date</source>
+        <translation>Datum der Notiz</translation>
+    </message>
+    <message>
+        <source>Note Time</source>
+        <translation>Uhrzeit der Notiz</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+</context>
+<context>
+    <name>FieldDefinitionsPage</name>
+    <message>
+        <source>Field Definitions</source>
+        <translation>Definitionen der Felder</translation>
+    </message>
+    <message>
+        <source>Select the characteristics of the fields by making your selections below.</source>
+        <translation>Legen Sie die Eigenschaften der Felder fest, indem Sie unten Ihre Auswahl treffen.</translation>
+    </message>
+    <message>
+        <source>Column Header</source>
+        <translation>Spaltenüberschrift</translation>
+    </message>
+    <message>
+        <source>DOT Leaders (....)</source>
+        <translation>Punkte davor (....)</translation>
+    </message>
+    <message>
+        <source>DOT Trailers (....)</source>
+        <translation>Punkte danach (....)</translation>
+    </message>
+    <message>
+        <source>Counted</source>
+        <translation>Gezählt</translation>
+    </message>
+    <message>
+        <source>Max Value</source>
+        <translation>Höchstwert</translation>
+    </message>
+    <message>
+        <source>Min Value</source>
+        <translation>Mindestwert</translation>
+    </message>
+    <message>
+        <source>Totaled</source>
+        <translation>Summiert</translation>
+    </message>
+    <message>
+        <source>Averaged</source>
+        <translation>Gemittelt</translation>
+    </message>
+    <message>
+        <source>&amp;Make Report</source>
+        <translation>Bericht &amp;erstellen</translation>
+    </message>
+</context>
+<context>
+    <name>FieldFault</name>
+    <message>
+        <source>%1 ends at %2, before it starts at %3.</source>
+        <extracomment>Spoken for the column layout. %1: the field; %2, %3: positions in tenths of an inch</extracomment>
+        <translation>%1 endet bei %2, bevor es bei %3 beginnt.</translation>
+    </message>
+    <message>
+        <source>%1 ends at %2, past the printable width of %3.</source>
+        <extracomment>%1: the field; %2: its end; %3: the printable width, in tenths of an inch</extracomment>
+        <translation>%1 endet bei %2, jenseits der druckbaren Breite von %3.</translation>
+    </message>
+    <message>
+        <source>%1 is on no line of the report.</source>
+        <extracomment>%1: the field</extracomment>
+        <translation>%1 steht auf keiner Zeile des Berichts.</translation>
+    </message>
+    <message>
+        <source>%1, from %2 to %3, overlaps %4, from %5 to %6, on line %7.</source>
+        <extracomment>%1, %4: two fields, each with its start and end; %7: the line of the report</extracomment>
+        <translation>%1, von %2 bis %3, überlappt in Zeile %7 mit %4, von %5 bis %6.</translation>
+    </message>
+    <message>
+        <source>%1 is one position wide, at %2, and is not the last field of line %3.</source>
+        <extracomment>%1: the field; %2: its one position; %3: the line of the report</extracomment>
+        <translation>%1 ist nur eine Position breit, bei %2, und ist nicht das letzte Feld der Zeile %3.</translation>
+    </message>
+    <message>
+        <source>%1 runs from %2 to %3 on line %4; the check finds no fault with it.</source>
+        <extracomment>%1: the field; %2, %3: its start and end; %4: the line of the report</extracomment>
+        <translation>%1 reicht in Zeile %4 von %2 bis %3; die Prüfung findet keinen Fehler daran.</translation>
+    </message>
+    <message>
+        <source>%1 Also at fault: %2</source>
+        <extracomment>%1: what is at fault with the field in view; %2: the same for each other field at fault</extracomment>
+        <translation>%1 Ebenfalls fehlerhaft: %2</translation>
+    </message>
+</context>
+<context>
     <name>FieldGridModel</name>
     <message>
         <source>Current row, being edited</source>
@@ -330,6 +1092,17 @@ Optionen:
     <message>
         <source>Row %1</source>
         <translation>Zeile %1</translation>
+    </message>
+</context>
+<context>
+    <name>FieldOrder</name>
+    <message>
+        <source>The CustomID field must appear FIRST on the list</source>
+        <translation>Das Feld CustomID muss als ERSTES in der Liste stehen</translation>
+    </message>
+    <message>
+        <source>The Memo Field must be last.</source>
+        <translation>Das Memofeld muss an letzter Stelle stehen.</translation>
     </message>
 </context>
 <context>
@@ -419,6 +1192,18 @@ Optionen:
     <message>
         <source>(0 Fields Selected)</source>
         <translation>(0 Felder ausgewählt)</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>Cannot write %1 %2: %3</source>
+        <extracomment>%1: the kind of file, such as &quot;report&quot;; %2: its path; %3: the reason</extracomment>
+        <translation>%1 %2 kann nicht geschrieben werden: %3</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link, and the file it points to is left untouched. Nothing was written. To change it here, replace the link by a copy of %1.</source>
+        <translation>es ist ein symbolischer Link, und die Datei, auf die er zeigt, bleibt unberührt. Es wurde nichts geschrieben. Um sie hier zu ändern, ersetzen Sie den Link durch eine Kopie von %1.</translation>
     </message>
 </context>
 <context>
@@ -523,6 +1308,51 @@ Optionen:
     <message>
         <source>(in tenths of inches)</source>
         <translation>(in Zehntelzoll)</translation>
+    </message>
+</context>
+<context>
+    <name>ReportFile</name>
+    <message>
+        <source>File not found</source>
+        <translation>Datei nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Cannot open report %1: %2</source>
+        <translation>Der Bericht %1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open report %1: it is not a regular file.</source>
+        <translation>Der Bericht %1 kann nicht geöffnet werden: Er ist keine reguläre Datei.</translation>
+    </message>
+    <message>
+        <source>Cannot read report %1: %2</source>
+        <translation>Der Bericht %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Line 5 of report %1 gives %2 field records, more than the %3 that any report can hold; the file cannot be loaded.</source>
+        <translation>Zeile 5 des Berichts %1 nennt %2 Felddatensätze, mehr als die %3, die ein Bericht enthalten kann; die Datei kann nicht geladen werden.</translation>
+    </message>
+    <message>
+        <source>This is in field record %1 of the report %2.</source>
+        <extracomment>%1: the number of the field record in the file; %2: the report file&apos;s path</extracomment>
+        <translation>Das betrifft den Felddatensatz %1 des Berichts %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write report %1: the text &quot;%2&quot; holds a character that a report file cannot hold</source>
+        <translation>Der Bericht %1 kann nicht geschrieben werden: Der Text „%2“ enthält ein Zeichen, das eine Berichtsdatei nicht aufnehmen kann</translation>
+    </message>
+    <message>
+        <source>Cannot list the report files in %1: the directory cannot be read.</source>
+        <translation>Die Berichtsdateien in %1 können nicht aufgelistet werden: Das Verzeichnis kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The report name %1 fits more than one file in %2 (%3); names that differ only in letter case cannot be told apart. Rename or remove all but one of them.</source>
+        <translation>Der Berichtsname %1 passt zu mehr als einer Datei in %2 (%3); Namen, die sich nur in Groß- und Kleinschreibung unterscheiden, können nicht auseinandergehalten werden. Benennen Sie alle bis auf eine um oder entfernen Sie sie.</translation>
+    </message>
+    <message>
+        <source>report</source>
+        <extracomment>The kind of file, in &quot;Cannot write %1 %2: %3&quot;</extracomment>
+        <translation>Bericht</translation>
     </message>
 </context>
 <context>
@@ -972,6 +1802,97 @@ Freie Software unter der MIT-Lizenz</translation>
     <message>
         <source>Tabulon Personal</source>
         <translation>Tabulon Personal</translation>
+    </message>
+</context>
+<context>
+    <name>Wizard</name>
+    <message>
+        <source>Slideshow</source>
+        <translation>Diashow</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Info</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Previous</source>
+        <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Weiter</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Delete an Existing Report</source>
+        <translation>Bestehenden Bericht löschen</translation>
+    </message>
+    <message>
+        <source>Modify an Existing Report</source>
+        <translation>Bestehenden Bericht ändern</translation>
+    </message>
+    <message>
+        <source>Report successfully modified.</source>
+        <translation>Der Bericht wurde geändert.</translation>
+    </message>
+    <message>
+        <source>You must enter a description.</source>
+        <translation>Sie müssen eine Beschreibung eingeben.</translation>
+    </message>
+    <message>
+        <source>No Fields Selected.</source>
+        <translation>Keine Felder gewählt.</translation>
+    </message>
+    <message>
+        <source>Columns appear OK.</source>
+        <translation>Die Spalten scheinen in Ordnung zu sein.</translation>
+    </message>
+    <message>
+        <source> Its file time says it was last changed on %1.</source>
+        <extracomment>%1: the date and time the file says it was last written; a sentence of its own, after another</extracomment>
+        <translation> Laut der Zeit der Datei wurde er zuletzt am %1 geändert.</translation>
+    </message>
+    <message>
+        <source>The report %1 has been deleted by another program or user since it was loaded or saved here.
+
+Do you want to save it again with this version?</source>
+        <extracomment>%1: the report file&apos;s path</extracomment>
+        <translation>Der Bericht %1 wurde, seit er hier geladen oder gespeichert wurde, von einem anderen Programm oder Benutzer gelöscht.
+
+Möchten Sie ihn mit dieser Fassung erneut speichern?</translation>
+    </message>
+    <message>
+        <source>Another program or user has saved a report as %1 since this report was loaded, saved or named here.%2
+
+Do you want to overwrite it with this version?</source>
+        <extracomment>%1: the report file&apos;s path; %2: the sentence on the file&apos;s time, or nothing</extracomment>
+        <translation>Ein anderes Programm oder ein anderer Benutzer hat einen Bericht als %1 gespeichert, seit dieser Bericht hier geladen, gespeichert oder benannt wurde.%2
+
+Möchten Sie ihn mit dieser Fassung überschreiben?</translation>
+    </message>
+    <message>
+        <source>The report %1 has been changed by another program or user since it was loaded or saved here.%2
+
+Do you want to overwrite it with this version?</source>
+        <extracomment>%1: the report file&apos;s path; %2: the sentence on the file&apos;s time, or nothing</extracomment>
+        <translation>Der Bericht %1 wurde, seit er hier geladen oder gespeichert wurde, von einem anderen Programm oder Benutzer geändert.%2
+
+Möchten Sie ihn mit dieser Fassung überschreiben?</translation>
+    </message>
+    <message>
+        <source>Do you want to overwrite the existing report?</source>
+        <translation>Möchten Sie den bestehenden Bericht überschreiben?</translation>
+    </message>
+    <message>
+        <source>Report successfully created.</source>
+        <translation>Der Bericht wurde erstellt.</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 #include "ui/Modal.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QString>
 #include <exception>
 #include <new>

@@ -142,18 +142,18 @@ void Wizard::buildBottomBar(QVBoxLayout* frame)
     LblDesc = new QLabel(bar);
     LblDesc->setObjectName(QStringLiteral("LblDesc"));
     row->addWidget(LblDesc, 1);
-    auto button = [&](QPushButton*& slot, const char* name, const char* caption) {
-        slot = new QPushButton(QString::fromLatin1(caption), bar);
+    auto button = [&](QPushButton*& slot, const char* name, const QString& caption) {
+        slot = new QPushButton(caption, bar);
         slot->setObjectName(QString::fromLatin1(name));
         slot->setFont(pagekit::Sans(11));
         row->addWidget(slot);
     };
-    button(BtnSlideShow, "BtnSlideShow", "Slideshow");
-    button(BtnAbout, "BtnAbout", "&About");
-    button(BtnHelp, "BtnHelp", "&Help");
-    button(BtnPrior, "BtnPrior", "&Previous");
-    button(BtnNext, "BtnNext", "&Next");
-    button(btExit, "btExit", "E&xit");
+    button(BtnSlideShow, "BtnSlideShow", tr("Slideshow"));
+    button(BtnAbout, "BtnAbout", tr("&About"));
+    button(BtnHelp, "BtnHelp", tr("&Help"));
+    button(BtnPrior, "BtnPrior", tr("&Previous"));
+    button(BtnNext, "BtnNext", tr("&Next"));
+    button(btExit, "btExit", tr("E&xit"));
     BtnNext->setDefault(true);
     onClick(BtnNext, &Wizard::BtnNextClick);
     onClick(BtnPrior, &Wizard::BtnPriorClick);

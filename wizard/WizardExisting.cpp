@@ -14,8 +14,7 @@
 bool Wizard::selectReport(bool deleting)
 {
     TFrmSelect dialog(session_, window_);
-    dialog.setTitle(deleting ? QStringLiteral("Delete an Existing Report")
-                             : QStringLiteral("Modify an Existing Report"));
+    dialog.setTitle(deleting ? tr("Delete an Existing Report") : tr("Modify an Existing Report"));
     dialog.setSelectMode(deleting ? wizard::SelectAction::Delete : wizard::SelectAction::Modify);
     if (ui::ExecModal(dialog) != QDialog::Accepted)
         return false;
@@ -34,7 +33,7 @@ void Wizard::runColumnWidthEditor()
         design().refresh();
         if (!WriteTheReportFile(&dialog, saveTarget()))
             return false;
-        ui::ShowInformation(&dialog, QStringLiteral("Report successfully modified."));
+        ui::ShowInformation(&dialog, tr("Report successfully modified."));
         return true;
     });
     ui::ExecModal(dialog);

@@ -79,7 +79,7 @@ void Wizard::SetBook(PageTurn turn)
     }
     if (state_.PageIndex == Paper && descriptionPage().description().isEmpty()) {
         state_.PageIndex = Description;
-        ui::ShowError(window_, QStringLiteral("You must enter a description."));
+        ui::ShowError(window_, tr("You must enter a description."));
         descriptionPage().focusEdit();
         return;
     }
@@ -87,7 +87,7 @@ void Wizard::SetBook(PageTurn turn)
         FillPickFields(turn);
     if (state_.PageIndex == Order && state_.LayoutDirty && !FillFullList(turn)) {
         state_.PageIndex = Fields;
-        ui::ShowError(window_, QStringLiteral("No Fields Selected."));
+        ui::ShowError(window_, tr("No Fields Selected."));
         return;
     }
     if (state_.PageIndex == Columns && turn != PageTurn::Backward) {

@@ -36,12 +36,12 @@ void Wizard::FillColTable()
 
 void Wizard::WriteColWidthsGridToTable()
 {
-    const QStringList fields = orderedFields();
     const QList<rules::PositionRow> rows = widths_->positions();
     for (int row = 0; row < rows.size(); ++row) {
+        // The grid shows an event field by its display name; the table holds its stored name,
+        // also as the header of a row made here, as of a row the field selection makes.
         const QString key = rules::GetEventFieldName(state_.EventCategory, rows[row].field);
-        design().place({key, row < fields.size() ? fields[row] : key, row + 1, rows[row].line, rows[row].start,
-                        rows[row].end});
+        design().place({key, key, row + 1, rows[row].line, rows[row].start, rows[row].end});
     }
 }
 
@@ -50,7 +50,7 @@ void Wizard::BtnCheckClick()
     WriteColWidthsGridToTable();
     const QString failure = design().columnCheckFailure(paperPage().printableWidth());
     if (failure.isEmpty())
-        ui::ShowInformation(window_, QStringLiteral("Columns appear OK."));
+        ui::ShowInformation(window_, tr("Columns appear OK."));
     else
         ui::ShowWarning(window_, failure);
 }

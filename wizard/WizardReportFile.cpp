@@ -72,28 +72,32 @@ bool Wizard::confirmReplacing(QWidget* parent, SaveTarget& target)
 bool Wizard::askToReplace(QWidget* parent, const QString& path, const store::ReportChange& change)
 {
     const QString where = QDir::toNativeSeparators(path);
+    // The sentence on the file's time, read where the messages below give %2.
     const QString time =
         change.modified.isValid()
-            ? QStringLiteral(" Its file time says it was last changed on %1.")
+            //: %1: the date and time the file says it was last written; a sentence of its own, after another
+            ? tr(" Its file time says it was last changed on %1.")
                   .arg(QLocale().toString(change.modified, QLocale::LongFormat))
             : QString();
     switch (change.kind) {
     case store::ReportChange::Kind::Deleted:
-        return ui::AskYesNoWarning(parent, QStringLiteral("The report %1 has been deleted by another program or "
-                                                            "user since it was loaded or saved here.\n\nDo you "
-                                                            "want to save it again with this version?")
-                                                 .arg(where));
+        //: %1: the report file's path
+        return ui::AskYesNoWarning(parent, tr("The report %1 has been deleted by another program or user since it "
+                                              "was loaded or saved here.\n\nDo you want to save it again with this "
+                                              "version?")
+                                               .arg(where));
     case store::ReportChange::Kind::Appeared:
-        return ui::AskYesNoWarning(parent, QStringLiteral("Another program or user has saved a report as %1 since "
-                                                            "this report was loaded, saved or named here.%2\n\nDo "
-                                                            "you want to overwrite it with this version?")
-                                                 .arg(where, time));
+        //: %1: the report file's path; %2: the sentence on the file's time, or nothing
+        return ui::AskYesNoWarning(parent, tr("Another program or user has saved a report as %1 since this report "
+                                              "was loaded, saved or named here.%2\n\nDo you want to overwrite it "
+                                              "with this version?")
+                                               .arg(where, time));
     case store::ReportChange::Kind::None:
     case store::ReportChange::Kind::Changed:
         break;
     }
-    return ui::AskYesNoWarning(parent, QStringLiteral("The report %1 has been changed by another program or user "
-                                                        "since it was loaded or saved here.%2\n\nDo you want to "
-                                                        "overwrite it with this version?")
-                                             .arg(where, time));
+    //: %1: the report file's path; %2: the sentence on the file's time, or nothing
+    return ui::AskYesNoWarning(parent, tr("The report %1 has been changed by another program or user since it was "
+                                          "loaded or saved here.%2\n\nDo you want to overwrite it with this version?")
+                                           .arg(where, time));
 }

@@ -34,7 +34,7 @@ void Wizard::btMakeReportClick()
     if (state_.Mode == Mode::Create)
         named = false;
     else if (state_.Mode == Mode::Modify && operationPage().choice() == OperationPage::Choice::Modify)
-        named = ui::AskYesNo(window_, QStringLiteral("Do you want to overwrite the existing report?"))
+        named = ui::AskYesNo(window_, tr("Do you want to overwrite the existing report?"))
                 && confirmReplacing(window_, target);
     else if (state_.Mode == Mode::Modify && operationPage().choice() == OperationPage::Choice::Copy)
         named = false;
@@ -59,5 +59,5 @@ void Wizard::btMakeReportClick()
         written = WriteTheReportFile(window_, target);
     }
     if (written)
-        ui::ShowInformation(window_, QStringLiteral("Report successfully created."));
+        ui::ShowInformation(window_, tr("Report successfully created."));
 }

@@ -3,6 +3,7 @@
 #include "base/EngineError.h"
 #include "store/engine/SharedTable.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -33,20 +34,23 @@ AliasFileText ReadAliasFile(const QString& path)
     if (fd < 0) {
         const int error = errno;
         if (error != ENOENT)
-            text.problem = QStringLiteral("The alias file %1 cannot be read: %2.")
+            text.problem = QCoreApplication::translate("Engine", "The alias file %1 cannot be read: %2.")
                                .arg(path, QString::fromLocal8Bit(std::strerror(error)));
         return text;
     }
     struct stat info {};
     QFile file;
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        text.problem = QStringLiteral("The alias file %1 is not a regular file, so it was not read.").arg(path);
+        text.problem =
+            QCoreApplication::translate("Engine", "The alias file %1 is not a regular file, so it was not read.")
+                .arg(path);
     } else if (file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         text.bytes = file.read(Session::MaxAliasFileBytes + 1);
         if (text.bytes.size() > Session::MaxAliasFileBytes) {
             text.bytes.truncate(text.bytes.lastIndexOf('\n', Session::MaxAliasFileBytes - 1) + 1);
-            text.problem = QStringLiteral("The alias file %1 is larger than %2 bytes; only its lines within "
-                                          "them were read.")
+            text.problem = QCoreApplication::translate(
+                               "Engine", "The alias file %1 is larger than %2 bytes; only its lines within "
+                                         "them were read.")
                                .arg(path, QString::number(Session::MaxAliasFileBytes));
         }
         return text;
@@ -115,10 +119,10 @@ QStringList Session::GetAliasParams(const QString& alias) const
 {
     const auto found = aliases_.find(alias.trimmed().toUpper());
     if (found == aliases_.end())
-        throw base::EngineError(QStringLiteral("Unknown database alias: %1\n%3"
-                                               "Define it in %2 as:\n[%1]\nPATH=<directory>")
-                                    .arg(alias, configPath_,
-                                         configProblem_.isEmpty() ? QString() : configProblem_ + u'\n'));
+        throw base::EngineError(
+            QCoreApplication::translate("Engine", "Unknown database alias: %1\n%3"
+                                                  "Define it in %2 as:\n[%1]\nPATH=<directory>")
+                .arg(alias, configPath_, configProblem_.isEmpty() ? QString() : configProblem_ + u'\n'));
     return found->second;
 }
 

@@ -3,6 +3,7 @@
 #include "base/EngineError.h"
 #include "store/engine/TableSchema.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <exception>
 #include <sys/stat.h>
@@ -88,7 +89,8 @@ void SharedTable::requireWritable() const
 {
     if (!defined_)
         throw base::EngineError(
-            QStringLiteral("Table is read only: %1\nOnly tables that this program created can be changed.")
+            QCoreApplication::translate("Engine",
+                                        "Table is read only: %1\nOnly tables that this program created can be changed.")
                 .arg(path_));
 }
 
@@ -132,7 +134,8 @@ const std::vector<detail::Row>& SharedTable::rows()
         const px::TableFile file = px::TableFile::open(path_);
         if (!sameFields(file.header().fields, header_.fields))
             throw base::EngineError(
-                QStringLiteral("Table has changed on disk since it was opened: %1\nClose it and open it again.")
+                QCoreApplication::translate(
+                    "Engine", "Table has changed on disk since it was opened: %1\nClose it and open it again.")
                     .arg(path_));
         std::vector<std::vector<px::Value>> records = file.readRecords();
         noteOnDisk();
@@ -204,7 +207,7 @@ quint64 SharedTable::insertRow(std::vector<px::Value> values)
     const quint64 id = lastRowId_ + 1;
     keys(); // reads the rows first
     if (header_.keyFieldCount > 0 && !keys_.try_emplace(keyOf(values), id).second)
-        throw base::EngineError(QStringLiteral("Key violation."));
+        throw base::EngineError(QCoreApplication::translate("Engine", "Key violation."));
     rows_.push_back(detail::Row{id, std::move(values)});
     places_.emplace(id, rows_.size() - 1);
     lastRowId_ = id;
@@ -219,7 +222,7 @@ void SharedTable::updateRow(quint64 id, std::vector<px::Value> values)
     rows();
     const auto place = places_.find(id);
     if (place == places_.end())
-        throw base::EngineError(QStringLiteral("Record/key deleted."));
+        throw base::EngineError(QCoreApplication::translate("Engine", "Record/key deleted."));
     detail::Row& row = rows_[place->second];
     if (header_.keyFieldCount > 0) {
         std::vector<px::Value> oldKey = keyOf(row.values);
@@ -227,7 +230,7 @@ void SharedTable::updateRow(quint64 id, std::vector<px::Value> values)
         if (KeyLess()(oldKey, newKey) || KeyLess()(newKey, oldKey)) {
             keys();
             if (!keys_.try_emplace(std::move(newKey), id).second)
-                throw base::EngineError(QStringLiteral("Key violation."));
+                throw base::EngineError(QCoreApplication::translate("Engine", "Key violation."));
             keys_.erase(oldKey);
         }
     }
@@ -286,9 +289,10 @@ void SharedTable::requireUnreplaced() const
     if (!lockTaken && (!onDisk_ || identityOf(path_) == onDisk_))
         return;
     throw base::EngineError(
-        QStringLiteral("Table was replaced by another copy of the program: %1\nThis copy no longer holds it, so "
-                       "nothing was written from it. One person at a time designs reports in a folder: close the "
-                       "program, and start it again when the other person has finished.")
+        QCoreApplication::translate(
+            "Engine", "Table was replaced by another copy of the program: %1\nThis copy no longer holds it, so "
+                      "nothing was written from it. One person at a time designs reports in a folder: close the "
+                      "program, and start it again when the other person has finished.")
             .arg(path_));
 }
 

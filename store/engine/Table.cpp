@@ -7,6 +7,8 @@
 #include "store/engine/TableImpl.h"
 #include "store/engine/TableSchema.h"
 
+#include <QCoreApplication>
+
 namespace store {
 
 void Table::Impl::announce()
@@ -18,26 +20,28 @@ void Table::Impl::announce()
 void Table::Impl::requireActive() const
 {
     if (state == TableState::Inactive)
-        throw base::EngineError(QStringLiteral("Cannot perform this operation on a closed dataset"));
+        throw base::EngineError(
+            QCoreApplication::translate("Engine", "Cannot perform this operation on a closed dataset"));
 }
 
 void Table::Impl::requireInactive() const
 {
     if (state != TableState::Inactive)
-        throw base::EngineError(QStringLiteral("Cannot perform this operation on an open dataset"));
+        throw base::EngineError(
+            QCoreApplication::translate("Engine", "Cannot perform this operation on an open dataset"));
 }
 
 void Table::Impl::requireColumn(int column) const
 {
     requireActive();
     if (column < 0 || column >= int(shared->fields().size()))
-        throw base::EngineError(QStringLiteral("Field index out of range: %1").arg(column));
+        throw base::EngineError(QCoreApplication::translate("Engine", "Field index out of range: %1").arg(column));
 }
 
 QString Table::Impl::path() const
 {
     if (tableName.isEmpty())
-        throw base::EngineError(QStringLiteral("Table name is missing"));
+        throw base::EngineError(QCoreApplication::translate("Engine", "Table name is missing"));
     const QString directory = alias.isEmpty() ? QString() : session.aliasDirectory(alias);
     return base::JoinPath(directory, detail::withTableExtension(tableName));
 }
@@ -114,7 +118,7 @@ void Table::CreateTable()
     const QString path = detail::canonicalTablePath(d->path());
     const std::shared_ptr<SharedTable> table = d->session.sharedTable(path);
     if (table->openCount() > 0)
-        throw base::EngineError(QStringLiteral("Table is in use: %1").arg(path));
+        throw base::EngineError(QCoreApplication::translate("Engine", "Table is in use: %1").arg(path));
     detail::writeEmptyTable(path, definition);
     table->define(definition, d->fieldDefs, d->indexDefs);
 }
@@ -124,7 +128,7 @@ void Table::DeleteTable()
     d->requireInactive();
     const QString path = detail::canonicalTablePath(d->path());
     if (d->session.sharedTable(path)->openCount() > 0)
-        throw base::EngineError(QStringLiteral("Table is in use: %1").arg(path));
+        throw base::EngineError(QCoreApplication::translate("Engine", "Table is in use: %1").arg(path));
     d->session.forgetTable(path);
     detail::removeTableFiles(path);
 }
@@ -188,7 +192,7 @@ Field Table::FieldByName(const QString& name)
     d->requireActive();
     const int column = detail::columnOf(d->shared->fields(), name);
     if (column < 0)
-        throw base::EngineError(QStringLiteral("Field '%1' not found").arg(name));
+        throw base::EngineError(QCoreApplication::translate("Engine", "Field '%1' not found").arg(name));
     return Field(this, column);
 }
 

@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <algorithm>
 
 #include "base/EngineError.h"
@@ -52,7 +53,7 @@ void Table::Impl::selectIndex(const QString& name)
 {
     const std::optional<IndexDef> index = shared->findIndex(name);
     if (!index)
-        throw base::EngineError(QStringLiteral("Index does not exist. Index: %1").arg(name));
+        throw base::EngineError(QCoreApplication::translate("Engine", "Index does not exist. Index: %1").arg(name));
     std::vector<int> key = detail::keyColumns(shared->keyFieldCount());
     indexColumns = index->primary ? key : detail::indexColumns(shared->fields(), *index);
     tieColumns = index->primary ? std::vector<int>{} : std::move(key);
@@ -140,7 +141,7 @@ void Table::SetRecNo(int recNo)
     d->checkBrowseMode();
     d->sync();
     if (recNo < 1 || recNo > int(d->order.size()))
-        throw base::EngineError(QStringLiteral("Record number %1 is out of range (1 to %2)")
+        throw base::EngineError(QCoreApplication::translate("Engine", "Record number %1 is out of range (1 to %2)")
                                     .arg(recNo)
                                     .arg(d->order.size()));
     d->moveTo(recNo - 1);
@@ -154,9 +155,11 @@ bool Table::FindKey(const QVariantList& key)
     const bool posted = d->checkBrowseMode();
     const int keyCount = d->shared->keyFieldCount();
     if (keyCount == 0)
-        throw base::EngineError(QStringLiteral("Table has no primary index: %1").arg(d->shared->path()));
+        throw base::EngineError(
+            QCoreApplication::translate("Engine", "Table has no primary index: %1").arg(d->shared->path()));
     if (key.isEmpty() || key.size() > keyCount)
-        throw base::EngineError(QStringLiteral("A key of this table has 1 to %1 values").arg(keyCount));
+        throw base::EngineError(
+            QCoreApplication::translate("Engine", "A key of this table has 1 to %1 values").arg(keyCount));
     std::vector<px::Value> values;
     for (int i = 0; i < key.size(); ++i)
         values.push_back(detail::keyValueOf(d->columnOf(i), key[i]));

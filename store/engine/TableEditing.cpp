@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <algorithm>
 
 #include "base/EngineError.h"
@@ -95,7 +96,8 @@ void Table::Post()
         const Impl::Constraint* constraint = d->constraintOf(column);
         const bool required = d->shared->required(column) || (constraint && constraint->required);
         if (required && d->buffer[column].isNull())
-            throw base::EngineError(QStringLiteral("Field '%1' must have a value").arg(d->displayName(column)));
+            throw base::EngineError(
+                QCoreApplication::translate("Engine", "Field '%1' must have a value").arg(d->displayName(column)));
     }
     quint64 id = d->editId;
     if (d->state == TableState::Insert)
@@ -141,7 +143,8 @@ void Table::Delete()
     }
     const detail::Row* row = d->currentRow();
     if (!row)
-        throw base::EngineError(QStringLiteral("Cannot perform this operation on an empty dataset"));
+        throw base::EngineError(
+            QCoreApplication::translate("Engine", "Cannot perform this operation on an empty dataset"));
     d->shared->requireWritable();
     const quint64 id = row->id;
     d->sync();

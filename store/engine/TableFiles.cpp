@@ -4,6 +4,7 @@
 #include "base/Paths.h"
 #include "store/engine/TableLock.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -32,7 +33,8 @@ void removeFile(const QString& path)
 {
     QFile file(path);
     if (!file.remove())
-        throw base::EngineError(QStringLiteral("Cannot delete %1: %2").arg(path, file.errorString()));
+        throw base::EngineError(
+            QCoreApplication::translate("Engine", "Cannot delete %1: %2").arg(path, file.errorString()));
 }
 
 } // namespace
@@ -85,7 +87,7 @@ void writeEmptyTable(const QString& tablePath, const px::TableDefinition& defini
 void removeTableFiles(const QString& tablePath)
 {
     if (!QFileInfo::exists(tablePath))
-        throw base::EngineError(QStringLiteral("Table does not exist: %1").arg(tablePath));
+        throw base::EngineError(QCoreApplication::translate("Engine", "Table does not exist: %1").arg(tablePath));
     TableLock lock(tablePath);
     if (QFileInfo::exists(TableLock::lockPathOf(tablePath)))
         lock.hold(TableLock::Level::Exclusive);

@@ -34,16 +34,19 @@ LockRecord readRecord(int fd)
 
 [[noreturn]] void busy(const QString& tablePath, const LockRecord& holder)
 {
-    QString text = QStringLiteral("Table is busy: %1\nAnother program or session has it open.").arg(tablePath);
+    QString text = QCoreApplication::translate("Engine", "Table is busy: %1\nAnother program or session has it open.")
+                       .arg(tablePath);
     if (holder.holderMayBeAlive())
         text += QStringLiteral("\n\n") + holder.busyText();
     throw base::EngineError(text);
 }
 
-[[noreturn]] void failed(const QString& what, const QString& path, int error)
+// what: marked for translation, so that error is read before anything else runs.
+[[noreturn]] void failed(const char* what, const QString& path, int error)
 {
     throw base::EngineError(
-        QStringLiteral("%1: %2\n%3").arg(what, path, QString::fromLocal8Bit(std::strerror(error))));
+        QStringLiteral("%1: %2\n%3")
+            .arg(QCoreApplication::translate("Engine", what), path, QString::fromLocal8Bit(std::strerror(error))));
 }
 
 // Sets (or with F_UNLCK clears) the lock over the whole file; false when another
@@ -66,7 +69,7 @@ bool setLock(int fd, short type, const QString& lockPath)
 {
     const int result = trySetLock(fd, type);
     if (result < 0)
-        failed(QStringLiteral("Cannot lock"), lockPath, errno);
+        failed(QT_TRANSLATE_NOOP("Engine", "Cannot lock"), lockPath, errno);
     return result == 1;
 }
 
@@ -100,8 +103,10 @@ int openLockFile(const QString& lockPath, const QByteArray& path, int flags)
         return fd;
     if (fd >= 0)
         ::close(fd);
-    throw base::EngineError(QStringLiteral("Cannot use the lock file %1: it is a symbolic link or not a regular "
-                                           "file, which this program never makes. Remove it and start again.")
+    throw base::EngineError(QCoreApplication::translate("Engine",
+                                                        "Cannot use the lock file %1: it is a symbolic link or "
+                                                        "not a regular file, which this program never makes. "
+                                                        "Remove it and start again.")
                                 .arg(lockPath));
 }
 
@@ -183,7 +188,7 @@ int TableLock::lockFile(const QByteArray& path, int flags, short type)
         if (!locked)
             busy(tablePath_, holder);
     }
-    failed(QStringLiteral("Cannot lock"), lockPath_, EAGAIN);
+    failed(QT_TRANSLATE_NOOP("Engine", "Cannot lock"), lockPath_, EAGAIN);
 }
 
 void TableLock::writeRecord()
@@ -218,7 +223,7 @@ void TableLock::hold(Level level)
         if (fd_ < 0) {
             const int fd = lockFile(path, O_RDWR | O_CREAT, F_WRLCK);
             if (fd < 0)
-                failed(QStringLiteral("Cannot create the lock file"), lockPath_, errno);
+                failed(QT_TRANSLATE_NOOP("Engine", "Cannot create the lock file"), lockPath_, errno);
             fd_ = fd;
             writable_ = true;
         } else if (!setLock(fd_, F_WRLCK, lockPath_)) {
@@ -254,7 +259,7 @@ void TableLock::hold(Level level)
         fd = lockFile(path, O_RDONLY, F_RDLCK);
     if (fd < 0) {
         if (errno != ENOENT)
-            failed(QStringLiteral("Cannot open the lock file"), lockPath_, errno);
+            failed(QT_TRANSLATE_NOOP("Engine", "Cannot open the lock file"), lockPath_, errno);
         level_ = Level::Shared; // nobody can hold a table exclusively without the lock file
         return;
     }

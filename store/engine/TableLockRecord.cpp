@@ -1,5 +1,6 @@
 #include "store/engine/TableLockRecord.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QLocale>
 #include <QRandomGenerator>
@@ -79,7 +80,7 @@ LockRecord LockRecord::parse(const QByteArray& bytes)
             record.token = Printable(value);
     }
     if (record.name.isEmpty())
-        record.name = record.user.isEmpty() ? QStringLiteral("someone") : record.user;
+        record.name = record.user.isEmpty() ? QCoreApplication::translate("Engine", "someone") : record.user;
     return record;
 }
 
@@ -116,13 +117,15 @@ bool LockRecord::recent(qint64 now) const
 QString LockRecord::busyText() const
 {
     const QString when = QLocale().toString(QDateTime::fromSecsSinceEpoch(since), QLocale::ShortFormat);
-    const QString where = user.isEmpty() ? host : QStringLiteral("%1 on %2").arg(user, host);
-    return QStringLiteral("%1 (%2, process %3) has been designing a report in this folder since %4. One person at "
-                          "a time designs reports in a folder: ask %1 to finish and close the program, or wait and "
-                          "try again.")
-        .arg(name, where)
-        .arg(pid)
-        .arg(when);
+    //: %1: a user's login; %2: the computer's name
+    const QString where = user.isEmpty() ? host : QCoreApplication::translate("Engine", "%1 on %2").arg(user, host);
+    // Filled in at once: a name from the lock file may hold "%3".
+    //: %1: a person's name; %2: the login and computer; %3: a process number; %4: a date and time
+    return QCoreApplication::translate(
+               "Engine", "%1 (%2, process %3) has been designing a report in this folder since %4. One person at "
+                         "a time designs reports in a folder: ask %1 to finish and close the program, or wait and "
+                         "try again.")
+        .arg(name, where, QString::number(pid), when);
 }
 
 } // namespace store::detail

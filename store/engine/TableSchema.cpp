@@ -2,6 +2,7 @@
 
 #include "base/EngineError.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 namespace store::detail {
@@ -103,8 +104,8 @@ std::vector<int> indexColumns(const std::vector<px::FieldDesc>& fields, const In
         const QString name = part.trimmed();
         const int column = columnOf(fields, name);
         if (column < 0)
-            throw base::EngineError(QStringLiteral("Index field '%1' not found. Index: %2")
-                                        .arg(name, index.name));
+            throw base::EngineError(
+                QCoreApplication::translate("Engine", "Index field '%1' not found. Index: %2").arg(name, index.name));
         columns.push_back(column);
     }
     return columns;
@@ -113,7 +114,7 @@ std::vector<int> indexColumns(const std::vector<px::FieldDesc>& fields, const In
 px::TableDefinition definitionOf(const std::vector<FieldDef>& fields, const std::vector<IndexDef>& indexes)
 {
     if (fields.empty() || fields.size() > 255)
-        throw base::EngineError(QStringLiteral("A table needs 1 to 255 fields."));
+        throw base::EngineError(QCoreApplication::translate("Engine", "A table needs 1 to 255 fields."));
     px::TableDefinition definition;
     // The tables a session creates are its working tables, made anew at every start:
     // replaced whole, so a reader never sees half a table, but not waited for on disk.
@@ -122,22 +123,24 @@ px::TableDefinition definitionOf(const std::vector<FieldDef>& fields, const std:
     for (const FieldDef& def : fields) {
         const QString name = def.name.trimmed();
         if (name.isEmpty() || name.size() > 25)
-            throw base::EngineError(QStringLiteral("Invalid field name: '%1'").arg(def.name));
+            throw base::EngineError(QCoreApplication::translate("Engine", "Invalid field name: '%1'").arg(def.name));
         if (seen.contains(name.toUpper()))
-            throw base::EngineError(QStringLiteral("Duplicate field name: '%1'").arg(name));
+            throw base::EngineError(QCoreApplication::translate("Engine", "Duplicate field name: '%1'").arg(name));
         seen.insert(name.toUpper());
         const TypeRow* row = rowOf(def.type);
         if (!row)
             throw base::EngineError(
-                QStringLiteral("Field '%1' has a type that a Paradox table cannot hold.").arg(name));
+                QCoreApplication::translate("Engine", "Field '%1' has a type that a Paradox table cannot hold.")
+                    .arg(name));
         int size = row->fixedSize;
         if (size == 0) {
             const bool blob = isBlobKind(row->code);
             const int low = row->code == px::FieldCode::Bcd ? 0 : 1;
             const int high = row->code == px::FieldCode::Bcd ? kBcdDigits : (blob ? 240 : 255);
             if (def.size < low || def.size > high)
-                throw base::EngineError(QStringLiteral("Invalid size %1 for field '%2' (%3 to %4).")
-                                            .arg(def.size).arg(name).arg(low).arg(high));
+                throw base::EngineError(
+                    QCoreApplication::translate("Engine", "Invalid size %1 for field '%2' (%3 to %4).")
+                        .arg(QString::number(def.size), name, QString::number(low), QString::number(high)));
             size = def.size + (blob ? kBlobReference : 0);
         }
         definition.fields.push_back(px::FieldDesc{name, row->code, size});
@@ -149,29 +152,32 @@ px::TableDefinition definitionOf(const std::vector<FieldDef>& fields, const std:
         std::vector<int> columns = indexColumns(definition.fields, index);
         if (!index.name.isEmpty()) {
             if (indexNames.contains(index.name.toUpper()))
-                throw base::EngineError(QStringLiteral("Duplicate index name: '%1'").arg(index.name));
+                throw base::EngineError(
+                    QCoreApplication::translate("Engine", "Duplicate index name: '%1'").arg(index.name));
             indexNames.insert(index.name.toUpper());
         }
         if (!index.primary) {
             if (index.name.isEmpty())
-                throw base::EngineError(QStringLiteral("A secondary index needs a name."));
+                throw base::EngineError(QCoreApplication::translate("Engine", "A secondary index needs a name."));
             continue;
         }
         if (primary)
-            throw base::EngineError(QStringLiteral("A table can have only one primary index."));
+            throw base::EngineError(QCoreApplication::translate("Engine", "A table can have only one primary index."));
         primary = &index;
         for (int i = 0; i < int(columns.size()); ++i)
             if (columns[i] != i)
-                throw base::EngineError(
-                    QStringLiteral("The fields of the primary index must be the first fields of the table, "
-                                   "in order. Index: %1")
-                        .arg(index.name));
+                throw base::EngineError(QCoreApplication::translate(
+                                            "Engine",
+                                            "The fields of the primary index must be the first fields of the table, "
+                                            "in order. Index: %1")
+                                            .arg(index.name));
         definition.keyFieldCount = int(columns.size());
     }
     for (const IndexDef& index : indexes)
         if (!index.primary && !primary)
             throw base::EngineError(
-                QStringLiteral("A secondary index needs a primary index. Index: %1").arg(index.name));
+                QCoreApplication::translate("Engine", "A secondary index needs a primary index. Index: %1")
+                    .arg(index.name));
     return definition;
 }
 

@@ -3,6 +3,7 @@
 #include "base/EngineError.h"
 #include "base/TextNumbers.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QDateTime>
 #include <QTime>
@@ -50,14 +51,15 @@ Kind kindOf(px::FieldCode code)
     return Kind::Bytes;
 }
 
+// pattern: marked for translation with QT_TRANSLATE_NOOP in the context "Engine".
 [[noreturn]] void refuse(const char* pattern, const QString& text, const Column& column)
 {
-    throw base::EngineError(QString::fromLatin1(pattern).arg(text, column.displayName));
+    throw base::EngineError(QCoreApplication::translate("Engine", pattern).arg(text, column.displayName));
 }
 
 [[noreturn]] void refuseAccess(const Column& column, const char* asType)
 {
-    throw base::EngineError(QStringLiteral("Cannot access field '%1' as type %2")
+    throw base::EngineError(QCoreApplication::translate("Engine", "Cannot access field '%1' as type %2")
                                 .arg(column.displayName, QLatin1String(asType)));
 }
 
@@ -78,9 +80,10 @@ void checkRange(const Column& column, double value)
         return;
     }
     if (value < low || value > high)
-        throw base::EngineError(
-            QString::asprintf("%g is not a valid value for field '%s'. The allowed range is %g to %g",
-                              value, column.displayName.toUtf8().constData(), low, high));
+        throw base::EngineError(QCoreApplication::translate(
+                                    "Engine", "%1 is not a valid value for field '%2'. The allowed range is %3 to %4")
+                                    .arg(QString::asprintf("%g", value), column.displayName,
+                                         QString::asprintf("%g", low), QString::asprintf("%g", high)));
 }
 
 // "F", "fa", "FALSE", "t", "True"...: as many leading characters of "False", then "True".
@@ -128,33 +131,34 @@ px::Value valueFromText(const Column& column, const QString& text)
     case Kind::Integer: {
         const std::optional<int> parsed = base::ParseInteger(text);
         if (!parsed)
-            refuse("'%1' is not a valid integer value for field '%2'", text, column);
+            refuse(QT_TRANSLATE_NOOP("Engine", "'%1' is not a valid integer value for field '%2'"), text, column);
         return valueFromInteger(column, *parsed);
     }
     case Kind::Float: {
         bool ok = false;
         const double value = text.trimmed().toDouble(&ok);
         if (!ok || !std::isfinite(value))
-            refuse("'%1' is not a valid floating point value for field '%2'", text, column);
+            refuse(QT_TRANSLATE_NOOP("Engine", "'%1' is not a valid floating point value for field '%2'"), text,
+                   column);
         checkRange(column, value);
         return px::Value::ofFloat(value);
     }
     case Kind::Logical: {
         const std::optional<bool> value = logicalOf(text);
         if (!value)
-            refuse("'%1' is not a valid boolean value for field '%2'", text, column);
+            refuse(QT_TRANSLATE_NOOP("Engine", "'%1' is not a valid boolean value for field '%2'"), text, column);
         return px::Value::ofBoolean(*value);
     }
     case Kind::Date: {
         const QDate date = QDate::fromString(text.trimmed(), Qt::ISODate);
         if (!date.isValid() || date.year() < 1)
-            refuse("'%1' is not a valid date value for field '%2'", text, column);
+            refuse(QT_TRANSLATE_NOOP("Engine", "'%1' is not a valid date value for field '%2'"), text, column);
         return px::Value::ofDate(dayOf(date));
     }
     case Kind::Time: {
         const QTime time = QTime::fromString(text.trimmed(), Qt::ISODateWithMs);
         if (!time.isValid())
-            refuse("'%1' is not a valid time value for field '%2'", text, column);
+            refuse(QT_TRANSLATE_NOOP("Engine", "'%1' is not a valid time value for field '%2'"), text, column);
         return px::Value::ofTime(time.msecsSinceStartOfDay());
     }
     case Kind::Timestamp: {
@@ -162,7 +166,7 @@ px::Value valueFromText(const Column& column, const QString& text)
         trimmed.replace(u' ', u'T');
         const QDateTime stamp = QDateTime::fromString(trimmed, Qt::ISODateWithMs);
         if (!stamp.isValid() || stamp.date().year() < 1)
-            refuse("'%1' is not a valid date and time value for field '%2'", text, column);
+            refuse(QT_TRANSLATE_NOOP("Engine", "'%1' is not a valid date and time value for field '%2'"), text, column);
         return px::Value::ofTimestamp(double(dayOf(stamp.date()) * kMsPerDay + stamp.time().msecsSinceStartOfDay()));
     }
     case Kind::Bytes: {
@@ -241,12 +245,13 @@ int integerOf(const Column& column, const px::Value& value)
         return int(value.integer);
     case px::Value::Kind::Float:
         if (!(std::abs(value.real) < 2147483648.0))
-            refuse("'%1' is not a valid integer value for field '%2'", textOf(value), column);
+            refuse(QT_TRANSLATE_NOOP("Engine", "'%1' is not a valid integer value for field '%2'"), textOf(value),
+                   column);
         return int(std::lround(value.real));
     case px::Value::Kind::Text: {
         const std::optional<int> parsed = base::ParseInteger(value.text);
         if (!parsed)
-            refuse("'%1' is not a valid integer value for field '%2'", value.text, column);
+            refuse(QT_TRANSLATE_NOOP("Engine", "'%1' is not a valid integer value for field '%2'"), value.text, column);
         return *parsed;
     }
     default:
@@ -264,7 +269,7 @@ bool booleanOf(const Column& column, const px::Value& value)
     case px::Value::Kind::Text: {
         const std::optional<bool> parsed = logicalOf(value.text);
         if (!parsed)
-            refuse("'%1' is not a valid boolean value for field '%2'", value.text, column);
+            refuse(QT_TRANSLATE_NOOP("Engine", "'%1' is not a valid boolean value for field '%2'"), value.text, column);
         return *parsed;
     }
     default:

@@ -5,6 +5,7 @@
 #include "store/paradox/PxCrypt.h"
 #include "store/paradox/PxErrors.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <cerrno>
@@ -83,7 +84,8 @@ std::optional<QByteArray> BlobReader::read(FieldCode code, const unsigned char* 
         if (!open_ || offset == 0)
             return std::nullopt;
         if (offset % mb::ChunkSize != 0 || offset + mb::SubHeaderSize > size_)
-            errors::corruptMemo(path_, QStringLiteral("a reference to offset %1 outside the file").arg(offset));
+            errors::corruptMemo(
+                path_, QCoreApplication::translate("Engine", "a reference to offset %1 outside the file").arg(offset));
         const int index = where & 0xFF;
         const int type = static_cast<unsigned char>(readAt(offset, 1).at(0));
         if (type == mb::SingleBlock)
@@ -91,7 +93,8 @@ std::optional<QByteArray> BlobReader::read(FieldCode code, const unsigned char* 
         else if (type == mb::SubBlock)
             stored = fromSubBlock(offset, index, length);
         else
-            errors::corruptMemo(path_, QStringLiteral("a reference to a block of type %1").arg(type));
+            errors::corruptMemo(path_,
+                                QCoreApplication::translate("Engine", "a reference to a block of type %1").arg(type));
     }
     if (code == FieldCode::Graphic && stored.size() >= mb::GraphicPrefix)
         stored.remove(0, mb::GraphicPrefix);
@@ -101,28 +104,32 @@ std::optional<QByteArray> BlobReader::read(FieldCode code, const unsigned char* 
 QByteArray BlobReader::fromSingleBlock(qint64 offset, int index, qint64 length)
 {
     if (index != mb::SingleIndex)
-        errors::corruptMemo(path_, QStringLiteral("entry %1 of a single-value block").arg(index));
+        errors::corruptMemo(path_,
+                            QCoreApplication::translate("Engine", "entry %1 of a single-value block").arg(index));
     const QByteArray head = readAt(offset, mb::SingleHeaderSize);
     const auto* h = reinterpret_cast<const unsigned char*>(head.constData());
     if (bytes::le32(h + 3) != length)
-        errors::corruptMemo(path_, QStringLiteral("a value length that differs from its record"));
+        errors::corruptMemo(path_,
+                            QCoreApplication::translate("Engine", "a value length that differs from its record"));
     if (offset + mb::SingleHeaderSize + length > size_)
-        errors::corruptMemo(path_, QStringLiteral("a value that runs past the end of the file"));
+        errors::corruptMemo(path_, QCoreApplication::translate("Engine", "a value that runs past the end of the file"));
     return readAt(offset + mb::SingleHeaderSize, length);
 }
 
 QByteArray BlobReader::fromSubBlock(qint64 offset, int index, qint64 length)
 {
     if (index >= mb::SubEntries)
-        errors::corruptMemo(path_, QStringLiteral("entry %1 of a suballocated block").arg(index));
+        errors::corruptMemo(path_,
+                            QCoreApplication::translate("Engine", "entry %1 of a suballocated block").arg(index));
     const QByteArray entry = readAt(offset + mb::SubHeaderSize + index * mb::SubEntrySize, mb::SubEntrySize);
     const auto* e = reinterpret_cast<const unsigned char*>(entry.constData());
     const qint64 start = qint64(e[0]) * mb::Paragraph;
     const qint64 entryLength = (qint64(e[1]) - 1) * mb::Paragraph + e[4];
     if (e[1] == 0 || entryLength != length)
-        errors::corruptMemo(path_, QStringLiteral("a value length that differs from its record"));
+        errors::corruptMemo(path_,
+                            QCoreApplication::translate("Engine", "a value length that differs from its record"));
     if (start < mb::SubHeaderSize || start + length > mb::ChunkSize || offset + start + length > size_)
-        errors::corruptMemo(path_, QStringLiteral("a value outside its block"));
+        errors::corruptMemo(path_, QCoreApplication::translate("Engine", "a value outside its block"));
     return readAt(offset + start, length);
 }
 
@@ -131,7 +138,7 @@ QByteArray BlobReader::fromSubBlock(qint64 offset, int index, qint64 length)
 QByteArray BlobReader::readAt(qint64 offset, qint64 length)
 {
     if (offset < 0 || length < 0 || offset + length > size_)
-        errors::corruptMemo(path_, QStringLiteral("a value that runs past the end of the file"));
+        errors::corruptMemo(path_, QCoreApplication::translate("Engine", "a value that runs past the end of the file"));
     const qint64 first = key_ ? offset & ~qint64(255) : offset;
     const qint64 end = key_ ? (offset + length + 255) & ~qint64(255) : offset + length;
     QByteArray buffer(end - first, '\0');

@@ -3,6 +3,7 @@
 #include "store/paradox/PxBytes.h"
 #include "store/paradox/PxCodePage.h"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -31,7 +32,7 @@ void encodeInteger(std::int64_t v, unsigned char* p, int n)
 {
     const std::int64_t bias = std::int64_t(1) << (8 * n - 1);
     if (v <= -bias || v >= bias)
-        throw ValueError{QStringLiteral("%1 is out of range").arg(v)};
+        throw ValueError{QCoreApplication::translate("Engine", "%1 is out of range").arg(v)};
     bytes::putBe(p, n, std::uint64_t(v + bias));
 }
 
@@ -50,7 +51,7 @@ std::optional<double> decodeDouble(const unsigned char* p)
 void encodeDouble(double v, unsigned char* p)
 {
     if (!std::isfinite(v))
-        throw ValueError{QStringLiteral("not a finite number")};
+        throw ValueError{QCoreApplication::translate("Engine", "not a finite number")};
     constexpr std::uint64_t sign = std::uint64_t(1) << 63;
     const std::uint64_t raw = v >= 0 ? (bytes::doubleToBits(v == 0 ? 0.0 : v) | sign) : ~bytes::doubleToBits(v);
     bytes::putBe(p, 8, raw);
@@ -77,7 +78,7 @@ Value decodeBcd(const unsigned char* p)
     const bool negative = !(p[0] & 0x80);
     const int decimals = p[0] & 0x3F;
     if (decimals > BcdDigits)
-        throw ValueError{QStringLiteral("BCD value with %1 decimal places").arg(decimals)};
+        throw ValueError{QCoreApplication::translate("Engine", "BCD value with %1 decimal places").arg(decimals)};
     const int flip = negative ? 0x0F : 0;
     QByteArray text = negative ? "-0" : "0";
     const int firstDecimal = 2 + BcdDigits - decimals;
@@ -97,7 +98,7 @@ Value decodeBcd(const unsigned char* p)
 void encodeBcd(double v, int decimals, unsigned char* p)
 {
     if (!std::isfinite(v))
-        throw ValueError{QStringLiteral("not a finite number")};
+        throw ValueError{QCoreApplication::translate("Engine", "not a finite number")};
     const QByteArray text = QByteArray::number(std::fabs(v), 'f', decimals);
     const qsizetype point = text.indexOf('.');
     QByteArray whole = point < 0 ? text : text.left(point);
@@ -106,7 +107,7 @@ void encodeBcd(double v, int decimals, unsigned char* p)
     const QByteArray fraction = point < 0 ? QByteArray() : text.mid(point + 1);
     const QByteArray digits = whole + fraction;
     if (whole.size() > BcdDigits - decimals)
-        throw ValueError{QStringLiteral("%1 has too many digits").arg(v)};
+        throw ValueError{QCoreApplication::translate("Engine", "%1 has too many digits").arg(v)};
     const bool negative = v < 0 && digits.count('0') != digits.size();
     const int flip = negative ? 0x0F : 0;
     p[0] = (negative ? 0x40 : 0xC0) | decimals;
@@ -119,7 +120,7 @@ void encodeBcd(double v, int decimals, unsigned char* p)
 
 QString kindError(const FieldDesc& desc)
 {
-    return QStringLiteral("the value does not suit a %1 field").arg(typeName(desc.code));
+    return QCoreApplication::translate("Engine", "the value does not suit a %1 field").arg(typeName(desc.code));
 }
 
 std::int64_t integerOf(const FieldDesc& desc, const Value& v)
@@ -247,7 +248,7 @@ Value decode(FieldCode code, const unsigned char* p, int size, const TextCodec& 
         return bytes::allZero(p, size) ? Value::null()
                                        : Value::ofBytes(QByteArray(reinterpret_cast<const char*>(p), size));
     default:
-        throw ValueError{QStringLiteral("%1 field outside the record").arg(typeName(code))};
+        throw ValueError{QCoreApplication::translate("Engine", "%1 field outside the record").arg(typeName(code))};
     }
 }
 
@@ -273,7 +274,7 @@ void encode(const FieldDesc& desc, const Value& v, unsigned char* p, const TextC
     case FieldCode::Time:
         require(desc, v, K::Time, K::Integer);
         if (v.integer < 0 || v.integer >= 86400000)
-            throw ValueError{QStringLiteral("%1 ms is not a time of day").arg(v.integer)};
+            throw ValueError{QCoreApplication::translate("Engine", "%1 ms is not a time of day").arg(v.integer)};
         encodeInteger(v.integer, p, 4);
         return;
     case FieldCode::Currency: case FieldCode::Number:
@@ -293,11 +294,12 @@ void encode(const FieldDesc& desc, const Value& v, unsigned char* p, const TextC
     case FieldCode::Bytes:
         require(desc, v, K::Bytes, K::Bytes);
         if (v.bytes.size() > desc.size)
-            throw ValueError{QStringLiteral("%1 bytes do not fit in %2").arg(v.bytes.size()).arg(desc.size)};
+            throw ValueError{
+                QCoreApplication::translate("Engine", "%1 bytes do not fit in %2").arg(v.bytes.size()).arg(desc.size)};
         std::copy(v.bytes.begin(), v.bytes.end(), p);
         return;
     default:
-        throw ValueError{QStringLiteral("%1 field outside the record").arg(typeName(desc.code))};
+        throw ValueError{QCoreApplication::translate("Engine", "%1 field outside the record").arg(typeName(desc.code))};
     }
 }
 

@@ -6,6 +6,8 @@
 #include "store/paradox/PxFieldCodec.h"
 #include "store/paradox/PxHeaderLayout.h"
 
+#include <QCoreApplication>
+
 namespace px {
 
 namespace {
@@ -23,7 +25,8 @@ public:
     const unsigned char* take(qint64 count, const char* what)
     {
         if (count < 0 || pos_ + count > end_)
-            errors::corruptHeader(path_, QStringLiteral("the %1 run past the end of the header").arg(what));
+            errors::corruptHeader(path_, QCoreApplication::translate("Engine", "the %1 run past the end of the header")
+                                             .arg(QCoreApplication::translate("Engine", what)));
         const unsigned char* p = data_ + pos_;
         pos_ += count;
         return p;
@@ -36,7 +39,8 @@ public:
         while (pos_ < end_ && data_[pos_] != 0)
             ++pos_;
         if (pos_ >= end_)
-            errors::corruptHeader(path_, QStringLiteral("a field name runs past the end of the header"));
+            errors::corruptHeader(
+                path_, QCoreApplication::translate("Engine", "a field name runs past the end of the header"));
         ++pos_;
         return QByteArray(reinterpret_cast<const char*>(data_ + start), pos_ - start - 1);
     }
@@ -54,52 +58,64 @@ void checkFixedPart(const QString& path, const Header& h, qint64 fileSize, int d
 {
     auto fail = [&](const QString& why) { errors::corruptHeader(path, why); };
     if (h.level < 3 || h.level > layout::Level7Version)
-        fail(QStringLiteral("unknown file version %1").arg(h.level));
+        fail(QCoreApplication::translate("Engine", "unknown file version %1").arg(h.level));
     if (h.fileType != 0 && h.fileType != 2)
-        fail(QStringLiteral("file type %1 is not a data table").arg(h.fileType));
+        fail(QCoreApplication::translate("Engine", "file type %1 is not a data table").arg(h.fileType));
     if (h.headerSize < layout::BaseEnd)
-        fail(QStringLiteral("header size %1 is too small").arg(h.headerSize));
+        fail(QCoreApplication::translate("Engine", "header size %1 is too small").arg(h.headerSize));
     if (h.headerSize > fileSize || h.headerSize > dataSize)
-        fail(QStringLiteral("header size %1 exceeds the file size %2").arg(h.headerSize).arg(fileSize));
+        fail(QCoreApplication::translate("Engine", "header size %1 exceeds the file size %2")
+                 .arg(h.headerSize)
+                 .arg(fileSize));
     if (h.recordSize <= 0 || h.recordSize > h.blockSize - layout::BlockHeaderSize)
-        fail(QStringLiteral("record size %1 does not fit a block of %2 bytes").arg(h.recordSize).arg(h.blockSize));
+        fail(QCoreApplication::translate("Engine", "record size %1 does not fit a block of %2 bytes")
+                 .arg(h.recordSize)
+                 .arg(h.blockSize));
     if (h.keyFieldCount < 0 || h.keyFieldCount > int(h.fields.size()))
-        fail(QStringLiteral("key field count %1 exceeds the field count").arg(h.keyFieldCount));
+        fail(QCoreApplication::translate("Engine", "key field count %1 exceeds the field count").arg(h.keyFieldCount));
     if (h.headerSize + qint64(h.fileBlocks) * h.blockSize > fileSize)
-        fail(QStringLiteral("%1 blocks of %2 bytes do not fit in a file of %3 bytes")
-                 .arg(h.fileBlocks).arg(h.blockSize).arg(fileSize));
+        fail(QCoreApplication::translate("Engine", "%1 blocks of %2 bytes do not fit in a file of %3 bytes")
+                 .arg(h.fileBlocks)
+                 .arg(h.blockSize)
+                 .arg(fileSize));
     if (h.firstBlock > h.fileBlocks || h.lastBlock > h.fileBlocks)
-        fail(QStringLiteral("block numbers beyond the %1 blocks of the file").arg(h.fileBlocks));
+        fail(QCoreApplication::translate("Engine", "block numbers beyond the %1 blocks of the file").arg(h.fileBlocks));
     if (h.recordCount > 0 && h.firstBlock == 0)
-        fail(QStringLiteral("records without a first block"));
+        fail(QCoreApplication::translate("Engine", "records without a first block"));
     if (h.recordCount > qint64(h.fileBlocks) * recordsPerBlock(h))
-        fail(QStringLiteral("record count %1 exceeds what %2 blocks hold").arg(h.recordCount).arg(h.fileBlocks));
+        fail(QCoreApplication::translate("Engine", "record count %1 exceeds what %2 blocks hold")
+                 .arg(h.recordCount)
+                 .arg(h.fileBlocks));
 }
 
 void readFields(const QString& path, Header& h, HeaderCursor& cursor, int fieldCount, bool extended)
 {
     cursor.seek(extended ? layout::ExtendedEnd : layout::BaseEnd);
-    const unsigned char* desc = cursor.take(qint64(fieldCount) * 2, "field descriptors");
+    const unsigned char* desc = cursor.take(qint64(fieldCount) * 2, QT_TRANSLATE_NOOP("Engine", "field descriptors"));
     int total = 0;
     for (int i = 0; i < fieldCount; ++i) {
         const int type = desc[2 * i];
         const int size = desc[2 * i + 1];
         if (!field::isKnownType(type))
-            errors::corruptHeader(path, QStringLiteral("field %1 has unknown type %2").arg(i + 1).arg(type));
+            errors::corruptHeader(
+                path, QCoreApplication::translate("Engine", "field %1 has unknown type %2").arg(i + 1).arg(type));
         const FieldCode code = FieldCode(type);
         if (!field::isValidSize(code, size))
-            errors::corruptHeader(path, QStringLiteral("field %1 (%2) has invalid size %3")
-                                            .arg(i + 1).arg(field::typeName(code)).arg(size));
+            errors::corruptHeader(path, QCoreApplication::translate("Engine", "field %1 (%2) has invalid size %3")
+                                            .arg(i + 1)
+                                            .arg(field::typeName(code))
+                                            .arg(size));
         h.fields[i].code = code;
         h.fields[i].size = size;
         total += field::recordBytes(code, size);
     }
     if (total != h.recordSize)
-        errors::corruptHeader(path, QStringLiteral("field sizes do not add up to the record size"));
+        errors::corruptHeader(path,
+                              QCoreApplication::translate("Engine", "field sizes do not add up to the record size"));
 
-    cursor.take(4, "table name pointer");
-    cursor.take(qint64(fieldCount) * 4, "field name pointers");
-    cursor.take(layout::tableNameLength(h.level), "table name");
+    cursor.take(4, QT_TRANSLATE_NOOP("Engine", "table name pointer"));
+    cursor.take(qint64(fieldCount) * 4, QT_TRANSLATE_NOOP("Engine", "field name pointers"));
+    cursor.take(layout::tableNameLength(h.level), QT_TRANSLATE_NOOP("Engine", "table name"));
     const TextCodec codec(h.codePage);
     for (int i = 0; i < fieldCount; ++i) {
         const QByteArray raw = cursor.name();
@@ -117,7 +133,7 @@ int recordsPerBlock(const Header& header)
 Header parseHeader(const QString& path, const QByteArray& data, qint64 fileSize)
 {
     if (data.size() < layout::BaseEnd)
-        errors::corruptHeader(path, QStringLiteral("the file is too short for a table header"));
+        errors::corruptHeader(path, QCoreApplication::translate("Engine", "the file is too short for a table header"));
     const auto* p = reinterpret_cast<const unsigned char*>(data.constData());
     using namespace bytes;
     Header h;
@@ -126,7 +142,7 @@ Header parseHeader(const QString& path, const QByteArray& data, qint64 fileSize)
     h.fileType = p[layout::FileType];
     const int blockCode = p[layout::BlockSizeCode];
     if (!isBlockSizeCode(blockCode))
-        errors::corruptHeader(path, QStringLiteral("unknown block size code %1").arg(blockCode));
+        errors::corruptHeader(path, QCoreApplication::translate("Engine", "unknown block size code %1").arg(blockCode));
     h.blockSize = blockCode * 1024;
     h.recordCount = le32(p + layout::RecordCount);
     h.usedBlocks = le16(p + layout::UsedBlocks);
@@ -138,13 +154,15 @@ Header parseHeader(const QString& path, const QByteArray& data, qint64 fileSize)
     h.autoIncrement = std::int32_t(le32(p + layout::AutoIncrement));
     const int fieldCount = le16s(p + layout::FieldCount);
     if (fieldCount < 1 || fieldCount > 255)
-        errors::corruptHeader(path, QStringLiteral("field count %1 is not between 1 and 255").arg(fieldCount));
+        errors::corruptHeader(
+            path, QCoreApplication::translate("Engine", "field count %1 is not between 1 and 255").arg(fieldCount));
     h.fields.resize(fieldCount);
     checkFixedPart(path, h, fileSize, int(data.size()));
 
     const bool extended = h.level >= layout::FirstExtendedVersion;
     if (extended && h.headerSize < layout::ExtendedEnd)
-        errors::corruptHeader(path, QStringLiteral("header size %1 is too small").arg(h.headerSize));
+        errors::corruptHeader(path,
+                              QCoreApplication::translate("Engine", "header size %1 is too small").arg(h.headerSize));
     h.codePage = extended ? le16(p + layout::CodePage) : 0;
     h.encryption = le32(p + layout::Encryption);
     if (h.encryption == layout::KeyInExtendedPart)

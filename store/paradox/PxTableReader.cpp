@@ -8,6 +8,7 @@
 #include "store/paradox/PxHeaderReader.h"
 #include "store/paradox/PxTable.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cerrno>
@@ -36,7 +37,7 @@ void openForReading(QFile& file)
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
-        errors::unreadable(path, QStringLiteral("it is not a regular file"));
+        errors::unreadable(path, QCoreApplication::translate("Engine", "it is not a regular file"));
     }
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
@@ -63,7 +64,9 @@ public:
                 values.push_back(field::isBlob(desc.code) ? blob(desc, record + offset)
                                                           : field::decode(desc.code, record + offset, bytes, codec_));
             } catch (const ValueError& e) {
-                errors::corruptData(path_, QStringLiteral("record %1, field %2: %3").arg(number).arg(desc.name, e.reason));
+                errors::corruptData(path_, QCoreApplication::translate("Engine", "record %1, field %2: %3")
+                                               .arg(number)
+                                               .arg(desc.name, e.reason));
             }
             offset += bytes;
         }
@@ -116,7 +119,8 @@ std::vector<std::vector<Value>> TableFile::readRecords(std::int64_t limit) const
     const Header& h = header_;
     const qint64 fileSize = file.size();
     if (h.headerSize + qint64(h.fileBlocks) * h.blockSize > fileSize)
-        errors::corruptData(path_, QStringLiteral("the file is shorter than its %1 blocks").arg(h.fileBlocks));
+        errors::corruptData(
+            path_, QCoreApplication::translate("Engine", "the file is shorter than its %1 blocks").arg(h.fileBlocks));
 
     const int perBlock = recordsPerBlock(h);
     std::vector<std::vector<Value>> records;
@@ -130,9 +134,12 @@ std::vector<std::vector<Value>> TableFile::readRecords(std::int64_t limit) const
     auto* b = reinterpret_cast<unsigned char*>(block.data());
     for (int number = h.firstBlock; number != 0 && std::int64_t(records.size()) < limit;) {
         if (number > h.fileBlocks)
-            errors::corruptData(path_, QStringLiteral("the block chain points to block %1 of %2").arg(number).arg(h.fileBlocks));
+            errors::corruptData(path_, QCoreApplication::translate("Engine", "the block chain points to block %1 of %2")
+                                           .arg(number)
+                                           .arg(h.fileBlocks));
         if (visited[number])
-            errors::corruptData(path_, QStringLiteral("the block chain returns to block %1").arg(number));
+            errors::corruptData(
+                path_, QCoreApplication::translate("Engine", "the block chain returns to block %1").arg(number));
         visited[number] = true;
         if (!file.seek(h.headerSize + qint64(number - 1) * h.blockSize) || file.read(block.data(), h.blockSize) != h.blockSize)
             errors::unreadable(path_, file.errorString());
@@ -141,7 +148,8 @@ std::vector<std::vector<Value>> TableFile::readRecords(std::int64_t limit) const
         const int lastOffset = bytes::le16s(b + 4);
         const int count = lastOffset < 0 ? 0 : lastOffset / h.recordSize + 1;
         if (lastOffset >= 0 && (lastOffset % h.recordSize != 0 || count > perBlock))
-            errors::corruptData(path_, QStringLiteral("block %1 claims more records than it holds").arg(number));
+            errors::corruptData(
+                path_, QCoreApplication::translate("Engine", "block %1 claims more records than it holds").arg(number));
         for (int i = 0; i < count && std::int64_t(records.size()) < limit; ++i)
             records.push_back(decoder.decode(b + layout::BlockHeaderSize + i * h.recordSize,
                                              std::int64_t(records.size()) + 1));

@@ -10,6 +10,7 @@
 
 #include "base/AtomicFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <algorithm>
 #include <limits>
@@ -22,18 +23,22 @@ namespace {
 void checkDefinition(const QString& path, const TableDefinition& definition, const std::vector<QByteArray>& names)
 {
     if (definition.fields.empty() || definition.fields.size() > 255)
-        errors::cannotWrite(path, QStringLiteral("a table has 1 to 255 fields, not %1").arg(definition.fields.size()));
+        errors::cannotWrite(
+            path,
+            QCoreApplication::translate("Engine", "a table has 1 to 255 fields, not %1").arg(definition.fields.size()));
     if (definition.keyFieldCount < 0 || definition.keyFieldCount > int(definition.fields.size()))
-        errors::cannotWrite(path, QStringLiteral("key field count %1 exceeds the field count").arg(definition.keyFieldCount));
+        errors::cannotWrite(path, QCoreApplication::translate("Engine", "key field count %1 exceeds the field count")
+                                      .arg(definition.keyFieldCount));
     if (definition.codePage < 0 || definition.codePage > 0xFFFF)
-        errors::cannotWrite(path, QStringLiteral("code page %1").arg(definition.codePage));
+        errors::cannotWrite(path, QCoreApplication::translate("Engine", "code page %1").arg(definition.codePage));
     for (std::size_t i = 0; i < definition.fields.size(); ++i) {
         const FieldDesc& desc = definition.fields[i];
         if (!field::isKnownType(int(desc.code)) || !field::isValidSize(desc.code, desc.size))
-            errors::cannotWrite(path, QStringLiteral("field \"%1\" (%2) cannot have size %3")
-                                          .arg(desc.name, field::typeName(desc.code)).arg(desc.size));
+            errors::cannotWrite(path, QCoreApplication::translate("Engine", "field \"%1\" (%2) cannot have size %3")
+                                          .arg(desc.name, field::typeName(desc.code))
+                                          .arg(desc.size));
         if (names[i].isEmpty() || names[i].contains('\0'))
-            errors::cannotWrite(path, QStringLiteral("field %1 has no usable name").arg(i + 1));
+            errors::cannotWrite(path, QCoreApplication::translate("Engine", "field %1 has no usable name").arg(i + 1));
     }
 }
 
@@ -49,12 +54,14 @@ TableShape shapeFor(const QString& path, const TableDefinition& definition, std:
     for (const FieldDesc& desc : definition.fields)
         shape.recordSize += field::recordBytes(desc.code, desc.size);
     if (shape.recordSize > 32 * 1024 - layout::BlockHeaderSize)
-        errors::cannotWrite(path, QStringLiteral("records of %1 bytes are too wide").arg(shape.recordSize));
+        errors::cannotWrite(
+            path, QCoreApplication::translate("Engine", "records of %1 bytes are too wide").arg(shape.recordSize));
     if (count < 0)
-        errors::cannotWrite(path, QStringLiteral("a table cannot have %1 records").arg(count));
+        errors::cannotWrite(path, QCoreApplication::translate("Engine", "a table cannot have %1 records").arg(count));
     shape.blockSize = blockSizeFor(shape.recordSize, count);
     if (shape.blockSize == 0)
-        errors::cannotWrite(path, QStringLiteral("%1 records are too many for one table").arg(count));
+        errors::cannotWrite(path,
+                            QCoreApplication::translate("Engine", "%1 records are too many for one table").arg(count));
     const int perBlock = (shape.blockSize - layout::BlockHeaderSize) / shape.recordSize;
     shape.blocks = int((count + perBlock - 1) / perBlock);
     shape.recordCount = count;
@@ -72,8 +79,10 @@ public:
     void encode(const std::vector<Value>& values, unsigned char* record, std::int64_t number, std::int32_t& autoInc)
     {
         if (values.size() != definition_.fields.size())
-            errors::cannotWrite(path_, QStringLiteral("record %1 has %2 values for %3 fields")
-                                           .arg(number).arg(values.size()).arg(definition_.fields.size()));
+            errors::cannotWrite(path_, QCoreApplication::translate("Engine", "record %1 has %2 values for %3 fields")
+                                           .arg(number)
+                                           .arg(values.size())
+                                           .arg(definition_.fields.size()));
         for (std::size_t i = 0; i < values.size(); ++i) {
             const FieldDesc& desc = definition_.fields[i];
             try {
@@ -82,7 +91,9 @@ public:
                 else
                     field::encode(desc, values[i], record, codec_);
             } catch (const ValueError& e) {
-                errors::cannotWrite(path_, QStringLiteral("record %1, field \"%2\": %3").arg(number).arg(desc.name, e.reason));
+                errors::cannotWrite(path_, QCoreApplication::translate("Engine", "record %1, field \"%2\": %3")
+                                               .arg(number)
+                                               .arg(desc.name, e.reason));
             }
             if (desc.code == FieldCode::AutoInc && values[i].kind == Value::Kind::Integer)
                 autoInc = std::max<std::int64_t>(autoInc, values[i].integer);
@@ -99,7 +110,8 @@ private:
         else if (v.kind == Value::Kind::Bytes)
             stored = v.bytes;
         else
-            throw ValueError{QStringLiteral("the value does not suit a %1 field").arg(field::typeName(desc.code))};
+            throw ValueError{QCoreApplication::translate("Engine", "the value does not suit a %1 field")
+                                 .arg(field::typeName(desc.code))};
         if (desc.code == FieldCode::Graphic) {
             QByteArray prefix(mb::GraphicPrefix, '\0');
             bytes::putLe32(reinterpret_cast<unsigned char*>(prefix.data()) + 4, std::uint32_t(stored.size()));

@@ -9,6 +9,7 @@
 #include "store/report/Cp1252.h"
 #include "store/report/ReportRecord.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QtEndian>
@@ -29,7 +30,7 @@ namespace {
 QString ReasonText(int error)
 {
     if (error == ENOENT)
-        return QStringLiteral("File not found");
+        return QCoreApplication::translate("ReportFile", "File not found");
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
@@ -57,13 +58,16 @@ void ReportReader::open(int directoryFd, const char* fileName)
     fd_ = ::openat(directoryFd, fileName, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd_ < 0) {
         const int error = errno;
-        throw base::FileError(QStringLiteral("Cannot open report %1: %2").arg(absolutePath(), ReasonText(error)));
+        throw base::FileError(QCoreApplication::translate("ReportFile", "Cannot open report %1: %2")
+                                  .arg(absolutePath(), ReasonText(error)));
     }
     struct stat info {};
     if (::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd_); // the constructor throws: no destructor closes it
         fd_ = -1;
-        throw base::FileError(QStringLiteral("Cannot open report %1: it is not a regular file.").arg(absolutePath()));
+        throw base::FileError(
+            QCoreApplication::translate("ReportFile", "Cannot open report %1: it is not a regular file.")
+                .arg(absolutePath()));
     }
     size_ = info.st_size;
 }
@@ -161,7 +165,8 @@ bool ReportReader::readMore()
     if (got < 0) {
         const int error = errno;
         ended_ = true;
-        throw base::FileError(QStringLiteral("Cannot read report %1: %2").arg(absolutePath(), ReasonText(error)));
+        throw base::FileError(QCoreApplication::translate("ReportFile", "Cannot read report %1: %2")
+                                  .arg(absolutePath(), ReasonText(error)));
     }
     setPiece(got);
     read_ += got;
@@ -399,10 +404,10 @@ int FieldCountOf(const ReportHead& head, const ReportReader& reader)
 {
     const int count = head.fieldCount.value_or(0);
     if (count > MaxFieldRecords)
-        throw base::FileError(QStringLiteral("Line 5 of report %1 gives %2 field records, more than the %3 "
-                                               "that any report can hold; the file cannot be loaded.")
-                                    .arg(reader.absolutePath(), QString::number(count),
-                                         QString::number(MaxFieldRecords)));
+        throw base::FileError(
+            QCoreApplication::translate("ReportFile", "Line 5 of report %1 gives %2 field records, more than the %3 "
+                                                      "that any report can hold; the file cannot be loaded.")
+                .arg(reader.absolutePath(), QString::number(count), QString::number(MaxFieldRecords)));
     return count;
 }
 
@@ -457,20 +462,38 @@ bool FieldRecords::next(ReportFieldRecord& record)
     try {
         ReadRecord(reader_, read_, record);
         if (record.field.empty())
-            throw base::EngineError(QStringLiteral("Field 'Field' must have a value"));
+            throw base::EngineError(
+                QCoreApplication::translate("Engine", "Field '%1' must have a value").arg(QLatin1String("Field")));
         if (repeated(record.field))
-            throw base::EngineError(QStringLiteral("Key violation."));
+            throw base::EngineError(QCoreApplication::translate("Engine", "Key violation."));
     } catch (const base::EngineError& e) {
         const int failed = std::exchange(read_, count_); // nothing more is read
-        throw base::EngineError(FieldRecordFailure(e.text(), failed, reader_.absolutePath()));
+        throw FieldRecordError(e.text(), failed, reader_.absolutePath());
     }
     return true;
 }
 
+namespace
+{
+
+QString FieldRecordPlace(int record, const QString& path)
+{
+    //: %1: the number of the field record in the file; %2: the report file's path
+    return QCoreApplication::translate("ReportFile", "This is in field record %1 of the report %2.")
+        .arg(QString::number(record), path);
+}
+
+} // namespace
+
+// The blank line parts the two in every language.
 QString FieldRecordFailure(const QString& text, int record, const QString& path)
 {
-    return QStringLiteral("%1\n\nThis is in field record %2 of the report %3.")
-        .arg(text, QString::number(record), path);
+    return text + QLatin1String("\n\n") + FieldRecordPlace(record, path);
+}
+
+FieldRecordError::FieldRecordError(const QString& text, int record, const QString& path)
+    : base::EngineError(FieldRecordFailure(text, record, path)), sentence_(text), place_(FieldRecordPlace(record, path))
+{
 }
 
 ReportContent ReadReport(const QString& path, const HeadCheck& check)

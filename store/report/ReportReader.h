@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/EngineError.h"
 #include "store/report/ReportContent.h"
 #include "store/report/ReportVersion.h"
 
@@ -130,7 +131,7 @@ public:
     FieldRecords(ReportReader& reader, int count);
 
     // Reads the next record into record; false after the last. A refused record
-    // throws base::EngineError with FieldRecordFailure's message.
+    // throws FieldRecordError.
     bool next(ReportFieldRecord& record);
 
 private:
@@ -147,8 +148,22 @@ private:
     std::vector<std::uint16_t> slots_;
 };
 
-// A refused field record's message: the engine's text, and where it was.
+// A refused field record's message: the engine's text, a blank line, and where it was.
 QString FieldRecordFailure(const QString& text, int record, const QString& path);
+
+// A refused field record, its message FieldRecordFailure's; its two parts, in
+// the user's language, for whoever shows them otherwise (on one line).
+class FieldRecordError : public base::EngineError
+{
+public:
+    FieldRecordError(const QString& text, int record, const QString& path);
+    const QString& sentence() const { return sentence_; } // the engine's text
+    const QString& place() const { return place_; }       // where it was
+
+private:
+    QString sentence_;
+    QString place_;
+};
 
 // Looks at lines 1 to 5 before any record is read; what it throws ends the reading.
 using HeadCheck = std::function<void(const ReportHead& head, const ReportReader& reader)>;

@@ -5,6 +5,7 @@
 #include "store/report/Cp1252.h"
 #include "store/report/ReportRecord.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <vector>
@@ -22,7 +23,9 @@ public:
         const std::optional<QByteArray> bytes = EncodeCp1252(line);
         if (!bytes)
             throw base::FileError(
-                QStringLiteral("Cannot write report %1: the text \"%2\" holds a character that a report file cannot hold")
+                QCoreApplication::translate(
+                    "ReportFile",
+                    "Cannot write report %1: the text \"%2\" holds a character that a report file cannot hold")
                     .arg(path_, line));
         bytes_ += *bytes;
         bytes_ += "\r\n";
@@ -96,7 +99,8 @@ std::optional<ReportVersion> WriteReportFile(const QString& path, const ReportHe
             return base::Placing::Abandon;
         return known ? base::Placing::Replace : base::Placing::OnlyNew;
     };
-    if (!base::WriteFileAtomically(target, bytes, QStringLiteral("report"),
+    //: The kind of file, in "Cannot write %1 %2: %3"
+    if (!base::WriteFileAtomically(target, bytes, QCoreApplication::translate("ReportFile", "report"),
                                    guard.ask ? base::LastLook(lastLook) : base::LastLook()))
         return std::nullopt;
     return VersionOfBytes(bytes);

@@ -360,4 +360,12 @@ TEST_F(ReportTool, SpeaksGermanOnAGermanDesktopAndPrintsTheSameJson)
     EXPECT_TRUE(germanShow.out.contains(QStringLiteral("Art:               Contact"))) << germanShow.out.toStdString();
     const Outcome misuse = Tool({QStringLiteral("bogus")});
     EXPECT_TRUE(misuse.err.startsWith(QStringLiteral("tabrep-report: unbekannter Befehl bogus\nAufruf:"))) << misuse.err.toStdString();
+    // The check's verdicts and a refused record's message, on one line, in German.
+    Write("badline.rpt", Lines({"Bad", "Contact", "Contact", "75", "1"}) + Field("Company", "2a", "1", "10"));
+    const Outcome checked = Tool({QStringLiteral("check"), QStringLiteral("overlap.rpt"), QStringLiteral("badline.rpt")});
+    EXPECT_EQ(checked.out, QStringLiteral("overlap.rpt: Es gibt Überschneidungen beim rechten Rand 25\n"));
+    EXPECT_TRUE(checked.err.startsWith(QStringLiteral("tabrep-report: „2a“ ist keine gültige ganze Zahl für das Feld "
+                                                      "„Line“. Das betrifft den Felddatensatz 1 des Berichts /")))
+        << checked.err.toStdString();
+    EXPECT_EQ(checked.err.count(u'\n'), 1) << checked.err.toStdString();
 }

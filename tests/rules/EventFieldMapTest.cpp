@@ -1,7 +1,10 @@
 #include "rules/EventFieldMap.h"
+#include "rules/FieldOrderRules.h"
 
 #include "tests/support/QtPrinting.h"
 
+#include <QCoreApplication>
+#include <QTranslator>
 #include <gtest/gtest.h>
 
 using rules::FillEventFieldList;
@@ -100,4 +103,45 @@ TEST(EventFieldMap, UnknownCategoriesAndNamesComeBackUnchanged)
     QStringList list{"left over"};
     FillEventFieldList(QStringLiteral("call"), list);
     EXPECT_TRUE(list.isEmpty());
+}
+
+namespace {
+
+// Another language while it lives: every text marked, as a translation gives it.
+class Marking final : public QTranslator {
+public:
+    Marking() { QCoreApplication::installTranslator(this); }
+    ~Marking() override { QCoreApplication::removeTranslator(this); }
+    bool isEmpty() const override { return false; }
+    QString translate(const char*, const char* source, const char*, int) const override
+    {
+        return QStringLiteral("<%1>").arg(QString::fromUtf8(source));
+    }
+};
+
+} // namespace
+
+// The lists show the names in the user's language, and what is shown maps back to
+// the stored field names, the memo rule included; the English names are then no
+// display names, and a message comes in the language too.
+TEST(EventFieldMap, MapsTheShownNamesOfAnotherLanguageBackToTheStoredNames)
+{
+    const Marking marking;
+    for (const Category& category : Categories()) {
+        const QString word = QString::fromLatin1(category.word);
+        QStringList list;
+        FillEventFieldList(word, list);
+        ASSERT_EQ(list.size(), qsizetype(category.entries.size())) << category.word;
+        for (qsizetype i = 0; i < list.size(); ++i) {
+            const QString field = QString::fromLatin1(category.entries[std::size_t(i)].fieldName);
+            const QString english = QString::fromLatin1(category.entries[std::size_t(i)].displayName);
+            EXPECT_EQ(list[i], QStringLiteral("<%1>").arg(english));
+            EXPECT_EQ(GetEventDisplayName(word, field), list[i]);
+            EXPECT_EQ(GetEventFieldName(word, list[i]), field);
+            EXPECT_EQ(GetEventFieldName(word, english), english);
+        }
+        const QString memo = GetEventDisplayName(word, QStringLiteral("Memo"));
+        EXPECT_EQ(rules::CheckFieldOrder({memo, QStringLiteral("LastName")}, word), rules::FieldOrderBreak::MemoNotLast);
+    }
+    EXPECT_EQ(rules::FieldOrderMessage(rules::FieldOrderBreak::MemoNotLast), "<The Memo Field must be last.>");
 }

@@ -35,6 +35,10 @@ TEST(FieldFault, SaysWhatTheCheckFindsWithTheField)
     };
     for (const Case& c : cases)
         EXPECT_EQ(rules::FieldFault(75, c.records, names, c.index), QString::fromUtf8(c.words)) << c.words;
+    // A name is filled in as it stands, a "%2" in a typed header included.
+    const QStringList percent{QStringLiteral("Rate %2"), QStringLiteral("Company"), QStringLiteral("Phone")};
+    EXPECT_EQ(rules::FieldFault(75, {{1, 1, 1, 25}, {1, 2, 20, 50}, {1, 3, 51, 75}}, percent, 1),
+              QStringLiteral("Company, from 20 to 50, overlaps Rate %2, from 1 to 25, on line 1."));
 }
 
 // The words for the selected field are followed by those for every other field at fault.

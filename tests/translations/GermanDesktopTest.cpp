@@ -4,6 +4,8 @@
 #include "translations/Translations.h"
 
 #include <QCoreApplication>
+#include <QKeySequence>
+#include <QSet>
 #include <QLocale>
 #include <QTranslator>
 
@@ -40,6 +42,13 @@ TEST_F(GermanWizard, ShowsGermanTextsAndQtsOwnInGerman)
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
     next();
     EXPECT_EQ(child<QWidget>("Page2")->accessibleName(), QStringLiteral("Berichtsart"));
+    // The wizard's own messages too.
+    click("RbContactOrdered");
+    next();
+    click("RBContact");
+    next();
+    next();
+    EXPECT_EQ(modal.texts(), QStringList{QStringLiteral("Sie müssen eine Beschreibung eingeben.")});
 }
 
 // The same steps as the English tests of report creation, and the same bytes.
@@ -60,8 +69,9 @@ TEST_F(GermanWizard, WritesAContactReportWithTheDetailLevelByteForByteAsInEnglis
 TEST_F(GermanWizard, WritesACalendarReportWithEventFieldsByteForByteAsInEnglish)
 {
     createUpToFieldSelection("rbDateOrdered", nullptr, "Calendar", "RBA4Lan", "rbCustNo");
-    tick("PickEventField", "Event subject");
-    tick("PickEventField", "Event date");
+    // The event fields as a German desktop lists them; the file holds their stored names.
+    tick("PickEventField", "Betreff des Ereignisses");
+    tick("PickEventField", "Datum des Ereignisses");
     tick("PickContactField", "LastName");
     nextTo(10);
     saveAs(QStringLiteral("calevent"));
@@ -72,4 +82,28 @@ TEST_F(GermanWizard, WritesACalendarReportWithEventFieldsByteForByteAsInEnglish)
                     "1", "", "", "EventDate", "EventDate", "1", "39", "76", "FALSE", "FALSE", "FALSE", "FALSE", "FALSE",
                     "1", "", "", "Summary", "Summary", "1", "77", "114", "FALSE", "FALSE", "FALSE", "FALSE",
                     "FALSE"}));
+}
+
+// In German every page and the bar under it keep their accelerators apart, and
+// the bar and the last page speak German.
+TEST_F(GermanWizard, NoTwoControlsOfAPageAndTheBarShareAnAccelerator)
+{
+    window.wizard().ensurePages();
+    EXPECT_EQ(child<QAbstractButton>("BtnNext")->text(), QStringLiteral("&Weiter"));
+    EXPECT_EQ(child<QAbstractButton>("btMakeReport")->text(), QStringLiteral("Bericht &erstellen"));
+    const auto keys = [](const QWidget& holder) {
+        QStringList found;
+        for (const QAbstractButton* button : holder.findChildren<QAbstractButton*>()) {
+            const QKeySequence key = QKeySequence::mnemonic(button->text());
+            if (!key.isEmpty())
+                found << key.toString();
+        }
+        return found;
+    };
+    const QStringList bar = keys(*child("Panel1"));
+    auto* notebook = child<QStackedWidget>("Notebook1");
+    for (int index = 0; index < notebook->count(); ++index) {
+        const QStringList all = keys(*notebook->widget(index)) + bar;
+        EXPECT_EQ(QSet<QString>(all.begin(), all.end()).size(), all.size()) << index << ": " << all.join(u' ').toStdString();
+    }
 }

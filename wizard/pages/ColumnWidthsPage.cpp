@@ -30,24 +30,24 @@ QTableWidgetItem* Cell(const QString& text, bool editable)
 
 ColumnWidthsPage::ColumnWidthsPage()
 {
-    QGridLayout* grid = GridLayout(this, QStringLiteral("Page9"), QStringLiteral("Column Widths"), 2);
+    QGridLayout* grid = GridLayout(this, QStringLiteral("Page9"), tr("Column Widths"), 2);
     QWidget* page = this;
-    grid->addWidget(Text(page, QStringLiteral("Type in the starting and ending widths of each of the columns. Note: "
-                                              "The units are in tenths of inches.")),
+    grid->addWidget(Text(page, tr("Type in the starting and ending widths of each of the columns. Note: The units "
+                                   "are in tenths of inches.")),
                     1, 0, 1, 2);
     sgCol = new ui::KeyboardTableWidget(1, 4, page);
     sgCol->setObjectName(QStringLiteral("sgCol"));
-    sgCol->setAccessibleName(QStringLiteral("Column Widths"));
+    sgCol->setAccessibleName(tr("Column Widths"));
     sgCol->setFixedSize(ui::Scaled(458), ui::Scaled(277));
     sgCol->verticalHeader()->hide();
     sgCol->horizontalHeader()->setDefaultSectionSize(ui::Scaled(105));
     sgCol->verticalHeader()->setDefaultSectionSize(ui::Scaled(21));
     grid->addWidget(sgCol, 2, 0, 3, 1);
     auto* example = new QVBoxLayout;
-    example->addWidget(Text(page, QStringLiteral("Example:")));
-    example->addWidget(Text(page, QStringLiteral("If a field starts at 25 that means that it will start at 2.5 "
-                                                 "inches from the left edge of the report.")));
-    BtnCheck = Button(page, QStringLiteral("BtnCheck"), QStringLiteral("Check Columns"));
+    example->addWidget(Text(page, tr("Example:")));
+    example->addWidget(Text(page, tr("If a field starts at 25 that means that it will start at 2.5 inches from the "
+                                      "left edge of the report.")));
+    BtnCheck = Button(page, QStringLiteral("BtnCheck"), tr("Check Columns"));
     example->addWidget(BtnCheck);
     example->addStretch();
     grid->addLayout(example, 2, 1, 3, 1);
@@ -57,8 +57,8 @@ void ColumnWidthsPage::showPositions(const QList<rules::PositionRow>& rows)
 {
     sgCol->clear();
     sgCol->setColumnCount(4);
-    sgCol->setHorizontalHeaderLabels({QStringLiteral("Field"), QStringLiteral("Line"), QStringLiteral("Starting At"),
-                                      QStringLiteral("Ending At")});
+    // Shown only: the positions are read from the cells by their columns.
+    sgCol->setHorizontalHeaderLabels({tr("Field"), tr("Line"), tr("Starting At"), tr("Ending At")});
     sgCol->setRowCount(static_cast<int>(rows.size()));
     for (int i = 0; i < rows.size(); ++i) {
         sgCol->setItem(i, 0, Cell(rows[i].field, false));

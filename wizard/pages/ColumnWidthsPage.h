@@ -2,6 +2,7 @@
 
 #include "wizard/view/ColumnLayoutView.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QWidget>
 #include <functional>
@@ -17,6 +18,7 @@ class QTableWidget;
 // its starting and ending positions in tenths of an inch, the column check, and
 // the view of the columns drawn to scale under the grid.
 class ColumnWidthsPage : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(ColumnWidthsPage)
 public:
     ColumnWidthsPage();
 

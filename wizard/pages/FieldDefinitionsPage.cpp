@@ -16,16 +16,15 @@ using namespace pagekit;
 
 FieldDefinitionsPage::FieldDefinitionsPage()
 {
-    QGridLayout* grid = GridLayout(this, QStringLiteral("Page10"), QStringLiteral("Field Definitions"), 2);
+    QGridLayout* grid = GridLayout(this, QStringLiteral("Page10"), tr("Field Definitions"), 2);
     QWidget* page = this;
-    grid->addWidget(Text(page, QStringLiteral("Select the characteristics of the fields by making your selections "
-                                              "below.")),
+    grid->addWidget(Text(page, tr("Select the characteristics of the fields by making your selections below.")),
                     1, 0, 1, 2);
     LBFieldDefs = new QListWidget(page);
     LBFieldDefs->setObjectName(QStringLiteral("LBFieldDefs"));
-    LBFieldDefs->setAccessibleName(QStringLiteral("Field Definitions"));
+    LBFieldDefs->setAccessibleName(tr("Field Definitions"));
     grid->addWidget(LBFieldDefs, 2, 0, 9, 1);
-    QLabel* headerLabel = Text(page, QStringLiteral("Column Header"));
+    QLabel* headerLabel = Text(page, tr("Column Header"));
     grid->addWidget(headerLabel, 2, 1);
     DBEdit1 = new QLineEdit(page);
     headerLabel->setBuddy(DBEdit1);
@@ -42,22 +41,22 @@ FieldDefinitionsPage::FieldDefinitionsPage()
     };
     using enum store::FieldFlag;
     const Box boxes[] = {
-        {cbDotLead, "cbDotLead", "DOT Leaders (....)", Leaders},
-        {cbDotTrail, "cbDotTrail", "DOT Trailers (....)", Trailers},
-        {DBCBCount, "DBCBCount", "Counted", Count},
-        {DBCBMax, "DBCBMax", "Max Value", Max},
-        {DBCBMin, "DBCBMin", "Min Value", Min},
-        {DBCBTotal, "DBCBTotal", "Totaled", Total},
-        {DBCBAverage, "DBCBAverage", "Averaged", Average},
+        {cbDotLead, "cbDotLead", QT_TR_NOOP("DOT Leaders (....)"), Leaders},
+        {cbDotTrail, "cbDotTrail", QT_TR_NOOP("DOT Trailers (....)"), Trailers},
+        {DBCBCount, "DBCBCount", QT_TR_NOOP("Counted"), Count},
+        {DBCBMax, "DBCBMax", QT_TR_NOOP("Max Value"), Max},
+        {DBCBMin, "DBCBMin", QT_TR_NOOP("Min Value"), Min},
+        {DBCBTotal, "DBCBTotal", QT_TR_NOOP("Totaled"), Total},
+        {DBCBAverage, "DBCBAverage", QT_TR_NOOP("Averaged"), Average},
     };
     int row = 4;
     for (const Box& b : boxes) {
-        b.box = new QCheckBox(QString::fromLatin1(b.caption), page);
+        b.box = new QCheckBox(tr(b.caption), page);
         b.box->setObjectName(QString::fromLatin1(b.name));
         grid->addWidget(b.box, row++, 1);
         flags_.push_back({b.box, b.flag});
     }
-    btMakeReport = Button(page, QStringLiteral("btMakeReport"), QStringLiteral("&Make Report"));
+    btMakeReport = Button(page, QStringLiteral("btMakeReport"), tr("&Make Report"));
     grid->addWidget(btMakeReport, row, 1);
 }
 

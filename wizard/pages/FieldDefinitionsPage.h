@@ -2,6 +2,7 @@
 
 #include "store/report/FieldRow.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -22,6 +23,7 @@ class QPushButton;
 // dot leaders and trailers and the summaries its type offers, each bound to a
 // column of the field's working-table row; and Make Report.
 class FieldDefinitionsPage : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(FieldDefinitionsPage)
 public:
     FieldDefinitionsPage();
 

@@ -57,7 +57,7 @@ ColumnLayoutView::ColumnLayoutView(QAbstractItemView& grid, GridColumns columns,
     : QWidget(parent), grid_(grid), model_(*grid.model()), columns_(columns), source_(std::move(source))
 {
     setObjectName(QStringLiteral("LayoutView"));
-    setAccessibleName(QStringLiteral("Column layout"));
+    setAccessibleName(tr("Column layout"));
     setFocusPolicy(Qt::StrongFocus);
     setFont(ui::Sans(10));
     setMouseTracking(true);
@@ -99,7 +99,7 @@ void ColumnLayoutView::describe()
     const Layout& current = layout();
     const int row = selectedRow();
     if (row < 0 || row >= current.boxes.size()) {
-        setAccessibleDescription(QStringLiteral("No field is selected."));
+        setAccessibleDescription(tr("No field is selected."));
         return;
     }
     QList<rules::ColumnRecord> records;
