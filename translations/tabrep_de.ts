@@ -1621,6 +1621,53 @@ die Ausgabe nicht geschrieben werden kann oder die Befehlszeile falsch ist.
     </message>
 </context>
 <context>
+    <name>TFrmColumn</name>
+    <message>
+        <source>Field</source>
+        <translation>Feld</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Zeile</translation>
+    </message>
+    <message>
+        <source>Left Margin</source>
+        <translation>Linker Rand</translation>
+    </message>
+    <message>
+        <source>Right Margin</source>
+        <translation>Rechter Rand</translation>
+    </message>
+    <message>
+        <source>Column Widths</source>
+        <translation>Spaltenbreiten</translation>
+    </message>
+    <message>
+        <source>Right Margin Max:</source>
+        <translation>Rechter Rand höchstens:</translation>
+    </message>
+    <message>
+        <source>The left and right margins are in tenths of inches.</source>
+        <translation>Der linke und der rechte Rand werden in Zehntelzoll angegeben.</translation>
+    </message>
+    <message>
+        <source>Check for Errors</source>
+        <translation>Auf Fehler prüfen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Columns check out OK</source>
+        <translation>Die Spalten sind in Ordnung.</translation>
+    </message>
+</context>
+<context>
     <name>TFrmFilename</name>
     <message>
         <source>Save Report File</source>
@@ -1893,6 +1940,30 @@ Möchten Sie ihn mit dieser Fassung überschreiben?</translation>
     <message>
         <source>Report successfully created.</source>
         <translation>Der Bericht wurde erstellt.</translation>
+    </message>
+    <message>
+        <source>Event-related Fields</source>
+        <translation>Felder zu Ereignissen</translation>
+    </message>
+    <message>
+        <source>Call-related Fields</source>
+        <translation>Felder zu Anrufen</translation>
+    </message>
+    <message>
+        <source>Letter-related Fields</source>
+        <translation>Felder zu Briefen</translation>
+    </message>
+    <message>
+        <source>Meeting-related Fields</source>
+        <translation>Felder zu Besprechungen</translation>
+    </message>
+    <message>
+        <source>To-do - related Fields</source>
+        <translation>Felder zu Aufgaben</translation>
+    </message>
+    <message>
+        <source>Note-related Fields</source>
+        <translation>Felder zu Notizen</translation>
     </message>
 </context>
 <context>

@@ -42,19 +42,19 @@ void Wizard::FillPickFields(PageTurn turn)
 
     using store::Category;
     const std::pair<Category, CategoryEntry> categories[] = {
-        {Category::Event, {u'E', "GENERIC", "Event-related Fields"}},
-        {Category::Call, {u'C', "CALL", "Call-related Fields"}},
-        {Category::Letter, {u'L', "LETTER", "Letter-related Fields"}},
-        {Category::Meeting, {u'M', "MEETING", "Meeting-related Fields"}},
-        {Category::Todo, {u'T', "TO-DO", "To-do - related Fields"}},
-        {Category::Note, {u'N', "NOTE", "Note-related Fields"}},
+        {Category::Event, {u'E', "GENERIC", QT_TR_NOOP("Event-related Fields")}},
+        {Category::Call, {u'C', "CALL", QT_TR_NOOP("Call-related Fields")}},
+        {Category::Letter, {u'L', "LETTER", QT_TR_NOOP("Letter-related Fields")}},
+        {Category::Meeting, {u'M', "MEETING", QT_TR_NOOP("Meeting-related Fields")}},
+        {Category::Todo, {u'T', "TO-DO", QT_TR_NOOP("To-do - related Fields")}},
+        {Category::Note, {u'N', "NOTE", QT_TR_NOOP("Note-related Fields")}},
     };
     const std::optional<Category> chosen = categoryPage().category();
     for (const auto& [option, category] : categories)
         if (option == chosen) {
             state_.InfoKind = category.kind;
             state_.EventCategory = QString::fromLatin1(category.word);
-            fields_->setEventHeading(QString::fromLatin1(category.heading));
+            fields_->setEventHeading(tr(category.heading));
         }
 
     fields_->clearCatalogue();

@@ -27,20 +27,25 @@
 
 namespace {
 
-const QList<design::GridColumn> GridColumns{
-    {store::WorkingColumn::Field, QStringLiteral("Field"), 20, true},
-    {store::WorkingColumn::Line, QStringLiteral("Line"), 8, false},
-    {store::WorkingColumn::LPosition, QStringLiteral("Left Margin"), 12, false},
-    {store::WorkingColumn::RPosition, QStringLiteral("Right Margin"), 12, false},
-};
+// The grid's columns under their titles in the user's language, which the
+// engine's messages use too.
+QList<design::GridColumn> GridColumns()
+{
+    return {
+        {store::WorkingColumn::Field, TFrmColumn::tr("Field"), 20, true},
+        {store::WorkingColumn::Line, TFrmColumn::tr("Line"), 8, false},
+        {store::WorkingColumn::LPosition, TFrmColumn::tr("Left Margin"), 12, false},
+        {store::WorkingColumn::RPosition, TFrmColumn::tr("Right Margin"), 12, false},
+    };
+}
 
 // Gives each column of the view its width in characters of the view's font.
-void SizeGridColumns(QTableView& view)
+void SizeGridColumns(QTableView& view, const QList<design::GridColumn>& columns)
 {
     const int charWidth = view.fontMetrics().averageCharWidth();
     const int padding = 2 * view.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &view) + 4;
-    for (int column = 0; column < GridColumns.size(); ++column)
-        view.setColumnWidth(column, GridColumns[column].width * charWidth + padding);
+    for (int column = 0; column < columns.size(); ++column)
+        view.setColumnWidth(column, columns[column].width * charWidth + padding);
 }
 
 // A rectangle laid out in pixels at the default font, grown with the application font.
@@ -71,12 +76,12 @@ TFrmColumn::TFrmColumn(store::Session& session, const QString& description, int 
     : QDialog(parent), design_(std::make_unique<design::ReportDesign>(session, store::DatabaseAlias))
 {
     setObjectName(QStringLiteral("FrmColumn"));
-    setWindowTitle(QStringLiteral("Column Widths"));
+    setWindowTitle(tr("Column Widths"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint);
     setFont(pagekit::Sans(11));
     setFixedSize(ui::Scaled(493), ui::Scaled(311));
-    model_ = new design::FieldGridModel(*design_, GridColumns, this);
+    model_ = new design::FieldGridModel(*design_, GridColumns(), this);
     buildControls();
     LblReportName->setText(description);
     LblMargin->setText(QString::number(margin));
@@ -99,15 +104,15 @@ TFrmColumn::~TFrmColumn()
 void TFrmColumn::buildControls()
 {
     LblReportName = NamedLabel(this, "LblReportName", {}, {8, 8, 305, 16});
-    LblRightJust = NamedLabel(this, "LblRightJust", QStringLiteral("Right Margin Max:"), {320, 8, 117, 16});
+    LblRightJust = NamedLabel(this, "LblRightJust", tr("Right Margin Max:"), {320, 8, 117, 16});
     LblRightJust->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     LblMargin = NamedLabel(this, "LblMargin", {}, {443, 8, 42, 16});
     buildGrid();
-    Label1 = NamedLabel(this, "Label1", QStringLiteral("The left and right margins are in tenths of inches."),
+    Label1 = NamedLabel(this, "Label1", tr("The left and right margins are in tenths of inches."),
                         {8, 244, 477, 16});
-    BtnCheck = NamedButton(this, "BtnCheck", QStringLiteral("Check for Errors"), {8, 272, 121, 27});
-    BtnOK = NamedButton(this, "BtnOK", QStringLiteral("OK"), {300, 272, 89, 27});
-    BitBtn1 = NamedButton(this, "BitBtn1", QStringLiteral("Cancel"), {396, 272, 89, 27});
+    BtnCheck = NamedButton(this, "BtnCheck", tr("Check for Errors"), {8, 272, 121, 27});
+    BtnOK = NamedButton(this, "BtnOK", tr("OK"), {300, 272, 89, 27});
+    BitBtn1 = NamedButton(this, "BitBtn1", tr("Cancel"), {396, 272, 89, 27});
     BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
     BtnOK->setDefault(true);
     ui::OnClick(BtnCheck, this, &TFrmColumn::BtnCheckClick);
@@ -119,7 +124,7 @@ void TFrmColumn::buildGrid()
 {
     DBGrid1 = new ui::KeyboardTableView(this);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
-    DBGrid1->setAccessibleName(QStringLiteral("Column Widths"));
+    DBGrid1->setAccessibleName(tr("Column Widths"));
     DBGrid1->setGeometry(Scaled({8, 32, 477, 204}));
     DBGrid1->setModel(model_);
     DBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -136,7 +141,7 @@ void TFrmColumn::buildGrid()
     indicator->setDefaultSectionSize(DBGrid1->fontMetrics().height() + 6);
     indicator->setFixedWidth(ui::Scaled(14));
     indicator->setHighlightSections(false);
-    SizeGridColumns(*DBGrid1);
+    SizeGridColumns(*DBGrid1, model_->gridColumns());
     DBGrid1->installEventFilter(this);
 
     connect(DBGrid1->selectionModel(), &QItemSelectionModel::currentChanged, this, &TFrmColumn::gridCurrentChanged);
@@ -167,7 +172,7 @@ void TFrmColumn::addLayoutView()
 void TFrmColumn::openTable()
 {
     QList<std::pair<store::WorkingColumn, QString>> titles;
-    for (const design::GridColumn& column : GridColumns)
+    for (const design::GridColumn& column : model_->gridColumns())
         titles.append({column.column, column.title});
     design_->openForColumnWidths(titles);
 }
@@ -210,7 +215,7 @@ void TFrmColumn::BtnCheckClick()
     const int maximum = base::StrToIntOrZero(LblMargin->text());
     const QString failure = design_->columnCheckFailure(maximum);
     if (failure.isEmpty())
-        ui::ShowInformation(this, QStringLiteral("Columns check out OK"));
+        ui::ShowInformation(this, tr("Columns check out OK"));
     else
         ui::ShowWarning(this, failure);
 }
