@@ -21,14 +21,27 @@ void TellFocus(QWidget& widget, int child = -1)
     QAccessible::updateAccessibility(&focus);
 }
 
+// A hidden child of the widget that the reader is told has the keyboard for a
+// moment: an object without words, inside the widget, so nothing is said of it.
+QWidget& StandIn(QWidget& widget)
+{
+    const QString name = QStringLiteral("announceStandIn");
+    auto* standIn = widget.findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
+    if (!standIn) {
+        standIn = new QWidget(&widget);
+        standIn->setObjectName(name);
+        standIn->hide();
+    }
+    return *standIn;
+}
+
 } // namespace
 
 void AnnounceAgain(QWidget& widget)
 {
-    QWidget* container = widget.parentWidget();
-    if (!QAccessible::isActive() || !widget.hasFocus() || !container)
+    if (!widget.hasFocus())
         return;
-    TellFocus(*container);
+    TellFocus(StandIn(widget));
     QTimer::singleShot(SecondStepMs, &widget, [&widget] {
         if (!widget.hasFocus())
             return;
@@ -41,7 +54,7 @@ void AnnounceAgain(QWidget& widget)
 void AnnounceCurrentAgain(QAbstractItemView& view)
 {
     const QPersistentModelIndex current = view.currentIndex();
-    if (!QAccessible::isActive() || !view.hasFocus() || !current.isValid())
+    if (!view.hasFocus() || !current.isValid())
         return;
     TellFocus(view);
     QTimer::singleShot(SecondStepMs, &view, [&view, current] {
