@@ -1,5 +1,6 @@
 #include "ui/PickList.h"
 
+#include "ui/Announce.h"
 #include "ui/ErrorGuard.h"
 
 #include <QAccessible>
@@ -152,8 +153,33 @@ void PickList::selectionChanged(const QItemSelection& selected, const QItemSelec
     QListWidget::selectionChanged(selected, deselected);
     showTicks(selected, true);
     showTicks(deselected, false);
-    if (!fromCode_ && onClick_ && !(selected.isEmpty() && deselected.isEmpty()))
+    if (fromCode_ || (selected.isEmpty() && deselected.isEmpty()))
+        return;
+    if (onClick_)
         Guarded(window(), onClick_);
+    const QModelIndex current = currentIndex();
+    if (selected.contains(current) || deselected.contains(current))
+        announceTick(current.row());
+}
+
+// The summary is said with the tick only: the entry left keeps its own words.
+void PickList::currentChanged(const QModelIndex& current, const QModelIndex& previous)
+{
+    if (previous.isValid() && previous.row() < count())
+        item(previous.row())->setData(Qt::AccessibleDescriptionRole, TickWords(isTicked(previous.row())));
+    QListWidget::currentChanged(current, previous);
+}
+
+// The tick is spoken with the entry, its words and the summary.
+void PickList::announceTick(int row)
+{
+    if (!hasFocus())
+        return;
+    QString words = TickWords(isTicked(row));
+    if (summary_)
+        words += QLatin1Char(' ') + summary_();
+    item(row)->setData(Qt::AccessibleDescriptionRole, words);
+    AnnounceCurrentAgain(*this);
 }
 
 // The tick follows the selection and is announced as a change of the entry's

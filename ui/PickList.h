@@ -9,14 +9,18 @@ namespace ui {
 // selected: a ticked entry is a chosen one. A click on an entry, the space bar
 // or the accessibility action of an entry (a screen reader's, voice control's or
 // a switch's press) toggles the tick of that one entry, announces its new state
-// and then runs the click handler inside the window's error guard. Ticks set
-// from code, and moving the current entry, run no handler.
+// and then runs the click handler inside the window's error guard; a screen
+// reader then speaks the current entry again, with its tick and the summary.
+// Ticks set from code, and moving the current entry, run no handler.
 class PickList : public QListWidget {
     Q_OBJECT
 public:
     explicit PickList(const QString& name, QWidget* parent = nullptr);
 
     void setClickHandler(std::function<void()> handler) { onClick_ = std::move(handler); }
+    // Words said after the entry's own when a tick of the current entry is spoken
+    // (how many are chosen), asked after the click handler ran.
+    void setTickSummary(std::function<QString()> summary) { summary_ = std::move(summary); }
 
     void addEntry(const QString& text);
     int entryCount() const { return count(); }
@@ -33,11 +37,14 @@ protected:
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                          const QEvent* event) const override;
     void selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) override;
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 
 private:
     void showTicks(const QItemSelection& changed, bool ticked);
+    void announceTick(int row);
 
     std::function<void()> onClick_;
+    std::function<QString()> summary_;
     bool fromCode_ = false;
 };
 

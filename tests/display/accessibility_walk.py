@@ -21,8 +21,13 @@ told after a key:
     space bar not announced, the accessibility action of an entry not ticking
     it as a click does, a Special Fields box toggled through the accessibility
     interface not reaching the field list,
-  - a move in the layout view not announced, or its words not saying that
-    another field is at fault,
+  - a tick, a move in the layout view or a change of the columns (and the
+    rows that follow) not spoken again as a screen reader needs it: a reader
+    speaks a control when the keyboard comes to it, so the ticked entry, the
+    layout view and the number box must each come back as an object the
+    reader has not spoken yet, with their new words (the tick and the count of
+    chosen fields, the check's words, the rows),
+  - the words of the layout view not saying that another field is at fault,
   - "Right Margin Max:" read without its number, the user-field grid's
     columns named otherwise than shown,
   - Return that finishes a cell of the column-width editor also pressing OK.
@@ -160,20 +165,32 @@ class Walk:
         Atspi.Accessible.set_cache_mask(self.app, Atspi.Cache.NONE)
         self.announced = 0  # changes of a number box's value heard
         pyatspi.Registry.registerEventListener(self.heard, "object:property-change:accessible-value")
-        self.events = []  # (type, role, name, detail1) of what a screen reader is told, in order
+        self.events = []  # (type, role, name, detail1, description, source) of what a reader is told, in order
         pyatspi.Registry.registerEventListener(
             self.record, "object:state-changed", "object:property-change:accessible-description",
             "object:property-change:accessible-name", "object:text-caret-moved")
 
     def heard(self, event):
-        if event.source is not None and event.source.getRole() == pyatspi.ROLE_SPIN_BUTTON:
-            self.announced += 1
+        try:
+            if event.source is not None and event.source.getRole() == pyatspi.ROLE_SPIN_BUTTON:
+                self.announced += 1
+        except Exception:  # the source went away while the event travelled
+            pass
 
     def record(self, event):
         try:
-            self.events.append((event.type, event.source.getRole(), event.source.name, event.detail1))
+            source = event.source
+            self.events.append((event.type, source.getRole(), source.name, event.detail1, source.description, source))
         except Exception:  # the source went away while the event travelled
             pass
+
+    def spoken_anew(self, since, role, was, words, seconds=5):
+        """The keyboard came, since the mark, to a node of that role other than the one that had it (was),
+        whose description holds all the words: a screen reader speaks it with them. Answers that node."""
+        def probe():
+            return next((e[5] for e in self.events[since:] if e[0] == "object:state-changed:focused" and e[3] == 1
+                         and e[1] == role and e[5] != was and all(w in e[4] for w in words)), None)
+        return self.until(probe, seconds)
 
     def told(self, since, kind, role=None, seconds=5):
         """An event of kind (a prefix of its type) heard since the mark, from a node of that role."""
@@ -374,14 +391,28 @@ class Walk:
                     self.leaves(grid, ["Right", "ctrl+Tab"], where, "Ctrl+Tab")
 
     def number_box_announces(self, main):
-        """The number box that has the keyboard tells a change of its value, and the value is the one shown."""
+        """The number box that has the keyboard tells a change of its value, and the value is the one shown;
+        then it is spoken again with the rows the columns make."""
         box = self.find(main, pyatspi.ROLE_SPIN_BUTTON)
         self.until(lambda: False, 0.3)  # what came before is heard first
-        before = self.announced
+        before, mark = self.announced, len(self.events)
         self.keys("Up")
-        if not self.until(lambda: self.announced > before
-                          and self.text_of(box).strip() == "%g" % box.queryValue().currentValue, 5):
-            self.fault('the number box "%s" does not announce its new value %s' % (box.name, self.text_of(box)))
+
+        def shows_its_value():
+            now = self.find(main, pyatspi.ROLE_SPIN_BUTTON)  # it is made anew when spoken again
+            return now is not None and self.text_of(now).strip() == "%g" % now.queryValue().currentValue
+
+        if not self.until(lambda: self.announced > before and shows_its_value(), 5):
+            self.fault('the number box "%s" does not announce its new value' % box.name)
+        return box, mark
+
+    def rows_are_spoken(self, main, box, mark):
+        """The rows shown beside the number box ("Rows" and a number) are spoken with it."""
+        shown = self.until(lambda: next((n.name for n in self.nodes(main)
+                                         if n.getRole() == pyatspi.ROLE_LABEL and n.name.isdigit()), None), 5)
+        words = ["Rows %s" % shown]
+        if not self.spoken_anew(mark, pyatspi.ROLE_SPIN_BUTTON, box, words):
+            self.fault('page 8: the rows ("%s") are not spoken when the columns change' % words[0])
 
     def focus_in(self, window):
         """The control of the window that has the keyboard, if any."""
@@ -444,6 +475,15 @@ class Walk:
                       and n.name.endswith("fields selected)")), None)
         return label.name if label is not None else ""
 
+    def tick_is_spoken(self, main, mark, entry):
+        """The ticked entry is spoken again with its tick and the count of chosen fields."""
+        count = self.until(lambda: self.selected_count(main) not in ("", "(0 fields selected)")
+                           and self.selected_count(main), 5)
+        words = ["ticked", count or "fields selected"]
+        if not self.spoken_anew(mark, pyatspi.ROLE_LIST_ITEM, entry, words):
+            self.fault('page 6: a tick by the space bar is not spoken with its words and the count (%s)'
+                       % " ".join(words))
+
     def entries_tick_through_their_action(self, main):
         """Entries say they can be ticked; an entry's action ticks it, and the selection rules run (the count)."""
         entries = self.pick_list(main)
@@ -505,12 +545,18 @@ class Walk:
         if "Also at fault" not in layout.description:
             self.fault('page 9: the layout view does not say that another field is at fault: "%s"'
                        % layout.description)
-        before = layout.description
+        before, role = layout.description, layout.getRole()
         mark = len(self.events)
         self.keys("Right")
-        if not self.told(mark, "object:property-change:accessible-description") or layout.description == before:
+        if not self.told(mark, "object:property-change:accessible-description"):
             self.fault("page 9: a move in the layout view is not announced")
+        anew = self.spoken_anew(mark, role, layout, [""])
+        if not anew or anew.description == before:
+            self.fault("page 9: the words after a move in the layout view are not spoken")
+        mark = len(self.events)
         self.keys("Left")
+        # Spoken again, the view is made anew: the walk waits for it before it goes on.
+        self.spoken_anew(mark, role, anew, [""])
 
     # --- the walk ------------------------------------------------------------
 
@@ -571,10 +617,14 @@ class Walk:
         self.check(main, "page 4, other paper size")
         self.next_page(main, "Detail Level")
         self.next_page(main, "Field Selection")
+        self.keys("Down", "Down", "Down", "Down")
+        entries = self.pick_list(main)
+        current = self.until(lambda: next((e for e in entries if self.focused(e)), None), 5)
         mark = len(self.events)
-        self.keys("Down", "Down", "Down", "Down", "space")
+        self.keys("space")
         if not self.told(mark, "object:state-changed:checked"):
             self.fault("page 6: a tick by the space bar is not announced")
+        self.tick_is_spoken(main, mark, current)
         self.entries_tick_through_their_action(main)
         self.keys("alt+s")
         special = self.window("Special Fields")
@@ -594,7 +644,8 @@ class Walk:
         self.focus_window("Tabulon Personal")
         self.next_page(main, "Field Order")
         self.next_page(main, "Column and Rows")
-        self.number_box_announces(main)
+        box, mark = self.number_box_announces(main)
+        self.rows_are_spoken(main, box, mark)
         self.next_page(main, "Column Widths")
         self.grid_lets_go(main, "page 9", "Check Columns")
         self.put_second_field_past_the_width(main)

@@ -1,5 +1,6 @@
 #include "wizard/pages/ColumnsPage.h"
 
+#include "ui/Announce.h"
 #include "ui/SpinEdit.h"
 #include "base/TextNumbers.h"
 #include "rules/ColumnLayout.h"
@@ -103,6 +104,8 @@ void ColumnsPage::showLayout(const rules::ColumnLayout& layout)
     for (int row = 0; row < StringGrid1->rowCount(); ++row)
         StringGrid1->setRowHeight(row, inside.height() / layout.rows);
     Label111->setText(QString::number(layout.rows));
+    // The rows follow the columns: the number box that sets them says them too.
+    SpinCol->setAccessibleDescription(tr("Rows") + QLatin1Char(' ') + Label111->text());
 }
 
 void ColumnsPage::showDetailLevel(bool detailLevel)
@@ -118,8 +121,10 @@ void ColumnsPage::focusColumns()
 
 void ColumnsPage::SpinColChange()
 {
-    if (state_.ColumnsGridReady && onChange_)
+    if (state_.ColumnsGridReady && onChange_) {
         onChange_();
+        ui::AnnounceAgain(*SpinCol);
+    }
 }
 
 void ColumnsPage::SpinColClick()

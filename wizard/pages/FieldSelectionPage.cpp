@@ -84,8 +84,10 @@ FieldSelectionPage::FieldSelectionPage(WizardState& state) : state_(state)
     grid->setColumnStretch(0, 2);
     grid->setColumnStretch(1, 2);
     grid->setColumnStretch(2, 1);
-    for (auto* list : {PickContactField, PickEventField})
+    for (auto* list : {PickContactField, PickEventField}) {
         list->setClickHandler([this, list] { PickContactFieldClick(list); });
+        list->setTickSummary([this] { return LblSelected->text(); });
+    }
 }
 
 void FieldSelectionPage::PickContactFieldClick(QObject* Sender)

@@ -1,5 +1,6 @@
 #include "wizard/view/ColumnLayoutView.h"
 
+#include "ui/Announce.h"
 #include "ui/DialogKit.h"
 #include "base/TextNumbers.h"
 #include "rules/ColumnCheck.h"
@@ -11,6 +12,7 @@
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 #include <QTimer>
+#include <utility>
 
 using rules::Span;
 
@@ -109,6 +111,8 @@ void ColumnLayoutView::describe()
         names.append(box.label);
     }
     setAccessibleDescription(rules::LayoutFaults(current.scale.width(), records, names, row));
+    if (std::exchange(moved_, false))
+        ui::AnnounceAgain(*this);
 }
 
 const ColumnLayoutView::Layout& ColumnLayoutView::layout() const
@@ -254,6 +258,8 @@ void ColumnLayoutView::mouseMoveEvent(QMouseEvent* event)
 
 void ColumnLayoutView::mouseReleaseEvent(QMouseEvent* event)
 {
+    if (drag_)
+        speakMove();
     drag_.reset();
     QWidget::mouseReleaseEvent(event);
 }
@@ -272,6 +278,15 @@ void ColumnLayoutView::keyPressEvent(QKeyEvent* event)
     const int width = layout().scale.width();
     setSpan(row, modifiers == Qt::ShiftModifier ? rules::MovedEnd(span, step, width)
                                                 : rules::Moved(span, step, width));
+    speakMove();
+}
+
+// The words made after a move (or a key that found the box at the edge) are
+// spoken, once the grid has taken the move.
+void ColumnLayoutView::speakMove()
+{
+    moved_ = true;
+    describeSoon();
 }
 
 void ColumnLayoutView::paintEvent(QPaintEvent*)

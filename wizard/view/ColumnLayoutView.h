@@ -18,7 +18,7 @@ class QPainter;
 // a box per field from its starting to its ending position (fields without a
 // line in a band of their own), red and hatched where the column check finds it
 // at fault. Its accessible description says in words what the check finds with
-// the selected field.
+// the selected field, and is spoken again after each move of a box.
 // The view follows the grid's model at once.
 // Dragging a box's edge or middle, or the arrow keys on the selected box, give
 // its positions to the grid's model as typed text, so the grid's own limits,
@@ -81,6 +81,7 @@ private:
     void selectionMoved();
     void describeSoon();
     void describe();
+    void speakMove();
     const Layout& layout() const;
     Layout readRows() const;
     int selectedRow() const;
@@ -99,4 +100,5 @@ private:
     mutable std::optional<Layout> layout_;
     std::optional<Drag> drag_;
     bool describing_ = false;
+    bool moved_ = false;  // a box moved since the words were last made
 };

@@ -9,6 +9,7 @@
 #include "tests/support/TempAlias.h"
 #include "rules/FieldLabels.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QImage>
 #include <QPalette>
@@ -191,4 +192,24 @@ TEST_F(LayoutLabels, AreTheHeadersAsTheyStandOrTheNamesThePagesShow)
         EXPECT_EQ(table.State(), typing ? store::TableState::Edit : store::TableState::Browse);
         EXPECT_EQ(table.FieldByName(QStringLiteral("Field")).AsString(), QStringLiteral("LastName"));
     }
+}
+
+// A move by the keys, while the view has the keyboard, is spoken: the view
+// comes back to a screen reader as an object it has not spoken, with the words
+// that follow the move. A change of the grid made elsewhere is not spoken.
+TEST_F(LayoutView, AMoveByTheKeysIsSpokenAgain)
+{
+    auto identity = [this] { return QAccessible::uniqueId(QAccessible::queryAccessibleInterface(&view)); };
+    view.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+    grid.setCurrentCell(0, 2);
+    const QAccessible::Id before = identity();
+    grid.item(0, 3)->setText(QStringLiteral("36"));
+    QTest::qWait(400);
+    EXPECT_EQ(identity(), before) << "the view does not have the keyboard";
+    view.setFocus();
+    QTest::keyClick(&view, Qt::Key_Right);
+    QTest::qWait(400);
+    EXPECT_NE(identity(), before);
+    EXPECT_TRUE(view.accessibleDescription().startsWith(QStringLiteral("Name runs from 2 to 37")));
 }
