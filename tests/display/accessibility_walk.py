@@ -184,7 +184,7 @@ class Walk:
         except Exception:  # the source went away while the event travelled
             pass
 
-    def spoken_anew(self, since, role, was, words, seconds=5):
+    def spoken_anew(self, since, role, was, words, seconds=10):
         """The keyboard came, since the mark, to a node of that role other than the one that had it (was),
         whose description holds all the words: a screen reader speaks it with them. Answers that node."""
         def probe():
@@ -192,7 +192,7 @@ class Walk:
                          and e[1] == role and e[5] != was and all(w in e[4] for w in words)), None)
         return self.until(probe, seconds)
 
-    def told(self, since, kind, role=None, seconds=5):
+    def told(self, since, kind, role=None, seconds=10):
         """An event of kind (a prefix of its type) heard since the mark, from a node of that role."""
         return self.until(lambda: any(e[0].startswith(kind) and (role is None or e[1] == role)
                                       for e in self.events[since:]), seconds)
