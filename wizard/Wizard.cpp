@@ -67,69 +67,6 @@ void Wizard::setAlias(const QString& alias)
     design_->setAlias(alias);
 }
 
-void Wizard::ensurePage(int index)
-{
-    if (built_[index])
-        return;
-    built_[index] = true;
-    QWidget* standIn = Notebook1->widget(index);
-    Notebook1->insertWidget(index, buildPage(index));
-    Notebook1->removeWidget(standIn);
-    delete standIn;
-    // The layout view takes its place in the window's tab order, so its page must be in the window first.
-    if (index == Widths)
-        addColumnLayoutView();
-}
-
-void Wizard::ensurePages()
-{
-    for (int index = Operation; index < PageCount; ++index)
-        ensurePage(index);
-}
-
-QWidget* Wizard::buildPage(int index)
-{
-    switch (index) {
-    case Operation:
-        return operation_ = new OperationPage(state_);
-    case ReportType:
-        return reportType_ = new ReportTypePage(state_);
-    case Category:
-        return category_ = new CategoryPage(state_);
-    case Description:
-        description_ = new DescriptionPage;
-        description_->setChangeHandler([this](const QString& text) { LblDesc->setText(text); });
-        return description_;
-    case Paper:
-        return paper_ = new PaperPage;
-    case Detail:
-        detail_ = new DetailPage;
-        detail_->setChoiceHandler([this](bool detailLevel) { tickCustomId(detailLevel); });
-        return detail_;
-    case Fields:
-        fields_ = new FieldSelectionPage(state_);
-        fields_->setPickHandler([this] { fieldsPicked(); });
-        fields_->setDialogHandlers([this] { emit specialFieldsAsked(); }, [this] { emit userFieldsAsked(); });
-        return fields_;
-    case Order:
-        return order_ = new FieldOrderPage(state_);
-    case Columns:
-        columns_ = new ColumnsPage(state_);
-        columns_->setChangeHandler([this] { SetGrid(); });
-        return columns_;
-    case Widths:
-        widths_ = new ColumnWidthsPage;
-        widths_->setCheckHandler(guarded(&Wizard::BtnCheckClick));
-        return widths_;
-    default:
-        definitions_ = new FieldDefinitionsPage;
-        definitions_->setMakeReportHandler(guarded(&Wizard::btMakeReportClick));
-        definitions_->setPickHandler([this] { ui::Guarded(window_, [this] { LBFieldDefsClick(definitions_); }); });
-        bindFieldDefinitions();
-        return definitions_;
-    }
-}
-
 Wizard::~Wizard() = default;
 
 void Wizard::buildBottomBar(QVBoxLayout* frame)
@@ -160,11 +97,6 @@ void Wizard::buildBottomBar(QVBoxLayout* frame)
     // F1 is the desktop's key for help: it opens the help of the page in view, as Help does.
     connect(new QShortcut(QKeySequence::HelpContents, window_), &QShortcut::activated, BtnHelp, &QPushButton::click);
     frame->addWidget(bar);
-}
-
-std::function<void()> Wizard::guarded(void (Wizard::*handler)())
-{
-    return [this, handler] { ui::Guarded(window_, [&] { (this->*handler)(); }); };
 }
 
 void Wizard::onClick(QAbstractButton* button, void (Wizard::*handler)())
@@ -213,43 +145,3 @@ void Wizard::chooseDetailLevel(bool customerId)
     detailPage().chooseDetailLevel(customerId);
 }
 
-OperationPage& Wizard::operationPage()
-{
-    return *operation_; // built with the window
-}
-
-ReportTypePage& Wizard::reportTypePage()
-{
-    ensurePage(ReportType);
-    return *reportType_;
-}
-
-CategoryPage& Wizard::categoryPage()
-{
-    ensurePage(Category);
-    return *category_;
-}
-
-DescriptionPage& Wizard::descriptionPage()
-{
-    ensurePage(Description);
-    return *description_;
-}
-
-PaperPage& Wizard::paperPage()
-{
-    ensurePage(Paper);
-    return *paper_;
-}
-
-DetailPage& Wizard::detailPage()
-{
-    ensurePage(Detail);
-    return *detail_;
-}
-
-ui::PickList& Wizard::contactFields()
-{
-    ensurePage(Fields);
-    return fields_->contactFields();
-}

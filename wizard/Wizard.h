@@ -99,7 +99,7 @@ public:
     // user whether to write over it, at the last look right before the new
     // file takes its place. False when the answer was No: nothing was written.
     bool WriteTheReportFile(QWidget* parent, SaveTarget target);
-    bool WriteTheReportFile() { return WriteTheReportFile(window_, saveTarget()); }
+    bool WriteTheReportFile();
     // The same look and question, before anything is written: true when the
     // file is as known or the user chose to write over it (which is then known).
     bool confirmReplacing(QWidget* parent, SaveTarget& target);

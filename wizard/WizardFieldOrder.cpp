@@ -17,7 +17,7 @@ bool Wizard::FillFullList(PageTurn turn)
     if (fields_->tickedCount() == 0)
         return false;
     order_->clearFields();
-    ClearCustomTable();
+    design().clear();
     const bool detailLevel = detailPage().detailLevel();
     if (detailLevel) {
         order_->addField(QStringLiteral("CustomID"));

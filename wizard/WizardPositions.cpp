@@ -2,6 +2,7 @@
 #include "wizard/Wizard.h"
 
 #include "wizard/pages/ColumnWidthsPage.h"
+#include "wizard/pages/ColumnsPage.h"
 #include "wizard/pages/DetailPage.h"
 #include "wizard/pages/FieldDefinitionsPage.h"
 #include "wizard/pages/PaperPage.h"
@@ -53,4 +54,16 @@ void Wizard::BtnCheckClick()
         ui::ShowInformation(window_, tr("Columns appear OK."));
     else
         ui::ShowWarning(window_, failure);
+}
+
+bool Wizard::enterColumnWidths(PageTurn turn)
+{
+    // Every field must have its cell in the preview before positions are given.
+    if (turn == PageTurn::Forward && !rules::AllFieldsFit(orderedFields(), detailPage().detailLevel(), columns_->columnCount())) {
+        state_.PageIndex = Columns;
+        ui::ShowError(window_, rules::RowLimitMessage());
+        return false;
+    }
+    FillColTable();
+    return true;
 }

@@ -20,6 +20,11 @@
 #include <QLineEdit>
 #include <QLocale>
 
+bool Wizard::WriteTheReportFile()
+{
+    return WriteTheReportFile(window_, saveTarget());
+}
+
 bool Wizard::WriteTheReportFile(QWidget* parent, SaveTarget target)
 {
     ensurePages(); // every page has its part in a report
