@@ -39,49 +39,68 @@ void SetOrClear(store::Field field, const std::optional<Value>& value)
         field.SetAsInteger(*value);
 }
 
-// The row the cursor stands on, a pending edit as it stands.
+// The fourteen columns of the working table, found once: each reads and
+// writes the row the cursor stands on.
+struct Columns {
+    explicit Columns(store::Table& table)
+        : field(Column(table, WorkingColumn::Field)), order(Column(table, WorkingColumn::Order)),
+          header(Column(table, WorkingColumn::Header)), leaders(Column(table, WorkingColumn::LDots)),
+          trailers(Column(table, WorkingColumn::RDots)), total(Column(table, WorkingColumn::Total)),
+          count(Column(table, WorkingColumn::Count)), average(Column(table, WorkingColumn::Average)),
+          minValue(Column(table, WorkingColumn::Min)), maxValue(Column(table, WorkingColumn::Max)),
+          dbType(Column(table, WorkingColumn::DbType)), line(Column(table, WorkingColumn::Line)),
+          lposition(Column(table, WorkingColumn::LPosition)), rposition(Column(table, WorkingColumn::RPosition))
+    {
+    }
+
+    // The row the cursor stands on, a pending edit as it stands.
+    store::FieldRow row() const
+    {
+        store::FieldRow row;
+        row.field = field.AsString();
+        row.order = order.AsInteger();
+        row.header = header.AsString();
+        row.leaders = leaders.AsBoolean();
+        row.trailers = trailers.AsBoolean();
+        row.total = FlagOf(total);
+        row.count = FlagOf(count);
+        row.average = FlagOf(average);
+        row.minValue = FlagOf(minValue);
+        row.maxValue = FlagOf(maxValue);
+        row.dbType = NumberOf(dbType);
+        row.line = NumberOf(line);
+        row.lposition = NumberOf(lposition);
+        row.rposition = NumberOf(rposition);
+        return row;
+    }
+
+    // Puts the table into insert state with row; the caller posts it.
+    void insert(store::Table& table, const store::FieldRow& row)
+    {
+        table.Insert();
+        order.SetAsInteger(row.order);
+        SetOrClear(dbType, row.dbType);
+        leaders.SetAsBoolean(row.leaders);
+        trailers.SetAsBoolean(row.trailers);
+        header.SetAsString(row.header);
+        field.SetAsString(row.field);
+        SetOrClear(line, row.line);
+        SetOrClear(lposition, row.lposition);
+        SetOrClear(rposition, row.rposition);
+        SetOrClear(total, row.total);
+        SetOrClear(count, row.count);
+        SetOrClear(average, row.average);
+        SetOrClear(minValue, row.minValue);
+        SetOrClear(maxValue, row.maxValue);
+    }
+
+    store::Field field, order, header, leaders, trailers, total, count, average, minValue, maxValue, dbType, line,
+        lposition, rposition;
+};
+
 store::FieldRow RowAt(store::Table& table)
 {
-    using enum WorkingColumn;
-    const auto column = [&table](WorkingColumn each) { return Column(table, each); };
-    store::FieldRow row;
-    row.field = column(Field).AsString();
-    row.order = column(Order).AsInteger();
-    row.header = column(Header).AsString();
-    row.leaders = column(LDots).AsBoolean();
-    row.trailers = column(RDots).AsBoolean();
-    row.total = FlagOf(column(Total));
-    row.count = FlagOf(column(Count));
-    row.average = FlagOf(column(Average));
-    row.minValue = FlagOf(column(Min));
-    row.maxValue = FlagOf(column(Max));
-    row.dbType = NumberOf(column(DbType));
-    row.line = NumberOf(column(Line));
-    row.lposition = NumberOf(column(LPosition));
-    row.rposition = NumberOf(column(RPosition));
-    return row;
-}
-
-// Puts the table into insert state with row; the caller posts it.
-void InsertRow(store::Table& table, const store::FieldRow& row)
-{
-    using enum WorkingColumn;
-    const auto column = [&table](WorkingColumn each) { return Column(table, each); };
-    table.Insert();
-    column(Order).SetAsInteger(row.order);
-    SetOrClear(column(DbType), row.dbType);
-    column(LDots).SetAsBoolean(row.leaders);
-    column(RDots).SetAsBoolean(row.trailers);
-    column(Header).SetAsString(row.header);
-    column(Field).SetAsString(row.field);
-    SetOrClear(column(Line), row.line);
-    SetOrClear(column(LPosition), row.lposition);
-    SetOrClear(column(RPosition), row.rposition);
-    SetOrClear(column(Total), row.total);
-    SetOrClear(column(Count), row.count);
-    SetOrClear(column(Average), row.average);
-    SetOrClear(column(Min), row.minValue);
-    SetOrClear(column(Max), row.maxValue);
+    return Columns(table).row();
 }
 
 store::FieldRow RowOf(const store::ReportFieldRecord& record)
@@ -98,8 +117,9 @@ std::vector<store::FieldRow> Walk(store::Table& table)
     const store::ControlsDisabled quiet(table);
     std::vector<store::FieldRow> rows;
     rows.reserve(std::size_t(std::max(table.RecordCount(), 0)));
+    const Columns columns(table);
     for (table.First(); !table.Eof(); table.Next())
-        rows.push_back(RowAt(table));
+        rows.push_back(columns.row());
     return rows;
 }
 
@@ -312,9 +332,10 @@ void ReportDesign::load(store::FieldRecords& records, const QString& path,
 {
     // The bound controls follow the table once, when the load is over.
     const store::ControlsDisabled quiet(table_);
+    Columns columns(table_);
     for (store::ReportFieldRecord record; records.next(record);) {
         try {
-            InsertRow(table_, RowOf(record));
+            columns.insert(table_, RowOf(record));
             seen(record);
             table_.Post();
         } catch (const base::EngineError& e) {
