@@ -6,9 +6,9 @@
 
 namespace rules {
 
-namespace {
-
 const QString Blank = QStringLiteral("BLANK");
+
+namespace {
 
 int ClampColumns(int columnsValue)
 {

@@ -6,6 +6,9 @@
 
 namespace rules {
 
+// The word of a preview cell that holds no field; the positions take it as it stands.
+extern const QString Blank;
+
 // The preview of the Column and Rows page: rows of cells, each row as wide as
 // the Columns value. A cell holds a field's display name, spelled as in the
 // field-order list, or "BLANK". Preview row r is report line r + 1.

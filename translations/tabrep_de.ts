@@ -186,6 +186,10 @@
         <source>You have selected the CustomID field. This will automatically appear in the first column.</source>
         <translation>Sie haben das Feld CustomID gewählt. Es erscheint von selbst in der ersten Spalte.</translation>
     </message>
+    <message>
+        <source>BLANK</source>
+        <translation>LEER</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

@@ -90,7 +90,9 @@ void ColumnsPage::showLayout(const rules::ColumnLayout& layout)
     const QBrush fixedText = StringGrid1->palette().buttonText();
     for (int row = 0; row < layout.cells.size(); ++row)
         for (int column = 0; column < layout.cells[row].size(); ++column) {
-            auto* cell = new QTableWidgetItem(layout.cells[row][column]);
+            const QString& text = layout.cells[row][column];
+            // A cell without a field is shown in the user's language.
+            auto* cell = new QTableWidgetItem(text == rules::Blank ? tr("BLANK") : text);
             cell->setBackground(fixedStyle);
             cell->setForeground(fixedText);
             cell->setTextAlignment(Qt::AlignCenter);
