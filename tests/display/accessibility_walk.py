@@ -70,14 +70,16 @@ def missing_tools():
 
 def start_xvfb(work):
     """An X display of our own, at a number picked at random far above those a desktop or another
-    test takes (a server of another namespace may hold a low number's abstract socket unseen)."""
+    test takes (a server of another namespace may hold a low number's abstract socket unseen). It
+    does not reset when its last client leaves: a client that came in the middle of a reset (the
+    accessibility bus's launcher and the probes come and go) would be refused."""
     for _ in range(20):
         number = random.randrange(100, 60000)
         if os.path.exists("/tmp/.X%d-lock" % number) or os.path.exists("/tmp/.X11-unix/X%d" % number):
             continue
         with open(os.path.join(work, "xvfb.log"), "w") as log:
-            xvfb = subprocess.Popen(["Xvfb", ":%d" % number, "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
-                                    stderr=log)
+            xvfb = subprocess.Popen(["Xvfb", ":%d" % number, "-screen", "0", "1024x768x24", "-nolisten", "tcp",
+                                     "-noreset"], stderr=log)
         display = ":%d" % number
         if reachable(display, seconds=30, server=xvfb):
             return xvfb, display
