@@ -1,5 +1,5 @@
 // Creating reports from the first page to "Make Report", compared byte for byte.
-#include "tests/support/WizardDriver.h"
+#include "tests/support/ExpectedReports.h"
 
 #include "wizard/view/ColumnLayoutView.h"
 
@@ -22,38 +22,7 @@ TEST_F(CreateReport, ContactOnlyReportWithTheDetailLevelAndOneFieldIsTheThirtyOn
 
     EXPECT_EQ(modal.texts(), QStringList{"Report successfully created."});
     EXPECT_EQ(state().ReportFileName, alias.path(QStringLiteral("phones.rpt")));
-    const QByteArray expected = "Phone List\r\n"
-                                "Contact\r\n"
-                                "Contact\r\n"
-                                "75\r\n"
-                                "2\r\n"
-                                "0\r\n"
-                                "\r\n"
-                                "\r\n"
-                                "CustomID\r\n"
-                                "CustomID\r\n"
-                                "1\r\n"
-                                "1\r\n"
-                                "25\r\n"
-                                "FALSE\r\n"
-                                "FALSE\r\n"
-                                "FALSE\r\n"
-                                "FALSE\r\n"
-                                "FALSE\r\n"
-                                "0\r\n"
-                                "\r\n"
-                                "\r\n"
-                                "LastName\r\n"
-                                "LastName\r\n"
-                                "1\r\n"
-                                "26\r\n"
-                                "49\r\n"
-                                "FALSE\r\n"
-                                "FALSE\r\n"
-                                "FALSE\r\n"
-                                "FALSE\r\n"
-                                "FALSE\r\n";
-    EXPECT_EQ(bytes(QStringLiteral("phones.rpt")), expected);
+    EXPECT_EQ(bytes(QStringLiteral("phones.rpt")), PhoneListReport());
     expectSettledOn(10);
     expectRoundTrip(QStringLiteral("phones.rpt"));
 }
@@ -72,12 +41,7 @@ TEST_F(CreateReport, CalendarReportGetsTheBasicEventCategoryAndStoresEventFields
     saveAs(QStringLiteral("calevent"));
     click("btMakeReport");
 
-    EXPECT_EQ(bytes(QStringLiteral("calevent.rpt")),
-              Crlf({"Calendar", "Calendar", "Event", "115", "3",
-                    "0", "", "", "LastName", "LastName", "1", "1", "38", "FALSE", "FALSE", "FALSE", "FALSE", "FALSE",
-                    "1", "", "", "EventDate", "EventDate", "1", "39", "76", "FALSE", "FALSE", "FALSE", "FALSE", "FALSE",
-                    "1", "", "", "Summary", "Summary", "1", "77", "114", "FALSE", "FALSE", "FALSE", "FALSE",
-                    "FALSE"}));
+    EXPECT_EQ(bytes(QStringLiteral("calevent.rpt")), CalendarEventReport());
     expectRoundTrip(QStringLiteral("calevent.rpt"));
 }
 

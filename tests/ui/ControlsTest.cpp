@@ -66,14 +66,25 @@ TEST(SpinEdit, AFailureInTheHandlerReachesTheCodeThatSetTheValue)
     EXPECT_THROW(spin.setValue(5), base::EngineError);
 }
 
-TEST(Option, TurningOnFromCodeRunsTheHandlerOnlyWhenItWasOff)
-{
+namespace {
+
+// Two options of one group on a page.
+struct TwoOptions : testing::Test {
+    TwoOptions()
+    {
+        group.addButton(&a);
+        group.addButton(&b);
+    }
     QWidget page;
     QButtonGroup group;
-    ui::Option a(QStringLiteral("A"), QStringLiteral("A"), &page);
-    ui::Option b(QStringLiteral("B"), QStringLiteral("B"), &page);
-    group.addButton(&a);
-    group.addButton(&b);
+    ui::Option a{QStringLiteral("A"), QStringLiteral("A"), &page};
+    ui::Option b{QStringLiteral("B"), QStringLiteral("B"), &page};
+};
+
+} // namespace
+
+TEST_F(TwoOptions, TurningOnFromCodeRunsTheHandlerOnlyWhenItWasOff)
+{
     int clicksA = 0, clicksB = 0;
     a.setClickHandler([&] { ++clicksA; });
     b.setClickHandler([&] { ++clicksB; });
@@ -90,15 +101,9 @@ TEST(Option, TurningOnFromCodeRunsTheHandlerOnlyWhenItWasOff)
     EXPECT_THROW(b.turnOn(), base::EngineError);
 }
 
-TEST(Option, AUserClickRunsTheHandlerInsideTheErrorGuard)
+TEST_F(TwoOptions, AUserClickRunsTheHandlerInsideTheErrorGuard)
 {
     RecordingModal modal;
-    QWidget page;
-    QButtonGroup group;
-    ui::Option a(QStringLiteral("A"), QStringLiteral("A"), &page);
-    ui::Option b(QStringLiteral("B"), QStringLiteral("B"), &page);
-    group.addButton(&a);
-    group.addButton(&b);
     a.setChecked(true);
     b.setClickHandler([] { throw base::EngineError(QStringLiteral("Table is busy")); });
     b.click();
