@@ -25,6 +25,18 @@ ReplaceHook& InstalledHook()
     return hook;
 }
 
+SyncCall& InstalledSync()
+{
+    static SyncCall call;
+    return call;
+}
+
+int Fsync(int fd)
+{
+    const SyncCall& call = InstalledSync();
+    return call ? call(fd) : ::fsync(fd);
+}
+
 // Runs a step unless the installed hook fails it; -1 with errno set on failure.
 template <typename Action>
 int Step(ReplaceStep step, const QString& target, Action action)
@@ -45,7 +57,7 @@ void SyncDirectory(const QString& target)
         const QByteArray directory = base::FileNameBytes(QFileInfo(target).absolutePath());
         const int fd = ::open(directory.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (fd >= 0) {
-            ::fsync(fd);
+            Fsync(fd);
             ::close(fd);
         }
         return 0;
@@ -103,6 +115,11 @@ QByteArray TemporaryTail(const QString& suffix)
 void SetReplaceHook(ReplaceHook hook)
 {
     InstalledHook() = std::move(hook);
+}
+
+void SetSyncCall(SyncCall call)
+{
+    InstalledSync() = std::move(call);
 }
 
 QByteArray TemporaryName(const QString& suffix, quint64 number)
@@ -206,7 +223,7 @@ bool ReplacementFile::sync()
 {
     if (!isOpen())
         return failed(EBADF);
-    if (Step(ReplaceStep::SyncFile, target_, [this] { return ::fsync(handle()); }) != 0)
+    if (Step(ReplaceStep::SyncFile, target_, [this] { return Fsync(handle()); }) != 0)
         return failed(errno);
     return true;
 }
@@ -229,7 +246,34 @@ bool ReplacementFile::place(bool replace, bool durable)
     return true;
 }
 
-bool WriteFileAtomically(const QString& path, const QByteArray& bytes, const QString& kind, const LastLook& lastLook)
+bool ReplacementFile::exchange()
+{
+    if (!isOpen())
+        return failed(EBADF);
+    const char* from = temporaryBytes_.constData();
+    const char* to = targetBytes_.constData();
+    if (Step(ReplaceStep::Exchange, target_,
+             [&] { return ::renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_EXCHANGE); }) != 0)
+        return failed(errno);
+    return true;
+}
+
+QString ReplacementFile::displaced() const
+{
+    return QFile::decodeName(temporaryBytes_);
+}
+
+void ReplacementFile::keepPlaced(bool durable)
+{
+    ::unlink(temporaryBytes_.constData()); // the displaced file
+    committed_ = true;
+    close();
+    if (durable)
+        SyncDirectory(target_);
+}
+
+bool WriteFileAtomically(const QString& path, const QByteArray& bytes, const QString& kind, const LastLook& lastLook,
+                         const DisplacedCheck& displacedCheck)
 {
     const QString target = QFileInfo(path).absoluteFilePath();
     const auto fail = [&](const QString& why) {
@@ -250,6 +294,21 @@ bool WriteFileAtomically(const QString& path, const QByteArray& bytes, const QSt
         const Placing placing = lastLook ? lastLook() : Placing::Replace;
         if (placing == Placing::Abandon)
             return false;
+        if (placing == Placing::Replace && displacedCheck) {
+            if (file.exchange()) {
+                if (displacedCheck(file.displaced())) {
+                    file.keepPlaced();
+                    return true;
+                }
+                if (!file.exchange()) // theirs back at its name, and looked at again
+                    break;
+                continue;
+            }
+            if (file.error() == ENOENT) // gone since the look: looked at again
+                continue;
+            if (file.error() != EINVAL && file.error() != ENOSYS)
+                break;
+        }
         if (file.place(placing == Placing::Replace))
             return true;
         if (placing == Placing::Replace || file.error() != EEXIST)

@@ -11,14 +11,19 @@ namespace base {
 
 // The steps by which a replacement takes its place, in the order they run:
 // the temporary file written to disk, renamed to its name (or linked there,
-// where the file system cannot rename without replacing), and the directory
-// written to disk. A hook, installed by tests, runs before each step and may
-// fail it with an error number as the file system would (0 lets it run):
-// tests see that every sync is made and put another's file in place between two steps.
-enum class ReplaceStep { SyncFile, Rename, Link, SyncDirectory };
+// where the file system cannot rename without replacing; or exchanged with
+// the file there, where that is to be checked), and the directory written to
+// disk. A hook, installed by tests, runs before each step and may fail it with
+// an error number as the file system would (0 lets it run): tests put
+// another's file in place between two steps.
+enum class ReplaceStep { SyncFile, Rename, Link, SyncDirectory, Exchange };
 using ReplaceHook = std::function<int(ReplaceStep step, const QString& target)>;
 // Installs hook (an empty one removes it).
 void SetReplaceHook(ReplaceHook hook);
+// Tests: the call that writes a file or directory open as fd to disk, in place
+// of fsync (an empty one restores fsync), so that a test sees each sync made.
+using SyncCall = std::function<int(int fd)>;
+void SetSyncCall(SyncCall call);
 
 // The name of a temporary file that replaces a file with the extension suffix:
 // ".tabrep-", sixteen hexadecimal digits of number, the extension in small
@@ -59,6 +64,13 @@ public:
     // whatever is there untouched.
     bool sync();
     bool place(bool replace, bool durable = true);
+    // Exchanges the file with the one at target, which then has the temporary
+    // file's name (displaced()) to be looked at: keepPlaced removes it and ends
+    // the write, a second exchange puts it back. False with error() set (EINVAL
+    // or ENOSYS where the file system cannot exchange, ENOENT where nothing is).
+    bool exchange();
+    QString displaced() const;
+    void keepPlaced(bool durable = true);
     // The system's error number of the last failure.
     int error() const { return error_; }
 
@@ -83,16 +95,23 @@ private:
 // new file only where nothing is, or to write nothing after all.
 enum class Placing { Replace, OnlyNew, Abandon };
 using LastLook = std::function<Placing()>;
+// Whether the file that a replacement displaced, now at the path given, is the
+// one the last look let be replaced.
+using DisplacedCheck = std::function<bool(const QString& displaced)>;
 
 // Replaces the file at path with bytes through a ReplacementFile. A path that
 // is a symbolic link is refused, so the file it points to is never written (the
 // message says how to make it a report of its own). lastLook, when given, runs
 // right before the new file takes its place, so nothing but the rename follows
 // it; a name taken by someone else after a look that chose OnlyNew is looked at
-// again. On any failure the old file stays as it was and base::EngineError is
+// again. With displacedCheck, a replacement exchanges the files, so that what
+// it displaced is checked: a file that someone else put there between the last
+// look and the exchange is put back, and looked at again (where the file
+// system cannot exchange, a plain rename replaces, and that moment is not
+// covered). On any failure the old file stays as it was and base::EngineError is
 // thrown with "Cannot write <kind> <path>: <the reason>" in the user's language,
 // kind as the user reads it. False when lastLook chose to write nothing.
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes, const QString& kind,
-                         const LastLook& lastLook = {});
+                         const LastLook& lastLook = {}, const DisplacedCheck& displacedCheck = {});
 
 } // namespace base

@@ -150,6 +150,16 @@ void ReportDesign::requireOwn()
     store::RequireOwnWorkingTable(table_);
 }
 
+bool ReportDesign::lost()
+{
+    try {
+        requireOwn();
+        return false;
+    } catch (const base::EngineError&) {
+        return true;
+    }
+}
+
 std::vector<store::FieldRow> ReportDesign::rowsInReportOrder()
 {
     // Choosing the index posts a pending edit, so every row is read.

@@ -75,6 +75,9 @@ public:
     // Throws when another copy of the program replaced the table on disk or
     // took its lock over; a closed table passes.
     void requireOwn();
+    // Another copy of the program replaced the table or took its lock over:
+    // nothing is written to it any more, and the rows stay only in memory.
+    bool lost();
 
     // The rows in the report's order (by line, then order); a pending edit is
     // stored first. The cursor is left after the last row, on that order.

@@ -2,6 +2,7 @@
 // page that open the small dialogs.
 #include "shell/TFrmTabrep.h"
 
+#include "design/ReportDesign.h"
 #include "ui/Modal.h"
 #include "shell/HelpViewer.h"
 #include "shell/ProgramFiles.h"
@@ -13,6 +14,15 @@
 
 void TFrmTabrep::btExitClick()
 {
+    if (wizard_->design().lost()) {
+        // Closing writes nothing to a table that another copy took over: what is designed here would be lost.
+        if (ui::AskYesNoWarning(this, tr("Another copy of the program has taken over the working table of this "
+                                         "folder, so this copy writes nothing more, neither the table nor a "
+                                         "report, and the report designed here ends with it.\n\nExit now all "
+                                         "the same?")))
+            close();
+        return;
+    }
     if (ui::AskYesNo(this, tr("Exit now. Are you sure?")))
         close();
 }

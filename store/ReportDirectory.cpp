@@ -114,6 +114,7 @@ ReportListing ListReports(const QString& directory, ListingLines lines, const Re
     ReportListing listing;
     ForEachReportFile(directory, [&](const DirectoryEntry& entry) {
         try {
+            const ReportStamp stamp = StampAt(entry.directoryFd, entry.fileName).value_or(ReportStamp{});
             ReportHeadLines head = ReadReportHeadLines(entry, lines == ListingLines::WithFieldCount);
             if (check)
                 check(head, entry);
@@ -122,7 +123,7 @@ ReportListing ListReports(const QString& directory, ListingLines lines, const Re
             AppendSortKey(head.description, keys);
             rows.push_back({keyStart, keys.size() - keyStart,
                             {std::move(head.description), std::move(head.typeWord), LowerAZ(fileName), fileName,
-                             head.fieldCount}});
+                             head.fieldCount, stamp}});
         } catch (const base::Error& e) {
             listing.unreadable << e.text();
         }

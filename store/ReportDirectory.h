@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/ReportDeletion.h"
+
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -18,6 +20,7 @@ struct ReportEntry {
     QString name;
     QString fileName; // as the directory holds it
     std::optional<int> fieldCount; // line 5, read only when the listing is asked for it
+    ReportStamp stamp;             // the file as listed, taken before its lines were read
 };
 
 // What a listing reads of each report: its first two lines, or its first five

@@ -267,6 +267,10 @@ void SharedTable::flush()
 {
     if (!dirty_)
         return;
+    // A copy that lost the table it held (one that slept while another took it over) writes nothing into it; its
+    // rows stay in memory.
+    if (lock_.level() == detail::TableLock::Level::Exclusive)
+        requireUnreplaced();
     std::vector<int> order = detail::orderBy(rows_, detail::keyColumns(header_.keyFieldCount), false);
     px::writeTable(path_, definition_, std::int64_t(order.size()),
                    [&](std::int64_t index) { return rows_[order[std::size_t(index)]].values; });

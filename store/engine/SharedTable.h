@@ -58,7 +58,8 @@ public:
     void removeAllRows();
 
     // Writes the rows as the whole table, in primary-key order, when they changed since
-    // they were last written. On failure the rows stay in memory, still to be written.
+    // they were last written; held exclusively, only while the table is still
+    // this session's (requireUnreplaced). On failure the rows stay in memory, still to be written.
     void flush();
 
     // Before a report is written from the rows: throws when the table on disk is no

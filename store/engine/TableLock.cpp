@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
+#include <QLocale>
 #include <QThread>
 #include <QTimer>
 #include <cerrno>
@@ -17,7 +18,6 @@
 namespace store::detail {
 namespace {
 
-bool locksStayOnOneMachine = false;
 std::function<void()> betweenOpenAndLock;
 
 // Attempts to lock a lock file that others keep removing before giving up.
@@ -32,13 +32,52 @@ LockRecord readRecord(int fd)
     return LockRecord::parse(bytes);
 }
 
-[[noreturn]] void busy(const QString& tablePath, const LockRecord& holder)
+QString busyHeading(const QString& tablePath)
 {
-    QString text = QCoreApplication::translate("Engine", "Table is busy: %1\nAnother program or session has it open.")
-                       .arg(tablePath);
-    if (holder.holderMayBeAlive())
+    return QCoreApplication::translate("Engine", "Table is busy: %1\nAnother program or session has it open.")
+        .arg(tablePath);
+}
+
+// lockHolder: the write lock in the way, when one was found.
+[[noreturn]] void busy(const QString& tablePath, const QString& lockPath, const LockRecord& holder,
+                       const WriteLockHolder& lockHolder = {})
+{
+    QString text = busyHeading(tablePath);
+    if (holder.holderMayBeAlive() && lockHolder.pid <= 0) {
         text += QStringLiteral("\n\n") + holder.busyText();
+    } else if (lockHolder.found) {
+        // This program only ever takes a description's lock, and leaves its record.
+        const QString name = ProcessName(lockHolder.pid);
+        text += QStringLiteral("\n\n") +
+                (lockHolder.pid > 0
+                     //: %1: the lock file; %2: a process number; %3: the program's name
+                     ? QCoreApplication::translate("Engine", "The lock file %1 is locked by another program, not "
+                                                             "by this one: process %2 (%3) on this computer.")
+                           .arg(lockPath, QString::number(lockHolder.pid), name)
+                     : QCoreApplication::translate("Engine", "The lock file %1 is locked by another program, or by "
+                                                             "a copy of this one that left no record of its "
+                                                             "holder in it.")
+                           .arg(lockPath));
+    }
     throw base::EngineError(text);
+}
+
+// The holder is gone and this account can neither write its lock file nor put a new one in its place.
+[[noreturn]] void leftBehind(const QString& tablePath, const QString& lockPath, const LockRecord& holder, int error)
+{
+    const QString who =
+        holder.valid()
+            //: %1: a person's name, login, computer and process; %2: a date and time
+            ? QCoreApplication::translate("Engine", "%1, who began designing a report here on %2,")
+                  .arg(holder.holderText(),
+                       QLocale().toString(QDateTime::fromSecsSinceEpoch(holder.since), QLocale::ShortFormat))
+            : QCoreApplication::translate("Engine", "A copy of the program");
+    //: %1: the table; %2: who held it; %3: the lock file; %4: the system's reason
+    throw base::EngineError(
+        QCoreApplication::translate(
+            "Engine", "Cannot take the table %1: %2 ended without closing, and this account can neither use nor "
+                      "replace the lock file it left (%4). The folder's owner can remove %3; then start again.")
+            .arg(tablePath, who, lockPath, QString::fromLocal8Bit(std::strerror(error))));
 }
 
 // what: marked for translation, so that error is read before anything else runs.
@@ -47,30 +86,6 @@ LockRecord readRecord(int fd)
     throw base::EngineError(
         QStringLiteral("%1: %2\n%3")
             .arg(QCoreApplication::translate("Engine", what), path, QString::fromLocal8Bit(std::strerror(error))));
-}
-
-// Sets (or with F_UNLCK clears) the lock over the whole file; false when another
-// holder conflicts, -1 with errno for other failures.
-int trySetLock(int fd, short type)
-{
-    if (locksStayOnOneMachine)
-        return 1;
-    struct flock lock {};
-    lock.l_type = type;
-    lock.l_whence = SEEK_SET;
-    lock.l_start = 0;
-    lock.l_len = 0;
-    if (fcntl(fd, F_OFD_SETLK, &lock) == 0)
-        return 1;
-    return errno == EAGAIN || errno == EACCES ? 0 : -1;
-}
-
-bool setLock(int fd, short type, const QString& lockPath)
-{
-    const int result = trySetLock(fd, type);
-    if (result < 0)
-        failed(QT_TRANSLATE_NOOP("Engine", "Cannot lock"), lockPath, errno);
-    return result == 1;
 }
 
 // The name still leads to the regular file open at fd.
@@ -82,20 +97,22 @@ bool sameFile(int fd, const QByteArray& path)
            open.st_dev == named.st_dev && open.st_ino == named.st_ino;
 }
 
-// Someone else's recent record in a file whose lock we were granted: on a mount
-// whose locks stay on one machine, that holder is still at work.
-bool heldElsewhere(const LockRecord& record)
+// Someone else's recent record in the lock file open as fd: on a mount whose
+// locks stay on one machine, that holder is still at work. Its age is told by
+// the file server's clock, not by the time the record gives.
+bool heldElsewhere(const LockRecord& record, int fd, const QByteArray& path)
 {
-    return record.valid() && !record.thisProcess() && record.recent(QDateTime::currentSecsSinceEpoch()) &&
-           record.holderMayBeAlive();
+    return record.valid() && !record.thisProcess() && record.holderMayBeAlive() &&
+           record.recent(ServerAgeOf(fd, path));
 }
 
 // Opens the lock file without following a link and without waiting on a pipe;
 // anything but a regular file there is refused, naming it. -1 with errno set when
-// there is nothing to open.
+// there is nothing to open or it may not be opened so.
 int openLockFile(const QString& lockPath, const QByteArray& path, int flags)
 {
-    const int fd = ::open(path.constData(), flags | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
+    // Everyone the umask lets in may use it: in a shared folder, the group's members.
+    const int fd = ::open(path.constData(), flags | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
     struct stat info {};
     if (fd < 0 && errno != ELOOP)
         return -1;
@@ -129,7 +146,7 @@ QString TableLock::lockPathOf(const QString& tablePath)
 
 void TableLock::setLocksStayOnOneMachine(bool simulated)
 {
-    locksStayOnOneMachine = simulated;
+    SimulateLocksStayingOnOneMachine(simulated);
 }
 
 void TableLock::release()
@@ -154,39 +171,63 @@ void TableLock::removeLockFileIfFree(const QString& tablePath)
     const int fd = ::open(path.constData(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return;
-    // Removed only while locked here, so that nobody holds the removed file.
-    if (trySetLock(fd, F_WRLCK) == 1 && sameFile(fd, path) && !heldElsewhere(readRecord(fd)))
+    // Removed only while no holder of this program locks it (a reader's lock does not count), so that nobody
+    // holds the removed file.
+    const LockResult locked = TrySetLock(fd, F_WRLCK, WholeFile);
+    const bool free = locked == LockResult::Granted || (locked == LockResult::Refused && !WriteLockIn(fd, WholeFile).found);
+    if (free && sameFile(fd, path) && !heldElsewhere(readRecord(fd), fd, path))
         ::unlink(path.constData());
     ::close(fd);
 }
 
-// Opens and locks the lock file, trying again while the name leads to another
-// file than the one locked (its holder removed it meanwhile). -1 with errno set
-// when there is nothing to open; throws when another holder is in the way.
-int TableLock::lockFile(const QByteArray& path, int flags, short type)
+// Tries again while the name leads to another file than the one locked (its
+// holder removed it meanwhile), and after putting a new lock file in place of
+// one that only readers lock or this account cannot write while nobody holds it.
+void TableLock::lockFile(Level level)
 {
+    const bool exclusive = level == Level::Exclusive;
+    const QByteArray path = QFile::encodeName(lockPath_);
     for (int attempt = 0; attempt < LockAttempts; ++attempt) {
-        const int fd = openLockFile(lockPath_, path, flags);
-        if (fd < 0)
-            return -1;
+        bool writable = true;
+        int fd = openLockFile(lockPath_, path, exclusive ? O_RDWR | O_CREAT : O_RDWR);
+        if (fd < 0 && (errno == EACCES || errno == EPERM || errno == EROFS)) {
+            fd = openLockFile(lockPath_, path, O_RDONLY);
+            writable = false;
+        }
+        if (fd < 0) {
+            if (!exclusive && errno == ENOENT)
+                return; // nobody can hold a table exclusively without the lock file
+            failed(exclusive ? QT_TRANSLATE_NOOP("Engine", "Cannot create the lock file")
+                             : QT_TRANSLATE_NOOP("Engine", "Cannot open the lock file"),
+                   lockPath_, errno);
+        }
         if (const std::function<void()> step = betweenOpenAndLock) // a copy: the step may replace itself
             step();
-        bool locked = false;
-        try {
-            locked = setLock(fd, type, lockPath_);
-        } catch (...) {
-            ::close(fd);
-            throw;
-        }
+        const LockResult locked = writable ? TrySetLock(fd, F_WRLCK, exclusive ? WholeFile : slot_)
+                                           : LockResult::Refused;
+        const int lockError = errno;
         const LockRecord holder = readRecord(fd);
-        if (locked && sameFile(fd, path)) {
-            if (!heldElsewhere(holder))
-                return fd;
-            locked = false;
+        const WriteLockHolder inTheWay =
+            locked == LockResult::Refused ? WriteLockIn(fd, exclusive ? WholeFile : HoldByte) : WriteLockHolder{};
+        const bool held = inTheWay.found || heldElsewhere(holder, fd, path);
+        const bool renamed = !sameFile(fd, path);
+        if (locked == LockResult::Granted && !held && !renamed) {
+            fd_ = fd;
+            writable_ = true;
+            return;
         }
         ::close(fd);
-        if (!locked)
-            busy(tablePath_, holder);
+        if (locked == LockResult::Failed)
+            failed(QT_TRANSLATE_NOOP("Engine", "Cannot lock"), lockPath_, lockError);
+        if (renamed)
+            continue;
+        if (held)
+            busy(tablePath_, lockPath_, holder, inTheWay);
+        // Nobody holds the table: a reader's lock or this account's rights on the file are all that is in the way.
+        if (!writable && !exclusive)
+            return; // a reader needs no hold, and takes none
+        if (!ReplaceLockFile(path))
+            leftBehind(tablePath_, lockPath_, holder, errno);
     }
     failed(QT_TRANSLATE_NOOP("Engine", "Cannot lock"), lockPath_, EAGAIN);
 }
@@ -198,6 +239,16 @@ void TableLock::writeRecord()
     // only informs and guards: the lock holds without it, so a failure to write it is let be.
     if (::pwrite(fd_, bytes.constData(), std::size_t(bytes.size()), 0) == bytes.size())
         [[maybe_unused]] const int cut = ::ftruncate(fd_, bytes.size());
+}
+
+void TableLock::refresh()
+{
+    if (!stillOurs()) {
+        refresh_.reset(); // taken over while this copy slept: another's record is left as it is
+        return;
+    }
+    record_.seen = LockClockNow();
+    writeRecord();
 }
 
 bool TableLock::stillOurs() const
@@ -214,57 +265,40 @@ void TableLock::hold(Level level)
         release();
         return;
     }
-    const QByteArray path = QFile::encodeName(lockPath_);
     if (level == Level::Exclusive) {
-        if (fd_ >= 0 && !writable_) {
-            // A write lock needs a description open for writing: give up the read-only one first.
+        // A shared hold on this file moves up in place; otherwise (no hold, or none taken) the file is locked anew.
+        const LockResult moved = fd_ >= 0 && writable_ ? TrySetLock(fd_, F_WRLCK, WholeFile) : LockResult::Failed;
+        if (moved == LockResult::Refused)
+            if (const WriteLockHolder inTheWay = WriteLockIn(fd_, WholeFile); inTheWay.found)
+                busy(tablePath_, lockPath_, readRecord(fd_), inTheWay); // the shared hold stays
+        if (moved != LockResult::Granted) {
             release();
-        }
-        if (fd_ < 0) {
-            const int fd = lockFile(path, O_RDWR | O_CREAT, F_WRLCK);
-            if (fd < 0)
-                failed(QT_TRANSLATE_NOOP("Engine", "Cannot create the lock file"), lockPath_, errno);
-            fd_ = fd;
-            writable_ = true;
-        } else if (!setLock(fd_, F_WRLCK, lockPath_)) {
-            busy(tablePath_, readRecord(fd_));
+            lockFile(Level::Exclusive);
         }
         level_ = Level::Exclusive;
         record_ = LockRecord::ofThisProcess();
         writeRecord();
         if (QCoreApplication::instance() && QThread::currentThread() == QCoreApplication::instance()->thread()) {
             refresh_ = std::make_unique<QTimer>();
-            QObject::connect(refresh_.get(), &QTimer::timeout, [this] {
-                record_.seen = QDateTime::currentSecsSinceEpoch();
-                writeRecord();
-            });
+            QObject::connect(refresh_.get(), &QTimer::timeout, [this] { refresh(); });
             refresh_->start(LockRefreshSeconds * 1000);
         }
         // Nobody else writes the table now: what a killed writer left can go.
         RemoveStaleTableTemporaries(tablePath_);
         return;
     }
-    // Shared: from an exclusive hold the lock is converted in place; otherwise only
-    // an existing lock file is locked.
+    // Shared: from an exclusive hold the lock shrinks in place to the slot; otherwise only an existing lock file
+    // is locked.
     refresh_.reset();
     if (fd_ >= 0) {
-        if (!setLock(fd_, F_RDLCK, lockPath_))
-            busy(tablePath_, readRecord(fd_));
+        TrySetLock(fd_, F_WRLCK, slot_); // within the whole file's lock: granted
+        TrySetLock(fd_, F_UNLCK, {0, slot_.start});
+        TrySetLock(fd_, F_UNLCK, {slot_.start + 1, 0});
         level_ = Level::Shared;
         return;
     }
-    int fd = lockFile(path, O_RDWR, F_RDLCK);
-    bool writable = fd >= 0;
-    if (fd < 0 && errno != ENOENT)
-        fd = lockFile(path, O_RDONLY, F_RDLCK);
-    if (fd < 0) {
-        if (errno != ENOENT)
-            failed(QT_TRANSLATE_NOOP("Engine", "Cannot open the lock file"), lockPath_, errno);
-        level_ = Level::Shared; // nobody can hold a table exclusively without the lock file
-        return;
-    }
-    fd_ = fd;
-    writable_ = writable;
+    lockFile(Level::Shared);
+    writable_ = fd_ >= 0;
     level_ = Level::Shared;
 }
 

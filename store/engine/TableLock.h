@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/engine/LockFile.h"
 #include "store/engine/TableLockRecord.h"
 
 #include <QString>
@@ -13,9 +14,15 @@ namespace store::detail {
 // The operating-system lock that keeps other programs and other sessions out of
 // a table: an open-file-description lock on a lock file of our own beside the
 // table ("TRDATA.DB.lock"). Paradox's own lock files and the table files are
-// never locked. An exclusive hold is a write lock and creates the lock file when
-// needed; a shared hold is a read lock, taken only when the lock file exists, so
-// that reading a host table never leaves a file beside it.
+// never locked. An exclusive hold write-locks the whole file and creates it when
+// needed, readable and writable by everyone the umask lets in (so every member
+// of a shared folder's group); a shared hold write-locks one byte of its own,
+// only when the lock file exists, so that reading a host table never leaves a
+// file beside it. A read lock, which an account that can only read the folder
+// can take, is never a hold: a lock file that only such locks are on, or that
+// this account cannot write while nobody holds it, is replaced by a new one
+// where this account may, and otherwise named with what to do. A lock on it that
+// is not this program's is named as such.
 //
 // An exclusive holder writes who it is into the lock file (LockRecord) and keeps
 // the record fresh; the next copy is told whose it is. Where the operating
@@ -48,6 +55,11 @@ public:
     // Removes the table's lock file when nobody holds it (the end of the program).
     static void removeLockFileIfFree(const QString& tablePath);
 
+    // Refreshes the record, when the table is still ours (a holder that slept
+    // while another copy took the table over writes nothing). The refresh timer
+    // runs it every LockRefreshSeconds.
+    void refresh();
+
     // Tests: every operating-system lock is granted at once, as on a mount whose
     // locks stay on one machine.
     static void setLocksStayOnOneMachine(bool simulated);
@@ -57,7 +69,9 @@ public:
 
 private:
     void release();
-    int lockFile(const QByteArray& path, int flags, short type);
+    // Opens and locks the lock file for level; fd_ is -1 afterwards when there is
+    // no lock file (shared) or this account can only read it (shared).
+    void lockFile(Level level);
     void writeRecord();
 
     QString tablePath_;
@@ -65,6 +79,7 @@ private:
     int fd_ = -1;
     bool writable_ = false;
     Level level_ = Level::None;
+    LockRange slot_ = SharedSlot(); // the byte of a shared hold
     LockRecord record_; // ours, while held exclusively
     std::unique_ptr<QTimer> refresh_;
 };

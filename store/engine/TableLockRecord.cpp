@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QFile>
 #include <QLocale>
 #include <QRandomGenerator>
 #include <QSysInfo>
@@ -15,13 +16,9 @@ namespace {
 
 constexpr int MaxTextLength = 80;
 
-// A text from the lock file as it may be shown: no control characters, bounded.
-QString Printable(const QByteArray& bytes)
-{
-    QString text = QString::fromUtf8(bytes.left(4 * MaxTextLength));
-    text.removeIf([](QChar c) { return c.category() == QChar::Other_Control || c.category() == QChar::Other_Format; });
-    return text.left(MaxTextLength).trimmed();
-}
+std::function<qint64()> clockForTests;
+QString hostForTests;
+QString machineForTests;
 
 qint64 Number(const QByteArray& bytes)
 {
@@ -32,25 +29,65 @@ qint64 Number(const QByteArray& bytes)
 
 QString ThisHost()
 {
-    return Printable(QSysInfo::machineHostName().toUtf8());
+    return hostForTests.isEmpty() ? PrintableLockText(QSysInfo::machineHostName().toUtf8()) : hostForTests;
+}
+
+QString ThisMachineId()
+{
+    if (!machineForTests.isEmpty())
+        return machineForTests;
+    static const QString id = [] {
+        for (const char* path : {"/etc/machine-id", "/var/lib/dbus/machine-id"}) {
+            QFile file(QString::fromLatin1(path));
+            if (file.open(QIODevice::ReadOnly))
+                if (const QString text = PrintableLockText(file.read(64)); !text.isEmpty())
+                    return text;
+        }
+        return QString();
+    }();
+    return id;
 }
 
 } // namespace
+
+QString PrintableLockText(const QByteArray& bytes)
+{
+    QString text = QString::fromUtf8(bytes.left(4 * MaxTextLength));
+    text.removeIf([](QChar c) { return c.category() == QChar::Other_Control || c.category() == QChar::Other_Format; });
+    return text.left(MaxTextLength).trimmed();
+}
+
+qint64 LockClockNow()
+{
+    return clockForTests ? clockForTests() : QDateTime::currentSecsSinceEpoch();
+}
+
+void SetLockClock(std::function<qint64()> clock)
+{
+    clockForTests = std::move(clock);
+}
+
+void SetThisMachine(const QString& host, const QString& machineId)
+{
+    hostForTests = host;
+    machineForTests = machineId;
+}
 
 LockRecord LockRecord::ofThisProcess()
 {
     LockRecord record;
     if (const passwd* entry = ::getpwuid(::geteuid())) {
-        record.user = Printable(entry->pw_name);
-        record.name = Printable(QByteArray(entry->pw_gecos ? entry->pw_gecos : "").split(',').value(0));
+        record.user = PrintableLockText(entry->pw_name);
+        record.name = PrintableLockText(QByteArray(entry->pw_gecos ? entry->pw_gecos : "").split(',').value(0));
     }
     if (record.user.isEmpty())
-        record.user = Printable(qgetenv("USER"));
+        record.user = PrintableLockText(qgetenv("USER"));
     if (record.name.isEmpty())
         record.name = record.user;
     record.host = ThisHost();
+    record.machine = ThisMachineId();
     record.pid = ::getpid();
-    record.since = record.seen = QDateTime::currentSecsSinceEpoch();
+    record.since = record.seen = LockClockNow();
     record.token = QString::number(QRandomGenerator::system()->generate64(), 16);
     return record;
 }
@@ -65,11 +102,13 @@ LockRecord LockRecord::parse(const QByteArray& bytes)
         if (equals < 0)
             continue;
         if (key == "user")
-            record.user = Printable(value);
+            record.user = PrintableLockText(value);
         else if (key == "name")
-            record.name = Printable(value);
+            record.name = PrintableLockText(value);
         else if (key == "host")
-            record.host = Printable(value);
+            record.host = PrintableLockText(value);
+        else if (key == "machine")
+            record.machine = PrintableLockText(value);
         else if (key == "pid")
             record.pid = Number(value);
         else if (key == "since")
@@ -77,7 +116,7 @@ LockRecord LockRecord::parse(const QByteArray& bytes)
         else if (key == "seen")
             record.seen = Number(value);
         else if (key == "token")
-            record.token = Printable(value);
+            record.token = PrintableLockText(value);
     }
     if (record.name.isEmpty())
         record.name = record.user.isEmpty() ? QCoreApplication::translate("Engine", "someone") : record.user;
@@ -86,8 +125,8 @@ LockRecord LockRecord::parse(const QByteArray& bytes)
 
 QByteArray LockRecord::serialize() const
 {
-    return QStringLiteral("user=%1\nname=%2\nhost=%3\npid=%4\nsince=%5\nseen=%6\ntoken=%7\n")
-        .arg(user, name, host)
+    return QStringLiteral("user=%1\nname=%2\nhost=%3\nmachine=%4\npid=%5\nsince=%6\nseen=%7\ntoken=%8\n")
+        .arg(user, name, host, machine)
         .arg(pid)
         .arg(since)
         .arg(seen)
@@ -95,37 +134,50 @@ QByteArray LockRecord::serialize() const
         .toUtf8();
 }
 
+bool LockRecord::thisMachine() const
+{
+    // A record without a machine id (of an earlier version) is known by its machine's name alone.
+    return host == ThisHost() && (machine.isEmpty() || machine == ThisMachineId());
+}
+
 bool LockRecord::thisProcess() const
 {
-    return host == ThisHost() && pid == ::getpid();
+    return thisMachine() && pid == ::getpid();
 }
 
 bool LockRecord::holderMayBeAlive() const
 {
     if (!valid())
         return false;
-    if (host != ThisHost())
+    if (!thisMachine())
         return true;
     return ::kill(pid_t(pid), 0) == 0 || errno == EPERM;
 }
 
-bool LockRecord::recent(qint64 now) const
+bool LockRecord::recent(qint64 ageSeconds) const
 {
-    return seen > now - LockRecordLifeSeconds;
+    const qint64 now = LockClockNow();
+    return ageSeconds >= -LockFutureSeconds && ageSeconds < LockRecordLifeSeconds &&
+           seen > now - LockRecordLifeSeconds - LockClockSkewSeconds && seen < now + LockClockSkewSeconds;
+}
+
+QString LockRecord::holderText() const
+{
+    //: %1: a user's login; %2: the computer's name
+    const QString where = user.isEmpty() ? host : QCoreApplication::translate("Engine", "%1 on %2").arg(user, host);
+    //: %1: a person's name; %2: the login and computer; %3: a process number
+    return QCoreApplication::translate("Engine", "%1 (%2, process %3)").arg(name, where, QString::number(pid));
 }
 
 QString LockRecord::busyText() const
 {
     const QString when = QLocale().toString(QDateTime::fromSecsSinceEpoch(since), QLocale::ShortFormat);
-    //: %1: a user's login; %2: the computer's name
-    const QString where = user.isEmpty() ? host : QCoreApplication::translate("Engine", "%1 on %2").arg(user, host);
-    // Filled in at once: a name from the lock file may hold "%3".
-    //: %1: a person's name; %2: the login and computer; %3: a process number; %4: a date and time
+    // Filled in at once: a name from the lock file may hold "%2".
+    //: %1: a person's name, login, computer and process; %2: a date and time; %3: the person's name
     return QCoreApplication::translate(
-               "Engine", "%1 (%2, process %3) has been designing a report in this folder since %4. One person at "
-                         "a time designs reports in a folder: ask %1 to finish and close the program, or wait and "
-                         "try again.")
-        .arg(name, where, QString::number(pid), when);
+               "Engine", "%1 has been designing a report in this folder since %2. One person at a time designs "
+                         "reports in a folder: ask %3 to finish and close the program, or wait and try again.")
+        .arg(holderText(), when, name);
 }
 
 } // namespace store::detail

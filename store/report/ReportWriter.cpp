@@ -2,6 +2,7 @@
 
 #include "base/AtomicFile.h"
 #include "base/EngineError.h"
+#include "store/report/CaseTwin.h"
 #include "store/report/Cp1252.h"
 #include "store/report/ReportRecord.h"
 
@@ -88,6 +89,22 @@ bool SettleChanges(const QString& path, std::optional<ReportVersion>& known, con
     }
 }
 
+namespace {
+
+// A new report whose name someone else took meanwhile in other letter case is not written beside theirs.
+void RefuseCaseTwin(const QString& target)
+{
+    if (const std::optional<QString> twin = CaseTwinOf(target))
+        //: %1: the new report's path; %2: the other file's path
+        throw base::EngineError(
+            QCoreApplication::translate("ReportFile", "Cannot write report %1: another program or user has saved "
+                                                      "%2 meanwhile, which counts as the same name. Nothing was "
+                                                      "written: save the report under another name.")
+                .arg(target, *twin));
+}
+
+} // namespace
+
 std::optional<ReportVersion> WriteReportFile(const QString& path, const ReportHeader& header,
                                              const std::vector<FieldRow>& rows, const SaveGuard& guard)
 {
@@ -97,11 +114,18 @@ std::optional<ReportVersion> WriteReportFile(const QString& path, const ReportHe
     const auto lastLook = [&] {
         if (!SettleChanges(target, known, guard.ask))
             return base::Placing::Abandon;
+        if (!known)
+            RefuseCaseTwin(target);
         return known ? base::Placing::Replace : base::Placing::OnlyNew;
     };
     //: The kind of file, in "Cannot write %1 %2: %3"
+    // What a replacement displaced is the version the last look let be replaced.
+    const auto displacedCheck = [&](const QString& displaced) {
+        return ChangeSince(displaced, known).kind == ReportChange::Kind::None;
+    };
     if (!base::WriteFileAtomically(target, bytes, QCoreApplication::translate("ReportFile", "report"),
-                                   guard.ask ? base::LastLook(lastLook) : base::LastLook()))
+                                   guard.ask ? base::LastLook(lastLook) : base::LastLook(),
+                                   guard.ask ? base::DisplacedCheck(displacedCheck) : base::DisplacedCheck()))
         return std::nullopt;
     return VersionOfBytes(bytes);
 }

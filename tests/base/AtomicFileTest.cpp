@@ -194,3 +194,27 @@ TEST_F(AtomicFile, AFileThatMustBeNewNeverReplacesOneThatAppearedAfterTheLastLoo
         }
     }
 }
+
+// The new file is written to disk before it takes its name, and the directory
+// after: each sync is made on the right file, not only asked for.
+TEST_F(AtomicFile, TheFileIsSyncedBeforeItTakesItsNameAndTheDirectoryAfter)
+{
+    struct Synced {
+        QString file;
+        bool targetThere;
+    };
+    std::vector<Synced> synced;
+    const QString target = path("a.rpt");
+    base::SetSyncCall([&](int fd) {
+        synced.push_back({QFileInfo(QStringLiteral("/proc/self/fd/%1").arg(fd)).symLinkTarget(), QFile::exists(target)});
+        return ::fsync(fd);
+    });
+    WriteFileAtomically(target, "one\r\n", QStringLiteral("report"));
+    base::SetSyncCall({});
+    ASSERT_EQ(synced.size(), 2u);
+    EXPECT_TRUE(base::IsTemporaryName(QFileInfo(synced[0].file).fileName().toUtf8(), QStringLiteral("rpt")))
+        << synced[0].file.toStdString();
+    EXPECT_FALSE(synced[0].targetThere);
+    EXPECT_EQ(synced[1].file, QFileInfo(dir.path()).canonicalFilePath());
+    EXPECT_TRUE(synced[1].targetThere);
+}

@@ -40,6 +40,6 @@ private:
 
 inline void PrintTo(const ReplaceSteps::Step& s, std::ostream* out)
 {
-    static const char* const names[] = {"SyncFile", "Rename", "Link", "SyncDirectory"};
+    static const char* const names[] = {"SyncFile", "Rename", "Link", "SyncDirectory", "Exchange"};
     *out << names[int(s.step)] << ' ' << s.file.toStdString();
 }

@@ -13,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSignalBlocker>
@@ -161,6 +162,7 @@ bool TFrmSelect::LoadIntoGrid()
                                   .arg(directory));
 
     const int rows = int(listing.reports.size());
+    listed_.clear();
     grid->setRowCount(rows);
     {
         // One change for the whole grid instead of one for each of thousands of cells.
@@ -170,6 +172,7 @@ bool TFrmSelect::LoadIntoGrid()
             grid->setItem(row, 0, new ListingCell(report.description));
             grid->setItem(row, 1, new ListingCell(report.typeWord));
             grid->setItem(row, 2, new ListingCell(report.name));
+            listed_.insert(report.name, report.stamp);
         }
     }
     if (rows > 0)
@@ -190,17 +193,36 @@ void TFrmSelect::BtnOkClick()
     if (SelectMode == wizard::SelectAction::Delete) {
         if (!ui::AskYesNo(this, tr("Do you want to delete the %1 report?").arg(name).left(255)))
             return;
-        const QString directory = aliasDirectory();
-        const QString path = base::JoinPath(directory, store::ResolveReportName(directory, name));
-        if (::unlink(base::FileNameBytes(path).constData()) != 0) {
-            ui::ShowError(this, tr("Unable to delete report"));
-            return;
-        }
-        accept();
+        if (deleteListed(name))
+            accept();
     } else {
         chosenFileName_ = name;
         accept();
     }
+}
+
+bool TFrmSelect::deleteListed(const QString& name)
+{
+    const QString directory = aliasDirectory();
+    const QString path = base::JoinPath(directory, store::ResolveReportName(directory, name));
+    // No, the default, keeps a report that someone else changed since it was listed.
+    const auto ask = [&](const store::ReportStamp& now) {
+        //: %1: the report's file name; %2: the date and time its file gives
+        return ui::AskYesNoWarning(
+            this, tr("The report %1 has been changed by another program or user since it was listed here (its file "
+                     "time says %2).\n\nDo you want to delete it all the same?")
+                      .arg(name, QLocale().toString(now.modified(), QLocale::LongFormat)));
+    };
+    switch (store::DeleteReport(path, listed_.value(name), ask)) {
+    case store::Deletion::Deleted:
+        return true;
+    case store::Deletion::Kept:
+        return false;
+    case store::Deletion::Failed:
+        break;
+    }
+    ui::ShowError(this, tr("Unable to delete report"));
+    return false;
 }
 
 void TFrmSelect::BtnCancelClick()

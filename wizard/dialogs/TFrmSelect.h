@@ -1,8 +1,10 @@
 #pragma once
 
 #include "wizard/WizardState.h"
+#include "store/ReportDeletion.h"
 
 #include <QDialog>
+#include <QHash>
 #include <QString>
 
 class QLabel;
@@ -41,10 +43,13 @@ protected:
 
 private:
     QString aliasDirectory() const;
+    // Deletes the report named so in the list, asking before a file changed since it was listed is deleted.
+    bool deleteListed(const QString& name);
 
     store::Session& session_;
     wizard::SelectAction SelectMode = wizard::SelectAction::Modify;
     QString chosenFileName_;
+    QHash<QString, store::ReportStamp> listed_; // each listed report by its name in the list
 
     QLabel* LblTitle = nullptr;
     QTableWidget* grid = nullptr;

@@ -1,0 +1,86 @@
+// The last look before a report takes its place, and what a replacement displaced.
+#include "store/report/ReportWriter.h"
+
+#include "base/EngineError.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/QtPrinting.h"
+#include "tests/support/ReplaceSteps.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+namespace {
+
+const store::ReportHeader Header{QStringLiteral("Mine"), QStringLiteral("Contact"), QStringLiteral("Contact"), 75};
+
+QStringList Entries(const QTemporaryDir& dir)
+{
+    return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+// Another's file put in place by a rename, as a save of theirs does.
+void Plant(const QString& path, const QByteArray& bytes)
+{
+    WriteBytes(path + QStringLiteral(".new"), bytes);
+    ::rename(QFile::encodeName(path + QStringLiteral(".new")).constData(), QFile::encodeName(path).constData());
+}
+
+} // namespace
+
+// A colleague's CASETW.RPT made while casetw.rpt is being saved: nothing is
+// written beside it, and the message says so.
+TEST(SaveGuard, ANewReportIsNotPutBesideACaseTwinMadeDuringTheSave)
+{
+    QTemporaryDir dir;
+    const QString ours = dir.filePath(QStringLiteral("casetw.rpt"));
+    const QString theirs = dir.filePath(QStringLiteral("CASETW.RPT"));
+    const ReplaceSteps watched([&](base::ReplaceStep step, const QString&) {
+        if (step == base::ReplaceStep::SyncFile)
+            WriteBytes(theirs, "theirs");
+        return 0;
+    });
+    int asked = 0;
+    QString error;
+    try {
+        store::WriteReportFile(ours, Header, {}, {std::nullopt, [&](const store::ReportChange&) { return ++asked, true; }});
+    } catch (const base::EngineError& e) {
+        error = e.text();
+    }
+    EXPECT_TRUE(error.contains(theirs) && error.contains(QStringLiteral("counts as the same name"))) << error.toStdString();
+    EXPECT_EQ(asked, 0);
+    EXPECT_EQ(Entries(dir), QStringList{"CASETW.RPT"});
+    EXPECT_EQ(ReadBytes(theirs), QByteArray("theirs"));
+}
+
+// A change that comes between the last look and the replacing rename is what
+// the exchange displaces: it is put back and asked about, and No keeps it.
+TEST(SaveGuard, AChangeBetweenTheLastLookAndTheRenameIsPutBackAndAskedAbout)
+{
+    for (const bool yes : {false, true}) {
+        SCOPED_TRACE(yes ? "Yes" : "No");
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("rep.rpt"));
+        const std::optional<store::ReportVersion> known = store::WriteReportFile(path, Header, {});
+        ASSERT_TRUE(known);
+        bool planted = false;
+        const ReplaceSteps watched([&](base::ReplaceStep step, const QString&) {
+            if (step == base::ReplaceStep::Exchange && !std::exchange(planted, true))
+                Plant(path, "theirs");
+            return 0;
+        });
+        std::vector<store::ReportChange::Kind> asked;
+        const store::ReportHeader mine{QStringLiteral("Changed"), Header.typeWord, Header.categoryWord, 75};
+        const auto written = store::WriteReportFile(path, mine, {}, {known, [&](const store::ReportChange& change) {
+                                                                         asked.push_back(change.kind);
+                                                                         return yes;
+                                                                     }});
+        EXPECT_EQ(asked, std::vector{store::ReportChange::Kind::Changed});
+        EXPECT_EQ(written.has_value(), yes);
+        EXPECT_EQ(ReadBytes(path).startsWith("Changed\r\n"), yes);
+        EXPECT_EQ(ReadBytes(path) == "theirs", !yes);
+        EXPECT_EQ(Entries(dir), QStringList{"rep.rpt"});
+    }
+}
