@@ -539,11 +539,6 @@ Ein anderes Programm oder eine andere Sitzung hat sie geöffnet.</translation>
         <translation>%1 auf %2</translation>
     </message>
     <message>
-        <source>%1 (%2, process %3) has been designing a report in this folder since %4. One person at a time designs reports in a folder: ask %1 to finish and close the program, or wait and try again.</source>
-        <extracomment>%1: a person&apos;s name; %2: the login and computer; %3: a process number; %4: a date and time</extracomment>
-        <translation>%1 (%2, Prozess %3) entwirft seit %4 einen Bericht in diesem Ordner. In einem Ordner entwirft immer nur eine Person Berichte: Bitten Sie %1, fertig zu werden und das Programm zu schließen, oder warten Sie und versuchen Sie es erneut.</translation>
-    </message>
-    <message>
         <source>Index field &apos;%1&apos; not found. Index: %2</source>
         <translation>Indexfeld „%1“ nicht gefunden. Index: %2</translation>
     </message>
@@ -846,6 +841,38 @@ Ein anderes Programm oder eine andere Sitzung hat sie geöffnet.</translation>
     <message>
         <source>record %1, field &quot;%2&quot;: %3</source>
         <translation>Datensatz %1, Feld „%2“: %3</translation>
+    </message>
+    <message>
+        <source>The lock file %1 is locked by another program, not by this one: process %2 (%3) on this computer.</source>
+        <translation>Die Sperrdatei %1 ist von einem anderen Programm gesperrt, nicht von diesem: Prozess %2 (%3) auf diesem Computer.</translation>
+    </message>
+    <message>
+        <source>The lock file %1 is locked by another program, or by a copy of this one that left no record of its holder in it.</source>
+        <translation>Die Sperrdatei %1 ist von einem anderen Programm gesperrt oder von einer Kopie dieses Programms, die darin nicht vermerkt hat, wer sie hält.</translation>
+    </message>
+    <message>
+        <source>Cannot take the table %1: %2 ended without closing, and this account can neither use nor replace the lock file it left (%4). The folder&apos;s owner can remove %3; then start again.</source>
+        <extracomment>%1: the table; %2: who held it; %3: the lock file; %4: the system&apos;s reason</extracomment>
+        <translation>Die Tabelle %1 kann nicht übernommen werden: %2 wurde beendet, ohne sie freizugeben, und dieses Konto kann die zurückgelassene Sperrdatei weder benutzen noch ersetzen (%4). Der Besitzer des Ordners kann %3 entfernen; starten Sie danach erneut.</translation>
+    </message>
+    <message>
+        <source>%1 (%2, process %3)</source>
+        <extracomment>%1: a person&apos;s name; %2: the login and computer; %3: a process number</extracomment>
+        <translation>%1 (%2, Prozess %3)</translation>
+    </message>
+    <message>
+        <source>%1 has been designing a report in this folder since %2. One person at a time designs reports in a folder: ask %3 to finish and close the program, or wait and try again.</source>
+        <extracomment>%1: a person&apos;s name, login, computer and process; %2: a date and time; %3: the person&apos;s name</extracomment>
+        <translation>%1 entwirft seit %2 einen Bericht in diesem Ordner. In einem Ordner entwirft immer nur eine Person Berichte: Bitten Sie %3, fertig zu werden und das Programm zu schließen, oder warten Sie und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>the copy of the program of %1, begun here on %2,</source>
+        <extracomment>%1: a person&apos;s name, login, computer and process; %2: a date and time</extracomment>
+        <translation>die Programmkopie von %1, hier gestartet am %2,</translation>
+    </message>
+    <message>
+        <source>a copy of the program</source>
+        <translation>eine Programmkopie</translation>
     </message>
 </context>
 <context>
@@ -1358,6 +1385,11 @@ Ein anderes Programm oder eine andere Sitzung hat sie geöffnet.</translation>
         <extracomment>The kind of file, in &quot;Cannot write %1 %2: %3&quot;</extracomment>
         <translation>Bericht</translation>
     </message>
+    <message>
+        <source>Cannot write report %1: another program or user has saved %2 meanwhile, which counts as the same name. Nothing was written: save the report under another name.</source>
+        <extracomment>%1: the new report&apos;s path; %2: the other file&apos;s path</extracomment>
+        <translation>Der Bericht %1 kann nicht geschrieben werden: Ein anderes Programm oder ein anderer Benutzer hat inzwischen %2 gespeichert, was als derselbe Name gilt. Es wurde nichts geschrieben: Speichern Sie den Bericht unter einem anderen Namen.</translation>
+    </message>
 </context>
 <context>
     <name>ReportTool</name>
@@ -1754,6 +1786,15 @@ die Ausgabe nicht geschrieben werden kann oder die Befehlszeile falsch ist.
         <source>Unable to delete report</source>
         <translation>Der Bericht kann nicht gelöscht werden</translation>
     </message>
+    <message>
+        <source>The report %1 has been changed by another program or user since it was listed here (its file time says %2).
+
+Do you want to delete it all the same?</source>
+        <extracomment>%1: the report&apos;s file name; %2: the date and time its file gives</extracomment>
+        <translation>Der Bericht %1 wurde seit dem Auflisten hier von einem anderen Programm oder Benutzer geändert (laut Dateizeit am %2).
+
+Möchten Sie ihn trotzdem löschen?</translation>
+    </message>
 </context>
 <context>
     <name>TFrmSpecial</name>
@@ -1799,6 +1840,14 @@ Prüfen Sie den Datenbank-Alias „%1“ in %2.</translation>
     <message>
         <source>Exit now. Are you sure?</source>
         <translation>Jetzt beenden. Sind Sie sicher?</translation>
+    </message>
+    <message>
+        <source>Another copy of the program has taken over the working table of this folder, so this copy writes nothing more, neither the table nor a report, and the report designed here ends with it.
+
+Exit now all the same?</source>
+        <translation>Eine andere Kopie des Programms hat die Arbeitstabelle dieses Ordners übernommen. Diese Kopie schreibt daher nichts mehr, weder die Tabelle noch einen Bericht, und der hier entworfene Bericht endet mit ihr.
+
+Trotzdem jetzt beenden?</translation>
     </message>
 </context>
 <context>

@@ -68,10 +68,10 @@ QString busyHeading(const QString& tablePath)
     const QString who =
         holder.valid()
             //: %1: a person's name, login, computer and process; %2: a date and time
-            ? QCoreApplication::translate("Engine", "%1, who began designing a report here on %2,")
+            ? QCoreApplication::translate("Engine", "the copy of the program of %1, begun here on %2,")
                   .arg(holder.holderText(),
                        QLocale().toString(QDateTime::fromSecsSinceEpoch(holder.since), QLocale::ShortFormat))
-            : QCoreApplication::translate("Engine", "A copy of the program");
+            : QCoreApplication::translate("Engine", "a copy of the program");
     //: %1: the table; %2: who held it; %3: the lock file; %4: the system's reason
     throw base::EngineError(
         QCoreApplication::translate(
@@ -191,7 +191,10 @@ void TableLock::lockFile(Level level)
         bool writable = true;
         int fd = openLockFile(lockPath_, path, exclusive ? O_RDWR | O_CREAT : O_RDWR);
         if (fd < 0 && (errno == EACCES || errno == EPERM || errno == EROFS)) {
+            const int refusal = errno;
             fd = openLockFile(lockPath_, path, O_RDONLY);
+            if (fd < 0 && errno == ENOENT)
+                errno = refusal; // no lock file, and none may be made here
             writable = false;
         }
         if (fd < 0) {

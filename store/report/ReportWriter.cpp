@@ -118,11 +118,11 @@ std::optional<ReportVersion> WriteReportFile(const QString& path, const ReportHe
             RefuseCaseTwin(target);
         return known ? base::Placing::Replace : base::Placing::OnlyNew;
     };
-    //: The kind of file, in "Cannot write %1 %2: %3"
     // What a replacement displaced is the version the last look let be replaced.
     const auto displacedCheck = [&](const QString& displaced) {
         return ChangeSince(displaced, known).kind == ReportChange::Kind::None;
     };
+    //: The kind of file, in "Cannot write %1 %2: %3"
     if (!base::WriteFileAtomically(target, bytes, QCoreApplication::translate("ReportFile", "report"),
                                    guard.ask ? base::LastLook(lastLook) : base::LastLook(),
                                    guard.ask ? base::DisplacedCheck(displacedCheck) : base::DisplacedCheck()))
