@@ -316,3 +316,30 @@ TEST_F(SharedFolder, ANewReportNeverReplacesAFileThatTookItsName)
         EXPECT_EQ(ReadBytes(path), Theirs);
     }
 }
+
+// A colleague's change made while the delete question is open is deleted only
+// on a second Yes; No, the default, keeps it.
+TEST_F(SharedFolder, AReportChangedWhileTheDeleteQuestionIsOpenIsDeletedOnlyOnASecondYes)
+{
+    const QString path = alias.path(QStringLiteral("short.rpt"));
+    for (const bool secondYes : {false, true}) {
+        SCOPED_TRACE(secondYes ? "Yes" : "No");
+        backToStart();
+        writeReport(QStringLiteral("short.rpt"), Ours);
+        modal.clear();
+        modal.answer(true, [&] { Plant(path, Theirs); });
+        modal.answer(secondYes);
+        click("RbDelete");
+        pickReport(QStringLiteral("short.rpt"));
+        next();
+        const QStringList texts = modal.texts();
+        ASSERT_EQ(texts.size(), 2) << messages();
+        EXPECT_EQ(texts[0], QStringLiteral("Do you want to delete the short.rpt report?"));
+        EXPECT_TRUE(texts[1].startsWith(QStringLiteral("The report short.rpt has been changed by another program or "
+                                                       "user since it was listed here")))
+            << messages();
+        EXPECT_EQ(QFile::exists(path), !secondYes);
+        if (!secondYes)
+            EXPECT_EQ(ReadBytes(path), Theirs);
+    }
+}
