@@ -343,3 +343,25 @@ TEST_F(SharedFolder, AReportChangedWhileTheDeleteQuestionIsOpenIsDeletedOnlyOnAS
             EXPECT_EQ(ReadBytes(path), Theirs);
     }
 }
+
+// A colleague's CASETW.RPT made while casetw is being saved: no second file
+// under what the list shows as one name, and the save says so.
+TEST_F(SharedFolder, NoCaseTwinIsMadeDuringASave)
+{
+    const QString theirs = alias.path(QStringLiteral("CASETW.RPT"));
+    createUpToFieldSelection("RbContactOrdered", "RBContact", "New");
+    tick("PickContactField", QStringLiteral("Company"));
+    nextTo(10);
+    modal.clear();
+    saveAs(QStringLiteral("casetw"));
+    const ReplaceSteps watched([&](base::ReplaceStep step, const QString& target) {
+        if (step == base::ReplaceStep::SyncFile && QFileInfo(target).fileName() == QLatin1String("casetw.rpt"))
+            Plant(theirs, Theirs);
+        return 0;
+    });
+    click("btMakeReport");
+    ASSERT_EQ(modal.texts().size(), 1) << messages();
+    EXPECT_TRUE(modal.texts()[0].contains(QStringLiteral("which counts as the same name"))) << messages();
+    EXPECT_FALSE(QFile::exists(alias.path(QStringLiteral("casetw.rpt"))));
+    EXPECT_EQ(ReadBytes(theirs), Theirs);
+}
