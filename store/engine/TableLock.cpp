@@ -247,7 +247,8 @@ void TableLock::writeRecord()
 void TableLock::refresh()
 {
     if (!stillOurs()) {
-        refresh_.reset(); // taken over while this copy slept: another's record is left as it is
+        if (refresh_) // taken over while this copy slept: another's record is left as it is
+            refresh_->stop();
         return;
     }
     record_.seen = LockClockNow();

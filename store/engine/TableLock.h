@@ -18,8 +18,9 @@ namespace store::detail {
 // needed, readable and writable by everyone the umask lets in (so every member
 // of a shared folder's group); a shared hold write-locks one byte of its own,
 // only when the lock file exists, so that reading a host table never leaves a
-// file beside it. A read lock, which an account that can only read the folder
-// can take, is never a hold: a lock file that only such locks are on, or that
+// file beside it; an account that can only read the lock file takes no lock at
+// all. A read lock, which an account that can only read the folder can take,
+// is never a hold: a lock file that only such locks are on, or that
 // this account cannot write while nobody holds it, is replaced by a new one
 // where this account may, and otherwise named with what to do. A lock on it that
 // is not this program's is named as such.
@@ -44,7 +45,8 @@ public:
 
     // Moves the hold to level; throws base::EngineError "Table is busy: ..." when
     // another holder is in the way, naming it when its record can be believed,
-    // and leaves the hold as it was.
+    // and leaves the hold as it was (but for a shared hold that only a reader's
+    // lock kept from moving up: that one is let go before the file is locked anew).
     void hold(Level level);
     Level level() const { return level_; }
 
