@@ -1,7 +1,6 @@
-// The last look before a report takes its place, and what a replacement displaced.
+// What a replacement displaced is looked at.
 #include "store/report/ReportWriter.h"
 
-#include "base/EngineError.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/QtPrinting.h"
 #include "tests/support/ReplaceSteps.h"
@@ -29,31 +28,6 @@ void Plant(const QString& path, const QByteArray& bytes)
 }
 
 } // namespace
-
-// A colleague's CASETW.RPT made while casetw.rpt is being saved: nothing is
-// written beside it, and the message says so.
-TEST(SaveGuard, ANewReportIsNotPutBesideACaseTwinMadeDuringTheSave)
-{
-    QTemporaryDir dir;
-    const QString ours = dir.filePath(QStringLiteral("casetw.rpt"));
-    const QString theirs = dir.filePath(QStringLiteral("CASETW.RPT"));
-    const ReplaceSteps watched([&](base::ReplaceStep step, const QString&) {
-        if (step == base::ReplaceStep::SyncFile)
-            WriteBytes(theirs, "theirs");
-        return 0;
-    });
-    int asked = 0;
-    QString error;
-    try {
-        store::WriteReportFile(ours, Header, {}, {std::nullopt, [&](const store::ReportChange&) { return ++asked, true; }});
-    } catch (const base::EngineError& e) {
-        error = e.text();
-    }
-    EXPECT_TRUE(error.contains(theirs) && error.contains(QStringLiteral("counts as the same name"))) << error.toStdString();
-    EXPECT_EQ(asked, 0);
-    EXPECT_EQ(Entries(dir), QStringList{"CASETW.RPT"});
-    EXPECT_EQ(ReadBytes(theirs), QByteArray("theirs"));
-}
 
 // A change that comes between the last look and the replacing rename is what
 // the exchange displaces: it is put back and asked about, and No keeps it.
