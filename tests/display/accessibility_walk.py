@@ -21,10 +21,14 @@ told after a key:
     space bar not announced, the accessibility action of an entry not ticking
     it as a click does, a Special Fields box toggled through the accessibility
     interface not reaching the field list,
-  - a tick, a move in the layout view or a change of the columns (and the
-    rows that follow) not said: a reader speaks a notification as it
-    appears, and one must appear with the new words (the entry, its tick and
-    the count of chosen fields, the check's words, the rows),
+  - a tick, a move in the layout view, a change of the columns (and the
+    rows that follow) or a move of a field on page 7 not said: a reader
+    speaks a notification as it appears, and one must appear with the new
+    words (the entry, its tick and the count of chosen fields, the check's
+    words, the rows, the field and its new place),
+  - Move Down pressed on its button sending a reader into the list, or
+    taking the keyboard from the button,
+  - no window active after OK in the column-width editor and on its message,
   - the words of the layout view not saying that another field is at fault,
   - "Right Margin Max:" read without its number, the user-field grid's
     columns named otherwise than shown,
@@ -223,6 +227,12 @@ class Walk:
                          and e[1] == pyatspi.ROLE_NOTIFICATION and all(w in e[2] for w in words)), None)
         return self.until(probe, seconds)
 
+    def followed_a_list(self, since):
+        """Since the mark a list told of a change of its selection or of its focused entry, which a screen
+        reader follows into the list."""
+        return any(e[0].startswith("object:selection-changed") or e[0] == "object:active-descendant-changed"
+                   or (e[0] == "object:state-changed:focused" and e[3] == 1 and e[1] == pyatspi.ROLE_LIST_ITEM)
+                   for e in self.events[since:])
 
     def told(self, since, kind, role=None, seconds=10):
         """An event of kind (a prefix of its type) heard since the mark, from a node of that role."""
@@ -433,7 +443,10 @@ class Walk:
             return
         if not self.until(lambda: self.focused(self.find(window, pyatspi.ROLE_PUSH_BUTTON, next_control)), 5):
             self.fault('%s: Tab from the grid does not reach "%s"' % (where, next_control))
+        mark = len(self.events)
         if self.enters(window, ["shift+Tab"], where, "Shift+Tab from the next control"):
+            if not self.told(mark, "object:state-changed:focused", pyatspi.ROLE_TABLE_CELL, 5):
+                self.fault("%s: the grid takes the keyboard without saying its current cell" % where)
             if self.leaves(window, ["ctrl+Home", "shift+Tab"], where, "Shift+Tab from the first cell"):
                 if self.enters(window, ["Tab"], where, "Tab from the control before it"):
                     self.leaves(window, ["Right", "ctrl+Tab"], where, "Ctrl+Tab")
@@ -462,6 +475,34 @@ class Walk:
         words = ["Rows %s" % shown]
         if not self.said(mark, words):
             self.fault('page 8: the rows ("%s") are not spoken when the columns change' % words[0])
+
+    def move_is_said(self, main):
+        """Move Down pressed with the space bar moves the highlighted field one place: the field and its new
+        place are said, the keyboard stays on the button, and the reader is not sent into the list."""
+        order = self.until(lambda: self.find(main, pyatspi.ROLE_LIST, "Field Order"), 5, "page 7: no field list")
+        names = alive(lambda: [self.name_of(entry) for entry in order], [])
+        if len(names) < 3:
+            self.abort("page 7: fewer than three fields to move (%s)" % ", ".join(names))
+        if self.name_of(self.focus_in(main)) != "Field Order":
+            self.tab_reaches(main, "Field Order", "page 7")
+        self.keys("Down")
+        button = self.tab_reaches(main, "Move Down", "page 7")
+        mark = len(self.events)
+        self.keys("space")
+        words = "%s, 3 of %d" % (names[1], len(names))
+        if not self.said(mark, [words]):
+            self.fault('page 7: Move Down is not said as "%s"' % words)
+        if not self.focused(button):
+            self.fault("page 7: Move Down took the keyboard away from the button")
+        if self.followed_a_list(mark):
+            self.fault("page 7: Move Down sends a screen reader into the list while the keyboard stays on the button")
+
+    def main_is_active_again(self, main, after):
+        """Once a dialog and its message are closed the main window is active without help: the keyboard
+        works there and a screen reader speaks it."""
+        if not self.until(lambda: main.getState().contains(pyatspi.STATE_ACTIVE), 10):
+            self.fault("no window is active after %s" % after)
+            self.focus_window("Tabulon Personal")
 
     def focus_in(self, window):
         """The control of the window that has the keyboard, if any."""
@@ -632,6 +673,8 @@ class Walk:
     def run(self):
         main = self.window("Tabulon Personal")
         self.check(main, "page 0")
+        if alive(main.getRole) != pyatspi.ROLE_FRAME:
+            self.fault("the main window is not a frame: a reader coming back to it reads every text of the page")
 
         self.keys("F1")
         if not self.until(lambda: any(self.showing(w) and w.name == "Help" for w in self.app), 5):
@@ -668,8 +711,11 @@ class Walk:
             self.fault('the column-width editor: "Right Margin Max:" is read without its number')
         self.grid_lets_go(editor, "the column-width editor", "Check for Errors")
         self.return_finishes_the_cell_only(editor)
-        self.press(editor, "Cancel")
+        self.press(editor, "OK")
+        self.window("Information")
+        self.keys("Return")
         self.closed("Column Widths")
+        self.main_is_active_again(main, 'OK in the column-width editor and on "Report successfully modified."')
 
         # A new report, page by page.
         self.focus_window("Tabulon Personal")
@@ -712,8 +758,10 @@ class Walk:
         self.closed("User Field Definitions")
         self.focus_window("Tabulon Personal")
         self.next_page(main, "Field Order")
+        self.move_is_said(main)
         self.next_page(main, "Column and Rows")
         self.rows_are_spoken(main, self.number_box_announces(main))
+        self.tab_reaches(main, "Column and Rows", "page 8")
         self.next_page(main, "Column Widths")
         self.grid_lets_go(main, "page 9", "Check Columns")
         self.put_second_field_past_the_width(main)
