@@ -92,7 +92,7 @@
         <translation>Es gibt Überschneidungen beim rechten Rand %1</translation>
     </message>
     <message>
-        <source>LEFT Margin is less than RIGHT margin</source>
+        <source>LEFT Margin is greater than RIGHT margin</source>
         <extracomment>A field ends before it starts</extracomment>
         <translation>Der LINKE Rand liegt hinter dem RECHTEN Rand</translation>
     </message>
@@ -267,8 +267,8 @@ tabrep ist ein grafisches Programm: ohne Bildschirm sagt es das und endet mit
 Status 1.
 
 Optionen:
-  -h, --help   diesen Text ausgeben und enden
-  --version    die Version ausgeben und enden
+  -h, --help   diesen Text anzeigen und beenden
+  --version    die Version anzeigen und beenden
 Die Optionen von Qt selbst (-platform NAME, -style NAME, -reverse, ...) gehen an Qt.
 </translation>
     </message>
@@ -330,8 +330,8 @@ KONTAKTE ist die Zahl der zu erzeugenden Kontakte, eine ganze Zahl ab 0
 (300, wenn sie fehlt).
 
 Optionen:
-  -h, --help   diesen Text ausgeben und enden
-  --version    die Version ausgeben und enden
+  -h, --help   diesen Text anzeigen und beenden
+  --version    die Version anzeigen und beenden
 </translation>
     </message>
     <message>
@@ -1065,7 +1065,7 @@ Ein anderes Programm oder eine andere Sitzung hat sie geöffnet.</translation>
     <message>
         <source>%1, from %2 to %3, overlaps %4, from %5 to %6, on line %7.</source>
         <extracomment>%1, %4: two fields, each with its start and end; %7: the line of the report</extracomment>
-        <translation>%1, von %2 bis %3, überlappt in Zeile %7 mit %4, von %5 bis %6.</translation>
+        <translation>%1, von %2 bis %3, überschneidet sich in Zeile %7 mit %4, von %5 bis %6.</translation>
     </message>
     <message>
         <source>%1 is one position wide, at %2, and is not the last field of line %3.</source>
@@ -1138,6 +1138,10 @@ Ein anderes Programm oder eine andere Sitzung hat sie geöffnet.</translation>
     <message>
         <source>You have NOT selected the CustomID field. The detail level option will not apply to this report.</source>
         <translation>Sie haben das Feld CustomID NICHT gewählt. Die Option der Detailstufe gilt für diesen Bericht nicht.</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3</source>
+        <translation>%1, %2 von %3</translation>
     </message>
 </context>
 <context>
@@ -1367,23 +1371,23 @@ Ein anderes Programm oder eine andere Sitzung hat sie geöffnet.</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation>Summe</translation>
+        <translation>Summiert</translation>
     </message>
     <message>
         <source>Count</source>
-        <translation>Anzahl</translation>
+        <translation>Gezählt</translation>
     </message>
     <message>
         <source>Average</source>
-        <translation>Mittelwert</translation>
+        <translation>Gemittelt</translation>
     </message>
     <message>
         <source>Min</source>
-        <translation>Min</translation>
+        <translation>Mindestwert</translation>
     </message>
     <message>
         <source>Max</source>
-        <translation>Max</translation>
+        <translation>Höchstwert</translation>
     </message>
     <message>
         <source>yes</source>
@@ -1475,11 +1479,11 @@ Ein anderes Programm oder eine andere Sitzung hat sie geöffnet.</translation>
     </message>
     <message>
         <source>Leaders</source>
-        <translation>Führungspunkte</translation>
+        <translation>Punkte davor</translation>
     </message>
     <message>
         <source>Trailers</source>
-        <translation>Folgepunkte</translation>
+        <translation>Punkte danach</translation>
     </message>
     <message>
         <source>Summaries</source>
@@ -1569,8 +1573,8 @@ werden als Escapes ausgegeben (\x1b, \u0085, ein Backslash verdoppelt);
 Namen werden so zurückgenommen, wie sie ausgegeben wurden.
 
 Optionen:
-  -h, --help     diese Hilfe ausgeben und enden
-  -V, --version  die Version ausgeben und enden
+  -h, --help     diese Hilfe anzeigen und beenden
+  -V, --version  die Version anzeigen und beenden
 
 Rückgabewert: 0, wenn alles in Ordnung ist und jeder geprüfte Bericht besteht,
 1, wenn ein Bericht die Prüfung nicht besteht, 2, wenn eine Datei oder ein
@@ -1655,10 +1659,6 @@ die Ausgabe nicht geschrieben werden kann oder die Befehlszeile falsch ist.
         <translation>Der linke und der rechte Rand werden in Zehntelzoll angegeben.</translation>
     </message>
     <message>
-        <source>Check for Errors</source>
-        <translation>Auf Fehler prüfen</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -1669,6 +1669,10 @@ die Ausgabe nicht geschrieben werden kann oder die Befehlszeile falsch ist.
     <message>
         <source>Columns check out OK</source>
         <translation>Die Spalten sind in Ordnung.</translation>
+    </message>
+    <message>
+        <source>&amp;Check for Errors</source>
+        <translation>Auf Fehler &amp;prüfen</translation>
     </message>
 </context>
 <context>
@@ -1700,6 +1704,10 @@ die Ausgabe nicht geschrieben werden kann oder die Befehlszeile falsch ist.
     <message>
         <source>Filename already exists. Choose another.</source>
         <translation>Den Dateinamen gibt es schon. Wählen Sie einen anderen.</translation>
+    </message>
+    <message>
+        <source>Type a name for the report file: up to eight letters and digits.</source>
+        <translation>Geben Sie einen Namen für die Berichtsdatei ein: bis zu acht Buchstaben und Ziffern.</translation>
     </message>
 </context>
 <context>
@@ -1798,7 +1806,7 @@ Prüfen Sie den Datenbank-Alias „%1“ in %2.</translation>
     </message>
     <message>
         <source>Exit now. Are you sure?</source>
-        <translation>Jetzt beenden. Sind Sie sicher?</translation>
+        <translation>Möchten Sie das Programm jetzt beenden?</translation>
     </message>
 </context>
 <context>

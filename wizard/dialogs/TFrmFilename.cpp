@@ -93,6 +93,11 @@ void TFrmFilename::FormActivate()
 void TFrmFilename::BitBtn2Click()
 {
     const QString name = EdFileName->text();
+    if (name.isEmpty()) {
+        ui::ShowError(this, tr("Type a name for the report file: up to eight letters and digits."));
+        EdFileName->setFocus();
+        return;
+    }
     if (!store::IsPlainReportName(name)) {
         ui::ShowError(this, tr("Filename contains illegal characters.\rYou must use letters and "
                                              "digits only.\rPlease re-try."));
