@@ -1290,8 +1290,8 @@ Ein anderes Programm oder eine andere Sitzung hat sie geöffnet.</translation>
         <translation>A4 Hochformat (21 cm × 29,7 cm)</translation>
     </message>
     <message>
-        <source>A4 Landscape Mode (29.7 cm x 21.7 cm)</source>
-        <translation>A4 Querformat (29,7 cm × 21,7 cm)</translation>
+        <source>A4 Landscape Mode (29.7 cm x 21.0 cm)</source>
+        <translation>A4 Querformat (29,7 cm × 21,0 cm)</translation>
     </message>
     <message>
         <source>Other  Paper Size</source>

@@ -111,6 +111,11 @@ void TFrmColumn::buildControls()
     LblRightJust = NamedLabel(this, "LblRightJust", tr("Right Margin Max:"), {320, 8, 117, 16});
     LblRightJust->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     LblMargin = NamedLabel(this, "LblMargin", {}, {443, 8, 42, 16});
+    // A longer caption (in German, say) grows to the left, into the room of the report's name.
+    if (const int grow = LblRightJust->sizeHint().width() - LblRightJust->width(); grow > 0) {
+        LblRightJust->setGeometry(LblRightJust->geometry().adjusted(-grow, 0, 0, 0));
+        LblReportName->resize(LblReportName->width() - grow, LblReportName->height());
+    }
     buildGrid();
     Label1 = NamedLabel(this, "Label1", tr("The left and right margins are in tenths of inches."),
                         {8, 244, 477, 16});
