@@ -1762,6 +1762,10 @@ die Ausgabe nicht geschrieben werden kann oder die Befehlszeile falsch ist.
         <source>Unable to delete report</source>
         <translation>Der Bericht kann nicht gelöscht werden</translation>
     </message>
+    <message>
+        <source>The report %1 has been deleted.</source>
+        <translation>Der Bericht %1 wurde gelöscht.</translation>
+    </message>
 </context>
 <context>
     <name>TFrmSpecial</name>
