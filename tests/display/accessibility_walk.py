@@ -725,6 +725,9 @@ class Walk:
         self.next_page(main, "Report Information")
         self.press(main, "Include Call Event Fields")  # both field lists on page 6
         self.next_page(main, "Report Description")
+        words = alive(lambda: self.find(main, pyatspi.ROLE_TEXT).description, "")
+        if not all(example in words for example in ("Examples:", "Birthday Report", "City report")):
+            self.fault('page 3: the description box is not read with the examples ("%s")' % words)
         self.type("Accessible Report")
         self.next_page(main, "Paper Size")
         self.press(main, "Other  Paper Size")
