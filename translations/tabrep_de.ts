@@ -1201,6 +1201,10 @@ Ein anderes Programm oder eine andere Sitzung hat sie geöffnet.</translation>
         <source>(0 Fields Selected)</source>
         <translation>(0 Felder ausgewählt)</translation>
     </message>
+    <message>
+        <source>(1 field selected)</source>
+        <translation>(1 Feld ausgewählt)</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>

@@ -567,7 +567,7 @@ class Walk:
 
     def selected_count(self, main):
         labels = (node for node in self.nodes(main) if alive(node.getRole) == pyatspi.ROLE_LABEL)
-        return next((name for name in map(self.name_of, labels) if name.endswith("fields selected)")), "")
+        return next((name for name in map(self.name_of, labels) if name.endswith(" selected)")), "")
 
     def tick_is_spoken(self, main, mark, entry):
         """The ticked entry is said with its tick and the count of chosen fields."""
