@@ -170,7 +170,7 @@ QString MarginFailure(int maximum, const QList<ColumnRecord>& records)
 {
     if (!CheckLeftRight(records))
         //: A field ends before it starts
-        return QCoreApplication::translate("ColumnCheck", "LEFT Margin is less than RIGHT margin");
+        return QCoreApplication::translate("ColumnCheck", "LEFT Margin is greater than RIGHT margin");
     if (!CheckRightMax(maximum, records))
         //: %1: the printable width, in tenths of an inch
         return QCoreApplication::translate("ColumnCheck", "RIGHT margin greater than Right margin MAX of %1")

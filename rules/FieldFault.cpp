@@ -2,6 +2,10 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+#include <optional>
+#include <utility>
+
 namespace rules {
 
 namespace {
@@ -9,6 +13,36 @@ namespace {
 QString N(int number)
 {
     return QString::number(number);
+}
+
+// The field that the field at index overlaps on its line: an earlier field of the
+// line that ends at or after its start, or a later one that starts at or before
+// its end; -1 for none.
+qsizetype OverlapPartner(const QList<ColumnRecord>& records, qsizetype index)
+{
+    const ColumnRecord& field = records[index];
+    for (qsizetype other = 0; other < records.size(); ++other) {
+        const ColumnRecord& next = records[other];
+        if (other == index || next.line != field.line)
+            continue;
+        if (other < index ? next.rposition >= field.lposition : field.rposition >= next.lposition)
+            return other;
+    }
+    return -1;
+}
+
+// The overlap the field's words tell (the pair, in either order), if they tell one.
+std::optional<std::pair<qsizetype, qsizetype>> ToldOverlap(int maximum, const QList<ColumnRecord>& records,
+                                                           qsizetype index)
+{
+    const ColumnRecord& field = records[index];
+    if (EndsBeforeStart(field) || EndsBeyond(maximum, field) || field.line < 1
+        || !FieldsAtFault(maximum, records)[index])
+        return std::nullopt;
+    const qsizetype other = OverlapPartner(records, index);
+    if (other < 0)
+        return std::nullopt;
+    return std::pair{std::min(index, other), std::max(index, other)};
 }
 
 } // namespace
@@ -30,18 +64,13 @@ QString FieldFault(int maximum, const QList<ColumnRecord>& records, const QStrin
         //: %1: the field
         return QCoreApplication::translate("FieldFault", "%1 is on no line of the report.").arg(name);
     if (FieldsAtFault(maximum, records)[index]) {
-        // The marks: an earlier field of the line that ends at or after this one's
-        // start, or a later one that starts at or before its end.
-        for (qsizetype other = 0; other < records.size(); ++other) {
+        if (const qsizetype other = OverlapPartner(records, index); other >= 0) {
             const ColumnRecord& next = records[other];
-            if (other == index || next.line != field.line)
-                continue;
-            if (other < index ? next.rposition >= field.lposition : field.rposition >= next.lposition)
-                //: %1, %4: two fields, each with its start and end; %7: the line of the report
-                return QCoreApplication::translate("FieldFault",
-                                                   "%1, from %2 to %3, overlaps %4, from %5 to %6, on line %7.")
-                    .arg(name, N(field.lposition), N(field.rposition), names[other], N(next.lposition),
-                         N(next.rposition), N(field.line));
+            //: %1, %4: two fields, each with its start and end; %7: the line of the report
+            return QCoreApplication::translate("FieldFault",
+                                               "%1, from %2 to %3, overlaps %4, from %5 to %6, on line %7.")
+                .arg(name, N(field.lposition), N(field.rposition), names[other], N(next.lposition),
+                     N(next.rposition), N(field.line));
         }
         //: %1: the field; %2: its one position; %3: the line of the report
         return QCoreApplication::translate("FieldFault",
@@ -57,10 +86,21 @@ QString LayoutFaults(int maximum, const QList<ColumnRecord>& records, const QStr
 {
     QString words = FieldFault(maximum, records, names, index);
     const QList<bool> atFault = FieldsAtFault(maximum, records);
+    // An overlapping pair is told once, whichever of the two tells it.
+    QList<std::pair<qsizetype, qsizetype>> told;
+    if (const auto pair = ToldOverlap(maximum, records, index))
+        told << *pair;
     QStringList others;
-    for (qsizetype other = 0; other < records.size(); ++other)
-        if (other != index && atFault[other])
-            others << FieldFault(maximum, records, names, other);
+    for (qsizetype other = 0; other < records.size(); ++other) {
+        if (other == index || !atFault[other])
+            continue;
+        if (const auto pair = ToldOverlap(maximum, records, other)) {
+            if (told.contains(*pair))
+                continue;
+            told << *pair;
+        }
+        others << FieldFault(maximum, records, names, other);
+    }
     if (!others.isEmpty())
         //: %1: what is at fault with the field in view; %2: the same for each other field at fault
         words = QCoreApplication::translate("FieldFault", "%1 Also at fault: %2").arg(words, others.join(u' '));

@@ -59,6 +59,8 @@ TFrmSpecial::TFrmSpecial(ui::PickList* contactFields, QWidget* parent)
         description->setObjectName(QString::fromLatin1(b.label));
         description->setFont(pagekit::Serif(13));
         description->setWordWrap(true);
+        // The box is spoken with what it combines, not by its field's name alone.
+        box->setAccessibleDescription(description->text());
         grid->addWidget(box, row, 0, Qt::AlignTop);
         grid->addWidget(description, row, 1);
         ++row;

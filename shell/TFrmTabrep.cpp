@@ -11,6 +11,7 @@
 #include "translations/Translations.h"
 #include "ui/DialogKit.h"
 
+#include <QAccessibleWidget>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
@@ -31,10 +32,25 @@ bool AliasAtFault(store::Session& session)
     }
 }
 
+// The main window is a window to assistive technology, not a dialog: a screen
+// reader that comes back to it (after a message box, say) says its title, where
+// for a dialog it would read every text of the page again.
+QAccessibleInterface* MainWindowAccessible(const QString&, QObject* object)
+{
+    if (auto* window = qobject_cast<TFrmTabrep*>(object))
+        return new QAccessibleWidget(window, QAccessible::Window);
+    return nullptr;
+}
+
 } // namespace
 
 TFrmTabrep::TFrmTabrep(store::Session& session, QWidget* parent) : QDialog(parent), session_(session)
 {
+    static const bool spokenAsWindow = [] {
+        QAccessible::installFactory(MainWindowAccessible);
+        return true;
+    }();
+    Q_UNUSED(spokenAsWindow);
     setObjectName(QStringLiteral("FrmTabrep"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint);

@@ -90,6 +90,9 @@ void TFrmUser::FormCreate()
     setCell(0, 0, tr("USER FIELD"));
     for (int i = 0; i < UserFieldNames().size(); ++i)
         setCell(i + 1, 0, UserFieldNames()[i]);
+    // The heading in the user's language may be longer than the column.
+    StringGrid1->resizeColumnToContents(0);
+    StringGrid1->setColumnWidth(0, std::max(ui::Scaled(ColumnWidth), StringGrid1->columnWidth(0)));
     design::UserFieldLabels labels(store::Session::defaultSession(), store::DatabaseAlias, MostDatabases);
     StringGrid1->setColumnCount(labels.count() + 1);
     for (int column = 1; column <= labels.count(); ++column) {

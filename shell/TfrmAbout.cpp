@@ -58,6 +58,12 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent)
     layout->addLayout(row);
 
     FormCreate();
+    // A screen reader reads a dialog's description when it opens; without one it
+    // reads only its longer texts, and the name and version would go unsaid.
+    QStringList said;
+    for (const QLabel* line : panel->findChildren<QLabel*>())
+        said << line->text().replace(u'\n', u' ');
+    setAccessibleDescription(said.join(QStringLiteral(". ")));
     panel->setMinimumWidth(ui::Scaled(320));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }

@@ -110,8 +110,10 @@ public:
     void tickFields()
     {
         tick(contactFields(), {QStringLiteral("Company"), QStringLiteral("LastName"), QStringLiteral("WorkPhone")});
+        // The event list shows its entries in the user's language.
         tick(control<ui::PickList>("PickEventField"),
-             {QStringLiteral("Phone call date"), QStringLiteral("Phone call subject")});
+             {QCoreApplication::translate("EventFields", "Phone call date"),
+              QCoreApplication::translate("EventFields", "Phone call subject")});
     }
     void showSecondFieldDefinition() { control<QListWidget>("LBFieldDefs")->setCurrentRow(1); }
     // Types a starting position into the third field's row of the positions grid,

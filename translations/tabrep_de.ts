@@ -92,7 +92,7 @@
         <translation>Es gibt Überschneidungen beim rechten Rand %1</translation>
     </message>
     <message>
-        <source>LEFT Margin is less than RIGHT margin</source>
+        <source>LEFT Margin is greater than RIGHT margin</source>
         <extracomment>A field ends before it starts</extracomment>
         <translation>Der LINKE Rand liegt hinter dem RECHTEN Rand</translation>
     </message>
@@ -267,8 +267,8 @@ tabrep ist ein grafisches Programm: ohne Bildschirm sagt es das und endet mit
 Status 1.
 
 Optionen:
-  -h, --help   diesen Text ausgeben und enden
-  --version    die Version ausgeben und enden
+  -h, --help   diesen Text anzeigen und beenden
+  --version    die Version anzeigen und beenden
 Die Optionen von Qt selbst (-platform NAME, -style NAME, -reverse, ...) gehen an Qt.
 </translation>
     </message>
@@ -330,8 +330,8 @@ KONTAKTE ist die Zahl der zu erzeugenden Kontakte, eine ganze Zahl ab 0
 (300, wenn sie fehlt).
 
 Optionen:
-  -h, --help   diesen Text ausgeben und enden
-  --version    die Version ausgeben und enden
+  -h, --help   diesen Text anzeigen und beenden
+  --version    die Version anzeigen und beenden
 </translation>
     </message>
     <message>
@@ -1092,7 +1092,7 @@ Ein anderes Programm oder eine andere Sitzung hat sie geöffnet.</translation>
     <message>
         <source>%1, from %2 to %3, overlaps %4, from %5 to %6, on line %7.</source>
         <extracomment>%1, %4: two fields, each with its start and end; %7: the line of the report</extracomment>
-        <translation>%1, von %2 bis %3, überlappt in Zeile %7 mit %4, von %5 bis %6.</translation>
+        <translation>%1, von %2 bis %3, überschneidet sich in Zeile %7 mit %4, von %5 bis %6.</translation>
     </message>
     <message>
         <source>%1 is one position wide, at %2, and is not the last field of line %3.</source>
@@ -1166,6 +1166,10 @@ Ein anderes Programm oder eine andere Sitzung hat sie geöffnet.</translation>
         <source>You have NOT selected the CustomID field. The detail level option will not apply to this report.</source>
         <translation>Sie haben das Feld CustomID NICHT gewählt. Die Option der Detailstufe gilt für diesen Bericht nicht.</translation>
     </message>
+    <message>
+        <source>%1, %2 of %3</source>
+        <translation>%1, %2 von %3</translation>
+    </message>
 </context>
 <context>
     <name>FieldSelectionPage</name>
@@ -1223,6 +1227,10 @@ Ein anderes Programm oder eine andere Sitzung hat sie geöffnet.</translation>
     <message>
         <source>(0 Fields Selected)</source>
         <translation>(0 Felder ausgewählt)</translation>
+    </message>
+    <message>
+        <source>(1 field selected)</source>
+        <translation>(1 Feld ausgewählt)</translation>
     </message>
 </context>
 <context>
@@ -1313,8 +1321,8 @@ Ein anderes Programm oder eine andere Sitzung hat sie geöffnet.</translation>
         <translation>A4 Hochformat (21 cm × 29,7 cm)</translation>
     </message>
     <message>
-        <source>A4 Landscape Mode (29.7 cm x 21.7 cm)</source>
-        <translation>A4 Querformat (29,7 cm × 21,7 cm)</translation>
+        <source>A4 Landscape Mode (29.7 cm x 21.0 cm)</source>
+        <translation>A4 Querformat (29,7 cm × 21,0 cm)</translation>
     </message>
     <message>
         <source>Other  Paper Size</source>
@@ -1399,23 +1407,23 @@ Ein anderes Programm oder eine andere Sitzung hat sie geöffnet.</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation>Summe</translation>
+        <translation>Summiert</translation>
     </message>
     <message>
         <source>Count</source>
-        <translation>Anzahl</translation>
+        <translation>Gezählt</translation>
     </message>
     <message>
         <source>Average</source>
-        <translation>Mittelwert</translation>
+        <translation>Gemittelt</translation>
     </message>
     <message>
         <source>Min</source>
-        <translation>Min</translation>
+        <translation>Mindestwert</translation>
     </message>
     <message>
         <source>Max</source>
-        <translation>Max</translation>
+        <translation>Höchstwert</translation>
     </message>
     <message>
         <source>yes</source>
@@ -1507,11 +1515,11 @@ Ein anderes Programm oder eine andere Sitzung hat sie geöffnet.</translation>
     </message>
     <message>
         <source>Leaders</source>
-        <translation>Führungspunkte</translation>
+        <translation>Punkte davor</translation>
     </message>
     <message>
         <source>Trailers</source>
-        <translation>Folgepunkte</translation>
+        <translation>Punkte danach</translation>
     </message>
     <message>
         <source>Summaries</source>
@@ -1601,8 +1609,8 @@ werden als Escapes ausgegeben (\x1b, \u0085, ein Backslash verdoppelt);
 Namen werden so zurückgenommen, wie sie ausgegeben wurden.
 
 Optionen:
-  -h, --help     diese Hilfe ausgeben und enden
-  -V, --version  die Version ausgeben und enden
+  -h, --help     diese Hilfe anzeigen und beenden
+  -V, --version  die Version anzeigen und beenden
 
 Rückgabewert: 0, wenn alles in Ordnung ist und jeder geprüfte Bericht besteht,
 1, wenn ein Bericht die Prüfung nicht besteht, 2, wenn eine Datei oder ein
@@ -1687,10 +1695,6 @@ die Ausgabe nicht geschrieben werden kann oder die Befehlszeile falsch ist.
         <translation>Der linke und der rechte Rand werden in Zehntelzoll angegeben.</translation>
     </message>
     <message>
-        <source>Check for Errors</source>
-        <translation>Auf Fehler prüfen</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -1701,6 +1705,10 @@ die Ausgabe nicht geschrieben werden kann oder die Befehlszeile falsch ist.
     <message>
         <source>Columns check out OK</source>
         <translation>Die Spalten sind in Ordnung.</translation>
+    </message>
+    <message>
+        <source>&amp;Check for Errors</source>
+        <translation>Auf Fehler &amp;prüfen</translation>
     </message>
 </context>
 <context>
@@ -1732,6 +1740,10 @@ die Ausgabe nicht geschrieben werden kann oder die Befehlszeile falsch ist.
     <message>
         <source>Filename already exists. Choose another.</source>
         <translation>Den Dateinamen gibt es schon. Wählen Sie einen anderen.</translation>
+    </message>
+    <message>
+        <source>Type a name for the report file: up to eight letters and digits.</source>
+        <translation>Geben Sie einen Namen für die Berichtsdatei ein: bis zu acht Buchstaben und Ziffern.</translation>
     </message>
 </context>
 <context>
@@ -1795,6 +1807,10 @@ Do you want to delete it all the same?</source>
 
 Möchten Sie ihn trotzdem löschen?</translation>
     </message>
+    <message>
+        <source>The report %1 has been deleted.</source>
+        <translation>Der Bericht %1 wurde gelöscht.</translation>
+    </message>
 </context>
 <context>
     <name>TFrmSpecial</name>
@@ -1839,7 +1855,7 @@ Prüfen Sie den Datenbank-Alias „%1“ in %2.</translation>
     </message>
     <message>
         <source>Exit now. Are you sure?</source>
-        <translation>Jetzt beenden. Sind Sie sicher?</translation>
+        <translation>Möchten Sie das Programm jetzt beenden?</translation>
     </message>
     <message>
         <source>Another copy of the program has taken over the working table of this folder, so this copy writes nothing more, neither the table nor a report, and the report designed here ends with it.

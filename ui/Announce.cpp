@@ -2,68 +2,70 @@
 
 #include <QAbstractItemView>
 #include <QAccessible>
-#include <QPersistentModelIndex>
 #include <QTimer>
+#include <QAccessibleWidget>
+#include <QString>
+#include <QWidget>
 
 namespace ui {
 
 namespace {
 
-// Long enough for the reader to take the first step before the second arrives:
-// a reader drops a focus change that a newer one overtakes before it is spoken.
-constexpr int SecondStepMs = 300;
+const char NoticeName[] = "announceNotice";
 
-void TellFocus(QWidget& widget, int child = -1)
+QAccessibleInterface* NoticeAccessible(const QString&, QObject* object)
 {
-    QAccessibleEvent focus(&widget, QAccessible::Focus);
-    if (child >= 0)
-        focus.setChild(child);
-    QAccessible::updateAccessibility(&focus);
+    if (object && object->isWidgetType() && object->objectName() == QLatin1String(NoticeName))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
+    return nullptr;
 }
 
-// A hidden child of the widget that the reader is told has the keyboard for a
-// moment: an object without words, inside the widget, so nothing is said of it.
-QWidget& StandIn(QWidget& widget)
+// The window's notification: no size, no input, shown only to be spoken.
+QWidget& Notice(QWidget& widget)
 {
-    const QString name = QStringLiteral("announceStandIn");
-    auto* standIn = widget.findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
-    if (!standIn) {
-        standIn = new QWidget(&widget);
-        standIn->setObjectName(name);
-        standIn->hide();
+    static const bool installed = [] {
+        QAccessible::installFactory(NoticeAccessible);
+        return true;
+    }();
+    Q_UNUSED(installed);
+    QWidget* window = widget.window();
+    auto* notice = window->findChild<QWidget*>(QLatin1String(NoticeName), Qt::FindDirectChildrenOnly);
+    if (!notice) {
+        notice = new QWidget(window);
+        notice->setObjectName(QLatin1String(NoticeName));
+        notice->setFocusPolicy(Qt::NoFocus);
+        notice->setAttribute(Qt::WA_TransparentForMouseEvents);
+        notice->setGeometry(0, 0, 0, 0);
+        notice->hide();
     }
-    return *standIn;
+    return *notice;
 }
 
 } // namespace
 
-void AnnounceAgain(QWidget& widget)
+void TellCurrentEntry(QAbstractItemView& view)
 {
-    if (!widget.hasFocus())
-        return;
-    TellFocus(StandIn(widget));
-    QTimer::singleShot(SecondStepMs, &widget, [&widget] {
-        if (!widget.hasFocus())
+    // After the view's own focus event, which would otherwise be the last word.
+    QTimer::singleShot(0, &view, [&view] {
+        const QModelIndex current = view.currentIndex();
+        QAccessibleInterface* spoken =
+            current.isValid() && view.hasFocus() ? QAccessible::queryAccessibleInterface(&view) : nullptr;
+        QAccessibleTableInterface* table = spoken ? spoken->tableInterface() : nullptr;
+        QAccessibleInterface* cell = table ? table->cellAt(current.row(), current.column()) : nullptr;
+        if (!cell)
             return;
-        if (QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(&widget))
-            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(spoken));
-        TellFocus(widget);
+        QAccessibleEvent focus(&view, QAccessible::Focus);
+        focus.setChild(spoken->indexOfChild(cell));
+        QAccessible::updateAccessibility(&focus);
     });
 }
 
-void AnnounceCurrentAgain(QAbstractItemView& view)
+void Say(QWidget& widget, const QString& words)
 {
-    const QPersistentModelIndex current = view.currentIndex();
-    if (!view.hasFocus() || !current.isValid())
-        return;
-    TellFocus(view);
-    QTimer::singleShot(SecondStepMs, &view, [&view, current] {
-        if (!view.hasFocus() || view.currentIndex() != current)
-            return;
-        QAccessibleTableModelChangeEvent remade(&view, QAccessibleTableModelChangeEvent::ModelReset);
-        QAccessible::updateAccessibility(&remade);
-        TellFocus(view, current.row());
-    });
+    QWidget& notice = Notice(widget);
+    notice.hide();
+    notice.setAccessibleName(words);
+    notice.show();
 }
 
 } // namespace ui

@@ -95,9 +95,12 @@ bool TakesTab(const QWidget* widget, const QWidget* container)
 
 void FocusInto(QWidget* container)
 {
+    // A group's options take Tab only while one of them has had the keyboard last
+    // (Qt moves the Tab stop to the option focused), so the checked one is looked
+    // for among every option shown.
     for (QAbstractButton* button : container->findChildren<QAbstractButton*>())
         if (button->isCheckable() && button->isChecked() && qobject_cast<QRadioButton*>(button)
-            && TakesTab(button, container)) {
+            && button->isVisibleTo(container) && button->isEnabled()) {
             button->setFocus(Qt::TabFocusReason);
             return;
         }

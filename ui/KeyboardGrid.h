@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/Announce.h"
+
 #include <QAbstractItemView>
 #include <QEvent>
 #include <QKeyEvent>
@@ -30,10 +32,11 @@ bool ShowWholeText(QAbstractItemView& view, QHelpEvent& event);
 // a cell is being edited (the cell's text is stored first, as Tab stores it).
 // Arrows, typing and F2 are the view's own. A cell's text that does not fit
 // shows whole as a tooltip.
+// The grid tells its current cell as it takes the keyboard.
 template <class View>
-class KeyboardGrid : public View {
+class KeyboardGrid : public SaysCurrentEntry<View> {
 public:
-    using View::View;
+    using SaysCurrentEntry<View>::SaysCurrentEntry;
 
 protected:
     bool focusNextPrevChild(bool next) override

@@ -28,6 +28,24 @@ private:
     bool busy_;
 };
 
+// Closing a modal window hands the keyboard back to the window it was opened
+// from. A window manager busy with one closing when the next comes (a message
+// box, then the dialog under it) may activate no window at all, and without one
+// nothing is active: the keyboard then does nothing and a screen reader is silent.
+void GiveBack(QWidget* parent)
+{
+    QWidget* window = parent ? parent->window() : nullptr;
+    if (window && window->isVisible())
+        window->activateWindow();
+}
+
+// A message's sentences may be joined by a carriage return alone; shown on lines
+// of their own, they are also read as sentences of their own, not run together.
+QString Lines(QString text)
+{
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+}
+
 class WidgetModal final : public Modal {
 public:
     void message(QWidget* parent, MessageKind kind, const QString& caption,
@@ -38,9 +56,10 @@ public:
         const auto icon = kind == MessageKind::Error     ? QMessageBox::Critical
                           : kind == MessageKind::Warning ? QMessageBox::Warning
                                                          : QMessageBox::Information;
-        QMessageBox box(icon, caption, text, QMessageBox::Ok, parent);
+        QMessageBox box(icon, caption, Lines(text), QMessageBox::Ok, parent);
         const ArrowWhileAsking arrow;
         box.exec();
+        GiveBack(parent);
     }
 
     bool question(QWidget* parent, const QString& caption, const QString& text) override
@@ -56,7 +75,9 @@ public:
     int exec(QDialog& dialog) override
     {
         const ArrowWhileAsking arrow;
-        return dialog.exec();
+        const int result = dialog.exec();
+        GiveBack(dialog.parentWidget());
+        return result;
     }
 
 private:
@@ -64,11 +85,13 @@ private:
     static bool ask(QWidget* parent, QMessageBox::Icon icon, const QString& caption, const QString& text,
                     QMessageBox::StandardButton preset)
     {
-        QMessageBox box(icon, caption, text, QMessageBox::Yes | QMessageBox::No, parent);
+        QMessageBox box(icon, caption, Lines(text), QMessageBox::Yes | QMessageBox::No, parent);
         box.setDefaultButton(preset);
         box.setEscapeButton(QMessageBox::No);
         const ArrowWhileAsking arrow;
-        return box.exec() == QMessageBox::Yes;
+        const bool yes = box.exec() == QMessageBox::Yes;
+        GiveBack(parent);
+        return yes;
     }
 };
 

@@ -2,6 +2,8 @@
 
 #include "ui/ErrorGuard.h"
 
+#include <QButtonGroup>
+#include <QKeyEvent>
 #include <QShortcutEvent>
 
 namespace ui {
@@ -32,6 +34,24 @@ bool Option::event(QEvent* event)
     click();
     setFocus(Qt::ShortcutFocusReason);
     return true;
+}
+
+void Option::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    const bool forward = key == Qt::Key_Down || key == Qt::Key_Right;
+    const bool arrow = forward || key == Qt::Key_Up || key == Qt::Key_Left;
+    QList<QAbstractButton*> options = group() ? group()->buttons() : QList<QAbstractButton*>{};
+    options.removeIf([this](QAbstractButton* option) { return !option->isVisibleTo(window()) || !option->isEnabled(); });
+    const qsizetype at = options.indexOf(this);
+    if (!arrow || event->modifiers() != Qt::NoModifier || at < 0 || options.size() < 2) {
+        QRadioButton::keyPressEvent(event);
+        return;
+    }
+    const qsizetype n = options.size();
+    QAbstractButton* next = options[(at + (forward ? 1 : n - 1)) % n];
+    next->click();
+    next->setFocus(Qt::TabFocusReason);
 }
 
 void Option::toggledByUser(bool on)

@@ -10,7 +10,10 @@ namespace ui {
 // turnOn() from code (directly, so a failure reaches the caller). Turning on an
 // option that is already on does nothing. The other options of its parent
 // widget turn off. Its accelerator turns it on before it takes the focus, so
-// that what the focus announces is the option turned on.
+// that what the focus announces is the option turned on. The arrow keys go
+// through the options of its group in their order, whatever their places (two
+// columns, say), turning each on as they reach it; from the last Down and
+// Right come round to the first.
 class Option : public QRadioButton {
     Q_OBJECT
 public:
@@ -21,6 +24,7 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void toggledByUser(bool on);

@@ -69,7 +69,7 @@ QString TickWords(bool ticked)
 
 } // namespace
 
-PickList::PickList(const QString& name, QWidget* parent) : QListWidget(parent)
+PickList::PickList(const QString& name, QWidget* parent) : SaysCurrentEntry<QListWidget>(parent)
 {
     setObjectName(name);
     setSelectionMode(QAbstractItemView::MultiSelection);
@@ -162,24 +162,15 @@ void PickList::selectionChanged(const QItemSelection& selected, const QItemSelec
         announceTick(current.row());
 }
 
-// The summary is said with the tick only: the entry left keeps its own words.
-void PickList::currentChanged(const QModelIndex& current, const QModelIndex& previous)
-{
-    if (previous.isValid() && previous.row() < count())
-        item(previous.row())->setData(Qt::AccessibleDescriptionRole, TickWords(isTicked(previous.row())));
-    QListWidget::currentChanged(current, previous);
-}
-
-// The tick is spoken with the entry, its words and the summary.
+// The tick is said with the entry, its words and the summary.
 void PickList::announceTick(int row)
 {
     if (!hasFocus())
         return;
-    QString words = TickWords(isTicked(row));
+    QString words = entryText(row) + QStringLiteral(", ") + TickWords(isTicked(row));
     if (summary_)
         words += QLatin1Char(' ') + summary_();
-    item(row)->setData(Qt::AccessibleDescriptionRole, words);
-    AnnounceCurrentAgain(*this);
+    Say(*this, words);
 }
 
 // The tick follows the selection and is announced as a change of the entry's

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/Announce.h"
+
 #include <QListWidget>
 #include <functional>
 
@@ -10,9 +12,9 @@ namespace ui {
 // or the accessibility action of an entry (a screen reader's, voice control's or
 // a switch's press) toggles the tick of that one entry, announces its new state
 // and then runs the click handler inside the window's error guard; a screen
-// reader then speaks the current entry again, with its tick and the summary.
+// reader is then told the entry, its tick and the summary.
 // Ticks set from code, and moving the current entry, run no handler.
-class PickList : public QListWidget {
+class PickList : public SaysCurrentEntry<QListWidget> {
     Q_OBJECT
 public:
     explicit PickList(const QString& name, QWidget* parent = nullptr);
@@ -37,7 +39,6 @@ protected:
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                          const QEvent* event) const override;
     void selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) override;
-    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 
 private:
     void showTicks(const QItemSelection& changed, bool ticked);

@@ -18,7 +18,6 @@
 #include "wizard/pages/PageKit.h"
 #include "ui/DialogKit.h"
 
-#include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -112,14 +111,20 @@ int Wizard::shownPage() const
 void Wizard::showPage(int index)
 {
     ensurePage(index);
+    // Where the keyboard was before the turn: on the bar's Next or Previous, or
+    // on the page left (Enter in an option or an edit presses Next). The window's
+    // own, as a dialog that chose the report may still hold the keyboard.
+    const QWidget* focus = Notebook1->window()->focusWidget();
+    const bool byKeyboard = focus == BtnNext || focus == BtnPrior
+                            || (focus && Notebook1->currentWidget()->isAncestorOf(focus));
     Notebook1->setCurrentIndex(index);
     QWidget* page = Notebook1->currentWidget();
     Notebook1->setAccessibleName(page->accessibleName());
     Notebook1->setAccessibleDescription(page->accessibleDescription());
-    // A page turned from the bar takes the keyboard, so a screen reader tells the
-    // page's name and explanation and where the keyboard is; Enter still presses Next.
-    const QWidget* focus = QApplication::focusWidget();
-    if (focus == BtnNext || focus == BtnPrior)
+    // A page turned by the keyboard takes it, on its checked option or its first
+    // control, so a screen reader tells the page's name and explanation and where
+    // the keyboard is; Enter still presses Next.
+    if (byKeyboard)
         ui::FocusInto(page);
 }
 

@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <algorithm>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -327,6 +328,20 @@ TEST_F(ReportTool, ListFitsTheWidth)
         EXPECT_TRUE(list.out.contains(QStringLiteral("good.rpt"))) << list.out.toStdString();
     }
     EXPECT_TRUE(Tool({QStringLiteral("list"), QStringLiteral("--json")}).out.contains(QStringLiteral("xxxEND\"")));
+}
+
+// A table wider than the terminal is narrowed to the terminal's width, not
+// further: its longest line takes every column.
+TEST_F(ReportTool, ListNarrowsNoMoreThanNeeded)
+{
+    Write("long.rpt", Empty(QByteArray(300, 'x').append("END").constData()));
+    for (const int width : {40, 60, 80}) {
+        const Outcome list = Tool({QStringLiteral("list")}, QString::number(width));
+        qsizetype longest = 0;
+        for (const QString& line : list.out.split(u'\n'))
+            longest = std::max(longest, line.size());
+        EXPECT_EQ(longest, width) << list.out.toStdString();
+    }
 }
 
 // Output that cannot be written and an alias not yet defined are said.

@@ -21,16 +21,21 @@ told after a key:
     space bar not announced, the accessibility action of an entry not ticking
     it as a click does, a Special Fields box toggled through the accessibility
     interface not reaching the field list,
-  - a tick, a move in the layout view or a change of the columns (and the
-    rows that follow) not spoken again as a screen reader needs it: a reader
-    speaks a control when the keyboard comes to it, so the ticked entry, the
-    layout view and the number box must each come back as an object the
-    reader has not spoken yet, with their new words (the tick and the count of
-    chosen fields, the check's words, the rows),
+  - a tick, a move in the layout view, a change of the columns (and the
+    rows that follow) or a move of a field on page 7 not said: a reader
+    speaks a notification as it appears, and one must appear with the new
+    words (the entry, its tick and the count of chosen fields, the check's
+    words, the rows, the field and its new place),
+  - Move Down pressed on its button sending a reader into the list, or
+    taking the keyboard from the button,
+  - no window active after OK in the column-width editor and on its message,
   - the words of the layout view not saying that another field is at fault,
   - "Right Margin Max:" read without its number, the user-field grid's
     columns named otherwise than shown,
   - Return that finishes a cell of the column-width editor also pressing OK.
+
+Objects the program makes anew or that close while they are read are looked
+for again; a probe never fails on an object that went away.
 
 usage: accessibility_walk.py TABREP TABREP_DEMO
 Exits 77 (skipped) when Xvfb, xdotool, dbus-run-session, the AT-SPI bus or
@@ -55,8 +60,19 @@ try:
     gi.require_version("Atspi", "2.0")
     from gi.repository import Atspi, GLib
     import pyatspi
+
+    # What AT-SPI raises on an object that went away (the program made it anew, a dialog closed).
+    VANISHED = (GLib.Error, RuntimeError)
 except (ImportError, ValueError):
     pyatspi = None
+
+
+def alive(probe, default=None):
+    """What the probe answers, or the default when an object it reads went away meanwhile."""
+    try:
+        return probe()
+    except VANISHED:
+        return default
 
 
 def missing_tools():
@@ -186,7 +202,8 @@ class Walk:
         self.events = []  # (type, role, name, detail1, description, source) of what a reader is told, in order
         pyatspi.Registry.registerEventListener(
             self.record, "object:state-changed", "object:property-change:accessible-description",
-            "object:property-change:accessible-name", "object:text-caret-moved")
+            "object:property-change:accessible-name", "object:text-caret-moved", "object:selection-changed",
+            "object:active-descendant-changed")
 
     def heard(self, event):
         try:
@@ -202,13 +219,20 @@ class Walk:
         except Exception:  # the source went away while the event travelled
             pass
 
-    def spoken_anew(self, since, role, was, words, seconds=10):
-        """The keyboard came, since the mark, to a node of that role other than the one that had it (was),
-        whose description holds all the words: a screen reader speaks it with them. Answers that node."""
+    def said(self, since, words, seconds=10):
+        """A notification appeared, since the mark, whose name holds all the words: a screen reader speaks
+        a notification as it appears. Answers its words."""
         def probe():
-            return next((e[5] for e in self.events[since:] if e[0] == "object:state-changed:focused" and e[3] == 1
-                         and e[1] == role and e[5] != was and all(w in e[4] for w in words)), None)
+            return next((e[2] for e in self.events[since:] if e[0] == "object:state-changed:showing" and e[3] == 1
+                         and e[1] == pyatspi.ROLE_NOTIFICATION and all(w in e[2] for w in words)), None)
         return self.until(probe, seconds)
+
+    def followed_a_list(self, since):
+        """Since the mark a list told of a change of its selection or of its focused entry, which a screen
+        reader follows into the list."""
+        return any(e[0].startswith("object:selection-changed") or e[0] == "object:active-descendant-changed"
+                   or (e[0] == "object:state-changed:focused" and e[3] == 1 and e[1] == pyatspi.ROLE_LIST_ITEM)
+                   for e in self.events[since:])
 
     def told(self, since, kind, role=None, seconds=10):
         """An event of kind (a prefix of its type) heard since the mark, from a node of that role."""
@@ -224,7 +248,7 @@ class Walk:
                 self.abort("the program ended", self.display_lost())
             while GLib.MainContext.default().iteration(False):
                 pass  # the events heard so far
-            found = probe()
+            found = alive(probe)  # an object that went away is looked for again on the next round
             if found or time.monotonic() > deadline:
                 break
             time.sleep(0.02)
@@ -240,22 +264,28 @@ class Walk:
 
     @staticmethod
     def showing(node):
-        return node is not None and node.getState().contains(pyatspi.STATE_SHOWING)
+        return node is not None and alive(lambda: node.getState().contains(pyatspi.STATE_SHOWING), False)
 
     def nodes(self, root):
-        """The showing nodes under root; the cells of grids and entries of lists are not visited."""
+        """The showing nodes under root; the cells of grids and entries of lists are not visited. A node
+        that goes away while the tree is walked is passed over with what was under it."""
         stack = [root]
         while stack:
             node = stack.pop()
+            children = alive(lambda: [] if node.getRole() in self.containers else list(node))
+            if children is None:
+                continue
             yield node
-            if node.getRole() not in self.containers:
-                stack.extend(child for child in node if self.showing(child))
+            stack.extend(child for child in children if self.showing(child))
 
     def find(self, root, role, name=None):
         for node in self.nodes(root):
-            if node.getRole() == role and (name is None or node.name == name):
+            if alive(lambda: node.getRole() == role and (name is None or node.name == name), False):
                 return node
         return None
+
+    def name_of(self, node):
+        return alive(lambda: node.name, "") if node is not None else ""
 
     def window(self, title, seconds=20):
         def probe():
@@ -271,8 +301,10 @@ class Walk:
         return found
 
     def message_boxes(self):
-        texts = [" ".join(node.name for node in self.nodes(window) if node.getRole() == pyatspi.ROLE_LABEL)
-                 for window in self.app if self.showing(window) and window.name in ("Error", "Information", "Warning")]
+        texts = alive(lambda: [" ".join(self.name_of(node) for node in self.nodes(window)
+                                        if alive(node.getRole) == pyatspi.ROLE_LABEL)
+                               for window in self.app
+                               if self.showing(window) and window.name in ("Error", "Information", "Warning")], [])
         return "; a message box says: " + " / ".join(texts) if texts else ""
 
     def closed(self, title):
@@ -293,10 +325,11 @@ class Walk:
         subprocess.run(["xdotool", "type", "--delay", "40", text], check=True)
 
     def press(self, root, name):
-        button = self.find(root, pyatspi.ROLE_PUSH_BUTTON, name) or self.find(root, pyatspi.ROLE_RADIO_BUTTON, name)
-        if button is None:
-            self.abort('no button "%s"' % name)
-        button.queryAction().doAction(0)
+        def probe():
+            button = self.find(root, pyatspi.ROLE_PUSH_BUTTON, name) or self.find(root, pyatspi.ROLE_RADIO_BUTTON, name)
+            return button is not None and (button.queryAction().doAction(0) or True)
+
+        self.until(probe, 5, 'no button "%s"' % name)
 
     def page(self, main, title):
         self.until(lambda: self.find(main, pyatspi.ROLE_LABEL, title), 20,
@@ -311,7 +344,7 @@ class Walk:
         if not panel:
             self.fault('page "Report Type" is not a panel of that name')
         else:
-            if not panel.description:
+            if not alive(lambda: panel.description):
                 self.fault('page "Report Type" has no description')
             if not self.until(lambda: any(self.focused(node) for node in self.nodes(panel)), 5):
                 self.fault('Return on Next leaves the keyboard outside page "Report Type"')
@@ -345,17 +378,20 @@ class Walk:
     def check(self, root, where):
         """Every input control has a name; a number box reports the number it shows."""
         for node in self.nodes(root):
-            role = node.getRole()
-            focusable = node.getState().contains(pyatspi.STATE_FOCUSABLE)
-            if (role in self.input_roles or focusable) and not node.name.strip():
-                self.fault("%s: a %s without a name" % (where, node.getRoleName()))
-            if role == pyatspi.ROLE_SPIN_BUTTON:
-                self.check_number_box(node, where)
+            alive(lambda: self.check_node(node, where))
+
+    def check_node(self, node, where):
+        role = node.getRole()
+        focusable = node.getState().contains(pyatspi.STATE_FOCUSABLE)
+        if (role in self.input_roles or focusable) and not node.name.strip():
+            self.fault("%s: a %s without a name" % (where, node.getRoleName()))
+        if role == pyatspi.ROLE_SPIN_BUTTON:
+            self.check_number_box(node, where)
 
     def check_number_box(self, node, where):
-        shown = self.text_of(node)
         value = node.queryValue()
         reported = (value.currentValue, value.minimumValue, value.maximumValue)
+        shown = self.text_of(node)
         if shown.strip() != "%g" % reported[0] or not reported[1] <= reported[0] <= reported[2] \
                 or reported[1] == reported[2]:
             self.fault('%s: the number box "%s" shows "%s" but reports %g (from %g to %g)'
@@ -367,70 +403,106 @@ class Walk:
                 return candidate.queryText().getText(0, -1)
             except NotImplementedError:
                 continue
+            except VANISHED:
+                return ""
         return ""
 
     def focused(self, node):
-        return node.getState().contains(pyatspi.STATE_FOCUSED)
+        return node is not None and alive(lambda: node.getState().contains(pyatspi.STATE_FOCUSED), False)
 
-    def leaves(self, grid, keys, where, what):
+    def grid_focused(self, window):
+        """The window's grid has the keyboard (found anew each time it is asked)."""
+        return self.focused(self.find(window, pyatspi.ROLE_TABLE))
+
+    def leaves(self, window, keys, where, what):
         self.keys(*keys)
-        if not self.until(lambda: not self.focused(grid), 5):
+        if not self.until(lambda: not self.grid_focused(window), 5):
             self.fault("%s: %s stays in the grid" % (where, what))
             return False
         return True
 
-    def enters(self, grid, keys, where, what):
+    def enters(self, window, keys, where, what):
         self.keys(*keys)
-        if not self.until(lambda: self.focused(grid), 5):
+        if not self.until(lambda: self.grid_focused(window), 5):
             self.fault("%s: %s does not go back into the grid" % (where, what))
             return False
         return True
 
     def grid_lets_go(self, window, where, next_control):
         """Tab from the last cell, Shift+Tab from the first and Ctrl+Tab from any leave the grid."""
-        grid = self.find(window, pyatspi.ROLE_TABLE)
-        if grid is None:
+        if self.find(window, pyatspi.ROLE_TABLE) is None:
             self.abort("%s: no grid" % where)
         for _ in range(12):
-            if self.focused(grid):
+            if self.grid_focused(window):
                 break
             self.keys("Tab")
             time.sleep(0.05)
         else:
             self.abort("%s: Tab does not reach the grid" % where)
-        if not self.leaves(grid, ["ctrl+End", "Tab"], where, "Tab from the last cell"):
+        if not self.leaves(window, ["ctrl+End", "Tab"], where, "Tab from the last cell"):
             return
-        button = self.find(window, pyatspi.ROLE_PUSH_BUTTON, next_control)
-        if not self.until(lambda: self.focused(button), 5):
+        if not self.until(lambda: self.focused(self.find(window, pyatspi.ROLE_PUSH_BUTTON, next_control)), 5):
             self.fault('%s: Tab from the grid does not reach "%s"' % (where, next_control))
-        if self.enters(grid, ["shift+Tab"], where, "Shift+Tab from the next control"):
-            if self.leaves(grid, ["ctrl+Home", "shift+Tab"], where, "Shift+Tab from the first cell"):
-                if self.enters(grid, ["Tab"], where, "Tab from the control before it"):
-                    self.leaves(grid, ["Right", "ctrl+Tab"], where, "Ctrl+Tab")
+        mark = len(self.events)
+        if self.enters(window, ["shift+Tab"], where, "Shift+Tab from the next control"):
+            if not self.told(mark, "object:state-changed:focused", pyatspi.ROLE_TABLE_CELL, 5):
+                self.fault("%s: the grid takes the keyboard without saying its current cell" % where)
+            if self.leaves(window, ["ctrl+Home", "shift+Tab"], where, "Shift+Tab from the first cell"):
+                if self.enters(window, ["Tab"], where, "Tab from the control before it"):
+                    self.leaves(window, ["Right", "ctrl+Tab"], where, "Ctrl+Tab")
 
     def number_box_announces(self, main):
         """The number box that has the keyboard tells a change of its value, and the value is the one shown;
-        then it is spoken again with the rows the columns make."""
+        then the rows the columns make are said."""
         box = self.find(main, pyatspi.ROLE_SPIN_BUTTON)
+        name = self.name_of(box)
         self.until(lambda: False, 0.3)  # what came before is heard first
         before, mark = self.announced, len(self.events)
         self.keys("Up")
 
         def shows_its_value():
-            now = self.find(main, pyatspi.ROLE_SPIN_BUTTON)  # it is made anew when spoken again
+            now = self.find(main, pyatspi.ROLE_SPIN_BUTTON)
             return now is not None and self.text_of(now).strip() == "%g" % now.queryValue().currentValue
 
         if not self.until(lambda: self.announced > before and shows_its_value(), 5):
-            self.fault('the number box "%s" does not announce its new value' % box.name)
-        return box, mark
+            self.fault('the number box "%s" does not announce its new value' % name)
+        return mark
 
-    def rows_are_spoken(self, main, box, mark):
-        """The rows shown beside the number box ("Rows" and a number) are spoken with it."""
-        shown = self.until(lambda: next((n.name for n in self.nodes(main)
-                                         if n.getRole() == pyatspi.ROLE_LABEL and n.name.isdigit()), None), 5)
+    def rows_are_spoken(self, main, mark):
+        """The rows shown beside the number box ("Rows" and a number) are said when the columns change."""
+        shown = self.until(lambda: next((self.name_of(n) for n in self.nodes(main) if alive(
+            lambda: n.getRole() == pyatspi.ROLE_LABEL and n.name.isdigit())), None), 5)
         words = ["Rows %s" % shown]
-        if not self.spoken_anew(mark, pyatspi.ROLE_SPIN_BUTTON, box, words):
+        if not self.said(mark, words):
             self.fault('page 8: the rows ("%s") are not spoken when the columns change' % words[0])
+
+    def move_is_said(self, main):
+        """Move Down pressed with the space bar moves the highlighted field one place: the field and its new
+        place are said, the keyboard stays on the button, and the reader is not sent into the list."""
+        order = self.until(lambda: self.find(main, pyatspi.ROLE_LIST, "Field Order"), 5, "page 7: no field list")
+        names = alive(lambda: [self.name_of(entry) for entry in order], [])
+        if len(names) < 3:
+            self.abort("page 7: fewer than three fields to move (%s)" % ", ".join(names))
+        if self.name_of(self.focus_in(main)) != "Field Order":
+            self.tab_reaches(main, "Field Order", "page 7")
+        self.keys("Down")
+        button = self.tab_reaches(main, "Move Down", "page 7")
+        mark = len(self.events)
+        self.keys("space")
+        words = "%s, 3 of %d" % (names[1], len(names))
+        if not self.said(mark, [words]):
+            self.fault('page 7: Move Down is not said as "%s"' % words)
+        if not self.focused(button):
+            self.fault("page 7: Move Down took the keyboard away from the button")
+        if self.followed_a_list(mark):
+            self.fault("page 7: Move Down sends a screen reader into the list while the keyboard stays on the button")
+
+    def main_is_active_again(self, main, after):
+        """Once a dialog and its message are closed the main window is active without help: the keyboard
+        works there and a screen reader speaks it."""
+        if not self.until(lambda: main.getState().contains(pyatspi.STATE_ACTIVE), 10):
+            self.fault("no window is active after %s" % after)
+            self.focus_window("Tabulon Personal")
 
     def focus_in(self, window):
         """The control of the window that has the keyboard, if any."""
@@ -443,7 +515,7 @@ class Walk:
             self.keys("Tab")
             self.until(lambda: self.focus_in(window) != before, 1)
             now = self.focus_in(window)
-            if now is not None and now.name == name:
+            if now is not None and self.name_of(now) == name:
                 return now
         self.fault('%s: Tab never reaches "%s"' % (where, name))
         return None
@@ -458,15 +530,14 @@ class Walk:
         mark = len(self.events)
         self.keys("ctrl+End")
         moved = self.told(mark, "object:text-caret-moved")
-        if not moved or text.queryText().caretOffset == 0:
+        if not moved or alive(lambda: text.queryText().caretOffset, 0) == 0:
             self.fault("the help window: the keys move no caret through the text (it cannot be read line by line)")
         self.keys("ctrl+Home")
 
     def back_into_grid(self, window, where):
         """From the control after the grid (where grid_lets_go leaves the keyboard), back into the grid."""
-        grid = self.find(window, pyatspi.ROLE_TABLE)
         self.keys("shift+Tab")
-        if not self.until(lambda: self.focused(grid), 5):
+        if not self.until(lambda: self.grid_focused(window), 5):
             self.abort("%s: Shift+Tab does not go back into the grid" % where)
 
     def return_finishes_the_cell_only(self, editor):
@@ -476,78 +547,101 @@ class Walk:
         self.type("1")
         self.keys("Return")
         self.until(lambda: False, 1)
-        if not self.showing(editor) or any(self.showing(w) and w.name == "Information" for w in self.app):
+        if not self.showing(editor) or alive(lambda: any(self.showing(w) and w.name == "Information"
+                                                         for w in self.app), True):
             self.fault("the column-width editor: Return that finishes a cell also presses OK")
             self.abort("the column-width editor closed on Return")
 
     def pick_list(self, main):
         """The contact field list: the list with the entry "FirstLast"."""
         for node in self.nodes(main):
-            if node.getRole() in (pyatspi.ROLE_LIST, pyatspi.ROLE_LIST_BOX) \
-                    and any(entry.name.lower() == "firstlast" for entry in node):
+            if alive(lambda: node.getRole() in (pyatspi.ROLE_LIST, pyatspi.ROLE_LIST_BOX)
+                     and any(self.name_of(entry).lower() == "firstlast" for entry in node), False):
                 return node
         return None
 
+    def pick_entry(self, main, name):
+        """The entry of the contact field list by its name, found anew (a spoken entry is made anew)."""
+        entries = self.pick_list(main)
+        return alive(lambda: next((e for e in entries if self.name_of(e) == name), None)) if entries else None
+
     def selected_count(self, main):
-        label = next((n for n in self.nodes(main) if n.getRole() == pyatspi.ROLE_LABEL
-                      and n.name.endswith("fields selected)")), None)
-        return label.name if label is not None else ""
+        labels = (node for node in self.nodes(main) if alive(node.getRole) == pyatspi.ROLE_LABEL)
+        return next((name for name in map(self.name_of, labels) if name.endswith(" selected)")), "")
 
     def tick_is_spoken(self, main, mark, entry):
-        """The ticked entry is spoken again with its tick and the count of chosen fields."""
+        """The ticked entry is said with its tick and the count of chosen fields."""
         count = self.until(lambda: self.selected_count(main) not in ("", "(0 fields selected)")
                            and self.selected_count(main), 5)
-        words = ["ticked", count or "fields selected"]
-        if not self.spoken_anew(mark, pyatspi.ROLE_LIST_ITEM, entry, words):
+        words = [entry + ", ticked", count or "fields selected"]
+        if not self.said(mark, words):
             self.fault('page 6: a tick by the space bar is not spoken with its words and the count (%s)'
                        % " ".join(words))
 
     def entries_tick_through_their_action(self, main):
         """Entries say they can be ticked; an entry's action ticks it, and the selection rules run (the count)."""
         entries = self.pick_list(main)
-        entry = entries[0] if entries is not None and entries.childCount else None
-        if entry is None:
+        first = self.name_of(entries[0]) if entries is not None and entries.childCount else ""
+        facts = first and self.until(lambda: self.entry_facts(main, first), 5)
+        if not facts:
             self.abort("page 6: no field list")
+        states, words = facts
         # Qt 6.4 does not pass on the checkable state; the entry's words ("not ticked") then say it.
-        if not entry.getState().contains(pyatspi.STATE_CHECKABLE) and entry.description not in ("ticked", "not ticked"):
+        if pyatspi.STATE_CHECKABLE not in states and words not in ("ticked", "not ticked"):
             self.fault('page 6: the entry "%s" does not say it can be ticked (%s)'
-                       % (entry.name, " ".join(str(state) for state in entry.getState().getStates())))
-        before, count = entry.getState().contains(pyatspi.STATE_CHECKED), self.selected_count(main)
+                       % (first, " ".join(str(state) for state in states)))
+        before, count = pyatspi.STATE_CHECKED in states, self.selected_count(main)
         mark = len(self.events)
-        action = entry.queryAction()
-        names = [action.getName(i) for i in range(action.nActions)]
-        action.doAction(names.index("Toggle") if "Toggle" in names else 0)
-        if not self.until(lambda: entry.getState().contains(pyatspi.STATE_CHECKED) != before, 5):
-            self.fault('page 6: the action of the entry "%s" (%s) does not tick it' % (entry.name, ", ".join(names)))
+        names = self.until(lambda: self.toggle(self.pick_entry(main, first)), 5, 'page 6: no entry "%s"' % first)
+        if not self.until(lambda: self.entry_checked(main, first) not in (None, before), 5):
+            self.fault('page 6: the action of the entry "%s" (%s) does not tick it' % (first, ", ".join(names)))
         elif not self.told(mark, "object:state-changed:checked"):
-            self.fault('page 6: a tick by the action of "%s" is not announced' % entry.name)
+            self.fault('page 6: a tick by the action of "%s" is not announced' % first)
         elif not self.until(lambda: self.selected_count(main) != count, 5):
             self.fault("page 6: a tick by the action does not run the selection rules (the count stays %s)" % count)
 
-    def special_box_reaches_the_list(self, special):
-        box = self.find(special, pyatspi.ROLE_CHECK_BOX, "FirstLast")
-        if box is None:
-            self.abort('the special fields dialog: no box "FirstLast"')
-        self.special_before = box.getState().contains(pyatspi.STATE_CHECKED)
-        action = box.queryAction()
+    def entry_facts(self, main, name):
+        """The states and the words of the field list's entry of that name."""
+        entry = self.pick_entry(main, name)
+        return (entry.getState().getStates(), entry.description) if entry is not None else None
+
+    def entry_checked(self, main, name):
+        facts = self.entry_facts(main, name)
+        return None if facts is None else pyatspi.STATE_CHECKED in facts[0]
+
+    @staticmethod
+    def toggle(node):
+        """Runs the node's toggle action (its first if it has none of that name); answers the actions' names."""
+        if node is None:
+            return None
+        action = node.queryAction()
         names = [action.getName(i) for i in range(action.nActions)]
         action.doAction(names.index("Toggle") if "Toggle" in names else 0)
-        if not self.until(lambda: box.getState().contains(pyatspi.STATE_CHECKED) != self.special_before, 5):
+        return names
+
+    def special_box_reaches_the_list(self, special):
+        box = lambda: self.find(special, pyatspi.ROLE_CHECK_BOX, "FirstLast")
+        self.special_before = self.until(lambda: box() and [box().getState().contains(pyatspi.STATE_CHECKED)], 5,
+                                         'the special fields dialog: no box "FirstLast"')[0]
+        names = self.until(lambda: self.toggle(box()), 5, 'the special fields dialog: no box "FirstLast"')
+        if not self.until(lambda: box() and box().getState().contains(pyatspi.STATE_CHECKED) != self.special_before, 5):
             self.fault('the special fields dialog: the action of "FirstLast" (%s) does not toggle it' % ", ".join(names))
 
     def special_entry_ticked(self, main):
-        entries = self.pick_list(main)
-        entry = next((e for e in entries if e.name.lower() == "firstlast"), None)
-        if entry is None or entry.getState().contains(pyatspi.STATE_CHECKED) == self.special_before:
+        if self.until(lambda: self.entry_checked(main, "firstlast") not in (None, self.special_before), 5) is not True:
             self.fault("the special fields dialog: a box toggled through the accessibility interface "
-                       "does not reach the field list (%s)" % ", ".join(e.name for e in entries))
+                       "does not reach the field list")
 
     def user_grid_headers_as_shown(self, user):
-        grid = self.find(user, pyatspi.ROLE_TABLE)
-        table = grid.queryTable()
-        for column in range(1, min(table.nColumns, 4)):
-            shown = table.getAccessibleAt(0, column).name
-            header = table.getColumnDescription(column)
+        def read():
+            grid = self.find(user, pyatspi.ROLE_TABLE)
+            if grid is None:
+                return None
+            table = grid.queryTable()
+            return [(table.getAccessibleAt(0, column).name, table.getColumnDescription(column))
+                    for column in range(1, min(table.nColumns, 4))]
+
+        for column, (shown, header) in enumerate(self.until(read, 5, "the user fields dialog: no grid"), 1):
             if header != shown:
                 self.fault('the user fields dialog: column %d is read as "%s", not as shown, "%s"'
                            % (column, header, shown))
@@ -560,27 +654,27 @@ class Walk:
         self.keys("Return", "Up")
 
     def layout_moves_are_spoken(self, layout):
-        if "Also at fault" not in layout.description:
-            self.fault('page 9: the layout view does not say that another field is at fault: "%s"'
-                       % layout.description)
-        before, role = layout.description, layout.getRole()
+        before = alive(lambda: layout.description, "")
+        if "Also at fault" not in before:
+            self.fault('page 9: the layout view does not say that another field is at fault: "%s"' % before)
         mark = len(self.events)
         self.keys("Right")
         if not self.told(mark, "object:property-change:accessible-description"):
             self.fault("page 9: a move in the layout view is not announced")
-        anew = self.spoken_anew(mark, role, layout, [""])
-        if not anew or anew.description == before:
-            self.fault("page 9: the words after a move in the layout view are not spoken")
-        mark = len(self.events)
+        after = self.until(lambda: layout.description != before and layout.description, 5)
+        if not after or not self.said(mark, [after]):
+            self.fault("page 9: the words after a move in the layout view are not said")
+        if not self.focused(layout):
+            self.fault("page 9: the layout view that was spoken has lost the keyboard (was it made anew?)")
         self.keys("Left")
-        # Spoken again, the view is made anew: the walk waits for it before it goes on.
-        self.spoken_anew(mark, role, anew, [""])
 
     # --- the walk ------------------------------------------------------------
 
     def run(self):
         main = self.window("Tabulon Personal")
         self.check(main, "page 0")
+        if alive(main.getRole) != pyatspi.ROLE_FRAME:
+            self.fault("the main window is not a frame: a reader coming back to it reads every text of the page")
 
         self.keys("F1")
         if not self.until(lambda: any(self.showing(w) and w.name == "Help" for w in self.app), 5):
@@ -612,13 +706,16 @@ class Walk:
         self.press(select, "OK")
         editor = self.window("Column Widths")
         self.check(editor, "the column-width editor")
-        if not any(node.getRole() == pyatspi.ROLE_LABEL and node.name.startswith("Right Margin Max: ")
-                   and node.name.split()[-1].isdigit() for node in self.nodes(editor)):
+        if not self.until(lambda: any(name.startswith("Right Margin Max: ") and name.split()[-1].isdigit()
+                                      for name in map(self.name_of, self.nodes(editor))), 2):
             self.fault('the column-width editor: "Right Margin Max:" is read without its number')
         self.grid_lets_go(editor, "the column-width editor", "Check for Errors")
         self.return_finishes_the_cell_only(editor)
-        self.press(editor, "Cancel")
+        self.press(editor, "OK")
+        self.window("Information")
+        self.keys("Return")
         self.closed("Column Widths")
+        self.main_is_active_again(main, 'OK in the column-width editor and on "Report successfully modified."')
 
         # A new report, page by page.
         self.focus_window("Tabulon Personal")
@@ -628,6 +725,9 @@ class Walk:
         self.next_page(main, "Report Information")
         self.press(main, "Include Call Event Fields")  # both field lists on page 6
         self.next_page(main, "Report Description")
+        words = alive(lambda: self.find(main, pyatspi.ROLE_TEXT).description, "")
+        if not all(example in words for example in ("Examples:", "Birthday Report", "City report")):
+            self.fault('page 3: the description box is not read with the examples ("%s")' % words)
         self.type("Accessible Report")
         self.next_page(main, "Paper Size")
         self.press(main, "Other  Paper Size")
@@ -642,7 +742,7 @@ class Walk:
         self.keys("space")
         if not self.told(mark, "object:state-changed:checked"):
             self.fault("page 6: a tick by the space bar is not announced")
-        self.tick_is_spoken(main, mark, current)
+        self.tick_is_spoken(main, mark, self.name_of(current))
         self.entries_tick_through_their_action(main)
         self.keys("alt+s")
         special = self.window("Special Fields")
@@ -661,16 +761,17 @@ class Walk:
         self.closed("User Field Definitions")
         self.focus_window("Tabulon Personal")
         self.next_page(main, "Field Order")
+        self.move_is_said(main)
         self.next_page(main, "Column and Rows")
-        box, mark = self.number_box_announces(main)
-        self.rows_are_spoken(main, box, mark)
+        self.rows_are_spoken(main, self.number_box_announces(main))
+        self.tab_reaches(main, "Column and Rows", "page 8")
         self.next_page(main, "Column Widths")
         self.grid_lets_go(main, "page 9", "Check Columns")
         self.put_second_field_past_the_width(main)
         layout = self.tab_reaches(main, "Column layout", "page 9")
-        if layout is not None and layout.description in ("", "No field is selected."):
-            self.fault('page 9: the layout view does not say what the check finds with the field: "%s"'
-                       % layout.description)
+        words = alive(lambda: layout.description, "") if layout is not None else None
+        if words in ("", "No field is selected."):
+            self.fault('page 9: the layout view does not say what the check finds with the field: "%s"' % words)
         if layout is not None:
             self.layout_moves_are_spoken(layout)
         self.next_page(main, "Field Definitions")

@@ -171,6 +171,11 @@ focus "Select A Report"
 # The list is in the order of the descriptions, the first row selected:
 # Calendar of Events, Call Report, Keyboard Report, Phone List.
 keys Down Down Return
+# Deleting is asked as a warning whose default is No: Alt+Y answers Yes. The
+# deletion is then confirmed in an information box.
+focus "Warning"
+keys alt+y
+closed "Warning"
 focus "Information"
 keys Return
 closed "Information"

@@ -184,7 +184,8 @@ TEST_F(ExistingReports, DeleteRemovesOnlyTheChosenReport)
     pickReport(QStringLiteral("callrpt.rpt"));
     next();
 
-    EXPECT_EQ(modal.texts(), QStringList{"Do you want to delete the callrpt.rpt report?"});
+    EXPECT_EQ(modal.texts(), QStringList({"Do you want to delete the callrpt.rpt report?",
+                                          "The report callrpt.rpt has been deleted."}));
     files.removeOne(QStringLiteral("callrpt.rpt"));
     EXPECT_EQ(QDir(alias.dataDir()).entryList(QDir::Files), files);
     expectSettledOn(0);

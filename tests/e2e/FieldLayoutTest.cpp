@@ -218,7 +218,7 @@ TEST_F(FieldLayout, DefaultPositionsFollowTheDetailLevelAndTheFieldsOnTheFirstLi
         {2, "49", "76", "RIGHT margin greater than Right margin MAX of 75"},
         {2, "49", "75", nullptr},
         {1, "24", "48", "There are overlaps for right margin 24"},
-        {0, "30", "24", "LEFT Margin is less than RIGHT margin"},
+        {0, "30", "24", "LEFT Margin is greater than RIGHT margin"},
     };
     for (const auto& edit : edits) {
         modal.clear();

@@ -71,7 +71,7 @@ TEST(ColumnCheck, NamesTheFirstFailingRule)
         {"right end beyond the maximum", OneLine({{1, 37}, {38, 76}}),
          "RIGHT margin greater than Right margin MAX of 75"},
         {"start after end before an overlap", OneLine({{1, 25}, {30, 20}, {10, 40}}),
-         "LEFT Margin is less than RIGHT margin"},
+         "LEFT Margin is greater than RIGHT margin"},
         {"beyond the maximum before an overlap", OneLine({{1, 25}, {10, 90}}),
          "RIGHT margin greater than Right margin MAX of 75"},
         {"overlap", OneLine({{1, 25}, {25, 50}}), "There are overlaps for right margin 25"},

@@ -57,3 +57,15 @@ TEST(LayoutFaults, NamesTheOtherFieldsAtFault)
               QStringLiteral("Phone ends at 80, past the printable width of 75. Also at fault: "
                              "Company ends at 30, before it starts at 40."));
 }
+
+// Two fields that overlap are told once, not once from each side.
+TEST(LayoutFaults, TellsAnOverlappingPairOnce)
+{
+    const QStringList names{QStringLiteral("Name"), QStringLiteral("Company"), QStringLiteral("Phone")};
+    const QList<ColumnRecord> records{{1, 1, 1, 25}, {1, 2, 20, 40}, {1, 3, 50, 60}};
+    EXPECT_EQ(rules::LayoutFaults(75, records, names, 2),
+              QStringLiteral("Phone runs from 50 to 60 on line 1; the check finds no fault with it. Also at fault: "
+                             "Name, from 1 to 25, overlaps Company, from 20 to 40, on line 1."));
+    EXPECT_EQ(rules::LayoutFaults(75, records, names, 1),
+              QStringLiteral("Company, from 20 to 40, overlaps Name, from 1 to 25, on line 1."));
+}

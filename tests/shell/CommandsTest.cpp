@@ -5,6 +5,7 @@
 #include "tests/support/RecordingModal.h"
 #include "tests/support/TempAlias.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -139,6 +140,9 @@ TEST(About, ShowsTheProgramNameInBoldAndClosesWithTheDefaultOkButton)
         EXPECT_TRUE(maker.contains(LicenceHolder())) << maker.toStdString();
         EXPECT_TRUE(maker.contains(QStringLiteral("MIT licence")));
         EXPECT_FALSE(maker.contains(QStringLiteral("rights reserved")));
+        // A screen reader says the name and the version as the box opens (it leaves short texts unread).
+        EXPECT_TRUE(QAccessible::queryAccessibleInterface(&dialog)->text(QAccessible::Description).startsWith(
+            QStringLiteral("Tabulon Personal. Version 2.0. ")));
         auto* ok = Child<QPushButton>(dialog, "OKButton");
         EXPECT_TRUE(ok->isDefault());
         ok->click();

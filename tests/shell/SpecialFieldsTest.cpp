@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <gtest/gtest.h>
+#include <utility>
 
 namespace {
 
@@ -126,4 +127,18 @@ TEST_F(SpecialFields, ABoxWhoseFieldIsNotInTheListChangesNothing)
         Child<QCheckBox>(dialog, "CheckBox3")->click();
     });
     EXPECT_EQ(selected(), QStringList{"FIRSTLAST"});
+}
+
+// A screen reader speaks each box with what its field combines, as shown beside it.
+TEST_F(SpecialFields, EachBoxIsDescribedByTheTextBesideIt)
+{
+    openDialog([](QDialog& dialog) {
+        for (const auto& [box, label] : {std::pair{"CheckBox1", "Label2"}, {"CheckBox2", "Label3"},
+                                         {"CheckBox3", "Label4"}}) {
+            const QString described =
+                QAccessible::queryAccessibleInterface(Child<QCheckBox>(dialog, box))->text(QAccessible::Description);
+            EXPECT_EQ(described, Child<QLabel>(dialog, label)->text()) << box;
+            EXPECT_FALSE(described.isEmpty());
+        }
+    });
 }

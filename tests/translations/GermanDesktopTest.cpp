@@ -1,9 +1,16 @@
 // The wizard on a German desktop: its texts and Qt's in German, and the files it
 // writes byte for byte those it writes in English.
 #include "tests/support/ExpectedReports.h"
+#include "tests/support/CutOff.h"
 #include "translations/Translations.h"
+#include "wizard/dialogs/TFrmColumn.h"
+#include "wizard/dialogs/TFrmFilename.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QFontMetrics>
+#include <QStyle>
+#include <QTableWidget>
 #include <QKeySequence>
 #include <QSet>
 #include <QLocale>
@@ -97,4 +104,42 @@ TEST_F(GermanWizard, NoTwoControlsOfAPageAndTheBarShareAnAccelerator)
         const QStringList all = keys(*notebook->widget(index)) + bar;
         EXPECT_EQ(QSet<QString>(all.begin(), all.end()).size(), all.size()) << index << ": " << all.join(u' ').toStdString();
     }
+}
+
+// The fixed-size dialogs in German, at the default size and at 16 points: the
+// save dialog, the column-width editor and the user fields cut no text off.
+TEST_F(GermanWizard, TheFixedDialogsCutNothingOffAtNineAndSixteenPoints)
+{
+    const QFont original = QApplication::font();
+    for (const int points : {9, 16}) {
+        QFont font = original;
+        font.setPointSize(points);
+        QApplication::setFont(font);
+        const std::string at = " at " + std::to_string(points) + " pt";
+        auto whole = [&](QDialog& dialog, const std::string& where) {
+            dialog.show();
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+            ExpectNothingCutOff(dialog, dialog, where + at);
+            dialog.hide();
+        };
+        {
+            TFrmFilename save(alias.session(), QStringLiteral("Telefonliste"));
+            whole(save, "save dialog");
+        }
+        {
+            TFrmColumn editor(alias.session(), QStringLiteral("Telefonliste"), 75);
+            whole(editor, "column-width editor");
+        }
+        modal.onDialog([&](QDialog& dialog) {
+            whole(dialog, "user fields");
+            auto* grid = dialog.findChild<QTableWidget*>(QStringLiteral("StringGrid1"));
+            const QString heading = grid->item(0, 0)->text();
+            const int margin = grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid) + 1;
+            EXPECT_GE(grid->columnWidth(0), QFontMetrics(grid->font()).horizontalAdvance(heading) + 2 * margin)
+                << heading.toStdString() << at;
+            return int(QDialog::Accepted);
+        });
+        child<QPushButton>("BtnUser")->click();
+    }
+    QApplication::setFont(original);
 }

@@ -13,6 +13,8 @@
 #include <QLineEdit>
 #include <QHelpEvent>
 #include <QPushButton>
+#include <QFontMetrics>
+#include <QStyle>
 #include <QToolTip>
 #include <QTest>
 #include <QWidget>
@@ -300,6 +302,27 @@ TEST(KeyboardGrid, ACellTextThatDoesNotFitShowsWholeAsATooltip)
         QApplication::sendEvent(grid.viewport(), &help);
         const bool fits = text == QStringLiteral("Fits");
         EXPECT_EQ(QToolTip::text(), fits ? QString() : text);
+        QToolTip::hideText();
+    }
+}
+
+// The tooltip follows what the cell draws: a text that fits the room inside the
+// cell's margins exactly shows none; one pixel less room shows it whole.
+TEST(KeyboardGrid, ATextThatFitsInsideTheMarginsShowsNoTooltip)
+{
+    const QString text = QStringLiteral("Phone call subject");
+    for (const int less : {0, 1}) {
+        ui::KeyboardTableWidget grid(1, 1);
+        grid.setItem(0, 0, new QTableWidgetItem(text));
+        const int margin = grid.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &grid) + 1;
+        const int grid_line = grid.showGrid() ? 1 : 0;
+        grid.setColumnWidth(0, QFontMetrics(grid.font()).horizontalAdvance(text) + 2 * margin + grid_line - less);
+        grid.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&grid));
+        const QPoint inside = grid.visualItemRect(grid.item(0, 0)).center();
+        QHelpEvent help(QEvent::ToolTip, inside, grid.viewport()->mapToGlobal(inside));
+        QApplication::sendEvent(grid.viewport(), &help);
+        EXPECT_EQ(QToolTip::text(), less ? text : QString()) << "room less by " << less;
         QToolTip::hideText();
     }
 }

@@ -50,3 +50,18 @@ TEST(Modal, AWarningQuestionIsAnsweredNoByReturnEscapeAndTheFrameAndYesOnlyByYes
         EXPECT_EQ(caption, QStringLiteral("Warning"));
     }
 }
+
+// Sentences joined by a carriage return alone stand on lines of their own, so a
+// screen reader reads them as sentences, not run together.
+TEST(Modal, SentencesJoinedByACarriageReturnStandOnLinesOfTheirOwn)
+{
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        shown = box->text();
+        box->button(QMessageBox::Ok)->click();
+    });
+    ui::ShowError(nullptr, QStringLiteral("Wrong characters.\rUse letters.\r\nTry again."));
+    EXPECT_EQ(shown, QStringLiteral("Wrong characters.\nUse letters.\nTry again."));
+}

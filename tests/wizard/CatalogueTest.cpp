@@ -134,7 +134,7 @@ const ListCase listCases[] = {
       "Next"},
      {}, {}, "(0 fields selected)"},
     // Chosen from code, so the catalogue stays marked: only the direction of travel keeps the lists.
-    {"PreviousFromPage7KeepsThem", {"special CheckBox2", "Next", "Previous"}, {"firstlast"}, {}, "(1 fields selected)"},
+    {"PreviousFromPage7KeepsThem", {"special CheckBox2", "Next", "Previous"}, {"firstlast"}, {}, "(1 field selected)"},
 };
 
 class CatalogueLists : public WizardDriver, public testing::WithParamInterface<ListCase> {};

@@ -250,3 +250,34 @@ TEST_F(Keyboard, AltPAndAltNMoveBackAndForth)
     EXPECT_EQ(page(), 3);
     EXPECT_TRUE(accelerator(Qt::Key_P, [&] { return page() == 2; }));
 }
+
+// Enter in an option or an edit turns the page as Next does, and the new page
+// takes the keyboard on its checked option, so the first arrow key changes nothing.
+TEST_F(Keyboard, APageTurnedByEnterFocusesItsCheckedOption)
+{
+    nextTo(3);
+    child<QLineEdit>("EdDescription")->setText(QStringLiteral("Keys"));
+    const struct {
+        int page;
+        const char* option; // chosen on the page, not its first
+        int from;
+        const char* focus; // where Enter is pressed on the page before
+    } cases[] = {
+        {1, "rbDateOrdered", 0, "RBCreate"},
+        {4, "RBA4Lan", 3, "EdDescription"},
+        {5, "rbCustNo", 4, "RBA4Lan"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.option);
+        while (page() > c.from)
+            prior();
+        nextTo(c.page);
+        click(c.option);
+        while (page() > c.from)
+            prior();
+        child(c.focus)->setFocus();
+        press(Qt::Key_Return);
+        EXPECT_EQ(page(), c.page) << messages();
+        EXPECT_EQ(QApplication::focusWidget(), child(c.option));
+    }
+}

@@ -3,6 +3,7 @@
 #include "tests/support/WizardDriver.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QRadioButton>
 
 namespace {
@@ -46,5 +47,26 @@ TEST_F(OptionKeys, AnAcceleratorTurnsTheOptionOnBeforeItTakesTheFocus)
         EXPECT_TRUE(checked(c.option));
     }
     EXPECT_EQ(page(), 0);
+    EXPECT_TRUE(modal.shown().empty()) << messages();
+}
+
+// Page 2 stands in two columns; Down and Up still reach every category in turn,
+// each turned on as the focus reaches it and spoken with its description.
+TEST_F(OptionKeys, UpAndDownGoThroughEveryCategoryInOrder)
+{
+    nextTo(2);
+    const char* order[] = {"RBContact", "RBEvent", "RBNote", "RbCall", "RBLetter", "RbMeeting", "RbTodo"};
+    child(order[0])->setFocus();
+    for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Up}) {
+        const bool down = key == Qt::Key_Down;
+        for (int step = 1; step <= 7; ++step) {
+            const char* expected = order[down ? step % 7 : (7 - step) % 7];
+            SCOPED_TRACE(expected);
+            QTest::keyClick(QApplication::focusWidget(), key);
+            EXPECT_TRUE(child(expected)->hasFocus());
+            EXPECT_TRUE(checked(expected));
+            EXPECT_FALSE(QAccessible::queryAccessibleInterface(child(expected))->text(QAccessible::Description).isEmpty());
+        }
+    }
     EXPECT_TRUE(modal.shown().empty()) << messages();
 }

@@ -30,20 +30,20 @@ const char* const Refused2 = "You cannot choose both memo fields (2)";
 
 const ClickCase clickCases[] = {
     {"EventMemoFirstRefusesTheContactMemo",
-     {{"Phone call notes", "(1 fields selected)"}, {"Memo", "(1 fields selected)", Refused1}},
+     {{"Phone call notes", "(1 field selected)"}, {"Memo", "(1 field selected)", Refused1}},
      {}, {"Phone call notes"}, false, true},
     {"ContactMemoFirstRefusesTheEventMemo",
-     {{"Memo", "(1 fields selected)"}, {"Phone call notes", "(1 fields selected)", Refused2}},
+     {{"Memo", "(1 field selected)"}, {"Phone call notes", "(1 field selected)", Refused2}},
      {"Memo"}, {}, true, false},
     {"DeselectedMemoLetsTheOtherIn",
-     {{"Memo", "(1 fields selected)"}, {"Memo", "(0 fields selected)"}, {"Phone call notes", "(1 fields selected)"}},
+     {{"Memo", "(1 field selected)"}, {"Memo", "(0 fields selected)"}, {"Phone call notes", "(1 field selected)"}},
      {}, {"Phone call notes"}, false, true},
     {"DeselectedEventMemoLetsTheContactMemoIn",
-     {{"Phone call notes", "(1 fields selected)"}, {"Phone call notes", "(0 fields selected)"},
-      {"Memo", "(1 fields selected)"}},
+     {{"Phone call notes", "(1 field selected)"}, {"Phone call notes", "(0 fields selected)"},
+      {"Memo", "(1 field selected)"}},
      {"Memo"}, {}, true, false},
     {"RefusalAmongOtherFieldsCountsWhatIsSelected",
-     {{"Company", "(1 fields selected)"},
+     {{"Company", "(1 field selected)"},
       {"Phone call date", "(2 fields selected)"},
       {"Memo", "(3 fields selected)"},
       {"Phone call notes", "(3 fields selected)", Refused2},
@@ -119,7 +119,7 @@ TEST_F(DetailLevel, SelectsAndDeselectsCustomIdWithoutTheRules)
     for (const auto& s : steps) {
         click(s.option);
         EXPECT_EQ(selected(contacts()), s.selected) << s.option;
-        EXPECT_EQ(text("LblSelected"), QStringLiteral("(1 fields selected)")) << s.option;
+        EXPECT_EQ(text("LblSelected"), QStringLiteral("(1 field selected)")) << s.option;
         EXPECT_EQ(window.state().CatalogueDirty, before.CatalogueDirty);
         EXPECT_EQ(window.state().SelectedCount, before.SelectedCount);
     }

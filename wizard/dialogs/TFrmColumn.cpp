@@ -20,12 +20,16 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QShowEvent>
 #include <QStyle>
 #include <QTableView>
 #include <QTimer>
 
 namespace {
+
+// The help topic of the column widths (page 9's).
+constexpr int ColumnWidthsHelp = 750;
 
 // The grid's columns under their titles in the user's language, which the
 // engine's messages use too.
@@ -107,10 +111,16 @@ void TFrmColumn::buildControls()
     LblRightJust = NamedLabel(this, "LblRightJust", tr("Right Margin Max:"), {320, 8, 117, 16});
     LblRightJust->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     LblMargin = NamedLabel(this, "LblMargin", {}, {443, 8, 42, 16});
+    // A longer caption (in German, say) grows to the left, into the room of the report's name.
+    if (const int grow = LblRightJust->sizeHint().width() - LblRightJust->width(); grow > 0) {
+        LblRightJust->setGeometry(LblRightJust->geometry().adjusted(-grow, 0, 0, 0));
+        LblReportName->resize(LblReportName->width() - grow, LblReportName->height());
+    }
     buildGrid();
     Label1 = NamedLabel(this, "Label1", tr("The left and right margins are in tenths of inches."),
                         {8, 244, 477, 16});
-    BtnCheck = NamedButton(this, "BtnCheck", tr("Check for Errors"), {8, 272, 121, 27});
+    // Alt+C checks, as Enter presses OK and Escape Cancel.
+    BtnCheck = NamedButton(this, "BtnCheck", tr("&Check for Errors"), {8, 272, 121, 27});
     BtnOK = NamedButton(this, "BtnOK", tr("OK"), {300, 272, 89, 27});
     BitBtn1 = NamedButton(this, "BitBtn1", tr("Cancel"), {396, 272, 89, 27});
     BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
@@ -118,6 +128,9 @@ void TFrmColumn::buildControls()
     ui::OnClick(BtnCheck, this, &TFrmColumn::BtnCheckClick);
     ui::OnClick(BtnOK, this, &TFrmColumn::BtnOKClick);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
+    // F1 shows the topic of the column widths, as on their page.
+    auto* help = new QShortcut(QKeySequence::HelpContents, this);
+    connect(help, &QShortcut::activated, this, [this] { ui::RequestHelp(this, ColumnWidthsHelp); });
 }
 
 void TFrmColumn::buildGrid()

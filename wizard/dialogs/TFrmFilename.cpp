@@ -61,7 +61,9 @@ TFrmFilename::TFrmFilename(store::Session& session, const QString& description, 
                                EdFileName));
     frame->addWidget(EdFileName);
     frame->addLayout(buttons);
-    setFixedSize(ui::Scaled(400), ui::Scaled(190));
+    // Its size as always, or larger where the texts in the user's language need it.
+    const QSize needed = sizeHint();
+    setFixedSize(std::max(ui::Scaled(400), needed.width()), std::max(ui::Scaled(190), needed.height()));
 
     ui::OnClick(BitBtn2, this, &TFrmFilename::BitBtn2Click);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
@@ -93,6 +95,11 @@ void TFrmFilename::FormActivate()
 void TFrmFilename::BitBtn2Click()
 {
     const QString name = EdFileName->text();
+    if (name.isEmpty()) {
+        ui::ShowError(this, tr("Type a name for the report file: up to eight letters and digits."));
+        EdFileName->setFocus();
+        return;
+    }
     if (!store::IsPlainReportName(name)) {
         ui::ShowError(this, tr("Filename contains illegal characters.\rYou must use letters and "
                                              "digits only.\rPlease re-try."));

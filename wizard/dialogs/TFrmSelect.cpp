@@ -191,10 +191,13 @@ void TFrmSelect::BtnOkClick()
         return;
     const QString name = selected.front().data().toString();
     if (SelectMode == wizard::SelectAction::Delete) {
-        if (!ui::AskYesNo(this, tr("Do you want to delete the %1 report?").arg(name).left(255)))
+        // Deleting cannot be undone: No is the answer Return and Escape give.
+        if (!ui::AskYesNoWarning(this, tr("Do you want to delete the %1 report?").arg(name).left(255)))
             return;
-        if (deleteListed(name))
-            accept();
+        if (!deleteListed(name))
+            return;
+        ui::ShowInformation(this, tr("The report %1 has been deleted.").arg(name));
+        accept();
     } else {
         chosenFileName_ = name;
         accept();

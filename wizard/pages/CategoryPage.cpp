@@ -52,6 +52,8 @@ CategoryPage::CategoryPage(WizardState& state) : state_(state)
     for (const Entry& e : entries) {
         e.option = Opt(this, group, QString::fromLatin1(e.name), tr(e.caption));
         QLabel* description = Text(this, tr(e.description), 13);
+        // Spoken with its option, as it stands under it.
+        e.option->setAccessibleDescription(description->text());
         if (e.label) {
             *e.label = description;
             description->setObjectName(e.label == &lblSale1 ? QStringLiteral("lblSale1")

@@ -37,12 +37,16 @@ ColumnsPage::ColumnsPage(WizardState& state) : state_(state)
     grid->addWidget(Text(page, tr("Rows")), 2, 2);
     Label111 = Text(page, QStringLiteral("1"), 16, QStringLiteral("Label111"));
     grid->addWidget(Label111, 2, 3);
-    StringGrid1 = new QTableWidget(1, 1, page);
+    StringGrid1 = new ui::SaysCurrentEntry<QTableWidget>(1, 1, page);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
     StringGrid1->setAccessibleName(tr("Column and Rows"));
     StringGrid1->setFixedSize(ui::Scaled(569), ui::Scaled(204));
-    // A preview only: it takes no input (no focus, no selection, no clicks).
-    StringGrid1->setFocusPolicy(Qt::NoFocus);
+    // A preview only: nothing in it is chosen, edited or clicked. Tab stops at it
+    // once, so the layout can be heard cell by cell with the arrows before page 9;
+    // it has a current cell only once it has the keyboard (a grid tells a screen
+    // reader of a new current cell even while it is hidden).
+    StringGrid1->setFocusPolicy(Qt::TabFocus);
+    StringGrid1->setTabKeyNavigation(false);
     StringGrid1->setSelectionMode(QAbstractItemView::NoSelection);
     StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     StringGrid1->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -108,6 +112,8 @@ void ColumnsPage::showLayout(const rules::ColumnLayout& layout)
     Label111->setText(QString::number(layout.rows));
     // The rows follow the columns: the number box that sets them says them too.
     SpinCol->setAccessibleDescription(tr("Rows") + QLatin1Char(' ') + Label111->text());
+    if (SpinCol->hasFocus())
+        ui::Say(*SpinCol, SpinCol->accessibleDescription());
 }
 
 void ColumnsPage::showDetailLevel(bool detailLevel)
@@ -125,7 +131,6 @@ void ColumnsPage::SpinColChange()
 {
     if (state_.ColumnsGridReady && onChange_) {
         onChange_();
-        ui::AnnounceAgain(*SpinCol);
     }
 }
 

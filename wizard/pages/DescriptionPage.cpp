@@ -26,10 +26,14 @@ DescriptionPage::DescriptionPage()
     panel->setFrameShape(QFrame::Panel);
     panel->setFrameShadow(QFrame::Sunken);
     auto* panelLayout = new QVBoxLayout(panel);
-    for (const QString& line : {tr("The description is used to help you remember the contents of the report."),
-                                tr("Examples:"), tr("Birthday Report"), tr("Zip Code Report"),
-                                tr("Contact listing Report"), tr("City report")})
+    const QStringList examples{tr("Birthday Report"), tr("Zip Code Report"), tr("Contact listing Report"),
+                               tr("City report")};
+    for (const QString& line : QStringList{tr("The description is used to help you remember the contents of the "
+                                              "report."),
+                                           tr("Examples:")} + examples)
         panelLayout->addWidget(Text(panel, line));
+    // A screen reader reads the examples with the edit: it passes over short texts standing alone.
+    EdDescription->setAccessibleDescription(tr("Examples:") + u' ' + examples.join(QStringLiteral(", ")));
     layout->addWidget(panel);
     layout->addStretch();
     EdDescription->setValidator(new wizard::Cp1252Validator(EdDescription));

@@ -1,6 +1,7 @@
 #include "wizard/pages/FieldDefinitionsPage.h"
 
 #include "rules/SummaryRules.h"
+#include "ui/Announce.h"
 #include "wizard/pages/Cp1252Validator.h"
 #include "wizard/pages/PageKit.h"
 
@@ -20,7 +21,7 @@ FieldDefinitionsPage::FieldDefinitionsPage()
     QWidget* page = this;
     grid->addWidget(Text(page, tr("Select the characteristics of the fields by making your selections below.")),
                     1, 0, 1, 2);
-    LBFieldDefs = new QListWidget(page);
+    LBFieldDefs = new ui::SaysCurrentEntry<QListWidget>(page);
     LBFieldDefs->setObjectName(QStringLiteral("LBFieldDefs"));
     LBFieldDefs->setAccessibleName(tr("Field Definitions"));
     grid->addWidget(LBFieldDefs, 2, 0, 9, 1);

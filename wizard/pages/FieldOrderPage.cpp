@@ -1,5 +1,6 @@
 #include "wizard/pages/FieldOrderPage.h"
 
+#include "ui/Announce.h"
 #include "ui/ErrorGuard.h"
 #include "rules/FieldOrderRules.h"
 #include "wizard/WizardState.h"
@@ -13,13 +14,58 @@
 
 using namespace pagekit;
 
+// The list of page 7. A move by the buttons changes the entries' words in place
+// and says the field and its new place; the list tells assistive technology
+// nothing of it itself, so a screen reader neither follows the highlight into
+// the list while the keyboard stays on a button nor loses the entry it spoke.
+class FieldOrderList : public ui::SaysCurrentEntry<QListWidget> {
+public:
+    using SaysCurrentEntry::SaysCurrentEntry;
+
+    void showMove(const QStringList& entries, int highlighted)
+    {
+        quiet_ = true;
+        if (entries.size() == count()) {
+            for (int i = 0; i < count(); ++i)
+                item(i)->setText(entries[i]);
+        } else {
+            clear();
+            addItems(entries);
+        }
+        setCurrentRow(highlighted);
+        quiet_ = false;
+        if (highlighted >= 0 && highlighted < count())
+            ui::Say(*this, FieldOrderPage::tr("%1, %2 of %3").arg(entries[highlighted]).arg(highlighted + 1)
+                               .arg(count()));
+    }
+
+protected:
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override
+    {
+        if (quiet_)
+            QAbstractItemView::currentChanged(current, previous);
+        else
+            QListWidget::currentChanged(current, previous);
+    }
+    void selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) override
+    {
+        if (quiet_)
+            QAbstractItemView::selectionChanged(selected, deselected);
+        else
+            QListWidget::selectionChanged(selected, deselected);
+    }
+
+private:
+    bool quiet_ = false;
+};
+
 FieldOrderPage::FieldOrderPage(const WizardState& state) : state_(state)
 {
     QGridLayout* grid = GridLayout(this, QStringLiteral("Page7"), tr("Field Order"), 3);
     QWidget* page = this;
     grid->addWidget(Text(page, tr("Select the order from left to right for the fields on the report.")),
                     1, 0, 1, 3);
-    lbAllFields = new QListWidget(page);
+    lbAllFields = new FieldOrderList(page);
     lbAllFields->setObjectName(QStringLiteral("lbAllFields"));
     lbAllFields->setFont(Serif(13));
     lbAllFields->setAccessibleName(tr("Field Order"));
@@ -103,14 +149,15 @@ void FieldOrderPage::applyMove(const rules::FieldMove& move)
 {
     lbMirror->clear();
     lbMirror->addItems(orderedFields());
+    if (move.broken == rules::FieldOrderBreak::None) {
+        lbAllFields->showMove(move.entries, move.highlighted);
+        return;
+    }
     lbAllFields->clear();
     lbAllFields->addItems(move.entries);
-    lbAllFields->setCurrentRow(move.highlighted);
-    if (move.broken != rules::FieldOrderBreak::None) {
-        lbAllFields->setCurrentRow(-1);
-        lbAllFields->clearSelection();
-        ui::ShowError(window(), rules::FieldOrderMessage(move.broken));
-    }
+    lbAllFields->setCurrentRow(-1);
+    lbAllFields->clearSelection();
+    ui::ShowError(window(), rules::FieldOrderMessage(move.broken));
 }
 
 void FieldOrderPage::BtnMoveUpClick()

@@ -10,6 +10,7 @@ namespace rules {
 struct FieldMove;
 }
 
+class FieldOrderList;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -41,7 +42,7 @@ private:
     int highlightedField() const;
 
     const WizardState& state_;
-    QListWidget* lbAllFields = nullptr;
+    FieldOrderList* lbAllFields = nullptr;
     QListWidget* lbMirror = nullptr;
     QPushButton* BtnMoveUp = nullptr;
     QPushButton* BtnDown = nullptr;

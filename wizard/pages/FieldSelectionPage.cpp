@@ -127,7 +127,7 @@ void FieldSelectionPage::PickContactFieldClick(QObject* Sender)
             }
         }
     }
-    LblSelected->setText(tr("(%n fields selected)", nullptr, state_.SelectedCount));
+    showCount(state_.SelectedCount);
     if (onPick_)
         onPick_();
 }
@@ -200,5 +200,11 @@ void FieldSelectionPage::tickContact(const QString& name, bool ticked)
 
 void FieldSelectionPage::showTickedCount()
 {
-    LblSelected->setText(tr("(%n fields selected)", nullptr, tickedCount()));
+    showCount(tickedCount());
+}
+
+// English has no translation of its own to give the singular: it is written here.
+void FieldSelectionPage::showCount(int count)
+{
+    LblSelected->setText(count == 1 ? tr("(1 field selected)") : tr("(%n fields selected)", nullptr, count));
 }

@@ -45,6 +45,8 @@ public:
     void setDialogHandlers(std::function<void()> special, std::function<void()> user);
 
 private:
+    // "(N fields selected)", or "(1 field selected)".
+    void showCount(int count);
     void PickContactFieldClick(QObject* Sender);
 
     WizardState& state_;

@@ -15,6 +15,16 @@
 
 using namespace pagekit;
 
+namespace {
+
+// A width in tenths of an inch, in inches between parentheses, written as the user writes numbers.
+QString WidthText(int tenths)
+{
+    return u'(' + QLocale().toString(tenths / 10.0, 'f', 1) + QStringLiteral("\")");
+}
+
+} // namespace
+
 PaperPage::PaperPage()
 {
     QVBoxLayout* layout = ColumnLayout(this, QStringLiteral("Page5"), tr("Paper Size"));
@@ -23,7 +33,7 @@ PaperPage::PaperPage()
     RBAmPor = Opt(this, group, QStringLiteral("RBAmPor"), tr("Portrait Mode (8.5 inches x 11 inches)"));
     RbAmLan = Opt(this, group, QStringLiteral("RbAmLan"), tr("Landscape Mode (11 inches x 8.5 inches)"));
     RbA4Por = Opt(this, group, QStringLiteral("RbA4Por"), tr("A4 Portrait Mode (21 cm x 29.7 cm)"));
-    RBA4Lan = Opt(this, group, QStringLiteral("RBA4Lan"), tr("A4 Landscape Mode (29.7 cm x 21.7 cm)"));
+    RBA4Lan = Opt(this, group, QStringLiteral("RBA4Lan"), tr("A4 Landscape Mode (29.7 cm x 21.0 cm)"));
     RbOther = Opt(this, group, QStringLiteral("RbOther"), tr("Other  Paper Size"));
     RBAmPor->setChecked(true);
     RBAmPor->setClickHandler([this] { RBAmPorClick(); });
@@ -58,7 +68,7 @@ PaperPage::PaperPage()
     SpinMargin->setMaxLength(3);
     SpinMargin->setValue(75);
     SpinMargin->setChangeHandler([this] { SpinMarginChange(); });
-    LblMargin = Text(PnlPrint, QStringLiteral("(7.5\")"), 16, QStringLiteral("LblMargin"));
+    LblMargin = Text(PnlPrint, WidthText(75), 16, QStringLiteral("LblMargin"));
     panel->addWidget(SpinMargin, 2, 0);
     panel->addWidget(LblMargin, 2, 1);
     PnlPrint->hide();
@@ -87,33 +97,33 @@ void PaperPage::setPrintableWidth(int width)
         PnlPrint->show();
 }
 
-void PaperPage::applyPaper(int width, const QString& text)
+void PaperPage::applyPaper(int width)
 {
     SpinMargin->setValue(width);
-    LblMargin->setText(text);
+    LblMargin->setText(WidthText(width));
     SpinMargin->setEnabled(false);
     PnlPrint->hide();
 }
 
 void PaperPage::RBAmPorClick()
 {
-    applyPaper(75, QStringLiteral("(7.5\")"));
+    applyPaper(75);
 }
 
 void PaperPage::RbAmLanClick()
 {
     // 110 tenths: a report saved on US landscape paper reads back as US landscape.
-    applyPaper(110, QStringLiteral("(11.0\")"));
+    applyPaper(110);
 }
 
 void PaperPage::RbA4PorClick()
 {
-    applyPaper(77, QStringLiteral("(7.7\")"));
+    applyPaper(77);
 }
 
 void PaperPage::RBA4LanClick()
 {
-    applyPaper(115, QStringLiteral("(11.5\")"));
+    applyPaper(115);
 }
 
 void PaperPage::RbOtherClick()
@@ -124,5 +134,5 @@ void PaperPage::RbOtherClick()
 
 void PaperPage::SpinMarginChange()
 {
-    LblMargin->setText(u'(' + QLocale().toString(SpinMargin->value() / 10.0, 'f', 1) + QStringLiteral("\")"));
+    LblMargin->setText(WidthText(SpinMargin->value()));
 }

@@ -29,8 +29,9 @@ private:
     void RBA4LanClick();
     void RbOtherClick();
     void SpinMarginChange();
-    // A standard paper: its width, fixed, and the panel of the other width out of sight.
-    void applyPaper(int width, const QString& text);
+    // A standard paper: its width, fixed, shown as "(7.5\")" in the user's way of
+    // writing numbers, and the panel of the other width out of sight.
+    void applyPaper(int width);
 
     ui::Option* RBAmPor = nullptr;
     ui::Option* RbAmLan = nullptr;

@@ -111,8 +111,8 @@ void ColumnLayoutView::describe()
         names.append(box.label);
     }
     setAccessibleDescription(rules::LayoutFaults(current.scale.width(), records, names, row));
-    if (std::exchange(moved_, false))
-        ui::AnnounceAgain(*this);
+    if (std::exchange(moved_, false) && hasFocus())
+        ui::Say(*this, accessibleDescription());
 }
 
 const ColumnLayoutView::Layout& ColumnLayoutView::layout() const

@@ -10,6 +10,7 @@
 #include "wizard/view/ColumnLayoutView.h"
 #include "design/FieldGridModel.h"
 #include "design/ReportDesign.h"
+#include "ui/DialogKit.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -20,6 +21,7 @@
 #include <QTest>
 #include <QAccessible>
 #include <gtest/gtest.h>
+#include <vector>
 #include <functional>
 #include <optional>
 
@@ -293,7 +295,7 @@ TEST_F(ColumnEditor, CheckForErrorsStoresTheCellAndReportsTheFirstFailingRule)
         {"fields sharing a position", Edit{1, LeftColumn, "25"}, ui::MessageKind::Warning,
          "There are overlaps for right margin 25"},
         {"field ending before it starts", Edit{3, LeftColumn, "41"}, ui::MessageKind::Warning,
-         "LEFT Margin is less than RIGHT margin"},
+         "LEFT Margin is greater than RIGHT margin"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -415,3 +417,19 @@ TEST_F(ColumnEditor, GridModelFollowsItsCursorAndStoresTypedText)
 }
 
 } // namespace
+
+// From the keyboard: F1 shows the topic of the column widths and Alt+C checks,
+// wherever the focus is in the editor.
+TEST_F(ColumnEditor, F1AndAltCWorkFromTheGrid)
+{
+    std::vector<int> asked;
+    ui::SetHelpHandler([&asked](QWidget*, int context) { asked.push_back(context); });
+    TFrmColumn form(alias.session(), QStringLiteral("Phone List"), 750);
+    QTableView* grid = Open(form);
+    grid->setFocus();
+    QTest::keyClick(form.windowHandle(), Qt::Key_F1);
+    EXPECT_EQ(asked, std::vector<int>{750});
+    QTest::keyClick(form.windowHandle(), Qt::Key_C, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !modal.shown().empty(); })) << "the check did not run";
+    ui::SetHelpHandler(nullptr);
+}

@@ -67,7 +67,7 @@ TEST_F(SaveDialog, TheEditsTakeOnlyCharactersTheReportFilesCanHold)
 TEST_F(SaveDialog, RefusesANameThatIsNotOnlyLettersAndDigitsAndEmptiesIt)
 {
     for (const QString& name : {QStringLiteral("ab-c"), QStringLiteral("m\u00fcller"), QStringLiteral("a b"),
-                                QStringLiteral("a.b"), QString()}) {
+                                QStringLiteral("a.b")}) {
         modal_.clear();
         TFrmFilename dialog(alias_.session(), QStringLiteral("Phone List"));
         dialog.show();
@@ -81,6 +81,19 @@ TEST_F(SaveDialog, RefusesANameThatIsNotOnlyLettersAndDigitsAndEmptiesIt)
         EXPECT_TRUE(dialog.reportFileName().isEmpty());
         dialog.hide();
     }
+}
+
+// No name at all is not a name of wrong characters: the user is asked for one.
+TEST_F(SaveDialog, AnEmptyNameIsAskedForNotCalledIllegal)
+{
+    TFrmFilename dialog(alias_.session(), QStringLiteral("Phone List"));
+    dialog.show();
+    QTest::mouseClick(&button(dialog, "BitBtn2"), Qt::LeftButton);
+    ASSERT_EQ(modal_.shown().size(), 1u);
+    EXPECT_EQ(modal_.shown()[0].kind, ui::MessageKind::Error);
+    EXPECT_EQ(modal_.shown()[0].text, QStringLiteral("Type a name for the report file: up to eight letters and digits."));
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_TRUE(dialog.reportFileName().isEmpty());
 }
 
 TEST_F(SaveDialog, RefusesTheNameOfAnExistingReportInAnyLetterCaseAndKeepsIt)

@@ -192,8 +192,12 @@ TEST_F(SelectDialog, DeleteAsksAndOnYesRemovesOnlyThatFileUnderItsNameOnDisk)
     grid(dialog).selectRow(1);
     modal_.answer(true);
     dialog.BtnOkClick();
-    EXPECT_EQ(modal_.texts(), QStringList({"Do you want to delete the rep1.rpt report?"}));
+    // Asked as a warning (No is the default) and said when done.
+    EXPECT_EQ(modal_.texts(),
+              QStringList({"Do you want to delete the rep1.rpt report?", "The report rep1.rpt has been deleted."}));
     EXPECT_EQ(modal_.shown()[0].kind, ui::MessageKind::Question);
+    EXPECT_EQ(modal_.shown()[0].caption, QStringLiteral("Warning"));
+    EXPECT_EQ(modal_.shown()[1].kind, ui::MessageKind::Information);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_FALSE(exists("REP1.RPT"));
     EXPECT_TRUE(exists("a.rpt"));

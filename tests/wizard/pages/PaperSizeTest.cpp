@@ -87,10 +87,10 @@ TEST_F(PaperSize, ATypedWidthShowsInchesWithTheLocalesDecimalSeparator)
         EXPECT_EQ(spin->value(), QString::fromLatin1(c.typed).toInt());
         EXPECT_EQ(text("LblMargin"), QString::fromLatin1(c.label)) << c.typed;
 
-        // A fixed size afterwards hides the panel and shows its own text.
+        // A fixed size afterwards hides the panel and shows its own width, written as the typed one is.
         click("RbA4Por");
         EXPECT_EQ(spin->value(), 77);
-        EXPECT_EQ(text("LblMargin"), QStringLiteral("(7.7\")"));
+        EXPECT_EQ(text("LblMargin"), QStringLiteral("(%1\")").arg(c.locale.toString(7.7, 'f', 1)));
         EXPECT_TRUE(panel->isHidden());
     }
 }
