@@ -1,6 +1,7 @@
 #include "wizard/dialogs/TFrmSelect.h"
 
 #include "ui/DialogKit.h"
+#include "wizard/dialogs/ReportListModel.h"
 #include "base/EngineError.h"
 #include "ui/ErrorGuard.h"
 #include "ui/KeyboardGrid.h"
@@ -15,8 +16,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
-#include <QSignalBlocker>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include <cerrno>
@@ -35,26 +35,6 @@ QLabel* NamedLabel(QWidget* parent, const char* name, const QString& text)
     label->setObjectName(QString::fromLatin1(name));
     return label;
 }
-
-// A cell of the listing that keeps its text as given. A plain item turns it
-// into a QVariant in a list of values, which costs more than reading the report
-// it comes from; the text becomes a QVariant only when the cell is shown. Text
-// set later goes to the plain item's values and takes precedence.
-class ListingCell : public QTableWidgetItem {
-public:
-    explicit ListingCell(const QString& text) : text_(text) {}
-
-    QVariant data(int role) const override
-    {
-        QVariant value = QTableWidgetItem::data(role);
-        if (!value.isValid() && (role == Qt::DisplayRole || role == Qt::EditRole))
-            value = text_;
-        return value;
-    }
-
-private:
-    QString text_;
-};
 
 // Makes directory the process's current directory, as the host's listing does;
 // the whole path is used.
@@ -77,7 +57,9 @@ TFrmSelect::TFrmSelect(store::Session& session, QWidget* parent)
     LblTitle = NamedLabel(this, "LblTitle", QString());
     LblTitle->setFont(ui::Sans(19, true));
 
-    grid = new ui::KeyboardTableWidget(0, 3, this);
+    grid = new ui::KeyboardTableView(this);
+    reports_ = new ReportListModel(grid);
+    grid->setModel(reports_);
     grid->setObjectName(QStringLiteral("grid"));
     grid->setAccessibleName(tr("Reports"));
     grid->setFont(ui::Serif(13));
@@ -118,7 +100,7 @@ TFrmSelect::TFrmSelect(store::Session& session, QWidget* parent)
     ui::OnClick(BtnCancel, this, &TFrmSelect::BtnCancelClick);
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
     connect(help, &QShortcut::activated, this, [this] { ui::RequestHelp(this, kHelpContext); });
-    connect(grid, &QTableWidget::cellDoubleClicked, this,
+    connect(grid, &QTableView::doubleClicked, this,
             [this] { ui::Guarded(this, [this] { BtnOkClick(); }); });
 
     FormCreate();
@@ -145,14 +127,14 @@ void TFrmSelect::FormCreate()
     bool found = false;
     ui::Guarded(this, [&] { found = LoadIntoGrid(); });
     BtnOk->setEnabled(found);
-    grid->setHorizontalHeaderLabels({tr("Description"), tr("Type"), tr("Name")});
+    reports_->setHeaders({tr("Description"), tr("Type"), tr("Name")});
 }
 
 bool TFrmSelect::LoadIntoGrid()
 {
     const QString directory = aliasDirectory();
     MakeCurrent(directory);
-    const store::ReportListing listing = store::ListReports(QStringLiteral("."));
+    store::ReportListing listing = store::ListReports(QStringLiteral("."));
     if (!listing.unreadable.isEmpty())
         ui::ShowError(this, tr("These report files cannot be read and are not listed:\n%1")
                                   .arg(listing.unreadable.join(u'\n')));
@@ -161,19 +143,7 @@ bool TFrmSelect::LoadIntoGrid()
                                   .arg(directory));
 
     const int rows = int(listing.reports.size());
-    grid->setRowCount(rows);
-    {
-        // One change for the whole grid instead of one for each of thousands of cells.
-        const QSignalBlocker quiet(grid->model());
-        for (int row = 0; row < rows; ++row) {
-            const store::ReportEntry& report = listing.reports[std::size_t(row)];
-            grid->setItem(row, 0, new ListingCell(report.description));
-            grid->setItem(row, 1, new ListingCell(report.typeWord));
-            grid->setItem(row, 2, new ListingCell(report.name));
-        }
-    }
-    if (rows > 0)
-        emit grid->model()->dataChanged(grid->model()->index(0, 0), grid->model()->index(rows - 1, 2));
+    reports_->setReports(std::move(listing.reports));
     lblCount->setText(QString::number(rows));
     if (rows == 0)
         return false;

@@ -7,7 +7,8 @@
 
 class QLabel;
 class QPushButton;
-class QTableWidget;
+class QTableView;
+class ReportListModel;
 
 namespace store {
 class Session;
@@ -47,7 +48,8 @@ private:
     QString chosenFileName_;
 
     QLabel* LblTitle = nullptr;
-    QTableWidget* grid = nullptr;
+    QTableView* grid = nullptr;
+    ReportListModel* reports_ = nullptr;
     QLabel* lblCount = nullptr;
     QPushButton* BtnOk = nullptr;
     QPushButton* BtnCancel = nullptr;
