@@ -113,7 +113,8 @@ QByteArray TemporaryName(const QString& suffix, quint64 number)
 
 bool IsTemporaryName(QByteArrayView name, const QString& suffix)
 {
-    if (!name.startsWith(kTemporaryPrefix)) // the one test most names of a directory get
+    // The one test most names of a directory get, its first byte the one most of them stop at.
+    if (name.isEmpty() || name[0] != kTemporaryPrefix[0] || !name.startsWith(kTemporaryPrefix))
         return false;
     const QByteArray tail = TemporaryTail(suffix);
     const qsizetype prefix = qsizetype(sizeof kTemporaryPrefix) - 1;

@@ -3,6 +3,7 @@
 #include "base/Paths.h"
 
 #include <algorithm>
+#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -24,6 +25,41 @@ int OpenDirectory(const QString& directory)
 {
     const QByteArray path = directory.isEmpty() ? QByteArray(".") : FileNameBytes(directory);
     return ::open(path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+}
+
+bool IsAsciiLetter(char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+// Spellings are looked up only while they are at most this many, and one
+// directory entry costs about an eighth of one lookup; directories hold an
+// entry in about 32 bytes of their size or less.
+constexpr int kMostLetters = 12;
+constexpr qint64 kLookupsPerEntry = 8;
+constexpr qint64 kBytesPerEntry = 32;
+
+// Each spelling of wanted looked up in the directory open as fd.
+std::vector<QByteArray> LookUpSpellings(int fd, QByteArrayView wanted, const std::vector<qsizetype>& letters)
+{
+    std::vector<QByteArray> found;
+    std::vector<std::pair<dev_t, ino_t>> seen;
+    QByteArray spelling = wanted.toByteArray();
+    for (unsigned mask = 0; mask < (1u << letters.size()); ++mask) {
+        for (std::size_t bit = 0; bit < letters.size(); ++bit) {
+            const char c = wanted[letters[bit]];
+            spelling[letters[bit]] = (mask >> bit) & 1u ? char(c ^ 0x20) : c; // the other case
+        }
+        struct stat info {};
+        if (::fstatat(fd, spelling.constData(), &info, AT_SYMLINK_NOFOLLOW) != 0)
+            continue;
+        const std::pair<dev_t, ino_t> file{info.st_dev, info.st_ino};
+        if (std::find(seen.begin(), seen.end(), file) != seen.end())
+            continue;
+        seen.push_back(file);
+        found.push_back(spelling);
+    }
+    return found;
 }
 
 } // namespace
@@ -66,14 +102,17 @@ void DirectoryNames::read()
             ::close(walkFd);
         return;
     }
+    // A directory's size is about what its names take.
+    struct stat info {};
+    if (::fstat(fd_, &info) == 0 && info.st_size > 0 && info.st_size < (qint64(1) << 30))
+        names_.reserve(qsizetype(info.st_size));
     while (const dirent* entry = ::readdir(dir)) {
         const char* name = entry->d_name;
         if (name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0')))
             continue;
-        const QByteArrayView bytes(name);
-        entries_.push_back({names_.size(), bytes.size(), entry->d_type});
-        names_.append(bytes.data(), bytes.size());
-        names_.append('\0');
+        const qsizetype length = qsizetype(std::strlen(name));
+        entries_.push_back({names_.size(), length, entry->d_type});
+        names_.append(name, length + 1); // with its NUL
     }
     ::closedir(dir);
 }
@@ -84,6 +123,33 @@ std::vector<qsizetype> DirectoryNames::namedFolding(QByteArrayView wanted) const
     for (qsizetype i = 0; i < size(); ++i)
         if (EqualFoldingAZ(name(i), wanted))
             found.push_back(i);
+    return found;
+}
+
+std::vector<QByteArray> NamesFoldingAZ(const QString& directory, QByteArrayView wanted)
+{
+    std::vector<qsizetype> letters;
+    for (qsizetype i = 0; i < wanted.size(); ++i)
+        if (IsAsciiLetter(wanted[i]))
+            letters.push_back(i);
+    const bool plain = !wanted.isEmpty() && !wanted.contains('\0') && !wanted.contains('/') && wanted != "."
+                       && wanted != "..";
+    if (plain && !currentPass && letters.size() <= std::size_t(kMostLetters)) {
+        const int fd = OpenDirectory(directory);
+        struct stat info {};
+        if (fd >= 0 && ::fstat(fd, &info) == 0
+            && qint64(info.st_size) / kBytesPerEntry > (qint64(1) << letters.size()) * kLookupsPerEntry) {
+            std::vector<QByteArray> found = LookUpSpellings(fd, wanted, letters);
+            ::close(fd);
+            return found;
+        }
+        if (fd >= 0)
+            ::close(fd);
+    }
+    const std::shared_ptr<const DirectoryNames> names = ReadDirectory(directory);
+    std::vector<QByteArray> found;
+    for (const qsizetype i : names->namedFolding(wanted))
+        found.push_back(names->name(i).toByteArray());
     return found;
 }
 

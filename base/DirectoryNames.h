@@ -78,4 +78,13 @@ private:
 // The entries of directory: read now, or the reading of it that the OnePass in force holds.
 std::shared_ptr<const DirectoryNames> ReadDirectory(const QString& directory);
 
+// The names of directory's entries that equal wanted with A to Z folded, in the
+// order found. In a directory far larger (by its size) than the spellings of
+// wanted in small and capital letters are many, each spelling is looked up
+// instead of reading the directory, so the cost does not grow with the
+// directory; spellings that turn out to be one file (a file system that
+// ignores letter case, or links) count once, under the first spelling found,
+// wanted's own being tried first.
+std::vector<QByteArray> NamesFoldingAZ(const QString& directory, QByteArrayView wanted);
+
 } // namespace base

@@ -23,13 +23,13 @@ QStringList EntriesNamed(const QString& directory, const QString& fileName, Entr
 {
     const QString wanted = LowerAZ(fileName);
     QStringList found;
-    const std::shared_ptr<const base::DirectoryNames> names = base::ReadDirectory(directory);
-    for (const qsizetype i : names->namedFolding(base::FileNameBytes(fileName))) {
-        const QString name = base::FileNameText(names->name(i));
+    for (const QByteArray& bytes : base::NamesFoldingAZ(directory, base::FileNameBytes(fileName))) {
+        const QString name = base::FileNameText(bytes);
         if (LowerAZ(name) != wanted)
             continue;
         struct stat info {};
-        const bool isDirectory = ::fstatat(names->fd(), names->name(i).data(), &info, 0) == 0 && S_ISDIR(info.st_mode);
+        const bool isDirectory =
+            ::stat(base::FileNameBytes(base::JoinPath(directory, name)).constData(), &info) == 0 && S_ISDIR(info.st_mode);
         if (kind == Entries::All || !isDirectory)
             found << name;
     }

@@ -92,7 +92,9 @@ QStringList companionFilesOf(const QString& tablePath)
     const std::shared_ptr<const base::DirectoryNames> names = base::ReadDirectory(directory);
     for (qsizetype i = 0; i < names->size(); ++i) {
         const QByteArrayView name = names->name(i);
-        if (!name.startsWith(prefix))
+        // Most names differ at once: only those go on that start as the table's name does.
+        if (name.size() <= prefix.size() || name[0] != prefix[0]
+            || std::memcmp(name.data(), prefix.constData(), std::size_t(prefix.size())) != 0)
             continue;
         const QByteArrayView extension = name.sliced(prefix.size());
         if (extension.contains('.') || !IsCompanionExtension(extension) || IsDirectory(*names, i))

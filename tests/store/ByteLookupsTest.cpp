@@ -7,9 +7,9 @@
 #include "base/Paths.h"
 #include "store/ReportNames.h"
 #include "store/report/StaleTemporaries.h"
-#include "tests/support/FileBytes.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <fcntl.h>
@@ -67,37 +67,47 @@ TEST_F(ByteLookupsTest, RecreatingTheWorkingTableInOnePassRemovesExactlyItsCompa
     EXPECT_EQ(NamesIn(directory), expected);
 }
 
+// A small directory is read; in a large one each spelling of the name is looked up: both give the same answers.
 TEST(ByteLookups, AReportNameResolvesInAnyLetterCaseAndTwoThatDifferOnlyInCaseAreRefused)
 {
-    QTemporaryDir dir;
-    for (const QByteArray name : {"Plain.rpt", "MIXED.Rpt", "r\xe9sum\xe9.rpt", "caf\xc3\xa9.rpt", "TWIN.rpt",
-                                  "twin.RPT", "ONE.RPT.x", "x.rpt"})
-        MakeFile(dir.path(), name);
-    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("X.RPT")));
-    const struct {
-        QByteArray asked;
-        QByteArray onDisk; // empty: refused as a name of two files
-    } cases[] = {
-        {"plain.rpt", "Plain.rpt"},
-        {"PLAIN.RPT", "Plain.rpt"},
-        {"mixed.rpt", "MIXED.Rpt"},
-        {"R\xe9SUM\xe9.RPT", "r\xe9sum\xe9.rpt"}, // bytes that are not UTF-8 keep themselves
-        {"CAF\xc3\xa9.rpt", "caf\xc3\xa9.rpt"},  // only A to Z fold: the accented letter matches itself
-        {"caf\xc3\x89.rpt", "caf\xc3\x89.rpt"},  // and its capital is another name, a new file
-        {"one.rpt", "one.rpt"},
-        {"x.rpt", "x.rpt"}, // the directory X.RPT does not count
-        {"twin.rpt", ""},
-        {"Twin.Rpt", ""},
-    };
-    for (const auto& c : cases) {
-        const QString asked = base::FileNameText(c.asked);
-        SCOPED_TRACE(c.asked.toStdString());
-        if (c.onDisk.isEmpty()) {
-            EXPECT_THROW(store::ResolveReportName(dir.path(), asked), base::FileError);
-            EXPECT_TRUE(store::ReportNameTaken(dir.path(), asked));
-        } else {
-            EXPECT_EQ(base::FileNameBytes(store::ResolveReportName(dir.path(), asked)), c.onDisk);
+    for (const int others : {0, 6000}) {
+        SCOPED_TRACE(others);
+        QTemporaryDir dir;
+        for (int i = 0; i < others; ++i)
+            MakeFile(dir.path(), "other" + QByteArray::number(i) + ".rpt");
+        for (const QByteArray name : {"Plain.rpt", "MIXED.Rpt", "r\xe9sum\xe9.rpt", "caf\xc3\xa9.rpt", "TWIN.rpt",
+                                      "twin.RPT", "ONE.RPT.x", "x.rpt"})
+            MakeFile(dir.path(), name);
+        ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("X.RPT")));
+        ASSERT_TRUE(QFile::link(dir.filePath(QStringLiteral("Plain.rpt")), dir.filePath(QStringLiteral("Link.rpt"))));
+        const struct {
+            QByteArray asked;
+            QByteArray onDisk; // empty: refused as a name of two files
+        } cases[] = {
+            {"plain.rpt", "Plain.rpt"},
+            {"PLAIN.RPT", "Plain.rpt"},
+            {"mixed.rpt", "MIXED.Rpt"},
+            {"R\xe9SUM\xe9.RPT", "r\xe9sum\xe9.rpt"}, // bytes that are not UTF-8 keep themselves
+            {"CAF\xc3\xa9.rpt", "caf\xc3\xa9.rpt"},  // only A to Z fold: the accented letter matches itself
+            {"caf\xc3\x89.rpt", "caf\xc3\x89.rpt"},  // and its capital is another name, a new file
+            {"one.rpt", "one.rpt"},
+            {"x.rpt", "x.rpt"}, // the directory X.RPT does not count
+            {"LINK.RPT", "Link.rpt"},
+            {"twin.rpt", ""},
+            {"Twin.Rpt", ""},
+        };
+        for (const auto& c : cases) {
+            const QString asked = base::FileNameText(c.asked);
+            SCOPED_TRACE(c.asked.toStdString());
+            if (c.onDisk.isEmpty()) {
+                EXPECT_THROW(store::ResolveReportName(dir.path(), asked), base::FileError);
+                EXPECT_TRUE(store::ReportNameTaken(dir.path(), asked));
+            } else {
+                EXPECT_EQ(base::FileNameBytes(store::ResolveReportName(dir.path(), asked)), c.onDisk);
+            }
         }
+        EXPECT_TRUE(store::ReportNameTaken(dir.path(), QStringLiteral("x.rpt")));
+        EXPECT_FALSE(store::ReportNameTaken(dir.path(), QStringLiteral("y.rpt")));
     }
 }
 
