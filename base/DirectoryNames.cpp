@@ -102,18 +102,28 @@ void DirectoryNames::read()
             ::close(walkFd);
         return;
     }
-    // A directory's size is about what its names take.
+    // A directory's size is about what its names take; the names are copied into one block that grows by half.
     struct stat info {};
-    if (::fstat(fd_, &info) == 0 && info.st_size > 0 && info.st_size < (qint64(1) << 30))
-        names_.reserve(qsizetype(info.st_size));
+    const qsizetype expected =
+        ::fstat(fd_, &info) == 0 && info.st_size > 0 && info.st_size < (qint64(1) << 30) ? qsizetype(info.st_size) : 4096;
+    names_.resize(expected);
+    entries_.reserve(std::size_t(expected / 16));
+    char* out = names_.data();
+    qsizetype used = 0;
     while (const dirent* entry = ::readdir(dir)) {
         const char* name = entry->d_name;
         if (name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0')))
             continue;
         const qsizetype length = qsizetype(std::strlen(name));
-        entries_.push_back({names_.size(), length, entry->d_type});
-        names_.append(name, length + 1); // with its NUL
+        if (used + length + 1 > names_.size()) {
+            names_.resize(std::max(used + length + 1, names_.size() + names_.size() / 2));
+            out = names_.data();
+        }
+        std::memcpy(out + used, name, std::size_t(length) + 1); // with its NUL
+        entries_.push_back({used, length, entry->d_type});
+        used += length + 1;
     }
+    names_.truncate(used);
     ::closedir(dir);
 }
 

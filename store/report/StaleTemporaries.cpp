@@ -46,7 +46,7 @@ void RemoveStale(const QString& directory, const QStringList& suffixes, std::tim
     const std::shared_ptr<const base::DirectoryNames> names = base::ReadDirectory(directory);
     for (qsizetype i = 0; i < names->size(); ++i) {
         const QByteArrayView name = names->name(i);
-        if (std::any_of(suffixes.begin(), suffixes.end(),
+        if (base::MayBeTemporaryName(name) && std::any_of(suffixes.begin(), suffixes.end(),
                         [&](const QString& suffix) { return base::IsTemporaryName(name, suffix); }))
             RemoveIfStale(names->fd(), name.data(), minimumAge);
     }
