@@ -97,7 +97,6 @@ bool LockForWriting(int fd)
     return ::fcntl(fd, F_OFD_SETLK, &lock) == 0;
 }
 
-constexpr char kTemporaryPrefix[] = ".tabrep-";
 constexpr qsizetype kTemporaryDigits = 16;
 
 // What follows the digits: the extension, when it is one to three letters or digits, and ".tmp".
@@ -124,16 +123,16 @@ void SetSyncCall(SyncCall call)
 
 QByteArray TemporaryName(const QString& suffix, quint64 number)
 {
-    return kTemporaryPrefix + QByteArray::number(number, 16).rightJustified(kTemporaryDigits, '0')
+    return TemporaryPrefix + QByteArray::number(number, 16).rightJustified(kTemporaryDigits, '0')
            + TemporaryTail(suffix);
 }
 
 bool IsTemporaryName(QByteArrayView name, const QString& suffix)
 {
-    if (!name.startsWith(kTemporaryPrefix)) // the one test most names of a directory get
+    if (!MayBeTemporaryName(name))
         return false;
     const QByteArray tail = TemporaryTail(suffix);
-    const qsizetype prefix = qsizetype(sizeof kTemporaryPrefix) - 1;
+    const qsizetype prefix = qsizetype(sizeof TemporaryPrefix) - 1;
     if (name.size() != prefix + kTemporaryDigits + tail.size() || !name.endsWith(tail))
         return false;
     const QByteArrayView digits = name.sliced(prefix, kTemporaryDigits);

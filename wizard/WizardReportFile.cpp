@@ -20,6 +20,8 @@
 #include <QLineEdit>
 #include <QLocale>
 
+#include <sys/stat.h>
+
 bool Wizard::WriteTheReportFile()
 {
     return WriteTheReportFile(window_, saveTarget());
@@ -47,12 +49,22 @@ bool Wizard::WriteTheReportFile(QWidget* parent, SaveTarget target)
 }
 
 // A report chosen in the selection dialog is known by its bare name in small
-// letters; it is found under its name on disk in the alias directory.
+// letters; it is found under its name on disk in the alias directory. The
+// report loaded or saved last is known under its name on disk already: while
+// that name is still there, it is taken without reading the directory again.
 QString Wizard::reportPath() const
 {
     if (QFileInfo(state_.ReportFileName).isAbsolute())
         return state_.ReportFileName;
     const QString directory = store::GetAliasDirectory(store::DatabaseAlias);
+    if (reportOnDisk_) {
+        const QString onDisk = QFileInfo(reportOnDisk_->path).fileName();
+        struct stat info {};
+        if (reportOnDisk_->path == base::JoinPath(directory, onDisk)
+            && store::LowerAZ(onDisk) == store::LowerAZ(state_.ReportFileName)
+            && ::stat(base::FileNameBytes(reportOnDisk_->path).constData(), &info) == 0 && !S_ISDIR(info.st_mode))
+            return reportOnDisk_->path;
+    }
     return base::JoinPath(directory, store::ResolveReportName(directory, state_.ReportFileName));
 }
 

@@ -4,12 +4,12 @@
 #include "store/ReportDeletion.h"
 
 #include <QDialog>
-#include <QHash>
 #include <QString>
 
 class QLabel;
 class QPushButton;
-class QTableWidget;
+class QTableView;
+class ReportListModel;
 
 namespace store {
 class Session;
@@ -44,15 +44,15 @@ protected:
 private:
     QString aliasDirectory() const;
     // Deletes the report named so in the list, asking before a file changed since it was listed is deleted.
-    bool deleteListed(const QString& name);
+    bool deleteListed(const QString& name, const store::ReportStamp& listed);
 
     store::Session& session_;
     wizard::SelectAction SelectMode = wizard::SelectAction::Modify;
     QString chosenFileName_;
-    QHash<QString, store::ReportStamp> listed_; // each listed report by its name in the list
 
     QLabel* LblTitle = nullptr;
-    QTableWidget* grid = nullptr;
+    QTableView* grid = nullptr;
+    ReportListModel* reports_ = nullptr;
     QLabel* lblCount = nullptr;
     QPushButton* BtnOk = nullptr;
     QPushButton* BtnCancel = nullptr;
