@@ -114,14 +114,14 @@ ReportListing ListReports(const QString& directory, ListingLines lines, const Re
     ReportListing listing;
     ForEachReportFile(directory, [&](const DirectoryEntry& entry) {
         try {
-            ReportHeadLines head = ReadReportHeadLines(entry, lines == ListingLines::WithFieldCount);
+            ReportHead head = ReadReportHeadLines(entry, lines == ListingLines::WithFieldCount);
             if (check)
                 check(head, entry);
             const QString fileName = FileName(entry.fileName);
             const qsizetype keyStart = keys.size();
             AppendSortKey(head.description, keys);
             rows.push_back({keyStart, keys.size() - keyStart,
-                            {std::move(head.description), std::move(head.typeWord), LowerAZ(fileName), fileName,
+                            {std::move(head.description), std::move(head.typeLine), LowerAZ(fileName), fileName,
                              head.fieldCount}});
         } catch (const base::Error& e) {
             listing.unreadable << e.text();

@@ -1,7 +1,7 @@
 #include "wizard/dialogs/TFrmSelect.h"
 
 #include "ui/DialogKit.h"
-#include "base/EngineError.h"
+#include "base/Error.h"
 #include "ui/ErrorGuard.h"
 #include "ui/KeyboardGrid.h"
 #include "ui/Modal.h"
@@ -61,7 +61,7 @@ private:
 void MakeCurrent(const QString& directory)
 {
     if (::chdir(base::FileNameBytes(directory).constData()) != 0)
-        throw base::EngineError(TFrmSelect::tr("Cannot open the report directory \"%1\": %2")
+        throw base::FileError(TFrmSelect::tr("Cannot open the report directory \"%1\": %2")
                                     .arg(directory, QString::fromLocal8Bit(std::strerror(errno))));
 }
 
