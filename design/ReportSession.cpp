@@ -25,6 +25,7 @@ Report ReportSession::report(const ReportHead& head)
 std::vector<store::FieldRow> ReportSession::load(store::ReportReader& reader, const QString& path, int count,
                                                  const std::function<void(const store::ReportFieldRecord&)>& seen)
 {
+    know(std::nullopt);
     store::FieldRecords records(reader, count);
     std::vector<store::FieldRow> rows = rows_.load(records, path, seen);
     know(std::pair(path, reader.version()));

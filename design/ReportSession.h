@@ -39,8 +39,9 @@ public:
     // Reads the field records that follow line 5 of the reader's file at path
     // into the working table (see ReportDesign::load), count as
     // store::FieldCountOf gives it; once all are stored, the file at path is
-    // the one known, in the version the reader read. Returns the rows stored,
-    // in file order.
+    // the one known, in the version the reader read; the file known before is
+    // forgotten first, so a load that fails knows none. Returns the rows
+    // stored, in file order.
     std::vector<store::FieldRow> load(store::ReportReader& reader, const QString& path, int count,
                                       const std::function<void(const store::ReportFieldRecord&)>& seen);
     // No file is known (a load begins).

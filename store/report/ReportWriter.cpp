@@ -8,6 +8,8 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include <charconv>
+#include <iterator>
 #include <vector>
 
 namespace store {
@@ -35,8 +37,11 @@ public:
     }
     void number(const std::optional<int>& number)
     {
-        if (number)
-            bytes_ += QByteArray::number(*number);
+        if (number) {
+            char digits[12];
+            const char* last = std::to_chars(std::begin(digits), std::end(digits), *number).ptr;
+            bytes_.append(digits, last - digits);
+        }
         end();
     }
     void literal(QByteArrayView bytes)
