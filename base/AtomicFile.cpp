@@ -1,6 +1,6 @@
 #include "base/AtomicFile.h"
 
-#include "base/EngineError.h"
+#include "base/Error.h"
 #include "base/Paths.h"
 
 #include <QCoreApplication>
@@ -277,7 +277,7 @@ bool WriteFileAtomically(const QString& path, const QByteArray& bytes, const QSt
     const QString target = QFileInfo(path).absoluteFilePath();
     const auto fail = [&](const QString& why) {
         //: %1: the kind of file, such as "report"; %2: its path; %3: the reason
-        throw base::EngineError(QCoreApplication::translate("Files", "Cannot write %1 %2: %3").arg(kind, target, why));
+        throw base::FileError(QCoreApplication::translate("Files", "Cannot write %1 %2: %3").arg(kind, target, why));
     };
     struct stat info {};
     if (::lstat(base::FileNameBytes(target).constData(), &info) == 0 && S_ISLNK(info.st_mode))

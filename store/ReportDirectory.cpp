@@ -131,14 +131,14 @@ ReportListing ListReports(const QString& directory, ListingLines lines, const Re
     WalkReports(directory, WalkOrder::AsRead, [&](const DirectoryEntry& entry) {
         try {
             const ReportStamp stamp = StampAt(entry.directoryFd, entry.fileName).value_or(ReportStamp{});
-            ReportHeadLines head = ReadReportHeadLines(entry, lines == ListingLines::WithFieldCount);
+            ReportHead head = ReadReportHeadLines(entry, lines == ListingLines::WithFieldCount);
             if (check)
                 check(head, entry);
             const QString fileName = FileName(entry.fileName);
             const qsizetype keyStart = keys.size();
             AppendSortKey(head.description, keys);
             rows.push_back({keyStart, keys.size() - keyStart,
-                            {std::move(head.description), std::move(head.typeWord), LowerAZ(fileName), fileName,
+                            {std::move(head.description), std::move(head.typeLine), LowerAZ(fileName), fileName,
                              head.fieldCount, stamp}});
         } catch (const base::Error& e) {
             unreadable.emplace_back(entry.fileName, e.text());

@@ -3,6 +3,7 @@
 #include "ui/DialogKit.h"
 #include "wizard/dialogs/ReportListModel.h"
 #include "base/EngineError.h"
+#include "base/Error.h"
 #include "ui/ErrorGuard.h"
 #include "ui/KeyboardGrid.h"
 #include "ui/Modal.h"
@@ -42,7 +43,7 @@ QLabel* NamedLabel(QWidget* parent, const char* name, const QString& text)
 void MakeCurrent(const QString& directory)
 {
     if (::chdir(base::FileNameBytes(directory).constData()) != 0)
-        throw base::EngineError(TFrmSelect::tr("Cannot open the report directory \"%1\": %2")
+        throw base::FileError(TFrmSelect::tr("Cannot open the report directory \"%1\": %2")
                                     .arg(directory, QString::fromLocal8Bit(std::strerror(errno))));
 }
 

@@ -28,7 +28,6 @@ public:
     void setTitle(const QString& title);
     // Set by the caller before showing the dialog.
     void setSelectMode(wizard::SelectAction mode) { SelectMode = mode; }
-    wizard::SelectAction selectMode() const { return SelectMode; }
     // After OK in SelectAction::Modify: the chosen report's bare name, in small letters.
     const QString& chosenFileName() const { return chosenFileName_; }
 
