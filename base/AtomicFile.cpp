@@ -1,6 +1,6 @@
 #include "base/AtomicFile.h"
 
-#include "base/EngineError.h"
+#include "base/Error.h"
 #include "base/Paths.h"
 
 #include <QCoreApplication>
@@ -97,7 +97,6 @@ bool LockForWriting(int fd)
     return ::fcntl(fd, F_OFD_SETLK, &lock) == 0;
 }
 
-constexpr char kTemporaryPrefix[] = ".tabrep-";
 constexpr qsizetype kTemporaryDigits = 16;
 
 // What follows the digits: the extension, when it is one to three letters or digits, and ".tmp".
@@ -124,16 +123,16 @@ void SetSyncCall(SyncCall call)
 
 QByteArray TemporaryName(const QString& suffix, quint64 number)
 {
-    return kTemporaryPrefix + QByteArray::number(number, 16).rightJustified(kTemporaryDigits, '0')
+    return TemporaryPrefix + QByteArray::number(number, 16).rightJustified(kTemporaryDigits, '0')
            + TemporaryTail(suffix);
 }
 
 bool IsTemporaryName(QByteArrayView name, const QString& suffix)
 {
-    if (!name.startsWith(kTemporaryPrefix)) // the one test most names of a directory get
+    if (!MayBeTemporaryName(name))
         return false;
     const QByteArray tail = TemporaryTail(suffix);
-    const qsizetype prefix = qsizetype(sizeof kTemporaryPrefix) - 1;
+    const qsizetype prefix = qsizetype(sizeof TemporaryPrefix) - 1;
     if (name.size() != prefix + kTemporaryDigits + tail.size() || !name.endsWith(tail))
         return false;
     const QByteArrayView digits = name.sliced(prefix, kTemporaryDigits);
@@ -278,7 +277,7 @@ bool WriteFileAtomically(const QString& path, const QByteArray& bytes, const QSt
     const QString target = QFileInfo(path).absoluteFilePath();
     const auto fail = [&](const QString& why) {
         //: %1: the kind of file, such as "report"; %2: its path; %3: the reason
-        throw base::EngineError(QCoreApplication::translate("Files", "Cannot write %1 %2: %3").arg(kind, target, why));
+        throw base::FileError(QCoreApplication::translate("Files", "Cannot write %1 %2: %3").arg(kind, target, why));
     };
     struct stat info {};
     if (::lstat(base::FileNameBytes(target).constData(), &info) == 0 && S_ISLNK(info.st_mode))

@@ -4,7 +4,7 @@
 #include <QByteArrayView>
 #include <QFile>
 #include <QString>
-
+#include <cstring>
 #include <functional>
 
 namespace base {
@@ -33,6 +33,16 @@ void SetSyncCall(SyncCall call);
 QByteArray TemporaryName(const QString& suffix, quint64 number);
 // True when name is a temporary name for a file with the extension suffix.
 bool IsTemporaryName(QByteArrayView name, const QString& suffix);
+// Every temporary name begins so.
+inline constexpr char TemporaryPrefix[] = ".tabrep-";
+// False, at little cost, for a name that is no temporary name of any file;
+// the first look at each name of a directory.
+inline bool MayBeTemporaryName(QByteArrayView name)
+{
+    constexpr qsizetype length = sizeof TemporaryPrefix - 1;
+    return name.size() > length && name[0] == TemporaryPrefix[0]
+           && std::memcmp(name.data(), TemporaryPrefix, std::size_t(length)) == 0;
+}
 
 // A new version of the file at target, written beside it and put in its place
 // in one step, so that the file is never half-written. The bytes go to a

@@ -1,6 +1,7 @@
 #include "bench/BenchData.h"
 
 #include "base/EngineError.h"
+#include "tools/demodata/DemoData.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -79,17 +80,32 @@ QByteArray reportText(int number, int fieldCount)
     return lines.join(QStringLiteral("\r\n")).toLatin1() + "\r\n";
 }
 
+namespace {
+
+// count reports of 5 to 30 fields, one in ten named in capitals.
+void writeReports(const QString& dir, int count)
+{
+    for (int i = 1; i <= count; ++i) {
+        const QString name = QString::fromLatin1(i % 10 ? "rep%1.rpt" : "REP%1.RPT").arg(i, 5, 10, QLatin1Char('0'));
+        writeFile(dir + QLatin1Char('/') + name, reportText(i, 5 + i % 26));
+    }
+}
+
+} // namespace
+
 DataSet reportsDataSet(const QString& cache)
 {
-    return cachedDataSet(cache, QStringLiteral("reports"), [](const QString& dir) {
-        for (int i = 1; i <= ReportCount; ++i) {
-            const QString name =
-                QString::fromLatin1(i % 10 ? "rep%1.rpt" : "REP%1.RPT").arg(i, 5, 10, QLatin1Char('0'));
-            QFile file(dir + QLatin1Char('/') + name);
-            const QByteArray text = reportText(i, 5 + i % 26);
-            if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
-                throw base::EngineError(QStringLiteral("Cannot write %1").arg(file.fileName()));
-        }
+    return cachedDataSet(cache, QStringLiteral("reports"), [](const QString& dir) { writeReports(dir, ReportCount); });
+}
+
+DataSet folderDataSet(const QString& cache, int reports)
+{
+    return cachedDataSet(cache, QStringLiteral("folder%1").arg(reports), [reports](const QString& dir) {
+        demo::Options options;
+        options.sampleReports = false;
+        demo::makeDemoData(dir, options);
+        writeFile(dir + QLatin1Char('/') + LoadSaveReport, reportText(1, 200));
+        writeReports(dir, reports);
     });
 }
 

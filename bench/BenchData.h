@@ -27,6 +27,12 @@ DataSet cachedDataSet(const QString& cache, const QString& name, const std::func
 inline constexpr int ReportCount = 10000;
 DataSet reportsDataSet(const QString& cache);
 
+// The data set of the office folder: the demo data (about ten files), the
+// report LoadSaveReport of 200 fields, and reports more reports as
+// reportsDataSet names them, for start-up and load and save in a folder of that size.
+inline const QString LoadSaveReport = QStringLiteral("fields200.rpt");
+DataSet folderDataSet(const QString& cache, int reports);
+
 // The text of a report definition file with fieldCount field records; number
 // varies the description, the type and the fields.
 QByteArray reportText(int number, int fieldCount);

@@ -79,6 +79,8 @@ int main(int argc, char** argv)
     }
     if (chosen.isEmpty())
         chosen = order;
+    // The listing makes the alias directory the current one: the folder is known by its whole path.
+    settings.cache = QDir(settings.cache).absolutePath();
     QDir().mkpath(settings.cache);
 
     bench::NoDialogs noDialogs;

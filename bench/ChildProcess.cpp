@@ -76,10 +76,15 @@ ChildRun runChild(const QString& program, const QStringList& arguments, const QS
     while (::wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {
     }
     run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    run.peakMegabytes = double(usage.ru_maxrss) / 1024.0;
     run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     errors.seek(0);
     run.errorOutput = errors.readAll();
+    // A child started by posix_spawn (vfork) inherits this process's peak in ru_maxrss: its own word counts.
+    const qsizetype own = run.errorOutput.lastIndexOf("VmHWM:");
+    bool ok = false;
+    const double ownKilobytes =
+        own < 0 ? 0 : run.errorOutput.mid(own + 6).trimmed().split(' ').value(0).toDouble(&ok);
+    run.peakMegabytes = (ok ? ownKilobytes : double(usage.ru_maxrss)) / 1024.0;
     return run;
 }
 

@@ -9,7 +9,7 @@ namespace bench {
 // What one run of a child process took.
 struct ChildRun {
     double seconds = 0;     // from starting it to its end, wall clock
-    double peakMegabytes = 0; // its peak resident memory (getrusage ru_maxrss)
+    double peakMegabytes = 0; // its peak resident memory: its own "VmHWM: N kB" on stderr, else ru_maxrss
     int exitCode = -1;      // -1 when it did not end normally
     QByteArray errorOutput; // what it wrote to stderr
 };

@@ -1,19 +1,23 @@
 // tabrep-bench-child MODE [phases]: the start-up that tabrep-bench measures as a whole process.
 //   bare    a window with one label and one button (the floor)
-//   tabrep  the program's main window on the alias of XDG_CONFIG_HOME, showing its first page
-// Either ends as soon as its window has been painted for the first time. With
-// "phases" it prints to stderr when each step of the start-up ended, counted
-// from the start of main.
-#include "shell/SessionPasswords.h"
+//   tabrep  the program's main window on the alias of XDG_CONFIG_HOME, showing its first page,
+//           started as the program's main() starts it (translation, icon) in the desktop's language
+// Either ends as soon as its window has been painted for the first time, and
+// then writes its own peak memory to stderr ("VmHWM: N kB"). With "phases" it
+// prints to stderr when each step of the start-up ended, counted from the start of main.
+#include "shell/ProgramStart.h"
 #include "shell/TFrmTabrep.h"
 #include "store/engine/Session.h"
+#include "translations/Translations.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QFile>
 #include <QTimer>
+#include <QTranslator>
 #include <QVBoxLayout>
 #include <cstdio>
 #include <cstring>
@@ -62,11 +66,27 @@ std::unique_ptr<QWidget> bareWindow()
     return window;
 }
 
+// The peak resident memory of this process alone, as /proc/self/status words it:
+// ru_maxrss would count the memory of the process that started this one too.
+void PrintPeakMemory()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return;
+    for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine())
+        if (line.startsWith("VmHWM:"))
+            std::fputs(line.constData(), stderr);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     const Phases phases(argc == 3 && std::strcmp(argv[2], "phases") == 0);
+    const bool program = argc >= 2 && std::strcmp(argv[1], "tabrep") == 0;
+    // As the program's main() does: its translation is loaded before the application object.
+    auto early = std::make_unique<QTranslator>();
+    const bool translated = program && translations::LoadProgramTranslation(*early);
     QApplication app(argc, argv);
     phases.ended("application");
     // A message box at start-up would wait for an answer that never comes.
@@ -76,9 +96,7 @@ int main(int argc, char** argv)
     if (mode == QLatin1String("bare")) {
         window = bareWindow();
     } else if (mode == QLatin1String("tabrep")) {
-        // As the program's main() does.
-        RegisterSessionPasswords(store::Session::defaultSession());
-        QApplication::setApplicationName(QStringLiteral("Tabulon Lan"));
+        PrepareProgram(app, translated ? early.release() : nullptr);
         auto frame = std::make_unique<TFrmTabrep>(store::Session::defaultSession());
         if (!frame->created())
             return 1;
@@ -94,5 +112,6 @@ int main(int argc, char** argv)
     phases.ended("window shown");
     const int code = app.exec();
     phases.ended("window painted");
+    PrintPeakMemory();
     return code != 0 ? code : firstPaint.painted ? 0 : 3;
 }

@@ -6,6 +6,7 @@
 #include "cli/ReportFiles.h"
 #include "cli/TextTable.h"
 #include "cli/Visible.h"
+#include "design/Report.h"
 #include "rules/ReportSettings.h"
 #include "store/ReportDirectory.h"
 #include "store/report/ReportReader.h"
@@ -72,7 +73,7 @@ QString Number(const std::optional<int>& value)
     return value ? QString::number(*value) : QString();
 }
 
-QString Summaries(const store::ReportFieldRecord& record)
+QString Summaries(const store::FieldRow& record)
 {
     QStringList set;
     const std::pair<const std::optional<bool>&, const char*> flags[] = {
@@ -93,9 +94,10 @@ QString YesOrEmpty(bool flag)
 }
 
 // A word loading understood as it is written, or the line with the reason it changes nothing.
-QString WordOrLine(const QString& word, const QString& line, const QString& notWhat)
+template <typename Named>
+QString WordOrLine(const std::optional<Named>& named, const QString& line, const QString& notWhat)
 {
-    return word.isEmpty() ? QStringLiteral("%1 (%2)").arg(line, notWhat) : word;
+    return named ? store::WordOf(*named).toString() : QStringLiteral("%1 (%2)").arg(line, notWhat);
 }
 
 } // namespace
@@ -143,21 +145,22 @@ int ListCommand(const QString& directoryArgument, bool json, const Streams& stre
 
 int ShowCommand(const QString& file, const Streams& streams)
 {
-    const store::ReportContent report = ReadReportDefinition(ReportPath(file).path);
-    const rules::ReportSettings settings = rules::SettingsOf(report);
-    QString width = QString::number(settings.printableWidth);
-    if (settings.printableWidth != report.width)
-        width += QCoreApplication::translate("ReportTool", " (the file says %1)").arg(report.width);
+    // The lines as the file has them, and the report as loading takes them: the wizard's one value.
+    const store::ReportContent lines = ReadReportDefinition(ReportPath(file).path);
+    const design::Report report = design::ReportOf(lines);
+    QString width = QString::number(report.head.width);
+    if (report.head.width != lines.width)
+        width += QCoreApplication::translate("ReportTool", " (the file says %1)").arg(lines.width);
     using Align = TextTable::Align;
     TextTable head({Align::Left, Align::Left});
-    head.addRow({QCoreApplication::translate("ReportTool", "Description:"), report.description});
+    head.addRow({QCoreApplication::translate("ReportTool", "Description:"), report.head.description});
     head.addRow({QCoreApplication::translate("ReportTool", "Type:"),
-                 WordOrLine(settings.typeWord, report.typeLine, QCoreApplication::translate("ReportTool", "not a report type"))});
+                 WordOrLine(report.head.type, lines.typeLine, QCoreApplication::translate("ReportTool", "not a report type"))});
     head.addRow({QCoreApplication::translate("ReportTool", "Category:"),
-                 WordOrLine(settings.categoryWord, report.categoryLine, QCoreApplication::translate("ReportTool", "not a category"))});
+                 WordOrLine(report.head.category, lines.categoryLine, QCoreApplication::translate("ReportTool", "not a category"))});
     head.addRow({QCoreApplication::translate("ReportTool", "Printable width:"), width});
     head.addRow({QCoreApplication::translate("ReportTool", "Detail level:"),
-                 settings.detailLevel ? QCoreApplication::translate("ReportTool", "Yes, use Detail Level") : QCoreApplication::translate("ReportTool", "No")});
+                 report.head.detailLevel ? QCoreApplication::translate("ReportTool", "Yes, use Detail Level") : QCoreApplication::translate("ReportTool", "No")});
     head.addRow({QCoreApplication::translate("ReportTool", "Fields:"), QString::number(report.fields.size())});
     Write(streams.out, head.text());
     if (report.fields.empty())
@@ -172,10 +175,9 @@ int ShowCommand(const QString& file, const Streams& streams)
                                 QT_TRANSLATE_NOOP("ReportTool", "Summaries")})
         headings << QCoreApplication::translate("ReportTool", heading);
     fields.addRow(headings);
-    for (const store::ReportFieldRecord* record : rules::InReportOrder(report))
-        fields.addRow({QString::number(record->order), record->field.text(), record->header.text(),
-                       Number(record->line), Number(record->lposition), Number(record->rposition),
-                       YesOrEmpty(record->leaders), YesOrEmpty(record->trailers), Summaries(*record)});
+    for (const store::FieldRow& row : design::InReportOrder(report.fields))
+        fields.addRow({QString::number(row.order), row.field, row.header, Number(row.line), Number(row.lposition),
+                       Number(row.rposition), YesOrEmpty(row.leaders), YesOrEmpty(row.trailers), Summaries(row)});
     Write(streams.out, u'\n' + fields.text());
     return Passed;
 }

@@ -93,8 +93,8 @@ NamedFile ReportPath(const QString& operand)
 store::ReportListing ListReportFiles(const QString& directory)
 {
     return store::ListReports(directory, store::ListingLines::WithFieldCount,
-                              [](const store::ReportHeadLines& head, const store::DirectoryEntry& entry) {
-                                  RequireReportDefinition(head.typeWord, head.fieldCount,
+                              [](const store::ReportHead& head, const store::DirectoryEntry& entry) {
+                                  RequireReportDefinition(head.typeLine, head.fieldCount,
                                                           [&entry] { return store::PathOf(entry); });
                               });
 }

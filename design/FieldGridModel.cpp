@@ -1,7 +1,6 @@
 #include "design/FieldGridModel.h"
 
 #include "base/Error.h"
-#include "design/ReportDesign.h"
 #include "store/engine/Table.h"
 
 #include <QCoreApplication>
@@ -38,8 +37,8 @@ private:
 
 } // namespace
 
-FieldGridModel::FieldGridModel(ReportDesign& design, QList<GridColumn> columns, QObject* parent)
-    : QAbstractTableModel(parent), table_(design.table_), columns_(std::move(columns))
+FieldGridModel::FieldGridModel(store::Table& table, QList<GridColumn> columns, QObject* parent)
+    : QAbstractTableModel(parent), table_(table), columns_(std::move(columns))
 {
     connect(&table_, &store::Table::changed, this, &FieldGridModel::tableChanged);
     tableChanged();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/WorkingTable.h"
+#include "store/WorkingColumns.h"
 
 #include <QAbstractTableModel>
 #include <QList>
@@ -8,9 +8,11 @@
 #include <QStringList>
 #include <vector>
 
-namespace design {
+namespace store {
+class Table;
+}
 
-class ReportDesign;
+namespace design {
 
 // One visible column of the grid: a column of the working table, its title and
 // its width in characters.
@@ -21,7 +23,7 @@ struct GridColumn {
     bool readOnly = false;
 };
 
-// The rows of a design as a grid, in the order of its cursor's active index,
+// The rows of a design as a grid (ReportDesign::gridModel), in the order of its cursor's active index,
 // kept in step with the cursor through its changed() signal. The cursor's
 // current row is the grid's current row; values typed into a cell are stored in
 // that row through the engine's text conversion (the row goes into edit state)
@@ -30,7 +32,7 @@ struct GridColumn {
 class FieldGridModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    FieldGridModel(ReportDesign& design, QList<GridColumn> columns, QObject* parent = nullptr);
+    FieldGridModel(store::Table& table, QList<GridColumn> columns, QObject* parent = nullptr);
 
     const QList<GridColumn>& gridColumns() const { return columns_; }
 

@@ -1,5 +1,6 @@
 #include "design/HostTables.h"
 
+#include "design/detail/ValueKinds.h"
 #include "store/engine/Table.h"
 #include "store/engine/ValueConversion.h"
 #include "store/paradox/PxTable.h"
@@ -33,10 +34,12 @@ QStringList HostTables::contactFieldNames()
     return names;
 }
 
-std::optional<store::FieldType> HostTables::contactFieldType(const QString& name)
+std::optional<rules::ValueKind> HostTables::contactFieldKind(const QString& name)
 {
     contact_->Open();
-    return contact_->FieldTypeOf(name);
+    if (const std::optional<store::FieldType> type = contact_->FieldTypeOf(name))
+        return detail::ValueKindOf(*type);
+    return std::nullopt;
 }
 
 namespace {
@@ -62,10 +65,18 @@ UserFieldLabels::UserFieldLabels(store::Session& session, const QString& alias, 
     table_->Open();
     path_ = table_->filePath();
     // The records are read from the file up to what is shown, not all of them.
-    records_ = px::TableFile::open(path_).readRecords(most + 1);
-    more_ = int(records_.size()) > most;
+    std::vector<std::vector<px::Value>> records = px::TableFile::open(path_).readRecords(most + 1);
+    more_ = int(records.size()) > most;
     if (more_)
-        records_.resize(std::size_t(most));
+        records.resize(std::size_t(most));
+    records_.reserve(records.size());
+    for (const std::vector<px::Value>& record : records) {
+        QStringList texts;
+        texts.reserve(qsizetype(record.size()));
+        for (const px::Value& value : record)
+            texts << store::detail::textOf(value);
+        records_.push_back(std::move(texts));
+    }
 }
 
 UserFieldLabels::~UserFieldLabels() = default;
@@ -77,7 +88,7 @@ int UserFieldLabels::count() const
 
 QString UserFieldLabels::value(int record, const QString& column)
 {
-    return store::detail::textOf(records_[std::size_t(record)][ColumnOf(*table_, column)]);
+    return records_[std::size_t(record)][qsizetype(ColumnOf(*table_, column))];
 }
 
 } // namespace design

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "store/engine/FieldType.h"
-#include "store/paradox/PxValue.h"
+#include "rules/SummaryRules.h"
 
 #include <QString>
 #include <QStringList>
@@ -28,9 +27,9 @@ public:
     // The names of CONTACT.DB's fields in its order, once both tables opened;
     // both are closed again.
     QStringList contactFieldNames();
-    // The type of a field of CONTACT.DB (any letter case), none when it has no
+    // What a field of CONTACT.DB (any letter case) holds, none when it has no
     // such field. The table stays open.
-    std::optional<store::FieldType> contactFieldType(const QString& name);
+    std::optional<rules::ValueKind> contactFieldKind(const QString& name);
 
 private:
     std::unique_ptr<store::Table> contact_;
@@ -56,7 +55,7 @@ public:
 private:
     std::unique_ptr<store::Table> table_;
     QString path_;
-    std::vector<std::vector<px::Value>> records_;
+    std::vector<QStringList> records_; // the columns' texts
     bool more_ = false;
 };
 

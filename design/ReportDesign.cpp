@@ -1,12 +1,15 @@
 #include "design/ReportDesign.h"
 
-#include "design/WorkingRows.h"
+#include "design/detail/WorkingRows.h"
 #include "base/EngineError.h"
 #include "rules/ColumnCheck.h"
+#include "rules/EventFieldMap.h"
 #include "rules/FieldLabels.h"
 #include "store/WorkingTable.h"
 #include "store/engine/Table.h"
 #include "store/report/ReportReader.h"
+
+#include <QSet>
 
 namespace design {
 
@@ -77,6 +80,11 @@ void ReportDesign::openForColumnWidths(const QList<std::pair<store::WorkingColum
         table_.SetDisplayLabel(store::ColumnText(column), title);
     table_.Open();
     table_.FlushBuffers();
+}
+
+FieldGridModel* ReportDesign::gridModel(QList<GridColumn> columns, QObject* parent)
+{
+    return new FieldGridModel(table_, std::move(columns), parent);
 }
 
 bool ReportDesign::isOpen() const
@@ -184,15 +192,23 @@ void ReportDesign::recordDataSide(const QString& field, int side)
     table_.Post();
 }
 
-void ReportDesign::numberFields(const QStringList& keys)
+void ReportDesign::numberFields(const QStringList& entries, const QString& eventCategory)
 {
     table_.SetIndexName(QString());
-    for (int i = 0; i < keys.size(); ++i) {
-        if (!table_.FindKey({keys[i]}))
-            continue;
+    QSet<QString> numbered;
+    const auto numberRow = [&](const QString& key, int place) {
+        if (numbered.contains(key) || !table_.FindKey({key}))
+            return false;
         table_.Edit();
-        Column(table_, WorkingColumn::Order).SetAsInteger(i + 1);
+        Column(table_, WorkingColumn::Order).SetAsInteger(place);
         table_.Post();
+        numbered.insert(key);
+        return true;
+    };
+    for (int i = 0; i < entries.size(); ++i) {
+        const QString& entry = entries[i];
+        if (!numberRow(entry, i + 1))
+            numberRow(rules::GetEventFieldName(eventCategory, entry), i + 1);
     }
 }
 
@@ -216,17 +232,20 @@ void ReportDesign::place(const Placement& placement)
     }
 }
 
-void ReportDesign::load(store::FieldRecords& records, const QString& path,
-                        const std::function<void(const store::ReportFieldRecord&)>& seen)
+std::vector<store::FieldRow> ReportDesign::load(store::FieldRecords& records, const QString& path,
+                                                const std::function<void(const store::ReportFieldRecord&)>& seen)
 {
     // The bound controls follow the table once, when the load is over.
     const store::ControlsDisabled quiet(table_);
     Columns columns(table_);
+    std::vector<store::FieldRow> rows;
     for (store::ReportFieldRecord record; records.next(record);) {
         try {
-            columns.insert(table_, RowOf(record));
+            store::FieldRow row = RowOf(record);
+            columns.insert(table_, row);
             seen(record);
             table_.Post();
+            rows.push_back(std::move(row));
         } catch (const base::EngineError& e) {
             // The row being built is not stored; the ones before it stay.
             table_.Cancel();
@@ -237,6 +256,7 @@ void ReportDesign::load(store::FieldRecords& records, const QString& path,
         }
     }
     table_.FlushBuffers();
+    return rows;
 }
 
 bool ReportDesign::goTo(const QString& field)

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "store/WorkingTable.h"
+#include "design/FieldGridModel.h"
+#include "store/WorkingColumns.h"
 #include "store/report/FieldRow.h"
 
 #include <QHash>
@@ -89,9 +90,12 @@ public:
     // side (0 contact, 1 event); a field without a row gets one, its name as
     // header, placed after the rows there are.
     void recordDataSide(const QString& field, int side);
-    // The field-order page: the field of each key gets its place in keys, from
-    // 1; keys without a row are passed over.
-    void numberFields(const QStringList& keys);
+    // The field-order page: each entry of the order list, as the list shows
+    // it, gets its place from 1. An entry is the name of its row, or an event
+    // field's display name in eventCategory; an entry that is both (a contact
+    // field named like an event field's display name) takes the first of the
+    // two rows not numbered yet. Entries without a row are passed over.
+    void numberFields(const QStringList& entries, const QString& eventCategory);
     // The column-widths page: the row of key (made with header and order when
     // it has none) gets its line and positions, as typed; a text the engine
     // refuses leaves no row half-edited.
@@ -108,9 +112,10 @@ public:
     // Loading a report: each record read becomes a row, seen is told of it
     // first; a record the table refuses ends the load with
     // FieldRecordFailure's message naming path, the rows before it kept. The
-    // rows are then written to disk; bound controls hear of it once.
-    void load(store::FieldRecords& records, const QString& path,
-              const std::function<void(const store::ReportFieldRecord&)>& seen);
+    // rows are then written to disk; bound controls hear of it once. Returns
+    // the rows stored, in file order.
+    std::vector<store::FieldRow> load(store::FieldRecords& records, const QString& path,
+                                      const std::function<void(const store::ReportFieldRecord&)>& seen);
 
     // The field-definitions page's current field, edited in place.
     bool goTo(const QString& field);               // by its name; stays put when it has no row
@@ -126,12 +131,14 @@ public:
     // a row being edited with what is typed. The cursor stays on its row.
     QHash<QString, QString> fieldLabels(const QString& eventCategory);
 
+    // The column-width editor's grid over the rows, owned by parent.
+    FieldGridModel* gridModel(QList<GridColumn> columns, QObject* parent);
+
 signals:
     // The current row moved, or its values or the rows changed.
     void changed();
 
 private:
-    friend class FieldGridModel;
     std::unique_ptr<store::Table> own_;
     store::Table& table_;
 };

@@ -46,35 +46,6 @@ bool IsDetailLevelRecord(const store::ReportFieldRecord& record)
     return record.field.text().toLower() == QLatin1String("customid");
 }
 
-ReportSettings SettingsOf(const store::ReportContent& report)
-{
-    ReportSettings settings;
-    const std::optional<store::ReportType> type = store::ReportTypeNamed(report.typeLine);
-    if (type)
-        settings.typeWord = store::WordOf(*type);
-    // A line 2 that names no type leaves the type a wizard starts with.
-    const std::vector<store::Category> categories =
-        CategoriesTurnedOn(type.value_or(store::ReportType::Contact), report.categoryLine);
-    if (!categories.empty())
-        settings.categoryWord = store::WordOf(categories.back());
-    settings.printableWidth = PrintableWidthOf(report);
-    settings.detailLevel = std::any_of(report.fields.begin(), report.fields.end(), IsDetailLevelRecord);
-    return settings;
-}
-
-std::vector<const store::ReportFieldRecord*> InReportOrder(const store::ReportContent& report)
-{
-    std::vector<const store::ReportFieldRecord*> records;
-    records.reserve(report.fields.size());
-    for (const store::ReportFieldRecord& record : report.fields)
-        records.push_back(&record);
-    // The file gives the order of each line's records, so a stable sort by line suffices.
-    const auto byLine = [](const auto* a, const auto* b) { return a->line < b->line; };
-    if (!std::is_sorted(records.begin(), records.end(), byLine))
-        std::stable_sort(records.begin(), records.end(), byLine);
-    return records;
-}
-
 QString CheckReportColumns(const store::ReportContent& report)
 {
     // In file order: the check takes each line's fields in the order they come,

@@ -25,22 +25,6 @@ PaperSize PaperOf(int width);
 // True for the record of the detail level: its Field is CustomID in any letter case.
 bool IsDetailLevelRecord(const store::ReportFieldRecord& record);
 
-// The pages' choices that loading derives from a report read from its file,
-// into a wizard as it starts (a contact-ordered report).
-struct ReportSettings {
-    QString typeWord;     // "Contact" or "Calendar"; empty when line 2 names neither
-    QString categoryWord; // "Contact", "Event", "Note", "Call", "Letter", "Meeting" or "TO-DO";
-                          // empty when line 3 names none that the report type takes
-    int printableWidth = 0; // line 4 as the paper-size page takes it, within 1 and 200
-    bool detailLevel = false; // a record for CustomID, in any letter case
-};
-
-ReportSettings SettingsOf(const store::ReportContent& report);
-
-// The records in the order of the working table's index "iOrder": by Line (a
-// record without one first), then by their place in the file.
-std::vector<const store::ReportFieldRecord*> InReportOrder(const store::ReportContent& report);
-
 // The column check of the Column Widths page on the report's records against
 // its printable width: the warning text of the first rule that fails, or an
 // empty text when the columns pass.

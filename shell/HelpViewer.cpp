@@ -1,6 +1,6 @@
 #include "shell/HelpViewer.h"
 
-#include "base/EngineError.h"
+#include "base/Error.h"
 #include "shell/ProgramFiles.h"
 #include "ui/DialogKit.h"
 #include "ui/Modal.h"
@@ -91,13 +91,13 @@ HelpTopic LoadHelpTopic(const QString& path, int context)
     const QString shownPath = QDir::toNativeSeparators(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw base::EngineError(QCoreApplication::translate("HelpViewer", "Help topic %1 cannot be shown: the help file \"%2\" cannot be "
+        throw base::FileError(QCoreApplication::translate("HelpViewer", "Help topic %1 cannot be shown: the help file \"%2\" cannot be "
                                                "opened (%3).")
                                     .arg(QString::number(context), shownPath, file.errorString()));
     for (const HelpTopic& topic : ParseHelpText(QString::fromUtf8(file.readAll())))
         if (topic.context == context)
             return topic;
-    throw base::EngineError(
+    throw base::FileError(
         QCoreApplication::translate("HelpViewer", "The help file \"%1\" has no topic with the context number %2.").arg(shownPath, QString::number(context)));
 }
 

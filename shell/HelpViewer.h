@@ -29,7 +29,7 @@ struct HelpTopic {
 std::vector<HelpTopic> ParseHelpText(const QString& content);
 
 // The topic with the context number from the help file at path. Throws
-// base::EngineError naming the file (and the number) when the file cannot be
+// base::FileError naming the file (and the number) when the file cannot be
 // read or has no such topic.
 HelpTopic LoadHelpTopic(const QString& path, int context);
 

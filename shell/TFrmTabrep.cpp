@@ -1,5 +1,6 @@
 #include "shell/TFrmTabrep.h"
 
+#include "base/DirectoryNames.h"
 #include "base/EngineError.h"
 #include "ui/ErrorGuard.h"
 #include "wizard/pages/PageKit.h"
@@ -90,9 +91,13 @@ void TFrmTabrep::FormCreate()
     wizard_->setProductName(product);
     setWindowTitle(product);
     wizard_->setAlias(store::DatabaseAlias);
-    wizard_->CreateDataTable();
-    // Reports whose saving was cut short left their temporary files behind.
-    store::RemoveStaleReportTemporaries(store::GetAliasDirectory(session_, store::DatabaseAlias));
+    {
+        // Recreating the working table and the sweep below read the alias directory once between them.
+        const base::OnePass pass;
+        wizard_->CreateDataTable();
+        // Reports whose saving was cut short left their temporary files behind.
+        store::RemoveStaleReportTemporaries(store::GetAliasDirectory(session_, store::DatabaseAlias));
+    }
     wizard_->slideShowButton()->setVisible(programfiles::SlideshowAvailable());
     programfiles::SetHelpFile(
         programfiles::FindHelpFile(programfiles::ProgramDirectory(), translations::Language()));

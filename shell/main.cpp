@@ -1,6 +1,5 @@
 #include "shell/CommandLine.h"
-#include "shell/ProgramIdentity.h"
-#include "shell/SessionPasswords.h"
+#include "shell/ProgramStart.h"
 #include "shell/TFrmTabrep.h"
 #include "store/engine/Session.h"
 #include "translations/Translations.h"
@@ -11,6 +10,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 namespace {
 
@@ -78,19 +78,14 @@ int main(int argc, char** argv)
         break;
     }
 
-    QTranslator early;
-    const QString noDisplay =
-        translations::LoadProgramTranslation(early) ? early.translate("tabrep", kNoDisplay) : QString();
+    auto early = std::make_unique<QTranslator>();
+    const bool translated = translations::LoadProgramTranslation(*early);
+    const QString noDisplay = translated ? early->translate("tabrep", kNoDisplay) : QString();
     noDisplayText = (noDisplay.isEmpty() ? QString::fromUtf8(kNoDisplay) : noDisplay).toLocal8Bit();
     qtMessages = qInstallMessageHandler(EndWithoutDisplay);
     QApplication app(argc, argv);
     qInstallMessageHandler(qtMessages);
-    translations::Install(app);
-    RegisterSessionPasswords(store::Session::defaultSession());
-    // The application title goes into the application name: as the display
-    // name Qt would append it to every window caption.
-    QApplication::setApplicationName(QStringLiteral("Tabulon Lan"));
-    SetProgramIdentity();
+    PrepareProgram(app, translated ? early.release() : nullptr);
     TFrmTabrep window(store::Session::defaultSession());
     if (!window.created())
         return 1;

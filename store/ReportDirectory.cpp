@@ -105,6 +105,20 @@ struct Row {
     ReportEntry entry;
 };
 
+// The report files of directory, in the order the directory gives them (sorted: by their names' bytes).
+enum class WalkOrder { AsRead, ByName };
+void WalkReports(const QString& directory, WalkOrder order, const std::function<void(const DirectoryEntry&)>& visit)
+{
+    OpenDirectory dir(directory);
+    std::vector<std::string> names;
+    while (const dirent* entry = dir.nextReport())
+        names.emplace_back(entry->d_name);
+    if (order == WalkOrder::ByName)
+        std::sort(names.begin(), names.end());
+    for (const std::string& name : names)
+        visit(DirectoryEntry{dir.fd(), name.c_str(), directory});
+}
+
 } // namespace
 
 ReportListing ListReports(const QString& directory, ListingLines lines, const ReportCheck& check)
@@ -112,22 +126,27 @@ ReportListing ListReports(const QString& directory, ListingLines lines, const Re
     std::vector<Row> rows;
     QByteArray keys;
     ReportListing listing;
-    ForEachReportFile(directory, [&](const DirectoryEntry& entry) {
+    // The files are read in the directory's order: the one sort is of the rows.
+    std::vector<std::pair<std::string, QString>> unreadable;
+    WalkReports(directory, WalkOrder::AsRead, [&](const DirectoryEntry& entry) {
         try {
             const ReportStamp stamp = StampAt(entry.directoryFd, entry.fileName).value_or(ReportStamp{});
-            ReportHeadLines head = ReadReportHeadLines(entry, lines == ListingLines::WithFieldCount);
+            ReportHead head = ReadReportHeadLines(entry, lines == ListingLines::WithFieldCount);
             if (check)
                 check(head, entry);
             const QString fileName = FileName(entry.fileName);
             const qsizetype keyStart = keys.size();
             AppendSortKey(head.description, keys);
             rows.push_back({keyStart, keys.size() - keyStart,
-                            {std::move(head.description), std::move(head.typeWord), LowerAZ(fileName), fileName,
+                            {std::move(head.description), std::move(head.typeLine), LowerAZ(fileName), fileName,
                              head.fieldCount, stamp}});
         } catch (const base::Error& e) {
-            listing.unreadable << e.text();
+            unreadable.emplace_back(entry.fileName, e.text());
         }
     });
+    std::sort(unreadable.begin(), unreadable.end());
+    for (const auto& [name, text] : unreadable)
+        listing.unreadable << text;
     std::vector<std::size_t> order(rows.size());
     std::iota(order.begin(), order.end(), std::size_t(0));
     std::sort(order.begin(), order.end(), [&rows, &keys](std::size_t a, std::size_t b) {
@@ -139,8 +158,10 @@ ReportListing ListReports(const QString& directory, ListingLines lines, const Re
             return common < 0;
         if (x.keyLength != y.keyLength)
             return x.keyLength < y.keyLength;
-        // Names that differ only in their letters' case are told apart by their bytes, as the walk found them.
-        return x.entry.name != y.entry.name ? x.entry.name < y.entry.name : a < b;
+        // Names that differ only in their letters' case are told apart by their names on disk.
+        if (x.entry.name != y.entry.name)
+            return x.entry.name < y.entry.name;
+        return x.entry.fileName != y.entry.fileName ? x.entry.fileName < y.entry.fileName : a < b;
     });
     listing.reports.reserve(rows.size());
     for (std::size_t row : order)
@@ -150,13 +171,7 @@ ReportListing ListReports(const QString& directory, ListingLines lines, const Re
 
 void ForEachReportFile(const QString& directory, const std::function<void(const DirectoryEntry&)>& visit)
 {
-    OpenDirectory dir(directory);
-    std::vector<std::string> names;
-    while (const dirent* entry = dir.nextReport())
-        names.emplace_back(entry->d_name);
-    std::sort(names.begin(), names.end());
-    for (const std::string& name : names)
-        visit(DirectoryEntry{dir.fd(), name.c_str(), directory});
+    WalkReports(directory, WalkOrder::ByName, visit);
 }
 
 } // namespace store

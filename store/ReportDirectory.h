@@ -11,7 +11,7 @@
 namespace store {
 
 struct DirectoryEntry;
-struct ReportHeadLines;
+struct ReportHead;
 
 // One report of the listing: its first two lines and its name in small letters.
 struct ReportEntry {
@@ -34,7 +34,7 @@ struct ReportListing {
 
 // Looks at the lines a listing read of a report; throws base::Error to
 // leave it out, named in unreadable by the text thrown.
-using ReportCheck = std::function<void(const ReportHeadLines& head, const DirectoryEntry& entry)>;
+using ReportCheck = std::function<void(const ReportHead& head, const DirectoryEntry& entry)>;
 
 // Lists the report files of directory: entries named "*.rpt" in any letter
 // case, hidden ones included, directories and special files (pipes, devices)

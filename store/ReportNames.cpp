@@ -1,5 +1,6 @@
 #include "store/ReportNames.h"
 
+#include "base/DirectoryNames.h"
 #include "base/EngineError.h"
 #include "base/Paths.h"
 
@@ -7,7 +8,6 @@
 #include <QStringList>
 
 #include <algorithm>
-#include <dirent.h>
 #include <sys/stat.h>
 
 namespace store {
@@ -17,24 +17,22 @@ namespace {
 enum class Entries { NotDirectories, All };
 
 // The entries of directory whose names equal fileName with A to Z folded, hidden
-// ones included; the names keep their bytes (base::FileNameText).
+// ones included; the names keep their bytes (base::FileNameText). The names are
+// compared as bytes; only those that match are decoded and looked at.
 QStringList EntriesNamed(const QString& directory, const QString& fileName, Entries kind)
 {
     const QString wanted = LowerAZ(fileName);
     QStringList found;
-    DIR* dir = ::opendir(directory.isEmpty() ? "." : base::FileNameBytes(directory).constData());
-    if (!dir)
-        return found;
-    while (const dirent* entry = ::readdir(dir)) {
-        const QString name = base::FileNameText(entry->d_name);
-        if (name == u"." || name == u".." || LowerAZ(name) != wanted)
+    for (const QByteArray& bytes : base::NamesFoldingAZ(directory, base::FileNameBytes(fileName))) {
+        const QString name = base::FileNameText(bytes);
+        if (LowerAZ(name) != wanted)
             continue;
         struct stat info {};
-        const bool isDirectory = ::fstatat(::dirfd(dir), entry->d_name, &info, 0) == 0 && S_ISDIR(info.st_mode);
+        const bool isDirectory =
+            ::stat(base::FileNameBytes(base::JoinPath(directory, name)).constData(), &info) == 0 && S_ISDIR(info.st_mode);
         if (kind == Entries::All || !isDirectory)
             found << name;
     }
-    ::closedir(dir);
     found.sort();
     return found;
 }

@@ -1,25 +1,12 @@
 #pragma once
 
+#include "store/WorkingColumns.h"
 #include "store/engine/Table.h"
 
 #include <QString>
 #include <vector>
 
 namespace store {
-
-// The working table: one row per field of the report being designed.
-inline const QString WorkingTableName = QStringLiteral("TRDATA.DB");
-
-// Its fourteen columns, in the table's order; their names stand only in ColumnName.
-enum class WorkingColumn { Field, Order, Header, LDots, RDots, Total, Count, Average, Min, Max, DbType, Line,
-                           LPosition, RPosition };
-constexpr const char* ColumnName(WorkingColumn column)
-{
-    constexpr const char* names[] = {"Field", "Order",  "Header", "LDots",     "RDots",    "Total",   "Count",
-                                     "Average", "Min", "Max",   "DbType", "Line", "LPosition", "RPosition"};
-    return names[int(column)];
-}
-QString ColumnText(WorkingColumn column);
 
 // The fourteen columns (Field, Order, Header, LDots, RDots, Total, Count,
 // Average, Min, Max, DbType, Line, LPosition, RPosition), and the primary index

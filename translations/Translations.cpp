@@ -18,14 +18,19 @@ bool LoadProgramTranslation(QTranslator& translator)
     return translator.load(QLocale(), QStringLiteral("tabrep"), QStringLiteral("_"), QStringLiteral(":/translations"));
 }
 
-void Install(QCoreApplication& app)
+void Install(QCoreApplication& app, QTranslator* loaded)
 {
     // The program's own translation first: Qt's texts are loaded only in a language
     // the program speaks, so a window never mixes two languages besides English.
-    auto* program = new QTranslator(&app);
-    if (!LoadProgramTranslation(*program)) {
-        delete program;
-        return;
+    QTranslator* program = loaded;
+    if (program) {
+        program->setParent(&app);
+    } else {
+        program = new QTranslator(&app);
+        if (!LoadProgramTranslation(*program)) {
+            delete program;
+            return;
+        }
     }
     program->setObjectName(QLatin1String(kProgramTranslator));
     QCoreApplication::installTranslator(program);

@@ -13,7 +13,9 @@ namespace translations {
 
 // Installs the program's translation and Qt's own on app, as its children (deleting
 // them takes them back); needs the application object, which QCoreApplication::translate asks.
-void Install(QCoreApplication& app);
+// loaded, when given, is the program's translation that LoadProgramTranslation
+// has loaded already: app takes it over rather than unpacking the file again.
+void Install(QCoreApplication& app, QTranslator* loaded = nullptr);
 
 // Loads the program's translation for the desktop's language into translator;
 // false when the texts stay English. A translator so loaded answers without an

@@ -288,10 +288,6 @@ Die Optionen von Qt selbst (-platform NAME, -style NAME, -reverse, ...) gehen an
         <translation>Das Verzeichnis %1 gibt es nicht.</translation>
     </message>
     <message>
-        <source>Cannot write %1: %2</source>
-        <translation>%1 kann nicht geschrieben werden: %2</translation>
-    </message>
-    <message>
         <source>Usage: tabrep-demo [--help | --version] DIRECTORY [CONTACTS]
 </source>
         <translation>Aufruf: tabrep-demo [--help | --version] VERZEICHNIS [KONTAKTE]

@@ -3,7 +3,7 @@
 #include "ui/ErrorGuard.h"
 #include "ui/PickList.h"
 #include "store/engine/Session.h"
-#include "design/ReportDesign.h"
+#include "design/ReportSession.h"
 #include "wizard/pages/CategoryPage.h"
 #include "wizard/pages/ColumnWidthsPage.h"
 #include "wizard/pages/ColumnsPage.h"
@@ -42,7 +42,7 @@ Wizard::Wizard(store::Session& session, QWidget* window)
       session_(session),
       window_(window),
       hostTables_(std::make_unique<design::HostTables>(session)),
-      design_(std::make_unique<design::ReportDesign>(session, QString(), design::ReportDesign::Hold::Exclusive))
+      report_(std::make_unique<design::ReportSession>(session))
 {
 
     auto* frame = new QVBoxLayout(window);
@@ -63,7 +63,7 @@ Wizard::Wizard(store::Session& session, QWidget* window)
 void Wizard::setAlias(const QString& alias)
 {
     hostTables_->setAlias(alias);
-    design_->setAlias(alias);
+    report_->setAlias(alias);
 }
 
 Wizard::~Wizard() = default;

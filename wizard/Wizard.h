@@ -5,7 +5,7 @@
 #include "store/report/ReportVersion.h"
 #include "wizard/WizardState.h"
 #include "design/HostTables.h"
-#include "design/ReportDesign.h"
+#include "design/ReportSession.h"
 
 #include <QObject>
 #include <array>
@@ -73,8 +73,9 @@ public:
     WizardState& state() { return state_; }
     // The tables are those of the alias's directory.
     void setAlias(const QString& alias);
-    // The report being designed, over the working table.
-    design::ReportDesign& design() { return *design_; }
+    // The report being designed, from load to save, and its rows in the working table.
+    design::ReportSession& report() { return *report_; }
+    design::ReportDesign& design() { return report_->rows(); }
 
     // Page machine.
     void BtnNextClick();
@@ -179,13 +180,7 @@ private:
     std::array<bool, PageCount> built_{};
     rules::PreviewBlock preview_;  // the used block of the columns-and-rows preview
     std::unique_ptr<design::HostTables> hostTables_;
-    std::unique_ptr<design::ReportDesign> design_;
-    // The report file as this window last loaded or wrote it.
-    struct ReportOnDisk {
-        QString path;
-        store::ReportVersion version;
-    };
-    std::optional<ReportOnDisk> reportOnDisk_;
+    std::unique_ptr<design::ReportSession> report_;
 
     // Notebook and bottom bar.
     QStackedWidget* Notebook1 = nullptr;

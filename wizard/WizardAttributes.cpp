@@ -14,7 +14,7 @@ void Wizard::bindFieldDefinitions()
     definitions_->setEditHandlers(
         [this](const QString& header) { ui::Guarded(window_, [&] { design().setCurrentHeader(header); }); },
         [this](store::FieldFlag flag, bool on) { ui::Guarded(window_, [&] { design().setCurrentFlag(flag, on); }); });
-    connect(design_.get(), &design::ReportDesign::changed, this, &Wizard::refreshBoundControls);
+    connect(report_.get(), &design::ReportSession::rowsChanged, this, &Wizard::refreshBoundControls);
 }
 
 void Wizard::refreshBoundControls()
@@ -36,5 +36,5 @@ void Wizard::CheckFieldTypes()
 {
     const std::optional<store::FieldRow> row = design().current();
     const QString field = row ? row->field : QString();
-    definitions_->offerSummaries(rules::SummariesOffered(hostTables_->contactFieldType(field)));
+    definitions_->offerSummaries(rules::SummariesOffered(hostTables_->contactFieldKind(field)));
 }

@@ -48,8 +48,5 @@ void Wizard::RecordDBType(const QString& name, int code)
 
 void Wizard::WriteFieldOrders()
 {
-    QStringList keys;
-    for (const QString& field : order_->orderedFields())
-        keys << rules::GetEventFieldName(state_.EventCategory, field);
-    design().numberFields(keys);
+    design().numberFields(order_->orderedFields(), state_.EventCategory);
 }

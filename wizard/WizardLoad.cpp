@@ -13,7 +13,7 @@
 #include "base/EngineError.h"
 #include "ui/Option.h"
 #include "ui/SpinEdit.h"
-#include "design/ReportDesign.h"
+#include "design/ReportSession.h"
 #include "store/report/ReportReader.h"
 #include "store/report/ReportWords.h"
 #include "rules/EventFieldMap.h"
@@ -28,7 +28,7 @@
 void Wizard::LoadConfig()
 {
     ensurePages(); // every page has its part in a report
-    reportOnDisk_.reset();
+    report().forgetFile();
     const QString path = reportPath();
     store::ReportReader reader(path);
     const store::ReportHead head = store::ReadReportHead(reader);
@@ -59,16 +59,15 @@ void Wizard::LoadConfig()
     detailPage().chooseDetailLevel(false);
 
     // A refused record ends the load with its message; the records before it stay.
-    store::FieldRecords records(reader, count);
-    design().load(records, path, [this](const store::ReportFieldRecord& record) {
-        if (rules::IsDetailLevelRecord(record))
-            detailPage().chooseDetailLevel(true);
-    });
-    reportOnDisk_ = ReportOnDisk{path, reader.version()};
+    const std::vector<store::FieldRow> rows =
+        report().load(reader, path, count, [this](const store::ReportFieldRecord& record) {
+            if (rules::IsDetailLevelRecord(record))
+                detailPage().chooseDetailLevel(true);
+        });
 
     QStringList contacts;
     QStringList events;
-    for (const store::FieldRow& row : design().rowsAsWalked()) {
+    for (const store::FieldRow& row : rows) {
         if (row.dbType == 0)
             contacts << row.field;
         else if (row.dbType == 1)
@@ -78,7 +77,8 @@ void Wizard::LoadConfig()
 
     order_->clearFields();
     int onFirstLine = 0;
-    for (const store::FieldRow& row : design().rowsInReportOrder()) {
+    // The rows' orders are their places in the file: the report's order is the table's.
+    for (const store::FieldRow& row : design::InReportOrder(rows)) {
         order_->addField(row.field);
         if (row.line == 1)
             ++onFirstLine;

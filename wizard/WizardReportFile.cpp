@@ -3,6 +3,7 @@
 
 #include "wizard/pages/CategoryPage.h"
 #include "wizard/pages/DescriptionPage.h"
+#include "wizard/pages/DetailPage.h"
 #include "wizard/pages/PaperPage.h"
 #include "wizard/pages/ReportTypePage.h"
 #include "ui/Modal.h"
@@ -11,7 +12,7 @@
 #include "ui/SpinEdit.h"
 #include "store/Alias.h"
 #include "store/ReportNames.h"
-#include "design/ReportDesign.h"
+#include "design/ReportSession.h"
 #include "store/report/ReportWords.h"
 #include "store/report/ReportWriter.h"
 
@@ -19,6 +20,8 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QLocale>
+
+#include <sys/stat.h>
 
 bool Wizard::WriteTheReportFile()
 {
@@ -28,40 +31,40 @@ bool Wizard::WriteTheReportFile()
 bool Wizard::WriteTheReportFile(QWidget* parent, SaveTarget target)
 {
     ensurePages(); // every page has its part in a report
-    design().requireOwn();
-    // The working table on disk holds what the report is written from.
-    design().flush();
-    store::ReportHeader header;
-    header.description = descriptionPage().description();
-    header.typeWord = reportTypePage().dateOrdered() ? QStringLiteral("Calendar") : QStringLiteral("Contact");
-    if (const std::optional<store::Category> chosen = categoryPage().category())
-        header.categoryWord = store::WordOf(*chosen).toString();
-    header.width = paperPage().printableWidth();
+    design::ReportHead head;
+    head.description = descriptionPage().description();
+    head.type = reportTypePage().dateOrdered() ? store::ReportType::Calendar : store::ReportType::Contact;
+    head.category = categoryPage().category();
+    head.width = paperPage().printableWidth();
+    head.detailLevel = detailPage().detailLevel();
     const auto ask = [&](const store::ReportChange& change) { return askToReplace(parent, target.path, change); };
-    const std::optional<store::ReportVersion> written =
-        store::WriteReportFile(target.path, header, design().rowsInReportOrder(), {target.known, ask});
-    if (!written)
-        return false;
-    reportOnDisk_ = ReportOnDisk{target.path, *written};
-    return true;
+    return report().save(target.path, head, {target.known, ask});
 }
 
 // A report chosen in the selection dialog is known by its bare name in small
-// letters; it is found under its name on disk in the alias directory.
+// letters; it is found under its name on disk in the alias directory. The
+// report loaded or saved last is known under its name on disk already: while
+// that name is still there, it is taken without reading the directory again.
 QString Wizard::reportPath() const
 {
     if (QFileInfo(state_.ReportFileName).isAbsolute())
         return state_.ReportFileName;
     const QString directory = store::GetAliasDirectory(store::DatabaseAlias);
+    if (reportOnDisk_) {
+        const QString onDisk = QFileInfo(reportOnDisk_->path).fileName();
+        struct stat info {};
+        if (reportOnDisk_->path == base::JoinPath(directory, onDisk)
+            && store::LowerAZ(onDisk) == store::LowerAZ(state_.ReportFileName)
+            && ::stat(base::FileNameBytes(reportOnDisk_->path).constData(), &info) == 0 && !S_ISDIR(info.st_mode))
+            return reportOnDisk_->path;
+    }
     return base::JoinPath(directory, store::ResolveReportName(directory, state_.ReportFileName));
 }
 
 Wizard::SaveTarget Wizard::saveTarget() const
 {
-    SaveTarget target{reportPath(), std::nullopt};
-    if (reportOnDisk_ && reportOnDisk_->path == target.path)
-        target.known = reportOnDisk_->version;
-    return target;
+    const QString path = reportPath();
+    return SaveTarget{path, report_->knownAt(path)};
 }
 
 bool Wizard::confirmReplacing(QWidget* parent, SaveTarget& target)

@@ -10,12 +10,6 @@ QString Field::FieldName() const
     return table_->d->shared->fields()[column_].name;
 }
 
-QString Field::DisplayName() const
-{
-    table_->d->requireColumn(column_);
-    return table_->d->displayName(column_);
-}
-
 FieldType Field::DataType() const
 {
     table_->d->requireColumn(column_);

@@ -43,7 +43,6 @@ public:
     Field(Table* table, int column) : table_(table), column_(column) {}
 
     QString FieldName() const;
-    QString DisplayName() const;   // the display label when set, else the name
     FieldType DataType() const;
     int Size() const;              // characters of a text column, bytes of a bytes column; else 0
 

@@ -1,14 +1,19 @@
 #include "store/engine/TableFiles.h"
 
+#include "base/DirectoryNames.h"
 #include "base/EngineError.h"
 #include "base/Paths.h"
 #include "store/engine/TableLock.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
+
+#include <cerrno>
+#include <cstring>
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace store::detail {
 namespace {
@@ -29,12 +34,37 @@ bool needsMemoFile(const px::TableDefinition& definition)
     return false;
 }
 
+// Removes the file; one already gone is no fault (the directory may have been read before).
 void removeFile(const QString& path)
 {
-    QFile file(path);
-    if (!file.remove())
-        throw base::EngineError(
-            QCoreApplication::translate("Engine", "Cannot delete %1: %2").arg(path, file.errorString()));
+    if (::unlink(base::FileNameBytes(path).constData()) != 0 && errno != ENOENT)
+        throw base::EngineError(QCoreApplication::translate("Engine", "Cannot delete %1: %2")
+                                    .arg(path, QString::fromLocal8Bit(std::strerror(errno))));
+}
+
+bool IsDigitOrLetter(char c)
+{
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+// An extension of a table's companion file in any letter case: PX, MB, VAL, Xnn or Ynn (n a digit or letter).
+bool IsCompanionExtension(QByteArrayView extension)
+{
+    if (base::EqualFoldingAZ(extension, "px") || base::EqualFoldingAZ(extension, "mb")
+        || base::EqualFoldingAZ(extension, "val"))
+        return true;
+    const char kind = extension.isEmpty() ? '\0' : extension[0];
+    return extension.size() == 3 && (kind == 'X' || kind == 'x' || kind == 'Y' || kind == 'y')
+           && IsDigitOrLetter(extension[1]) && IsDigitOrLetter(extension[2]);
+}
+
+// Directories, and links to them, are never a table's files.
+bool IsDirectory(const base::DirectoryNames& names, qsizetype i)
+{
+    if (names.type(i) != DT_LNK && names.type(i) != DT_UNKNOWN)
+        return names.type(i) == DT_DIR;
+    struct stat info {};
+    return ::fstatat(names.fd(), names.name(i).data(), &info, 0) == 0 && S_ISDIR(info.st_mode);
 }
 
 } // namespace
@@ -55,15 +85,21 @@ QString withTableExtension(const QString& name)
 
 QStringList companionFilesOf(const QString& tablePath)
 {
-    static const QRegularExpression kExtension(
-        QStringLiteral("^(PX|MB|VAL|[XY][0-9A-Z]{2})$"), QRegularExpression::CaseInsensitiveOption);
     const QFileInfo table(tablePath);
-    const QString base = table.completeBaseName();
+    const QString directory = table.absolutePath();
+    const QByteArray prefix = base::FileNameBytes(table.completeBaseName()) + '.';
     QStringList files;
-    const QDir directory = table.absoluteDir();
-    for (const QFileInfo& entry : directory.entryInfoList(QDir::Files | QDir::Hidden | QDir::System)) {
-        if (entry.completeBaseName() == base && kExtension.match(entry.suffix()).hasMatch())
-            files << entry.absoluteFilePath();
+    const std::shared_ptr<const base::DirectoryNames> names = base::ReadDirectory(directory);
+    for (qsizetype i = 0; i < names->size(); ++i) {
+        const QByteArrayView name = names->name(i);
+        // Most names differ at once: only those go on that start as the table's name does.
+        if (name.size() <= prefix.size() || name[0] != prefix[0]
+            || std::memcmp(name.data(), prefix.constData(), std::size_t(prefix.size())) != 0)
+            continue;
+        const QByteArrayView extension = name.sliced(prefix.size());
+        if (extension.contains('.') || !IsCompanionExtension(extension) || IsDirectory(*names, i))
+            continue;
+        files << base::JoinPath(directory, base::FileNameText(name));
     }
     if (QFileInfo::exists(TableLock::lockPathOf(tablePath)))
         files << TableLock::lockPathOf(tablePath);

@@ -49,15 +49,26 @@ QString DecodeCp1252(QByteArrayView bytes)
 
 std::optional<QByteArray> EncodeCp1252(const QString& text)
 {
-    QByteArray bytes(text.size(), Qt::Uninitialized);
-    char* out = bytes.data();
+    QByteArray bytes;
+    if (!AppendCp1252(bytes, text))
+        return std::nullopt;
+    return bytes;
+}
+
+bool AppendCp1252(QByteArray& bytes, QStringView text)
+{
+    const qsizetype start = bytes.size();
+    bytes.resize(start + text.size());
+    char* out = bytes.data() + start;
     for (const QChar c : text) {
         const std::optional<char> b = ByteOf(c.unicode());
-        if (!b)
-            return std::nullopt;
+        if (!b) {
+            bytes.truncate(start);
+            return false;
+        }
         *out++ = *b;
     }
-    return bytes;
+    return true;
 }
 
 } // namespace store

@@ -15,5 +15,8 @@ QString DecodeCp1252(QByteArrayView bytes);
 
 // The text in Windows-1252, or nothing when it holds a character the code page lacks.
 std::optional<QByteArray> EncodeCp1252(const QString& text);
+// Appends the text in Windows-1252 to bytes; false when it holds a character
+// the code page lacks, bytes then left as they were.
+bool AppendCp1252(QByteArray& bytes, QStringView text);
 
 } // namespace store

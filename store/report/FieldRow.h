@@ -45,4 +45,18 @@ inline bool IsSet(const FieldRow& row, FieldFlag flag)
     return false;
 }
 
+// Sets or clears the flag.
+inline void SetFlag(FieldRow& row, FieldFlag flag, bool on)
+{
+    switch (flag) {
+    case FieldFlag::Leaders: row.leaders = on; return;
+    case FieldFlag::Trailers: row.trailers = on; return;
+    case FieldFlag::Count: row.count = on; return;
+    case FieldFlag::Max: row.maxValue = on; return;
+    case FieldFlag::Min: row.minValue = on; return;
+    case FieldFlag::Total: row.total = on; return;
+    case FieldFlag::Average: row.average = on; return;
+    }
+}
+
 } // namespace store

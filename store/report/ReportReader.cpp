@@ -360,11 +360,11 @@ std::optional<int> FieldCountLine(QByteArrayView line)
     return base::ParseInteger(QLatin1StringView(line));
 }
 
-ReportHeadLines HeadLinesOf(ReportReader& reader, bool withFieldCount)
+ReportHead HeadLinesOf(ReportReader& reader, bool withFieldCount)
 {
-    ReportHeadLines lines;
+    ReportHead lines;
     lines.description = reader.nextLine();
-    lines.typeWord = reader.nextLine();
+    lines.typeLine = reader.nextLine();
     if (withFieldCount) {
         reader.nextLineBytes(); // the category
         reader.nextLineBytes(); // the printable width
@@ -513,7 +513,7 @@ QString PathOf(const DirectoryEntry& entry)
     return QFileInfo(QDir(entry.directory), base::FileNameText(entry.fileName)).absoluteFilePath();
 }
 
-ReportHeadLines ReadReportHeadLines(const DirectoryEntry& entry, bool withFieldCount)
+ReportHead ReadReportHeadLines(const DirectoryEntry& entry, bool withFieldCount)
 {
     ReportReader reader(entry);
     return HeadLinesOf(reader, withFieldCount);

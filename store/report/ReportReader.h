@@ -176,14 +176,9 @@ ReportContent ReadReport(const QString& path, const HeadCheck& check = {});
 // waiting on it.
 ReportContent ReadReport(const DirectoryEntry& entry, const HeadCheck& check = {});
 
-// The first two lines of a report, for the report listing, and when asked line
-// 5 as a whole number (none when it holds none).
-struct ReportHeadLines {
-    QString description;
-    QString typeWord;
-    std::optional<int> fieldCount;
-};
-// Reads only as much of the file as those lines take; throws as ReportReader does.
-ReportHeadLines ReadReportHeadLines(const DirectoryEntry& entry, bool withFieldCount = false);
+// Lines 1 and 2 of a report, for the report listing, and when asked line 5
+// (none when it holds no number); the other lines are left empty. Reads only as
+// much of the file as those lines take; throws as ReportReader does.
+ReportHead ReadReportHeadLines(const DirectoryEntry& entry, bool withFieldCount = false);
 
 } // namespace store

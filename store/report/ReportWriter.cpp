@@ -2,6 +2,7 @@
 
 #include "base/AtomicFile.h"
 #include "base/EngineError.h"
+#include "base/Error.h"
 #include "store/report/CaseTwin.h"
 #include "store/report/Cp1252.h"
 #include "store/report/ReportRecord.h"
@@ -9,70 +10,89 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include <charconv>
+#include <iterator>
 #include <vector>
 
 namespace store {
 
 namespace {
 
+// The file's bytes, assembled in one buffer: each line in Windows-1252 ending in CR LF.
 class LineSink {
 public:
-    explicit LineSink(QString path) : path_(std::move(path)) {}
-
-    void add(const QString& line)
+    LineSink(QString path, std::size_t rows) : path_(std::move(path))
     {
-        const std::optional<QByteArray> bytes = EncodeCp1252(line);
-        if (!bytes)
+        // About as much as a usual record takes, so the buffer seldom grows.
+        bytes_.reserve(qsizetype(128 + rows * 96));
+    }
+
+    void text(QStringView line)
+    {
+        if (!AppendCp1252(bytes_, line))
             throw base::FileError(
                 QCoreApplication::translate(
                     "ReportFile",
                     "Cannot write report %1: the text \"%2\" holds a character that a report file cannot hold")
-                    .arg(path_, line));
-        bytes_ += *bytes;
-        bytes_ += "\r\n";
+                    .arg(path_, line.toString()));
+        end();
     }
-    void add(int number) { add(QString::number(number)); }
+    void number(const std::optional<int>& number)
+    {
+        if (number) {
+            char digits[12];
+            const char* last = std::to_chars(std::begin(digits), std::end(digits), *number).ptr;
+            bytes_.append(digits, last - digits);
+        }
+        end();
+    }
+    void literal(QByteArrayView bytes)
+    {
+        bytes_ += bytes;
+        end();
+    }
 
-    const QByteArray& bytes() const { return bytes_; }
+    // A line of a field record as its kind writes the member that holds it.
+    void recordLine(const FieldRow& row, const RecordLine& line)
+    {
+        switch (line.kind) {
+        case RecordLineKind::Number:
+            return number(row.*std::get<std::optional<int> FieldRow::*>(line.member));
+        case RecordLineKind::Dots:
+            return literal(row.*std::get<bool FieldRow::*>(line.member) ? QByteArrayView(kDotLine) : QByteArrayView());
+        case RecordLineKind::Text:
+            return text(row.*std::get<QString FieldRow::*>(line.member));
+        case RecordLineKind::Flag:
+            // A flag without a value is written as not set.
+            return literal((row.*std::get<std::optional<bool> FieldRow::*>(line.member)).value_or(false)
+                               ? QByteArrayView("TRUE")
+                               : QByteArrayView("FALSE"));
+        }
+    }
+
+    QByteArray take() { return std::move(bytes_); }
 
 private:
+    void end() { bytes_ += "\r\n"; }
+
     QString path_;
     QByteArray bytes_;
 };
 
-QString NumberLine(const std::optional<int>& number)
+// The whole file: the head, the row count, then one record per row, its
+// lines as kRecordLines describes them.
+QByteArray Render(const QString& path, const ReportHead& head, const std::vector<FieldRow>& rows)
 {
-    return number ? QString::number(*number) : QString();
-}
-
-QString DotLine(bool set)
-{
-    return set ? QString::fromLatin1(kDotLine) : QString();
-}
-
-QString FlagLine(const std::optional<bool>& flag)
-{
-    return flag.value_or(false) ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
-}
-
-// The whole file: the header, the row count, then one record per row, its
-// lines in the order of kRecordLines.
-QByteArray Render(const QString& path, const ReportHeader& header, const std::vector<FieldRow>& rows)
-{
-    LineSink sink(path);
-    sink.add(header.description);
-    sink.add(header.typeWord);
-    sink.add(header.categoryWord);
-    sink.add(header.width);
-    sink.add(int(rows.size()));
-    for (const FieldRow& row : rows) {
-        for (const QString& line : {NumberLine(row.dbType), DotLine(row.leaders), DotLine(row.trailers), row.header,
-                                    row.field, NumberLine(row.line), NumberLine(row.lposition),
-                                    NumberLine(row.rposition), FlagLine(row.total), FlagLine(row.count),
-                                    FlagLine(row.average), FlagLine(row.minValue), FlagLine(row.maxValue)})
-            sink.add(line);
-    }
-    return sink.bytes();
+    LineSink sink(path, rows.size());
+    sink.text(head.description);
+    sink.text(head.typeLine);
+    sink.text(head.categoryLine);
+    sink.number(head.width);
+    sink.number(int(rows.size()));
+    for (const FieldRow& row : rows)
+        for (const RecordLine& line : kRecordLines)
+            sink.recordLine(row, line);
+    return sink.take();
 }
 
 } // namespace
@@ -105,11 +125,11 @@ void RefuseCaseTwin(const QString& target)
 
 } // namespace
 
-std::optional<ReportVersion> WriteReportFile(const QString& path, const ReportHeader& header,
+std::optional<ReportVersion> WriteReportFile(const QString& path, const ReportHead& head,
                                              const std::vector<FieldRow>& rows, const SaveGuard& guard)
 {
     const QString target = QFileInfo(path).absoluteFilePath();
-    const QByteArray bytes = Render(target, header, rows);
+    const QByteArray bytes = Render(target, head, rows);
     std::optional<ReportVersion> known = guard.known;
     const auto lastLook = [&] {
         if (!SettleChanges(target, known, guard.ask))

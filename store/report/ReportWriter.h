@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/report/FieldRow.h"
+#include "store/report/ReportContent.h"
 #include "store/report/ReportVersion.h"
 
 #include <QString>
@@ -10,14 +11,6 @@
 #include <vector>
 
 namespace store {
-
-// The five header lines of a report definition file.
-struct ReportHeader {
-    QString description;
-    QString typeWord;     // "Contact" or "Calendar"
-    QString categoryWord; // "Contact", "Event", "Note", "Call", "Letter", "Meeting" or "TO-DO"
-    int width = 0;        // printable width in tenths of an inch
-};
 
 // Asked when the file a save is about to replace is not as the saver knows it
 // (see ChangeSince): true to write over what is there now.
@@ -37,17 +30,19 @@ struct SaveGuard {
 // what is there is known. False when the answer was No.
 bool SettleChanges(const QString& path, std::optional<ReportVersion>& known, const ReplaceQuestion& ask);
 
-// Writes the report definition file: the header, the number of rows, then one
+// Writes the report definition file: lines 1 to 4 of head (the type and
+// category lines as the words that ReportWords gives), the number of rows (not
+// head's line 5), then one
 // thirteen-line record per row in the order given (the report's order: by
 // line, then order), every line in Windows-1252 ending in CR LF. A bare path is
 // taken against the current directory. The file is replaced through
 // WriteFileAtomically: on failure the old report stays as it was and
-// base::EngineError tells why (also when a text holds a character that
+// base::FileError tells why (also when a text holds a character that
 // Windows-1252 lacks). The guard's look comes last, once the new file is on
 // disk, right before it takes its place; where nothing should be, it is put
 // only where nothing is. Returns what was written, to tell later changes by
 // others; none when the question was answered No and nothing was written.
-std::optional<ReportVersion> WriteReportFile(const QString& path, const ReportHeader& header,
+std::optional<ReportVersion> WriteReportFile(const QString& path, const ReportHead& head,
                                              const std::vector<FieldRow>& rows, const SaveGuard& guard = {});
 
 } // namespace store

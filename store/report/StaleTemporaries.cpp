@@ -1,6 +1,7 @@
 #include "store/report/StaleTemporaries.h"
 
 #include "base/AtomicFile.h"
+#include "base/DirectoryNames.h"
 #include "base/Paths.h"
 #include "store/paradox/PxBlobFile.h"
 
@@ -9,7 +10,6 @@
 
 #include <algorithm>
 #include <ctime>
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -43,16 +43,13 @@ void RemoveIfStale(int dirFd, const char* name, std::time_t minimumAge)
 // The temporaries in directory of files with any of the extensions suffixes.
 void RemoveStale(const QString& directory, const QStringList& suffixes, std::time_t minimumAge)
 {
-    DIR* dir = ::opendir(base::FileNameBytes(directory.isEmpty() ? QStringLiteral(".") : directory).constData());
-    if (!dir)
-        return;
-    while (const dirent* entry = ::readdir(dir)) {
-        const QByteArrayView name(entry->d_name);
-        if (std::any_of(suffixes.begin(), suffixes.end(),
+    const std::shared_ptr<const base::DirectoryNames> names = base::ReadDirectory(directory);
+    for (qsizetype i = 0; i < names->size(); ++i) {
+        const QByteArrayView name = names->name(i);
+        if (base::MayBeTemporaryName(name) && std::any_of(suffixes.begin(), suffixes.end(),
                         [&](const QString& suffix) { return base::IsTemporaryName(name, suffix); }))
-            RemoveIfStale(::dirfd(dir), entry->d_name, minimumAge);
+            RemoveIfStale(names->fd(), name.data(), minimumAge);
     }
-    ::closedir(dir);
 }
 
 } // namespace

@@ -30,7 +30,7 @@ protected:
     {
         try {
             WriteFileAtomically(target, bytes, QStringLiteral("report"));
-        } catch (const base::EngineError& e) {
+        } catch (const base::FileError& e) {
             return e.text();
         }
         ADD_FAILURE() << "no error for " << target.toStdString();

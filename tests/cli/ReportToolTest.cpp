@@ -16,14 +16,6 @@
 
 namespace {
 
-QByteArray Lines(std::initializer_list<const char*> lines)
-{
-    QByteArray bytes;
-    for (const char* line : lines)
-        bytes += QByteArray(line) + "\r\n";
-    return bytes;
-}
-
 // A field record: no dot lines, header and field named alike, no summaries.
 QByteArray Field(const char* name, const char* line, const char* start, const char* end)
 {

@@ -223,9 +223,9 @@ TEST_F(LoadReport, AReportGoneBeforeItIsLoadedChangesNothing)
 {
     modal.onDialog([this](QDialog& dialog) {
         QFile::remove(alias.path(QStringLiteral("callrpt.rpt")));
-        auto* grid = dialogChild<QTableWidget>(dialog, "grid");
-        for (int row = 0; row < grid->rowCount(); ++row)
-            if (grid->item(row, 2)->text() == QLatin1String("callrpt.rpt"))
+        auto* grid = dialogChild<QTableView>(dialog, "grid");
+        for (int row = 0; row < grid->model()->rowCount(); ++row)
+            if (grid->model()->index(row, 2).data().toString() == QLatin1String("callrpt.rpt"))
                 grid->selectRow(row);
         dialogChild<QPushButton>(dialog, "BtnOk")->click();
         return dialog.result();

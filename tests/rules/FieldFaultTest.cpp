@@ -26,6 +26,11 @@ TEST(FieldFault, SaysWhatTheCheckFindsWithTheField)
          "Name, from 1 to 25, overlaps Company, from 20 to 50, on line 1."},
         {{{1, 1, 1, 25}, {1, 2, 20, 50}, {1, 3, 51, 75}}, 2,
          "Phone runs from 51 to 75 on line 1; the check finds no fault with it."},
+        // Only touching, on one position, is overlapping too, both ways.
+        {{{1, 1, 1, 25}, {1, 2, 25, 50}, {1, 3, 51, 75}}, 1,
+         "Company, from 25 to 50, overlaps Name, from 1 to 25, on line 1."},
+        {{{1, 1, 1, 25}, {1, 2, 25, 50}, {1, 3, 51, 75}}, 0,
+         "Name, from 1 to 25, overlaps Company, from 25 to 50, on line 1."},
         // Out of order without crossing: the later field lies left of the earlier.
         {{{1, 1, 40, 50}, {1, 2, 1, 25}, {2, 3, 1, 75}}, 1,
          "Company, from 1 to 25, overlaps Name, from 40 to 50, on line 1."},

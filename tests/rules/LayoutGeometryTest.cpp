@@ -78,6 +78,12 @@ TEST(LayoutGeometry, MouseAndKeysStopAtOneAndTheWidthOnlyWhenCrossingThem)
         {{80, 90}, End, -20, {80, 80}},
         {{0, 20}, Start, -2, {-2, 20}},
         {{0, 20}, Start, 30, {20, 20}},
+        // Standing on a bound is not lying beyond it: the position stays there.
+        {{70, 75}, End, 1, {70, 75}},
+        {{65, 75}, Move, 3, {65, 75}},
+        {{75, 75}, Start, 1, {75, 75}},
+        {{1, 10}, Start, -1, {1, 10}},
+        {{1, 10}, Move, -4, {1, 10}},
         // A press without a move changes nothing.
         {{60, 90}, Move, 0, {60, 90}},
         {{0, 20}, Start, 0, {0, 20}},

@@ -7,46 +7,19 @@
 
 namespace {
 
-store::ReportContent Report(const char* type, const char* category, int width, QStringList fields = {})
+store::ReportContent Report(const char* type, const char* category, int width)
 {
     store::ReportContent report;
     report.typeLine = type;
     report.categoryLine = category;
     report.width = width;
-    for (const QString& field : fields)
-        report.fields.push_back({int(report.fields.size()) + 1, 0, false, false, {},
-                                 store::FieldText(field.toStdString()), 1, 1, 1, {}, {}, {}, {}, {}});
     return report;
 }
 
 } // namespace
 
-TEST(ReportSettings, AsLoadingDerivesThem)
-{
-    struct Case {
-        store::ReportContent report;
-        const char* type;
-        const char* category;
-        int width;
-        bool detailLevel;
-    };
-    const Case cases[] = {
-        {Report("CONTACT", "to-do", 75, {"LastName", "customid"}), "Contact", "TO-DO", 75, true},
-        {Report("calendar", "Note", 115), "Calendar", "Event", 115, false},
-        {Report("Contacts", "Call", 0, {"CustomIDs"}), "", "Call", 1, false},
-        {Report("Contact", "Sales", 500), "Contact", "", 200, false},
-    };
-    for (const Case& c : cases) {
-        const rules::ReportSettings settings = rules::SettingsOf(c.report);
-        EXPECT_EQ(settings.typeWord, QString::fromLatin1(c.type)) << c.report.typeLine.toStdString();
-        EXPECT_EQ(settings.categoryWord, QString::fromLatin1(c.category)) << c.report.typeLine.toStdString();
-        EXPECT_EQ(settings.printableWidth, c.width) << c.report.typeLine.toStdString();
-        EXPECT_EQ(settings.detailLevel, c.detailLevel) << c.report.typeLine.toStdString();
-    }
-}
-
-// The fields of each line in file order, the lines in ascending order and a
-// field without a line first; checked against the width as the page takes it.
+// Each line's fields in file order, the lines in ascending order; checked
+// against the width as the page takes it.
 TEST(ReportSettings, ChecksColumnsInReportOrderAgainstTheTakenWidth)
 {
     store::ReportContent report = Report("Contact", "Contact", 75);
@@ -58,10 +31,6 @@ TEST(ReportSettings, ChecksColumnsInReportOrderAgainstTheTakenWidth)
     add(1, 1, 25);
     add(std::nullopt, 5, 5);
     add(1, 26, 75);
-    std::vector<int> order;
-    for (const store::ReportFieldRecord* record : rules::InReportOrder(report))
-        order.push_back(record->order);
-    EXPECT_EQ(order, (std::vector<int>{3, 2, 4, 1}));
     EXPECT_EQ(rules::CheckReportColumns(report), "");
     report.fields[3].lposition = 20;
     EXPECT_EQ(rules::CheckReportColumns(report), "There are overlaps for right margin 25");

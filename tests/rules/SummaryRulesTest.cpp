@@ -3,35 +3,16 @@
 #include <gtest/gtest.h>
 
 using namespace rules;
-using store::FieldType;
 
-TEST(SummaryRules, OffersTheSummariesOfTheContactFieldType)
+TEST(SummaryRules, OffersTheSummariesOfTheValueKind)
 {
-    struct Case {
-        std::optional<FieldType> type;
-        SummaryBoxes expected; // totaled, counted, averaged, max, min
+    const std::pair<std::optional<ValueKind>, SummaryBoxes> cases[] = {
+        {std::nullopt, {false, true, false, false, false}},
+        {ValueKind::Text, {false, true, false, false, false}},
+        {ValueKind::Number, {true, true, true, true, true}},
+        {ValueKind::Moment, {false, true, false, true, true}},
+        {ValueKind::Other, {false, false, false, false, false}},
     };
-    const SummaryBoxes none{false, false, false, false, false};
-    const SummaryBoxes countOnly{false, true, false, false, false};
-    const SummaryBoxes all{true, true, true, true, true};
-    const SummaryBoxes dates{false, true, false, true, true};
-    const Case cases[] = {
-        {std::nullopt, countOnly},
-        {FieldType::ftString, countOnly},        {FieldType::ftBoolean, countOnly},
-        {FieldType::ftMemo, countOnly},          {FieldType::ftSmallint, all},
-        {FieldType::ftInteger, all},             {FieldType::ftWord, all},
-        {FieldType::ftFloat, all},               {FieldType::ftCurrency, all},
-        {FieldType::ftBytes, all},               {FieldType::ftVarBytes, all},
-        {FieldType::ftDate, dates},              {FieldType::ftTime, dates},
-        {FieldType::ftDateTime, dates},          {FieldType::ftUnknown, none},
-        {FieldType::ftBCD, none},                {FieldType::ftAutoInc, none},
-        {FieldType::ftBlob, none},               {FieldType::ftGraphic, none},
-        {FieldType::ftFmtMemo, none},            {FieldType::ftParadoxOle, none},
-        {FieldType::ftDBaseOle, none},           {FieldType::ftTypedBinary, none},
-        {FieldType::ftCursor, none},
-    };
-    for (const Case& c : cases) {
-        const SummaryBoxes offered = SummariesOffered(c.type);
-        EXPECT_EQ(offered, c.expected) << "type " << (c.type ? static_cast<int>(*c.type) : -1);
-    }
+    for (const auto& [kind, expected] : cases)
+        EXPECT_EQ(SummariesOffered(kind), expected) << (kind ? int(*kind) : -1);
 }

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QFile>
 #include <QString>
+#include <initializer_list>
 
 // Small file helpers shared by the tests.
 inline QByteArray ReadBytes(const QString& path)
@@ -18,4 +19,13 @@ inline void WriteBytes(const QString& path, const QByteArray& bytes)
     QFile file(path);
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         file.write(bytes);
+}
+
+// The lines as a report file holds them, each ending in CR LF.
+inline QByteArray Lines(std::initializer_list<const char*> lines)
+{
+    QByteArray bytes;
+    for (const char* line : lines)
+        bytes += QByteArray(line) + "\r\n";
+    return bytes;
 }

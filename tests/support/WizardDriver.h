@@ -226,9 +226,9 @@ protected:
     void pickReport(const QString& name)
     {
         modal.onDialog([name](QDialog& dialog) {
-            auto* grid = dialogChild<QTableWidget>(dialog, "grid");
-            for (int row = 0; row < grid->rowCount(); ++row)
-                if (grid->item(row, 2)->text() == name)
+            auto* grid = dialogChild<QTableView>(dialog, "grid");
+            for (int row = 0; row < grid->model()->rowCount(); ++row)
+                if (grid->model()->index(row, 2).data().toString() == name)
                     grid->selectRow(row);
             const QModelIndexList chosen = grid->selectionModel()->selectedRows(2);
             if (chosen.size() != 1 || chosen.front().data().toString() != name) {

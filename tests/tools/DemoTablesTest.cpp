@@ -238,15 +238,22 @@ TEST(DemoData, RefusesADirectoryItCannotWriteAndABadContactCount)
     const struct {
         QString directory;
         int contacts;
+        bool fileFault; // a fault of the folder, not of the count
     } cases[] = {
-        {plainFile, 10},
-        {QDir(dir.path()).filePath(QStringLiteral("missing/deeper")), 10},
-        {dir.path(), -1},
-        {dir.path(), 10000000},
+        {plainFile, 10, true},
+        {QDir(dir.path()).filePath(QStringLiteral("missing/deeper")), 10, true},
+        {dir.path(), -1, false},
+        {dir.path(), 10000000, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.directory.toStdString() + " " + std::to_string(c.contacts));
-        EXPECT_THROW(demo::makeDemoData(c.directory, {c.contacts, true}), base::EngineError);
+        try {
+            demo::makeDemoData(c.directory, {c.contacts, true});
+            ADD_FAILURE() << "not refused";
+        } catch (const base::Error& e) {
+            EXPECT_EQ(dynamic_cast<const base::FileError*>(&e) != nullptr, c.fileFault) << e.text().toStdString();
+            EXPECT_EQ(dynamic_cast<const base::EngineError*>(&e), nullptr) << e.text().toStdString();
+        }
     }
     EXPECT_FALSE(QFile::exists(QDir(dir.path()).filePath(QStringLiteral("CONTACT.DB"))));
 }
@@ -260,7 +267,7 @@ TEST_F(DemoTables, ItWritesTheFilesItNamesAndNeverOverwritesOne)
     QStringList ours = demo::demoFileNames({Contacts, true});
     ours.sort();
     EXPECT_EQ(QDir(demoDir->directory()).entryList(all, QDir::Name), ours);
-    EXPECT_THROW(demo::makeDemoData(demoDir->directory(), {5, true}), base::EngineError);
+    EXPECT_THROW(demo::makeDemoData(demoDir->directory(), {5, true}), base::FileError);
 
     QTemporaryDir dir;
     const QString mine = QDir(dir.path()).filePath(QStringLiteral("CallRpt.RPT"));
@@ -270,7 +277,7 @@ TEST_F(DemoTables, ItWritesTheFilesItNamesAndNeverOverwritesOne)
     try {
         demo::makeDemoData(dir.path(), {5, true});
         ADD_FAILURE() << "a folder with a report of the demo's name was written into";
-    } catch (const base::EngineError& e) {
+    } catch (const base::FileError& e) {
         EXPECT_TRUE(e.text().startsWith(mine + QStringLiteral(" already exists"))) << e.text().toStdString();
     }
     EXPECT_EQ(QDir(dir.path()).entryList(all), QStringList{QStringLiteral("CallRpt.RPT")});

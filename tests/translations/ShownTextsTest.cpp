@@ -21,6 +21,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTranslator>
 #include <gtest/gtest.h>
@@ -87,6 +88,13 @@ QStringList Untranslated(QWidget& window, const std::set<QString>& dataControls 
             for (int column = 0; column < table->columnCount(); ++column)
                 if (const QTableWidgetItem* header = table->horizontalHeaderItem(column))
                     check(widget, header->text());
+        else if (const auto* view = qobject_cast<const QTableView*>(widget))
+            for (int column = 0; column < view->model()->columnCount(); ++column) {
+                // A model's header without a text of its own numbers the column.
+                const QVariant header = view->model()->headerData(column, Qt::Horizontal);
+                if (header.typeId() == QMetaType::QString)
+                    check(widget, header.toString());
+            }
     }
     return found;
 }

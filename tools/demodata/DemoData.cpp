@@ -1,6 +1,6 @@
 #include "tools/demodata/DemoData.h"
 
-#include "base/EngineError.h"
+#include "base/Error.h"
 #include "tools/demodata/ContactTable.h"
 #include "tools/demodata/DatabaseTable.h"
 #include "tools/demodata/EventTable.h"
@@ -27,7 +27,7 @@ void refuseExistingFiles(const QString& directory, const Options& options)
     const QDir dir(directory);
     for (const QString& entry : dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot))
         if (ours.contains(entry, Qt::CaseInsensitive))
-            throw base::EngineError(QCoreApplication::translate("DemoTool", "%1 already exists; the demo data is made only in a folder "
+            throw base::FileError(QCoreApplication::translate("DemoTool", "%1 already exists; the demo data is made only in a folder "
                                                    "that holds none of its files, so that nothing is overwritten.")
                                         .arg(QDir::toNativeSeparators(dir.filePath(entry))));
 }
@@ -35,9 +35,9 @@ void refuseExistingFiles(const QString& directory, const Options& options)
 void makeDemoData(const QString& directory, const Options& options)
 {
     if (options.contacts < 0 || options.contacts > MaxContacts)
-        throw base::EngineError(QCoreApplication::translate("DemoTool", "The number of contacts must be from 0 to %1.").arg(MaxContacts));
+        throw base::Error(QCoreApplication::translate("DemoTool", "The number of contacts must be from 0 to %1.").arg(MaxContacts));
     if (!QFileInfo(directory).isDir())
-        throw base::EngineError(QCoreApplication::translate("DemoTool", "The directory %1 does not exist.").arg(QDir::toNativeSeparators(directory)));
+        throw base::FileError(QCoreApplication::translate("DemoTool", "The directory %1 does not exist.").arg(QDir::toNativeSeparators(directory)));
 
     refuseExistingFiles(directory, options);
 

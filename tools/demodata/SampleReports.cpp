@@ -1,26 +1,21 @@
 #include "tools/demodata/SampleReports.h"
 
-#include "base/EngineError.h"
+#include "base/Error.h"
+#include "store/report/FieldRow.h"
+#include "store/report/ReportWriter.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QSaveFile>
+#include <algorithm>
 #include <vector>
 
 namespace demo {
 
 namespace {
 
-enum Flag : unsigned {
-    None = 0,
-    LDots = 1 << 0,
-    RDots = 1 << 1,
-    Total = 1 << 2,
-    Count = 1 << 3,
-    Average = 1 << 4,
-    Min = 1 << 5,
-    Max = 1 << 6,
-};
+using Flags = std::vector<store::FieldFlag>;
+using enum store::FieldFlag;
+const Flags None;
 
 constexpr int ContactSide = 0;
 constexpr int EventSide = 1;
@@ -32,7 +27,7 @@ struct Field {
     int line;
     int left;
     int right;
-    unsigned flags;
+    Flags flags;
 };
 
 struct Report {
@@ -48,21 +43,21 @@ struct Report {
 const Report PhoneList{
     "phonelst.rpt", "Phone List", "Contact", "Contact", 75,
     {
-        {ContactSide, "ID", "CustomID", 1, 1, 25, Count},
+        {ContactSide, "ID", "CustomID", 1, 1, 25, {Count}},
         {ContactSide, "Last Name", "LastName", 1, 26, 41, None},
         {ContactSide, "First Name", "FirstName", 1, 42, 57, None},
-        {ContactSide, "Work Phone", "WorkPhone", 1, 58, 75, LDots},
+        {ContactSide, "Work Phone", "WorkPhone", 1, 58, 75, {Leaders}},
     }};
 
 // Contacts with their phone calls on A4 portrait paper, four columns over two lines.
 const Report CallReport{
     "callrpt.rpt", "Call Report", "Contact", "Call", 77,
     {
-        {ContactSide, "Company", "Company", 1, 1, 19, RDots},
+        {ContactSide, "Company", "Company", 1, 1, 19, {Trailers}},
         {ContactSide, "Contact", "LastName", 1, 20, 38, None},
-        {ContactSide, "Visits", "Visits", 1, 39, 57, Total | Average},
-        {ContactSide, "Last Contact", "LastContact", 1, 58, 76, Max},
-        {EventSide, "Call Date", "EventDate", 2, 1, 19, Count},
+        {ContactSide, "Visits", "Visits", 1, 39, 57, {Total, Average}},
+        {ContactSide, "Last Contact", "LastContact", 1, 58, 76, {Max}},
+        {EventSide, "Call Date", "EventDate", 2, 1, 19, {Count}},
         {EventSide, "Subject", "Summary", 2, 20, 38, None},
         {EventSide, "Elapsed", "Elapsed", 2, 39, 57, None},
         {EventSide, "Call Notes", "Memo", 2, 58, 76, None},
@@ -72,54 +67,30 @@ const Report CallReport{
 const Report Calendar{
     "calendar.rpt", "Calendar of Events", "Calendar", "Event", 115,
     {
-        {EventSide, "Date", "EventDate", 1, 1, 28, Count},
+        {EventSide, "Date", "EventDate", 1, 1, 28, {Count}},
         {EventSide, "Time", "EventTime", 1, 29, 56, None},
         {EventSide, "Type", "Type", 1, 57, 84, None},
         {EventSide, "Subject", "Summary", 1, 85, 112, None},
         {ContactSide, "Contact", "LastName", 2, 1, 28, None},
-        {ContactSide, "Company", "Company", 2, 29, 56, LDots},
+        {ContactSide, "Company", "Company", 2, 29, 56, {Leaders}},
         {EventSide, "Status", "Status", 2, 57, 84, None},
-        {EventSide, "Minutes", "Duration", 2, 85, 112, Count},
+        {EventSide, "Minutes", "Duration", 2, 85, 112, {Count}},
     }};
 
-// Every line ends in carriage return and line feed. The texts above are plain
-// ASCII, which Windows-1252 holds unchanged.
-class Lines {
-public:
-    void add(const QByteArray& text) { bytes_ += text + "\r\n"; }
-    void add(int number) { add(QByteArray::number(number)); }
-    void dots(bool set) { add(set ? QByteArray(30, '.') : QByteArray()); }
-    void flag(bool set) { add(set ? QByteArrayLiteral("TRUE") : QByteArrayLiteral("FALSE")); }
-    const QByteArray& bytes() const { return bytes_; }
-
-private:
-    QByteArray bytes_;
-};
-
-QByteArray render(const Report& report)
+// A field of a sample as the working table holds it, at its place in the file.
+store::FieldRow RowOf(const Field& field, int order)
 {
-    Lines out;
-    out.add(report.description);
-    out.add(report.type);
-    out.add(report.category);
-    out.add(report.width);
-    out.add(static_cast<int>(report.fields.size()));
-    for (const Field& field : report.fields) {
-        out.add(field.dbType);
-        out.dots(field.flags & LDots);
-        out.dots(field.flags & RDots);
-        out.add(field.header);
-        out.add(field.name);
-        out.add(field.line);
-        out.add(field.left);
-        out.add(field.right);
-        out.flag(field.flags & Total);
-        out.flag(field.flags & Count);
-        out.flag(field.flags & Average);
-        out.flag(field.flags & Min);
-        out.flag(field.flags & Max);
-    }
-    return out.bytes();
+    store::FieldRow row;
+    row.field = QString::fromLatin1(field.name);
+    row.order = order;
+    row.header = QString::fromLatin1(field.header);
+    row.dbType = field.dbType;
+    row.line = field.line;
+    row.lposition = field.left;
+    row.rposition = field.right;
+    for (const store::FieldFlag flag : {Leaders, Trailers, Total, Count, Average, Min, Max})
+        store::SetFlag(row, flag, std::find(field.flags.begin(), field.flags.end(), flag) != field.flags.end());
+    return row;
 }
 
 const Report* const Samples[] = {&PhoneList, &CallReport, &Calendar};
@@ -134,15 +105,23 @@ QStringList sampleReportNames()
     return names;
 }
 
+// Each written as the wizard writes a report, never over a file that took its
+// name meanwhile.
 void writeSampleReports(const QString& directory)
 {
     for (const Report* report : Samples) {
         const QString path = QDir(directory).filePath(QString::fromLatin1(report->fileName));
-        const QByteArray bytes = render(*report);
-        QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-            throw base::EngineError(QCoreApplication::translate("DemoTool", "Cannot write %1: %2")
-                                        .arg(QDir::toNativeSeparators(path), file.errorString()));
+        std::vector<store::FieldRow> rows;
+        for (const Field& field : report->fields)
+            rows.push_back(RowOf(field, int(rows.size()) + 1));
+        const store::ReportHead head{QString::fromLatin1(report->description), QString::fromLatin1(report->type),
+                                         QString::fromLatin1(report->category), report->width, std::nullopt};
+        const auto keepTheirs = [](const store::ReportChange&) { return false; };
+        if (!store::WriteReportFile(path, head, rows, {std::nullopt, keepTheirs}))
+            throw base::FileError(QCoreApplication::translate("DemoTool", "%1 already exists; the demo data is made "
+                                                                          "only in a folder that holds none of its "
+                                                                          "files, so that nothing is overwritten.")
+                                      .arg(QDir::toNativeSeparators(path)));
     }
 }
 

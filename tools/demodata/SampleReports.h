@@ -6,8 +6,8 @@
 namespace demo {
 
 // Writes the sample report definition files (phonelst.rpt, callrpt.rpt,
-// calendar.rpt) into directory as the wizard would have written them, each
-// file replaced whole.
+// calendar.rpt) into directory through the wizard's own writer; a file that
+// took one of their names is never written over (base::FileError names it).
 void writeSampleReports(const QString& directory);
 // Their file names.
 QStringList sampleReportNames();

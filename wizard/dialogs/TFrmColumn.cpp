@@ -85,7 +85,7 @@ TFrmColumn::TFrmColumn(store::Session& session, const QString& description, int 
                    | Qt::WindowCloseButtonHint);
     setFont(pagekit::Sans(11));
     setFixedSize(ui::Scaled(493), ui::Scaled(311));
-    model_ = new design::FieldGridModel(*design_, GridColumns(), this);
+    model_ = design_->gridModel(GridColumns(), this);
     buildControls();
     LblReportName->setText(description);
     LblMargin->setText(QString::number(margin));

@@ -1,7 +1,9 @@
 #include "wizard/dialogs/TFrmSelect.h"
 
 #include "ui/DialogKit.h"
+#include "wizard/dialogs/ReportListModel.h"
 #include "base/EngineError.h"
+#include "base/Error.h"
 #include "ui/ErrorGuard.h"
 #include "ui/KeyboardGrid.h"
 #include "ui/Modal.h"
@@ -16,8 +18,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QShortcut>
-#include <QSignalBlocker>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include <cerrno>
@@ -37,32 +38,12 @@ QLabel* NamedLabel(QWidget* parent, const char* name, const QString& text)
     return label;
 }
 
-// A cell of the listing that keeps its text as given. A plain item turns it
-// into a QVariant in a list of values, which costs more than reading the report
-// it comes from; the text becomes a QVariant only when the cell is shown. Text
-// set later goes to the plain item's values and takes precedence.
-class ListingCell : public QTableWidgetItem {
-public:
-    explicit ListingCell(const QString& text) : text_(text) {}
-
-    QVariant data(int role) const override
-    {
-        QVariant value = QTableWidgetItem::data(role);
-        if (!value.isValid() && (role == Qt::DisplayRole || role == Qt::EditRole))
-            value = text_;
-        return value;
-    }
-
-private:
-    QString text_;
-};
-
 // Makes directory the process's current directory, as the host's listing does;
 // the whole path is used.
 void MakeCurrent(const QString& directory)
 {
     if (::chdir(base::FileNameBytes(directory).constData()) != 0)
-        throw base::EngineError(TFrmSelect::tr("Cannot open the report directory \"%1\": %2")
+        throw base::FileError(TFrmSelect::tr("Cannot open the report directory \"%1\": %2")
                                     .arg(directory, QString::fromLocal8Bit(std::strerror(errno))));
 }
 
@@ -78,7 +59,9 @@ TFrmSelect::TFrmSelect(store::Session& session, QWidget* parent)
     LblTitle = NamedLabel(this, "LblTitle", QString());
     LblTitle->setFont(ui::Sans(19, true));
 
-    grid = new ui::KeyboardTableWidget(0, 3, this);
+    grid = new ui::KeyboardTableView(this);
+    reports_ = new ReportListModel(grid);
+    grid->setModel(reports_);
     grid->setObjectName(QStringLiteral("grid"));
     grid->setAccessibleName(tr("Reports"));
     grid->setFont(ui::Serif(13));
@@ -119,7 +102,7 @@ TFrmSelect::TFrmSelect(store::Session& session, QWidget* parent)
     ui::OnClick(BtnCancel, this, &TFrmSelect::BtnCancelClick);
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
     connect(help, &QShortcut::activated, this, [this] { ui::RequestHelp(this, kHelpContext); });
-    connect(grid, &QTableWidget::cellDoubleClicked, this,
+    connect(grid, &QTableView::doubleClicked, this,
             [this] { ui::Guarded(this, [this] { BtnOkClick(); }); });
 
     FormCreate();
@@ -146,14 +129,14 @@ void TFrmSelect::FormCreate()
     bool found = false;
     ui::Guarded(this, [&] { found = LoadIntoGrid(); });
     BtnOk->setEnabled(found);
-    grid->setHorizontalHeaderLabels({tr("Description"), tr("Type"), tr("Name")});
+    reports_->setHeaders({tr("Description"), tr("Type"), tr("Name")});
 }
 
 bool TFrmSelect::LoadIntoGrid()
 {
     const QString directory = aliasDirectory();
     MakeCurrent(directory);
-    const store::ReportListing listing = store::ListReports(QStringLiteral("."));
+    store::ReportListing listing = store::ListReports(QStringLiteral("."));
     if (!listing.unreadable.isEmpty())
         ui::ShowError(this, tr("These report files cannot be read and are not listed:\n%1")
                                   .arg(listing.unreadable.join(u'\n')));
@@ -162,21 +145,7 @@ bool TFrmSelect::LoadIntoGrid()
                                   .arg(directory));
 
     const int rows = int(listing.reports.size());
-    listed_.clear();
-    grid->setRowCount(rows);
-    {
-        // One change for the whole grid instead of one for each of thousands of cells.
-        const QSignalBlocker quiet(grid->model());
-        for (int row = 0; row < rows; ++row) {
-            const store::ReportEntry& report = listing.reports[std::size_t(row)];
-            grid->setItem(row, 0, new ListingCell(report.description));
-            grid->setItem(row, 1, new ListingCell(report.typeWord));
-            grid->setItem(row, 2, new ListingCell(report.name));
-            listed_.insert(report.name, report.stamp);
-        }
-    }
-    if (rows > 0)
-        emit grid->model()->dataChanged(grid->model()->index(0, 0), grid->model()->index(rows - 1, 2));
+    reports_->setReports(std::move(listing.reports));
     lblCount->setText(QString::number(rows));
     if (rows == 0)
         return false;
@@ -194,7 +163,7 @@ void TFrmSelect::BtnOkClick()
         // Deleting cannot be undone: No is the answer Return and Escape give.
         if (!ui::AskYesNoWarning(this, tr("Do you want to delete the %1 report?").arg(name).left(255)))
             return;
-        if (!deleteListed(name))
+        if (!deleteListed(name, reports_->report(selected.front().row()).stamp))
             return;
         ui::ShowInformation(this, tr("The report %1 has been deleted.").arg(name));
         accept();
@@ -204,7 +173,7 @@ void TFrmSelect::BtnOkClick()
     }
 }
 
-bool TFrmSelect::deleteListed(const QString& name)
+bool TFrmSelect::deleteListed(const QString& name, const store::ReportStamp& listed)
 {
     const QString directory = aliasDirectory();
     const QString path = base::JoinPath(directory, store::ResolveReportName(directory, name));
@@ -216,7 +185,7 @@ bool TFrmSelect::deleteListed(const QString& name)
                      "time says %2).\n\nDo you want to delete it all the same?")
                       .arg(name, QLocale().toString(now.modified(), QLocale::LongFormat)));
     };
-    switch (store::DeleteReport(path, listed_.value(name), ask)) {
+    switch (store::DeleteReport(path, listed, ask)) {
     case store::Deletion::Deleted:
         return true;
     case store::Deletion::Kept:

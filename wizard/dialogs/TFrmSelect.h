@@ -4,12 +4,12 @@
 #include "store/ReportDeletion.h"
 
 #include <QDialog>
-#include <QHash>
 #include <QString>
 
 class QLabel;
 class QPushButton;
-class QTableWidget;
+class QTableView;
+class ReportListModel;
 
 namespace store {
 class Session;
@@ -28,7 +28,6 @@ public:
     void setTitle(const QString& title);
     // Set by the caller before showing the dialog.
     void setSelectMode(wizard::SelectAction mode) { SelectMode = mode; }
-    wizard::SelectAction selectMode() const { return SelectMode; }
     // After OK in SelectAction::Modify: the chosen report's bare name, in small letters.
     const QString& chosenFileName() const { return chosenFileName_; }
 
@@ -44,15 +43,15 @@ protected:
 private:
     QString aliasDirectory() const;
     // Deletes the report named so in the list, asking before a file changed since it was listed is deleted.
-    bool deleteListed(const QString& name);
+    bool deleteListed(const QString& name, const store::ReportStamp& listed);
 
     store::Session& session_;
     wizard::SelectAction SelectMode = wizard::SelectAction::Modify;
     QString chosenFileName_;
-    QHash<QString, store::ReportStamp> listed_; // each listed report by its name in the list
 
     QLabel* LblTitle = nullptr;
-    QTableWidget* grid = nullptr;
+    QTableView* grid = nullptr;
+    ReportListModel* reports_ = nullptr;
     QLabel* lblCount = nullptr;
     QPushButton* BtnOk = nullptr;
     QPushButton* BtnCancel = nullptr;

@@ -5,7 +5,6 @@
 
 #include <QButtonGroup>
 #include <QLabel>
-#include <QPixmap>
 #include <QVBoxLayout>
 
 using namespace pagekit;
@@ -17,9 +16,7 @@ DetailPage::DetailPage()
     layout->addWidget(Text(this, tr("The Detail Level is found on the Reports Screen in Omnivale. If "
                                                 "selected, the detail level information will always appear in the "
                                                 "first column of the report.")));
-    auto* picture = new QLabel(this);
-    picture->setObjectName(QStringLiteral("Image3"));
-    picture->setPixmap(QPixmap(QStringLiteral(":/pictures/detail-level.png")));
+    QLabel* picture = Picture(this, QStringLiteral(":/pictures/detail-level.png"), QStringLiteral("Image3"));
     layout->addWidget(picture, 0, Qt::AlignHCenter);
     layout->addWidget(Text(this, tr("The detail level option is displayed in the Reports screen.")));
     rbCustYes = Opt(this, group, QStringLiteral("rbCustYes"), tr("Yes, use Detail Level"));

@@ -7,21 +7,8 @@
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QLabel>
-#include <QPixmap>
 
 using namespace pagekit;
-
-namespace {
-
-QLabel* Picture(QWidget* page, const QString& file, const QString& name)
-{
-    auto* picture = new QLabel(page);
-    picture->setObjectName(name);
-    picture->setPixmap(QPixmap(file));
-    return picture;
-}
-
-} // namespace
 
 OperationPage::OperationPage(WizardState& state) : state_(state)
 {

@@ -5,7 +5,9 @@
 #include <QButtonGroup>
 #include <QFrame>
 #include <QGridLayout>
+#include <QImageReader>
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <QAccessible>
@@ -71,6 +73,17 @@ QPushButton* Button(QWidget* parent, const QString& name, const QString& caption
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
     return button;
+}
+
+QLabel* Picture(QWidget* page, const QString& file, const QString& name)
+{
+    auto* picture = new QLabel(page);
+    picture->setObjectName(name);
+    QImageReader reader(file, "png");
+    // Told its format and not to guess, the reader does not load the image plugins to ask them.
+    reader.setAutoDetectImageFormat(false);
+    picture->setPixmap(QPixmap::fromImage(reader.read()));
+    return picture;
 }
 
 QLabel* Title(QWidget* page, const QString& text)

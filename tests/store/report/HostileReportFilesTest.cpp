@@ -61,10 +61,10 @@ TEST(Bounds, TheListingReadsTheStartOfALineWithoutEnd)
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         ASSERT_TRUE(file.resize(64 * 1024 * 1024)); // sparse: no disk space, no line end
     }
-    const store::ReportHeadLines head = ListedHead(path);
+    const store::ReportHead head = ListedHead(path);
     EXPECT_EQ(head.description.size(), store::ReportReader::Listing.bytes);
     EXPECT_EQ(head.description.count(QChar(0)), head.description.size());
-    EXPECT_TRUE(head.typeWord.isEmpty());
+    EXPECT_TRUE(head.typeLine.isEmpty());
 }
 
 // A pipe or a device swapped in after the directory was read is refused on the
@@ -99,9 +99,9 @@ TEST(Bounds, AnOverLongLineIsCutAndTheNextLineIsRead)
         store::ReportReader reader(path);
         EXPECT_EQ(reader.nextLine(), QString(store::ReportReader::Loading.bytes, u'x')) << length;
         EXPECT_EQ(reader.nextLine(), QStringLiteral("Call")) << length;
-        const store::ReportHeadLines head = ListedHead(path);
+        const store::ReportHead head = ListedHead(path);
         EXPECT_EQ(head.description, QString(store::ReportReader::Listing.bytes, u'x')) << length;
-        EXPECT_EQ(head.typeWord, QStringLiteral("Call")) << length;
+        EXPECT_EQ(head.typeLine, QStringLiteral("Call")) << length;
         const store::ReportListing listing = store::ListReports(dir.path());
         ASSERT_EQ(listing.reports.size(), 1u);
         EXPECT_EQ(listing.reports[0].typeWord, QStringLiteral("Call")) << length;

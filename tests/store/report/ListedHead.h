@@ -9,7 +9,7 @@
 
 // The first lines of the report at path as the listing reads them: by its name
 // within its directory held open.
-inline store::ReportHeadLines ListedHead(const QString& path)
+inline store::ReportHead ListedHead(const QString& path)
 {
     const QFileInfo file(path);
     const int directory = ::open(QFile::encodeName(file.absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);

@@ -116,12 +116,12 @@ TEST_F(ReportLines, HeadLinesAreTheFirstTwoLines)
 {
     WriteBytes(dir.filePath("full.rpt"), "Sales by region\r\nCalendar\r\nEvent\r\n75\r\n0\r\n");
     WriteBytes(dir.filePath("short.rpt"), "Only a description");
-    const store::ReportHeadLines full = ListedHead(dir.filePath("full.rpt"));
-    const store::ReportHeadLines shortFile = ListedHead(dir.filePath("short.rpt"));
+    const store::ReportHead full = ListedHead(dir.filePath("full.rpt"));
+    const store::ReportHead shortFile = ListedHead(dir.filePath("short.rpt"));
     EXPECT_EQ(full.description, QStringLiteral("Sales by region"));
-    EXPECT_EQ(full.typeWord, QStringLiteral("Calendar"));
+    EXPECT_EQ(full.typeLine, QStringLiteral("Calendar"));
     EXPECT_EQ(shortFile.description, QStringLiteral("Only a description"));
-    EXPECT_EQ(shortFile.typeWord, QString());
+    EXPECT_EQ(shortFile.typeLine, QString());
     EXPECT_THROW(ListedHead(dir.filePath("missing.rpt")), base::FileError);
 }
 
@@ -138,9 +138,9 @@ TEST_F(ReportLines, TheListingFindsTheTypeAfterAnyDescriptionLoadingAccepts)
     for (const auto& c : cases) {
         const QString path = dir.filePath("long.rpt");
         WriteBytes(path, QByteArray(c.length, 'd') + c.lineEnd + "Calendar" + c.lineEnd + "Event" + c.lineEnd);
-        const store::ReportHeadLines head = ListedHead(path);
+        const store::ReportHead head = ListedHead(path);
         EXPECT_EQ(head.description, QString(std::min(c.length, shown), u'd')) << c.length;
-        EXPECT_EQ(head.typeWord, QStringLiteral("Calendar")) << c.length;
+        EXPECT_EQ(head.typeLine, QStringLiteral("Calendar")) << c.length;
     }
 }
 

@@ -15,7 +15,7 @@
 #include <QVariant>
 #include <gtest/gtest.h>
 
-using store::ReportHeader;
+using store::ReportHead;
 
 namespace {
 
@@ -52,16 +52,16 @@ protected:
     }
 
     // Fills the empty table from a report file as loading does; returns its header.
-    ReportHeader load(const QString& path)
+    ReportHead load(const QString& path)
     {
         store::ReportReader reader(path);
         const store::ReportHead head = store::ReadReportHead(reader);
         store::FieldRecords records(reader, store::FieldCountOf(head, reader));
         design.load(records, path, [](const store::ReportFieldRecord&) {});
-        return {head.description, head.typeLine, head.categoryLine, head.width};
+        return {head.description, head.typeLine, head.categoryLine, head.width, std::nullopt};
     }
 
-    QByteArray written(const ReportHeader& header)
+    QByteArray written(const ReportHead& header)
     {
         const QString path = alias.path(QStringLiteral("out.rpt"));
         store::WriteReportFile(path, header, design.rowsInReportOrder());
@@ -73,19 +73,11 @@ protected:
     design::ReportDesign design{table};
 };
 
-QByteArray Lines(std::initializer_list<const char*> lines)
-{
-    QByteArray bytes;
-    for (const char* line : lines)
-        bytes += QByteArray(line) + "\r\n";
-    return bytes;
-}
-
 } // namespace
 
 TEST_F(ReportFile, EmptyTableGivesTheFiveHeaderLines)
 {
-    EXPECT_EQ(written({"Empty report", "Contact", "Contact", 75}), ReadBytes(DataFile("empty.rpt")));
+    EXPECT_EQ(written({"Empty report", "Contact", "Contact", 75, std::nullopt}), ReadBytes(DataFile("empty.rpt")));
     EXPECT_EQ(table.IndexName(), QStringLiteral("iOrder"));
 }
 
@@ -94,13 +86,13 @@ TEST_F(ReportFile, DotLeadersAndFlags)
     insert({{"Field", "EventDate"}, {"Order", 1}, {"DbType", 1}, {"LDots", true}, {"RDots", false},
             {"Header", "When"}, {"Line", 1}, {"LPosition", 0}, {"RPosition", 12}, {"Total", false},
             {"Count", true}, {"Average", false}, {"Min", true}, {"Max", false}});
-    EXPECT_EQ(written({"Dated events", "Calendar", "Event", 115}), ReadBytes(DataFile("dot-leaders.rpt")));
+    EXPECT_EQ(written({"Dated events", "Calendar", "Event", 115, std::nullopt}), ReadBytes(DataFile("dot-leaders.rpt")));
 }
 
 TEST_F(ReportFile, ColumnsWithoutValuesGiveEmptyLinesAndFalse)
 {
     insert({{"Field", "Company"}, {"Order", 1}});
-    EXPECT_EQ(written({"Bare row", "Contact", "Contact", 77}), ReadBytes(DataFile("null-values.rpt")));
+    EXPECT_EQ(written({"Bare row", "Contact", "Contact", 77, std::nullopt}), ReadBytes(DataFile("null-values.rpt")));
 }
 
 TEST_F(ReportFile, DetailLevelReportHasThirtyOneLines)
@@ -111,7 +103,7 @@ TEST_F(ReportFile, DetailLevelReportHasThirtyOneLines)
     insert({{"Field", "Company"}, {"Order", 2}, {"DbType", 0}, {"LDots", false}, {"RDots", false},
             {"Header", "Company name"}, {"Line", 1}, {"LPosition", 10}, {"RPosition", 40}, {"Total", false},
             {"Count", true}, {"Average", false}, {"Min", false}, {"Max", false}});
-    const QByteArray bytes = written({"Customer list", "Contact", "Contact", 75});
+    const QByteArray bytes = written({"Customer list", "Contact", "Contact", 75, std::nullopt});
     EXPECT_EQ(bytes, ReadBytes(DataFile("detail-level.rpt")));
     EXPECT_EQ(bytes.count("\r\n"), 31);
 }
@@ -126,7 +118,7 @@ TEST_F(ReportFile, RowsFollowReportLineThenOrderAndTextIsWindows1252)
     insert({{"Field", "Company"}, {"Order", 2}, {"DbType", 0}, {"RDots", true}, {"Header", "Company"}, {"Line", 1},
             {"LPosition", 0}, {"RPosition", 30}, {"Total", true}, {"Count", false}, {"Average", false},
             {"Min", false}, {"Max", true}});
-    const ReportHeader header{QStringLiteral("R\u00E9sum\u00E9 \u2013 \u201CQ3\u201D"), "Contact", "TO-DO", 200};
+    const ReportHead header{QStringLiteral("R\u00E9sum\u00E9 \u2013 \u201CQ3\u201D"), "Contact", "TO-DO", 200, std::nullopt};
     EXPECT_EQ(written(header), ReadBytes(DataFile("two-lines.rpt")));
     EXPECT_EQ(table.IndexName(), QStringLiteral("iOrder"));
     EXPECT_TRUE(table.Eof());
@@ -152,7 +144,7 @@ TEST_F(ReportFile, RecordLinesAreReadByTheColumnsConversions)
     WriteBytes(alias.path("loose.rpt"),
                Lines({"Loose", "contact", "Event", "75", "1", " 1", ".", "x", "Head", "Where", "+2", "$1F", "",
                       "t", "f", "True", "fAL", ""}));
-    const ReportHeader header = load(alias.path("loose.rpt"));
+    const ReportHead header = load(alias.path("loose.rpt"));
     EXPECT_EQ(written(header),
               Lines({"Loose", "contact", "Event", "75", "1", "1", "..............................",
                      "..............................", "Head", "Where", "2", "31", "", "TRUE", "FALSE", "TRUE",
@@ -196,7 +188,7 @@ TEST_F(ReportFile, FailedWriteKeepsTheOldReport)
     WriteBytes(path, "old report\r\n");
     insert({{"Field", "Company"}, {"Order", 1}});
     try {
-        store::WriteReportFile(path, {QStringLiteral("\u4E2D"), "Contact", "Contact", 75}, design.rowsInReportOrder());
+        store::WriteReportFile(path, {QStringLiteral("\u4E2D"), "Contact", "Contact", 75, std::nullopt}, design.rowsInReportOrder());
         ADD_FAILURE() << "no error";
     } catch (const base::FileError& e) {
         EXPECT_EQ(e.text(), QStringLiteral("Cannot write report %1: the text \"\u4E2D\" holds a character that a "
@@ -205,7 +197,7 @@ TEST_F(ReportFile, FailedWriteKeepsTheOldReport)
     EXPECT_EQ(ReadBytes(path), QByteArray("old report\r\n"));
 
     ASSERT_TRUE(QDir(alias.dataDir()).mkdir("folder.rpt"));
-    EXPECT_THROW(store::WriteReportFile(alias.path("folder.rpt"), {"A", "Contact", "Contact", 75}, design.rowsInReportOrder()),
-                 base::EngineError);
+    EXPECT_THROW(store::WriteReportFile(alias.path("folder.rpt"), {"A", "Contact", "Contact", 75, std::nullopt}, design.rowsInReportOrder()),
+                 base::FileError);
     EXPECT_TRUE(QFileInfo(alias.path("folder.rpt")).isDir());
 }

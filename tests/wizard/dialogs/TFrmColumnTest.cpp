@@ -378,8 +378,11 @@ TEST_F(ColumnEditor, GridModelFollowsItsCursorAndStoresTypedText)
 {
     main.SetIndexName(QStringLiteral("iOrder"));
     design::ReportDesign design(main);
-    design::FieldGridModel model(design, {{store::WorkingColumn::Field, QStringLiteral("Field"), 20, true},
-                                          {store::WorkingColumn::Line, QStringLiteral("Line"), 8, false}});
+    QObject owner;
+    design::FieldGridModel& model =
+        *design.gridModel({{store::WorkingColumn::Field, QStringLiteral("Field"), 20, true},
+                           {store::WorkingColumn::Line, QStringLiteral("Line"), 8, false}},
+                          &owner);
     QSignalSpy refused(&model, &design::FieldGridModel::refused);
     ASSERT_EQ(model.rowCount(), 4);
 

@@ -10,7 +10,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -32,14 +32,20 @@ protected:
     }
     bool exists(const char* name) const { return QFile::exists(alias_.path(QString::fromLatin1(name))); }
 
-    static QTableWidget& grid(TFrmSelect& dialog) { return *dialog.findChild<QTableWidget*>(QStringLiteral("grid")); }
+    static QTableView& grid(TFrmSelect& dialog) { return *dialog.findChild<QTableView*>(QStringLiteral("grid")); }
+    static QModelIndex cell(TFrmSelect& dialog, int row, int col) { return grid(dialog).model()->index(row, col); }
+    static QString header(TFrmSelect& dialog, int col)
+    {
+        return grid(dialog).model()->headerData(col, Qt::Horizontal).toString();
+    }
+    static int rows(TFrmSelect& dialog) { return grid(dialog).model()->rowCount(); }
     static QString count(TFrmSelect& dialog) { return dialog.findChild<QLabel*>(QStringLiteral("lblCount"))->text(); }
     static QPushButton& ok(TFrmSelect& dialog) { return *dialog.findChild<QPushButton*>(QStringLiteral("BtnOk")); }
     static QStringList column(TFrmSelect& dialog, int col)
     {
         QStringList cells;
-        for (int row = 0; row < grid(dialog).rowCount(); ++row)
-            cells << grid(dialog).item(row, col)->text();
+        for (int row = 0; row < rows(dialog); ++row)
+            cells << cell(dialog, row, col).data().toString();
         return cells;
     }
 
@@ -67,10 +73,10 @@ TEST_F(SelectDialog, ListsTheReportsSortedAndMakesTheAliasDirectoryCurrent)
     EXPECT_TRUE(ok(dialog).isEnabled());
     EXPECT_TRUE(ok(dialog).isDefault());
 
-    QTableWidget& g = grid(dialog);
-    EXPECT_EQ(g.horizontalHeaderItem(0)->text(), QStringLiteral("Description"));
-    EXPECT_EQ(g.horizontalHeaderItem(1)->text(), QStringLiteral("Type"));
-    EXPECT_EQ(g.horizontalHeaderItem(2)->text(), QStringLiteral("Name"));
+    QTableView& g = grid(dialog);
+    EXPECT_EQ(header(dialog, 0), QStringLiteral("Description"));
+    EXPECT_EQ(header(dialog, 1), QStringLiteral("Type"));
+    EXPECT_EQ(header(dialog, 2), QStringLiteral("Name"));
     EXPECT_EQ(g.columnWidth(0), 248);
     EXPECT_EQ(g.columnWidth(1), 97);
     EXPECT_EQ(g.columnWidth(2), 115);
@@ -84,25 +90,25 @@ TEST_F(SelectDialog, CellsShowTheirTextAndTakeTextSetLater)
 {
     report("only.rpt", "The only one\r\nContact\r\n");
     TFrmSelect dialog(alias_.session());
-    QTableWidget& g = grid(dialog);
+    QTableView& g = grid(dialog);
     const QModelIndex description = g.model()->index(0, 0);
     EXPECT_EQ(description.data(Qt::DisplayRole), QVariant(QStringLiteral("The only one")));
     EXPECT_EQ(description.data(Qt::EditRole), QVariant(QStringLiteral("The only one")));
     EXPECT_FALSE(description.data(Qt::ToolTipRole).isValid());
 
-    g.item(0, 0)->setText(QStringLiteral("Renamed"));
+    EXPECT_TRUE(g.model()->setData(description, QStringLiteral("Renamed")));
     EXPECT_EQ(description.data(Qt::DisplayRole), QVariant(QStringLiteral("Renamed")));
-    EXPECT_EQ(g.item(0, 2)->text(), QStringLiteral("only.rpt"));
+    EXPECT_EQ(cell(dialog, 0, 2).data().toString(), QStringLiteral("only.rpt"));
 }
 
 TEST_F(SelectDialog, WithExactlyOneReportThatRowIsSelected)
 {
     report("only.rpt", "The only one\r\nContact\r\n");
     TFrmSelect dialog(alias_.session());
-    EXPECT_EQ(grid(dialog).rowCount(), 1);
+    EXPECT_EQ(rows(dialog), 1);
     EXPECT_EQ(count(dialog), QStringLiteral("1"));
-    EXPECT_TRUE(grid(dialog).item(0, 0)->isSelected());
-    EXPECT_TRUE(grid(dialog).item(0, 2)->isSelected());
+    EXPECT_TRUE(grid(dialog).selectionModel()->isSelected(cell(dialog, 0, 0)));
+    EXPECT_TRUE(grid(dialog).selectionModel()->isSelected(cell(dialog, 0, 2)));
     EXPECT_TRUE(ok(dialog).isEnabled());
 }
 
@@ -114,10 +120,10 @@ TEST_F(SelectDialog, WithoutReportsItSaysSoAndNothingCanBeChosen)
     EXPECT_EQ(modal_.shown()[0].kind, ui::MessageKind::Error);
     EXPECT_EQ(modal_.shown()[0].text,
               QStringLiteral("There were no report files (*.rpt) found in the %1 directory").arg(alias_.dataDir()));
-    EXPECT_EQ(grid(dialog).rowCount(), 0);
+    EXPECT_EQ(rows(dialog), 0);
     EXPECT_EQ(count(dialog), QStringLiteral("0"));
     EXPECT_FALSE(ok(dialog).isEnabled());
-    EXPECT_EQ(grid(dialog).horizontalHeaderItem(0)->text(), QStringLiteral("Description"));
+    EXPECT_EQ(header(dialog, 0), QStringLiteral("Description"));
 
     // OK does nothing on the empty list.
     dialog.setSelectMode(wizard::SelectAction::Modify);
@@ -173,8 +179,8 @@ TEST_F(SelectDialog, DoubleClickingARowChoosesIt)
     TFrmSelect dialog(alias_.session());
     dialog.setSelectMode(wizard::SelectAction::Modify);
     dialog.show();
-    QTableWidget& g = grid(dialog);
-    const QPoint centre = g.visualItemRect(g.item(1, 0)).center();
+    QTableView& g = grid(dialog);
+    const QPoint centre = g.visualRect(cell(dialog, 1, 0)).center();
     QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, centre);
     QTest::mouseDClick(g.viewport(), Qt::LeftButton, {}, centre);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);

@@ -1,4 +1,4 @@
-#include "design/WorkingRows.h"
+#include "design/detail/WorkingRows.h"
 
 #include "store/report/ReportContent.h"
 

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "design/Report.h"
+#include "design/ReportDesign.h"
+
+#include <QObject>
+#include <QString>
+#include <optional>
+#include <vector>
+
+namespace store {
+class Session;
+class ReportReader;
+} // namespace store
+
+namespace design {
+
+// The report being designed, from load to save: its rows mirrored in the
+// working table TRDATA.DB of the alias (rows(), the table that the pages and
+// the column-width editor edit, written to disk at the end of a load, before
+// the editor's second view opens, before a report is written and at the end),
+// the file it was loaded from or saved to last with that file's version, which
+// the guarded save compares, and the report as one value whenever asked.
+class ReportSession : public QObject {
+    Q_OBJECT
+public:
+    // Over a working table held exclusively, once the alias is set.
+    explicit ReportSession(store::Session& session, QObject* parent = nullptr);
+    ~ReportSession() override;
+
+    void setAlias(const QString& alias);
+    // The rows, in the working table.
+    ReportDesign& rows() { return rows_; }
+
+    // The report as it stands now: head as the pages hold it, the rows in the
+    // report's order (a pending edit stored first).
+    Report report(const ReportHead& head);
+
+    // Reads the field records that follow line 5 of the reader's file at path
+    // into the working table (see ReportDesign::load), count as
+    // store::FieldCountOf gives it; once all are stored, the file at path is
+    // the one known, in the version the reader read; the file known before is
+    // forgotten first, so a load that fails knows none. Returns the rows
+    // stored, in file order.
+    std::vector<store::FieldRow> load(store::ReportReader& reader, const QString& path, int count,
+                                      const std::function<void(const store::ReportFieldRecord&)>& seen);
+    // No file is known (a load begins).
+    void forgetFile();
+
+    // The version of the file at path as this session loaded or saved it last;
+    // none when it knows of no file there (nothing should be there).
+    std::optional<store::ReportVersion> knownAt(const QString& path) const;
+
+    // Writes the report of head and the rows to path through the one save
+    // function, the working table first written to disk; guard says what may
+    // be written over. After a write the file is the one known. False when the
+    // guard's question was answered No: nothing was written.
+    bool save(const QString& path, const ReportHead& head, const store::SaveGuard& guard);
+
+signals:
+    // The rows changed, or the row the pages edit moved.
+    void rowsChanged();
+    // Another file, or another version of it, is now the one known.
+    void fileChanged();
+
+private:
+    void know(std::optional<std::pair<QString, store::ReportVersion>> file);
+
+    ReportDesign rows_;
+    std::optional<std::pair<QString, store::ReportVersion>> file_;
+};
+
+} // namespace design

@@ -1,0 +1,91 @@
+#include "design/HostTables.h"
+#include "design/ReportDesign.h"
+
+#include "store/WorkingTable.h"
+#include "store/engine/Table.h"
+#include "store/paradox/PxTable.h"
+#include "tests/support/QtPrinting.h"
+#include "tests/support/TempAlias.h"
+#include "tools/demodata/DatabaseTable.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A design over the working table of an empty alias directory, open.
+class DesignRows : public ::testing::Test {
+protected:
+    DesignRows() : alias_(TempAlias::Content::Empty), table_(alias_.session())
+    {
+        store::RecreateWorkingTable(table_, QStringLiteral("OMNIV"));
+        table_.Open();
+    }
+
+    // The Order of each row, by its Field.
+    QMap<QString, int> orders()
+    {
+        QMap<QString, int> result;
+        for (const store::FieldRow& row : design_.rowsAsWalked())
+            result.insert(row.field, row.order);
+        return result;
+    }
+
+    TempAlias alias_;
+    store::Table table_;
+    design::ReportDesign design_{table_};
+};
+
+} // namespace
+
+TEST_F(DesignRows, NumbersEveryEntryWithARowWhateverComesBefore)
+{
+    struct Case {
+        const char* name;
+        QList<std::pair<QString, int>> rows; // field and data side
+        QStringList entries;
+        QString category;
+        QMap<QString, int> expected;
+    };
+    const Case cases[] = {
+        {"an entry without a row in the middle",
+         {{"Company", 0}, {"City", 0}},
+         {"Company", "Gone", "City"}, "GENERIC",
+         {{"Company", 1}, {"City", 3}}},
+        {"event fields by their display names",
+         {{"Company", 0}, {"EventDate", 1}, {"Memo", 1}},
+         {"Phone call notes", "Company", "Phone call date"}, "CALL",
+         {{"Memo", 1}, {"Company", 2}, {"EventDate", 3}}},
+        {"a contact field named like an event field's display name",
+         {{"Notes", 0}, {"Company", 0}},
+         {"Company", "Notes"}, "NOTE",
+         {{"Company", 1}, {"Notes", 2}}},
+        {"that contact field and the event field it is named like",
+         {{"Notes", 0}, {"Memo", 1}, {"Company", 0}},
+         {"Notes", "Company", "Notes"}, "NOTE",
+         {{"Notes", 1}, {"Company", 2}, {"Memo", 3}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        design_.clear();
+        for (const auto& [field, side] : c.rows)
+            design_.recordDataSide(field, side);
+        design_.numberFields(c.entries, c.category);
+        EXPECT_EQ(orders(), c.expected);
+    }
+}
+
+// The user-field dialog shows at most `most` databases and says when there are more.
+TEST(UserFieldLabels, SaysThereAreMoreOnlyWhenTheTableHoldsMore)
+{
+    for (const int records : {499, 500, 501}) {
+        SCOPED_TRACE(records);
+        TempAlias alias(TempAlias::Content::Empty);
+        const std::vector<std::vector<px::Value>> one = demo::databaseRecords();
+        ASSERT_FALSE(one.empty());
+        px::writeTable(alias.path(QStringLiteral("DATABASE.DB")), demo::databaseTableDefinition(), records,
+                       [&](std::int64_t) { return one.front(); });
+        const design::UserFieldLabels labels(alias.session(), QStringLiteral("OMNIV"), 500);
+        EXPECT_EQ(labels.count(), std::min(records, 500));
+        EXPECT_EQ(labels.more(), records > 500);
+    }
+}
