@@ -20,7 +20,8 @@ constexpr char kUsage[] = QT_TRANSLATE_NOOP("ReportTool", "Usage: tabrep-report 
 constexpr char kHelp[] = QT_TRANSLATE_NOOP("ReportTool",
     "\n"
     "Lists, shows and checks report definition files (*.rpt) from a terminal, by\n"
-    "the report wizard's own rules. It only reads: it never writes a file.\n"
+    "the report wizard's own rules. It only reads: it never writes a file but the\n"
+    "PDF or pictures that preview is asked for.\n"
     "Without a DIRECTORY or FILE it works on the reports in the directory of the\n"
     "database alias OMNIV ($XDG_CONFIG_HOME/tabulon/aliases.ini, or the file\n"
     "that TABREP_ALIASES names).\n"
@@ -47,10 +48,10 @@ constexpr char kHelp[] = QT_TRANSLATE_NOOP("ReportTool",
     "  -h, --help     print this help and exit\n"
     "  -V, --version  print the version and exit\n"
     "\n"
-    "Exit status: 0 when all is well and every report checked passes, 1 when a\n"
-    "report fails the check, 2 when a file or directory cannot be read, a file is\n"
-    "no report definition, the output cannot be written or the command line is\n"
-    "wrong.\n");
+    "Exit status: 0 when all is well (every report checked passes, the preview is\n"
+    "made), 1 when a report fails the check, 2 when a file or directory cannot be\n"
+    "read, a file is no report definition, the output cannot be written or the\n"
+    "command line is wrong.\n");
 
 // A text of the program in the desktop's language.
 QString Translated(const char* text)
