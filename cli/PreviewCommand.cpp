@@ -88,12 +88,13 @@ int PreviewCommand(const PreviewRequest& request, const Streams& streams)
         for (const QString& line : result.summaryLines)
             Write(streams.out, Visible(line) + u'\n');
     }
-    const QString rows = preview::RowsWord(report);
+    const char* const totals[] = {QT_TRANSLATE_NOOP("ReportTool", "%1 pages, %2 contacts."),
+                                  QT_TRANSLATE_NOOP("ReportTool", "%1 pages, %2 events."),
+                                  QT_TRANSLATE_NOOP("ReportTool", "%1 pages, %2 blocks.")};
     Write(streams.out, u'\n'
-                           + QCoreApplication::translate("ReportTool", "%1 pages, %2 %3.")
+                           + QCoreApplication::translate("ReportTool", totals[int(preview::BlockKindOf(report))])
                                  .arg(result.pages)
                                  .arg(result.blocks)
-                                 .arg(rows)
                            + u'\n');
     for (const preview::FieldFit& fit : result.fits)
         Write(streams.out, Visible(preview::FitSentence(report, fit)) + u'\n');

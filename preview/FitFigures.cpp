@@ -8,15 +8,14 @@
 
 namespace preview {
 
-QString RowsWord(const PreviewReport& report)
+BlockKind BlockKindOf(const PreviewReport& report)
 {
     if (report.dateOrdered)
-        return QCoreApplication::translate("Preview", "events");
+        return BlockKind::Events;
     const bool eventBlocks = report.events != EventKind::None
                              && std::any_of(report.fields.begin(), report.fields.end(),
                                             [](const PreviewField& field) { return field.event; });
-    return eventBlocks ? QCoreApplication::translate("Preview", "blocks")
-                       : QCoreApplication::translate("Preview", "contacts");
+    return eventBlocks ? BlockKind::Blocks : BlockKind::Contacts;
 }
 
 void LengthTally::add(qsizetype length)
@@ -126,13 +125,15 @@ std::vector<FieldFit> FitsOf(const PreviewReport& report, const std::vector<Leng
 
 QString FitSentence(const PreviewReport& report, const FieldFit& fit)
 {
-    const QString rows = RowsWord(report);
-    QString sentence = QCoreApplication::translate("Preview", "%1 is cut in %2 of %3 %4 (longest %5 characters; the "
-                                                              "column holds %6)")
+    const char* const sentences[] = {
+        QT_TRANSLATE_NOOP("Preview", "%1 is cut in %2 of %3 contacts (longest %4 characters; the column holds %5)"),
+        QT_TRANSLATE_NOOP("Preview", "%1 is cut in %2 of %3 events (longest %4 characters; the column holds %5)"),
+        QT_TRANSLATE_NOOP("Preview", "%1 is cut in %2 of %3 blocks (longest %4 characters; the column holds %5)"),
+    };
+    QString sentence = QCoreApplication::translate("Preview", sentences[int(BlockKindOf(report))])
                            .arg(report.fields[std::size_t(fit.field)].name)
                            .arg(fit.cut)
                            .arg(fit.values)
-                           .arg(rows)
                            .arg(fit.longest)
                            .arg(fit.capacity);
     if (fit.all)

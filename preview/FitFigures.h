@@ -50,9 +50,10 @@ struct FieldFit {
 // The fit of each field whose values do not all fit; tallies one per report field.
 std::vector<FieldFit> FitsOf(const PreviewReport& report, const std::vector<LengthTally>& tallies);
 
-// What the blocks of the report are, in the user's language: contacts, events,
-// or blocks (a contact-ordered report with event fields).
-QString RowsWord(const PreviewReport& report);
+// What the blocks of the report are: contacts, events, or blocks of a contact
+// and one of its events (a contact-ordered report with event fields).
+enum class BlockKind { Contacts, Events, Blocks };
+BlockKind BlockKindOf(const PreviewReport& report);
 
 // "Company is cut in 37 of 500 contacts (longest 38 characters; the column holds 25)".
 QString FitSentence(const PreviewReport& report, const FieldFit& fit);

@@ -1341,22 +1341,6 @@ Ein anderes Programm oder eine andere Sitzung hat sie geöffnet.</translation>
         <translation>Ereignisse ohne Kontakt in CONTACT.DB: %1; ihre Kontaktfelder bleiben leer.</translation>
     </message>
     <message>
-        <source>events</source>
-        <translation>Ereignissen</translation>
-    </message>
-    <message>
-        <source>blocks</source>
-        <translation>Blöcken</translation>
-    </message>
-    <message>
-        <source>contacts</source>
-        <translation>Kontakten</translation>
-    </message>
-    <message>
-        <source>%1 is cut in %2 of %3 %4 (longest %5 characters; the column holds %6)</source>
-        <translation>%1 wird in %2 von %3 %4 abgeschnitten (längster Wert %5 Zeichen; die Spalte fasst %6)</translation>
-    </message>
-    <message>
         <source>; %1 to %2 holds %3 of them</source>
         <translation>; %1 bis %2 fasst %3 davon</translation>
     </message>
@@ -1411,6 +1395,18 @@ Ein anderes Programm oder eine andere Sitzung hat sie geöffnet.</translation>
     <message>
         <source>No</source>
         <translation>Nein</translation>
+    </message>
+    <message>
+        <source>%1 is cut in %2 of %3 contacts (longest %4 characters; the column holds %5)</source>
+        <translation>%1 wird in %2 von %3 Kontakten abgeschnitten (längster Wert %4 Zeichen; die Spalte fasst %5)</translation>
+    </message>
+    <message>
+        <source>%1 is cut in %2 of %3 events (longest %4 characters; the column holds %5)</source>
+        <translation>%1 wird in %2 von %3 Ereignissen abgeschnitten (längster Wert %4 Zeichen; die Spalte fasst %5)</translation>
+    </message>
+    <message>
+        <source>%1 is cut in %2 of %3 blocks (longest %4 characters; the column holds %5)</source>
+        <translation>%1 wird in %2 von %3 Blöcken abgeschnitten (längster Wert %4 Zeichen; die Spalte fasst %5)</translation>
     </message>
 </context>
 <context>
@@ -1635,10 +1631,6 @@ Ein anderes Programm oder eine andere Sitzung hat sie geöffnet.</translation>
         <translation>Zusammenfassungen (Seite %1):</translation>
     </message>
     <message>
-        <source>%1 pages, %2 %3.</source>
-        <translation>%1 Seiten, %2 %3.</translation>
-    </message>
-    <message>
         <source>Usage: tabrep-report list [--json] [DIRECTORY]
        tabrep-report show FILE
        tabrep-report check [FILE...]
@@ -1752,6 +1744,18 @@ Vorschau ist gemacht), 1, wenn ein Bericht die Prüfung nicht besteht, 2, wenn e
 Verzeichnis nicht gelesen werden kann, eine Datei keine Berichtsdefinition ist,
 die Ausgabe nicht geschrieben werden kann oder die Befehlszeile falsch ist.
 </translation>
+    </message>
+    <message>
+        <source>%1 pages, %2 contacts.</source>
+        <translation>%1 Seiten, %2 Kontakte.</translation>
+    </message>
+    <message>
+        <source>%1 pages, %2 events.</source>
+        <translation>%1 Seiten, %2 Ereignisse.</translation>
+    </message>
+    <message>
+        <source>%1 pages, %2 blocks.</source>
+        <translation>%1 Seiten, %2 Blöcke.</translation>
     </message>
 </context>
 <context>
