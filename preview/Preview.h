@@ -50,7 +50,9 @@ struct PreviewResult {
 // Lays the report out on the tables CONTACT.DB and EVENT.DB of directory in
 // one pass, reading them as a stream: memory stays bounded whatever their size.
 // Reads only; throws base::EngineError when a table the report needs cannot be
-// read or a block does not fit on a page.
+// read or a block does not fit on a page. It shares nothing between calls, so a
+// window runs it on a worker thread with the report as it stands, sets stop when
+// the design changes, and runs it again on the new value.
 PreviewResult MakePreview(const PreviewReport& report, const QString& directory, const PreviewOptions& options);
 
 // The preview's assumptions, in a few lines for its reader: the contact
