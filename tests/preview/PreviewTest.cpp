@@ -262,24 +262,67 @@ TEST_F(PreviewTest, APassStopsWhereThePageSinkSaysAndSaysItIsIncomplete)
     EXPECT_LT(result.blocks, 200);
 }
 
-TEST_F(PreviewTest, UnreadableTablesAreRefusedByNameAndNothingIsWritten)
+TEST_F(PreviewTest, MissingOrTruncatedTablesAreRefusedByNameAndNothingIsWritten)
 {
+    struct Case {
+        const char* table;
+        bool truncated;
+    };
+    const Case cases[] = {{"CONTACT.DB", false}, {"CONTACT.DB", true}, {"EVENT.DB", false}, {"EVENT.DB", true}};
+    PreviewReport report;
+    report.dateOrdered = true;
+    report.events = preview::EventKind::Every;
+    report.fields = {Field("Summary", 1, 1, 10, true), Field("LastName", 1, 11, 20)};
+    for (const Case& c : cases) {
+        Contacts(50);
+        std::vector<std::vector<Value>> events;
+        for (int i = 0; i < 300; ++i)
+            events.push_back({Text("ID001"), Day(2024, 1, 2), Hour(9), Text("Call"), Text("Call")});
+        Events(events);
+        QFile file(path(c.table));
+        if (c.truncated) {
+            ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+            file.resize(file.size() / 2);
+            file.close();
+        } else {
+            ASSERT_TRUE(file.remove());
+        }
+        const QStringList before = QDir(dir_.path()).entryList(QDir::Files);
+        try {
+            Run(report);
+            ADD_FAILURE() << c.table << " was read";
+        } catch (const base::Error& e) {
+            EXPECT_TRUE(e.text().contains(QLatin1String(c.table))) << e.text().toStdString();
+        }
+        EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), before) << c.table;
+    }
+}
+
+TEST_F(PreviewTest, ProgressAndTheStopFlagEndAPass)
+{
+    Contacts(5000);
     PreviewReport report;
     report.fields = {Field("CustomID", 1, 1, 10)};
-    EXPECT_THROW(Run(report), base::Error); // no CONTACT.DB
-    Contacts(50);
-    QFile file(path("CONTACT.DB"));
-    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-    file.resize(file.size() / 2);
-    file.close();
-    const QStringList before = QDir(dir_.path()).entryList(QDir::Files);
-    try {
-        Run(report);
-        ADD_FAILURE() << "a truncated CONTACT.DB was read";
-    } catch (const base::Error& e) {
-        EXPECT_TRUE(e.text().contains(QStringLiteral("CONTACT.DB"))) << e.text().toStdString();
-    }
-    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), before);
+    preview::PreviewOptions options;
+    std::vector<preview::Progress> told;
+    options.progress = [&](const preview::Progress& progress) {
+        told.push_back(progress);
+        return false;
+    };
+    preview::PreviewResult result = preview::MakePreview(report, dir_.path(), options);
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_EQ(told[0].blocks, 4096);
+    EXPECT_EQ(told[0].rowsRead, 4096);
+    EXPECT_EQ(told[0].rowsClaimed, 5000);
+    EXPECT_EQ(told[0].pages, 4096 / 64);
+    EXPECT_FALSE(result.complete);
+
+    const std::atomic<bool> stop{true};
+    options = {};
+    options.stop = &stop;
+    result = preview::MakePreview(report, dir_.path(), options);
+    EXPECT_EQ(result.blocks, 0);
+    EXPECT_FALSE(result.complete);
 }
 
 TEST_F(PreviewTest, HugeMemosAndControlCharactersStayWithinTheirColumns)
