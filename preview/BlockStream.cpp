@@ -1,6 +1,7 @@
 #include "preview/BlockStream.h"
 
 #include "base/Paths.h"
+#include "store/engine/IndexOrder.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -89,6 +90,12 @@ struct BlockStream::Impl {
     std::size_t nextEvent = 0;
     std::int64_t rowsRead = 0;
     std::int64_t unlinked = 0;
+    // A keyed CONTACT.DB: the key of the contact before, to tell when its blocks are not in key order.
+    int keyColumns = 0;
+    std::vector<px::Value> lastKey;
+    bool outOfKeyOrder = false;
+
+    void checkKeyOrder();
 
     void indexEvents(EventKind kind);
     void indexContacts();
@@ -133,8 +140,11 @@ BlockStream::BlockStream(const PreviewReport& report, const QString& directory) 
                 *d->contacts, WithColumn(d->columns.contactColumns, d->contactLink));
         }
     } else {
-        d->contactStream = std::make_unique<px::RecordStream>(
-            *d->contacts, WithColumn(d->columns.contactColumns, d->join ? d->contactLink : -1));
+        std::vector<bool> wanted = WithColumn(d->columns.contactColumns, d->join ? d->contactLink : -1);
+        d->keyColumns = std::min<int>(d->contacts->header().keyFieldCount, int(wanted.size()));
+        for (int column = 0; column < d->keyColumns; ++column)
+            wanted[std::size_t(column)] = true;
+        d->contactStream = std::make_unique<px::RecordStream>(*d->contacts, std::move(wanted));
     }
 }
 
@@ -217,6 +227,7 @@ bool BlockStream::Impl::nextContactBlock()
         if (!contactStream->next(contactRow))
             return false;
         ++rowsRead;
+        checkKeyOrder();
         contactLoaded = hasContact = true;
         contactShown = false;
         candidate = candidateEnd = 0;
@@ -233,6 +244,26 @@ bool BlockStream::Impl::nextContactBlock()
             }
         }
     }
+}
+
+// Paradox keeps a keyed table's blocks in key order, and the engine's cursors
+// order its rows by the key: rows found out of that order are said to be shown as stored.
+void BlockStream::Impl::checkKeyOrder()
+{
+    if (keyColumns == 0 || outOfKeyOrder)
+        return;
+    for (int column = 0; column < keyColumns && !lastKey.empty(); ++column) {
+        const int c = store::detail::compareValues(lastKey[std::size_t(column)], contactRow[std::size_t(column)], false);
+        if (c < 0)
+            break;
+        if (c > 0) {
+            outOfKeyOrder = true;
+            notices << QCoreApplication::translate("Preview", "The contacts of CONTACT.DB are not stored in the order "
+                                                              "of its key; they are shown as stored.");
+            return;
+        }
+    }
+    lastKey.assign(contactRow.begin(), contactRow.begin() + keyColumns);
 }
 
 bool BlockStream::Impl::nextEventBlock()

@@ -1408,6 +1408,10 @@ Ein anderes Programm oder eine andere Sitzung hat sie geöffnet.</translation>
         <source>%1 is cut in %2 of %3 blocks (longest %4 characters; the column holds %5)</source>
         <translation>%1 wird in %2 von %3 Blöcken abgeschnitten (längster Wert %4 Zeichen; die Spalte fasst %5)</translation>
     </message>
+    <message>
+        <source>The contacts of CONTACT.DB are not stored in the order of its key; they are shown as stored.</source>
+        <translation>Die Kontakte in CONTACT.DB sind nicht in der Reihenfolge ihres Schlüssels gespeichert; sie werden so gezeigt, wie sie gespeichert sind.</translation>
+    </message>
 </context>
 <context>
     <name>ReportFile</name>

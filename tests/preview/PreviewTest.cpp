@@ -298,6 +298,31 @@ TEST_F(PreviewTest, MissingOrTruncatedTablesAreRefusedByNameAndNothingIsWritten)
     }
 }
 
+TEST_F(PreviewTest, AKeyedContactTableOutOfKeyOrderIsShownAsStoredAndSaidSo)
+{
+    struct Case {
+        std::vector<const char*> ids;
+        bool said;
+    };
+    const Case cases[] = {{{"A1", "A2", "B1"}, false}, {{"A1", "B1", "A2"}, true}};
+    for (const Case& c : cases) {
+        px::TableDefinition table;
+        table.fields = {{QStringLiteral("CustomID"), FieldCode::Alpha, 10}};
+        table.keyFieldCount = 1;
+        std::vector<std::vector<Value>> rows;
+        for (const char* id : c.ids)
+            rows.push_back({Text(id)});
+        px::writeTable(path("CONTACT.DB"), table, rows);
+        PreviewReport report;
+        report.fields = {Field("CustomID", 1, 1, 10)};
+        std::vector<preview::Page> pages;
+        const preview::PreviewResult result = Run(report, &pages);
+        EXPECT_EQ(pages.at(0).lines.mid(2).join(u' '), QString::fromLatin1(c.ids[0]) + u' ' + QLatin1String(c.ids[1])
+                                                          + u' ' + QLatin1String(c.ids[2]));
+        EXPECT_EQ(result.notices.size(), c.said ? 1 : 0);
+    }
+}
+
 TEST_F(PreviewTest, ProgressAndTheStopFlagEndAPass)
 {
     Contacts(5000);
