@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 namespace preview {
 
 int PageLines(int width)
@@ -17,23 +19,37 @@ int PageLines(int width)
     }
 }
 
-QString ColumnText(const CellText& cell, int capacity, bool leaders, bool trailers, bool* cut)
+void PlaceColumn(QChar* column, const CellText& cell, int capacity, bool leaders, bool trailers)
 {
-    if (cut)
-        *cut = cell.text.size() > capacity;
     if (capacity <= 0)
-        return {};
-    if (cell.text.size() > capacity)
-        return cell.text.left(capacity - 1) + QChar(kCutMark);
-    const qsizetype space = capacity - cell.text.size();
+        return;
+    const qsizetype length = cell.text.size();
+    if (length > capacity) {
+        std::copy_n(cell.text.constData(), capacity - 1, column);
+        column[capacity - 1] = QChar(kCutMark);
+        return;
+    }
+    const qsizetype space = capacity - length;
     Align align = cell.align;
     if (leaders && !trailers)
         align = Align::Right;
     else if (trailers && !leaders)
         align = Align::Left;
-    const bool fill = !cell.text.isEmpty() && (align == Align::Right ? leaders : trailers);
-    const QString pad(space, fill ? u'.' : u' ');
-    return align == Align::Right ? pad + cell.text : cell.text + pad;
+    const bool fill = length > 0 && (align == Align::Right ? leaders : trailers);
+    const QChar pad(fill ? u'.' : u' ');
+    QChar* text = align == Align::Right ? column + space : column;
+    QChar* padding = align == Align::Right ? column : column + length;
+    std::fill_n(padding, space, pad);
+    std::copy_n(cell.text.constData(), length, text);
+}
+
+QString ColumnText(const CellText& cell, int capacity, bool leaders, bool trailers, bool* cut)
+{
+    if (cut)
+        *cut = cell.text.size() > capacity;
+    QString text(std::max(capacity, 0), u' ');
+    PlaceColumn(text.data(), cell, capacity, leaders, trailers);
+    return text;
 }
 
 PageMaker::PageMaker(const PreviewReport& report, Sink sink)
@@ -43,8 +59,10 @@ PageMaker::PageMaker(const PreviewReport& report, Sink sink)
         const bool placed = field.line >= 1 && field.left >= 1 && field.right >= field.left
                             && field.left <= MaxColumns;
         placed_.push_back(placed);
-        if (placed)
+        if (placed) {
             blockLines_ = std::max(blockLines_, field.line);
+            lineWidth_ = std::max(lineWidth_, std::min(field.right, MaxColumns));
+        }
     }
     // The headers, a blank line and one block at least, and the summaries after it on a page of their own.
     if (2 * blockLines_ + 1 > pageLines_)
@@ -56,8 +74,7 @@ PageMaker::PageMaker(const PreviewReport& report, Sink sink)
         headers_ << QString();
     for (std::size_t i = 0; i < report.fields.size(); ++i)
         if (placed_[i])
-            put(headers_[report.fields[i].line - 1], int(i),
-                ColumnText({report.fields[i].header, Align::Left}, capacity(int(i)), false, false));
+            put(headers_[report.fields[i].line - 1], int(i), {report.fields[i].header, Align::Left}, false, false);
     for (QString& line : headers_)
         line = line.trimmed().isEmpty() ? QString() : line;
 }
@@ -68,13 +85,13 @@ int PageMaker::capacity(int field) const
     return std::min(f.right, MaxColumns) - f.left + 1;
 }
 
-void PageMaker::put(QString& line, int field, const QString& text) const
+void PageMaker::put(QString& line, int field, const CellText& cell, bool leaders, bool trailers) const
 {
     const PreviewField& f = report_.fields[std::size_t(field)];
     const int right = std::min(f.right, MaxColumns);
     if (line.size() < right)
         line.resize(right, u' ');
-    line.replace(f.left - 1, right - f.left + 1, text);
+    PlaceColumn(line.data() + f.left - 1, cell, capacity(field), leaders, trailers);
 }
 
 bool PageMaker::flush()
@@ -109,12 +126,12 @@ bool PageMaker::addBlock(const std::vector<CellText>& cells)
         return false;
     const qsizetype first = page_.lines.size();
     for (int l = 0; l < blockLines_; ++l)
-        page_.lines << QString();
+        page_.lines << QString(lineWidth_, u' ');
     for (std::size_t i = 0; i < report_.fields.size() && i < cells.size(); ++i) {
         if (!placed_[i])
             continue;
         const PreviewField& f = report_.fields[i];
-        put(page_.lines[first + f.line - 1], int(i), ColumnText(cells[i], capacity(int(i)), f.leaders, f.trailers));
+        put(page_.lines[first + f.line - 1], int(i), cells[i], f.leaders, f.trailers);
     }
     return true;
 }
@@ -134,7 +151,7 @@ bool PageMaker::finish(const std::vector<std::vector<QString>>& summaries)
             // The summary's word before its value where the column has room for both.
             const QString labelled = SummaryLabel(summary) + u' ' + value;
             const CellText cell{labelled.size() <= capacity(int(i)) ? labelled : value, Align::Right};
-            put(line, int(i), ColumnText(cell, capacity(int(i)), false, false));
+            put(line, int(i), cell, false, false);
         }
         if (used)
             lines.push_back(line);

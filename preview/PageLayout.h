@@ -30,6 +30,9 @@ int PageLines(int width);
 // with trailers only at its left end). Exactly capacity characters.
 QString ColumnText(const CellText& cell, int capacity, bool leaders, bool trailers, bool* cut = nullptr);
 
+// The same written into column, capacity characters.
+void PlaceColumn(QChar* column, const CellText& cell, int capacity, bool leaders, bool trailers);
+
 // The cut mark.
 inline constexpr char16_t kCutMark = u'\u2026';
 
@@ -63,13 +66,14 @@ private:
     bool flush();
     // The characters the field's column holds on the page.
     int capacity(int field) const;
-    // Writes text, as long as the field's column, into it.
-    void put(QString& line, int field, const QString& text) const;
+    // Writes the cell into the field's column of line, as ColumnText shows it.
+    void put(QString& line, int field, const CellText& cell, bool leaders, bool trailers) const;
 
     const PreviewReport& report_;
     Sink sink_;
     int pageLines_;
     int blockLines_ = 1;
+    int lineWidth_ = 0; // the right end of the rightmost column
     std::vector<bool> placed_;
     QStringList headers_;
     Page page_;
