@@ -51,8 +51,10 @@ int PreviewCommand(const PreviewRequest& request, const Streams& streams)
     const preview::PreviewReport report = preview::PreviewReportOf(ReadReportDefinition(named.path));
     const std::unique_ptr<PageDrawing> drawing =
         request.drawing ? request.drawing(request.pdf, request.png, report.width) : nullptr;
+    // The pages go to the terminal unless they are drawn; the legend, the totals and the fit
+    // unless JSON is asked for.
     const bool text = !request.json && !drawing;
-    if (text)
+    if (!request.json)
         for (const QString& line : preview::Legend(report))
             Write(streams.out, line + u'\n');
     preview::PreviewOptions options;
@@ -81,9 +83,7 @@ int PreviewCommand(const PreviewRequest& request, const Streams& streams)
             Write(streams.out, FitJson(report, fit));
         return Passed;
     }
-    if (!text)
-        return Passed;
-    if (result.pages > request.pages && !result.summaryLines.empty()) {
+    if (text && result.pages > request.pages && !result.summaryLines.empty()) {
         Write(streams.out, u'\n' + QCoreApplication::translate("ReportTool", "Summaries (page %1):").arg(result.pages) + u'\n');
         for (const QString& line : result.summaryLines)
             Write(streams.out, Visible(line) + u'\n');

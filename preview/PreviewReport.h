@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <iterator>
 #include <vector>
 
 namespace preview {
