@@ -165,6 +165,20 @@ TEST_F(PreviewTool, PdfHoldsTheSameValues)
     EXPECT_FALSE(pages.contains(contacts[128].id));
 }
 
+TEST_F(PreviewTool, PicturesAreOneAPage)
+{
+    const QString pictures = dir_->filePath(QStringLiteral("pictures"));
+    ASSERT_TRUE(QDir().mkpath(pictures));
+    const Outcome outcome = Tool({QStringLiteral("preview"), QStringLiteral("phonelst.rpt"), QStringLiteral("--pages"),
+                                  QStringLiteral("2"), QStringLiteral("--png"), pictures});
+    ASSERT_EQ(outcome.status, 0) << outcome.err.toStdString();
+    EXPECT_EQ(QDir(pictures).entryList(QDir::Files),
+              QStringList({QStringLiteral("page-001.png"), QStringLiteral("page-002.png")}));
+    QFile first(QDir(pictures).filePath(QStringLiteral("page-001.png")));
+    ASSERT_TRUE(first.open(QIODevice::ReadOnly));
+    EXPECT_EQ(first.read(8), QByteArray("\x89PNG\r\n\x1a\n"));
+}
+
 TEST_F(PreviewTool, TroubleIsNamedAndNothingIsWritten)
 {
     const QStringList before = QDir(data()).entryList(QDir::Files);
