@@ -4,6 +4,7 @@
 
 #include "cli/ReportFiles.h"
 #include "cli/Visible.h"
+#include "design/Report.h"
 #include "preview/Preview.h"
 #include "preview/ReportAdapter.h"
 #include "store/report/ReportContent.h"
@@ -48,7 +49,7 @@ QString FitJson(const preview::PreviewReport& report, const preview::FieldFit& f
 int PreviewCommand(const PreviewRequest& request, const Streams& streams)
 {
     const NamedFile named = ReportPath(request.file);
-    const preview::PreviewReport report = preview::PreviewReportOf(ReadReportDefinition(named.path));
+    const preview::PreviewReport report = preview::PreviewReportOf(design::ReportOf(ReadReportDefinition(named.path)));
     const std::unique_ptr<PageDrawing> drawing =
         request.drawing ? request.drawing(request.pdf, request.png, report.width) : nullptr;
     // The pages go to the terminal unless they are drawn; the legend, the totals and the fit

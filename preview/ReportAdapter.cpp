@@ -1,16 +1,16 @@
 #include "preview/ReportAdapter.h"
 
-#include "rules/ReportSettings.h"
-#include "store/report/ReportContent.h"
-#include "store/report/ReportWords.h"
+#include "design/Report.h"
 
 namespace preview {
 
 namespace {
 
-EventKind EventsOf(const QString& categoryWord)
+EventKind EventsOf(bool dateOrdered, std::optional<store::Category> category)
 {
-    const std::optional<store::Category> category = store::CategoryNamed(categoryWord);
+    // A calendar report shows every event whatever its line 3 says, as loading takes it.
+    if (dateOrdered)
+        return EventKind::Every;
     if (!category)
         return EventKind::None;
     switch (*category) {
@@ -27,30 +27,28 @@ EventKind EventsOf(const QString& categoryWord)
 
 } // namespace
 
-PreviewReport PreviewReportOf(const store::ReportContent& content)
+PreviewReport PreviewReportOf(const design::Report& design)
 {
-    const rules::ReportSettings settings = rules::SettingsOf(content);
     PreviewReport report;
-    report.description = content.description;
-    report.dateOrdered = settings.typeWord == store::WordOf(store::ReportType::Calendar);
-    // A calendar report shows every event whatever its line 3 says, as loading takes it.
-    report.events = report.dateOrdered ? EventKind::Every : EventsOf(settings.categoryWord);
-    report.width = settings.printableWidth;
-    for (const store::ReportFieldRecord* record : rules::InReportOrder(content)) {
+    report.description = design.head.description;
+    report.dateOrdered = design.head.type == store::ReportType::Calendar;
+    report.events = EventsOf(report.dateOrdered, design.head.category);
+    report.width = design.head.width;
+    for (const store::FieldRow& row : design::InReportOrder(design.fields)) {
         PreviewField field;
-        field.name = record->field.text();
-        field.header = record->header.text();
-        field.event = record->dbType.value_or(0) == 1;
-        field.line = record->line.value_or(0);
-        field.left = record->lposition.value_or(0);
-        field.right = record->rposition.value_or(0);
-        field.leaders = record->leaders;
-        field.trailers = record->trailers;
-        field.summaries[int(Summary::Total)] = record->total.value_or(false);
-        field.summaries[int(Summary::Count)] = record->count.value_or(false);
-        field.summaries[int(Summary::Average)] = record->average.value_or(false);
-        field.summaries[int(Summary::Max)] = record->maxValue.value_or(false);
-        field.summaries[int(Summary::Min)] = record->minValue.value_or(false);
+        field.name = row.field;
+        field.header = row.header;
+        field.event = row.dbType.value_or(0) == 1;
+        field.line = row.line.value_or(0);
+        field.left = row.lposition.value_or(0);
+        field.right = row.rposition.value_or(0);
+        field.leaders = row.leaders;
+        field.trailers = row.trailers;
+        field.summaries[int(Summary::Total)] = row.total.value_or(false);
+        field.summaries[int(Summary::Count)] = row.count.value_or(false);
+        field.summaries[int(Summary::Average)] = row.average.value_or(false);
+        field.summaries[int(Summary::Max)] = row.maxValue.value_or(false);
+        field.summaries[int(Summary::Min)] = row.minValue.value_or(false);
         report.fields.push_back(std::move(field));
     }
     return report;
