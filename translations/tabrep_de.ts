@@ -163,6 +163,10 @@
         <source>Ending At</source>
         <translation>Endet bei</translation>
     </message>
+    <message>
+        <source>Pre&amp;view</source>
+        <translation>&amp;Vorschau</translation>
+    </message>
 </context>
 <context>
     <name>ColumnsPage</name>
@@ -1044,6 +1048,10 @@ Ein anderes Programm oder eine andere Sitzung hat sie geöffnet.</translation>
         <source>&amp;Make Report</source>
         <translation>Bericht &amp;erstellen</translation>
     </message>
+    <message>
+        <source>Pre&amp;view</source>
+        <translation>&amp;Vorschau</translation>
+    </message>
 </context>
 <context>
     <name>FieldFault</name>
@@ -1407,6 +1415,89 @@ Ein anderes Programm oder eine andere Sitzung hat sie geöffnet.</translation>
     <message>
         <source>The contacts of CONTACT.DB are not stored in the order of its key; they are shown as stored.</source>
         <translation>Die Kontakte in CONTACT.DB sind nicht in der Reihenfolge ihres Schlüssels gespeichert; sie werden so gezeigt, wie sie gespeichert sind.</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewWindow</name>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>Progress of the preview</source>
+        <translation>Fortschritt der Vorschau</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Anhalten</translation>
+    </message>
+    <message>
+        <source>&amp;First Page</source>
+        <translation>&amp;Erste Seite</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Page</source>
+        <translation>&amp;Vorige Seite</translation>
+    </message>
+    <message>
+        <source>&amp;Next Page</source>
+        <translation>&amp;Nächste Seite</translation>
+    </message>
+    <message>
+        <source>&amp;Last Page</source>
+        <translation>&amp;Letzte Seite</translation>
+    </message>
+    <message>
+        <source>&amp;What the data says about the columns:</source>
+        <translation>&amp;Was die Daten über die Spalten sagen:</translation>
+    </message>
+    <message>
+        <source>What the data says about the columns</source>
+        <translation>Was die Daten über die Spalten sagen</translation>
+    </message>
+    <message>
+        <source>&amp;Apply Suggested Span</source>
+        <translation>Vorgeschlagene Breite &amp;übernehmen</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Preview: %1</source>
+        <translation>Vorschau: %1</translation>
+    </message>
+    <message>
+        <source>The preview was stopped: the page count and the findings are over the blocks read so far.</source>
+        <translation>Die Vorschau wurde angehalten: Seitenzahl und Befunde beruhen auf den bisher gelesenen Blöcken.</translation>
+    </message>
+    <message>
+        <source>Only the first %1 pages are kept for viewing.</source>
+        <translation>Nur die ersten %1 Seiten werden zum Ansehen behalten.</translation>
+    </message>
+    <message>
+        <source>The preview cannot be made: %1</source>
+        <translation>Die Vorschau kann nicht erstellt werden: %1</translation>
+    </message>
+    <message>
+        <source>Reading the contacts…</source>
+        <translation>Die Kontakte werden gelesen …</translation>
+    </message>
+    <message>
+        <source>No page</source>
+        <translation>Keine Seite</translation>
+    </message>
+    <message>
+        <source>at least %1</source>
+        <translation>mindestens %1</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>Every value fits its column.</source>
+        <translation>Jeder Wert passt in seine Spalte.</translation>
     </message>
 </context>
 <context>
@@ -1826,6 +1917,10 @@ die Ausgabe nicht geschrieben werden kann oder die Befehlszeile falsch ist.
     <message>
         <source>Columns check out OK</source>
         <translation>Die Spalten sind in Ordnung.</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view</source>
+        <translation>&amp;Vorschau</translation>
     </message>
 </context>
 <context>

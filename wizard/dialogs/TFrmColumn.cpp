@@ -111,12 +111,17 @@ void TFrmColumn::buildControls()
     Label1 = NamedLabel(this, "Label1", tr("The left and right margins are in tenths of inches."),
                         {8, 244, 477, 16});
     BtnCheck = NamedButton(this, "BtnCheck", tr("Check for Errors"), {8, 272, 121, 27});
+    BtnPreview = NamedButton(this, "BtnPreview", tr("Pre&view"), {135, 272, 89, 27});
     BtnOK = NamedButton(this, "BtnOK", tr("OK"), {300, 272, 89, 27});
     BitBtn1 = NamedButton(this, "BitBtn1", tr("Cancel"), {396, 272, 89, 27});
     BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
     BtnOK->setDefault(true);
     ui::OnClick(BtnCheck, this, &TFrmColumn::BtnCheckClick);
     ui::OnClick(BtnOK, this, &TFrmColumn::BtnOKClick);
+    connect(BtnPreview, &QPushButton::clicked, this, [this] { ui::Guarded(this, [this] {
+        if (openPreview_)
+            openPreview_();
+    }); });
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
 }
 
