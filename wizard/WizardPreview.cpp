@@ -68,7 +68,7 @@ void Wizard::showPreview()
         connect(report_.get(), &design::ReportSession::rowsChanged, previewWindow_.data(),
                 &PreviewWindow::designChanged);
     } else {
-        previewWindow_->designChanged();
+        previewWindow_->runAgain();
     }
     previewWindow_->show();
     previewWindow_->raise();
@@ -78,7 +78,7 @@ void Wizard::showPreview()
 void Wizard::showEditorPreview(TFrmColumn& editor)
 {
     if (auto* open = editor.findChild<PreviewWindow*>()) {
-        open->designChanged();
+        open->runAgain();
         open->raise();
         open->activateWindow();
         return;

@@ -147,6 +147,12 @@ void PreviewWindow::designChanged()
     soon_->start();
 }
 
+void PreviewWindow::runAgain()
+{
+    shownDesign_.reset();
+    run();
+}
+
 void PreviewWindow::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape && pass_->running())
@@ -158,15 +164,22 @@ void PreviewWindow::keyPressEvent(QKeyEvent* event)
 void PreviewWindow::run()
 {
     soon_->stop();
-    pass_->stop();
-    pages_.clear();
-    pageCount_ = 0;
+    std::optional<design::Report> design;
     try {
-        report_ = preview::PreviewReportOf(source_.report());
+        design = source_.report();
     } catch (const std::exception& failure) {
+        pass_->stop();
         failed(QString::fromUtf8(failure.what()));
         return;
     }
+    // Reading the design moves the working table's cursor, which is told as a change too.
+    if (design == shownDesign_)
+        return;
+    shownDesign_ = design;
+    pass_->stop();
+    pages_.clear();
+    pageCount_ = 0;
+    report_ = preview::PreviewReportOf(*design);
     setWindowTitle(tr("Preview: %1").arg(report_.description));
     showLegend({});
     progress_->setRange(0, 0);

@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QList>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class PageView;
@@ -40,6 +41,8 @@ public:
 
     // The design changed: the pass runs again soon on the report as it then stands.
     void designChanged();
+    // The pass at once, also on a design that has not changed (the tables may have).
+    void runAgain();
 
     // Pages after these are counted, not kept.
     static constexpr int KeptPages = 200;
@@ -63,6 +66,7 @@ private:
 
     QString directory_;
     Source source_;
+    std::optional<design::Report> shownDesign_;  // the design the pass shown was run on
     preview::PreviewReport report_;  // of the pass shown
     std::vector<preview::FieldFit> fits_;
     QList<preview::Page> pages_;
