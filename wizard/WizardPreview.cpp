@@ -23,7 +23,12 @@ std::optional<int> NumberOf(const QString& text)
 
 design::Report Wizard::reportAsDesigned()
 {
+    // Reading the rows stores the pending edit and walks the cursor, which the
+    // field-definitions page edits through: it is put back on its field.
+    const std::optional<store::FieldRow> current = design().current();
     design::Report report = report_->report(headOfPages());
+    if (current)
+        design().goTo(current->field);
     // Positions typed on the column-widths page reach the working table only when it is left or checked.
     if (state_.PageIndex != Widths || !widths_)
         return report;
@@ -84,7 +89,12 @@ void Wizard::showEditorPreview(TFrmColumn& editor)
         return;
     }
     PreviewWindow::Source source;
-    source.report = [this, &editor] { return design::Report{headOfPages(), editor.design().rowsInReportOrder()}; };
+    // The rows as the editor has stored them, read through a cursor of their own, so the editor's grid stays put.
+    source.report = [this] {
+        design::ReportDesign rows(session_, store::DatabaseAlias);
+        rows.open();
+        return design::Report{headOfPages(), rows.rowsInReportOrder()};
+    };
     auto* window = new PreviewWindow(store::GetAliasDirectory(store::DatabaseAlias), std::move(source), &editor);
     connect(&editor.design(), &design::ReportDesign::changed, window, &PreviewWindow::designChanged);
     window->show();

@@ -100,3 +100,22 @@ TEST_F(PreviewWindowTest, ShowsTheContactsFollowsATypedPositionAndAppliesTheSugg
     QTest::qWait(1000);
     EXPECT_EQ(passes.count(), 0);
 }
+
+TEST_F(PreviewWindowTest, OnTheFieldDefinitionsPageAHeaderTypedShowsAndTheFieldBeingEditedStays)
+{
+    openExisting("RbModify", QStringLiteral("phonelst.rpt"));
+    nextTo(10);
+    pickDefinition(QStringLiteral("LastName"));
+    click("btPreview");
+    auto* preview = window.findChild<PreviewWindow*>();
+    ASSERT_NE(preview, nullptr);
+    QTRY_COMPARE_WITH_TIMEOUT(PageLines(*preview).value(0).mid(25, 16).trimmed(), QStringLiteral("Last Name"), 10000);
+    // Each letter runs a pass, which reads the rows; the letters after it still go to LastName.
+    type("DBEdit1", QStringLiteral("Surname"));
+    QTRY_COMPARE_WITH_TIMEOUT(PageLines(*preview).value(0).mid(25, 16).trimmed(), QStringLiteral("Surname"), 10000);
+    type("DBEdit1", QStringLiteral("Family"));
+    QTRY_COMPARE_WITH_TIMEOUT(PageLines(*preview).value(0).mid(25, 16).trimmed(), QStringLiteral("Family"), 10000);
+    ASSERT_TRUE(window.wizard().design().current());
+    EXPECT_EQ(window.wizard().design().current()->field, QStringLiteral("LastName"));
+    EXPECT_EQ(window.wizard().design().current()->header, QStringLiteral("Family"));
+}
