@@ -52,11 +52,14 @@ void PageView::paintEvent(QPaintEvent*)
     const double bottom = top + preview::PageLines(report_.width) * line;
     // The printable width, and each placed column's span across the lines.
     painter.fillRect(QRectF(left, top, report_.width * tenth, bottom - top), palette().color(QPalette::AlternateBase));
+    // Each span outlined as well, so that columns side by side stay apart.
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 1));
+    painter.setBrush(BoxFill(palette()));
     for (const preview::PreviewField& field : report_.fields)
         if (field.line > 0 && field.left > 0 && field.right >= field.left && field.right <= report_.width)
-            painter.fillRect(QRectF(left + (field.left - 1) * tenth, top, (field.right - field.left + 1) * tenth,
-                                    bottom - top),
-                             BoxFill(palette()));
+            painter.drawRect(QRectF(left + (field.left - 1) * tenth, top, (field.right - field.left + 1) * tenth,
+                                    bottom - top));
+    painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(palette().color(QPalette::Mid), 1, Qt::DashLine));
     painter.drawLine(QPointF(left, 0), QPointF(left, sheet.height()));
     painter.drawLine(QPointF(left + report_.width * tenth, 0), QPointF(left + report_.width * tenth, sheet.height()));
