@@ -135,7 +135,7 @@ public:
     void showPreview();
     design::Report reportAsDesigned();
     void applySpan(const QString& field, int left, int right);
-    // The same over the column-width editor's rows, beside it, without Apply.
+    // The same over the column-width editor's rows, beside it; Apply puts the span into its grid.
     void showEditorPreview(TFrmColumn& editor);
 
     // Loading an existing report into the pages.

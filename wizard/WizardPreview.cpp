@@ -95,6 +95,7 @@ void Wizard::showEditorPreview(TFrmColumn& editor)
         rows.open();
         return design::Report{headOfPages(), rows.rowsInReportOrder()};
     };
+    source.apply = [&editor](const QString& field, int left, int right) { editor.applySpan(field, left, right); };
     auto* window = new PreviewWindow(store::GetAliasDirectory(store::DatabaseAlias), std::move(source), &editor);
     connect(&editor.design(), &design::ReportDesign::changed, window, &PreviewWindow::designChanged);
     window->show();

@@ -9,6 +9,7 @@
 
 #include <QListWidget>
 #include <QSignalSpy>
+#include <QTableView>
 
 namespace {
 
@@ -118,4 +119,36 @@ TEST_F(PreviewWindowTest, OnTheFieldDefinitionsPageAHeaderTypedShowsAndTheFieldB
     ASSERT_TRUE(window.wizard().design().current());
     EXPECT_EQ(window.wizard().design().current()->field, QStringLiteral("LastName"));
     EXPECT_EQ(window.wizard().design().current()->header, QStringLiteral("Family"));
+}
+
+TEST_F(PreviewWindowTest, TheColumnWidthEditorsPreviewAppliesTheSuggestedSpanToItsGrid)
+{
+    click("RBColumn");
+    pickReport(QStringLiteral("phonelst.rpt"));
+    QString finding;
+    QString applied;
+    modal.onDialog([&](QDialog& dialog) {
+        QAbstractItemModel* grid = dialog.findChild<QTableView*>(QStringLiteral("DBGrid1"))->model();
+        // LastName, the second row, narrowed to 30 to 34; the row is stored when the grid moves on.
+        grid->setData(grid->index(1, 2), QStringLiteral("30"));
+        grid->setData(grid->index(1, 3), QStringLiteral("34"));
+        dialog.findChild<QTableView*>(QStringLiteral("DBGrid1"))->setCurrentIndex(grid->index(2, 3));
+        dialogChild<QPushButton>(dialog, "BtnPreview")->click();
+        auto* preview = dialog.findChild<PreviewWindow*>();
+        auto* findings = preview ? preview->findChild<QListWidget*>(QStringLiteral("PreviewFindings")) : nullptr;
+        const QString named = QStringLiteral("LastName is cut in ");
+        if (findings && QTest::qWaitFor([&] { return FindingRow(*findings, named) >= 0; }, 10000)) {
+            finding = findings->item(FindingRow(*findings, named))->text();
+            findings->setCurrentRow(FindingRow(*findings, named));
+            preview->findChild<QPushButton*>(QStringLiteral("PreviewApply"))->click();
+            applied = grid->index(1, 3).data().toString();
+        }
+        dialogChild<QPushButton>(dialog, "BitBtn1")->click();
+        return dialog.result();
+    });
+    next();
+    ASSERT_FALSE(finding.isEmpty()) << messages();
+    EXPECT_TRUE(finding.contains(QStringLiteral("; 30 to %1 holds").arg(applied))) << finding.toStdString();
+    EXPECT_GT(applied.toInt(), 34);
+    EXPECT_TRUE(modal.texts().contains(QStringLiteral("Columns check out OK"))) << messages();
 }

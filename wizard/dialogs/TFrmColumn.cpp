@@ -225,6 +225,17 @@ void TFrmColumn::BtnCheckClick()
         ui::ShowWarning(this, failure);
 }
 
+void TFrmColumn::applySpan(const QString& field, int left, int right)
+{
+    for (int row = 0; row < model_->rowCount(); ++row)
+        if (model_->index(row, 0).data().toString() == field) {
+            if (model_->setData(model_->index(row, 2), QString::number(left)))
+                model_->setData(model_->index(row, 3), QString::number(right));
+            break;
+        }
+    BtnCheckClick();
+}
+
 void TFrmColumn::BtnOKClick()
 {
     if (!commitEditor())

@@ -45,6 +45,8 @@ public:
     void setWriteReport(std::function<bool()> write) { writeReport_ = std::move(write); }
     // What Preview does: shows the report as the editor has it.
     void setPreview(std::function<void()> open) { openPreview_ = std::move(open); }
+    // The preview's Apply: the field's row gets the span as if typed into its cells; then the check runs.
+    void applySpan(const QString& field, int left, int right);
 
     void FormShow();
     void BtnCheckClick();
