@@ -180,6 +180,7 @@ void PreviewWindow::run()
     pages_.clear();
     pageCount_ = 0;
     report_ = preview::PreviewReportOf(*design);
+    showFindings({}, false);  // a finding names its field by its place in the report it was made on
     setWindowTitle(tr("Preview: %1").arg(report_.description));
     showLegend({});
     progress_->setRange(0, 0);
