@@ -54,10 +54,11 @@ int main(int argc, char** argv)
         {QStringLiteral("loadgrowth"), bench::benchLoadGrowth},
         {QStringLiteral("layout"), bench::benchLayoutView},
         {QStringLiteral("check"), bench::benchReportCheck},
+        {QStringLiteral("preview"), bench::benchPreview},
     };
     const QStringList order{QStringLiteral("startup"),    QStringLiteral("listing"), QStringLiteral("catalogue"),
                             QStringLiteral("loadsave"),   QStringLiteral("loadgrowth"), QStringLiteral("layout"),
-                            QStringLiteral("check")};
+                            QStringLiteral("check"), QStringLiteral("preview")};
 
     bench::Settings settings;
     settings.cache = QStringLiteral("bench-data");

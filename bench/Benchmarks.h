@@ -23,6 +23,7 @@ void benchLoadSave(const Settings& settings);
 void benchLoadGrowth(const Settings& settings);
 void benchLayoutView(const Settings& settings);
 void benchReportCheck(const Settings& settings);
+void benchPreview(const Settings& settings);
 
 // Message boxes and modal dialogs would wait for an answer; during the
 // benchmarks each is recorded instead, and a benchmark that showed one fails.

@@ -1,4 +1,4 @@
-// tabrep-pictures [--overlap] [--dark] OUTDIR: renders every wizard page and every dialog
+// tabrep-pictures [--overlap] [--dark] OUTDIR: renders every wizard page, every dialog and the preview window
 // of the program to PNG files, for the documentation. The real main window is
 // walked from page 0 to page 10 over a temporary alias directory with the demo
 // data, creating a call report with a few fields ticked, so the later pages show
@@ -23,10 +23,12 @@
 #include "wizard/dialogs/TFrmColumn.h"
 #include "wizard/dialogs/TFrmFilename.h"
 #include "wizard/dialogs/TFrmSelect.h"
+#include "wizard/preview/PreviewWindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -157,6 +159,25 @@ void saveDialog(QDialog& dialog, const QString& outDir, const QString& name)
     dialog.close();
 }
 
+// The preview window that Preview on page 9 opens, once its pass over the demo contacts has ended.
+void savePreview(QWidget& window, const QString& outDir)
+{
+    auto* button = window.findChild<QPushButton*>(QStringLiteral("BtnPreview"));
+    if (!button)
+        fail(QStringLiteral("page 9 has no Preview button"));
+    button->click();
+    auto* preview = window.findChild<PreviewWindow*>();
+    if (!preview)
+        fail(QStringLiteral("Preview opened no window"));
+    auto* progress = preview->findChild<QWidget*>(QStringLiteral("PreviewProgress"));
+    QElapsedTimer waited;
+    waited.start();
+    while (progress->isVisible() && waited.elapsed() < 30000)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    save(*preview, outDir, QStringLiteral("preview-window"));
+    preview->close();
+}
+
 const char* const PageNames[] = {"operation", "report-type", "category",  "description",
                                  "paper-size", "detail-level", "field-selection", "field-order",
                                  "columns", "column-widths", "field-definitions"};
@@ -178,6 +199,8 @@ void walkPages(PictureWindow& window, const QString& outDir, bool overlap)
         const QString name =
             QStringLiteral("page-%1-%2").arg(page, 2, 10, QLatin1Char('0')).arg(QLatin1String(PageNames[page]));
         save(window, outDir, name);
+        if (page == 9)
+            savePreview(window, outDir);
         if (page == 9 && overlap) {
             // The third field starts inside the second: both boxes turn red.
             const QString typed = window.typeStart(QStringLiteral("30"));

@@ -163,6 +163,10 @@
         <source>Ending At</source>
         <translation>Endet bei</translation>
     </message>
+    <message>
+        <source>Pre&amp;view</source>
+        <translation>&amp;Vorschau</translation>
+    </message>
 </context>
 <context>
     <name>ColumnsPage</name>
@@ -267,8 +271,8 @@ tabrep ist ein grafisches Programm: ohne Bildschirm sagt es das und endet mit
 Status 1.
 
 Optionen:
-  -h, --help   diesen Text anzeigen und beenden
-  --version    die Version anzeigen und beenden
+  -h, --help   diesen Text ausgeben und enden
+  --version    die Version ausgeben und enden
 Die Optionen von Qt selbst (-platform NAME, -style NAME, -reverse, ...) gehen an Qt.
 </translation>
     </message>
@@ -326,8 +330,8 @@ KONTAKTE ist die Zahl der zu erzeugenden Kontakte, eine ganze Zahl ab 0
 (300, wenn sie fehlt).
 
 Optionen:
-  -h, --help   diesen Text anzeigen und beenden
-  --version    die Version anzeigen und beenden
+  -h, --help   diesen Text ausgeben und enden
+  --version    die Version ausgeben und enden
 </translation>
     </message>
     <message>
@@ -870,6 +874,10 @@ Ein anderes Programm oder eine andere Sitzung hat sie geöffnet.</translation>
         <source>a copy of the program</source>
         <translation>eine Programmkopie</translation>
     </message>
+    <message>
+        <source>block %1 holds no record %2</source>
+        <translation>Block %1 enthält keinen Datensatz %2</translation>
+    </message>
 </context>
 <context>
     <name>ErrorGuard</name>
@@ -1067,6 +1075,10 @@ Ein anderes Programm oder eine andere Sitzung hat sie geöffnet.</translation>
         <source>&amp;Make Report</source>
         <translation>Bericht &amp;erstellen</translation>
     </message>
+    <message>
+        <source>Pre&amp;view</source>
+        <translation>&amp;Vorschau</translation>
+    </message>
 </context>
 <context>
     <name>FieldFault</name>
@@ -1088,7 +1100,7 @@ Ein anderes Programm oder eine andere Sitzung hat sie geöffnet.</translation>
     <message>
         <source>%1, from %2 to %3, overlaps %4, from %5 to %6, on line %7.</source>
         <extracomment>%1, %4: two fields, each with its start and end; %7: the line of the report</extracomment>
-        <translation>%1, von %2 bis %3, überschneidet sich in Zeile %7 mit %4, von %5 bis %6.</translation>
+        <translation>%1, von %2 bis %3, überlappt in Zeile %7 mit %4, von %5 bis %6.</translation>
     </message>
     <message>
         <source>%1 is one position wide, at %2, and is not the last field of line %3.</source>
@@ -1346,6 +1358,184 @@ Ein anderes Programm oder eine andere Sitzung hat sie geöffnet.</translation>
     </message>
 </context>
 <context>
+    <name>Preview</name>
+    <message>
+        <source>CONTACT.DB and EVENT.DB share no column %1 that links an event to its contact: the %2 fields stay empty.</source>
+        <translation>CONTACT.DB und EVENT.DB haben keine gemeinsame Spalte %1, die ein Ereignis mit seinem Kontakt verbindet: Die Felder %2 bleiben leer.</translation>
+    </message>
+    <message>
+        <source>contact</source>
+        <translation>des Kontakts</translation>
+    </message>
+    <message>
+        <source>event</source>
+        <translation>des Ereignisses</translation>
+    </message>
+    <message>
+        <source>EVENT.DB has no field Type: every event is shown.</source>
+        <translation>EVENT.DB hat kein Feld Type: Jedes Ereignis wird gezeigt.</translation>
+    </message>
+    <message>
+        <source>Events without a contact in CONTACT.DB: %1; their contact fields stay empty.</source>
+        <translation>Ereignisse ohne Kontakt in CONTACT.DB: %1; ihre Kontaktfelder bleiben leer.</translation>
+    </message>
+    <message>
+        <source>; %1 to %2 holds %3 of them</source>
+        <translation>; %1 bis %2 fasst %3 davon</translation>
+    </message>
+    <message>
+        <source>, %1 to %2 holds %3</source>
+        <translation>, %1 bis %2 fasst %3</translation>
+    </message>
+    <message>
+        <source>%1 has no field %2; its column stays empty.</source>
+        <translation>%1 hat kein Feld %2; seine Spalte bleibt leer.</translation>
+    </message>
+    <message>
+        <source>The report&apos;s line %1 does not fit on a page of %2 lines.</source>
+        <translation>Die Zeile %1 des Berichts passt nicht auf eine Seite mit %2 Zeilen.</translation>
+    </message>
+    <message>
+        <source>%1 has no place on the page (line %2, %3 to %4): it is not shown.</source>
+        <translation>%1 hat keinen Platz auf der Seite (Zeile %2, %3 bis %4): Es wird nicht gezeigt.</translation>
+    </message>
+    <message>
+        <source>As the contact manager is expected to print it: 10 characters an inch (a column from L to R holds R - L + 1), 6 lines an inch, %1 lines a page.</source>
+        <translation>So, wie die Kontaktverwaltung ihn voraussichtlich druckt: 10 Zeichen je Zoll (eine Spalte von L bis R fasst R - L + 1), 6 Zeilen je Zoll, %1 Zeilen je Seite.</translation>
+    </message>
+    <message>
+        <source>… marks a value cut at its column&apos;s end; dates, times, numbers and yes/no in your locale&apos;s short forms; a memo&apos;s first line.</source>
+        <translation>… markiert einen am Ende seiner Spalte abgeschnittenen Wert; Datum, Uhrzeit, Zahlen und Ja/Nein in den Kurzformen Ihres Gebietsschemas; von einem Memo die erste Zeile.</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>%1 is cut in %2 of %3 contacts (longest %4 characters; the column holds %5)</source>
+        <translation>%1 wird in %2 von %3 Kontakten abgeschnitten (längster Wert %4 Zeichen; die Spalte fasst %5)</translation>
+    </message>
+    <message>
+        <source>%1 is cut in %2 of %3 events (longest %4 characters; the column holds %5)</source>
+        <translation>%1 wird in %2 von %3 Ereignissen abgeschnitten (längster Wert %4 Zeichen; die Spalte fasst %5)</translation>
+    </message>
+    <message>
+        <source>%1 is cut in %2 of %3 blocks (longest %4 characters; the column holds %5)</source>
+        <translation>%1 wird in %2 von %3 Blöcken abgeschnitten (längster Wert %4 Zeichen; die Spalte fasst %5)</translation>
+    </message>
+    <message>
+        <source>The contacts of CONTACT.DB are not stored in the order of its key; they are shown as stored.</source>
+        <translation>Die Kontakte in CONTACT.DB sind nicht in der Reihenfolge ihres Schlüssels gespeichert; sie werden so gezeigt, wie sie gespeichert sind.</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewWindow</name>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>Progress of the preview</source>
+        <translation>Fortschritt der Vorschau</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Anhalten</translation>
+    </message>
+    <message>
+        <source>&amp;First Page</source>
+        <translation>&amp;Erste Seite</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Page</source>
+        <translation>&amp;Vorige Seite</translation>
+    </message>
+    <message>
+        <source>&amp;Next Page</source>
+        <translation>&amp;Nächste Seite</translation>
+    </message>
+    <message>
+        <source>&amp;Last Page</source>
+        <translation>&amp;Letzte Seite</translation>
+    </message>
+    <message>
+        <source>&amp;What the data says about the columns:</source>
+        <translation>&amp;Was die Daten über die Spalten sagen:</translation>
+    </message>
+    <message>
+        <source>What the data says about the columns</source>
+        <translation>Was die Daten über die Spalten sagen</translation>
+    </message>
+    <message>
+        <source>&amp;Apply Suggested Span</source>
+        <translation>Vorgeschlagene Breite &amp;übernehmen</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Preview: %1</source>
+        <translation>Vorschau: %1</translation>
+    </message>
+    <message>
+        <source>The preview was stopped: the page count and the findings are over the blocks read so far.</source>
+        <translation>Die Vorschau wurde angehalten: Seitenzahl und Befunde beruhen auf den bisher gelesenen Blöcken.</translation>
+    </message>
+    <message>
+        <source>Only the first %1 pages are kept for viewing.</source>
+        <translation>Nur die ersten %1 Seiten werden zum Ansehen behalten.</translation>
+    </message>
+    <message>
+        <source>The preview cannot be made: %1</source>
+        <translation>Die Vorschau kann nicht erstellt werden: %1</translation>
+    </message>
+    <message>
+        <source>Reading the contacts…</source>
+        <translation>Die Kontakte werden gelesen …</translation>
+    </message>
+    <message>
+        <source>No page</source>
+        <translation>Keine Seite</translation>
+    </message>
+    <message>
+        <source>at least %1</source>
+        <translation>mindestens %1</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>Every value fits its column.</source>
+        <translation>Jeder Wert passt in seine Spalte.</translation>
+    </message>
+</context>
+<context>
     <name>ReportFile</name>
     <message>
         <source>File not found</source>
@@ -1403,23 +1593,23 @@ Ein anderes Programm oder eine andere Sitzung hat sie geöffnet.</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation>Summiert</translation>
+        <translation>Summe</translation>
     </message>
     <message>
         <source>Count</source>
-        <translation>Gezählt</translation>
+        <translation>Anzahl</translation>
     </message>
     <message>
         <source>Average</source>
-        <translation>Gemittelt</translation>
+        <translation>Mittelwert</translation>
     </message>
     <message>
         <source>Min</source>
-        <translation>Mindestwert</translation>
+        <translation>Min</translation>
     </message>
     <message>
         <source>Max</source>
-        <translation>Höchstwert</translation>
+        <translation>Max</translation>
     </message>
     <message>
         <source>yes</source>
@@ -1511,11 +1701,11 @@ Ein anderes Programm oder eine andere Sitzung hat sie geöffnet.</translation>
     </message>
     <message>
         <source>Leaders</source>
-        <translation>Punkte davor</translation>
+        <translation>Führungspunkte</translation>
     </message>
     <message>
         <source>Trailers</source>
-        <translation>Punkte danach</translation>
+        <translation>Folgepunkte</translation>
     </message>
     <message>
         <source>Summaries</source>
@@ -1542,79 +1732,6 @@ Ein anderes Programm oder eine andere Sitzung hat sie geöffnet.</translation>
         <translation> Um tabrep-report mit Beispieldaten auszuprobieren, erzeugen Sie diese mit tabrep-demo VERZEICHNIS und geben dieses Verzeichnis als PATH an.</translation>
     </message>
     <message>
-        <source>Usage: tabrep-report list [--json] [DIRECTORY]
-       tabrep-report show FILE
-       tabrep-report check [FILE...]
-       tabrep-report --help | --version
-</source>
-        <translation>Aufruf: tabrep-report list [--json] [VERZEICHNIS]
-        tabrep-report show DATEI
-        tabrep-report check [DATEI...]
-        tabrep-report --help | --version
-</translation>
-    </message>
-    <message>
-        <source>
-Lists, shows and checks report definition files (*.rpt) from a terminal, by
-the report wizard&apos;s own rules. It only reads: it never writes a file.
-Without a DIRECTORY or FILE it works on the reports in the directory of the
-database alias OMNIV ($XDG_CONFIG_HOME/tabulon/aliases.ini, or the file
-that TABREP_ALIASES names).
-
-Commands:
-  list     the reports in the order of the wizard&apos;s selection dialog: their
-           description, type, file name and number of fields, in a table as
-           wide as the terminal; with --json one JSON object per line and report
-  show     a report&apos;s settings and a table of its fields
-  check    the wizard&apos;s column check on each report, against the report&apos;s
-           own printable width: &quot;NAME: OK&quot; or &quot;NAME: &quot; and the wizard&apos;s message
-
-A FILE not found in the current directory is looked up in the alias directory.
-Characters of files and names that would act on the terminal are printed as
-escapes (\x1b, \u0085, a backslash doubled); names are taken back as printed.
-
-Options:
-  -h, --help     print this help and exit
-  -V, --version  print the version and exit
-
-Exit status: 0 when all is well and every report checked passes, 1 when a
-report fails the check, 2 when a file or directory cannot be read, a file is
-no report definition, the output cannot be written or the command line is
-wrong.
-</source>
-        <translation>
-Listet, zeigt und prüft Berichtsdefinitionen (*.rpt) im Terminal, nach den
-Regeln des Berichtsassistenten. Es liest nur: Es schreibt nie eine Datei.
-Ohne VERZEICHNIS oder DATEI arbeitet es mit den Berichten im Verzeichnis des
-Datenbank-Alias OMNIV ($XDG_CONFIG_HOME/tabulon/aliases.ini oder die Datei,
-die TABREP_ALIASES nennt).
-
-Befehle:
-  list     die Berichte in der Reihenfolge des Auswahldialogs des Assistenten:
-           Beschreibung, Art, Dateiname und Zahl der Felder, in einer Tabelle
-           so breit wie das Terminal; mit --json ein JSON-Objekt je Zeile und
-           Bericht (die JSON-Ausgabe ist in jeder Sprache dieselbe)
-  show     die Einstellungen eines Berichts und eine Tabelle seiner Felder
-  check    die Spaltenprüfung des Assistenten an jedem Bericht, gegen dessen
-           eigene druckbare Breite: „NAME: OK“ oder „NAME: “ und die Meldung
-           des Assistenten
-
-Eine DATEI, die im aktuellen Verzeichnis fehlt, wird im Alias-Verzeichnis
-gesucht. Zeichen aus Dateien und Namen, die auf das Terminal wirken würden,
-werden als Escapes ausgegeben (\x1b, \u0085, ein Backslash verdoppelt);
-Namen werden so zurückgenommen, wie sie ausgegeben wurden.
-
-Optionen:
-  -h, --help     diese Hilfe anzeigen und beenden
-  -V, --version  die Version anzeigen und beenden
-
-Rückgabewert: 0, wenn alles in Ordnung ist und jeder geprüfte Bericht besteht,
-1, wenn ein Bericht die Prüfung nicht besteht, 2, wenn eine Datei oder ein
-Verzeichnis nicht gelesen werden kann, eine Datei keine Berichtsdefinition ist,
-die Ausgabe nicht geschrieben werden kann oder die Befehlszeile falsch ist.
-</translation>
-    </message>
-    <message>
         <source>Try &apos;tabrep-report --help&apos; for more.
 </source>
         <translation>Mehr mit „tabrep-report --help“.
@@ -1635,6 +1752,141 @@ die Ausgabe nicht geschrieben werden kann oder die Befehlszeile falsch ist.
     <message>
         <source>unknown command %1</source>
         <translation>unbekannter Befehl %1</translation>
+    </message>
+    <message>
+        <source>Page %1</source>
+        <translation>Seite %1</translation>
+    </message>
+    <message>
+        <source>Summaries (page %1):</source>
+        <translation>Zusammenfassungen (Seite %1):</translation>
+    </message>
+    <message>
+        <source>Usage: tabrep-report list [--json] [DIRECTORY]
+       tabrep-report show FILE
+       tabrep-report check [FILE...]
+       tabrep-report preview FILE [--pages N] [--contacts N]
+                             [--json | --pdf PDF | --png DIRECTORY]
+       tabrep-report --help | --version
+</source>
+        <translation>Aufruf: tabrep-report list [--json] [VERZEICHNIS]
+        tabrep-report show DATEI
+        tabrep-report check [DATEI...]
+        tabrep-report preview DATEI [--pages N] [--contacts N]
+                              [--json | --pdf PDF | --png VERZEICHNIS]
+        tabrep-report --help | --version
+</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>%1 needs a whole number, not %2</source>
+        <translation>%1 braucht eine ganze Zahl, nicht %2</translation>
+    </message>
+    <message>
+        <source>choose one of --json, --pdf and --png</source>
+        <translation>wählen Sie eines von --json, --pdf und --png</translation>
+    </message>
+    <message>
+        <source>the drawing program tabrep-report-draw is missing</source>
+        <translation>das Zeichenprogramm tabrep-report-draw fehlt</translation>
+    </message>
+    <message>
+        <source>cannot write the PDF file %1</source>
+        <translation>die PDF-Datei %1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>cannot write the picture %1</source>
+        <translation>das Bild %1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>
+Lists, shows and checks report definition files (*.rpt) from a terminal, by
+the report wizard&apos;s own rules. It only reads: it never writes a file but the
+PDF or pictures that preview is asked for.
+Without a DIRECTORY or FILE it works on the reports in the directory of the
+database alias OMNIV ($XDG_CONFIG_HOME/tabulon/aliases.ini, or the file
+that TABREP_ALIASES names).
+
+Commands:
+  list     the reports in the order of the wizard&apos;s selection dialog: their
+           description, type, file name and number of fields, in a table as
+           wide as the terminal; with --json one JSON object per line and report
+  show     a report&apos;s settings and a table of its fields
+  check    the wizard&apos;s column check on each report, against the report&apos;s
+           own printable width: &quot;NAME: OK&quot; or &quot;NAME: &quot; and the wizard&apos;s message
+  preview  the report laid out on the alias&apos;s CONTACT.DB and EVENT.DB as
+           the contact manager is expected to print it: text pages, 10
+           characters and 6 lines an inch; --pages N prints the first N,
+           --contacts N lays out the first N contacts (or events) only;
+           --json the fields whose values do not fit, one JSON object a
+           field; --pdf writes the pages as a PDF, --png one picture a page
+
+A FILE not found in the current directory is looked up in the alias directory.
+Characters of files and names that would act on the terminal are printed as
+escapes (\x1b, \u0085, a backslash doubled); names are taken back as printed.
+
+Options:
+  -h, --help     print this help and exit
+  -V, --version  print the version and exit
+
+Exit status: 0 when all is well (every report checked passes, the preview is
+made), 1 when a report fails the check, 2 when a file or directory cannot be
+read, a file is no report definition, the output cannot be written or the
+command line is wrong.
+</source>
+        <translation>
+Listet, zeigt und prüft Berichtsdefinitionen (*.rpt) im Terminal, nach den
+Regeln des Berichtsassistenten. Es liest nur: Es schreibt nie eine Datei außer
+dem PDF oder den Bildern, um die preview gebeten wird.
+Ohne VERZEICHNIS oder DATEI arbeitet es mit den Berichten im Verzeichnis des
+Datenbank-Alias OMNIV ($XDG_CONFIG_HOME/tabulon/aliases.ini oder die Datei,
+die TABREP_ALIASES nennt).
+
+Befehle:
+  list     die Berichte in der Reihenfolge des Auswahldialogs des Assistenten:
+           Beschreibung, Art, Dateiname und Zahl der Felder, in einer Tabelle
+           so breit wie das Terminal; mit --json ein JSON-Objekt je Zeile und
+           Bericht (die JSON-Ausgabe ist in jeder Sprache dieselbe)
+  show     die Einstellungen eines Berichts und eine Tabelle seiner Felder
+  check    die Spaltenprüfung des Assistenten an jedem Bericht, gegen dessen
+           eigene druckbare Breite: „NAME: OK“ oder „NAME: “ und die Meldung
+           des Assistenten
+  preview  der Bericht auf CONTACT.DB und EVENT.DB des Alias gesetzt, wie die
+           Kontaktverwaltung ihn voraussichtlich druckt: Textseiten, 10
+           Zeichen und 6 Zeilen je Zoll; --pages N gibt die ersten N aus,
+           --contacts N setzt nur die ersten N Kontakte (oder Ereignisse);
+           --json die Felder, deren Werte nicht passen, ein JSON-Objekt je
+           Feld; --pdf schreibt die Seiten als PDF, --png ein Bild je Seite
+
+Eine DATEI, die im aktuellen Verzeichnis fehlt, wird im Alias-Verzeichnis
+gesucht. Zeichen aus Dateien und Namen, die auf das Terminal wirken würden,
+werden als Escapes ausgegeben (\x1b, \u0085, ein Backslash verdoppelt);
+Namen werden so zurückgenommen, wie sie ausgegeben wurden.
+
+Optionen:
+  -h, --help     diese Hilfe ausgeben und enden
+  -V, --version  die Version ausgeben und enden
+
+Rückgabewert: 0, wenn alles in Ordnung ist (jeder geprüfte Bericht besteht, die
+Vorschau ist gemacht), 1, wenn ein Bericht die Prüfung nicht besteht, 2, wenn eine Datei oder ein
+Verzeichnis nicht gelesen werden kann, eine Datei keine Berichtsdefinition ist,
+die Ausgabe nicht geschrieben werden kann oder die Befehlszeile falsch ist.
+</translation>
+    </message>
+    <message>
+        <source>%1 pages, %2 contacts.</source>
+        <translation>%1 Seiten, %2 Kontakte.</translation>
+    </message>
+    <message>
+        <source>%1 pages, %2 events.</source>
+        <translation>%1 Seiten, %2 Ereignisse.</translation>
+    </message>
+    <message>
+        <source>%1 pages, %2 blocks.</source>
+        <translation>%1 Seiten, %2 Blöcke.</translation>
     </message>
 </context>
 <context>
@@ -1705,6 +1957,10 @@ die Ausgabe nicht geschrieben werden kann oder die Befehlszeile falsch ist.
     <message>
         <source>&amp;Check for Errors</source>
         <translation>Auf Fehler &amp;prüfen</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view</source>
+        <translation>&amp;Vorschau</translation>
     </message>
 </context>
 <context>
@@ -1851,7 +2107,7 @@ Prüfen Sie den Datenbank-Alias „%1“ in %2.</translation>
     </message>
     <message>
         <source>Exit now. Are you sure?</source>
-        <translation>Möchten Sie das Programm jetzt beenden?</translation>
+        <translation>Jetzt beenden. Sind Sie sicher?</translation>
     </message>
     <message>
         <source>Another copy of the program has taken over the working table of this folder, so this copy writes nothing more, neither the table nor a report, and the report designed here ends with it.

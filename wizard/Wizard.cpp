@@ -16,6 +16,7 @@
 #include "wizard/pages/PaperPage.h"
 #include "wizard/pages/ReportTypePage.h"
 #include "wizard/pages/PageKit.h"
+#include "wizard/preview/PreviewWindow.h"
 #include "ui/DialogKit.h"
 
 #include <QHBoxLayout>
@@ -66,7 +67,10 @@ void Wizard::setAlias(const QString& alias)
     report_->setAlias(alias);
 }
 
-Wizard::~Wizard() = default;
+Wizard::~Wizard()
+{
+    delete previewWindow_.data();  // it asks this wizard for the report
+}
 
 void Wizard::buildBottomBar(QVBoxLayout* frame)
 {

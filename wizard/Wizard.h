@@ -8,6 +8,7 @@
 #include "design/ReportSession.h"
 
 #include <QObject>
+#include <QPointer>
 #include <array>
 #include <QString>
 #include <functional>
@@ -40,6 +41,8 @@ class FieldOrderPage;
 class FieldSelectionPage;
 class OperationPage;
 class PaperPage;
+class PreviewWindow;
+class TFrmColumn;
 class ReportTypePage;
 
 // The main window's wizard: the eleven pages of the notebook, the bottom bar,
@@ -101,6 +104,8 @@ public:
     // file takes its place. False when the answer was No: nothing was written.
     bool WriteTheReportFile(QWidget* parent, SaveTarget target);
     bool WriteTheReportFile();
+    // The first four lines of a report as the pages hold them.
+    design::ReportHead headOfPages();
     // The same look and question, before anything is written: true when the
     // file is as known or the user chose to write over it (which is then known).
     bool confirmReplacing(QWidget* parent, SaveTarget& target);
@@ -122,6 +127,16 @@ public:
     void BtnCheckClick();
     void LBFieldDefsClick(QObject* Sender);
     void CheckFieldTypes();
+
+    // The preview window of the column-widths and field-definitions pages, on
+    // the report as designed (positions typed on the column-widths page
+    // included); Apply puts a suggested span into the positions grid and checks
+    // the columns.
+    void showPreview();
+    design::Report reportAsDesigned();
+    void applySpan(const QString& field, int left, int right);
+    // The same over the column-width editor's rows, beside it; Apply puts the span into its grid.
+    void showEditorPreview(TFrmColumn& editor);
 
     // Loading an existing report into the pages.
     void LoadConfig();
@@ -181,6 +196,7 @@ private:
     rules::PreviewBlock preview_;  // the used block of the columns-and-rows preview
     std::unique_ptr<design::HostTables> hostTables_;
     std::unique_ptr<design::ReportSession> report_;
+    QPointer<PreviewWindow> previewWindow_;
 
     // Notebook and bottom bar.
     QStackedWidget* Notebook1 = nullptr;

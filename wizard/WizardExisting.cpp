@@ -36,5 +36,6 @@ void Wizard::runColumnWidthEditor()
         ui::ShowInformation(&dialog, tr("Report successfully modified."));
         return true;
     });
+    dialog.setPreview([this, &dialog] { showEditorPreview(dialog); });
     ui::ExecModal(dialog);
 }

@@ -18,6 +18,7 @@
 #include "wizard/pages/OperationPage.h"
 #include "wizard/pages/PaperPage.h"
 #include "wizard/pages/ReportTypePage.h"
+#include "wizard/preview/PreviewWindow.h"
 #include "wizard/view/ColumnLayoutView.h"
 
 #include <QLabel>
@@ -77,10 +78,16 @@ QWidget* Wizard::buildPage(int index)
     case Widths:
         widths_ = new ColumnWidthsPage;
         widths_->setCheckHandler(guarded(&Wizard::BtnCheckClick));
+        widths_->setPreviewHandler(guarded(&Wizard::showPreview));
+        widths_->setEditHandler([this] {
+            if (previewWindow_)
+                previewWindow_->designChanged();
+        });
         return widths_;
     default:
         definitions_ = new FieldDefinitionsPage;
         definitions_->setMakeReportHandler(guarded(&Wizard::btMakeReportClick));
+        definitions_->setPreviewHandler(guarded(&Wizard::showPreview));
         definitions_->setPickHandler([this] { ui::Guarded(window_, [this] { LBFieldDefsClick(definitions_); }); });
         bindFieldDefinitions();
         return definitions_;

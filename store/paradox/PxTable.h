@@ -80,6 +80,41 @@ private:
     Header header_;
 };
 
+// Where a record stands in its table file: its data block and its place in the block.
+struct RecordPlace {
+    std::uint16_t block = 0; // from 1
+    std::uint16_t slot = 0;  // from 0
+};
+
+// Reads a table's records one at a time in block-chain order, with the checks
+// of readRecords, holding one data block in memory: a table of millions of
+// records costs no more than a small one. Records can also be read again by
+// their place. Only the fields asked for are decoded; the others read as null,
+// so a pass that needs no memo never opens the .MB file.
+class RecordStream {
+public:
+    // columns: one flag per field, true to decode it; empty decodes every field.
+    explicit RecordStream(const TableFile& table, std::vector<bool> columns = {});
+    ~RecordStream();
+    RecordStream(const RecordStream&) = delete;
+    RecordStream& operator=(const RecordStream&) = delete;
+
+    // The next record into values; false after the last.
+    bool next(std::vector<Value>& values);
+    // The place of the record next() gave last.
+    RecordPlace place() const { return place_; }
+    // Records given by next() so far.
+    std::int64_t recordsRead() const { return read_; }
+    // The record at place, as next() gave it; throws base::EngineError when no record stands there.
+    void readAt(RecordPlace place, std::vector<Value>& values);
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> d;
+    RecordPlace place_;
+    std::int64_t read_ = 0;
+};
+
 // What writeTable needs to know about a table we create.
 struct TableDefinition {
     std::vector<FieldDesc> fields;

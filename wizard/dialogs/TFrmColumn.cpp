@@ -121,12 +121,17 @@ void TFrmColumn::buildControls()
                         {8, 244, 477, 16});
     // Alt+C checks, as Enter presses OK and Escape Cancel.
     BtnCheck = NamedButton(this, "BtnCheck", tr("&Check for Errors"), {8, 272, 121, 27});
+    BtnPreview = NamedButton(this, "BtnPreview", tr("Pre&view"), {135, 272, 89, 27});
     BtnOK = NamedButton(this, "BtnOK", tr("OK"), {300, 272, 89, 27});
     BitBtn1 = NamedButton(this, "BitBtn1", tr("Cancel"), {396, 272, 89, 27});
     BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
     BtnOK->setDefault(true);
     ui::OnClick(BtnCheck, this, &TFrmColumn::BtnCheckClick);
     ui::OnClick(BtnOK, this, &TFrmColumn::BtnOKClick);
+    connect(BtnPreview, &QPushButton::clicked, this, [this] { ui::Guarded(this, [this] {
+        if (openPreview_)
+            openPreview_();
+    }); });
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
     // F1 shows the topic of the column widths, as on their page.
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
@@ -231,6 +236,17 @@ void TFrmColumn::BtnCheckClick()
         ui::ShowInformation(this, tr("Columns check out OK"));
     else
         ui::ShowWarning(this, failure);
+}
+
+void TFrmColumn::applySpan(const QString& field, int left, int right)
+{
+    for (int row = 0; row < model_->rowCount(); ++row)
+        if (model_->index(row, 0).data().toString() == field) {
+            if (model_->setData(model_->index(row, 2), QString::number(left)))
+                model_->setData(model_->index(row, 3), QString::number(right));
+            break;
+        }
+    BtnCheckClick();
 }
 
 void TFrmColumn::BtnOKClick()

@@ -43,6 +43,10 @@ public:
     // says so. True closes the dialog; false (the user decided against writing)
     // and a failure (shown by the dialog's error handling) keep it open, with the edits.
     void setWriteReport(std::function<bool()> write) { writeReport_ = std::move(write); }
+    // What Preview does: shows the report as the editor has it.
+    void setPreview(std::function<void()> open) { openPreview_ = std::move(open); }
+    // The preview's Apply: the field's row gets the span as if typed into its cells; then the check runs.
+    void applySpan(const QString& field, int left, int right);
 
     void FormShow();
     void BtnCheckClick();
@@ -83,6 +87,7 @@ private:
     QTableView* DBGrid1 = nullptr;
     QLabel* Label1 = nullptr;
     QPushButton* BtnCheck = nullptr;
+    QPushButton* BtnPreview = nullptr;
     QPushButton* BtnOK = nullptr;
     QPushButton* BitBtn1 = nullptr;
 
@@ -90,6 +95,7 @@ private:
     design::FieldGridModel* model_ = nullptr;
     QString eventCategory_;
     std::function<bool()> writeReport_;
+    std::function<void()> openPreview_;
     std::optional<Refusal> refusal_;
     bool placingGridCursor_ = false;
 };

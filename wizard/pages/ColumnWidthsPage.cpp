@@ -49,6 +49,8 @@ ColumnWidthsPage::ColumnWidthsPage()
                                       "left edge of the report.")));
     BtnCheck = Button(page, QStringLiteral("BtnCheck"), tr("Check Columns"));
     example->addWidget(BtnCheck);
+    BtnPreview = Button(page, QStringLiteral("BtnPreview"), tr("Pre&view"));
+    example->addWidget(BtnPreview);
     example->addStretch();
     grid->addLayout(example, 2, 1, 3, 1);
 }
@@ -83,6 +85,16 @@ void ColumnWidthsPage::setCheckHandler(std::function<void()> handler)
     connect(BtnCheck, &QPushButton::clicked, this, [handler = std::move(handler)] { handler(); });
 }
 
+void ColumnWidthsPage::setPreviewHandler(std::function<void()> handler)
+{
+    connect(BtnPreview, &QPushButton::clicked, this, [handler = std::move(handler)] { handler(); });
+}
+
+void ColumnWidthsPage::setEditHandler(std::function<void()> handler)
+{
+    connect(sgCol, &QTableWidget::itemChanged, this, [handler = std::move(handler)] { handler(); });
+}
+
 void ColumnWidthsPage::addLayoutView(ColumnLayoutView::Source source, QWidget* after)
 {
     constexpr int ViewHeight = 104;
@@ -92,4 +104,6 @@ void ColumnWidthsPage::addLayoutView(ColumnLayoutView::Source source, QWidget* a
     if (auto* grid = qobject_cast<QGridLayout*>(layout()))
         grid->addWidget(view, 5, 0, 1, 2);
     QWidget::setTabOrder(after, view);
+    // Preview stands under Check Columns but comes after the view, the page's stops before it as they were.
+    QWidget::setTabOrder(view, BtnPreview);
 }

@@ -28,6 +28,9 @@ public:
     QList<rules::PositionRow> positions() const;
     // Told when Check Columns is clicked.
     void setCheckHandler(std::function<void()> handler);
+    // Told when Preview is clicked, and when a position is typed in the grid.
+    void setPreviewHandler(std::function<void()> handler);
+    void setEditHandler(std::function<void()> handler);
     // The layout view under the grid, which gives up the room, across the page;
     // it follows after in the window's tab order, so the page must be in its window.
     void addLayoutView(ColumnLayoutView::Source source, QWidget* after);
@@ -35,4 +38,5 @@ public:
 private:
     QTableWidget* sgCol = nullptr;
     QPushButton* BtnCheck = nullptr;
+    QPushButton* BtnPreview = nullptr;
 };

@@ -59,6 +59,9 @@ FieldDefinitionsPage::FieldDefinitionsPage()
     }
     btMakeReport = Button(page, QStringLiteral("btMakeReport"), tr("&Make Report"));
     grid->addWidget(btMakeReport, row, 1);
+    // Under the list, on Make Report's row, so that the page keeps its height.
+    btPreview = Button(page, QStringLiteral("btPreview"), tr("Pre&view"));
+    grid->addWidget(btPreview, row, 0, Qt::AlignLeft);
 }
 
 void FieldDefinitionsPage::showFields(const QStringList& fields)
@@ -118,4 +121,9 @@ void FieldDefinitionsPage::setEditHandlers(std::function<void(const QString& hea
 void FieldDefinitionsPage::setMakeReportHandler(std::function<void()> handler)
 {
     connect(btMakeReport, &QPushButton::clicked, this, [handler = std::move(handler)] { handler(); });
+}
+
+void FieldDefinitionsPage::setPreviewHandler(std::function<void()> handler)
+{
+    connect(btPreview, &QPushButton::clicked, this, [handler = std::move(handler)] { handler(); });
 }

@@ -48,6 +48,8 @@ public:
                          std::function<void(store::FieldFlag flag, bool on)> flag);
     // Told when Make Report is clicked.
     void setMakeReportHandler(std::function<void()> handler);
+    // Told when Preview is clicked.
+    void setPreviewHandler(std::function<void()> handler);
 
 private:
     struct Flag {
@@ -65,5 +67,6 @@ private:
     QCheckBox* DBCBTotal = nullptr;
     QCheckBox* DBCBAverage = nullptr;
     QPushButton* btMakeReport = nullptr;
+    QPushButton* btPreview = nullptr;
     std::vector<Flag> flags_;
 };

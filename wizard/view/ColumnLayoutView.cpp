@@ -30,16 +30,6 @@ const QColor FaultFill(0xE5, 0x1C, 0x1C);
 const QColor FaultEdge(0x80, 0x00, 0x00);
 const QColor FaultText(0xFF, 0xFF, 0xFF);
 
-// A box: the highlight colour, a third of the way from the paper.
-QColor BoxFill(const QPalette& palette)
-{
-    const QColor paper = palette.color(QPalette::Base);
-    const QColor tint = palette.color(QPalette::Highlight);
-    return QColor::fromRgbF(paper.redF() + (tint.redF() - paper.redF()) / 3,
-                            paper.greenF() + (tint.greenF() - paper.greenF()) / 3,
-                            paper.blueF() + (tint.blueF() - paper.blueF()) / 3);
-}
-
 double TickLength(rules::Mark mark)
 {
     switch (mark) {
@@ -54,6 +44,15 @@ double TickLength(rules::Mark mark)
 }
 
 } // namespace
+
+QColor BoxFill(const QPalette& palette)
+{
+    const QColor paper = palette.color(QPalette::Base);
+    const QColor tint = palette.color(QPalette::Highlight);
+    return QColor::fromRgbF(paper.redF() + (tint.redF() - paper.redF()) / 3,
+                            paper.greenF() + (tint.greenF() - paper.greenF()) / 3,
+                            paper.blueF() + (tint.blueF() - paper.blueF()) / 3);
+}
 
 ColumnLayoutView::ColumnLayoutView(QAbstractItemView& grid, GridColumns columns, Source source, QWidget* parent)
     : QWidget(parent), grid_(grid), model_(*grid.model()), columns_(columns), source_(std::move(source))

@@ -2,6 +2,7 @@
 
 #include "rules/LayoutGeometry.h"
 
+#include <QColor>
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -10,8 +11,12 @@
 #include <optional>
 
 class QAbstractItemModel;
+class QPalette;
 class QAbstractItemView;
 class QPainter;
+
+// A column's box: the highlight colour, a third of the way from the paper.
+QColor BoxFill(const QPalette& palette);
 
 // The columns of a report drawn to scale across its printable width, from a
 // positions grid: a ruler in tenths of an inch, a band per report line in use,
