@@ -292,7 +292,8 @@ int main(int argc, char** argv)
         err() << "usage: tabrep-pictures [--overlap] [--dark] [--language LANGUAGE] OUTDIR" << Qt::endl;
         return 2;
     }
-    const QString outDir = args[0];
+    // Absolute: the program may change the current directory to the alias directory.
+    const QString outDir = QDir(args[0]).absolutePath();
     if (!QDir().mkpath(outDir))
         fail(QStringLiteral("cannot make %1").arg(outDir));
 
