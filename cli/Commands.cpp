@@ -10,6 +10,7 @@
 #include "rules/ReportSettings.h"
 #include "store/ReportDirectory.h"
 #include "store/report/ReportReader.h"
+#include "translations/ShownWords.h"
 
 #include <QCoreApplication>
 
@@ -93,11 +94,11 @@ QString YesOrEmpty(bool flag)
     return flag ? QCoreApplication::translate("ReportTool", "yes") : QString();
 }
 
-// A word loading understood as it is written, or the line with the reason it changes nothing.
+// A word loading understood, in the desktop's language, or the line with the reason it changes nothing.
 template <typename Named>
 QString WordOrLine(const std::optional<Named>& named, const QString& line, const QString& notWhat)
 {
-    return named ? store::WordOf(*named).toString() : QStringLiteral("%1 (%2)").arg(line, notWhat);
+    return named ? translations::ShownWord(*named) : QStringLiteral("%1 (%2)").arg(line, notWhat);
 }
 
 } // namespace
@@ -136,7 +137,7 @@ int ListCommand(const QString& directoryArgument, bool json, const Streams& stre
         table.addRow({QCoreApplication::translate("ReportTool", "Description"), QCoreApplication::translate("ReportTool", "Type"),
                       QCoreApplication::translate("ReportTool", "Name"), QCoreApplication::translate("ReportTool", "Fields")});
         for (const store::ReportEntry& report : listing.reports)
-            table.addRow({report.description, report.typeWord, report.fileName,
+            table.addRow({report.description, translations::ShownTypeLine(report.typeWord), report.fileName,
                           QString::number(report.fieldCount.value_or(0))});
         Write(streams.out, table.text(OutputWidth(streams.out)));
     }

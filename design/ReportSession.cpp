@@ -37,13 +37,6 @@ void ReportSession::forgetFile()
     know(std::nullopt);
 }
 
-std::optional<QString> ReportSession::knownPath() const
-{
-    if (!file_)
-        return std::nullopt;
-    return file_->first;
-}
-
 std::optional<store::ReportVersion> ReportSession::knownAt(const QString& path) const
 {
     if (file_ && file_->first == path)

@@ -50,8 +50,8 @@ public:
     // The version of the file at path as this session loaded or saved it last;
     // none when it knows of no file there (nothing should be there).
     std::optional<store::ReportVersion> knownAt(const QString& path) const;
-    // The path of the file this session loaded or saved last, if any.
-    std::optional<QString> knownPath() const;
+    // The path of the file known, empty when none is.
+    QString knownPath() const { return file_ ? file_->first : QString(); }
 
     // Writes the report of head and the rows to path through the one save
     // function, the working table first written to disk; guard says what may

@@ -1294,16 +1294,16 @@ Ein anderes Programm oder eine andere Sitzung hat sie geöffnet.</translation>
         <translation>Bestehenden Bericht &amp;ändern</translation>
     </message>
     <message>
-        <source>Co&amp;py and Modify an Existing Report</source>
-        <translation>Bestehenden Bericht &amp;kopieren und ändern</translation>
-    </message>
-    <message>
         <source>Modify Column &amp;Widths of an Existing Report</source>
         <translation>&amp;Spaltenbreiten eines bestehenden Berichts ändern</translation>
     </message>
     <message>
         <source>&amp;Delete an Existing Report</source>
         <translation>Bestehenden Bericht &amp;löschen</translation>
+    </message>
+    <message>
+        <source>C&amp;opy and Modify an Existing Report</source>
+        <translation>Bestehenden Bericht &amp;kopieren und ändern</translation>
     </message>
 </context>
 <context>
@@ -1913,6 +1913,41 @@ die Ausgabe nicht geschrieben werden kann oder die Befehlszeile falsch ist.
     </message>
 </context>
 <context>
+    <name>ReportWords</name>
+    <message>
+        <source>Contact</source>
+        <translation>Kontakt</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Kalender</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Ereignis</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Anruf</translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation>Brief</translation>
+    </message>
+    <message>
+        <source>Meeting</source>
+        <translation>Besprechung</translation>
+    </message>
+    <message>
+        <source>TO-DO</source>
+        <translation>Aufgabe</translation>
+    </message>
+</context>
+<context>
     <name>TFrmColumn</name>
     <message>
         <source>Field</source>
@@ -2062,6 +2097,10 @@ Möchten Sie ihn trotzdem löschen?</translation>
     <message>
         <source>The report %1 has been deleted.</source>
         <translation>Der Bericht %1 wurde gelöscht.</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Bericht</translation>
     </message>
 </context>
 <context>

@@ -30,12 +30,6 @@ bool Wizard::WriteTheReportFile()
 
 bool Wizard::WriteTheReportFile(QWidget* parent, SaveTarget target)
 {
-    const auto ask = [&](const store::ReportChange& change) { return askToReplace(parent, target.path, change); };
-    return report().save(target.path, headOfPages(), {target.known, ask});
-}
-
-design::ReportHead Wizard::headOfPages()
-{
     ensurePages(); // every page has its part in a report
     design::ReportHead head;
     head.description = descriptionPage().description();
@@ -43,7 +37,8 @@ design::ReportHead Wizard::headOfPages()
     head.category = categoryPage().category();
     head.width = paperPage().printableWidth();
     head.detailLevel = detailPage().detailLevel();
-    return head;
+    const auto ask = [&](const store::ReportChange& change) { return askToReplace(parent, target.path, change); };
+    return report().save(target.path, head, {target.known, ask});
 }
 
 // A report chosen in the selection dialog is known by its bare name in small
@@ -55,12 +50,12 @@ QString Wizard::reportPath() const
     if (QFileInfo(state_.ReportFileName).isAbsolute())
         return state_.ReportFileName;
     const QString directory = store::GetAliasDirectory(store::DatabaseAlias);
-    if (const std::optional<QString> known = report_->knownPath()) {
-        const QString onDisk = QFileInfo(*known).fileName();
+    if (const QString known = report_->knownPath(); !known.isEmpty()) {
+        const QString onDisk = QFileInfo(known).fileName();
         struct stat info {};
-        if (*known == base::JoinPath(directory, onDisk) && store::LowerAZ(onDisk) == store::LowerAZ(state_.ReportFileName)
-            && ::stat(base::FileNameBytes(*known).constData(), &info) == 0 && !S_ISDIR(info.st_mode))
-            return *known;
+        if (known == base::JoinPath(directory, onDisk) && store::LowerAZ(onDisk) == store::LowerAZ(state_.ReportFileName)
+            && ::stat(base::FileNameBytes(known).constData(), &info) == 0 && !S_ISDIR(info.st_mode))
+            return known;
     }
     return base::JoinPath(directory, store::ResolveReportName(directory, state_.ReportFileName));
 }

@@ -363,8 +363,12 @@ TEST_F(ReportTool, SpeaksGermanOnAGermanDesktopAndPrintsTheSameJson)
     EXPECT_EQ(germanJson.out, englishJson.out);
     EXPECT_TRUE(englishShow.out.startsWith(QStringLiteral("Description:"))) << englishShow.out.toStdString();
     EXPECT_TRUE(germanShow.out.startsWith(QStringLiteral("Beschreibung:"))) << germanShow.out.toStdString();
-    // The report's own words stay as the file has them.
-    EXPECT_TRUE(germanShow.out.contains(QStringLiteral("Art:               Contact"))) << germanShow.out.toStdString();
+    // The report's type and category words are shown in German; the JSON above keeps the file's.
+    EXPECT_TRUE(germanShow.out.contains(QStringLiteral("Art:               Kontakt\nKategorie:         Kontakt\n")))
+        << germanShow.out.toStdString();
+    const Outcome germanList = Tool({QStringLiteral("list")});
+    EXPECT_TRUE(germanList.out.contains(QStringLiteral(" Kontakt "))) << germanList.out.toStdString();
+    EXPECT_FALSE(germanList.out.contains(QStringLiteral(" Contact "))) << germanList.out.toStdString();
     const Outcome misuse = Tool({QStringLiteral("bogus")});
     EXPECT_TRUE(misuse.err.startsWith(QStringLiteral("tabrep-report: unbekannter Befehl bogus\nAufruf:"))) << misuse.err.toStdString();
     // The check's verdicts and a refused record's message, on one line, in German.

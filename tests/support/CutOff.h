@@ -28,3 +28,13 @@ inline void ExpectNothingCutOff(QWidget& container, QWidget& window, const std::
         EXPECT_TRUE(window.rect().contains(QRect(text->mapTo(&window, QPoint(0, 0)), text->size()))) << name;
     }
 }
+
+// second stands on the line of first, after it, within window.
+inline void ExpectOnOneLine(const QWidget& first, const QWidget& second, const QWidget& window, const std::string& where)
+{
+    const QRect a(first.mapTo(&window, QPoint(0, 0)), first.size());
+    const QRect b(second.mapTo(&window, QPoint(0, 0)), second.size());
+    EXPECT_LT(a.top(), b.bottom()) << where;
+    EXPECT_LT(b.top(), a.bottom()) << where;
+    EXPECT_LE(a.right(), b.left()) << where;
+}

@@ -14,10 +14,12 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSet>
 #include <QStackedWidget>
 #include <QStringList>
 #include <QTableWidget>
@@ -98,6 +100,28 @@ protected:
                 ADD_FAILURE() << "stuck on page " << before << ": " << messages();
                 return;
             }
+        }
+    }
+
+    // No two controls of a page and the bar under it share an accelerator, on any page.
+    void expectAcceleratorsApart()
+    {
+        window.wizard().ensurePages();
+        const auto keys = [](const QWidget& holder) {
+            QStringList found;
+            for (const QAbstractButton* button : holder.findChildren<QAbstractButton*>()) {
+                const QKeySequence key = QKeySequence::mnemonic(button->text());
+                if (!key.isEmpty())
+                    found << key.toString();
+            }
+            return found;
+        };
+        const QStringList bar = keys(*child("Panel1"));
+        auto* notebook = child<QStackedWidget>("Notebook1");
+        for (int index = 0; index < notebook->count(); ++index) {
+            const QStringList all = keys(*notebook->widget(index)) + bar;
+            EXPECT_EQ(QSet<QString>(all.begin(), all.end()).size(), all.size())
+                << index << ": " << all.join(u' ').toStdString();
         }
     }
 

@@ -5,11 +5,13 @@
 #include "translations/Translations.h"
 #include "wizard/dialogs/TFrmColumn.h"
 #include "wizard/dialogs/TFrmFilename.h"
+#include "wizard/dialogs/TFrmSelect.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QStyle>
+#include <QTableView>
 #include <QTableWidget>
 #include <QKeySequence>
 #include <QSet>
@@ -86,24 +88,9 @@ TEST_F(GermanWizard, WritesACalendarReportWithEventFieldsByteForByteAsInEnglish)
 // the bar and the last page speak German.
 TEST_F(GermanWizard, NoTwoControlsOfAPageAndTheBarShareAnAccelerator)
 {
-    window.wizard().ensurePages();
+    expectAcceleratorsApart();
     EXPECT_EQ(child<QAbstractButton>("BtnNext")->text(), QStringLiteral("&Weiter"));
     EXPECT_EQ(child<QAbstractButton>("btMakeReport")->text(), QStringLiteral("Bericht &erstellen"));
-    const auto keys = [](const QWidget& holder) {
-        QStringList found;
-        for (const QAbstractButton* button : holder.findChildren<QAbstractButton*>()) {
-            const QKeySequence key = QKeySequence::mnemonic(button->text());
-            if (!key.isEmpty())
-                found << key.toString();
-        }
-        return found;
-    };
-    const QStringList bar = keys(*child("Panel1"));
-    auto* notebook = child<QStackedWidget>("Notebook1");
-    for (int index = 0; index < notebook->count(); ++index) {
-        const QStringList all = keys(*notebook->widget(index)) + bar;
-        EXPECT_EQ(QSet<QString>(all.begin(), all.end()).size(), all.size()) << index << ": " << all.join(u' ').toStdString();
-    }
 }
 
 // The fixed-size dialogs in German, at the default size and at 16 points: the
@@ -142,4 +129,33 @@ TEST_F(GermanWizard, TheFixedDialogsCutNothingOffAtNineAndSixteenPoints)
         child<QPushButton>("BtnUser")->click();
     }
     QApplication::setFont(original);
+}
+
+// The selection dialog shows a report's type in German, a line naming no type as it stands,
+// and its count on one line with its word; the file keeps its English word.
+TEST_F(GermanWizard, TheSelectionDialogShowsTheTypesInGermanAndTheCountOnOneLine)
+{
+    writeReport(QStringLiteral("cal.rpt"), "Termine\r\ncalendar\r\n");
+    writeReport(QStringLiteral("odd.rpt"), "Seltsam\r\nKalendar\r\n");
+    const QFont original = QApplication::font();
+    for (const int points : {9, 16}) {
+        QFont font = original;
+        font.setPointSize(points);
+        QApplication::setFont(font);
+        const std::string at = "selection dialog at " + std::to_string(points) + " pt";
+        TFrmSelect select(alias.session());
+        const QAbstractItemModel& rows = *select.findChild<QTableView*>(QStringLiteral("grid"))->model();
+        QHash<QString, QString> types;
+        for (int row = 0; row < rows.rowCount(); ++row)
+            types[rows.index(row, 0).data().toString()] = rows.index(row, 1).data().toString();
+        EXPECT_EQ(types.value(QStringLiteral("Termine")), QStringLiteral("Kalender")) << at;
+        EXPECT_EQ(types.value(QStringLiteral("Seltsam")), QStringLiteral("Kalendar")) << at;
+        select.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&select));
+        ExpectNothingCutOff(select, select, at);
+        ExpectOnOneLine(*select.findChild<QLabel*>(QStringLiteral("lblCount")),
+                        *select.findChild<QLabel*>(QStringLiteral("LblReports")), select, at);
+    }
+    QApplication::setFont(original);
+    EXPECT_TRUE(bytes(QStringLiteral("cal.rpt")).startsWith("Termine\r\ncalendar\r\n"));
 }

@@ -1,3 +1,4 @@
+#include "ui/Describes.h"
 #include "ui/ErrorGuard.h"
 #include "ui/KeyboardGrid.h"
 #include "ui/Option.h"
@@ -10,6 +11,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QHelpEvent>
 #include <QPushButton>
@@ -325,4 +327,24 @@ TEST(KeyboardGrid, ATextThatFitsInsideTheMarginsShowsNoTooltip)
         EXPECT_EQ(QToolTip::text(), less ? text : QString()) << "room less by " << less;
         QToolTip::hideText();
     }
+}
+
+// A text describing an option is its description and belongs to it, so a screen
+// reader entering the page does not read it with the page's own texts; the option
+// is still named by its caption, not by the text.
+TEST(Describes, TheTextBelongsToTheControlThatKeepsItsName)
+{
+    QWidget page;
+    auto* option = new ui::Option(QStringLiteral("RBNote"), QStringLiteral("Include Note Fields"), &page);
+    auto* text = new QLabel(QStringLiteral("Note Time, Note Date, etc."), &page);
+    ui::Describes(*text, *option);
+    QAccessibleInterface* control = QAccessible::queryAccessibleInterface(option);
+    QAccessibleInterface* words = QAccessible::queryAccessibleInterface(text);
+    EXPECT_EQ(control->text(QAccessible::Name), QStringLiteral("Include Note Fields"));
+    EXPECT_EQ(control->text(QAccessible::Description), text->text());
+    EXPECT_TRUE(control->relations(QAccessible::Labelled).isEmpty());
+    EXPECT_EQ(words->text(QAccessible::Name), text->text());
+    const auto belongs = words->relations(QAccessible::Label);
+    ASSERT_EQ(belongs.size(), 1);
+    EXPECT_EQ(belongs.front().first->object(), option);
 }

@@ -201,13 +201,19 @@ TEST_F(Keyboard, AcceleratorsPickTheOperations)
         Qt::Key key;
         const char* option;
     } cases[] = {
-        {Qt::Key_M, "RbModify"}, {Qt::Key_D, "RbDelete"}, {Qt::Key_P, "RbCopy"},
+        {Qt::Key_M, "RbModify"}, {Qt::Key_D, "RbDelete"}, {Qt::Key_O, "RbCopy"},
         {Qt::Key_W, "RBColumn"}, {Qt::Key_C, "RBCreate"},
     };
     for (const auto& c : cases)
         EXPECT_TRUE(accelerator(c.key, [&] { return isOn(c.option); })) << c.option;
     EXPECT_EQ(page(), 0);
     EXPECT_TRUE(modal.shown().empty());
+}
+
+// Alt+P is Previous alone, also on the first page where Previous is disabled.
+TEST_F(Keyboard, NoTwoControlsOfAPageAndTheBarShareAnAccelerator)
+{
+    expectAcceleratorsApart();
 }
 
 TEST_F(Keyboard, EnterPressesNextOnEveryPageWhereNextIsEnabled)

@@ -34,7 +34,7 @@ TEST_F(OptionKeys, AnAcceleratorTurnsTheOptionOnBeforeItTakesTheFocus)
     const struct {
         Qt::Key key;
         const char* option;
-    } cases[] = {{Qt::Key_W, "RBColumn"}, {Qt::Key_D, "RbDelete"}, {Qt::Key_P, "RbCopy"},
+    } cases[] = {{Qt::Key_W, "RBColumn"}, {Qt::Key_D, "RbDelete"}, {Qt::Key_O, "RbCopy"},
                  {Qt::Key_M, "RbModify"}, {Qt::Key_C, "RBCreate"}};
     for (const auto& c : cases)
         child(c.option)->installEventFilter(&witness);

@@ -1,5 +1,7 @@
 #include "wizard/dialogs/ReportListModel.h"
 
+#include "translations/ShownWords.h"
+
 void ReportListModel::setReports(std::vector<store::ReportEntry> reports)
 {
     // Rows removed and inserted rather than the model reset, which would take the columns' widths back too.
@@ -51,7 +53,10 @@ QVariant ReportListModel::data(const QModelIndex& index, int role) const
     if (role != Qt::DisplayRole && role != Qt::EditRole)
         return {};
     const QString* shown = const_cast<ReportListModel*>(this)->text(index);
-    return shown ? QVariant(*shown) : QVariant();
+    if (!shown)
+        return {};
+    // The type is shown in the desktop's language; the file keeps its word.
+    return index.column() == Type && role == Qt::DisplayRole ? translations::ShownTypeLine(*shown) : *shown;
 }
 
 bool ReportListModel::setData(const QModelIndex& index, const QVariant& value, int role)

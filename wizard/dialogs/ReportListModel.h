@@ -10,7 +10,8 @@
 // The rows of the selection dialog over the listed reports themselves, three
 // columns (description, type, name), rather than a cell object per value: a
 // text becomes a QVariant only when it is shown. A text set later (EditRole)
-// is shown in its place, as the grid's cells took one.
+// is shown in its place, as the grid's cells took one. The type's word is
+// shown in the desktop's language.
 class ReportListModel : public QAbstractTableModel {
 public:
     enum Column { Description, Type, Name, ColumnCount };

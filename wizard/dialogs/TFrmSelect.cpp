@@ -84,11 +84,11 @@ TFrmSelect::TFrmSelect(store::Session& session, QWidget* parent)
     BtnCancel = ui::NamedButton(this, "BtnCancel", tr("Cancel"));
     BtnOk->setDefault(true);
 
-    auto* count = new QVBoxLayout;
-    count->addWidget(lblCount, 0, Qt::AlignHCenter);
-    count->addWidget(NamedLabel(this, "LblReports", tr("Reports")), 0, Qt::AlignHCenter);
+    LblReports = NamedLabel(this, "LblReports", tr("Reports"));
+    // The count and its word on one line: "12 Reports".
     auto* bottom = new QHBoxLayout;
-    bottom->addLayout(count);
+    bottom->addWidget(lblCount);
+    bottom->addWidget(LblReports);
     bottom->addStretch();
     bottom->addWidget(BtnOk);
     bottom->addWidget(BtnCancel);
@@ -147,6 +147,7 @@ bool TFrmSelect::LoadIntoGrid()
     const int rows = int(listing.reports.size());
     reports_->setReports(std::move(listing.reports));
     lblCount->setText(QString::number(rows));
+    LblReports->setText(rows == 1 ? tr("Report") : tr("Reports"));
     if (rows == 0)
         return false;
     grid->selectRow(0);

@@ -53,6 +53,7 @@ private:
     QTableView* grid = nullptr;
     ReportListModel* reports_ = nullptr;
     QLabel* lblCount = nullptr;
+    QLabel* LblReports = nullptr;
     QPushButton* BtnOk = nullptr;
     QPushButton* BtnCancel = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "wizard/pages/CategoryPage.h"
 
+#include "ui/Describes.h"
 #include "ui/Option.h"
 #include "wizard/WizardState.h"
 #include "wizard/pages/PageKit.h"
@@ -52,8 +53,8 @@ CategoryPage::CategoryPage(WizardState& state) : state_(state)
     for (const Entry& e : entries) {
         e.option = Opt(this, group, QString::fromLatin1(e.name), tr(e.caption));
         QLabel* description = Text(this, tr(e.description), 13);
-        // Spoken with its option, as it stands under it.
-        e.option->setAccessibleDescription(description->text());
+        // Spoken with its option, as it stands under it, and not with the page.
+        ui::Describes(*description, *e.option);
         if (e.label) {
             *e.label = description;
             description->setObjectName(e.label == &lblSale1 ? QStringLiteral("lblSale1")

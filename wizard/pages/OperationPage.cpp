@@ -19,7 +19,7 @@ OperationPage::OperationPage(WizardState& state) : state_(state)
     Label1->setFont(Serif(40, true));
     RBCreate = Opt(this, group, QStringLiteral("RBCreate"), tr("&Create a New Report"));
     RbModify = Opt(this, group, QStringLiteral("RbModify"), tr("&Modify an Existing Report"));
-    RbCopy = Opt(this, group, QStringLiteral("RbCopy"), tr("Co&py and Modify an Existing Report"));
+    RbCopy = Opt(this, group, QStringLiteral("RbCopy"), tr("C&opy and Modify an Existing Report"));
     RBColumn = Opt(this, group, QStringLiteral("RBColumn"),
                    tr("Modify Column &Widths of an Existing Report"));
     RbDelete = Opt(this, group, QStringLiteral("RbDelete"), tr("&Delete an Existing Report"));

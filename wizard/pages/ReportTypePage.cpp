@@ -1,5 +1,6 @@
 #include "wizard/pages/ReportTypePage.h"
 
+#include "ui/Describes.h"
 #include "ui/Option.h"
 #include "wizard/WizardState.h"
 #include "wizard/pages/PageKit.h"
@@ -17,12 +18,17 @@ ReportTypePage::ReportTypePage(WizardState& state) : state_(state)
     RbContactOrdered = Opt(this, group, QStringLiteral("RbContactOrdered"), tr("Contact Ordered Report"));
     rbDateOrdered = Opt(this, group, QStringLiteral("rbDateOrdered"), tr("Calendar/Date Ordered Report"));
     RbContactOrdered->setChecked(true);
-    layout->addWidget(RbContactOrdered);
-    layout->addWidget(Text(this, tr("These are reports that are sorted by a contact's last name, company "
-                                                "name - usually the most common reports.")));
-    layout->addWidget(rbDateOrdered);
-    layout->addWidget(Text(this, tr("These are reports that sorted by a date; these reports are "
-                                                "normally used for event listings.")));
+    // Each option with the text under it, spoken with it (not with the page as a block).
+    const auto described = [&](ui::Option* option, const QString& description) {
+        QLabel* text = Text(this, description);
+        ui::Describes(*text, *option);
+        layout->addWidget(option);
+        layout->addWidget(text);
+    };
+    described(RbContactOrdered, tr("These are reports that are sorted by a contact's last name, company "
+                                   "name - usually the most common reports."));
+    described(rbDateOrdered, tr("These are reports that sorted by a date; these reports are "
+                                "normally used for event listings."));
     layout->addStretch();
     for (auto* option : {RbContactOrdered, rbDateOrdered})
         option->setClickHandler([this] { Notebook1Click(); });

@@ -107,7 +107,7 @@ void ColumnLayoutView::describe()
     QStringList names;
     for (const Box& box : current.boxes) {
         records.append({box.line, int(records.size()) + 1, box.span.start, box.span.end});
-        names.append(box.label);
+        names.append(box.field);
     }
     setAccessibleDescription(rules::LayoutFaults(current.scale.width(), records, names, row));
     if (std::exchange(moved_, false) && hasFocus())
@@ -132,7 +132,7 @@ ColumnLayoutView::Layout ColumnLayoutView::readRows() const
     QList<int> lines;
     for (int row = 0; row < model_.rowCount(); ++row) {
         const QString field = model_.data(model_.index(row, columns_.field)).toString();
-        Box box{labels_.value(field, field), number(row, columns_.line),
+        Box box{labels_.value(field, field), field, number(row, columns_.line),
                 Span{number(row, columns_.start), number(row, columns_.end)}};
         records.append({box.line, row + 1, box.span.start, box.span.end});
         lines.append(box.line);

@@ -42,7 +42,8 @@ public:
         // The printable width in tenths of an inch, asked each time the rows are read.
         std::function<int()> printableWidth;
         // The box label of each field by the grid's field text, asked each time the
-        // view is shown; a field without one is labelled with its field text.
+        // view is shown; a field without one is labelled with its field text. The
+        // view's words name each field as the grid does.
         std::function<QHash<QString, QString>()> labels;
     };
 
@@ -63,6 +64,7 @@ protected:
 private:
     struct Box {
         QString label;
+        QString field; // as the grid names it, and so the view's words too
         int line = 0;
         rules::Span span;
         bool atFault = false;

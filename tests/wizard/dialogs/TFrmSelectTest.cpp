@@ -1,10 +1,12 @@
 #include "store/Alias.h"
+#include "tests/support/CutOff.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/QtPrinting.h"
 #include "tests/support/RecordingModal.h"
 #include "tests/support/TempAlias.h"
 #include "wizard/dialogs/TFrmSelect.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
@@ -300,4 +302,25 @@ TEST_F(SelectDialog, CancelClosesWithoutAChoice)
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_TRUE(dialog.chosenFileName().isEmpty());
     EXPECT_TRUE(exists("a.rpt"));
+}
+
+// The count stands on one line with its word, at 9 and 16 points: "1 Report", "2 Reports".
+TEST_F(SelectDialog, ShowsTheCountOnOneLineWithItsWord)
+{
+    report("a.rpt", "Apples\r\nContact\r\n");
+    const QFont original = QApplication::font();
+    for (const int points : {9, 16}) {
+        QFont font = original;
+        font.setPointSize(points);
+        QApplication::setFont(font);
+        const std::string at = std::to_string(points) + " pt";
+        TFrmSelect dialog(alias_.session());
+        auto* word = dialog.findChild<QLabel*>(QStringLiteral("LblReports"));
+        EXPECT_EQ(word->text(), QStringLiteral("Report"));
+        dialog.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+        ExpectNothingCutOff(dialog, dialog, at);
+        ExpectOnOneLine(*dialog.findChild<QLabel*>(QStringLiteral("lblCount")), *word, dialog, at);
+    }
+    QApplication::setFont(original);
 }

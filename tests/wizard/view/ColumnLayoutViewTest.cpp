@@ -120,6 +120,17 @@ TEST_F(LayoutView, DescribesInWordsWhatTheCheckFindsWithTheSelectedField)
     }
 }
 
+// The words name a field as the grid does, not by the label its box is drawn with.
+TEST_F(LayoutView, NamesTheFieldsAsTheGridDoes)
+{
+    ColumnLayoutView labelled{grid, {}, {[] { return 75; }, [] { return QHash<QString, QString>{{"Phone", "Telephone"}}; }}};
+    labelled.show();
+    grid.setCurrentCell(1, 2);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(labelled.accessibleDescription().startsWith(QStringLiteral("Phone ends at 90")))
+        << labelled.accessibleDescription().toStdString();
+}
+
 // The view is drawn in the palette's colours; a box at fault is clear red on a
 // light and a dark palette alike, hatched in a second colour.
 TEST_F(LayoutView, TakesItsColoursFromThePaletteAndHatchesAFault)
