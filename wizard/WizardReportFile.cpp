@@ -30,6 +30,12 @@ bool Wizard::WriteTheReportFile()
 
 bool Wizard::WriteTheReportFile(QWidget* parent, SaveTarget target)
 {
+    const auto ask = [&](const store::ReportChange& change) { return askToReplace(parent, target.path, change); };
+    return report().save(target.path, headOfPages(), {target.known, ask});
+}
+
+design::ReportHead Wizard::headOfPages()
+{
     ensurePages(); // every page has its part in a report
     design::ReportHead head;
     head.description = descriptionPage().description();
@@ -37,8 +43,7 @@ bool Wizard::WriteTheReportFile(QWidget* parent, SaveTarget target)
     head.category = categoryPage().category();
     head.width = paperPage().printableWidth();
     head.detailLevel = detailPage().detailLevel();
-    const auto ask = [&](const store::ReportChange& change) { return askToReplace(parent, target.path, change); };
-    return report().save(target.path, head, {target.known, ask});
+    return head;
 }
 
 // A report chosen in the selection dialog is known by its bare name in small
