@@ -37,6 +37,11 @@ void ReportSession::forgetFile()
     know(std::nullopt);
 }
 
+std::optional<QString> ReportSession::knownPath() const
+{
+    return file_ ? std::optional<QString>(file_->first) : std::nullopt;
+}
+
 std::optional<store::ReportVersion> ReportSession::knownAt(const QString& path) const
 {
     if (file_ && file_->first == path)

@@ -50,6 +50,8 @@ public:
     // The version of the file at path as this session loaded or saved it last;
     // none when it knows of no file there (nothing should be there).
     std::optional<store::ReportVersion> knownAt(const QString& path) const;
+    // The path of the file known; none when no file is known.
+    std::optional<QString> knownPath() const;
 
     // Writes the report of head and the rows to path through the one save
     // function, the working table first written to disk; guard says what may

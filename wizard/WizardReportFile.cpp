@@ -50,13 +50,12 @@ QString Wizard::reportPath() const
     if (QFileInfo(state_.ReportFileName).isAbsolute())
         return state_.ReportFileName;
     const QString directory = store::GetAliasDirectory(store::DatabaseAlias);
-    if (reportOnDisk_) {
-        const QString onDisk = QFileInfo(reportOnDisk_->path).fileName();
+    if (const std::optional<QString> known = report_->knownPath()) {
+        const QString onDisk = QFileInfo(*known).fileName();
         struct stat info {};
-        if (reportOnDisk_->path == base::JoinPath(directory, onDisk)
-            && store::LowerAZ(onDisk) == store::LowerAZ(state_.ReportFileName)
-            && ::stat(base::FileNameBytes(reportOnDisk_->path).constData(), &info) == 0 && !S_ISDIR(info.st_mode))
-            return reportOnDisk_->path;
+        if (*known == base::JoinPath(directory, onDisk) && store::LowerAZ(onDisk) == store::LowerAZ(state_.ReportFileName)
+            && ::stat(base::FileNameBytes(*known).constData(), &info) == 0 && !S_ISDIR(info.st_mode))
+            return *known;
     }
     return base::JoinPath(directory, store::ResolveReportName(directory, state_.ReportFileName));
 }

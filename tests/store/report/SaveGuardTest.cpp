@@ -13,7 +13,7 @@
 
 namespace {
 
-const store::ReportHeader Header{QStringLiteral("Mine"), QStringLiteral("Contact"), QStringLiteral("Contact"), 75};
+const store::ReportHead Header{QStringLiteral("Mine"), QStringLiteral("Contact"), QStringLiteral("Contact"), 75};
 
 QStringList Entries(const QTemporaryDir& dir)
 {
@@ -46,7 +46,7 @@ TEST(SaveGuard, AChangeBetweenTheLastLookAndTheRenameIsPutBackAndAskedAbout)
             return 0;
         });
         std::vector<store::ReportChange::Kind> asked;
-        const store::ReportHeader mine{QStringLiteral("Changed"), Header.typeWord, Header.categoryWord, 75};
+        const store::ReportHead mine{QStringLiteral("Changed"), Header.typeLine, Header.categoryLine, 75};
         const auto written = store::WriteReportFile(path, mine, {}, {known, [&](const store::ReportChange& change) {
                                                                          asked.push_back(change.kind);
                                                                          return yes;
