@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QKeyEvent>
 #include <QShowEvent>
+#include <QTimer>
 
 namespace {
 
@@ -126,7 +127,9 @@ void TFrmTabrep::paintEvent(QPaintEvent* event)
     QDialog::paintEvent(event);
     if (created_ && !leftoversQueued_) {
         leftoversQueued_ = true;
-        QMetaObject::invokeMethod(this, &TFrmTabrep::RemoveLeftovers, Qt::QueuedConnection);
+        // Queued, then timed: what was posted with the paint (its flush to the screen) goes first.
+        QMetaObject::invokeMethod(
+            this, [this] { QTimer::singleShot(0, this, &TFrmTabrep::RemoveLeftovers); }, Qt::QueuedConnection);
     }
 }
 
