@@ -118,9 +118,14 @@ bool ReportDesign::shared() const
     return !table_.Exclusive();
 }
 
-void ReportDesign::recreate(const QString& alias)
+void ReportDesign::recreate(const QString& alias, store::Leftovers leftovers)
 {
-    store::RecreateWorkingTable(table_, alias);
+    store::RecreateWorkingTable(table_, alias, leftovers);
+}
+
+void ReportDesign::removeLeftovers()
+{
+    table_.RemoveLeftovers();
 }
 
 void ReportDesign::clear()

@@ -2,6 +2,7 @@
 
 #include "design/FieldGridModel.h"
 #include "store/WorkingColumns.h"
+#include "store/engine/Table.h"
 #include "store/report/FieldRow.h"
 
 #include <QHash>
@@ -17,7 +18,6 @@
 namespace store {
 class FieldRecords;
 class Session;
-class Table;
 struct ReportFieldRecord;
 } // namespace store
 
@@ -59,8 +59,11 @@ public:
     bool shared() const;
 
     // Throws away any old working table and creates it anew in the alias
-    // directory, empty and closed.
-    void recreate(const QString& alias);
+    // directory, empty and closed; with Later, what an old table and killed
+    // writers left stays until removeLeftovers().
+    void recreate(const QString& alias, store::Leftovers leftovers = store::Leftovers::Remove);
+    // Throws base::EngineError, removing nothing, when another program holds the table.
+    void removeLeftovers();
     // Opens the table when closed, drops a pending edit and every row.
     void clear();
     // Writes the rows to disk when they changed since last written.

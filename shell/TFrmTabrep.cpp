@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QKeyEvent>
 #include <QShowEvent>
+#include <QTimer>
 
 namespace {
 
@@ -91,13 +92,9 @@ void TFrmTabrep::FormCreate()
     wizard_->setProductName(product);
     setWindowTitle(product);
     wizard_->setAlias(store::DatabaseAlias);
-    {
-        // Recreating the working table and the sweep below read the alias directory once between them.
-        const base::OnePass pass;
-        wizard_->CreateDataTable();
-        // Reports whose saving was cut short left their temporary files behind.
-        store::RemoveStaleReportTemporaries(store::GetAliasDirectory(session_, store::DatabaseAlias));
-    }
+    // The files an old table and killed writers left go after the first paint (RemoveLeftovers): finding them
+    // reads the whole alias directory, which in a large folder took as long as the rest of the start.
+    wizard_->CreateDataTable();
     wizard_->slideShowButton()->setVisible(programfiles::SlideshowAvailable());
     programfiles::SetHelpFile(
         programfiles::FindHelpFile(programfiles::ProgramDirectory(), translations::Language()));
@@ -123,6 +120,30 @@ void TFrmTabrep::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (!event->spontaneous())
         FormShow();
+}
+
+void TFrmTabrep::paintEvent(QPaintEvent* event)
+{
+    QDialog::paintEvent(event);
+    if (created_ && !leftoversQueued_) {
+        leftoversQueued_ = true;
+        // Queued, then timed: what was posted with the paint (its flush to the screen) goes first.
+        QMetaObject::invokeMethod(
+            this, [this] { QTimer::singleShot(0, this, &TFrmTabrep::RemoveLeftovers); }, Qt::QueuedConnection);
+    }
+}
+
+void TFrmTabrep::RemoveLeftovers()
+{
+    // The working table's removal and the sweep of report temporaries read the alias directory once between them.
+    const base::OnePass pass;
+    try {
+        wizard_->design().removeLeftovers();
+        // Reports whose saving was cut short left their temporary files behind.
+        store::RemoveStaleReportTemporaries(store::GetAliasDirectory(session_, store::DatabaseAlias));
+    } catch (const base::EngineError&) {
+        // The table taken by another copy, or the folder gone: what is left stays for the next start.
+    }
 }
 
 void TFrmTabrep::keyPressEvent(QKeyEvent* event)

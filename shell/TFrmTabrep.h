@@ -21,6 +21,9 @@ public:
 
     void FormCreate();
     void FormShow();
+    // Removes the files an old working table and killed writers left in the alias directory; run once, after
+    // the window's first paint.
+    void RemoveLeftovers();
 
     // Bottom-bar commands and the field-selection page's dialogs.
     void btExitClick();
@@ -33,9 +36,11 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     store::Session& session_;
     Wizard* wizard_;  // a child of the window
     bool created_ = false;
+    bool leftoversQueued_ = false;
 };

@@ -14,6 +14,11 @@ std::optional<ReportStamp> StampAt(int directoryFd, const char* fileName)
     struct stat info {};
     if (::fstatat(directoryFd, fileName, &info, 0) != 0)
         return std::nullopt;
+    return StampOf(info);
+}
+
+ReportStamp StampOf(const struct stat& info)
+{
     return ReportStamp{quint64(info.st_dev), quint64(info.st_ino), qint64(info.st_size),
                        qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec,
                        qint64(info.st_ctim.tv_sec) * 1000000000 + info.st_ctim.tv_nsec};

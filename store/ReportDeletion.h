@@ -1,5 +1,7 @@
 #pragma once
 
+#include <sys/stat.h>
+
 #include <QString>
 #include <QDateTime>
 #include <functional>
@@ -20,6 +22,9 @@ struct ReportStamp {
 
     QDateTime modified() const { return QDateTime::fromMSecsSinceEpoch(modifiedNs / 1000000); }
 };
+
+// The stamp of a file of that status.
+ReportStamp StampOf(const struct stat& info);
 
 // The stamp of the file named fileName in the directory open as directoryFd
 // (a link followed, as reading it follows it); none when nothing is there.

@@ -130,8 +130,10 @@ ReportListing ListReports(const QString& directory, ListingLines lines, const Re
     std::vector<std::pair<std::string, QString>> unreadable;
     WalkReports(directory, WalkOrder::AsRead, [&](const DirectoryEntry& entry) {
         try {
-            const ReportStamp stamp = StampAt(entry.directoryFd, entry.fileName).value_or(ReportStamp{});
-            ReportHead head = ReadReportHeadLines(entry, lines == ListingLines::WithFieldCount);
+            // The stamp is the opened file's, which its reader asked for anyway: no second look by its name.
+            struct stat opened {};
+            ReportHead head = ReadReportHeadLines(entry, lines == ListingLines::WithFieldCount, &opened);
+            const ReportStamp stamp = StampOf(opened);
             if (check)
                 check(head, entry);
             const QString fileName = FileName(entry.fileName);

@@ -42,18 +42,21 @@ void DefineWorkingTable(Table& table, const QString& alias)
     table.IndexDefs() = WorkingTableIndexes();
 }
 
-void RecreateWorkingTable(Table& table, const QString& alias)
+void RecreateWorkingTable(Table& table, const QString& alias, Leftovers leftovers)
 {
-    try {
-        table.Close();
-        table.SetDatabaseName(alias);
-        table.SetTableName(WorkingTableName);
-        table.DeleteTable();
-    } catch (const base::EngineError&) {
-        // No old table, or one that cannot go: creating replaces it or says why not.
+    // Deleting the old table removes its companions, which reads the directory; creating replaces the table anyway.
+    if (leftovers == Leftovers::Remove) {
+        try {
+            table.Close();
+            table.SetDatabaseName(alias);
+            table.SetTableName(WorkingTableName);
+            table.DeleteTable();
+        } catch (const base::EngineError&) {
+            // No old table, or one that cannot go: creating replaces it or says why not.
+        }
     }
     DefineWorkingTable(table, alias);
-    table.CreateTable();
+    table.CreateTable(leftovers);
 }
 
 void RequireOwnWorkingTable(Table& table)

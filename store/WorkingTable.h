@@ -19,8 +19,10 @@ std::vector<IndexDef> WorkingTableIndexes();
 void DefineWorkingTable(Table& table, const QString& alias);
 
 // Throws away any old working table (errors in closing or deleting it are
-// ignored) and creates it anew, empty. The table is left closed.
-void RecreateWorkingTable(Table& table, const QString& alias);
+// ignored) and creates it anew, empty. The table is left closed. With Later the
+// directory is not read: the old table's companion files and the table's stale
+// temporaries stay until table.RemoveLeftovers().
+void RecreateWorkingTable(Table& table, const QString& alias, Leftovers leftovers = Leftovers::Remove);
 
 // Before a report is written from the open working table: throws when another
 // copy of the program replaced the table on disk or took its lock over, as on a

@@ -85,7 +85,8 @@ public:
     void BtnPriorClick();
     void SetBook(PageTurn turn);
 
-    // Working table.
+    // Working table: made anew at start-up, without reading the folder; what an old
+    // one left goes with the design's removeLeftovers().
     void CreateDataTable();
     void ClearCustomTable();
 

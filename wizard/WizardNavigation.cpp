@@ -147,7 +147,7 @@ bool Wizard::enterOperation()
 
 void Wizard::CreateDataTable()
 {
-    design().recreate(store::DatabaseAlias);
+    design().recreate(store::DatabaseAlias, store::Leftovers::Later);
 }
 
 void Wizard::ClearCustomTable()

@@ -6,6 +6,7 @@
 #include "store/engine/TableFiles.h"
 #include "store/engine/TableImpl.h"
 #include "store/engine/TableSchema.h"
+#include "store/report/StaleTemporaries.h"
 
 #include <QCoreApplication>
 
@@ -111,7 +112,7 @@ std::vector<IndexDef>& Table::IndexDefs()
     return d->indexDefs;
 }
 
-void Table::CreateTable()
+void Table::CreateTable(Leftovers leftovers)
 {
     d->requireInactive();
     const px::TableDefinition definition = detail::definitionOf(d->fieldDefs, d->indexDefs);
@@ -119,8 +120,23 @@ void Table::CreateTable()
     const std::shared_ptr<SharedTable> table = d->session.sharedTable(path);
     if (table->openCount() > 0)
         throw base::EngineError(QCoreApplication::translate("Engine", "Table is in use: %1").arg(path));
-    detail::writeEmptyTable(path, definition);
+    detail::writeEmptyTable(path, definition, leftovers);
     table->define(definition, d->fieldDefs, d->indexDefs);
+}
+
+void Table::RemoveLeftovers()
+{
+    const QString path = detail::canonicalTablePath(d->path());
+    const std::shared_ptr<SharedTable> table = d->session.sharedTable(path);
+    table->attach(true);
+    try {
+        RemoveStaleTableTemporaries(path);
+        detail::removeUnusedCompanions(path, table->fields());
+    } catch (...) {
+        table->detach(true);
+        throw;
+    }
+    table->detach(true);
 }
 
 void Table::DeleteTable()

@@ -35,6 +35,11 @@ struct IndexDef {
 
 enum class TableState { Inactive, Browse, Edit, Insert };
 
+// What creating a table does with the files a former table of that name and killed
+// writers left: remove them, or leave them to RemoveLeftovers (both read the whole
+// directory; the new table reads none of those files).
+enum class Leftovers { Remove, Later };
+
 // A column of the table's current row, found by name in any letter case.
 // Reading: no value reads as "", 0 and false. Writing puts the table into edit
 // state when it is browsing, and is refused with the engine's messages.
@@ -98,7 +103,10 @@ public:
     // Definitions used by CreateTable; filled from the file when the table opens.
     std::vector<FieldDef>& FieldDefs();
     std::vector<IndexDef>& IndexDefs();
-    void CreateTable();                  // replaces a table of that name; leaves it closed
+    void CreateTable(Leftovers leftovers = Leftovers::Remove); // replaces a table of that name; leaves it closed
+    // Removes what CreateTable(Leftovers::Later) left, holding the table exclusively for that while;
+    // throws base::EngineError, removing nothing, when another program holds it.
+    void RemoveLeftovers();
     void DeleteTable();                  // the table and its companion files; a missing table is an error
 
     void Open();                         // reads the header only (rows when first needed); no effect when open

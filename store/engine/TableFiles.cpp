@@ -18,9 +18,9 @@
 namespace store::detail {
 namespace {
 
-bool needsMemoFile(const px::TableDefinition& definition)
+bool needsMemoFile(const std::vector<px::FieldDesc>& fields)
 {
-    for (const px::FieldDesc& f : definition.fields)
+    for (const px::FieldDesc& f : fields)
         switch (f.code) {
         case px::FieldCode::Memo:
         case px::FieldCode::Blob:
@@ -106,18 +106,25 @@ QStringList companionFilesOf(const QString& tablePath)
     return files;
 }
 
-void writeEmptyTable(const QString& tablePath, const px::TableDefinition& definition)
+void removeUnusedCompanions(const QString& tablePath, const std::vector<px::FieldDesc>& fields)
 {
-    TableLock lock(tablePath);
-    lock.hold(TableLock::Level::Exclusive);
-    px::writeTable(tablePath, definition, {});
-    const bool keepMemo = needsMemoFile(definition);
+    const bool keepMemo = needsMemoFile(fields);
     for (const QString& file : companionFilesOf(tablePath)) {
         const QString suffix = QFileInfo(file).suffix().toUpper();
         if (file == TableLock::lockPathOf(tablePath) || (keepMemo && suffix == QStringLiteral("MB")))
             continue;
         removeFile(file);
     }
+}
+
+void writeEmptyTable(const QString& tablePath, const px::TableDefinition& definition, Leftovers leftovers)
+{
+    TableLock lock(tablePath);
+    lock.hold(TableLock::Level::Exclusive,
+              leftovers == Leftovers::Remove ? TableLock::Sweep::Now : TableLock::Sweep::Later);
+    px::writeTable(tablePath, definition, {});
+    if (leftovers == Leftovers::Remove)
+        removeUnusedCompanions(tablePath, definition.fields);
 }
 
 void removeTableFiles(const QString& tablePath)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/engine/Table.h"
 #include "store/paradox/PxTable.h"
 
 #include <QString>
@@ -19,10 +20,15 @@ QString withTableExtension(const QString& name);
 // and are never among them.
 QStringList companionFilesOf(const QString& tablePath);
 
-// Writes an empty table and removes the files a former table of that name left
-// that no longer fit (indexes, and a memo file the new table does not use).
-// Holds the table exclusively meanwhile.
-void writeEmptyTable(const QString& tablePath, const px::TableDefinition& definition);
+// Removes the files a former table at tablePath left that do not fit the table
+// of those fields (indexes, and a memo file it does not use). The caller holds
+// the table exclusively.
+void removeUnusedCompanions(const QString& tablePath, const std::vector<px::FieldDesc>& fields);
+
+// Writes an empty table, holding it exclusively meanwhile, and with Remove takes
+// away what a former table and killed writers left (removeUnusedCompanions, the
+// table's stale temporaries).
+void writeEmptyTable(const QString& tablePath, const px::TableDefinition& definition, Leftovers leftovers);
 
 // Removes the table and its companion files; a missing table is an error.
 void removeTableFiles(const QString& tablePath);

@@ -261,7 +261,7 @@ bool TableLock::stillOurs() const
            readRecord(fd_).token == record_.token;
 }
 
-void TableLock::hold(Level level)
+void TableLock::hold(Level level, Sweep sweep)
 {
     if (level == level_)
         return;
@@ -288,7 +288,8 @@ void TableLock::hold(Level level)
             refresh_->start(LockRefreshSeconds * 1000);
         }
         // Nobody else writes the table now: what a killed writer left can go.
-        RemoveStaleTableTemporaries(tablePath_);
+        if (sweep == Sweep::Now)
+            RemoveStaleTableTemporaries(tablePath_);
         return;
     }
     // Shared: from an exclusive hold the lock shrinks in place to the slot; otherwise only an existing lock file

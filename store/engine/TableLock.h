@@ -47,7 +47,10 @@ public:
     // another holder is in the way, naming it when its record can be believed,
     // and leaves the hold as it was (but for a shared hold that only a reader's
     // lock kept from moving up: that one is let go before the file is locked anew).
-    void hold(Level level);
+    // Taking the table exclusively removes the table's temporaries a killed writer left, which reads the
+    // directory; Later leaves that to a sweep of the caller's (start-up's, after the first paint).
+    enum class Sweep { Now, Later };
+    void hold(Level level, Sweep sweep = Sweep::Now);
     Level level() const { return level_; }
 
     // While held exclusively: the lock file at the table's name is still the one

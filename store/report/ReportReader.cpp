@@ -61,15 +61,14 @@ void ReportReader::open(int directoryFd, const char* fileName)
         throw base::FileError(QCoreApplication::translate("ReportFile", "Cannot open report %1: %2")
                                   .arg(absolutePath(), ReasonText(error)));
     }
-    struct stat info {};
-    if (::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode)) {
+    if (::fstat(fd_, &opened_) != 0 || !S_ISREG(opened_.st_mode)) {
         ::close(fd_); // the constructor throws: no destructor closes it
         fd_ = -1;
         throw base::FileError(
             QCoreApplication::translate("ReportFile", "Cannot open report %1: it is not a regular file.")
                 .arg(absolutePath()));
     }
-    size_ = info.st_size;
+    size_ = opened_.st_size;
 }
 
 ReportVersion ReportReader::version()
@@ -513,9 +512,11 @@ QString PathOf(const DirectoryEntry& entry)
     return QFileInfo(QDir(entry.directory), base::FileNameText(entry.fileName)).absoluteFilePath();
 }
 
-ReportHead ReadReportHeadLines(const DirectoryEntry& entry, bool withFieldCount)
+ReportHead ReadReportHeadLines(const DirectoryEntry& entry, bool withFieldCount, struct stat* opened)
 {
     ReportReader reader(entry);
+    if (opened)
+        *opened = reader.opened();
     return HeadLinesOf(reader, withFieldCount);
 }
 

@@ -4,6 +4,8 @@
 #include "store/report/ReportContent.h"
 #include "store/report/ReportVersion.h"
 
+#include <sys/stat.h>
+
 #include <QByteArray>
 #include <QCryptographicHash>
 #include <QString>
@@ -70,6 +72,8 @@ public:
 
     // The file's whole path, for messages.
     QString absolutePath() const;
+    // The opened file's status, as it was when opened.
+    const struct stat& opened() const { return opened_; }
 
     // The whole file, as it was when opened: what was read so far and the rest,
     // which is read now. Only for a reader opened by path; once asked, no more
@@ -90,6 +94,7 @@ private:
     const char* entryName_ = nullptr; // opened as an entry of directory_
     LineBound bound_;
     int fd_ = -1;
+    struct stat opened_ {};
     // The piece of the file read last; a line that runs past its end is carried in partial_.
     // The StopBytes bytes after the piece are byte 26, never taken for the file's:
     // the search for a line's end reads eight bytes at a time and stops there at the latest.
@@ -178,7 +183,9 @@ ReportContent ReadReport(const DirectoryEntry& entry, const HeadCheck& check = {
 
 // Lines 1 and 2 of a report, for the report listing, and when asked line 5
 // (none when it holds no number); the other lines are left empty. Reads only as
-// much of the file as those lines take; throws as ReportReader does.
-ReportHead ReadReportHeadLines(const DirectoryEntry& entry, bool withFieldCount = false);
+// much of the file as those lines take; throws as ReportReader does. The opened
+// file's status goes to opened when asked.
+ReportHead ReadReportHeadLines(const DirectoryEntry& entry, bool withFieldCount = false,
+                               struct stat* opened = nullptr);
 
 } // namespace store

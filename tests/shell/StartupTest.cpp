@@ -1,3 +1,4 @@
+#include "base/AtomicFile.h"
 #include "shell/ProgramFiles.h"
 #include "shell/TFrmTabrep.h"
 #include "store/Alias.h"
@@ -17,6 +18,7 @@
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -72,6 +74,29 @@ TEST(Startup, ReplacesAWorkingTableLeftByAnEarlierRun)
     ASSERT_TRUE(window.created());
     EXPECT_EQ(FieldNames(trdata).size(), 14);
     EXPECT_EQ(px::TableFile::open(trdata).header().recordCount, 0);
+}
+
+// Nothing an old table or a killed writer left is looked for before the first paint (that reads the whole
+// folder); once the window has been painted it is gone, in any letter case, and a look-alike stays.
+TEST(Startup, RemovesWhatAnOldTableAndKilledWritersLeftAfterTheFirstPaint)
+{
+    TempAlias alias;
+    const QStringList left = {QStringLiteral("TRDATA.px"), QStringLiteral("TRDATA.X01"),
+                              QString::fromLatin1(base::TemporaryName(QStringLiteral("DB"), 7))};
+    const QString lookAlike = QStringLiteral("TRDATA2.PX");
+    for (const QString& name : left + QStringList{lookAlike})
+        ASSERT_TRUE(QFile(alias.path(name)).open(QIODevice::WriteOnly));
+    RecordingModal modal;
+    TFrmTabrep window(alias.session());
+    ASSERT_TRUE(window.created());
+    for (const QString& name : left)
+        EXPECT_TRUE(QFile::exists(alias.path(name))) << name.toStdString();
+    window.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !QFile::exists(alias.path(left[0])); }));
+    for (const QString& name : left)
+        EXPECT_FALSE(QFile::exists(alias.path(name))) << name.toStdString();
+    EXPECT_TRUE(QFile::exists(alias.path(lookAlike)));
+    EXPECT_EQ(FieldNames(alias.path(QStringLiteral("TRDATA.DB"))).size(), 14);
 }
 
 // Only "/" separates a directory from a file name, and an alias without PATH=
