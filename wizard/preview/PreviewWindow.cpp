@@ -44,10 +44,10 @@ PreviewWindow::PreviewWindow(QString directory, Source source, QWidget* parent)
     soon_->setSingleShot(true);
     soon_->setInterval(250);
     connect(soon_, &QTimer::timeout, this, &PreviewWindow::run);
-    connect(pass_, &PreviewPass::pageMade, this, &PreviewWindow::pageMade);
-    connect(pass_, &PreviewPass::progressed, this, &PreviewWindow::progressed);
-    connect(pass_, &PreviewPass::finished, this, &PreviewWindow::finished);
-    connect(pass_, &PreviewPass::failed, this, &PreviewWindow::failed);
+    connect(pass_, &PreviewPass::pageMade, this, &PreviewWindow::addPage);
+    connect(pass_, &PreviewPass::progressed, this, &PreviewWindow::showProgress);
+    connect(pass_, &PreviewPass::finished, this, &PreviewWindow::showResult);
+    connect(pass_, &PreviewPass::failed, this, &PreviewWindow::showFailure);
 
     auto* frame = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
@@ -169,7 +169,7 @@ void PreviewWindow::run()
         design = source_.report();
     } catch (const std::exception& failure) {
         pass_->stop();
-        failed(QString::fromUtf8(failure.what()));
+        showFailure(QString::fromUtf8(failure.what()));
         return;
     }
     // Reading the design moves the working table's cursor, which is told as a change too.
@@ -189,14 +189,14 @@ void PreviewWindow::run()
     pass_->start(report_, directory_, KeptPages);
 }
 
-void PreviewWindow::pageMade(const preview::Page& page)
+void PreviewWindow::addPage(const preview::Page& page)
 {
     pages_.append(page);
     pageCount_ = page.number;
     showWanted();
 }
 
-void PreviewWindow::progressed(const preview::Progress& progress)
+void PreviewWindow::showProgress(const preview::Progress& progress)
 {
     pageCount_ = std::max(pageCount_, progress.pages);
     if (progress.rowsClaimed > 0) {
@@ -206,7 +206,7 @@ void PreviewWindow::progressed(const preview::Progress& progress)
     showWanted();
 }
 
-void PreviewWindow::finished(const preview::PreviewResult& result)
+void PreviewWindow::showResult(const preview::PreviewResult& result)
 {
     pageCount_ = result.pages;
     progress_->hide();
@@ -221,7 +221,7 @@ void PreviewWindow::finished(const preview::PreviewResult& result)
     showWanted();
 }
 
-void PreviewWindow::failed(const QString& message)
+void PreviewWindow::showFailure(const QString& message)
 {
     progress_->hide();
     stop_->setEnabled(false);

@@ -52,10 +52,10 @@ protected:
 
 private:
     void run();
-    void pageMade(const preview::Page& page);
-    void progressed(const preview::Progress& progress);
-    void finished(const preview::PreviewResult& result);
-    void failed(const QString& message);
+    void addPage(const preview::Page& page);
+    void showProgress(const preview::Progress& progress);
+    void showResult(const preview::PreviewResult& result);
+    void showFailure(const QString& message);
     // Asks for a page (from 0), within those kept.
     void turn(int page);
     void showWanted();
