@@ -1,6 +1,7 @@
 #include "wizard/preview/PreviewWindow.h"
 
 #include "preview/ReportAdapter.h"
+#include "ui/Announce.h"
 #include "ui/DialogKit.h"
 #include "ui/ErrorGuard.h"
 #include "wizard/preview/PageView.h"
@@ -112,7 +113,7 @@ PreviewWindow::PreviewWindow(QString directory, Source source, QWidget* parent)
     frame->addWidget(legend_);
     auto* findingsLabel = new QLabel(tr("&What the data says about the columns:"), this);
     frame->addWidget(findingsLabel);
-    findings_ = new QListWidget(this);
+    findings_ = new ui::SaysCurrentEntry<QListWidget>(this);
     findings_->setObjectName(QStringLiteral("PreviewFindings"));
     findings_->setAccessibleName(tr("What the data says about the columns"));
     findings_->setWordWrap(true);
