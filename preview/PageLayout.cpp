@@ -1,6 +1,7 @@
 #include "preview/PageLayout.h"
 
 #include "base/EngineError.h"
+#include "preview/Paper.h"
 #include "preview/Summaries.h"
 
 #include <QCoreApplication>
@@ -8,16 +9,6 @@
 #include <algorithm>
 
 namespace preview {
-
-int PageLines(int width)
-{
-    switch (width) {
-    case 77: return int(29.7 / 2.54 * 6);
-    case 110: return int(8.5 * 6);
-    case 115: return int(21.0 / 2.54 * 6);
-    default: return 11 * 6;
-    }
-}
 
 void PlaceColumn(QChar* column, const CellText& cell, int capacity, bool leaders, bool trailers)
 {

@@ -18,10 +18,6 @@ struct Page {
     QStringList lines;
 };
 
-// The lines a page holds, six an inch, by the paper that the printable width
-// stands for: US portrait (75) and any other width 11 inches, A4 portrait (77)
-// 29.7 cm, US landscape (110) 8.5 inches, A4 landscape (115) 21 cm.
-int PageLines(int width);
 
 // The text a column of capacity characters shows for a cell: a value longer
 // than the column cut at its end, its last character then the cut mark "…"; dot

@@ -12,4 +12,9 @@ struct Paper {
 };
 Paper PaperOf(int printableWidth);
 
+// The lines a page holds, six an inch of the sheet's height: US portrait (75)
+// and any other width 11 inches, A4 portrait (77) 29.7 cm, US landscape (110)
+// 8.5 inches, A4 landscape (115) 21 cm.
+int PageLines(int printableWidth);
+
 } // namespace preview

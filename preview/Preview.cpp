@@ -1,6 +1,7 @@
 #include "preview/Preview.h"
 
 #include "preview/BlockStream.h"
+#include "preview/Paper.h"
 #include "preview/Summaries.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,7 @@
 // The report laid out on small tables made here: columns, pages, blocks,
 // joins, summaries and what the data says about the columns.
 #include "base/Error.h"
+#include "preview/Paper.h"
 #include "preview/Preview.h"
 #include "tests/support/QtPrinting.h"
 
