@@ -22,6 +22,14 @@ Report ReportSession::report(const ReportHead& head)
     return Report{head, rows_.rowsInReportOrder()};
 }
 
+void ReportSession::setHead(const ReportHead& head)
+{
+    if (head == head_)
+        return;
+    head_ = head;
+    emit headChanged();
+}
+
 std::vector<store::FieldRow> ReportSession::load(store::ReportReader& reader, const QString& path, int count,
                                                  const std::function<void(const store::ReportFieldRecord&)>& seen)
 {

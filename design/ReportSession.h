@@ -35,6 +35,11 @@ public:
     // The report as it stands now: head as the pages hold it, the rows in the
     // report's order (a pending edit stored first).
     Report report(const ReportHead& head);
+    // The head as the pages held it at the last page turn or load: what the
+    // pages after the head's own read of it (printable width, detail level,
+    // type, category).
+    const ReportHead& head() const { return head_; }
+    void setHead(const ReportHead& head);
 
     // Reads the field records that follow line 5 of the reader's file at path
     // into the working table (see ReportDesign::load), count as
@@ -64,11 +69,14 @@ signals:
     void rowsChanged();
     // Another file, or another version of it, is now the one known.
     void fileChanged();
+    // The head differs from what it was.
+    void headChanged();
 
 private:
     void know(std::optional<std::pair<QString, store::ReportVersion>> file);
 
     ReportDesign rows_;
+    ReportHead head_;
     std::optional<std::pair<QString, store::ReportVersion>> file_;
 };
 

@@ -54,6 +54,7 @@ Wizard::Wizard(store::Session& session, QWidget* window)
     Notebook1->setFixedSize(ui::Scaled(624), ui::Scaled(377));
     // Until a page is needed an empty stand-in holds its place.
     Notebook1->addWidget(buildPage(Operation));
+    hooks_[Operation] = operation_;
     for (int index = Operation + 1; index < PageCount; ++index)
         Notebook1->addWidget(new QWidget);
     built_[Operation] = true;

@@ -30,6 +30,10 @@ class Session;
 } // namespace store
 
 
+namespace wizard {
+class PageHooks;
+} // namespace wizard
+
 class QAbstractButton;
 class CategoryPage;
 class ColumnsPage;
@@ -175,6 +179,8 @@ private:
     // A field of the field-selection page ticked or unticked: the field order and the columns follow.
     void fieldsPicked();
 
+    // The hooks of a page, built when first asked for.
+    wizard::PageHooks& hooksOf(int index);
     void showPage(int index);
     void setNavigationButtons();
     // Steps of the page machine.
@@ -194,6 +200,7 @@ private:
     QWidget* window_;
     WizardState state_;
     std::array<bool, PageCount> built_{};
+    std::array<wizard::PageHooks*, PageCount> hooks_{};
     rules::PreviewBlock preview_;  // the used block of the columns-and-rows preview
     std::unique_ptr<design::HostTables> hostTables_;
     std::unique_ptr<design::ReportSession> report_;

@@ -8,6 +8,7 @@
 #include "wizard/pages/FieldOrderPage.h"
 #include "wizard/pages/FieldSelectionPage.h"
 #include "wizard/pages/OperationPage.h"
+#include "wizard/pages/PageHooks.h"
 #include "wizard/pages/ReportTypePage.h"
 #include "ui/Hourglass.h"
 #include "ui/Modal.h"
@@ -60,6 +61,16 @@ void Wizard::SetBook(PageTurn turn)
         state_.PageIndex = page;
         showPage(page);
     };
+    // The page shown when the turn began; a page that refuses to be left or
+    // entered leaves it shown.
+    const int from = Notebook1->currentIndex();
+    if (turn != PageTurn::None && from != state_.PageIndex && !hooksOf(from).leave(turn)) {
+        state_.PageIndex = from;
+        return;
+    }
+    // The pages after the head's own read it from the session.
+    if (state_.PageIndex != Operation)
+        report_->setHead(headOfPages());
 
     if (state_.PageIndex == ReportType && !enterOperation())
         return;
@@ -101,7 +112,12 @@ void Wizard::SetBook(PageTurn turn)
     if (state_.PageIndex == Definitions)
         WriteColWidthsGridToTable();
 
+    if (!hooksOf(state_.PageIndex).enter(turn)) {
+        state_.PageIndex = from;
+        return;
+    }
     showPage(state_.PageIndex);
+    hooksOf(state_.PageIndex).shown();
 
     if (state_.PageIndex == Description && descriptionPage().isVisible())
         descriptionPage().focusEdit();

@@ -31,7 +31,9 @@ void Wizard::ensurePage(int index)
         return;
     built_[index] = true;
     QWidget* standIn = Notebook1->widget(index);
-    Notebook1->insertWidget(index, buildPage(index));
+    QWidget* page = buildPage(index);
+    hooks_[index] = dynamic_cast<wizard::PageHooks*>(page);
+    Notebook1->insertWidget(index, page);
     Notebook1->removeWidget(standIn);
     delete standIn;
     // The layout view takes its place in the window's tab order, so its page must be in the window first.
@@ -97,6 +99,12 @@ QWidget* Wizard::buildPage(int index)
 std::function<void()> Wizard::guarded(void (Wizard::*handler)())
 {
     return [this, handler] { ui::Guarded(window_, [&] { (this->*handler)(); }); };
+}
+
+wizard::PageHooks& Wizard::hooksOf(int index)
+{
+    ensurePage(index);
+    return *hooks_[index];
 }
 
 OperationPage& Wizard::operationPage()

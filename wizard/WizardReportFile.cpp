@@ -1,11 +1,7 @@
 // Writing the report definition file from the pages and the working table.
 #include "wizard/Wizard.h"
 
-#include "wizard/pages/CategoryPage.h"
-#include "wizard/pages/DescriptionPage.h"
-#include "wizard/pages/DetailPage.h"
-#include "wizard/pages/PaperPage.h"
-#include "wizard/pages/ReportTypePage.h"
+#include "wizard/pages/PageHooks.h"
 #include "ui/Modal.h"
 #include "ui/Option.h"
 #include "base/Paths.h"
@@ -36,14 +32,10 @@ bool Wizard::WriteTheReportFile(QWidget* parent, SaveTarget target)
 
 design::ReportHead Wizard::headOfPages()
 {
-    ensurePages(); // every page has its part in a report
-    design::ReportHead head;
-    head.description = descriptionPage().description();
-    head.type = reportTypePage().dateOrdered() ? store::ReportType::Calendar : store::ReportType::Contact;
-    head.category = categoryPage().category();
-    head.width = paperPage().printableWidth();
-    head.detailLevel = detailPage().detailLevel();
-    return head;
+    design::Report report;
+    for (int index = Operation; index < PageCount; ++index)
+        hooksOf(index).contribute(report); // every page has its part in a report
+    return report.head;
 }
 
 // A report chosen in the selection dialog is known by its bare name in small

@@ -1,5 +1,6 @@
 #include "wizard/pages/CategoryPage.h"
 
+#include "design/Report.h"
 #include "ui/Describes.h"
 #include "ui/Option.h"
 #include "wizard/WizardState.h"
@@ -115,4 +116,9 @@ void CategoryPage::hideSalesAndQuotes()
 void CategoryPage::RBContactClick()
 {
     state_.CatalogueDirty = true;
+}
+
+void CategoryPage::contribute(design::Report& report) const
+{
+    report.head.category = category();
 }

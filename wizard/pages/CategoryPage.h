@@ -1,5 +1,6 @@
 #pragma once
 
+#include "wizard/pages/PageHooks.h"
 #include "store/report/ReportWords.h"
 
 #include <QCoreApplication>
@@ -15,7 +16,7 @@ class Option;
 class QLabel;
 
 // Page 2: the kind of information the report includes besides the contact's.
-class CategoryPage : public QWidget {
+class CategoryPage : public QWidget, public wizard::PageHooks {
     Q_DECLARE_TR_FUNCTIONS(CategoryPage)
 
 public:
@@ -24,6 +25,8 @@ public:
     // The category turned on; none for the sales and quote options, which no
     // category is bound to.
     std::optional<store::Category> category() const;
+    // Its part of the report's head.
+    void contribute(design::Report& report) const override;
     // Turns the category's option on, as a click does.
     void choose(store::Category category);
     // The sales and quote options are not offered.

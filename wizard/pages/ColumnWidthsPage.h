@@ -1,5 +1,6 @@
 #pragma once
 
+#include "wizard/pages/PageHooks.h"
 #include "wizard/view/ColumnLayoutView.h"
 
 #include <QCoreApplication>
@@ -17,7 +18,7 @@ class QTableWidget;
 // Page 9: the positions grid, one row per field of the report with its line and
 // its starting and ending positions in tenths of an inch, the column check, and
 // the view of the columns drawn to scale under the grid.
-class ColumnWidthsPage : public QWidget {
+class ColumnWidthsPage : public QWidget, public wizard::PageHooks {
     Q_DECLARE_TR_FUNCTIONS(ColumnWidthsPage)
 public:
     ColumnWidthsPage();

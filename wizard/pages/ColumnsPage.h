@@ -1,5 +1,6 @@
 #pragma once
 
+#include "wizard/pages/PageHooks.h"
 #include <QCoreApplication>
 #include <QWidget>
 #include <functional>
@@ -19,7 +20,7 @@ class QTableWidget;
 
 // Page 8: the number of columns, and the preview of the block of columns and
 // rows the fields are laid out in.
-class ColumnsPage : public QWidget {
+class ColumnsPage : public QWidget, public wizard::PageHooks {
     Q_DECLARE_TR_FUNCTIONS(ColumnsPage)
 
 public:

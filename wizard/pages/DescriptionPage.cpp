@@ -1,5 +1,6 @@
 #include "wizard/pages/DescriptionPage.h"
 
+#include "design/Report.h"
 #include "wizard/pages/Cp1252Validator.h"
 #include "wizard/pages/PageKit.h"
 
@@ -63,4 +64,9 @@ void DescriptionPage::EdDescriptionChange()
 {
     if (onChange_)
         onChange_(EdDescription->text());
+}
+
+void DescriptionPage::contribute(design::Report& report) const
+{
+    report.head.description = description();
 }

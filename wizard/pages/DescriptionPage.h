@@ -1,5 +1,6 @@
 #pragma once
 
+#include "wizard/pages/PageHooks.h"
 #include <QCoreApplication>
 #include <QWidget>
 #include <functional>
@@ -7,7 +8,7 @@
 class QLineEdit;
 
 // Page 3: the report's short description.
-class DescriptionPage : public QWidget {
+class DescriptionPage : public QWidget, public wizard::PageHooks {
     Q_DECLARE_TR_FUNCTIONS(DescriptionPage)
 
 public:
@@ -16,6 +17,8 @@ public:
     DescriptionPage();
 
     QString description() const;
+    // Its part of the report's head.
+    void contribute(design::Report& report) const override;
     void setDescription(const QString& text);
     // The edit takes the typed limit, or a longer loaded description whole.
     void allowLength(int characters);

@@ -1,5 +1,6 @@
 #include "wizard/pages/DetailPage.h"
 
+#include "design/Report.h"
 #include "ui/Option.h"
 #include "wizard/pages/PageKit.h"
 
@@ -48,4 +49,9 @@ void DetailPage::rbCustNoClick()
 {
     if (onChoice_)
         onChoice_(false);
+}
+
+void DetailPage::contribute(design::Report& report) const
+{
+    report.head.detailLevel = detailLevel();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "wizard/pages/PageHooks.h"
 #include <QCoreApplication>
 #include <QWidget>
 #include <functional>
@@ -9,13 +10,15 @@ class Option;
 }
 
 // Page 5: whether the report's first column is the detail level (the CustomID field).
-class DetailPage : public QWidget {
+class DetailPage : public QWidget, public wizard::PageHooks {
     Q_DECLARE_TR_FUNCTIONS(DetailPage)
 
 public:
     DetailPage();
 
     bool detailLevel() const;
+    // Its part of the report's head.
+    void contribute(design::Report& report) const override;
     // Turns the choice on, as a click does.
     void chooseDetailLevel(bool detailLevel);
     // Told the choice whenever it is turned on.

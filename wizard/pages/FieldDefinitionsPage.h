@@ -1,5 +1,6 @@
 #pragma once
 
+#include "wizard/pages/PageHooks.h"
 #include "store/report/FieldRow.h"
 
 #include <QCoreApplication>
@@ -22,7 +23,7 @@ class QPushButton;
 // Page 10: the report's fields, and for the one picked its column header, its
 // dot leaders and trailers and the summaries its type offers, each bound to a
 // column of the field's working-table row; and Make Report.
-class FieldDefinitionsPage : public QWidget {
+class FieldDefinitionsPage : public QWidget, public wizard::PageHooks {
     Q_DECLARE_TR_FUNCTIONS(FieldDefinitionsPage)
 public:
     FieldDefinitionsPage();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "wizard/pages/PageHooks.h"
 #include <QStringList>
 #include <QCoreApplication>
 #include <QWidget>
@@ -17,7 +18,7 @@ class QPushButton;
 
 // Page 7: the chosen fields in the order they stand on the report, moved up and
 // down under the field-order rules, and the note on the detail level.
-class FieldOrderPage : public QWidget {
+class FieldOrderPage : public QWidget, public wizard::PageHooks {
     Q_DECLARE_TR_FUNCTIONS(FieldOrderPage)
 
 public:

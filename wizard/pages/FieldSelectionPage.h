@@ -1,5 +1,6 @@
 #pragma once
 
+#include "wizard/pages/PageHooks.h"
 #include <QStringList>
 #include <QCoreApplication>
 #include <QWidget>
@@ -17,7 +18,7 @@ class QPushButton;
 // Page 6: the contact fields and the event fields ticked for the report, with
 // the rule of one memo field at most, and the buttons of the window's
 // special-fields and user-fields dialogs.
-class FieldSelectionPage : public QWidget {
+class FieldSelectionPage : public QWidget, public wizard::PageHooks {
     Q_DECLARE_TR_FUNCTIONS(FieldSelectionPage)
 
 public:

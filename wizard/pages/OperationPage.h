@@ -1,5 +1,6 @@
 #pragma once
 
+#include "wizard/pages/PageHooks.h"
 #include <QCoreApplication>
 #include <QWidget>
 
@@ -12,7 +13,7 @@ class Option;
 class QLabel;
 
 // Page 0: what the wizard is to do, under the product's name.
-class OperationPage : public QWidget {
+class OperationPage : public QWidget, public wizard::PageHooks {
     Q_DECLARE_TR_FUNCTIONS(OperationPage)
 
 public:

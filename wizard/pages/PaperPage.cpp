@@ -1,5 +1,6 @@
 #include "wizard/pages/PaperPage.h"
 
+#include "design/Report.h"
 #include "rules/ReportSettings.h"
 #include "ui/Option.h"
 #include "ui/SpinEdit.h"
@@ -135,4 +136,9 @@ void PaperPage::RbOtherClick()
 void PaperPage::SpinMarginChange()
 {
     LblMargin->setText(WidthText(SpinMargin->value()));
+}
+
+void PaperPage::contribute(design::Report& report) const
+{
+    report.head.width = printableWidth();
 }

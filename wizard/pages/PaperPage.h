@@ -1,5 +1,6 @@
 #pragma once
 
+#include "wizard/pages/PageHooks.h"
 #include <QCoreApplication>
 #include <QWidget>
 
@@ -12,13 +13,15 @@ class QFrame;
 class QLabel;
 
 // Page 4: the paper size, which gives the printable width in tenths of an inch.
-class PaperPage : public QWidget {
+class PaperPage : public QWidget, public wizard::PageHooks {
     Q_DECLARE_TR_FUNCTIONS(PaperPage)
 
 public:
     PaperPage();
 
     int printableWidth() const;
+    // Its part of the report's head.
+    void contribute(design::Report& report) const override;
     // A loaded report's width: the paper of that width turned on, or Other with the width shown.
     void setPrintableWidth(int width);
 

@@ -1,5 +1,6 @@
 #include "wizard/pages/ReportTypePage.h"
 
+#include "design/Report.h"
 #include "ui/Describes.h"
 #include "ui/Option.h"
 #include "wizard/WizardState.h"
@@ -47,4 +48,9 @@ void ReportTypePage::chooseDateOrdered(bool dateOrdered)
 void ReportTypePage::Notebook1Click()
 {
     state_.CatalogueDirty = true;
+}
+
+void ReportTypePage::contribute(design::Report& report) const
+{
+    report.head.type = dateOrdered() ? store::ReportType::Calendar : store::ReportType::Contact;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "wizard/pages/PageHooks.h"
 #include <QCoreApplication>
 #include <QWidget>
 
@@ -10,13 +11,15 @@ class Option;
 }
 
 // Page 1: a report ordered by contact or by date.
-class ReportTypePage : public QWidget {
+class ReportTypePage : public QWidget, public wizard::PageHooks {
     Q_DECLARE_TR_FUNCTIONS(ReportTypePage)
 
 public:
     explicit ReportTypePage(WizardState& state);
 
     bool dateOrdered() const;
+    // Its part of the report's head.
+    void contribute(design::Report& report) const override;
     // Turns the type on, as a click does.
     void chooseDateOrdered(bool dateOrdered);
 
