@@ -1,6 +1,5 @@
 #pragma once
 
-#include "rules/ColumnLayout.h"
 #include "rules/FieldOrderRules.h"
 #include "store/report/ReportVersion.h"
 #include "wizard/WizardState.h"
@@ -123,9 +122,6 @@ public:
     void RecordDBType(const QString& name, int code);
     void WriteFieldOrders();
 
-    // Columns and rows.
-    void SetGrid();
-
     // Column positions and field attributes.
     void FillColTable();
     void WriteColWidthsGridToTable();
@@ -201,7 +197,6 @@ private:
     WizardState state_;
     std::array<bool, PageCount> built_{};
     std::array<wizard::PageHooks*, PageCount> hooks_{};
-    rules::PreviewBlock preview_;  // the used block of the columns-and-rows preview
     std::unique_ptr<design::HostTables> hostTables_;
     std::unique_ptr<design::ReportSession> report_;
     QPointer<PreviewWindow> previewWindow_;

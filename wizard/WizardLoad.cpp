@@ -93,6 +93,7 @@ void Wizard::LoadConfig()
     columns_->showDetailLevel(detailLevel);
 
     state_.SelectedCount = order_->fieldCount();
+    report().setHead(headOfPages()); // the columns are laid out with the loaded detail level
     columns_->setColumnCount(onFirstLine);
-    SetGrid();
+    columns_->SetGrid();
 }

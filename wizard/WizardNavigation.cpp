@@ -101,12 +101,8 @@ void Wizard::SetBook(PageTurn turn)
         ui::ShowError(window_, tr("No Fields Selected."));
         return;
     }
-    if (state_.PageIndex == Columns && turn != PageTurn::Backward) {
+    if (state_.PageIndex == Columns && turn != PageTurn::Backward)
         WriteFieldOrders();
-        if (columns_->columnCount() == 1)
-            columns_->setColumnCount(order_->fieldCount());
-        SetGrid();
-    }
     if (state_.PageIndex == Widths && !enterColumnWidths(turn))
         return;
     if (state_.PageIndex == Definitions)
@@ -121,8 +117,6 @@ void Wizard::SetBook(PageTurn turn)
 
     if (state_.PageIndex == Description && descriptionPage().isVisible())
         descriptionPage().focusEdit();
-    if (state_.PageIndex == Columns)
-        columns_->focusColumns();
     // Picked from code: the attributes are shown once, by the call below.
     if (state_.PageIndex == Definitions && definitions_->pickFirstField())
         LBFieldDefsClick(definitions_);

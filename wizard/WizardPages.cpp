@@ -4,7 +4,6 @@
 #include "wizard/Wizard.h"
 
 #include "design/ReportDesign.h"
-#include "rules/ColumnLayout.h"
 #include "ui/ErrorGuard.h"
 #include "ui/PickList.h"
 #include "wizard/pages/CategoryPage.h"
@@ -74,9 +73,7 @@ QWidget* Wizard::buildPage(int index)
     case Order:
         return order_ = new FieldOrderPage(state_);
     case Columns:
-        columns_ = new ColumnsPage(state_);
-        columns_->setChangeHandler([this] { SetGrid(); });
-        return columns_;
+        return columns_ = new ColumnsPage(state_, *report_, [this] { return orderedFields(); }, window_);
     case Widths:
         widths_ = new ColumnWidthsPage;
         widths_->setCheckHandler(guarded(&Wizard::BtnCheckClick));
@@ -153,27 +150,10 @@ QStringList Wizard::orderedFields() const
     return order_->orderedFields();
 }
 
-void Wizard::SetGrid()
-{
-    state_.ColumnsGridReady = false;
-    const rules::ColumnLayout layout = rules::LayOutColumns(orderedFields(), detailPage().detailLevel(),
-                                                              columns_->columnCount(), columns_->previousRows());
-    preview_ = layout.cells;
-    columns_->showLayout(layout);
-    // The message belongs to the pass: the Columns box, losing the focus to the
-    // message box, brings its text into range, and that change must not start
-    // a second pass (and a second message) inside this one.
-    if (layout.limitReached)
-        ui::ShowError(window_, rules::RowLimitMessage());
-    state_.ColumnsGridReady = true;
-}
-
 void Wizard::fieldsPicked()
 {
     state_.SelectedCount = order_->fieldCount();
-    if (columns_->columnCount() == 1)
-        columns_->setColumnCount(state_.SelectedCount);
-    SetGrid();
+    columns_->fieldsChanged();
 }
 
 void Wizard::tickCustomId(bool ticked)

@@ -24,7 +24,7 @@ void Wizard::FillColTable()
     } else {
         rules::PositionInput input;
         input.fields = orderedFields();
-        input.preview = preview_;
+        input.preview = report_->columnBlock();
         input.printableWidth = paperPage().printableWidth();
         input.detailLevel = detailPage().detailLevel();
         input.customIdRowPlaced =

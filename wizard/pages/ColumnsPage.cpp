@@ -3,7 +3,9 @@
 #include "ui/Announce.h"
 #include "ui/SpinEdit.h"
 #include "base/TextNumbers.h"
+#include "design/ReportSession.h"
 #include "rules/ColumnLayout.h"
+#include "ui/Modal.h"
 #include "wizard/WizardState.h"
 #include "wizard/pages/PageKit.h"
 #include "ui/DialogKit.h"
@@ -17,7 +19,9 @@
 
 using namespace pagekit;
 
-ColumnsPage::ColumnsPage(WizardState& state) : state_(state)
+ColumnsPage::ColumnsPage(WizardState& state, design::ReportSession& session,
+                         std::function<QStringList()> orderedFields, QWidget* window)
+    : state_(state), session_(session), orderedFields_(std::move(orderedFields)), window_(window)
 {
     QGridLayout* grid = GridLayout(this, QStringLiteral("Page8"), tr("Column and Rows"), 4);
     QWidget* page = this;
@@ -121,17 +125,45 @@ void ColumnsPage::showDetailLevel(bool detailLevel)
     LblCustYes2->setVisible(detailLevel);
 }
 
-void ColumnsPage::focusColumns()
+bool ColumnsPage::enter(wizard::PageTurn turn)
+{
+    if (turn != wizard::PageTurn::Backward)
+        fieldsChanged();
+    return true;
+}
+
+void ColumnsPage::shown()
 {
     if (SpinCol->isVisible())
         SpinCol->setFocus();
 }
 
+void ColumnsPage::fieldsChanged()
+{
+    if (columnCount() == 1)
+        setColumnCount(static_cast<int>(orderedFields_().size()));
+    SetGrid();
+}
+
+void ColumnsPage::SetGrid()
+{
+    state_.ColumnsGridReady = false;
+    const rules::ColumnLayout layout =
+        rules::LayOutColumns(orderedFields_(), session_.head().detailLevel, columnCount(), previousRows());
+    session_.setColumnBlock(layout.cells);
+    showLayout(layout);
+    // The message belongs to the pass: the Columns box, losing the focus to the
+    // message box, brings its text into range, and that change must not start
+    // a second pass (and a second message) inside this one.
+    if (layout.limitReached)
+        ui::ShowError(window_, rules::RowLimitMessage());
+    state_.ColumnsGridReady = true;
+}
+
 void ColumnsPage::SpinColChange()
 {
-    if (state_.ColumnsGridReady && onChange_) {
-        onChange_();
-    }
+    if (state_.ColumnsGridReady)
+        SetGrid();
 }
 
 void ColumnsPage::SpinColClick()
