@@ -41,10 +41,10 @@ public:
     // type, category).
     const ReportHead& head() const { return head_; }
     void setHead(const ReportHead& head);
-    // The block of columns and rows the fields were laid out in last (the
-    // columns page's preview): what default positions are given from.
-    const rules::PreviewBlock& columnBlock() const { return columnBlock_; }
-    void setColumnBlock(rules::PreviewBlock block) { columnBlock_ = std::move(block); }
+    // The fields as laid out last over the columns (the columns page's
+    // preview): what default positions are given from.
+    const rules::ColumnLayout& columnLayout() const { return columnLayout_; }
+    void setColumnLayout(rules::ColumnLayout layout) { columnLayout_ = std::move(layout); }
 
     // Reads the field records that follow line 5 of the reader's file at path
     // into the working table (see ReportDesign::load), count as
@@ -82,7 +82,7 @@ private:
 
     ReportDesign rows_;
     ReportHead head_;
-    rules::PreviewBlock columnBlock_;
+    rules::ColumnLayout columnLayout_;
     std::optional<std::pair<QString, store::ReportVersion>> file_;
 };
 

@@ -167,6 +167,10 @@
         <source>Pre&amp;view</source>
         <translation>&amp;Vorschau</translation>
     </message>
+    <message>
+        <source>Columns appear OK.</source>
+        <translation>Die Spalten scheinen in Ordnung zu sein.</translation>
+    </message>
 </context>
 <context>
     <name>ColumnsPage</name>
@@ -2256,10 +2260,6 @@ Freie Software unter der MIT-Lizenz</translation>
     <message>
         <source>No Fields Selected.</source>
         <translation>Keine Felder gewählt.</translation>
-    </message>
-    <message>
-        <source>Columns appear OK.</source>
-        <translation>Die Spalten scheinen in Ordnung zu sein.</translation>
     </message>
     <message>
         <source> Its file time says it was last changed on %1.</source>

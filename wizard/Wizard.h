@@ -122,10 +122,7 @@ public:
     void RecordDBType(const QString& name, int code);
     void WriteFieldOrders();
 
-    // Column positions and field attributes.
-    void FillColTable();
-    void WriteColWidthsGridToTable();
-    void BtnCheckClick();
+    // Field attributes.
     void LBFieldDefsClick(QObject* Sender);
     void CheckFieldTypes();
 
@@ -135,7 +132,6 @@ public:
     // the columns.
     void showPreview();
     design::Report reportAsDesigned();
-    void applySpan(const QString& field, int left, int right);
     // The same over the column-width editor's rows, beside it; Apply puts the span into its grid.
     void showEditorPreview(TFrmColumn& editor);
 
@@ -181,7 +177,6 @@ private:
     void setNavigationButtons();
     // Steps of the page machine.
     bool enterOperation();
-    bool enterColumnWidths(PageTurn turn);
     bool selectReport(bool deleting);
     void runColumnWidthEditor();
     QStringList orderedFields() const;
@@ -226,5 +221,4 @@ private:
 
     QWidget* buildPage(int index);
     void buildBottomBar(QVBoxLayout* frame);
-    void addColumnLayoutView();
 };

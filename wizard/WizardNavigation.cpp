@@ -3,6 +3,7 @@
 
 #include "wizard/pages/CategoryPage.h"
 #include "wizard/pages/DescriptionPage.h"
+#include "wizard/pages/ColumnWidthsPage.h"
 #include "wizard/pages/FieldDefinitionsPage.h"
 #include "wizard/pages/ColumnsPage.h"
 #include "wizard/pages/FieldOrderPage.h"
@@ -103,10 +104,8 @@ void Wizard::SetBook(PageTurn turn)
     }
     if (state_.PageIndex == Columns && turn != PageTurn::Backward)
         WriteFieldOrders();
-    if (state_.PageIndex == Widths && !enterColumnWidths(turn))
-        return;
     if (state_.PageIndex == Definitions)
-        WriteColWidthsGridToTable();
+        definitions_->showFields(orderedFields());
 
     if (!hooksOf(state_.PageIndex).enter(turn)) {
         state_.PageIndex = from;
@@ -151,7 +150,7 @@ bool Wizard::enterOperation()
     }
     const ui::Hourglass hourglass; // a long report takes a moment to load
     LoadConfig();
-    FillColTable();
+    widths_->FillColTable();
     return true;
 }
 

@@ -18,7 +18,6 @@
 #include "wizard/pages/PaperPage.h"
 #include "wizard/pages/ReportTypePage.h"
 #include "wizard/preview/PreviewWindow.h"
-#include "wizard/view/ColumnLayoutView.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -37,7 +36,7 @@ void Wizard::ensurePage(int index)
     delete standIn;
     // The layout view takes its place in the window's tab order, so its page must be in the window first.
     if (index == Widths)
-        addColumnLayoutView();
+        widths_->addLayoutView(btExit);
 }
 
 void Wizard::ensurePages()
@@ -75,8 +74,7 @@ QWidget* Wizard::buildPage(int index)
     case Columns:
         return columns_ = new ColumnsPage(state_, *report_, [this] { return orderedFields(); }, window_);
     case Widths:
-        widths_ = new ColumnWidthsPage;
-        widths_->setCheckHandler(guarded(&Wizard::BtnCheckClick));
+        widths_ = new ColumnWidthsPage(state_, *report_, [this] { return orderedFields(); }, window_);
         widths_->setPreviewHandler(guarded(&Wizard::showPreview));
         widths_->setEditHandler([this] {
             if (previewWindow_)
@@ -163,17 +161,3 @@ void Wizard::tickCustomId(bool ticked)
     fields_->tickContact(QStringLiteral("CustomID"), ticked);
 }
 
-// The view draws to the printable width and labels each box as the working
-// table's row of its field says; it comes last in the window's tab order,
-// after the bottom bar.
-void Wizard::addColumnLayoutView()
-{
-    ColumnLayoutView::Source source;
-    source.printableWidth = [this] { return paperPage().printableWidth(); };
-    source.labels = [this] {
-        QHash<QString, QString> labels;
-        ui::Guarded(window_, [&] { labels = design().fieldLabels(state_.EventCategory); });
-        return labels;
-    };
-    widths_->addLayoutView(std::move(source), btExit);
-}

@@ -2,6 +2,7 @@
 #include "wizard/Wizard.h"
 
 #include "wizard/pages/DescriptionPage.h"
+#include "wizard/pages/ColumnWidthsPage.h"
 #include "wizard/pages/FieldDefinitionsPage.h"
 #include "wizard/pages/OperationPage.h"
 #include "ui/ErrorGuard.h"
@@ -55,7 +56,7 @@ void Wizard::btMakeReportClick()
                 ui::Guarded(form->window_, [this] { form->LBFieldDefsClick(form->definitions_); });
             }
         } backToHighlighted{this};
-        WriteColWidthsGridToTable();
+        widths_->WriteColWidthsGridToTable();
         written = WriteTheReportFile(window_, target);
     }
     if (written)

@@ -113,9 +113,9 @@ TEST(ShownTexts, EveryPageAndDialogShowsOnlyTranslatedTexts)
     EXPECT_EQ(Untranslated(window), QStringList{});
 
     // The positions grid is headed once it is filled; the layout view speaks once shown.
-    ColumnWidthsPage widths;
+    ColumnWidthsPage widths(window.wizard().state(), window.wizard().report(), {}, &window);
     widths.showPositions({});
-    widths.addLayoutView({}, widths.findChild<QAbstractButton*>());
+    widths.addLayoutView(widths.findChild<QAbstractButton*>());
     widths.show();
     QCoreApplication::processEvents();
     EXPECT_EQ(Untranslated(widths), QStringList{});

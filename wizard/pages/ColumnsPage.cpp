@@ -150,7 +150,7 @@ void ColumnsPage::SetGrid()
     state_.ColumnsGridReady = false;
     const rules::ColumnLayout layout =
         rules::LayOutColumns(orderedFields_(), session_.head().detailLevel, columnCount(), previousRows());
-    session_.setColumnBlock(layout.cells);
+    session_.setColumnLayout(layout);
     showLayout(layout);
     // The message belongs to the pass: the Columns box, losing the focus to the
     // message box, brings its text into range, and that change must not start

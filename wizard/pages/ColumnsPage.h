@@ -24,8 +24,8 @@ class QLabel;
 class QTableWidget;
 
 // Page 8: the number of columns, and the preview of the block of columns and
-// rows the fields are laid out in, which the session keeps for the default
-// positions of page 9. The fields come in the order list's order, as
+// rows the fields are laid out in, a layout which the session keeps for the
+// default positions of page 9. The fields come in the order list's order, as
 // orderedFields gives them; the detail level is the session's head's; window
 // is the parent of the page's messages.
 class ColumnsPage : public QWidget, public wizard::PageHooks {

@@ -1,12 +1,9 @@
 // Page 8: the number box of the columns says the rows they make; entering the
 // page forward lays the fields out, with the session's detail level, into the
-// block the session keeps for the default positions.
-#include "design/ReportSession.h"
+// layout the session keeps for the default positions.
 #include "rules/ColumnLayout.h"
-#include "tests/support/RecordingModal.h"
-#include "tests/support/TempAlias.h"
+#include "tests/wizard/pages/PageFixture.h"
 #include "ui/SpinEdit.h"
-#include "wizard/WizardState.h"
 #include "wizard/pages/ColumnsPage.h"
 
 #include <QLabel>
@@ -14,14 +11,8 @@
 
 namespace {
 
-// A columns page over a session of an empty alias, its fields those of fields_.
-struct ColumnsPageFixture {
-    TempAlias alias{TempAlias::Content::Empty};
-    design::ReportSession session{alias.session()};
-    WizardState state;
-    QStringList fields;
-    QWidget window;
-    ColumnsPage page{state, session, [this] { return fields; }, &window};
+struct ColumnsPageFixture : PageFixture {
+    ColumnsPage page{state, session, orderedFields, &window};
 };
 
 QStringList Numbered(int count)
@@ -76,7 +67,6 @@ TEST(ColumnsPage, EnteringForwardLaysTheFieldsOutIntoTheSessionsBlock)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        RecordingModal modal;
         ColumnsPageFixture f;
         f.fields = c.fields;
         design::ReportHead head;
@@ -86,11 +76,11 @@ TEST(ColumnsPage, EnteringForwardLaysTheFieldsOutIntoTheSessionsBlock)
         EXPECT_TRUE(f.page.enter(c.turn));
         EXPECT_EQ(f.page.columnCount(), c.columnsAfter);
         if (c.limitMessage) {
-            EXPECT_EQ(modal.texts(), QStringList{rules::RowLimitMessage()});
-            EXPECT_EQ(f.session.columnBlock().size(), rules::MaxPreviewRows);
+            EXPECT_EQ(f.modal.texts(), QStringList{rules::RowLimitMessage()});
+            EXPECT_EQ(f.session.columnLayout().cells.size(), rules::MaxPreviewRows);
         } else {
-            EXPECT_TRUE(modal.texts().isEmpty());
-            EXPECT_EQ(f.session.columnBlock(), c.block);
+            EXPECT_TRUE(f.modal.texts().isEmpty());
+            EXPECT_EQ(f.session.columnLayout().cells, c.block);
         }
     }
 }

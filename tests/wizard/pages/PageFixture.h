@@ -1,0 +1,30 @@
+#pragma once
+
+#include "design/ReportSession.h"
+#include "tests/support/RecordingModal.h"
+#include "tests/support/TempAlias.h"
+#include "wizard/WizardState.h"
+
+#include <QStringList>
+#include <QWidget>
+
+// What a page after the head's own is built with: the wizard's state, a
+// session over the working table of an empty alias, the order list's fields
+// (fields), and a window for its messages, which modal records.
+struct PageFixture {
+    PageFixture()
+    {
+        session.setAlias(QStringLiteral("OMNIV"));
+        session.rows().recreate(QStringLiteral("OMNIV"));
+        session.rows().clear();
+    }
+    ~PageFixture() { session.rows().close(); }
+
+    RecordingModal modal;
+    TempAlias alias{TempAlias::Content::Empty};
+    design::ReportSession session{alias.session()};
+    WizardState state;
+    QStringList fields;
+    QWidget window;
+    std::function<QStringList()> orderedFields = [this] { return fields; };
+};
