@@ -122,10 +122,6 @@ public:
     void RecordDBType(const QString& name, int code);
     void WriteFieldOrders();
 
-    // Field attributes.
-    void LBFieldDefsClick(QObject* Sender);
-    void CheckFieldTypes();
-
     // The preview window of the column-widths and field-definitions pages, on
     // the report as designed (positions typed on the column-widths page
     // included); Apply puts a suggested span into the positions grid and checks
@@ -180,8 +176,6 @@ private:
     bool selectReport(bool deleting);
     void runColumnWidthEditor();
     QStringList orderedFields() const;
-    void refreshBoundControls();
-    void bindFieldDefinitions();
     // The path of the report named by ReportFileName.
     QString reportPath() const;
     // Whether to write over what someone else left at path (ChangeSince).

@@ -4,8 +4,6 @@
 #include "wizard/pages/CategoryPage.h"
 #include "wizard/pages/DescriptionPage.h"
 #include "wizard/pages/ColumnWidthsPage.h"
-#include "wizard/pages/FieldDefinitionsPage.h"
-#include "wizard/pages/ColumnsPage.h"
 #include "wizard/pages/FieldOrderPage.h"
 #include "wizard/pages/FieldSelectionPage.h"
 #include "wizard/pages/OperationPage.h"
@@ -104,8 +102,6 @@ void Wizard::SetBook(PageTurn turn)
     }
     if (state_.PageIndex == Columns && turn != PageTurn::Backward)
         WriteFieldOrders();
-    if (state_.PageIndex == Definitions)
-        definitions_->showFields(orderedFields());
 
     if (!hooksOf(state_.PageIndex).enter(turn)) {
         state_.PageIndex = from;
@@ -116,9 +112,6 @@ void Wizard::SetBook(PageTurn turn)
 
     if (state_.PageIndex == Description && descriptionPage().isVisible())
         descriptionPage().focusEdit();
-    // Picked from code: the attributes are shown once, by the call below.
-    if (state_.PageIndex == Definitions && definitions_->pickFirstField())
-        LBFieldDefsClick(definitions_);
     if (state_.PageIndex == Fields)
         fields_->showTickedCount();
 }

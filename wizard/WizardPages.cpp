@@ -82,11 +82,10 @@ QWidget* Wizard::buildPage(int index)
         });
         return widths_;
     default:
-        definitions_ = new FieldDefinitionsPage;
+        definitions_ = new FieldDefinitionsPage(state_, *report_, *hostTables_, [this] { return orderedFields(); },
+                                                window_);
         definitions_->setMakeReportHandler(guarded(&Wizard::btMakeReportClick));
         definitions_->setPreviewHandler(guarded(&Wizard::showPreview));
-        definitions_->setPickHandler([this] { ui::Guarded(window_, [this] { LBFieldDefsClick(definitions_); }); });
-        bindFieldDefinitions();
         return definitions_;
     }
 }

@@ -53,7 +53,7 @@ void Wizard::btMakeReportClick()
             Wizard* form;
             ~BackToHighlighted()
             {
-                ui::Guarded(form->window_, [this] { form->LBFieldDefsClick(form->definitions_); });
+                ui::Guarded(form->window_, [this] { form->definitions_->LBFieldDefsClick(form->definitions_); });
             }
         } backToHighlighted{this};
         widths_->WriteColWidthsGridToTable();

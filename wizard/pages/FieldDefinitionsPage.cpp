@@ -1,7 +1,12 @@
 #include "wizard/pages/FieldDefinitionsPage.h"
 
+#include "design/HostTables.h"
+#include "design/ReportSession.h"
+#include "rules/EventFieldMap.h"
 #include "rules/SummaryRules.h"
 #include "ui/Announce.h"
+#include "ui/ErrorGuard.h"
+#include "wizard/WizardState.h"
 #include "wizard/pages/Cp1252Validator.h"
 #include "wizard/pages/PageKit.h"
 
@@ -15,7 +20,11 @@
 
 using namespace pagekit;
 
-FieldDefinitionsPage::FieldDefinitionsPage()
+FieldDefinitionsPage::FieldDefinitionsPage(const WizardState& state, design::ReportSession& session,
+                                           design::HostTables& hostTables, std::function<QStringList()> orderedFields,
+                                           QWidget* window)
+    : state_(state), session_(session), hostTables_(hostTables), orderedFields_(std::move(orderedFields)),
+      window_(window)
 {
     QGridLayout* grid = GridLayout(this, QStringLiteral("Page10"), tr("Field Definitions"), 2);
     QWidget* page = this;
@@ -62,6 +71,57 @@ FieldDefinitionsPage::FieldDefinitionsPage()
     // Under the list, on Make Report's row, so that the page keeps its height.
     btPreview = Button(page, QStringLiteral("btPreview"), tr("Pre&view"));
     grid->addWidget(btPreview, row, 0, Qt::AlignLeft);
+    connect(LBFieldDefs, &QListWidget::currentRowChanged, this,
+            [this] { ui::Guarded(window_, [this] { LBFieldDefsClick(this); }); });
+    bindFieldDefinitions();
+}
+
+bool FieldDefinitionsPage::enter(wizard::PageTurn)
+{
+    showFields(orderedFields_());
+    return true;
+}
+
+// Picked from code: the attributes are shown once, by the call below.
+void FieldDefinitionsPage::shown()
+{
+    if (pickFirstField())
+        LBFieldDefsClick(this);
+}
+
+void FieldDefinitionsPage::LBFieldDefsClick(QObject* Sender)
+{
+    Q_UNUSED(Sender);
+    const std::optional<QString> picked = pickedField();
+    if (!picked)
+        return;
+    session_.rows().goTo(rules::GetEventFieldName(state_.EventCategory, *picked));
+    CheckFieldTypes();
+}
+
+void FieldDefinitionsPage::CheckFieldTypes()
+{
+    const std::optional<store::FieldRow> row = session_.rows().current();
+    const QString field = row ? row->field : QString();
+    offerSummaries(rules::SummariesOffered(hostTables_.contactFieldKind(field)));
+}
+
+void FieldDefinitionsPage::bindFieldDefinitions()
+{
+    design::ReportDesign& rows = session_.rows();
+    for (const Flag& each : flags_)
+        connect(each.box, &QCheckBox::clicked, this, [this, &rows, flag = each.flag](bool on) {
+            ui::Guarded(window_, [&] { rows.setCurrentFlag(flag, on); });
+        });
+    connect(DBEdit1, &QLineEdit::textEdited, this, [this, &rows](const QString& header) {
+        ui::Guarded(window_, [&] { rows.setCurrentHeader(header); });
+    });
+    connect(&session_, &design::ReportSession::rowsChanged, this, &FieldDefinitionsPage::refreshBoundControls);
+}
+
+void FieldDefinitionsPage::refreshBoundControls()
+{
+    showDefinition(session_.rows().current());
 }
 
 void FieldDefinitionsPage::showFields(const QStringList& fields)
@@ -103,19 +163,6 @@ void FieldDefinitionsPage::offerSummaries(const rules::SummaryBoxes& offered)
     DBCBAverage->setVisible(offered.averaged);
     DBCBMax->setVisible(offered.maxValue);
     DBCBMin->setVisible(offered.minValue);
-}
-
-void FieldDefinitionsPage::setPickHandler(std::function<void()> handler)
-{
-    connect(LBFieldDefs, &QListWidget::currentRowChanged, this, [handler = std::move(handler)] { handler(); });
-}
-
-void FieldDefinitionsPage::setEditHandlers(std::function<void(const QString& header)> header,
-                                           std::function<void(store::FieldFlag flag, bool on)> flag)
-{
-    for (const Flag& each : flags_)
-        connect(each.box, &QCheckBox::clicked, this, [flag, bound = each.flag](bool on) { flag(bound, on); });
-    connect(DBEdit1, &QLineEdit::textEdited, this, [header = std::move(header)](const QString& text) { header(text); });
 }
 
 void FieldDefinitionsPage::setMakeReportHandler(std::function<void()> handler)

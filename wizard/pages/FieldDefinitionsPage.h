@@ -11,6 +11,13 @@
 #include <optional>
 #include <vector>
 
+struct WizardState;
+
+namespace design {
+class HostTables;
+class ReportSession;
+} // namespace design
+
 namespace rules {
 struct SummaryBoxes;
 }
@@ -22,11 +29,25 @@ class QPushButton;
 
 // Page 10: the report's fields, and for the one picked its column header, its
 // dot leaders and trailers and the summaries its type offers, each bound to a
-// column of the field's working-table row; and Make Report.
+// column of the field's row in the session, which the page edits as the
+// session's current row; and Make Report. The fields come in the order list's
+// order as orderedFields gives them; a field's type is the host tables'.
+// window is the parent of the messages of a failed edit.
 class FieldDefinitionsPage : public QWidget, public wizard::PageHooks {
     Q_DECLARE_TR_FUNCTIONS(FieldDefinitionsPage)
 public:
-    FieldDefinitionsPage();
+    FieldDefinitionsPage(const WizardState& state, design::ReportSession& session, design::HostTables& hostTables,
+                         std::function<QStringList()> orderedFields, QWidget* window);
+
+    // The list of the report's fields shown, none picked.
+    bool enter(wizard::PageTurn turn) override;
+    // The keyboard in the list, its first field picked and its definition shown.
+    void shown() override;
+    // The field picked in the list becomes the session's current row: its
+    // definition shown (through the rows' change), the summaries its type offers.
+    void LBFieldDefsClick(QObject* Sender);
+    // The summary boxes that the current row's field offers.
+    void CheckFieldTypes();
 
     // The list of the report's fields, in report order, none picked.
     void showFields(const QStringList& fields);
@@ -41,12 +62,6 @@ public:
     // The summary boxes the picked field offers shown, the others hidden.
     void offerSummaries(const rules::SummaryBoxes& offered);
 
-    // Told when another field is picked in the list.
-    void setPickHandler(std::function<void()> handler);
-    // Told the header's text as the user edits it, and a flag and its state
-    // as the user clicks its box.
-    void setEditHandlers(std::function<void(const QString& header)> header,
-                         std::function<void(store::FieldFlag flag, bool on)> flag);
     // Told when Make Report is clicked.
     void setMakeReportHandler(std::function<void()> handler);
     // Told when Preview is clicked.
@@ -58,6 +73,15 @@ private:
         store::FieldFlag flag;
     };
 
+    // An edit of the header or a flag is stored on the current row, when there is one.
+    void bindFieldDefinitions();
+    void refreshBoundControls();
+
+    const WizardState& state_;
+    design::ReportSession& session_;
+    design::HostTables& hostTables_;
+    std::function<QStringList()> orderedFields_;
+    QWidget* window_;
     QListWidget* LBFieldDefs = nullptr;
     QLineEdit* DBEdit1 = nullptr;
     QCheckBox* cbDotLead = nullptr;

@@ -9,10 +9,11 @@
 #include <QWidget>
 
 // What a page after the head's own is built with: the wizard's state, a
-// session over the working table of an empty alias, the order list's fields
-// (fields), and a window for its messages, which modal records.
+// session over the working table of an alias (empty, or with the demo's host
+// tables), the order list's fields (fields), and a window for its messages,
+// which modal records.
 struct PageFixture {
-    PageFixture()
+    explicit PageFixture(TempAlias::Content content = TempAlias::Content::Empty) : alias(content)
     {
         session.setAlias(QStringLiteral("OMNIV"));
         session.rows().recreate(QStringLiteral("OMNIV"));
@@ -21,7 +22,7 @@ struct PageFixture {
     ~PageFixture() { session.rows().close(); }
 
     RecordingModal modal;
-    TempAlias alias{TempAlias::Content::Empty};
+    TempAlias alias;
     design::ReportSession session{alias.session()};
     WizardState state;
     QStringList fields;
