@@ -159,4 +159,3 @@ void Wizard::tickCustomId(bool ticked)
         return; // the field lists are filled only once built: there is nothing to tick yet
     fields_->tickContact(QStringLiteral("CustomID"), ticked);
 }
-

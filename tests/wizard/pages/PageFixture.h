@@ -7,6 +7,7 @@
 
 #include <QStringList>
 #include <QWidget>
+#include <functional>
 
 // What a page after the head's own is built with: the wizard's state, a
 // session over the working table of an alias (empty, or with the demo's host
