@@ -28,7 +28,11 @@ void Wizard::showPreview()
     if (!previewWindow_) {
         PreviewWindow::Source source;
         source.report = [this] { return reportAsDesigned(); };
-        source.apply = [this](const QString& field, int left, int right) { widths_->applySpan(field, left, right); };
+        source.apply = [this](const QString& field, int left, int right) {
+            // The window stays open on every page: the columns are checked against the width the pages hold now.
+            report_->setHead(headOfPages());
+            widths_->applySpan(field, left, right);
+        };
         previewWindow_ = new PreviewWindow(store::GetAliasDirectory(store::DatabaseAlias), std::move(source), window_);
         connect(report_.get(), &design::ReportSession::rowsChanged, previewWindow_.data(),
                 &PreviewWindow::designChanged);

@@ -48,12 +48,12 @@ public:
 
     int columnCount() const;
     void setColumnCount(int columns);
-    // The rows of the preview shown, at least one.
-    int previousRows() const;
     void showLayout(const rules::ColumnLayout& layout);
     void showDetailLevel(bool detailLevel);
 
 private:
+    // The rows of the preview shown, at least one.
+    int previousRows() const;
     void SpinColChange();
     void SpinColClick();
 

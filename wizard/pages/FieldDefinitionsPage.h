@@ -49,18 +49,9 @@ public:
     // The summary boxes that the current row's field offers.
     void CheckFieldTypes();
 
-    // The list of the report's fields, in report order, none picked.
-    void showFields(const QStringList& fields);
-    // The field picked in the list; none when no entry is.
-    std::optional<QString> pickedField() const;
-    // The keyboard in the list and its first field picked, which the pick
-    // handler is not told; false, doing nothing, when the list is out of sight.
-    bool pickFirstField();
     // The bound controls show the picked field's row: its header and flags;
     // without a row, an empty header and no flag.
     void showDefinition(const std::optional<store::FieldRow>& row);
-    // The summary boxes the picked field offers shown, the others hidden.
-    void offerSummaries(const rules::SummaryBoxes& offered);
 
     // Told when Make Report is clicked.
     void setMakeReportHandler(std::function<void()> handler);
@@ -73,6 +64,15 @@ private:
         store::FieldFlag flag;
     };
 
+    // The list of the report's fields, in report order, none picked.
+    void showFields(const QStringList& fields);
+    // The field picked in the list; none when no entry is.
+    std::optional<QString> pickedField() const;
+    // The keyboard in the list and its first field picked, which the pick
+    // handler is not told; false, doing nothing, when the list is out of sight.
+    bool pickFirstField();
+    // The summary boxes the picked field offers shown, the others hidden.
+    void offerSummaries(const rules::SummaryBoxes& offered);
     // An edit of the header or a flag is stored on the current row, when there is one.
     void bindFieldDefinitions();
     void refreshBoundControls();
