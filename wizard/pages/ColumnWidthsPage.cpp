@@ -1,7 +1,7 @@
 #include "wizard/pages/ColumnWidthsPage.h"
 
 #include "design/ReportSession.h"
-#include "rules/ColumnCheck.h"
+#include "rules/ColumnLayout.h"
 #include "rules/DefaultPositions.h"
 #include "rules/EventFieldMap.h"
 #include "ui/DialogKit.h"
@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 using namespace pagekit;
 
