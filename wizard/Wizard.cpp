@@ -154,13 +154,20 @@ void Wizard::setProductName(const QString& name)
     operationPage().setTitle(name);
 }
 
+// Start-up's settings of pages not built yet are kept for their building, so the start builds no page it
+// does not show.
 void Wizard::hideSalesAndQuotes()
 {
-    categoryPage().hideSalesAndQuotes();
+    salesAndQuotesHidden_ = true;
+    if (built_[Category])
+        category_->hideSalesAndQuotes();
 }
 
 void Wizard::chooseDetailLevel(bool customerId)
 {
-    detailPage().chooseDetailLevel(customerId);
+    if (built_[Detail])
+        detail_->chooseDetailLevel(customerId);
+    else
+        startingDetailLevel_ = customerId;
 }
 

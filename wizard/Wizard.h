@@ -194,6 +194,8 @@ private:
     QWidget* window_;
     WizardState state_;
     std::array<bool, PageCount> built_{};
+    bool salesAndQuotesHidden_ = false; // for the category page when it is built
+    std::optional<bool> startingDetailLevel_; // the detail page's choice when it is built
     rules::PreviewBlock preview_;  // the used block of the columns-and-rows preview
     std::unique_ptr<design::HostTables> hostTables_;
     std::unique_ptr<design::ReportSession> report_;
