@@ -13,7 +13,6 @@
 #include <cstring>
 #include <exception>
 #include <iterator>
-#include <numeric>
 #include <string>
 #include <thread>
 #include <vector>
@@ -100,19 +99,17 @@ private:
     DIR* dir_ = nullptr;
 };
 
-// A report of the listing before sorting; its sort key lies in an array shared
-// by all, so that sorting reads little memory.
-struct Row {
+// A report's place in the listing's order: its sort key, which lies in an array shared by all so that
+// sorting reads little memory, and its row, for equal keys.
+struct Place {
     qsizetype keyStart;
     qsizetype keyLength;
-    ReportEntry entry;
+    std::size_t row;
 };
 
-// The listing's order of rows a and b (their places in rows, by which equal ones keep the directory's order).
-bool RowBefore(const std::vector<Row>& rows, const QByteArray& keys, std::size_t a, std::size_t b)
+// Whether x comes before y in the listing; equal ones keep the directory's order, that of their rows.
+bool Before(const std::vector<ReportEntry>& rows, const QByteArray& keys, const Place& x, const Place& y)
 {
-    const Row& x = rows[a];
-    const Row& y = rows[b];
     const int common = std::memcmp(keys.constData() + x.keyStart, keys.constData() + y.keyStart,
                                    std::size_t(std::min(x.keyLength, y.keyLength)));
     if (common != 0)
@@ -120,9 +117,11 @@ bool RowBefore(const std::vector<Row>& rows, const QByteArray& keys, std::size_t
     if (x.keyLength != y.keyLength)
         return x.keyLength < y.keyLength;
     // Names that differ only in their letters' case are told apart by their names on disk.
-    if (x.entry.name != y.entry.name)
-        return x.entry.name < y.entry.name;
-    return x.entry.fileName != y.entry.fileName ? x.entry.fileName < y.entry.fileName : a < b;
+    const ReportEntry& a = rows[x.row];
+    const ReportEntry& b = rows[y.row];
+    if (a.name != b.name)
+        return a.name < b.name;
+    return a.fileName != b.fileName ? a.fileName < b.fileName : x.row < y.row;
 }
 
 // The names of the report files of directory, in the order the directory gives them, handed to use with
@@ -137,13 +136,13 @@ void WithReportNames(const QString& directory,
     use(dir.fd(), names);
 }
 
-// The reports of a part of the directory's names, read on a thread of their own: their rows, with the sort
-// keys in an array of the part's own, the rows' places in the listing's order, and the files that could not be
-// read, by name.
+// The reports of a part of the directory's names, read on a thread of their own: their rows, their places in
+// the listing's order with the sort keys in an array of the part's own, and the files that could not be read,
+// by name.
 struct Part {
-    std::vector<Row> rows;
+    std::vector<ReportEntry> rows;
     QByteArray keys;
-    std::vector<std::size_t> order;
+    std::vector<Place> order;
     std::vector<std::pair<std::string, QString>> unreadable;
     std::exception_ptr failure; // what else a thread's reading threw
 };
@@ -164,17 +163,15 @@ void ReadPart(const DirectoryEntry& directory, const std::string* first, const s
                 const QString fileName = FileName(entry.fileName);
                 const qsizetype keyStart = part.keys.size();
                 AppendSortKey(head.description, part.keys);
-                part.rows.push_back({keyStart, part.keys.size() - keyStart,
-                                     {std::move(head.description), std::move(head.typeLine), LowerAZ(fileName),
-                                      fileName, head.fieldCount, stamp}});
+                part.order.push_back({keyStart, part.keys.size() - keyStart, part.rows.size()});
+                part.rows.push_back({std::move(head.description), std::move(head.typeLine), LowerAZ(fileName),
+                                     fileName, head.fieldCount, stamp});
             } catch (const base::Error& e) {
                 part.unreadable.emplace_back(entry.fileName, e.text());
             }
         }
-        part.order.resize(part.rows.size());
-        std::iota(part.order.begin(), part.order.end(), std::size_t(0));
         std::sort(part.order.begin(), part.order.end(),
-                  [&part](std::size_t a, std::size_t b) { return RowBefore(part.rows, part.keys, a, b); });
+                  [&part](const Place& x, const Place& y) { return Before(part.rows, part.keys, x, y); });
     } catch (...) {
         part.failure = std::current_exception();
     }
@@ -206,17 +203,16 @@ Part ReadReports(const DirectoryEntry& directory, const std::vector<std::string>
         if (part->failure)
             std::rethrow_exception(part->failure);
     const std::size_t firstRows = first.rows.size();
-    first.rows.reserve(firstRows + second.rows.size());
-    for (Row& row : second.rows) {
-        row.keyStart += first.keys.size();
-        first.rows.push_back(std::move(row));
-    }
+    const qsizetype firstKeys = first.keys.size();
+    std::move(second.rows.begin(), second.rows.end(), std::back_inserter(first.rows));
     first.keys.append(second.keys);
-    for (std::size_t& row : second.order)
-        row += firstRows;
-    std::vector<std::size_t> order(first.rows.size());
+    for (Place& place : second.order) {
+        place.keyStart += firstKeys;
+        place.row += firstRows;
+    }
+    std::vector<Place> order(first.rows.size());
     std::merge(first.order.begin(), first.order.end(), second.order.begin(), second.order.end(), order.begin(),
-               [&first](std::size_t a, std::size_t b) { return RowBefore(first.rows, first.keys, a, b); });
+               [&first](const Place& x, const Place& y) { return Before(first.rows, first.keys, x, y); });
     first.order = std::move(order);
     std::move(second.unreadable.begin(), second.unreadable.end(), std::back_inserter(first.unreadable));
     return first;
@@ -236,8 +232,8 @@ ReportListing ListReports(const QString& directory, ListingLines lines, const Re
     for (const auto& [name, text] : read.unreadable)
         listing.unreadable << text;
     listing.reports.reserve(read.rows.size());
-    for (std::size_t row : read.order)
-        listing.reports.push_back(std::move(read.rows[row].entry));
+    for (const Place& place : read.order)
+        listing.reports.push_back(std::move(read.rows[place.row]));
     return listing;
 }
 
