@@ -116,8 +116,7 @@ QImage ReadStoredPng(QByteArrayView png)
         image.setDotsPerMeterX(chunks.dotsPerMeterX);
         image.setDotsPerMeterY(chunks.dotsPerMeterY);
     }
-    // The format Qt's reader gives such a file, so that what is drawn of it is the same.
-    return image.convertToFormat(QImage::Format_ARGB32);
+    return image;
 }
 
 } // namespace ui
