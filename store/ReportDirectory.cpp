@@ -14,6 +14,7 @@
 #include <exception>
 #include <iterator>
 #include <string>
+#include <system_error>
 #include <thread>
 #include <vector>
 #include <dirent.h>
@@ -193,8 +194,13 @@ Part ReadReports(const DirectoryEntry& directory, const std::vector<std::string>
     Part second;
     {
         std::thread other;
-        if (shared)
-            other = std::thread(ReadPart, std::cref(directory), half, end, lines, std::cref(check), std::ref(second));
+        if (shared) {
+            try {
+                other = std::thread(ReadPart, std::cref(directory), half, end, lines, std::cref(check), std::ref(second));
+            } catch (const std::system_error&) {
+                half = end; // no second thread to be had: this one reads them all
+            }
+        }
         ReadPart(directory, begin, half, lines, check, first);
         if (other.joinable())
             other.join();
