@@ -24,7 +24,8 @@ QImage ReadByQt(const QByteArray& png)
 
 } // namespace
 
-// The pages' pictures read as they lie are the images Qt's reader makes of them.
+// The pages' pictures read as they lie are the images Qt's reader makes of them. (They must stay stored so:
+// saved compressed, they would be decoded at every start.)
 TEST(StoredPng, ThePagesPicturesAreReadAsQtReadsThem)
 {
     for (const char* name : {"operation-details.png", "operation-save.png", "detail-level.png"}) {
