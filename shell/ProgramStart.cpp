@@ -9,7 +9,8 @@
 
 void PrepareProgram(QApplication& app, QTranslator* early)
 {
-    translations::Install(app, early);
+    if (early) // none: the desktop's language has no translation, the texts stay English
+        translations::Install(app, early);
     RegisterSessionPasswords(store::Session::defaultSession());
     // The application title goes into the application name: as the display
     // name Qt would append it to every window caption.

@@ -139,8 +139,10 @@ void TFrmTabrep::RemoveLeftovers()
     const base::OnePass pass;
     try {
         wizard_->design().removeLeftovers();
-        // Reports whose saving was cut short left their temporary files behind.
-        store::RemoveStaleReportTemporaries(store::GetAliasDirectory(session_, store::DatabaseAlias));
+        // Reports whose saving was cut short left their temporary files behind, and a killed lock holder its probe.
+        const QString directory = store::GetAliasDirectory(session_, store::DatabaseAlias);
+        store::RemoveStaleReportTemporaries(directory);
+        store::RemoveStaleLockProbes(directory);
     } catch (const base::EngineError&) {
         // The table taken by another copy, or the folder gone: what is left stays for the next start.
     }

@@ -11,8 +11,11 @@
 
 #include <algorithm>
 #include <cstring>
-#include <numeric>
+#include <exception>
+#include <iterator>
 #include <string>
+#include <system_error>
+#include <thread>
 #include <vector>
 #include <dirent.h>
 #include <strings.h>
@@ -97,83 +100,156 @@ private:
     DIR* dir_ = nullptr;
 };
 
-// A report of the listing before sorting; its sort key lies in an array shared
-// by all, so that sorting reads little memory.
-struct Row {
+// A report's place in the listing's order: its sort key, which lies in an array shared by all so that
+// sorting reads little memory, and its row, for equal keys.
+struct Place {
     qsizetype keyStart;
     qsizetype keyLength;
-    ReportEntry entry;
+    std::size_t row;
 };
 
-// The report files of directory, in the order the directory gives them (sorted: by their names' bytes).
-enum class WalkOrder { AsRead, ByName };
-void WalkReports(const QString& directory, WalkOrder order, const std::function<void(const DirectoryEntry&)>& visit)
+// Whether x comes before y in the listing; equal ones keep the directory's order, that of their rows.
+bool Before(const std::vector<ReportEntry>& rows, const QByteArray& keys, const Place& x, const Place& y)
+{
+    const int common = std::memcmp(keys.constData() + x.keyStart, keys.constData() + y.keyStart,
+                                   std::size_t(std::min(x.keyLength, y.keyLength)));
+    if (common != 0)
+        return common < 0;
+    if (x.keyLength != y.keyLength)
+        return x.keyLength < y.keyLength;
+    // Names that differ only in their letters' case are told apart by their names on disk.
+    const ReportEntry& a = rows[x.row];
+    const ReportEntry& b = rows[y.row];
+    if (a.name != b.name)
+        return a.name < b.name;
+    return a.fileName != b.fileName ? a.fileName < b.fileName : x.row < y.row;
+}
+
+// The names of the report files of directory, in the order the directory gives them, handed to use with
+// the directory held open.
+void WithReportNames(const QString& directory,
+                     const std::function<void(int directoryFd, std::vector<std::string>& names)>& use)
 {
     OpenDirectory dir(directory);
     std::vector<std::string> names;
     while (const dirent* entry = dir.nextReport())
         names.emplace_back(entry->d_name);
-    if (order == WalkOrder::ByName)
-        std::sort(names.begin(), names.end());
-    for (const std::string& name : names)
-        visit(DirectoryEntry{dir.fd(), name.c_str(), directory});
+    use(dir.fd(), names);
+}
+
+// The reports of a part of the directory's names, read on a thread of their own: their rows, their places in
+// the listing's order with the sort keys in an array of the part's own, and the files that could not be read,
+// by name.
+struct Part {
+    std::vector<ReportEntry> rows;
+    QByteArray keys;
+    std::vector<Place> order;
+    std::vector<std::pair<std::string, QString>> unreadable;
+    std::exception_ptr failure; // what else a thread's reading threw
+};
+
+void ReadPart(const DirectoryEntry& directory, const std::string* first, const std::string* last, ListingLines lines,
+              const ReportCheck& check, Part& part)
+{
+    try {
+        for (const std::string* name = first; name != last; ++name) {
+            const DirectoryEntry entry{directory.directoryFd, name->c_str(), directory.directory};
+            try {
+                // The stamp is the opened file's, which its reader asked for anyway: no second look by its name.
+                struct stat opened {};
+                ReportHead head = ReadReportHeadLines(entry, lines == ListingLines::WithFieldCount, &opened);
+                const ReportStamp stamp = StampOf(opened);
+                if (check)
+                    check(head, entry);
+                const QString fileName = FileName(entry.fileName);
+                const qsizetype keyStart = part.keys.size();
+                AppendSortKey(head.description, part.keys);
+                part.order.push_back({keyStart, part.keys.size() - keyStart, part.rows.size()});
+                part.rows.push_back({std::move(head.description), std::move(head.typeLine), LowerAZ(fileName),
+                                     fileName, head.fieldCount, stamp});
+            } catch (const base::Error& e) {
+                part.unreadable.emplace_back(entry.fileName, e.text());
+            }
+        }
+        std::sort(part.order.begin(), part.order.end(),
+                  [&part](const Place& x, const Place& y) { return Before(part.rows, part.keys, x, y); });
+    } catch (...) {
+        part.failure = std::current_exception();
+    }
+}
+
+// Below this many reports one thread reads them all: a second costs more to start than it saves.
+constexpr std::size_t SharedReadingFrom = 256;
+
+// The reports named in names, read and put in order on two threads (each half on one) where the machine has
+// two cores, their parts joined in the names' order and their orders merged.
+Part ReadReports(const DirectoryEntry& directory, const std::vector<std::string>& names, ListingLines lines,
+                 const ReportCheck& check)
+{
+    const std::string* begin = names.data();
+    const std::string* end = begin + names.size();
+    const bool shared = names.size() >= SharedReadingFrom && std::thread::hardware_concurrency() >= 2;
+    const std::string* half = shared ? begin + names.size() / 2 : end;
+    Part first;
+    Part second;
+    {
+        std::thread other;
+        if (shared) {
+            try {
+                other = std::thread(ReadPart, std::cref(directory), half, end, lines, std::cref(check), std::ref(second));
+            } catch (const std::system_error&) {
+                half = end; // no second thread to be had: this one reads them all
+            }
+        }
+        ReadPart(directory, begin, half, lines, check, first);
+        if (other.joinable())
+            other.join();
+    }
+    for (const Part* part : {&first, &second})
+        if (part->failure)
+            std::rethrow_exception(part->failure);
+    const std::size_t firstRows = first.rows.size();
+    const qsizetype firstKeys = first.keys.size();
+    std::move(second.rows.begin(), second.rows.end(), std::back_inserter(first.rows));
+    first.keys.append(second.keys);
+    for (Place& place : second.order) {
+        place.keyStart += firstKeys;
+        place.row += firstRows;
+    }
+    std::vector<Place> order(first.rows.size());
+    std::merge(first.order.begin(), first.order.end(), second.order.begin(), second.order.end(), order.begin(),
+               [&first](const Place& x, const Place& y) { return Before(first.rows, first.keys, x, y); });
+    first.order = std::move(order);
+    std::move(second.unreadable.begin(), second.unreadable.end(), std::back_inserter(first.unreadable));
+    return first;
 }
 
 } // namespace
 
 ReportListing ListReports(const QString& directory, ListingLines lines, const ReportCheck& check)
 {
-    std::vector<Row> rows;
-    QByteArray keys;
+    // The files are read in the directory's order: what is sorted is the rows.
+    Part read;
+    WithReportNames(directory, [&](int directoryFd, std::vector<std::string>& names) {
+        read = ReadReports({directoryFd, nullptr, directory}, names, lines, check);
+    });
     ReportListing listing;
-    // The files are read in the directory's order: the one sort is of the rows.
-    std::vector<std::pair<std::string, QString>> unreadable;
-    WalkReports(directory, WalkOrder::AsRead, [&](const DirectoryEntry& entry) {
-        try {
-            // The stamp is the opened file's, which its reader asked for anyway: no second look by its name.
-            struct stat opened {};
-            ReportHead head = ReadReportHeadLines(entry, lines == ListingLines::WithFieldCount, &opened);
-            const ReportStamp stamp = StampOf(opened);
-            if (check)
-                check(head, entry);
-            const QString fileName = FileName(entry.fileName);
-            const qsizetype keyStart = keys.size();
-            AppendSortKey(head.description, keys);
-            rows.push_back({keyStart, keys.size() - keyStart,
-                            {std::move(head.description), std::move(head.typeLine), LowerAZ(fileName), fileName,
-                             head.fieldCount, stamp}});
-        } catch (const base::Error& e) {
-            unreadable.emplace_back(entry.fileName, e.text());
-        }
-    });
-    std::sort(unreadable.begin(), unreadable.end());
-    for (const auto& [name, text] : unreadable)
+    std::sort(read.unreadable.begin(), read.unreadable.end());
+    for (const auto& [name, text] : read.unreadable)
         listing.unreadable << text;
-    std::vector<std::size_t> order(rows.size());
-    std::iota(order.begin(), order.end(), std::size_t(0));
-    std::sort(order.begin(), order.end(), [&rows, &keys](std::size_t a, std::size_t b) {
-        const Row& x = rows[a];
-        const Row& y = rows[b];
-        const int common = std::memcmp(keys.constData() + x.keyStart, keys.constData() + y.keyStart,
-                                       std::size_t(std::min(x.keyLength, y.keyLength)));
-        if (common != 0)
-            return common < 0;
-        if (x.keyLength != y.keyLength)
-            return x.keyLength < y.keyLength;
-        // Names that differ only in their letters' case are told apart by their names on disk.
-        if (x.entry.name != y.entry.name)
-            return x.entry.name < y.entry.name;
-        return x.entry.fileName != y.entry.fileName ? x.entry.fileName < y.entry.fileName : a < b;
-    });
-    listing.reports.reserve(rows.size());
-    for (std::size_t row : order)
-        listing.reports.push_back(std::move(rows[row].entry));
+    listing.reports.reserve(read.rows.size());
+    for (const Place& place : read.order)
+        listing.reports.push_back(std::move(read.rows[place.row]));
     return listing;
 }
 
 void ForEachReportFile(const QString& directory, const std::function<void(const DirectoryEntry&)>& visit)
 {
-    WalkReports(directory, WalkOrder::ByName, visit);
+    WithReportNames(directory, [&](int directoryFd, std::vector<std::string>& names) {
+        std::sort(names.begin(), names.end());
+        for (const std::string& name : names)
+            visit(DirectoryEntry{directoryFd, name.c_str(), directory});
+    });
 }
 
 } // namespace store

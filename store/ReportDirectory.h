@@ -33,12 +33,14 @@ struct ReportListing {
 };
 
 // Looks at the lines a listing read of a report; throws base::Error to
-// leave it out, named in unreadable by the text thrown.
+// leave it out, named in unreadable by the text thrown. The listing reads on
+// two threads at once, and calls it from both.
 using ReportCheck = std::function<void(const ReportHead& head, const DirectoryEntry& entry)>;
 
 // Lists the report files of directory: entries named "*.rpt" in any letter
 // case, hidden ones included, directories and special files (pipes, devices)
-// left out. Reads only the first two lines of each file. Sorted by description,
+// left out. Reads only the first two lines of each file (a large directory's
+// halves on two threads where there are two cores). Sorted by description,
 // the small letters a to z counting as capitals, character by character by
 // their codes in the host's character set (Windows-1252), so an empty
 // description comes first; equal descriptions by name. A file that cannot be

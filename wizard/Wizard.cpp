@@ -36,6 +36,16 @@ public:
     QSize minimumSizeHint() const override { return minimumSize(); }
 };
 
+// The bar's description of the report, empty until a report is described or chosen. Empty, it asks its font
+// for no size: that would load the font before the first paint, which draws nothing of it. The bar has the
+// window's fixed height and gives this label its stretch, so its hint moves nothing then.
+class DescriptionLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+    QSize sizeHint() const override { return text().isEmpty() ? QSize(0, 0) : QLabel::sizeHint(); }
+    QSize minimumSizeHint() const override { return text().isEmpty() ? QSize(0, 0) : QLabel::minimumSizeHint(); }
+};
+
 } // namespace
 
 Wizard::Wizard(store::Session& session, QWidget* window)
@@ -80,7 +90,7 @@ void Wizard::buildBottomBar(QVBoxLayout* frame)
     bar->setFrameShape(QFrame::Panel);
     bar->setFrameShadow(QFrame::Raised);
     auto* row = new QHBoxLayout(bar);
-    LblDesc = new QLabel(bar);
+    LblDesc = new DescriptionLabel(bar);
     LblDesc->setObjectName(QStringLiteral("LblDesc"));
     row->addWidget(LblDesc, 1);
     auto button = [&](QPushButton*& slot, const char* name, const QString& caption) {
@@ -145,13 +155,20 @@ void Wizard::setProductName(const QString& name)
     operationPage().setTitle(name);
 }
 
+// Start-up's settings of pages not built yet are kept for their building, so the start builds no page it
+// does not show.
 void Wizard::hideSalesAndQuotes()
 {
-    categoryPage().hideSalesAndQuotes();
+    salesAndQuotesHidden_ = true;
+    if (built_[Category])
+        category_->hideSalesAndQuotes();
 }
 
 void Wizard::chooseDetailLevel(bool customerId)
 {
-    detailPage().chooseDetailLevel(customerId);
+    if (built_[Detail])
+        detail_->chooseDetailLevel(customerId);
+    else
+        startingDetailLevel_ = customerId;
 }
 

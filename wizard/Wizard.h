@@ -186,6 +186,8 @@ private:
     WizardState state_;
     std::array<bool, PageCount> built_{};
     std::array<wizard::PageHooks*, PageCount> hooks_{};
+    bool salesAndQuotesHidden_ = false; // for the category page when it is built
+    std::optional<bool> startingDetailLevel_; // the detail page's choice when it is built
     std::unique_ptr<design::HostTables> hostTables_;
     std::unique_ptr<design::ReportSession> report_;
     QPointer<PreviewWindow> previewWindow_;

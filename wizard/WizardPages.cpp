@@ -53,7 +53,10 @@ QWidget* Wizard::buildPage(int index)
     case ReportType:
         return reportType_ = new ReportTypePage(state_);
     case Category:
-        return category_ = new CategoryPage(state_);
+        category_ = new CategoryPage(state_);
+        if (salesAndQuotesHidden_)
+            category_->hideSalesAndQuotes();
+        return category_;
     case Description:
         description_ = new DescriptionPage;
         description_->setChangeHandler([this](const QString& text) { LblDesc->setText(text); });
@@ -62,6 +65,8 @@ QWidget* Wizard::buildPage(int index)
         return paper_ = new PaperPage;
     case Detail:
         detail_ = new DetailPage;
+        if (startingDetailLevel_) // before its handler: there is nothing to tick yet
+            detail_->chooseDetailLevel(*startingDetailLevel_);
         detail_->setChoiceHandler([this](bool detailLevel) { tickCustomId(detailLevel); });
         return detail_;
     case Fields:

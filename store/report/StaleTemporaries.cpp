@@ -18,7 +18,7 @@ namespace store {
 
 namespace {
 
-constexpr std::time_t kReportTemporaryAge = 60 * 60;
+constexpr std::time_t kLeftoverAge = 60 * 60;
 
 // Removes the entry name of the directory open as dirFd when it is a stale temporary file.
 void RemoveIfStale(int dirFd, const char* name, std::time_t minimumAge)
@@ -62,7 +62,12 @@ void RemoveStaleTableTemporaries(const QString& tablePath)
 
 void RemoveStaleReportTemporaries(const QString& directory)
 {
-    RemoveStale(directory, {QStringLiteral("rpt")}, kReportTemporaryAge);
+    RemoveStale(directory, {QStringLiteral("rpt")}, kLeftoverAge);
+}
+
+void RemoveStaleLockProbes(const QString& directory)
+{
+    RemoveStale(directory, {QStringLiteral("lck")}, kLeftoverAge);
 }
 
 } // namespace store

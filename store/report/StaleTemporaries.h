@@ -21,4 +21,10 @@ void RemoveStaleTableTemporaries(const QString& tablePath);
 // sharing a network drive that differ, and locks such a drive may not pass on.
 void RemoveStaleReportTemporaries(const QString& directory);
 
+// The probe files in directory that a table's lock makes beside its lock file
+// and deletes at once (to read the file server's clock, or to put a new lock
+// file in place), left by a process killed in that instant: those at least an
+// hour old, as for reports, since a probe holds no lock that would tell.
+void RemoveStaleLockProbes(const QString& directory);
+
 } // namespace store

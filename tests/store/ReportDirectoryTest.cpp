@@ -1,3 +1,4 @@
+#include "base/EngineError.h"
 #include "store/ReportDirectory.h"
 #include "store/report/ReportReader.h"
 #include "tests/support/FileBytes.h"
@@ -9,7 +10,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
+#include <tuple>
 #include <functional>
 
 #include <sys/stat.h>
@@ -141,6 +144,43 @@ TEST(ReportDirectory, AReportWithoutReadPermissionIsNamedAndTheOthersStay)
         WriteBytes(path, "Locked\r\nContact\r\n");
         return QFile::setPermissions(path, {});
     });
+}
+
+// A large directory is read in two halves at once: the listing is in the one order all the same, equal
+// descriptions by name and then by the name on disk, and what the check refuses is named in the order of the names.
+TEST(ReportDirectory, ALargeDirectoryReadInHalvesKeepsTheOneOrder)
+{
+    QTemporaryDir dir;
+    std::vector<std::pair<QString, QString>> expected; // description, name on disk
+    std::vector<QString> refused;
+    for (int i = 0; i < 300; ++i) { // enough for two halves
+        // Pairs of names that differ in their letters' case only, with one description in two spellings.
+        const QString name = (i % 2 ? QStringLiteral("R%1.rpt") : QStringLiteral("r%1.RPT")).arg(i / 2, 3, 10, QChar(u'0'));
+        const QString description = ((i / 40) % 2 ? QStringLiteral("Topic %1") : QStringLiteral("topic %1")).arg(i / 2 % 20);
+        WriteBytes(QDir(dir.path()).filePath(name), description.toLatin1() + (i % 7 ? "\r\nContact\r\n" : "\r\nNone\r\n"));
+        if (i % 7)
+            expected.emplace_back(description, name);
+        else
+            refused.push_back(name);
+    }
+    std::sort(expected.begin(), expected.end(), [](const auto& a, const auto& b) {
+        return std::tuple(a.first.toUpper(), a.second.toLower(), a.second) < std::tuple(b.first.toUpper(), b.second.toLower(), b.second);
+    });
+    std::sort(refused.begin(), refused.end());
+
+    const store::ReportListing listing = store::ListReports(
+        dir.path(), store::ListingLines::Heads, [](const store::ReportHead& head, const store::DirectoryEntry& entry) {
+            if (head.typeLine == QStringLiteral("None"))
+                throw base::EngineError(QStringLiteral("refused ") + QString::fromLatin1(entry.fileName));
+        });
+    std::vector<std::pair<QString, QString>> listed;
+    for (const store::ReportEntry& report : listing.reports)
+        listed.emplace_back(report.description, report.fileName);
+    EXPECT_EQ(listed, expected);
+    QStringList named;
+    for (const QString& name : refused)
+        named << QStringLiteral("refused ") + name;
+    EXPECT_EQ(listing.unreadable, named);
 }
 
 // The check visits the reports in the byte order of their names, which share

@@ -1,6 +1,7 @@
 #include "wizard/pages/PageKit.h"
 
 #include "ui/Option.h"
+#include "ui/StoredPng.h"
 
 #include <QButtonGroup>
 #include <QFrame>
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QResource>
 #include <QVBoxLayout>
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -79,10 +81,18 @@ QLabel* Picture(QWidget* page, const QString& file, const QString& name)
 {
     auto* picture = new QLabel(page);
     picture->setObjectName(name);
-    QImageReader reader(file, "png");
-    // Told its format and not to guess, the reader does not load the image plugins to ask them.
-    reader.setAutoDetectImageFormat(false);
-    picture->setPixmap(QPixmap::fromImage(reader.read()));
+    // The pages' pictures are stored plainly in the program: read where they lie, without an image reader.
+    const QResource resource(file);
+    QImage image;
+    if (resource.isValid() && resource.compressionAlgorithm() == QResource::NoCompression)
+        image = ui::ReadStoredPng(QByteArrayView(resource.data(), resource.size()));
+    if (image.isNull()) {
+        QImageReader reader(file, "png");
+        // Told its format and not to guess, the reader does not load the image plugins to ask them.
+        reader.setAutoDetectImageFormat(false);
+        image = reader.read();
+    }
+    picture->setPixmap(QPixmap::fromImage(image));
     return picture;
 }
 

@@ -38,7 +38,8 @@ QLabel* Text(QWidget* page, const QString& text, int pixels = 16, const QString&
 // A raised panel of the page with a bold heading on top, laid out in a column.
 QFrame* Panel(QWidget* page, const QString& heading);
 // A label named name showing the page's picture file, a PNG of the program's
-// own: decoded by Qt's own PNG reader, without asking every image plugin first.
+// own: read as it lies when it is stored plainly (ui::ReadStoredPng), else by
+// Qt's own PNG reader, without asking every image plugin first.
 QLabel* Picture(QWidget* page, const QString& file, const QString& name);
 // A push button named name.
 QPushButton* Button(QWidget* parent, const QString& name, const QString& caption);

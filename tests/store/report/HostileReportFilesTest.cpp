@@ -1,5 +1,6 @@
 // Report files as a shared folder may hold them: pipes and devices in a
 // report's place, lines without end, temporary files of killed writers.
+#include "base/AtomicFile.h"
 #include "base/EngineError.h"
 #include "store/ReportDirectory.h"
 #include "store/report/ReportContent.h"
@@ -138,4 +139,27 @@ TEST(StaleTemporaries, OnlyUnlockedOldTemporariesOfReportsAreRemoved)
               (QStringList{".notes.rpt.0123abcd.tmp", ".tabrep-00000000000000a2.rpt.tmp",
                            ".tabrep-00000000000000a3.db.tmp", ".tabrep-00000000000000a4.rpt.tmp",
                            ".tabrep-00000000000000a5.rpt.tmp"}));
+}
+
+// A lock's probe left by a killed process goes when an hour old; a fresh one (its maker may be between making and
+// deleting it) and anything else stay.
+TEST(StaleTemporaries, OnlyOldLockProbesAreRemoved)
+{
+    QTemporaryDir dir;
+    const auto make = [&dir](const QByteArray& name, std::time_t age) {
+        const QString path = dir.filePath(QString::fromLatin1(name));
+        WriteBytes(path, QByteArray());
+        const struct timeval then[2] = {{::time(nullptr) - age, 0}, {::time(nullptr) - age, 0}};
+        ::utimes(QFile::encodeName(path).constData(), then);
+    };
+    make(base::TemporaryName(QStringLiteral("lck"), 0xb1), 7200);
+    make(base::TemporaryName(QStringLiteral("lck"), 0xb2), 60);
+    make(base::TemporaryName(QStringLiteral("rpt"), 0xb3), 60);
+    make(".tabrep-00000000000000b4.lck", 7200);
+    make("PDOXUSRS.LCK", 7200);
+
+    store::RemoveStaleLockProbes(dir.path());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+              (QStringList{".tabrep-00000000000000b2.lck.tmp", ".tabrep-00000000000000b3.rpt.tmp",
+                           ".tabrep-00000000000000b4.lck", "PDOXUSRS.LCK"}));
 }
