@@ -377,6 +377,10 @@ Optionen:
         <source>City report</source>
         <translation>Bericht nach Ort</translation>
     </message>
+    <message>
+        <source>You must enter a description.</source>
+        <translation>Sie müssen eine Beschreibung eingeben.</translation>
+    </message>
 </context>
 <context>
     <name>DetailPage</name>
@@ -2248,10 +2252,6 @@ Freie Software unter der MIT-Lizenz</translation>
     <message>
         <source>Report successfully modified.</source>
         <translation>Der Bericht wurde geändert.</translation>
-    </message>
-    <message>
-        <source>You must enter a description.</source>
-        <translation>Sie müssen eine Beschreibung eingeben.</translation>
     </message>
     <message>
         <source>No Fields Selected.</source>

@@ -184,7 +184,8 @@ private:
     void showPage(int index);
     void setNavigationButtons();
     // Steps of the page machine.
-    bool enterOperation();
+    // A new operation of page 0 begins in mode (none: a deletion, which keeps the last).
+    void beginOperation(std::optional<Mode> mode);
     bool enterColumnWidths(PageTurn turn);
     bool selectReport(bool deleting);
     void runColumnWidthEditor();

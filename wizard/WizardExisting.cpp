@@ -1,15 +1,10 @@
 // The operations on existing reports: choosing or deleting one, and the column-width editor.
 #include "wizard/Wizard.h"
 
-#include "wizard/pages/DescriptionPage.h"
-#include "wizard/pages/PaperPage.h"
 #include "ui/Modal.h"
-#include "ui/SpinEdit.h"
 #include "design/ReportDesign.h"
 #include "wizard/dialogs/TFrmColumn.h"
 #include "wizard/dialogs/TFrmSelect.h"
-
-#include <QLineEdit>
 
 bool Wizard::selectReport(bool deleting)
 {
@@ -25,7 +20,7 @@ bool Wizard::selectReport(bool deleting)
 
 void Wizard::runColumnWidthEditor()
 {
-    TFrmColumn dialog(session_, descriptionPage().description(), paperPage().printableWidth(), window_);
+    TFrmColumn dialog(session_, report_->head().description, report_->head().width, window_);
     dialog.setEventCategory(state_.EventCategory);
     // Success is told only once the file is written; a failure, or No to
     // overwriting a report someone else changed, leaves the editor open with the edits.

@@ -95,4 +95,5 @@ void Wizard::LoadConfig()
     state_.SelectedCount = order_->fieldCount();
     columns_->setColumnCount(onFirstLine);
     SetGrid();
+    report_->setHead(headOfPages());
 }

@@ -51,11 +51,20 @@ QWidget* Wizard::buildPage(int index)
 {
     switch (index) {
     case Operation:
-        return operation_ = new OperationPage(state_);
+        return operation_ = new OperationPage(state_, {.begin = [this](std::optional<Mode> mode) { beginOperation(mode); },
+                                                       .chooseReport = [this](bool deleting) { return selectReport(deleting); },
+                                                       .load = [this] {
+                                                           LoadConfig();
+                                                           FillColTable();
+                                                       },
+                                                       .stay = [this] {
+                                                           state_.PageIndex = Operation;
+                                                           showPage(Operation);
+                                                       }});
     case ReportType:
         return reportType_ = new ReportTypePage(state_);
     case Category:
-        return category_ = new CategoryPage(state_);
+        return category_ = new CategoryPage(state_, *report_);
     case Description:
         description_ = new DescriptionPage;
         description_->setChangeHandler([this](const QString& text) { LblDesc->setText(text); });

@@ -1,6 +1,7 @@
 #include "wizard/pages/CategoryPage.h"
 
 #include "design/Report.h"
+#include "design/ReportSession.h"
 #include "ui/Describes.h"
 #include "ui/Option.h"
 #include "wizard/WizardState.h"
@@ -13,7 +14,8 @@
 
 using namespace pagekit;
 
-CategoryPage::CategoryPage(WizardState& state) : state_(state)
+CategoryPage::CategoryPage(WizardState& state, const design::ReportSession& session)
+    : state_(state), session_(session)
 {
     QVBoxLayout* layout = ColumnLayout(this, QStringLiteral("Page3"), tr("Report Information"));
     auto* group = new QButtonGroup(this);
@@ -121,4 +123,12 @@ void CategoryPage::RBContactClick()
 void CategoryPage::contribute(design::Report& report) const
 {
     report.head.category = category();
+}
+
+bool CategoryPage::enter(wizard::PageTurn)
+{
+    if (state_.Mode == wizard::Mode::Create)
+        choose(session_.head().type == store::ReportType::Calendar ? store::Category::Event
+                                                                    : store::Category::Contact);
+    return true;
 }

@@ -9,6 +9,10 @@
 
 struct WizardState;
 
+namespace design {
+class ReportSession;
+}
+
 namespace ui {
 class Option;
 }
@@ -20,13 +24,17 @@ class CategoryPage : public QWidget, public wizard::PageHooks {
     Q_DECLARE_TR_FUNCTIONS(CategoryPage)
 
 public:
-    explicit CategoryPage(WizardState& state);
+    CategoryPage(WizardState& state, const design::ReportSession& session);
 
     // The category turned on; none for the sales and quote options, which no
     // category is bound to.
     std::optional<store::Category> category() const;
     // Its part of the report's head.
     void contribute(design::Report& report) const override;
+    // A new report starts with the category its type takes first: the basic event
+    // fields for a date-ordered one, contact information only otherwise. The page
+    // machine enters this page also when it passes it over for a date-ordered report.
+    bool enter(wizard::PageTurn turn) override;
     // Turns the category's option on, as a click does.
     void choose(store::Category category);
     // The sales and quote options are not offered.
@@ -38,6 +46,7 @@ private:
     ui::Option* option(store::Category category) const;
 
     WizardState& state_;
+    const design::ReportSession& session_;
     ui::Option* RBContact = nullptr;
     ui::Option* RBEvent = nullptr;
     ui::Option* RBNote = nullptr;

@@ -19,6 +19,9 @@ public:
     QString description() const;
     // Its part of the report's head.
     void contribute(design::Report& report) const override;
+    // Left forward only with a description; the keyboard goes into the edit when shown.
+    bool leave(wizard::PageTurn turn) override;
+    void shown() override;
     void setDescription(const QString& text);
     // The edit takes the typed limit, or a longer loaded description whole.
     void allowLength(int characters);
