@@ -40,6 +40,11 @@ public:
     // type, category).
     const ReportHead& head() const { return head_; }
     void setHead(const ReportHead& head);
+    // The event category whose fields the field lists offer ("GENERIC", "CALL",
+    // "LETTER", "MEETING", "TO-DO", "NOTE", or empty before any): the report's
+    // event fields are named in its tables by it.
+    const QString& eventCategory() const { return eventCategory_; }
+    void setEventCategory(const QString& category) { eventCategory_ = category; }
 
     // Reads the field records that follow line 5 of the reader's file at path
     // into the working table (see ReportDesign::load), count as
@@ -77,6 +82,7 @@ private:
 
     ReportDesign rows_;
     ReportHead head_;
+    QString eventCategory_;
     std::optional<std::pair<QString, store::ReportVersion>> file_;
 };
 

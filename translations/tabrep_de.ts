@@ -1244,6 +1244,30 @@ Ein anderes Programm oder eine andere Sitzung hat sie geöffnet.</translation>
         <source>(1 field selected)</source>
         <translation>(1 Feld ausgewählt)</translation>
     </message>
+    <message>
+        <source>Event-related Fields</source>
+        <translation>Felder zu Ereignissen</translation>
+    </message>
+    <message>
+        <source>Call-related Fields</source>
+        <translation>Felder zu Anrufen</translation>
+    </message>
+    <message>
+        <source>Letter-related Fields</source>
+        <translation>Felder zu Briefen</translation>
+    </message>
+    <message>
+        <source>Meeting-related Fields</source>
+        <translation>Felder zu Besprechungen</translation>
+    </message>
+    <message>
+        <source>To-do - related Fields</source>
+        <translation>Felder zu Aufgaben</translation>
+    </message>
+    <message>
+        <source>Note-related Fields</source>
+        <translation>Felder zu Notizen</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -2300,30 +2324,6 @@ Möchten Sie ihn mit dieser Fassung überschreiben?</translation>
     <message>
         <source>Report successfully created.</source>
         <translation>Der Bericht wurde erstellt.</translation>
-    </message>
-    <message>
-        <source>Event-related Fields</source>
-        <translation>Felder zu Ereignissen</translation>
-    </message>
-    <message>
-        <source>Call-related Fields</source>
-        <translation>Felder zu Anrufen</translation>
-    </message>
-    <message>
-        <source>Letter-related Fields</source>
-        <translation>Felder zu Briefen</translation>
-    </message>
-    <message>
-        <source>Meeting-related Fields</source>
-        <translation>Felder zu Besprechungen</translation>
-    </message>
-    <message>
-        <source>To-do - related Fields</source>
-        <translation>Felder zu Aufgaben</translation>
-    </message>
-    <message>
-        <source>Note-related Fields</source>
-        <translation>Felder zu Notizen</translation>
     </message>
 </context>
 <context>

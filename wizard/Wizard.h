@@ -115,9 +115,6 @@ public:
     // file is as known or the user chose to write over it (which is then known).
     bool confirmReplacing(QWidget* parent, SaveTarget& target);
 
-    // Field catalogue and selection rules.
-    void FillPickFields(PageTurn turn);
-
     // Field order.
     bool FillFullList(PageTurn turn);
     void RecordDBType(const QString& name, int code);
@@ -156,6 +153,8 @@ public:
     void chooseDetailLevel(bool customerId);
     // The contact fields' pick list, which the special-fields dialog ticks in.
     ui::PickList& contactFields();
+    // The field-selection page, built when first asked for.
+    FieldSelectionPage& fieldSelectionPage();
 
 signals:
     // The field-selection page's buttons for the window's dialogs.
@@ -174,8 +173,6 @@ private:
     DescriptionPage& descriptionPage();
     PaperPage& paperPage();
     DetailPage& detailPage();
-    // The detail level chosen: the CustomID entry of the contact list ticked or not.
-    void tickCustomId(bool ticked);
     // A field of the field-selection page ticked or unticked: the field order and the columns follow.
     void fieldsPicked();
 
@@ -186,6 +183,9 @@ private:
     // Steps of the page machine.
     // A new operation of page 0 begins in mode (none: a deletion, which keeps the last).
     void beginOperation(std::optional<Mode> mode);
+    // The report chosen on page 0 loaded into the pages; the wizard back on page 0.
+    void loadChosenReport();
+    void backToOperation();
     bool enterColumnWidths(PageTurn turn);
     bool selectReport(bool deleting);
     void runColumnWidthEditor();

@@ -28,7 +28,7 @@ void Wizard::LBFieldDefsClick(QObject* Sender)
     const std::optional<QString> picked = definitions_->pickedField();
     if (!picked)
         return;
-    design().goTo(rules::GetEventFieldName(state_.EventCategory, *picked));
+    design().goTo(rules::GetEventFieldName(report_->eventCategory(), *picked));
     CheckFieldTypes();
 }
 

@@ -18,10 +18,16 @@ bool Wizard::selectReport(bool deleting)
     return true;
 }
 
+void Wizard::loadChosenReport()
+{
+    LoadConfig();
+    FillColTable();
+}
+
 void Wizard::runColumnWidthEditor()
 {
     TFrmColumn dialog(session_, report_->head().description, report_->head().width, window_);
-    dialog.setEventCategory(state_.EventCategory);
+    dialog.setEventCategory(report_->eventCategory());
     // Success is told only once the file is written; a failure, or No to
     // overwriting a report someone else changed, leaves the editor open with the edits.
     dialog.setWriteReport([this, &dialog] {

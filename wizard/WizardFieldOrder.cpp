@@ -31,11 +31,11 @@ bool Wizard::FillFullList(PageTurn turn)
     }
     for (const QString& display : fields_->tickedEvents()) {
         order_->addField(display);
-        RecordDBType(rules::GetEventFieldName(state_.EventCategory, display), 1);
+        RecordDBType(rules::GetEventFieldName(report_->eventCategory(), display), 1);
     }
     order_->showDetailLevel(detailLevel);
     columns_->showDetailLevel(detailLevel);
-    order_->moveLast(rules::GetEventDisplayName(state_.EventCategory, QStringLiteral("Memo")));
+    order_->moveLast(rules::GetEventDisplayName(report_->eventCategory(), QStringLiteral("Memo")));
     order_->moveLast(QStringLiteral("Memo"));
     order_->highlightFirst();
     return true;
@@ -48,5 +48,5 @@ void Wizard::RecordDBType(const QString& name, int code)
 
 void Wizard::WriteFieldOrders()
 {
-    design().numberFields(order_->orderedFields(), state_.EventCategory);
+    design().numberFields(order_->orderedFields(), report_->eventCategory());
 }

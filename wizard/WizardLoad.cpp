@@ -51,7 +51,9 @@ void Wizard::LoadConfig()
     for (const store::Category category : rules::CategoriesTurnedOn(checkedType, head.categoryLine))
         categoryPage().choose(category);
 
-    FillPickFields(PageTurn::None);
+    // The lists offer the fields of the category the head names now.
+    report_->setHead(headOfPages());
+    fields_->FillPickFields(PageTurn::None);
 
     paperPage().setPrintableWidth(head.width);
 
@@ -71,7 +73,7 @@ void Wizard::LoadConfig()
         if (row.dbType == 0)
             contacts << row.field;
         else if (row.dbType == 1)
-            events << rules::GetEventDisplayName(state_.EventCategory, row.field);
+            events << rules::GetEventDisplayName(report_->eventCategory(), row.field);
     }
     fields_->tickLoaded(contacts, events);
 
@@ -84,7 +86,7 @@ void Wizard::LoadConfig()
             ++onFirstLine;
     }
 
-    order_->moveLast(rules::GetEventDisplayName(state_.EventCategory, QStringLiteral("Memo")));
+    order_->moveLast(rules::GetEventDisplayName(report_->eventCategory(), QStringLiteral("Memo")));
 
     const bool detailLevel = detailPage().detailLevel();
     if (!detailLevel)

@@ -86,8 +86,6 @@ void Wizard::SetBook(PageTurn turn)
         hooksOf(Category).enter(turn);
         state_.PageIndex = turn == PageTurn::Backward ? ReportType : Description;
     }
-    if (state_.PageIndex == Fields && state_.Mode == Mode::Create)
-        FillPickFields(turn);
     if (state_.PageIndex == Order && state_.LayoutDirty && !FillFullList(turn)) {
         state_.PageIndex = Fields;
         ui::ShowError(window_, tr("No Fields Selected."));
@@ -116,8 +114,6 @@ void Wizard::SetBook(PageTurn turn)
     // Picked from code: the attributes are shown once, by the call below.
     if (state_.PageIndex == Definitions && definitions_->pickFirstField())
         LBFieldDefsClick(definitions_);
-    if (state_.PageIndex == Fields)
-        fields_->showTickedCount();
 }
 
 void Wizard::beginOperation(std::optional<Mode> mode)
@@ -131,6 +127,12 @@ void Wizard::beginOperation(std::optional<Mode> mode)
         state_.Mode = *mode;
     if (mode == Mode::Create)
         state_.LayoutDirty = true;
+}
+
+void Wizard::backToOperation()
+{
+    state_.PageIndex = Operation;
+    showPage(Operation);
 }
 
 void Wizard::CreateDataTable()

@@ -50,21 +50,24 @@ void Wizard::ensurePages()
 QWidget* Wizard::buildPage(int index)
 {
     switch (index) {
-    case Operation:
-        return operation_ = new OperationPage(state_, {.begin = [this](std::optional<Mode> mode) { beginOperation(mode); },
-                                                       .chooseReport = [this](bool deleting) { return selectReport(deleting); },
-                                                       .load = [this] {
-                                                           LoadConfig();
-                                                           FillColTable();
-                                                       },
-                                                       .stay = [this] {
-                                                           state_.PageIndex = Operation;
-                                                           showPage(Operation);
-                                                       }});
+    case Operation: {
+        OperationPage::Steps steps;
+        steps.begin = std::bind_front(&Wizard::beginOperation, this);
+        steps.chooseReport = std::bind_front(&Wizard::selectReport, this);
+        steps.load = std::bind_front(&Wizard::loadChosenReport, this);
+        steps.stay = std::bind_front(&Wizard::backToOperation, this);
+        operation_ = new OperationPage(std::move(steps));
+        operation_->setChoiceHandler([this] { fieldSelectionPage().markCatalogueDirty(); });
+        return operation_;
+    }
     case ReportType:
-        return reportType_ = new ReportTypePage(state_);
+        reportType_ = new ReportTypePage;
+        reportType_->setChoiceHandler([this] { fieldSelectionPage().markCatalogueDirty(); });
+        return reportType_;
     case Category:
-        return category_ = new CategoryPage(state_, *report_);
+        category_ = new CategoryPage(*report_, state_.Mode);
+        category_->setChoiceHandler([this] { fieldSelectionPage().markCatalogueDirty(); });
+        return category_;
     case Description:
         description_ = new DescriptionPage;
         description_->setChangeHandler([this](const QString& text) { LblDesc->setText(text); });
@@ -73,15 +76,18 @@ QWidget* Wizard::buildPage(int index)
         return paper_ = new PaperPage;
     case Detail:
         detail_ = new DetailPage;
-        detail_->setChoiceHandler([this](bool detailLevel) { tickCustomId(detailLevel); });
+        detail_->setChoiceHandler([this](bool detailLevel) {
+            if (fields_) // the field lists are filled only once built: there is nothing to tick before
+                fields_->tickCustomId(detailLevel);
+        });
         return detail_;
     case Fields:
-        fields_ = new FieldSelectionPage(state_);
+        fields_ = new FieldSelectionPage(*report_, *hostTables_, state_.Mode);
         fields_->setPickHandler([this] { fieldsPicked(); });
         fields_->setDialogHandlers([this] { emit specialFieldsAsked(); }, [this] { emit userFieldsAsked(); });
         return fields_;
     case Order:
-        return order_ = new FieldOrderPage(state_);
+        return order_ = new FieldOrderPage(*report_);
     case Columns:
         columns_ = new ColumnsPage(state_);
         columns_->setChangeHandler([this] { SetGrid(); });
@@ -153,8 +159,13 @@ DetailPage& Wizard::detailPage()
 
 ui::PickList& Wizard::contactFields()
 {
+    return fieldSelectionPage().contactFields();
+}
+
+FieldSelectionPage& Wizard::fieldSelectionPage()
+{
     ensurePage(Fields);
-    return fields_->contactFields();
+    return *fields_;
 }
 
 QStringList Wizard::orderedFields() const
@@ -179,17 +190,11 @@ void Wizard::SetGrid()
 
 void Wizard::fieldsPicked()
 {
+    state_.LayoutDirty = true;
     state_.SelectedCount = order_->fieldCount();
     if (columns_->columnCount() == 1)
         columns_->setColumnCount(state_.SelectedCount);
     SetGrid();
-}
-
-void Wizard::tickCustomId(bool ticked)
-{
-    if (!built_[Fields])
-        return; // the field lists are filled only once built: there is nothing to tick yet
-    fields_->tickContact(QStringLiteral("CustomID"), ticked);
 }
 
 // The view draws to the printable width and labels each box as the working
@@ -201,7 +206,7 @@ void Wizard::addColumnLayoutView()
     source.printableWidth = [this] { return paperPage().printableWidth(); };
     source.labels = [this] {
         QHash<QString, QString> labels;
-        ui::Guarded(window_, [&] { labels = design().fieldLabels(state_.EventCategory); });
+        ui::Guarded(window_, [&] { labels = design().fieldLabels(report_->eventCategory()); });
         return labels;
     };
     widths_->addLayoutView(std::move(source), btExit);

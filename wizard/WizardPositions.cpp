@@ -41,7 +41,7 @@ void Wizard::WriteColWidthsGridToTable()
     for (int row = 0; row < rows.size(); ++row) {
         // The grid shows an event field by its display name; the table holds its stored name,
         // also as the header of a row made here, as of a row the field selection makes.
-        const QString key = rules::GetEventFieldName(state_.EventCategory, rows[row].field);
+        const QString key = rules::GetEventFieldName(report_->eventCategory(), rows[row].field);
         design().place({key, key, row + 1, rows[row].line, rows[row].start, rows[row].end});
     }
 }

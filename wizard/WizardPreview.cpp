@@ -34,7 +34,7 @@ design::Report Wizard::reportAsDesigned()
         return report;
     const QList<rules::PositionRow> rows = widths_->positions();
     for (int i = 0; i < rows.size(); ++i) {
-        const QString key = rules::GetEventFieldName(state_.EventCategory, rows[i].field);
+        const QString key = rules::GetEventFieldName(report_->eventCategory(), rows[i].field);
         auto field = std::find_if(report.fields.begin(), report.fields.end(),
                                   [&](const store::FieldRow& row) { return row.field == key; });
         if (field == report.fields.end()) {
@@ -55,7 +55,7 @@ void Wizard::applySpan(const QString& field, int left, int right)
 {
     QList<rules::PositionRow> rows = widths_->positions();
     for (rules::PositionRow& row : rows)
-        if (rules::GetEventFieldName(state_.EventCategory, row.field) == field) {
+        if (rules::GetEventFieldName(report_->eventCategory(), row.field) == field) {
             row.start = QString::number(left);
             row.end = QString::number(right);
         }

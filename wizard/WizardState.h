@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QChar>
 #include <QString>
 
 namespace wizard {
@@ -27,14 +26,9 @@ enum class PageTurn { None, Forward, Backward };
 // The main window's non-visual state, shared by every wizard page.
 struct WizardState {
     int PageIndex = wizard::Operation; // page being entered or shown, a wizard::Page
-    QChar InfoKind;                    // category that last filled the event list: E C L M T N
     bool ColumnsGridReady = false;     // false only while the columns grid is being rebuilt
-    bool ContactMemoChosen = false;
-    bool EventMemoChosen = false;
     wizard::Mode Mode = wizard::Mode::None;
     bool LayoutDirty = false;          // field selection or column count changed since the order was built
     int SelectedCount = 0;
-    bool CatalogueDirty = false;       // an option of pages 0 to 2 turned on since the last pick-list click
     QString ReportFileName;
-    QString EventCategory;             // "GENERIC", "CALL", "LETTER", "MEETING", "TO-DO", "NOTE" or empty
 };

@@ -4,7 +4,6 @@
 #include "design/ReportSession.h"
 #include "ui/Describes.h"
 #include "ui/Option.h"
-#include "wizard/WizardState.h"
 #include "wizard/pages/PageKit.h"
 
 #include <QButtonGroup>
@@ -14,8 +13,8 @@
 
 using namespace pagekit;
 
-CategoryPage::CategoryPage(WizardState& state, const design::ReportSession& session)
-    : state_(state), session_(session)
+CategoryPage::CategoryPage(const design::ReportSession& session, const wizard::Mode& mode)
+    : session_(session), mode_(mode)
 {
     QVBoxLayout* layout = ColumnLayout(this, QStringLiteral("Page3"), tr("Report Information"));
     auto* group = new QButtonGroup(this);
@@ -117,7 +116,8 @@ void CategoryPage::hideSalesAndQuotes()
 
 void CategoryPage::RBContactClick()
 {
-    state_.CatalogueDirty = true;
+    if (onChoice_)
+        onChoice_();
 }
 
 void CategoryPage::contribute(design::Report& report) const
@@ -127,7 +127,7 @@ void CategoryPage::contribute(design::Report& report) const
 
 bool CategoryPage::enter(wizard::PageTurn)
 {
-    if (state_.Mode == wizard::Mode::Create)
+    if (mode_ == wizard::Mode::Create)
         choose(session_.head().type == store::ReportType::Calendar ? store::Category::Event
                                                                     : store::Category::Contact);
     return true;

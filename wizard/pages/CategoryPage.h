@@ -5,9 +5,8 @@
 
 #include <QCoreApplication>
 #include <QWidget>
+#include <functional>
 #include <optional>
-
-struct WizardState;
 
 namespace design {
 class ReportSession;
@@ -24,7 +23,8 @@ class CategoryPage : public QWidget, public wizard::PageHooks {
     Q_DECLARE_TR_FUNCTIONS(CategoryPage)
 
 public:
-    CategoryPage(WizardState& state, const design::ReportSession& session);
+    // The head's type from session; mode says whether a new report is designed.
+    CategoryPage(const design::ReportSession& session, const wizard::Mode& mode);
 
     // The category turned on; none for the sales and quote options, which no
     // category is bound to.
@@ -39,14 +39,17 @@ public:
     void choose(store::Category category);
     // The sales and quote options are not offered.
     void hideSalesAndQuotes();
+    // Told whenever one of its options is turned on.
+    void setChoiceHandler(std::function<void()> handler) { onChoice_ = std::move(handler); }
 
 private:
-    // A category turned on: the field catalogue is to be filled again.
+    // A category turned on (the field catalogue is to be filled again).
     void RBContactClick();
     ui::Option* option(store::Category category) const;
 
-    WizardState& state_;
     const design::ReportSession& session_;
+    const wizard::Mode& mode_;
+    std::function<void()> onChoice_;
     ui::Option* RBContact = nullptr;
     ui::Option* RBEvent = nullptr;
     ui::Option* RBNote = nullptr;

@@ -3,7 +3,7 @@
 #include "ui/Announce.h"
 #include "ui/ErrorGuard.h"
 #include "rules/FieldOrderRules.h"
-#include "wizard/WizardState.h"
+#include "design/ReportSession.h"
 #include "wizard/pages/PageKit.h"
 
 #include <QFrame>
@@ -59,7 +59,7 @@ private:
     bool quiet_ = false;
 };
 
-FieldOrderPage::FieldOrderPage(const WizardState& state) : state_(state)
+FieldOrderPage::FieldOrderPage(const design::ReportSession& session) : session_(session)
 {
     QGridLayout* grid = GridLayout(this, QStringLiteral("Page7"), tr("Field Order"), 3);
     QWidget* page = this;
@@ -162,12 +162,12 @@ void FieldOrderPage::applyMove(const rules::FieldMove& move)
 
 void FieldOrderPage::BtnMoveUpClick()
 {
-    applyMove(rules::MoveFieldUp(orderedFields(), highlightedField(), state_.EventCategory));
+    applyMove(rules::MoveFieldUp(orderedFields(), highlightedField(), session_.eventCategory()));
 }
 
 void FieldOrderPage::BtnDownClick()
 {
-    applyMove(rules::MoveFieldDown(orderedFields(), highlightedField(), state_.EventCategory));
+    applyMove(rules::MoveFieldDown(orderedFields(), highlightedField(), session_.eventCategory()));
 }
 
 int FieldOrderPage::highlightedField() const

@@ -5,7 +5,9 @@
 #include <QCoreApplication>
 #include <QWidget>
 
-struct WizardState;
+namespace design {
+class ReportSession;
+}
 
 namespace rules {
 struct FieldMove;
@@ -22,7 +24,8 @@ class FieldOrderPage : public QWidget, public wizard::PageHooks {
     Q_DECLARE_TR_FUNCTIONS(FieldOrderPage)
 
 public:
-    explicit FieldOrderPage(const WizardState& state);
+    // The field-order rules follow the session's event category.
+    explicit FieldOrderPage(const design::ReportSession& session);
 
     QStringList orderedFields() const;
     int fieldCount() const;
@@ -42,7 +45,7 @@ private:
     void applyMove(const rules::FieldMove& move);
     int highlightedField() const;
 
-    const WizardState& state_;
+    const design::ReportSession& session_;
     FieldOrderList* lbAllFields = nullptr;
     QListWidget* lbMirror = nullptr;
     QPushButton* BtnMoveUp = nullptr;

@@ -6,7 +6,10 @@
 #include <QWidget>
 #include <functional>
 
-struct WizardState;
+namespace design {
+class HostTables;
+class ReportSession;
+} // namespace design
 
 namespace ui {
 class PickList;
@@ -22,21 +25,41 @@ class FieldSelectionPage : public QWidget, public wizard::PageHooks {
     Q_DECLARE_TR_FUNCTIONS(FieldSelectionPage)
 
 public:
-    explicit FieldSelectionPage(WizardState& state);
+    // What the catalogue holds besides its lists: the kind of the category that
+    // last filled the event list (E C L M T N), which memo field is ticked, and
+    // whether an option of pages 0 to 2 was turned on since the last tick.
+    struct Catalogue {
+        QChar InfoKind;
+        bool ContactMemoChosen = false;
+        bool EventMemoChosen = false;
+        bool CatalogueDirty = false;
+    };
+
+    // The session's head and event category, the contact table's fields of
+    // hostTables, and the wizard's mode, which says whether a new report is designed.
+    FieldSelectionPage(design::ReportSession& session, design::HostTables& hostTables, const wizard::Mode& mode);
+
+    // Entered while a new report is designed: the catalogue is filled.
+    bool enter(wizard::PageTurn turn) override;
+    // The count of the ticked fields shown.
+    void shown() override;
+    // The two lists filled anew with the contact fields and the fields of the
+    // head's category, which becomes the session's event category; not after
+    // Previous, nor while fields are ticked and no option of pages 0 to 2 was
+    // turned on since.
+    void FillPickFields(wizard::PageTurn turn);
+    const Catalogue& catalogue() const { return catalogue_; }
+    // An option of pages 0 to 2 turned on: the catalogue is to be filled again.
+    void markCatalogueDirty() { catalogue_.CatalogueDirty = true; }
+    // The detail level chosen: the CustomID entry ticked or not, without the
+    // rules, the list back at its top.
+    void tickCustomId(bool ticked);
 
     int tickedCount() const;
     QStringList tickedContacts() const;
     QStringList tickedEvents() const;
-    // The catalogue: emptied, then filled with the fields of the chosen category,
-    // the event list shown only when there is one.
-    void setEventHeading(const QString& heading);
-    void clearCatalogue();
-    void fillCatalogue(const QStringList& contacts, const QStringList& events, bool withEvents);
     // A loaded report's fields ticked, and nothing else.
     void tickLoaded(const QStringList& contacts, const QStringList& events);
-    // One contact field ticked or not, the list back at its top.
-    void tickContact(const QString& name, bool ticked);
-    void showTickedCount();
     // The list the special-fields dialog ticks in.
     ui::PickList& contactFields() { return *PickContactField; }
 
@@ -49,8 +72,15 @@ private:
     // "(N fields selected)", or "(1 field selected)".
     void showCount(int count);
     void PickContactFieldClick(QObject* Sender);
+    // The catalogue: emptied, then filled with the fields of the chosen category,
+    // the event list shown only when there is one.
+    void clearCatalogue();
+    void fillCatalogue(const QStringList& contacts, const QStringList& events, bool withEvents);
 
-    WizardState& state_;
+    design::ReportSession& session_;
+    design::HostTables& hostTables_;
+    const wizard::Mode& mode_;
+    Catalogue catalogue_;
     ui::PickList* PickContactField = nullptr;
     ui::PickList* PickEventField = nullptr;
     QLabel* LblEvent = nullptr;

@@ -2,7 +2,6 @@
 
 #include "ui/Hourglass.h"
 #include "ui/Option.h"
-#include "wizard/WizardState.h"
 #include "wizard/pages/PageKit.h"
 
 #include <QButtonGroup>
@@ -11,7 +10,7 @@
 
 using namespace pagekit;
 
-OperationPage::OperationPage(WizardState& state, Steps steps) : state_(state), steps_(std::move(steps))
+OperationPage::OperationPage(Steps steps) : steps_(std::move(steps))
 {
     setObjectName(QStringLiteral("Page1"));
     auto* group = new QButtonGroup(this);
@@ -60,7 +59,8 @@ OperationPage::Choice OperationPage::choice() const
 
 void OperationPage::RBCreateClick()
 {
-    state_.CatalogueDirty = true;
+    if (onChoice_)
+        onChoice_();
 }
 
 bool OperationPage::runOperation()

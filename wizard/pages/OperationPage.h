@@ -6,8 +6,6 @@
 #include <functional>
 #include <optional>
 
-struct WizardState;
-
 namespace ui {
 class Option;
 }
@@ -33,7 +31,7 @@ public:
         std::function<void()> stay;
     };
 
-    OperationPage(WizardState& state, Steps steps);
+    explicit OperationPage(Steps steps);
 
     void setTitle(const QString& text);
     Choice choice() const;
@@ -43,13 +41,15 @@ public:
     bool runOperation();
     // Left forward, the operation chosen runs.
     bool leave(wizard::PageTurn turn) override;
+    // Told whenever one of its options is turned on.
+    void setChoiceHandler(std::function<void()> handler) { onChoice_ = std::move(handler); }
 
 private:
-    // Any operation turned on: the field catalogue is to be filled again.
+    // Any operation turned on (the field catalogue is to be filled again).
     void RBCreateClick();
 
-    WizardState& state_;
     Steps steps_;
+    std::function<void()> onChoice_;
     QLabel* Label1 = nullptr;
     ui::Option* RBCreate = nullptr;
     ui::Option* RbModify = nullptr;
