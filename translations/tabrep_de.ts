@@ -1182,6 +1182,10 @@ Ein anderes Programm oder eine andere Sitzung hat sie geöffnet.</translation>
         <source>%1, %2 of %3</source>
         <translation>%1, %2 von %3</translation>
     </message>
+    <message>
+        <source>No Fields Selected.</source>
+        <translation>Keine Felder gewählt.</translation>
+    </message>
 </context>
 <context>
     <name>FieldSelectionPage</name>
@@ -2276,10 +2280,6 @@ Freie Software unter der MIT-Lizenz</translation>
     <message>
         <source>Report successfully modified.</source>
         <translation>Der Bericht wurde geändert.</translation>
-    </message>
-    <message>
-        <source>No Fields Selected.</source>
-        <translation>Keine Felder gewählt.</translation>
     </message>
     <message>
         <source>Columns appear OK.</source>

@@ -115,11 +115,6 @@ public:
     // file is as known or the user chose to write over it (which is then known).
     bool confirmReplacing(QWidget* parent, SaveTarget& target);
 
-    // Field order.
-    bool FillFullList(PageTurn turn);
-    void RecordDBType(const QString& name, int code);
-    void WriteFieldOrders();
-
     // Columns and rows.
     void SetGrid();
 

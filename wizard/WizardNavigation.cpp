@@ -1,25 +1,15 @@
 // The page machine: Next, Previous and the page-change routine.
 #include "wizard/Wizard.h"
 
-#include "wizard/pages/CategoryPage.h"
 #include "wizard/pages/DescriptionPage.h"
 #include "wizard/pages/FieldDefinitionsPage.h"
 #include "wizard/pages/ColumnsPage.h"
 #include "wizard/pages/FieldOrderPage.h"
-#include "wizard/pages/FieldSelectionPage.h"
 #include "wizard/pages/OperationPage.h"
 #include "wizard/pages/PageHooks.h"
-#include "wizard/pages/ReportTypePage.h"
-#include "ui/Modal.h"
-#include "ui/Option.h"
-#include "ui/PickList.h"
-#include "ui/SpinEdit.h"
 #include "store/Alias.h"
 #include "design/ReportDesign.h"
 
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QStackedWidget>
 #include <exception>
 
@@ -86,13 +76,7 @@ void Wizard::SetBook(PageTurn turn)
         hooksOf(Category).enter(turn);
         state_.PageIndex = turn == PageTurn::Backward ? ReportType : Description;
     }
-    if (state_.PageIndex == Order && state_.LayoutDirty && !FillFullList(turn)) {
-        state_.PageIndex = Fields;
-        ui::ShowError(window_, tr("No Fields Selected."));
-        return;
-    }
     if (state_.PageIndex == Columns && turn != PageTurn::Backward) {
-        WriteFieldOrders();
         if (columns_->columnCount() == 1)
             columns_->setColumnCount(order_->fieldCount());
         SetGrid();

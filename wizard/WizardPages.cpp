@@ -87,7 +87,9 @@ QWidget* Wizard::buildPage(int index)
         fields_->setDialogHandlers([this] { emit specialFieldsAsked(); }, [this] { emit userFieldsAsked(); });
         return fields_;
     case Order:
-        return order_ = new FieldOrderPage(*report_);
+        order_ = new FieldOrderPage(*report_, state_);
+        order_->setDetailLevelHandler([this](bool detailLevel) { columns_->showDetailLevel(detailLevel); });
+        return order_;
     case Columns:
         columns_ = new ColumnsPage(state_);
         columns_->setChangeHandler([this] { SetGrid(); });

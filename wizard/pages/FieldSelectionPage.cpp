@@ -193,6 +193,12 @@ void FieldSelectionPage::tickCustomId(bool ticked)
     PickContactField->scrollToFirst();
 }
 
+bool FieldSelectionPage::leave(wizard::PageTurn)
+{
+    session_.setPick({tickedContacts(), tickedEvents()});
+    return true;
+}
+
 void FieldSelectionPage::shown()
 {
     showCount(tickedCount());

@@ -43,6 +43,8 @@ public:
     bool enter(wizard::PageTurn turn) override;
     // The count of the ticked fields shown.
     void shown() override;
+    // Left, the fields ticked are the session's pick.
+    bool leave(wizard::PageTurn turn) override;
     // The two lists filled anew with the contact fields and the fields of the
     // head's category, which becomes the session's event category; not after
     // Previous, nor while fields are ticked and no option of pages 0 to 2 was
