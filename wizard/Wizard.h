@@ -146,8 +146,6 @@ public:
     void setProductName(const QString& name);
     void hideSalesAndQuotes();
     void chooseDetailLevel(bool customerId);
-    // The contact fields' pick list, which the special-fields dialog ticks in.
-    ui::PickList& contactFields();
     // The field-selection page, built when first asked for.
     FieldSelectionPage& fieldSelectionPage();
 

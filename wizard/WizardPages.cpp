@@ -159,11 +159,6 @@ DetailPage& Wizard::detailPage()
     return *detail_;
 }
 
-ui::PickList& Wizard::contactFields()
-{
-    return fieldSelectionPage().contactFields();
-}
-
 FieldSelectionPage& Wizard::fieldSelectionPage()
 {
     ensurePage(Fields);

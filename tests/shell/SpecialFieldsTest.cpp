@@ -8,6 +8,8 @@
 
 #include <QAccessible>
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <gtest/gtest.h>
@@ -143,4 +145,25 @@ TEST_F(SpecialFields, EachBoxIsDescribedByTheTextBesideIt)
             EXPECT_FALSE(described.isEmpty());
         }
     });
+}
+
+// The dialog hands its choices back however it is closed; the list takes them then.
+TEST_F(SpecialFields, TheBoxesStandAsLeftWhetherOkOrEscapeClosesTheDialog)
+{
+    for (const bool byEscape : {false, true}) {
+        select({"Company", "firstlast"});
+        modal.onDialog([byEscape](QDialog& dialog) {
+            Child<QCheckBox>(dialog, "CheckBox1")->click();
+            Child<QCheckBox>(dialog, "CheckBox2")->click();
+            if (byEscape) {
+                QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+                QCoreApplication::sendEvent(&dialog, &escape);
+            } else {
+                Child<QPushButton>(dialog, "BitBtn1")->click();
+            }
+            return dialog.result();
+        });
+        Child<QPushButton>(window, "BitBtn2")->click();
+        EXPECT_EQ(selected(), (QStringList{"Company", "salutfirstlast"})) << (byEscape ? "Escape" : "OK");
+    }
 }

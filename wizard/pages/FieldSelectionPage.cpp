@@ -185,6 +185,29 @@ void FieldSelectionPage::tickLoaded(const QStringList& contacts, const QStringLi
     }
 }
 
+namespace {
+
+const char* const CombinationNames[] = {"SalutFirstLast", "FirstLast", "CityStateZip"};
+
+} // namespace
+
+FieldSelectionPage::Combinations FieldSelectionPage::combinations() const
+{
+    Combinations ticked{};
+    for (std::size_t i = 0; i < ticked.size(); ++i) {
+        const int index = PickContactField->findEntry(QString::fromLatin1(CombinationNames[i]));
+        ticked[i] = index >= 0 && PickContactField->isTicked(index);
+    }
+    return ticked;
+}
+
+void FieldSelectionPage::tickCombinations(const Combinations& ticked)
+{
+    for (std::size_t i = 0; i < ticked.size(); ++i)
+        if (const int index = PickContactField->findEntry(QString::fromLatin1(CombinationNames[i])); index >= 0)
+            PickContactField->setTicked(index, ticked[i]);
+}
+
 void FieldSelectionPage::tickCustomId(bool ticked)
 {
     const int index = PickContactField->findEntry(QStringLiteral("CustomID"));

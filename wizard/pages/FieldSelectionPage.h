@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <QCoreApplication>
 #include <QWidget>
+#include <array>
 #include <functional>
 
 namespace design {
@@ -62,8 +63,13 @@ public:
     QStringList tickedEvents() const;
     // A loaded report's fields ticked, and nothing else.
     void tickLoaded(const QStringList& contacts, const QStringList& events);
-    // The list the special-fields dialog ticks in.
-    ui::PickList& contactFields() { return *PickContactField; }
+    // The combination fields of the contact list (salutfirstlast, firstlast,
+    // citystatezip, in any letter case), ticked or not; one not in the list is not.
+    using Combinations = std::array<bool, 3>;
+    Combinations combinations() const;
+    // Each combination field in the list ticked as given (the special-fields
+    // dialog's choices), without the selection rules and the count.
+    void tickCombinations(const Combinations& ticked);
 
     // Told after every tick or untick, once the rules have run.
     void setPickHandler(std::function<void()> handler) { onPick_ = std::move(handler); }
