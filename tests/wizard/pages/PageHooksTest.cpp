@@ -1,0 +1,201 @@
+// The hooks of pages 0, 2, 3 and 7: what a turn into or out of each asks of it.
+#include "design/ReportSession.h"
+#include "rules/EventFieldMap.h"
+#include "store/Alias.h"
+#include "tests/support/RecordingModal.h"
+#include "tests/support/TempAlias.h"
+#include "ui/Option.h"
+#include "wizard/WizardState.h"
+#include "wizard/pages/CategoryPage.h"
+#include "wizard/pages/DescriptionPage.h"
+#include "wizard/pages/FieldOrderPage.h"
+#include "wizard/pages/OperationPage.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <gtest/gtest.h>
+
+using wizard::Mode;
+using wizard::PageTurn;
+
+namespace {
+
+QStringList Entries(const QWidget& page, const char* list)
+{
+    QStringList entries;
+    const auto* widget = page.findChild<QListWidget*>(QString::fromLatin1(list));
+    for (int i = 0; widget && i < widget->count(); ++i)
+        entries << widget->item(i)->text();
+    return entries;
+}
+
+// A session over an empty alias, its working table closed at the end.
+class WithSession : public testing::Test {
+protected:
+    WithSession()
+    {
+        session.setAlias(store::HostAlias);
+        session.rows().recreate(store::HostAlias);
+    }
+    ~WithSession() override { session.rows().close(); }
+
+    TempAlias alias{TempAlias::Content::Empty};
+    design::ReportSession session{alias.session()};
+    RecordingModal modal;
+};
+
+} // namespace
+
+// Leaving page 0 forward runs the operation chosen: the mode it begins in, the
+// selection dialog asked (to delete or not), the load, and where the wizard ends.
+TEST(OperationPageHooks, LeavingForwardRunsTheOperationChosen)
+{
+    const struct {
+        const char* option;
+        bool chosen;                // the selection dialog's answer
+        std::optional<Mode> mode;   // begun in
+        const char* asked;          // "", "modify" or "delete"
+        bool loaded;
+        bool left;                  // the page may be left
+    } cases[] = {
+        {"RBCreate", true, Mode::Create, "", false, true},
+        {"RbModify", true, Mode::Modify, "modify", true, true},
+        {"RbModify", false, Mode::Modify, "modify", false, false},
+        {"RbCopy", true, Mode::Modify, "modify", true, true},
+        {"RBColumn", true, Mode::Column, "modify", true, true},
+        {"RbDelete", true, std::nullopt, "delete", false, false},
+        {"RbDelete", false, std::nullopt, "delete", false, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.option << (c.chosen ? " chosen" : " cancelled"));
+        std::vector<std::optional<Mode>> begun;
+        QString asked;
+        bool loaded = false;
+        bool stayed = false;
+        OperationPage::Steps steps;
+        steps.begin = [&](std::optional<Mode> mode) { begun.push_back(mode); };
+        steps.chooseReport = [&](bool deleting) {
+            asked = deleting ? QStringLiteral("delete") : QStringLiteral("modify");
+            return c.chosen;
+        };
+        steps.load = [&] { loaded = true; };
+        steps.stay = [&] { stayed = true; };
+        OperationPage page(std::move(steps));
+        page.findChild<ui::Option*>(QString::fromLatin1(c.option))->click();
+
+        EXPECT_TRUE(page.leave(PageTurn::Backward)); // nothing runs
+        EXPECT_TRUE(begun.empty());
+        EXPECT_EQ(page.leave(PageTurn::Forward), c.left);
+        EXPECT_EQ(begun, std::vector<std::optional<Mode>>{c.mode});
+        EXPECT_EQ(asked, QString::fromLatin1(c.asked));
+        EXPECT_EQ(loaded, c.loaded);
+        EXPECT_EQ(stayed, !c.left);
+    }
+}
+
+TEST(DescriptionPageHooks, OnlyForwardWithoutADescriptionIsRefused)
+{
+    const struct {
+        PageTurn turn;
+        const char* text;
+        bool left;
+    } cases[] = {
+        {PageTurn::Forward, "", false},
+        {PageTurn::Forward, " ", true},
+        {PageTurn::Forward, "Phones", true},
+        {PageTurn::Backward, "", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        RecordingModal modal;
+        DescriptionPage page;
+        page.setDescription(QString::fromLatin1(c.text));
+        EXPECT_EQ(page.leave(c.turn), c.left);
+        EXPECT_EQ(modal.texts(), c.left ? QStringList{} : QStringList{"You must enter a description."});
+    }
+}
+
+// A new report starts with the category its type takes first; a loaded one keeps its own.
+TEST_F(WithSession, CategoryPageEnteredChoosesTheFirstCategoryOfANewReportOnly)
+{
+    const struct {
+        Mode mode;
+        store::ReportType type;
+        const char* on;
+    } cases[] = {
+        {Mode::Create, store::ReportType::Calendar, "RBEvent"},
+        {Mode::Create, store::ReportType::Contact, "RBContact"},
+        {Mode::Modify, store::ReportType::Calendar, "RbCall"},
+        {Mode::Modify, store::ReportType::Contact, "RbCall"},
+    };
+    for (const auto& c : cases) {
+        Mode mode = c.mode;
+        CategoryPage page(session, mode);
+        page.choose(store::Category::Call);
+        design::ReportHead head;
+        head.type = c.type;
+        session.setHead(head);
+        EXPECT_TRUE(page.enter(PageTurn::Forward));
+        EXPECT_TRUE(page.findChild<ui::Option*>(QString::fromLatin1(c.on))->isChecked())
+            << int(c.mode) << " " << int(c.type);
+    }
+}
+
+// The field order built of the pick: CustomID first for the detail level (once),
+// then the contact fields, then the event fields, a memo field last; the working
+// table holds a row for each.
+TEST_F(WithSession, FieldOrderPageBuildsTheListOfThePick)
+{
+    const QString callMemo = rules::GetEventDisplayName(QStringLiteral("CALL"), QStringLiteral("Memo"));
+    const struct {
+        const char* name;
+        QStringList contacts;
+        QStringList events;
+        bool detailLevel;
+        QStringList order;
+    } cases[] = {
+        {"contacts", {"Memo", "Company", "City"}, {}, false, {"Company", "City", "Memo"}},
+        {"detail level", {"CustomID", "Company"}, {}, true, {"CustomID", "Company"}},
+        {"detail level added", {"Company"}, {}, true, {"CustomID", "Company"}},
+        {"event memo", {"Company"}, {callMemo, "Phone call date"}, false, {"Company", "Phone call date", callMemo}},
+    };
+    WizardState machine;
+    machine.LayoutDirty = true;
+    session.setEventCategory(QStringLiteral("CALL"));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        FieldOrderPage page(session, machine);
+        design::ReportHead head;
+        head.detailLevel = c.detailLevel;
+        session.setHead(head);
+        session.setPick({c.contacts, c.events});
+        EXPECT_TRUE(page.enter(PageTurn::Forward));
+        EXPECT_EQ(page.orderedFields(), c.order);
+        EXPECT_EQ(session.rows().rowCount(), c.order.size());
+        // Back from the columns page the list stays as it is.
+        session.setPick({});
+        EXPECT_TRUE(page.enter(PageTurn::Backward));
+        EXPECT_EQ(Entries(page, "lbAllFields"), c.order);
+    }
+    EXPECT_TRUE(modal.texts().isEmpty());
+}
+
+TEST_F(WithSession, FieldOrderPageRefusesAnEmptyPickOnlyAfterTheSelectionChanged)
+{
+    WizardState machine;
+    FieldOrderPage page(session, machine);
+    session.setPick({{"Company"}, {}});
+    machine.LayoutDirty = true;
+    ASSERT_TRUE(page.enter(PageTurn::Forward));
+
+    session.setPick({});
+    machine.LayoutDirty = false;
+    EXPECT_TRUE(page.enter(PageTurn::Forward));
+    EXPECT_EQ(page.orderedFields(), QStringList{"Company"});
+    EXPECT_TRUE(modal.texts().isEmpty());
+
+    machine.LayoutDirty = true;
+    EXPECT_FALSE(page.enter(PageTurn::Forward));
+    EXPECT_EQ(modal.texts(), QStringList{"No Fields Selected."});
+    EXPECT_EQ(page.orderedFields(), QStringList{"Company"});
+}
