@@ -2,6 +2,7 @@
 
 #include "design/Report.h"
 #include "design/ReportSession.h"
+#include "rules/ReportSettings.h"
 #include "ui/Describes.h"
 #include "ui/Option.h"
 #include "wizard/pages/PageKit.h"
@@ -104,6 +105,12 @@ std::optional<store::Category> CategoryPage::category() const
 void CategoryPage::choose(store::Category category)
 {
     option(category)->turnOn();
+}
+
+void CategoryPage::loadCategories(store::ReportType checkedType, const QString& line)
+{
+    for (const store::Category category : rules::CategoriesTurnedOn(checkedType, line))
+        choose(category);
 }
 
 void CategoryPage::hideSalesAndQuotes()

@@ -37,6 +37,9 @@ public:
     bool enter(wizard::PageTurn turn) override;
     // Turns the category's option on, as a click does.
     void choose(store::Category category);
+    // A loaded report's line 3 under the type checked: its options turned on
+    // one after another, each as a click (rules::CategoriesTurnedOn).
+    void loadCategories(store::ReportType checkedType, const QString& line);
     // The sales and quote options are not offered.
     void hideSalesAndQuotes();
     // Told whenever one of its options is turned on.

@@ -51,6 +51,12 @@ void DescriptionPage::setDescription(const QString& text)
     EdDescription->setText(text);
 }
 
+void DescriptionPage::loadDescription(const QString& text)
+{
+    allowLength(text.size());
+    setDescription(text);
+}
+
 void DescriptionPage::allowLength(int characters)
 {
     EdDescription->setMaxLength(std::max(DescriptionLength, characters));

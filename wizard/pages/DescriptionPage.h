@@ -23,6 +23,9 @@ public:
     bool leave(wizard::PageTurn turn) override;
     void shown() override;
     void setDescription(const QString& text);
+    // A loaded report's description, kept whole when longer than the edit takes
+    // by typing (the edit would cut it, and the report be written back shortened).
+    void loadDescription(const QString& text);
     // The edit takes the typed limit, or a longer loaded description whole.
     void allowLength(int characters);
     void focusEdit();

@@ -7,6 +7,7 @@
 #include "rules/FieldOrderRules.h"
 #include "wizard/WizardState.h"
 #include "design/ReportSession.h"
+#include "design/Report.h"
 #include "wizard/pages/PageKit.h"
 
 #include <QFrame>
@@ -226,6 +227,15 @@ bool FieldOrderPage::FillFullList(wizard::PageTurn turn)
     moveLast(QStringLiteral("Memo"));
     highlightFirst();
     return true;
+}
+
+void FieldOrderPage::showLoaded(const std::vector<store::FieldRow>& rows, bool detailLevel)
+{
+    clearFields();
+    for (const store::FieldRow& row : design::InReportOrder(rows))
+        addField(row.field);
+    moveLast(rules::GetEventDisplayName(session_.eventCategory(), QStringLiteral("Memo")));
+    showDetailLevel(detailLevel);
 }
 
 void FieldOrderPage::RecordDBType(const QString& name, int code)

@@ -5,11 +5,16 @@
 #include <QCoreApplication>
 #include <QWidget>
 #include <functional>
+#include <vector>
 
 struct WizardState;
 
 namespace design {
 class ReportSession;
+}
+
+namespace store {
+struct FieldRow;
 }
 
 namespace rules {
@@ -42,6 +47,9 @@ public:
     // fields, the memo field last. Not after Previous; false when nothing is ticked.
     bool FillFullList(wizard::PageTurn turn);
     void RecordDBType(const QString& name, int code);
+    // A loaded report's fields in the report's order (the rows' orders are their
+    // places in the file), the event memo field last, and the detail level's note.
+    void showLoaded(const std::vector<store::FieldRow>& rows, bool detailLevel);
     void WriteFieldOrders();
     // Told the detail level each time the list is built.
     void setDetailLevelHandler(std::function<void(bool)> handler) { onDetailLevel_ = std::move(handler); }

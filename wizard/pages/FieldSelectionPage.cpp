@@ -172,8 +172,16 @@ void FieldSelectionPage::fillCatalogue(const QStringList& contacts, const QStrin
     PickEventField->setVisible(withEvents);
 }
 
-void FieldSelectionPage::tickLoaded(const QStringList& contacts, const QStringList& events)
+void FieldSelectionPage::tickLoaded(const std::vector<store::FieldRow>& rows)
 {
+    QStringList contacts;
+    QStringList events;
+    for (const store::FieldRow& row : rows) {
+        if (row.dbType == 0)
+            contacts << row.field;
+        else if (row.dbType == 1)
+            events << rules::GetEventDisplayName(session_.eventCategory(), row.field);
+    }
     const std::pair<ui::PickList*, const QStringList&> lists[] = {{PickContactField, contacts},
                                                                   {PickEventField, events}};
     for (const auto& [list, names] : lists) {

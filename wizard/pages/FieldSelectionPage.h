@@ -6,6 +6,11 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <vector>
+
+namespace store {
+struct FieldRow;
+}
 
 namespace design {
 class HostTables;
@@ -61,8 +66,9 @@ public:
     int tickedCount() const;
     QStringList tickedContacts() const;
     QStringList tickedEvents() const;
-    // A loaded report's fields ticked, and nothing else.
-    void tickLoaded(const QStringList& contacts, const QStringList& events);
+    // A loaded report's fields ticked, and nothing else: its contact fields,
+    // and its event fields by the names shown for them in the session's category.
+    void tickLoaded(const std::vector<store::FieldRow>& rows);
     // The combination fields of the contact list (salutfirstlast, firstlast,
     // citystatezip, in any letter case), ticked or not; one not in the list is not.
     using Combinations = std::array<bool, 3>;

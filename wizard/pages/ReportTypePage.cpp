@@ -44,6 +44,12 @@ void ReportTypePage::chooseDateOrdered(bool dateOrdered)
     (dateOrdered ? rbDateOrdered : RbContactOrdered)->turnOn();
 }
 
+void ReportTypePage::loadType(std::optional<store::ReportType> type)
+{
+    if (type)
+        chooseDateOrdered(*type == store::ReportType::Calendar);
+}
+
 void ReportTypePage::Notebook1Click()
 {
     if (onChoice_)

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "wizard/pages/PageHooks.h"
+#include "store/report/ReportWords.h"
 #include <QCoreApplication>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 namespace ui {
 class Option;
@@ -21,6 +23,8 @@ public:
     void contribute(design::Report& report) const override;
     // Turns the type on, as a click does.
     void chooseDateOrdered(bool dateOrdered);
+    // A loaded report's type turned on; a line that names none keeps the option on.
+    void loadType(std::optional<store::ReportType> type);
     // Told whenever one of its options is turned on.
     void setChoiceHandler(std::function<void()> handler) { onChoice_ = std::move(handler); }
 
