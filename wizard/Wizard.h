@@ -21,10 +21,6 @@ class QStackedWidget;
 class QVBoxLayout;
 class QWidget;
 
-namespace ui {
-class PickList;
-} // namespace ui
-
 namespace store {
 class Session;
 } // namespace store

@@ -6,7 +6,6 @@
 #include "design/ReportDesign.h"
 #include "rules/ColumnLayout.h"
 #include "ui/ErrorGuard.h"
-#include "ui/PickList.h"
 #include "wizard/pages/CategoryPage.h"
 #include "wizard/pages/ColumnWidthsPage.h"
 #include "wizard/pages/ColumnsPage.h"

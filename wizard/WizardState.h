@@ -23,7 +23,8 @@ enum class PageTurn { None, Forward, Backward };
 
 } // namespace wizard
 
-// The main window's non-visual state, shared by every wizard page.
+// The page machine's state: the page, the mode, the report file, and whether the
+// field selection or the columns changed since the field order was built.
 struct WizardState {
     int PageIndex = wizard::Operation; // page being entered or shown, a wizard::Page
     bool ColumnsGridReady = false;     // false only while the columns grid is being rebuilt
