@@ -1,14 +1,17 @@
 // The hooks of pages 0, 2, 3 and 7: what a turn into or out of each asks of it.
+#include "design/HostTables.h"
 #include "design/ReportSession.h"
 #include "rules/EventFieldMap.h"
 #include "store/Alias.h"
 #include "tests/support/RecordingModal.h"
 #include "tests/support/TempAlias.h"
 #include "ui/Option.h"
+#include "ui/PickList.h"
 #include "wizard/WizardState.h"
 #include "wizard/pages/CategoryPage.h"
 #include "wizard/pages/DescriptionPage.h"
 #include "wizard/pages/FieldOrderPage.h"
+#include "wizard/pages/FieldSelectionPage.h"
 #include "wizard/pages/OperationPage.h"
 
 #include <QLineEdit>
@@ -29,17 +32,17 @@ QStringList Entries(const QWidget& page, const char* list)
     return entries;
 }
 
-// A session over an empty alias, its working table closed at the end.
+// A session over an alias (empty unless given the demo data), its working table closed at the end.
 class WithSession : public testing::Test {
 protected:
-    WithSession()
+    explicit WithSession(TempAlias::Content content = TempAlias::Content::Empty) : alias(content)
     {
         session.setAlias(store::HostAlias);
         session.rows().recreate(store::HostAlias);
     }
     ~WithSession() override { session.rows().close(); }
 
-    TempAlias alias{TempAlias::Content::Empty};
+    TempAlias alias;
     design::ReportSession session{alias.session()};
     RecordingModal modal;
 };
@@ -198,4 +201,78 @@ TEST_F(WithSession, FieldOrderPageRefusesAnEmptyPickOnlyAfterTheSelectionChanged
     EXPECT_FALSE(page.enter(PageTurn::Forward));
     EXPECT_EQ(modal.texts(), QStringList{"No Fields Selected."});
     EXPECT_EQ(page.orderedFields(), QStringList{"Company"});
+}
+
+namespace {
+
+class FieldSelectionHooks : public WithSession {
+protected:
+    FieldSelectionHooks() : WithSession(TempAlias::Content::DemoData) { hostTables.setAlias(store::HostAlias); }
+
+    design::HostTables hostTables{alias.session()};
+};
+
+QStringList Ticked(const ui::PickList& list)
+{
+    QStringList ticked;
+    for (int i = 0; i < list.entryCount(); ++i)
+        if (list.isTicked(i))
+            ticked << list.entryText(i);
+    return ticked;
+}
+
+} // namespace
+
+// Entering fills the lists of a new report only, and not after Previous; the
+// catalogue's category becomes the session's event category.
+TEST_F(FieldSelectionHooks, EnteringFillsTheCatalogueOfANewReportOnly)
+{
+    const struct {
+        Mode mode;
+        PageTurn turn;
+        int events;                 // entries of the event list afterwards
+        const char* eventCategory;  // the session's afterwards
+    } cases[] = {
+        {Mode::Create, PageTurn::Forward, 8, "CALL"},
+        {Mode::Create, PageTurn::Backward, 0, ""},
+        {Mode::Modify, PageTurn::Forward, 0, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << int(c.mode) << " " << int(c.turn));
+        session.setEventCategory({});
+        design::ReportHead head;
+        head.category = store::Category::Call;
+        session.setHead(head);
+        Mode mode = c.mode;
+        FieldSelectionPage page(session, hostTables, mode);
+        EXPECT_TRUE(page.enter(c.turn));
+        EXPECT_EQ(page.findChild<ui::PickList*>(QStringLiteral("PickEventField"))->entryCount(), c.events);
+        EXPECT_EQ(session.eventCategory(), QString::fromLatin1(c.eventCategory));
+    }
+}
+
+// The special-fields dialog's choices tick the combination fields as given;
+// leaving the page leaves its ticked fields in the session.
+TEST_F(FieldSelectionHooks, CombinationsAndThePickLeftInTheSession)
+{
+    Mode mode = Mode::Create;
+    FieldSelectionPage page(session, hostTables, mode);
+    page.FillPickFields(PageTurn::None);
+    const ui::PickList& contacts = *page.findChild<ui::PickList*>(QStringLiteral("PickContactField"));
+    const struct {
+        FieldSelectionPage::Combinations ticked;
+        QStringList entries;
+    } cases[] = {
+        {{true, false, true}, {"salutfirstlast", "citystatezip"}},
+        {{false, true, false}, {"firstlast"}},
+        {{false, false, false}, {}},
+    };
+    for (const auto& c : cases) {
+        page.tickCombinations(c.ticked);
+        EXPECT_EQ(page.combinations(), c.ticked);
+        EXPECT_EQ(Ticked(contacts), c.entries);
+        EXPECT_TRUE(page.leave(PageTurn::Forward));
+        EXPECT_EQ(session.pick().contacts, c.entries);
+        EXPECT_TRUE(session.pick().events.isEmpty());
+    }
 }
