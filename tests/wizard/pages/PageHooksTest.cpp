@@ -212,15 +212,6 @@ protected:
     design::HostTables hostTables{alias.session()};
 };
 
-QStringList Ticked(const ui::PickList& list)
-{
-    QStringList ticked;
-    for (int i = 0; i < list.entryCount(); ++i)
-        if (list.isTicked(i))
-            ticked << list.entryText(i);
-    return ticked;
-}
-
 } // namespace
 
 // Entering fills the lists of a new report only, and not after Previous; the
@@ -258,7 +249,6 @@ TEST_F(FieldSelectionHooks, CombinationsAndThePickLeftInTheSession)
     Mode mode = Mode::Create;
     FieldSelectionPage page(session, hostTables, mode);
     page.FillPickFields(PageTurn::None);
-    const ui::PickList& contacts = *page.findChild<ui::PickList*>(QStringLiteral("PickContactField"));
     const struct {
         FieldSelectionPage::Combinations ticked;
         QStringList entries;
@@ -270,7 +260,7 @@ TEST_F(FieldSelectionHooks, CombinationsAndThePickLeftInTheSession)
     for (const auto& c : cases) {
         page.tickCombinations(c.ticked);
         EXPECT_EQ(page.combinations(), c.ticked);
-        EXPECT_EQ(Ticked(contacts), c.entries);
+        EXPECT_EQ(page.tickedContacts(), c.entries);
         EXPECT_TRUE(page.leave(PageTurn::Forward));
         EXPECT_EQ(session.pick().contacts, c.entries);
         EXPECT_TRUE(session.pick().events.isEmpty());
