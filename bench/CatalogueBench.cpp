@@ -1,6 +1,7 @@
 // Field catalogue: the pick lists of the field-selection page filled from a
 // CONTACT.DB of a million contacts, against one with no contacts.
 #include "base/EngineError.h"
+#include "wizard/pages/FieldSelectionPage.h"
 #include "ui/PickList.h"
 #include "bench/BenchData.h"
 #include "bench/Benchmarks.h"
@@ -39,7 +40,7 @@ struct Window {
 
     int contactEntries()
     {
-        form->wizard().FillPickFields(wizard::PageTurn::None);
+        form->wizard().fieldSelectionPage().FillPickFields(wizard::PageTurn::None);
         return form->findChild<ui::PickList*>(QStringLiteral("PickContactField"))->entryCount();
     }
 
@@ -62,7 +63,7 @@ void benchCatalogue(const Settings& settings)
     constexpr int Fills = 20;
     auto fill = [](Window& window) {
         for (int i = 0; i < Fills; ++i)
-            window.form->wizard().FillPickFields(wizard::PageTurn::None);
+            window.form->wizard().fieldSelectionPage().FillPickFields(wizard::PageTurn::None);
     };
     Figure figure = compareTimes(QStringLiteral("field catalogue"), settings.runs, [&] { fill(none); }, [&] { fill(big); }, 1.05);
     figure.subject /= Fills;

@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <optional>
 #include <vector>
 
@@ -15,6 +16,15 @@ class ReportReader;
 } // namespace store
 
 namespace design {
+
+// The fields ticked on the field-selection page, as its two lists hold them:
+// the contact fields, and the event fields by the names shown for them.
+struct FieldPick {
+    QStringList contacts;
+    QStringList events;
+
+    bool empty() const { return contacts.isEmpty() && events.isEmpty(); }
+};
 
 // The report being designed, from load to save: its rows mirrored in the
 // working table TRDATA.DB of the alias (rows(), the table that the pages and
@@ -45,6 +55,15 @@ public:
     // preview): what default positions are given from.
     const rules::ColumnLayout& columnLayout() const { return columnLayout_; }
     void setColumnLayout(rules::ColumnLayout layout) { columnLayout_ = std::move(layout); }
+    // The event category whose fields the field lists offer ("GENERIC", "CALL",
+    // "LETTER", "MEETING", "TO-DO", "NOTE", or empty before any): the report's
+    // event fields are named in its tables by it.
+    const QString& eventCategory() const { return eventCategory_; }
+    void setEventCategory(const QString& category) { eventCategory_ = category; }
+    // The fields ticked when the field-selection page was left last: the field
+    // order is built of them.
+    const FieldPick& pick() const { return pick_; }
+    void setPick(FieldPick pick) { pick_ = std::move(pick); }
 
     // Reads the field records that follow line 5 of the reader's file at path
     // into the working table (see ReportDesign::load), count as
@@ -83,6 +102,8 @@ private:
     ReportDesign rows_;
     ReportHead head_;
     rules::ColumnLayout columnLayout_;
+    QString eventCategory_;
+    FieldPick pick_;
     std::optional<std::pair<QString, store::ReportVersion>> file_;
 };
 

@@ -2,7 +2,6 @@
 
 #include "ui/DialogKit.h"
 #include "ui/ErrorGuard.h"
-#include "ui/PickList.h"
 #include "wizard/pages/PageKit.h"
 
 #include <QCheckBox>
@@ -11,11 +10,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
-TFrmSpecial::TFrmSpecial(ui::PickList* contactFields, QWidget* parent)
-    : QDialog(parent), contactFields_(contactFields)
+TFrmSpecial::TFrmSpecial(const Choices& ticked, QWidget* parent) : QDialog(parent), choices_(ticked)
 {
     setObjectName(QStringLiteral("FrmSpecial"));
     setWindowTitle(tr("Special Fields"));
@@ -53,7 +50,7 @@ TFrmSpecial::TFrmSpecial(ui::PickList* contactFields, QWidget* parent)
         b.box = new QCheckBox(QString::fromLatin1(b.caption), group);
         b.box->setObjectName(QString::fromLatin1(b.name));
         QCheckBox* box = b.box;
-        // Toggled, not clicked: a toggle through the accessibility interface reaches the list too.
+        // Toggled, not clicked: a toggle through the accessibility interface counts too.
         connect(box, &QCheckBox::toggled, this, [this, box] { ui::Guarded(this, [&] { CheckBox1Click(box); }); });
         auto* description = new QLabel(tr(b.description), group);
         description->setObjectName(QString::fromLatin1(b.label));
@@ -83,18 +80,16 @@ TFrmSpecial::TFrmSpecial(ui::PickList* contactFields, QWidget* parent)
 
 void TFrmSpecial::ShowSelections()
 {
-    for (QCheckBox* box : {CheckBox1, CheckBox2, CheckBox3}) {
-        const int index = contactFields_->findEntry(box->text());
-        if (index >= 0) {
-            const QSignalBlocker shownOnly(box);
-            box->setChecked(contactFields_->isTicked(index));
-        }
-    }
+    QCheckBox* const boxes[] = {CheckBox1, CheckBox2, CheckBox3};
+    const Choices shown = choices_;
+    for (std::size_t i = 0; i < shown.size(); ++i)
+        boxes[i]->setChecked(shown[i]);
 }
 
 void TFrmSpecial::CheckBox1Click(QCheckBox* box)
 {
-    const int index = contactFields_->findEntry(box->text());
-    if (index >= 0)
-        contactFields_->setTicked(index, box->isChecked());
+    const QCheckBox* const boxes[] = {CheckBox1, CheckBox2, CheckBox3};
+    for (std::size_t i = 0; i < choices_.size(); ++i)
+        if (boxes[i] == box)
+            choices_[i] = box->isChecked();
 }

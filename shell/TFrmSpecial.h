@@ -1,29 +1,30 @@
 #pragma once
 
 #include <QDialog>
+#include <array>
 
 class QCheckBox;
 
-namespace ui {
-class PickList;
-}
-
-// "Special Fields": a check box for each of the three combination fields. The
-// boxes show, and each click sets, the selection of the entry of the same name
-// (ignoring letter case) in the contact field list it is given. The list's own
-// selection rules and its count label are left alone.
+// "Special Fields": a check box for each of the three combination fields
+// (SalutFirstLast, FirstLast, CityStateZip). The boxes show the choices given
+// and return the choices as the user left them, however the dialog is closed;
+// the caller applies them.
 class TFrmSpecial : public QDialog {
     Q_OBJECT
 public:
-    explicit TFrmSpecial(ui::PickList* contactFields, QWidget* parent = nullptr);
+    using Choices = std::array<bool, 3>;
+
+    explicit TFrmSpecial(const Choices& ticked, QWidget* parent = nullptr);
+
+    const Choices& choices() const { return choices_; }
 
     void CheckBox1Click(QCheckBox* box);
 
 private:
-    // Sets each box from its entry's selection; a box without an entry stays cleared.
+    // Sets each box from its choice.
     void ShowSelections();
 
-    ui::PickList* contactFields_;
+    Choices choices_;
     QCheckBox* CheckBox1 = nullptr;
     QCheckBox* CheckBox2 = nullptr;
     QCheckBox* CheckBox3 = nullptr;

@@ -100,8 +100,6 @@ void TFrmTabrep::FormCreate()
         programfiles::FindHelpFile(programfiles::ProgramDirectory(), translations::Language()));
     WizardState& state = wizard_->state();
     state.LayoutDirty = false;
-    state.ContactMemoChosen = false;
-    state.EventMemoChosen = false;
     state.PageIndex = wizard::Operation;
     state.SelectedCount = 0;
     state.ColumnsGridReady = true;

@@ -4,6 +4,7 @@
 
 #include "design/ReportDesign.h"
 #include "ui/Modal.h"
+#include "wizard/pages/FieldSelectionPage.h"
 #include "shell/HelpViewer.h"
 #include "shell/ProgramFiles.h"
 #include "shell/Slideshow.h"
@@ -52,6 +53,9 @@ void TFrmTabrep::BtnUserClick()
 
 void TFrmTabrep::BitBtn2Click()
 {
-    TFrmSpecial dialog(&wizard_->contactFields(), this);
+    FieldSelectionPage& page = wizard_->fieldSelectionPage();
+    TFrmSpecial dialog(page.combinations(), this);
     ui::ExecModal(dialog);
+    // Closed by OK, Escape or the window's menu: the boxes stand as the user left them.
+    page.tickCombinations(dialog.choices());
 }

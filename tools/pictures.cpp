@@ -23,6 +23,7 @@
 #include "wizard/dialogs/TFrmColumn.h"
 #include "wizard/dialogs/TFrmFilename.h"
 #include "wizard/dialogs/TFrmSelect.h"
+#include "wizard/pages/FieldSelectionPage.h"
 #include "wizard/preview/PreviewWindow.h"
 
 #include <QAbstractButton>
@@ -237,7 +238,7 @@ void drawDialogs(PictureWindow& window, store::Session& session, const QString& 
         saveDialog(dialog, outDir, QStringLiteral("dialog-user-fields"));
     }
     {
-        TFrmSpecial dialog(window.contactFields(), &window);
+        TFrmSpecial dialog(window.wizard().fieldSelectionPage().combinations(), &window);
         saveDialog(dialog, outDir, QStringLiteral("dialog-special-fields"));
     }
     {

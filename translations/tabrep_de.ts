@@ -381,6 +381,10 @@ Optionen:
         <source>City report</source>
         <translation>Bericht nach Ort</translation>
     </message>
+    <message>
+        <source>You must enter a description.</source>
+        <translation>Sie müssen eine Beschreibung eingeben.</translation>
+    </message>
 </context>
 <context>
     <name>DetailPage</name>
@@ -1182,6 +1186,10 @@ Ein anderes Programm oder eine andere Sitzung hat sie geöffnet.</translation>
         <source>%1, %2 of %3</source>
         <translation>%1, %2 von %3</translation>
     </message>
+    <message>
+        <source>No Fields Selected.</source>
+        <translation>Keine Felder gewählt.</translation>
+    </message>
 </context>
 <context>
     <name>FieldSelectionPage</name>
@@ -1243,6 +1251,30 @@ Ein anderes Programm oder eine andere Sitzung hat sie geöffnet.</translation>
     <message>
         <source>(1 field selected)</source>
         <translation>(1 Feld ausgewählt)</translation>
+    </message>
+    <message>
+        <source>Event-related Fields</source>
+        <translation>Felder zu Ereignissen</translation>
+    </message>
+    <message>
+        <source>Call-related Fields</source>
+        <translation>Felder zu Anrufen</translation>
+    </message>
+    <message>
+        <source>Letter-related Fields</source>
+        <translation>Felder zu Briefen</translation>
+    </message>
+    <message>
+        <source>Meeting-related Fields</source>
+        <translation>Felder zu Besprechungen</translation>
+    </message>
+    <message>
+        <source>To-do - related Fields</source>
+        <translation>Felder zu Aufgaben</translation>
+    </message>
+    <message>
+        <source>Note-related Fields</source>
+        <translation>Felder zu Notizen</translation>
     </message>
 </context>
 <context>
@@ -2254,14 +2286,6 @@ Freie Software unter der MIT-Lizenz</translation>
         <translation>Der Bericht wurde geändert.</translation>
     </message>
     <message>
-        <source>You must enter a description.</source>
-        <translation>Sie müssen eine Beschreibung eingeben.</translation>
-    </message>
-    <message>
-        <source>No Fields Selected.</source>
-        <translation>Keine Felder gewählt.</translation>
-    </message>
-    <message>
         <source> Its file time says it was last changed on %1.</source>
         <extracomment>%1: the date and time the file says it was last written; a sentence of its own, after another</extracomment>
         <translation> Laut der Zeit der Datei wurde er zuletzt am %1 geändert.</translation>
@@ -2300,30 +2324,6 @@ Möchten Sie ihn mit dieser Fassung überschreiben?</translation>
     <message>
         <source>Report successfully created.</source>
         <translation>Der Bericht wurde erstellt.</translation>
-    </message>
-    <message>
-        <source>Event-related Fields</source>
-        <translation>Felder zu Ereignissen</translation>
-    </message>
-    <message>
-        <source>Call-related Fields</source>
-        <translation>Felder zu Anrufen</translation>
-    </message>
-    <message>
-        <source>Letter-related Fields</source>
-        <translation>Felder zu Briefen</translation>
-    </message>
-    <message>
-        <source>Meeting-related Fields</source>
-        <translation>Felder zu Besprechungen</translation>
-    </message>
-    <message>
-        <source>To-do - related Fields</source>
-        <translation>Felder zu Aufgaben</translation>
-    </message>
-    <message>
-        <source>Note-related Fields</source>
-        <translation>Felder zu Notizen</translation>
     </message>
 </context>
 <context>

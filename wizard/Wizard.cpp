@@ -1,7 +1,6 @@
 #include "wizard/Wizard.h"
 
 #include "ui/ErrorGuard.h"
-#include "ui/PickList.h"
 #include "store/engine/Session.h"
 #include "design/ReportSession.h"
 #include "wizard/pages/CategoryPage.h"

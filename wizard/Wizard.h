@@ -20,10 +20,6 @@ class QStackedWidget;
 class QVBoxLayout;
 class QWidget;
 
-namespace ui {
-class PickList;
-} // namespace ui
-
 namespace store {
 class Session;
 } // namespace store
@@ -114,13 +110,6 @@ public:
     // file is as known or the user chose to write over it (which is then known).
     bool confirmReplacing(QWidget* parent, SaveTarget& target);
 
-    // Field catalogue and selection rules.
-    void FillPickFields(PageTurn turn);
-
-    // Field order.
-    bool FillFullList(PageTurn turn);
-    void RecordDBType(const QString& name, int code);
-    void WriteFieldOrders();
 
     // The preview window of the column-widths and field-definitions pages, on
     // the report as designed (positions typed on the column-widths page
@@ -142,8 +131,8 @@ public:
     void setProductName(const QString& name);
     void hideSalesAndQuotes();
     void chooseDetailLevel(bool customerId);
-    // The contact fields' pick list, which the special-fields dialog ticks in.
-    ui::PickList& contactFields();
+    // The field-selection page, built when first asked for.
+    FieldSelectionPage& fieldSelectionPage();
 
 signals:
     // The field-selection page's buttons for the window's dialogs.
@@ -162,8 +151,6 @@ private:
     DescriptionPage& descriptionPage();
     PaperPage& paperPage();
     DetailPage& detailPage();
-    // The detail level chosen: the CustomID entry of the contact list ticked or not.
-    void tickCustomId(bool ticked);
     // A field of the field-selection page ticked or unticked: the field order and the columns follow.
     void fieldsPicked();
 
@@ -172,7 +159,11 @@ private:
     void showPage(int index);
     void setNavigationButtons();
     // Steps of the page machine.
-    bool enterOperation();
+    // A new operation of page 0 begins in mode (none: a deletion, which keeps the last).
+    void beginOperation(std::optional<Mode> mode);
+    // The report chosen on page 0 loaded into the pages; the wizard back on page 0.
+    void loadChosenReport();
+    void backToOperation();
     bool selectReport(bool deleting);
     void runColumnWidthEditor();
     QStringList orderedFields() const;

@@ -1,15 +1,11 @@
 // The operations on existing reports: choosing or deleting one, and the column-width editor.
 #include "wizard/Wizard.h"
 
-#include "wizard/pages/DescriptionPage.h"
-#include "wizard/pages/PaperPage.h"
+#include "wizard/pages/ColumnWidthsPage.h"
 #include "ui/Modal.h"
-#include "ui/SpinEdit.h"
 #include "design/ReportDesign.h"
 #include "wizard/dialogs/TFrmColumn.h"
 #include "wizard/dialogs/TFrmSelect.h"
-
-#include <QLineEdit>
 
 bool Wizard::selectReport(bool deleting)
 {
@@ -23,10 +19,16 @@ bool Wizard::selectReport(bool deleting)
     return true;
 }
 
+void Wizard::loadChosenReport()
+{
+    LoadConfig();
+    widths_->FillColTable();
+}
+
 void Wizard::runColumnWidthEditor()
 {
-    TFrmColumn dialog(session_, descriptionPage().description(), paperPage().printableWidth(), window_);
-    dialog.setEventCategory(state_.EventCategory);
+    TFrmColumn dialog(session_, report_->head().description, report_->head().width, window_);
+    dialog.setEventCategory(report_->eventCategory());
     // Success is told only once the file is written; a failure, or No to
     // overwriting a report someone else changed, leaves the editor open with the edits.
     dialog.setWriteReport([this, &dialog] {

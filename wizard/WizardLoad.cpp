@@ -10,19 +10,12 @@
 #include "wizard/pages/DetailPage.h"
 #include "wizard/pages/PaperPage.h"
 #include "wizard/pages/ReportTypePage.h"
-#include "base/EngineError.h"
-#include "ui/Option.h"
-#include "ui/SpinEdit.h"
 #include "design/ReportSession.h"
 #include "store/report/ReportReader.h"
 #include "store/report/ReportWords.h"
-#include "rules/EventFieldMap.h"
 #include "rules/ReportSettings.h"
 
-#include <QFrame>
 #include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <algorithm>
 
 void Wizard::LoadConfig()
@@ -30,28 +23,20 @@ void Wizard::LoadConfig()
     ensurePages(); // every page has its part in a report
     report().forgetFile();
     const QString path = reportPath();
+    // The file is read once, from its head to its last field record; each page
+    // takes its part as loading has always gone, step by step.
     store::ReportReader reader(path);
     const store::ReportHead head = store::ReadReportHead(reader);
 
-    // A description longer than the edit takes by typing is kept whole; the edit
-    // would otherwise cut it, and the report would be written back shortened.
-    descriptionPage().allowLength(head.description.size());
-    descriptionPage().setDescription(head.description);
+    descriptionPage().loadDescription(head.description);
     LblDesc->setText(head.description);
+    reportTypePage().loadType(store::ReportTypeNamed(head.typeLine));
+    categoryPage().loadCategories(
+        reportTypePage().dateOrdered() ? store::ReportType::Calendar : store::ReportType::Contact, head.categoryLine);
 
-    ReportTypePage& reportType = reportTypePage();
-    const std::optional<store::ReportType> type = store::ReportTypeNamed(head.typeLine);
-    if (type == store::ReportType::Contact)
-        reportType.chooseDateOrdered(false);
-    if (type == store::ReportType::Calendar)
-        reportType.chooseDateOrdered(true);
-
-    const store::ReportType checkedType =
-        reportType.dateOrdered() ? store::ReportType::Calendar : store::ReportType::Contact;
-    for (const store::Category category : rules::CategoriesTurnedOn(checkedType, head.categoryLine))
-        categoryPage().choose(category);
-
-    FillPickFields(PageTurn::None);
+    // The lists offer the fields of the category the head names now.
+    report_->setHead(headOfPages());
+    fields_->FillPickFields(PageTurn::None);
 
     paperPage().setPrintableWidth(head.width);
 
@@ -65,35 +50,16 @@ void Wizard::LoadConfig()
                 detailPage().chooseDetailLevel(true);
         });
 
-    QStringList contacts;
-    QStringList events;
-    for (const store::FieldRow& row : rows) {
-        if (row.dbType == 0)
-            contacts << row.field;
-        else if (row.dbType == 1)
-            events << rules::GetEventDisplayName(state_.EventCategory, row.field);
-    }
-    fields_->tickLoaded(contacts, events);
-
-    order_->clearFields();
-    int onFirstLine = 0;
-    // The rows' orders are their places in the file: the report's order is the table's.
-    for (const store::FieldRow& row : design::InReportOrder(rows)) {
-        order_->addField(row.field);
-        if (row.line == 1)
-            ++onFirstLine;
-    }
-
-    order_->moveLast(rules::GetEventDisplayName(state_.EventCategory, QStringLiteral("Memo")));
-
+    fields_->tickLoaded(rows);
     const bool detailLevel = detailPage().detailLevel();
+    order_->showLoaded(rows, detailLevel);
     if (!detailLevel)
         detailPage().chooseDetailLevel(false);
-    order_->showDetailLevel(detailLevel);
     columns_->showDetailLevel(detailLevel);
 
     state_.SelectedCount = order_->fieldCount();
-    report().setHead(headOfPages()); // the columns are laid out with the loaded detail level
-    columns_->setColumnCount(onFirstLine);
+    report_->setHead(headOfPages()); // the columns are laid out with the loaded detail level
+    columns_->setColumnCount(
+        int(std::count_if(rows.begin(), rows.end(), [](const store::FieldRow& row) { return row.line == 1; })));
     columns_->SetGrid();
 }

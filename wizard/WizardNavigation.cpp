@@ -1,25 +1,14 @@
 // The page machine: Next, Previous and the page-change routine.
 #include "wizard/Wizard.h"
 
-#include "wizard/pages/CategoryPage.h"
 #include "wizard/pages/DescriptionPage.h"
 #include "wizard/pages/ColumnWidthsPage.h"
 #include "wizard/pages/FieldOrderPage.h"
-#include "wizard/pages/FieldSelectionPage.h"
 #include "wizard/pages/OperationPage.h"
 #include "wizard/pages/PageHooks.h"
-#include "wizard/pages/ReportTypePage.h"
-#include "ui/Hourglass.h"
-#include "ui/Modal.h"
-#include "ui/Option.h"
-#include "ui/PickList.h"
-#include "ui/SpinEdit.h"
 #include "store/Alias.h"
 #include "design/ReportDesign.h"
 
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QStackedWidget>
 #include <exception>
 
@@ -71,37 +60,21 @@ void Wizard::SetBook(PageTurn turn)
     if (state_.PageIndex != Operation)
         report_->setHead(headOfPages());
 
-    if (state_.PageIndex == ReportType && !enterOperation())
+    // Page 1 entered from page 2 runs the operation of page 0 again, as leaving
+    // page 0 forward does: the report is chosen and loaded anew.
+    if (state_.PageIndex == ReportType && turn == PageTurn::Backward && !operationPage().runOperation())
         return;
-    if (state_.PageIndex == ReportType && operationPage().choice() == OperationPage::Choice::ColumnWidths) {
+    if (state_.PageIndex == ReportType && state_.Mode == Mode::Column) {
         runColumnWidthEditor();
         stopAt(Operation);
         return;
     }
-    if (state_.PageIndex == Category) {
-        if (reportTypePage().dateOrdered()) {
-            state_.PageIndex = turn == PageTurn::Backward ? ReportType : Description;
-            if (state_.Mode == Mode::Create)
-                categoryPage().choose(store::Category::Event);
-        } else if (state_.Mode == Mode::Create) {
-            categoryPage().choose(store::Category::Contact);
-        }
+    // A date-ordered report has no category to choose: the page is passed over,
+    // its choice made as on entering it.
+    if (state_.PageIndex == Category && report_->head().type == store::ReportType::Calendar) {
+        hooksOf(Category).enter(turn);
+        state_.PageIndex = turn == PageTurn::Backward ? ReportType : Description;
     }
-    if (state_.PageIndex == Paper && descriptionPage().description().isEmpty()) {
-        state_.PageIndex = Description;
-        ui::ShowError(window_, tr("You must enter a description."));
-        descriptionPage().focusEdit();
-        return;
-    }
-    if (state_.PageIndex == Fields && state_.Mode == Mode::Create)
-        FillPickFields(turn);
-    if (state_.PageIndex == Order && state_.LayoutDirty && !FillFullList(turn)) {
-        state_.PageIndex = Fields;
-        ui::ShowError(window_, tr("No Fields Selected."));
-        return;
-    }
-    if (state_.PageIndex == Columns && turn != PageTurn::Backward)
-        WriteFieldOrders();
 
     if (!hooksOf(state_.PageIndex).enter(turn)) {
         state_.PageIndex = from;
@@ -110,41 +83,25 @@ void Wizard::SetBook(PageTurn turn)
     showPage(state_.PageIndex);
     hooksOf(state_.PageIndex).shown();
 
-    if (state_.PageIndex == Description && descriptionPage().isVisible())
-        descriptionPage().focusEdit();
-    if (state_.PageIndex == Fields)
-        fields_->showTickedCount();
 }
 
-bool Wizard::enterOperation()
+void Wizard::beginOperation(std::optional<Mode> mode)
 {
     state_.LayoutDirty = false;
     // A loaded report's longer description widened the edit; a new operation
-    // starts with the typed limit again (loading below widens it as needed).
+    // starts with the typed limit again (loading widens it as needed).
     descriptionPage().allowLength(0);
     ClearCustomTable();
-    const OperationPage::Choice operation = operationPage().choice();
-    if (operation == OperationPage::Choice::Modify || operation == OperationPage::Choice::Copy)
-        state_.Mode = Mode::Modify;
-    else if (operation == OperationPage::Choice::ColumnWidths)
-        state_.Mode = Mode::Column;
-    else if (operation == OperationPage::Choice::Create) {
-        state_.Mode = Mode::Create;
+    if (mode)
+        state_.Mode = *mode;
+    if (mode == Mode::Create)
         state_.LayoutDirty = true;
-    }
-    if (operation == OperationPage::Choice::Create)
-        return true;
-    const bool deleting = operation == OperationPage::Choice::Delete;
-    const bool chosen = selectReport(deleting);
-    if (!chosen || deleting) {
-        state_.PageIndex = Operation;
-        showPage(Operation);
-        return false;
-    }
-    const ui::Hourglass hourglass; // a long report takes a moment to load
-    LoadConfig();
-    widths_->FillColTable();
-    return true;
+}
+
+void Wizard::backToOperation()
+{
+    state_.PageIndex = Operation;
+    showPage(Operation);
 }
 
 void Wizard::CreateDataTable()

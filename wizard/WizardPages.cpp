@@ -5,7 +5,6 @@
 
 #include "design/ReportDesign.h"
 #include "ui/ErrorGuard.h"
-#include "ui/PickList.h"
 #include "wizard/pages/CategoryPage.h"
 #include "wizard/pages/ColumnWidthsPage.h"
 #include "wizard/pages/ColumnsPage.h"
@@ -48,14 +47,25 @@ void Wizard::ensurePages()
 QWidget* Wizard::buildPage(int index)
 {
     switch (index) {
-    case Operation:
-        return operation_ = new OperationPage(state_);
+    case Operation: {
+        OperationPage::Steps steps;
+        steps.begin = std::bind_front(&Wizard::beginOperation, this);
+        steps.chooseReport = std::bind_front(&Wizard::selectReport, this);
+        steps.load = std::bind_front(&Wizard::loadChosenReport, this);
+        steps.stay = std::bind_front(&Wizard::backToOperation, this);
+        operation_ = new OperationPage(std::move(steps));
+        operation_->setChoiceHandler([this] { fieldSelectionPage().markCatalogueDirty(); });
+        return operation_;
+    }
     case ReportType:
-        return reportType_ = new ReportTypePage(state_);
+        reportType_ = new ReportTypePage;
+        reportType_->setChoiceHandler([this] { fieldSelectionPage().markCatalogueDirty(); });
+        return reportType_;
     case Category:
-        category_ = new CategoryPage(state_);
+        category_ = new CategoryPage(*report_, state_.Mode);
         if (salesAndQuotesHidden_)
             category_->hideSalesAndQuotes();
+        category_->setChoiceHandler([this] { fieldSelectionPage().markCatalogueDirty(); });
         return category_;
     case Description:
         description_ = new DescriptionPage;
@@ -67,15 +77,20 @@ QWidget* Wizard::buildPage(int index)
         detail_ = new DetailPage;
         if (startingDetailLevel_) // before its handler: there is nothing to tick yet
             detail_->chooseDetailLevel(*startingDetailLevel_);
-        detail_->setChoiceHandler([this](bool detailLevel) { tickCustomId(detailLevel); });
+        detail_->setChoiceHandler([this](bool detailLevel) {
+            if (fields_) // the field lists are filled only once built: there is nothing to tick before
+                fields_->tickCustomId(detailLevel);
+        });
         return detail_;
     case Fields:
-        fields_ = new FieldSelectionPage(state_);
+        fields_ = new FieldSelectionPage(*report_, *hostTables_, state_.Mode);
         fields_->setPickHandler([this] { fieldsPicked(); });
         fields_->setDialogHandlers([this] { emit specialFieldsAsked(); }, [this] { emit userFieldsAsked(); });
         return fields_;
     case Order:
-        return order_ = new FieldOrderPage(state_);
+        order_ = new FieldOrderPage(*report_, state_);
+        order_->setDetailLevelHandler([this](bool detailLevel) { columns_->showDetailLevel(detailLevel); });
+        return order_;
     case Columns:
         return columns_ = new ColumnsPage(state_, *report_, [this] { return orderedFields(); }, window_);
     case Widths:
@@ -141,10 +156,10 @@ DetailPage& Wizard::detailPage()
     return *detail_;
 }
 
-ui::PickList& Wizard::contactFields()
+FieldSelectionPage& Wizard::fieldSelectionPage()
 {
     ensurePage(Fields);
-    return fields_->contactFields();
+    return *fields_;
 }
 
 QStringList Wizard::orderedFields() const
@@ -154,13 +169,7 @@ QStringList Wizard::orderedFields() const
 
 void Wizard::fieldsPicked()
 {
+    state_.LayoutDirty = true;
     state_.SelectedCount = order_->fieldCount();
     columns_->fieldsChanged();
-}
-
-void Wizard::tickCustomId(bool ticked)
-{
-    if (!built_[Fields])
-        return; // the field lists are filled only once built: there is nothing to tick yet
-    fields_->tickContact(QStringLiteral("CustomID"), ticked);
 }

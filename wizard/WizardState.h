@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QChar>
 #include <QString>
 
 namespace wizard {
@@ -24,17 +23,13 @@ enum class PageTurn { None, Forward, Backward };
 
 } // namespace wizard
 
-// The main window's non-visual state, shared by every wizard page.
+// The page machine's state: the page, the mode, the report file, and whether the
+// field selection or the columns changed since the field order was built.
 struct WizardState {
     int PageIndex = wizard::Operation; // page being entered or shown, a wizard::Page
-    QChar InfoKind;                    // category that last filled the event list: E C L M T N
     bool ColumnsGridReady = false;     // false only while the columns grid is being rebuilt
-    bool ContactMemoChosen = false;
-    bool EventMemoChosen = false;
     wizard::Mode Mode = wizard::Mode::None;
     bool LayoutDirty = false;          // field selection or column count changed since the order was built
     int SelectedCount = 0;
-    bool CatalogueDirty = false;       // an option of pages 0 to 2 turned on since the last pick-list click
     QString ReportFileName;
-    QString EventCategory;             // "GENERIC", "CALL", "LETTER", "MEETING", "TO-DO", "NOTE" or empty
 };

@@ -31,7 +31,7 @@ TEST_F(CreateReport, CalendarReportGetsTheBasicEventCategoryAndStoresEventFields
 {
     createUpToFieldSelection("rbDateOrdered", nullptr, "Calendar", "RBA4Lan", "rbCustNo");
     EXPECT_TRUE(checked("RBEvent"));
-    EXPECT_EQ(state().EventCategory, QStringLiteral("GENERIC"));
+    EXPECT_EQ(window.wizard().report().eventCategory(), QStringLiteral("GENERIC"));
     tick("PickEventField", "Event subject");
     tick("PickEventField", "Event date");
     tick("PickContactField", "LastName");
@@ -48,7 +48,7 @@ TEST_F(CreateReport, CalendarReportGetsTheBasicEventCategoryAndStoresEventFields
 TEST_F(CreateReport, CallReportStoresEventFieldsUnderTheirTableNamesWithTheNotesLast)
 {
     createUpToFieldSelection("RbContactOrdered", "RbCall", "Calls", "RbA4Por");
-    EXPECT_EQ(state().EventCategory, QStringLiteral("CALL"));
+    EXPECT_EQ(window.wizard().report().eventCategory(), QStringLiteral("CALL"));
     tick("PickEventField", "Phone call notes");
     tick("PickEventField", "Phone call date");
     tick("PickContactField", "Company");

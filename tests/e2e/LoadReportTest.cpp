@@ -88,7 +88,7 @@ TEST_F(LoadReport, TheTypeAndCategoryWordsChooseTheOptionsInAnyLetterCase)
         expectSettledOn(1);
         EXPECT_TRUE(checked(c.typeOption)) << c.type << "/" << c.category;
         EXPECT_TRUE(checked(c.categoryOption)) << c.type << "/" << c.category;
-        EXPECT_EQ(state().EventCategory, QString::fromLatin1(c.eventCategory)) << c.type << "/" << c.category;
+        EXPECT_EQ(window.wizard().report().eventCategory(), QString::fromLatin1(c.eventCategory)) << c.type << "/" << c.category;
     }
 }
 

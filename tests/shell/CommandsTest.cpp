@@ -1,5 +1,6 @@
 #include "shell/Slideshow.h"
 #include "shell/TFrmTabrep.h"
+#include "wizard/pages/FieldSelectionPage.h"
 #include "tests/support/FindControl.h"
 #include "tests/support/QtPrinting.h"
 #include "tests/support/RecordingModal.h"
@@ -26,12 +27,16 @@ QString LicenceHolder()
     return text.mid(start, text.indexOf(u'\n', start) - start);
 }
 
-QString StateText(const WizardState& s)
+// The page machine's state, the field catalogue's and the session's event category.
+QString StateText(TFrmTabrep& window)
 {
     auto flag = [](bool b) { return QString::number(b); };
-    return QStringList{QString::number(s.PageIndex), QString(s.InfoKind), flag(s.ColumnsGridReady),
-                       flag(s.ContactMemoChosen), flag(s.EventMemoChosen), QString::number(int(s.Mode)), flag(s.LayoutDirty),
-                       QString::number(s.SelectedCount), flag(s.CatalogueDirty), s.ReportFileName, s.EventCategory}
+    const WizardState& s = window.state();
+    const FieldSelectionPage::Catalogue& c = window.wizard().fieldSelectionPage().catalogue();
+    return QStringList{QString::number(s.PageIndex), QString(c.InfoKind), flag(s.ColumnsGridReady),
+                       flag(c.ContactMemoChosen), flag(c.EventMemoChosen), QString::number(int(s.Mode)), flag(s.LayoutDirty),
+                       QString::number(s.SelectedCount), flag(c.CatalogueDirty), s.ReportFileName,
+                       window.wizard().report().eventCategory()}
         .join(u'|');
 }
 
@@ -68,7 +73,7 @@ TEST(Exit, NoLeavesThePageAndStateAsTheyWereAndYesClosesTheWindow)
     Child<QPushButton>(window, "BtnNext")->click();
     Child<QPushButton>(window, "BtnNext")->click();
     ASSERT_EQ(Child<QStackedWidget>(window, "Notebook1")->currentIndex(), 2) << modal.texts().join(u'\n').toStdString();
-    const QString before = StateText(window.state());
+    const QString before = StateText(window);
 
     modal.answer(false);
     Child<QPushButton>(window, "btExit")->click();
@@ -78,7 +83,7 @@ TEST(Exit, NoLeavesThePageAndStateAsTheyWereAndYesClosesTheWindow)
     EXPECT_EQ(modal.shown()[0].text, QStringLiteral("Exit now. Are you sure?"));
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(Child<QStackedWidget>(window, "Notebook1")->currentIndex(), 2);
-    EXPECT_EQ(StateText(window.state()), before);
+    EXPECT_EQ(StateText(window), before);
 
     modal.answer(true);
     Child<QPushButton>(window, "btExit")->click();

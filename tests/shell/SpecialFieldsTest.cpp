@@ -1,4 +1,5 @@
 #include "ui/PickList.h"
+#include "wizard/pages/FieldSelectionPage.h"
 #include "shell/TFrmTabrep.h"
 #include "tests/support/FindControl.h"
 #include "tests/support/QtPrinting.h"
@@ -7,6 +8,8 @@
 
 #include <QAccessible>
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <gtest/gtest.h>
@@ -87,6 +90,7 @@ TEST_F(SpecialFields, ClicksSetTheEntriesAndLeaveTheCountAndTheRulesAlone)
     auto* count = Child<QLabel>(window, "LblSelected");
     count->setText(QStringLiteral("(2 fields selected)"));
     const WizardState before = window.state();
+    const bool dirtyBefore = window.wizard().fieldSelectionPage().catalogue().CatalogueDirty;
     openDialog([](QDialog& dialog) {
         Child<QCheckBox>(dialog, "CheckBox3")->click();
         Child<QCheckBox>(dialog, "CheckBox2")->click();
@@ -95,7 +99,7 @@ TEST_F(SpecialFields, ClicksSetTheEntriesAndLeaveTheCountAndTheRulesAlone)
     EXPECT_EQ(count->text(), QStringLiteral("(2 fields selected)"));
     EXPECT_EQ(window.state().LayoutDirty, before.LayoutDirty);
     EXPECT_EQ(window.state().SelectedCount, before.SelectedCount);
-    EXPECT_EQ(window.state().CatalogueDirty, before.CatalogueDirty);
+    EXPECT_EQ(window.wizard().fieldSelectionPage().catalogue().CatalogueDirty, dirtyBefore);
     EXPECT_TRUE(modal.shown().empty());
 }
 
@@ -141,4 +145,25 @@ TEST_F(SpecialFields, EachBoxIsDescribedByTheTextBesideIt)
             EXPECT_FALSE(described.isEmpty());
         }
     });
+}
+
+// The dialog hands its choices back however it is closed; the list takes them then.
+TEST_F(SpecialFields, TheBoxesStandAsLeftWhetherOkOrEscapeClosesTheDialog)
+{
+    for (const bool byEscape : {false, true}) {
+        select({"Company", "firstlast"});
+        modal.onDialog([byEscape](QDialog& dialog) {
+            Child<QCheckBox>(dialog, "CheckBox1")->click();
+            Child<QCheckBox>(dialog, "CheckBox2")->click();
+            if (byEscape) {
+                QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+                QCoreApplication::sendEvent(&dialog, &escape);
+            } else {
+                Child<QPushButton>(dialog, "BitBtn1")->click();
+            }
+            return dialog.result();
+        });
+        Child<QPushButton>(window, "BitBtn2")->click();
+        EXPECT_EQ(selected(), (QStringList{"Company", "salutfirstlast"})) << (byEscape ? "Escape" : "OK");
+    }
 }

@@ -48,8 +48,7 @@ TEST(TextSize, AtSixteenAndTwentyPointsTheDialogsGrowAndCutNothingOff)
             ExpectNothingCutOff(select, "Select A Report at " + at);
         }
         {
-            ui::PickList contacts(QStringLiteral("PickContactField"));
-            TFrmSpecial special(&contacts);
+            TFrmSpecial special({});
             ExpectNothingCutOff(special, "Special Fields at " + at);
         }
         {

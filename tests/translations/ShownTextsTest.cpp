@@ -120,8 +120,7 @@ TEST(ShownTexts, EveryPageAndDialogShowsOnlyTranslatedTexts)
     QCoreApplication::processEvents();
     EXPECT_EQ(Untranslated(widths), QStringList{});
 
-    ui::PickList contacts(QStringLiteral("PickContactField"));
-    TFrmSpecial special(&contacts);
+    TFrmSpecial special({});
     TFrmUser user;
     TfrmAbout about;
     TFrmSelect select(alias.session());

@@ -1,4 +1,5 @@
 #include "tests/support/WizardDriver.h"
+#include "wizard/pages/FieldSelectionPage.h"
 
 #include <QFile>
 #include <vector>
@@ -45,13 +46,13 @@ TEST_F(Catalogue, FirstFillWithContactInformationOnly)
     EXPECT_TRUE(events()->isHidden());
     EXPECT_TRUE(child<QLabel>("LblEvent")->isHidden());
     EXPECT_EQ(text("LblEvent"), QStringLiteral("Event Fields"));
-    EXPECT_TRUE(window.state().InfoKind.isNull());
-    EXPECT_EQ(window.state().EventCategory, QString());
+    EXPECT_TRUE(window.wizard().fieldSelectionPage().catalogue().InfoKind.isNull());
+    EXPECT_EQ(window.wizard().report().eventCategory(), QString());
     EXPECT_EQ(text("LblSelected"), QStringLiteral("(0 fields selected)"));
     EXPECT_TRUE(modal.shown().empty());
 
     // The fill itself writes its own form of the label; the page then rewrites it.
-    window.wizard().FillPickFields(wizard::PageTurn::None);
+    window.wizard().fieldSelectionPage().FillPickFields(wizard::PageTurn::None);
     EXPECT_EQ(text("LblSelected"), QStringLiteral("(0 Fields Selected)"));
 }
 
@@ -81,8 +82,8 @@ TEST_F(Catalogue, EachCategoryNamesAndFillsTheEventList)
         else
             rechoose(c.option);
         first = false;
-        EXPECT_EQ(window.state().InfoKind, QChar(c.kind));
-        EXPECT_EQ(window.state().EventCategory, QString::fromLatin1(c.word));
+        EXPECT_EQ(window.wizard().fieldSelectionPage().catalogue().InfoKind, QChar(c.kind));
+        EXPECT_EQ(window.wizard().report().eventCategory(), QString::fromLatin1(c.word));
         EXPECT_EQ(text("LblEvent"), QString::fromLatin1(c.heading));
         EXPECT_FALSE(child<QLabel>("LblEvent")->isHidden());
         EXPECT_FALSE(events()->isHidden());
@@ -106,8 +107,8 @@ TEST_F(Catalogue, ContactInformationOnlyAfterACategoryRefillsItButKeepsItHidden)
     EXPECT_TRUE(events()->isHidden());
     EXPECT_TRUE(child<QLabel>("LblEvent")->isHidden());
     EXPECT_EQ(text("LblEvent"), QStringLiteral("Call-related Fields"));
-    EXPECT_EQ(window.state().EventCategory, QStringLiteral("CALL"));
-    EXPECT_EQ(window.state().InfoKind, QChar(u'C'));
+    EXPECT_EQ(window.wizard().report().eventCategory(), QStringLiteral("CALL"));
+    EXPECT_EQ(window.wizard().fieldSelectionPage().catalogue().InfoKind, QChar(u'C'));
 }
 
 namespace {

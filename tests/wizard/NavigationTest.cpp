@@ -1,4 +1,5 @@
 #include "design/ReportDesign.h"
+#include "wizard/pages/FieldSelectionPage.h"
 #include "tests/support/WizardDriver.h"
 
 #include "store/engine/Table.h"
@@ -157,7 +158,7 @@ TEST_P(Navigation, PagesStatesAndRefusalsStepByStep)
         EXPECT_EQ(child<QPushButton>("BtnNext")->isEnabled(), step.page != 10);
         EXPECT_EQ(window.state().Mode, step.mode);
         EXPECT_EQ(window.state().LayoutDirty, step.layoutDirty);
-        EXPECT_EQ(window.state().CatalogueDirty, step.catalogueDirty);
+        EXPECT_EQ(window.wizard().fieldSelectionPage().catalogue().CatalogueDirty, step.catalogueDirty);
         const QStringList message = *step.message ? QStringList{QString::fromLatin1(step.message)} : QStringList{};
         EXPECT_EQ(modal.texts(), message);
         for (const auto& shown : modal.shown())

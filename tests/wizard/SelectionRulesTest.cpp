@@ -1,4 +1,5 @@
 #include "tests/support/WizardDriver.h"
+#include "wizard/pages/FieldSelectionPage.h"
 
 #include <vector>
 
@@ -70,13 +71,13 @@ TEST_P(SelectionRules, OneMemoFieldAtMostAndTheCount)
         const QStringList message = *click.message ? QStringList{QString::fromLatin1(click.message)} : QStringList{};
         EXPECT_EQ(modal.texts(), message);
         modal.clear();
-        EXPECT_FALSE(window.state().CatalogueDirty);
+        EXPECT_FALSE(window.wizard().fieldSelectionPage().catalogue().CatalogueDirty);
         EXPECT_TRUE(window.state().LayoutDirty);
     }
     EXPECT_EQ(selected(contacts()), GetParam().contacts);
     EXPECT_EQ(selected(events()), GetParam().events);
-    EXPECT_EQ(window.state().ContactMemoChosen, GetParam().contactMemo);
-    EXPECT_EQ(window.state().EventMemoChosen, GetParam().eventMemo);
+    EXPECT_EQ(window.wizard().fieldSelectionPage().catalogue().ContactMemoChosen, GetParam().contactMemo);
+    EXPECT_EQ(window.wizard().fieldSelectionPage().catalogue().EventMemoChosen, GetParam().eventMemo);
     // The field-order list has not been built yet: the column count stays at 1.
     EXPECT_EQ(window.state().SelectedCount, 0);
     EXPECT_EQ(child<ui::SpinEdit>("SpinCol")->value(), 1);
@@ -108,6 +109,7 @@ TEST_F(DetailLevel, SelectsAndDeselectsCustomIdWithoutTheRules)
     prior();
     ASSERT_EQ(page(), 5);
     const WizardState before = window.state();
+    const bool dirtyBefore = window.wizard().fieldSelectionPage().catalogue().CatalogueDirty;
     const struct {
         const char* option;
         QStringList selected;
@@ -120,7 +122,7 @@ TEST_F(DetailLevel, SelectsAndDeselectsCustomIdWithoutTheRules)
         click(s.option);
         EXPECT_EQ(selected(contacts()), s.selected) << s.option;
         EXPECT_EQ(text("LblSelected"), QStringLiteral("(1 field selected)")) << s.option;
-        EXPECT_EQ(window.state().CatalogueDirty, before.CatalogueDirty);
+        EXPECT_EQ(window.wizard().fieldSelectionPage().catalogue().CatalogueDirty, dirtyBefore);
         EXPECT_EQ(window.state().SelectedCount, before.SelectedCount);
     }
     EXPECT_TRUE(modal.shown().empty());

@@ -1,9 +1,10 @@
 #include "wizard/pages/CategoryPage.h"
 
 #include "design/Report.h"
+#include "design/ReportSession.h"
+#include "rules/ReportSettings.h"
 #include "ui/Describes.h"
 #include "ui/Option.h"
-#include "wizard/WizardState.h"
 #include "wizard/pages/PageKit.h"
 
 #include <QButtonGroup>
@@ -13,7 +14,8 @@
 
 using namespace pagekit;
 
-CategoryPage::CategoryPage(WizardState& state) : state_(state)
+CategoryPage::CategoryPage(const design::ReportSession& session, const wizard::Mode& mode)
+    : session_(session), mode_(mode)
 {
     QVBoxLayout* layout = ColumnLayout(this, QStringLiteral("Page3"), tr("Report Information"));
     auto* group = new QButtonGroup(this);
@@ -105,6 +107,12 @@ void CategoryPage::choose(store::Category category)
     option(category)->turnOn();
 }
 
+void CategoryPage::loadCategories(store::ReportType checkedType, const QString& line)
+{
+    for (const store::Category category : rules::CategoriesTurnedOn(checkedType, line))
+        choose(category);
+}
+
 void CategoryPage::hideSalesAndQuotes()
 {
     rbSale->hide();
@@ -115,10 +123,19 @@ void CategoryPage::hideSalesAndQuotes()
 
 void CategoryPage::RBContactClick()
 {
-    state_.CatalogueDirty = true;
+    if (onChoice_)
+        onChoice_();
 }
 
 void CategoryPage::contribute(design::Report& report) const
 {
     report.head.category = category();
+}
+
+bool CategoryPage::enter(wizard::PageTurn)
+{
+    if (mode_ == wizard::Mode::Create)
+        choose(session_.head().type == store::ReportType::Calendar ? store::Category::Event
+                                                                    : store::Category::Contact);
+    return true;
 }

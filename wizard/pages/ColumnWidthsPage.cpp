@@ -98,7 +98,7 @@ void ColumnWidthsPage::contribute(design::Report& report) const
         return;
     const QList<rules::PositionRow> rows = positions();
     for (int i = 0; i < rows.size(); ++i) {
-        const QString key = rules::GetEventFieldName(state_.EventCategory, rows[i].field);
+        const QString key = rules::GetEventFieldName(session_.eventCategory(), rows[i].field);
         auto field = std::find_if(report.fields.begin(), report.fields.end(),
                                   [&](const store::FieldRow& row) { return row.field == key; });
         if (field == report.fields.end()) {
@@ -140,7 +140,7 @@ void ColumnWidthsPage::WriteColWidthsGridToTable()
     for (int row = 0; row < rows.size(); ++row) {
         // The grid shows an event field by its display name; the table holds its stored name,
         // also as the header of a row made here, as of a row the field selection makes.
-        const QString key = rules::GetEventFieldName(state_.EventCategory, rows[row].field);
+        const QString key = rules::GetEventFieldName(session_.eventCategory(), rows[row].field);
         session_.rows().place({key, key, row + 1, rows[row].line, rows[row].start, rows[row].end});
     }
 }
@@ -159,7 +159,7 @@ void ColumnWidthsPage::applySpan(const QString& field, int left, int right)
 {
     QList<rules::PositionRow> rows = positions();
     for (rules::PositionRow& row : rows)
-        if (rules::GetEventFieldName(state_.EventCategory, row.field) == field) {
+        if (rules::GetEventFieldName(session_.eventCategory(), row.field) == field) {
             row.start = QString::number(left);
             row.end = QString::number(right);
         }
@@ -209,7 +209,7 @@ void ColumnWidthsPage::addLayoutView(QWidget* after)
     source.printableWidth = [this] { return session_.head().width; };
     source.labels = [this] {
         QHash<QString, QString> labels;
-        ui::Guarded(window_, [&] { labels = session_.rows().fieldLabels(state_.EventCategory); });
+        ui::Guarded(window_, [&] { labels = session_.rows().fieldLabels(session_.eventCategory()); });
         return labels;
     };
     constexpr int ViewHeight = 104;

@@ -1,6 +1,7 @@
 #include "wizard/pages/DescriptionPage.h"
 
 #include "design/Report.h"
+#include "ui/Modal.h"
 #include "wizard/pages/Cp1252Validator.h"
 #include "wizard/pages/PageKit.h"
 
@@ -50,6 +51,12 @@ void DescriptionPage::setDescription(const QString& text)
     EdDescription->setText(text);
 }
 
+void DescriptionPage::loadDescription(const QString& text)
+{
+    allowLength(text.size());
+    setDescription(text);
+}
+
 void DescriptionPage::allowLength(int characters)
 {
     EdDescription->setMaxLength(std::max(DescriptionLength, characters));
@@ -69,4 +76,19 @@ void DescriptionPage::EdDescriptionChange()
 void DescriptionPage::contribute(design::Report& report) const
 {
     report.head.description = description();
+}
+
+bool DescriptionPage::leave(wizard::PageTurn turn)
+{
+    if (turn != wizard::PageTurn::Forward || !description().isEmpty())
+        return true;
+    ui::ShowError(window(), tr("You must enter a description."));
+    focusEdit();
+    return false;
+}
+
+void DescriptionPage::shown()
+{
+    if (isVisible())
+        focusEdit();
 }

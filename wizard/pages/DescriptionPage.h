@@ -19,7 +19,13 @@ public:
     QString description() const;
     // Its part of the report's head.
     void contribute(design::Report& report) const override;
+    // Left forward only with a description; the keyboard goes into the edit when shown.
+    bool leave(wizard::PageTurn turn) override;
+    void shown() override;
     void setDescription(const QString& text);
+    // A loaded report's description, kept whole when longer than the edit takes
+    // by typing (the edit would cut it, and the report be written back shortened).
+    void loadDescription(const QString& text);
     // The edit takes the typed limit, or a longer loaded description whole.
     void allowLength(int characters);
     void focusEdit();

@@ -95,7 +95,7 @@ void FieldDefinitionsPage::LBFieldDefsClick(QObject* Sender)
     const std::optional<QString> picked = pickedField();
     if (!picked)
         return;
-    session_.rows().goTo(rules::GetEventFieldName(state_.EventCategory, *picked));
+    session_.rows().goTo(rules::GetEventFieldName(session_.eventCategory(), *picked));
     CheckFieldTypes();
 }
 

@@ -2,8 +2,12 @@
 
 #include "ui/Announce.h"
 #include "ui/ErrorGuard.h"
+#include "ui/Modal.h"
+#include "rules/EventFieldMap.h"
 #include "rules/FieldOrderRules.h"
 #include "wizard/WizardState.h"
+#include "design/ReportSession.h"
+#include "design/Report.h"
 #include "wizard/pages/PageKit.h"
 
 #include <QFrame>
@@ -59,7 +63,8 @@ private:
     bool quiet_ = false;
 };
 
-FieldOrderPage::FieldOrderPage(const WizardState& state) : state_(state)
+FieldOrderPage::FieldOrderPage(design::ReportSession& session, const WizardState& machine)
+    : session_(session), machine_(machine)
 {
     QGridLayout* grid = GridLayout(this, QStringLiteral("Page7"), tr("Field Order"), 3);
     QWidget* page = this;
@@ -162,16 +167,83 @@ void FieldOrderPage::applyMove(const rules::FieldMove& move)
 
 void FieldOrderPage::BtnMoveUpClick()
 {
-    applyMove(rules::MoveFieldUp(orderedFields(), highlightedField(), state_.EventCategory));
+    applyMove(rules::MoveFieldUp(orderedFields(), highlightedField(), session_.eventCategory()));
 }
 
 void FieldOrderPage::BtnDownClick()
 {
-    applyMove(rules::MoveFieldDown(orderedFields(), highlightedField(), state_.EventCategory));
+    applyMove(rules::MoveFieldDown(orderedFields(), highlightedField(), session_.eventCategory()));
 }
 
 int FieldOrderPage::highlightedField() const
 {
     const QListWidgetItem* item = lbAllFields->currentItem();
     return item && item->isSelected() ? lbAllFields->row(item) : -1;
+}
+
+bool FieldOrderPage::enter(wizard::PageTurn turn)
+{
+    if (!machine_.LayoutDirty || FillFullList(turn))
+        return true;
+    ui::ShowError(window(), tr("No Fields Selected."));
+    return false;
+}
+
+bool FieldOrderPage::leave(wizard::PageTurn turn)
+{
+    if (turn == wizard::PageTurn::Forward)
+        WriteFieldOrders();
+    return true;
+}
+
+bool FieldOrderPage::FillFullList(wizard::PageTurn turn)
+{
+    if (turn == wizard::PageTurn::Backward)
+        return true;
+    const design::FieldPick& pick = session_.pick();
+    if (pick.empty())
+        return false;
+    clearFields();
+    session_.rows().clear();
+    const bool detailLevel = session_.head().detailLevel;
+    if (detailLevel) {
+        addField(QStringLiteral("CustomID"));
+        RecordDBType(QStringLiteral("CustomID"), 0);
+    }
+    for (const QString& name : pick.contacts) {
+        if (detailLevel && name.compare(QStringLiteral("CustomID"), Qt::CaseInsensitive) == 0)
+            continue;
+        addField(name);
+        RecordDBType(name, 0);
+    }
+    for (const QString& display : pick.events) {
+        addField(display);
+        RecordDBType(rules::GetEventFieldName(session_.eventCategory(), display), 1);
+    }
+    showDetailLevel(detailLevel);
+    if (onDetailLevel_)
+        onDetailLevel_(detailLevel);
+    moveLast(rules::GetEventDisplayName(session_.eventCategory(), QStringLiteral("Memo")));
+    moveLast(QStringLiteral("Memo"));
+    highlightFirst();
+    return true;
+}
+
+void FieldOrderPage::showLoaded(const std::vector<store::FieldRow>& rows, bool detailLevel)
+{
+    clearFields();
+    for (const store::FieldRow& row : design::InReportOrder(rows))
+        addField(row.field);
+    moveLast(rules::GetEventDisplayName(session_.eventCategory(), QStringLiteral("Memo")));
+    showDetailLevel(detailLevel);
+}
+
+void FieldOrderPage::RecordDBType(const QString& name, int code)
+{
+    session_.rows().recordDataSide(name, code);
+}
+
+void FieldOrderPage::WriteFieldOrders()
+{
+    session_.rows().numberFields(orderedFields(), session_.eventCategory());
 }

@@ -3,7 +3,7 @@
 #include "ui/Modal.h"
 #include "ui/PickList.h"
 #include "rules/EventFieldMap.h"
-#include "wizard/WizardState.h"
+#include "design/ReportSession.h"
 #include "wizard/pages/PageKit.h"
 
 #include <QFrame>
@@ -43,7 +43,9 @@ QStringList Ticked(const ui::PickList& list)
 
 } // namespace
 
-FieldSelectionPage::FieldSelectionPage(WizardState& state) : state_(state)
+FieldSelectionPage::FieldSelectionPage(design::ReportSession& session, design::HostTables& hostTables,
+                                       const wizard::Mode& mode)
+    : session_(session), hostTables_(hostTables), mode_(mode)
 {
     QGridLayout* grid = GridLayout(this, QStringLiteral("Page6"), tr("Field Selection"), 3);
     QWidget* page = this;
@@ -93,11 +95,10 @@ FieldSelectionPage::FieldSelectionPage(WizardState& state) : state_(state)
 void FieldSelectionPage::PickContactFieldClick(QObject* Sender)
 {
     Q_UNUSED(Sender);
-    state_.CatalogueDirty = false;
-    state_.LayoutDirty = true;
-    state_.SelectedCount = 0;
+    catalogue_.CatalogueDirty = false;
+    int selected = 0;
 
-    const QString eventMemo = rules::GetEventDisplayName(state_.EventCategory, QStringLiteral("Memo"));
+    const QString eventMemo = rules::GetEventDisplayName(session_.eventCategory(), QStringLiteral("Memo"));
     struct Pass {
         ui::PickList* list;
         QString memo;
@@ -105,9 +106,9 @@ void FieldSelectionPage::PickContactFieldClick(QObject* Sender)
         const char* message;
     };
     const Pass passes[] = {
-        {PickContactField, QStringLiteral("Memo"), state_.ContactMemoChosen,
+        {PickContactField, QStringLiteral("Memo"), catalogue_.ContactMemoChosen,
          QT_TR_NOOP("You cannot choose both memo fields (1)")},
-        {PickEventField, eventMemo, state_.EventMemoChosen, QT_TR_NOOP("You cannot choose both memo fields (2)")},
+        {PickEventField, eventMemo, catalogue_.EventMemoChosen, QT_TR_NOOP("You cannot choose both memo fields (2)")},
     };
     for (const Pass& pass : passes) {
         for (int i = 0; i < pass.list->entryCount(); ++i) {
@@ -118,16 +119,16 @@ void FieldSelectionPage::PickContactFieldClick(QObject* Sender)
                 continue;
             if (isMemo)
                 pass.chosen = true;
-            if (state_.ContactMemoChosen && state_.EventMemoChosen) {
+            if (catalogue_.ContactMemoChosen && catalogue_.EventMemoChosen) {
                 ui::ShowError(window(), tr(pass.message));
                 pass.list->setTicked(i, false);
                 pass.chosen = false;
             } else {
-                ++state_.SelectedCount;
+                ++selected;
             }
         }
     }
-    showCount(state_.SelectedCount);
+    showCount(selected);
     if (onPick_)
         onPick_();
 }
@@ -153,12 +154,6 @@ QStringList FieldSelectionPage::tickedEvents() const
     return Ticked(*PickEventField);
 }
 
-void FieldSelectionPage::setEventHeading(const QString& heading)
-{
-    LblEvent->setText(heading);
-    PickEventField->setAccessibleName(LblEvent->text());
-}
-
 void FieldSelectionPage::clearCatalogue()
 {
     LblSelected->setText(tr("(0 Fields Selected)"));
@@ -177,8 +172,16 @@ void FieldSelectionPage::fillCatalogue(const QStringList& contacts, const QStrin
     PickEventField->setVisible(withEvents);
 }
 
-void FieldSelectionPage::tickLoaded(const QStringList& contacts, const QStringList& events)
+void FieldSelectionPage::tickLoaded(const std::vector<store::FieldRow>& rows)
 {
+    QStringList contacts;
+    QStringList events;
+    for (const store::FieldRow& row : rows) {
+        if (row.dbType == 0)
+            contacts << row.field;
+        else if (row.dbType == 1)
+            events << rules::GetEventDisplayName(session_.eventCategory(), row.field);
+    }
     const std::pair<ui::PickList*, const QStringList&> lists[] = {{PickContactField, contacts},
                                                                   {PickEventField, events}};
     for (const auto& [list, names] : lists) {
@@ -190,15 +193,44 @@ void FieldSelectionPage::tickLoaded(const QStringList& contacts, const QStringLi
     }
 }
 
-void FieldSelectionPage::tickContact(const QString& name, bool ticked)
+namespace {
+
+const char* const CombinationNames[] = {"SalutFirstLast", "FirstLast", "CityStateZip"};
+
+} // namespace
+
+FieldSelectionPage::Combinations FieldSelectionPage::combinations() const
 {
-    const int index = PickContactField->findEntry(name);
+    Combinations ticked{};
+    for (std::size_t i = 0; i < ticked.size(); ++i) {
+        const int index = PickContactField->findEntry(QString::fromLatin1(CombinationNames[i]));
+        ticked[i] = index >= 0 && PickContactField->isTicked(index);
+    }
+    return ticked;
+}
+
+void FieldSelectionPage::tickCombinations(const Combinations& ticked)
+{
+    for (std::size_t i = 0; i < ticked.size(); ++i)
+        if (const int index = PickContactField->findEntry(QString::fromLatin1(CombinationNames[i])); index >= 0)
+            PickContactField->setTicked(index, ticked[i]);
+}
+
+void FieldSelectionPage::tickCustomId(bool ticked)
+{
+    const int index = PickContactField->findEntry(QStringLiteral("CustomID"));
     if (index >= 0)
         PickContactField->setTicked(index, ticked);
     PickContactField->scrollToFirst();
 }
 
-void FieldSelectionPage::showTickedCount()
+bool FieldSelectionPage::leave(wizard::PageTurn)
+{
+    session_.setPick({tickedContacts(), tickedEvents()});
+    return true;
+}
+
+void FieldSelectionPage::shown()
 {
     showCount(tickedCount());
 }

@@ -1,7 +1,7 @@
 #include "wizard/pages/OperationPage.h"
 
+#include "ui/Hourglass.h"
 #include "ui/Option.h"
-#include "wizard/WizardState.h"
 #include "wizard/pages/PageKit.h"
 
 #include <QButtonGroup>
@@ -10,7 +10,7 @@
 
 using namespace pagekit;
 
-OperationPage::OperationPage(WizardState& state) : state_(state)
+OperationPage::OperationPage(Steps steps) : steps_(std::move(steps))
 {
     setObjectName(QStringLiteral("Page1"));
     auto* group = new QButtonGroup(this);
@@ -59,5 +59,30 @@ OperationPage::Choice OperationPage::choice() const
 
 void OperationPage::RBCreateClick()
 {
-    state_.CatalogueDirty = true;
+    if (onChoice_)
+        onChoice_();
+}
+
+bool OperationPage::runOperation()
+{
+    using wizard::Mode;
+    const Choice operation = choice();
+    const std::optional<Mode> modes[] = {Mode::Create, Mode::Modify, Mode::Modify, Mode::Column, std::nullopt};
+    steps_.begin(modes[int(operation)]);
+    if (operation == Choice::Create)
+        return true;
+    const bool deleting = operation == Choice::Delete;
+    const bool chosen = steps_.chooseReport(deleting);
+    if (!chosen || deleting) {
+        steps_.stay();
+        return false;
+    }
+    const ui::Hourglass hourglass; // a long report takes a moment to load
+    steps_.load();
+    return true;
+}
+
+bool OperationPage::leave(wizard::PageTurn turn)
+{
+    return turn != wizard::PageTurn::Forward || runOperation();
 }

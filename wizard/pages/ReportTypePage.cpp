@@ -3,7 +3,6 @@
 #include "design/Report.h"
 #include "ui/Describes.h"
 #include "ui/Option.h"
-#include "wizard/WizardState.h"
 #include "wizard/pages/PageKit.h"
 
 #include <QButtonGroup>
@@ -12,7 +11,7 @@
 
 using namespace pagekit;
 
-ReportTypePage::ReportTypePage(WizardState& state) : state_(state)
+ReportTypePage::ReportTypePage()
 {
     QVBoxLayout* layout = ColumnLayout(this, QStringLiteral("Page2"), tr("Report Type"));
     auto* group = new QButtonGroup(this);
@@ -45,9 +44,16 @@ void ReportTypePage::chooseDateOrdered(bool dateOrdered)
     (dateOrdered ? rbDateOrdered : RbContactOrdered)->turnOn();
 }
 
+void ReportTypePage::loadType(std::optional<store::ReportType> type)
+{
+    if (type)
+        chooseDateOrdered(*type == store::ReportType::Calendar);
+}
+
 void ReportTypePage::Notebook1Click()
 {
-    state_.CatalogueDirty = true;
+    if (onChoice_)
+        onChoice_();
 }
 
 void ReportTypePage::contribute(design::Report& report) const

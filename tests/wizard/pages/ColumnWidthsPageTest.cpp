@@ -15,7 +15,7 @@
 namespace {
 
 struct WidthsFixture : PageFixture {
-    WidthsFixture() { state.EventCategory = QStringLiteral("CALL"); }
+    WidthsFixture() { session.setEventCategory(QStringLiteral("CALL")); }
     ColumnWidthsPage page{state, session, orderedFields, &window};
 };
 

@@ -17,7 +17,7 @@ namespace {
 struct DefinitionsFixture : PageFixture {
     DefinitionsFixture() : PageFixture(TempAlias::Content::DemoData)
     {
-        state.EventCategory = QStringLiteral("CALL");
+        session.setEventCategory(QStringLiteral("CALL"));
         hostTables.setAlias(QStringLiteral("OMNIV"));
     }
     design::HostTables hostTables{alias.session()};

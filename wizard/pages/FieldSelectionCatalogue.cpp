@@ -1,12 +1,14 @@
-// The field catalogue: filling the two pick lists of the field-selection page.
-#include "wizard/Wizard.h"
-
+// The field catalogue of the field-selection page: its two pick lists filled
+// with the contact table's fields and those of the report's event category.
 #include "wizard/pages/FieldSelectionPage.h"
-#include "wizard/pages/CategoryPage.h"
-#include "ui/Hourglass.h"
-#include "design/HostTables.h"
-#include "rules/EventFieldMap.h"
 
+#include "design/HostTables.h"
+#include "design/ReportSession.h"
+#include "rules/EventFieldMap.h"
+#include "ui/Hourglass.h"
+#include "ui/PickList.h"
+
+#include <QLabel>
 
 namespace {
 
@@ -31,12 +33,18 @@ QString CategoryWordOf(QChar kind)
 
 } // namespace
 
-void Wizard::FillPickFields(PageTurn turn)
+bool FieldSelectionPage::enter(wizard::PageTurn turn)
 {
-    ensurePages(); // the lists follow the category and type pages
-    if (turn == PageTurn::Backward)
+    if (mode_ == wizard::Mode::Create)
+        FillPickFields(turn);
+    return true;
+}
+
+void FieldSelectionPage::FillPickFields(wizard::PageTurn turn)
+{
+    if (turn == wizard::PageTurn::Backward)
         return;
-    if (fields_->tickedCount() > 0 && !state_.CatalogueDirty)
+    if (tickedCount() > 0 && !catalogue_.CatalogueDirty)
         return;
     const ui::Hourglass hourglass;
 
@@ -49,24 +57,25 @@ void Wizard::FillPickFields(PageTurn turn)
         {Category::Todo, {u'T', "TO-DO", QT_TR_NOOP("To-do - related Fields")}},
         {Category::Note, {u'N', "NOTE", QT_TR_NOOP("Note-related Fields")}},
     };
-    const std::optional<Category> chosen = categoryPage().category();
+    const std::optional<Category> chosen = session_.head().category;
     for (const auto& [option, category] : categories)
         if (option == chosen) {
-            state_.InfoKind = category.kind;
-            state_.EventCategory = QString::fromLatin1(category.word);
-            fields_->setEventHeading(tr(category.heading));
+            catalogue_.InfoKind = category.kind;
+            session_.setEventCategory(QString::fromLatin1(category.word));
+            LblEvent->setText(tr(category.heading));
+            PickEventField->setAccessibleName(LblEvent->text());
         }
 
-    fields_->clearCatalogue();
-    state_.ContactMemoChosen = false;
-    state_.EventMemoChosen = false;
+    clearCatalogue();
+    catalogue_.ContactMemoChosen = false;
+    catalogue_.EventMemoChosen = false;
 
-    QStringList contacts = hostTables_->contactFieldNames();
+    QStringList contacts = hostTables_.contactFieldNames();
     for (const char* combination : {"salutfirstlast", "firstlast", "citystatezip"})
         contacts << QString::fromLatin1(combination);
 
     QStringList events;
-    rules::FillEventFieldList(CategoryWordOf(state_.InfoKind), events);
+    rules::FillEventFieldList(CategoryWordOf(catalogue_.InfoKind), events);
 
-    fields_->fillCatalogue(contacts, events, chosen != Category::Contact);
+    fillCatalogue(contacts, events, chosen != Category::Contact);
 }
