@@ -31,7 +31,7 @@ void ReportSession::setHead(const ReportHead& head)
 }
 
 std::vector<store::FieldRow> ReportSession::load(store::ReportReader& reader, const QString& path, int count,
-                                                 const std::function<void(const store::ReportFieldRecord&)>& seen)
+                                                 const std::function<void(const store::FieldRow&)>& seen)
 {
     know(std::nullopt);
     store::FieldRecords records(reader, count);

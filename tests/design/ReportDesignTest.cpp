@@ -25,7 +25,7 @@ protected:
     QMap<QString, int> orders()
     {
         QMap<QString, int> result;
-        for (const store::FieldRow& row : design_.rowsAsWalked())
+        for (const store::FieldRow& row : design_.rowsInReportOrder())
             result.insert(row.field, row.order);
         return result;
     }

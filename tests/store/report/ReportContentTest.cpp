@@ -39,13 +39,13 @@ TEST(ReportContent, ReadsValuesAsTheWorkingTableStoresThem)
     EXPECT_EQ(report.categoryLine, "Note");
     EXPECT_EQ(report.width, 75);
     ASSERT_EQ(report.fields.size(), 2u);
-    const store::ReportFieldRecord& first = report.fields[0];
+    const store::FieldRow& first = report.fields[0];
     EXPECT_EQ(first.order, 1);
     EXPECT_EQ(first.dbType, 1);
     EXPECT_TRUE(first.leaders);
     EXPECT_FALSE(first.trailers);
-    EXPECT_EQ(first.header.bytes(), longHeader.left(50).toStdString());
-    EXPECT_EQ(first.field.bytes(), "EventDate");
+    EXPECT_EQ(first.header, longHeader.left(50));
+    EXPECT_EQ(first.field, "EventDate");
     EXPECT_EQ(first.line, std::nullopt);
     EXPECT_EQ(first.lposition, 3);
     EXPECT_EQ(first.rposition, -2);
@@ -121,7 +121,7 @@ TEST(ReportContent, FindsARepeatedFieldAmongMany)
         WriteBytes(path, Lines(QStringList{"D", "Contact", "Contact", "75", QString::number(last)} + records));
         QString error;
         try {
-            EXPECT_EQ(store::ReadReport(path).fields.back().field.text(), c.lastName);
+            EXPECT_EQ(store::ReadReport(path).fields.back().field, c.lastName);
         } catch (const base::EngineError& e) {
             error = e.text();
         }
