@@ -125,6 +125,7 @@ void ReportDesign::clear()
 
 void ReportDesign::flush()
 {
+    store::RequireOwnWorkingTable(table_);
     table_.FlushBuffers();
 }
 
@@ -148,15 +149,10 @@ bool ReportDesign::editing() const
     return table_.State() == store::TableState::Edit || table_.State() == store::TableState::Insert;
 }
 
-void ReportDesign::requireOwn()
-{
-    store::RequireOwnWorkingTable(table_);
-}
-
 bool ReportDesign::lost()
 {
     try {
-        requireOwn();
+        store::RequireOwnWorkingTable(table_);
         return false;
     } catch (const base::EngineError&) {
         return true;

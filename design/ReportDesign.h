@@ -60,7 +60,9 @@ public:
     void removeLeftovers();
     // Opens the table when closed, drops a pending edit and every row.
     void clear();
-    // Writes the rows to disk when they changed since last written.
+    // Writes the rows to disk when they changed since last written; throws,
+    // writing nothing, when another copy of the program replaced the table on
+    // disk or took its lock over (a closed table passes that look).
     void flush();
     // At the end of the program: closes the table (what it holds is written
     // first) and removes its lock file when nobody else holds it. Never throws.
@@ -70,9 +72,6 @@ public:
     int rowCount() const;
     // Whether the current row has an edit not yet stored.
     bool editing() const;
-    // Throws when another copy of the program replaced the table on disk or
-    // took its lock over; a closed table passes.
-    void requireOwn();
     // Another copy of the program replaced the table or took its lock over:
     // nothing is written to it any more, and the rows stay only in memory.
     bool lost();

@@ -54,7 +54,6 @@ std::optional<store::ReportVersion> ReportSession::knownAt(const QString& path) 
 
 bool ReportSession::save(const QString& path, const ReportHead& head, const store::SaveGuard& guard)
 {
-    rows_.requireOwn();
     // The working table on disk holds what the report is written from.
     rows_.flush();
     const std::optional<store::ReportVersion> written = SaveReport(path, report(head), guard);

@@ -1,6 +1,7 @@
 #include "design/HostTables.h"
 #include "design/ReportDesign.h"
 
+#include "base/EngineError.h"
 #include "store/WorkingTable.h"
 #include "store/engine/Table.h"
 #include "store/paradox/PxTable.h"
@@ -9,6 +10,7 @@
 #include "tools/demodata/DatabaseTable.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -72,6 +74,40 @@ TEST_F(DesignRows, NumbersEveryEntryWithARowWhateverComesBefore)
         design_.numberFields(c.entries, c.category);
         EXPECT_EQ(orders(), c.expected);
     }
+}
+
+// The column-widths page's placing: a key without a row gets one with its
+// header and order; a text the engine refuses throws and leaves every row as
+// it was, none half-edited and none made.
+TEST_F(DesignRows, PlacesAFieldAndARefusedTextChangesNoRow)
+{
+    design_.recordDataSide(QStringLiteral("Company"), 0);
+    design_.place({QStringLiteral("Company"), {}, 0, QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("25")});
+    const std::vector<store::FieldRow> placed = design_.rowsInReportOrder();
+    ASSERT_EQ(placed.size(), 1u);
+    EXPECT_EQ(placed[0].line, 1);
+    EXPECT_EQ(placed[0].lposition, 1);
+    EXPECT_EQ(placed[0].rposition, 25);
+
+    const design::ReportDesign::Placement refused[] = {
+        {QStringLiteral("Company"), {}, 0, QStringLiteral("2"), QStringLiteral("x"), QStringLiteral("30")},
+        {QStringLiteral("City"), QStringLiteral("Town"), 2, QStringLiteral("1"), QStringLiteral("26"), QStringLiteral("1.5")},
+    };
+    for (const design::ReportDesign::Placement& placement : refused) {
+        SCOPED_TRACE(placement.key.toStdString());
+        EXPECT_THROW(design_.place(placement), base::EngineError);
+        EXPECT_FALSE(design_.editing());
+        EXPECT_EQ(design_.rowsInReportOrder(), placed);
+    }
+
+    design_.place({QStringLiteral("City"), QStringLiteral("Town"), 2, QStringLiteral("2"), QStringLiteral("5"),
+                   QStringLiteral("9")});
+    const std::vector<store::FieldRow> rows = design_.rowsInReportOrder();
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[1].field, QStringLiteral("City"));
+    EXPECT_EQ(rows[1].header, QStringLiteral("Town"));
+    EXPECT_EQ(rows[1].order, 2);
+    EXPECT_EQ(std::tuple(rows[1].line, rows[1].lposition, rows[1].rposition), std::tuple(2, 5, 9));
 }
 
 // The user-field dialog shows at most `most` databases and says when there are more.
