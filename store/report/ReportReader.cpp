@@ -415,8 +415,9 @@ void ReadRecord(ReportReader& reader, int order, FieldRow& record, TextKey& key,
     key.assign(reader.nextLineBytes());
     RecentTexts& recent = Recent();
     hash = key.hash();
-    record.field = recent.text(key, hash);
-    record.header = header == key ? record.field : recent.text(header, header.hash());
+    // A copy moved in: Qt's copy and move are inline, its copy assignment a call.
+    record.field = QString(recent.text(key, hash));
+    record.header = QString(header == key ? record.field : recent.text(header, header.hash()));
     ReadNumber(column(5), reader.nextLineBytes(), record.line);
     ReadNumber(column(6), reader.nextLineBytes(), record.lposition);
     ReadNumber(column(7), reader.nextLineBytes(), record.rposition);
@@ -497,7 +498,7 @@ std::size_t SlotsFor(int count)
 FieldRecords::FieldRecords(ReportReader& reader, int count)
     : reader_(reader), count_(std::min(count, MaxFieldRecords)), slots_(SlotsFor(count_), 0)
 {
-    names_.resize(std::size_t(std::max(count_, 0)) * FieldBytes);
+    names_ = std::make_unique_for_overwrite<char[]>(std::size_t(std::max(count_, 0)) * FieldBytes);
     sizes_.reserve(std::size_t(std::max(count_, 0)));
 }
 
@@ -511,13 +512,13 @@ bool FieldRecords::repeated(std::string_view field, std::uint64_t hash)
     const std::size_t mask = slots_.size() - 1;
     for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
         if (slots_[slot] == 0) {
-            std::copy(field.begin(), field.end(), names_.begin() + std::ptrdiff_t(sizes_.size() * FieldBytes));
+            std::copy(field.begin(), field.end(), names_.get() + sizes_.size() * FieldBytes);
             sizes_.push_back(std::uint8_t(field.size()));
             slots_[slot] = std::uint16_t(sizes_.size());
             return false;
         }
         const std::size_t place = slots_[slot] - 1u;
-        if (std::string_view(names_.data() + place * FieldBytes, sizes_[place]) == field)
+        if (std::string_view(names_.get() + place * FieldBytes, sizes_[place]) == field)
             return true;
     }
 }

@@ -12,6 +12,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -149,9 +150,9 @@ private:
 
     // The Fields of the records read, in the file's bytes: the n-th in the
     // 50 bytes of names_ from n * 50 (room for every record is made at the
-    // start), as many as sizes_[n] says.
+    // start, not filled), as many as sizes_[n] says.
     static constexpr std::size_t FieldBytes = 50;
-    std::vector<char> names_;
+    std::unique_ptr<char[]> names_;
     std::vector<std::uint8_t> sizes_;
     // A table of open addressing over the Fields read: each slot 0 or a
     // record's place in sizes_ plus 1; at least twice as many slots as records,
