@@ -110,6 +110,33 @@ TEST_F(DesignRows, PlacesAFieldAndARefusedTextChangesNoRow)
     EXPECT_EQ(std::tuple(rows[1].line, rows[1].lposition, rows[1].rposition), std::tuple(2, 5, 9));
 }
 
+// The field-definitions page edits its current field in place: each flag sets
+// its own column and no other, the header is typed into the row, and a field
+// without a row leaves the cursor where it was.
+TEST_F(DesignRows, EditsTheCurrentFieldsHeaderAndEachFlagInItsOwnColumn)
+{
+    using enum store::FieldFlag;
+    const store::FieldFlag flags[] = {Leaders, Trailers, Count, Max, Min, Total, Average};
+    design_.recordDataSide(QStringLiteral("Company"), 0);
+    design_.recordDataSide(QStringLiteral("City"), 0);
+    for (const store::FieldFlag flag : flags) {
+        SCOPED_TRACE(int(flag));
+        ASSERT_TRUE(design_.goTo(QStringLiteral("City")));
+        for (const store::FieldFlag other : flags)
+            design_.setCurrentFlag(other, false);
+        design_.setCurrentFlag(flag, true);
+        design_.setCurrentHeader(QStringLiteral("Town"));
+        EXPECT_FALSE(design_.goTo(QStringLiteral("Gone")));
+        EXPECT_EQ(design_.current()->field, QStringLiteral("City"));
+        const std::vector<store::FieldRow> rows = design_.rowsInReportOrder(); // stores the edit
+        ASSERT_EQ(rows.size(), 2u);
+        EXPECT_EQ(rows[1].header, QStringLiteral("Town"));
+        for (const store::FieldFlag other : flags)
+            EXPECT_EQ(store::IsSet(rows[1], other), other == flag) << int(other);
+        EXPECT_EQ(rows[0], (store::FieldRow{"Company", 1, "Company", false, false, false, false, false, false, false, 0}));
+    }
+}
+
 // The user-field dialog shows at most `most` databases and says when there are more.
 TEST(UserFieldLabels, SaysThereAreMoreOnlyWhenTheTableHoldsMore)
 {
