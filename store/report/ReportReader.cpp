@@ -319,7 +319,9 @@ constexpr qsizetype TextBytes = 50;
 // A Header or Field line's bytes as its column keeps them, held by the reader
 // until the record is read.
 struct TextKey {
-    std::array<char, TextBytes + 8> bytes; // the 8 after the text are zero, for Word
+    // The 8 after the text are zero, for word(); the rest is never read but
+    // copied, which unsigned bytes allow while they hold no value.
+    std::array<unsigned char, TextBytes + 8> bytes;
     qsizetype size = 0;
 
     void assign(QByteArrayView line)
@@ -328,7 +330,7 @@ struct TextKey {
         std::memcpy(bytes.data(), line.data(), std::size_t(size));
         std::memset(bytes.data() + size, 0, 8);
     }
-    std::string_view view() const { return {bytes.data(), std::size_t(size)}; }
+    std::string_view view() const { return {reinterpret_cast<const char*>(bytes.data()), std::size_t(size)}; }
     // Eight bytes from at, in the machine's order.
     std::uint64_t word(qsizetype at) const
     {
@@ -356,7 +358,7 @@ struct TextKey {
 // The texts of Header and Field lines decoded lately, by their bytes: reports
 // name the same fields again and again, so a text is mostly shared with one
 // decoded before rather than made anew (the report check reads 10,000 reports,
-// and making two texts a record cost it a fifth more time). A slot holds the
+// and making two texts a record cost it a quarter more instructions). A slot holds the
 // last text whose bytes hash to it, so the memory is bounded whatever is read.
 class RecentTexts {
 public:
