@@ -1,6 +1,5 @@
 #include "design/Report.h"
 
-#include "design/detail/WorkingRows.h"
 #include "rules/ColumnCheck.h"
 #include "rules/ReportSettings.h"
 
@@ -13,11 +12,6 @@ namespace {
 
 constexpr int MinPrintableWidth = 1;
 constexpr int MaxPrintableWidth = 200;
-
-bool IsDetailLevelRow(const store::FieldRow& row)
-{
-    return row.field.compare(QLatin1String("customid"), Qt::CaseInsensitive) == 0;
-}
 
 } // namespace
 
@@ -32,10 +26,9 @@ Report ReportOf(const store::ReportContent& content)
     if (!categories.empty())
         report.head.category = categories.back();
     report.head.width = std::clamp(content.width, MinPrintableWidth, MaxPrintableWidth);
-    report.fields.reserve(content.fields.size());
-    for (const store::ReportFieldRecord& record : content.fields)
-        report.fields.push_back(detail::RowOf(record));
-    report.head.detailLevel = std::any_of(report.fields.begin(), report.fields.end(), IsDetailLevelRow);
+    report.fields = content.fields;
+    report.head.detailLevel =
+        std::any_of(report.fields.begin(), report.fields.end(), rules::IsDetailLevelRecord);
     return report;
 }
 

@@ -108,16 +108,6 @@ int ReportDesign::currentRow() const
     return table_.RecNo();
 }
 
-bool ReportDesign::inReportOrder() const
-{
-    return table_.IndexName() == ReportOrder;
-}
-
-bool ReportDesign::shared() const
-{
-    return !table_.Exclusive();
-}
-
 void ReportDesign::recreate(const QString& alias, store::Leftovers leftovers)
 {
     store::RecreateWorkingTable(table_, alias, leftovers);
@@ -135,6 +125,7 @@ void ReportDesign::clear()
 
 void ReportDesign::flush()
 {
+    store::RequireOwnWorkingTable(table_);
     table_.FlushBuffers();
 }
 
@@ -158,15 +149,10 @@ bool ReportDesign::editing() const
     return table_.State() == store::TableState::Edit || table_.State() == store::TableState::Insert;
 }
 
-void ReportDesign::requireOwn()
-{
-    store::RequireOwnWorkingTable(table_);
-}
-
 bool ReportDesign::lost()
 {
     try {
-        requireOwn();
+        store::RequireOwnWorkingTable(table_);
         return false;
     } catch (const base::EngineError&) {
         return true;
@@ -177,11 +163,6 @@ std::vector<store::FieldRow> ReportDesign::rowsInReportOrder()
 {
     // Choosing the index posts a pending edit, so every row is read.
     table_.SetIndexName(ReportOrder);
-    return Walk(table_);
-}
-
-std::vector<store::FieldRow> ReportDesign::rowsAsWalked()
-{
     return Walk(table_);
 }
 
@@ -238,29 +219,27 @@ void ReportDesign::place(const Placement& placement)
 }
 
 std::vector<store::FieldRow> ReportDesign::load(store::FieldRecords& records, const QString& path,
-                                                const std::function<void(const store::ReportFieldRecord&)>& seen)
+                                                const std::function<void(const store::FieldRow&)>& seen)
 {
     // The bound controls follow the table once, when the load is over.
     const store::ControlsDisabled quiet(table_);
     Columns columns(table_);
     std::vector<store::FieldRow> rows;
-    for (store::ReportFieldRecord record; records.next(record);) {
+    for (store::FieldRow row; records.next(row);) {
         try {
-            store::FieldRow row = RowOf(record);
             columns.insert(table_, row);
-            seen(record);
+            seen(row);
             table_.Post();
             rows.push_back(std::move(row));
         } catch (const base::EngineError& e) {
             // The row being built is not stored; the ones before it stay.
             table_.Cancel();
-            throw base::EngineError(store::FieldRecordFailure(e.text(), record.order, path));
+            throw base::EngineError(store::FieldRecordFailure(e.text(), row.order, path));
         } catch (...) {
             table_.Cancel();
             throw;
         }
     }
-    table_.FlushBuffers();
     return rows;
 }
 

@@ -18,7 +18,6 @@
 namespace store {
 class FieldRecords;
 class Session;
-struct ReportFieldRecord;
 } // namespace store
 
 namespace design {
@@ -53,11 +52,6 @@ public:
     void storeEdit();
     // The place of the current row, from 1; 0 when there is none.
     int currentRow() const;
-    // Whether the rows are walked in the report's order; whether the table is
-    // shared with other programs (not held exclusively).
-    bool inReportOrder() const;
-    bool shared() const;
-
     // Throws away any old working table and creates it anew in the alias
     // directory, empty and closed; with Later, what an old table and killed
     // writers left stays until removeLeftovers().
@@ -66,7 +60,9 @@ public:
     void removeLeftovers();
     // Opens the table when closed, drops a pending edit and every row.
     void clear();
-    // Writes the rows to disk when they changed since last written.
+    // Writes the rows to disk when they changed since last written; throws,
+    // writing nothing, when another copy of the program replaced the table on
+    // disk or took its lock over (a closed table passes that look).
     void flush();
     // At the end of the program: closes the table (what it holds is written
     // first) and removes its lock file when nobody else holds it. Never throws.
@@ -76,9 +72,6 @@ public:
     int rowCount() const;
     // Whether the current row has an edit not yet stored.
     bool editing() const;
-    // Throws when another copy of the program replaced the table on disk or
-    // took its lock over; a closed table passes.
-    void requireOwn();
     // Another copy of the program replaced the table or took its lock over:
     // nothing is written to it any more, and the rows stay only in memory.
     bool lost();
@@ -86,8 +79,6 @@ public:
     // The rows in the report's order (by line, then order); a pending edit is
     // stored first. The cursor is left after the last row, on that order.
     std::vector<store::FieldRow> rowsInReportOrder();
-    // The rows in the order the cursor walks now.
-    std::vector<store::FieldRow> rowsAsWalked();
 
     // Fields chosen on the field-selection page: the row of field gets the data
     // side (0 contact, 1 event); a field without a row gets one, its name as
@@ -114,11 +105,12 @@ public:
 
     // Loading a report: each record read becomes a row, seen is told of it
     // first; a record the table refuses ends the load with
-    // FieldRecordFailure's message naming path, the rows before it kept. The
-    // rows are then written to disk; bound controls hear of it once. Returns
-    // the rows stored, in file order.
+    // FieldRecordFailure's message naming path, the rows before it kept; bound
+    // controls hear of it once. The rows reach the disk at the next moment
+    // that needs them there (flush, the column-width editor's view, close),
+    // not at the end of every load. Returns the rows stored, in file order.
     std::vector<store::FieldRow> load(store::FieldRecords& records, const QString& path,
-                                      const std::function<void(const store::ReportFieldRecord&)>& seen);
+                                      const std::function<void(const store::FieldRow&)>& seen);
 
     // The field-definitions page's current field, edited in place.
     bool goTo(const QString& field);               // by its name; stays put when it has no row

@@ -31,7 +31,7 @@ void ReportSession::setHead(const ReportHead& head)
 }
 
 std::vector<store::FieldRow> ReportSession::load(store::ReportReader& reader, const QString& path, int count,
-                                                 const std::function<void(const store::ReportFieldRecord&)>& seen)
+                                                 const std::function<void(const store::FieldRow&)>& seen)
 {
     know(std::nullopt);
     store::FieldRecords records(reader, count);
@@ -54,7 +54,6 @@ std::optional<store::ReportVersion> ReportSession::knownAt(const QString& path) 
 
 bool ReportSession::save(const QString& path, const ReportHead& head, const store::SaveGuard& guard)
 {
-    rows_.requireOwn();
     // The working table on disk holds what the report is written from.
     rows_.flush();
     const std::optional<store::ReportVersion> written = SaveReport(path, report(head), guard);

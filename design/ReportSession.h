@@ -28,8 +28,8 @@ struct FieldPick {
 
 // The report being designed, from load to save: its rows mirrored in the
 // working table TRDATA.DB of the alias (rows(), the table that the pages and
-// the column-width editor edit, written to disk at the end of a load, before
-// the editor's second view opens, before a report is written and at the end),
+// the column-width editor edit, written to disk when the editor's second view
+// opens, before a report is written and at the end; a load only stores rows),
 // the file it was loaded from or saved to last with that file's version, which
 // the guarded save compares, and the report as one value whenever asked.
 class ReportSession : public QObject {
@@ -72,7 +72,7 @@ public:
     // forgotten first, so a load that fails knows none. Returns the rows
     // stored, in file order.
     std::vector<store::FieldRow> load(store::ReportReader& reader, const QString& path, int count,
-                                      const std::function<void(const store::ReportFieldRecord&)>& seen);
+                                      const std::function<void(const store::FieldRow&)>& seen);
     // No file is known (a load begins).
     void forgetFile();
 

@@ -145,15 +145,15 @@ void comparePlainReading(design::ReportDesign& design, const QString& path, cons
     if (!loadError.isEmpty())
         return;
     QHash<QString, store::FieldRow> rows;
-    for (const store::FieldRow& row : design.rowsAsWalked())
+    for (const store::FieldRow& row : design.rowsInReportOrder())
         rows.insert(row.field, row);
     if (int(report.fields.size()) != rows.size())
         LoaderWorld::fail("the plain reading has another number of records than the working table");
-    for (const store::ReportFieldRecord& record : report.fields) {
-        const auto row = rows.constFind(record.field.text());
+    for (const store::FieldRow& record : report.fields) {
+        const auto row = rows.constFind(record.field);
         if (row == rows.cend())
             LoaderWorld::fail("a record of the plain reading is not in the working table");
-        if (row->order != record.order || row->header != record.header.text()
+        if (row->order != record.order || row->header != record.header
             || NumberText(row->line) != NumberText(record.line)
             || NumberText(row->lposition) != NumberText(record.lposition)
             || NumberText(row->rposition) != NumberText(record.rposition)

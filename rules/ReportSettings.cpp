@@ -41,9 +41,9 @@ PaperSize PaperOf(int width)
     }
 }
 
-bool IsDetailLevelRecord(const store::ReportFieldRecord& record)
+bool IsDetailLevelRecord(const store::FieldRow& record)
 {
-    return record.field.text().toLower() == QLatin1String("customid");
+    return record.field.compare(QLatin1String("customid"), Qt::CaseInsensitive) == 0;
 }
 
 QString CheckReportColumns(const store::ReportContent& report)
@@ -52,7 +52,7 @@ QString CheckReportColumns(const store::ReportContent& report)
     // which is the report's order within a line, and puts the lines in order itself.
     QList<ColumnRecord> records(qsizetype(report.fields.size()));
     ColumnRecord* out = records.data();
-    for (const store::ReportFieldRecord& record : report.fields)
+    for (const store::FieldRow& record : report.fields)
         *out++ = {record.line.value_or(0), record.order, record.lposition.value_or(0), record.rposition.value_or(0)};
     return ColumnCheckFailure(PrintableWidthOf(report), records);
 }

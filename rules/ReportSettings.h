@@ -23,7 +23,7 @@ enum class PaperSize { UsPortrait, A4Portrait, UsLandscape, A4Landscape, Other }
 PaperSize PaperOf(int width);
 
 // True for the record of the detail level: its Field is CustomID in any letter case.
-bool IsDetailLevelRecord(const store::ReportFieldRecord& record);
+bool IsDetailLevelRecord(const store::FieldRow& record);
 
 // The column check of the Column Widths page on the report's records against
 // its printable width: the warning text of the first rule that fails, or an

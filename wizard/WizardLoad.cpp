@@ -45,7 +45,7 @@ void Wizard::LoadConfig()
 
     // A refused record ends the load with its message; the records before it stay.
     const std::vector<store::FieldRow> rows =
-        report().load(reader, path, count, [this](const store::ReportFieldRecord& record) {
+        report().load(reader, path, count, [this](const store::FieldRow& record) {
             if (rules::IsDetailLevelRecord(record))
                 detailPage().chooseDetailLevel(true);
         });

@@ -1,7 +1,5 @@
 #include "design/detail/WorkingRows.h"
 
-#include "store/report/ReportContent.h"
-
 namespace design::detail {
 
 using store::WorkingColumn;
@@ -89,14 +87,6 @@ void Columns::insert(store::Table& table, const store::FieldRow& row)
 store::FieldRow RowAt(store::Table& table)
 {
     return Columns(table).row();
-}
-
-store::FieldRow RowOf(const store::ReportFieldRecord& record)
-{
-    return store::FieldRow{record.field.text(), record.order,   record.header.text(), record.leaders,
-                           record.trailers,     record.total,   record.count,         record.average,
-                           record.minValue,     record.maxValue, record.dbType,       record.line,
-                           record.lposition,    record.rposition};
 }
 
 // The rows as the cursor walks them; bound controls hear of the walk once, at its end.

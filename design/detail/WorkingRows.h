@@ -6,10 +6,6 @@
 
 #include <vector>
 
-namespace store {
-struct ReportFieldRecord;
-}
-
 namespace design::detail {
 
 // A column of the working table on the cursor's current row.
@@ -31,8 +27,6 @@ struct Columns {
 
 // The row the cursor stands on.
 store::FieldRow RowAt(store::Table& table);
-// A record of a report file as a row.
-store::FieldRow RowOf(const store::ReportFieldRecord& record);
 // The rows as the cursor walks them; bound controls hear of the walk once, at its end.
 std::vector<store::FieldRow> Walk(store::Table& table);
 // Every stored row, walked with the cursor's bound controls quiet, the cursor

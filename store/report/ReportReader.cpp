@@ -15,10 +15,12 @@
 #include <QtEndian>
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <utility>
 #include <cerrno>
 #include <cstring>
+#include <string_view>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -310,13 +312,79 @@ Q_ALWAYS_INLINE void ReadFlag(const detail::Column& column, QByteArrayView line,
         flag = ConvertedFlag(column, line);
 }
 
-// A text line as the column's text conversion stores it: Header and Field are
-// Alpha columns of FieldText's size, which keep a text's first characters up to
-// their size, and a character is a byte.
-Q_ALWAYS_INLINE void ReadText(const detail::Column& column, QByteArrayView line, FieldText& text)
+// Header and Field are Alpha columns of 50 characters, which keep a text's
+// first characters up to their size, and a character is a byte.
+constexpr qsizetype TextBytes = 50;
+
+// A Header or Field line's bytes as its column keeps them, held by the reader
+// until the record is read.
+struct TextKey {
+    // The 8 after the text are zero, for word(); the rest is never read but
+    // copied, which unsigned bytes allow while they hold no value.
+    std::array<unsigned char, TextBytes + 8> bytes;
+    qsizetype size = 0;
+
+    void assign(QByteArrayView line)
+    {
+        size = std::min(line.size(), TextBytes);
+        std::memcpy(bytes.data(), line.data(), std::size_t(size));
+        std::memset(bytes.data() + size, 0, 8);
+    }
+    std::string_view view() const { return {reinterpret_cast<const char*>(bytes.data()), std::size_t(size)}; }
+    // Eight bytes from at, in the machine's order.
+    std::uint64_t word(qsizetype at) const
+    {
+        std::uint64_t word;
+        std::memcpy(&word, bytes.data() + at, sizeof word);
+        return word;
+    }
+    // Mixes the first and the last eight bytes and the size: cheap, and
+    // enough to tell apart the names of a report.
+    std::uint64_t hash() const
+    {
+        const std::uint64_t last = word(std::max<qsizetype>(size - 8, 0));
+        std::uint64_t hash = word(0) ^ std::rotl(last, 29) ^ std::uint64_t(size);
+        hash ^= hash >> 33; // the finish of MurmurHash3: every bit of the hash from every bit of the bytes
+        hash *= 0xFF51AFD7ED558CCDull;
+        return hash ^ (hash >> 33);
+    }
+    friend bool operator==(const TextKey& a, const TextKey& b)
+    {
+        return a.size == b.size && a.word(0) == b.word(0)
+               && (a.size <= 8 || std::memcmp(a.bytes.data() + 8, b.bytes.data() + 8, std::size_t(a.size - 8)) == 0);
+    }
+};
+
+// The texts of Header and Field lines decoded lately, by their bytes: reports
+// name the same fields again and again, so a text is mostly shared with one
+// decoded before rather than made anew (the report check reads 10,000 reports,
+// and making two texts a record cost it a quarter more instructions). A slot holds the
+// last text whose bytes hash to it, so the memory is bounded whatever is read.
+class RecentTexts {
+public:
+    const QString& text(const TextKey& key, std::uint64_t hash)
+    {
+        Slot& slot = slots_[hash & (SlotCount - 1)];
+        if (!(slot.key == key)) {
+            slot.key = key;
+            slot.text = DecodeCp1252(QByteArrayView(key.bytes.data(), key.size));
+        }
+        return slot.text;
+    }
+
+private:
+    static constexpr std::size_t SlotCount = 1024;
+    struct Slot {
+        TextKey key{{}, -1}; // no text yet
+        QString text;
+    };
+    std::array<Slot, SlotCount> slots_;
+};
+
+RecentTexts& Recent()
 {
-    Q_ASSERT(column.code == px::FieldCode::Alpha && std::size_t(column.size) == FieldText::Capacity);
-    text.assign(std::string_view(line.data(), std::size_t(std::min(line.size(), qsizetype(column.size)))));
+    thread_local RecentTexts recent;
+    return recent;
 }
 
 // The lines of a record as ReadRecord reads them, one statement a line.
@@ -332,17 +400,26 @@ constexpr bool ReadInFileOrder()
 }
 static_assert(ReadInFileOrder(), "ReadRecord reads the lines of a record in the file's order");
 
-// Every member of record is set.
-void ReadRecord(ReportReader& reader, int order, ReportFieldRecord& record)
+// Every member of record is set, key to its Field and hash to the key's hash.
+// A header that is the field's name, as a new row's is, shares its text.
+void ReadRecord(ReportReader& reader, int order, FieldRow& record, TextKey& key, std::uint64_t& hash)
 {
     const std::vector<detail::Column>& columns = RecordColumns();
     const auto column = [&columns](std::size_t line) -> const detail::Column& { return columns[line]; };
+    Q_ASSERT(column(3).code == px::FieldCode::Alpha && column(3).size == TextBytes);
+    Q_ASSERT(column(4).code == px::FieldCode::Alpha && column(4).size == TextBytes);
     record.order = order;
     ReadNumber(column(0), reader.nextLineBytes(), record.dbType);
     record.leaders = !reader.nextLineBytes().isEmpty(); // a dot line is set whenever it holds anything
     record.trailers = !reader.nextLineBytes().isEmpty();
-    ReadText(column(3), reader.nextLineBytes(), record.header);
-    ReadText(column(4), reader.nextLineBytes(), record.field);
+    TextKey header;
+    header.assign(reader.nextLineBytes());
+    key.assign(reader.nextLineBytes());
+    RecentTexts& recent = Recent();
+    hash = key.hash();
+    // A copy moved in: Qt's copy and move are inline, its copy assignment a call.
+    record.field = QString(recent.text(key, hash));
+    record.header = QString(header == key ? record.field : recent.text(header, header.hash()));
     ReadNumber(column(5), reader.nextLineBytes(), record.line);
     ReadNumber(column(6), reader.nextLineBytes(), record.lposition);
     ReadNumber(column(7), reader.nextLineBytes(), record.rposition);
@@ -381,8 +458,8 @@ ReportContent ReadReport(ReportReader& reader, const HeadCheck& check)
     const int count = FieldCountOf(report, reader);
     report.fields.resize(std::size_t(std::max(count, 0)));
     FieldRecords records(reader, count);
-    for (ReportFieldRecord& record : report.fields)
-        records.next(record);
+    for (FieldRow& row : report.fields)
+        records.next(row);
     return report;
 }
 
@@ -418,52 +495,49 @@ std::size_t SlotsFor(int count)
     return std::bit_ceil(std::size_t(std::max(count, 1)) * 2);
 }
 
-// FNV-1a of the bytes of a name: cheap for names of a few bytes.
-std::size_t NameHash(std::string_view bytes)
-{
-    std::uint32_t hash = 2166136261u;
-    for (const char byte : bytes)
-        hash = (hash ^ std::uint8_t(byte)) * 16777619u;
-    return hash;
-}
-
 } // namespace
 
 FieldRecords::FieldRecords(ReportReader& reader, int count)
     : reader_(reader), count_(std::min(count, MaxFieldRecords)), slots_(SlotsFor(count_), 0)
 {
-    fields_.reserve(std::size_t(std::max(count_, 0)));
+    names_ = std::make_unique_for_overwrite<char[]>(std::size_t(std::max(count_, 0)) * FieldBytes);
+    sizes_.reserve(std::size_t(std::max(count_, 0)));
 }
 
 // Repeated Fields are found by a table of open addressing rather than a sorted
 // list: the report check reads 10,000 reports, and the list's comparisons and
 // insertions cost it about 60 million of its 875 million instructions.
-bool FieldRecords::repeated(const FieldText& field)
+bool FieldRecords::repeated(std::string_view field, std::uint64_t hash)
 {
     static_assert(MaxFieldRecords < 0xFFFF, "a slot holds a record's place plus 1");
+    Q_ASSERT(field.size() <= FieldBytes && sizes_.size() < std::size_t(count_));
     const std::size_t mask = slots_.size() - 1;
-    for (std::size_t slot = NameHash(field.bytes()) & mask;; slot = (slot + 1) & mask) {
+    for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
         if (slots_[slot] == 0) {
-            fields_.push_back(field);
-            slots_[slot] = std::uint16_t(fields_.size());
+            std::copy(field.begin(), field.end(), names_.get() + sizes_.size() * FieldBytes);
+            sizes_.push_back(std::uint8_t(field.size()));
+            slots_[slot] = std::uint16_t(sizes_.size());
             return false;
         }
-        if (fields_[slots_[slot] - 1u] == field)
+        const std::size_t place = slots_[slot] - 1u;
+        if (std::string_view(names_.get() + place * FieldBytes, sizes_[place]) == field)
             return true;
     }
 }
 
-bool FieldRecords::next(ReportFieldRecord& record)
+bool FieldRecords::next(FieldRow& record)
 {
     if (read_ >= count_)
         return false;
     ++read_;
     try {
-        ReadRecord(reader_, read_, record);
-        if (record.field.empty())
+        TextKey key;
+        std::uint64_t hash = 0;
+        ReadRecord(reader_, read_, record, key, hash);
+        if (key.size == 0)
             throw base::EngineError(
                 QCoreApplication::translate("Engine", "Field '%1' must have a value").arg(QLatin1String("Field")));
-        if (repeated(record.field))
+        if (repeated(key.view(), hash))
             throw base::EngineError(QCoreApplication::translate("Engine", "Key violation."));
     } catch (const base::EngineError& e) {
         const int failed = std::exchange(read_, count_); // nothing more is read

@@ -12,6 +12,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -135,21 +136,27 @@ public:
     // count as FieldCountOf gives it: at most MaxFieldRecords are read.
     FieldRecords(ReportReader& reader, int count);
 
-    // Reads the next record into record; false after the last. A refused record
-    // throws FieldRecordError.
-    bool next(ReportFieldRecord& record);
+    // Reads the next record into row, its order its place in the file from 1;
+    // false after the last. A refused record throws FieldRecordError.
+    bool next(FieldRow& row);
 
 private:
     ReportReader& reader_;
     int count_;
     int read_ = 0;
-    // Whether field is the Field of a record read before; if not, it is kept.
-    bool repeated(const FieldText& field);
+    // Whether field, a record's Field in the file's bytes (hash its hash), is
+    // the Field of a record read before; if not, it is kept.
+    bool repeated(std::string_view field, std::uint64_t hash);
 
-    std::vector<FieldText> fields_;     // of the records read
-    // A table of open addressing over fields_: each slot 0 or a record's place
-    // in fields_ plus 1; at least twice as many slots as records, so the search
-    // for a name ends soon at an empty slot.
+    // The Fields of the records read, in the file's bytes: the n-th in the
+    // 50 bytes of names_ from n * 50 (room for every record is made at the
+    // start, not filled), as many as sizes_[n] says.
+    static constexpr std::size_t FieldBytes = 50;
+    std::unique_ptr<char[]> names_;
+    std::vector<std::uint8_t> sizes_;
+    // A table of open addressing over the Fields read: each slot 0 or a
+    // record's place in sizes_ plus 1; at least twice as many slots as records,
+    // so the search for a name ends soon at an empty slot.
     std::vector<std::uint16_t> slots_;
 };
 

@@ -18,8 +18,7 @@ store::ReportContent Content(const char* type, const char* category, int width, 
     report.categoryLine = category;
     report.width = width;
     for (const QString& field : fields)
-        report.fields.push_back({int(report.fields.size()) + 1, 0, false, false, {},
-                                 store::FieldText(field.toStdString()), 1, 1, 1, {}, {}, {}, {}, {}});
+        report.fields.push_back({field, int(report.fields.size()) + 1, {}, false, false, {}, {}, {}, {}, {}, 0, 1, 1, 1});
     return report;
 }
 

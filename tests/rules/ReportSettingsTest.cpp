@@ -24,8 +24,8 @@ TEST(ReportSettings, ChecksColumnsInReportOrderAgainstTheTakenWidth)
 {
     store::ReportContent report = Report("Contact", "Contact", 75);
     const auto add = [&report](std::optional<int> line, int start, int end) {
-        report.fields.push_back({int(report.fields.size()) + 1, 0, false, false, {}, {}, line, start, end,
-                                 {}, {}, {}, {}, {}});
+        report.fields.push_back({{}, int(report.fields.size()) + 1, {}, false, false, {}, {}, {}, {}, {}, 0, line,
+                                 start, end});
     };
     add(2, 1, 10);
     add(1, 1, 25);

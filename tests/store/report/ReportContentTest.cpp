@@ -3,6 +3,7 @@
 
 #include "base/EngineError.h"
 #include "base/TextNumbers.h"
+#include "store/report/Cp1252.h"
 #include "store/report/ReportReader.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/QtPrinting.h"
@@ -39,13 +40,13 @@ TEST(ReportContent, ReadsValuesAsTheWorkingTableStoresThem)
     EXPECT_EQ(report.categoryLine, "Note");
     EXPECT_EQ(report.width, 75);
     ASSERT_EQ(report.fields.size(), 2u);
-    const store::ReportFieldRecord& first = report.fields[0];
+    const store::FieldRow& first = report.fields[0];
     EXPECT_EQ(first.order, 1);
     EXPECT_EQ(first.dbType, 1);
     EXPECT_TRUE(first.leaders);
     EXPECT_FALSE(first.trailers);
-    EXPECT_EQ(first.header.bytes(), longHeader.left(50).toStdString());
-    EXPECT_EQ(first.field.bytes(), "EventDate");
+    EXPECT_EQ(first.header, longHeader.left(50));
+    EXPECT_EQ(first.field, "EventDate");
     EXPECT_EQ(first.line, std::nullopt);
     EXPECT_EQ(first.lposition, 3);
     EXPECT_EQ(first.rposition, -2);
@@ -121,7 +122,7 @@ TEST(ReportContent, FindsARepeatedFieldAmongMany)
         WriteBytes(path, Lines(QStringList{"D", "Contact", "Contact", "75", QString::number(last)} + records));
         QString error;
         try {
-            EXPECT_EQ(store::ReadReport(path).fields.back().field.text(), c.lastName);
+            EXPECT_EQ(store::ReadReport(path).fields.back().field, c.lastName);
         } catch (const base::EngineError& e) {
             error = e.text();
         }
@@ -133,6 +134,34 @@ TEST(ReportContent, FindsARepeatedFieldAmongMany)
     WriteBytes(path, Lines(QStringList{"D", "Contact", "Contact", "75", "2"} + Record(longName + "a", "1")
                            + Record(longName + "b", "1")));
     EXPECT_THROW(store::ReadReport(path), base::EngineError);
+}
+
+// Header and Field come as their bytes say, read after reports whose texts
+// were alike: names equal in their first and last eight bytes stay apart, as
+// Fields and as texts, and a header is its own text or its field's.
+TEST(ReportContent, TextsAlikeAtTheirEndsStayApartFromReportToReport)
+{
+    const QString x = QStringLiteral("AAAAAAAAxBBBBBBBB");
+    const QString y = QStringLiteral("AAAAAAAAyBBBBBBBB");
+    const QString cafe = QStringLiteral("Caf\u00e9");
+    const QList<std::pair<QString, QString>> reports[] = {
+        {{x, y}, {y, y}, {cafe, QStringLiteral("Cafe")}},
+        {{y, x}, {x, x}, {QStringLiteral("Cafe"), cafe}},
+    };
+    QTemporaryDir dir;
+    const QString path = dir.filePath("r.rpt");
+    for (const auto& fields : reports) {
+        QStringList lines{"D", "Contact", "Contact", "75", QString::number(fields.size())};
+        for (const auto& [field, header] : fields)
+            lines += QStringList{"0", "", "", header, field, "1", "1", "10", "FALSE", "FALSE", "FALSE", "FALSE", "FALSE"};
+        WriteBytes(path, *store::EncodeCp1252(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")));
+        const store::ReportContent report = store::ReadReport(path);
+        ASSERT_EQ(report.fields.size(), std::size_t(fields.size()));
+        for (qsizetype i = 0; i < fields.size(); ++i) {
+            EXPECT_EQ(report.fields[std::size_t(i)].field, fields[i].first);
+            EXPECT_EQ(report.fields[std::size_t(i)].header, fields[i].second);
+        }
+    }
 }
 
 // A count larger than any report can hold is refused at line 5, before a record

@@ -57,7 +57,7 @@ protected:
         store::ReportReader reader(path);
         const store::ReportHead head = store::ReadReportHead(reader);
         store::FieldRecords records(reader, store::FieldCountOf(head, reader));
-        design.load(records, path, [](const store::ReportFieldRecord&) {});
+        design.load(records, path, [](const store::FieldRow&) {});
         return {head.description, head.typeLine, head.categoryLine, head.width, std::nullopt};
     }
 
