@@ -32,7 +32,7 @@ struct Window {
     explicit Window(const DataSet& data) : session(data.configPath())
     {
         store::Session::setDefaultSession(&session);
-        form = std::make_unique<TFrmTabrep>(session);
+        form = std::make_unique<shell::TFrmTabrep>(session);
         store::Session::setDefaultSession(nullptr);
         if (!form->created())
             throw base::EngineError(QStringLiteral("the main window cannot start on %1").arg(data.dataDir()));
@@ -45,7 +45,7 @@ struct Window {
     }
 
     store::Session session;
-    std::unique_ptr<TFrmTabrep> form;
+    std::unique_ptr<shell::TFrmTabrep> form;
 };
 
 } // namespace

@@ -31,9 +31,9 @@ struct Layout {
             for (int column = 0; column < 4; ++column)
                 grid.setItem(row, column, new QTableWidgetItem(cells[column]));
         }
-        ColumnLayoutView::Source source;
+        wizard::ColumnLayoutView::Source source;
         source.printableWidth = [] { return Width; };
-        view = std::make_unique<ColumnLayoutView>(grid, ColumnLayoutView::GridColumns{}, std::move(source));
+        view = std::make_unique<wizard::ColumnLayoutView>(grid, wizard::ColumnLayoutView::GridColumns{}, std::move(source));
         view->resize(image.size());
     }
 
@@ -50,7 +50,7 @@ struct Layout {
     QImage image;
     const int span;  // tenths per field
     int turn = 0;
-    std::unique_ptr<ColumnLayoutView> view;
+    std::unique_ptr<wizard::ColumnLayoutView> view;
 };
 
 } // namespace

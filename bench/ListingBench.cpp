@@ -75,16 +75,16 @@ void benchListing(const Settings& settings)
     store::Session session(reports.configPath());
     store::DatabaseAlias = QStringLiteral("OMNIV");
     {
-        TFrmSelect dialog(session);
+        wizard::TFrmSelect dialog(session);
         const QString listed = dialog.findChild<QLabel*>(QStringLiteral("lblCount"))->text();
         if (listed != QString::number(ReportCount) || readFirstTwoLines(reports.dataDir()) != ReportCount)
             throw base::EngineError(QStringLiteral("the report listing shows %1 reports, not %2").arg(listed).arg(ReportCount));
     }
     // The dialog is built, and so filled, in the timed part; the last one goes before the next run.
-    std::unique_ptr<TFrmSelect> dialog;
+    std::unique_ptr<wizard::TFrmSelect> dialog;
     print(compareTimes(
         QStringLiteral("report listing"), settings.runs, [&] { readFirstTwoLines(reports.dataDir()); },
-        [&] { dialog = std::make_unique<TFrmSelect>(session); }, 1.15, [&] { dialog.reset(); }));
+        [&] { dialog = std::make_unique<wizard::TFrmSelect>(session); }, 1.15, [&] { dialog.reset(); }));
     print(compareTimes(
         QStringLiteral("report listing, files only"), settings.runs, [&] { readFirstTwoLines(reports.dataDir()); },
         [&] { store::ListReports(reports.dataDir()); }, std::nullopt));
@@ -94,7 +94,7 @@ void benchListing(const Settings& settings)
         const OnOneCore oneCore;
         print(compareTimes(
             QStringLiteral("report listing on one core"), settings.runs, [&] { readFirstTwoLines(reports.dataDir()); },
-            [&] { dialog = std::make_unique<TFrmSelect>(session); }, 1.15, [&] { dialog.reset(); }));
+            [&] { dialog = std::make_unique<wizard::TFrmSelect>(session); }, 1.15, [&] { dialog.reset(); }));
     }
 
     // A folder ten times as large opens its dialog in under half a second.
@@ -103,7 +103,7 @@ void benchListing(const Settings& settings)
     dialog.reset();
     std::vector<double> milliseconds;
     for (int i = 0; i < std::max(3, settings.runs / 3); ++i) {
-        milliseconds.push_back(1000 * secondsOf([&] { dialog = std::make_unique<TFrmSelect>(largeSession); }));
+        milliseconds.push_back(1000 * secondsOf([&] { dialog = std::make_unique<wizard::TFrmSelect>(largeSession); }));
         dialog.reset();
     }
     print({QStringLiteral("report listing of 100,000 reports, against half a second"), median(milliseconds), 500,

@@ -66,7 +66,7 @@ struct Window {
     explicit Window(const DataSet& data) : session(data.configPath())
     {
         store::Session::setDefaultSession(&session);
-        form = std::make_unique<TFrmTabrep>(session);
+        form = std::make_unique<shell::TFrmTabrep>(session);
         if (!form->created())
             throw base::EngineError(QStringLiteral("the main window cannot start on %1").arg(data.dataDir()));
     }
@@ -89,7 +89,7 @@ struct Window {
     }
 
     store::Session session;
-    std::unique_ptr<TFrmTabrep> form;
+    std::unique_ptr<shell::TFrmTabrep> form;
 };
 
 // Answers every message box, counting those that are not the row limit's (a

@@ -97,7 +97,7 @@ int main(int argc, char** argv)
         window = bareWindow();
     } else if (mode == QLatin1String("tabrep")) {
         PrepareProgram(app, translated ? early.release() : nullptr);
-        auto frame = std::make_unique<TFrmTabrep>(store::Session::defaultSession());
+        auto frame = std::make_unique<shell::TFrmTabrep>(store::Session::defaultSession());
         if (!frame->created())
             return 1;
         window = std::move(frame);

@@ -68,7 +68,7 @@ struct LoaderWorld {
         session = std::make_unique<store::Session>(config);
         store::Session::setDefaultSession(session.get());
 
-        window = std::make_unique<TFrmTabrep>(*session);
+        window = std::make_unique<shell::TFrmTabrep>(*session);
         if (!window->created())
             fail("the main window could not start on the demo data");
     }
@@ -86,7 +86,7 @@ struct LoaderWorld {
     QTemporaryDir root;
     QString dataDir;
     std::unique_ptr<store::Session> session;
-    std::unique_ptr<TFrmTabrep> window;
+    std::unique_ptr<shell::TFrmTabrep> window;
 };
 
 void writeFile(const QString& path, const QByteArray& bytes)
@@ -106,7 +106,7 @@ QByteArray readFile(const QString& path)
 
 // Loads the report fileName of the alias directory into an emptied working table, as
 // the page machine does; a load that succeeds lists every row in the field order.
-void load(TFrmTabrep& window, const QString& fileName)
+void load(shell::TFrmTabrep& window, const QString& fileName)
 {
     window.state().ReportFileName = fileName;
     window.wizard().ClearCustomTable();
@@ -116,7 +116,7 @@ void load(TFrmTabrep& window, const QString& fileName)
 }
 
 // A new report each time: the copy of the round before is gone.
-void save(TFrmTabrep& window, const QString& path)
+void save(shell::TFrmTabrep& window, const QString& path)
 {
     QFile::remove(path);
     window.state().ReportFileName = path;

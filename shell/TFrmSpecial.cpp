@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace shell {
+
 TFrmSpecial::TFrmSpecial(const Choices& ticked, QWidget* parent) : QDialog(parent), choices_(ticked)
 {
     setObjectName(QStringLiteral("FrmSpecial"));
@@ -93,3 +95,5 @@ void TFrmSpecial::CheckBox1Click(QCheckBox* box)
         if (boxes[i] == box)
             choices_[i] = box->isChecked();
 }
+
+} // namespace shell

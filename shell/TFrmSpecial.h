@@ -5,6 +5,8 @@
 
 class QCheckBox;
 
+namespace shell {
+
 // "Special Fields": a check box for each of the three combination fields
 // (SalutFirstLast, FirstLast, CityStateZip). The boxes show the choices given
 // and return the choices as the user left them, however the dialog is closed;
@@ -29,3 +31,5 @@ private:
     QCheckBox* CheckBox2 = nullptr;
     QCheckBox* CheckBox3 = nullptr;
 };
+
+} // namespace shell

@@ -20,6 +20,8 @@
 #include <QShowEvent>
 #include <QTimer>
 
+namespace shell {
+
 namespace {
 
 // True when the alias is the thing to mend: it is not defined, or its directory
@@ -57,14 +59,14 @@ TFrmTabrep::TFrmTabrep(store::Session& session, QWidget* parent) : QDialog(paren
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint);
     setFont(pagekit::Serif(16));
-    wizard_ = new Wizard(session, this);
+    wizard_ = new wizard::Wizard(session, this);
     setFixedSize(ui::Scaled(624), ui::Scaled(434));
     ui::OnClick(wizard_->exitButton(), this, &TFrmTabrep::btExitClick);
     ui::OnClick(wizard_->slideShowButton(), this, &TFrmTabrep::BtnSlideShowClick);
     ui::OnClick(wizard_->helpButton(), this, &TFrmTabrep::BtnHelpClick);
     ui::OnClick(wizard_->aboutButton(), this, &TFrmTabrep::BtnAboutClick);
-    connect(wizard_, &Wizard::userFieldsAsked, this, [this] { ui::Guarded(this, [this] { BtnUserClick(); }); });
-    connect(wizard_, &Wizard::specialFieldsAsked, this, [this] { ui::Guarded(this, [this] { BitBtn2Click(); }); });
+    connect(wizard_, &wizard::Wizard::userFieldsAsked, this, [this] { ui::Guarded(this, [this] { BtnUserClick(); }); });
+    connect(wizard_, &wizard::Wizard::specialFieldsAsked, this, [this] { ui::Guarded(this, [this] { BitBtn2Click(); }); });
     created_ = ui::Guarded(this, [this] {
         try {
             FormCreate();
@@ -98,7 +100,7 @@ void TFrmTabrep::FormCreate()
     wizard_->slideShowButton()->setVisible(programfiles::SlideshowAvailable());
     programfiles::SetHelpFile(
         programfiles::FindHelpFile(programfiles::ProgramDirectory(), translations::Language()));
-    WizardState& state = wizard_->state();
+    wizard::WizardState& state = wizard_->state();
     state.LayoutDirty = false;
     state.PageIndex = wizard::Operation;
     state.SelectedCount = 0;
@@ -155,3 +157,5 @@ void TFrmTabrep::keyPressEvent(QKeyEvent* event)
     }
     QDialog::keyPressEvent(event);
 }
+
+} // namespace shell

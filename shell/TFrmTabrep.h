@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+namespace shell {
+
 // The program's main window: it holds the wizard and adds start-up and the
 // bottom-bar commands.
 class TFrmTabrep : public QDialog {
@@ -16,8 +18,8 @@ public:
     // False when start-up failed (the error has been shown); the program then ends.
     bool created() const { return created_; }
 
-    Wizard& wizard() { return *wizard_; }
-    WizardState& state() { return wizard_->state(); }
+    wizard::Wizard& wizard() { return *wizard_; }
+    wizard::WizardState& state() { return wizard_->state(); }
 
     void FormCreate();
     void FormShow();
@@ -40,7 +42,9 @@ protected:
 
 private:
     store::Session& session_;
-    Wizard* wizard_;  // a child of the window
+    wizard::Wizard* wizard_;  // a child of the window
     bool created_ = false;
     bool leftoversQueued_ = false;
 };
+
+} // namespace shell

@@ -12,6 +12,7 @@
 #include "shell/TFrmUser.h"
 #include "shell/TfrmAbout.h"
 
+namespace shell {
 
 void TFrmTabrep::btExitClick()
 {
@@ -53,9 +54,11 @@ void TFrmTabrep::BtnUserClick()
 
 void TFrmTabrep::BitBtn2Click()
 {
-    FieldSelectionPage& page = wizard_->fieldSelectionPage();
+    wizard::FieldSelectionPage& page = wizard_->fieldSelectionPage();
     TFrmSpecial dialog(page.combinations(), this);
     ui::ExecModal(dialog);
     // Closed by OK, Escape or the window's menu: the boxes stand as the user left them.
     page.tickCombinations(dialog.choices());
 }
+
+} // namespace shell

@@ -16,6 +16,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+namespace shell {
+
 namespace {
 
 constexpr int GridRows = 31;
@@ -126,3 +128,5 @@ void TFrmUser::setCell(int row, int column, const QString& text)
     if (column == 0)
         StringGrid1->setVerticalHeaderItem(row, new QTableWidgetItem(text));
 }
+
+} // namespace shell

@@ -5,6 +5,8 @@
 
 class QTableWidget;
 
+namespace shell {
+
 // "User Field Definitions": a read-only grid of the user's labels for the host's
 // thirty user fields, one column per record of DATABASE.DB, headed by its "DB"
 // value. The table is opened through the default session and stays open while
@@ -27,3 +29,5 @@ private:
 
     QTableWidget* StringGrid1 = nullptr;
 };
+
+} // namespace shell

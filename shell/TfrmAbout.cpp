@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace shell {
+
 namespace {
 
 QLabel* Line(QWidget* parent, const QString& name, const QString& text)
@@ -74,3 +76,5 @@ void TfrmAbout::FormCreate()
     ProductName->setFont(pagekit::Serif(20, true));
     ProductName->setAlignment(Qt::AlignCenter);
 }
+
+} // namespace shell

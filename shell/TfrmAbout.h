@@ -4,6 +4,8 @@
 
 class QLabel;
 
+namespace shell {
+
 // The about box: the program's name and version and the maker's lines in a
 // sunken panel, and an "OK" button.
 class TfrmAbout : public QDialog {
@@ -16,3 +18,5 @@ private:
 
     QLabel* ProductName = nullptr;
 };
+
+} // namespace shell

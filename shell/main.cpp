@@ -86,7 +86,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     qInstallMessageHandler(qtMessages);
     PrepareProgram(app, translated ? early.release() : nullptr);
-    TFrmTabrep window(store::Session::defaultSession());
+    shell::TFrmTabrep window(store::Session::defaultSession());
     if (!window.created())
         return 1;
     window.show();

@@ -76,9 +76,9 @@ public:
 };
 
 // The main window with its controls found by name for the walk.
-class PictureWindow : public TFrmTabrep {
+class PictureWindow : public shell::TFrmTabrep {
 public:
-    using TFrmTabrep::TFrmTabrep;
+    using shell::TFrmTabrep::TFrmTabrep;
 
     template <typename T = QWidget>
     T* control(const char* name)
@@ -167,7 +167,7 @@ void savePreview(QWidget& window, const QString& outDir)
     if (!button)
         fail(QStringLiteral("page 9 has no Preview button"));
     button->click();
-    auto* preview = window.findChild<PreviewWindow*>();
+    auto* preview = window.findChild<wizard::PreviewWindow*>();
     if (!preview)
         fail(QStringLiteral("Preview opened no window"));
     auto* progress = preview->findChild<QWidget*>(QStringLiteral("PreviewProgress"));
@@ -216,29 +216,29 @@ void walkPages(PictureWindow& window, const QString& outDir, bool overlap)
 void drawDialogs(PictureWindow& window, store::Session& session, const QString& outDir)
 {
     {
-        TFrmSelect dialog(session, &window);
+        wizard::TFrmSelect dialog(session, &window);
         dialog.setTitle(QStringLiteral("Modify an Existing Report"));
         dialog.setSelectMode(wizard::SelectAction::Modify);
         saveDialog(dialog, outDir, QStringLiteral("dialog-select"));
     }
     {
-        TFrmFilename dialog(session, window.description(), &window);
+        wizard::TFrmFilename dialog(session, window.description(), &window);
         saveDialog(dialog, outDir, QStringLiteral("dialog-filename"));
     }
     {
-        TFrmColumn dialog(session, window.description(), window.margin(), &window);
+        wizard::TFrmColumn dialog(session, window.description(), window.margin(), &window);
         saveDialog(dialog, outDir, QStringLiteral("dialog-column-widths"));
     }
     {
-        TfrmAbout dialog(&window);
+        shell::TfrmAbout dialog(&window);
         saveDialog(dialog, outDir, QStringLiteral("dialog-about"));
     }
     {
-        TFrmUser dialog(&window);
+        shell::TFrmUser dialog(&window);
         saveDialog(dialog, outDir, QStringLiteral("dialog-user-fields"));
     }
     {
-        TFrmSpecial dialog(window.wizard().fieldSelectionPage().combinations(), &window);
+        shell::TFrmSpecial dialog(window.wizard().fieldSelectionPage().combinations(), &window);
         saveDialog(dialog, outDir, QStringLiteral("dialog-special-fields"));
     }
     {

@@ -116,14 +116,6 @@
         <extracomment>The band of the column layout for fields on no line of the report</extracomment>
         <translation>Keine Zeile</translation>
     </message>
-    <message>
-        <source>Column layout</source>
-        <translation>Spaltenanordnung</translation>
-    </message>
-    <message>
-        <source>No field is selected.</source>
-        <translation>Kein Feld ist gewählt.</translation>
-    </message>
 </context>
 <context>
     <name>ColumnWidthsPage</name>
@@ -1489,89 +1481,6 @@ Ein anderes Programm oder eine andere Sitzung hat sie geöffnet.</translation>
     </message>
 </context>
 <context>
-    <name>PreviewWindow</name>
-    <message>
-        <source>Preview</source>
-        <translation>Vorschau</translation>
-    </message>
-    <message>
-        <source>Progress of the preview</source>
-        <translation>Fortschritt der Vorschau</translation>
-    </message>
-    <message>
-        <source>&amp;Stop</source>
-        <translation>&amp;Anhalten</translation>
-    </message>
-    <message>
-        <source>&amp;First Page</source>
-        <translation>&amp;Erste Seite</translation>
-    </message>
-    <message>
-        <source>&amp;Previous Page</source>
-        <translation>&amp;Vorige Seite</translation>
-    </message>
-    <message>
-        <source>&amp;Next Page</source>
-        <translation>&amp;Nächste Seite</translation>
-    </message>
-    <message>
-        <source>&amp;Last Page</source>
-        <translation>&amp;Letzte Seite</translation>
-    </message>
-    <message>
-        <source>&amp;What the data says about the columns:</source>
-        <translation>&amp;Was die Daten über die Spalten sagen:</translation>
-    </message>
-    <message>
-        <source>What the data says about the columns</source>
-        <translation>Was die Daten über die Spalten sagen</translation>
-    </message>
-    <message>
-        <source>&amp;Apply Suggested Span</source>
-        <translation>Vorgeschlagene Breite &amp;übernehmen</translation>
-    </message>
-    <message>
-        <source>&amp;Close</source>
-        <translation>&amp;Schließen</translation>
-    </message>
-    <message>
-        <source>Preview: %1</source>
-        <translation>Vorschau: %1</translation>
-    </message>
-    <message>
-        <source>The preview was stopped: the page count and the findings are over the blocks read so far.</source>
-        <translation>Die Vorschau wurde angehalten: Seitenzahl und Befunde beruhen auf den bisher gelesenen Blöcken.</translation>
-    </message>
-    <message>
-        <source>Only the first %1 pages are kept for viewing.</source>
-        <translation>Nur die ersten %1 Seiten werden zum Ansehen behalten.</translation>
-    </message>
-    <message>
-        <source>The preview cannot be made: %1</source>
-        <translation>Die Vorschau kann nicht erstellt werden: %1</translation>
-    </message>
-    <message>
-        <source>Reading the contacts…</source>
-        <translation>Die Kontakte werden gelesen …</translation>
-    </message>
-    <message>
-        <source>No page</source>
-        <translation>Keine Seite</translation>
-    </message>
-    <message>
-        <source>at least %1</source>
-        <translation>mindestens %1</translation>
-    </message>
-    <message>
-        <source>Page %1 of %2</source>
-        <translation>Seite %1 von %2</translation>
-    </message>
-    <message>
-        <source>Every value fits its column.</source>
-        <translation>Jeder Wert passt in seine Spalte.</translation>
-    </message>
-</context>
-<context>
     <name>ReportFile</name>
     <message>
         <source>File not found</source>
@@ -1984,7 +1893,242 @@ die Ausgabe nicht geschrieben werden kann oder die Befehlszeile falsch ist.
     </message>
 </context>
 <context>
-    <name>TFrmColumn</name>
+    <name>help::HelpWindow</name>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>shell::TFrmSpecial</name>
+    <message>
+        <source>Special Fields</source>
+        <translation>Sonderfelder</translation>
+    </message>
+    <message>
+        <source>Combination Fields</source>
+        <translation>Kombinierte Felder</translation>
+    </message>
+    <message>
+        <source>This field combines the Salutation, First Name and Last Name fields to one column. (Mr. John Smith)</source>
+        <translation>Dieses Feld fasst die Felder Anrede, Vorname und Nachname in einer Spalte zusammen. (Herr Max Mustermann)</translation>
+    </message>
+    <message>
+        <source>This field combines the First Name and Last Name fields to one column. (John Smith)</source>
+        <translation>Dieses Feld fasst die Felder Vorname und Nachname in einer Spalte zusammen. (Max Mustermann)</translation>
+    </message>
+    <message>
+        <source>This field combines the City, State and ZipCode fields to one column. (Springfield, IL 62704)</source>
+        <translation>Dieses Feld fasst die Felder Ort, Bundesland und Postleitzahl in einer Spalte zusammen. (Springfield, IL 62704)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>shell::TFrmTabrep</name>
+    <message>
+        <source>
+
+Check the database alias &quot;%1&quot; in %2.</source>
+        <translation>
+
+Prüfen Sie den Datenbank-Alias „%1“ in %2.</translation>
+    </message>
+    <message>
+        <source>Tabulon Personal</source>
+        <translation>Tabulon Personal</translation>
+    </message>
+    <message>
+        <source>Exit now. Are you sure?</source>
+        <translation>Jetzt beenden. Sind Sie sicher?</translation>
+    </message>
+    <message>
+        <source>Another copy of the program has taken over the working table of this folder, so this copy writes nothing more, neither the table nor a report, and the report designed here ends with it.
+
+Exit now all the same?</source>
+        <translation>Eine andere Kopie des Programms hat die Arbeitstabelle dieses Ordners übernommen. Diese Kopie schreibt daher nichts mehr, weder die Tabelle noch einen Bericht, und der hier entworfene Bericht endet mit ihr.
+
+Trotzdem jetzt beenden?</translation>
+    </message>
+</context>
+<context>
+    <name>shell::TFrmUser</name>
+    <message>
+        <source>User Field Definitions</source>
+        <translation>Definitionen der Benutzerfelder</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>USER FIELD</source>
+        <translation>BENUTZERFELD</translation>
+    </message>
+    <message>
+        <source>%1 holds more than %2 databases; only the first %2 are shown.</source>
+        <translation>%1 enthält mehr als %2 Datenbanken; nur die ersten %2 werden angezeigt.</translation>
+    </message>
+</context>
+<context>
+    <name>shell::TfrmAbout</name>
+    <message>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Tabulon</source>
+        <translation>Tabulon</translation>
+    </message>
+    <message>
+        <source>Version 2.0</source>
+        <translation>Version 2.0</translation>
+    </message>
+    <message>
+        <source>Report Wizard for the Omnivale contact manager
+Designs the custom reports listed on the Reports screen</source>
+        <translation>Berichtsassistent der Kontaktverwaltung Omnivale
+Entwirft die eigenen Berichte, die der Berichtsbildschirm aufführt</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2026 The tabrep maintainers
+Free software under the MIT licence</source>
+        <translation>Copyright (C) 2026 Die Betreuer von tabrep
+Freie Software unter der MIT-Lizenz</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Tabulon Personal</source>
+        <translation>Tabulon Personal</translation>
+    </message>
+</context>
+<context>
+    <name>tabrep</name>
+    <message>
+        <source>tabrep: no display could be opened, and tabrep is a graphical program that needs one.
+Start it in a desktop session, or set DISPLAY or WAYLAND_DISPLAY to a display it may use.
+</source>
+        <translation>tabrep: Es ließ sich kein Bildschirm öffnen, und tabrep ist ein grafisches Programm, das einen braucht.
+Starten Sie es in einer Desktop-Sitzung, oder setzen Sie DISPLAY oder WAYLAND_DISPLAY auf einen Bildschirm, den es nutzen darf.
+</translation>
+    </message>
+</context>
+<context>
+    <name>ui::PickList</name>
+    <message>
+        <source>ticked</source>
+        <translation>angekreuzt</translation>
+    </message>
+    <message>
+        <source>not ticked</source>
+        <translation>nicht angekreuzt</translation>
+    </message>
+</context>
+<context>
+    <name>wizard::ColumnLayoutView</name>
+    <message>
+        <source>Column layout</source>
+        <translation>Spaltenanordnung</translation>
+    </message>
+    <message>
+        <source>No field is selected.</source>
+        <translation>Kein Feld ist gewählt.</translation>
+    </message>
+</context>
+<context>
+    <name>wizard::PreviewWindow</name>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>Progress of the preview</source>
+        <translation>Fortschritt der Vorschau</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Anhalten</translation>
+    </message>
+    <message>
+        <source>&amp;First Page</source>
+        <translation>&amp;Erste Seite</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Page</source>
+        <translation>&amp;Vorige Seite</translation>
+    </message>
+    <message>
+        <source>&amp;Next Page</source>
+        <translation>&amp;Nächste Seite</translation>
+    </message>
+    <message>
+        <source>&amp;Last Page</source>
+        <translation>&amp;Letzte Seite</translation>
+    </message>
+    <message>
+        <source>&amp;What the data says about the columns:</source>
+        <translation>&amp;Was die Daten über die Spalten sagen:</translation>
+    </message>
+    <message>
+        <source>What the data says about the columns</source>
+        <translation>Was die Daten über die Spalten sagen</translation>
+    </message>
+    <message>
+        <source>&amp;Apply Suggested Span</source>
+        <translation>Vorgeschlagene Breite &amp;übernehmen</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Preview: %1</source>
+        <translation>Vorschau: %1</translation>
+    </message>
+    <message>
+        <source>The preview was stopped: the page count and the findings are over the blocks read so far.</source>
+        <translation>Die Vorschau wurde angehalten: Seitenzahl und Befunde beruhen auf den bisher gelesenen Blöcken.</translation>
+    </message>
+    <message>
+        <source>Only the first %1 pages are kept for viewing.</source>
+        <translation>Nur die ersten %1 Seiten werden zum Ansehen behalten.</translation>
+    </message>
+    <message>
+        <source>The preview cannot be made: %1</source>
+        <translation>Die Vorschau kann nicht erstellt werden: %1</translation>
+    </message>
+    <message>
+        <source>Reading the contacts…</source>
+        <translation>Die Kontakte werden gelesen …</translation>
+    </message>
+    <message>
+        <source>No page</source>
+        <translation>Keine Seite</translation>
+    </message>
+    <message>
+        <source>at least %1</source>
+        <translation>mindestens %1</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>Every value fits its column.</source>
+        <translation>Jeder Wert passt in seine Spalte.</translation>
+    </message>
+</context>
+<context>
+    <name>wizard::TFrmColumn</name>
     <message>
         <source>Field</source>
         <translation>Feld</translation>
@@ -2035,7 +2179,7 @@ die Ausgabe nicht geschrieben werden kann oder die Befehlszeile falsch ist.
     </message>
 </context>
 <context>
-    <name>TFrmFilename</name>
+    <name>wizard::TFrmFilename</name>
     <message>
         <source>Save Report File</source>
         <translation>Berichtsdatei speichern</translation>
@@ -2070,7 +2214,7 @@ die Ausgabe nicht geschrieben werden kann oder die Befehlszeile falsch ist.
     </message>
 </context>
 <context>
-    <name>TFrmSelect</name>
+    <name>wizard::TFrmSelect</name>
     <message>
         <source>Cannot open the report directory &quot;%1&quot;: %2</source>
         <translation>Das Berichtsverzeichnis „%1“ lässt sich nicht öffnen: %2</translation>
@@ -2140,115 +2284,7 @@ Möchten Sie ihn trotzdem löschen?</translation>
     </message>
 </context>
 <context>
-    <name>TFrmSpecial</name>
-    <message>
-        <source>Special Fields</source>
-        <translation>Sonderfelder</translation>
-    </message>
-    <message>
-        <source>Combination Fields</source>
-        <translation>Kombinierte Felder</translation>
-    </message>
-    <message>
-        <source>This field combines the Salutation, First Name and Last Name fields to one column. (Mr. John Smith)</source>
-        <translation>Dieses Feld fasst die Felder Anrede, Vorname und Nachname in einer Spalte zusammen. (Herr Max Mustermann)</translation>
-    </message>
-    <message>
-        <source>This field combines the First Name and Last Name fields to one column. (John Smith)</source>
-        <translation>Dieses Feld fasst die Felder Vorname und Nachname in einer Spalte zusammen. (Max Mustermann)</translation>
-    </message>
-    <message>
-        <source>This field combines the City, State and ZipCode fields to one column. (Springfield, IL 62704)</source>
-        <translation>Dieses Feld fasst die Felder Ort, Bundesland und Postleitzahl in einer Spalte zusammen. (Springfield, IL 62704)</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>TFrmTabrep</name>
-    <message>
-        <source>
-
-Check the database alias &quot;%1&quot; in %2.</source>
-        <translation>
-
-Prüfen Sie den Datenbank-Alias „%1“ in %2.</translation>
-    </message>
-    <message>
-        <source>Tabulon Personal</source>
-        <translation>Tabulon Personal</translation>
-    </message>
-    <message>
-        <source>Exit now. Are you sure?</source>
-        <translation>Jetzt beenden. Sind Sie sicher?</translation>
-    </message>
-    <message>
-        <source>Another copy of the program has taken over the working table of this folder, so this copy writes nothing more, neither the table nor a report, and the report designed here ends with it.
-
-Exit now all the same?</source>
-        <translation>Eine andere Kopie des Programms hat die Arbeitstabelle dieses Ordners übernommen. Diese Kopie schreibt daher nichts mehr, weder die Tabelle noch einen Bericht, und der hier entworfene Bericht endet mit ihr.
-
-Trotzdem jetzt beenden?</translation>
-    </message>
-</context>
-<context>
-    <name>TFrmUser</name>
-    <message>
-        <source>User Field Definitions</source>
-        <translation>Definitionen der Benutzerfelder</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>USER FIELD</source>
-        <translation>BENUTZERFELD</translation>
-    </message>
-    <message>
-        <source>%1 holds more than %2 databases; only the first %2 are shown.</source>
-        <translation>%1 enthält mehr als %2 Datenbanken; nur die ersten %2 werden angezeigt.</translation>
-    </message>
-</context>
-<context>
-    <name>TfrmAbout</name>
-    <message>
-        <source>About</source>
-        <translation>Info</translation>
-    </message>
-    <message>
-        <source>Tabulon</source>
-        <translation>Tabulon</translation>
-    </message>
-    <message>
-        <source>Version 2.0</source>
-        <translation>Version 2.0</translation>
-    </message>
-    <message>
-        <source>Report Wizard for the Omnivale contact manager
-Designs the custom reports listed on the Reports screen</source>
-        <translation>Berichtsassistent der Kontaktverwaltung Omnivale
-Entwirft die eigenen Berichte, die der Berichtsbildschirm aufführt</translation>
-    </message>
-    <message>
-        <source>Copyright (C) 2026 The tabrep maintainers
-Free software under the MIT licence</source>
-        <translation>Copyright (C) 2026 Die Betreuer von tabrep
-Freie Software unter der MIT-Lizenz</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Tabulon Personal</source>
-        <translation>Tabulon Personal</translation>
-    </message>
-</context>
-<context>
-    <name>Wizard</name>
+    <name>wizard::Wizard</name>
     <message>
         <source>Slideshow</source>
         <translation>Diashow</translation>
@@ -2324,39 +2360,6 @@ Möchten Sie ihn mit dieser Fassung überschreiben?</translation>
     <message>
         <source>Report successfully created.</source>
         <translation>Der Bericht wurde erstellt.</translation>
-    </message>
-</context>
-<context>
-    <name>help::HelpWindow</name>
-    <message>
-        <source>Help</source>
-        <translation>Hilfe</translation>
-    </message>
-    <message>
-        <source>&amp;Close</source>
-        <translation>&amp;Schließen</translation>
-    </message>
-</context>
-<context>
-    <name>tabrep</name>
-    <message>
-        <source>tabrep: no display could be opened, and tabrep is a graphical program that needs one.
-Start it in a desktop session, or set DISPLAY or WAYLAND_DISPLAY to a display it may use.
-</source>
-        <translation>tabrep: Es ließ sich kein Bildschirm öffnen, und tabrep ist ein grafisches Programm, das einen braucht.
-Starten Sie es in einer Desktop-Sitzung, oder setzen Sie DISPLAY oder WAYLAND_DISPLAY auf einen Bildschirm, den es nutzen darf.
-</translation>
-    </message>
-</context>
-<context>
-    <name>ui::PickList</name>
-    <message>
-        <source>ticked</source>
-        <translation>angekreuzt</translation>
-    </message>
-    <message>
-        <source>not ticked</source>
-        <translation>nicht angekreuzt</translation>
     </message>
 </context>
 </TS>

@@ -25,6 +25,8 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+namespace wizard {
+
 namespace {
 
 // The notebook has one fixed size: asked for its size, it does not ask every page.
@@ -171,3 +173,4 @@ void Wizard::chooseDetailLevel(bool customerId)
         startingDetailLevel_ = customerId;
 }
 
+} // namespace wizard

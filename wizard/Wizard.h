@@ -24,12 +24,14 @@ namespace store {
 class Session;
 } // namespace store
 
-
 namespace wizard {
 class PageHooks;
 } // namespace wizard
 
 class QAbstractButton;
+
+namespace wizard {
+
 class CategoryPage;
 class ColumnsPage;
 class ColumnWidthsPage;
@@ -109,7 +111,6 @@ public:
     // The same look and question, before anything is written: true when the
     // file is as known or the user chose to write over it (which is then known).
     bool confirmReplacing(QWidget* parent, SaveTarget& target);
-
 
     // The preview window of the column-widths and field-definitions pages, on
     // the report as designed (positions typed on the column-widths page
@@ -209,3 +210,5 @@ private:
     QWidget* buildPage(int index);
     void buildBottomBar(QVBoxLayout* frame);
 };
+
+} // namespace wizard

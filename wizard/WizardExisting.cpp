@@ -7,6 +7,8 @@
 #include "wizard/dialogs/TFrmColumn.h"
 #include "wizard/dialogs/TFrmSelect.h"
 
+namespace wizard {
+
 bool Wizard::selectReport(bool deleting)
 {
     TFrmSelect dialog(session_, window_);
@@ -41,3 +43,5 @@ void Wizard::runColumnWidthEditor()
     dialog.setPreview([this, &dialog] { showEditorPreview(dialog); });
     ui::ExecModal(dialog);
 }
+
+} // namespace wizard

@@ -18,6 +18,8 @@
 #include <QLabel>
 #include <algorithm>
 
+namespace wizard {
+
 void Wizard::LoadConfig()
 {
     ensurePages(); // every page has its part in a report
@@ -63,3 +65,5 @@ void Wizard::LoadConfig()
         int(std::count_if(rows.begin(), rows.end(), [](const store::FieldRow& row) { return row.line == 1; })));
     columns_->SetGrid();
 }
+
+} // namespace wizard

@@ -12,6 +12,7 @@
 #include <QStackedWidget>
 #include <exception>
 
+namespace wizard {
 
 void Wizard::BtnNextClick()
 {
@@ -113,3 +114,5 @@ void Wizard::ClearCustomTable()
 {
     design().clear();
 }
+
+} // namespace wizard

@@ -22,6 +22,8 @@
 #include <QPushButton>
 #include <QStackedWidget>
 
+namespace wizard {
+
 void Wizard::ensurePage(int index)
 {
     if (built_[index])
@@ -173,3 +175,5 @@ void Wizard::fieldsPicked()
     state_.SelectedCount = order_->fieldCount();
     columns_->fieldsChanged();
 }
+
+} // namespace wizard

@@ -8,6 +8,8 @@
 #include "store/Alias.h"
 #include "ui/ErrorGuard.h"
 
+namespace wizard {
+
 design::Report Wizard::reportAsDesigned()
 {
     // Reading the rows stores the pending edit and walks the cursor, which the
@@ -64,3 +66,5 @@ void Wizard::showEditorPreview(TFrmColumn& editor)
     connect(&editor.design(), &design::ReportDesign::changed, window, &PreviewWindow::designChanged);
     window->show();
 }
+
+} // namespace wizard

@@ -19,6 +19,8 @@
 
 #include <sys/stat.h>
 
+namespace wizard {
+
 bool Wizard::WriteTheReportFile()
 {
     return WriteTheReportFile(window_, saveTarget());
@@ -105,3 +107,5 @@ bool Wizard::askToReplace(QWidget* parent, const QString& path, const store::Rep
                                           "loaded or saved here.%2\n\nDo you want to overwrite it with this version?")
                                            .arg(where, time));
 }
+
+} // namespace wizard

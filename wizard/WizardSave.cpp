@@ -10,6 +10,7 @@
 #include "ui/Option.h"
 #include "wizard/dialogs/TFrmFilename.h"
 
+namespace wizard {
 
 namespace {
 
@@ -62,3 +63,5 @@ void Wizard::btMakeReportClick()
     if (written)
         ui::ShowInformation(window_, tr("Report successfully created."));
 }
+
+} // namespace wizard

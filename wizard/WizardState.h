@@ -23,6 +23,8 @@ enum class PageTurn { None, Forward, Backward };
 
 } // namespace wizard
 
+namespace wizard {
+
 // The page machine's state: the page, the mode, the report file, and whether the
 // field selection or the columns changed since the field order was built.
 struct WizardState {
@@ -33,3 +35,5 @@ struct WizardState {
     int SelectedCount = 0;
     QString ReportFileName;
 };
+
+} // namespace wizard

@@ -143,7 +143,7 @@ TEST_F(CreateReport, AnEdgeDraggedInTheLayoutViewReachesTheGridAndTheFile)
     tick("PickContactField", "LastName");
     tick("PickContactField", "Company");
     nextTo(9);
-    auto* view = child<ColumnLayoutView>("LayoutView");
+    auto* view = child<wizard::ColumnLayoutView>("LayoutView");
     ASSERT_NE(view, nullptr);
     // LastName from 1 to 37, Company from 38 to 74: the ending edge of LastName goes 7 tenths left.
     const QRectF lastName = view->boxRect(0);

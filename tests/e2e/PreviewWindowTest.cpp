@@ -60,7 +60,7 @@ TEST_F(PreviewWindowTest, ShowsTheContactsFollowsATypedPositionAndAppliesTheSugg
     ASSERT_FALSE(names.isEmpty());
 
     click("BtnPreview");
-    auto* preview = window.findChild<PreviewWindow*>();
+    auto* preview = window.findChild<wizard::PreviewWindow*>();
     ASSERT_NE(preview, nullptr);
     // The header, a blank line, then the first contact: its last name at 26.
     const QString first = names[0].size() > 16 ? names[0].left(15) + u'\u2026' : names[0];
@@ -100,7 +100,7 @@ TEST_F(PreviewWindowTest, ShowsTheContactsFollowsATypedPositionAndAppliesTheSugg
     EXPECT_LT(FindingRow(*findings, named), 0);
 
     // Reading the design moves the working table's cursor, which is told as a change: that alone runs no new pass.
-    QSignalSpy passes(preview->findChild<PreviewPass*>(), &PreviewPass::finished);
+    QSignalSpy passes(preview->findChild<wizard::PreviewPass*>(), &wizard::PreviewPass::finished);
     QTest::qWait(1000);
     EXPECT_EQ(passes.count(), 0);
 }
@@ -111,7 +111,7 @@ TEST_F(PreviewWindowTest, OnTheFieldDefinitionsPageAHeaderTypedShowsAndTheFieldB
     nextTo(10);
     pickDefinition(QStringLiteral("LastName"));
     click("btPreview");
-    auto* preview = window.findChild<PreviewWindow*>();
+    auto* preview = window.findChild<wizard::PreviewWindow*>();
     ASSERT_NE(preview, nullptr);
     QTRY_COMPARE_WITH_TIMEOUT(PageLines(*preview).value(0).mid(25, 16).trimmed(), QStringLiteral("Last Name"), 10000);
     // Each letter runs a pass, which reads the rows; the letters after it still go to LastName.
@@ -137,7 +137,7 @@ TEST_F(PreviewWindowTest, TheColumnWidthEditorsPreviewAppliesTheSuggestedSpanToI
         grid->setData(grid->index(1, 3), QStringLiteral("34"));
         dialog.findChild<QTableView*>(QStringLiteral("DBGrid1"))->setCurrentIndex(grid->index(2, 3));
         dialogChild<QPushButton>(dialog, "BtnPreview")->click();
-        auto* preview = dialog.findChild<PreviewWindow*>();
+        auto* preview = dialog.findChild<wizard::PreviewWindow*>();
         auto* findings = preview ? preview->findChild<QListWidget*>(QStringLiteral("PreviewFindings")) : nullptr;
         const QString named = QStringLiteral("LastName is cut in ");
         if (findings && QTest::qWaitFor([&] { return FindingRow(*findings, named) >= 0; }, 10000)) {

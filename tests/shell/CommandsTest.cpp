@@ -28,11 +28,11 @@ QString LicenceHolder()
 }
 
 // The page machine's state, the field catalogue's and the session's event category.
-QString StateText(TFrmTabrep& window)
+QString StateText(shell::TFrmTabrep& window)
 {
     auto flag = [](bool b) { return QString::number(b); };
-    const WizardState& s = window.state();
-    const FieldSelectionPage::Catalogue& c = window.wizard().fieldSelectionPage().catalogue();
+    const wizard::WizardState& s = window.state();
+    const wizard::FieldSelectionPage::Catalogue& c = window.wizard().fieldSelectionPage().catalogue();
     return QStringList{QString::number(s.PageIndex), QString(c.InfoKind), flag(s.ColumnsGridReady),
                        flag(c.ContactMemoChosen), flag(c.EventMemoChosen), QString::number(int(s.Mode)), flag(s.LayoutDirty),
                        QString::number(s.SelectedCount), flag(c.CatalogueDirty), s.ReportFileName,
@@ -67,7 +67,7 @@ TEST(Exit, NoLeavesThePageAndStateAsTheyWereAndYesClosesTheWindow)
 {
     TempAlias alias;
     RecordingModal modal;
-    TFrmTabrep window(alias.session());
+    shell::TFrmTabrep window(alias.session());
     ASSERT_TRUE(window.created());
     window.show();
     Child<QPushButton>(window, "BtnNext")->click();
@@ -131,7 +131,7 @@ TEST(About, ShowsTheProgramNameInBoldAndClosesWithTheDefaultOkButton)
 {
     TempAlias alias;
     RecordingModal modal;
-    TFrmTabrep window(alias.session());
+    shell::TFrmTabrep window(alias.session());
     ASSERT_TRUE(window.created());
     modal.onDialog([](QDialog& dialog) {
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("About"));

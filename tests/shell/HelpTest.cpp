@@ -50,7 +50,7 @@ TEST(HelpButton, OpensTheTopicOfEachPageFromTheHelpFileBesideTheProgram)
 {
     TempAlias alias;
     RecordingModal modal;
-    TFrmTabrep window(alias.session());
+    shell::TFrmTabrep window(alias.session());
     ASSERT_TRUE(window.created());
     window.show();
     window.activateWindow();
@@ -74,7 +74,7 @@ TEST(HelpButton, F1InSelectAReportOpensTheFirstPagesTopic)
 {
     TempAlias alias;
     RecordingModal modal;
-    TFrmSelect dialog(alias.session());
+    wizard::TFrmSelect dialog(alias.session());
     dialog.show();
     dialog.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
@@ -176,7 +176,7 @@ TEST(HelpWindow, ShowsTheFirstTopicWithTheContextNumber)
 {
     TempAlias alias;
     RecordingModal modal;
-    TFrmTabrep window(alias.session());
+    shell::TFrmTabrep window(alias.session());
     ASSERT_TRUE(window.created());
     const QString path = alias.path(QStringLiteral("help.hlp"));
     QFile file(path);
@@ -207,7 +207,7 @@ TEST(HelpWindow, AMissingFileOrTopicIsAnErrorNamingTheFileAndTheNumber)
 {
     TempAlias alias;
     RecordingModal modal;
-    TFrmTabrep window(alias.session());
+    shell::TFrmTabrep window(alias.session());
     ASSERT_TRUE(window.created());
     const QString present = alias.path(QStringLiteral("present.hlp"));
     QFile file(present);

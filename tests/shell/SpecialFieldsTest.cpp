@@ -57,7 +57,7 @@ protected:
 
     TempAlias alias;
     RecordingModal modal;
-    TFrmTabrep window{alias.session()};
+    shell::TFrmTabrep window{alias.session()};
     ui::PickList* list = nullptr;
 };
 
@@ -89,7 +89,7 @@ TEST_F(SpecialFields, ClicksSetTheEntriesAndLeaveTheCountAndTheRulesAlone)
     select({"Company", "firstlast"});
     auto* count = Child<QLabel>(window, "LblSelected");
     count->setText(QStringLiteral("(2 fields selected)"));
-    const WizardState before = window.state();
+    const wizard::WizardState before = window.state();
     const bool dirtyBefore = window.wizard().fieldSelectionPage().catalogue().CatalogueDirty;
     openDialog([](QDialog& dialog) {
         Child<QCheckBox>(dialog, "CheckBox3")->click();

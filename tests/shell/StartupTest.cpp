@@ -40,7 +40,7 @@ TEST(Startup, OpensOnTheFirstPageWithAFreshEmptyWorkingTable)
 {
     TempAlias alias;
     RecordingModal modal;
-    TFrmTabrep window(alias.session());
+    shell::TFrmTabrep window(alias.session());
     ASSERT_TRUE(window.created()) << modal.texts().join(u'\n').toStdString();
     EXPECT_TRUE(modal.shown().empty());
     EXPECT_EQ(store::DatabaseAlias, QStringLiteral("OMNIV"));
@@ -70,7 +70,7 @@ TEST(Startup, ReplacesAWorkingTableLeftByAnEarlierRun)
     definition.fields = {{QStringLiteral("Field"), px::FieldCode::Alpha, 50}, {QStringLiteral("Stale"), px::FieldCode::Long, 4}};
     px::writeTable(trdata, definition, {{px::Value::ofText(QStringLiteral("Company")), px::Value::ofInteger(3)}});
     RecordingModal modal;
-    TFrmTabrep window(alias.session());
+    shell::TFrmTabrep window(alias.session());
     ASSERT_TRUE(window.created());
     EXPECT_EQ(FieldNames(trdata).size(), 14);
     EXPECT_EQ(px::TableFile::open(trdata).header().recordCount, 0);
@@ -87,7 +87,7 @@ TEST(Startup, RemovesWhatAnOldTableAndKilledWritersLeftAfterTheFirstPaint)
     for (const QString& name : left + QStringList{lookAlike})
         ASSERT_TRUE(QFile(alias.path(name)).open(QIODevice::WriteOnly));
     RecordingModal modal;
-    TFrmTabrep window(alias.session());
+    shell::TFrmTabrep window(alias.session());
     ASSERT_TRUE(window.created());
     for (const QString& name : left)
         EXPECT_TRUE(QFile::exists(alias.path(name))) << name.toStdString();
@@ -115,7 +115,7 @@ TEST(Startup, FindsTheTablesInTheDirectoryTheAliasNames)
         alias.writeConfig(config);
         QDir::setCurrent(start);
         RecordingModal modal;
-        TFrmTabrep window(alias.session());
+        shell::TFrmTabrep window(alias.session());
         EXPECT_TRUE(window.created()) << modal.texts().join(u'\n').toStdString();
         EXPECT_EQ(FieldNames(directory + QStringLiteral("/TRDATA.DB")).size(), 14);
         EXPECT_EQ(QDir(alias.dataDir()).entryList(QDir::Files), QStringList());
@@ -127,7 +127,7 @@ TEST(Startup, FailsWithTheAliasAndTheFileToEditWhenTheAliasIsMissing)
     TempAlias alias(TempAlias::Content::Empty);
     alias.writeConfig(QStringLiteral("[OTHER]\nPATH=/tmp\n"));
     RecordingModal modal;
-    TFrmTabrep window(alias.session());
+    shell::TFrmTabrep window(alias.session());
     EXPECT_FALSE(window.created());
     ASSERT_EQ(modal.shown().size(), 1u);
     EXPECT_EQ(modal.shown()[0].caption, QStringLiteral("Error"));
@@ -140,7 +140,7 @@ TEST(Startup, FailsWhenTheWorkingTableCannotBeCreated)
     TempAlias alias(TempAlias::Content::Empty);
     alias.writeConfig(QStringLiteral("[OMNIV]\nPATH=%1\n").arg(alias.path(QStringLiteral("no/such/dir"))));
     RecordingModal modal;
-    TFrmTabrep window(alias.session());
+    shell::TFrmTabrep window(alias.session());
     EXPECT_FALSE(window.created());
     ASSERT_EQ(modal.shown().size(), 1u);
     EXPECT_TRUE(modal.shown()[0].text.contains(alias.configPath()));
@@ -150,13 +150,13 @@ TEST(Startup, ASecondCopyRefusedTheWorkingTableIsNotSentToTheAliasFile)
 {
     TempAlias alias;
     RecordingModal modal;
-    TFrmTabrep first(alias.session());
+    shell::TFrmTabrep first(alias.session());
     ASSERT_TRUE(first.created());
     Child<QPushButton>(first, "BtnNext")->click();  // the first copy now holds the working table
     ASSERT_TRUE(modal.shown().empty()) << modal.texts().join(u'\n').toStdString();
 
     store::Session secondSession(alias.configPath());
-    TFrmTabrep second(secondSession);
+    shell::TFrmTabrep second(secondSession);
     EXPECT_FALSE(second.created());
     ASSERT_EQ(modal.shown().size(), 1u);
     // The next copy is told who holds the table, since when, and what to do.
@@ -178,18 +178,18 @@ TEST(Startup, TheLockFileGoesWithTheProgramThatHeldTheTable)
     TempAlias alias;
     RecordingModal modal;
     const QString lock = alias.path(QStringLiteral("TRDATA.DB.lock"));
-    auto first = std::make_unique<TFrmTabrep>(alias.session());
+    auto first = std::make_unique<shell::TFrmTabrep>(alias.session());
     Child<QPushButton>(*first, "BtnNext")->click();
     ASSERT_TRUE(QFile::exists(lock));
     store::Session other(alias.configPath());
     {
-        TFrmTabrep refused(other);
+        shell::TFrmTabrep refused(other);
         EXPECT_FALSE(refused.created());
     }
     EXPECT_TRUE(QFile::exists(lock)) << "removed by a copy that did not hold it";
     first.reset();
     EXPECT_FALSE(QFile::exists(lock));
-    TFrmTabrep next(other);
+    shell::TFrmTabrep next(other);
     EXPECT_TRUE(next.created()) << modal.texts().join(u'\n').toStdString();
 }
 
@@ -197,7 +197,7 @@ TEST(Startup, HidesTheSalesAndQuoteOptionsEveryTimeTheWindowIsShown)
 {
     TempAlias alias;
     RecordingModal modal;
-    TFrmTabrep window(alias.session());
+    shell::TFrmTabrep window(alias.session());
     for (int round = 0; round < 2; ++round) {
         for (const char* name : {"rbSale", "lblSale1", "rbQuote", "lblQuote1"})
             Child<QWidget>(window, name)->setVisible(true);

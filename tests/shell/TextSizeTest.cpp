@@ -34,7 +34,7 @@ TEST(TextSize, AtSixteenAndTwentyPointsTheDialogsGrowAndCutNothingOff)
     const QFont original = QApplication::font();
     int defaultHeight = 0;
     {
-        TFrmSelect select(alias.session());
+        wizard::TFrmSelect select(alias.session());
         defaultHeight = QFontInfo(select.font()).pixelSize();
     }
     for (const int points : {16, 20}) {
@@ -43,12 +43,12 @@ TEST(TextSize, AtSixteenAndTwentyPointsTheDialogsGrowAndCutNothingOff)
         QApplication::setFont(large);
         const std::string at = std::to_string(points) + " pt";
         {
-            TFrmSelect select(alias.session());
+            wizard::TFrmSelect select(alias.session());
             EXPECT_GT(QFontInfo(select.font()).pixelSize(), defaultHeight) << "the text follows the desktop's size";
             ExpectNothingCutOff(select, "Select A Report at " + at);
         }
         {
-            TFrmSpecial special({});
+            shell::TFrmSpecial special({});
             ExpectNothingCutOff(special, "Special Fields at " + at);
         }
         {

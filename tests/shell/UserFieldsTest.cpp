@@ -26,7 +26,7 @@ const QStringList RowHeads{
     "Num2",       "Num3",  "Num4",  "Num5",  "Money1", "Money2", "Money3", "Money4", "Money5"};
 
 // Opens "&User Fields" and reads the grid as the dialog shows it.
-Grid OpenUserFields(TFrmTabrep& window, RecordingModal& modal)
+Grid OpenUserFields(shell::TFrmTabrep& window, RecordingModal& modal)
 {
     Grid grid;
     modal.onDialog([&grid](QDialog& dialog) {
@@ -88,7 +88,7 @@ TEST(UserFields, OneColumnPerDatabaseRecordHeadedByItsName)
 {
     TempAlias alias;
     RecordingModal modal;
-    TFrmTabrep window(alias.session());
+    shell::TFrmTabrep window(alias.session());
     ASSERT_TRUE(window.created());
     const Grid grid = OpenUserFields(window, modal);
     EXPECT_TRUE(modal.shown().empty()) << modal.texts().join(u'\n').toStdString();
@@ -131,7 +131,7 @@ TEST(UserFields, AMissingColumnShowsTheEngineErrorAndKeepsWhatWasFilled)
     px::writeTable(alias.path(QStringLiteral("DATABASE.DB")), definition, records);
 
     RecordingModal modal;
-    TFrmTabrep window(alias.session());
+    shell::TFrmTabrep window(alias.session());
     ASSERT_TRUE(window.created());
     const Grid grid = OpenUserFields(window, modal);
     ASSERT_EQ(modal.shown().size(), 1u);
@@ -157,7 +157,7 @@ TEST(UserFields, AMissingTableShowsTheEngineErrorAndOnlyTheRowHeads)
     TempAlias alias;
     ASSERT_TRUE(QFile::remove(alias.path(QStringLiteral("DATABASE.DB"))));
     RecordingModal modal;
-    TFrmTabrep window(alias.session());
+    shell::TFrmTabrep window(alias.session());
     ASSERT_TRUE(window.created());
     const Grid grid = OpenUserFields(window, modal);
     ASSERT_EQ(modal.shown().size(), 1u);
@@ -174,7 +174,7 @@ TEST(Bounds, TheUserFieldGridShowsAtMost500DatabasesAndSaysWhenItStopped)
     TempAlias alias;
     px::TableDefinition definition;
     definition.fields.push_back({QStringLiteral("DB"), px::FieldCode::Alpha, 8});
-    for (const QString& name : TFrmUser::UserFieldNames())
+    for (const QString& name : shell::TFrmUser::UserFieldNames())
         definition.fields.push_back({name, px::FieldCode::Alpha, 4});
     const QString table = alias.path(QStringLiteral("DATABASE.DB"));
     px::writeTable(table, definition, 502, [&definition](std::int64_t i) {
@@ -184,7 +184,7 @@ TEST(Bounds, TheUserFieldGridShowsAtMost500DatabasesAndSaysWhenItStopped)
     });
 
     RecordingModal modal;
-    TFrmTabrep window(alias.session());
+    shell::TFrmTabrep window(alias.session());
     ASSERT_TRUE(window.created());
     const Grid grid = OpenUserFields(window, modal);
     ASSERT_EQ(modal.shown().size(), 1u);

@@ -8,7 +8,7 @@
 // first when it is not found, as the program builds them when code first needs
 // one of their controls.
 template <typename T = QWidget>
-T* FindControl(TFrmTabrep& window, const char* name)
+T* FindControl(shell::TFrmTabrep& window, const char* name)
 {
     T* found = window.findChild<T*>(QString::fromLatin1(name));
     if (!found) {
@@ -22,7 +22,7 @@ T* FindControl(TFrmTabrep& window, const char* name)
 template <typename T>
 T* Child(QWidget& window, const char* name)
 {
-    auto* form = qobject_cast<TFrmTabrep*>(&window);
+    auto* form = qobject_cast<shell::TFrmTabrep*>(&window);
     T* child = form ? FindControl<T>(*form, name) : window.findChild<T*>(QString::fromLatin1(name));
     EXPECT_NE(child, nullptr) << name;
     return child;

@@ -80,7 +80,7 @@ protected:
     }
 
     int page() { return child<QStackedWidget>("Notebook1")->currentIndex(); }
-    WizardState& state() { return window.state(); }
+    wizard::WizardState& state() { return window.state(); }
     std::string messages() { return modal.texts().join(u'\n').toStdString(); }
 
     void next() { child<QPushButton>("BtnNext")->click(); }
@@ -438,7 +438,7 @@ protected:
     const QString startDirectory = QDir::currentPath();
     TempAlias alias;
     RecordingModal modal;
-    TFrmTabrep window{alias.session()};
+    shell::TFrmTabrep window{alias.session()};
 
 private:
     Window shown_;

@@ -110,11 +110,11 @@ TEST_F(GermanWizard, TheFixedDialogsCutNothingOffAtNineAndSixteenPoints)
             dialog.hide();
         };
         {
-            TFrmFilename save(alias.session(), QStringLiteral("Telefonliste"));
+            wizard::TFrmFilename save(alias.session(), QStringLiteral("Telefonliste"));
             whole(save, "save dialog");
         }
         {
-            TFrmColumn editor(alias.session(), QStringLiteral("Telefonliste"), 75);
+            wizard::TFrmColumn editor(alias.session(), QStringLiteral("Telefonliste"), 75);
             whole(editor, "column-width editor");
         }
         modal.onDialog([&](QDialog& dialog) {
@@ -143,7 +143,7 @@ TEST_F(GermanWizard, TheSelectionDialogShowsTheTypesInGermanAndTheCountOnOneLine
         font.setPointSize(points);
         QApplication::setFont(font);
         const std::string at = "selection dialog at " + std::to_string(points) + " pt";
-        TFrmSelect select(alias.session());
+        wizard::TFrmSelect select(alias.session());
         const QAbstractItemModel& rows = *select.findChild<QTableView*>(QStringLiteral("grid"))->model();
         QHash<QString, QString> types;
         for (int row = 0; row < rows.rowCount(); ++row)

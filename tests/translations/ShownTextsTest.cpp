@@ -106,25 +106,25 @@ TEST(ShownTexts, EveryPageAndDialogShowsOnlyTranslatedTexts)
     Brackets brackets;
     TempAlias alias;
     RecordingModal modal;
-    TFrmTabrep window(alias.session());
+    shell::TFrmTabrep window(alias.session());
     ASSERT_TRUE(window.created());
     // One walk covers the eleven pages, the bar and the column layout view.
     window.wizard().ensurePages();
     EXPECT_EQ(Untranslated(window), QStringList{});
 
     // The positions grid is headed once it is filled; the layout view speaks once shown.
-    ColumnWidthsPage widths(window.wizard().state(), window.wizard().report(), {}, &window);
+    wizard::ColumnWidthsPage widths(window.wizard().state(), window.wizard().report(), {}, &window);
     widths.showPositions({});
     widths.addLayoutView(widths.findChild<QAbstractButton*>());
     widths.show();
     QCoreApplication::processEvents();
     EXPECT_EQ(Untranslated(widths), QStringList{});
 
-    TFrmSpecial special({});
-    TFrmUser user;
-    TfrmAbout about;
-    TFrmSelect select(alias.session());
-    TFrmFilename save(alias.session(), QStringLiteral("Phone List"));
+    shell::TFrmSpecial special({});
+    shell::TFrmUser user;
+    shell::TfrmAbout about;
+    wizard::TFrmSelect select(alias.session());
+    wizard::TFrmFilename save(alias.session(), QStringLiteral("Phone List"));
     help::HelpWindow help(help::HelpTopic{100, QStringLiteral("Topic"), QStringLiteral("Text of the topic")});
     for (QWidget* dialog : std::initializer_list<QWidget*>{&special, &about, &select, &save, &help})
         EXPECT_EQ(Untranslated(*dialog), QStringList{}) << dialog->objectName().toStdString();

@@ -108,7 +108,7 @@ TEST_F(DetailLevel, SelectsAndDeselectsCustomIdWithoutTheRules)
     pickContact("Company");
     prior();
     ASSERT_EQ(page(), 5);
-    const WizardState before = window.state();
+    const wizard::WizardState before = window.state();
     const bool dirtyBefore = window.wizard().fieldSelectionPage().catalogue().CatalogueDirty;
     const struct {
         const char* option;

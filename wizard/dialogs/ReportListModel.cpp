@@ -2,6 +2,8 @@
 
 #include "translations/ShownWords.h"
 
+namespace wizard {
+
 void ReportListModel::setReports(std::vector<store::ReportEntry> reports)
 {
     // Rows removed and inserted rather than the model reset, which would take the columns' widths back too.
@@ -80,3 +82,5 @@ Qt::ItemFlags ReportListModel::flags(const QModelIndex& index) const
 {
     return index.isValid() ? Qt::ItemIsSelectable | Qt::ItemIsEnabled : Qt::NoItemFlags;
 }
+
+} // namespace wizard

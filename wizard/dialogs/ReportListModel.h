@@ -7,6 +7,8 @@
 
 #include <vector>
 
+namespace wizard {
+
 // The rows of the selection dialog over the listed reports themselves, three
 // columns (description, type, name), rather than a cell object per value: a
 // text becomes a QVariant only when it is shown. A text set later (EditRole)
@@ -35,3 +37,5 @@ private:
     std::vector<store::ReportEntry> reports_;
     QStringList headers_;
 };
+
+} // namespace wizard

@@ -26,6 +26,8 @@
 #include <QTableView>
 #include <QTimer>
 
+namespace wizard {
+
 namespace {
 
 // The help topic of the column widths (page 9's).
@@ -351,3 +353,5 @@ void TFrmColumn::placeGridCursor(int row, int column)
     DBGrid1->setCurrentIndex(cell);
     placingGridCursor_ = false;
 }
+
+} // namespace wizard

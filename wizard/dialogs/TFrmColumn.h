@@ -22,6 +22,8 @@ class FieldGridModel;
 class ReportDesign;
 } // namespace design
 
+namespace wizard {
+
 // The column-width editor: the lines and margins of an existing report's fields,
 // in a grid on a second, shared cursor of the working table. OK stores the row
 // being edited and has the caller rewrite the report (setWriteReport); the
@@ -99,3 +101,5 @@ private:
     std::optional<Refusal> refusal_;
     bool placingGridCursor_ = false;
 };
+
+} // namespace wizard

@@ -16,6 +16,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+namespace wizard {
+
 namespace {
 
 QLineEdit* NamedEdit(QWidget* parent, const char* name, int maxLength)
@@ -117,3 +119,5 @@ void TFrmFilename::BitBtn2Click()
     description_ = EdDescription->text();
     accept();
 }
+
+} // namespace wizard

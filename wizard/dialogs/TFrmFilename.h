@@ -10,6 +10,8 @@ namespace store {
 class Session;
 }
 
+namespace wizard {
+
 // The save dialog: asks for an eight-character name for a new report and lets
 // the user revise its description. After OK it holds the new report's path in
 // the alias directory and the description; the caller stores them.
@@ -40,3 +42,5 @@ private:
     QPushButton* BitBtn2 = nullptr;
     QPushButton* BitBtn1 = nullptr;
 };
+
+} // namespace wizard

@@ -25,6 +25,8 @@
 #include <cstring>
 #include <unistd.h>
 
+namespace wizard {
+
 namespace {
 
 constexpr int kRowHeight = 19;
@@ -202,3 +204,5 @@ void TFrmSelect::BtnCancelClick()
 {
     reject();
 }
+
+} // namespace wizard

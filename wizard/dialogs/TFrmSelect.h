@@ -9,11 +9,14 @@
 class QLabel;
 class QPushButton;
 class QTableView;
-class ReportListModel;
 
 namespace store {
 class Session;
 }
+
+namespace wizard {
+
+class ReportListModel;
 
 // The report selection dialog: lists the reports of the alias directory and
 // hands back the chosen one's bare name in small letters (SelectAction::Modify),
@@ -57,3 +60,5 @@ private:
     QPushButton* BtnOk = nullptr;
     QPushButton* BtnCancel = nullptr;
 };
+
+} // namespace wizard

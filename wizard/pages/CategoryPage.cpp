@@ -12,6 +12,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+namespace wizard {
+
 using namespace pagekit;
 
 CategoryPage::CategoryPage(const design::ReportSession& session, const wizard::Mode& mode)
@@ -139,3 +141,5 @@ bool CategoryPage::enter(wizard::PageTurn)
                                                                     : store::Category::Contact);
     return true;
 }
+
+} // namespace wizard

@@ -18,6 +18,8 @@ class Option;
 
 class QLabel;
 
+namespace wizard {
+
 // Page 2: the kind of information the report includes besides the contact's.
 class CategoryPage : public QWidget, public wizard::PageHooks {
     Q_DECLARE_TR_FUNCTIONS(CategoryPage)
@@ -65,3 +67,5 @@ private:
     QLabel* lblSale1 = nullptr;
     QLabel* lblQuote1 = nullptr;
 };
+
+} // namespace wizard

@@ -19,6 +19,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+namespace wizard {
+
 using namespace pagekit;
 
 namespace {
@@ -222,3 +224,5 @@ void ColumnWidthsPage::addLayoutView(QWidget* after)
     // Preview stands under Check Columns but comes after the view, the page's stops before it as they were.
     QWidget::setTabOrder(view, BtnPreview);
 }
+
+} // namespace wizard

@@ -22,6 +22,8 @@ struct PositionRow;
 class QPushButton;
 class QTableWidget;
 
+namespace wizard {
+
 // Page 9: the positions grid, one row per field of the report with its line and
 // its starting and ending positions in tenths of an inch, the column check, and
 // the view of the columns drawn to scale under the grid. The positions are
@@ -75,3 +77,5 @@ private:
     QPushButton* BtnCheck = nullptr;
     QPushButton* BtnPreview = nullptr;
 };
+
+} // namespace wizard

@@ -17,6 +17,8 @@
 #include <QTableWidget>
 #include <algorithm>
 
+namespace wizard {
+
 using namespace pagekit;
 
 ColumnsPage::ColumnsPage(WizardState& state, design::ReportSession& session,
@@ -70,7 +72,6 @@ ColumnsPage::ColumnsPage(WizardState& state, design::ReportSession& session,
     grid->addWidget(LblCustYes2, 4, 0, 1, 4);
     grid->setColumnStretch(3, 1);
 }
-
 
 int ColumnsPage::columnCount() const
 {
@@ -170,3 +171,5 @@ void ColumnsPage::SpinColClick()
 {
     state_.LayoutDirty = true;
 }
+
+} // namespace wizard

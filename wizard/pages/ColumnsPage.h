@@ -23,6 +23,8 @@ struct ColumnLayout;
 class QLabel;
 class QTableWidget;
 
+namespace wizard {
+
 // Page 8: the number of columns, and the preview of the block of columns and
 // rows the fields are laid out in, a layout which the session keeps for the
 // default positions of page 9. The fields come in the order list's order, as
@@ -66,3 +68,5 @@ private:
     QTableWidget* StringGrid1 = nullptr;
     QLabel* LblCustYes2 = nullptr;
 };
+
+} // namespace wizard

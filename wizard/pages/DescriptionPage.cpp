@@ -11,6 +11,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+namespace wizard {
+
 using namespace pagekit;
 
 DescriptionPage::DescriptionPage()
@@ -92,3 +94,5 @@ void DescriptionPage::shown()
     if (isVisible())
         focusEdit();
 }
+
+} // namespace wizard

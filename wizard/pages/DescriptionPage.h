@@ -7,6 +7,8 @@
 
 class QLineEdit;
 
+namespace wizard {
+
 // Page 3: the report's short description.
 class DescriptionPage : public QWidget, public wizard::PageHooks {
     Q_DECLARE_TR_FUNCTIONS(DescriptionPage)
@@ -38,3 +40,5 @@ private:
     QLineEdit* EdDescription = nullptr;
     std::function<void(const QString&)> onChange_;
 };
+
+} // namespace wizard

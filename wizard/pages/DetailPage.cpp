@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+namespace wizard {
+
 using namespace pagekit;
 
 DetailPage::DetailPage()
@@ -55,3 +57,5 @@ void DetailPage::contribute(design::Report& report) const
 {
     report.head.detailLevel = detailLevel();
 }
+
+} // namespace wizard

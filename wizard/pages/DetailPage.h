@@ -9,6 +9,8 @@ namespace ui {
 class Option;
 }
 
+namespace wizard {
+
 // Page 5: whether the report's first column is the detail level (the CustomID field).
 class DetailPage : public QWidget, public wizard::PageHooks {
     Q_DECLARE_TR_FUNCTIONS(DetailPage)
@@ -32,3 +34,5 @@ private:
     ui::Option* rbCustNo = nullptr;
     std::function<void(bool)> onChoice_;
 };
+
+} // namespace wizard

@@ -18,6 +18,8 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+namespace wizard {
+
 using namespace pagekit;
 
 FieldDefinitionsPage::FieldDefinitionsPage(const WizardState& state, design::ReportSession& session,
@@ -174,3 +176,5 @@ void FieldDefinitionsPage::setPreviewHandler(std::function<void()> handler)
 {
     connect(btPreview, &QPushButton::clicked, this, [handler = std::move(handler)] { handler(); });
 }
+
+} // namespace wizard

@@ -27,6 +27,8 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 
+namespace wizard {
+
 // Page 10: the report's fields, and for the one picked its column header, its
 // dot leaders and trailers and the summaries its type offers, each bound to a
 // column of the field's row in the session, which the page edits as the
@@ -95,3 +97,5 @@ private:
     QPushButton* btPreview = nullptr;
     std::vector<Flag> flags_;
 };
+
+} // namespace wizard

@@ -16,6 +16,8 @@
 #include <QListWidget>
 #include <QPushButton>
 
+namespace wizard {
+
 using namespace pagekit;
 
 // The list of page 7. A move by the buttons changes the entries' words in place
@@ -247,3 +249,5 @@ void FieldOrderPage::WriteFieldOrders()
 {
     session_.rows().numberFields(orderedFields(), session_.eventCategory());
 }
+
+} // namespace wizard

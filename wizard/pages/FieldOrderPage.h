@@ -21,10 +21,13 @@ namespace rules {
 struct FieldMove;
 }
 
-class FieldOrderList;
 class QLabel;
 class QListWidget;
 class QPushButton;
+
+namespace wizard {
+
+class FieldOrderList;
 
 // Page 7: the chosen fields in the order they stand on the report, moved up and
 // down under the field-order rules, and the note on the detail level.
@@ -82,3 +85,5 @@ private:
     QLabel* LblCustYes = nullptr;
     QLabel* LblCustNo = nullptr;
 };
+
+} // namespace wizard

@@ -10,6 +10,8 @@
 
 #include <QLabel>
 
+namespace wizard {
+
 namespace {
 
 struct CategoryEntry {
@@ -79,3 +81,5 @@ void FieldSelectionPage::FillPickFields(wizard::PageTurn turn)
 
     fillCatalogue(contacts, events, chosen != Category::Contact);
 }
+
+} // namespace wizard

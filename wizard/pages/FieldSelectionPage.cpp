@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace wizard {
+
 using namespace pagekit;
 
 namespace {
@@ -240,3 +242,5 @@ void FieldSelectionPage::showCount(int count)
 {
     LblSelected->setText(count == 1 ? tr("(1 field selected)") : tr("(%n fields selected)", nullptr, count));
 }
+
+} // namespace wizard

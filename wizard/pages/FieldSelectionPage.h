@@ -24,6 +24,8 @@ class PickList;
 class QLabel;
 class QPushButton;
 
+namespace wizard {
+
 // Page 6: the contact fields and the event fields ticked for the report, with
 // the rule of one memo field at most, and the buttons of the window's
 // special-fields and user-fields dialogs.
@@ -103,3 +105,5 @@ private:
     QPushButton* BtnUser = nullptr;
     std::function<void()> onPick_;
 };
+
+} // namespace wizard

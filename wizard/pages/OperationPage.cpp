@@ -8,6 +8,8 @@
 #include <QGridLayout>
 #include <QLabel>
 
+namespace wizard {
+
 using namespace pagekit;
 
 OperationPage::OperationPage(Steps steps) : steps_(std::move(steps))
@@ -86,3 +88,5 @@ bool OperationPage::leave(wizard::PageTurn turn)
 {
     return turn != wizard::PageTurn::Forward || runOperation();
 }
+
+} // namespace wizard

@@ -12,6 +12,8 @@ class Option;
 
 class QLabel;
 
+namespace wizard {
+
 // Page 0: what the wizard is to do, under the product's name.
 class OperationPage : public QWidget, public wizard::PageHooks {
     Q_DECLARE_TR_FUNCTIONS(OperationPage)
@@ -57,3 +59,5 @@ private:
     ui::Option* RBColumn = nullptr;
     ui::Option* RbDelete = nullptr;
 };
+
+} // namespace wizard

@@ -14,6 +14,8 @@
 #include <QLocale>
 #include <QVBoxLayout>
 
+namespace wizard {
+
 using namespace pagekit;
 
 namespace {
@@ -142,3 +144,5 @@ void PaperPage::contribute(design::Report& report) const
 {
     report.head.width = printableWidth();
 }
+
+} // namespace wizard

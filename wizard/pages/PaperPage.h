@@ -12,6 +12,8 @@ class SpinEdit;
 class QFrame;
 class QLabel;
 
+namespace wizard {
+
 // Page 4: the paper size, which gives the printable width in tenths of an inch.
 class PaperPage : public QWidget, public wizard::PageHooks {
     Q_DECLARE_TR_FUNCTIONS(PaperPage)
@@ -45,3 +47,5 @@ private:
     ui::SpinEdit* SpinMargin = nullptr;
     QLabel* LblMargin = nullptr;
 };
+
+} // namespace wizard

@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+namespace wizard {
+
 using namespace pagekit;
 
 ReportTypePage::ReportTypePage()
@@ -60,3 +62,5 @@ void ReportTypePage::contribute(design::Report& report) const
 {
     report.head.type = dateOrdered() ? store::ReportType::Calendar : store::ReportType::Contact;
 }
+
+} // namespace wizard

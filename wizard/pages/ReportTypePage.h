@@ -11,6 +11,8 @@ namespace ui {
 class Option;
 }
 
+namespace wizard {
+
 // Page 1: a report ordered by contact or by date.
 class ReportTypePage : public QWidget, public wizard::PageHooks {
     Q_DECLARE_TR_FUNCTIONS(ReportTypePage)
@@ -36,3 +38,5 @@ private:
     ui::Option* RbContactOrdered = nullptr;
     ui::Option* rbDateOrdered = nullptr;
 };
+
+} // namespace wizard

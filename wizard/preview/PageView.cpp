@@ -7,6 +7,8 @@
 #include <QKeyEvent>
 #include <QPainter>
 
+namespace wizard {
+
 PageView::PageView(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("PreviewPage"));
@@ -92,3 +94,5 @@ void PageView::keyPressEvent(QKeyEvent* event)
     default: QWidget::keyPressEvent(event);
     }
 }
+
+} // namespace wizard

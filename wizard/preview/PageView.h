@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+namespace wizard {
+
 // One page of the preview drawn to scale: the paper's edge, the printable
 // width, the spans of the report's columns shaded as the layout view shades
 // them, and the page's lines in a fixed-pitch font, ten characters and six
@@ -36,3 +38,5 @@ private:
     preview::Page page_;
     double dpi_ = 48;
 };
+
+} // namespace wizard

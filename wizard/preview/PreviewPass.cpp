@@ -3,6 +3,8 @@
 #include <QMetaObject>
 #include <exception>
 
+namespace wizard {
+
 PreviewPass::PreviewPass(QObject* parent) : QObject(parent) {}
 
 PreviewPass::~PreviewPass()
@@ -70,3 +72,5 @@ void PreviewPass::join()
         thread_.join();
     running_ = false;
 }
+
+} // namespace wizard

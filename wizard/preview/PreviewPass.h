@@ -8,6 +8,8 @@
 #include <memory>
 #include <thread>
 
+namespace wizard {
+
 // The preview's pass over the alias's tables on a worker thread, one at a time:
 // a new pass stops the one before, and what a stopped pass still sends is
 // dropped. Pages after the first keptPages are counted, not sent, so the
@@ -40,3 +42,5 @@ private:
     int pass_ = 0;
     bool running_ = false;
 };
+
+} // namespace wizard

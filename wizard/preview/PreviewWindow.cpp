@@ -20,6 +20,8 @@
 #include <QVBoxLayout>
 #include <exception>
 
+namespace wizard {
+
 namespace {
 
 // The suggestion Apply takes: a span holding every value, else one holding most.
@@ -283,3 +285,5 @@ void PreviewWindow::applyPicked()
     if (const preview::SuggestedSpan* span = SuggestionOf(fit))
         source_.apply(report_.fields[std::size_t(fit.field)].name, span->left, span->right);
 }
+
+} // namespace wizard

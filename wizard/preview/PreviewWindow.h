@@ -9,8 +9,6 @@
 #include <optional>
 #include <vector>
 
-class PageView;
-class PreviewPass;
 class QLabel;
 class QListWidget;
 class QProgressBar;
@@ -18,6 +16,11 @@ class QPushButton;
 class QScrollArea;
 class QKeyEvent;
 class QTimer;
+
+namespace wizard {
+
+class PageView;
+class PreviewPass;
 
 // The report laid out on the live contacts, in a window of its own beside the
 // page that opened it: a page at a time drawn to scale, the legend of what the
@@ -84,3 +87,5 @@ private:
     QListWidget* findings_ = nullptr;
     QPushButton* apply_ = nullptr;
 };
+
+} // namespace wizard

@@ -14,6 +14,8 @@
 #include <QTimer>
 #include <utility>
 
+namespace wizard {
+
 using rules::Span;
 
 namespace {
@@ -369,3 +371,5 @@ void ColumnLayoutView::paintBox(QPainter& painter, const Layout& current, int ro
     painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter,
                      painter.fontMetrics().elidedText(box.label, Qt::ElideRight, int(text.width())));
 }
+
+} // namespace wizard

@@ -15,6 +15,8 @@ class QPalette;
 class QAbstractItemView;
 class QPainter;
 
+namespace wizard {
+
 // A column's box: the highlight colour, a third of the way from the paper.
 QColor BoxFill(const QPalette& palette);
 
@@ -109,3 +111,5 @@ private:
     bool describing_ = false;
     bool moved_ = false;  // a box moved since the words were last made
 };
+
+} // namespace wizard

@@ -81,7 +81,7 @@ protected:
     }
 
     // Shows the dialog with the grid focused, as the user meets it.
-    static QTableView* Open(TFrmColumn& form)
+    static QTableView* Open(wizard::TFrmColumn& form)
     {
         form.show();
         QApplication::setActiveWindow(&form);
@@ -89,7 +89,7 @@ protected:
         return Grid(form);
     }
 
-    static QTableView* Grid(TFrmColumn& form) { return form.findChild<QTableView*>(QStringLiteral("DBGrid1")); }
+    static QTableView* Grid(wizard::TFrmColumn& form) { return form.findChild<QTableView*>(QStringLiteral("DBGrid1")); }
 
     static QString Cell(QTableView* grid, int row, int column)
     {
@@ -121,7 +121,7 @@ protected:
 
 TEST_F(ColumnEditor, ShowsTheFieldsInReportOrderUnderTheFourTitles)
 {
-    TFrmColumn form(alias.session(), QStringLiteral("Phone list"), 75);
+    wizard::TFrmColumn form(alias.session(), QStringLiteral("Phone list"), 75);
     QTableView* grid = Open(form);
     EXPECT_TRUE(modal.shown().empty()) << modal.texts().join(u'\n').toStdString();
     EXPECT_EQ(form.findChild<QLabel*>(QStringLiteral("LblReportName"))->text(), QStringLiteral("Phone list"));
@@ -177,7 +177,7 @@ TEST_F(ColumnEditor, RefusesBadValuesWithTheEngineMessageAndKeepsTheUserOnTheCel
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);
         modal.clear();
-        TFrmColumn form(alias.session(), QStringLiteral("Phone list"), 75);
+        wizard::TFrmColumn form(alias.session(), QStringLiteral("Phone list"), 75);
         QTableView* grid = Open(form);
         const int before = Stored("Contact", storedColumn[c.column]);
         Type(grid, 1, c.column, QString::fromLatin1(c.typed));
@@ -200,9 +200,9 @@ TEST_F(ColumnEditor, RefusesBadValuesWithTheEngineMessageAndKeepsTheUserOnTheCel
 
 TEST_F(ColumnEditor, DraggingAnEdgeAndTheArrowKeysChangeThePositionsAsTypingDoes)
 {
-    TFrmColumn form(alias.session(), QStringLiteral("Phone list"), 75);
+    wizard::TFrmColumn form(alias.session(), QStringLiteral("Phone list"), 75);
     QTableView* grid = Open(form);
-    auto* view = form.findChild<ColumnLayoutView*>(QStringLiteral("LayoutView"));
+    auto* view = form.findChild<wizard::ColumnLayoutView*>(QStringLiteral("LayoutView"));
     ASSERT_NE(view, nullptr);
     EXPECT_EQ(form.findChild<QWidget*>(QStringLiteral("BitBtn1"))->nextInFocusChain(), view);
     // Company stands from 1 to 25: 25 tenths.
@@ -232,7 +232,7 @@ TEST_F(ColumnEditor, DraggingAnEdgeAndTheArrowKeysChangeThePositionsAsTypingDoes
 
 TEST_F(ColumnEditor, TheFieldColumnCannotBeEdited)
 {
-    TFrmColumn form(alias.session(), QStringLiteral("Phone list"), 75);
+    wizard::TFrmColumn form(alias.session(), QStringLiteral("Phone list"), 75);
     QTableView* grid = Open(form);
     const QModelIndex cell = grid->model()->index(0, FieldColumn);
     EXPECT_FALSE(grid->model()->flags(cell) & Qt::ItemIsEditable);
@@ -248,15 +248,15 @@ TEST_F(ColumnEditor, AnEditFollowedAtOnceByOkReachesTheTable)
 {
     const struct {
         const char* how;
-        std::function<void(TFrmColumn&, QLineEdit*)> pressOk;
+        std::function<void(wizard::TFrmColumn&, QLineEdit*)> pressOk;
     } cases[] = {
         {"click on OK",
-         [](TFrmColumn& form, QLineEdit*) {
+         [](wizard::TFrmColumn& form, QLineEdit*) {
              QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("BtnOK")), Qt::LeftButton);
          }},
         // Enter in the open cell only finishes it; the next Enter, in the grid, presses OK.
         {"Enter in the cell, then in the grid",
-         [](TFrmColumn& form, QLineEdit* editor) {
+         [](wizard::TFrmColumn& form, QLineEdit* editor) {
              QTest::keyClick(editor, Qt::Key_Return);
              QApplication::processEvents();
              EXPECT_TRUE(form.isVisible()) << "Enter that finishes a cell does not press OK";
@@ -268,7 +268,7 @@ TEST_F(ColumnEditor, AnEditFollowedAtOnceByOkReachesTheTable)
         SCOPED_TRACE(c.how);
         modal.clear();
         ++right;
-        TFrmColumn form(alias.session(), QStringLiteral("Phone list"), 75);
+        wizard::TFrmColumn form(alias.session(), QStringLiteral("Phone list"), 75);
         QTableView* grid = Open(form);
         QLineEdit* editor = Type(grid, 2, RightColumn, QString::number(right));
         ASSERT_NE(editor, nullptr);
@@ -308,7 +308,7 @@ TEST_F(ColumnEditor, CheckForErrorsStoresTheCellAndReportsTheFirstFailingRule)
         SCOPED_TRACE(c.name);
         Fill();
         modal.clear();
-        TFrmColumn form(alias.session(), QStringLiteral("Phone list"), 75);
+        wizard::TFrmColumn form(alias.session(), QStringLiteral("Phone list"), 75);
         QTableView* grid = Open(form);
         if (c.edit)
             Type(grid, c.edit->row, c.edit->column, QString::fromLatin1(c.edit->typed));
@@ -327,7 +327,7 @@ TEST_F(ColumnEditor, CheckForErrorsStoresTheCellAndReportsTheFirstFailingRule)
 
 TEST_F(ColumnEditor, AnEmptiedValueKeepsTheUserOnTheRowAndOkStaysOpen)
 {
-    TFrmColumn form(alias.session(), QStringLiteral("Phone list"), 75);
+    wizard::TFrmColumn form(alias.session(), QStringLiteral("Phone list"), 75);
     QTableView* grid = Open(form);
     Type(grid, 0, LineColumn, QString());
     grid->setCurrentIndex(grid->model()->index(2, RightColumn));
@@ -348,20 +348,20 @@ TEST_F(ColumnEditor, CancelKeepsTheRowsAlreadyStored)
 {
     const struct {
         const char* how;
-        std::function<void(TFrmColumn&)> cancel;
+        std::function<void(wizard::TFrmColumn&)> cancel;
     } cases[] = {
         {"Cancel button",
-         [](TFrmColumn& form) {
+         [](wizard::TFrmColumn& form) {
              QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("BitBtn1")), Qt::LeftButton);
          }},
-        {"Escape", [](TFrmColumn& form) { QTest::keyClick(Grid(form), Qt::Key_Escape); }},
-        {"close box", [](TFrmColumn& form) { form.close(); }},
+        {"Escape", [](wizard::TFrmColumn& form) { QTest::keyClick(Grid(form), Qt::Key_Escape); }},
+        {"close box", [](wizard::TFrmColumn& form) { form.close(); }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.how);
         Fill();
         modal.clear();
-        TFrmColumn form(alias.session(), QStringLiteral("Phone list"), 75);
+        wizard::TFrmColumn form(alias.session(), QStringLiteral("Phone list"), 75);
         QTableView* grid = Open(form);
         // Company moves to line 2: stored on leaving its row, then listed after the fields of line 1.
         Type(grid, 0, LineColumn, QStringLiteral("2"));
@@ -434,7 +434,7 @@ TEST_F(ColumnEditor, F1AndAltCWorkFromTheGrid)
 {
     std::vector<int> asked;
     ui::SetHelpHandler([&asked](QWidget*, int context) { asked.push_back(context); });
-    TFrmColumn form(alias.session(), QStringLiteral("Phone List"), 750);
+    wizard::TFrmColumn form(alias.session(), QStringLiteral("Phone List"), 750);
     QTableView* grid = Open(form);
     grid->setFocus();
     QTest::keyClick(form.windowHandle(), Qt::Key_F1);

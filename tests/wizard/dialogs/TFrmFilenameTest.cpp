@@ -27,11 +27,11 @@ class SaveDialog : public testing::Test {
 protected:
     SaveDialog() : alias_(TempAlias::Content::Empty) { store::DatabaseAlias = QStringLiteral("OMNIV"); }
 
-    static QLineEdit& edit(TFrmFilename& dialog, const char* name)
+    static QLineEdit& edit(wizard::TFrmFilename& dialog, const char* name)
     {
         return *dialog.findChild<QLineEdit*>(QString::fromLatin1(name));
     }
-    static QPushButton& button(TFrmFilename& dialog, const char* name)
+    static QPushButton& button(wizard::TFrmFilename& dialog, const char* name)
     {
         return *dialog.findChild<QPushButton*>(QString::fromLatin1(name));
     }
@@ -44,7 +44,7 @@ protected:
 
 TEST_F(SaveDialog, StartsWithTheDescriptionAndTheLimitsOfItsEdits)
 {
-    TFrmFilename dialog(alias_.session(), QStringLiteral("Phone List"));
+    wizard::TFrmFilename dialog(alias_.session(), QStringLiteral("Phone List"));
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Save Report File"));
     EXPECT_EQ(edit(dialog, "EdDescription").text(), QStringLiteral("Phone List"));
     EXPECT_EQ(edit(dialog, "EdDescription").maxLength(), 30);
@@ -57,7 +57,7 @@ TEST_F(SaveDialog, StartsWithTheDescriptionAndTheLimitsOfItsEdits)
 
 TEST_F(SaveDialog, TheEditsTakeOnlyCharactersTheReportFilesCanHold)
 {
-    TFrmFilename dialog(alias_.session(), QString());
+    wizard::TFrmFilename dialog(alias_.session(), QString());
     Type(edit(dialog, "EdDescription"), QStringLiteral("Caf\u00e9 \u20ac \u03a9x"));
     EXPECT_EQ(edit(dialog, "EdDescription").text(), QStringLiteral("Caf\u00e9 \u20ac x"));
     Type(edit(dialog, "EdFileName"), QStringLiteral("a\u0416b"));
@@ -69,7 +69,7 @@ TEST_F(SaveDialog, RefusesANameThatIsNotOnlyLettersAndDigitsAndEmptiesIt)
     for (const QString& name : {QStringLiteral("ab-c"), QStringLiteral("m\u00fcller"), QStringLiteral("a b"),
                                 QStringLiteral("a.b")}) {
         modal_.clear();
-        TFrmFilename dialog(alias_.session(), QStringLiteral("Phone List"));
+        wizard::TFrmFilename dialog(alias_.session(), QStringLiteral("Phone List"));
         dialog.show();
         edit(dialog, "EdFileName").setText(name);
         QTest::mouseClick(&button(dialog, "BitBtn2"), Qt::LeftButton);
@@ -86,7 +86,7 @@ TEST_F(SaveDialog, RefusesANameThatIsNotOnlyLettersAndDigitsAndEmptiesIt)
 // No name at all is not a name of wrong characters: the user is asked for one.
 TEST_F(SaveDialog, AnEmptyNameIsAskedForNotCalledIllegal)
 {
-    TFrmFilename dialog(alias_.session(), QStringLiteral("Phone List"));
+    wizard::TFrmFilename dialog(alias_.session(), QStringLiteral("Phone List"));
     dialog.show();
     QTest::mouseClick(&button(dialog, "BitBtn2"), Qt::LeftButton);
     ASSERT_EQ(modal_.shown().size(), 1u);
@@ -99,7 +99,7 @@ TEST_F(SaveDialog, AnEmptyNameIsAskedForNotCalledIllegal)
 TEST_F(SaveDialog, RefusesTheNameOfAnExistingReportInAnyLetterCaseAndKeepsIt)
 {
     WriteBytes(alias_.path(QStringLiteral("rep1.rpt")), "Old\r\nContact\r\n");
-    TFrmFilename dialog(alias_.session(), QStringLiteral("Phone List"));
+    wizard::TFrmFilename dialog(alias_.session(), QStringLiteral("Phone List"));
     edit(dialog, "EdFileName").setText(QStringLiteral("REP1"));
     dialog.BitBtn2Click();
     EXPECT_EQ(modal_.texts(), QStringList({"Filename already exists. Choose another."}));
@@ -111,7 +111,7 @@ TEST_F(SaveDialog, RefusesTheNameOfAnExistingReportInAnyLetterCaseAndKeepsIt)
 TEST_F(SaveDialog, AGoodNameGivesThePathAsTypedAndTheEditedDescription)
 {
     WriteBytes(alias_.path(QStringLiteral("rep1.rpt")), "Old\r\nContact\r\n");
-    TFrmFilename dialog(alias_.session(), QStringLiteral("Phone List"));
+    wizard::TFrmFilename dialog(alias_.session(), QStringLiteral("Phone List"));
     edit(dialog, "EdDescription").setText(QStringLiteral("Phone List 2"));
     edit(dialog, "EdFileName").setText(QStringLiteral("MyRep2"));
     dialog.BitBtn2Click();
@@ -123,7 +123,7 @@ TEST_F(SaveDialog, AGoodNameGivesThePathAsTypedAndTheEditedDescription)
 
 TEST_F(SaveDialog, CancelAndTheWindowFrameCloseWithoutAResult)
 {
-    TFrmFilename dialog(alias_.session(), QStringLiteral("Phone List"));
+    wizard::TFrmFilename dialog(alias_.session(), QStringLiteral("Phone List"));
     dialog.show();
     edit(dialog, "EdFileName").setText(QStringLiteral("good"));
     QTest::mouseClick(&button(dialog, "BitBtn1"), Qt::LeftButton);
@@ -139,7 +139,7 @@ TEST_F(SaveDialog, CancelAndTheWindowFrameCloseWithoutAResult)
 
 TEST_F(SaveDialog, TheNameEditHasTheFocusWhenTheDialogIsActivated)
 {
-    TFrmFilename dialog(alias_.session(), QStringLiteral("Phone List"));
+    wizard::TFrmFilename dialog(alias_.session(), QStringLiteral("Phone List"));
     dialog.show();
     dialog.activateWindow();
     if (!QTest::qWaitForWindowActive(&dialog))

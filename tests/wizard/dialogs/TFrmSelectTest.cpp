@@ -34,16 +34,16 @@ protected:
     }
     bool exists(const char* name) const { return QFile::exists(alias_.path(QString::fromLatin1(name))); }
 
-    static QTableView& grid(TFrmSelect& dialog) { return *dialog.findChild<QTableView*>(QStringLiteral("grid")); }
-    static QModelIndex cell(TFrmSelect& dialog, int row, int col) { return grid(dialog).model()->index(row, col); }
-    static QString header(TFrmSelect& dialog, int col)
+    static QTableView& grid(wizard::TFrmSelect& dialog) { return *dialog.findChild<QTableView*>(QStringLiteral("grid")); }
+    static QModelIndex cell(wizard::TFrmSelect& dialog, int row, int col) { return grid(dialog).model()->index(row, col); }
+    static QString header(wizard::TFrmSelect& dialog, int col)
     {
         return grid(dialog).model()->headerData(col, Qt::Horizontal).toString();
     }
-    static int rows(TFrmSelect& dialog) { return grid(dialog).model()->rowCount(); }
-    static QString count(TFrmSelect& dialog) { return dialog.findChild<QLabel*>(QStringLiteral("lblCount"))->text(); }
-    static QPushButton& ok(TFrmSelect& dialog) { return *dialog.findChild<QPushButton*>(QStringLiteral("BtnOk")); }
-    static QStringList column(TFrmSelect& dialog, int col)
+    static int rows(wizard::TFrmSelect& dialog) { return grid(dialog).model()->rowCount(); }
+    static QString count(wizard::TFrmSelect& dialog) { return dialog.findChild<QLabel*>(QStringLiteral("lblCount"))->text(); }
+    static QPushButton& ok(wizard::TFrmSelect& dialog) { return *dialog.findChild<QPushButton*>(QStringLiteral("BtnOk")); }
+    static QStringList column(wizard::TFrmSelect& dialog, int col)
     {
         QStringList cells;
         for (int row = 0; row < rows(dialog); ++row)
@@ -63,7 +63,7 @@ TEST_F(SelectDialog, ListsTheReportsSortedAndMakesTheAliasDirectoryCurrent)
     report("REP1.RPT", "Zoo animals\r\nContact\r\n");
     report("b.rpt", "apples\r\nCalendar\r\n");
     report("c.rpt", "Bananas\r\nContact\r\n");
-    TFrmSelect dialog(alias_.session());
+    wizard::TFrmSelect dialog(alias_.session());
 
     EXPECT_TRUE(modal_.shown().empty()) << modal_.texts().join(u'\n').toStdString();
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Select A Report"));
@@ -91,7 +91,7 @@ TEST_F(SelectDialog, ListsTheReportsSortedAndMakesTheAliasDirectoryCurrent)
 TEST_F(SelectDialog, CellsShowTheirTextAndTakeTextSetLater)
 {
     report("only.rpt", "The only one\r\nContact\r\n");
-    TFrmSelect dialog(alias_.session());
+    wizard::TFrmSelect dialog(alias_.session());
     QTableView& g = grid(dialog);
     const QModelIndex description = g.model()->index(0, 0);
     EXPECT_EQ(description.data(Qt::DisplayRole), QVariant(QStringLiteral("The only one")));
@@ -106,7 +106,7 @@ TEST_F(SelectDialog, CellsShowTheirTextAndTakeTextSetLater)
 TEST_F(SelectDialog, WithExactlyOneReportThatRowIsSelected)
 {
     report("only.rpt", "The only one\r\nContact\r\n");
-    TFrmSelect dialog(alias_.session());
+    wizard::TFrmSelect dialog(alias_.session());
     EXPECT_EQ(rows(dialog), 1);
     EXPECT_EQ(count(dialog), QStringLiteral("1"));
     EXPECT_TRUE(grid(dialog).selectionModel()->isSelected(cell(dialog, 0, 0)));
@@ -117,7 +117,7 @@ TEST_F(SelectDialog, WithExactlyOneReportThatRowIsSelected)
 TEST_F(SelectDialog, WithoutReportsItSaysSoAndNothingCanBeChosen)
 {
     report("notes.txt", "not a report\r\n");
-    TFrmSelect dialog(alias_.session());
+    wizard::TFrmSelect dialog(alias_.session());
     ASSERT_EQ(modal_.shown().size(), 1u);
     EXPECT_EQ(modal_.shown()[0].kind, ui::MessageKind::Error);
     EXPECT_EQ(modal_.shown()[0].text,
@@ -138,7 +138,7 @@ TEST_F(SelectDialog, AnUnreadableReportIsReportedOnceAndTheOthersStaySelectable)
 {
     report("good.rpt", "Good\r\nContact\r\n");
     ASSERT_TRUE(QFile::link(QStringLiteral("/proc/self/mem"), alias_.path(QStringLiteral("bad.rpt"))));
-    TFrmSelect dialog(alias_.session());
+    wizard::TFrmSelect dialog(alias_.session());
     ASSERT_EQ(modal_.shown().size(), 1u);
     EXPECT_TRUE(modal_.shown()[0].text.contains(QStringLiteral("bad.rpt"))) << modal_.shown()[0].text.toStdString();
     EXPECT_EQ(column(dialog, 2), QStringList({"good.rpt"}));
@@ -150,7 +150,7 @@ TEST_F(SelectDialog, ADirectoryThatCannotBeEnteredIsReportedAndNothingCanBeChose
 {
     const QString missing = alias_.path(QStringLiteral("gone"));
     alias_.writeConfig(QStringLiteral("[OMNIV]\nPATH=%1\n").arg(missing));
-    TFrmSelect dialog(alias_.session());
+    wizard::TFrmSelect dialog(alias_.session());
     ASSERT_EQ(modal_.shown().size(), 1u);
     EXPECT_TRUE(modal_.shown()[0].text.contains(missing)) << modal_.shown()[0].text.toStdString();
     EXPECT_EQ(count(dialog), QStringLiteral("0"));
@@ -161,7 +161,7 @@ TEST_F(SelectDialog, ModifyHandsBackTheBareNameInSmallLetters)
 {
     report("a.rpt", "Alpha\r\nContact\r\n");
     report("REP1.RPT", "Beta\r\nContact\r\n");
-    TFrmSelect dialog(alias_.session());
+    wizard::TFrmSelect dialog(alias_.session());
     dialog.setSelectMode(wizard::SelectAction::Modify);
     grid(dialog).clearSelection();
     dialog.BtnOkClick(); // no row selected: nothing happens
@@ -178,7 +178,7 @@ TEST_F(SelectDialog, DoubleClickingARowChoosesIt)
 {
     report("a.rpt", "Alpha\r\nContact\r\n");
     report("b.rpt", "Beta\r\nContact\r\n");
-    TFrmSelect dialog(alias_.session());
+    wizard::TFrmSelect dialog(alias_.session());
     dialog.setSelectMode(wizard::SelectAction::Modify);
     dialog.show();
     QTableView& g = grid(dialog);
@@ -195,7 +195,7 @@ TEST_F(SelectDialog, DeleteAsksAndOnYesRemovesOnlyThatFileUnderItsNameOnDisk)
     report("a.rpt", "Alpha\r\nContact\r\n");
     report("REP1.RPT", "Beta\r\nContact\r\n");
     report("REP1.RPT.bak", "backup\r\n");
-    TFrmSelect dialog(alias_.session());
+    wizard::TFrmSelect dialog(alias_.session());
     dialog.setSelectMode(wizard::SelectAction::Delete);
     grid(dialog).selectRow(1);
     modal_.answer(true);
@@ -220,7 +220,7 @@ TEST_F(SelectDialog, AnAliasWithoutPathListsAndDeletesInTheStartDirectory)
     ASSERT_TRUE(QDir::setCurrent(alias_.dataDir()));
     alias_.writeConfig(QStringLiteral("[OMNIV]\n"));
     QDir::setCurrent(startDirectory_);
-    TFrmSelect dialog(alias_.session());
+    wizard::TFrmSelect dialog(alias_.session());
     EXPECT_TRUE(modal_.shown().empty()) << modal_.texts().join(u'\n').toStdString();
     EXPECT_EQ(column(dialog, 2), QStringList({"a.rpt"}));
     dialog.setSelectMode(wizard::SelectAction::Delete);
@@ -233,7 +233,7 @@ TEST_F(SelectDialog, AnAliasWithoutPathListsAndDeletesInTheStartDirectory)
 TEST_F(SelectDialog, DeleteAnsweredNoKeepsTheFileAndTheDialog)
 {
     report("a.rpt", "Alpha\r\nContact\r\n");
-    TFrmSelect dialog(alias_.session());
+    wizard::TFrmSelect dialog(alias_.session());
     dialog.setSelectMode(wizard::SelectAction::Delete);
     bool closed = false;
     QObject::connect(&dialog, &QDialog::finished, [&] { closed = true; });
@@ -247,7 +247,7 @@ TEST_F(SelectDialog, DeleteAnsweredNoKeepsTheFileAndTheDialog)
 TEST_F(SelectDialog, AFailedDeleteSaysSoAndKeepsTheDialogOpen)
 {
     report("a.rpt", "Alpha\r\nContact\r\n");
-    TFrmSelect dialog(alias_.session());
+    wizard::TFrmSelect dialog(alias_.session());
     dialog.setSelectMode(wizard::SelectAction::Delete);
     bool closed = false;
     QObject::connect(&dialog, &QDialog::finished, [&] { closed = true; });
@@ -263,7 +263,7 @@ TEST_F(SelectDialog, ANameThatFitsTwoFilesIsReportedAndNeitherIsDeleted)
 {
     report("a.rpt", "Small\r\nContact\r\n");
     report("A.RPT", "Capital\r\nContact\r\n");
-    TFrmSelect dialog(alias_.session());
+    wizard::TFrmSelect dialog(alias_.session());
     dialog.setSelectMode(wizard::SelectAction::Delete);
     EXPECT_EQ(column(dialog, 2), QStringList({"a.rpt", "a.rpt"}));
     modal_.answer(true);
@@ -281,7 +281,7 @@ TEST_F(SelectDialog, TheDeleteQuestionIsCutTo255Characters)
 {
     const QByteArray name = QByteArray(240, 'n') + ".rpt";
     report(name.constData(), "Long\r\nContact\r\n");
-    TFrmSelect dialog(alias_.session());
+    wizard::TFrmSelect dialog(alias_.session());
     dialog.setSelectMode(wizard::SelectAction::Delete);
     modal_.answer(false);
     dialog.BtnOkClick();
@@ -294,7 +294,7 @@ TEST_F(SelectDialog, TheDeleteQuestionIsCutTo255Characters)
 TEST_F(SelectDialog, CancelClosesWithoutAChoice)
 {
     report("a.rpt", "Alpha\r\nContact\r\n");
-    TFrmSelect dialog(alias_.session());
+    wizard::TFrmSelect dialog(alias_.session());
     dialog.setSelectMode(wizard::SelectAction::Modify);
     dialog.show();
     QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("BtnCancel")), Qt::LeftButton);
@@ -314,7 +314,7 @@ TEST_F(SelectDialog, ShowsTheCountOnOneLineWithItsWord)
         font.setPointSize(points);
         QApplication::setFont(font);
         const std::string at = std::to_string(points) + " pt";
-        TFrmSelect dialog(alias_.session());
+        wizard::TFrmSelect dialog(alias_.session());
         auto* word = dialog.findChild<QLabel*>(QStringLiteral("LblReports"));
         EXPECT_EQ(word->text(), QStringLiteral("Report"));
         dialog.show();

@@ -16,7 +16,7 @@ namespace {
 
 struct WidthsFixture : PageFixture {
     WidthsFixture() { session.setEventCategory(QStringLiteral("CALL")); }
-    ColumnWidthsPage page{state, session, orderedFields, &window};
+    wizard::ColumnWidthsPage page{state, session, orderedFields, &window};
 };
 
 store::FieldRow Row(const QString& field, int order, int line, int left, int right)
@@ -61,7 +61,7 @@ const QStringList TypedRows = {"EventDate EventDate #2 1 1-20", "LastName LastNa
 TEST(ColumnWidthsPage, TheGridGivesBackItsRowsAndTakesTypingOnlyInThePositions)
 {
     WidthsFixture f;
-    ColumnWidthsPage& page = f.page;
+    wizard::ColumnWidthsPage& page = f.page;
     const QList<rules::PositionRow> rows = {
         {"CustomID", "1", "1", "25"}, {"LastName", "1", "26", "50"}, {"Memo", "", "", ""}};
     page.showPositions(rows);

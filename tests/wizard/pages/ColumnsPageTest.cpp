@@ -12,7 +12,7 @@
 namespace {
 
 struct ColumnsPageFixture : PageFixture {
-    ColumnsPage page{state, session, orderedFields, &window};
+    wizard::ColumnsPage page{state, session, orderedFields, &window};
 };
 
 QStringList Numbered(int count)
@@ -28,7 +28,7 @@ QStringList Numbered(int count)
 TEST(ColumnsPage, TheColumnsBoxSaysTheRowsShown)
 {
     ColumnsPageFixture f;
-    ColumnsPage& page = f.page;
+    wizard::ColumnsPage& page = f.page;
     auto* columns = page.findChild<ui::SpinEdit*>(QStringLiteral("SpinCol"));
     ASSERT_NE(columns, nullptr);
     for (const int rows : {3, 1}) {

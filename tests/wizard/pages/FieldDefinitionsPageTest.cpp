@@ -21,7 +21,7 @@ struct DefinitionsFixture : PageFixture {
         hostTables.setAlias(QStringLiteral("OMNIV"));
     }
     design::HostTables hostTables{alias.session()};
-    FieldDefinitionsPage page{state, session, hostTables, orderedFields, &window};
+    wizard::FieldDefinitionsPage page{state, session, hostTables, orderedFields, &window};
 };
 
 } // namespace
@@ -30,7 +30,7 @@ TEST(FieldDefinitionsPage, EachFlagBoxIsBoundToItsOwnFlag)
 {
     using enum store::FieldFlag;
     DefinitionsFixture f;
-    FieldDefinitionsPage& page = f.page;
+    wizard::FieldDefinitionsPage& page = f.page;
     f.session.rows().place({"LastName", "LastName", 1, "1", "1", "25"});
     ASSERT_TRUE(f.session.rows().goTo(QStringLiteral("LastName")));
     const struct {

@@ -25,7 +25,7 @@ struct PageFixture {
     RecordingModal modal;
     TempAlias alias;
     design::ReportSession session{alias.session()};
-    WizardState state;
+    wizard::WizardState state;
     QStringList fields;
     QWidget window;
     std::function<QStringList()> orderedFields = [this] { return fields; };

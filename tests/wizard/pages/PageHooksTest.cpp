@@ -75,7 +75,7 @@ TEST(OperationPageHooks, LeavingForwardRunsTheOperationChosen)
         QString asked;
         bool loaded = false;
         bool stayed = false;
-        OperationPage::Steps steps;
+        wizard::OperationPage::Steps steps;
         steps.begin = [&](std::optional<Mode> mode) { begun.push_back(mode); };
         steps.chooseReport = [&](bool deleting) {
             asked = deleting ? QStringLiteral("delete") : QStringLiteral("modify");
@@ -83,7 +83,7 @@ TEST(OperationPageHooks, LeavingForwardRunsTheOperationChosen)
         };
         steps.load = [&] { loaded = true; };
         steps.stay = [&] { stayed = true; };
-        OperationPage page(std::move(steps));
+        wizard::OperationPage page(std::move(steps));
         page.findChild<ui::Option*>(QString::fromLatin1(c.option))->click();
 
         EXPECT_TRUE(page.leave(PageTurn::Backward)); // nothing runs
@@ -111,7 +111,7 @@ TEST(DescriptionPageHooks, OnlyForwardWithoutADescriptionIsRefused)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         RecordingModal modal;
-        DescriptionPage page;
+        wizard::DescriptionPage page;
         page.setDescription(QString::fromLatin1(c.text));
         EXPECT_EQ(page.leave(c.turn), c.left);
         EXPECT_EQ(modal.texts(), c.left ? QStringList{} : QStringList{"You must enter a description."});
@@ -133,7 +133,7 @@ TEST_F(WithSession, CategoryPageEnteredChoosesTheFirstCategoryOfANewReportOnly)
     };
     for (const auto& c : cases) {
         Mode mode = c.mode;
-        CategoryPage page(session, mode);
+        wizard::CategoryPage page(session, mode);
         page.choose(store::Category::Call);
         design::ReportHead head;
         head.type = c.type;
@@ -162,12 +162,12 @@ TEST_F(WithSession, FieldOrderPageBuildsTheListOfThePick)
         {"detail level added", {"Company"}, {}, true, {"CustomID", "Company"}},
         {"event memo", {"Company"}, {callMemo, "Phone call date"}, false, {"Company", "Phone call date", callMemo}},
     };
-    WizardState machine;
+    wizard::WizardState machine;
     machine.LayoutDirty = true;
     session.setEventCategory(QStringLiteral("CALL"));
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        FieldOrderPage page(session, machine);
+        wizard::FieldOrderPage page(session, machine);
         design::ReportHead head;
         head.detailLevel = c.detailLevel;
         session.setHead(head);
@@ -185,8 +185,8 @@ TEST_F(WithSession, FieldOrderPageBuildsTheListOfThePick)
 
 TEST_F(WithSession, FieldOrderPageRefusesAnEmptyPickOnlyAfterTheSelectionChanged)
 {
-    WizardState machine;
-    FieldOrderPage page(session, machine);
+    wizard::WizardState machine;
+    wizard::FieldOrderPage page(session, machine);
     session.setPick({{"Company"}, {}});
     machine.LayoutDirty = true;
     ASSERT_TRUE(page.enter(PageTurn::Forward));
@@ -235,7 +235,7 @@ TEST_F(FieldSelectionHooks, EnteringFillsTheCatalogueOfANewReportOnly)
         head.category = store::Category::Call;
         session.setHead(head);
         Mode mode = c.mode;
-        FieldSelectionPage page(session, hostTables, mode);
+        wizard::FieldSelectionPage page(session, hostTables, mode);
         EXPECT_TRUE(page.enter(c.turn));
         EXPECT_EQ(page.findChild<ui::PickList*>(QStringLiteral("PickEventField"))->entryCount(), c.events);
         EXPECT_EQ(session.eventCategory(), QString::fromLatin1(c.eventCategory));
@@ -247,10 +247,10 @@ TEST_F(FieldSelectionHooks, EnteringFillsTheCatalogueOfANewReportOnly)
 TEST_F(FieldSelectionHooks, CombinationsAndThePickLeftInTheSession)
 {
     Mode mode = Mode::Create;
-    FieldSelectionPage page(session, hostTables, mode);
+    wizard::FieldSelectionPage page(session, hostTables, mode);
     page.FillPickFields(PageTurn::None);
     const struct {
-        FieldSelectionPage::Combinations ticked;
+        wizard::FieldSelectionPage::Combinations ticked;
         QStringList entries;
     } cases[] = {
         {{true, false, true}, {"salutfirstlast", "citystatezip"}},

@@ -45,7 +45,7 @@ protected:
     QStringList span(int row) const { return {cell(row, 2), cell(row, 3)}; }
 
     QTableWidget grid{0, 4};
-    ColumnLayoutView view{grid, {}, {[] { return 75; }, {}}};
+    wizard::ColumnLayoutView view{grid, {}, {[] { return 75; }, {}}};
 };
 
 } // namespace
@@ -123,7 +123,7 @@ TEST_F(LayoutView, DescribesInWordsWhatTheCheckFindsWithTheSelectedField)
 // The words name a field as the grid does, not by the label its box is drawn with.
 TEST_F(LayoutView, NamesTheFieldsAsTheGridDoes)
 {
-    ColumnLayoutView labelled{grid, {}, {[] { return 75; }, [] { return QHash<QString, QString>{{"Phone", "Telephone"}}; }}};
+    wizard::ColumnLayoutView labelled{grid, {}, {[] { return 75; }, [] { return QHash<QString, QString>{{"Phone", "Telephone"}}; }}};
     labelled.show();
     grid.setCurrentCell(1, 2);
     QCoreApplication::processEvents();
