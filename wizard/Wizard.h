@@ -24,14 +24,11 @@ namespace store {
 class Session;
 } // namespace store
 
-namespace wizard {
-class PageHooks;
-} // namespace wizard
-
 class QAbstractButton;
 
 namespace wizard {
 
+class PageHooks;
 class CategoryPage;
 class ColumnsPage;
 class ColumnWidthsPage;

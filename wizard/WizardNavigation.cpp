@@ -83,7 +83,6 @@ void Wizard::SetBook(PageTurn turn)
     }
     showPage(state_.PageIndex);
     hooksOf(state_.PageIndex).shown();
-
 }
 
 void Wizard::beginOperation(std::optional<Mode> mode)

@@ -21,10 +21,6 @@ enum class SelectAction { Modify, Delete };
 // loading a report).
 enum class PageTurn { None, Forward, Backward };
 
-} // namespace wizard
-
-namespace wizard {
-
 // The page machine's state: the page, the mode, the report file, and whether the
 // field selection or the columns changed since the field order was built.
 struct WizardState {
