@@ -327,7 +327,8 @@ struct TextKey {
     void assign(QByteArrayView line)
     {
         size = std::min(line.size(), TextBytes);
-        std::memcpy(bytes.data(), line.data(), std::size_t(size));
+        if (size > 0) // an empty line may have no bytes at all to copy from
+            std::memcpy(bytes.data(), line.data(), std::size_t(size));
         std::memset(bytes.data() + size, 0, 8);
     }
     std::string_view view() const { return {reinterpret_cast<const char*>(bytes.data()), std::size_t(size)}; }
