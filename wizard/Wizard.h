@@ -105,6 +105,9 @@ public:
     bool WriteTheReportFile();
     // The first four lines of a report as the pages hold them.
     design::ReportHead headOfPages();
+    // The session takes the head as the pages hold it now: the pages after the
+    // head's own, and the column check of the preview's Apply, read it there.
+    void shareHead();
     // The same look and question, before anything is written: true when the
     // file is as known or the user chose to write over it (which is then known).
     bool confirmReplacing(QWidget* parent, SaveTarget& target);

@@ -37,7 +37,7 @@ void Wizard::LoadConfig()
         reportTypePage().dateOrdered() ? store::ReportType::Calendar : store::ReportType::Contact, head.categoryLine);
 
     // The lists offer the fields of the category the head names now.
-    report_->setHead(headOfPages());
+    shareHead();
     fields_->FillPickFields(PageTurn::None);
 
     paperPage().setPrintableWidth(head.width);
@@ -60,7 +60,7 @@ void Wizard::LoadConfig()
     columns_->showDetailLevel(detailLevel);
 
     state_.SelectedCount = order_->fieldCount();
-    report_->setHead(headOfPages()); // the columns are laid out with the loaded detail level
+    shareHead(); // the columns are laid out with the loaded detail level
     columns_->setColumnCount(
         int(std::count_if(rows.begin(), rows.end(), [](const store::FieldRow& row) { return row.line == 1; })));
     columns_->SetGrid();

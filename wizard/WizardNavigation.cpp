@@ -59,7 +59,7 @@ void Wizard::SetBook(PageTurn turn)
     }
     // The pages after the head's own read it from the session.
     if (state_.PageIndex != Operation)
-        report_->setHead(headOfPages());
+        shareHead();
 
     // Page 1 entered from page 2 runs the operation of page 0 again, as leaving
     // page 0 forward does: the report is chosen and loaded anew.

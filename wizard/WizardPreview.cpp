@@ -32,7 +32,7 @@ void Wizard::showPreview()
         source.report = [this] { return reportAsDesigned(); };
         source.apply = [this](const QString& field, int left, int right) {
             // The window stays open on every page: the columns are checked against the width the pages hold now.
-            report_->setHead(headOfPages());
+            shareHead();
             widths_->applySpan(field, left, right);
         };
         previewWindow_ = new PreviewWindow(store::GetAliasDirectory(store::DatabaseAlias), std::move(source), window_);

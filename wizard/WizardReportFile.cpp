@@ -40,6 +40,11 @@ design::ReportHead Wizard::headOfPages()
     return report.head;
 }
 
+void Wizard::shareHead()
+{
+    report_->setHead(headOfPages());
+}
+
 // A report chosen in the selection dialog is known by its bare name in small
 // letters; it is found under its name on disk in the alias directory. The
 // report loaded or saved last is known under its name on disk already: while
